@@ -1,0 +1,72 @@
+#include "app/CInputName.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/DataExchange.h"
+#include "app/DialogUnits.h"
+#include "app/Prompt.h"
+#include "app/Texts.h"
+
+namespace {
+constexpr const char* kCaption = "Name";
+constexpr const char* kLabel = "Name";
+constexpr const char* kOk = "OK";
+constexpr const char* kCancel = "Cancel";
+}  // namespace
+
+CInputName::CInputName(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("CInputName"));
+  setWindowTitle(QString::fromLatin1(kCaption));
+  setFont(DialogUnits::DialogFont());
+  DialogUnits::SizeTo(this, 107, 55);
+  setFixedSize(size());
+
+  auto* label = new QLabel(QString::fromLatin1(kLabel), this);
+  DialogUnits::Place(label, 7, 9, 24, 8);
+  edit_ = new QLineEdit(this);
+  edit_->setObjectName(QStringLiteral("name"));
+  edit_->setAccessibleName(QString::fromLatin1(kLabel));
+  edit_->setMaxLength(kMaxLength);
+  label->setBuddy(edit_);
+  DialogUnits::Place(edit_, 33, 7, 67, 12);
+
+  auto* ok = new QPushButton(QString::fromLatin1(kOk), this);
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setDefault(true);
+  DialogUnits::Place(ok, 7, 34, 45, 14);
+  auto* cancel = new QPushButton(QString::fromLatin1(kCancel), this);
+  cancel->setObjectName(QStringLiteral("cancel"));
+  DialogUnits::Place(cancel, 55, 34, 45, 14);
+  connect(ok, &QPushButton::clicked, this, &CInputName::accept);
+  connect(cancel, &QPushButton::clicked, this, &CInputName::reject);
+}
+
+void CInputName::showEvent(QShowEvent* event) {
+  edit_->setText(name);
+  edit_->selectAll();
+  edit_->setFocus();
+  QDialog::showEvent(event);
+}
+
+int CInputName::exec() {
+  edit_->setText(name);
+  return QDialog::exec();
+}
+
+void CInputName::accept() {
+  const QString text = edit_->text();
+  if (text.size() > kMaxLength) {
+    Prompt::Message(this, QString::fromLatin1(Texts::kNoMoreThan).arg(kMaxLength));
+    edit_->setFocus();
+    return;
+  }
+  if (!DataExchange::NameToBytes(text)) {
+    Prompt::Message(this, QString::fromLatin1(Texts::kNameNotStorable));
+    edit_->setFocus();
+    return;
+  }
+  name = text;
+  QDialog::accept();
+}

@@ -1,0 +1,52 @@
+#include "app/DataExchange.h"
+
+#include <QList>
+
+#include "db/Cp1252.h"
+
+namespace DataExchange {
+
+std::optional<std::uint32_t> ScanUnsigned(const QString& text) {
+  const QString s = text.left(63);
+  qsizetype i = 0;
+  while (i < s.size() && (s[i] == u' ' || s[i] == u'\t' || s[i] == u'\n' || s[i] == u'\r' ||
+                          s[i] == u'\v' || s[i] == u'\f'))
+    ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+    negative = s[i] == u'-';
+    ++i;
+  }
+  std::uint64_t magnitude = 0;
+  bool any = false;
+  bool overflow = false;
+  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+    any = true;
+    magnitude = magnitude * 10 + std::uint64_t(s[i].unicode() - u'0');
+    if (magnitude > 0xFFFFFFFFull) {
+      overflow = true;
+      magnitude = 0xFFFFFFFFull;
+    }
+  }
+  if (!any) return std::nullopt;
+  if (overflow) return 0xFFFFFFFFu;
+  std::uint32_t v = std::uint32_t(magnitude);
+  return negative ? std::uint32_t(0u - v) : v;
+}
+
+QString NameFromField(const std::uint8_t* field, std::size_t width) {
+  std::u32string cps = cp1252::DecodeField(field, width);
+  return QString::fromUcs4(cps.data(), qsizetype(cps.size()));
+}
+
+std::optional<std::string> NameToBytes(const QString& text) {
+  std::string out;
+  for (char32_t cp : text.toUcs4()) {
+    auto b = cp1252::Encode(cp);
+    if (!b) return std::nullopt;
+    out.push_back(char(*b));
+  }
+  return out;
+}
+
+}  // namespace DataExchange

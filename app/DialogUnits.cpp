@@ -1,0 +1,50 @@
+#include "app/DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace DialogUnits {
+namespace {
+
+struct Base {
+  int x;
+  int y;
+};
+
+Base BaseUnits(const QFont& font) {
+  QFontMetrics fm(font);
+  // Average width as the Windows dialog manager measures it: over the 52 letters.
+  const int letters = fm.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  return {(letters / 26 + 1) / 2, fm.height()};
+}
+
+}  // namespace
+
+QFont DialogFont() {
+  QFont f(QStringLiteral("Microsoft Sans Serif"), 10);
+  f.setStyleHint(QFont::SansSerif);
+  return f;
+}
+
+QSize ToPixels(const QFont& font, int width, int height) {
+  Base b = BaseUnits(font);
+  return {width * b.x / 4, height * b.y / 8};
+}
+
+QRect ToPixels(const QFont& font, int x, int y, int width, int height) {
+  Base b = BaseUnits(font);
+  return {x * b.x / 4, y * b.y / 8, width * b.x / 4, height * b.y / 8};
+}
+
+void Place(QWidget* child, int x, int y, int width, int height) {
+  QWidget* parent = child->parentWidget();
+  const QFont font = parent ? parent->font() : child->font();
+  child->setGeometry(ToPixels(font, x, y, width, height));
+}
+
+void SizeTo(QWidget* widget, int width, int height) {
+  widget->resize(ToPixels(widget->font(), width, height));
+}
+
+}  // namespace DialogUnits

@@ -1,0 +1,106 @@
+#include "app/Prompt.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <deque>
+
+#include "app/Texts.h"
+
+namespace Prompt {
+namespace {
+
+struct Script {
+  bool scripted = false;
+  std::deque<QMessageBox::StandardButton> answers;
+  std::deque<std::function<int(QDialog&)>> dialogs;
+  std::deque<QString> files;
+  QStringList shown;
+};
+
+Script& script() {
+  static Script s;
+  return s;
+}
+
+QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
+  if (buttons & QMessageBox::Cancel) return QMessageBox::Cancel;
+  if (buttons & QMessageBox::No) return QMessageBox::No;
+  return QMessageBox::Ok;
+}
+
+}  // namespace
+
+QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::Icon icon) {
+  Script& s = script();
+  s.shown << text;
+  if (s.scripted) {
+    if (s.answers.empty()) return escapeAnswer(buttons);
+    auto a = s.answers.front();
+    s.answers.pop_front();
+    return a;
+  }
+  QMessageBox box(icon, QString::fromLatin1(Texts::kAppTitle), text, buttons, parent);
+  box.setObjectName(QStringLiteral("messageBox"));
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int Exec(QDialog& dialog) {
+  Script& s = script();
+  if (s.scripted) {
+    if (s.dialogs.empty()) return QDialog::Rejected;
+    auto driver = std::move(s.dialogs.front());
+    s.dialogs.pop_front();
+    dialog.show();
+    int r = driver(dialog);
+    dialog.hide();
+    return r;
+  }
+  return dialog.exec();
+}
+
+QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  Script& s = script();
+  if (s.scripted) {
+    if (s.files.empty()) return {};
+    QString f = s.files.front();
+    s.files.pop_front();
+    return f;
+  }
+  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                     const QString& filter) {
+  Script& s = script();
+  if (s.scripted) {
+    if (s.files.empty()) return {};
+    QString f = s.files.front();
+    s.files.pop_front();
+    return f;
+  }
+  return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+void SetScripted(bool on) { script().scripted = on; }
+bool Scripted() { return script().scripted; }
+void QueueMessageAnswer(QMessageBox::StandardButton answer) { script().answers.push_back(answer); }
+void QueueDialog(std::function<int(QDialog&)> driver) { script().dialogs.push_back(std::move(driver)); }
+void QueueFileName(const QString& path) { script().files.push_back(path); }
+
+QStringList TakeMessages() {
+  QStringList out;
+  out.swap(script().shown);
+  return out;
+}
+
+void Reset() {
+  Script& s = script();
+  s.answers.clear();
+  s.dialogs.clear();
+  s.files.clear();
+  s.shown.clear();
+}
+
+}  // namespace Prompt

@@ -1,0 +1,44 @@
+#pragma once
+// Every modal question the window asks (message boxes, dialogs, file choosers) goes
+// through here. Outside tests each call shows the real thing; a test switches to
+// scripted mode and queues the answers a person would give, so nothing ever blocks.
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace Prompt {
+
+// A message box titled "Quelmar". Returns the button pressed.
+QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                    QMessageBox::Icon icon = QMessageBox::Warning);
+
+// Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
+int Exec(QDialog& dialog);
+
+// File choosers; an empty string means the user cancelled.
+QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                     const QString& filter);
+
+// ---- test hooks -----------------------------------------------------------
+// In scripted mode a call without a queued answer takes the escape answer (Cancel,
+// else No, else OK; a dialog is rejected; a file chooser returns ""). Every message
+// text shown is recorded either way.
+void SetScripted(bool on);
+bool Scripted();
+void QueueMessageAnswer(QMessageBox::StandardButton answer);
+// The driver gets the dialog shown (not modal), fills it as a person would, presses
+// its buttons and returns the dialog's result (usually dialog.result()).
+void QueueDialog(std::function<int(QDialog&)> driver);
+void QueueFileName(const QString& path);
+// Message texts shown since the last call, oldest first.
+QStringList TakeMessages();
+// Forgets queued answers and recorded messages.
+void Reset();
+
+}  // namespace Prompt

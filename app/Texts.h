@@ -1,0 +1,17 @@
+#pragma once
+// Texts the window shows that more than one dialog or page uses. Each subsystem keeps
+// its own texts in its own table (link/LinkTexts.h, app/AppTexts.h, ui/UiTexts.h).
+
+namespace Texts {
+
+inline constexpr const char* kAppTitle = "Quelmar";
+
+// Field exchange messages shared by every dialog with numbers or names.
+inline constexpr const char* kPositiveInteger = "Please enter a positive integer.";
+inline constexpr const char* kIntegerBetween = "Please enter an integer between %1 and %2.";
+inline constexpr const char* kNoMoreThan = "Please enter no more than %1 characters.";
+// Names are stored in the receiver's single-byte Western code page.
+inline constexpr const char* kNameNotStorable =
+    "The name contains characters the receiver cannot store.";
+
+}  // namespace Texts
