@@ -1,0 +1,177 @@
+#include "db/CQuelmarDoc.h"
+
+#include <new>
+#include <vector>
+
+#include "db/DatabaseImage.h"
+#include "db/DatabaseOperations.h"
+#include "db/DbTexts.h"
+#include "db/FileIo.h"
+
+namespace {
+
+// Fills %1 and %2 of a text.
+std::string Format(std::string text, const std::string& a1, const std::string& a2 = {}) {
+  const std::string args[] = {a1, a2};
+  for (int i = 0; i < 2; ++i) {
+    const std::string key = "%" + std::to_string(i + 1);
+    const auto at = text.find(key);
+    if (at != std::string::npos) text.replace(at, key.size(), args[i]);
+  }
+  return text;
+}
+
+}  // namespace
+
+CQuelmarDoc::CQuelmarDoc() : working_(std::make_unique<ChannelDatabase>()) {}
+CQuelmarDoc::~CQuelmarDoc() = default;
+
+void CQuelmarDoc::SetDbType(int dbType) {
+  if (dbtype::IsValid(dbType)) dbType_ = dbType;
+}
+
+// ---- storage and images ------------------------------------------------------------
+
+bool CQuelmarDoc::PrepareStorage(std::uint32_t validFlag) {
+  ReleaseStorage();
+  if (validFlag != 1) return true;
+  try {
+    auto s = std::make_unique<Storage>();
+    if (dbtype::HasExtraBlock(dbType_)) s->extra = std::make_unique<ExtraBlock>();
+    storage_[static_cast<std::size_t>(dbType_)] = std::move(s);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
+void CQuelmarDoc::ReleaseStorage() {
+  for (auto& s : storage_) s.reset();
+}
+
+ChannelDatabase* CQuelmarDoc::Stored() {
+  auto& s = storage_[static_cast<std::size_t>(dbType_)];
+  return s ? &s->db : nullptr;
+}
+
+const ChannelDatabase* CQuelmarDoc::Stored() const {
+  const auto& s = storage_[static_cast<std::size_t>(dbType_)];
+  return s ? &s->db : nullptr;
+}
+
+const ExtraBlock* CQuelmarDoc::StoredExtra() const {
+  const auto& s = storage_[static_cast<std::size_t>(dbType_)];
+  return s ? s->extra.get() : nullptr;
+}
+
+void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
+  header_.Assign(image);
+  if (header_.ValidFlag() != 1) return;
+  // A caller that skipped PrepareStorage still gets storage for the DbType in force.
+  if (!Stored() && !PrepareStorage(1)) return;
+  imageValid_ = 1;
+  auto& s = *storage_[static_cast<std::size_t>(dbType_)];
+  DatabaseImage::ParseImage(image, dbType_, s.db, s.extra.get());
+  LoadWorking();
+}
+
+void CQuelmarDoc::LoadDatabase(const ImageHeader& header, const ChannelDatabase& db) {
+  header_ = header;
+  if (!PrepareStorage(1)) return;
+  *Stored() = db;
+  imageValid_ = 1;
+  LoadWorking();
+}
+
+void CQuelmarDoc::LoadWorking() {
+  const ChannelDatabase* stored = Stored();
+  if (!stored) return;
+  *working_ = *stored;
+  hasData_ = true;
+  RefreshViews();
+}
+
+void CQuelmarDoc::CommitWorking() {
+  if (imageValid_ != 1) return;
+  if (ChannelDatabase* stored = Stored()) *stored = *working_;
+}
+
+std::size_t CQuelmarDoc::BuildImage(std::uint8_t* out) {
+  if (imageValid_ != 1) return 0;
+  if (!Stored()) {
+    // The DbType changed since the load, or a refused header released the storage:
+    // lay out what the pages show for the DbType in force, keeping the extra word.
+    std::uint32_t extraWord = 0;
+    for (const auto& s : storage_)
+      if (s && s->extra) extraWord = s->extra->ExtraWord();
+    if (!PrepareStorage(1)) return 0;
+    if (auto& extra = storage_[static_cast<std::size_t>(dbType_)]->extra) extra->SetExtraWord(extraWord);
+  }
+  CommitWorking();
+  const auto& s = *storage_[static_cast<std::size_t>(dbType_)];
+  DatabaseImage::BuildImage(header_.Bytes(), s.db, s.extra.get(), dbType_, out);
+  return DatabaseImage::kImageSize;
+}
+
+// ---- files -----------------------------------------------------------------------------
+
+DocResult CQuelmarDoc::Open(const std::string& path) {
+  std::vector<std::uint8_t> image;
+  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
+  if (!read.ok) return DocResult::Failure(Format(DbTexts::kCannotOpen, path, read.error));
+
+  // Everything is checked before the document changes: a refused file leaves the
+  // header, both databases and the pages as they were.
+  if (image.size() < DatabaseImage::kHeaderSize) return DocResult::Failure(DbTexts::kFileTooShort);
+  const ImageHeader header(image.data());
+  if (header.Magic() != ImageHeader::kMagic) return DocResult::Failure(DbTexts::kInvalidMagic);
+  if (header.ValidFlag() != 1) return DocResult::Failure(DbTexts::kNoDatabase);
+  if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
+  if (image.size() < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
+
+  header_ = header;
+  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(Format(DbTexts::kCannotOpen, path, "out of memory"));
+  LoadImage(image.data());
+  SetModifiedFlag(false);
+  return DocResult::Success();
+}
+
+DocResult CQuelmarDoc::Save(const std::string& path) {
+  if (imageValid_ != 1) return DocResult::Failure(DbTexts::kNothingToSave);
+  std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+  if (BuildImage(image.data()) == 0) return DocResult::Failure(DbTexts::kNothingToSave);
+  const fileio::IoResult written = fileio::WriteAtomically(path, image.data(), image.size());
+  if (!written.ok) return DocResult::Failure(Format(DbTexts::kCannotSave, path, written.error));
+  SetModifiedFlag(false);
+  return DocResult::Success();
+}
+
+// ---- state ---------------------------------------------------------------------------
+
+void CQuelmarDoc::SetModifiedFlag(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  if (views_) views_->OnModifiedChanged(modified);
+}
+
+void CQuelmarDoc::RefreshViews() {
+  if (views_) views_->OnRefreshViews();
+}
+
+// ---- record operations -------------------------------------------------------------
+
+bool CQuelmarDoc::AddSatellite(std::string_view name) { return dbops::AddSatellite(*working_, name); }
+void CQuelmarDoc::DeleteSatellite(int satellite) { dbops::DeleteSatellite(*working_, satellite); }
+bool CQuelmarDoc::SaveTransponder(std::uint16_t frequency, std::uint16_t symbolRate, std::uint32_t polarization,
+                                  int satellite, int slot) {
+  return dbops::SaveTransponder(*working_, frequency, symbolRate, polarization, satellite, slot);
+}
+void CQuelmarDoc::DeleteTransponder(int slot) { dbops::DeleteTransponder(*working_, slot); }
+void CQuelmarDoc::DeleteProgram(int program) { dbops::DeleteProgram(*working_, program); }
+void CQuelmarDoc::RemoveFromServiceList(int list, int program) { dbops::RemoveFromServiceList(*working_, list, program); }
+bool CQuelmarDoc::AddFavoriteGroup(std::string_view name) { return dbops::AddFavoriteGroup(*working_, name); }
+void CQuelmarDoc::DeleteFavoriteGroup(int group) { dbops::DeleteFavoriteGroup(*working_, group); }
+void CQuelmarDoc::RemoveGroupMember(int group, int program) { dbops::RemoveGroupMember(*working_, group, program); }
+int CQuelmarDoc::FindFreeProgramSlot() const { return dbops::FindFreeProgramSlot(*working_); }
+int CQuelmarDoc::CountSatellites() const { return dbops::CountSatellites(*working_); }
+int CQuelmarDoc::CountTransponders() const { return dbops::CountTransponders(*working_); }

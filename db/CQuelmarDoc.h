@@ -1,0 +1,103 @@
+#pragma once
+// The application's single document: the header of the last image loaded, a stored
+// database in image-ready form for the DbType in force, and the working database the
+// pages edit. Reads and writes the document file and is where received images are
+// loaded and images to send are built. No window code here.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "db/ChannelDatabase.h"
+#include "db/DbType.h"
+#include "db/DocResult.h"
+#include "db/DocumentViews.h"
+#include "db/ExtraBlock.h"
+#include "db/ImageHeader.h"
+
+class CQuelmarDoc {
+ public:
+  CQuelmarDoc();
+  ~CQuelmarDoc();
+  CQuelmarDoc(const CQuelmarDoc&) = delete;
+  CQuelmarDoc& operator=(const CQuelmarDoc&) = delete;
+
+  // The application's DbType setting, pushed in by the window whenever it changes.
+  // It decides the storage created, the image layout and the PID width from then on.
+  void SetDbType(int dbType);
+  int GetDbType() const { return dbType_; }
+
+  // --- storage and images ------------------------------------------------------
+  // Releases the stored database; with validFlag 1 creates an empty one for the DbType
+  // in force. Called from the receive worker when a header arrives.
+  bool PrepareStorage(std::uint32_t validFlag);
+  void ReleaseStorage();
+  // Stored database for the DbType in force, or null.
+  ChannelDatabase* Stored();
+  const ChannelDatabase* Stored() const;
+  const ExtraBlock* StoredExtra() const;
+  // Loads a whole image (kImageSize bytes) as if from a file: takes its header; with
+  // validFlag 1 parses it into storage and copies that into the working database.
+  void LoadImage(const std::uint8_t* image);
+  // Puts a header and a database in place as a loaded image would (for new and
+  // demo databases, and tests). Views are refreshed; the modified flag is untouched.
+  void LoadDatabase(const ImageHeader& header, const ChannelDatabase& db);
+  void LoadWorking();
+  void CommitWorking();
+  // Fills kImageSize bytes at `out` from the working database under the DbType in
+  // force and returns kImageSize; returns 0 and leaves `out` alone when no database has
+  // been loaded. Creates storage for the DbType in force when it is missing.
+  std::size_t BuildImage(std::uint8_t* out);
+
+  // --- files -------------------------------------------------------------------
+  // Refuses a file that is not a whole, valid image before changing anything.
+  DocResult Open(const std::string& path);
+  // Writes the image beside the target and renames it over; the old file survives a
+  // failure. Clears the modified flag on success.
+  DocResult Save(const std::string& path);
+
+  // --- state ---------------------------------------------------------------------
+  ChannelDatabase& Working() { return *working_; }
+  const ChannelDatabase& Working() const { return *working_; }
+  ImageHeader& Header() { return header_; }
+  const ImageHeader& Header() const { return header_; }
+  std::uint32_t ImageValid() const { return imageValid_; }
+  bool HasData() const { return hasData_; }
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true);
+
+  void SetViews(DocumentViews* views) { views_ = views; }
+  void RefreshViews();
+
+  // --- record operations on the working database ----------------------------------
+  bool AddSatellite(std::string_view name);
+  void DeleteSatellite(int satellite);
+  bool SaveTransponder(std::uint16_t frequency, std::uint16_t symbolRate, std::uint32_t polarization,
+                       int satellite, int slot);
+  void DeleteTransponder(int slot);
+  void DeleteProgram(int program);
+  void RemoveFromServiceList(int list, int program);
+  bool AddFavoriteGroup(std::string_view name);
+  void DeleteFavoriteGroup(int group);
+  void RemoveGroupMember(int group, int program);
+  int FindFreeProgramSlot() const;
+  int CountSatellites() const;
+  int CountTransponders() const;
+
+ private:
+  struct Storage {
+    ChannelDatabase db;
+    std::unique_ptr<ExtraBlock> extra;  // DbType 2 and 3 only
+  };
+
+  int dbType_ = dbtype::kDefault;
+  ImageHeader header_;
+  std::array<std::unique_ptr<Storage>, dbtype::kCount> storage_;
+  std::unique_ptr<ChannelDatabase> working_;
+  std::uint32_t imageValid_ = 0;
+  bool hasData_ = false;
+  bool modified_ = false;
+  DocumentViews* views_ = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The channel order section (17808 bytes): TV list, radio list, eight favourite groups.
+#include <array>
+#include <cstddef>
+
+#include "db/FavoriteGroupRecord.h"
+#include "db/ServiceList.h"
+
+struct ChannelListBlock {
+  static constexpr std::size_t kSize = 17808;
+  static constexpr std::size_t kGroupCount = 8;
+  static constexpr int kTvList = 0;
+  static constexpr int kRadioList = 1;
+
+  ServiceList tvList;
+  ServiceList radioList;
+  std::array<FavoriteGroupRecord, kGroupCount> favoriteGroups;
+
+  // 0 = tvList, 1 = radioList, anything else nothing
+  ServiceList* List(int which) {
+    return which == kTvList ? &tvList : which == kRadioList ? &radioList : nullptr;
+  }
+  const ServiceList* List(int which) const {
+    return which == kTvList ? &tvList : which == kRadioList ? &radioList : nullptr;
+  }
+};
+static_assert(sizeof(ChannelListBlock) == ChannelListBlock::kSize);
