@@ -19,6 +19,9 @@
 // promptly without waiting for the UI thread (it may be dropped; a message box
 // counts as dismissed). Reports queued but not yet delivered must not reach a
 // destroyed dialog (guard them, e.g. with a QPointer, or drop them after Unblock).
+// The observer must stay alive until the engine has been stopped (Stop / Finish, or
+// the engine's destructor, which stops a worker still running and calls Unblock);
+// after that the engine never calls it from the worker again.
 //
 // Life of a transfer, seen from a dialog (see JRxThread.h / JTxThread.h):
 //   receive: engine.Start(observer, portName, baud, doc)   // opens the port, worker parked

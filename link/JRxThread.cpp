@@ -1,0 +1,242 @@
+#include "link/JRxThread.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "link/DataPacket.h"
+#include "link/LinkCodes.h"
+#include "link/LinkHeader.h"
+#include "link/LinkTexts.h"
+
+namespace {
+
+constexpr std::size_t kHeaderSize = LinkHeader::kSize;
+constexpr std::uint32_t kPayload = DataPacket::kPayloadSize;
+
+// Wrong-magic headers survive from one receive to the next for the whole program run.
+std::atomic<int> badHeaderCount{0};
+
+std::string Decimal(long long value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%lld", value);
+  return text;
+}
+
+}  // namespace
+
+int JRxThread::BadHeaderCount() { return badHeaderCount.load(); }
+
+JRxThread::~JRxThread() { Stop(); }
+
+int JRxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port,
+                     PrepareStorageFn prepare) {
+  port_ = std::move(port);
+  prepareStorage_ = std::move(prepare);
+  observer_ = &observer;
+  state_.store(STATUS_RCV_NULL, std::memory_order_release);
+  if (!worker_.Create([this] { Run(); })) {
+    observer.ShowMessage(LinkTexts::kRxCreateFail);
+    return 0;
+  }
+  return 1;
+}
+
+int JRxThread::BeginReceive() {
+  // One engine serves one receive: once woken it is never idle-and-unused again.
+  if (!worker_.Created() || !IsIdle() || begun_.exchange(true)) {
+    if (observer_ != nullptr) observer_->ShowMessage(LinkTexts::kNowTransfering);
+    return 0;
+  }
+  retryCount_ = 0;
+  nextPacket_ = 0;
+  resultCode_ = STATUS_RCV_NULL;
+  lastPacketDone_ = false;
+  state_.store(STATUS_WAIT_CONNECT_REQ, std::memory_order_release);
+  worker_.Wake();
+  return 1;
+}
+
+void JRxThread::Stop() {
+  // Once the worker has been waited for, the observer is never touched again, so a
+  // dialog may stop its engine and then go away in any order.
+  if (!worker_.Created()) return;
+  worker_.RequestStop();
+  if (worker_.OnWorkerThread()) return;
+  observer_->Unblock();
+  worker_.Stop();
+}
+
+void JRxThread::Status(int state) {
+  const char* text = LinkTexts::kRxStatus[state];
+  if (text != nullptr) observer_->SetText(TransferObserver::Field::Status, text);
+}
+
+void JRxThread::Run() {
+  while (!Stopping()) {
+    const int state = state_.load(std::memory_order_relaxed);
+    if (state == STATUS_RCV_NULL) return;  // parked for good
+    Step(state);
+    if (Stopping() || state_.load(std::memory_order_relaxed) == STATUS_RCV_NULL) return;
+    if (retryCount_ > kRetryLimit) {
+      state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+      observer_->ShowMessage(LinkTexts::kNoResponse);
+    }
+    observer_->SetText(TransferObserver::Field::Retry, Decimal(retryCount_));
+  }
+}
+
+void JRxThread::Step(int state) {
+  Status(state);
+  using namespace LinkCode;
+  switch (state) {
+    case STATUS_WAIT_CONNECT_REQ: WaitStep(CONNECT_REQ, STATUS_SEND_CONNECT_ACK); break;
+    case STATUS_SEND_CONNECT_ACK: SendStep(CONNECT_ACK, STATUS_WAIT_CONNECT_RE_ACK); break;
+    case STATUS_WAIT_CONNECT_RE_ACK: WaitStep(CONNECT_RE_ACK, STATUS_SEND_HEADER_REQ); break;
+    case STATUS_SEND_HEADER_REQ: SendStep(HEADER_REQ, STATUS_WAIT_HEADER); break;
+    case STATUS_WAIT_HEADER: HeaderStep(); break;
+    case STATUS_SEND_HEADER_ACK: SendStep(HEADER_ACK, STATUS_WAIT_HEADER_RCV_ACK); break;
+    case STATUS_SEND_HEADER_NACK: SendStep(HEADER_NACK, STATUS_WAIT_HEADER_RCV_NACK); break;
+    case STATUS_WAIT_HEADER_RCV_ACK: WaitStep(HEADER_RCV_ACK, STATUS_SEND_DATA_REQ); break;
+    case STATUS_WAIT_HEADER_RCV_NACK: WaitStep(HEADER_RCV_ACK, STATUS_SEND_HEADER_REQ); break;
+    case STATUS_SEND_DATA_REQ: SendStep(DATA_REQ, STATUS_WAIT_DATA); break;
+    case STATUS_WAIT_DATA: DataStep(); break;
+    case STATUS_SEND_DATA_ACK: SendStep(DATA_ACK, STATUS_WAIT_DATA_RCV_ACK); break;
+    case STATUS_SEND_DATA_NACK: SendStep(DATA_NACK, STATUS_WAIT_DATA_RCV_NACK); break;
+    case STATUS_WAIT_DATA_RCV_ACK:
+      WaitStep(DATA_RCV_ACK, lastPacketDone_ ? STATUS_SEND_TERMINATE_REQ : STATUS_SEND_DATA_REQ);
+      break;
+    case STATUS_WAIT_DATA_RCV_NACK: WaitStep(DATA_RCV_ACK, STATUS_SEND_DATA_REQ); break;
+    case STATUS_SEND_TERMINATE_REQ: SendStep(TERMINATE_REQ, STATUS_WAIT_TERMINATE_ACK); break;
+    case STATUS_WAIT_TERMINATE_ACK: WaitStep(TERMINATE_ACK, STATUS_RCV_END); break;
+    case STATUS_RCV_END:
+    case STATUS_RCV_FAIL: Finish(); break;
+    default:
+      // Not a state of the machine; end the receive rather than spin.
+      state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+      break;
+  }
+}
+
+void JRxThread::SendStep(std::uint8_t code, int next) {
+  if (!port_->WriteByte(code)) {
+    ++retryCount_;
+    return;
+  }
+  state_.store(next, std::memory_order_release);
+  resultCode_ = next;
+  retryCount_ = 0;
+}
+
+void JRxThread::WaitStep(std::uint8_t expected, int next) {
+  std::uint8_t byte = 0;
+  if (!port_->ReadByte(byte)) {
+    ++retryCount_;
+    return;
+  }
+  if (byte == expected) {
+    state_.store(next, std::memory_order_release);
+    resultCode_ = next;
+    retryCount_ = 0;
+  } else if (byte == LinkCode::TERMINATE_ACK) {
+    // The sender closed the exchange before we asked it to: the receive failed.
+    state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+    resultCode_ = STATUS_RCV_FAIL;
+    retryCount_ = 0;
+  } else {
+    ++retryCount_;
+  }
+}
+
+bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (Stopping()) return false;
+    std::uint8_t byte = buffer[i];
+    if (port_->ReadByte(byte)) buffer[i] = byte;
+  }
+  // Whatever follows a complete unit is stale; the next request starts clean.
+  port_->PurgeRx();
+  port_->PurgeRx();
+  return true;
+}
+
+void JRxThread::HeaderStep() {
+  if (!ReadBlock(header_.Bytes(), kHeaderSize)) return;
+  int next = STATUS_SEND_HEADER_ACK;
+  if (!header_.MagicValid()) {
+    const int count = badHeaderCount.fetch_add(1) + 1;
+    if (count >= kBadHeaderLimit) {
+      badHeaderCount.store(0);
+      next = STATUS_RCV_FAIL;
+    } else {
+      next = STATUS_SEND_HEADER_NACK;
+    }
+  } else if (!prepareStorage_ || prepareStorage_(header_.ValidFlag()) == 0) {
+    next = STATUS_RCV_FAIL;
+  } else {
+    dataLength_ = header_.DataLength();
+    lastPacket_ = DataPacket::LastIndex(dataLength_);
+    observer_->SetProgressRange(0, static_cast<int>(lastPacket_ + 1));
+    if (!header_.HeaderSumValid()) {
+      next = STATUS_RCV_FAIL;
+    } else if (dataLength_ > kMaxDataLength) {
+      // Nothing the receiver holds is larger than a full image; a bigger length is a
+      // damaged or foreign header, and must not size an allocation.
+      next = STATUS_RCV_FAIL;
+    } else {
+      imageBuffer_.reset(new (std::nothrow) std::uint8_t[std::size_t{dataLength_} + kHeaderSize]);
+      if (!imageBuffer_) {
+        next = STATUS_RCV_FAIL;
+      } else {
+        std::memcpy(imageBuffer_.get(), header_.Bytes(), kHeaderSize);
+      }
+    }
+  }
+  state_.store(next, std::memory_order_release);
+  retryCount_ = 0;
+  nextPacket_ = 0;
+}
+
+void JRxThread::DataStep() {
+  if (!ReadBlock(packet_.Bytes(), DataPacket::kSize)) return;
+  retryCount_ = 0;
+  if (packet_.Verify() != DataPacket::Check::Ok) {
+    state_.store(STATUS_SEND_DATA_NACK, std::memory_order_release);
+    return;
+  }
+  if (!imageBuffer_) {  // no accepted header to put the packet behind
+    state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+    return;
+  }
+  const std::size_t offset = kHeaderSize + std::size_t(nextPacket_) * kPayload;
+  if (static_cast<std::uint32_t>(nextPacket_) == lastPacket_) {
+    const auto count = static_cast<std::uint16_t>(dataLength_ - std::uint32_t(nextPacket_) * kPayload);
+    std::memcpy(imageBuffer_.get() + offset, packet_.Payload(), count);
+    lastPacketDone_ = true;
+  } else {
+    std::memcpy(imageBuffer_.get() + offset, packet_.Payload(), kPayload);
+    ++nextPacket_;
+    observer_->SetProgressPos(nextPacket_);
+    lastPacketDone_ = false;
+  }
+  state_.store(STATUS_SEND_DATA_ACK, std::memory_order_release);
+}
+
+void JRxThread::Finish() {
+  const bool failed = state_.load(std::memory_order_relaxed) == STATUS_RCV_FAIL;
+  if (!failed) {
+    completed_.store(true, std::memory_order_release);
+    observer_->EnableOk();
+  }
+  retryCount_ = 0;
+  if (resultCode_ == STATUS_RCV_END) {
+    observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadOk);
+    observer_->ShowMessage(LinkTexts::kDownloadOk);
+  } else if (resultCode_ == STATUS_RCV_FAIL) {
+    observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadFail);
+    observer_->ShowMessage(LinkTexts::kDownloadFail);
+  }
+  resultCode_ = STATUS_RCV_NULL;
+  state_.store(STATUS_RCV_NULL, std::memory_order_release);
+}

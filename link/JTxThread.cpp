@@ -1,0 +1,279 @@
+#include "link/JTxThread.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "link/DataPacket.h"
+#include "link/LinkCodes.h"
+#include "link/LinkTexts.h"
+
+namespace {
+
+std::string Decimal(long long value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%lld", value);
+  return text;
+}
+
+}  // namespace
+
+JTxThread::~JTxThread() { StopWorker(); }
+
+void JTxThread::StopWorker() {
+  // Once the worker has been waited for, the observer is not touched by it again.
+  if (!worker_.Created()) return;
+  worker_.RequestStop();
+  if (worker_.OnWorkerThread()) return;
+  observer_->Unblock();
+  worker_.Stop();
+}
+
+int JTxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port) {
+  state_.store(TX_IDLE, std::memory_order_release);
+  observer_ = &observer;
+  if (!worker_.Create([this] { Run(); })) {
+    observer.ShowMessage(LinkTexts::kTxCreateFail);
+    return 0;
+  }
+  port_ = std::move(port);
+  return 1;
+}
+
+int JTxThread::PrepareSend(const BuildImageFn& buildImage, int dbType) {
+  if (observer_ == nullptr || !worker_.Created()) return 0;
+  if (!IsIdle() || begun_.load()) {
+    observer_->ShowMessage(LinkTexts::kNowTransfering);
+    return 0;
+  }
+  std::unique_ptr<std::uint8_t[]> image(new (std::nothrow) std::uint8_t[kImageSize]);
+  if (!image) {
+    observer_->ShowMessage(LinkTexts::kMallocError);
+    return 0;
+  }
+  const std::size_t length = buildImage ? buildImage(image.get()) : 0;
+  // Anything shorter than its own header, or longer than the buffer, is no image.
+  if (length < LinkHeader::kSize || length > kImageSize) {
+    observer_->ShowMessage(LinkTexts::kNoData);
+    return 0;
+  }
+  const auto dataLength = static_cast<std::uint32_t>(length - LinkHeader::kSize);
+  // The image's own first 64 bytes stay behind: a fresh link header takes their place.
+  std::unique_ptr<std::uint8_t[]> data(new (std::nothrow) std::uint8_t[dataLength > 0 ? dataLength : 1]);
+  if (!data) {
+    observer_->ShowMessage(LinkTexts::kMallocError);
+    return 0;
+  }
+  std::memcpy(data.get(), image.get() + LinkHeader::kSize, dataLength);
+  image.reset();
+  const LinkHeader header = LinkHeader::ForSend(dbType, data.get(), dataLength);
+  return BeginSend(header, std::move(data), dataLength);
+}
+
+std::uint32_t JTxThread::ExpectedSeconds(std::uint32_t dataLength) {
+  const std::uint64_t lastPacket = static_cast<std::uint16_t>(DataPacket::LastIndex(dataLength));
+  const std::uint64_t t = (dataLength + lastPacket * 300 + 64) / 14400 +
+                          (std::uint64_t{dataLength} >> 16) * 2 + 2;
+  return static_cast<std::uint32_t>(t);
+}
+
+std::string JTxThread::FormatMinutes(std::uint32_t seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02u:%02u", seconds / 60, seconds % 60);
+  return text;
+}
+
+int JTxThread::BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[]> data,
+                         std::uint32_t dataLength) {
+  if (observer_ == nullptr || !worker_.Created() || begun_.exchange(true)) return 0;
+  retryCount_ = 0;
+  nextPacket_ = 0;
+  resultCode_ = TX_IDLE;
+  lastPacketDone_ = false;
+  header_ = header;
+  data_ = std::move(data);
+  dataLength_ = dataLength;
+  lastPacket_ = static_cast<std::uint16_t>(DataPacket::LastIndex(dataLength));
+  observer_->SetProgressRange(0, lastPacket_ + 1);
+  observer_->SetText(TransferObserver::Field::Total, Decimal(dataLength_));
+  observer_->SetText(TransferObserver::Field::Expected, FormatMinutes(ExpectedSeconds(dataLength_)));
+  state_.store(TX_SEND_CONNECT_REQ, std::memory_order_release);
+  worker_.Wake();
+  return 1;
+}
+
+void JTxThread::Finish() {
+  if (observer_ == nullptr) return;
+  StopWorker();
+  // The worker has ended; whatever it left unreported is reported from here.
+  FinishReport();
+}
+
+void JTxThread::Run() {
+  while (!Stopping()) {
+    const int state = state_.load(std::memory_order_relaxed);
+    if (state == TX_IDLE) return;  // parked for good
+    Step(state);
+    if (Stopping() || state_.load(std::memory_order_relaxed) == TX_IDLE) return;
+    if (retryCount_ > kRetryLimit) {
+      state_.store(TX_END_FAIL, std::memory_order_release);
+      observer_->ShowMessage(LinkTexts::kNoResponse);
+    }
+    observer_->SetText(TransferObserver::Field::Retry, Decimal(retryCount_));
+  }
+}
+
+void JTxThread::Step(int state) {
+  const char* status = LinkTexts::kTxStatus[state];
+  if (state == TX_SEND_DATA_TRANSFER_ACK && lastPacketDone_) status = LinkTexts::kTxWaitSaving;
+  if (status != nullptr) observer_->SetText(TransferObserver::Field::Status, status);
+
+  using namespace LinkCode;
+  switch (state) {
+    case TX_SEND_CONNECT_REQ:
+      lastPacketDone_ = false;
+      SendStep(CONNECT_REQ, TX_WAIT_CONNECT_ACK);
+      break;
+    case TX_WAIT_CONNECT_ACK:
+      // Until the receiver answers, keep asking; the connect phase has no retry limit.
+      if (!WaitStep(CONNECT_ACK, TX_SEND_CONNECT_RE_ACK)) {
+        state_.store(TX_SEND_CONNECT_REQ, std::memory_order_release);
+      }
+      break;
+    case TX_SEND_CONNECT_RE_ACK: SendStep(CONNECT_RE_ACK, TX_WAIT_HEADER_REQ); break;
+    case TX_WAIT_HEADER_REQ: WaitStep(HEADER_REQ, TX_SEND_HEADER); break;
+    case TX_SEND_HEADER: HeaderStep(); break;
+    case TX_WAIT_HEADER_ACK: WaitStep(HEADER_ACK, TX_SEND_HEADER_TRANSFER_ACK); break;
+    case TX_SEND_HEADER_TRANSFER_ACK: SendStep(HEADER_RCV_ACK, TX_WAIT_DATA_REQ); break;
+    case TX_SEND_HEADER_TRANSFER_NACK: SendStep(HEADER_RCV_ACK, TX_WAIT_HEADER_REQ); break;
+    case TX_WAIT_DATA_REQ: WaitStep(DATA_REQ, TX_SEND_DATA); break;
+    case TX_SEND_DATA: PacketStep(); break;
+    case TX_WAIT_DATA_ACK: WaitStep(DATA_ACK, TX_SEND_DATA_TRANSFER_ACK); break;
+    case TX_SEND_DATA_TRANSFER_ACK:
+      SendStep(DATA_RCV_ACK, lastPacketDone_ ? TX_WAIT_TERMINATE_REQ : TX_WAIT_DATA_REQ);
+      break;
+    case TX_SEND_DATA_TRANSFER_NACK: SendStep(DATA_RCV_ACK, TX_WAIT_DATA_REQ); break;
+    case TX_WAIT_TERMINATE_REQ: WaitStep(TERMINATE_REQ, TX_SEND_SUCCESS_TERMINATE_ACK); break;
+    case TX_SEND_SUCCESS_TERMINATE_ACK: SendStep(TERMINATE_ACK, TX_END_SUCCESS); break;
+    case TX_SEND_FAIL_TERMINATE_ACK: SendStep(TERMINATE_ACK, TX_END_FAIL); break;
+    case TX_END_SUCCESS:
+    case TX_END_FAIL: FinishReport(); break;
+    default:
+      // Not a state of the machine; end the send rather than spin.
+      state_.store(TX_END_FAIL, std::memory_order_release);
+      break;
+  }
+}
+
+void JTxThread::SendStep(std::uint8_t code, int next) {
+  if (!port_->WriteByte(code)) {
+    ++retryCount_;
+    return;
+  }
+  if (code == LinkCode::CONNECT_RE_ACK) observer_->RestartClock();
+  state_.store(next, std::memory_order_release);
+  resultCode_ = next;
+  retryCount_ = 0;
+}
+
+bool JTxThread::WaitStep(std::uint8_t expected, int next) {
+  std::uint8_t byte = 0;
+  if (!port_->ReadByte(byte)) {
+    ++retryCount_;
+    return false;
+  }
+  char ack[8];
+  std::snprintf(ack, sizeof ack, "0x%02x", byte);
+  observer_->SetText(TransferObserver::Field::Ack, ack);
+  if (byte == expected) {
+    state_.store(next, std::memory_order_release);
+    resultCode_ = next;
+    retryCount_ = 0;
+    return true;
+  }
+  // Whatever the receiver asks for is what it gets, whatever we were waiting for.
+  using namespace LinkCode;
+  int follow = -1;
+  switch (byte) {
+    case CONNECT_ACK: follow = TX_WAIT_HEADER_REQ; break;
+    case HEADER_ACK: follow = TX_SEND_HEADER_TRANSFER_ACK; break;
+    case HEADER_NACK: follow = TX_SEND_HEADER_TRANSFER_NACK; break;
+    case DATA_REQ: follow = TX_SEND_DATA; break;
+    case DATA_ACK: follow = TX_SEND_DATA_TRANSFER_ACK; break;
+    case DATA_NACK:
+      follow = TX_SEND_DATA_TRANSFER_NACK;
+      // The packet sent last goes again on the next request.
+      if (lastPacketDone_ && nextPacket_ == 0) {
+        nextPacket_ = lastPacket_;
+      } else if (nextPacket_ > 0) {
+        --nextPacket_;
+      }
+      break;
+    case TERMINATE_REQ:
+      follow = TX_SEND_SUCCESS_TERMINATE_ACK;
+      resultCode_ = TX_END_SUCCESS;
+      break;
+    case FAIL_TERMINATE_REQ:
+      follow = TX_SEND_FAIL_TERMINATE_ACK;
+      resultCode_ = TX_END_FAIL;
+      break;
+    case HEADER_REQ: follow = TX_SEND_HEADER; break;
+    default: break;
+  }
+  if (follow < 0) {
+    ++retryCount_;
+    return false;
+  }
+  state_.store(follow, std::memory_order_release);
+  retryCount_ = 0;
+  return true;
+}
+
+void JTxThread::HeaderStep() {
+  if (port_->Write(header_.Bytes(), LinkHeader::kSize) == LinkHeader::kSize) {
+    retryCount_ = 0;
+    nextPacket_ = 0;
+  } else {
+    ++retryCount_;
+  }
+  state_.store(TX_WAIT_HEADER_ACK, std::memory_order_release);
+}
+
+void JTxThread::PacketStep() {
+  const DataPacket packet =
+      DataPacket::Build(data_.get(), dataLength_, static_cast<std::uint32_t>(nextPacket_));
+  if (port_->Write(packet.Bytes(), DataPacket::kSize) != DataPacket::kSize) {
+    ++retryCount_;
+  } else {
+    retryCount_ = 0;
+    if (nextPacket_ == lastPacket_) {
+      nextPacket_ = 0;
+      lastPacketDone_ = true;
+    } else {
+      ++nextPacket_;
+      lastPacketDone_ = false;
+    }
+    observer_->SetProgressPos(nextPacket_);
+    observer_->SetText(TransferObserver::Field::Sending,
+                       Decimal(static_cast<long long>(nextPacket_) * DataPacket::kPayloadSize));
+    observer_->SetText(TransferObserver::Field::Packets, Decimal(nextPacket_));
+  }
+  state_.store(TX_WAIT_DATA_ACK, std::memory_order_release);
+}
+
+void JTxThread::FinishReport() {
+  retryCount_ = 0;
+  if (resultCode_ == TX_END_SUCCESS) {
+    succeeded_.store(true, std::memory_order_release);
+    observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadOk);
+    observer_->ShowMessage(LinkTexts::kDownloadOk);
+    observer_->SetCancelCaption(LinkTexts::kOkCaption);
+  } else if (resultCode_ == TX_END_FAIL) {
+    observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadFail);
+    observer_->ShowMessage(LinkTexts::kDownloadFail);
+  }
+  observer_->StopClock();
+  resultCode_ = TX_IDLE;
+  state_.store(TX_IDLE, std::memory_order_release);
+}
