@@ -5,10 +5,12 @@
 #include <new>
 #include <utility>
 
+#include "db/CQuelmarDoc.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
+#include "link/TransferPort.h"
 
 namespace {
 
@@ -29,6 +31,14 @@ std::string Decimal(long long value) {
 int JRxThread::BadHeaderCount() { return badHeaderCount.load(); }
 
 JRxThread::~JRxThread() { Stop(); }
+
+int JRxThread::Start(TransferObserver& observer, const std::string& portName, int baud,
+                     CQuelmarDoc& doc) {
+  // A port that does not open is reported and the receive still runs into its retry
+  // limit, so the user sees the same ending as with a silent receiver.
+  return Start(observer, OpenTransferPort(observer, portName, baud),
+               [&doc](std::uint32_t validFlag) { return doc.PrepareStorage(validFlag) ? 1 : 0; });
+}
 
 int JRxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port,
                      PrepareStorageFn prepare) {

@@ -67,7 +67,7 @@ class JRxThread {
   // Opens portName ("COM1".."COM4" or a device path) at `baud`; a port that does not
   // open is reported ("<name> Open Error!") and the receive still runs into its retry
   // limit. 0 when the worker cannot be created ("JRxThread Create Fail").
-  // TODO(engines): overload for the document once it exists.
+  int Start(TransferObserver& observer, const std::string& portName, int baud, CQuelmarDoc& doc);
   // The same over any transport, with any PrepareStorage (tests, benchmarks).
   int Start(TransferObserver& observer, std::unique_ptr<Transport> port, PrepareStorageFn prepare);
 

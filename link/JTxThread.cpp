@@ -5,9 +5,12 @@
 #include <new>
 #include <utility>
 
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"
+#include "link/TransferPort.h"
 
 namespace {
 
@@ -28,6 +31,19 @@ void JTxThread::StopWorker() {
   if (worker_.OnWorkerThread()) return;
   observer_->Unblock();
   worker_.Stop();
+}
+
+int JTxThread::Start(TransferObserver& observer, const std::string& portName, int baud) {
+  state_.store(TX_IDLE, std::memory_order_release);
+  observer_ = &observer;
+  if (!worker_.Create([this] { Run(); })) {
+    observer.ShowMessage(LinkTexts::kTxCreateFail);
+    return 0;
+  }
+  // A port that does not open is reported; the send then repeats its connect request
+  // until the user cancels.
+  port_ = OpenTransferPort(observer, portName, baud);
+  return 1;
 }
 
 int JTxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port) {
@@ -69,6 +85,11 @@ int JTxThread::PrepareSend(const BuildImageFn& buildImage, int dbType) {
   image.reset();
   const LinkHeader header = LinkHeader::ForSend(dbType, data.get(), dataLength);
   return BeginSend(header, std::move(data), dataLength);
+}
+
+int JTxThread::PrepareSend(CQuelmarDoc& doc) {
+  static_assert(kImageSize == DatabaseImage::kImageSize);
+  return PrepareSend([&doc](std::uint8_t* image) { return doc.BuildImage(image); }, doc.GetDbType());
 }
 
 std::uint32_t JTxThread::ExpectedSeconds(std::uint32_t dataLength) {

@@ -64,12 +64,16 @@ class JTxThread {
   // 0 with "JTxThread Create Fail" when the worker cannot be created (the port then
   // stays closed). A port that does not open is reported ("<name> Open Error!") and
   // the send still runs: it repeats its connect request until Finish.
+  int Start(TransferObserver& observer, const std::string& portName, int baud);
+  // The same over any transport (tests, benchmarks).
   int Start(TransferObserver& observer, std::unique_ptr<Transport> port);
 
   // The send preparation: header for `dbType`, image from `buildImage`, then BeginSend.
   // 1 when the worker runs; 0 after a message ("Now Transfering.", "Malloc Error!",
   // "No Data") or when Start failed.
   int PrepareSend(const BuildImageFn& buildImage, int dbType);
+  // The same from the document, under its DbType in force.
+  int PrepareSend(CQuelmarDoc& doc);
 
   // Shows "Total" and "Excepted", then wakes the worker. `header` goes out as it is.
   int BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[]> data,
