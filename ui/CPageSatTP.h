@@ -1,14 +1,28 @@
 #pragma once
-// The "Satellite/Transponder" page of the main sheet.
+// The "Satellite/Transponder" page of the main sheet: the satellites of the working
+// database, the transponders of the current one and its LNB and switch settings
+// ("Sat. Info"). Every edit goes into the working database, the affected list is
+// rebuilt from it and the document is marked modified.
 #include <QString>
 #include <QWidget>
 
+#include "ui/SatTPPageState.h"
+
 class CQuelmarDoc;
 class PageHost;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class SatTPListView;
+struct ChannelDatabase;
 
 class CPageSatTP : public QWidget {
   Q_OBJECT
  public:
+  enum class TpEditMode { Add, Edit };
+
   CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent = nullptr);
 
   // The tab caption: "Satellite/Transponder".
@@ -24,8 +38,49 @@ class CPageSatTP : public QWidget {
   // A command forwarded by the main frame; false when this page does not handle it.
   bool OnCommand(int commandId);
 
+  // The page's operations; the commands above and the "Update" button lead here.
+  void RefreshTransponders(int satellite);
+  void ShowSatelliteInfo(int satellite);
+  void UpdateSatellite();
+  void NewSatellite();
+  void DeleteCurrentSatellite();
+  void EditTransponder(TpEditMode mode);
+  void DeleteSelectedTransponder();
+
+  const SatTPPageState& State() const { return state_; }
+
  private:
+  void CreateControls();
+  void EnsureInitialised();
+  void OnSatelliteSelectionChanged();
+  void OnListKey(int key, int insertCommand, int deleteCommand);
+  void ShowInfoValues();
+  void ClearSatInfo();
+  // Reads the Sat. Info controls into the values; false when the name cannot be stored,
+  // after telling the user (nothing may be written then).
+  bool ReadInfoValues();
+  void MarkModified();
+  ChannelDatabase& Db();
+
   CQuelmarDoc& doc_;
   PageHost& host_;
   bool initialised_ = false;
+  // Rebuilding a list changes its selection; the rebuild itself brings the page up to
+  // date, so the selection handler stays out of it.
+  bool rebuilding_ = false;
+  SatTPPageState state_;
+
+  SatTPListView* satelliteList_ = nullptr;
+  SatTPListView* transponderList_ = nullptr;
+  QGroupBox* satInfo_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QComboBox* lnbType_ = nullptr;
+  QLineEdit* lnbFreqHigh_ = nullptr;
+  QLineEdit* lnbFreqLow_ = nullptr;
+  QCheckBox* selected_ = nullptr;
+  QComboBox* diseqcPort_ = nullptr;
+  QCheckBox* tone22k_ = nullptr;
+  QComboBox* lnbPower_ = nullptr;
+  QCheckBox* motor_ = nullptr;
+  QPushButton* update_ = nullptr;
 };

@@ -1,0 +1,35 @@
+#pragma once
+// What the "Satellite/Transponder" page remembers between operations: the row-to-slot
+// maps of its two lists, the rows it works on, and the "Sat. Info" values. Rebuilt
+// from the database, never stored.
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct SatTPPageState {
+  static constexpr int kMaxSatelliteRows = 160;
+  // The transponder list shows at most this many rows; later ones are not reachable.
+  static constexpr int kMaxTransponderRows = 150;
+
+  std::array<int, kMaxSatelliteRows> satelliteRows{};
+  int satelliteRowCount = 0;
+  int currentSatelliteRow = 0;
+  std::array<int, kMaxTransponderRows> transponderRows{};
+  int transponderRowCount = 0;
+  int currentTransponderRow = 0;
+
+  int infoTone22k = 0;
+  int infoMotor = 0;
+  int infoSelected = 0;
+  int infoLnbPower = -1;  // -1: the list shows no row
+  int infoDiseqcPort = -1;
+  int infoLnbType = -1;
+  QString infoName;
+  std::uint32_t infoLnbFreqHigh = 0;
+  std::uint32_t infoLnbFreqLow = 0;
+
+  // Slot of the satellite the page works on, or -1 while no satellite is listed.
+  int CurrentSatellite() const {
+    return satelliteRowCount > 0 ? satelliteRows[currentSatelliteRow] : -1;
+  }
+};
