@@ -1,10 +1,5 @@
 #include "link/LinkHeader.h"
 
-#include <algorithm>
-#include <cstring>
-
-LinkHeader::LinkHeader(const std::uint8_t* bytes) { std::memcpy(b_.data(), bytes, kSize); }
-
 LinkHeader LinkHeader::ForSend(int dbType, const std::uint8_t* data, std::uint32_t dataLength) {
   LinkHeader h;
   h.SetMagic(kMagic);
@@ -16,7 +11,7 @@ LinkHeader LinkHeader::ForSend(int dbType, const std::uint8_t* data, std::uint32
   h.SetImageTypeWord(ImageTypeWordFor(dbType));
   h.SetDataLength(dataLength);
   // The TypeC receiver does not check a data sum, and its header carries 0.
-  if (dbType != 3 && data != nullptr) h.SetDataSumField(DataSum(data, dataLength));
+  if (dbType != 3 && data != nullptr) h.SetDataSum(DataSum(data, dataLength));
   h.UpdateHeaderSum();
   return h;
 }
@@ -33,24 +28,4 @@ std::uint32_t LinkHeader::DataSum(const std::uint8_t* data, std::size_t count) {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < count; ++i) sum += data[i];
   return sum;
-}
-
-std::uint32_t LinkHeader::ComputeHeaderSum() const { return DataSum(b_.data(), kSummedBytes); }
-
-std::uint32_t LinkHeader::LoadU32(std::size_t offset) const {
-  const std::uint8_t* p = b_.data() + offset;
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void LinkHeader::StoreU32(std::size_t offset, std::uint32_t v) {
-  std::uint8_t* p = b_.data() + offset;
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-void LinkHeader::StoreText(std::size_t offset, std::size_t width, const char* text) {
-  std::uint8_t* p = b_.data() + offset;
-  std::memset(p, 0, width);
-  const std::size_t n = std::min(std::strlen(text), width);
-  std::memcpy(p, text, n);
 }
