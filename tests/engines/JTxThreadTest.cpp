@@ -1,0 +1,253 @@
+// The send engine against an in-memory receiver: whole sends, the receiver's rejections
+// and refusals, the endless connect loop, and stopping it from another thread.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "EngineTestUtil.h"
+#include "Peers.h"
+#include "RecordingObserver.h"
+#include "link/JTxThread.h"
+#include "link/LinkTexts.h"
+
+namespace {
+
+using Field = TransferObserver::Field;
+
+struct TxRig {
+  RecordingObserver observer;
+  JTxThread engine;
+  MemoryPort* port = nullptr;
+  TakingPeer peer;
+  std::vector<std::uint8_t> image;  // what the "document" builds
+
+  explicit TxRig(TakingPeer::Faults faults = TakingPeer::Faults(), std::size_t imageSize = 0x70040)
+      : peer(faults), image(PatternData(imageSize, 11)) {
+    auto owned = std::make_unique<MemoryPort>();
+    port = owned.get();
+    port->SetPeer(&peer);
+    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+  }
+  int Prepare(int dbType) {
+    return engine.PrepareSend(
+        [this](std::uint8_t* out) {
+          std::memcpy(out, image.data(), image.size());
+          return image.size();
+        },
+        dbType);
+  }
+  // Runs the send to its end and presses the dialog's button.
+  void Run(int dbType = 3) {
+    ASSERT_EQ(Prepare(dbType), 1);
+    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }));
+    engine.Finish();
+  }
+  std::vector<std::uint8_t> Data() const { return {image.begin() + 64, image.end()}; }
+};
+
+TEST(JTxThread, FullImageForTypeAGoesOutByteExact) {
+  TxRig rig;
+  ASSERT_EQ(rig.Prepare(0), 1);
+  // Shown as soon as the dialog is, before the receiver says anything.
+  EXPECT_EQ(rig.observer.Text(Field::Total), "458752");
+  EXPECT_EQ(rig.observer.Text(Field::Expected), "00:57");
+  EXPECT_EQ(rig.observer.RangeHigh(), 450);
+  ASSERT_TRUE(WaitUntil([&] { return rig.engine.IsIdle(); }));
+  rig.engine.Finish();
+
+  EXPECT_TRUE(rig.engine.Succeeded());
+  EXPECT_TRUE(rig.peer.terminated);
+  EXPECT_EQ(rig.peer.data, rig.Data());
+  ASSERT_EQ(rig.peer.headers.size(), 1u);
+  const LinkHeader h(rig.peer.headers[0].data());
+  EXPECT_EQ(h.ImageTypeWord(), 0x7FF70000u);
+  EXPECT_EQ(h.DataLength(), 458752u);
+  EXPECT_EQ(h.ValidFlag(), 1u);
+  EXPECT_EQ(h.DataSum(), LinkHeader::DataSum(rig.image.data() + 64, 458752));
+  EXPECT_TRUE(h.HeaderSumValid());
+  EXPECT_EQ(std::memcmp(h.Bytes() + 4, "Velto\0\0\0\0\0\0\0\0\0\0\0", 16), 0);
+  // 450 packets; the final one carries 323 data bytes and 698 zeros.
+  ASSERT_EQ(rig.peer.packets.size(), 450u);
+  const auto& last = rig.peer.packets.back();
+  EXPECT_EQ(std::memcmp(last.data() + 1, rig.image.data() + 64 + 449 * 1021, 323), 0);
+  EXPECT_TRUE(std::all_of(last.begin() + 1 + 323, last.begin() + 1022, [](auto b) { return b == 0; }));
+
+  EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadOk});
+  EXPECT_EQ(rig.observer.Text(Field::Status), LinkTexts::kDownloadOk);
+  EXPECT_EQ(rig.observer.CancelCaption(), "OK");
+  EXPECT_EQ(rig.observer.ClockRestarts(), 1);
+  EXPECT_FALSE(rig.observer.ClockRunning());
+  // After the final packet the counters fall back to 0.
+  EXPECT_EQ(rig.observer.Text(Field::Packets), "0");
+  EXPECT_EQ(rig.observer.Text(Field::Sending), "0");
+  EXPECT_EQ(rig.observer.Pos(), 0);
+  const auto statuses = rig.observer.History(Field::Status);
+  const std::vector<std::string> tail(statuses.end() - 5, statuses.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"Waiting data ACK", "Please wait for saving",
+                                            "Waiting terminate request", "Sending success terminate ACK",
+                                            LinkTexts::kDownloadOk}));
+}
+
+TEST(JTxThread, TypeCHeaderCarriesNoDataSum) {
+  TxRig rig;
+  rig.Run(3);
+  ASSERT_FALSE(rig.peer.headers.empty());
+  const LinkHeader h(rig.peer.headers[0].data());
+  EXPECT_EQ(h.DataSum(), 0u);
+  EXPECT_EQ(h.ImageTypeWord(), 0x40180000u);
+  EXPECT_EQ(rig.peer.data, rig.Data());
+}
+
+TEST(JTxThread, TenByteImageCrossesTheLineInProtocolOrder) {
+  TxRig rig(TakingPeer::Faults(), 64 + 10);
+  rig.Run(3);
+  const LinkHeader h = LinkHeader::ForSend(3, rig.image.data() + 64, 10);
+  std::vector<std::uint8_t> expected = {0xE1, 0xE2, 0xEF, 0xE3};
+  expected.insert(expected.end(), h.Bytes(), h.Bytes() + 64);
+  expected.insert(expected.end(), {0xE4, 0xE6, 0xE7});
+  const DataPacket packet = DataPacket::Build(rig.image.data() + 64, 10, 0);
+  expected.insert(expected.end(), packet.Bytes(), packet.Bytes() + 1024);
+  expected.insert(expected.end(), {0xE8, 0xEA, 0xEB, 0xED});
+  std::vector<std::uint8_t> line;
+  for (const auto& b : rig.port->LineLog()) line.push_back(b.value);
+  EXPECT_EQ(line, expected);
+}
+
+TEST(JTxThread, RejectedHeaderIsSentAgainUnchanged) {
+  TxRig rig({.nackHeaders = 2}, 64 + 3000);
+  rig.Run();
+  ASSERT_EQ(rig.peer.headers.size(), 3u);
+  EXPECT_EQ(rig.peer.headers[0], rig.peer.headers[2]);
+  EXPECT_EQ(rig.peer.data, rig.Data());
+  EXPECT_TRUE(rig.engine.Succeeded());
+  const auto statuses = rig.observer.History(Field::Status);
+  EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Sending header transfer NACK"), statuses.end());
+}
+
+TEST(JTxThread, RejectedPacketsStepBackIncludingTheFinalOne) {
+  for (int bad : {0, 2, 4}) {  // 4 is the final packet of 5000 bytes
+    TxRig rig({.nackPacket = bad}, 64 + 5000);
+    rig.Run();
+    EXPECT_TRUE(rig.engine.Succeeded()) << bad;
+    EXPECT_EQ(rig.peer.data, rig.Data()) << bad;
+    ASSERT_EQ(rig.peer.packets.size(), 6u);
+    EXPECT_EQ(rig.peer.packets[bad], rig.peer.packets[bad + 1]);
+    const auto statuses = rig.observer.History(Field::Status);
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Please wait for saving"), statuses.end());
+  }
+}
+
+TEST(JTxThread, ReceiverGivingUpEndsInDownloadFail) {
+  TxRig rig({.failInsteadOfAck = 1}, 64 + 5000);
+  rig.Run();
+  EXPECT_FALSE(rig.engine.Succeeded());
+  EXPECT_TRUE(rig.peer.terminated);
+  EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
+  EXPECT_EQ(rig.observer.CancelCaption(), "Cancel");
+  const auto statuses = rig.observer.History(Field::Status);
+  ASSERT_GE(statuses.size(), 2u);
+  EXPECT_EQ(statuses[statuses.size() - 2], "Sending fail terminate ACK");
+  EXPECT_EQ(statuses.back(), LinkTexts::kDownloadFail);
+}
+
+TEST(JTxThread, SilentReceiverMeansConnectRequestsUntilCancel) {
+  TxRig rig({.silent = true}, 64 + 5000);
+  ASSERT_EQ(rig.Prepare(3), 1);
+  // Far more waits than the retry limit, in virtual time.
+  ASSERT_TRUE(WaitUntil([&] { return rig.peer.connectRequests > 3000; }));
+  EXPECT_FALSE(rig.engine.IsIdle());
+  rig.engine.Finish();
+  EXPECT_TRUE(rig.engine.IsIdle());
+  EXPECT_TRUE(rig.observer.Messages().empty());
+  const auto retries = rig.observer.History(Field::Retry);
+  ASSERT_GE(retries.size(), 2u);
+  for (const auto& r : retries) EXPECT_TRUE(r == "0" || r == "1") << r;
+  const auto statuses = rig.observer.History(Field::Status);
+  EXPECT_EQ(statuses[0], "Sending connect request");
+  EXPECT_EQ(statuses[1], "Waiting connect request ack");
+  EXPECT_EQ(statuses[2], "Sending connect request");
+  EXPECT_EQ(rig.observer.ClockRestarts(), 0);
+}
+
+TEST(JTxThread, ReceiverQuietAfterConnectRunsIntoTheRetryLimit) {
+  TxRig rig({.silentAfterConnect = true}, 64 + 5000);
+  rig.Run();
+  EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoResponse});
+  EXPECT_EQ(rig.observer.History(Field::Retry).back(), "1001");
+  EXPECT_EQ(rig.observer.ClockRestarts(), 1);
+  EXPECT_FALSE(rig.observer.ClockRunning());
+}
+
+TEST(JTxThread, AckFieldShowsEveryByteEvenStrayOnes) {
+  TxRig rig({.strayAfterConnect = 0x5A}, 64 + 100);
+  rig.Run();
+  EXPECT_TRUE(rig.engine.Succeeded());
+  const auto acks = rig.observer.History(Field::Ack);
+  EXPECT_EQ(acks.front(), "0xe2");
+  EXPECT_NE(std::find(acks.begin(), acks.end(), "0x5a"), acks.end());
+  EXPECT_EQ(acks.back(), "0xeb");
+}
+
+TEST(JTxThread, NothingToSendOrABusyEngineSendsNothing) {
+  {
+    TxRig rig(TakingPeer::Faults(), 64 + 100);
+    EXPECT_EQ(rig.engine.PrepareSend([](std::uint8_t*) { return std::size_t{0}; }, 3), 0);
+    EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoData});
+    EXPECT_TRUE(rig.engine.IsIdle());
+    rig.engine.Finish();
+    EXPECT_EQ(rig.observer.Messages().size(), 1u);
+    EXPECT_TRUE(rig.port->AllWritten().empty());
+  }
+  {
+    TxRig rig({.silent = true}, 64 + 100);
+    ASSERT_EQ(rig.Prepare(3), 1);
+    EXPECT_EQ(rig.Prepare(3), 0);
+    EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNowTransfering});
+  }
+}
+
+TEST(JTxThread, ExpectedTimeFollowsTheLengthNotTheLine) {
+  EXPECT_EQ(JTxThread::ExpectedSeconds(458752), 57u);
+  EXPECT_EQ(JTxThread::ExpectedSeconds(0), 2u);
+  EXPECT_EQ(JTxThread::FormatMinutes(57), "00:57");
+  EXPECT_EQ(JTxThread::FormatMinutes(61 * 60 + 5), "61:05");
+}
+
+TEST(JTxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
+  {
+    TxRig rig;
+    ASSERT_EQ(rig.Prepare(3), 1);
+    ASSERT_TRUE(WaitUntil([&] { return rig.peer.packets.size() >= 20; }));
+    const auto t0 = std::chrono::steady_clock::now();
+    rig.engine.Finish();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
+    EXPECT_TRUE(rig.observer.Messages().empty());
+    EXPECT_FALSE(rig.observer.ClockRunning());
+  }
+  {
+    // The box after success is open; Cancel releases it and shows nothing twice.
+    TxRig rig(TakingPeer::Faults(), 64 + 3000);
+    rig.observer.HoldMessages();
+    ASSERT_EQ(rig.Prepare(3), 1);
+    ASSERT_TRUE(rig.observer.WaitForMessages(1));
+    rig.engine.Finish();
+    EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadOk});
+    EXPECT_TRUE(rig.engine.IsIdle());
+  }
+  {
+    TxRig rig({.silentAfterConnect = true}, 64 + 3000);
+    rig.observer.HoldMessages();
+    ASSERT_EQ(rig.Prepare(3), 1);
+    ASSERT_TRUE(rig.observer.WaitForMessages(1));
+    rig.engine.Finish();
+    EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoResponse});
+  }
+  {
+    TxRig rig({.silent = true}, 64 + 100);
+    ASSERT_EQ(rig.Prepare(3), 1);
+  }  // destructor stops the connect loop
+}
+
+}  // namespace
