@@ -1,7 +1,9 @@
 #include "app/Prompt.h"
 
 #include <QDialog>
+#include <QAction>
 #include <QFileDialog>
+#include <QMenu>
 #include <deque>
 
 #include "app/Texts.h"
@@ -14,6 +16,7 @@ struct Script {
   std::deque<QMessageBox::StandardButton> answers;
   std::deque<std::function<int(QDialog&)>> dialogs;
   std::deque<QString> files;
+  std::deque<QString> menuChoices;
   QStringList shown;
 };
 
@@ -83,11 +86,28 @@ QString SaveFileName(QWidget* parent, const QString& caption, const QString& pro
   return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
+QAction* Popup(QMenu& menu, const QPoint& globalPos) {
+  Script& s = script();
+  if (s.scripted) {
+    if (s.menuChoices.empty()) return nullptr;
+    const QString choice = s.menuChoices.front();
+    s.menuChoices.pop_front();
+    for (QAction* action : menu.actions()) {
+      if (!action->isSeparator() && action->text().remove(QLatin1Char('&')) == choice) {
+        return action;
+      }
+    }
+    return nullptr;
+  }
+  return menu.exec(globalPos);
+}
+
 void SetScripted(bool on) { script().scripted = on; }
 bool Scripted() { return script().scripted; }
 void QueueMessageAnswer(QMessageBox::StandardButton answer) { script().answers.push_back(answer); }
 void QueueDialog(std::function<int(QDialog&)> driver) { script().dialogs.push_back(std::move(driver)); }
 void QueueFileName(const QString& path) { script().files.push_back(path); }
+void QueueMenuChoice(const QString& itemText) { script().menuChoices.push_back(itemText); }
 
 QStringList TakeMessages() {
   QStringList out;
@@ -100,6 +120,7 @@ void Reset() {
   s.answers.clear();
   s.dialogs.clear();
   s.files.clear();
+  s.menuChoices.clear();
   s.shown.clear();
 }
 

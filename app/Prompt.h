@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <functional>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace Prompt {
@@ -25,6 +28,10 @@ QString OpenFileName(QWidget* parent, const QString& caption, const QString& fil
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                      const QString& filter);
 
+// A popup menu at a screen position; returns the chosen item, or null when dismissed.
+// The item's triggered signal is not emitted: the caller acts on the result.
+QAction* Popup(QMenu& menu, const QPoint& globalPos);
+
 // ---- test hooks -----------------------------------------------------------
 // In scripted mode a call without a queued answer takes the escape answer (Cancel,
 // else No, else OK; a dialog is rejected; a file chooser returns ""). Every message
@@ -36,6 +43,8 @@ void QueueMessageAnswer(QMessageBox::StandardButton answer);
 // its buttons and returns the dialog's result (usually dialog.result()).
 void QueueDialog(std::function<int(QDialog&)> driver);
 void QueueFileName(const QString& path);
+// The text of the popup-menu item to choose (without '&'); "" dismisses the menu.
+void QueueMenuChoice(const QString& itemText);
 // Message texts shown since the last call, oldest first.
 QStringList TakeMessages();
 // Forgets queued answers and recorded messages.

@@ -1,0 +1,84 @@
+#pragma once
+// Texts of the application shell: menus, toolbar, status bar, the About box and the
+// shell's own messages.
+
+namespace AppTexts {
+
+// Title of a document that has no file yet, and the base name proposed when saving it.
+inline constexpr const char* kUntitled = "Untitled";
+inline constexpr const char* kFileExtension = ".qdb";
+inline constexpr const char* kFileFilter = "QDB Files (*.qdb);;All Files (*.*)";
+inline constexpr const char* kOpenCaption = "Open";
+inline constexpr const char* kSaveAsCaption = "Save As";
+inline constexpr const char* kSaveChanges = "Save changes to %1?";
+
+// Main menu.
+inline constexpr const char* kMenuFile = "&File";
+inline constexpr const char* kMenuOpen = "&Open...\tCtrl+O";
+inline constexpr const char* kMenuSave = "&Save\tCtrl+S";
+inline constexpr const char* kMenuSaveAs = "Save &As...\tCrtl+A";
+inline constexpr const char* kMenuRecentFile = "Recent File";
+inline constexpr const char* kMenuClose = "&Close";
+inline constexpr const char* kMenuExit = "E&xit";
+inline constexpr const char* kMenuView = "&View";
+inline constexpr const char* kMenuToolbar = "&Toolbar";
+inline constexpr const char* kMenuStatusBar = "&Status Bar";
+inline constexpr const char* kMenuTransfer = "Receive/Send";
+inline constexpr const char* kMenuReceive = "Receive from STB";
+inline constexpr const char* kMenuSend = "Send to STB";
+inline constexpr const char* kMenuTools = "Tools";
+inline constexpr const char* kMenuConfig = "Config Setting";
+inline constexpr const char* kMenuHelp = "&Help";
+inline constexpr const char* kMenuAbout = "&About Quelmar...";
+
+// Context menus the pages open; their titles name them for a screen reader.
+inline constexpr const char* kSatMenu = "SatMenu";
+inline constexpr const char* kTpMenu = "TpMenu";
+inline constexpr const char* kPopMenu = "PopMenu";
+inline constexpr const char* kAddSatellite = "Add Satellite";
+inline constexpr const char* kDeleteSatellite = "Delete Satellite";
+inline constexpr const char* kAddTransponder = "Add Transponder";
+inline constexpr const char* kDeleteTransponder = "Delete Transponder";
+inline constexpr const char* kEditTransponder = "Edit Transponder";
+inline constexpr const char* kAddProgram = "Add Program";
+inline constexpr const char* kDeleteProgram = "Delete Program";
+
+// Toolbar tool tips (the transfer buttons have none).
+inline constexpr const char* kTipOpen = "Open";
+inline constexpr const char* kTipSave = "Save";
+inline constexpr const char* kTipAbout = "About";
+inline constexpr const char* kToolbarName = "Toolbar";
+
+// Status bar.
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kIndicatorCaps = "CAP";
+inline constexpr const char* kIndicatorNum = "NUM";
+inline constexpr const char* kIndicatorScroll = "SCRL";
+inline constexpr const char* kPromptOpen = "Open an existing document";
+inline constexpr const char* kPromptSave = "Save the active document";
+inline constexpr const char* kPromptSaveAs = "Save the active document with a new name";
+inline constexpr const char* kPromptRecent = "Open this document";
+inline constexpr const char* kPromptExit = "Quit the application; prompts to save documents";
+inline constexpr const char* kPromptToolbar = "Show or hide the toolbar";
+inline constexpr const char* kPromptStatusBar = "Show or hide the status bar";
+
+// About box.
+inline constexpr const char* kAboutCaption = "About Quelmar";
+inline constexpr const char* kAboutVersion = "Quelmar Version 1.2";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancel = "Cancel";
+
+// Where the recent-file list is kept.
+inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
+inline constexpr const char* kSettingsApplication = "Quelmar";
+inline constexpr const char* kRecentFileSection = "Recent File List";
+inline constexpr const char* kRecentFileKey = "File%1";
+
+// Shell messages.
+inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";
+inline constexpr const char* kReceivedShort =
+    "The receiver sent less than a whole database. Nothing was loaded.";
+inline constexpr const char* kReceivedNotValid =
+    "The receiver's header does not mark its database valid. Nothing was loaded.";
+
+}  // namespace AppTexts

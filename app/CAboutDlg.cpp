@@ -1,0 +1,32 @@
+#include "app/CAboutDlg.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/AppTexts.h"
+#include "app/DialogUnits.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("CAboutDlg"));
+  setWindowTitle(QString::fromLatin1(AppTexts::kAboutCaption));
+  setFont(DialogUnits::DialogFont());
+  DialogUnits::SizeTo(this, 235, 55);
+  setFixedSize(size());
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("icon"));
+  icon->setAccessibleName(QString::fromLatin1(AppTexts::kSettingsApplication));
+  icon->setPixmap(QIcon(QStringLiteral(":/icons/quelmar-32.png")).pixmap(32, 32));
+  DialogUnits::Place(icon, 11, 17, 20, 20);
+
+  auto* version = new QLabel(QString::fromLatin1(AppTexts::kAboutVersion), this);
+  version->setObjectName(QStringLiteral("version"));
+  DialogUnits::Place(version, 40, 10, 119, 8);
+
+  auto* ok = new QPushButton(QString::fromLatin1(AppTexts::kOk), this);
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setDefault(true);
+  DialogUnits::Place(ok, 178, 7, 50, 14);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,492 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <ranges>
+
+#include "app/AppTexts.h"
+#include "app/CAboutDlg.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/CommandIds.h"
+#include "app/Prompt.h"
+#include "app/Texts.h"
+#include "db/DatabaseImage.h"
+#include "db/DbTexts.h"
+#include "db/ImageHeader.h"
+#include "link/dialogs/CCOMPortDlg.h"
+#include "link/dialogs/CFileRcvDlg.h"
+#include "link/dialogs/CFileSndDlg.h"
+
+namespace {
+
+QString L1(const char* text) { return QString::fromLatin1(text); }
+
+// The two transfer buttons carry no tool tip; a tool button would otherwise show its
+// action's text.
+class NoToolTip : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ToolTip) return true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+bool IsSatTPCommand(int id) {
+  return id == CommandId::kAddSatellite || id == CommandId::kDeleteSatellite ||
+         id == CommandId::kAddTransponder || id == CommandId::kDeleteTransponder ||
+         id == CommandId::kEditTransponder;
+}
+
+bool IsProgramCommand(int id) {
+  return id == CommandId::kAddProgram || id == CommandId::kDeleteProgram;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CQuelmarApp& app)
+    : app_(app), title_(L1(AppTexts::kUntitled)) {
+  setObjectName(QStringLiteral("CMainFrame"));
+  view_ = new CQuelmarView(app_.Doc(), this, this);
+  setCentralWidget(view_);
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+  CreateContextMenus();
+  resize(kWidth, kHeight);
+  UpdateTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::MakeAction(int commandId, const char* text, const char* statusTip) {
+  auto* action = new QAction(L1(text), this);
+  action->setObjectName(QStringLiteral("command%1").arg(commandId));
+  action->setData(commandId);
+  // Only the standard items have a prompt; the status pane falls back to "Ready".
+  action->setStatusTip(statusTip ? L1(statusTip) : QString());
+  connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
+  actions_[commandId] = action;
+  return action;
+}
+
+void CMainFrame::CreateActions() {
+  using namespace AppTexts;
+  // New has no menu item; Ctrl+N reaches it through the window.
+  QAction* fileNew = MakeAction(CommandId::kFileNew, kUntitled);
+  fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  addAction(fileNew);
+
+  MakeAction(CommandId::kFileOpen, kMenuOpen, kPromptOpen)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  MakeAction(CommandId::kFileSave, kMenuSave, kPromptSave)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  // The "Crtl+A" shown beside Save As is only text; no key is bound to it.
+  MakeAction(CommandId::kFileSaveAs, kMenuSaveAs, kPromptSaveAs);
+  MakeAction(CommandId::kClose, kMenuClose);
+  MakeAction(CommandId::kAppExit, kMenuExit, kPromptExit);
+  MakeAction(CommandId::kReceiveFromStb, kMenuReceive);
+  MakeAction(CommandId::kSendToStb, kMenuSend);
+  MakeAction(CommandId::kConfigSetting, kMenuConfig);
+  MakeAction(CommandId::kAppAbout, kMenuAbout);
+  for (QAction* a : actions_ | std::views::values) {
+    a->setShortcutContext(Qt::WindowShortcut);
+  }
+}
+
+void CMainFrame::CreateMenus() {
+  using namespace AppTexts;
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("menuBar"));
+
+  fileMenu_ = bar->addMenu(L1(kMenuFile));
+  fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+  fileMenu_->addAction(actions_[CommandId::kFileOpen]);
+  fileMenu_->addAction(actions_[CommandId::kFileSave]);
+  fileMenu_->addAction(actions_[CommandId::kFileSaveAs]);
+  fileMenu_->addSeparator();
+  fileMenu_->addSeparator();
+  recentPlace_ = fileMenu_->addAction(L1(kMenuRecentFile));
+  recentPlace_->setObjectName(QStringLiteral("recentFile"));
+  for (int i = 0; i < CRecentFileList::kSize; ++i) {
+    const int id = kRecentFileFirst + i;
+    auto* action = new QAction(this);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setData(id);
+    action->setStatusTip(L1(kPromptRecent));
+    action->setVisible(false);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    fileMenu_->addAction(action);
+    recentActions_ << action;
+  }
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(actions_[CommandId::kClose]);
+  fileMenu_->addAction(actions_[CommandId::kAppExit]);
+  // The list is shown each time the menu opens, as the last load or save left it.
+  connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
+  UpdateRecentFileMenu();
+
+  QMenu* view = bar->addMenu(L1(kMenuView));
+  view->setObjectName(QStringLiteral("viewMenu"));
+  toolbarAction_ = view->addAction(L1(kMenuToolbar));
+  toolbarAction_->setObjectName(QStringLiteral("command%1").arg(kViewToolbar));
+  toolbarAction_->setCheckable(true);
+  toolbarAction_->setChecked(true);
+  toolbarAction_->setStatusTip(L1(kPromptToolbar));
+  statusBarAction_ = view->addAction(L1(kMenuStatusBar));
+  statusBarAction_->setObjectName(QStringLiteral("command%1").arg(kViewStatusBar));
+  statusBarAction_->setCheckable(true);
+  statusBarAction_->setChecked(true);
+  statusBarAction_->setStatusTip(L1(kPromptStatusBar));
+  actions_[kViewToolbar] = toolbarAction_;
+  actions_[kViewStatusBar] = statusBarAction_;
+
+  QMenu* transfer = bar->addMenu(L1(kMenuTransfer));
+  transfer->setObjectName(QStringLiteral("transferMenu"));
+  transfer->addAction(actions_[CommandId::kReceiveFromStb]);
+  transfer->addAction(actions_[CommandId::kSendToStb]);
+
+  QMenu* tools = bar->addMenu(L1(kMenuTools));
+  tools->setObjectName(QStringLiteral("toolsMenu"));
+  tools->addAction(actions_[CommandId::kConfigSetting]);
+
+  QMenu* help = bar->addMenu(L1(kMenuHelp));
+  help->setObjectName(QStringLiteral("helpMenu"));
+  help->addAction(actions_[CommandId::kAppAbout]);
+}
+
+void CMainFrame::CreateToolBar() {
+  using namespace AppTexts;
+  toolBar_ = new QToolBar(L1(kToolbarName), this);
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(16, 15));
+  toolBar_->setMovable(true);
+  toolBar_->setFloatable(true);
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+
+  // Toolbar buttons have actions of their own: their texts and tips differ from the
+  // menu items' while the command is the same.
+  auto button = [this](int id, const char* icon, const QString& text, const char* tip,
+                       const char* prompt) {
+    auto* action = new QAction(QIcon(QStringLiteral(":/icons/%1.png").arg(L1(icon))), text, this);
+    action->setObjectName(QStringLiteral("tool%1").arg(id));
+    action->setData(id);
+    if (tip) action->setToolTip(L1(tip));
+    action->setStatusTip(prompt ? L1(prompt) : QString());
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    toolBar_->addAction(action);
+    QWidget* w = toolBar_->widgetForAction(action);
+    w->setObjectName(QStringLiteral("toolButton%1").arg(id));
+    w->setAccessibleName(text);
+    if (!tip) w->installEventFilter(new NoToolTip(w));
+    return action;
+  };
+  button(CommandId::kFileOpen, "open", L1(kTipOpen), kTipOpen, kPromptOpen);
+  button(CommandId::kFileSave, "save", L1(kTipSave), kTipSave, kPromptSave);
+  toolBar_->addSeparator();
+  button(CommandId::kReceiveFromStb, "receive", L1(kMenuReceive), nullptr, nullptr);
+  button(CommandId::kSendToStb, "send", L1(kMenuSend), nullptr, nullptr);
+  toolBar_->addSeparator();
+  button(CommandId::kAppAbout, "about", L1(kTipAbout), kTipAbout, nullptr);
+
+  connect(toolbarAction_, &QAction::toggled, toolBar_, &QToolBar::setVisible);
+  connect(toolBar_, &QToolBar::visibilityChanged, this, [this](bool visible) {
+    // Hiding the window hides its bars too; only a bar of a shown window counts.
+    if (isVisible()) toolbarAction_->setChecked(visible);
+  });
+}
+
+void CMainFrame::CreateStatusBar() {
+  using namespace AppTexts;
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("statusBar"));
+  // The message pane shows "Ready" whenever no prompt is shown over it.
+  messagePane_ = new QLabel(L1(kReady), bar);
+  messagePane_->setObjectName(QStringLiteral("messagePane"));
+  messagePane_->setAccessibleName(QStringLiteral("Message"));
+  bar->addWidget(messagePane_, 1);
+  for (const char* text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
+    auto* indicator = new QLabel(L1(text), bar);
+    indicator->setObjectName(QStringLiteral("indicator%1").arg(L1(text)));
+    indicator->setFrameShape(QFrame::StyledPanel);
+    indicator->setFrameShadow(QFrame::Sunken);
+    indicator->setAlignment(Qt::AlignCenter);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(L1(text)) + 12);
+    bar->addPermanentWidget(indicator);
+  }
+  connect(statusBarAction_, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::CreateContextMenus() {
+  using namespace AppTexts;
+  auto menu = [this](ContextMenu which, const char* name,
+                     std::initializer_list<std::pair<int, const char*>> items) {
+    auto* m = new QMenu(L1(name), this);
+    m->setObjectName(L1(name));
+    for (auto [id, text] : items) {
+      QAction* a = m->addAction(L1(text));
+      a->setObjectName(QStringLiteral("command%1").arg(id));
+      a->setData(id);
+    }
+    contextMenus_[which] = m;
+  };
+  menu(ContextMenu::SatMenu, kSatMenu,
+       {{CommandId::kAddSatellite, kAddSatellite}, {CommandId::kDeleteSatellite, kDeleteSatellite}});
+  menu(ContextMenu::TpMenu, kTpMenu,
+       {{CommandId::kAddTransponder, kAddTransponder},
+        {CommandId::kDeleteTransponder, kDeleteTransponder},
+        {CommandId::kEditTransponder, kEditTransponder}});
+  menu(ContextMenu::PopMenu, kPopMenu,
+       {{CommandId::kAddProgram, kAddProgram}, {CommandId::kDeleteProgram, kDeleteProgram}});
+}
+
+QMenu* CMainFrame::ContextMenuOf(ContextMenu menu) const {
+  auto it = contextMenus_.find(menu);
+  return it == contextMenus_.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::ActionFor(int commandId) const {
+  auto it = actions_.find(commandId);
+  if (it != actions_.end()) return it->second;
+  for (QAction* a : recentActions_) {
+    if (a->data().toInt() == commandId) return a;
+  }
+  return nullptr;
+}
+
+void CMainFrame::PopupContextMenu(ContextMenu menu, const QPoint& globalPos) {
+  QMenu* m = ContextMenuOf(menu);
+  if (!m) return;
+  if (QAction* chosen = Prompt::Popup(*m, globalPos)) OnCommand(chosen->data().toInt());
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+  const QStringList& files = app_.RecentFiles().Files();
+  recentPlace_->setVisible(files.isEmpty());
+  recentPlace_->setEnabled(false);
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    QAction* a = recentActions_[i];
+    if (i < files.size()) {
+      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+      a->setVisible(true);
+    } else {
+      a->setVisible(false);
+    }
+  }
+}
+
+void CMainFrame::UpdateTitle() {
+  setWindowTitle(QStringLiteral("%1 - %2").arg(title_, L1(Texts::kAppTitle)));
+}
+
+void CMainFrame::CenterOnScreen() {
+  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect area = s->geometry();
+  const QSize frameSize = frameGeometry().size();
+  move(area.x() + (area.width() - frameSize.width()) / 2,
+       area.y() + (area.height() - frameSize.height()) / 2);
+}
+
+// ---- commands -----------------------------------------------------------------
+
+void CMainFrame::OnCommand(int commandId) {
+  switch (commandId) {
+    case CommandId::kFileNew: OnFileNew(); return;
+    case CommandId::kFileOpen: OnFileOpen(); return;
+    case CommandId::kFileSave: OnFileSave(false); return;
+    case CommandId::kFileSaveAs: OnFileSave(true); return;
+    case CommandId::kClose: OnFileClose(); return;
+    case CommandId::kAppExit: close(); return;
+    case CommandId::kConfigSetting: OnConfigSetting(); return;
+    case CommandId::kReceiveFromStb: OnReceiveFromStb(); return;
+    case CommandId::kSendToStb: OnSendToStb(); return;
+    case CommandId::kAppAbout: OnAbout(); return;
+    case kViewToolbar: toolbarAction_->toggle(); return;
+    case kViewStatusBar: statusBarAction_->toggle(); return;
+    default: break;
+  }
+  if (commandId >= kRecentFileFirst && commandId < kRecentFileFirst + CRecentFileList::kSize) {
+    OnRecentFile(commandId - kRecentFileFirst);
+    return;
+  }
+  ForwardToPages(commandId);
+}
+
+void CMainFrame::ForwardToPages(int commandId) {
+  CMainSheet* sheet = view_->Sheet();
+  if (!sheet) return;
+  if (IsSatTPCommand(commandId)) {
+    sheet->SatTPPage()->OnCommand(commandId);
+  } else if (IsProgramCommand(commandId)) {
+    sheet->GroupChPage()->OnCommand(commandId);
+  }
+}
+
+bool CMainFrame::SaveModified() {
+  if (!app_.Doc().IsModified()) return true;
+  const QString name = title_.isEmpty() ? L1(AppTexts::kUntitled) : title_;
+  switch (Prompt::Message(this, L1(AppTexts::kSaveChanges).arg(name),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                          QMessageBox::Warning)) {
+    case QMessageBox::Yes: return OnFileSave(false);
+    case QMessageBox::No: return true;
+    default: return false;
+  }
+}
+
+void CMainFrame::OnFileNew() {
+  if (!SaveModified()) return;
+  // The database and the sheet stay as they are; only the file identity goes.
+  path_.clear();
+  title_ = L1(AppTexts::kUntitled);
+  app_.Doc().SetModifiedFlag(false);
+  UpdateTitle();
+}
+
+void CMainFrame::OnFileOpen() {
+  if (!SaveModified()) return;
+  const QString path =
+      Prompt::OpenFileName(this, L1(AppTexts::kOpenCaption), L1(AppTexts::kFileFilter));
+  if (path.isEmpty()) return;
+  OpenDocumentFile(path);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+  const DocResult result = app_.Doc().Open(QFile::encodeName(path).toStdString());
+  if (!result) {
+    Prompt::Message(this, QString::fromStdString(result.message));
+    return false;
+  }
+  app_.Doc().SetModifiedFlag(false);
+  path_ = QFileInfo(path).absoluteFilePath();
+  title_ = QFileInfo(path).fileName();
+  app_.RecentFiles().Add(path_);
+  UpdateRecentFileMenu();
+  UpdateTitle();
+  return true;
+}
+
+void CMainFrame::OnRecentFile(int index) {
+  const QStringList& files = app_.RecentFiles().Files();
+  if (index < 0 || index >= files.size()) return;
+  const QString path = files[index];
+  if (!SaveModified()) return;
+  // A file that no longer opens leaves the list, so it is not offered again.
+  if (!OpenDocumentFile(path)) {
+    app_.RecentFiles().Remove(path);
+    UpdateRecentFileMenu();
+  }
+}
+
+bool CMainFrame::OnFileSave(bool askName) {
+  CQuelmarDoc& doc = app_.Doc();
+  // Nothing has been loaded yet: there is no database to write.
+  if (!doc.HasData()) {
+    Prompt::Message(this, L1(DbTexts::kNothingToSave));
+    return false;
+  }
+  QString path = path_;
+  if (askName || path.isEmpty()) {
+    const QString proposed =
+        path_.isEmpty() ? title_ + L1(AppTexts::kFileExtension) : path_;
+    path = Prompt::SaveFileName(this, L1(AppTexts::kSaveAsCaption), proposed,
+                                L1(AppTexts::kFileFilter));
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += L1(AppTexts::kFileExtension);
+  }
+  const DocResult result = doc.Save(QFile::encodeName(path).toStdString());
+  if (!result) {
+    Prompt::Message(this, QString::fromStdString(result.message));
+    return false;
+  }
+  doc.SetModifiedFlag(false);
+  path_ = QFileInfo(path).absoluteFilePath();
+  title_ = QFileInfo(path).fileName();
+  app_.RecentFiles().Add(path_);
+  UpdateRecentFileMenu();
+  UpdateTitle();
+  return true;
+}
+
+void CMainFrame::OnFileClose() {
+  if (!SaveModified()) return;
+  view_->RemoveSheet();
+  // The title stays; the database and hasData stay too, so Send and Save still work.
+  path_.clear();
+  app_.Doc().SetModifiedFlag(false);
+}
+
+void CMainFrame::OnConfigSetting() {
+  const LinkSettings& current = app_.Settings();
+  CCOMPortDlg dlg(this);
+  dlg.baudRateIndex = current.baudRateIndex;
+  dlg.comPortIndex = current.comPortIndex;
+  dlg.DbType = current.DbType;
+  dlg.portDevice = current.portDevice;
+  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  LinkSettings chosen = current;
+  chosen.baudRateIndex = dlg.baudRateIndex;
+  chosen.comPortIndex = dlg.comPortIndex;
+  chosen.DbType = dlg.DbType;
+  chosen.portDevice = dlg.portDevice;
+  app_.SetSettings(chosen);
+}
+
+void CMainFrame::OnReceiveFromStb() {
+  CQuelmarDoc& doc = app_.Doc();
+  std::vector<std::uint8_t> image;
+  {
+    CFileRcvDlg dlg(app_.Settings(), doc, this);
+    if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+    image = dlg.TakeImage();
+  }
+  if (image.empty()) return;
+  // A short image or one not marked valid would leave the pages on garbage or on
+  // nothing; the document keeps what it shows.
+  if (image.size() < DatabaseImage::kImageSize) {
+    Prompt::Message(this, L1(AppTexts::kReceivedShort));
+    return;
+  }
+  if (ImageHeader(image.data()).ValidFlag() != 1) {
+    Prompt::Message(this, L1(AppTexts::kReceivedNotValid));
+    return;
+  }
+  doc.LoadImage(image.data());
+  doc.SetModifiedFlag(true);
+}
+
+void CMainFrame::OnSendToStb() {
+  if (!app_.Doc().HasData()) return;
+  CFileSndDlg dlg(app_.Settings(), app_.Doc(), this);
+  Prompt::Exec(dlg);
+}
+
+void CMainFrame::OnAbout() {
+  CAboutDlg dlg(this);
+  Prompt::Exec(dlg);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!SaveModified()) {
+    event->ignore();
+    return;
+  }
+  app_.ExitInstance();
+  event->accept();
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The main window: menu, toolbar, status bar, the view, and every command the user can
+// give. It also keeps the document's file path and title and asks to save changes.
+#include <QMainWindow>
+#include <QString>
+#include <map>
+
+#include "app/CommandTarget.h"
+
+class CQuelmarApp;
+class CQuelmarView;
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public CommandTarget {
+  Q_OBJECT
+ public:
+  static constexpr int kWidth = 673;
+  static constexpr int kHeight = 605;
+  static constexpr int kRecentFileFirst = 57616;
+  static constexpr int kViewToolbar = 59392;
+  static constexpr int kViewStatusBar = 59393;
+
+  explicit CMainFrame(CQuelmarApp& app);
+  ~CMainFrame() override;
+
+  CQuelmarView* View() const { return view_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+  QLabel* MessagePane() const { return messagePane_; }
+  QMenu* ContextMenuOf(ContextMenu menu) const;
+  // The menu or toolbar item that gives a command (the menu's when both do).
+  QAction* ActionFor(int commandId) const;
+
+  // CommandTarget: every command of the menus, the toolbar, the keys and the pages.
+  void OnCommand(int commandId) override;
+  void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) override;
+
+  // Opens a file as Open does after its file dialog; false when it could not be
+  // opened (the reason has been shown).
+  bool OpenDocumentFile(const QString& path);
+
+  // The document's title ("Untitled" until it has a file) and file path.
+  QString DocumentTitle() const { return title_; }
+  QString DocumentPath() const { return path_; }
+
+  // Asks "Save changes to %1?" when the document is modified; false when the user
+  // cancelled or the save failed, and the command that asked must stop.
+  bool SaveModified();
+
+  // Moves the window to the middle of its screen.
+  void CenterOnScreen();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CreateContextMenus();
+  void UpdateRecentFileMenu();
+  void UpdateTitle();
+
+  void OnFileNew();
+  void OnFileOpen();
+  bool OnFileSave(bool askName);
+  void OnFileClose();
+  void OnConfigSetting();
+  void OnReceiveFromStb();
+  void OnSendToStb();
+  void OnAbout();
+  void OnRecentFile(int index);
+  void ForwardToPages(int commandId);
+
+  QAction* MakeAction(int commandId, const char* text, const char* statusTip = nullptr);
+
+  CQuelmarApp& app_;
+  CQuelmarView* view_;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* messagePane_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QAction* recentPlace_ = nullptr;  // "Recent File", greyed while the list is empty
+  QList<QAction*> recentActions_;
+  QAction* toolbarAction_ = nullptr;
+  QAction* statusBarAction_ = nullptr;
+  std::map<int, QAction*> actions_;
+  std::map<ContextMenu, QMenu*> contextMenus_;
+  QString path_;
+  QString title_;
+};

@@ -1,0 +1,57 @@
+#include "app/CMainSheet.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTarget.h"
+#include "app/DialogUnits.h"
+#include "db/CQuelmarDoc.h"
+
+CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
+    : QTabWidget(parent),
+      doc_(doc),
+      target_(target),
+      groupCh_(doc, *this, nullptr),
+      satTP_(doc, *this, nullptr) {
+  setObjectName(QStringLiteral("CMainSheet"));
+  setAccessibleName(QStringLiteral("Sheet"));
+  // Both page templates are 366 x 312 dialog units of the dialog font.
+  const QSize page = DialogUnits::ToPixels(DialogUnits::DialogFont(), 366, 312);
+  for (QWidget* w : {static_cast<QWidget*>(&satTP_), static_cast<QWidget*>(&groupCh_)}) {
+    w->setMinimumSize(page);
+  }
+  addTab(&satTP_, CPageSatTP::Title());
+  addTab(&groupCh_, CPageGroupCh::Title());
+  adjustSize();
+  connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
+}
+
+void CMainSheet::ActivateAll() {
+  if (currentIndex() != 0) {
+    setCurrentIndex(0);
+  } else {
+    satTP_.Activate();
+  }
+  setCurrentIndex(1);
+  setCurrentIndex(0);
+}
+
+void CMainSheet::OnTabActivated(int index) {
+  if (index == 0) {
+    satTP_.Activate();
+  } else if (index == 1) {
+    groupCh_.Activate();
+  }
+}
+
+void CMainSheet::PopupContextMenu(ContextMenu menu, const QPoint& globalPos) {
+  if (target_) target_->PopupContextMenu(menu, globalPos);
+}
+
+void CMainSheet::SendCommand(int commandId) {
+  if (target_) {
+    target_->OnCommand(commandId);
+    return;
+  }
+  if (!satTP_.OnCommand(commandId)) groupCh_.OnCommand(commandId);
+}
+
+int CMainSheet::DbType() const { return doc_.GetDbType(); }

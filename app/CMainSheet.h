@@ -1,0 +1,40 @@
+#pragma once
+// The property sheet inside the view: the "Satellite/Transponder" and "Group/Channel"
+// pages as tabs, without caption or buttons.
+#include <QTabWidget>
+
+#include "app/PageHost.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/CPageSatTP.h"
+
+class CQuelmarDoc;
+class CommandTarget;
+
+class CMainSheet : public QTabWidget, public PageHost {
+  Q_OBJECT
+ public:
+  // Commands from the pages go to `target` (the main frame); without one they go
+  // straight to the pages.
+  CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent = nullptr);
+
+  // Activates "Satellite/Transponder", "Group/Channel", then "Satellite/Transponder"
+  // again, so that both pages create their controls and the first stays in front.
+  void ActivateAll();
+
+  // PageHost
+  CPageSatTP* SatTPPage() override { return &satTP_; }
+  CPageGroupCh* GroupChPage() override { return &groupCh_; }
+  void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) override;
+  void SendCommand(int commandId) override;
+  int DbType() const override;
+
+ private:
+  void OnTabActivated(int index);
+
+  CQuelmarDoc& doc_;
+  CommandTarget* target_;
+  // The pages are held by value: they die before the tab widget base, and a child
+  // widget that dies leaves its parent's list, so nothing is deleted twice.
+  CPageGroupCh groupCh_;
+  CPageSatTP satTP_;
+};

@@ -1,0 +1,43 @@
+#include "app/CQuelmarApp.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/AppTexts.h"
+#include "app/CMainFrame.h"
+#include "app/CQuelmarView.h"
+#include "app/Texts.h"
+
+CQuelmarApp::CQuelmarApp() {
+  // The icons live in the window library; pull its resources in for every program.
+  Q_INIT_RESOURCE(quelmar);
+  doc_.SetDbType(settings_.DbType);
+}
+
+CQuelmarApp::~CQuelmarApp() {
+  // The view dies with the frame; the document must not call into it afterwards.
+  doc_.SetViews(nullptr);
+  frame_.reset();
+}
+
+bool CQuelmarApp::InitInstance(const QStringList& files) {
+  QApplication::setApplicationName(QString::fromLatin1(Texts::kAppTitle));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quelmar-48.png")));
+  recent_.Load();
+
+  frame_ = std::make_unique<CMainFrame>(*this);
+  doc_.SetViews(frame_->View());
+  if (files.size() > 1) return false;
+  if (files.size() == 1 && !frame_->OpenDocumentFile(files.front())) return false;
+
+  frame_->show();
+  frame_->CenterOnScreen();
+  return true;
+}
+
+void CQuelmarApp::ExitInstance() { recent_.Save(); }
+
+void CQuelmarApp::SetSettings(const LinkSettings& settings) {
+  settings_ = settings;
+  doc_.SetDbType(settings_.DbType);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The application object: the three link settings for the run, the single document,
+// the main frame and the recent-file list.
+#include <QStringList>
+#include <memory>
+
+#include "app/CRecentFileList.h"
+#include "db/CQuelmarDoc.h"
+#include "link/dialogs/LinkSettings.h"
+
+class CMainFrame;
+
+class CQuelmarApp {
+ public:
+  // The settings take their start values here and are never stored.
+  CQuelmarApp();
+  ~CQuelmarApp();
+  CQuelmarApp(const CQuelmarApp&) = delete;
+  CQuelmarApp& operator=(const CQuelmarApp&) = delete;
+
+  // Start-up once the QApplication exists: loads the recent-file list, creates the main
+  // window, opens the file named in `files` (at most one) and shows the window. False
+  // when start-up failed and the program must end with a non-zero status.
+  bool InitInstance(const QStringList& files);
+
+  // Writes the recent-file list back; called when the main window closes.
+  void ExitInstance();
+
+  // comPortIndex, baudRateIndex and DbType for the run.
+  const LinkSettings& Settings() const { return settings_; }
+  // Takes new settings (from "Config Setting") and puts the DbType in force.
+  void SetSettings(const LinkSettings& settings);
+
+  CQuelmarDoc& Doc() { return doc_; }
+  CMainFrame* MainFrame() const { return frame_.get(); }
+  CRecentFileList& RecentFiles() { return recent_; }
+
+ private:
+  LinkSettings settings_;
+  CQuelmarDoc doc_;
+  CRecentFileList recent_;
+  std::unique_ptr<CMainFrame> frame_;
+};

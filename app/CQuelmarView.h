@@ -1,0 +1,32 @@
+#pragma once
+// The main window's client area. It shows the sheet once a database has been loaded
+// and is where the document asks for its pages to be rebuilt.
+#include <QScrollArea>
+#include <memory>
+
+#include "db/DocumentViews.h"
+
+class CMainSheet;
+class CQuelmarDoc;
+class CommandTarget;
+
+class CQuelmarView : public QScrollArea, public DocumentViews {
+  Q_OBJECT
+ public:
+  CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent = nullptr);
+  ~CQuelmarView() override;
+
+  // A fresh sheet at the top-left corner, both pages activated; replaces any sheet.
+  void BuildSheet();
+  // Destroys the sheet, if any.
+  void RemoveSheet();
+  CMainSheet* Sheet() const { return sheet_; }
+
+  // DocumentViews: a database was copied into the working copy.
+  void OnRefreshViews() override;
+
+ private:
+  CQuelmarDoc& doc_;
+  CommandTarget* target_;
+  CMainSheet* sheet_ = nullptr;  // owned through the scroll area
+};

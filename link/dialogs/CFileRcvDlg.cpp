@@ -1,0 +1,86 @@
+#include "link/dialogs/CFileRcvDlg.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/DialogUnits.h"
+#include "link/dialogs/LinkDialogTexts.h"
+#include "link/dialogs/TransferFields.h"
+
+using namespace TransferFields;
+
+CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, CQuelmarDoc& doc, QWidget* parent)
+    : QDialog(parent), settings_(settings), doc_(doc), channel_(this, *this) {
+  using namespace LinkDialogTexts;
+  setObjectName(QStringLiteral("CFileRcvDlg"));
+  setWindowTitle(QString::fromLatin1(kReceiveCaption));
+  setFont(DialogUnits::DialogFont());
+  DialogUnits::SizeTo(this, 256, 81);
+  setFixedSize(size());
+
+  status_ = AddField(this, "status", AddCaption(this, kStatus, 7, 7, 19, 8), 33, 7, 133, 12);
+  retry_ = AddField(this, "retry", AddCaption(this, kRetry, 189, 7, 19, 8), 211, 7, 38, 12);
+  progress_ = AddProgress(this, 7, 33, 242, 14);
+  ok_ = AddButton(this, "ok", kOk, 21, 60, 50, 14);
+  ok_->setDefault(true);
+  cancel_ = AddButton(this, "cancel", kCancel, 185, 60, 50, 14);
+  connect(ok_, &QPushButton::clicked, this, &CFileRcvDlg::accept);
+  connect(cancel_, &QPushButton::clicked, this, &CFileRcvDlg::reject);
+}
+
+CFileRcvDlg::~CFileRcvDlg() { engine_.Stop(); }
+
+void CFileRcvDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!initialised_) {
+    initialised_ = true;
+    OnInitDialog();
+  }
+}
+
+void CFileRcvDlg::OnInitDialog() {
+  // A port that does not open is reported by the engine; the receive then runs into
+  // its retry limit, as without a receiver.
+  if (engine_.Start(channel_, settings_.PortName().toStdString(), settings_.BaudRate(), doc_)) {
+    engine_.BeginReceive();
+  }
+  // The engine enables OK once a receive has completed.
+  ok_->setEnabled(false);
+  cancel_->setFocus();
+}
+
+void CFileRcvDlg::accept() {
+  if (!ok_->isEnabled()) return;
+  engine_.Stop();
+  if (engine_.Completed() && engine_.ImageBuffer()) {
+    const std::uint8_t* image = engine_.ImageBuffer();
+    image_.assign(image, image + engine_.ImageSize());
+  }
+  QDialog::accept();
+}
+
+void CFileRcvDlg::reject() {
+  // The worker ends for good before the dialog does; no message.
+  engine_.Stop();
+  QDialog::reject();
+}
+
+std::vector<std::uint8_t> CFileRcvDlg::TakeImage() { return std::move(image_); }
+
+void CFileRcvDlg::ShowText(TransferObserver::Field field, const QString& text) {
+  if (field == TransferObserver::Field::Status) {
+    status_->setText(text);
+  } else if (field == TransferObserver::Field::Retry) {
+    retry_->setText(text);
+  }
+}
+
+void CFileRcvDlg::SetProgressRange(int low, int high) { progress_->setRange(low, high); }
+
+void CFileRcvDlg::SetProgressPos(int pos) { progress_->setValue(pos); }
+
+void CFileRcvDlg::EnableOk() {
+  ok_->setEnabled(true);
+  ok_->setFocus();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// "Receive from STB": runs a receive as soon as it opens and shows its progress. OK is
+// possible only after a completed receive; Cancel stops the receive at any moment.
+#include <QDialog>
+#include <cstdint>
+#include <vector>
+
+#include "link/JRxThread.h"
+#include "link/dialogs/LinkSettings.h"
+#include "link/dialogs/TransferControls.h"
+#include "link/dialogs/UiReportChannel.h"
+
+class CQuelmarDoc;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class CFileRcvDlg : public QDialog, private TransferControls {
+  Q_OBJECT
+ public:
+  CFileRcvDlg(const LinkSettings& settings, CQuelmarDoc& doc, QWidget* parent = nullptr);
+  ~CFileRcvDlg() override;
+
+  // After OK: the received image (64 header bytes, then the data); empty when the
+  // dialog did not end with a completed receive. The engine's buffer is not kept.
+  std::vector<std::uint8_t> TakeImage();
+
+  QLabel* StatusLine() const { return status_; }
+  QLabel* RetryField() const { return retry_; }
+  QProgressBar* Progress() const { return progress_; }
+  QPushButton* OkButton() const { return ok_; }
+  QPushButton* CancelButton() const { return cancel_; }
+  const JRxThread& Engine() const { return engine_; }
+
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void OnInitDialog();
+
+  // TransferControls, on the user-interface thread.
+  void ShowText(TransferObserver::Field field, const QString& text) override;
+  void SetProgressRange(int low, int high) override;
+  void SetProgressPos(int pos) override;
+  void EnableOk() override;
+
+  LinkSettings settings_;
+  CQuelmarDoc& doc_;
+  QLabel* status_;
+  QLabel* retry_;
+  QProgressBar* progress_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+  bool initialised_ = false;
+  std::vector<std::uint8_t> image_;
+  // The engine is destroyed first: its worker stops before the channel it reports
+  // through and the controls go.
+  UiReportChannel channel_;
+  JRxThread engine_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// The three link settings the application keeps for the run, and the rows of the
+// lists that show them. Nothing here is stored between runs.
+#include <QString>
+#include <QStringList>
+
+struct LinkSettings {
+  int comPortIndex = 0;   // row of the "Port" list
+  int baudRateIndex = 4;  // row of the "Baud Rate" list
+  int DbType = 3;         // row of the "DB Type" list
+  // The device behind comPortIndex when it is not one of "COM1".."COM4" (a serial
+  // device found on the machine or a path the user typed); empty otherwise.
+  QString portDevice;
+
+  // The name the transfer dialogs open: "COM%d" for rows 0-3, else the device.
+  QString PortName() const;
+  int BaudRate() const;
+};
+
+namespace LinkRows {
+
+inline constexpr int kComPorts = 4;
+
+QStringList DbTypes();
+QStringList BaudRates();  // "9600 bps" .. "115200 bps"
+int BaudRateAt(int row);  // 9600 .. 115200; 115200 for a row out of range
+// "COM1".."COM4", then the serial devices present on the machine.
+QStringList Ports();
+
+}  // namespace LinkRows

@@ -1,0 +1,50 @@
+#include "link/dialogs/TransferFields.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/DialogUnits.h"
+#include "link/dialogs/LinkDialogTexts.h"
+
+namespace TransferFields {
+
+QLabel* AddCaption(QWidget* dialog, const char* text, int x, int y, int width, int height) {
+  auto* label = new QLabel(QString::fromLatin1(text), dialog);
+  DialogUnits::Place(label, x, y, width, height);
+  return label;
+}
+
+QLabel* AddField(QWidget* dialog, const char* objectName, QLabel* caption, int x, int y,
+                 int width, int height) {
+  auto* field = new QLabel(dialog);
+  field->setObjectName(QString::fromLatin1(objectName));
+  field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  field->setAccessibleName(caption->text());
+  caption->setBuddy(field);
+  DialogUnits::Place(field, x, y, width, height);
+  return field;
+}
+
+QProgressBar* AddProgress(QWidget* dialog, int x, int y, int width, int height) {
+  auto* bar = new QProgressBar(dialog);
+  bar->setObjectName(QStringLiteral("progress"));
+  bar->setAccessibleName(QString::fromLatin1(LinkDialogTexts::kProgress));
+  bar->setTextVisible(false);
+  bar->setRange(0, 100);
+  bar->setValue(0);
+  DialogUnits::Place(bar, x, y, width, height);
+  return bar;
+}
+
+QPushButton* AddButton(QWidget* dialog, const char* objectName, const char* text, int x, int y,
+                       int width, int height) {
+  auto* button = new QPushButton(QString::fromLatin1(text), dialog);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setAutoDefault(false);
+  DialogUnits::Place(button, x, y, width, height);
+  return button;
+}
+
+}  // namespace TransferFields
