@@ -1,0 +1,76 @@
+#pragma once
+// The "Program Info" dialog: the satellite and transponder a new program is carried on,
+// its name, type, lock flag, PIDs and service id. It only reads the database.
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct ChannelDatabase;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class CProgramEditDlg : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kMaxTransponderRows = 150;
+
+  explicit CProgramEditDlg(const ChannelDatabase& db, QWidget* parent = nullptr);
+
+  // Preset by the caller before opening; read after OK.
+  int chosenTransponder = 0;
+  QString progName;
+  int progType = -1;  // 0 UNKNOWN, 1 TV, 2 RADIO
+  int progLocked = 0;
+  std::uint32_t progVideoPid = 0;
+  std::uint32_t progAudioPid = 0;
+  std::uint32_t progPcrPid = 0;
+  std::uint32_t progServiceId = 0;
+  std::uint32_t progTtextPid = 0;
+  std::uint32_t progPmtPid = 0;
+
+  int SatelliteRowCount() const { return satelliteRowCount_; }
+  int SatelliteChoice(int row) const;
+  int TransponderRowCount() const { return transponderRowCount_; }
+  int TransponderRow(int row) const;
+
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ShowValues();
+  void FillSatellites();
+  void PreselectSatellite();
+  void FillTransponders();
+  // Reads the controls in exchange order; false (after the message, with the focus on
+  // the field) when a field cannot be taken.
+  bool ReadControls();
+
+  const ChannelDatabase& db_;
+  std::array<int, 160> satelliteChoices_{};
+  int satelliteRowCount_ = 0;
+  std::array<int, kMaxTransponderRows> transponderRows_{};
+  int transponderRowCount_ = 0;
+  bool shown_ = false;
+
+  QComboBox* satellite_ = nullptr;
+  QComboBox* transponder_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QComboBox* type_ = nullptr;
+  QCheckBox* lock_ = nullptr;
+  QLineEdit* videoPid_ = nullptr;
+  QLineEdit* audioPid_ = nullptr;
+  QLineEdit* pcrPid_ = nullptr;
+  QLineEdit* serviceId_ = nullptr;
+  QLineEdit* ttextPid_ = nullptr;
+  QLineEdit* pmt_ = nullptr;
+  QComboBox* ageLimit_ = nullptr;
+  QComboBox* audioLang_ = nullptr;
+  QCheckBox* cas_ = nullptr;
+  QPushButton* ok_ = nullptr;
+};

@@ -1,0 +1,58 @@
+#pragma once
+// Texts of the "Group/Channel" page and the "Program Info" dialog.
+
+namespace GroupChTexts {
+
+// Page and its areas.
+inline constexpr const char* kPageTitle = "Group/Channel";
+inline constexpr const char* kTvRadioBox = "TV/Radio";
+inline constexpr const char* kFavoriteBox = "Favorite Group";
+inline constexpr const char* kInfoBox = "Info.";
+inline constexpr const char* kKindTv = "TV";
+inline constexpr const char* kKindRadio = "RADIO";
+inline constexpr const char* kAdd = "Add";
+inline constexpr const char* kRename = "Rename";
+inline constexpr const char* kDelete = "Delete";
+inline constexpr const char* kCopyRight = "-->";
+inline constexpr const char* kCopyLeft = "<--";
+inline constexpr const char* kUpdate = "Update";
+inline constexpr const char* kSatellite = "Satellite";
+inline constexpr const char* kTransponder = "Transponder";
+
+// Program fields, shared by the Info area and the dialog.
+inline constexpr const char* kName = "Name";
+inline constexpr const char* kType = "Type";
+inline constexpr const char* kTypeUnknown = "UNKNOWN";
+inline constexpr const char* kTypeTv = "TV";
+inline constexpr const char* kTypeRadio = "RADIO";
+inline constexpr const char* kLock = "LOCK";
+inline constexpr const char* kVideoPid = "Video PID";
+inline constexpr const char* kAudioPid = "Audio PID";
+inline constexpr const char* kPcrPid = "PCR PID";
+inline constexpr const char* kTtextPid = "TText PID";
+inline constexpr const char* kServiceId = "Service ID";
+inline constexpr const char* kPmt = "PMT";
+inline constexpr const char* kAgeLimit = "Age Limit";
+inline constexpr const char* kAudioLang = "Audio Lang";
+inline constexpr const char* kCas = "CAS";
+
+// A row of either list: the program name in brackets.
+inline constexpr const char* kRowFormat = "[%1]";
+
+// "Program Info" dialog.
+inline constexpr const char* kProgramInfoCaption = "Program Info";
+inline constexpr const char* kTransponderRow = "Freq : %1 Mhz, Sym : %2, Polor : %3";
+inline constexpr const char* kPolVertical = "Ver";
+inline constexpr const char* kPolHorizontal = "Hor";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancel = "Cancel";
+
+// Messages.
+inline constexpr const char* kSelectLeft = "Select Left";
+inline constexpr const char* kNameExists = "Name exists";
+inline constexpr const char* kProgramTableFull =
+    "No free program slot: all 4000 programs are in use.";
+inline constexpr const char* kServiceListFull =
+    "The TV or radio list is full: it holds 4000 programs.";
+
+}  // namespace GroupChTexts
