@@ -1,4 +1,250 @@
 #include "cli/TransferCommands.h"
 
-// The receive and send subcommands are registered here once the link engines exist.
-void AddTransferCommands(CLI::App& /*app*/, int& /*exitCode*/) {}
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "cli/CliCommon.h"
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/ImageHeader.h"
+#include "link/JRxThread.h"
+#include "link/JTxThread.h"
+#include "link/SerialPort.h"
+#include "link/TransferObserver.h"
+
+namespace {
+
+// Set by SIGINT/SIGTERM: the transfer is stopped as the dialog's Cancel would.
+std::atomic<bool> interrupted{false};
+
+extern "C" void OnInterrupt(int) { interrupted.store(true); }
+
+void CatchInterrupts() {
+  struct sigaction sa = {};
+  sa.sa_handler = OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+}
+
+// Shows a transfer on stderr: status changes and messages as lines, progress as a bar
+// redrawn in place on a terminal, or as a line every tenth of the way otherwise.
+class ConsoleObserver : public TransferObserver {
+ public:
+  ConsoleObserver() : tty_(::isatty(STDERR_FILENO) == 1) {}
+  ~ConsoleObserver() override { EndBar(); }
+
+  void SetText(Field field, const std::string& text) override {
+    std::lock_guard lock(mutex_);
+    if (field == Field::Retry) {
+      retry_ = text;
+      if (tty_) DrawBar();
+      return;
+    }
+    if (field == Field::Status && text != status_) {
+      status_ = text;
+      Line("status: " + text);
+    } else if (field == Field::Total) {
+      Line("total: " + text + " bytes");
+    } else if (field == Field::Expected) {
+      Line("expected: " + text);
+    }
+  }
+  void SetProgressRange(int low, int high) override {
+    std::lock_guard lock(mutex_);
+    low_ = low;
+    high_ = high;
+    shownTenth_ = -1;
+  }
+  void SetProgressPos(int pos) override {
+    std::lock_guard lock(mutex_);
+    pos_ = pos;
+    if (tty_) {
+      DrawBar();
+      return;
+    }
+    const int span = high_ - low_;
+    if (span <= 0) return;
+    const int tenth = (pos - low_) * 10 / span;
+    if (tenth != shownTenth_) {
+      shownTenth_ = tenth;
+      Line("progress: " + std::to_string(pos - low_) + "/" + std::to_string(span));
+    }
+  }
+  void EnableOk() override {}
+  void RestartClock() override {
+    std::lock_guard lock(mutex_);
+    clockStart_ = std::chrono::steady_clock::now();
+    clockRunning_ = true;
+  }
+  void StopClock() override {
+    std::lock_guard lock(mutex_);
+    if (!clockRunning_) return;
+    clockRunning_ = false;
+    const auto s = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - clockStart_);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(s.count() / 60),
+                  static_cast<long long>(s.count() % 60));
+    Line(std::string("elapsed: ") + text);
+  }
+  void SetCancelCaption(const std::string&) override {}
+  void ShowMessage(const std::string& text) override {
+    std::lock_guard lock(mutex_);
+    Line(text);
+  }
+  void Unblock() override {}
+
+ private:
+  // Caller holds the mutex.
+  void Line(const std::string& text) {
+    EndBar();
+    std::fprintf(stderr, "%s\n", text.c_str());
+  }
+  void EndBar() {
+    if (barShown_) std::fputc('\n', stderr);
+    barShown_ = false;
+  }
+  void DrawBar() {
+    const int span = high_ - low_;
+    if (span <= 0) return;
+    constexpr int kWidth = 40;
+    const int done = std::min(kWidth, std::max(0, (pos_ - low_) * kWidth / span));
+    std::string bar(static_cast<std::size_t>(done), '#');
+    bar.append(static_cast<std::size_t>(kWidth - done), '.');
+    std::fprintf(stderr, "\r\033[K[%s] %d/%d%s", bar.c_str(), pos_ - low_, span,
+                 retry_.empty() || retry_ == "0" ? "" : (" retry " + retry_).c_str());
+    std::fflush(stderr);
+    barShown_ = true;
+  }
+
+  const bool tty_;
+  std::mutex mutex_;
+  std::string status_;
+  std::string retry_;
+  int low_ = 0, high_ = 0, pos_ = 0;
+  int shownTenth_ = -1;
+  bool barShown_ = false;
+  bool clockRunning_ = false;
+  std::chrono::steady_clock::time_point clockStart_;
+};
+
+// Opens the port for a command line transfer. Unlike the window, which lets the
+// transfer run into its limit, a script learns at once that the port is not there.
+std::unique_ptr<SerialPort> OpenPort(TransferObserver& observer, const std::string& name, int baud) {
+  auto port = std::make_unique<SerialPort>();
+  port->SetErrorReporter([&observer](const std::string& message) { observer.ShowMessage(message); });
+  port->Open(name, std::to_string(baud) + ",N,8,1");
+  port->SetErrorReporter(nullptr);
+  if (!port->IsOpen()) return nullptr;
+  return port;
+}
+
+// Waits until the engine is idle again, the interrupt arrives or `timeoutSeconds` (0:
+// never) pass. True when the engine ended by itself.
+template <typename Engine>
+bool WaitForEnd(const Engine& engine, int timeoutSeconds) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+  while (!engine.IsIdle()) {
+    if (interrupted.load()) return false;
+    if (timeoutSeconds > 0 && std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+struct TransferArgs {
+  int dbType = 3;
+  std::string port;
+  int baud = 115200;
+  int timeout = 0;
+  std::string file;
+};
+
+void AddLineOptions(CLI::App* sub, TransferArgs& a) {
+  cli::AddTypeOption(sub, a.dbType);
+  sub->add_option("--port", a.port, "\"COM1\"..\"COM4\" or a serial device path")->required();
+  sub->add_option("--baud", a.baud, "line speed")
+      ->check(CLI::IsMember({9600, 19200, 38400, 57600, 115200}))
+      ->capture_default_str();
+  sub->add_option("--timeout", a.timeout, "give up after this many seconds (0: wait until interrupted)")
+      ->check(CLI::NonNegativeNumber)
+      ->capture_default_str();
+}
+
+int Receive(const TransferArgs& a) {
+  ConsoleObserver observer;
+  CQuelmarDoc doc;
+  doc.SetDbType(a.dbType);
+  auto port = OpenPort(observer, a.port, a.baud);
+  if (!port) return cli::kExitFailed;
+  JRxThread engine;
+  if (!engine.Start(observer, std::move(port),
+                    [&doc](std::uint32_t validFlag) { return doc.PrepareStorage(validFlag) ? 1 : 0; }))
+    return cli::kExitFailed;
+  CatchInterrupts();
+  if (!engine.BeginReceive()) return cli::kExitFailed;
+  const bool ended = WaitForEnd(engine, a.timeout);
+  engine.Stop();
+  if (!ended) return cli::Fail("receive stopped before it ended; nothing written");
+  if (!engine.Completed()) return cli::kExitFailed;
+
+  // Only a whole, valid image becomes a document; anything else would load garbage.
+  if (engine.ImageSize() != DatabaseImage::kImageSize)
+    return cli::Fail("the receiver sent " + std::to_string(engine.DataLength()) +
+                     " data bytes, not a whole database image; nothing written");
+  if (ImageHeader(engine.ImageBuffer()).ValidFlag() != 1)
+    return cli::Fail("the receiver's image is marked as holding no database; nothing written");
+  doc.LoadImage(engine.ImageBuffer());
+  doc.SetModifiedFlag(true);
+  const DocResult saved = doc.Save(a.file);
+  return saved ? cli::kExitOk : cli::Fail(saved.message);
+}
+
+int Send(const TransferArgs& a) {
+  ConsoleObserver observer;
+  CQuelmarDoc doc;
+  doc.SetDbType(a.dbType);
+  const DocResult opened = doc.Open(a.file);
+  if (!opened) {
+    const bool named = opened.message.find(a.file) != std::string::npos;
+    return cli::Fail(named ? opened.message : a.file + ": " + opened.message);
+  }
+  auto port = OpenPort(observer, a.port, a.baud);
+  if (!port) return cli::kExitFailed;
+  JTxThread engine;
+  if (!engine.Start(observer, std::move(port))) return cli::kExitFailed;
+  CatchInterrupts();
+  if (!engine.PrepareSend(doc)) return cli::kExitFailed;
+  const bool ended = WaitForEnd(engine, a.timeout);
+  engine.Finish();
+  if (!ended) return cli::Fail("send stopped before it ended");
+  return engine.Succeeded() ? cli::kExitOk : cli::kExitFailed;
+}
+
+}  // namespace
+
+void AddTransferCommands(CLI::App& app, int& exitCode) {
+  auto args = std::make_shared<TransferArgs[]>(2);
+  {
+    TransferArgs& a = args[0];
+    CLI::App* sub = app.add_subcommand("receive", "receive the receiver's database and save it as a file");
+    AddLineOptions(sub, a);
+    sub->add_option("OUT", a.file, "file to write (only after a complete receive)")->required();
+    sub->callback([&exitCode, &a, args] { exitCode = Receive(a); });
+  }
+  {
+    TransferArgs& a = args[1];
+    CLI::App* sub = app.add_subcommand("send", "send a database file to the receiver");
+    AddLineOptions(sub, a);
+    sub->add_option("IN", a.file, "database file to send")->required();
+    sub->callback([&exitCode, &a, args] { exitCode = Send(a); });
+  }
+}
