@@ -1,0 +1,202 @@
+// The satellite and transponder commands against the working database.
+#include <cstring>
+
+#include "SatTPFixture.h"
+#include "app/CommandIds.h"
+
+namespace {
+
+using Commands = SatTPPageTest;
+
+TEST_F(Commands, AddSatelliteWithAnExistingNameResetsItInPlace) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "Astra");
+  SatelliteRecord& hot = PutSatellite(*db, 1, "Hotbird");
+  hot.SetDiseqcPort(2);
+  hot.SetTone22k(true);
+  hot.SetMotor(1);
+  hot.SetSelected(false);
+  PutTransponder(*db, 0, 1, 11747);
+  Load(*db);
+
+  AnswerName("Hotbird");
+  page_->OnCommand(CommandId::kAddSatellite);
+  EXPECT_EQ(Rows(SatList()), (QStringList{"[Astra]", "[Hotbird]"}));
+  const SatelliteRecord& s = Working().satellites[1];
+  EXPECT_EQ(s.LnbFreqHigh(), 5150);
+  EXPECT_EQ(s.LnbFreqLow(), 5150);
+  EXPECT_EQ(s.DiseqcPort(), 0u);
+  EXPECT_FALSE(s.Tone22k());
+  EXPECT_EQ(s.Motor(), 0u);
+  EXPECT_TRUE(s.Selected());
+  EXPECT_EQ(Working().transponders[0].State(), SlotState::Used);
+  EXPECT_TRUE(doc_.IsModified());
+  // The page stays on the satellite it was on.
+  EXPECT_EQ(S().currentSatelliteRow, 0);
+  EXPECT_EQ(host_.groupChRequests, 0);
+}
+
+TEST_F(Commands, AddSatelliteRevivesADeletedNameButNeverReusesDeletedSlotsForNewOnes) {
+  auto db = EmptyDb();
+  for (int s = 0; s < 160; ++s)
+    PutSatellite(*db, s, "Sat" + std::to_string(s), s % 2 ? SlotState::Deleted : SlotState::Used);
+  PutTransponder(*db, 0, 7, 12000, 27500, 0, SlotState::Deleted);
+  Load(*db);
+  ASSERT_EQ(S().satelliteRowCount, 80);
+
+  AnswerName("Brand new");
+  page_->OnCommand(CommandId::kAddSatellite);
+  EXPECT_EQ(S().satelliteRowCount, 80);
+  EXPECT_FALSE(doc_.IsModified());
+
+  AnswerName("Sat7");
+  page_->OnCommand(CommandId::kAddSatellite);
+  EXPECT_EQ(S().satelliteRowCount, 81);
+  EXPECT_EQ(S().satelliteRows[4], 7);
+  EXPECT_EQ(Working().satellites[7].State(), SlotState::Used);
+  EXPECT_EQ(Working().satellites[7].LnbFreqHigh(), 5150);
+  EXPECT_EQ(Working().transponders[0].State(), SlotState::Deleted);
+  EXPECT_TRUE(doc_.IsModified());
+}
+
+TEST_F(Commands, CancelledDialogsChangeNothing) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutTransponder(*db, 0, 0, 11000);
+  Load(*db);
+  const auto before = std::make_unique<ChannelDatabase>(Working());
+
+  page_->OnCommand(CommandId::kAddSatellite);    // Name dialog cancelled
+  page_->OnCommand(CommandId::kAddTransponder);  // Transponder Info. cancelled
+  SelectRow(TpList(), 0);
+  page_->OnCommand(CommandId::kEditTransponder);
+  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_EQ(std::memcmp(before.get(), &Working(), sizeof(ChannelDatabase)), 0);
+}
+
+TEST_F(Commands, DeleteSatelliteTakesItsTranspondersButNotItsPrograms) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutSatellite(*db, 5, "B");
+  PutTransponder(*db, 0, 5, 11000);
+  PutTransponder(*db, 1, 5, 11100, 27500, 0, SlotState::Used, 3);  // hidden
+  PutTransponder(*db, 2, 0, 11200);
+  ProgramRecord& program = db->programs[0];
+  program.SetState(SlotState::Used);
+  program.SetTransponderIndex(0);
+  Load(*db);
+
+  SelectRow(SatList(), 1);
+  page_->OnCommand(CommandId::kDeleteSatellite);
+  EXPECT_EQ(Working().satellites[5].State(), SlotState::Deleted);
+  EXPECT_EQ(Working().transponders[0].State(), SlotState::Deleted);
+  EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
+  EXPECT_EQ(Working().transponders[2].State(), SlotState::Used);
+  EXPECT_EQ(Working().programs[0].State(), SlotState::Used);
+  EXPECT_EQ(Rows(SatList()), QStringList{"[A]"});
+  EXPECT_EQ(Rows(TpList()), QStringList{"11200"});
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_EQ(host_.groupChRequests, 1);
+}
+
+TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 2, "Eutelsat");
+  PutTransponder(*db, 0, 2, 11000);
+  PutTransponder(*db, 1, 2, 11100, 27500, 0, SlotState::Deleted);
+  Load(*db);
+
+  TpPresets seen;
+  AnswerTransponder("12380", "27500", 1, &seen);
+  page_->OnCommand(CommandId::kAddTransponder);
+  EXPECT_EQ(seen.satellite, "Eutelsat");
+  EXPECT_EQ(seen.frequency, "0");
+  EXPECT_EQ(seen.symbolRate, "0");
+  EXPECT_EQ(seen.polarization, 0);
+  // The deleted slot 1 is not reused.
+  const TransponderRecord& t = Working().transponders[2];
+  EXPECT_EQ(t.State(), SlotState::Used);
+  EXPECT_EQ(t.SatelliteIndex(), 2u);
+  EXPECT_EQ(t.Frequency(), 12380);
+  EXPECT_EQ(t.Polarization(), 1u);
+  EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "12380"}));
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_EQ(host_.groupChRequests, 0);
+}
+
+TEST_F(Commands, AddTransponderToAFullTableAddsNothingYetMarksTheDocument) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutSatellite(*db, 1, "B");
+  for (int i = 0; i < 2100; ++i) PutTransponder(*db, i, 1, 10000, 27500, 0, SlotState::Deleted);
+  Load(*db);
+  AnswerTransponder("11000", "22000", 0);
+  page_->OnCommand(CommandId::kAddTransponder);
+  EXPECT_EQ(TpList()->topLevelItemCount(), 0);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_TRUE(doc_.IsModified());
+}
+
+TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutTransponder(*db, 4, 0, 10714, 22000, 1);
+  PutTransponder(*db, 6, 0, 10758, 22000, 0);
+  Load(*db);
+
+  bool opened = false;
+  Prompt::QueueDialog([&opened](QDialog& d) {
+    opened = true;
+    return d.result();
+  });
+  page_->OnCommand(CommandId::kEditTransponder);  // no row marked after the load
+  EXPECT_FALSE(opened);
+  Prompt::Reset();
+
+  SelectRow(TpList(), 0);
+  TpPresets seen;
+  AnswerTransponder("10715", "22001", 0, &seen);
+  page_->OnCommand(CommandId::kEditTransponder);
+  EXPECT_EQ(seen.satellite, "A");
+  EXPECT_EQ(seen.frequency, "10714");
+  EXPECT_EQ(seen.symbolRate, "22000");
+  EXPECT_EQ(seen.polarization, 1);
+  const TransponderRecord& t = Working().transponders[4];
+  EXPECT_EQ(t.Frequency(), 10715);
+  EXPECT_EQ(t.SymbolRate(), 22001);
+  EXPECT_EQ(t.Polarization(), 0u);
+  EXPECT_EQ(Rows(TpList(), 2), (QStringList{"Ver", "Ver"}));
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_EQ(host_.groupChRequests, 0);
+}
+
+TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutTransponder(*db, 0, 0, 11000);
+  PutTransponder(*db, 1, 0, 11100);
+  PutTransponder(*db, 2, 0, 11200);
+  Load(*db);
+  page_->OnCommand(CommandId::kDeleteTransponder);
+  EXPECT_EQ(TpList()->topLevelItemCount(), 3);
+  EXPECT_FALSE(doc_.IsModified());
+
+  SelectRow(TpList(), 1);
+  page_->OnCommand(CommandId::kDeleteTransponder);
+  EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
+  EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "11200"}));
+  // The row number stays, so the next transponder is marked.
+  EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_EQ(host_.groupChRequests, 0);
+}
+
+TEST_F(Commands, OtherCommandsAreLeftToTheOtherPage) {
+  auto db = EmptyDb();
+  Load(*db);
+  EXPECT_FALSE(page_->OnCommand(CommandId::kAddProgram));
+  EXPECT_FALSE(page_->OnCommand(CommandId::kDeleteProgram));
+  EXPECT_FALSE(page_->OnCommand(CommandId::kFileSave));
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// Which satellites and transponders the page lists, which rows it marks, and how the
+// lists answer keys, clicks and right clicks.
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QTest>
+
+#include "SatTPFixture.h"
+#include "app/CommandIds.h"
+
+namespace {
+
+using Lists = SatTPPageTest;
+
+TEST_F(Lists, ListsUsedSatellitesOnlyAndFollowsTheSelection) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "Astra");
+  PutSatellite(*db, 1, "Hotbird");
+  for (int s = 2; s <= 4; ++s) PutSatellite(*db, s, "Gone" + std::to_string(s), SlotState::Deleted);
+  SatelliteRecord& fifth = PutSatellite(*db, 5, "Thor");
+  fifth.SetLnbType(1);
+  fifth.SetDiseqcPort(4);
+  fifth.SetTone22k(true);
+  fifth.SetLnbFreqHigh(11475);
+  PutTransponder(*db, 0, 0, 11000);
+  PutTransponder(*db, 7, 5, 12000, 28000, 1);
+  PutTransponder(*db, 9, 5, 12100, 29000, 0);
+  Load(*db);
+
+  EXPECT_EQ(Rows(SatList()), (QStringList{"[Astra]", "[Hotbird]", "[Thor]"}));
+  EXPECT_EQ(SatelliteRowSlots(), (std::vector<int>{0, 1, 5}));
+  // The first satellite is worked on without its row being marked.
+  EXPECT_TRUE(SatList()->selectedItems().isEmpty());
+  EXPECT_EQ(Rows(TpList()), QStringList{"11000"});
+  EXPECT_EQ(Control<QLineEdit>("name")->text(), "Astra");
+
+  SelectRow(SatList(), 2);
+  EXPECT_EQ(S().currentSatelliteRow, 2);
+  EXPECT_EQ(TransponderRowSlots(), (std::vector<int>{7, 9}));
+  EXPECT_EQ(Rows(TpList(), 0), (QStringList{"12000", "12100"}));
+  EXPECT_EQ(Rows(TpList(), 1), (QStringList{"28000", "29000"}));
+  EXPECT_EQ(Rows(TpList(), 2), (QStringList{"Hor", "Ver"}));
+  EXPECT_EQ(Control<QLineEdit>("name")->text(), "Thor");
+  EXPECT_EQ(Control<QComboBox>("lnbType")->currentText(), "Universal");
+  EXPECT_EQ(Control<QComboBox>("diseqcPort")->currentText(), "Port 2");
+  EXPECT_TRUE(Control<QCheckBox>("tone22k")->isChecked());
+  EXPECT_EQ(Control<QComboBox>("lnbPower")->currentText(), "0 V");
+  EXPECT_EQ(Control<QLineEdit>("lnbFreqHigh")->text(), "11475");
+  EXPECT_EQ(Control<QLineEdit>("lnbFreqLow")->text(), "9750");
+  EXPECT_FALSE(doc_.IsModified());
+}
+
+TEST_F(Lists, HiddenAndDeletedTranspondersAreNotListedAndRowsStillMapRight) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutTransponder(*db, 0, 0, 10700);
+  PutTransponder(*db, 1, 0, 10800, 27500, 0, SlotState::Used, 2);  // hidden
+  PutTransponder(*db, 2, 0, 10900);
+  PutTransponder(*db, 3, 0, 11000, 27500, 0, SlotState::Deleted);
+  PutTransponder(*db, 4, 0, 11100);
+  Load(*db);
+  EXPECT_EQ(TransponderRowSlots(), (std::vector<int>{0, 2, 4}));
+
+  // Row 1 is slot 2, not the hidden slot 1.
+  SelectRow(TpList(), 1);
+  AnswerTransponder("10950", "30000", 1);
+  page_->OnCommand(CommandId::kEditTransponder);
+  EXPECT_EQ(Working().transponders[2].Frequency(), 10950);
+  EXPECT_EQ(Working().transponders[1].Frequency(), 10800);
+
+  SelectRow(TpList(), 2);
+  page_->OnCommand(CommandId::kDeleteTransponder);
+  EXPECT_EQ(Working().transponders[4].State(), SlotState::Deleted);
+  EXPECT_EQ(Working().transponders[1].State(), SlotState::Used);
+  EXPECT_EQ(TransponderRowSlots(), (std::vector<int>{0, 2}));
+}
+
+TEST_F(Lists, ShowsTheFirst150TranspondersOfASatelliteInSlotOrder) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  PutSatellite(*db, 1, "B");
+  // Satellite 1's transponders in every other slot, 170 of them, one hidden early on.
+  for (int i = 0; i < 170; ++i) {
+    PutTransponder(*db, 2 * i, 1, std::uint16_t(10000 + i));
+    PutTransponder(*db, 2 * i + 1, 0, 9000);
+  }
+  db->transponders[10].SetHiddenBits(1);
+  Load(*db);
+  SelectRow(SatList(), 1);
+  ASSERT_EQ(S().transponderRowCount, 150);
+  EXPECT_EQ(S().transponderRows[0], 0);
+  EXPECT_EQ(S().transponderRows[4], 8);
+  EXPECT_EQ(S().transponderRows[5], 12);  // slot 10 is hidden
+  EXPECT_EQ(S().transponderRows[149], 300);
+  EXPECT_EQ(TpList()->topLevelItemCount(), 150);
+}
+
+TEST_F(Lists, MarkedRowsSurviveRefreshesAndAreClamped) {
+  auto db = EmptyDb();
+  for (int s = 0; s < 3; ++s) PutSatellite(*db, s, "S" + std::to_string(s));
+  for (int i = 0; i < 4; ++i) PutTransponder(*db, i, 0, std::uint16_t(11000 + i));
+  PutTransponder(*db, 10, 1, 12000);
+  PutTransponder(*db, 11, 1, 12100);
+  Load(*db);
+
+  SelectRow(TpList(), 3);
+  page_->OnCommand(CommandId::kDeleteTransponder);
+  // The last row went; the new last one is marked.
+  EXPECT_EQ(S().currentTransponderRow, 2);
+  EXPECT_EQ(TpList()->SingleSelectedRow(), 2);
+
+  // The transponder row number carries over to another satellite, clamped to its list.
+  SelectRow(SatList(), 1);
+  EXPECT_EQ(S().currentTransponderRow, 1);
+  EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
+
+  // Deleting the middle satellite makes the one after it current.
+  page_->OnCommand(CommandId::kDeleteSatellite);
+  EXPECT_EQ(S().currentSatelliteRow, 1);
+  EXPECT_EQ(S().CurrentSatellite(), 2);
+  EXPECT_EQ(SatList()->SingleSelectedRow(), 1);
+  // Deleting the last listed one moves to the new last row.
+  page_->OnCommand(CommandId::kDeleteSatellite);
+  EXPECT_EQ(S().CurrentSatellite(), 0);
+  EXPECT_EQ(Rows(SatList()), QStringList{"[S0]"});
+}
+
+TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 3, "Only");
+  PutTransponder(*db, 0, 3, 11000);
+  Load(*db);
+  EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
+  page_->OnCommand(CommandId::kDeleteSatellite);
+  EXPECT_EQ(SatList()->topLevelItemCount(), 0);
+  EXPECT_EQ(TpList()->topLevelItemCount(), 0);
+  EXPECT_EQ(S().satelliteRowCount, 0);
+  EXPECT_FALSE(Control<QWidget>("satInfo")->isEnabled());
+  EXPECT_TRUE(Control<QLineEdit>("name")->text().isEmpty());
+  EXPECT_TRUE(Control<QLineEdit>("lnbFreqHigh")->text().isEmpty());
+
+  // With nothing listed the satellite and transponder commands do nothing at all.
+  doc_.SetModifiedFlag(false);
+  for (int id : {CommandId::kDeleteSatellite, CommandId::kAddTransponder,
+                 CommandId::kEditTransponder, CommandId::kDeleteTransponder})
+    EXPECT_TRUE(page_->OnCommand(id));
+  page_->UpdateSatellite();
+  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_EQ(host_.groupChRequests, 1);  // only from the delete that emptied the list
+}
+
+TEST_F(Lists, AnEmptyDatabaseShowsEmptyListsAndAddSatelliteStillWorks) {
+  auto db = EmptyDb();
+  Load(*db);
+  EXPECT_EQ(SatList()->topLevelItemCount(), 0);
+  EXPECT_FALSE(Control<QWidget>("satInfo")->isEnabled());
+  AnswerName("First");
+  page_->OnCommand(CommandId::kAddSatellite);
+  EXPECT_EQ(Rows(SatList()), QStringList{"[First]"});
+  EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
+  EXPECT_EQ(Control<QLineEdit>("lnbFreqHigh")->text(), "5150");
+}
+
+TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "A");
+  Load(*db);
+  page_->show();
+
+  QTest::keyClick(SatList(), Qt::Key_Delete);
+  QTest::keyClick(TpList(), Qt::Key_Insert);
+  QTest::keyClick(TpList(), Qt::Key_Delete);
+  QTest::keyClick(SatList(), Qt::Key_Insert);  // Name dialog: cancelled by the script
+  // A double click in an empty transponder list sends the command, which finds no row.
+  QTest::mouseDClick(TpList()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_EQ(host_.commands,
+            (std::vector<int>{CommandId::kDeleteSatellite, CommandId::kAddTransponder,
+                              CommandId::kDeleteTransponder, CommandId::kAddSatellite,
+                              CommandId::kEditTransponder}));
+
+  QContextMenuEvent onSat(QContextMenuEvent::Mouse, QPoint(5, 6),
+                          SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
+  QApplication::sendEvent(SatList()->viewport(), &onSat);
+  QContextMenuEvent onTp(QContextMenuEvent::Mouse, QPoint(7, 8),
+                         TpList()->viewport()->mapToGlobal(QPoint(7, 8)));
+  QApplication::sendEvent(TpList()->viewport(), &onTp);
+  ASSERT_EQ(host_.menus.size(), 2u);
+  EXPECT_EQ(host_.menus[0].first, ContextMenu::SatMenu);
+  EXPECT_EQ(host_.menus[0].second, SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
+  EXPECT_EQ(host_.menus[1].first, ContextMenu::TpMenu);
+  page_->hide();
+}
+
+TEST_F(Lists, ColumnsShareTheListWidth) {
+  auto db = EmptyDb();
+  Load(*db);
+  const int w = SatList()->ClientWidth();
+  EXPECT_EQ(SatList()->columnWidth(0), 9 * (w / 10));
+  const int tw = TpList()->ClientWidth();
+  EXPECT_EQ(TpList()->columnWidth(0), 2 * (tw / 5));
+  EXPECT_EQ(TpList()->columnWidth(1), 2 * (tw / 5));
+  EXPECT_EQ(TpList()->columnWidth(2), tw - 4 * (tw / 5));
+  EXPECT_EQ(TpList()->headerItem()->text(0), "Freq ");
+  EXPECT_EQ(SatList()->headerItem()->text(0), "Ant Name");
+  EXPECT_FALSE(SatList()->header()->sectionsClickable());
+}
+
+TEST_F(Lists, EveryControlCarriesItsLabel) {
+  auto db = EmptyDb();
+  Load(*db);
+  const std::pair<const char*, const char*> expected[] = {
+      {"satelliteList", "Satellite"}, {"transponderList", "Transponder"},
+      {"name", "Name"},               {"lnbType", "LNB Type"},
+      {"lnbFreqHigh", "LNB Freq. High"}, {"lnbFreqLow", "LNB Freq. Low"},
+      {"selected", "Selected"},       {"diseqcPort", "Diseqc Port"},
+      {"tone22k", "22 kHz"},          {"lnbPower", "0/12 V"},
+      {"motor", "Motor"}};
+  for (auto [object, label] : expected)
+    EXPECT_EQ(Control<QWidget>(object)->accessibleName(), label) << object;
+  EXPECT_EQ(Control<QPushButton>("update")->text(), "Update");
+  EXPECT_EQ(Control<QCheckBox>("motor")->text(), "On");
+}
+
+}  // namespace
