@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -35,8 +36,10 @@ void CatchInterrupts() {
   sigaction(SIGTERM, &sa, nullptr);
 }
 
-// Shows a transfer on stderr: status changes and messages as lines, progress as a bar
-// redrawn in place on a terminal, or as a line every tenth of the way otherwise.
+// Shows a transfer on stderr. On a terminal one line is redrawn in place with the
+// status, a progress bar and the retry count; otherwise each status is printed the first
+// time it appears (the per-packet cycle would repeat them hundreds of times) and the
+// progress every tenth of the way. Messages and totals are lines of their own.
 class ConsoleObserver : public TransferObserver {
  public:
   ConsoleObserver() : tty_(::isatty(STDERR_FILENO) == 1) {}
@@ -51,7 +54,11 @@ class ConsoleObserver : public TransferObserver {
     }
     if (field == Field::Status && text != status_) {
       status_ = text;
-      Line("status: " + text);
+      if (tty_) {
+        DrawBar();
+      } else if (seen_.insert(text).second) {
+        Line("status: " + text);
+      }
     } else if (field == Field::Total) {
       Line("total: " + text + " bytes");
     } else if (field == Field::Expected) {
@@ -112,15 +119,19 @@ class ConsoleObserver : public TransferObserver {
     if (barShown_) std::fputc('\n', stderr);
     barShown_ = false;
   }
+  // A terminal needs no more than about twenty frames a second.
   void DrawBar() {
+    const auto now = std::chrono::steady_clock::now();
+    if (barShown_ && now - lastDraw_ < std::chrono::milliseconds(50)) return;
+    lastDraw_ = now;
     const int span = high_ - low_;
-    if (span <= 0) return;
-    constexpr int kWidth = 40;
-    const int done = std::min(kWidth, std::max(0, (pos_ - low_) * kWidth / span));
+    constexpr int kWidth = 30;
+    const int done = span <= 0 ? 0 : std::min(kWidth, std::max(0, (pos_ - low_) * kWidth / span));
     std::string bar(static_cast<std::size_t>(done), '#');
     bar.append(static_cast<std::size_t>(kWidth - done), '.');
-    std::fprintf(stderr, "\r\033[K[%s] %d/%d%s", bar.c_str(), pos_ - low_, span,
-                 retry_.empty() || retry_ == "0" ? "" : (" retry " + retry_).c_str());
+    const std::string retry = retry_.empty() || retry_ == "0" ? "" : " retry " + retry_;
+    std::fprintf(stderr, "\r\033[K%-30.30s [%s] %d/%d%s", status_.c_str(), bar.c_str(), pos_ - low_,
+                 span > 0 ? span : 0, retry.c_str());
     std::fflush(stderr);
     barShown_ = true;
   }
@@ -128,10 +139,12 @@ class ConsoleObserver : public TransferObserver {
   const bool tty_;
   std::mutex mutex_;
   std::string status_;
+  std::set<std::string> seen_;
   std::string retry_;
   int low_ = 0, high_ = 0, pos_ = 0;
   int shownTenth_ = -1;
   bool barShown_ = false;
+  std::chrono::steady_clock::time_point lastDraw_;
   bool clockRunning_ = false;
   std::chrono::steady_clock::time_point clockStart_;
 };

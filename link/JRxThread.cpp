@@ -160,10 +160,19 @@ void JRxThread::WaitStep(std::uint8_t expected, int next) {
 }
 
 bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
+  std::size_t i = 0;
+  while (i < count) {
     if (Stopping()) return false;
+    // Bytes already queued are what byte-by-byte reads would return at once; taking
+    // them in one go only saves calls. The bounded wait applies when nothing is queued.
+    const std::size_t queued = port_->Read(buffer + i, count - i);
+    if (queued > 0) {
+      i += queued;
+      continue;
+    }
     std::uint8_t byte = buffer[i];
     if (port_->ReadByte(byte)) buffer[i] = byte;
+    ++i;
   }
   // Whatever follows a complete unit is stale; the next request starts clean.
   port_->PurgeRx();
