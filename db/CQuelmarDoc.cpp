@@ -11,14 +11,17 @@
 namespace {
 
 // Fills %1 and %2 of a text.
-std::string Format(std::string text, const std::string& a1, const std::string& a2 = {}) {
-  const std::string args[] = {a1, a2};
-  for (int i = 0; i < 2; ++i) {
-    const std::string key = "%" + std::to_string(i + 1);
-    const auto at = text.find(key);
-    if (at != std::string::npos) text.replace(at, key.size(), args[i]);
+std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {}) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+      out += text[i + 1] == '1' ? a1 : a2;
+      ++i;
+    } else {
+      out += text[i];
+    }
   }
-  return text;
+  return out;
 }
 
 }  // namespace

@@ -45,6 +45,21 @@ TEST(Crc, CheckValueAndTable) {
   EXPECT_EQ(crc32::UpdateCrc(crc32::UpdateCrc(crc32::kInitial, p, 4), p + 4, 5), 0x0376E6E7u);
 }
 
+// The fast checksum agrees with the plain one-byte-at-a-time definition at every
+// length and alignment.
+TEST(Crc, MatchesBytewiseDefinition) {
+  const auto table = crc32::BuildCrcTable();
+  std::vector<std::uint8_t> data(300);
+  testdata::FillRandom(data.data(), data.size(), 42);
+  for (std::size_t start = 0; start < 9; ++start) {
+    for (std::size_t len = 0; len + start <= data.size(); len += 7) {
+      std::uint32_t ref = 0xFFFFFFFFu;
+      for (std::size_t i = 0; i < len; ++i) ref = (ref << 8) ^ table[(ref >> 24) ^ data[start + i]];
+      ASSERT_EQ(crc32::Checksum(data.data() + start, len), ref) << start << "+" << len;
+    }
+  }
+}
+
 TEST(Image, SevenBlockLayout) {
   auto db = RandomDb(1);
   for (int dbType : {0, 1}) {
