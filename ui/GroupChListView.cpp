@@ -1,0 +1,89 @@
+#include "ui/GroupChListView.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
+  // The receiver's order is the list's order: rows flow down in columns, no sorting.
+  setViewMode(QListView::ListMode);
+  setFlow(QListView::TopToBottom);
+  setWrapping(true);
+  setResizeMode(QListView::Adjust);
+  setUniformItemSizes(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSortingEnabled(false);
+  setDragEnabled(false);
+}
+
+int GroupChListView::RowAt(const QPoint& viewportPos) const {
+  if (!viewport()->rect().contains(viewportPos)) return -1;
+  const QModelIndex index = indexAt(viewportPos);
+  return index.isValid() ? index.row() : -1;
+}
+
+void GroupChListView::SetDropHighlight(int row, bool on) {
+  QListWidgetItem* it = item(row);
+  if (!it) return;
+  if (on) {
+    it->setData(kDropHighlightRole, true);
+    it->setBackground(palette().highlight());
+    it->setForeground(palette().highlightedText());
+  } else {
+    it->setData(kDropHighlightRole, QVariant());
+    it->setBackground(QBrush());
+    it->setForeground(QBrush());
+  }
+}
+
+bool GroupChListView::IsDropHighlighted(int row) const {
+  const QListWidgetItem* it = item(row);
+  return it && it->data(kDropHighlightRole).toBool();
+}
+
+int GroupChListView::SingleSelectedRow() const {
+  const QModelIndexList rows = selectionModel()->selectedIndexes();
+  return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+void GroupChListView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete) {
+    emit KeyCommand(event->key());
+    event->accept();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+void GroupChListView::contextMenuEvent(QContextMenuEvent* event) {
+  emit ContextMenuAt(event->globalPos());
+  event->accept();
+}
+
+void GroupChListView::mousePressEvent(QMouseEvent* event) {
+  QListWidget::mousePressEvent(event);
+  pressRow_ = -1;
+  if (dragSource_ && event->button() == Qt::LeftButton) {
+    pressRow_ = RowAt(event->position().toPoint());
+    pressPos_ = event->position().toPoint();
+  }
+}
+
+void GroupChListView::mouseMoveEvent(QMouseEvent* event) {
+  if (pressRow_ >= 0 && (event->buttons() & Qt::LeftButton) &&
+      (event->position().toPoint() - pressPos_).manhattanLength() >=
+          QApplication::startDragDistance()) {
+    // The page takes over the mouse from here until the button comes up.
+    const int row = pressRow_;
+    pressRow_ = -1;
+    emit BeginDrag(row);
+    return;
+  }
+  QListWidget::mouseMoveEvent(event);
+}
+
+void GroupChListView::mouseReleaseEvent(QMouseEvent* event) {
+  pressRow_ = -1;
+  QListWidget::mouseReleaseEvent(event);
+}

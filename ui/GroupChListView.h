@@ -1,0 +1,43 @@
+#pragma once
+// One of the two program lists of the "Group/Channel" page. It reports what the page
+// acts on (Insert/Delete keys, right clicks, the start of a drag) and shows the drop
+// highlight while a dragged member hovers over a row.
+#include <QListWidget>
+#include <QPoint>
+
+class GroupChListView : public QListWidget {
+  Q_OBJECT
+ public:
+  // Marks a row as the place a dragged member would be dropped.
+  static constexpr int kDropHighlightRole = Qt::UserRole + 1;
+
+  explicit GroupChListView(QWidget* parent = nullptr);
+
+  // Only the favourite list lets a row be dragged.
+  void SetDragSource(bool on) { dragSource_ = on; }
+
+  // Row under a point of the viewport, -1 below the last row or on no row.
+  int RowAt(const QPoint& viewportPos) const;
+  void SetDropHighlight(int row, bool on);
+  bool IsDropHighlighted(int row) const;
+
+  // The one selected row, or -1 when none or several are selected.
+  int SingleSelectedRow() const;
+
+ signals:
+  void KeyCommand(int key);
+  void ContextMenuAt(const QPoint& globalPos);
+  void BeginDrag(int row);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool dragSource_ = false;
+  int pressRow_ = -1;
+  QPoint pressPos_;
+};
