@@ -87,6 +87,9 @@ class SimReceiver {
   // When OnTime should next run; kNoDeadline when only bytes can move it on.
   std::uint64_t NextDeadlineMs() const;
 
+  // Serve: the PC has answered the connect request (CONNECT_REQs stop repeating).
+  bool Connected() const { return step_ != Step::Idle && step_ != Step::SendConnect; }
+
   SimOutcome Outcome() const { return outcome_; }
   bool Done() const { return outcome_ != SimOutcome::Running; }
   const SimStats& Stats() const { return stats_; }

@@ -1,0 +1,240 @@
+// stbsim driven as a separate program through a pseudo-terminal, in both directions,
+// with the PC's side played by the test over the same SerialPort the editor uses.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/MiniPc.h"
+#include "link/PtyPair.h"
+#include "link/SerialPort.h"
+
+extern char** environ;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using minipc::Result;
+namespace fs = std::filesystem;
+
+Bytes MakeImage(std::uint32_t dataLength) {
+  Bytes data(dataLength);
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 13 + i / 977);
+  const LinkHeader h = LinkHeader::ForSend(2, data.data(), dataLength);
+  Bytes image(h.Bytes(), h.Bytes() + LinkHeader::kSize);
+  image.insert(image.end(), data.begin(), data.end());
+  return image;
+}
+
+Bytes ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ReadText(const fs::path& p) {
+  std::ifstream in(p);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class TempDir {
+ public:
+  TempDir() {
+    path_ = fs::temp_directory_path() /
+            ("quelmar-stbsim-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    fs::create_directories(path_);
+  }
+  ~TempDir() { fs::remove_all(path_); }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path path_;
+};
+
+// One stbsim run; killed if a test leaves it behind.
+class Stbsim {
+ public:
+  explicit Stbsim(std::vector<std::string> args) {
+    args.insert(args.begin(), std::string(QUELMAR_BINARY_DIR) + "/stbsim");
+    int out[2];
+    if (::pipe(out) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    stdout_ = out[0];
+  }
+  ~Stbsim() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+    if (stdout_ >= 0) ::close(stdout_);
+  }
+
+  // The first line stbsim prints: the pseudo-terminal to open.
+  std::string FirstLine() {
+    std::string line;
+    for (;;) {
+      pollfd p{stdout_, POLLIN, 0};
+      if (::poll(&p, 1, 10000) <= 0) return line;
+      char c = 0;
+      if (::read(stdout_, &c, 1) != 1 || c == '\n') return line;
+      line += c;
+    }
+  }
+
+  // Exit status, or -1 when it does not end within `seconds`.
+  int Wait(int seconds = 20) {
+    for (int i = 0; i < seconds * 100; ++i) {
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int stdout_ = -1;
+};
+
+struct PcPort {
+  explicit PcPort(const std::string& path) { opened = port.Open(path, "115200,N,8,1") == 1; }
+  SerialPort port;
+  bool opened = false;
+  minipc::Pc pc{port};
+};
+
+TEST(Stbsim, ServesAFullImageThroughAPseudoTerminal) {
+  TempDir dir;
+  const Bytes image = MakeImage(LinkHeader::kFullDataLength);
+  std::ofstream(dir / "in.qdb", std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  Stbsim sim({"serve", (dir / "in.qdb").string(), "--log", (dir / "log").string()});
+  const std::string path = sim.FirstLine();
+  ASSERT_FALSE(path.empty());
+  PcPort pc(path);
+  ASSERT_TRUE(pc.opened);
+  Bytes got;
+  ASSERT_EQ(pc.pc.Receive(got), Result::Done);
+  EXPECT_EQ(got, image);
+  EXPECT_EQ(sim.Wait(), 0);
+  const std::string log = ReadText(dir / "log");
+  for (const char* unit : {"STB> CONNECT_REQ", "PC>  CONNECT_ACK", "STB> header", "PC>  HEADER_ACK",
+                           "STB> packet 449", "PC>  TERMINATE_REQ", "STB> TERMINATE_ACK"})
+    EXPECT_NE(log.find(unit), std::string::npos) << unit;
+}
+
+TEST(Stbsim, AcceptsAnImageAndWritesItOut) {
+  TempDir dir;
+  const Bytes image = MakeImage(5000);
+  Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--save-delay", "100"});
+  PcPort pc(sim.FirstLine());
+  ASSERT_TRUE(pc.opened);
+  EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
+            Result::Done);
+  EXPECT_EQ(sim.Wait(), 0);
+  EXPECT_EQ(ReadFile(dir / "out.qdb"), image);
+}
+
+TEST(Stbsim, ServeFaultsAreRepairedByRetriesOnTheLine) {
+  TempDir dir;
+  const Bytes image = MakeImage(3000);
+  std::ofstream(dir / "in.qdb", std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  Stbsim sim({"serve", (dir / "in.qdb").string(), "--log", (dir / "log").string(), "--bad-magic", "1", "--corrupt-packet",
+              "1", "--bad-start-packet", "2:2", "--junk", "2"});
+  PcPort pc(sim.FirstLine());
+  ASSERT_TRUE(pc.opened);
+  Bytes got;
+  int headerNacks = 0;
+  int packetNacks = 0;
+  ASSERT_EQ(pc.pc.Receive(got, &headerNacks, &packetNacks), Result::Done) << ReadText(dir / "log");
+  EXPECT_EQ(got, image);
+  EXPECT_EQ(headerNacks, 1);
+  EXPECT_EQ(packetNacks, 3);
+  EXPECT_EQ(sim.Wait(), 0);
+}
+
+TEST(Stbsim, RefusalLeavesNoOutputAndSilenceTimesOut) {
+  TempDir dir;
+  const Bytes image = MakeImage(3000);
+  {
+    Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--fail-terminate", "1"});
+    PcPort pc(sim.FirstLine());
+    ASSERT_TRUE(pc.opened);
+    EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
+              Result::Refused);
+    EXPECT_EQ(sim.Wait(), 1);
+    EXPECT_FALSE(fs::exists(dir / "out.qdb"));
+  }
+  {
+    Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--silent-after", "1",
+                "--timeout", "2"});
+    PcPort pc(sim.FirstLine());
+    ASSERT_TRUE(pc.opened);
+    pc.pc.patience = 10;
+    EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
+              Result::NoAnswer);
+    EXPECT_EQ(sim.Wait(), 3);
+    EXPECT_FALSE(fs::exists(dir / "out.qdb"));
+  }
+}
+
+TEST(Stbsim, RunsOnAGivenDeviceWithPacing) {
+  // The test owns the pseudo-terminal: stbsim opens its slave side as a serial device and
+  // the PC's side runs on the master.
+  TempDir dir;
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  const Bytes image = MakeImage(2042);
+  std::ofstream(dir / "in.qdb", std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  const auto start = std::chrono::steady_clock::now();
+  Stbsim sim({"serve", (dir / "in.qdb").string(), "--device", pty.path(), "--log", (dir / "log").string(), "--pace",
+              "--baud", "38400"});
+  SerialPort pcPort;
+  ASSERT_EQ(pcPort.Adopt(::dup(pty.master()), "38400,N,8,1"), 1);
+  minipc::Pc pc(pcPort);
+  Bytes got;
+  ASSERT_EQ(pc.Receive(got), Result::Done) << ReadText(dir / "log");
+  EXPECT_EQ(got, image);
+  EXPECT_EQ(sim.Wait(), 0);
+  // 3 packets, a header and the codes, ten bit times per byte at 38400 bit/s.
+  const double minimum = (3 * 1024 + 64) * 10 / 38400.0;
+  EXPECT_GE(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), minimum);
+}
+
+TEST(Stbsim, RejectsUnusableArguments) {
+  TempDir dir;
+  EXPECT_EQ(Stbsim({}).Wait(), 2);
+  EXPECT_EQ(Stbsim({"fetch", "x"}).Wait(), 2);
+  EXPECT_EQ(Stbsim({"serve", "x", "--corrupt-packet", "header"}).Wait(), 2);
+  EXPECT_EQ(Stbsim({"accept", "x", "--baud"}).Wait(), 2);
+  EXPECT_EQ(Stbsim({"serve", (dir / "missing.qdb").string()}).Wait(), 4);
+  EXPECT_EQ(Stbsim({"accept", "x", "--device", (dir / "no-such-tty").string()}).Wait(), 4);
+}
+
+}  // namespace
