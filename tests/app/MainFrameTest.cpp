@@ -1,0 +1,435 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/CommandIds.h"
+#include "link/dialogs/CCOMPortDlg.h"
+
+using apptest::AppTest;
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator()) {
+      out << QStringLiteral("-");
+    } else if (a->isVisible()) {
+      out << a->text();
+    }
+  }
+  return out;
+}
+
+struct ConfigRows {
+  QString dbType, port, baud;
+};
+
+// Opens "Config Setting", reads what it shows, optionally changes it, then presses a button.
+ConfigRows RunConfig(CMainFrame& frame, const char* button, int dbType = -1, int port = -1,
+                     int baud = -1) {
+  ConfigRows seen;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto* db = d.findChild<QComboBox*>(QStringLiteral("dbType"));
+    auto* po = d.findChild<QComboBox*>(QStringLiteral("port"));
+    auto* ba = d.findChild<QComboBox*>(QStringLiteral("baudRate"));
+    seen = {db->currentText(), po->currentText(), ba->currentText()};
+    if (dbType >= 0) db->setCurrentIndex(dbType);
+    if (port >= 0) po->setCurrentIndex(port);
+    if (baud >= 0) ba->setCurrentIndex(baud);
+    d.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kConfigSetting);
+  return seen;
+}
+
+}  // namespace
+
+class MainFrameTest : public AppTest {
+ protected:
+  CMainFrame& Start(const QStringList& files = {}) {
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance(files));
+    return *app_->MainFrame();
+  }
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+TEST_F(MainFrameTest, StartsEmptyUntitledWithDefaultSettings) {
+  CMainFrame& frame = Start();
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.size(), QSize(673, 605));
+  EXPECT_EQ(frame.View()->Sheet(), nullptr);
+  EXPECT_FALSE(app_->Doc().HasData());
+  EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Ready"));
+
+  const ConfigRows rows = RunConfig(frame, "cancel");
+  EXPECT_EQ(rows.dbType, QStringLiteral("TypeC"));
+  EXPECT_EQ(rows.port, QStringLiteral("COM1"));
+  EXPECT_EQ(rows.baud, QStringLiteral("115200 bps"));
+}
+
+TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
+  CMainFrame& frame = Start();
+  const QList<QAction*> top = frame.menuBar()->actions();
+  QStringList titles;
+  for (QAction* a : top) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
+  EXPECT_EQ(MenuTexts(top[0]->menu()),
+            (QStringList{"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-", "-",
+                         "Recent File", "-", "&Close", "E&xit"}));
+  EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
+  EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
+  for (QAction* a : top[1]->menu()->actions()) EXPECT_TRUE(a->isChecked());
+  EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
+  EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Config Setting"}));
+  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"&About Quelmar..."}));
+
+  // Ctrl+N, Ctrl+O and Ctrl+S and nothing else.
+  QStringList keys;
+  for (QAction* a : frame.findChildren<QAction*>()) {
+    if (!a->shortcut().isEmpty()) keys << a->shortcut().toString();
+  }
+  keys.sort();
+  EXPECT_EQ(keys, (QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S"}));
+
+  // Toolbar: Open, Save, -, Receive, Send, -, About; tips only on three of them.
+  QStringList bar;
+  for (QAction* a : frame.ToolBar()->actions()) {
+    if (a->isSeparator()) {
+      bar << QStringLiteral("-");
+      continue;
+    }
+    auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(a));
+    bar << QString::number(a->data().toInt());
+    EXPECT_FALSE(button->accessibleName().isEmpty());
+  }
+  EXPECT_EQ(bar, (QStringList{"57601", "57603", "-", "32791", "32790", "-", "57664"}));
+  EXPECT_EQ(frame.ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
+  EXPECT_TRUE(frame.ToolBar()->isMovable());
+
+  // The View items hide the bars and are ticked only while they show.
+  frame.ActionFor(CMainFrame::kViewToolbar)->trigger();
+  EXPECT_FALSE(frame.ToolBar()->isVisible());
+  EXPECT_FALSE(frame.ActionFor(CMainFrame::kViewToolbar)->isChecked());
+  frame.ActionFor(CMainFrame::kViewStatusBar)->trigger();
+  EXPECT_FALSE(frame.statusBar()->isVisible());
+
+  // Status bar indicators after the message pane.
+  QStringList indicators;
+  for (QLabel* l : frame.statusBar()->findChildren<QLabel*>()) indicators << l->text();
+  EXPECT_EQ(indicators, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+}
+
+TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
+  CMainFrame& frame = Start();
+  RunConfig(frame, "cancel", 0, 2, 1);
+  EXPECT_EQ(app_->Settings().DbType, 3);
+  EXPECT_EQ(app_->Settings().comPortIndex, 0);
+  EXPECT_EQ(app_->Settings().baudRateIndex, 4);
+  EXPECT_EQ(app_->Doc().GetDbType(), 3);
+
+  RunConfig(frame, "ok", 1, 2, 1);
+  EXPECT_EQ(app_->Settings().DbType, 1);
+  EXPECT_EQ(app_->Settings().comPortIndex, 2);
+  EXPECT_EQ(app_->Settings().baudRateIndex, 1);
+  EXPECT_EQ(app_->Settings().PortName(), QStringLiteral("COM3"));
+  EXPECT_EQ(app_->Settings().BaudRate(), 19200);
+  EXPECT_EQ(app_->Doc().GetDbType(), 1);
+
+  const ConfigRows again = RunConfig(frame, "cancel");
+  EXPECT_EQ(again.dbType, QStringLiteral("TypeB 7 Block Size"));
+  EXPECT_EQ(again.port, QStringLiteral("COM3"));
+  EXPECT_EQ(again.baud, QStringLiteral("19200 bps"));
+}
+
+TEST_F(MainFrameTest, ConfigAcceptsATypedDevicePath) {
+  CMainFrame& frame = Start();
+  Prompt::QueueDialog([](QDialog& d) {
+    auto* port = d.findChild<QComboBox*>(QStringLiteral("port"));
+    port->setEditText(QStringLiteral("/dev/pts/77"));
+    d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kConfigSetting);
+  EXPECT_GE(app_->Settings().comPortIndex, 4);
+  EXPECT_EQ(app_->Settings().PortName(), QStringLiteral("/dev/pts/77"));
+  EXPECT_EQ(RunConfig(frame, "cancel").port, QStringLiteral("/dev/pts/77"));
+}
+
+TEST_F(MainFrameTest, SendWithoutDataDoesNothing) {
+  CMainFrame& frame = Start();
+  bool shown = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    shown = true;
+    d.reject();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kSendToStb);
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
+
+TEST_F(MainFrameTest, OpenThenSaveWritesTheSameBytes) {
+  const QString file = Path("demo.qdb");
+  apptest::WriteSample(file);
+  const QByteArray before = apptest::ReadAll(file);
+  ASSERT_EQ(before.size(), 458816);
+
+  CMainFrame& frame = Start();
+  Prompt::QueueFileName(file);
+  frame.OnCommand(CommandId::kFileOpen);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb - Quelmar"));
+  ASSERT_NE(frame.View()->Sheet(), nullptr);
+  EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
+
+  // Save writes to the file it came from without asking for a name.
+  app_->Doc().SetModifiedFlag(true);
+  frame.OnCommand(CommandId::kFileSave);
+  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_EQ(apptest::ReadAll(file), before);
+
+  // Save As proposes a name and adds the extension when none is typed.
+  Prompt::QueueFileName(Path("copy"));
+  frame.OnCommand(CommandId::kFileSaveAs);
+  EXPECT_EQ(apptest::ReadAll(Path("copy.qdb")), before);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("copy.qdb - Quelmar"));
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
+
+TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
+  const QString a = Path("a.qdb");
+  const QString b = Path("b.qdb");
+  apptest::WriteSample(a);
+  apptest::WriteSample(b);
+  CMainFrame& frame = Start({a});
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("a.qdb - Quelmar"));
+  frame.View()->Sheet()->setCurrentIndex(1);
+  Prompt::QueueFileName(b);
+  frame.OnCommand(CommandId::kFileOpen);
+  EXPECT_EQ(frame.findChildren<CMainSheet*>().size(), 1);
+  EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
+  EXPECT_EQ(frame.View()->Sheet()->tabText(0), QStringLiteral("Satellite/Transponder"));
+  EXPECT_EQ(frame.View()->Sheet()->tabText(1), QStringLiteral("Group/Channel"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("b.qdb - Quelmar"));
+}
+
+TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
+  const QString good = Path("good.qdb");
+  apptest::WriteSample(good);
+  QFile shortFile(Path("short.qdb"));
+  ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+  shortFile.write(apptest::ReadAll(good).left(1000));
+  shortFile.close();
+
+  CMainFrame& frame = Start({good});
+  CMainSheet* sheet = frame.View()->Sheet();
+  Prompt::QueueFileName(shortFile.fileName());
+  frame.OnCommand(CommandId::kFileOpen);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_EQ(frame.View()->Sheet(), sheet);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("good.qdb - Quelmar"));
+
+  // A save into a folder that does not exist: the reason is shown, still modified.
+  app_->Doc().SetModifiedFlag(true);
+  Prompt::QueueFileName(Path("missing/x.qdb"));
+  frame.OnCommand(CommandId::kFileSaveAs);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_EQ(apptest::ReadAll(good).size(), 458816);
+}
+
+TEST_F(MainFrameTest, SaveBeforeAnyLoadIsRefusedWithoutAskingAName) {
+  CMainFrame& frame = Start();
+  Prompt::QueueFileName(Path("never.qdb"));
+  frame.OnCommand(CommandId::kFileSave);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_FALSE(QFile::exists(Path("never.qdb")));
+}
+
+TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
+  CMainFrame& frame = Start();
+  LinkSettings settings = app_->Settings();
+  settings.comPortIndex = 4;
+  settings.portDevice = Path("no-such-port");
+  app_->SetSettings(settings);
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+  app_->Doc().SetModifiedFlag(true);
+  ASSERT_NE(frame.View()->Sheet(), nullptr);
+
+  // Cancel stops the command.
+  Prompt::QueueMessageAnswer(QMessageBox::Cancel);
+  frame.OnCommand(CommandId::kClose);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
+  EXPECT_NE(frame.View()->Sheet(), nullptr);
+  EXPECT_TRUE(app_->Doc().IsModified());
+
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  frame.OnCommand(CommandId::kClose);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
+  EXPECT_EQ(frame.View()->Sheet(), nullptr);
+  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+
+  bool sendShown = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    sendShown = d.objectName() == QStringLiteral("CFileSndDlg");
+    d.reject();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kSendToStb);
+  EXPECT_TRUE(sendShown);
+}
+
+TEST_F(MainFrameTest, CtrlNKeepsTheSheetAndForgetsTheFile) {
+  const QString file = Path("keep.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  CMainSheet* sheet = frame.View()->Sheet();
+  ASSERT_NE(sheet, nullptr);
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_TRUE(frame.DocumentPath().isEmpty());
+  EXPECT_EQ(frame.View()->Sheet(), sheet);
+  EXPECT_TRUE(app_->Doc().HasData());
+}
+
+TEST_F(MainFrameTest, ExitAsksAndCancelKeepsRunning) {
+  CMainFrame& frame = Start();
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+  app_->Doc().SetModifiedFlag(true);
+  Prompt::QueueMessageAnswer(QMessageBox::Cancel);
+  frame.OnCommand(CommandId::kAppExit);
+  EXPECT_TRUE(frame.isVisible());
+
+  // Yes saves first (asking for a name), then the window closes.
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  Prompt::QueueFileName(Path("exit.qdb"));
+  frame.OnCommand(CommandId::kAppExit);
+  EXPECT_FALSE(frame.isVisible());
+  EXPECT_EQ(apptest::ReadAll(Path("exit.qdb")).size(), 458816);
+}
+
+TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
+  const QString a = Path("one.qdb");
+  const QString b = Path("two.qdb");
+  apptest::WriteSample(a);
+  apptest::WriteSample(b);
+  {
+    CMainFrame& frame = Start({a});
+    Prompt::QueueFileName(b);
+    frame.OnCommand(CommandId::kFileOpen);
+    RunConfig(frame, "ok", 0, 3, 0);
+    EXPECT_EQ(app_->Settings().DbType, 0);
+    frame.OnCommand(CommandId::kAppExit);
+    app_.reset();
+  }
+  CMainFrame& frame = Start();
+  ASSERT_EQ(app_->RecentFiles().Files().size(), 2);
+  EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("two.qdb")));
+  EXPECT_TRUE(app_->RecentFiles().Files()[1].endsWith(QStringLiteral("one.qdb")));
+  EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isVisible());
+  EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst)->text().startsWith(QStringLiteral("&1 ")));
+  EXPECT_EQ(app_->Settings().DbType, 3);
+  EXPECT_EQ(app_->Settings().comPortIndex, 0);
+  EXPECT_EQ(app_->Settings().baudRateIndex, 4);
+
+  // Opening the second entry moves it to the top.
+  frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("one.qdb - Quelmar"));
+  EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("one.qdb")));
+
+  // A recent file that has gone is reported and leaves the list.
+  QFile::remove(b);
+  frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_EQ(app_->RecentFiles().Files().size(), 1);
+}
+
+TEST_F(MainFrameTest, RecentListKeepsFourNewestWithoutDuplicates) {
+  CRecentFileList list;
+  for (const char* name : {"1.qdb", "2.qdb", "3.qdb", "4.qdb", "5.qdb", "3.qdb"}) {
+    list.Add(Path(name));
+  }
+  ASSERT_EQ(list.Files().size(), 4);
+  EXPECT_TRUE(list.Files()[0].endsWith(QStringLiteral("3.qdb")));
+  EXPECT_TRUE(list.Files()[1].endsWith(QStringLiteral("5.qdb")));
+  EXPECT_TRUE(list.Files()[3].endsWith(QStringLiteral("2.qdb")));
+  list.Save();
+  CRecentFileList again;
+  again.Load();
+  EXPECT_EQ(again.Files(), list.Files());
+}
+
+TEST_F(MainFrameTest, UnopenableCommandLineFileFailsStartUp) {
+  CQuelmarApp app;
+  EXPECT_FALSE(app.InitInstance({Path("absent.qdb")}));
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+}
+
+TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
+  const QString file = Path("ctx.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  QStringList sat, tp, pop;
+  for (QAction* a : frame.ContextMenuOf(ContextMenu::SatMenu)->actions()) sat << a->text();
+  for (QAction* a : frame.ContextMenuOf(ContextMenu::TpMenu)->actions()) tp << a->text();
+  for (QAction* a : frame.ContextMenuOf(ContextMenu::PopMenu)->actions()) pop << a->text();
+  EXPECT_EQ(sat, (QStringList{"Add Satellite", "Delete Satellite"}));
+  EXPECT_EQ(tp, (QStringList{"Add Transponder", "Delete Transponder", "Edit Transponder"}));
+  EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program"}));
+
+  // "Add Satellite" chosen in the page's menu reaches the page through the frame.
+  const int before = app_->Doc().CountSatellites();
+  Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
+  Prompt::QueueDialog([](QDialog& d) {
+    d.findChild<QLineEdit*>()->setText(QStringLiteral("NEWSAT"));
+    d.accept();
+    return d.result();
+  });
+  frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  EXPECT_EQ(app_->Doc().CountSatellites(), before + 1);
+  EXPECT_TRUE(app_->Doc().IsModified());
+
+  // A dismissed menu gives no command.
+  frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  EXPECT_EQ(app_->Doc().CountSatellites(), before + 1);
+}
+
+TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
+  CMainFrame& frame = Start();
+  QString caption, version;
+  bool hasIcon = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    caption = d.windowTitle();
+    version = d.findChild<QLabel*>(QStringLiteral("version"))->text();
+    hasIcon = !d.findChild<QLabel*>(QStringLiteral("icon"))->pixmap().isNull();
+    d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kAppAbout);
+  EXPECT_EQ(caption, QStringLiteral("About Quelmar"));
+  EXPECT_EQ(version, QStringLiteral("Quelmar Version 1.2"));
+  EXPECT_TRUE(hasIcon);
+}
