@@ -14,6 +14,7 @@
 #include <cstring>
 #include <thread>
 
+#include "link/LinkTexts.h"
 #include "link/PortNames.h"
 
 namespace {
@@ -56,7 +57,7 @@ int SerialPort::Open(const std::string& portName, const std::string& settings) {
   }
   if (fd < 0) {
     state_ = State::Failed;
-    Report(portName + kOpenErrorSuffix);
+    Report(portName + LinkTexts::kOpenError);
     return 0;
   }
   ::ioctl(fd, TIOCEXCL);  // refuses further opens; not every device supports it

@@ -12,8 +12,6 @@
 
 class SerialPort : public Transport {
  public:
-  // Follows the port name in the message the user sees when the port cannot be opened.
-  static constexpr const char* kOpenErrorSuffix = " Open Error!";
   // A write that makes no progress at all for this long is abandoned (a pseudo-terminal
   // nobody reads); a real line always drains.
   static constexpr int kWriteStallMs = 1000;
@@ -31,7 +29,7 @@ class SerialPort : public Transport {
 
   // Opens `portName` ("COM1".."COM4" or a device path, see PortNames) with `settings`
   // ("%d,N,8,1"). Returns 1 when open, 0 otherwise; on failure the reporter is given
-  // the port name followed by " Open Error!". Busy ports (held by another program) fail.
+  // the port name followed by LinkTexts::kOpenError. Busy ports (held by another program) fail.
   int Open(const std::string& portName, const std::string& settings);
   // Takes over an already open terminal descriptor (a pseudo-terminal's far side) and
   // applies `settings`. Returns 1, or 0 for a negative descriptor.
