@@ -121,7 +121,7 @@ bool SerialPort::Configure(int fd, const std::string& settings) {
 }
 
 std::size_t SerialPort::Write(const std::uint8_t* data, std::size_t count) {
-  if (state_ == State::NoHandle) return 0;
+  if (state_ == State::NoHandle || data == nullptr) return 0;
   if (count == 0) count = std::strlen(reinterpret_cast<const char*>(data));
   if (state_ == State::Failed) return count;
   std::size_t done = 0;

@@ -87,8 +87,8 @@ class SimReceiver {
   // When OnTime should next run; kNoDeadline when only bytes can move it on.
   std::uint64_t NextDeadlineMs() const;
 
-  // Serve: the PC has answered the connect request (CONNECT_REQs stop repeating).
-  bool Connected() const { return step_ != Step::Idle && step_ != Step::SendConnect; }
+  // Serve: still repeating CONNECT_REQ, the PC has not answered yet.
+  bool AwaitingConnectAck() const { return step_ == Step::SendConnect; }
 
   SimOutcome Outcome() const { return outcome_; }
   bool Done() const { return outcome_ != SimOutcome::Running; }

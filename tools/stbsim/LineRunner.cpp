@@ -79,7 +79,7 @@ LineRunResult RunOnLine(SerialPort& port, SimReceiver& sim, const LineRunSetting
     }
     // Until the PC answers, nobody may be reading the pseudo-terminal yet: drop our own
     // unread connect requests so they do not pile up and fill its buffer.
-    if (settings.ptySlave >= 0 && !sim.Connected() && Queued(settings.ptySlave) >= 16)
+    if (settings.ptySlave >= 0 && sim.AwaitingConnectAck() && Queued(settings.ptySlave) >= 16)
       ::tcflush(settings.ptySlave, TCIFLUSH);
 
     const std::size_t n = port.Read(buf, sizeof buf);
