@@ -1,0 +1,28 @@
+#pragma once
+// Entry functions of the fuzz targets. libFuzzer calls them through
+// LLVMFuzzerTestOneInput; the regression test replays stored inputs through them in
+// the ordinary builds. Each returns 0 and aborts on a broken invariant.
+#include <cstddef>
+#include <cstdint>
+
+// A document file of arbitrary bytes, opened under each DbType; an accepted one gets a
+// few record operations and is saved, and the saved file must reopen and save again to
+// the same bytes.
+int FuzzDocument(const std::uint8_t* data, std::size_t size);
+
+// The receive engine, with the receiver's side of the line played from the input.
+int FuzzReceive(const std::uint8_t* data, std::size_t size);
+
+// The send engine, answered by the input.
+int FuzzSend(const std::uint8_t* data, std::size_t size);
+
+// How the last FuzzReceive or FuzzSend run ended, for tests of the seeds themselves.
+struct FuzzEnding {
+  bool completed = false;  // "Download end successfully."
+  bool failed = false;     // ended any other way
+};
+FuzzEnding LastFuzzEnding();
+void SetLastFuzzEnding(FuzzEnding ending);
+
+// Stops the process the way a sanitizer finding would, naming the broken invariant.
+[[noreturn]] void FuzzFail(const char* what);

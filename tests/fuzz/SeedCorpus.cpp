@@ -1,0 +1,182 @@
+#include "fuzz/SeedCorpus.h"
+
+#include <memory>
+
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/SampleDatabase.h"
+#include "fuzz/ScriptPeer.h"
+#include "link/DataPacket.h"
+#include "link/LinkCodes.h"
+#include "link/LinkHeader.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Units = std::vector<Bytes>;
+
+Bytes Image(int dbType, bool full) {
+  auto db = std::make_unique<ChannelDatabase>();
+  if (full) {
+    sample::BuildFullDatabase(*db, static_cast<std::uint32_t>(dbType + 1));
+  } else {
+    sample::BuildSampleDatabase(*db);
+  }
+  CQuelmarDoc doc;
+  doc.SetDbType(dbType);
+  doc.LoadDatabase(sample::MakeHeader(dbType), *db);
+  Bytes image(DatabaseImage::kImageSize);
+  doc.BuildImage(image.data());
+  return image;
+}
+
+Bytes Payload(std::uint32_t length) {
+  Bytes data(length);
+  for (std::uint32_t i = 0; i < length; ++i) data[i] = static_cast<std::uint8_t>((i * 131) ^ (i >> 8));
+  return data;
+}
+
+Bytes HeaderFor(const Bytes& data) {
+  const LinkHeader h = LinkHeader::ForSend(3, data.data(), static_cast<std::uint32_t>(data.size()));
+  return Bytes(h.Bytes(), h.Bytes() + LinkHeader::kSize);
+}
+
+Bytes PacketFor(const Bytes& data, std::uint32_t index) {
+  const DataPacket p = DataPacket::Build(data.data(), static_cast<std::uint32_t>(data.size()), index);
+  return Bytes(p.Bytes(), p.Bytes() + DataPacket::kSize);
+}
+
+// What a receiver sending `data` says, one unit per wait of the engine.
+// `badHeader` first offers a header with a wrong magic; `nackPacket` first offers a
+// damaged copy of that packet.
+Units SenderTranscript(const Bytes& data, bool badHeader, int nackPacket) {
+  using namespace LinkCode;
+  Units u{{CONNECT_REQ}, {CONNECT_RE_ACK}};
+  Bytes header = HeaderFor(data);
+  if (badHeader) {
+    Bytes wrong = header;
+    wrong[0] ^= 0xFF;
+    u.push_back(wrong);
+    u.push_back({HEADER_RCV_ACK});
+  }
+  u.push_back(header);
+  u.push_back({HEADER_RCV_ACK});
+  const std::uint32_t packets = DataPacket::Count(static_cast<std::uint32_t>(data.size()));
+  for (std::uint32_t i = 0; i < packets; ++i) {
+    if (static_cast<int>(i) == nackPacket) {
+      Bytes damaged = PacketFor(data, i);
+      damaged[500] ^= 0x01;
+      u.push_back(damaged);
+      u.push_back({DATA_RCV_ACK});
+    }
+    u.push_back(PacketFor(data, i));
+    u.push_back({DATA_RCV_ACK});
+  }
+  u.push_back({TERMINATE_ACK});
+  return u;
+}
+
+// What a receiver taking `packets` packets answers, one code per wait of the engine.
+Units ReceiverTranscript(std::uint32_t packets, bool nackHeader, int nackPacket, bool failAtEnd) {
+  using namespace LinkCode;
+  Units u{{CONNECT_ACK}, {HEADER_REQ}};
+  if (nackHeader) {
+    u.push_back({HEADER_NACK});
+    u.push_back({HEADER_REQ});
+  }
+  u.push_back({HEADER_ACK});
+  for (std::uint32_t i = 0; i < packets; ++i) {
+    u.push_back({DATA_REQ});
+    if (static_cast<int>(i) == nackPacket) {
+      u.push_back({DATA_NACK});
+      u.push_back({DATA_REQ});
+    }
+    u.push_back({DATA_ACK});
+  }
+  u.push_back({failAtEnd ? FAIL_TERMINATE_REQ : TERMINATE_REQ});
+  return u;
+}
+
+}  // namespace
+
+std::vector<Seed> DocumentSeeds() {
+  std::vector<Seed> seeds;
+  for (int t = 0; t < 4; ++t) seeds.push_back({"sample_type" + std::to_string(t), Image(t, false)});
+  seeds.push_back({"full_type0", Image(0, true)});
+  seeds.push_back({"full_type3", Image(3, true)});
+
+  // An image followed by a script of record operations.
+  Bytes edited = Image(3, false);
+  const std::uint8_t ops[] = {0, 'A', 'B', 1, 3, 0, 2, 0x10, 0x20, 4, 5, 0, 5, 7, 0, 6, 9, 0,
+                              8, 'F', 'V', 9, 1, 0, 10, 0x19, 0, 11, 0xFF, 0xFF, 7, 2, 0};
+  edited.insert(edited.end(), std::begin(ops), std::end(ops));
+  seeds.push_back({"sample_with_edits", edited});
+
+  // Files the document must refuse.
+  Bytes wrongMagic = Image(3, false);
+  wrongMagic[0] ^= 0x01;
+  seeds.push_back({"wrong_magic", wrongMagic});
+  Bytes notValid = Image(2, false);
+  notValid[20] = 0;
+  seeds.push_back({"valid_flag_0", notValid});
+  Bytes longer = Image(1, false);
+  longer[28] = 0x40;  // dataLength 0x70040
+  seeds.push_back({"data_length_too_big", longer});
+  Bytes cut = Image(0, false);
+  cut.resize(DatabaseImage::kImageSize / 2);
+  seeds.push_back({"cut_in_half", cut});
+  seeds.push_back({"header_only", Bytes(cut.begin(), cut.begin() + 64)});
+  return seeds;
+}
+
+std::vector<Seed> ReceiveSeeds() {
+  std::vector<Seed> seeds;
+  for (std::uint32_t length : {10u, 1021u, 2042u, 3000u})
+    seeds.push_back({"ok_" + std::to_string(length), ScriptPeer::Encode(SenderTranscript(Payload(length), false, -1))});
+  seeds.push_back({"ok_bad_magic_first", ScriptPeer::Encode(SenderTranscript(Payload(1500), true, -1))});
+  seeds.push_back({"ok_nack_first_packet", ScriptPeer::Encode(SenderTranscript(Payload(1500), false, 0))});
+  seeds.push_back({"ok_nack_final_packet", ScriptPeer::Encode(SenderTranscript(Payload(2042), false, 2))});
+
+  Units early = SenderTranscript(Payload(3000), false, -1);
+  early.resize(7);
+  early.push_back({LinkCode::TERMINATE_ACK});
+  seeds.push_back({"fail_early_terminate", ScriptPeer::Encode(early)});
+
+  Units notValid = SenderTranscript(Payload(100), false, -1);
+  LinkHeader h(notValid[2].data());
+  h.SetValidFlag(0);
+  h.UpdateHeaderSum();
+  notValid[2].assign(h.Bytes(), h.Bytes() + LinkHeader::kSize);
+  seeds.push_back({"ok_valid_flag_0", ScriptPeer::Encode(notValid)});
+
+  Units silent = SenderTranscript(Payload(1500), false, -1);
+  silent.insert(silent.begin() + 4, Bytes{});
+  seeds.push_back({"fail_silence_shifts_packet", ScriptPeer::Encode(silent)});
+  return seeds;
+}
+
+std::vector<Seed> SendSeeds() {
+  std::vector<Seed> seeds;
+  const std::uint32_t packets[] = {1, 2, 3, 3};  // for the lengths 10, 1021, 2042, 2500
+  for (std::uint8_t pick = 0; pick < 4; ++pick) {
+    Bytes s{pick};
+    const Bytes script = ScriptPeer::Encode(ReceiverTranscript(packets[pick], false, -1, false));
+    s.insert(s.end(), script.begin(), script.end());
+    seeds.push_back({"ok_length_pick" + std::to_string(pick), s});
+  }
+  auto with = [](std::uint8_t pick, const Units& units) {
+    Bytes s{pick};
+    const Bytes script = ScriptPeer::Encode(units);
+    s.insert(s.end(), script.begin(), script.end());
+    return s;
+  };
+  seeds.push_back({"ok_nack_header", with(3, ReceiverTranscript(3, true, -1, false))});
+  seeds.push_back({"ok_nack_final_packet", with(3, ReceiverTranscript(3, false, 2, false))});
+  seeds.push_back({"ok_nack_first_packet", with(2, ReceiverTranscript(3, false, 0, false))});
+  seeds.push_back({"fail_terminate", with(3, ReceiverTranscript(3, false, -1, true))});
+  Units silent = ReceiverTranscript(3, false, -1, false);
+  silent.insert(silent.begin() + 3, Bytes{});
+  silent.insert(silent.begin(), Bytes{});
+  seeds.push_back({"ok_silences", with(0, silent)});
+  return seeds;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Seed inputs for the fuzz targets, made by our own code: whole document files of every
+// DbType, and transcripts of good and of damaged transfers in the ScriptPeer format.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Seed {
+  std::string name;
+  std::vector<std::uint8_t> bytes;
+};
+
+std::vector<Seed> DocumentSeeds();
+std::vector<Seed> ReceiveSeeds();
+std::vector<Seed> SendSeeds();
