@@ -1,0 +1,286 @@
+// The transfer dialogs against the simulated receiver on a pseudo-terminal.
+#include <QDialog>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/CommandIds.h"
+#include "db/DatabaseImage.h"
+#include "link/dialogs/CFileRcvDlg.h"
+#include "link/dialogs/CFileSndDlg.h"
+
+using apptest::AppTest;
+using apptest::WaitFor;
+using Field = TransferObserver::Field;
+
+namespace {
+
+// stbsim on a fresh pseudo-terminal; the first line it prints is the device to open.
+class Stbsim {
+ public:
+  explicit Stbsim(QStringList args) {
+    process_.setProgram(QStringLiteral(QUELMAR_BINARY_DIR "/stbsim"));
+    args << QStringLiteral("--quiet") << QStringLiteral("--timeout") << QStringLiteral("120");
+    process_.setArguments(args);
+    process_.start();
+    if (!process_.waitForStarted(5000)) return;
+    WaitFor([this] { return process_.canReadLine() || process_.state() != QProcess::Running; },
+            10000);
+    device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+  }
+  ~Stbsim() {
+    if (process_.state() != QProcess::NotRunning) {
+      process_.kill();
+      process_.waitForFinished(5000);
+    }
+  }
+  QString Device() const { return device_; }
+  // Exit status once it ended by itself, -1 when it did not within `ms`.
+  int Wait(int ms = 20000) {
+    if (!WaitFor([this] { return process_.state() == QProcess::NotRunning; }, ms)) return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+  }
+
+ private:
+  QProcess process_;
+  QString device_;
+};
+
+QString Text(QLabel* label) { return label ? label->text() : QString(); }
+
+}  // namespace
+
+class TransferDialogTest : public AppTest {
+ protected:
+  CMainFrame& Start(const QString& device) {
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance({}));
+    LinkSettings s = app_->Settings();
+    s.comPortIndex = 4;
+    s.portDevice = device;
+    app_->SetSettings(s);
+    return *app_->MainFrame();
+  }
+  void LoadSample() {
+    auto db = std::make_unique<ChannelDatabase>();
+    sample::BuildSampleDatabase(*db);
+    app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+  }
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
+  const QString image = Path("served.qdb");
+  apptest::WriteSample(image);
+  Stbsim sim({QStringLiteral("serve"), image});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  CMainFrame& frame = Start(sim.Device());
+
+  QString status, retry;
+  int pos = -1, max = -1;
+  bool okWasDisabled = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = static_cast<CFileRcvDlg&>(d);
+    okWasDisabled = !dlg.OkButton()->isEnabled();
+    EXPECT_TRUE(WaitFor([&] { return dlg.OkButton()->isEnabled(); }));
+    status = dlg.StatusLine()->text();
+    retry = dlg.RetryField()->text();
+    pos = dlg.Progress()->value();
+    max = dlg.Progress()->maximum();
+    dlg.OkButton()->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kReceiveFromStb);
+
+  EXPECT_TRUE(okWasDisabled);
+  EXPECT_EQ(status, QStringLiteral("Download end successfully."));
+  EXPECT_EQ(retry, QStringLiteral("0"));
+  EXPECT_EQ(max, 450);
+  EXPECT_EQ(pos, 449);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Download end successfully."});
+  EXPECT_EQ(sim.Wait(), 0);
+
+  // Loaded as from a file, marked modified, title unchanged, a sheet on screen.
+  CQuelmarDoc& doc = app_->Doc();
+  EXPECT_TRUE(doc.HasData());
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_NE(frame.View()->Sheet(), nullptr);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
+  ASSERT_EQ(doc.BuildImage(built.data()), DatabaseImage::kImageSize);
+  const QByteArray served = apptest::ReadAll(image);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(built.data()), int(built.size())), served);
+
+  // A receive that ended modified asks at Exit.
+  Prompt::QueueMessageAnswer(QMessageBox::Cancel);
+  frame.OnCommand(CommandId::kAppExit);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
+}
+
+TEST_F(TransferDialogTest, ReceiveCancelledHalfwayLeavesTheDocumentAlone) {
+  const QString image = Path("served.qdb");
+  apptest::WriteSample(image);
+  Stbsim sim({QStringLiteral("serve"), image, QStringLiteral("--pace")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  CMainFrame& frame = Start(sim.Device());
+
+  qint64 closeMs = -1;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = static_cast<CFileRcvDlg&>(d);
+    EXPECT_TRUE(WaitFor([&] { return dlg.Progress()->value() >= 3; }));
+    EXPECT_EQ(dlg.StatusLine()->text().left(7), QStringLiteral("STATUS_"));
+    EXPECT_FALSE(dlg.OkButton()->isEnabled());
+    QElapsedTimer t;
+    t.start();
+    dlg.CancelButton()->click();
+    closeMs = t.elapsed();
+    EXPECT_TRUE(dlg.Engine().IsIdle() || !dlg.Engine().Completed());
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kReceiveFromStb);
+  EXPECT_GE(closeMs, 0);
+  EXPECT_LT(closeMs, 2000);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_FALSE(app_->Doc().HasData());
+  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_EQ(frame.View()->Sheet(), nullptr);
+}
+
+TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
+  const QString out = Path("accepted.img");
+  Stbsim sim({QStringLiteral("accept"), out});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  CMainFrame& frame = Start(sim.Device());
+  LoadSample();
+
+  QString total, expected, status, packets, sending, ack, elapsedBefore;
+  bool captionWasCancel = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = static_cast<CFileSndDlg&>(d);
+    total = Text(dlg.Field(Field::Total));
+    expected = Text(dlg.Field(Field::Expected));
+    elapsedBefore = dlg.ElapsedField()->text();
+    captionWasCancel = dlg.CancelButton()->text() == QStringLiteral("Cancel");
+    EXPECT_TRUE(WaitFor([&] { return dlg.CancelButton()->text() == QStringLiteral("OK"); }));
+    status = Text(dlg.Field(Field::Status));
+    packets = Text(dlg.Field(Field::Packets));
+    sending = Text(dlg.Field(Field::Sending));
+    ack = Text(dlg.Field(Field::Ack));
+    EXPECT_FALSE(dlg.ClockRunning());
+    EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Download end successfully."});
+    dlg.CancelButton()->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kSendToStb);
+
+  EXPECT_EQ(total, QStringLiteral("458752"));
+  EXPECT_EQ(expected, QStringLiteral("00:57"));
+  EXPECT_TRUE(captionWasCancel);
+  EXPECT_EQ(status, QStringLiteral("Download end successfully."));
+  EXPECT_EQ(packets, QStringLiteral("0"));
+  EXPECT_EQ(sending, QStringLiteral("0"));
+  EXPECT_EQ(ack, QStringLiteral("0xeb"));  // the receiver's TERMINATE_REQ
+  // Pressing "OK" closes without another message.
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  ASSERT_EQ(sim.Wait(), 0);
+
+  // What arrived is the document's image behind a fresh link header.
+  std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
+  ASSERT_EQ(app_->Doc().BuildImage(built.data()), DatabaseImage::kImageSize);
+  const QByteArray got = apptest::ReadAll(out);
+  ASSERT_EQ(got.size(), int(DatabaseImage::kImageSize));
+  EXPECT_EQ(got.mid(64), QByteArray(reinterpret_cast<const char*>(built.data()) + 64,
+                                    int(built.size()) - 64));
+}
+
+TEST_F(TransferDialogTest, SendCancelledHalfwayClosesPromptly) {
+  const QString out = Path("accepted.img");
+  Stbsim sim({QStringLiteral("accept"), out, QStringLiteral("--pace")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  CMainFrame& frame = Start(sim.Device());
+  LoadSample();
+
+  qint64 closeMs = -1;
+  QString elapsed;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = static_cast<CFileSndDlg&>(d);
+    EXPECT_TRUE(WaitFor([&] { return dlg.Progress()->value() >= 3; }));
+    EXPECT_TRUE(dlg.ClockRunning());
+    EXPECT_EQ(Text(dlg.Field(Field::Packets)).toInt(), dlg.Progress()->value());
+    EXPECT_EQ(Text(dlg.Field(Field::Sending)).toInt(), dlg.Progress()->value() * 1021);
+    QElapsedTimer t;
+    t.start();
+    dlg.CancelButton()->click();
+    closeMs = t.elapsed();
+    EXPECT_FALSE(dlg.ClockRunning());
+    EXPECT_TRUE(dlg.Engine().IsIdle());
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kSendToStb);
+  EXPECT_GE(closeMs, 0);
+  EXPECT_LT(closeMs, 2000);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_TRUE(app_->Doc().HasData());
+}
+
+TEST_F(TransferDialogTest, SendDialogClockAndIdleFailures) {
+  CQuelmarDoc doc;  // nothing loaded: the preparation stops at "No Data"
+  LinkSettings s;
+  s.comPortIndex = 4;
+  s.portDevice = Path("no-such-port");
+  CFileSndDlg dlg(s, doc);
+  dlg.show();
+  const QStringList shown = Prompt::TakeMessages();
+  ASSERT_EQ(shown.size(), 2);
+  EXPECT_TRUE(shown[0].endsWith(QStringLiteral(" Open Error!")));
+  EXPECT_EQ(shown[1], QStringLiteral("No Data"));
+  EXPECT_TRUE(dlg.Engine().IsIdle());
+  EXPECT_TRUE(dlg.ElapsedField()->text().isEmpty());
+  EXPECT_TRUE(Text(dlg.Field(Field::Total)).isEmpty());
+
+  // Ticks of other timers are not the clock's; minutes are not wrapped into hours.
+  dlg.OnTimer(1);
+  EXPECT_TRUE(dlg.ElapsedField()->text().isEmpty());
+  for (int i = 0; i < 59; ++i) dlg.OnTimer(CFileSndDlg::kElapsedTimerId);
+  EXPECT_EQ(dlg.ElapsedField()->text(), QStringLiteral("00:59"));
+  dlg.OnTimer(CFileSndDlg::kElapsedTimerId);
+  EXPECT_EQ(dlg.ElapsedField()->text(), QStringLiteral("01:00"));
+  for (int i = 60; i < 3665; ++i) dlg.OnTimer(CFileSndDlg::kElapsedTimerId);
+  EXPECT_EQ(dlg.ElapsedField()->text(), QStringLiteral("61:05"));
+
+  dlg.CancelButton()->click();
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
+
+TEST_F(TransferDialogTest, DialogsLayoutAndAccessibleNames) {
+  CQuelmarDoc doc;
+  LinkSettings s;
+  CFileRcvDlg rcv(s, doc);  // not shown: no transfer starts
+  CFileSndDlg snd(s, doc);
+  EXPECT_EQ(rcv.windowTitle(), QStringLiteral("Receive from STB"));
+  EXPECT_EQ(snd.windowTitle(), QStringLiteral("Send to STB"));
+  QStringList rcvNames, sndNames;
+  for (QLabel* l : rcv.findChildren<QLabel*>()) {
+    if (l->frameShape() != QFrame::NoFrame) rcvNames << l->accessibleName();
+  }
+  for (QLabel* l : snd.findChildren<QLabel*>()) {
+    if (l->frameShape() != QFrame::NoFrame) sndNames << l->accessibleName();
+  }
+  EXPECT_EQ(rcvNames, (QStringList{"Status", "Retry"}));
+  EXPECT_EQ(sndNames, (QStringList{"Elapsed", "Excepted", "Retry", "Status", "Ack", "Sending",
+                                   "Total", "Packets"}));
+  EXPECT_EQ(rcv.OkButton()->text(), QStringLiteral("OK"));
+  EXPECT_EQ(snd.CancelButton()->text(), QStringLiteral("Cancel"));
+  EXPECT_FALSE(rcv.Progress()->accessibleName().isEmpty());
+  // Fields sit right of their captions and inside the dialog.
+  for (QWidget* w : snd.findChildren<QWidget*>()) {
+    if (w->isWindow()) continue;
+    EXPECT_TRUE(snd.rect().contains(w->geometry())) << w->objectName().toStdString();
+  }
+}
