@@ -1,0 +1,242 @@
+// The TV/Radio list, the Info area, "Update" and deleting programs.
+#include <QTest>
+
+#include "GroupChFixture.h"
+#include "app/CommandIds.h"
+
+namespace {
+
+// Satellite 1 "Astra" with transponder 4; TV programs 0..11 in the TV list, radio
+// programs 20..24 in the radio list; group 0 "Fav" with 2, 3, 21 and group 1 "Kids"
+// with 3.
+std::unique_ptr<ChannelDatabase> Standard() {
+  auto db = EmptyDb();
+  PutSatellite(*db, 1, "Astra");
+  PutTransponder(*db, 4, 1, 11000);
+  std::vector<int> tv, radio;
+  for (int p = 0; p < 12; ++p) {
+    PutProgram(*db, p, "TV " + std::to_string(p), 4);
+    tv.push_back(p);
+  }
+  for (int p = 20; p < 25; ++p) {
+    PutProgram(*db, p, "Radio " + std::to_string(p), 4, ProgramRecord::kRadio);
+    radio.push_back(p);
+  }
+  PutList(db->channelLists.tvList, tv);
+  PutList(db->channelLists.radioList, radio);
+  PutGroup(*db, 0, "Fav", {2, 3, 21});
+  PutGroup(*db, 1, "Kids", {3});
+  return db;
+}
+
+using GroupChListsTest = GroupChPageTest;
+
+TEST_F(GroupChListsTest, RefreshFillsBothCombosAndListsInStoredOrder) {
+  auto db = Standard();
+  PutList(db->channelLists.tvList, {5, 1, 9});
+  Load(*db);
+  EXPECT_EQ(ComboRows(Kind()), (QStringList{"TV", "RADIO"}));
+  EXPECT_EQ(ComboRows(GroupCombo()), (QStringList{"Fav", "Kids"}));
+  EXPECT_EQ(Rows(ServiceList()), (QStringList{"[TV 5]", "[TV 1]", "[TV 9]"}));
+  EXPECT_EQ(Rows(GroupList()), (QStringList{"[TV 2]", "[TV 3]", "[Radio 21]"}));
+  // A refill never selects row 0 by itself.
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), -1);
+  EXPECT_FALSE(page->State().infoValid);
+  EXPECT_FALSE(doc.IsModified());
+
+  GroupCombo()->setCurrentIndex(1);
+  EXPECT_EQ(Rows(GroupList()), QStringList{"[TV 3]"});
+  Kind()->setCurrentIndex(1);
+  EXPECT_EQ(Rows(ServiceList()).size(), 5);
+}
+
+TEST_F(GroupChListsTest, RememberedRowIsClampedAndReselectedOnKindSwitch) {
+  Load(*Standard());
+  ServiceList()->setCurrentRow(10);
+  EXPECT_EQ(Text("name"), "TV 10");
+  Kind()->setCurrentIndex(1);
+  EXPECT_EQ(page->State().serviceSelection, 4);
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 4);
+  EXPECT_EQ(Text("name"), "Radio 24");
+  EXPECT_TRUE(page->State().infoValid);
+}
+
+TEST_F(GroupChListsTest, AnEmptyListLeavesInfoShownButUpdateWritesNothing) {
+  auto db = Standard();
+  PutList(db->channelLists.radioList, {});
+  Load(*db);
+  ServiceList()->setCurrentRow(3);
+  const std::vector<std::uint8_t> before(Db().programs[0].Bytes(), Db().programs[0].Bytes() + 44);
+  Kind()->setCurrentIndex(1);
+  EXPECT_EQ(ServiceList()->count(), 0);
+  EXPECT_EQ(Text("name"), "TV 3");
+  // The row map is empty now; "Update" must not write into slot 0 through it.
+  Child<QLineEdit>(*page, "name")->setText("Changed");
+  Button("update")->click();
+  EXPECT_EQ(std::vector<std::uint8_t>(Db().programs[0].Bytes(), Db().programs[0].Bytes() + 44), before);
+  EXPECT_EQ(Db().programs[3].Name(), "TV 3");
+}
+
+TEST_F(GroupChListsTest, InfoShowsPidsByWidthRuleAndSatelliteName) {
+  auto db = Standard();
+  ProgramRecord& p = db->programs[2];
+  p.SetRawPid(PidField::Video, 0xE100);
+  p.SetRawPid(PidField::Audio, 0x1FFF);
+  p.SetServiceId(0xFFFF);
+  p.SetLocked(true);
+  for (int dbType : {3, 0}) {
+    Load(*db, dbType);
+    ServiceList()->setCurrentRow(2);
+    EXPECT_EQ(Text("videoPid"), dbType == 3 ? "256" : "57600");
+    EXPECT_EQ(Text("audioPid"), "8191");
+    EXPECT_EQ(Text("serviceId"), "65535");
+    EXPECT_EQ(Child<QComboBox>(*page, "type")->currentText(), "TV");
+    EXPECT_FALSE(Child<QComboBox>(*page, "type")->isEnabled());
+    EXPECT_TRUE(Child<QCheckBox>(*page, "lock")->isChecked());
+    EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "Astra");
+  }
+}
+
+TEST_F(GroupChListsTest, UpdateWritesTheProgramAndRenamesItsRowInBothLists) {
+  Load(*Standard());
+  ServiceList()->setCurrentRow(3);
+  Child<QLineEdit>(*page, "name")->setText("Renamed");
+  SetField(*page, "videoPid", "8192");
+  SetField(*page, "pcrPid", "8191");
+  SetField(*page, "serviceId", "65537");
+  Child<QCheckBox>(*page, "lock")->setChecked(true);
+  Button("update")->click();
+  const ProgramRecord& p = Db().programs[3];
+  EXPECT_EQ(p.Name(), "Renamed");
+  EXPECT_EQ(p.RawPid(PidField::Video), 0);
+  EXPECT_EQ(p.RawPid(PidField::Pcr), 8191);
+  EXPECT_EQ(p.ServiceId(), 1);
+  EXPECT_TRUE(p.Locked());
+  EXPECT_EQ(p.ServiceType(), ProgramRecord::kTv);
+  EXPECT_EQ(ServiceList()->item(3)->text(), "[Renamed]");
+  EXPECT_EQ(GroupList()->item(1)->text(), "[Renamed]");
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GroupChListsTest, UpdateKeepsFullWidthPidsOutsideTypeC) {
+  Load(*Standard(), 0);
+  GroupList()->setCurrentRow(2);  // Radio 21, through the favourite list
+  SetField(*page, "videoPid", "65536");
+  SetField(*page, "audioPid", "65535");
+  Button("update")->click();
+  EXPECT_EQ(Db().programs[21].RawPid(PidField::Video), 0);
+  EXPECT_EQ(Db().programs[21].RawPid(PidField::Audio), 65535);
+}
+
+TEST_F(GroupChListsTest, UpdateWithABadNumberStopsReadingThereButStillWrites) {
+  Load(*Standard());
+  ServiceList()->setCurrentRow(1);
+  Child<QLineEdit>(*page, "name")->setText("New");
+  SetField(*page, "videoPid", "100");
+  SetField(*page, "audioPid", "x");
+  SetField(*page, "pmt", "300");
+  Child<QCheckBox>(*page, "lock")->setChecked(true);
+  Button("update")->click();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Please enter a positive integer."});
+  const ProgramRecord& p = Db().programs[1];
+  EXPECT_EQ(p.Name(), "New");
+  EXPECT_EQ(p.RawPid(PidField::Video), 100);
+  EXPECT_EQ(p.RawPid(PidField::Pmt), 0);  // after the bad field: not read
+  EXPECT_FALSE(p.Locked());
+}
+
+TEST_F(GroupChListsTest, DeletingFromTheTvListRemovesTheProgramEverywhere) {
+  Load(*Standard());
+  ServiceList()->setCurrentRow(3);
+  host.SendCommand(CommandId::kDeleteProgram);
+  EXPECT_EQ(Db().programs[3].State(), SlotState::Deleted);
+  EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 11u);
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{2, 21}));
+  EXPECT_TRUE(Members(Db().channelLists.favoriteGroups[1]).empty());
+  EXPECT_EQ(Rows(GroupList()), (QStringList{"[TV 2]", "[Radio 21]"}));
+  // The remembered row is kept: row 3 now shows the next program.
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 3);
+  EXPECT_EQ(Text("name"), "TV 4");
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GroupChListsTest, DeletingFromTheFavouriteListOnlyLeavesTheCurrentGroup) {
+  Load(*Standard());
+  GroupList()->setCurrentRow(1);  // program 3
+  Button("copyLeft")->click();
+  EXPECT_EQ(host.commands, std::vector<int>{CommandId::kDeleteProgram});
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{2, 21}));
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), std::vector<int>{3});
+  EXPECT_EQ(Db().programs[3].State(), SlotState::Used);
+  EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 12u);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GroupChListsTest, DeleteWithoutASelectionDoesNothing) {
+  Load(*Standard());
+  host.SendCommand(CommandId::kDeleteProgram);
+  EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 12u);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(GroupChListsTest, KeysAndRightClickGoThroughTheMainFrame) {
+  Load(*Standard());
+  page->show();
+  ServiceList()->setCurrentRow(0);
+  QTest::keyClick(ServiceList(), Qt::Key_Delete);
+  EXPECT_EQ(host.commands, std::vector<int>{CommandId::kDeleteProgram});
+  EXPECT_EQ(Db().programs[0].State(), SlotState::Deleted);
+  QTest::keyClick(GroupList(), Qt::Key_Insert);  // "Add Program", cancelled
+  EXPECT_EQ(host.commands.back(), CommandId::kAddProgram);
+  QTest::keyClick(GroupList(), Qt::Key_A);
+  EXPECT_EQ(host.commands.size(), 2u);
+
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(105, 205));
+  QApplication::sendEvent(GroupList()->viewport(), &menu);
+  ASSERT_EQ(host.menus.size(), 1u);
+  EXPECT_EQ(host.menus[0].first, ContextMenu::PopMenu);
+  EXPECT_EQ(host.menus[0].second, QPoint(105, 205));
+  EXPECT_EQ(page->OnCommand(CommandId::kAddSatellite), false);
+}
+
+TEST_F(GroupChListsTest, DamagedTablesAreShownWithoutReadingOrWritingPastThem) {
+  auto db = Standard();
+  db->channelLists.radioList.SetCount(5000);
+  db->channelLists.radioList.SetEntry(0, 4321);  // past the program table
+  db->channelLists.favoriteGroups[1].SetMemberCount(300);
+  db->programs[5].SetTransponderIndex(0xFFFF);
+  db->transponders[7].SetSatelliteIndex(1000);
+  db->transponders[7].SetState(SlotState::Used);
+  db->programs[6].SetTransponderIndex(7);
+  Load(*db);
+  ServiceList()->setCurrentRow(5);
+  EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "?");
+  ServiceList()->setCurrentRow(6);
+  EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "?");
+
+  Kind()->setCurrentIndex(1);
+  EXPECT_EQ(ServiceList()->count(), 4000);
+  EXPECT_EQ(ServiceList()->item(0)->text(), "?");
+  ServiceList()->setCurrentRow(0);
+  EXPECT_FALSE(page->State().infoValid);
+
+  GroupCombo()->setCurrentIndex(1);
+  EXPECT_EQ(GroupList()->count(), 100);
+  // A group claiming more than 100 members counts as full.
+  ServiceList()->setCurrentRow(1);
+  Button("copyRight")->click();
+  EXPECT_EQ(Db().channelLists.favoriteGroups[1].MemberCount(), 300u);
+}
+
+TEST_F(GroupChListsTest, ControlsCarryTheirLabelsForScreenReaders) {
+  Load(*Standard());
+  for (const char* name : {"name", "videoPid", "audioPid", "pcrPid", "ttextPid", "serviceId", "pmt"})
+    EXPECT_FALSE(Child<QLineEdit>(*page, name)->accessibleName().isEmpty()) << name;
+  EXPECT_EQ(Child<QComboBox>(*page, "type")->accessibleName(), "Type");
+  EXPECT_EQ(Button("copyRight")->text(), "-->");
+  EXPECT_FALSE(Child<QComboBox>(*page, "ageLimit")->isVisibleTo(page.get()));
+  EXPECT_FALSE(Child<QCheckBox>(*page, "cas")->isVisibleTo(page.get()));
+  EXPECT_EQ(CPageGroupCh::Title(), "Group/Channel");
+}
+
+}  // namespace
