@@ -18,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   icon->setObjectName(QStringLiteral("icon"));
   icon->setAccessibleName(QString::fromLatin1(AppTexts::kSettingsApplication));
   icon->setPixmap(QIcon(QStringLiteral(":/icons/quelmar-32.png")).pixmap(32, 32));
-  DialogUnits::Place(icon, 11, 17, 20, 20);
+  DialogUnits::Place(icon, 11, 10, 20, 20);
 
   auto* version = new QLabel(QString::fromLatin1(AppTexts::kAboutVersion), this);
   version->setObjectName(QStringLiteral("version"));

@@ -1,5 +1,8 @@
 #include "app/CMainSheet.h"
 
+#include <QStyle>
+#include <QTabBar>
+
 #include "app/CommandIds.h"
 #include "app/CommandTarget.h"
 #include "app/DialogUnits.h"
@@ -20,7 +23,10 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
   }
   addTab(&satTP_, CPageSatTP::Title());
   addTab(&groupCh_, CPageGroupCh::Title());
-  adjustSize();
+  // The sheet takes the size of its largest page plus the tab row and frame.
+  const QSize pages = satTP_.size().expandedTo(groupCh_.size()).expandedTo(page);
+  const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+  resize(pages.width() + frame, pages.height() + tabBar()->sizeHint().height() + frame);
   connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
 }
 

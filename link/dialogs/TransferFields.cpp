@@ -12,6 +12,9 @@ namespace TransferFields {
 QLabel* AddCaption(QWidget* dialog, const char* text, int x, int y, int width, int height) {
   auto* label = new QLabel(QString::fromLatin1(text), dialog);
   DialogUnits::Place(label, x, y, width, height);
+  // The layout was drawn for a narrower font; a caption is never cut short.
+  const int needed = label->sizeHint().width();
+  if (label->width() < needed) label->resize(needed, label->height());
   return label;
 }
 
