@@ -113,6 +113,8 @@ class TempDir {
   std::string path_;
 };
 
+#ifdef QUELMAR_BINARY_DIR
 inline std::string BinaryPath(const std::string& name) {
   return (std::filesystem::path(QUELMAR_BINARY_DIR) / name).string();
 }
+#endif
