@@ -85,6 +85,37 @@ void BM_OpenSaveFullFile(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenSaveFullFile)->Unit(benchmark::kMillisecond);
 
+// The two halves: Open reads and parses; Save builds, writes, flushes to disk, renames.
+void BM_OpenFullFile(benchmark::State& state) {
+  std::string folder = (std::filesystem::temp_directory_path() / "quelmar-bench-XXXXXX").string();
+  if (!::mkdtemp(folder.data())) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  const std::string in = folder + "/full.qdb";
+  CQuelmarDoc doc;
+  doc.LoadDatabase(sample::MakeHeader(3), *FullDatabase());
+  if (!doc.Save(in).ok) state.SkipWithError("cannot write the input file");
+  for (auto _ : state)
+    if (!doc.Open(in).ok) state.SkipWithError("open failed");
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_OpenFullFile)->Unit(benchmark::kMillisecond);
+
+void BM_SaveFullFile(benchmark::State& state) {
+  std::string folder = (std::filesystem::temp_directory_path() / "quelmar-bench-XXXXXX").string();
+  if (!::mkdtemp(folder.data())) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  CQuelmarDoc doc;
+  doc.LoadDatabase(sample::MakeHeader(3), *FullDatabase());
+  for (auto _ : state)
+    if (!doc.Save(folder + "/saved.qdb").ok) state.SkipWithError("save failed");
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_SaveFullFile)->Unit(benchmark::kMillisecond);
+
 // The same without the disk: what the document itself costs.
 void BM_LoadBuildInMemory(benchmark::State& state) {
   CQuelmarDoc source;

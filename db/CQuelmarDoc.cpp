@@ -36,15 +36,20 @@ void CQuelmarDoc::SetDbType(int dbType) {
 // ---- storage and images ------------------------------------------------------------
 
 bool CQuelmarDoc::PrepareStorage(std::uint32_t validFlag) {
-  ReleaseStorage();
-  if (validFlag != 1) return true;
+  if (validFlag != 1) {
+    ReleaseStorage();
+    return true;
+  }
+  // Allocate first: if memory runs out, the former storage is still there.
+  std::unique_ptr<Storage> s;
   try {
-    auto s = std::make_unique<Storage>();
+    s = std::make_unique<Storage>();
     if (dbtype::HasExtraBlock(dbType_)) s->extra = std::make_unique<ExtraBlock>();
-    storage_[static_cast<std::size_t>(dbType_)] = std::move(s);
   } catch (const std::bad_alloc&) {
     return false;
   }
+  ReleaseStorage();
+  storage_[static_cast<std::size_t>(dbType_)] = std::move(s);
   return true;
 }
 
@@ -132,7 +137,6 @@ DocResult CQuelmarDoc::Open(const std::string& path) {
   if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
   if (image.size() < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
 
-  header_ = header;
   if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(Format(DbTexts::kCannotOpen, path, "out of memory"));
   LoadImage(image.data());
   SetModifiedFlag(false);

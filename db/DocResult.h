@@ -1,6 +1,7 @@
 #pragma once
 // Outcome of opening or saving a document file: ok, or a one-line reason to show.
 #include <string>
+#include <utility>
 
 struct DocResult {
   bool ok = true;
