@@ -1,0 +1,210 @@
+#include "hardening/FaultMatrix.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/SampleDatabase.h"
+#include "fuzz/QuietObserver.h"
+#include "fuzz/WaitFor.h"
+#include "hardening/LineFaultPeer.h"
+#include "link/DataPacket.h"
+#include "link/JRxThread.h"
+#include "link/JTxThread.h"
+#include "link/LinkHeader.h"
+#include "link/LinkTexts.h"
+#include "link/MemoryPort.h"
+#include "link/SimReceiver.h"
+
+namespace {
+
+// Far beyond the slowest legitimate ending (the retry limit is 1001 waits of 50 ms,
+// a header or packet wait up to 1024 of them): a transfer still running then hangs.
+constexpr std::uint64_t kBoundMs = 10 * 60 * 1000;
+constexpr int kDbType = 3;
+
+std::unique_ptr<CQuelmarDoc> SampleDocument() {
+  auto doc = std::make_unique<CQuelmarDoc>();
+  doc->SetDbType(kDbType);
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  doc->LoadDatabase(sample::MakeHeader(kDbType), *db);
+  return doc;
+}
+
+bool Has(const std::vector<std::string>& messages, const char* text) {
+  return std::find(messages.begin(), messages.end(), text) != messages.end();
+}
+
+// The simulator's own faults, for the kinds it injects itself (the same switches as
+// stbsim's command line).
+SimFaults SimFaultsFor(Direction d, const LineFault& f) {
+  SimFaults s;
+  const long packet = f.finalPacket ? static_cast<long>(DataPacket::LastIndex(LinkHeader::kFullDataLength)) : 0;
+  const long at = f.step == 6 || f.step == 7 ? SimFaults::kAtHeader : packet;
+  if (f.kind == FaultKind::Nack) {
+    if (d == Direction::Receive) {
+      // The receiver sends what the PC must reject.
+      if (f.step == 6) s.badMagicHeaders = 1;
+      if (f.step == 10) s.badStartPacket = packet;
+    } else {
+      if (f.step == 6) s.nackHeaders = 1;
+      if (f.step == 10) s.nackPacket = packet;
+    }
+  }
+  if (f.kind == FaultKind::EarlyTerminate) {
+    if (d == Direction::Receive && (f.step == 7 || f.step == 11)) s.earlyTerminateAck = at;
+    if (d == Direction::Send && (f.step == 6 || f.step == 10)) s.failTerminate = at;
+  }
+  return s;
+}
+
+Ending FailureEnding(const std::vector<std::string>& messages, const std::string& status) {
+  if (Has(messages, LinkTexts::kNoResponse)) return Ending::NoResponse;
+  if (Has(messages, LinkTexts::kDownloadFail)) return Ending::DownloadFail;
+  if (messages.empty() && status == "STATUS_RCV_END") return Ending::QuietEnd;
+  return Ending::Unexpected;
+}
+
+CellResult RunReceive(const LineFault& fault) {
+  CellResult r;
+  const auto& image = MatrixImage();
+  SimReceiver sim(SimRole::Serve, SimFaultsFor(Direction::Receive, fault));
+  sim.SetImage(image);
+  CQuelmarDoc doc;
+  doc.SetDbType(kDbType);
+  QuietObserver observer;
+  auto port = std::make_unique<MemoryPort>();
+  MemoryPort& line = *port;
+  JRxThread rx;
+  LineFaultPeer peer(line, sim, Direction::Receive, fault, LinkHeader::kFullDataLength, kBoundMs);
+  rx.Start(observer, std::move(port), [&doc](std::uint32_t v) { return doc.PrepareStorage(v) ? 1 : 0; });
+  sim.Start(line.NowMs());
+  rx.BeginReceive();
+  const bool ended = WaitFor([&] { return rx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
+  const bool idle = rx.IsIdle();
+  rx.Stop();
+  r.virtualMs = line.NowMs();
+  r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
+  const auto messages = observer.Messages();
+  if (!ended || !idle) {
+    r.ending = Ending::Hang;
+    r.detail = "still in state " + std::to_string(rx.CurrentState());
+  } else if (rx.Completed()) {
+    const bool same = rx.ImageSize() == image.size() && std::memcmp(rx.ImageBuffer(), image.data(), image.size()) == 0;
+    r.ending = same && Has(messages, LinkTexts::kDownloadOk) ? Ending::Completed : Ending::Wrong;
+    if (!same) r.detail = "received image differs from the one sent";
+  } else if (Has(messages, LinkTexts::kDownloadOk) || observer.OkEnabled()) {
+    r.ending = Ending::Wrong;
+    r.detail = "success shown for a receive that did not complete";
+  } else {
+    r.ending = FailureEnding(messages, observer.Status());
+  }
+  return r;
+}
+
+CellResult RunSend(const LineFault& fault) {
+  CellResult r;
+  static const std::unique_ptr<CQuelmarDoc> doc = SampleDocument();
+  const auto& image = MatrixImage();
+  const std::vector<std::uint8_t> data(image.begin() + LinkHeader::kSize, image.end());
+  const LinkHeader header = LinkHeader::ForSend(kDbType, data.data(), static_cast<std::uint32_t>(data.size()));
+
+  SimReceiver sim(SimRole::Accept, SimFaultsFor(Direction::Send, fault));
+  QuietObserver observer;
+  auto port = std::make_unique<MemoryPort>();
+  MemoryPort& line = *port;
+  JTxThread tx;
+  LineFaultPeer peer(line, sim, Direction::Send, fault, static_cast<std::uint32_t>(data.size()), kBoundMs);
+  sim.Start(line.NowMs());
+  tx.Start(observer, std::move(port));
+  tx.PrepareSend(*doc);
+  const bool ended = WaitFor([&] { return tx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
+  const int state = tx.CurrentState();
+  tx.Finish();
+  r.virtualMs = line.NowMs();
+  r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
+  const auto messages = observer.Messages();
+
+  // The receiver stores what it took before it asks to terminate, so once it has
+  // succeeded, or the PC has heard its TERMINATE_REQ, it must hold exactly the image.
+  const auto& got = sim.ReceivedImage();
+  const bool holdsImage = got.size() == image.size() &&
+                          std::memcmp(got.data(), header.Bytes(), LinkHeader::kSize) == 0 &&
+                          std::memcmp(got.data() + LinkHeader::kSize, data.data(), data.size()) == 0;
+  const bool receiverWrong = sim.Outcome() == SimOutcome::Succeeded && !holdsImage;
+  if (!ended) {
+    r.ending = Ending::Hang;
+    r.detail = "livelocked";
+  } else if (receiverWrong) {
+    r.ending = Ending::Wrong;
+    r.detail = "the receiver stored an image that differs from the one sent";
+  } else if (state != JTxThread::TX_IDLE) {
+    const bool connecting = state == JTxThread::TX_SEND_CONNECT_REQ || state == JTxThread::TX_WAIT_CONNECT_ACK;
+    r.ending = connecting && tx.IsIdle() ? Ending::UntilCancel : Ending::Hang;
+    r.detail = "still in state " + std::to_string(state);
+  } else if (tx.Succeeded()) {
+    r.ending = holdsImage ? Ending::Completed : Ending::Wrong;
+    if (!holdsImage) r.detail = "success shown but the receiver does not hold the image";
+  } else {
+    r.ending = FailureEnding(messages, observer.Status());
+  }
+  return r;
+}
+
+}  // namespace
+
+const char* EndingCode(Ending e) {
+  switch (e) {
+    case Ending::Completed: return "ok";
+    case Ending::DownloadFail: return "fail";
+    case Ending::NoResponse: return "nrsp";
+    case Ending::QuietEnd: return "end";
+    case Ending::UntilCancel: return "cncl";
+    case Ending::Wrong: return "WRONG";
+    case Ending::Hang: return "HANG";
+    case Ending::Unexpected: return "???";
+  }
+  return "???";
+}
+
+const std::vector<std::uint8_t>& MatrixImage() {
+  static const std::vector<std::uint8_t> image = [] {
+    std::vector<std::uint8_t> bytes(DatabaseImage::kImageSize);
+    SampleDocument()->BuildImage(bytes.data());
+    return bytes;
+  }();
+  return image;
+}
+
+CellResult RunCell(Direction direction, const LineFault& fault) {
+  return direction == Direction::Receive ? RunReceive(fault) : RunSend(fault);
+}
+
+std::vector<LineFault> MatrixRows() {
+  std::vector<LineFault> rows;
+  for (int step = 1; step <= kStepCount; ++step) {
+    rows.push_back({step, false, FaultKind::Lost});
+    if (step >= 8 && step <= 11) rows.push_back({step, true, FaultKind::Lost});
+  }
+  // First packet's steps 8-11 together, then the final packet's.
+  std::stable_sort(rows.begin(), rows.end(), [](const LineFault& a, const LineFault& b) {
+    const int ka = a.step >= 8 && a.step <= 11 ? 8 + (a.finalPacket ? 4 : 0) : a.step < 8 ? 0 : 20;
+    const int kb = b.step >= 8 && b.step <= 11 ? 8 + (b.finalPacket ? 4 : 0) : b.step < 8 ? 0 : 20;
+    return ka < kb;
+  });
+  return rows;
+}
+
+std::string RowLabel(Direction direction, const LineFault& row) {
+  std::string label = std::to_string(row.step);
+  if (label.size() < 2) label.insert(0, " ");
+  label += " ";
+  label += StepUnitName(row.step);
+  if (row.step >= 8 && row.step <= 11) label += row.finalPacket ? " (final)" : " (first)";
+  label.resize(28, ' ');
+  label += ReceiverSpeaks(direction, row.step) ? "STB>PC" : "PC>STB";
+  return label;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Runs one transfer through a LineFault and says how it ended. The engines run against
+// a MemoryPort in virtual time with the simulated receiver at the far end, so a cell
+// that waits out the engine's whole retry limit still takes milliseconds.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hardening/LineFault.h"
+
+enum class Ending {
+  Completed,    // "Download end successfully." and the bytes arrived identical
+  DownloadFail, // "Download Fail."
+  NoResponse,   // "IRD No response: Retry download."
+  QuietEnd,     // receive refused the header: status "STATUS_RCV_END", no message box
+  UntilCancel,  // send still asking to connect; the user's Cancel ends it
+  Wrong,        // a wrong image was accepted, or a failure was reported as success
+  Hang,         // still running past the bound
+  Unexpected,   // ended some other way
+};
+
+const char* EndingCode(Ending e);  // four characters for the table
+
+struct CellResult {
+  Ending ending = Ending::Unexpected;
+  bool injected = false;          // the fault really hit its step
+  std::uint64_t virtualMs = 0;    // how long the transfer took on the line
+  std::string detail;
+};
+
+// The image both directions carry: the sample database under DbType 3, as the editor
+// builds it.
+const std::vector<std::uint8_t>& MatrixImage();
+
+CellResult RunCell(Direction direction, const LineFault& fault);
+
+// The rows of the table: each step, the data-phase steps once for the first packet and
+// once for the final one.
+std::vector<LineFault> MatrixRows();
+std::string RowLabel(Direction direction, const LineFault& row);
