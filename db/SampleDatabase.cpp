@@ -24,7 +24,7 @@ class Lcg {
   std::uint64_t s_;
 };
 
-struct SatelliteSpec {
+struct SatellitePlan {
   const char* name;
   std::uint32_t lnbType;
   std::uint16_t lnbLow, lnbHigh;
@@ -35,7 +35,7 @@ struct SatelliteSpec {
   std::uint16_t firstFrequency;  // MHz, Ku or C band
 };
 
-constexpr SatelliteSpec kSatellites[] = {
+constexpr SatellitePlan kSatellites[] = {
     {"Meridian 19.2E", SatelliteRecord::kLnbUniversal, 9750, 10600, 1, false, 0, 14, 10744},
     {"Boreal 13.0E", SatelliteRecord::kLnbUniversal, 9750, 10600, 2, false, 0, 12, 10971},
     {"Orbis 28.2E", SatelliteRecord::kLnbUniversal, 9750, 10600, 3, false, 0, 10, 10773},
@@ -126,20 +126,20 @@ void BuildSampleDatabase(ChannelDatabase& db) {
   std::size_t tpSlot = 0, progSlot = 0;
   std::uint16_t serviceId = 1001;
   std::size_t satSlot = 0;
-  for (const SatelliteSpec& spec : kSatellites) {
+  for (const SatellitePlan& plan : kSatellites) {
     SatelliteRecord& s = db.satellites[satSlot];
-    SetUpSatellite(s, satSlot, spec.name);
-    s.SetLnbType(spec.lnbType);
-    s.SetLnbFreqLow(spec.lnbLow);
-    s.SetLnbFreqHigh(spec.lnbHigh);
-    s.SetDiseqcPort(spec.diseqcPort);
-    s.SetTone22k(spec.tone22k);
+    SetUpSatellite(s, satSlot, plan.name);
+    s.SetLnbType(plan.lnbType);
+    s.SetLnbFreqLow(plan.lnbLow);
+    s.SetLnbFreqHigh(plan.lnbHigh);
+    s.SetDiseqcPort(plan.diseqcPort);
+    s.SetTone22k(plan.tone22k);
     s.SetLnbPower(true);
-    s.SetMotor(spec.motor);
+    s.SetMotor(plan.motor);
     db.system.SetLastAddedSatellite(static_cast<std::uint16_t>(satSlot));
 
-    std::uint16_t freq = spec.firstFrequency;
-    for (int t = 0; t < spec.transponders; ++t, ++tpSlot) {
+    std::uint16_t freq = plan.firstFrequency;
+    for (int t = 0; t < plan.transponders; ++t, ++tpSlot) {
       const std::uint16_t sr = kSymbolRates[rng.Below(std::size(kSymbolRates))];
       SetUpTransponder(db.transponders[tpSlot], satSlot, freq, sr, static_cast<std::uint32_t>(t % 2));
       freq = static_cast<std::uint16_t>(freq + 19 + rng.Below(40));
