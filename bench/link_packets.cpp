@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <thread>
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "link/DataPacket.h"
@@ -22,8 +24,9 @@ std::vector<std::uint8_t> FullImage() {
   std::vector<std::uint8_t> data(LinkHeader::kFullDataLength);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 31);
   const LinkHeader h = LinkHeader::ForSend(0, data.data(), LinkHeader::kFullDataLength);
-  std::vector<std::uint8_t> image(h.Bytes(), h.Bytes() + LinkHeader::kSize);
-  image.insert(image.end(), data.begin(), data.end());
+  std::vector<std::uint8_t> image(LinkHeader::kSize + data.size());
+  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
+  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
   return image;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "link/LinkCodes.h"
@@ -18,8 +19,9 @@ Bytes MakeImage(std::uint32_t dataLength) {
   Bytes data(dataLength);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 31 + i / 1021);
   const LinkHeader h = LinkHeader::ForSend(0, data.data(), dataLength);
-  Bytes image(h.Bytes(), h.Bytes() + LinkHeader::kSize);
-  image.insert(image.end(), data.begin(), data.end());
+  Bytes image(LinkHeader::kSize + data.size());
+  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
+  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
   return image;
 }
 

@@ -15,6 +15,8 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "link/MiniPc.h"
@@ -33,8 +35,9 @@ Bytes MakeImage(std::uint32_t dataLength) {
   Bytes data(dataLength);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 13 + i / 977);
   const LinkHeader h = LinkHeader::ForSend(2, data.data(), dataLength);
-  Bytes image(h.Bytes(), h.Bytes() + LinkHeader::kSize);
-  image.insert(image.end(), data.begin(), data.end());
+  Bytes image(LinkHeader::kSize + data.size());
+  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
+  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
   return image;
 }
 
