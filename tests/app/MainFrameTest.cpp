@@ -1,3 +1,5 @@
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -5,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -18,6 +21,8 @@
 #include "app/CQuelmarView.h"
 #include "app/CommandIds.h"
 #include "link/dialogs/CCOMPortDlg.h"
+#include "link/dialogs/CFileRcvDlg.h"
+#include "link/dialogs/CFileSndDlg.h"
 
 using apptest::AppTest;
 
@@ -432,4 +437,54 @@ TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
   EXPECT_EQ(caption, QStringLiteral("About Quelmar"));
   EXPECT_EQ(version, QStringLiteral("Quelmar Version 1.2"));
   EXPECT_TRUE(hasIcon);
+}
+
+TEST_F(MainFrameTest, StatusPaneShowsPromptsOfStandardItemsOnly) {
+  CMainFrame& frame = Start();
+  frame.ActionFor(CommandId::kFileOpen)->showStatusText(&frame);
+  EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Open an existing document"));
+  frame.ActionFor(CommandId::kAppExit)->showStatusText(&frame);
+  EXPECT_EQ(frame.statusBar()->currentMessage(),
+            QStringLiteral("Quit the application; prompts to save documents"));
+  // The program's own commands have none: the pane is back to "Ready".
+  frame.ActionFor(CommandId::kSendToStb)->showStatusText(&frame);
+  EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
+  EXPECT_TRUE(frame.MessagePane()->isVisibleTo(frame.statusBar()));
+  EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Ready"));
+}
+
+// Every control a person can reach carries a name a screen reader can speak.
+TEST_F(MainFrameTest, ControlsHaveAccessibleNames) {
+  const QString file = Path("a11y.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  auto check = [](QWidget& root) {
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                           qobject_cast<QProgressBar*>(w);
+      if (!control || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(a, nullptr);
+      EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+          << root.objectName().toStdString() << "/" << w->metaObject()->className() << " "
+          << w->objectName().toStdString();
+    }
+  };
+  QStringList names;
+  for (QToolButton* b : frame.ToolBar()->findChildren<QToolButton*>()) {
+    if (b->defaultAction() && !b->defaultAction()->isSeparator()) names << b->accessibleName();
+  }
+  EXPECT_EQ(names, (QStringList{"Open", "Save", "Receive from STB", "Send to STB", "About"}));
+  Prompt::QueueDialog([&](QDialog& d) {
+    check(d);
+    d.reject();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kConfigSetting);
+  CQuelmarDoc doc;
+  LinkSettings s;
+  CFileRcvDlg rcv(s, doc);
+  check(rcv);
+  CFileSndDlg snd(s, doc);
+  check(snd);
 }

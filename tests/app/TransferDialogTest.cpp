@@ -284,3 +284,43 @@ TEST_F(TransferDialogTest, DialogsLayoutAndAccessibleNames) {
     EXPECT_TRUE(snd.rect().contains(w->geometry())) << w->objectName().toStdString();
   }
 }
+
+// A receiver may hand over less than a whole database, or one its header does not mark
+// valid: the transfer completes, but OK must not put it in the document.
+TEST_F(TransferDialogTest, IncompleteOrInvalidReceivedImagesAreRefused) {
+  const QString full = Path("full.qdb");
+  apptest::WriteSample(full);
+  const QByteArray bytes = apptest::ReadAll(full);
+  QByteArray shortImage = bytes.left(64 + 2042);
+  QByteArray invalid = bytes;
+  invalid[20] = 0;  // validFlag
+  struct Case {
+    const char* name;
+    QByteArray image;
+  } cases[] = {{"short.qdb", shortImage}, {"invalid.qdb", invalid}};
+
+  for (const Case& c : cases) {
+    QFile f(Path(c.name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(c.image);
+    f.close();
+    Stbsim sim({QStringLiteral("serve"), f.fileName()});
+    ASSERT_FALSE(sim.Device().isEmpty());
+    CMainFrame& frame = Start(sim.Device());
+    Prompt::QueueDialog([&](QDialog& d) {
+      auto& dlg = static_cast<CFileRcvDlg&>(d);
+      EXPECT_TRUE(WaitFor([&] { return dlg.OkButton()->isEnabled(); })) << c.name;
+      dlg.OkButton()->click();
+      return d.result();
+    });
+    frame.OnCommand(CommandId::kReceiveFromStb);
+    const QStringList shown = Prompt::TakeMessages();
+    ASSERT_EQ(shown.size(), 2) << c.name;
+    EXPECT_EQ(shown[0], QStringLiteral("Download end successfully."));
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("Nothing was loaded"))) << c.name;
+    EXPECT_FALSE(app_->Doc().HasData()) << c.name;
+    EXPECT_FALSE(app_->Doc().IsModified()) << c.name;
+    EXPECT_EQ(frame.View()->Sheet(), nullptr) << c.name;
+    app_.reset();
+  }
+}
