@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 
 GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
-  // The receiver's order is the list's order: rows flow down in columns, no sorting.
+  // The receiver's order is the list's order, one row under the other, never sorted.
+  // Rows span the width, so a drop anywhere beside a name lands on that row.
   setViewMode(QListView::ListMode);
   setFlow(QListView::TopToBottom);
-  setWrapping(true);
-  setResizeMode(QListView::Adjust);
+  setWrapping(false);
   setUniformItemSizes(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSortingEnabled(false);
