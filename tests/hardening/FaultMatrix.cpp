@@ -25,7 +25,9 @@ namespace {
 constexpr std::uint64_t kBoundMs = 10 * 60 * 1000;
 constexpr int kDbType = 3;
 
-std::unique_ptr<CQuelmarDoc> SampleDocument() {
+}  // namespace
+
+std::unique_ptr<CQuelmarDoc> MatrixDocument() {
   auto doc = std::make_unique<CQuelmarDoc>();
   doc->SetDbType(kDbType);
   auto db = std::make_unique<ChannelDatabase>();
@@ -33,6 +35,8 @@ std::unique_ptr<CQuelmarDoc> SampleDocument() {
   doc->LoadDatabase(sample::MakeHeader(kDbType), *db);
   return doc;
 }
+
+namespace {
 
 bool Has(const std::vector<std::string>& messages, const char* text) {
   return std::find(messages.begin(), messages.end(), text) != messages.end();
@@ -107,7 +111,7 @@ CellResult RunReceive(const LineFault& fault) {
 
 CellResult RunSend(const LineFault& fault) {
   CellResult r;
-  static const std::unique_ptr<CQuelmarDoc> doc = SampleDocument();
+  static const std::unique_ptr<CQuelmarDoc> doc = MatrixDocument();
   const auto& image = MatrixImage();
   const std::vector<std::uint8_t> data(image.begin() + LinkHeader::kSize, image.end());
   const LinkHeader header = LinkHeader::ForSend(kDbType, data.data(), static_cast<std::uint32_t>(data.size()));
@@ -156,6 +160,17 @@ CellResult RunSend(const LineFault& fault) {
 
 }  // namespace
 
+bool AcceptableEnding(Direction d, Ending e) {
+  switch (e) {
+    case Ending::Completed:
+    case Ending::DownloadFail:
+    case Ending::NoResponse: return true;
+    case Ending::QuietEnd: return d == Direction::Receive;
+    case Ending::UntilCancel: return d == Direction::Send;
+    default: return false;
+  }
+}
+
 const char* EndingCode(Ending e) {
   switch (e) {
     case Ending::Completed: return "ok";
@@ -173,7 +188,7 @@ const char* EndingCode(Ending e) {
 const std::vector<std::uint8_t>& MatrixImage() {
   static const std::vector<std::uint8_t> image = [] {
     std::vector<std::uint8_t> bytes(DatabaseImage::kImageSize);
-    SampleDocument()->BuildImage(bytes.data());
+    MatrixDocument()->BuildImage(bytes.data());
     return bytes;
   }();
   return image;

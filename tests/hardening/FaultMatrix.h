@@ -19,7 +19,6 @@ enum class Ending {
   Unexpected,   // ended some other way
 };
 
-const char* EndingCode(Ending e);  // four characters for the table
 
 struct CellResult {
   Ending ending = Ending::Unexpected;
@@ -27,6 +26,14 @@ struct CellResult {
   std::uint64_t virtualMs = 0;    // how long the transfer took on the line
   std::string detail;
 };
+
+class CQuelmarDoc;
+#include <memory>
+// The document sends come from: the sample database under DbType 3.
+std::unique_ptr<CQuelmarDoc> MatrixDocument();
+const char* EndingCode(Ending e);
+// Whether a direction may end that way: the bytes identical, or a message its Part gives.
+bool AcceptableEnding(Direction d, Ending e);
 
 // The image both directions carry: the sample database under DbType 3, as the editor
 // builds it.

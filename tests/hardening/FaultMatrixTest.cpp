@@ -26,17 +26,6 @@ bool ProtocolLimit(Direction d, const LineFault& f, Ending e) {
   return e == Ending::Wrong && d == Direction::Send && f.step == 10 && f.kind == FaultKind::WrongCode;
 }
 
-bool Acceptable(Direction d, Ending e) {
-  switch (e) {
-    case Ending::Completed:
-    case Ending::DownloadFail:
-    case Ending::NoResponse: return true;
-    case Ending::QuietEnd: return d == Direction::Receive;
-    case Ending::UntilCancel: return d == Direction::Send;
-    default: return false;
-  }
-}
-
 void PrintTable(Direction d, const std::vector<std::vector<Cell>>& table) {
   std::printf("\n%s\n", d == Direction::Receive ? "Receive from STB: the receiver sends, the PC takes"
                                                  : "Send to STB: the PC sends, the receiver takes");
@@ -86,7 +75,7 @@ TEST(FaultMatrix, EveryStepEveryFaultEndsCleanly) {
         if (r.ending != Ending::UntilCancel && r.virtualMs > longestMs) longestMs = r.virtualMs;
         const std::string where = std::string(d == Direction::Receive ? "receive" : "send") + ", " +
                                   RowLabel(d, f) + ", " + KindName(f.kind) + ": ";
-        if (!Acceptable(d, r.ending) && !ProtocolLimit(d, f, r.ending)) problems.push_back(where + EndingCode(r.ending) + " " + r.detail);
+        if (!AcceptableEnding(d, r.ending) && !ProtocolLimit(d, f, r.ending)) problems.push_back(where + EndingCode(r.ending) + " " + r.detail);
         if (!r.injected) problems.push_back(where + "the fault never hit its step");
       }
       table.push_back(line);

@@ -1,0 +1,140 @@
+// A save killed at any moment (SIGKILL: no handler, no clean-up) must leave the target
+// as the whole old file or the whole new one. A child process saves; the parent kills
+// it after a random delay spread over the save's own duration, many times over, and
+// each time reads the target back.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/SampleDatabase.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::unique_ptr<CQuelmarDoc> Document(bool full) {
+  auto doc = std::make_unique<CQuelmarDoc>();
+  auto db = std::make_unique<ChannelDatabase>();
+  if (full) {
+    sample::BuildFullDatabase(*db, 9);
+  } else {
+    sample::BuildSampleDatabase(*db);
+  }
+  doc->LoadDatabase(sample::MakeHeader(3), *db);
+  return doc;
+}
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    const auto base = std::filesystem::temp_directory_path();
+    std::string templ = (base / "quelmar-crash-save-XXXXXX").string();
+    if (::mkdtemp(templ.data()) != nullptr) path_ = templ;
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+int Trials() {
+  const char* env = std::getenv("QUELMAR_CRASH_SAVE_TRIALS");
+  const int n = env != nullptr ? std::atoi(env) : 0;
+  return n > 0 ? n : 200;
+}
+
+}  // namespace
+
+TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
+  ScratchFolder folder;
+  ASSERT_FALSE(folder.path().empty());
+  const std::string target = (folder.path() / "channels.qdb").string();
+
+  // Two documents whose files differ throughout.
+  std::unique_ptr<CQuelmarDoc> docs[2] = {Document(false), Document(true)};
+  Bytes files[2];
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(docs[i]->Save(target));
+    files[i] = ReadFile(target);
+    ASSERT_EQ(files[i].size(), DatabaseImage::kImageSize);
+  }
+  ASSERT_NE(files[0], files[1]);
+
+  // How long one save takes here, so the kills spread over all of it: building the
+  // image, writing, flushing, renaming.
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(docs[i % 2]->Save(target));
+  const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count() / 5;
+  // The target now holds files[0] (the fifth save was docs[0]).
+  int current = 0;
+
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<long> delay(0, saveUs + saveUs / 4 + 1);
+  int keptOld = 0, tookNew = 0, finished = 0;
+  const int trials = Trials();
+  for (int t = 0; t < trials; ++t) {
+    const int next = 1 - current;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // Only the save runs in the child; it ends without running any clean-up.
+      const bool ok = static_cast<bool>(docs[next]->Save(target));
+      ::_exit(ok ? 0 : 1);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WIFEXITED(status)) {
+      ASSERT_EQ(WEXITSTATUS(status), 0) << "the save itself failed";
+      ++finished;
+    }
+
+    const Bytes now = ReadFile(target);
+    if (now == files[current]) {
+      ++keptOld;
+    } else if (now == files[next]) {
+      ++tookNew;
+      current = next;
+    } else {
+      FAIL() << "trial " << t << ": the target is neither the old nor the new file (" << now.size() << " bytes)";
+    }
+    ASSERT_FALSE(WIFEXITED(status) && current != next) << "a finished save left the old file";
+  }
+
+  // A killed save may leave its temporary file behind; the target is never affected.
+  int leftovers = 0;
+  for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+    if (e.path().filename() != "channels.qdb") ++leftovers;
+
+  std::printf("crash during save: %d saves killed at random points over %ld us; the target was the old file %d "
+              "times, the new file %d times (%d saves finished first); %d temporary files left beside it\n",
+              trials, saveUs, keptOld, tookNew, finished, leftovers);
+  EXPECT_GT(keptOld, 0) << "no kill landed before the rename";
+  EXPECT_GT(tookNew, 0) << "no save got as far as the rename";
+}

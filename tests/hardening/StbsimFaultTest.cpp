@@ -1,0 +1,228 @@
+// A representative part of the fault matrix again, over a real pseudo-terminal with the
+// stbsim program at the far end and the engines opening the line as a serial port. Each
+// cell also names its in-memory twin; the two must end the same way, which is what lets
+// the full matrix run in memory.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "db/CQuelmarDoc.h"
+#include "fuzz/QuietObserver.h"
+#include "fuzz/WaitFor.h"
+#include "hardening/FaultMatrix.h"
+#include "link/JRxThread.h"
+#include "link/JTxThread.h"
+#include "link/LinkHeader.h"
+#include "link/LinkTexts.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// One stbsim run on a pseudo-terminal of its own; killed if still running at the end.
+class Stbsim {
+ public:
+  explicit Stbsim(std::vector<std::string> args) {
+    args.insert(args.begin(), std::string(QUELMAR_BINARY_DIR) + "/stbsim");
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    out_ = out[0];
+  }
+  ~Stbsim() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+    if (out_ >= 0) ::close(out_);
+  }
+  Stbsim(const Stbsim&) = delete;
+  Stbsim& operator=(const Stbsim&) = delete;
+
+  // The pseudo-terminal stbsim listens on: the first line it prints.
+  std::string Device() {
+    std::string line;
+    for (;;) {
+      pollfd p{out_, POLLIN, 0};
+      if (::poll(&p, 1, 10000) <= 0) return line;
+      char c = 0;
+      if (::read(out_, &c, 1) != 1 || c == '\n') return line;
+      line += c;
+    }
+  }
+
+  // Ends it (it may be waiting on a line the PC has left) and reaps it.
+  void Stop() {
+    if (pid_ <= 0) return;
+    for (int i = 0; i < 100; ++i) {
+      if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int out_ = -1;
+};
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string templ = (fs::temp_directory_path() / "quelmar-ptymatrix-XXXXXX").string();
+    if (::mkdtemp(templ.data()) != nullptr) path_ = templ;
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
+
+Ending Failure(const QuietObserver& o) {
+  const auto m = o.Messages();
+  auto has = [&](const char* t) { return std::find(m.begin(), m.end(), t) != m.end(); };
+  if (has(LinkTexts::kNoResponse)) return Ending::NoResponse;
+  if (has(LinkTexts::kDownloadFail)) return Ending::DownloadFail;
+  if (has(LinkTexts::kDownloadOk)) return Ending::Wrong;
+  return o.Status() == "STATUS_RCV_END" ? Ending::QuietEnd : Ending::Unexpected;
+}
+
+Ending ReceiveOverPty(const std::vector<std::string>& flags) {
+  TempFolder dir;
+  const auto& image = MatrixImage();
+  {
+    std::ofstream out(dir / "served.qdb", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  }
+  std::vector<std::string> args = {"serve", (dir / "served.qdb").string(), "--quiet", "--timeout", "120"};
+  args.insert(args.end(), flags.begin(), flags.end());
+  Stbsim sim(args);
+  const std::string device = sim.Device();
+  if (device.empty()) return Ending::Unexpected;
+
+  CQuelmarDoc doc;
+  doc.SetDbType(3);
+  QuietObserver observer;
+  JRxThread rx;
+  if (rx.Start(observer, device, 115200, doc) != 1 || rx.BeginReceive() != 1) return Ending::Unexpected;
+  const bool ended = WaitFor([&] { return rx.IsIdle(); }, std::chrono::seconds(90));
+  rx.Stop();
+  sim.Stop();
+  if (!ended) return Ending::Hang;
+  if (!rx.Completed()) return Failure(observer);
+  const bool same = rx.ImageSize() == image.size() && std::memcmp(rx.ImageBuffer(), image.data(), image.size()) == 0;
+  return same ? Ending::Completed : Ending::Wrong;
+}
+
+Ending SendOverPty(const std::vector<std::string>& flags) {
+  TempFolder dir;
+  const fs::path taken = dir / "taken.qdb";
+  std::vector<std::string> args = {"accept", taken.string(), "--quiet", "--timeout", "120"};
+  args.insert(args.end(), flags.begin(), flags.end());
+  Stbsim sim(args);
+  const std::string device = sim.Device();
+  if (device.empty()) return Ending::Unexpected;
+
+  const auto doc = MatrixDocument();
+  QuietObserver observer;
+  JTxThread tx;
+  if (tx.Start(observer, device, 115200) != 1 || tx.PrepareSend(*doc) != 1) return Ending::Unexpected;
+  const bool ended = WaitFor([&] { return tx.IsIdle(); }, std::chrono::seconds(90));
+  const bool succeeded = tx.Succeeded();
+  tx.Finish();
+  sim.Stop();
+  if (!ended) return Ending::Hang;
+
+  // Whatever the PC says, a file the receiver stored must be the image sent.
+  const auto& image = MatrixImage();
+  const Bytes data(image.begin() + LinkHeader::kSize, image.end());
+  const LinkHeader header = LinkHeader::ForSend(3, data.data(), static_cast<std::uint32_t>(data.size()));
+  Bytes expected(header.Bytes(), header.Bytes() + LinkHeader::kSize);
+  expected.insert(expected.end(), data.begin(), data.end());
+  const bool stored = fs::exists(taken);
+  if (stored && ReadFile(taken) != expected) return Ending::Wrong;
+  if (succeeded) return stored ? Ending::Completed : Ending::Wrong;
+  return Failure(observer);
+}
+
+struct PtyCell {
+  Direction direction;
+  const char* what;
+  std::vector<std::string> flags;
+  LineFault twin;  // the same fault in the in-memory matrix; step 0 for the clean line
+};
+
+}  // namespace
+
+TEST(StbsimFaults, RepresentativeCellsOverARealLineEndAsInMemory) {
+  if (!fs::exists(fs::path(QUELMAR_BINARY_DIR) / "stbsim")) GTEST_SKIP() << "stbsim was not built";
+  const std::vector<PtyCell> cells = {
+      {Direction::Receive, "clean line", {}, {}},
+      {Direction::Receive, "header with a wrong magic", {"--bad-magic", "1"}, {6, false, FaultKind::Nack}},
+      {Direction::Receive, "first packet damaged", {"--corrupt-packet", "0"}, {9, false, FaultKind::Corrupt}},
+      {Direction::Receive, "final packet starts 0x48", {"--bad-start-packet", "449"}, {10, true, FaultKind::Nack}},
+      {Direction::Receive, "TERMINATE_ACK after packet 0", {"--early-terminate-ack", "0"}, {11, false, FaultKind::EarlyTerminate}},
+      {Direction::Receive, "header sum wrong", {"--bad-header-sum"}, {}},
+      {Direction::Receive, "junk before every code", {"--junk", "3"}, {}},
+      {Direction::Send, "clean line", {}, {}},
+      {Direction::Send, "header answered NACK", {"--nack-header", "1"}, {6, false, FaultKind::Nack}},
+      {Direction::Send, "final packet answered NACK", {"--nack-packet", "449"}, {10, true, FaultKind::Nack}},
+      {Direction::Send, "FAIL_TERMINATE_REQ for packet 0", {"--fail-terminate", "0"}, {10, false, FaultKind::EarlyTerminate}},
+      {Direction::Send, "junk before every code", {"--junk", "3"}, {}},
+  };
+  std::printf("\nover a pseudo-terminal with stbsim:\n%-8s %-34s %-30s %-6s %s\n", "", "fault", "stbsim", "pty", "memory");
+  for (const PtyCell& c : cells) {
+    const Ending pty = c.direction == Direction::Receive ? ReceiveOverPty(c.flags) : SendOverPty(c.flags);
+    std::string flags;
+    for (const auto& f : c.flags) flags += f + " ";
+    std::string twin = "-";
+    if (c.twin.step != 0 || c.flags.empty()) {
+      const Ending memory = RunCell(c.direction, c.twin).ending;
+      twin = EndingCode(memory);
+      EXPECT_EQ(EndingCode(pty), twin) << c.what;
+    }
+    std::printf("%-8s %-34s %-30s %-6s %s\n", c.direction == Direction::Receive ? "receive" : "send", c.what,
+                flags.c_str(), EndingCode(pty), twin.c_str());
+    EXPECT_TRUE(AcceptableEnding(c.direction, pty)) << c.what << ": " << EndingCode(pty);
+  }
+}
