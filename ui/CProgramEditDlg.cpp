@@ -46,13 +46,13 @@ CProgramEditDlg::CProgramEditDlg(const ChannelDatabase& db, QWidget* parent)
 }
 
 void CProgramEditDlg::BuildControls() {
-  satellite_ = Labelled<QComboBox>(this, T::kSatellite, "satellite", 10, 12, 50, 62, 10, 186, 120);
+  satellite_ = Labelled<QComboBox>(this, T::kSatellite, "satellite", 10, 12, 50, 62, 10, 186, 14);
   transponder_ =
-      Labelled<QComboBox>(this, T::kTransponder, "transponder", 10, 31, 50, 62, 29, 186, 120);
+      Labelled<QComboBox>(this, T::kTransponder, "transponder", 10, 31, 50, 62, 29, 186, 14);
   name_ = Labelled<QLineEdit>(this, T::kName, "name", 10, 54, 50, 62, 52, 72, 12);
   // The program name field holds 14 bytes; typing stops there.
   name_->setMaxLength(14);
-  type_ = Labelled<QComboBox>(this, T::kType, "type", 144, 54, 30, 176, 52, 72, 60);
+  type_ = Labelled<QComboBox>(this, T::kType, "type", 144, 54, 30, 176, 52, 72, 14);
   type_->addItems({L(T::kTypeUnknown), L(T::kTypeTv), L(T::kTypeRadio)});
   lock_ = new QCheckBox(L(T::kLock), this);
   lock_->setObjectName(QStringLiteral("lock"));
