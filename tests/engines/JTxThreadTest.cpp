@@ -156,7 +156,7 @@ TEST(JTxThread, SilentReceiverMeansConnectRequestsUntilCancel) {
   TxRig rig({.silent = true}, 64 + 5000);
   ASSERT_EQ(rig.Prepare(3), 1);
   // Far more waits than the retry limit, in virtual time.
-  ASSERT_TRUE(WaitUntil([&] { return rig.peer.connectRequests > 3000; }));
+  ASSERT_TRUE(WaitUntil([&] { return rig.peer.connectRequests.load() > 3000; }));
   EXPECT_FALSE(rig.engine.IsIdle());
   rig.engine.Finish();
   EXPECT_TRUE(rig.engine.IsIdle());
@@ -219,7 +219,7 @@ TEST(JTxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
     TxRig rig;
     ASSERT_EQ(rig.Prepare(3), 1);
-    ASSERT_TRUE(WaitUntil([&] { return rig.peer.packets.size() >= 20; }));
+    ASSERT_TRUE(WaitUntil([&] { return rig.peer.packetsTaken.load() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();
     rig.engine.Finish();
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));

@@ -2,6 +2,7 @@
 // The receiver's half of the exchange, run synchronously inside a MemoryPort, for the
 // engines' in-memory tests. SendingPeer serves an image to JRxThread; TakingPeer takes
 // one from JTxThread. Each can be told to misbehave in the ways a line or a receiver does.
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -131,7 +132,9 @@ class TakingPeer : public MemoryPort::Peer {
   std::vector<std::vector<std::uint8_t>> headers;  // every header as it came
   std::vector<std::vector<std::uint8_t>> packets;  // every packet as it came
   bool terminated = false;
-  int connectRequests = 0;
+  // Polled by the test thread while the engine's worker runs the peer.
+  std::atomic<int> connectRequests{0};
+  std::atomic<int> packetsTaken{0};
 
  private:
   enum class Phase { Connect, ReAck, Header, HeaderRcvAck, HeaderRcvNack, Packet, DataRcvAck,
@@ -189,6 +192,7 @@ class TakingPeer : public MemoryPort::Peer {
         unit_.push_back(b);
         if (unit_.size() == DataPacket::kSize) {
           packets.push_back(unit_);
+          ++packetsTaken;
           DataPacket p(unit_.data());
           unit_.clear();
           if (index_ == faults_.failInsteadOfAck) {
