@@ -258,6 +258,26 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
     EXPECT_EQ(cli.Wait(), 1);
   }
   {
+    // Complete receives of something that is no whole, valid database: nothing written.
+    std::vector<std::uint8_t> shortImage(image.begin(), image.begin() + 64 + 5000);
+    WriteFile(dir.File("short.qdb"), shortImage);
+    std::vector<std::uint8_t> invalid = image;
+    invalid[20] = 0;  // validFlag
+    WriteFile(dir.File("invalid.qdb"), invalid);
+    for (const char* served : {"short.qdb", "invalid.qdb"}) {
+      Sim sim("serve", dir.File(served));
+      ASSERT_TRUE(sim.Ready());
+      Subprocess cli;
+      ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--type", "0", "--port", sim.Device(),
+                             dir.File("refused.qdb")},
+                            dir.File("refused-receive.err")));
+      EXPECT_EQ(cli.Wait(), 1) << served;
+      EXPECT_FALSE(std::filesystem::exists(dir.File("refused.qdb"))) << served;
+      const std::vector<std::uint8_t> err = ReadFile(dir.File("refused-receive.err"));
+      EXPECT_NE(std::string(err.begin(), err.end()).find("nothing written"), std::string::npos) << served;
+    }
+  }
+  {
     // A port that is not there ends the command at once.
     Subprocess cli;
     ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--port", dir.File("no-such-tty"),
