@@ -85,16 +85,23 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
   }
   ASSERT_NE(files[0], files[1]);
 
-  // How long one save takes here, so the kills spread over all of it: building the
-  // image, writing, flushing, renaming.
+  // How long a saving child takes here from fork to exit, so the kills spread over all
+  // of it: starting, building the image, writing, flushing, renaming.
+  const auto saveInChild = [&](int which) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(docs[which]->Save(target) ? 0 : 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  };
   const auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(docs[i % 2]->Save(target));
-  const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count() / 5;
-  // The target now holds files[0] (the fifth save was docs[0]).
-  int current = 0;
+  for (int i = 0; i < 6; ++i) ASSERT_TRUE(saveInChild(i % 2));
+  const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count() / 6;
+  // The target now holds files[1] (the sixth save was docs[1]).
+  int current = 1;
 
   std::mt19937 random(20261207);
-  std::uniform_int_distribution<long> delay(0, saveUs + saveUs / 4 + 1);
+  std::uniform_int_distribution<long> delay(0, saveUs + saveUs / 10 + 1);
   int keptOld = 0, tookNew = 0, finished = 0;
   const int trials = Trials();
   for (int t = 0; t < trials; ++t) {
