@@ -115,14 +115,17 @@ class ConsoleObserver : public TransferObserver {
     EndBar();
     std::fprintf(stderr, "%s\n", text.c_str());
   }
+  // Leaves the bar as it stands now on its own line.
   void EndBar() {
-    if (barShown_) std::fputc('\n', stderr);
+    if (!barShown_) return;
+    DrawBar(true);
+    std::fputc('\n', stderr);
     barShown_ = false;
   }
   // A terminal needs no more than about twenty frames a second.
-  void DrawBar() {
+  void DrawBar(bool force = false) {
     const auto now = std::chrono::steady_clock::now();
-    if (barShown_ && now - lastDraw_ < std::chrono::milliseconds(50)) return;
+    if (!force && barShown_ && now - lastDraw_ < std::chrono::milliseconds(50)) return;
     lastDraw_ = now;
     const int span = high_ - low_;
     constexpr int kWidth = 30;
