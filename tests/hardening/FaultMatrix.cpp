@@ -1,6 +1,7 @@
 #include "hardening/FaultMatrix.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -72,10 +73,10 @@ Ending FailureEnding(const std::vector<std::string>& messages, const std::string
   return Ending::Unexpected;
 }
 
-CellResult RunReceive(const LineFault& fault) {
+CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   CellResult r;
   const auto& image = MatrixImage();
-  SimReceiver sim(SimRole::Serve, SimFaultsFor(Direction::Receive, fault));
+  SimReceiver sim(SimRole::Serve, persistent != nullptr ? *persistent : SimFaultsFor(Direction::Receive, fault));
   sim.SetImage(image);
   CQuelmarDoc doc;
   doc.SetDbType(kDbType);
@@ -89,12 +90,14 @@ CellResult RunReceive(const LineFault& fault) {
   rx.BeginReceive();
   const bool ended = WaitFor([&] { return rx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
   const bool idle = rx.IsIdle();
+  const auto stopStart = std::chrono::steady_clock::now();
   rx.Stop();
+  r.stopMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopStart).count();
   r.virtualMs = line.NowMs();
   r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
   const auto messages = observer.Messages();
   if (!ended || !idle) {
-    r.ending = Ending::Hang;
+    r.ending = peer.Looping() ? Ending::Looping : Ending::Hang;
     r.detail = "still in state " + std::to_string(rx.CurrentState());
   } else if (rx.Completed()) {
     const bool same = rx.ImageSize() == image.size() && std::memcmp(rx.ImageBuffer(), image.data(), image.size()) == 0;
@@ -109,14 +112,14 @@ CellResult RunReceive(const LineFault& fault) {
   return r;
 }
 
-CellResult RunSend(const LineFault& fault) {
+CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
   CellResult r;
   static const std::unique_ptr<CQuelmarDoc> doc = MatrixDocument();
   const auto& image = MatrixImage();
   const std::vector<std::uint8_t> data(image.begin() + LinkHeader::kSize, image.end());
   const LinkHeader header = LinkHeader::ForSend(kDbType, data.data(), static_cast<std::uint32_t>(data.size()));
 
-  SimReceiver sim(SimRole::Accept, SimFaultsFor(Direction::Send, fault));
+  SimReceiver sim(SimRole::Accept, persistent != nullptr ? *persistent : SimFaultsFor(Direction::Send, fault));
   QuietObserver observer;
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
@@ -127,7 +130,9 @@ CellResult RunSend(const LineFault& fault) {
   tx.PrepareSend(*doc);
   const bool ended = WaitFor([&] { return tx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
   const int state = tx.CurrentState();
+  const auto stopStart = std::chrono::steady_clock::now();
   tx.Finish();
+  r.stopMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopStart).count();
   r.virtualMs = line.NowMs();
   r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
   const auto messages = observer.Messages();
@@ -147,7 +152,10 @@ CellResult RunSend(const LineFault& fault) {
     r.detail = "the receiver stored an image that differs from the one sent";
   } else if (state != JTxThread::TX_IDLE) {
     const bool connecting = state == JTxThread::TX_SEND_CONNECT_REQ || state == JTxThread::TX_WAIT_CONNECT_ACK;
-    r.ending = connecting && tx.IsIdle() ? Ending::UntilCancel : Ending::Hang;
+    r.ending = !tx.IsIdle()     ? Ending::Hang
+               : connecting      ? Ending::UntilCancel
+               : peer.Looping()  ? Ending::Looping
+                                 : Ending::Hang;
     r.detail = "still in state " + std::to_string(state);
   } else if (tx.Succeeded()) {
     r.ending = holdsImage ? Ending::Completed : Ending::Wrong;
@@ -178,6 +186,7 @@ const char* EndingCode(Ending e) {
     case Ending::NoResponse: return "nrsp";
     case Ending::QuietEnd: return "end";
     case Ending::UntilCancel: return "cncl";
+    case Ending::Looping: return "loop";
     case Ending::Wrong: return "WRONG";
     case Ending::Hang: return "HANG";
     case Ending::Unexpected: return "???";
@@ -194,8 +203,8 @@ const std::vector<std::uint8_t>& MatrixImage() {
   return image;
 }
 
-CellResult RunCell(Direction direction, const LineFault& fault) {
-  return direction == Direction::Receive ? RunReceive(fault) : RunSend(fault);
+CellResult RunCell(Direction direction, const LineFault& fault, const SimFaults* persistent) {
+  return direction == Direction::Receive ? RunReceive(fault, persistent) : RunSend(fault, persistent);
 }
 
 std::vector<LineFault> MatrixRows() {

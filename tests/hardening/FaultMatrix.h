@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hardening/LineFault.h"
+#include "link/SimReceiver.h"
 
 enum class Ending {
   Completed,    // "Download end successfully." and the bytes arrived identical
@@ -14,6 +15,7 @@ enum class Ending {
   NoResponse,   // "IRD No response: Retry download."
   QuietEnd,     // receive refused the header: status "STATUS_RCV_END", no message box
   UntilCancel,  // send still asking to connect; the user's Cancel ends it
+  Looping,      // still repeating a unit the other end rejects every time; Cancel ends it
   Wrong,        // a wrong image was accepted, or a failure was reported as success
   Hang,         // still running past the bound
   Unexpected,   // ended some other way
@@ -24,6 +26,7 @@ struct CellResult {
   Ending ending = Ending::Unexpected;
   bool injected = false;          // the fault really hit its step
   std::uint64_t virtualMs = 0;    // how long the transfer took on the line
+  double stopMs = 0;              // real time the Cancel (stopping the engine) took
   std::string detail;
 };
 
@@ -39,7 +42,8 @@ bool AcceptableEnding(Direction d, Ending e);
 // builds it.
 const std::vector<std::uint8_t>& MatrixImage();
 
-CellResult RunCell(Direction direction, const LineFault& fault);
+// `persistent`, when given, replaces the simulator's faults (faults that hit every time).
+CellResult RunCell(Direction direction, const LineFault& fault, const SimFaults* persistent = nullptr);
 
 // The rows of the table: each step, the data-phase steps once for the first packet and
 // once for the final one.

@@ -93,3 +93,38 @@ TEST(FaultMatrix, EveryStepEveryFaultEndsCleanly) {
       "        packet twice (a limit of the exchange itself, not of either end); . = no meaning at that step\n");
   for (const auto& p : problems) ADD_FAILURE() << p;
 }
+
+// Faults that hit every time rather than once. The receiver that always sends a broken
+// packet, or always rejects one, is answered without end: every exchange succeeds, so
+// the retry limit never counts. Only a wrong magic has its own limit. These cells show
+// what the user meets then, and that Cancel ends it at once.
+TEST(FaultMatrix, PersistentRejectionsEndOrYieldToCancel) {
+  struct Persistent {
+    Direction direction;
+    const char* what;
+    SimFaults faults;
+    Ending expected;
+  };
+  constexpr int kAlways = 1 << 30;
+  SimFaults magic, packet, header, nack;
+  magic.badMagicHeaders = kAlways;
+  packet.corruptPacket = 5;
+  packet.corruptTimes = kAlways;
+  header.nackHeaders = kAlways;
+  nack.nackPacket = 5;
+  nack.nackTimes = kAlways;
+  const Persistent cells[] = {
+      {Direction::Receive, "every header has a wrong magic", magic, Ending::QuietEnd},
+      {Direction::Receive, "packet 5 always damaged", packet, Ending::Looping},
+      {Direction::Send, "every header answered NACK", header, Ending::Looping},
+      {Direction::Send, "packet 5 always answered NACK", nack, Ending::Looping},
+  };
+  std::printf("\nfaults that hit every time:\n");
+  for (const Persistent& c : cells) {
+    const CellResult r = RunCell(c.direction, LineFault{}, &c.faults);
+    std::printf("%-8s %-34s %-5s Cancel took %.1f ms\n", c.direction == Direction::Receive ? "receive" : "send",
+                c.what, EndingCode(r.ending), r.stopMs);
+    EXPECT_EQ(r.ending, c.expected) << c.what;
+    EXPECT_LT(r.stopMs, 2000.0) << c.what;
+  }
+}

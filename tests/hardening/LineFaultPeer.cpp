@@ -95,6 +95,10 @@ void LineFaultPeer::Pass(std::vector<std::uint8_t>& unit) {
     unit.clear();
     return;
   }
+  if (++units_ > kUnitLimit) {
+    looping_.store(true, std::memory_order_release);
+    overtime_.store(true, std::memory_order_release);
+  }
   const int step = StepOf(unit);
   // Which packet a data-phase unit belongs to, counted from the acknowledgements seen.
   std::uint32_t packet = dataAcks_;

@@ -23,8 +23,13 @@ class LineFaultPeer : public MemoryPort::Peer {
   void OnWrite(MemoryPort& port) override;
   void OnWait(MemoryPort& port, std::uint64_t deadlineMs) override;
 
-  // Any thread.
+  // More units than any transfer that makes progress needs: the two ends are going
+  // round in circles.
+  static constexpr std::size_t kUnitLimit = 20000;
+
+  // Any thread: past the time bound or the unit limit.
   bool Overtime() const { return overtime_.load(std::memory_order_acquire); }
+  bool Looping() const { return looping_.load(std::memory_order_acquire); }
   // After the engine has stopped.
   bool Injected() const { return injected_; }
 
@@ -45,5 +50,7 @@ class LineFaultPeer : public MemoryPort::Peer {
   std::uint32_t answered_ = 0;   // the packet the latest DATA_(N)ACK answered
   bool injected_ = false;
   bool cut_ = false;
+  std::size_t units_ = 0;
   std::atomic<bool> overtime_{false};
+  std::atomic<bool> looping_{false};
 };
