@@ -145,3 +145,35 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
   EXPECT_GT(keptOld, 0) << "no kill landed before the rename";
   EXPECT_GT(tookNew, 0) << "no save got as far as the rename";
 }
+
+// The first save of a new file, killed: afterwards there is no file, or the whole one.
+TEST(CrashDuringSave, NewFileIsAbsentOrWhole) {
+  ScratchFolder folder;
+  ASSERT_FALSE(folder.path().empty());
+  const std::string target = (folder.path() / "new.qdb").string();
+  const std::unique_ptr<CQuelmarDoc> doc = Document(false);
+  ASSERT_TRUE(doc->Save(target));
+  const Bytes whole = ReadFile(target);
+  std::filesystem::remove(target);
+
+  std::mt19937 random(7);
+  std::uniform_int_distribution<long> delay(0, 15000);
+  int absent = 0, complete = 0;
+  for (int t = 0; t < Trials() / 4; ++t) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(doc->Save(target) ? 0 : 1);
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    if (!std::filesystem::exists(target)) {
+      ++absent;
+      continue;
+    }
+    ASSERT_EQ(ReadFile(target), whole) << "trial " << t << ": a partial file appeared under the target's name";
+    ++complete;
+    std::filesystem::remove(target);
+  }
+  std::printf("crash during a first save: %d kills, no file %d times, the whole file %d times\n", absent + complete,
+              absent, complete);
+}
