@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-#include <string>
 
 #include "ui/GroupChPageState.h"
 
