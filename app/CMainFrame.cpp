@@ -403,8 +403,14 @@ bool CMainFrame::OnFileSave(bool askName) {
   }
   QString path = path_;
   if (askName || path.isEmpty()) {
-    const QString proposed =
-        path_.isEmpty() ? title_ + L1(AppTexts::kFileExtension) : path_;
+    // A closed document keeps its file's title, which already ends in the extension.
+    QString proposed = path_;
+    if (proposed.isEmpty()) {
+      proposed = title_;
+      if (!proposed.endsWith(L1(AppTexts::kFileExtension), Qt::CaseInsensitive)) {
+        proposed += L1(AppTexts::kFileExtension);
+      }
+    }
     path = Prompt::SaveFileName(this, L1(AppTexts::kSaveAsCaption), proposed,
                                 L1(AppTexts::kFileFilter));
     if (path.isEmpty()) return false;

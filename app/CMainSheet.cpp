@@ -30,6 +30,11 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
   connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
 }
 
+CMainSheet::~CMainSheet() {
+  // Removing the dying pages changes the current tab; no page may be activated then.
+  disconnect(this, &QTabWidget::currentChanged, this, nullptr);
+}
+
 void CMainSheet::ActivateAll() {
   if (currentIndex() != 0) {
     setCurrentIndex(0);

@@ -16,6 +16,7 @@ class CMainSheet : public QTabWidget, public PageHost {
   // Commands from the pages go to `target` (the main frame); without one they go
   // straight to the pages.
   CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent = nullptr);
+  ~CMainSheet() override;
 
   // Activates "Satellite/Transponder", "Group/Channel", then "Satellite/Transponder"
   // again, so that both pages create their controls and the first stays in front.
