@@ -26,19 +26,6 @@ namespace {
 constexpr std::uint64_t kBoundMs = 10 * 60 * 1000;
 constexpr int kDbType = 3;
 
-}  // namespace
-
-std::unique_ptr<CQuelmarDoc> MatrixDocument() {
-  auto doc = std::make_unique<CQuelmarDoc>();
-  doc->SetDbType(kDbType);
-  auto db = std::make_unique<ChannelDatabase>();
-  sample::BuildSampleDatabase(*db);
-  doc->LoadDatabase(sample::MakeHeader(kDbType), *db);
-  return doc;
-}
-
-namespace {
-
 bool Has(const std::vector<std::string>& messages, const char* text) {
   return std::find(messages.begin(), messages.end(), text) != messages.end();
 }
@@ -69,7 +56,7 @@ SimFaults SimFaultsFor(Direction d, const LineFault& f) {
 Ending FailureEnding(const std::vector<std::string>& messages, const std::string& status) {
   if (Has(messages, LinkTexts::kNoResponse)) return Ending::NoResponse;
   if (Has(messages, LinkTexts::kDownloadFail)) return Ending::DownloadFail;
-  if (messages.empty() && status == "STATUS_RCV_END") return Ending::QuietEnd;
+  if (messages.empty() && status == LinkTexts::kRxStatus[JRxThread::STATUS_RCV_END]) return Ending::QuietEnd;
   return Ending::Unexpected;
 }
 
@@ -167,6 +154,15 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
 }
 
 }  // namespace
+
+std::unique_ptr<CQuelmarDoc> MatrixDocument() {
+  auto doc = std::make_unique<CQuelmarDoc>();
+  doc->SetDbType(kDbType);
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  doc->LoadDatabase(sample::MakeHeader(kDbType), *db);
+  return doc;
+}
 
 bool AcceptableEnding(Direction d, Ending e) {
   switch (e) {

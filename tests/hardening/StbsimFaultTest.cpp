@@ -124,7 +124,7 @@ Ending Failure(const QuietObserver& o) {
   if (has(LinkTexts::kNoResponse)) return Ending::NoResponse;
   if (has(LinkTexts::kDownloadFail)) return Ending::DownloadFail;
   if (has(LinkTexts::kDownloadOk)) return Ending::Wrong;
-  return o.Status() == "STATUS_RCV_END" ? Ending::QuietEnd : Ending::Unexpected;
+  return o.Status() == LinkTexts::kRxStatus[JRxThread::STATUS_RCV_END] ? Ending::QuietEnd : Ending::Unexpected;
 }
 
 Ending ReceiveOverPty(const std::vector<std::string>& flags) {
