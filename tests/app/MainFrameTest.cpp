@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -79,6 +80,10 @@ TEST_F(MainFrameTest, StartsEmptyUntitledWithDefaultSettings) {
   CMainFrame& frame = Start();
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
   EXPECT_EQ(frame.size(), QSize(673, 605));
+  const QRect screen = frame.screen()->geometry();
+  EXPECT_EQ(frame.frameGeometry().topLeft(),
+            QPoint(screen.x() + (screen.width() - frame.frameGeometry().width()) / 2,
+                   screen.y() + (screen.height() - frame.frameGeometry().height()) / 2));
   EXPECT_EQ(frame.View()->Sheet(), nullptr);
   EXPECT_FALSE(app_->Doc().HasData());
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Ready"));
@@ -232,6 +237,9 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   EXPECT_EQ(frame.View()->Sheet()->tabText(0), QStringLiteral("Satellite/Transponder"));
   EXPECT_EQ(frame.View()->Sheet()->tabText(1), QStringLiteral("Group/Channel"));
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("b.qdb - Quelmar"));
+  // Both pages were activated once and created their controls.
+  EXPECT_FALSE(frame.View()->Sheet()->SatTPPage()->findChildren<QWidget*>().isEmpty());
+  EXPECT_FALSE(frame.View()->Sheet()->GroupChPage()->findChildren<QWidget*>().isEmpty());
 }
 
 TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
