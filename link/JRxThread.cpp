@@ -159,7 +159,7 @@ void JRxThread::WaitStep(std::uint8_t expected, int next) {
   }
 }
 
-bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count) {
+bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete) {
   std::size_t i = 0;
   while (i < count) {
     if (Stopping()) return false;
@@ -171,7 +171,11 @@ bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count) {
       continue;
     }
     std::uint8_t byte = buffer[i];
-    if (port_->ReadByte(byte)) buffer[i] = byte;
+    if (port_->ReadByte(byte)) {
+      buffer[i] = byte;
+    } else if (complete != nullptr) {
+      *complete = false;
+    }
     ++i;
   }
   // Whatever follows a complete unit is stale; the next request starts clean.
@@ -218,9 +222,12 @@ void JRxThread::HeaderStep() {
 }
 
 void JRxThread::DataStep() {
-  if (!ReadBlock(packet_.Bytes(), DataPacket::kSize)) return;
+  bool complete = true;
+  if (!ReadBlock(packet_.Bytes(), DataPacket::kSize, &complete)) return;
   retryCount_ = 0;
-  if (packet_.Verify() != DataPacket::Check::Ok) {
+  // Bytes that never came leave the previous packet's bytes in their place; a packet
+  // that did not come whole is refused even when those old bytes check out.
+  if (!complete || packet_.Verify() != DataPacket::Check::Ok) {
     state_.store(STATUS_SEND_DATA_NACK, std::memory_order_release);
     return;
   }

@@ -101,7 +101,8 @@ class JRxThread {
   void Finish();
   // Reads `count` bytes one at a time; a byte that does not come keeps the old content.
   // False when a stop was asked for meanwhile.
-  bool ReadBlock(std::uint8_t* buffer, std::size_t count);
+  // Reads one unit; *complete (when given) turns false if any byte never came.
+  bool ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete = nullptr);
   void Status(int state);
   bool Stopping() const { return worker_.StopRequested(); }
 

@@ -110,6 +110,7 @@ int JTxThread::BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[
   if (observer_ == nullptr || !worker_.Created() || begun_.exchange(true)) return 0;
   retryCount_ = 0;
   nextPacket_ = 0;
+  packetInFlight_ = -1;
   resultCode_ = TX_IDLE;
   lastPacketDone_ = false;
   header_ = header;
@@ -208,6 +209,7 @@ bool JTxThread::WaitStep(std::uint8_t expected, int next) {
   std::snprintf(ack, sizeof ack, "0x%02x", byte);
   observer_->SetText(TransferObserver::Field::Ack, ack);
   if (byte == expected) {
+    if (byte == LinkCode::DATA_ACK) packetInFlight_ = -1;
     state_.store(next, std::memory_order_release);
     resultCode_ = next;
     retryCount_ = 0;
@@ -220,7 +222,12 @@ bool JTxThread::WaitStep(std::uint8_t expected, int next) {
     case CONNECT_ACK: follow = TX_WAIT_HEADER_REQ; break;
     case HEADER_ACK: follow = TX_SEND_HEADER_TRANSFER_ACK; break;
     case HEADER_NACK: follow = TX_SEND_HEADER_TRANSFER_NACK; break;
-    case DATA_REQ: follow = TX_SEND_DATA; break;
+    case DATA_REQ:
+      follow = TX_SEND_DATA;
+      // Asked again instead of answered: the packet just sent was not taken (it came
+      // incomplete or not at all), so that packet goes again, not the one after it.
+      if (packetInFlight_ >= 0) nextPacket_ = packetInFlight_;
+      break;
     case DATA_ACK: follow = TX_SEND_DATA_TRANSFER_ACK; break;
     case DATA_NACK:
       follow = TX_SEND_DATA_TRANSFER_NACK;
@@ -246,6 +253,7 @@ bool JTxThread::WaitStep(std::uint8_t expected, int next) {
     ++retryCount_;
     return false;
   }
+  if (byte == DATA_ACK || byte == DATA_NACK) packetInFlight_ = -1;
   state_.store(follow, std::memory_order_release);
   retryCount_ = 0;
   return true;
@@ -255,6 +263,7 @@ void JTxThread::HeaderStep() {
   if (port_->Write(header_.Bytes(), LinkHeader::kSize) == LinkHeader::kSize) {
     retryCount_ = 0;
     nextPacket_ = 0;
+    packetInFlight_ = -1;
   } else {
     ++retryCount_;
   }
@@ -268,6 +277,7 @@ void JTxThread::PacketStep() {
     ++retryCount_;
   } else {
     retryCount_ = 0;
+    packetInFlight_ = nextPacket_;
     if (nextPacket_ == lastPacket_) {
       nextPacket_ = 0;
       lastPacketDone_ = true;

@@ -118,6 +118,9 @@ class JTxThread {
   bool lastPacketDone_ = false;
   std::uint32_t retryCount_ = 0;
   int nextPacket_ = 0;
+  // The packet on the line that the receiver has neither acknowledged nor refused;
+  // -1 when none. A repeated request for data means it must go again.
+  int packetInFlight_ = -1;
   std::uint32_t dataLength_ = 0;
   std::uint16_t lastPacket_ = 0;
   LinkHeader header_;
