@@ -367,18 +367,24 @@ void CMainFrame::OnFileOpen() {
   OpenDocumentFile(path);
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
-  const DocResult result = app_.Doc().Open(QFile::encodeName(path).toStdString());
-  if (!result) {
-    Prompt::Message(this, QString::fromStdString(result.message));
-    return false;
-  }
+// After a successful open or save the document is that file: unmodified, titled by
+// its name and first in the recent-file list.
+void CMainFrame::DocumentNowAt(const QString& path) {
   app_.Doc().SetModifiedFlag(false);
   path_ = QFileInfo(path).absoluteFilePath();
   title_ = QFileInfo(path).fileName();
   app_.RecentFiles().Add(path_);
   UpdateRecentFileMenu();
   UpdateTitle();
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+  const DocResult result = app_.Doc().Open(QFile::encodeName(path).toStdString());
+  if (!result) {
+    Prompt::Message(this, QString::fromStdString(result.message));
+    return false;
+  }
+  DocumentNowAt(path);
   return true;
 }
 
@@ -421,12 +427,7 @@ bool CMainFrame::OnFileSave(bool askName) {
     Prompt::Message(this, QString::fromStdString(result.message));
     return false;
   }
-  doc.SetModifiedFlag(false);
-  path_ = QFileInfo(path).absoluteFilePath();
-  title_ = QFileInfo(path).fileName();
-  app_.RecentFiles().Add(path_);
-  UpdateRecentFileMenu();
-  UpdateTitle();
+  DocumentNowAt(path);
   return true;
 }
 

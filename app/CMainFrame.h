@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   void CreateContextMenus();
   void UpdateRecentFileMenu();
   void UpdateTitle();
+  void DocumentNowAt(const QString& path);
 
   void OnFileNew();
   void OnFileOpen();

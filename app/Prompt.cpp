@@ -63,26 +63,23 @@ int Exec(QDialog& dialog) {
   return dialog.exec();
 }
 
-QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+// The next queued file name; "" (cancelled) when none is queued.
+QString TakeFileAnswer() {
   Script& s = script();
-  if (s.scripted) {
-    if (s.files.empty()) return {};
-    QString f = s.files.front();
-    s.files.pop_front();
-    return f;
-  }
+  if (s.files.empty()) return {};
+  QString f = s.files.front();
+  s.files.pop_front();
+  return f;
+}
+
+QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  if (script().scripted) return TakeFileAnswer();
   return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                      const QString& filter) {
-  Script& s = script();
-  if (s.scripted) {
-    if (s.files.empty()) return {};
-    QString f = s.files.front();
-    s.files.pop_front();
-    return f;
-  }
+  if (script().scripted) return TakeFileAnswer();
   return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 

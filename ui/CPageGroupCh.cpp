@@ -15,6 +15,7 @@
 #include "app/CommandIds.h"
 #include "app/DataExchange.h"
 #include "app/DialogUnits.h"
+#include "app/LabelledControl.h"
 #include "app/PageHost.h"
 #include "app/Prompt.h"
 #include "app/Texts.h"
@@ -35,18 +36,6 @@ const QPoint kDragImageOffset(10, 14);
 
 QString L(const char* text) { return QString::fromLatin1(text); }
 
-template <typename W>
-W* Labelled(QWidget* parent, const char* label, const char* objectName, int lx, int ly, int lw,
-            int x, int y, int w, int h) {
-  auto* l = new QLabel(L(label), parent);
-  DialogUnits::Place(l, lx, ly, lw, 8);
-  auto* c = new W(parent);
-  c->setObjectName(QString::fromLatin1(objectName));
-  c->setAccessibleName(L(label));
-  l->setBuddy(c);
-  DialogUnits::Place(c, x, y, w, h);
-  return c;
-}
 
 QPushButton* Button(QWidget* parent, const char* text, const char* objectName, int x, int y,
                     int w, int h) {
@@ -135,10 +124,10 @@ void CPageGroupCh::CreateControls() {
   DialogUnits::Place(groupList_, 212, 51, 140, 150);
 
   Box(this, T::kInfoBox, "infoBox", 7, 212, 352, 94);
-  name_ = Labelled<QLineEdit>(this, T::kName, "name", 14, 226, 34, 50, 224, 80, 12);
+  name_ = LabelledControl<QLineEdit>(this, T::kName, "name", 14, 226, 34, 50, 224, 80, 12);
   // The program name field holds 14 bytes; typing stops there.
   name_->setMaxLength(int(ProgramRecord::kNameWidth));
-  type_ = Labelled<QComboBox>(this, T::kType, "type", 140, 226, 26, 170, 224, 70, 14);
+  type_ = LabelledControl<QComboBox>(this, T::kType, "type", 140, 226, 26, 170, 224, 70, 14);
   type_->addItems({L(T::kTypeUnknown), L(T::kTypeTv), L(T::kTypeRadio)});
   type_->setEnabled(false);
   auto* satLabel = new QLabel(L(T::kSatellite), this);
@@ -148,13 +137,13 @@ void CPageGroupCh::CreateControls() {
   satellite_->setAccessibleName(L(T::kSatellite));
   DialogUnits::Place(satellite_, 286, 226, 66, 8);
 
-  videoPid_ = Labelled<QLineEdit>(this, T::kVideoPid, "videoPid", 14, 244, 34, 50, 242, 50, 12);
-  pcrPid_ = Labelled<QLineEdit>(this, T::kPcrPid, "pcrPid", 110, 244, 38, 150, 242, 50, 12);
-  ttextPid_ = Labelled<QLineEdit>(this, T::kTtextPid, "ttextPid", 210, 244, 38, 250, 242, 50, 12);
-  audioPid_ = Labelled<QLineEdit>(this, T::kAudioPid, "audioPid", 14, 262, 34, 50, 260, 50, 12);
+  videoPid_ = LabelledControl<QLineEdit>(this, T::kVideoPid, "videoPid", 14, 244, 34, 50, 242, 50, 12);
+  pcrPid_ = LabelledControl<QLineEdit>(this, T::kPcrPid, "pcrPid", 110, 244, 38, 150, 242, 50, 12);
+  ttextPid_ = LabelledControl<QLineEdit>(this, T::kTtextPid, "ttextPid", 210, 244, 38, 250, 242, 50, 12);
+  audioPid_ = LabelledControl<QLineEdit>(this, T::kAudioPid, "audioPid", 14, 262, 34, 50, 260, 50, 12);
   serviceId_ =
-      Labelled<QLineEdit>(this, T::kServiceId, "serviceId", 110, 262, 38, 150, 260, 50, 12);
-  pmt_ = Labelled<QLineEdit>(this, T::kPmt, "pmt", 210, 262, 38, 250, 260, 50, 12);
+      LabelledControl<QLineEdit>(this, T::kServiceId, "serviceId", 110, 262, 38, 150, 260, 50, 12);
+  pmt_ = LabelledControl<QLineEdit>(this, T::kPmt, "pmt", 210, 262, 38, 250, 260, 50, 12);
   lock_ = new QCheckBox(L(T::kLock), this);
   lock_->setObjectName(QStringLiteral("lock"));
   lock_->setAccessibleName(L(T::kLock));

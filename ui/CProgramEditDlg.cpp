@@ -8,6 +8,7 @@
 
 #include "app/DataExchange.h"
 #include "app/DialogUnits.h"
+#include "app/LabelledControl.h"
 #include "app/Prompt.h"
 #include "app/Texts.h"
 #include "db/ChannelDatabase.h"
@@ -19,19 +20,6 @@ namespace {
 
 QString L(const char* text) { return QString::fromLatin1(text); }
 
-// A label with its control: the label names the control for screen readers.
-template <typename W>
-W* Labelled(QWidget* parent, const char* label, const char* objectName, int lx, int ly, int lw,
-            int x, int y, int w, int h) {
-  auto* l = new QLabel(L(label), parent);
-  DialogUnits::Place(l, lx, ly, lw, 8);
-  auto* c = new W(parent);
-  c->setObjectName(QString::fromLatin1(objectName));
-  c->setAccessibleName(L(label));
-  l->setBuddy(c);
-  DialogUnits::Place(c, x, y, w, h);
-  return c;
-}
 
 }  // namespace
 
@@ -46,26 +34,26 @@ CProgramEditDlg::CProgramEditDlg(const ChannelDatabase& db, QWidget* parent)
 }
 
 void CProgramEditDlg::BuildControls() {
-  satellite_ = Labelled<QComboBox>(this, T::kSatellite, "satellite", 10, 12, 50, 62, 10, 186, 14);
+  satellite_ = LabelledControl<QComboBox>(this, T::kSatellite, "satellite", 10, 12, 50, 62, 10, 186, 14);
   transponder_ =
-      Labelled<QComboBox>(this, T::kTransponder, "transponder", 10, 31, 50, 62, 29, 186, 14);
-  name_ = Labelled<QLineEdit>(this, T::kName, "name", 10, 54, 50, 62, 52, 72, 12);
+      LabelledControl<QComboBox>(this, T::kTransponder, "transponder", 10, 31, 50, 62, 29, 186, 14);
+  name_ = LabelledControl<QLineEdit>(this, T::kName, "name", 10, 54, 50, 62, 52, 72, 12);
   // The program name field holds 14 bytes; typing stops there.
   name_->setMaxLength(14);
-  type_ = Labelled<QComboBox>(this, T::kType, "type", 144, 54, 30, 176, 52, 72, 14);
+  type_ = LabelledControl<QComboBox>(this, T::kType, "type", 144, 54, 30, 176, 52, 72, 14);
   type_->addItems({L(T::kTypeUnknown), L(T::kTypeTv), L(T::kTypeRadio)});
   lock_ = new QCheckBox(L(T::kLock), this);
   lock_->setObjectName(QStringLiteral("lock"));
   lock_->setAccessibleName(L(T::kLock));
   DialogUnits::Place(lock_, 62, 71, 60, 10);
 
-  videoPid_ = Labelled<QLineEdit>(this, T::kVideoPid, "videoPid", 10, 93, 50, 62, 91, 60, 12);
-  audioPid_ = Labelled<QLineEdit>(this, T::kAudioPid, "audioPid", 136, 93, 40, 188, 91, 60, 12);
-  pcrPid_ = Labelled<QLineEdit>(this, T::kPcrPid, "pcrPid", 10, 112, 50, 62, 110, 60, 12);
+  videoPid_ = LabelledControl<QLineEdit>(this, T::kVideoPid, "videoPid", 10, 93, 50, 62, 91, 60, 12);
+  audioPid_ = LabelledControl<QLineEdit>(this, T::kAudioPid, "audioPid", 136, 93, 40, 188, 91, 60, 12);
+  pcrPid_ = LabelledControl<QLineEdit>(this, T::kPcrPid, "pcrPid", 10, 112, 50, 62, 110, 60, 12);
   serviceId_ =
-      Labelled<QLineEdit>(this, T::kServiceId, "serviceId", 136, 112, 48, 188, 110, 60, 12);
-  ttextPid_ = Labelled<QLineEdit>(this, T::kTtextPid, "ttextPid", 10, 131, 50, 62, 129, 60, 12);
-  pmt_ = Labelled<QLineEdit>(this, T::kPmt, "pmt", 136, 131, 40, 188, 129, 60, 12);
+      LabelledControl<QLineEdit>(this, T::kServiceId, "serviceId", 136, 112, 48, 188, 110, 60, 12);
+  ttextPid_ = LabelledControl<QLineEdit>(this, T::kTtextPid, "ttextPid", 10, 131, 50, 62, 129, 60, 12);
+  pmt_ = LabelledControl<QLineEdit>(this, T::kPmt, "pmt", 136, 131, 40, 188, 129, 60, 12);
 
   // Kept for the receiver's template but never shown; no record field takes them.
   ageLimit_ = new QComboBox(this);

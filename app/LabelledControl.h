@@ -1,0 +1,22 @@
+#pragma once
+// A control with the label in front of it, both placed in dialog units. The label is
+// the control's buddy and its accessible name, so a screen reader announces the field
+// by the text a sighted user reads beside it.
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include "app/DialogUnits.h"
+
+template <typename W>
+W* LabelledControl(QWidget* parent, const char* label, const char* objectName, int lx, int ly,
+                   int lw, int x, int y, int w, int h) {
+  auto* l = new QLabel(QString::fromLatin1(label), parent);
+  DialogUnits::Place(l, lx, ly, lw, 8);
+  auto* c = new W(parent);
+  c->setObjectName(QString::fromLatin1(objectName));
+  c->setAccessibleName(QString::fromLatin1(label));
+  l->setBuddy(c);
+  DialogUnits::Place(c, x, y, w, h);
+  return c;
+}
