@@ -13,7 +13,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <ranges>
 
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
@@ -103,9 +102,7 @@ void CMainFrame::CreateActions() {
   MakeAction(CommandId::kSendToStb, kMenuSend);
   MakeAction(CommandId::kConfigSetting, kMenuConfig);
   MakeAction(CommandId::kAppAbout, kMenuAbout);
-  for (QAction* a : actions_ | std::views::values) {
-    a->setShortcutContext(Qt::WindowShortcut);
-  }
+  for (auto& [id, action] : actions_) action->setShortcutContext(Qt::WindowShortcut);
 }
 
 void CMainFrame::CreateMenus() {
