@@ -16,6 +16,7 @@
 #include "app/DataExchange.h"
 #include "app/DialogUnits.h"
 #include "app/LabelledControl.h"
+#include "ui/ProgramHiddenControls.h"
 #include "app/PageHost.h"
 #include "app/Prompt.h"
 #include "app/Texts.h"
@@ -150,20 +151,7 @@ void CPageGroupCh::CreateControls() {
   DialogUnits::Place(lock_, 50, 281, 50, 10);
   update_ = Button(this, T::kUpdate, "update", 300, 280, 50, 14);
 
-  // Kept for the receiver's template but never shown; no record field takes them.
-  ageLimit_ = new QComboBox(this);
-  ageLimit_->setObjectName(QStringLiteral("ageLimit"));
-  ageLimit_->setAccessibleName(L(T::kAgeLimit));
-  for (int i = 0; i <= 20; ++i) ageLimit_->addItem(QString::number(i));
-  ageLimit_->hide();
-  audioLang_ = new QComboBox(this);
-  audioLang_->setObjectName(QStringLiteral("audioLang"));
-  audioLang_->setAccessibleName(L(T::kAudioLang));
-  audioLang_->hide();
-  cas_ = new QCheckBox(L(T::kCas), this);
-  cas_->setObjectName(QStringLiteral("cas"));
-  cas_->setAccessibleName(L(T::kCas));
-  cas_->hide();
+  CreateHiddenProgramControls(this);
 }
 
 void CPageGroupCh::ConnectControls() {

@@ -119,7 +119,4 @@ class CPageGroupCh : public QWidget {
   QCheckBox* lock_ = nullptr;
   QLabel* satellite_ = nullptr;
   QPushButton* update_ = nullptr;
-  QComboBox* ageLimit_ = nullptr;
-  QComboBox* audioLang_ = nullptr;
-  QCheckBox* cas_ = nullptr;
 };

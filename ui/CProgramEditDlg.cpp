@@ -9,6 +9,7 @@
 #include "app/DataExchange.h"
 #include "app/DialogUnits.h"
 #include "app/LabelledControl.h"
+#include "ui/ProgramHiddenControls.h"
 #include "app/Prompt.h"
 #include "app/Texts.h"
 #include "db/ChannelDatabase.h"
@@ -55,20 +56,7 @@ void CProgramEditDlg::BuildControls() {
   ttextPid_ = LabelledControl<QLineEdit>(this, T::kTtextPid, "ttextPid", 10, 131, 50, 62, 129, 60, 12);
   pmt_ = LabelledControl<QLineEdit>(this, T::kPmt, "pmt", 136, 131, 40, 188, 129, 60, 12);
 
-  // Kept for the receiver's template but never shown; no record field takes them.
-  ageLimit_ = new QComboBox(this);
-  ageLimit_->setObjectName(QStringLiteral("ageLimit"));
-  ageLimit_->setAccessibleName(L(T::kAgeLimit));
-  for (int i = 0; i <= 20; ++i) ageLimit_->addItem(QString::number(i));
-  ageLimit_->hide();
-  audioLang_ = new QComboBox(this);
-  audioLang_->setObjectName(QStringLiteral("audioLang"));
-  audioLang_->setAccessibleName(L(T::kAudioLang));
-  audioLang_->hide();
-  cas_ = new QCheckBox(L(T::kCas), this);
-  cas_->setObjectName(QStringLiteral("cas"));
-  cas_->setAccessibleName(L(T::kCas));
-  cas_->hide();
+  CreateHiddenProgramControls(this);
 
   ok_ = new QPushButton(L(T::kOk), this);
   ok_->setObjectName(QStringLiteral("ok"));

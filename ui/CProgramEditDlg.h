@@ -69,8 +69,5 @@ class CProgramEditDlg : public QDialog {
   QLineEdit* serviceId_ = nullptr;
   QLineEdit* ttextPid_ = nullptr;
   QLineEdit* pmt_ = nullptr;
-  QComboBox* ageLimit_ = nullptr;
-  QComboBox* audioLang_ = nullptr;
-  QCheckBox* cas_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
