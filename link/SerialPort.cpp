@@ -81,7 +81,11 @@ int SerialPort::Adopt(int fd, const std::string& settings) {
 
 void SerialPort::Close() {
   if (state_ == State::Open) {
-    ::tcflush(fd_, TCIOFLUSH);
+    // Unread input is dropped, but what was written stays on its way: the last unit of
+    // a transfer (the PC's TERMINATE_ACK) is written just before the dialog closes the
+    // port, and flushing output on a pseudo-terminal throws away the bytes the receiver
+    // has not read yet.
+    ::tcflush(fd_, TCIFLUSH);
     ::close(fd_);  // also drops the lock
   }
   fd_ = -1;

@@ -183,3 +183,13 @@ TEST(PortNames, ListKeepsTheFourComRowsThenFoundAdaptersInNumericOrder) {
 }
 
 }  // namespace
+
+// The PC's last unit of a transfer is written right before its dialog closes the port;
+// closing must not take it back off the line.
+TEST_F(SerialPortPty, CloseKeepsWrittenBytesButDropsUnreadInput) {
+  pty.Send({0x11, 0x22});
+  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 2));
+  ASSERT_TRUE(port.WriteByte(0xEE));
+  port.Close();
+  EXPECT_EQ(pty.Receive(), std::vector<std::uint8_t>{0xEE});
+}
