@@ -231,12 +231,11 @@ bool JTxThread::WaitStep(std::uint8_t expected, int next) {
     case DATA_ACK: follow = TX_SEND_DATA_TRANSFER_ACK; break;
     case DATA_NACK:
       follow = TX_SEND_DATA_TRANSFER_NACK;
-      // The packet sent last goes again on the next request.
-      if (lastPacketDone_ && nextPacket_ == 0) {
-        nextPacket_ = lastPacket_;
-      } else if (nextPacket_ > 0) {
-        --nextPacket_;
-      }
+      // The packet on the line goes again on the next request. A refusal with no packet
+      // on the line (a repeated or stray one) changes nothing: stepping back then would
+      // hand the receiver a packet it already took in place of the next one, and it
+      // counts packets, it does not check their numbers.
+      if (packetInFlight_ >= 0) nextPacket_ = packetInFlight_;
       break;
     case TERMINATE_REQ:
       follow = TX_SEND_SUCCESS_TERMINATE_ACK;

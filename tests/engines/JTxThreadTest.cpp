@@ -139,6 +139,15 @@ TEST(JTxThread, RejectedPacketsStepBackIncludingTheFinalOne) {
   }
 }
 
+TEST(JTxThread, RefusalWithNoPacketOnTheLineDoesNotResendAnOldOne) {
+  // Packet 1 was taken and settled; a second refusal must not make packet 1 go out as 2.
+  TxRig rig({.strayNackAfter = 1}, 64 + 5000);
+  rig.Run();
+  EXPECT_TRUE(rig.engine.Succeeded());
+  EXPECT_EQ(rig.peer.data, rig.Data());
+  EXPECT_EQ(rig.peer.packets.size(), 5u);
+}
+
 TEST(JTxThread, ReceiverGivingUpEndsInDownloadFail) {
   TxRig rig({.failInsteadOfAck = 1}, 64 + 5000);
   rig.Run();

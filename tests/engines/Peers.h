@@ -112,6 +112,7 @@ struct TakeFaults {
   bool silent = false;        // never answers
   bool silentAfterConnect = false;  // answers the connect request, then nothing
   std::uint8_t strayAfterConnect = 0;  // a byte outside the code table, sent once
+  int strayNackAfter = -1;    // a DATA_NACK nobody asked for once this packet is settled
 };
 
 // Takes an image like a receiver being sent a database, checking as a receiver does.
@@ -212,6 +213,12 @@ class TakingPeer : public MemoryPort::Peer {
         break;
       case Phase::DataRcvAck:
         if (b == DATA_RCV_ACK) {
+          if (index_ == faults_.strayNackAfter && !strayNackSent_) {
+            // Refuses again what it already took; the PC's answer is swallowed below.
+            strayNackSent_ = true;
+            port.Feed({DATA_NACK});
+            break;
+          }
           ++index_;
           if (static_cast<std::uint32_t>(index_) > DataPacket::LastIndex(dataLength_)) {
             port.Feed({TERMINATE_REQ});
@@ -244,6 +251,7 @@ class TakingPeer : public MemoryPort::Peer {
   std::vector<std::uint8_t> unit_;
   int nackedHeaders_ = 0;
   bool nacked_ = false;
+  bool strayNackSent_ = false;
   int index_ = 0;
   std::uint32_t dataLength_ = 0;
 };
