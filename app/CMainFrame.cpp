@@ -279,7 +279,10 @@ void CMainFrame::UpdateRecentFileMenu() {
   for (int i = 0; i < recentActions_.size(); ++i) {
     QAction* a = recentActions_[i];
     if (i < files.size()) {
-      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+      // A "&" in a path is shown, not taken as the entry's keyboard mnemonic.
+      QString shown = QDir::toNativeSeparators(files[i]);
+      shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
       a->setVisible(true);
     } else {
       a->setVisible(false);

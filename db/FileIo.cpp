@@ -110,6 +110,14 @@ IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std:
     ::unlink(tmp.c_str());
     return Fail(err);
   }
+  // The rename itself lives in the folder: flush it too, so that after a power cut the
+  // name leads to the new file rather than to nothing. The file is already safe either
+  // way, so a folder that cannot be flushed is not an error.
+  const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
   return {};
 }
 

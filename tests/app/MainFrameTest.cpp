@@ -345,7 +345,7 @@ TEST_F(MainFrameTest, ExitAsksAndCancelKeepsRunning) {
 }
 
 TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
-  const QString a = Path("one.qdb");
+  const QString a = Path("one & only.qdb");
   const QString b = Path("two.qdb");
   apptest::WriteSample(a);
   apptest::WriteSample(b);
@@ -361,17 +361,21 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
   CMainFrame& frame = Start();
   ASSERT_EQ(app_->RecentFiles().Files().size(), 2);
   EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("two.qdb")));
-  EXPECT_TRUE(app_->RecentFiles().Files()[1].endsWith(QStringLiteral("one.qdb")));
+  EXPECT_TRUE(app_->RecentFiles().Files()[1].endsWith(QStringLiteral("one & only.qdb")));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isVisible());
   EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst)->text().startsWith(QStringLiteral("&1 ")));
+  // The "&" of the path shows as itself in the menu.
+  EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst + 1)
+                  ->text()
+                  .endsWith(QStringLiteral("one && only.qdb")));
   EXPECT_EQ(app_->Settings().DbType, 3);
   EXPECT_EQ(app_->Settings().comPortIndex, 0);
   EXPECT_EQ(app_->Settings().baudRateIndex, 4);
 
   // Opening the second entry moves it to the top.
   frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("one.qdb - Quelmar"));
-  EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("one.qdb")));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("one & only.qdb - Quelmar"));
+  EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("one & only.qdb")));
 
   // A recent file that has gone is reported and leaves the list.
   QFile::remove(b);
