@@ -15,7 +15,7 @@
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "db/DatabaseOperations.h"
-#include "db/TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "RandomBytes.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "db/CQuelmarDoc.h"
 #include "db/Crc32.h"
 #include "db/DatabaseImage.h"

@@ -11,13 +11,16 @@
 #include "DocImages.h"
 #include "EngineTestUtil.h"
 #include "RecordingObserver.h"
-#include "Subprocess.h"
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"
 
 namespace {
+
+using testdata::TempDir;
 
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

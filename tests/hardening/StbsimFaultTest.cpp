@@ -4,13 +4,6 @@
 // the full matrix run in memory.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -29,8 +22,8 @@
 #include "link/JTxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
-
-extern char** environ;
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -46,76 +39,16 @@ Bytes ReadFile(const fs::path& p) {
 class Stbsim {
  public:
   explicit Stbsim(std::vector<std::string> args) {
-    args.insert(args.begin(), std::string(QUELMAR_BINARY_DIR) + "/stbsim");
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    out_ = out[0];
+    args.insert(args.begin(), BinaryPath("stbsim"));
+    process_.Start(args);
   }
-  ~Stbsim() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-    if (out_ >= 0) ::close(out_);
-  }
-  Stbsim(const Stbsim&) = delete;
-  Stbsim& operator=(const Stbsim&) = delete;
-
   // The pseudo-terminal stbsim listens on: the first line it prints.
-  std::string Device() {
-    std::string line;
-    for (;;) {
-      pollfd p{out_, POLLIN, 0};
-      if (::poll(&p, 1, 10000) <= 0) return line;
-      char c = 0;
-      if (::read(out_, &c, 1) != 1 || c == '\n') return line;
-      line += c;
-    }
-  }
-
+  std::string Device() { return process_.ReadLine(); }
   // Ends it (it may be waiting on a line the PC has left) and reaps it.
-  void Stop() {
-    if (pid_ <= 0) return;
-    for (int i = 0; i < 100; ++i) {
-      if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
-        pid_ = -1;
-        return;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-  }
+  void Stop() { process_.Wait(std::chrono::seconds(1)); }
 
  private:
-  pid_t pid_ = -1;
-  int out_ = -1;
-};
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string templ = (fs::temp_directory_path() / "quelmar-ptymatrix-XXXXXX").string();
-    if (::mkdtemp(templ.data()) != nullptr) path_ = templ;
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  fs::path path_;
+  Subprocess process_;
 };
 
 Ending Failure(const QuietObserver& o) {
@@ -128,7 +61,7 @@ Ending Failure(const QuietObserver& o) {
 }
 
 Ending ReceiveOverPty(const std::vector<std::string>& flags) {
-  TempFolder dir;
+  testdata::TempDir dir;
   const auto& image = MatrixImage();
   {
     std::ofstream out(dir / "served.qdb", std::ios::binary);
@@ -155,7 +88,7 @@ Ending ReceiveOverPty(const std::vector<std::string>& flags) {
 }
 
 Ending SendOverPty(const std::vector<std::string>& flags) {
-  TempFolder dir;
+  testdata::TempDir dir;
   const fs::path taken = dir / "taken.qdb";
   std::vector<std::string> args = {"accept", taken.string(), "--quiet", "--timeout", "120"};
   args.insert(args.end(), flags.begin(), flags.end());

@@ -1,12 +1,5 @@
 // stbsim driven as a separate program through a pseudo-terminal, in both directions,
 // with the PC's side played by the test over the same SerialPort the editor uses.
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -22,8 +15,8 @@
 #include "link/MiniPc.h"
 #include "link/PtyPair.h"
 #include "link/SerialPort.h"
-
-extern char** environ;
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -51,76 +44,22 @@ std::string ReadText(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-class TempDir {
- public:
-  TempDir() {
-    path_ = fs::temp_directory_path() /
-            ("quelmar-stbsim-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
+using testdata::TempDir;
 
 // One stbsim run; killed if a test leaves it behind.
 class Stbsim {
  public:
   explicit Stbsim(std::vector<std::string> args) {
-    args.insert(args.begin(), std::string(QUELMAR_BINARY_DIR) + "/stbsim");
-    int out[2];
-    if (::pipe(out) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    stdout_ = out[0];
+    args.insert(args.begin(), BinaryPath("stbsim"));
+    process_.Start(args);
   }
-  ~Stbsim() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-    if (stdout_ >= 0) ::close(stdout_);
-  }
-
   // The first line stbsim prints: the pseudo-terminal to open.
-  std::string FirstLine() {
-    std::string line;
-    for (;;) {
-      pollfd p{stdout_, POLLIN, 0};
-      if (::poll(&p, 1, 10000) <= 0) return line;
-      char c = 0;
-      if (::read(stdout_, &c, 1) != 1 || c == '\n') return line;
-      line += c;
-    }
-  }
-
+  std::string FirstLine() { return process_.ReadLine(); }
   // Exit status, or -1 when it does not end within `seconds`.
-  int Wait(int seconds = 20) {
-    for (int i = 0; i < seconds * 100; ++i) {
-      int status = 0;
-      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
-  }
+  int Wait(int seconds = 20) { return process_.Wait(std::chrono::seconds(seconds)); }
 
  private:
-  pid_t pid_ = -1;
-  int stdout_ = -1;
+  Subprocess process_;
 };
 
 struct PcPort {
