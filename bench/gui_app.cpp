@@ -3,6 +3,8 @@
 // carried to the UI thread and back, which a transfer pays a few thousand times.
 #include <benchmark/benchmark.h>
 
+#include "GuiBench.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <atomic>
@@ -64,13 +66,4 @@ BENCHMARK(BM_ReportRoundTrip)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Prompt::SetScripted(true);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunGuiBenchmarks(argc, argv); }

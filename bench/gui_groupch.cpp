@@ -3,6 +3,8 @@
 // below what a person notices (target for RefreshPage: under 30 ms).
 #include <benchmark/benchmark.h>
 
+#include "GuiBench.h"
+
 #include <QApplication>
 #include <QListWidget>
 #include <memory>
@@ -14,15 +16,6 @@
 
 namespace {
 
-class BenchHost : public PageHost {
- public:
-  CPageSatTP* SatTPPage() override { return nullptr; }
-  CPageGroupCh* GroupChPage() override { return nullptr; }
-  void PopupContextMenu(ContextMenu, const QPoint&) override {}
-  void SendCommand(int) override {}
-  int DbType() const override { return 3; }
-};
-
 enum class Lists {
   Full,    // the full database as built: its programs split between TV and radio
   AllTv,   // all 4000 programs in the TV list, the longest list there can be
@@ -30,7 +23,7 @@ enum class Lists {
 
 struct PageOnDb {
   CQuelmarDoc doc;
-  BenchHost host;
+  IdlePageHost host;
   std::unique_ptr<CPageGroupCh> page;
 
   PageOnDb(Lists lists, int rememberedRow) {
@@ -93,12 +86,4 @@ BENCHMARK(BM_FillGroupList)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunGuiBenchmarks(argc, argv); }

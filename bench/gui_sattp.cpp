@@ -3,6 +3,8 @@
 // RefreshSatellites: under 10 ms).
 #include <benchmark/benchmark.h>
 
+#include "GuiBench.h"
+
 #include <QApplication>
 #include <QTreeWidget>
 #include <memory>
@@ -15,15 +17,6 @@
 
 namespace {
 
-class BenchHost : public PageHost {
- public:
-  CPageSatTP* SatTPPage() override { return nullptr; }
-  CPageGroupCh* GroupChPage() override { return nullptr; }
-  void PopupContextMenu(ContextMenu, const QPoint&) override {}
-  void SendCommand(int) override {}
-  int DbType() const override { return 3; }
-};
-
 enum class Spread {
   Full,     // the full database: about 13 transponders per satellite
   Crowded,  // every transponder on the first satellite: the list's 150-row cap is hit
@@ -31,7 +24,7 @@ enum class Spread {
 
 struct PageOnDb {
   CQuelmarDoc doc;
-  BenchHost host;
+  IdlePageHost host;
   std::unique_ptr<CPageSatTP> page;
 
   explicit PageOnDb(Spread spread) {
@@ -77,13 +70,4 @@ BENCHMARK(BM_SelectSatellite)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Prompt::SetScripted(true);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunGuiBenchmarks(argc, argv); }
