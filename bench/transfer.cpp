@@ -11,12 +11,15 @@
 
 #include "engines/DocImages.h"
 #include "engines/RecordingObserver.h"
-#include "engines/Subprocess.h"
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 
 namespace {
+
+using testdata::TempDir;
 
 constexpr int kBaud = 115200;
 
