@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/AppTexts.h"
-#include "app/DialogUnits.h"
+#include "widgets/DialogUnits.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CAboutDlg"));

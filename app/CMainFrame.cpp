@@ -19,15 +19,15 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "app/CommandIds.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "widgets/CommandIds.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 #include "db/DatabaseImage.h"
 #include "db/DbTexts.h"
 #include "db/ImageHeader.h"
-#include "link/dialogs/CCOMPortDlg.h"
-#include "link/dialogs/CFileRcvDlg.h"
-#include "link/dialogs/CFileSndDlg.h"
+#include "ui/transfer/CCOMPortDlg.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QStyle>
 #include <QTabBar>
 
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 #include "app/CommandTarget.h"
-#include "app/DialogUnits.h"
+#include "widgets/DialogUnits.h"
 #include "db/CQuelmarDoc.h"
 
 CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)

@@ -3,7 +3,7 @@
 // pages as tabs, without caption or buttons.
 #include <QTabWidget>
 
-#include "app/PageHost.h"
+#include "ui/PageHost.h"
 #include "ui/CPageGroupCh.h"
 #include "ui/CPageSatTP.h"
 

@@ -6,7 +6,7 @@
 #include "app/AppTexts.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarView.h"
-#include "app/Texts.h"
+#include "widgets/Texts.h"
 
 CQuelmarApp::CQuelmarApp() {
   // The icons live in the window library; pull its resources in for every program.

@@ -6,7 +6,7 @@
 
 #include "app/CRecentFileList.h"
 #include "db/CQuelmarDoc.h"
-#include "link/dialogs/LinkSettings.h"
+#include "ui/transfer/LinkSettings.h"
 
 class CMainFrame;
 

@@ -3,7 +3,7 @@
 // frame, which forwards the editing commands back to the page that handles them.
 #include <QPoint>
 
-#include "app/PageHost.h"
+#include "ui/PageHost.h"
 
 class CommandTarget {
  public:

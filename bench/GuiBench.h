@@ -6,8 +6,8 @@
 
 #include <QApplication>
 
-#include "app/PageHost.h"
-#include "app/Prompt.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
 
 class IdlePageHost : public PageHost {
  public:

@@ -13,11 +13,11 @@
 
 #include "app/CMainSheet.h"
 #include "app/CQuelmarView.h"
-#include "app/Prompt.h"
+#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
-#include "link/dialogs/TransferControls.h"
-#include "link/dialogs/UiReportChannel.h"
+#include "ui/transfer/TransferControls.h"
+#include "ui/transfer/UiReportChannel.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <memory>
 
-#include "app/PageHost.h"
+#include "ui/PageHost.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "ui/CPageGroupCh.h"

@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/PageHost.h"
-#include "app/Prompt.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "ui/CPageSatTP.h"

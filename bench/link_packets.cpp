@@ -13,10 +13,10 @@
 
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 #include "link/MiniPc.h"
 #include "link/SerialPort.h"
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/Prompt.h"
+#include "widgets/Prompt.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"

@@ -11,15 +11,15 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/CInputName.h"
-#include "app/CommandIds.h"
-#include "app/DataExchange.h"
-#include "app/DialogUnits.h"
-#include "app/LabelledControl.h"
+#include "widgets/CInputName.h"
+#include "widgets/CommandIds.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/LabelledControl.h"
 #include "ui/ProgramHiddenControls.h"
-#include "app/PageHost.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 #include "db/CQuelmarDoc.h"
 #include "ui/CProgramEditDlg.h"
 #include "ui/GroupChListView.h"

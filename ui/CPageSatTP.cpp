@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/CInputName.h"
-#include "app/CommandIds.h"
-#include "app/DataExchange.h"
-#include "app/DialogUnits.h"
-#include "app/PageHost.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "widgets/CInputName.h"
+#include "widgets/CommandIds.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 #include "db/CQuelmarDoc.h"
 #include "ui/CPageGroupCh.h"
 #include "ui/CTPEditDlg.h"

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/DataExchange.h"
-#include "app/DialogUnits.h"
-#include "app/LabelledControl.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/LabelledControl.h"
 #include "ui/ProgramHiddenControls.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 #include "db/ChannelDatabase.h"
 #include "ui/GroupChTexts.h"
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/DataExchange.h"
-#include "app/DialogUnits.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 #include "ui/SatTPTexts.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // Texts of the "Satellite/Transponder" page and the "Transponder Info." dialog.
-// Messages shared with other dialogs are in app/Texts.h.
+// Messages shared with other dialogs are in widgets/Texts.h.
 
 namespace SatTPTexts {
 

@@ -14,7 +14,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/Prompt.h"
+#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 

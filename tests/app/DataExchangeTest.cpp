@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/CInputName.h"
-#include "app/DataExchange.h"
-#include "app/Prompt.h"
+#include "widgets/CInputName.h"
+#include "widgets/DataExchange.h"
+#include "widgets/Prompt.h"
 
 using DataExchange::ScanUnsigned;
 

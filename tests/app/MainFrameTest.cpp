@@ -20,10 +20,10 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "app/CommandIds.h"
-#include "link/dialogs/CCOMPortDlg.h"
-#include "link/dialogs/CFileRcvDlg.h"
-#include "link/dialogs/CFileSndDlg.h"
+#include "widgets/CommandIds.h"
+#include "ui/transfer/CCOMPortDlg.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
 
 using apptest::AppTest;
 

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "AppTestSupport.h"
-#include "link/dialogs/TransferControls.h"
-#include "link/dialogs/UiReportChannel.h"
+#include "ui/transfer/TransferControls.h"
+#include "ui/transfer/UiReportChannel.h"
 
 using apptest::WaitFor;
 using Field = TransferObserver::Field;

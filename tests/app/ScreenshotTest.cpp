@@ -13,9 +13,9 @@
 #include "AppTestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
-#include "app/CommandIds.h"
-#include "link/dialogs/CFileRcvDlg.h"
-#include "link/dialogs/CFileSndDlg.h"
+#include "widgets/CommandIds.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
 
 using apptest::WaitFor;
 

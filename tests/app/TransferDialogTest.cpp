@@ -10,10 +10,10 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 #include "db/DatabaseImage.h"
-#include "link/dialogs/CFileRcvDlg.h"
-#include "link/dialogs/CFileSndDlg.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
 
 using apptest::AppTest;
 using apptest::WaitFor;

@@ -10,7 +10,7 @@
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 struct SendFaults {
   int badMagicHeaders = 0;    // this many headers first go out with a wrong magic

@@ -10,7 +10,7 @@
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkTexts.h"
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 namespace {
 

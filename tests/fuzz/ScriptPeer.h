@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 class ScriptPeer : public MemoryPort::Peer {
  public:

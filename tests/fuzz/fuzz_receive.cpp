@@ -14,7 +14,7 @@
 #include "link/JRxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 namespace {
 // Longer than the slowest way the engine can give up once the line falls silent: a

@@ -14,7 +14,7 @@
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 namespace {
 

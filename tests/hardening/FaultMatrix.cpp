@@ -16,8 +16,8 @@
 #include "link/JTxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
-#include "link/MemoryPort.h"
-#include "link/SimReceiver.h"
+#include "sim/MemoryPort.h"
+#include "sim/SimReceiver.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hardening/LineFault.h"
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 enum class Ending {
   Completed,    // "Download end successfully." and the bytes arrived identical

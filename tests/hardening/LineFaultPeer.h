@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "hardening/LineFault.h"
-#include "link/MemoryPort.h"
-#include "link/SimReceiver.h"
+#include "sim/MemoryPort.h"
+#include "sim/SimReceiver.h"
 
 class LineFaultPeer : public MemoryPort::Peer {
  public:

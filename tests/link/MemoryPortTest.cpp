@@ -1,4 +1,4 @@
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 #include <gtest/gtest.h>
 

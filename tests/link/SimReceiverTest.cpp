@@ -1,4 +1,4 @@
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "link/SerialPort.h"
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 struct LineRunSettings {
   int baud = 115200;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 struct StbsimOptions {
   SimRole role = SimRole::Serve;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "link/SerialPort.h"
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 #include "tools/stbsim/LineRunner.h"
 #include "tools/stbsim/StbsimOptions.h"
 

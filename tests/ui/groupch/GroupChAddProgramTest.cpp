@@ -1,7 +1,7 @@
 // "Add Program": where the new program is filed, how its fields are fitted into the
 // record, and what is refused.
 #include "GroupChFixture.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/CInputName.h"
-#include "app/PageHost.h"
-#include "app/Prompt.h"
+#include "widgets/CInputName.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "ui/CPageGroupCh.h"

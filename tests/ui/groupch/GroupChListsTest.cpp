@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 
 namespace {
 

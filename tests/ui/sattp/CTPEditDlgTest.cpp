@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Prompt.h"
+#include "widgets/Prompt.h"
 #include "ui/CTPEditDlg.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "SatTPFixture.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 #include "db/ByteOrder.h"
 
 namespace {

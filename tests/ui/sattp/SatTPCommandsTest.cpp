@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "SatTPFixture.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/CInputName.h"
-#include "app/PageHost.h"
-#include "app/Prompt.h"
+#include "widgets/CInputName.h"
+#include "ui/PageHost.h"
+#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "ui/CPageSatTP.h"

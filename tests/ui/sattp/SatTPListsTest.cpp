@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "SatTPFixture.h"
-#include "app/CommandIds.h"
+#include "widgets/CommandIds.h"
 
 namespace {
 

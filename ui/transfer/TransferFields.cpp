@@ -1,11 +1,11 @@
-#include "link/dialogs/TransferFields.h"
+#include "ui/transfer/TransferFields.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "link/dialogs/LinkDialogTexts.h"
+#include "widgets/DialogUnits.h"
+#include "ui/transfer/LinkDialogTexts.h"
 
 namespace TransferFields {
 

@@ -1,10 +1,10 @@
-#include "link/dialogs/UiReportChannel.h"
+#include "ui/transfer/UiReportChannel.h"
 
 #include <QThread>
 #include <QWidget>
 
-#include "app/Prompt.h"
-#include "link/dialogs/TransferControls.h"
+#include "widgets/Prompt.h"
+#include "ui/transfer/TransferControls.h"
 
 UiReportChannel::UiReportChannel(QWidget* dialog, TransferControls& controls)
     : dialog_(dialog), controls_(controls), receiver_(std::make_unique<QObject>()) {

@@ -13,7 +13,7 @@
 
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
-#include "link/MemoryPort.h"
+#include "sim/MemoryPort.h"
 
 enum class SimRole {
   Serve,   // the receiver sends its database (the PC chose "Receive from STB")

@@ -1,13 +1,13 @@
-#include "app/CInputName.h"
+#include "widgets/CInputName.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/DataExchange.h"
-#include "app/DialogUnits.h"
-#include "app/Prompt.h"
-#include "app/Texts.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace {
 constexpr const char* kCaption = "Name";

@@ -1,13 +1,13 @@
-#include "link/dialogs/CCOMPortDlg.h"
+#include "ui/transfer/CCOMPortDlg.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "link/dialogs/LinkDialogTexts.h"
-#include "link/dialogs/LinkSettings.h"
+#include "widgets/DialogUnits.h"
+#include "ui/transfer/LinkDialogTexts.h"
+#include "ui/transfer/LinkSettings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/DataExchange.h"
+#include "widgets/DataExchange.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "link/dialogs/LinkSettings.h"
+#include "ui/transfer/LinkSettings.h"
 
 #include <array>
 

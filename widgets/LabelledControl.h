@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/DialogUnits.h"
+#include "widgets/DialogUnits.h"
 
 template <typename W>
 W* LabelledControl(QWidget* parent, const char* label, const char* objectName, int lx, int ly,

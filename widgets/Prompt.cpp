@@ -1,4 +1,4 @@
-#include "app/Prompt.h"
+#include "widgets/Prompt.h"
 
 #include <QDialog>
 #include <QAction>
@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <deque>
 
-#include "app/Texts.h"
+#include "widgets/Texts.h"
 
 namespace Prompt {
 namespace {

@@ -1,12 +1,12 @@
-#include "link/dialogs/CFileSndDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "link/dialogs/LinkDialogTexts.h"
-#include "link/dialogs/TransferFields.h"
+#include "widgets/DialogUnits.h"
+#include "ui/transfer/LinkDialogTexts.h"
+#include "ui/transfer/TransferFields.h"
 
 using namespace TransferFields;
 using Field = TransferObserver::Field;

@@ -1,4 +1,4 @@
-#include "link/SimReceiver.h"
+#include "sim/SimReceiver.h"
 
 #include <algorithm>
 #include <cstdio>

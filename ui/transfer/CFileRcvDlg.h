@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "link/JRxThread.h"
-#include "link/dialogs/LinkSettings.h"
-#include "link/dialogs/TransferControls.h"
-#include "link/dialogs/UiReportChannel.h"
+#include "ui/transfer/LinkSettings.h"
+#include "ui/transfer/TransferControls.h"
+#include "ui/transfer/UiReportChannel.h"
 
 class CQuelmarDoc;
 class QLabel;
