@@ -70,6 +70,10 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
+  // Made with the page: controls made later, while the page is on screen, would stay
+  // hidden.
+  CreateControls();
+  ConnectControls();
 }
 
 CPageGroupCh::~CPageGroupCh() {
@@ -83,8 +87,6 @@ void CPageGroupCh::Activate() { EnsureInitialised(); }
 void CPageGroupCh::EnsureInitialised() {
   if (initialised_) return;
   initialised_ = true;
-  CreateControls();
-  ConnectControls();
   state_ = GroupChPageState();
   PushInfoValues();
 }

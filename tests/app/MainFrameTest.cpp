@@ -240,6 +240,12 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   // Both pages were activated once and created their controls.
   EXPECT_FALSE(frame.View()->Sheet()->SatTPPage()->findChildren<QWidget*>().isEmpty());
   EXPECT_FALSE(frame.View()->Sheet()->GroupChPage()->findChildren<QWidget*>().isEmpty());
+  // The sheet was built in a window already on screen; its second page still shows
+  // its controls.
+  frame.View()->Sheet()->setCurrentIndex(1);
+  for (const char* name : {"serviceList", "groupList", "update"})
+    EXPECT_TRUE(frame.View()->Sheet()->GroupChPage()->findChild<QWidget*>(QString::fromLatin1(name))->isVisible())
+        << name;
 }
 
 TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
