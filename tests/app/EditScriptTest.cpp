@@ -1,0 +1,240 @@
+// The fixed edit script of tests/support/EditScript.h, given through the window as a
+// user would: commands, the dialogs' fields, list rows, buttons and a mouse drag. The
+// file the window then saves must be the one the script has always given.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWindow>
+#include <QtTest/QTest>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "support/EditScript.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/CPageSatTP.h"
+#include "ui/CProgramEditDlg.h"
+#include "ui/CTPEditDlg.h"
+#include "ui/GroupChListView.h"
+#include "ui/SatTPListView.h"
+#include "widgets/CInputName.h"
+#include "widgets/CommandIds.h"
+
+namespace {
+
+namespace S = editscript;
+
+QString Q(const char* text) { return QString::fromLatin1(text); }
+QString N(std::uint32_t n) { return QString::number(n); }
+
+template <typename W>
+W* Child(QObject& parent, const char* name) {
+  W* w = parent.findChild<W*>(Q(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+void AnswerName(const char* text) {
+  Prompt::QueueDialog([text](QDialog& d) {
+    static_cast<CInputName&>(d).Edit()->setText(Q(text));
+    Child<QPushButton>(d, "ok")->click();
+    return d.result();
+  });
+}
+
+void AnswerTransponder(std::uint32_t frequency, std::uint32_t symbolRate, std::uint32_t polarization) {
+  Prompt::QueueDialog([=](QDialog& d) {
+    auto& dlg = static_cast<CTPEditDlg&>(d);
+    dlg.FrequencyEdit()->setText(N(frequency));
+    dlg.SymbolRateEdit()->setText(N(symbolRate));
+    dlg.PolarizationList()->setCurrentIndex(int(polarization));
+    dlg.OkButton()->click();
+    return dlg.result();
+  });
+}
+
+// Types a program's fields into the Info area or the "Program Info" dialog.
+void TypeProgram(QWidget& w, const S::ProgramEntry& e) {
+  Child<QLineEdit>(w, "name")->setText(Q(e.name));
+  Child<QCheckBox>(w, "lock")->setChecked(e.locked);
+  Child<QLineEdit>(w, "videoPid")->setText(N(e.videoPid));
+  Child<QLineEdit>(w, "audioPid")->setText(N(e.audioPid));
+  Child<QLineEdit>(w, "pcrPid")->setText(N(e.pcrPid));
+  Child<QLineEdit>(w, "ttextPid")->setText(N(e.ttextPid));
+  Child<QLineEdit>(w, "pmt")->setText(N(e.pmtPid));
+  Child<QLineEdit>(w, "serviceId")->setText(N(e.serviceId));
+}
+
+// "Program Info": picks the satellite and transponder rows (-1 keeps the preselection).
+void AnswerProgram(const S::ProgramEntry& e, int satelliteRow, int transponderRow) {
+  Prompt::QueueDialog([=](QDialog& d) {
+    if (satelliteRow >= 0) Child<QComboBox>(d, "satellite")->setCurrentIndex(satelliteRow);
+    if (transponderRow >= 0) Child<QComboBox>(d, "transponder")->setCurrentIndex(transponderRow);
+    Child<QComboBox>(d, "type")->setCurrentIndex(e.type);
+    TypeProgram(d, e);
+    Child<QPushButton>(d, "ok")->click();
+    return d.result();
+  });
+}
+
+class EditScriptTest : public apptest::AppTest {
+ protected:
+  // Writes the start database laid out for the DbType, opens it in a fresh window.
+  void Start(int dbType) {
+    const QString start = Path("start.qdb");
+    {
+      CQuelmarDoc doc;
+      doc.SetDbType(dbType);
+      auto db = std::make_unique<ChannelDatabase>();
+      S::BuildStart(*db);
+      doc.LoadDatabase(sample::MakeHeader(dbType), *db);
+      ASSERT_TRUE(doc.Save(QFile::encodeName(start).toStdString()).ok);
+    }
+    app_ = std::make_unique<CQuelmarApp>();
+    ASSERT_TRUE(app_->InitInstance({}));
+    LinkSettings settings = app_->Settings();
+    settings.DbType = dbType;
+    app_->SetSettings(settings);
+    frame_ = app_->MainFrame();
+    ASSERT_TRUE(frame_->OpenDocumentFile(start));
+    sheet_ = frame_->View()->Sheet();
+    ASSERT_NE(sheet_, nullptr);
+  }
+
+  void Command(int id) { frame_->OnCommand(id); }
+
+  void RunSatTPSteps() {
+    CPageSatTP& page = *sheet_->SatTPPage();
+    auto* sats = Child<SatTPListView>(page, "satelliteList");
+    auto* tps = Child<SatTPListView>(page, "transponderList");
+    auto select = [](QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); };
+
+    AnswerName(S::kNewSatellite);
+    Command(CommandId::kAddSatellite);
+    AnswerName(S::kRevivedSatellite);
+    Command(CommandId::kAddSatellite);
+
+    select(sats, S::kInfoSatellite);
+    Child<QCheckBox>(page, "tone22k")->setChecked(S::kSatInfoTone22k);
+    Child<QCheckBox>(page, "motor")->setChecked(S::kSatInfoMotor);
+    Child<QCheckBox>(page, "selected")->setChecked(S::kSatInfoSelected);
+    Child<QComboBox>(page, "lnbPower")->setCurrentIndex(S::kSatInfoLnbPower);
+    Child<QComboBox>(page, "diseqcPort")->setCurrentIndex(S::kSatInfoDiseqcPort);
+    Child<QLineEdit>(page, "name")->setText(Q(S::kSatInfoName));
+    Child<QLineEdit>(page, "lnbFreqHigh")->setText(N(S::kSatInfoLnbFreqHigh));
+    Child<QLineEdit>(page, "lnbFreqLow")->setText(N(S::kSatInfoLnbFreqLow));
+    Child<QPushButton>(page, "update")->click();
+
+    AnswerTransponder(S::kNewTpFrequency, S::kNewTpSymbolRate, S::kNewTpPolarization);
+    Command(CommandId::kAddTransponder);
+    select(tps, 2);
+    ASSERT_EQ(page.State().transponderRows[2], S::kEditedTp);
+    AnswerTransponder(S::kEditTpFrequency, S::kEditTpSymbolRate, S::kEditTpPolarization);
+    Command(CommandId::kEditTransponder);
+    select(tps, 0);
+    ASSERT_EQ(page.State().transponderRows[0], S::kDeletedTp);
+    Command(CommandId::kDeleteTransponder);
+
+    select(sats, S::kDeletedSatellite);
+    Command(CommandId::kDeleteSatellite);
+  }
+
+  void RunGroupChSteps() {
+    sheet_->setCurrentIndex(1);
+    CPageGroupCh& page = *sheet_->GroupChPage();
+    auto* services = Child<GroupChListView>(page, "serviceList");
+    auto* favorites = Child<GroupChListView>(page, "groupList");
+    auto* groups = Child<QComboBox>(page, "groupCombo");
+
+    services->setCurrentRow(S::kDeletedProgram);
+    Command(CommandId::kDeleteProgram);
+
+    AnswerProgram(S::kAddedTv, 2, 1);
+    Command(CommandId::kAddProgram);
+    AnswerProgram(S::kAddedRadio, -1, -1);
+    Command(CommandId::kAddProgram);
+
+    services->setCurrentRow(S::kInfoProgram);
+    TypeProgram(page, S::kInfo);
+    Child<QPushButton>(page, "update")->click();
+
+    AnswerName(S::kNewGroup);
+    Child<QPushButton>(page, "addGroup")->click();
+    groups->setCurrentIndex(S::kRenamedGroup);
+    AnswerName(S::kTakenName);
+    Child<QPushButton>(page, "renameGroup")->click();
+    EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Name exists"});
+    AnswerName(S::kSixteenChars);
+    Child<QPushButton>(page, "renameGroup")->click();
+
+    services->setCurrentRow(S::kFullGroupRow);
+    Child<QPushButton>(page, "copyRight")->click();
+    groups->setCurrentIndex(S::kNewGroupSlot);
+    for (int row : S::kNewMembers) {
+      services->setCurrentRow(row);
+      Child<QPushButton>(page, "copyRight")->click();
+    }
+    services->setCurrentRow(S::kNewMembers[1]);
+    Child<QPushButton>(page, "copyRight")->click();
+    ASSERT_EQ(favorites->count(), 4);
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
+    Drag(page, favorites, 0, RowPoint(favorites, 3));
+    const QRect last = favorites->visualItemRect(favorites->item(favorites->count() - 1));
+    Drag(page, favorites, 1, favorites->viewport()->mapTo(frame_, QPoint(last.center().x(), last.bottom() + 20)));
+
+    favorites->setCurrentRow(2);
+    Command(CommandId::kDeleteProgram);
+
+    groups->setCurrentIndex(S::kDeletedGroup);
+    Child<QPushButton>(page, "deleteGroup")->click();
+  }
+
+  // Window position of the middle of a row.
+  QPoint RowPoint(QListWidget* list, int row) {
+    return list->viewport()->mapTo(frame_, list->visualItemRect(list->item(row)).center());
+  }
+
+  void Drag(CPageGroupCh& page, QListWidget* list, int row, const QPoint& to) {
+    QWindow* window = frame_->windowHandle();
+    const QPoint from = RowPoint(list, row);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(QApplication::startDragDistance() + 4, 0));
+    ASSERT_TRUE(page.Dragging());
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    ASSERT_FALSE(page.Dragging());
+  }
+
+  std::vector<std::uint8_t> SaveAndRead() {
+    frame_->OnCommand(CommandId::kFileSave);
+    const QByteArray bytes = apptest::ReadAll(frame_->DocumentPath());
+    return {bytes.begin(), bytes.end()};
+  }
+
+  std::unique_ptr<CQuelmarApp> app_;
+  CMainFrame* frame_ = nullptr;
+  CMainSheet* sheet_ = nullptr;
+};
+
+TEST_F(EditScriptTest, TheWindowSavesTheSameBytesAsEver) {
+  for (int dbType : S::kDbTypes) {
+    SCOPED_TRACE(dbType);
+    Start(dbType);
+    RunSatTPSteps();
+    RunGroupChSteps();
+    EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+    EXPECT_TRUE(app_->Doc().IsModified());
+    S::ExpectLandmarks(app_->Doc().Working());
+    const std::vector<std::uint8_t> saved = SaveAndRead();
+    ASSERT_EQ(saved.size(), 458816u);
+    EXPECT_EQ(S::Digest(saved), S::kDigest[dbType]) << std::hex << S::Digest(saved);
+    app_.reset();
+  }
+}
+
+}  // namespace
