@@ -1,9 +1,9 @@
 #include "app/CAboutDlg.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "widgets/DialogUnits.h"
 
@@ -17,7 +17,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("icon"));
   icon->setAccessibleName(QString::fromLatin1(AppTexts::kSettingsApplication));
-  icon->setPixmap(QIcon(QStringLiteral(":/icons/quelmar-32.png")).pixmap(32, 32));
+  // At the screen's scale, from the larger pixmaps where the screen is dense.
+  icon->setPixmap(AppIcons::Application().pixmap(QSize(32, 32), devicePixelRatioF()));
   DialogUnits::Place(icon, 11, 10, 20, 20);
 
   auto* version = new QLabel(QString::fromLatin1(AppTexts::kAboutVersion), this);

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainSheet.h"
@@ -180,7 +180,7 @@ void CMainFrame::CreateToolBar() {
   // menu items' while the command is the same.
   auto button = [this](int id, const char* icon, const QString& text, const char* tip,
                        const char* prompt) {
-    auto* action = new QAction(QIcon(QStringLiteral(":/icons/%1.png").arg(L1(icon))), text, this);
+    auto* action = new QAction(AppIcons::Toolbar(L1(icon)), text, this);
     action->setObjectName(QStringLiteral("tool%1").arg(id));
     action->setData(id);
     if (tip) action->setToolTip(L1(tip));

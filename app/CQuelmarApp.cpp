@@ -1,8 +1,8 @@
 #include "app/CQuelmarApp.h"
 
 #include <QApplication>
-#include <QIcon>
 
+#include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarView.h"
@@ -22,7 +22,9 @@ CQuelmarApp::~CQuelmarApp() {
 
 bool CQuelmarApp::InitInstance(const QStringList& files) {
   QApplication::setApplicationName(QString::fromLatin1(Texts::kAppTitle));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quelmar-48.png")));
+  QApplication::setWindowIcon(AppIcons::Application());
+  // Lets the desktop match the window to its menu entry (icon, name, pinning).
+  QGuiApplication::setDesktopFileName(QStringLiteral("quelmar"));
   recent_.Load();
 
   frame_ = std::make_unique<CMainFrame>(*this);

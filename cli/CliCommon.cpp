@@ -9,8 +9,10 @@ namespace cli {
 
 void AddTypeOption(CLI::App* sub, int& dbType) {
   dbType = dbtype::kDefault;
-  sub->add_option("--type", dbType, "receiver database variant: 0 TypeA, 1 TypeB 7 Block Size, "
-                                    "2 TypeB 6 Block Size, 3 TypeC")
+  sub->add_option("--type", dbType,
+                  "the receiver's database variant, as chosen in the editor's \"Config Setting\": "
+                  "0 TypeA, 1 TypeB 7 Block Size, 2 TypeB 6 Block Size, 3 TypeC")
+      ->type_name("N")
       ->check(CLI::Range(0, dbtype::kCount - 1))
       ->capture_default_str();
 }

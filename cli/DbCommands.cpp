@@ -123,7 +123,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
 
   {
     Args& a = (*args)[0];
-    CLI::App* sub = app.add_subcommand("new", "write an empty database");
+    CLI::App* sub = app.add_subcommand("new", "write an empty database to OUT");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("OUT", a.out, "file to write")->required();
     sub->callback([&exitCode, &a, args] {
@@ -133,7 +133,8 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
   }
   {
     Args& a = (*args)[1];
-    CLI::App* sub = app.add_subcommand("sample", "write a demo database");
+    CLI::App* sub = app.add_subcommand(
+        "sample", "write a small demo database to OUT: a few satellites, transponders, programs and favourite groups");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("OUT", a.out, "file to write")->required();
     sub->callback([&exitCode, &a, args] {
@@ -144,9 +145,11 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
   }
   {
     Args& a = (*args)[2];
-    CLI::App* sub = app.add_subcommand("info", "show a database file's header, counts and checksums");
+    CLI::App* sub = app.add_subcommand("info",
+                                       "show the header of FILE, how many records of each kind it holds and whether "
+                                       "each section's checksum matches");
     cli::AddTypeOption(sub, a.dbType);
-    sub->add_flag("--json", a.json, "print JSON");
+    sub->add_flag("--json", a.json, "print the information as JSON instead of text");
     sub->add_option("FILE", a.in, "database file")->required();
     sub->callback([&exitCode, &a, args] {
       std::vector<std::uint8_t> image;
@@ -161,7 +164,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
   }
   {
     Args& a = (*args)[3];
-    CLI::App* sub = app.add_subcommand("check", "verify every checksum of a database file");
+    CLI::App* sub = app.add_subcommand("check", "verify the checksum of every section of FILE");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("FILE", a.in, "database file")->required();
     sub->callback([&exitCode, &a, args] {
@@ -180,7 +183,8 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
   }
   {
     Args& a = (*args)[4];
-    CLI::App* sub = app.add_subcommand("resave", "open a database file and save it as the editor does");
+    CLI::App* sub = app.add_subcommand("resave",
+                                       "open IN as the editor does and save it to OUT, with fresh checksums");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("IN", a.in, "database file to open")->required();
     sub->add_option("OUT", a.out, "file to write")->required();

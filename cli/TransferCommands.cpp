@@ -186,11 +186,18 @@ struct TransferArgs {
 
 void AddLineOptions(CLI::App* sub, TransferArgs& a) {
   cli::AddTypeOption(sub, a.dbType);
-  sub->add_option("--port", a.port, "\"COM1\"..\"COM4\" or a serial device path")->required();
-  sub->add_option("--baud", a.baud, "line speed")
+  sub->add_option("--port", a.port,
+                  "the serial port: \"COM1\" to \"COM4\" (/dev/ttyS0 to /dev/ttyS3) or a device path "
+                  "such as /dev/ttyUSB0, or the pseudo-terminal that stbsim prints")
+      ->type_name("PORT")
+      ->required();
+  sub->add_option("--baud", a.baud, "line speed in bits per second: 9600, 19200, 38400, 57600 or 115200")
+      ->type_name("BPS")
       ->check(CLI::IsMember({9600, 19200, 38400, 57600, 115200}))
       ->capture_default_str();
-  sub->add_option("--timeout", a.timeout, "give up after this many seconds (0: wait until interrupted)")
+  sub->add_option("--timeout", a.timeout,
+                  "give up after SEC seconds; 0 waits until the transfer ends or is interrupted")
+      ->type_name("SEC")
       ->check(CLI::NonNegativeNumber)
       ->capture_default_str();
 }
@@ -251,14 +258,16 @@ void AddTransferCommands(CLI::App& app, int& exitCode) {
   auto args = std::make_shared<TransferArgs[]>(2);
   {
     TransferArgs& a = args[0];
-    CLI::App* sub = app.add_subcommand("receive", "receive the receiver's database and save it as a file");
+    CLI::App* sub = app.add_subcommand(
+        "receive", "receive the database the receiver sends over the serial line and save it to OUT");
     AddLineOptions(sub, a);
-    sub->add_option("OUT", a.file, "file to write (only after a complete receive)")->required();
+    sub->add_option("OUT", a.file, "file to write; written only after a complete, valid image has arrived")
+        ->required();
     sub->callback([&exitCode, &a, args] { exitCode = Receive(a); });
   }
   {
     TransferArgs& a = args[1];
-    CLI::App* sub = app.add_subcommand("send", "send a database file to the receiver");
+    CLI::App* sub = app.add_subcommand("send", "send the database file IN to the receiver over the serial line");
     AddLineOptions(sub, a);
     sub->add_option("IN", a.file, "database file to send")->required();
     sub->callback([&exitCode, &a, args] { exitCode = Send(a); });

@@ -1,25 +1,28 @@
 // quelmar-cli: the editor's document and engines without a window, for scripts,
 // backups and tests.
 #include <iostream>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/CliCommon.h"
+#include "cli/CliHelp.h"
 #include "cli/DbCommands.h"
 #include "cli/TransferCommands.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Quelmar channel database tool"};
+  CLI::App app{cli::kSummary};
   app.name("quelmar-cli");
+  app.formatter(cli::ManualFormatter());
+  app.set_help_flag("-h,--help", cli::kHelpOption);
+  app.set_version_flag("--version", std::string("quelmar-cli ") + QUELMAR_VERSION, cli::kVersionOption);
   app.require_subcommand(1);
   int exitCode = cli::kExitOk;
   AddDbCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
-  } catch (const CLI::CallForAllHelp& e) {
+  } catch (const CLI::Success& e) {  // --help, --version
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     std::cerr << "quelmar-cli: " << e.what() << '\n';

@@ -181,4 +181,45 @@ TEST_F(Cli, UsageErrorsAndUnreadableFiles) {
   EXPECT_EQ(Cmd("--help").status, 0);
 }
 
+// The top-level help is also the manual page, so it has to hold everything a manual
+// does, fit a terminal, and offer examples that work.
+TEST_F(Cli, HelpReadsAsAManual) {
+  const CliRun help = Cmd("--help");
+  ASSERT_EQ(help.status, 0) << help.err;
+  const std::string& h = help.out;
+  for (const char* heading : {"Usage: quelmar-cli ", "\nCommands:\n", "\nOptions:\n", "\nExit status:\n",
+                              "\nFiles:\n", "\nExamples:\n"})
+    EXPECT_NE(h.find(heading), std::string::npos) << heading;
+  for (const char* command : {"new", "sample", "info", "check", "resave", "receive", "send"})
+    EXPECT_NE(h.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+  // Each option once, with its value's name and an explanation beside or under it.
+  for (const char* option : {"--type N ", "--json ", "--port PORT", "--baud BPS", "--timeout SEC", "-h,--help",
+                             "--version"}) {
+    const std::size_t at = h.find(std::string("\n  ") + option, h.find("\nOptions:\n"));
+    ASSERT_NE(at, std::string::npos) << option;
+    EXPECT_EQ(h.find(std::string("\n  ") + option, at + 1), std::string::npos) << option << " twice";
+    const std::size_t end = h.find('\n', at + 1);
+    const std::string rest = h.substr(at + 3 + std::string(option).size(), end - at);
+    const bool textBeside = rest.find_first_not_of(' ') < rest.size() - 1;
+    EXPECT_TRUE(textBeside || h.compare(end + 1, 24, std::string(24, ' ')) == 0) << option;
+  }
+  for (const char* status : {"\n  0 ", "\n  1 ", "\n  2 "}) EXPECT_NE(h.find(status), std::string::npos);
+  std::istringstream lines(h);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
+
+  // The first example, as written.
+  const std::size_t example = h.find("$ quelmar-cli sample demo.qdb\n");
+  ASSERT_NE(example, std::string::npos);
+  EXPECT_EQ(Cmd("sample " + F("demo.qdb")).status, 0);
+  EXPECT_EQ(Cmd("info " + F("demo.qdb")).status, 0);
+
+  const CliRun version = Cmd("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "quelmar-cli " QUELMAR_VERSION "\n");
+  // A command's own help still comes from CLI11 and names the command's arguments.
+  const CliRun infoHelp = Cmd("info --help");
+  EXPECT_EQ(infoHelp.status, 0);
+  EXPECT_NE(infoHelp.out.find("FILE"), std::string::npos);
+}
+
 }  // namespace

@@ -1,0 +1,70 @@
+// A dense screen: the pictures come from pixmaps drawn at its scale, never from a small
+// bitmap blown up. ctest runs these once more with QT_SCALE_FACTOR=2 (test_app_scale2).
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QToolBar>
+
+#include "AppTestSupport.h"
+#include "app/AppIcons.h"
+#include "app/CMainFrame.h"
+#include "app/CQuelmarApp.h"
+#include "widgets/CommandIds.h"
+
+namespace {
+
+class HighDpiTest : public apptest::AppTest {};
+
+TEST_F(HighDpiTest, ToolbarPicturesHaveADoubleSizePixmap) {
+  CQuelmarApp app;
+  ASSERT_TRUE(app.InitInstance({}));
+  for (const auto& [id, name] : {std::pair{CommandId::kFileOpen, "open"}, {CommandId::kFileSave, "save"},
+                                 {CommandId::kReceiveFromStb, "receive"}, {CommandId::kSendToStb, "send"},
+                                 {CommandId::kAppAbout, "about"}}) {
+    SCOPED_TRACE(name);
+    QAction* action = app.MainFrame()->findChild<QAction*>(QStringLiteral("tool%1").arg(id));
+    ASSERT_NE(action, nullptr);
+    const QImage drawn(QStringLiteral(":/icons/%1@2x.png").arg(QLatin1String(name)));
+    ASSERT_EQ(drawn.size(), QSize(32, 30));
+    // What a screen at twice the scale gets is the double-size drawing itself.
+    const QImage shown = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
+    EXPECT_EQ(shown.size(), QSize(32, 30));
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
+  }
+}
+
+TEST_F(HighDpiTest, ApplicationIconIsDrawnAtEveryThemeSize) {
+  const QIcon icon = AppIcons::Application();
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    SCOPED_TRACE(size);
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+    EXPECT_EQ(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
+  }
+  // The About box's 32-pixel picture on a screen at twice the scale: the 64-pixel drawing.
+  // (Compared premultiplied, as a pixmap holds the antialiased edges.)
+  constexpr auto kFormat = QImage::Format_ARGB32_Premultiplied;
+  const QImage about = icon.pixmap(QSize(32, 32), 2.0).toImage().convertToFormat(kFormat);
+  EXPECT_EQ(about, QImage(QStringLiteral(":/icons/quelmar-64.png")).convertToFormat(kFormat));
+  EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST_F(HighDpiTest, AboutBoxIconIsDrawnAtTheScreensScale) {
+  CQuelmarApp app;
+  ASSERT_TRUE(app.InitInstance({}));
+  QPixmap shown;
+  qreal scale = 0;
+  Prompt::QueueDialog([&](QDialog& d) {
+    shown = d.findChild<QLabel*>(QStringLiteral("icon"))->pixmap();
+    scale = d.devicePixelRatioF();
+    d.reject();
+    return d.result();
+  });
+  app.MainFrame()->OnCommand(CommandId::kAppAbout);
+  EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
+  EXPECT_EQ(shown.devicePixelRatio(), scale);
+  EXPECT_EQ(shown.size(), QSize(32, 32) * scale);
+}
+
+}  // namespace
