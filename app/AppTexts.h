@@ -73,6 +73,11 @@ inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated 
 inline constexpr const char* kSettingsApplication = "Quelmar";
 inline constexpr const char* kRecentFileSection = "Recent File List";
 inline constexpr const char* kRecentFileKey = "File%1";
+// Where the window was, and which page was in front, when the program last ended.
+inline constexpr const char* kWindowSection = "Window";
+inline constexpr const char* kWindowGeometryKey = "Geometry";
+inline constexpr const char* kWindowMaximizedKey = "Maximized";
+inline constexpr const char* kWindowPageKey = "Page";
 
 // Shell messages.
 inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";

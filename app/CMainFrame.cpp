@@ -1,10 +1,13 @@
 #include "app/CMainFrame.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -68,6 +71,9 @@ CMainFrame::CMainFrame(CQuelmarApp& app)
   CreateContextMenus();
   resize(kWidth, kHeight);
   UpdateTitle();
+  placement_ = WindowPlacement::Load();
+  pendingPage_ = placement_.page;
+  connect(view_, &CQuelmarView::SheetBuilt, this, &CMainFrame::OnSheetBuilt);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -299,8 +305,70 @@ void CMainFrame::CenterOnScreen() {
   if (!s) return;
   const QRect area = s->geometry();
   const QSize frameSize = frameGeometry().size();
-  move(area.x() + (area.width() - frameSize.width()) / 2,
-       area.y() + (area.height() - frameSize.height()) / 2);
+  PlaceWindow(size(), QPoint(area.x() + (area.width() - frameSize.width()) / 2,
+                             area.y() + (area.height() - frameSize.height()) / 2));
+}
+
+void CMainFrame::ShowAtStart() {
+  if (placement_.FitsAScreen()) {
+    placeRestored_ = true;
+    setGeometry(placement_.geometry);
+    if (placement_.maximized) {
+      showMaximized();
+    } else {
+      show();
+    }
+    return;
+  }
+  show();
+  CenterOnScreen();
+  GrowToShowSheet();
+}
+
+void CMainFrame::PlaceWindow(const QSize& size, const QPoint& framePos) {
+  resize(size);
+  move(framePos);
+  placedSize_ = size;
+  placedPos_ = framePos;
+}
+
+bool CMainFrame::MovedByUser() const {
+  return isMaximized() || isFullScreen() || size() != placedSize_ || pos() != placedPos_;
+}
+
+void CMainFrame::OnSheetBuilt() {
+  if (CMainSheet* sheet = view_->Sheet(); sheet && pendingPage_ >= 0) {
+    if (pendingPage_ < sheet->count()) sheet->setCurrentIndex(pendingPage_);
+    pendingPage_ = -1;
+  }
+  if (isVisible()) GrowToShowSheet();
+}
+
+void CMainFrame::GrowToShowSheet() {
+  CMainSheet* sheet = view_->Sheet();
+  if (!sheet || grown_ || placeRestored_ || !isVisible() || MovedByUser()) return;
+  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  if (layout()) layout()->activate();
+  // Menu, toolbar and status bar take what the window has beyond its view.
+  const QSize around = size() - view_->size();
+  const QSize frame = frameGeometry().size() - size();
+  const QRect area = s->availableGeometry();
+  const QSize wanted = (around + sheet->minimumSize()).boundedTo(area.size() - frame).expandedTo(size());
+  if (wanted == size()) return;
+  grown_ = true;
+  const QSize outer = wanted + frame;
+  PlaceWindow(wanted, QPoint(std::max(area.x(), area.x() + (area.width() - outer.width()) / 2),
+                             std::max(area.y(), area.y() + (area.height() - outer.height()) / 2)));
+}
+
+void CMainFrame::SavePlacement() const {
+  WindowPlacement kept;
+  kept.geometry = normalGeometry();
+  kept.maximized = isMaximized();
+  const CMainSheet* sheet = view_->Sheet();
+  kept.page = sheet ? sheet->currentIndex() : placement_.page;
+  kept.Save();
 }
 
 // ---- commands -----------------------------------------------------------------
@@ -494,6 +562,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  SavePlacement();
   app_.ExitInstance();
   event->accept();
 }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/CommandTarget.h"
+#include "app/WindowPlacement.h"
 
 class CQuelmarApp;
 class CQuelmarView;
@@ -52,6 +53,16 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   // Moves the window to the middle of its screen.
   void CenterOnScreen();
 
+  // Shows the window at start-up: where it was when the program last ended, when that
+  // place still lies on a screen; otherwise 673 x 605 in the middle of the screen, grown
+  // to show a sheet that is already loaded.
+  void ShowAtStart();
+
+  // Grows the window, once, so that a loaded sheet shows whole, within the screen's
+  // available area and centred in it. Not once the user has resized, moved or maximised
+  // the window, nor when its place came from the settings.
+  void GrowToShowSheet();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -75,6 +86,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   void OnAbout();
   void OnRecentFile(int index);
   void ForwardToPages(int commandId);
+  void OnSheetBuilt();
+  // Moves or sizes the window and remembers that this place is the program's doing.
+  void PlaceWindow(const QSize& size, const QPoint& framePos);
+  bool MovedByUser() const;
+  void SavePlacement() const;
 
   QAction* MakeAction(int commandId, const char* text, const char* statusTip = nullptr);
 
@@ -91,4 +107,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   std::map<ContextMenu, QMenu*> contextMenus_;
   QString path_;
   QString title_;
+
+  WindowPlacement placement_;  // as kept when the program last ended
+  int pendingPage_ = -1;       // the kept page, put in front on the first sheet of the run
+  bool placeRestored_ = false;
+  bool grown_ = false;
+  QSize placedSize_;
+  QPoint placedPos_;
 };

@@ -27,6 +27,8 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
   const QSize pages = satTP_.size().expandedTo(groupCh_.size()).expandedTo(page);
   const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
   resize(pages.width() + frame, pages.height() + tabBar()->sizeHint().height() + frame);
+  // The view may make the sheet larger, never smaller.
+  setMinimumSize(size());
   connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
 }
 

@@ -32,8 +32,7 @@ bool CQuelmarApp::InitInstance(const QStringList& files) {
   if (files.size() > 1) return false;
   if (files.size() == 1 && !frame_->OpenDocumentFile(files.front())) return false;
 
-  frame_->show();
-  frame_->CenterOnScreen();
+  frame_->ShowAtStart();
   return true;
 }
 

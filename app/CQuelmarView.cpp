@@ -8,8 +8,9 @@ CQuelmarView::CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* par
   setObjectName(QStringLiteral("CQuelmarView"));
   setAccessibleName(QStringLiteral("View"));
   setFrameShape(QFrame::NoFrame);
-  // The sheet keeps the size its pages need; a window smaller than that scrolls.
-  setWidgetResizable(false);
+  // The sheet is never smaller than its pages need (a window smaller than that
+  // scrolls); a larger window hands the sheet the extra space, which its lists take.
+  setWidgetResizable(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -23,6 +24,7 @@ void CQuelmarView::BuildSheet() {
   sheet->move(0, 0);
   sheet->show();
   sheet->ActivateAll();
+  emit SheetBuilt();
 }
 
 void CQuelmarView::RemoveSheet() {

@@ -25,6 +25,10 @@ class CQuelmarView : public QScrollArea, public DocumentViews {
   // DocumentViews: a database was copied into the working copy.
   void OnRefreshViews() override;
 
+ signals:
+  // A fresh sheet is shown (its pages not filled yet).
+  void SheetBuilt();
+
  private:
   CQuelmarDoc& doc_;
   CommandTarget* target_;
