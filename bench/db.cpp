@@ -2,17 +2,15 @@
 // open + save of a full database file.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "db/CQuelmarDoc.h"
 #include "db/Crc32.h"
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -60,12 +58,8 @@ BENCHMARK(BM_ParseImage)->Arg(0)->Arg(3);
 
 // The editor's Open followed by Save of a full file, atomic write and fsync included.
 void BM_OpenSaveFullFile(benchmark::State& state) {
-  std::string folder = (std::filesystem::temp_directory_path() / "quelmar-bench-XXXXXX").string();
-  if (!::mkdtemp(folder.data())) {
-    state.SkipWithError("no temporary folder");
-    return;
-  }
-  const std::string in = folder + "/full.qdb", out = folder + "/saved.qdb";
+  testkit::TempDir folder;
+  const std::string in = folder.File("full.qdb"), out = folder.File("saved.qdb");
   {
     CQuelmarDoc doc;
     doc.LoadDatabase(sample::MakeHeader(3), *FullDatabase());
@@ -81,38 +75,27 @@ void BM_OpenSaveFullFile(benchmark::State& state) {
       break;
     }
   }
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_OpenSaveFullFile)->Unit(benchmark::kMillisecond);
 
 // The two halves: Open reads and parses; Save builds, writes, flushes to disk, renames.
 void BM_OpenFullFile(benchmark::State& state) {
-  std::string folder = (std::filesystem::temp_directory_path() / "quelmar-bench-XXXXXX").string();
-  if (!::mkdtemp(folder.data())) {
-    state.SkipWithError("no temporary folder");
-    return;
-  }
-  const std::string in = folder + "/full.qdb";
+  testkit::TempDir folder;
+  const std::string in = folder.File("full.qdb");
   CQuelmarDoc doc;
   doc.LoadDatabase(sample::MakeHeader(3), *FullDatabase());
   if (!doc.Save(in).ok) state.SkipWithError("cannot write the input file");
   for (auto _ : state)
     if (!doc.Open(in).ok) state.SkipWithError("open failed");
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_OpenFullFile)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFullFile(benchmark::State& state) {
-  std::string folder = (std::filesystem::temp_directory_path() / "quelmar-bench-XXXXXX").string();
-  if (!::mkdtemp(folder.data())) {
-    state.SkipWithError("no temporary folder");
-    return;
-  }
+  testkit::TempDir folder;
   CQuelmarDoc doc;
   doc.LoadDatabase(sample::MakeHeader(3), *FullDatabase());
   for (auto _ : state)
-    if (!doc.Save(folder + "/saved.qdb").ok) state.SkipWithError("save failed");
-  std::filesystem::remove_all(folder);
+    if (!doc.Save(folder.File("saved.qdb")).ok) state.SkipWithError("save failed");
 }
 BENCHMARK(BM_SaveFullFile)->Unit(benchmark::kMillisecond);
 

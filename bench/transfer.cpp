@@ -3,33 +3,23 @@
 // at 115200 baud (against the time the bytes need on the line).
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 
 #include "engines/DocImages.h"
 #include "engines/RecordingObserver.h"
-#include "support/Subprocess.h"
+#include "support/Stbsim.h"
 #include "support/TempDir.h"
+#include "support/Wait.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 
 namespace {
 
-using testdata::TempDir;
+using testkit::Stbsim;
+using testkit::TempDir;
 
 constexpr int kBaud = 115200;
-
-std::string Stbsim() {
-  char self[4096] = {};
-  const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-  return (std::filesystem::path(std::string(self, n > 0 ? static_cast<std::size_t>(n) : 0)).parent_path() /
-          "stbsim")
-      .string();
-}
 
 // Every byte of a full-image transfer, both directions, at 10 bits (8N1) each: the
 // least time the line allows, since the exchange never has both sides talk at once.
@@ -43,8 +33,7 @@ double LineBoundSeconds() {
 }
 
 std::vector<std::string> SimArgs(const std::string& mode, const std::string& file, bool paced) {
-  std::vector<std::string> args = {Stbsim(), mode, file, "--quiet", "--timeout", "300",
-                                   "--connect-interval", "5"};
+  std::vector<std::string> args = {mode, file, "--quiet", "--timeout", "300", "--connect-interval", "5"};
   if (paced) args.insert(args.end(), {"--pace", "--baud", std::to_string(kBaud)});
   return args;
 }
@@ -61,24 +50,22 @@ void BM_PtyFullReceive(benchmark::State& state) {
   const bool paced = state.range(0) != 0;
   TempDir dir;
   const std::vector<std::uint8_t> image = FullImage(3);
-  {
-    std::ofstream out(dir.File("stb.qdb"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-  }
+  testkit::WriteBytes(dir.File("stb.qdb"), image);
   for (auto _ : state) {
-    Subprocess sim;
-    if (!sim.Start(SimArgs("serve", dir.File("stb.qdb"), paced))) {
+    Stbsim sim(SimArgs("serve", dir.File("stb.qdb"), paced));
+    const std::string device = sim.Device();
+    if (device.empty()) {
       state.SkipWithError("stbsim did not start");
       return;
     }
-    const std::string device = sim.ReadLine();
     RecordingObserver observer;
     CQuelmarDoc doc;
     JRxThread engine;
     engine.Start(observer, device, kBaud, doc);
     const auto t0 = std::chrono::steady_clock::now();
     engine.BeginReceive();
-    while (!engine.IsIdle()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    testkit::WaitUntil([&] { return engine.IsIdle(); },
+                       std::chrono::minutes(10), std::chrono::microseconds(200));
     const auto t1 = std::chrono::steady_clock::now();
     engine.Stop();
     if (!engine.Completed() || !std::equal(image.begin(), image.end(), engine.ImageBuffer())) {
@@ -97,18 +84,19 @@ void BM_PtyFullSend(benchmark::State& state) {
   TempDir dir;
   auto doc = FullDocument(3);
   for (auto _ : state) {
-    Subprocess sim;
-    if (!sim.Start(SimArgs("accept", dir.File("taken.qdb"), paced))) {
+    Stbsim sim(SimArgs("accept", dir.File("taken.qdb"), paced));
+    const std::string device = sim.Device();
+    if (device.empty()) {
       state.SkipWithError("stbsim did not start");
       return;
     }
-    const std::string device = sim.ReadLine();
     RecordingObserver observer;
     JTxThread engine;
     engine.Start(observer, device, kBaud);
     const auto t0 = std::chrono::steady_clock::now();
     engine.PrepareSend(*doc);
-    while (!engine.IsIdle()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    testkit::WaitUntil([&] { return engine.IsIdle(); },
+                       std::chrono::minutes(10), std::chrono::microseconds(200));
     const auto t1 = std::chrono::steady_clock::now();
     engine.Finish();
     if (!engine.Succeeded() || sim.Wait() != 0) {

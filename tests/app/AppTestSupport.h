@@ -4,35 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
 
-#include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
+#include "support/QtWait.h"
+#include "support/TempDir.h"
+#include "widgets/Prompt.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace apptest {
-
-// Pumps the event loop until `done` holds or `ms` milliseconds have passed.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
-}
 
 inline QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -54,15 +41,14 @@ inline void WriteSample(const QString& path, int dbType = 3) {
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir_.Path()));
     Prompt::Reset();
   }
   void TearDown() override { Prompt::Reset(); }
 
-  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  QString Path(const char* name) const { return QString::fromStdString(dir_.File(name)); }
 
-  QTemporaryDir dir_;
+  testkit::TempDir dir_;
 };
 
 }  // namespace apptest

@@ -11,7 +11,7 @@
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
 
-using apptest::WaitFor;
+using testkit::PumpUntil;
 using Field = TransferObserver::Field;
 
 namespace {
@@ -44,7 +44,7 @@ TEST(UiReportChannel, DeliversInOrderOnTheUiThreadAndWaitsForMessages) {
     channel.ShowMessage("Download Fail.");
     done = true;
   });
-  ASSERT_TRUE(WaitFor([&] { return done.load(); }, 10000));
+  ASSERT_TRUE(PumpUntil([&] { return done.load(); }, std::chrono::seconds(10)));
   worker.join();
   ASSERT_EQ(rec.texts.size(), 1 + 200 + 4);
   EXPECT_EQ(rec.texts.front(), QStringLiteral("range 450"));

@@ -1,11 +1,12 @@
 // The transfer dialogs against the simulated receiver on a pseudo-terminal.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "AppTestSupport.h"
+#include "support/Stbsim.h"
 #include "app/CMainFrame.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
@@ -16,41 +17,18 @@
 #include "ui/transfer/CFileSndDlg.h"
 
 using apptest::AppTest;
-using apptest::WaitFor;
+using testkit::PumpUntil;
 using Field = TransferObserver::Field;
 
 namespace {
 
-// stbsim on a fresh pseudo-terminal; the first line it prints is the device to open.
-class Stbsim {
- public:
-  explicit Stbsim(QStringList args) {
-    process_.setProgram(QStringLiteral(QUELMAR_BINARY_DIR "/stbsim"));
-    args << QStringLiteral("--quiet") << QStringLiteral("--timeout") << QStringLiteral("120");
-    process_.setArguments(args);
-    process_.start();
-    if (!process_.waitForStarted(5000)) return;
-    WaitFor([this] { return process_.canReadLine() || process_.state() != QProcess::Running; },
-            10000);
-    device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-  }
-  ~Stbsim() {
-    if (process_.state() != QProcess::NotRunning) {
-      process_.kill();
-      process_.waitForFinished(5000);
-    }
-  }
-  QString Device() const { return device_; }
-  // Exit status once it ended by itself, -1 when it did not within `ms`.
-  int Wait(int ms = 20000) {
-    if (!WaitFor([this] { return process_.state() == QProcess::NotRunning; }, ms)) return -1;
-    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-  }
-
- private:
-  QProcess process_;
-  QString device_;
-};
+// stbsim's arguments for one dialog run: quiet, and patient enough for a slow machine.
+std::vector<std::string> SimArgs(const QStringList& args) {
+  std::vector<std::string> out;
+  for (const QString& a : args) out.push_back(QFile::encodeName(a).toStdString());
+  out.insert(out.end(), {"--quiet", "--timeout", "120"});
+  return out;
+}
 
 QString Text(QLabel* label) { return label ? label->text() : QString(); }
 
@@ -78,9 +56,9 @@ class TransferDialogTest : public AppTest {
 TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
   const QString image = Path("served.qdb");
   apptest::WriteSample(image);
-  Stbsim sim({QStringLiteral("serve"), image});
-  ASSERT_FALSE(sim.Device().isEmpty());
-  CMainFrame& frame = Start(sim.Device());
+  testkit::Stbsim sim(SimArgs({QStringLiteral("serve"), image}));
+  ASSERT_TRUE(sim.Ready());
+  CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
 
   QString status, retry;
   int pos = -1, max = -1;
@@ -88,7 +66,7 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = static_cast<CFileRcvDlg&>(d);
     okWasDisabled = !dlg.OkButton()->isEnabled();
-    EXPECT_TRUE(WaitFor([&] { return dlg.OkButton()->isEnabled(); }));
+    EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled(); }));
     status = dlg.StatusLine()->text();
     retry = dlg.RetryField()->text();
     pos = dlg.Progress()->value();
@@ -126,14 +104,14 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
 TEST_F(TransferDialogTest, ReceiveCancelledHalfwayLeavesTheDocumentAlone) {
   const QString image = Path("served.qdb");
   apptest::WriteSample(image);
-  Stbsim sim({QStringLiteral("serve"), image, QStringLiteral("--pace")});
-  ASSERT_FALSE(sim.Device().isEmpty());
-  CMainFrame& frame = Start(sim.Device());
+  testkit::Stbsim sim(SimArgs({QStringLiteral("serve"), image, QStringLiteral("--pace")}));
+  ASSERT_TRUE(sim.Ready());
+  CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
 
   qint64 closeMs = -1;
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = static_cast<CFileRcvDlg&>(d);
-    EXPECT_TRUE(WaitFor([&] { return dlg.Progress()->value() >= 3; }));
+    EXPECT_TRUE(PumpUntil([&] { return dlg.Progress()->value() >= 3; }));
     EXPECT_EQ(dlg.StatusLine()->text().left(7), QStringLiteral("STATUS_"));
     EXPECT_FALSE(dlg.OkButton()->isEnabled());
     QElapsedTimer t;
@@ -154,9 +132,9 @@ TEST_F(TransferDialogTest, ReceiveCancelledHalfwayLeavesTheDocumentAlone) {
 
 TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
   const QString out = Path("accepted.img");
-  Stbsim sim({QStringLiteral("accept"), out});
-  ASSERT_FALSE(sim.Device().isEmpty());
-  CMainFrame& frame = Start(sim.Device());
+  testkit::Stbsim sim(SimArgs({QStringLiteral("accept"), out}));
+  ASSERT_TRUE(sim.Ready());
+  CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
   LoadSample();
 
   QString total, expected, status, packets, sending, ack, elapsedBefore;
@@ -167,7 +145,7 @@ TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
     expected = Text(dlg.Field(Field::Expected));
     elapsedBefore = dlg.ElapsedField()->text();
     captionWasCancel = dlg.CancelButton()->text() == QStringLiteral("Cancel");
-    EXPECT_TRUE(WaitFor([&] { return dlg.CancelButton()->text() == QStringLiteral("OK"); }));
+    EXPECT_TRUE(PumpUntil([&] { return dlg.CancelButton()->text() == QStringLiteral("OK"); }));
     status = Text(dlg.Field(Field::Status));
     packets = Text(dlg.Field(Field::Packets));
     sending = Text(dlg.Field(Field::Sending));
@@ -202,16 +180,16 @@ TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
 
 TEST_F(TransferDialogTest, SendCancelledHalfwayClosesPromptly) {
   const QString out = Path("accepted.img");
-  Stbsim sim({QStringLiteral("accept"), out, QStringLiteral("--pace")});
-  ASSERT_FALSE(sim.Device().isEmpty());
-  CMainFrame& frame = Start(sim.Device());
+  testkit::Stbsim sim(SimArgs({QStringLiteral("accept"), out, QStringLiteral("--pace")}));
+  ASSERT_TRUE(sim.Ready());
+  CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
   LoadSample();
 
   qint64 closeMs = -1;
   QString elapsed;
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = static_cast<CFileSndDlg&>(d);
-    EXPECT_TRUE(WaitFor([&] { return dlg.Progress()->value() >= 3; }));
+    EXPECT_TRUE(PumpUntil([&] { return dlg.Progress()->value() >= 3; }));
     EXPECT_TRUE(dlg.ClockRunning());
     EXPECT_EQ(Text(dlg.Field(Field::Packets)).toInt(), dlg.Progress()->value());
     EXPECT_EQ(Text(dlg.Field(Field::Sending)).toInt(), dlg.Progress()->value() * 1021);
@@ -305,12 +283,12 @@ TEST_F(TransferDialogTest, IncompleteOrInvalidReceivedImagesAreRefused) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(c.image);
     f.close();
-    Stbsim sim({QStringLiteral("serve"), f.fileName()});
-    ASSERT_FALSE(sim.Device().isEmpty());
-    CMainFrame& frame = Start(sim.Device());
+    testkit::Stbsim sim(SimArgs({QStringLiteral("serve"), f.fileName()}));
+    ASSERT_TRUE(sim.Ready());
+    CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
     Prompt::QueueDialog([&](QDialog& d) {
       auto& dlg = static_cast<CFileRcvDlg&>(d);
-      EXPECT_TRUE(WaitFor([&] { return dlg.OkButton()->isEnabled(); })) << c.name;
+      EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled(); })) << c.name;
       dlg.OkButton()->click();
       return d.result();
     });

@@ -1,13 +1,11 @@
 // quelmar-cli as scripts use it: exit statuses, files it writes, what it reports.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <memory>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -15,52 +13,29 @@
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "db/DatabaseOperations.h"
+#include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
+// quelmar-cli with these arguments, in a folder of its own.
 class Cli : public ::testing::Test {
  protected:
-  testdata::TempDir dir;
+  testkit::TempDir dir;
 
-  static std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+  static testkit::Finished Cmd(std::vector<std::string> args) {
+    args.insert(args.begin(), testkit::BinaryPath("quelmar-cli"));
+    return testkit::Run(args);
   }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream f(path);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-  }
-  CliRun Cmd(const std::string& args) {
-    const std::string out = dir.File("stdout"), err = dir.File("stderr");
-    const std::string cmd = Quote(std::string(QUELMAR_BINARY_DIR) + "/quelmar-cli") + " " + args + " >" +
-                            Quote(out) + " 2>" + Quote(err);
-    const int raw = std::system(cmd.c_str());
-    CliRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = Slurp(out);
-    r.err = Slurp(err);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return r;
-  }
-  std::string F(const std::string& name) { return Quote(dir.File(name)); }
+  std::string F(const std::string& name) const { return dir.File(name); }
 };
 
 TEST_F(Cli, NewWritesAnEmptyValidDatabaseForEveryType) {
   for (int t = 0; t < 4; ++t) {
     SCOPED_TRACE(t);
-    const CliRun r = Cmd("new --type " + std::to_string(t) + " " + F("e.qdb"));
+    const auto r = Cmd({"new", "--type", std::to_string(t), F("e.qdb")});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto image = testdata::ReadBytes(dir.File("e.qdb"));
+    const auto image = testkit::ReadBytes(dir.File("e.qdb"));
     ASSERT_EQ(image.size(), DatabaseImage::kImageSize);
     const ImageHeader h(image.data());
     EXPECT_EQ(h.Magic(), 0x04212510u);
@@ -68,14 +43,14 @@ TEST_F(Cli, NewWritesAnEmptyValidDatabaseForEveryType) {
     EXPECT_EQ(h.DataLength(), 0x70000u);
     EXPECT_TRUE(h.HeaderSumMatches());
     for (const auto& s : DatabaseImage::Sections(t)) EXPECT_TRUE(DatabaseImage::ChecksumMatches(image.data(), s));
-    EXPECT_EQ(Cmd("check --type " + std::to_string(t) + " " + F("e.qdb")).status, 0);
+    EXPECT_EQ(Cmd({"check", "--type", std::to_string(t), F("e.qdb")}).status, 0);
   }
 }
 
 TEST_F(Cli, SampleIsBelievableAndDeterministic) {
-  ASSERT_EQ(Cmd("sample " + F("a.qdb")).status, 0);
-  ASSERT_EQ(Cmd("sample " + F("b.qdb")).status, 0);
-  EXPECT_EQ(testdata::ReadBytes(dir.File("a.qdb")), testdata::ReadBytes(dir.File("b.qdb")));
+  ASSERT_EQ(Cmd({"sample", F("a.qdb")}).status, 0);
+  ASSERT_EQ(Cmd({"sample", F("b.qdb")}).status, 0);
+  EXPECT_EQ(testkit::ReadBytes(dir.File("a.qdb")), testkit::ReadBytes(dir.File("b.qdb")));
 
   CQuelmarDoc doc;
   ASSERT_TRUE(doc.Open(dir.File("a.qdb")).ok);
@@ -112,8 +87,8 @@ TEST_F(Cli, SampleIsBelievableAndDeterministic) {
 }
 
 TEST_F(Cli, InfoJsonReportsHeaderCountsAndChecksums) {
-  ASSERT_EQ(Cmd("sample --type 1 " + F("s.qdb")).status, 0);
-  const CliRun r = Cmd("info --type 1 --json " + F("s.qdb"));
+  ASSERT_EQ(Cmd({"sample", "--type", "1", F("s.qdb")}).status, 0);
+  const auto r = Cmd({"info", "--type", "1", "--json", F("s.qdb")});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["header"]["magic"], "0x04212510");
@@ -125,66 +100,66 @@ TEST_F(Cli, InfoJsonReportsHeaderCountsAndChecksums) {
   ASSERT_EQ(j["checksums"].size(), 5u);
   for (const auto& c : j["checksums"]) EXPECT_TRUE(c["ok"].get<bool>());
 
-  const CliRun text = Cmd("info --type 1 " + F("s.qdb"));
+  const auto text = Cmd({"info", "--type", "1", F("s.qdb")});
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("checksum programs at 0x0005AFC0: ok"), std::string::npos) << text.out;
 }
 
 TEST_F(Cli, CheckNamesEachWrongSection) {
-  ASSERT_EQ(Cmd("sample --type 2 " + F("s.qdb")).status, 0);
-  auto image = testdata::ReadBytes(dir.File("s.qdb"));
+  ASSERT_EQ(Cmd({"sample", "--type", "2", F("s.qdb")}).status, 0);
+  auto image = testkit::ReadBytes(dir.File("s.qdb"));
   image[131136 + 100] ^= 0x01;  // programs
   image[327744] ^= 0x80;        // channel lists
-  testdata::WriteBytes(dir.File("bad.qdb"), image);
-  const CliRun r = Cmd("check --type 2 " + F("bad.qdb"));
+  testkit::WriteBytes(dir.File("bad.qdb"), image);
+  const auto r = Cmd({"check", "--type", "2", F("bad.qdb")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("programs"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("channel lists"), std::string::npos) << r.err;
   EXPECT_EQ(r.err.find("transponders"), std::string::npos) << r.err;
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << "one line";
   // Under the wrong DbType the sums are looked for in the wrong places.
-  EXPECT_EQ(Cmd("check --type 0 " + F("s.qdb")).status, 1);
+  EXPECT_EQ(Cmd({"check", "--type", "0", F("s.qdb")}).status, 1);
 }
 
 TEST_F(Cli, ResaveGoesThroughTheDocument) {
-  ASSERT_EQ(Cmd("sample --type 0 " + F("s.qdb")).status, 0);
-  auto image = testdata::ReadBytes(dir.File("s.qdb"));
+  ASSERT_EQ(Cmd({"sample", "--type", "0", F("s.qdb")}).status, 0);
+  auto image = testkit::ReadBytes(dir.File("s.qdb"));
   bytes::StoreU32(&image[232], 0);  // a wrong checksum opens and is written right
-  testdata::WriteBytes(dir.File("wrong.qdb"), image);
-  const CliRun r = Cmd("resave --type 0 " + F("wrong.qdb") + " " + F("out.qdb"));
+  testkit::WriteBytes(dir.File("wrong.qdb"), image);
+  const auto r = Cmd({"resave", "--type", "0", F("wrong.qdb"), F("out.qdb")});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(testdata::ReadBytes(dir.File("out.qdb")), testdata::ReadBytes(dir.File("s.qdb")));
+  EXPECT_EQ(testkit::ReadBytes(dir.File("out.qdb")), testkit::ReadBytes(dir.File("s.qdb")));
 
   bytes::StoreU32(&image[0], 0x12345678);
-  testdata::WriteBytes(dir.File("magic.qdb"), image);
-  const CliRun refused = Cmd("resave " + F("magic.qdb") + " " + F("never.qdb"));
+  testkit::WriteBytes(dir.File("magic.qdb"), image);
+  const auto refused = Cmd({"resave", F("magic.qdb"), F("never.qdb")});
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("Invalid Magic Number"), std::string::npos) << refused.err;
   EXPECT_FALSE(std::filesystem::exists(dir.File("never.qdb")));
 }
 
 TEST_F(Cli, UsageErrorsAndUnreadableFiles) {
-  EXPECT_EQ(Cmd("").status, 2);
-  EXPECT_EQ(Cmd("frobnicate").status, 2);
-  EXPECT_EQ(Cmd("new --type 4 " + F("x.qdb")).status, 2);
-  EXPECT_EQ(Cmd("new --type -1 " + F("x.qdb")).status, 2);
-  EXPECT_EQ(Cmd("new").status, 2);
-  EXPECT_EQ(Cmd("resave " + F("only-one.qdb")).status, 2);
+  EXPECT_EQ(Cmd({}).status, 2);
+  EXPECT_EQ(Cmd({"frobnicate"}).status, 2);
+  EXPECT_EQ(Cmd({"new", "--type", "4", F("x.qdb")}).status, 2);
+  EXPECT_EQ(Cmd({"new", "--type", "-1", F("x.qdb")}).status, 2);
+  EXPECT_EQ(Cmd({"new"}).status, 2);
+  EXPECT_EQ(Cmd({"resave", F("only-one.qdb")}).status, 2);
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.qdb")));
 
-  const CliRun missing = Cmd("info " + F("missing.qdb"));
+  const auto missing = Cmd({"info", F("missing.qdb")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("missing.qdb"), std::string::npos);
-  testdata::WriteBytes(dir.File("short.qdb"), std::vector<std::uint8_t>(100, 0));
-  EXPECT_EQ(Cmd("check " + F("short.qdb")).status, 1);
-  EXPECT_EQ(Cmd("new " + Quote(dir.File("no/such/folder/x.qdb"))).status, 1);
-  EXPECT_EQ(Cmd("--help").status, 0);
+  testkit::WriteBytes(dir.File("short.qdb"), std::vector<std::uint8_t>(100, 0));
+  EXPECT_EQ(Cmd({"check", F("short.qdb")}).status, 1);
+  EXPECT_EQ(Cmd({"new", dir.File("no/such/folder/x.qdb")}).status, 1);
+  EXPECT_EQ(Cmd({"--help"}).status, 0);
 }
 
 // The top-level help is also the manual page, so it has to hold everything a manual
 // does, fit a terminal, and offer examples that work.
 TEST_F(Cli, HelpReadsAsAManual) {
-  const CliRun help = Cmd("--help");
+  const auto help = Cmd({"--help"});
   ASSERT_EQ(help.status, 0) << help.err;
   const std::string& h = help.out;
   for (const char* heading : {"Usage: quelmar-cli ", "\nCommands:\n", "\nOptions:\n", "\nExit status:\n",
@@ -210,14 +185,14 @@ TEST_F(Cli, HelpReadsAsAManual) {
   // The first example, as written.
   const std::size_t example = h.find("$ quelmar-cli sample demo.qdb\n");
   ASSERT_NE(example, std::string::npos);
-  EXPECT_EQ(Cmd("sample " + F("demo.qdb")).status, 0);
-  EXPECT_EQ(Cmd("info " + F("demo.qdb")).status, 0);
+  EXPECT_EQ(Cmd({"sample", F("demo.qdb")}).status, 0);
+  EXPECT_EQ(Cmd({"info", F("demo.qdb")}).status, 0);
 
-  const CliRun version = Cmd("--version");
+  const auto version = Cmd({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "quelmar-cli " QUELMAR_VERSION "\n");
   // A command's own help still comes from CLI11 and names the command's arguments.
-  const CliRun infoHelp = Cmd("info --help");
+  const auto infoHelp = Cmd({"info", "--help"});
   EXPECT_EQ(infoHelp.status, 0);
   EXPECT_NE(infoHelp.out.find("FILE"), std::string::npos);
 }

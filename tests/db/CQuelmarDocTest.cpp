@@ -57,7 +57,7 @@ struct Snapshot {
 
 class Doc : public ::testing::Test {
  protected:
-  testdata::TempDir dir;
+  testkit::TempDir dir;
   CQuelmarDoc doc;
   CountingViews views;
   void SetUp() override { doc.SetViews(&views); }
@@ -90,13 +90,13 @@ TEST_F(Doc, ResaveKeepsEverySectionByteForEveryDbType) {
     SCOPED_TRACE("DbType " + std::to_string(dbType));
     const Image original = testdata::RandomImage(100 + static_cast<std::uint32_t>(dbType));
     const std::string in = dir.File("in.qdb"), out = dir.File("out.qdb");
-    testdata::WriteBytes(in, original);
+    testkit::WriteBytes(in, original);
     doc.SetDbType(dbType);
     ASSERT_TRUE(doc.Open(in).ok);
     EXPECT_FALSE(doc.IsModified());
     ASSERT_TRUE(doc.Save(out).ok);
 
-    const Image saved = testdata::ReadBytes(out);
+    const Image saved = testkit::ReadBytes(out);
     ASSERT_EQ(saved.size(), 458816u);
     EXPECT_EQ(std::memcmp(saved.data(), original.data(), 64), 0) << "header";
     for (const auto& s : DatabaseImage::Sections(dbType)) {
@@ -115,7 +115,7 @@ TEST_F(Doc, ResaveKeepsEverySectionByteForEveryDbType) {
     again.SetDbType(dbType);
     ASSERT_TRUE(again.Open(out).ok);
     ASSERT_TRUE(again.Save(in).ok);
-    EXPECT_EQ(testdata::ReadBytes(in), saved);
+    EXPECT_EQ(testkit::ReadBytes(in), saved);
   }
 }
 
@@ -124,12 +124,12 @@ TEST_F(Doc, TrailerFoundLaterInBlockZeroMovesToItsPlace) {
   for (std::size_t i = 236; i < 1000; i += 4) bytes::StoreU32(&image[i], 0x01020304);
   bytes::StoreU32(&image[1000], 0xCDCDCDCD);
   bytes::StoreU32(&image[1064], 0x600DBEEF);
-  testdata::WriteBytes(dir.File("t.qdb"), image);
+  testkit::WriteBytes(dir.File("t.qdb"), image);
   doc.SetDbType(0);
   ASSERT_TRUE(doc.Open(dir.File("t.qdb")).ok);
   EXPECT_EQ(doc.Working().trailerWord, 0x600DBEEFu);
   ASSERT_TRUE(doc.Save(dir.File("t2.qdb")).ok);
-  const Image saved = testdata::ReadBytes(dir.File("t2.qdb"));
+  const Image saved = testkit::ReadBytes(dir.File("t2.qdb"));
   EXPECT_EQ(bytes::LoadU32(&saved[300]), 0x600DBEEFu);
 }
 
@@ -182,7 +182,7 @@ TEST_F(Doc, EveryRefusalLeavesTheDocumentAsItWas) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string path = dir.File("bad.qdb");
-    testdata::WriteBytes(path, c.bytes);
+    testkit::WriteBytes(path, c.bytes);
     const DocResult r = doc.Open(path);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, c.message);
@@ -200,7 +200,7 @@ TEST_F(Doc, EveryRefusalLeavesTheDocumentAsItWas) {
 TEST_F(Doc, LongerFileOpensFromItsFirstImage) {
   Image image = testdata::RandomImage(8);
   image.resize(image.size() + 100, 0xEE);
-  testdata::WriteBytes(dir.File("long.qdb"), image);
+  testkit::WriteBytes(dir.File("long.qdb"), image);
   EXPECT_TRUE(doc.Open(dir.File("long.qdb")).ok);
 }
 
@@ -208,7 +208,7 @@ TEST_F(Doc, FailedSaveLeavesOldFileIntact) {
   LoadSample(3);
   const std::string target = dir.File("keep.qdb");
   const Image old(1000, 0x42);
-  testdata::WriteBytes(target, old);
+  testkit::WriteBytes(target, old);
   doc.SetModifiedFlag(true);
 
   // A file-size limit makes the write fail even for root: the image never fits.
@@ -224,7 +224,7 @@ TEST_F(Doc, FailedSaveLeavesOldFileIntact) {
 
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.message.find(target), std::string::npos) << r.message;
-  EXPECT_EQ(testdata::ReadBytes(target), old);
+  EXPECT_EQ(testkit::ReadBytes(target), old);
   EXPECT_EQ(dir.EntryCount(), 1u) << "the temporary file is removed";
   EXPECT_TRUE(doc.IsModified());
 }
@@ -233,23 +233,23 @@ TEST_F(Doc, SaveIntoUnwritableFolderFails) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
   LoadSample(3);
   const std::string target = dir.File("keep.qdb");
-  testdata::WriteBytes(target, Image(10, 1));
+  testkit::WriteBytes(target, Image(10, 1));
   std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   EXPECT_FALSE(doc.Save(target).ok);
   std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-  EXPECT_EQ(testdata::ReadBytes(target), Image(10, 1));
+  EXPECT_EQ(testkit::ReadBytes(target), Image(10, 1));
 }
 
 TEST_F(Doc, SaveReplacesFileAndKeepsItsMode) {
   LoadSample(1);
   const std::string target = dir.File("mode.qdb");
-  testdata::WriteBytes(target, Image(10, 1));
+  testkit::WriteBytes(target, Image(10, 1));
   std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
   doc.SetModifiedFlag(true);
   ASSERT_TRUE(doc.Save(target).ok);
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(testdata::ReadBytes(target).size(), 458816u);
+  EXPECT_EQ(testkit::ReadBytes(target).size(), 458816u);
   EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                 std::filesystem::perms::group_read);
@@ -291,7 +291,7 @@ TEST_F(Doc, SaveAfterDbTypeChangeWritesWhatThePagesShow) {
 TEST_F(Doc, ExtraWordSurvivesChangeBetweenSixBlockTypes) {
   Image image = testdata::RandomImage(21);
   bytes::StoreU32(&image[0x60040], 0xFEEDC0DE);
-  testdata::WriteBytes(dir.File("x.qdb"), image);
+  testkit::WriteBytes(dir.File("x.qdb"), image);
   doc.SetDbType(3);
   ASSERT_TRUE(doc.Open(dir.File("x.qdb")).ok);
   doc.SetDbType(2);

@@ -5,12 +5,10 @@
 #include <pty.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "DocImages.h"
 #include "EngineTestUtil.h"
 #include "RecordingObserver.h"
+#include "support/Stbsim.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 #include "link/JRxThread.h"
@@ -20,49 +18,36 @@
 
 namespace {
 
-using testdata::TempDir;
+using testkit::ReadBytes;
+using testkit::TempDir;
+using testkit::WaitUntil;
+using testkit::WriteBytes;
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// stbsim in `mode` on `file`, quiet, giving up after a minute without a PC.
+std::unique_ptr<testkit::Stbsim> Sim(const std::string& mode, const std::string& file,
+                                     std::vector<std::string> extra = {}) {
+  std::vector<std::string> args = {mode, file, "--quiet", "--timeout", "60"};
+  args.insert(args.end(), extra.begin(), extra.end());
+  return std::make_unique<testkit::Stbsim>(args);
 }
 
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+// quelmar-cli receive or send at `port`, run to its end.
+testkit::Finished Cli(const std::string& command, const std::string& port, const std::string& file) {
+  return testkit::Run({testkit::BinaryPath("quelmar-cli"), command, "--type", "0", "--port", port, file});
 }
-
-// stbsim on a fresh pseudo-terminal; Device() is the path the PC side opens.
-class Sim {
- public:
-  Sim(const std::string& mode, const std::string& file, std::vector<std::string> extra = {}) {
-    std::vector<std::string> args = {BinaryPath("stbsim"), mode, file, "--quiet", "--timeout", "60"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    started_ = process_.Start(args);
-    if (started_) device_ = process_.ReadLine();
-  }
-  bool Ready() const { return started_ && !device_.empty(); }
-  const std::string& Device() const { return device_; }
-  int Wait() { return process_.Wait(std::chrono::seconds(30)); }
-
- private:
-  Subprocess process_;
-  bool started_ = false;
-  std::string device_;
-};
 
 struct PtyReceive {
   TempDir dir;
   std::vector<std::uint8_t> image;
-  std::unique_ptr<Sim> sim;
+  std::unique_ptr<testkit::Stbsim> sim;
   RecordingObserver observer;
   CQuelmarDoc doc;
   JRxThread engine;
 
   PtyReceive(int dbType, std::vector<std::string> faults = {}) : image(FullImage(dbType)) {
     doc.SetDbType(dbType);
-    WriteFile(dir.File("served.qdb"), image);
-    sim = std::make_unique<Sim>("serve", dir.File("served.qdb"), faults);
+    WriteBytes(dir.File("served.qdb"), image);
+    sim = Sim("serve", dir.File("served.qdb"), faults);
   }
   ~PtyReceive() { engine.Stop(); }
   void Run() {
@@ -80,14 +65,14 @@ struct PtyReceive {
 
 struct PtySend {
   TempDir dir;
-  std::unique_ptr<Sim> sim;
+  std::unique_ptr<testkit::Stbsim> sim;
   RecordingObserver observer;
   std::unique_ptr<CQuelmarDoc> doc;
   JTxThread engine;
   int dbType;
 
   PtySend(int type, std::vector<std::string> faults = {}) : doc(FullDocument(type)), dbType(type) {
-    sim = std::make_unique<Sim>("accept", dir.File("taken.qdb"), faults);
+    sim = Sim("accept", dir.File("taken.qdb"), faults);
   }
   ~PtySend() { engine.Finish(); }
   void Run() {
@@ -99,7 +84,7 @@ struct PtySend {
   }
   // The data part the receiver stored equals the document's image.
   bool DataArrived() {
-    const std::vector<std::uint8_t> taken = ReadFile(dir.File("taken.qdb"));
+    const std::vector<std::uint8_t> taken = ReadBytes(dir.File("taken.qdb"));
     const std::vector<std::uint8_t> image = FullImage(dbType);
     return taken.size() == image.size() && std::equal(image.begin() + 64, image.end(), taken.begin() + 64);
   }
@@ -120,7 +105,7 @@ TEST(PtyTransfer, FullImagesBothWaysByteExactForTypeAAndTypeC) {
       EXPECT_TRUE(tx.engine.Succeeded()) << dbType;
       EXPECT_EQ(tx.sim->Wait(), 0);
       EXPECT_TRUE(tx.DataArrived()) << dbType;
-      const std::vector<std::uint8_t> taken = ReadFile(tx.dir.File("taken.qdb"));
+      const std::vector<std::uint8_t> taken = ReadBytes(tx.dir.File("taken.qdb"));
       ASSERT_GE(taken.size(), 64u);
       const LinkHeader h(taken.data());
       EXPECT_EQ(h.ImageTypeWord(), dbType == 0 ? 0x7FF70000u : 0x40180000u);
@@ -213,83 +198,61 @@ TEST(PtyTransfer, StopMidTransferOnAPacedLineIsPrompt) {
 TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) {
   TempDir dir;
   const std::vector<std::uint8_t> image = FullImage(0);
-  WriteFile(dir.File("stb.qdb"), image);
+  WriteBytes(dir.File("stb.qdb"), image);
   {
-    Sim sim("serve", dir.File("stb.qdb"));
-    ASSERT_TRUE(sim.Ready());
-    Subprocess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--type", "0", "--port", sim.Device(),
-                           dir.File("got.qdb")},
-                          dir.File("receive.err")));
-    EXPECT_EQ(cli.Wait(), 0);
-    EXPECT_EQ(ReadFile(dir.File("got.qdb")), image);
-    const std::vector<std::uint8_t> err = ReadFile(dir.File("receive.err"));
-    EXPECT_NE(std::string(err.begin(), err.end()).find(LinkTexts::kDownloadOk), std::string::npos);
+    auto sim = Sim("serve", dir.File("stb.qdb"));
+    ASSERT_TRUE(sim->Ready());
+    const auto cli = Cli("receive", sim->Device(), dir.File("got.qdb"));
+    EXPECT_EQ(cli.status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("got.qdb")), image);
+    EXPECT_NE(cli.err.find(LinkTexts::kDownloadOk), std::string::npos);
   }
   {
-    Sim sim("serve", dir.File("stb.qdb"), {"--early-terminate-ack", "2"});
-    ASSERT_TRUE(sim.Ready());
-    Subprocess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--type", "0", "--port", sim.Device(),
-                           dir.File("failed.qdb")},
-                          dir.File("fail.err")));
-    EXPECT_EQ(cli.Wait(), 1);
+    auto sim = Sim("serve", dir.File("stb.qdb"), {"--early-terminate-ack", "2"});
+    ASSERT_TRUE(sim->Ready());
+    const auto cli = Cli("receive", sim->Device(), dir.File("failed.qdb"));
+    EXPECT_EQ(cli.status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("failed.qdb")));
-    const std::vector<std::uint8_t> err = ReadFile(dir.File("fail.err"));
-    EXPECT_NE(std::string(err.begin(), err.end()).find(LinkTexts::kDownloadFail), std::string::npos);
+    EXPECT_NE(cli.err.find(LinkTexts::kDownloadFail), std::string::npos);
   }
   {
-    Sim sim("accept", dir.File("taken.qdb"));
-    ASSERT_TRUE(sim.Ready());
-    Subprocess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "send", "--type", "0", "--port", sim.Device(),
-                           dir.File("got.qdb")},
-                          dir.File("send.err")));
-    EXPECT_EQ(cli.Wait(), 0);
-    EXPECT_EQ(sim.Wait(), 0);
-    const std::vector<std::uint8_t> taken = ReadFile(dir.File("taken.qdb"));
+    auto sim = Sim("accept", dir.File("taken.qdb"));
+    ASSERT_TRUE(sim->Ready());
+    EXPECT_EQ(Cli("send", sim->Device(), dir.File("got.qdb")).status, 0);
+    EXPECT_EQ(sim->Wait(), 0);
+    const std::vector<std::uint8_t> taken = ReadBytes(dir.File("taken.qdb"));
     ASSERT_EQ(taken.size(), image.size());
     EXPECT_TRUE(std::equal(image.begin() + 64, image.end(), taken.begin() + 64));
   }
   {
-    Sim sim("accept", dir.File("refused.qdb"), {"--fail-terminate", "0"});
-    ASSERT_TRUE(sim.Ready());
-    Subprocess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "send", "--type", "0", "--port", sim.Device(),
-                           dir.File("got.qdb")},
-                          dir.File("refused.err")));
-    EXPECT_EQ(cli.Wait(), 1);
+    auto sim = Sim("accept", dir.File("refused.qdb"), {"--fail-terminate", "0"});
+    ASSERT_TRUE(sim->Ready());
+    EXPECT_EQ(Cli("send", sim->Device(), dir.File("got.qdb")).status, 1);
   }
   {
     // Complete receives of something that is no whole, valid database: nothing written.
     std::vector<std::uint8_t> shortImage(image.begin(), image.begin() + 64 + 5000);
-    WriteFile(dir.File("short.qdb"), shortImage);
+    WriteBytes(dir.File("short.qdb"), shortImage);
     std::vector<std::uint8_t> invalid = image;
     invalid[20] = 0;  // validFlag
-    WriteFile(dir.File("invalid.qdb"), invalid);
+    WriteBytes(dir.File("invalid.qdb"), invalid);
     for (const char* served : {"short.qdb", "invalid.qdb"}) {
-      Sim sim("serve", dir.File(served));
-      ASSERT_TRUE(sim.Ready());
-      Subprocess cli;
-      ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--type", "0", "--port", sim.Device(),
-                             dir.File("refused.qdb")},
-                            dir.File("refused-receive.err")));
-      EXPECT_EQ(cli.Wait(), 1) << served;
+      auto sim = Sim("serve", dir.File(served));
+      ASSERT_TRUE(sim->Ready());
+      const auto cli = Cli("receive", sim->Device(), dir.File("refused.qdb"));
+      EXPECT_EQ(cli.status, 1) << served;
       EXPECT_FALSE(std::filesystem::exists(dir.File("refused.qdb"))) << served;
-      const std::vector<std::uint8_t> err = ReadFile(dir.File("refused-receive.err"));
-      EXPECT_NE(std::string(err.begin(), err.end()).find("nothing written"), std::string::npos) << served;
+      EXPECT_NE(cli.err.find("nothing written"), std::string::npos) << served;
     }
   }
   {
     // A port that is not there ends the command at once.
-    Subprocess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--port", dir.File("no-such-tty"),
-                           dir.File("none.qdb")},
-                          dir.File("noport.err")));
-    EXPECT_EQ(cli.Wait(std::chrono::seconds(5)), 1);
+    const auto cli = testkit::Run({testkit::BinaryPath("quelmar-cli"), "receive", "--port",
+                                   dir.File("no-such-tty"), dir.File("none.qdb")},
+                                  std::chrono::seconds(5));
+    EXPECT_EQ(cli.status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("none.qdb")));
-    const std::vector<std::uint8_t> err = ReadFile(dir.File("noport.err"));
-    EXPECT_NE(std::string(err.begin(), err.end()).find(" Open Error!"), std::string::npos);
+    EXPECT_NE(cli.err.find(" Open Error!"), std::string::npos);
   }
 }
 

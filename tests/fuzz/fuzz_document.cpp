@@ -16,7 +16,7 @@
 #include "db/DbType.h"
 #include "db/FileIo.h"
 #include "fuzz/FuzzTargets.h"
-#include "fuzz/ScratchDir.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -79,9 +79,11 @@ void ScriptedOperations(CQuelmarDoc& doc, const std::uint8_t* script, std::size_
 }  // namespace
 
 int FuzzDocument(const std::uint8_t* data, std::size_t size) {
-  const std::string input = ScratchDir::Path() + "/input.qdb";
-  const std::string saved = ScratchDir::Path() + "/saved.qdb";
-  const std::string again = ScratchDir::Path() + "/again.qdb";
+  // One folder for the whole run, in memory where possible so that fsync costs nothing.
+  static const testkit::TempDir scratch(testkit::TempDir::Where::Memory);
+  const std::string input = scratch.File("input.qdb");
+  const std::string saved = scratch.File("saved.qdb");
+  const std::string again = scratch.File("again.qdb");
   if (!fileio::WriteAtomically(input, data, size).ok) FuzzFail("cannot write the input");
 
   for (int dbType = 0; dbType < dbtype::kCount; ++dbType) {

@@ -2,6 +2,7 @@
 // arrives, the engine must end (by completing, failing or its retry limit) within the
 // virtual time its limits allow, touch no memory it does not own, and never call a
 // receive complete unless the image it holds is headed by an accepted header.
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -10,11 +11,11 @@
 #include "fuzz/FuzzTargets.h"
 #include "fuzz/QuietObserver.h"
 #include "fuzz/ScriptPeer.h"
-#include "fuzz/WaitFor.h"
 #include "link/JRxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
+#include "support/Wait.h"
 
 namespace {
 // Longer than the slowest way the engine can give up once the line falls silent: a
@@ -34,7 +35,8 @@ int FuzzReceive(const std::uint8_t* data, std::size_t size) {
       }) != 1)
     FuzzFail("receive engine did not start");
   if (rx.BeginReceive() != 1) FuzzFail("receive did not begin");
-  const bool ended = WaitFor([&] { return rx.IsIdle() || peer.Expired(); });
+  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },
+                                        std::chrono::seconds(60), std::chrono::microseconds(50));
   const bool idle = rx.IsIdle();
   rx.Stop();
   if (!ended) FuzzFail("receive engine livelocked");

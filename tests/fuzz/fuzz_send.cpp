@@ -2,6 +2,7 @@
 // input byte picks how much data is sent; the rest is the receiver's script. Whatever
 // the answers, every header and packet the engine puts on the line must be the header
 // or one of the packets of the data, and the engine must end or keep asking to connect.
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -9,12 +10,12 @@
 #include "fuzz/FuzzTargets.h"
 #include "fuzz/QuietObserver.h"
 #include "fuzz/ScriptPeer.h"
-#include "fuzz/WaitFor.h"
 #include "link/DataPacket.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ int FuzzSend(const std::uint8_t* data, std::size_t size) {
   JTxThread tx;
   if (tx.Start(observer, std::move(port)) != 1) FuzzFail("send engine did not start");
   if (tx.BeginSend(header, std::move(owned), length) != 1) FuzzFail("send did not begin");
-  const bool ended = WaitFor([&] { return tx.IsIdle() || peer.Expired(); });
+  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || peer.Expired(); },
+                                        std::chrono::seconds(60), std::chrono::microseconds(50));
   const int state = tx.CurrentState();
   tx.Finish();
   SetLastFuzzEnding({tx.Succeeded(), state == JTxThread::TX_IDLE && !tx.Succeeded()});

@@ -12,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -23,15 +21,14 @@
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
+#include "support/TempDir.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using testkit::ReadBytes;
+using testkit::TempDir;
 
 std::unique_ptr<CQuelmarDoc> Document(bool full) {
   auto doc = std::make_unique<CQuelmarDoc>();
@@ -45,23 +42,6 @@ std::unique_ptr<CQuelmarDoc> Document(bool full) {
   return doc;
 }
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto base = std::filesystem::temp_directory_path();
-    std::string templ = (base / "quelmar-crash-save-XXXXXX").string();
-    if (::mkdtemp(templ.data()) != nullptr) path_ = templ;
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 int Trials() {
   const char* env = std::getenv("QUELMAR_CRASH_SAVE_TRIALS");
   const int n = env != nullptr ? std::atoi(env) : 0;
@@ -71,16 +51,15 @@ int Trials() {
 }  // namespace
 
 TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
-  ScratchFolder folder;
-  ASSERT_FALSE(folder.path().empty());
-  const std::string target = (folder.path() / "channels.qdb").string();
+  TempDir folder;
+  const std::string target = folder.File("channels.qdb");
 
   // Two documents whose files differ throughout.
   std::unique_ptr<CQuelmarDoc> docs[2] = {Document(false), Document(true)};
   Bytes files[2];
   for (int i = 0; i < 2; ++i) {
     ASSERT_TRUE(docs[i]->Save(target));
-    files[i] = ReadFile(target);
+    files[i] = ReadBytes(target);
     ASSERT_EQ(files[i].size(), DatabaseImage::kImageSize);
   }
   ASSERT_NE(files[0], files[1]);
@@ -122,7 +101,7 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
       ++finished;
     }
 
-    const Bytes now = ReadFile(target);
+    const Bytes now = ReadBytes(target);
     if (now == files[current]) {
       ++keptOld;
     } else if (now == files[next]) {
@@ -136,7 +115,7 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
 
   // A killed save may leave its temporary file behind; the target is never affected.
   int leftovers = 0;
-  for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+  for (const auto& e : std::filesystem::directory_iterator(folder.Path()))
     if (e.path().filename() != "channels.qdb") ++leftovers;
 
   std::printf("crash during save: %d saves killed at random points over %ld us; the target was the old file %d "
@@ -148,12 +127,11 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
 
 // The first save of a new file, killed: afterwards there is no file, or the whole one.
 TEST(CrashDuringSave, NewFileIsAbsentOrWhole) {
-  ScratchFolder folder;
-  ASSERT_FALSE(folder.path().empty());
-  const std::string target = (folder.path() / "new.qdb").string();
+  TempDir folder;
+  const std::string target = folder.File("new.qdb");
   const std::unique_ptr<CQuelmarDoc> doc = Document(false);
   ASSERT_TRUE(doc->Save(target));
-  const Bytes whole = ReadFile(target);
+  const Bytes whole = ReadBytes(target);
   std::filesystem::remove(target);
 
   std::mt19937 random(7);
@@ -170,7 +148,7 @@ TEST(CrashDuringSave, NewFileIsAbsentOrWhole) {
       ++absent;
       continue;
     }
-    ASSERT_EQ(ReadFile(target), whole) << "trial " << t << ": a partial file appeared under the target's name";
+    ASSERT_EQ(ReadBytes(target), whole) << "trial " << t << ": a partial file appeared under the target's name";
     ++complete;
     std::filesystem::remove(target);
   }

@@ -2,19 +2,20 @@
 // shows it, so the fix can be checked on its own.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "fuzz/QuietObserver.h"
 #include "fuzz/ScriptPeer.h"
-#include "fuzz/WaitFor.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ std::vector<int> PacketsSent(const Bytes& data, const std::vector<Bytes>& answer
   std::memcpy(owned.get(), data.data(), length);
   EXPECT_EQ(tx.Start(observer, std::move(port)), 1);
   EXPECT_EQ(tx.BeginSend(LinkHeader::ForSend(3, data.data(), length), std::move(owned), length), 1);
-  EXPECT_TRUE(WaitFor([&] { return tx.IsIdle() || peer.Expired(); }));
+  EXPECT_TRUE(testkit::WaitUntil([&] { return tx.IsIdle() || peer.Expired(); },
+                                 std::chrono::seconds(60), std::chrono::microseconds(50)));
   tx.Finish();
   succeeded = tx.Succeeded();
   std::vector<int> sent;
@@ -106,7 +108,8 @@ TEST(ReceiveEngineFaults, PacketThatNeverComesIsNotTakenFromTheOneBefore) {
   JRxThread rx;
   ASSERT_EQ(rx.Start(observer, std::move(port), [](std::uint32_t) { return 1; }), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
-  ASSERT_TRUE(WaitFor([&] { return rx.IsIdle() || peer.Expired(); }));
+  ASSERT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },
+                                 std::chrono::seconds(60), std::chrono::microseconds(50)));
   rx.Stop();
 
   ASSERT_TRUE(rx.Completed()) << "the packet asked for again completes the receive";

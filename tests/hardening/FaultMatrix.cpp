@@ -9,7 +9,6 @@
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
 #include "fuzz/QuietObserver.h"
-#include "fuzz/WaitFor.h"
 #include "hardening/LineFaultPeer.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
@@ -18,6 +17,7 @@
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   rx.Start(observer, std::move(port), [&doc](std::uint32_t v) { return doc.PrepareStorage(v) ? 1 : 0; });
   sim.Start(line.NowMs());
   rx.BeginReceive();
-  const bool ended = WaitFor([&] { return rx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
+  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || peer.Overtime(); },
+                                        std::chrono::seconds(60), std::chrono::microseconds(50));
   const bool idle = rx.IsIdle();
   const auto stopStart = std::chrono::steady_clock::now();
   rx.Stop();
@@ -115,7 +116,8 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
   sim.Start(line.NowMs());
   tx.Start(observer, std::move(port));
   tx.PrepareSend(*doc);
-  const bool ended = WaitFor([&] { return tx.IsIdle() || peer.Overtime(); }, std::chrono::seconds(60));
+  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || peer.Overtime(); },
+                                        std::chrono::seconds(60), std::chrono::microseconds(50));
   const int state = tx.CurrentState();
   const auto stopStart = std::chrono::steady_clock::now();
   tx.Finish();

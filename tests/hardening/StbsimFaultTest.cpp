@@ -8,48 +8,31 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "db/CQuelmarDoc.h"
 #include "fuzz/QuietObserver.h"
-#include "fuzz/WaitFor.h"
 #include "hardening/FaultMatrix.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
-#include "support/Subprocess.h"
+#include "support/Stbsim.h"
 #include "support/TempDir.h"
+#include "support/Wait.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using testkit::Stbsim;
+using testkit::TempDir;
+using testkit::WaitUntil;
 
-// One stbsim run on a pseudo-terminal of its own; killed if still running at the end.
-class Stbsim {
- public:
-  explicit Stbsim(std::vector<std::string> args) {
-    args.insert(args.begin(), BinaryPath("stbsim"));
-    process_.Start(args);
-  }
-  // The pseudo-terminal stbsim listens on: the first line it prints.
-  std::string Device() { return process_.ReadLine(); }
-  // Ends it (it may be waiting on a line the PC has left) and reaps it.
-  void Stop() { process_.Wait(std::chrono::seconds(1)); }
-
- private:
-  Subprocess process_;
-};
+// Ends stbsim (it may be waiting on a line the PC has left) and reaps it.
+void Stop(Stbsim& sim) { sim.Wait(std::chrono::seconds(1)); }
 
 Ending Failure(const QuietObserver& o) {
   const auto m = o.Messages();
@@ -61,12 +44,9 @@ Ending Failure(const QuietObserver& o) {
 }
 
 Ending ReceiveOverPty(const std::vector<std::string>& flags) {
-  testdata::TempDir dir;
+  TempDir dir;
   const auto& image = MatrixImage();
-  {
-    std::ofstream out(dir / "served.qdb", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-  }
+  testkit::WriteBytes(dir.File("served.qdb"), image);
   std::vector<std::string> args = {"serve", (dir / "served.qdb").string(), "--quiet", "--timeout", "120"};
   args.insert(args.end(), flags.begin(), flags.end());
   Stbsim sim(args);
@@ -78,9 +58,9 @@ Ending ReceiveOverPty(const std::vector<std::string>& flags) {
   QuietObserver observer;
   JRxThread rx;
   if (rx.Start(observer, device, 115200, doc) != 1 || rx.BeginReceive() != 1) return Ending::Unexpected;
-  const bool ended = WaitFor([&] { return rx.IsIdle(); }, std::chrono::seconds(90));
+  const bool ended = WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(90));
   rx.Stop();
-  sim.Stop();
+  Stop(sim);
   if (!ended) return Ending::Hang;
   if (!rx.Completed()) return Failure(observer);
   const bool same = rx.ImageSize() == image.size() && std::memcmp(rx.ImageBuffer(), image.data(), image.size()) == 0;
@@ -88,7 +68,7 @@ Ending ReceiveOverPty(const std::vector<std::string>& flags) {
 }
 
 Ending SendOverPty(const std::vector<std::string>& flags) {
-  testdata::TempDir dir;
+  TempDir dir;
   const fs::path taken = dir / "taken.qdb";
   std::vector<std::string> args = {"accept", taken.string(), "--quiet", "--timeout", "120"};
   args.insert(args.end(), flags.begin(), flags.end());
@@ -100,10 +80,10 @@ Ending SendOverPty(const std::vector<std::string>& flags) {
   QuietObserver observer;
   JTxThread tx;
   if (tx.Start(observer, device, 115200) != 1 || tx.PrepareSend(*doc) != 1) return Ending::Unexpected;
-  const bool ended = WaitFor([&] { return tx.IsIdle(); }, std::chrono::seconds(90));
+  const bool ended = WaitUntil([&] { return tx.IsIdle(); }, std::chrono::seconds(90));
   const bool succeeded = tx.Succeeded();
   tx.Finish();
-  sim.Stop();
+  Stop(sim);
   if (!ended) return Ending::Hang;
 
   // Whatever the PC says, a file the receiver stored must be the image sent.
@@ -113,7 +93,7 @@ Ending SendOverPty(const std::vector<std::string>& flags) {
   Bytes expected(header.Bytes(), header.Bytes() + LinkHeader::kSize);
   expected.insert(expected.end(), data.begin(), data.end());
   const bool stored = fs::exists(taken);
-  if (stored && ReadFile(taken) != expected) return Ending::Wrong;
+  if (stored && testkit::ReadBytes(taken) != expected) return Ending::Wrong;
   if (succeeded) return stored ? Ending::Completed : Ending::Wrong;
   return Failure(observer);
 }

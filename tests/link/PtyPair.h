@@ -10,8 +10,9 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "support/Wait.h"
 
 class PtyPair {
  public:
@@ -58,12 +59,12 @@ class PtyPair {
 
   // Waits until `count` bytes are queued on the descriptor `fd` (the port's side).
   static bool WaitQueued(int fd, int count) {
-    for (int i = 0; i < 200; ++i) {
-      int queued = 0;
-      if (::ioctl(fd, FIONREAD, &queued) == 0 && queued >= count) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
+    return testkit::WaitUntil(
+        [&] {
+          int queued = 0;
+          return ::ioctl(fd, FIONREAD, &queued) == 0 && queued >= count;
+        },
+        std::chrono::seconds(1), std::chrono::milliseconds(5));
   }
 
  private:

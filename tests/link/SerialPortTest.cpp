@@ -10,6 +10,7 @@
 
 #include "link/PortNames.h"
 #include "link/PtyPair.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -169,9 +170,8 @@ TEST(PortNames, ComNamesMapToOnBoardPortsAndPathsPassThrough) {
 }
 
 TEST(PortNames, ListKeepsTheFourComRowsThenFoundAdaptersInNumericOrder) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("quelmar-ports-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
+  testkit::TempDir folder;
+  const std::filesystem::path dir = folder.Path();
   for (const char* name : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS5", "ttyUSBx", "ttyUSB"})
     std::ofstream(dir / name).put('x');
   const std::vector<std::string> expected = {

@@ -1,7 +1,8 @@
 #pragma once
-// Runs the project's own programs (stbsim, quelmar-cli) from tests: started with their
-// stdout on a pipe, the first line read with a time limit, waited for with a time
-// limit, and killed if a test leaves them behind.
+// Runs the project's own programs (stbsim, quelmar-cli) from tests and benchmarks:
+// started without a shell, stdout on a pipe read with a time limit, stderr to a file,
+// waited for with a time limit, and killed if a test leaves them behind. Run() is the
+// short form for a program run to its end.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -12,10 +13,14 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/TempDir.h"
+#include "support/Wait.h"
+
 extern char** environ;
+
+namespace testkit {
 
 class Subprocess {
  public:
@@ -54,35 +59,36 @@ class Subprocess {
   // The next line on stdout, without its newline; empty when none came in time.
   std::string ReadLine(std::chrono::milliseconds limit = std::chrono::seconds(10)) {
     std::string line;
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-      pollfd p{out_, POLLIN, 0};
-      if (::poll(&p, 1, 50) <= 0) continue;
-      char c = 0;
-      if (::read(out_, &c, 1) != 1) break;
-      if (c == '\n') return line;
+    const bool ended = Read(limit, [&](char c) {
+      if (c == '\n') return true;
       line += c;
-    }
-    return {};
+      return false;
+    });
+    return ended ? line : std::string();
+  }
+
+  // Everything on stdout until the program closes it (or `limit` passes).
+  std::string ReadAll(std::chrono::milliseconds limit = std::chrono::seconds(60)) {
+    std::string all;
+    Read(limit, [&](char c) {
+      all += c;
+      return false;
+    });
+    return all;
   }
 
   // Exit status, or -1 when it has not ended within `limit` (it is then killed).
   int Wait(std::chrono::milliseconds limit = std::chrono::seconds(60)) {
     if (pid_ <= 0) return -1;
-    const auto end = std::chrono::steady_clock::now() + limit;
     int status = 0;
-    while (true) {
-      const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-      if (r == pid_) break;
-      if (std::chrono::steady_clock::now() > end) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-        return -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const bool ended = WaitUntil([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, limit,
+                                 std::chrono::milliseconds(5));
+    if (!ended) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
     }
     pid_ = -1;
+    if (!ended) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
 
@@ -91,12 +97,55 @@ class Subprocess {
   }
 
  private:
+  // Hands stdout's bytes to `take` until it returns true (then true), the pipe closes
+  // or `limit` passes (then false).
+  template <typename Take>
+  bool Read(std::chrono::milliseconds limit, Take take) {
+    if (out_ < 0) return false;
+    bool taken = false;
+    WaitUntil(
+        [&] {
+          pollfd p{out_, POLLIN, 0};
+          while (::poll(&p, 1, 0) > 0) {
+            char c = 0;
+            if (::read(out_, &c, 1) != 1) return true;  // closed
+            if (take(c)) return taken = true;
+          }
+          return false;
+        },
+        limit, std::chrono::milliseconds(2));
+    return taken;
+  }
+
   pid_t pid_ = -1;
   int out_ = -1;
 };
 
-#ifdef QUELMAR_BINARY_DIR
+// What a program that ran to its end left: exit status (-1 when it did not start or end
+// in time), stdout and stderr.
+struct Finished {
+  int status = -1;
+  std::string out, err;
+};
+
+// Runs `args` (args[0] a path) to its end.
+inline Finished Run(const std::vector<std::string>& args,
+                    std::chrono::milliseconds limit = std::chrono::seconds(60)) {
+  const TempDir dir;
+  const std::string errFile = dir.File("stderr");
+  Subprocess p;
+  Finished f;
+  if (!p.Start(args, errFile)) return f;
+  f.out = p.ReadAll(limit);
+  f.status = p.Wait(limit);
+  f.err = ReadText(errFile);
+  return f;
+}
+
+// Where the build put one of our programs (the build defines QUELMAR_BINARY_DIR for the
+// test and benchmark programs).
 inline std::string BinaryPath(const std::string& name) {
   return (std::filesystem::path(QUELMAR_BINARY_DIR) / name).string();
 }
-#endif
+
+}  // namespace testkit

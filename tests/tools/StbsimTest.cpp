@@ -2,20 +2,17 @@
 // with the PC's side played by the test over the same SerialPort the editor uses.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <thread>
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "link/MiniPc.h"
 #include "link/PtyPair.h"
 #include "link/SerialPort.h"
-#include "support/Subprocess.h"
+#include "support/Stbsim.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -34,33 +31,11 @@ Bytes MakeImage(std::uint32_t dataLength) {
   return image;
 }
 
-Bytes ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string ReadText(const fs::path& p) {
-  std::ifstream in(p);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-using testdata::TempDir;
-
-// One stbsim run; killed if a test leaves it behind.
-class Stbsim {
- public:
-  explicit Stbsim(std::vector<std::string> args) {
-    args.insert(args.begin(), BinaryPath("stbsim"));
-    process_.Start(args);
-  }
-  // The first line stbsim prints: the pseudo-terminal to open.
-  std::string FirstLine() { return process_.ReadLine(); }
-  // Exit status, or -1 when it does not end within `seconds`.
-  int Wait(int seconds = 20) { return process_.Wait(std::chrono::seconds(seconds)); }
-
- private:
-  Subprocess process_;
-};
+using testkit::ReadBytes;
+using testkit::ReadText;
+using testkit::Stbsim;
+using testkit::TempDir;
+using testkit::WriteBytes;
 
 struct PcPort {
   explicit PcPort(const std::string& path) { opened = port.Open(path, "115200,N,8,1") == 1; }
@@ -72,10 +47,9 @@ struct PcPort {
 TEST(Stbsim, ServesAFullImageThroughAPseudoTerminal) {
   TempDir dir;
   const Bytes image = MakeImage(LinkHeader::kFullDataLength);
-  std::ofstream(dir / "in.qdb", std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  WriteBytes(dir.File("in.qdb"), image);
   Stbsim sim({"serve", (dir / "in.qdb").string(), "--log", (dir / "log").string()});
-  const std::string path = sim.FirstLine();
+  const std::string path = sim.Device();
   ASSERT_FALSE(path.empty());
   PcPort pc(path);
   ASSERT_TRUE(pc.opened);
@@ -83,7 +57,7 @@ TEST(Stbsim, ServesAFullImageThroughAPseudoTerminal) {
   ASSERT_EQ(pc.pc.Receive(got), Result::Done);
   EXPECT_EQ(got, image);
   EXPECT_EQ(sim.Wait(), 0);
-  const std::string log = ReadText(dir / "log");
+  const std::string log = ReadText(dir.File("log"));
   for (const char* unit : {"STB> CONNECT_REQ", "PC>  CONNECT_ACK", "STB> header", "PC>  HEADER_ACK",
                            "STB> packet 449", "PC>  TERMINATE_REQ", "STB> TERMINATE_ACK"})
     EXPECT_NE(log.find(unit), std::string::npos) << unit;
@@ -93,27 +67,26 @@ TEST(Stbsim, AcceptsAnImageAndWritesItOut) {
   TempDir dir;
   const Bytes image = MakeImage(5000);
   Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--save-delay", "100"});
-  PcPort pc(sim.FirstLine());
+  PcPort pc(sim.Device());
   ASSERT_TRUE(pc.opened);
   EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
             Result::Done);
   EXPECT_EQ(sim.Wait(), 0);
-  EXPECT_EQ(ReadFile(dir / "out.qdb"), image);
+  EXPECT_EQ(ReadBytes(dir.File("out.qdb")), image);
 }
 
 TEST(Stbsim, ServeFaultsAreRepairedByRetriesOnTheLine) {
   TempDir dir;
   const Bytes image = MakeImage(3000);
-  std::ofstream(dir / "in.qdb", std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  WriteBytes(dir.File("in.qdb"), image);
   Stbsim sim({"serve", (dir / "in.qdb").string(), "--log", (dir / "log").string(), "--bad-magic", "1", "--corrupt-packet",
               "1", "--bad-start-packet", "2:2", "--junk", "2"});
-  PcPort pc(sim.FirstLine());
+  PcPort pc(sim.Device());
   ASSERT_TRUE(pc.opened);
   Bytes got;
   int headerNacks = 0;
   int packetNacks = 0;
-  ASSERT_EQ(pc.pc.Receive(got, &headerNacks, &packetNacks), Result::Done) << ReadText(dir / "log");
+  ASSERT_EQ(pc.pc.Receive(got, &headerNacks, &packetNacks), Result::Done) << ReadText(dir.File("log"));
   EXPECT_EQ(got, image);
   EXPECT_EQ(headerNacks, 1);
   EXPECT_EQ(packetNacks, 3);
@@ -125,7 +98,7 @@ TEST(Stbsim, RefusalLeavesNoOutputAndSilenceTimesOut) {
   const Bytes image = MakeImage(3000);
   {
     Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--fail-terminate", "1"});
-    PcPort pc(sim.FirstLine());
+    PcPort pc(sim.Device());
     ASSERT_TRUE(pc.opened);
     EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
               Result::Refused);
@@ -135,7 +108,7 @@ TEST(Stbsim, RefusalLeavesNoOutputAndSilenceTimesOut) {
   {
     Stbsim sim({"accept", (dir / "out.qdb").string(), "--quiet", "--silent-after", "1",
                 "--timeout", "2"});
-    PcPort pc(sim.FirstLine());
+    PcPort pc(sim.Device());
     ASSERT_TRUE(pc.opened);
     pc.pc.patience = 10;
     EXPECT_EQ(pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end())),
@@ -152,8 +125,7 @@ TEST(Stbsim, RunsOnAGivenDeviceWithPacing) {
   PtyPair pty;
   ASSERT_TRUE(pty.ok());
   const Bytes image = MakeImage(2042);
-  std::ofstream(dir / "in.qdb", std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  WriteBytes(dir.File("in.qdb"), image);
   const auto start = std::chrono::steady_clock::now();
   Stbsim sim({"serve", (dir / "in.qdb").string(), "--device", pty.path(), "--log", (dir / "log").string(), "--pace",
               "--baud", "38400"});
@@ -161,7 +133,7 @@ TEST(Stbsim, RunsOnAGivenDeviceWithPacing) {
   ASSERT_EQ(pcPort.Adopt(::dup(pty.master()), "38400,N,8,1"), 1);
   minipc::Pc pc(pcPort);
   Bytes got;
-  ASSERT_EQ(pc.Receive(got), Result::Done) << ReadText(dir / "log");
+  ASSERT_EQ(pc.Receive(got), Result::Done) << ReadText(dir.File("log"));
   EXPECT_EQ(got, image);
   EXPECT_EQ(sim.Wait(), 0);
   // 3 packets, a header and the codes, ten bit times per byte at 38400 bit/s.
