@@ -1,0 +1,131 @@
+// Pictures of the main window and its dialogs for the documentation, taken from the real
+// window on a display; scripts/screenshots.sh runs it under a virtual one:
+//   take_screenshots OUT_FOLDER
+// The window opens the demo database; the transfer dialogs are shot halfway through a
+// paced transfer with stbsim. Settings go to a private folder, not the user's.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+#include <QtTest/QTest>
+#include <cstdio>
+#include <memory>
+
+#include "app/CMainFrame.h"
+#include "app/CQuelmarApp.h"
+#include "db/CQuelmarDoc.h"
+#include "db/SampleDatabase.h"
+#include "support/QtWait.h"
+#include "support/Stbsim.h"
+#include "support/TempDir.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
+#include "widgets/CommandIds.h"
+#include "widgets/Prompt.h"
+
+namespace {
+
+QString outFolder;
+bool failed = false;
+
+// Grabs what the display shows of a top-level window into OUT_FOLDER/<name>.png.
+void Shoot(QWidget& w, const char* name) {
+  const QString file = QDir(outFolder).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+  if (!QTest::qWaitForWindowExposed(&w)) {
+    std::fprintf(stderr, "take_screenshots: %s never showed\n", name);
+    failed = true;
+    return;
+  }
+  QTest::qWait(300);
+  QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+  const QPixmap shot = screen->grabWindow(w.winId());
+  if (shot.isNull() || !shot.save(file)) {
+    std::fprintf(stderr, "take_screenshots: cannot write %s\n", qPrintable(file));
+    failed = true;
+    return;
+  }
+  std::printf("%s\n", qPrintable(file));
+}
+
+// The next dialog is shot once it has shown `ready`, then closed.
+template <typename Dlg, typename Ready>
+void ShootNextDialog(const char* name, Ready ready) {
+  Prompt::QueueDialog([name, ready](QDialog& d) {
+    testkit::PumpUntil([&] { return ready(static_cast<Dlg&>(d)); });
+    Shoot(d, name);
+    d.reject();
+    return d.result();
+  });
+}
+
+void ShootNextDialog(const char* name) {
+  ShootNextDialog<QDialog>(name, [](QDialog&) { return true; });
+}
+
+// stbsim pacing bytes at line speed, so that a transfer can be seen halfway.
+std::unique_ptr<testkit::Stbsim> PacedSim(const char* mode, const QString& file) {
+  return std::make_unique<testkit::Stbsim>(std::vector<std::string>{
+      mode, QFile::encodeName(file).toStdString(), "--pace", "--quiet", "--timeout", "60"});
+}
+
+void UsePort(CQuelmarApp& app, const std::string& device) {
+  LinkSettings s = app.Settings();
+  s.comPortIndex = 4;
+  s.portDevice = QString::fromStdString(device);
+  app.SetSettings(s);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: take_screenshots OUT_FOLDER\n");
+    return 2;
+  }
+  if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+    std::fprintf(stderr, "take_screenshots: needs a display (scripts/screenshots.sh gives it one)\n");
+    return 2;
+  }
+  outFolder = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(outFolder);
+  Prompt::SetScripted(true);
+  const testkit::TempDir work;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(work.Path()));
+
+  const QString demo = QString::fromStdString(work.File("demo.qdb"));
+  {
+    CQuelmarDoc doc;
+    auto db = std::make_unique<ChannelDatabase>();
+    sample::BuildSampleDatabase(*db);
+    doc.LoadDatabase(sample::MakeHeader(3), *db);
+    if (!doc.Save(work.File("demo.qdb")).ok) return 1;
+  }
+  CQuelmarApp app;
+  if (!app.InitInstance({demo})) return 1;
+  CMainFrame& frame = *app.MainFrame();
+  Shoot(frame, "main-window");
+
+  ShootNextDialog("config-setting");
+  frame.OnCommand(CommandId::kConfigSetting);
+  ShootNextDialog("about");
+  frame.OnCommand(CommandId::kAppAbout);
+  {
+    const auto sim = PacedSim("serve", demo);
+    UsePort(app, sim->Device());
+    ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
+    frame.OnCommand(CommandId::kReceiveFromStb);
+  }
+  {
+    const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
+    UsePort(app, sim->Device());
+    ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
+    frame.OnCommand(CommandId::kSendToStb);
+  }
+  Prompt::TakeMessages();
+  return failed ? 1 : 0;
+}
