@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <memory>
 
-#include "ui/PageHost.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "ui/CPageGroupCh.h"
@@ -23,7 +22,7 @@ enum class Lists {
 
 struct PageOnDb {
   CQuelmarDoc doc;
-  IdlePageHost host;
+  testkit::RecordingPageHost host;
   std::unique_ptr<CPageGroupCh> page;
 
   PageOnDb(Lists lists, int rememberedRow) {

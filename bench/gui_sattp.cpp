@@ -9,7 +9,6 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "ui/PageHost.h"
 #include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
@@ -24,7 +23,7 @@ enum class Spread {
 
 struct PageOnDb {
   CQuelmarDoc doc;
-  IdlePageHost host;
+  testkit::RecordingPageHost host;
   std::unique_ptr<CPageSatTP> page;
 
   explicit PageOnDb(Spread spread) {

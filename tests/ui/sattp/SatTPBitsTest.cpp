@@ -120,7 +120,7 @@ TEST_F(Bits, UpdateChangesOnlyTheSettingsItShows) {
 TEST_F(Bits, EditAndDeleteTransponderChangeOnlyTheirFields) {
   SelectRow(TpList(), 3);
   AnswerTransponder("12345", "23456", 1);
-  page_->OnCommand(CommandId::kEditTransponder);
+  page->OnCommand(CommandId::kEditTransponder);
   EXPECT_EQ(Working().transponders[3].Frequency(), 12345);
   EXPECT_EQ(Working().transponders[3].SymbolRate(), 23456);
   ExpectOnlyNamedBitsChanged([](int) { return SatMask{}; },
@@ -130,7 +130,7 @@ TEST_F(Bits, EditAndDeleteTransponderChangeOnlyTheirFields) {
 
   *before_ = Working();
   SelectRow(TpList(), 5);
-  page_->OnCommand(CommandId::kDeleteTransponder);
+  page->OnCommand(CommandId::kDeleteTransponder);
   EXPECT_EQ(Working().transponders[5].State(), SlotState::Deleted);
   ExpectOnlyNamedBitsChanged([](int) { return SatMask{}; },
                              [](int i) {
@@ -139,7 +139,7 @@ TEST_F(Bits, EditAndDeleteTransponderChangeOnlyTheirFields) {
 }
 
 TEST_F(Bits, DeleteSatelliteChangesOnlyStatesAndFlags) {
-  page_->OnCommand(CommandId::kDeleteSatellite);
+  page->OnCommand(CommandId::kDeleteSatellite);
   EXPECT_EQ(Working().satellites[kTpSatellite].State(), SlotState::Deleted);
   ExpectOnlyNamedBitsChanged(
       [](int i) { return i == kTpSatellite ? SatMask{Mask(0, 1) | Mask(16, 16)} : SatMask{}; },
@@ -152,7 +152,7 @@ TEST_F(Bits, DeleteSatelliteChangesOnlyStatesAndFlags) {
 
 TEST_F(Bits, AddSatelliteOverAnExistingOneKeepsItsPreservedBits) {
   AnswerName("Sat2");
-  page_->OnCommand(CommandId::kAddSatellite);
+  page->OnCommand(CommandId::kAddSatellite);
   const auto& s = Working().satellites[2];
   EXPECT_EQ(s.SelfIndex(), 2u);
   EXPECT_EQ(s.LnbWord(), 0u);

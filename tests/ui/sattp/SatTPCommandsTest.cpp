@@ -20,7 +20,7 @@ TEST_F(Commands, AddSatelliteWithAnExistingNameResetsItInPlace) {
   Load(*db);
 
   AnswerName("Hotbird");
-  page_->OnCommand(CommandId::kAddSatellite);
+  page->OnCommand(CommandId::kAddSatellite);
   EXPECT_EQ(Rows(SatList()), (QStringList{"[Astra]", "[Hotbird]"}));
   const SatelliteRecord& s = Working().satellites[1];
   EXPECT_EQ(s.LnbFreqHigh(), 5150);
@@ -30,10 +30,10 @@ TEST_F(Commands, AddSatelliteWithAnExistingNameResetsItInPlace) {
   EXPECT_EQ(s.Motor(), 0u);
   EXPECT_TRUE(s.Selected());
   EXPECT_EQ(Working().transponders[0].State(), SlotState::Used);
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
   // The page stays on the satellite it was on.
   EXPECT_EQ(S().currentSatelliteRow, 0);
-  EXPECT_EQ(host_.groupChRequests, 0);
+  EXPECT_EQ(host.groupChRequests, 0);
 }
 
 TEST_F(Commands, AddSatelliteRevivesADeletedNameButNeverReusesDeletedSlotsForNewOnes) {
@@ -45,18 +45,18 @@ TEST_F(Commands, AddSatelliteRevivesADeletedNameButNeverReusesDeletedSlotsForNew
   ASSERT_EQ(S().satelliteRowCount, 80);
 
   AnswerName("Brand new");
-  page_->OnCommand(CommandId::kAddSatellite);
+  page->OnCommand(CommandId::kAddSatellite);
   EXPECT_EQ(S().satelliteRowCount, 80);
-  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(doc.IsModified());
 
   AnswerName("Sat7");
-  page_->OnCommand(CommandId::kAddSatellite);
+  page->OnCommand(CommandId::kAddSatellite);
   EXPECT_EQ(S().satelliteRowCount, 81);
   EXPECT_EQ(S().satelliteRows[4], 7);
   EXPECT_EQ(Working().satellites[7].State(), SlotState::Used);
   EXPECT_EQ(Working().satellites[7].LnbFreqHigh(), 5150);
   EXPECT_EQ(Working().transponders[0].State(), SlotState::Deleted);
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(Commands, CancelledDialogsChangeNothing) {
@@ -66,11 +66,11 @@ TEST_F(Commands, CancelledDialogsChangeNothing) {
   Load(*db);
   const auto before = std::make_unique<ChannelDatabase>(Working());
 
-  page_->OnCommand(CommandId::kAddSatellite);    // Name dialog cancelled
-  page_->OnCommand(CommandId::kAddTransponder);  // Transponder Info. cancelled
+  page->OnCommand(CommandId::kAddSatellite);    // Name dialog cancelled
+  page->OnCommand(CommandId::kAddTransponder);  // Transponder Info. cancelled
   SelectRow(TpList(), 0);
-  page_->OnCommand(CommandId::kEditTransponder);
-  EXPECT_FALSE(doc_.IsModified());
+  page->OnCommand(CommandId::kEditTransponder);
+  EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(std::memcmp(before.get(), &Working(), sizeof(ChannelDatabase)), 0);
 }
 
@@ -87,7 +87,7 @@ TEST_F(Commands, DeleteSatelliteTakesItsTranspondersButNotItsPrograms) {
   Load(*db);
 
   SelectRow(SatList(), 1);
-  page_->OnCommand(CommandId::kDeleteSatellite);
+  page->OnCommand(CommandId::kDeleteSatellite);
   EXPECT_EQ(Working().satellites[5].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[0].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
@@ -95,8 +95,8 @@ TEST_F(Commands, DeleteSatelliteTakesItsTranspondersButNotItsPrograms) {
   EXPECT_EQ(Working().programs[0].State(), SlotState::Used);
   EXPECT_EQ(Rows(SatList()), QStringList{"[A]"});
   EXPECT_EQ(Rows(TpList()), QStringList{"11200"});
-  EXPECT_TRUE(doc_.IsModified());
-  EXPECT_EQ(host_.groupChRequests, 1);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(host.groupChRequests, 1);
 }
 
 TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
@@ -108,7 +108,7 @@ TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
 
   TpPresets seen;
   AnswerTransponder("12380", "27500", 1, &seen);
-  page_->OnCommand(CommandId::kAddTransponder);
+  page->OnCommand(CommandId::kAddTransponder);
   EXPECT_EQ(seen.satellite, "Eutelsat");
   EXPECT_EQ(seen.frequency, "0");
   EXPECT_EQ(seen.symbolRate, "0");
@@ -120,8 +120,8 @@ TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
   EXPECT_EQ(t.Frequency(), 12380);
   EXPECT_EQ(t.Polarization(), 1u);
   EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "12380"}));
-  EXPECT_TRUE(doc_.IsModified());
-  EXPECT_EQ(host_.groupChRequests, 0);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(host.groupChRequests, 0);
 }
 
 TEST_F(Commands, AddTransponderToAFullTableAddsNothingYetMarksTheDocument) {
@@ -131,10 +131,10 @@ TEST_F(Commands, AddTransponderToAFullTableAddsNothingYetMarksTheDocument) {
   for (int i = 0; i < 2100; ++i) PutTransponder(*db, i, 1, 10000, 27500, 0, SlotState::Deleted);
   Load(*db);
   AnswerTransponder("11000", "22000", 0);
-  page_->OnCommand(CommandId::kAddTransponder);
+  page->OnCommand(CommandId::kAddTransponder);
   EXPECT_EQ(TpList()->topLevelItemCount(), 0);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
@@ -149,14 +149,14 @@ TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
     opened = true;
     return d.result();
   });
-  page_->OnCommand(CommandId::kEditTransponder);  // no row marked after the load
+  page->OnCommand(CommandId::kEditTransponder);  // no row marked after the load
   EXPECT_FALSE(opened);
   Prompt::Reset();
 
   SelectRow(TpList(), 0);
   TpPresets seen;
   AnswerTransponder("10715", "22001", 0, &seen);
-  page_->OnCommand(CommandId::kEditTransponder);
+  page->OnCommand(CommandId::kEditTransponder);
   EXPECT_EQ(seen.satellite, "A");
   EXPECT_EQ(seen.frequency, "10714");
   EXPECT_EQ(seen.symbolRate, "22000");
@@ -166,8 +166,8 @@ TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
   EXPECT_EQ(t.SymbolRate(), 22001);
   EXPECT_EQ(t.Polarization(), 0u);
   EXPECT_EQ(Rows(TpList(), 2), (QStringList{"Ver", "Ver"}));
-  EXPECT_TRUE(doc_.IsModified());
-  EXPECT_EQ(host_.groupChRequests, 0);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(host.groupChRequests, 0);
 }
 
 TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
@@ -177,26 +177,26 @@ TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
   PutTransponder(*db, 1, 0, 11100);
   PutTransponder(*db, 2, 0, 11200);
   Load(*db);
-  page_->OnCommand(CommandId::kDeleteTransponder);
+  page->OnCommand(CommandId::kDeleteTransponder);
   EXPECT_EQ(TpList()->topLevelItemCount(), 3);
-  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(doc.IsModified());
 
   SelectRow(TpList(), 1);
-  page_->OnCommand(CommandId::kDeleteTransponder);
+  page->OnCommand(CommandId::kDeleteTransponder);
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
   EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "11200"}));
   // The row number stays, so the next transponder is marked.
   EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
-  EXPECT_TRUE(doc_.IsModified());
-  EXPECT_EQ(host_.groupChRequests, 0);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(host.groupChRequests, 0);
 }
 
 TEST_F(Commands, OtherCommandsAreLeftToTheOtherPage) {
   auto db = EmptyDb();
   Load(*db);
-  EXPECT_FALSE(page_->OnCommand(CommandId::kAddProgram));
-  EXPECT_FALSE(page_->OnCommand(CommandId::kDeleteProgram));
-  EXPECT_FALSE(page_->OnCommand(CommandId::kFileSave));
+  EXPECT_FALSE(page->OnCommand(CommandId::kAddProgram));
+  EXPECT_FALSE(page->OnCommand(CommandId::kDeleteProgram));
+  EXPECT_FALSE(page->OnCommand(CommandId::kFileSave));
 }
 
 }  // namespace

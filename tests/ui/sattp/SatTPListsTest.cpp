@@ -47,7 +47,7 @@ TEST_F(Lists, ListsUsedSatellitesOnlyAndFollowsTheSelection) {
   EXPECT_EQ(Control<QComboBox>("lnbPower")->currentText(), "0 V");
   EXPECT_EQ(Control<QLineEdit>("lnbFreqHigh")->text(), "11475");
   EXPECT_EQ(Control<QLineEdit>("lnbFreqLow")->text(), "9750");
-  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(Lists, HiddenAndDeletedTranspondersAreNotListedAndRowsStillMapRight) {
@@ -64,12 +64,12 @@ TEST_F(Lists, HiddenAndDeletedTranspondersAreNotListedAndRowsStillMapRight) {
   // Row 1 is slot 2, not the hidden slot 1.
   SelectRow(TpList(), 1);
   AnswerTransponder("10950", "30000", 1);
-  page_->OnCommand(CommandId::kEditTransponder);
+  page->OnCommand(CommandId::kEditTransponder);
   EXPECT_EQ(Working().transponders[2].Frequency(), 10950);
   EXPECT_EQ(Working().transponders[1].Frequency(), 10800);
 
   SelectRow(TpList(), 2);
-  page_->OnCommand(CommandId::kDeleteTransponder);
+  page->OnCommand(CommandId::kDeleteTransponder);
   EXPECT_EQ(Working().transponders[4].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Used);
   EXPECT_EQ(TransponderRowSlots(), (std::vector<int>{0, 2}));
@@ -104,7 +104,7 @@ TEST_F(Lists, MarkedRowsSurviveRefreshesAndAreClamped) {
   Load(*db);
 
   SelectRow(TpList(), 3);
-  page_->OnCommand(CommandId::kDeleteTransponder);
+  page->OnCommand(CommandId::kDeleteTransponder);
   // The last row went; the new last one is marked.
   EXPECT_EQ(S().currentTransponderRow, 2);
   EXPECT_EQ(TpList()->SingleSelectedRow(), 2);
@@ -115,12 +115,12 @@ TEST_F(Lists, MarkedRowsSurviveRefreshesAndAreClamped) {
   EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
 
   // Deleting the middle satellite makes the one after it current.
-  page_->OnCommand(CommandId::kDeleteSatellite);
+  page->OnCommand(CommandId::kDeleteSatellite);
   EXPECT_EQ(S().currentSatelliteRow, 1);
   EXPECT_EQ(S().CurrentSatellite(), 2);
   EXPECT_EQ(SatList()->SingleSelectedRow(), 1);
   // Deleting the last listed one moves to the new last row.
-  page_->OnCommand(CommandId::kDeleteSatellite);
+  page->OnCommand(CommandId::kDeleteSatellite);
   EXPECT_EQ(S().CurrentSatellite(), 0);
   EXPECT_EQ(Rows(SatList()), QStringList{"[S0]"});
 }
@@ -131,7 +131,7 @@ TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
   PutTransponder(*db, 0, 3, 11000);
   Load(*db);
   EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
-  page_->OnCommand(CommandId::kDeleteSatellite);
+  page->OnCommand(CommandId::kDeleteSatellite);
   EXPECT_EQ(SatList()->topLevelItemCount(), 0);
   EXPECT_EQ(TpList()->topLevelItemCount(), 0);
   EXPECT_EQ(S().satelliteRowCount, 0);
@@ -140,14 +140,14 @@ TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
   EXPECT_TRUE(Control<QLineEdit>("lnbFreqHigh")->text().isEmpty());
 
   // With nothing listed the satellite and transponder commands do nothing at all.
-  doc_.SetModifiedFlag(false);
+  doc.SetModifiedFlag(false);
   for (int id : {CommandId::kDeleteSatellite, CommandId::kAddTransponder,
                  CommandId::kEditTransponder, CommandId::kDeleteTransponder})
-    EXPECT_TRUE(page_->OnCommand(id));
-  page_->UpdateSatellite();
-  EXPECT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(page->OnCommand(id));
+  page->UpdateSatellite();
+  EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
-  EXPECT_EQ(host_.groupChRequests, 1);  // only from the delete that emptied the list
+  EXPECT_EQ(host.groupChRequests, 1);  // only from the delete that emptied the list
 }
 
 TEST_F(Lists, AnEmptyDatabaseShowsEmptyListsAndAddSatelliteStillWorks) {
@@ -156,7 +156,7 @@ TEST_F(Lists, AnEmptyDatabaseShowsEmptyListsAndAddSatelliteStillWorks) {
   EXPECT_EQ(SatList()->topLevelItemCount(), 0);
   EXPECT_FALSE(Control<QWidget>("satInfo")->isEnabled());
   AnswerName("First");
-  page_->OnCommand(CommandId::kAddSatellite);
+  page->OnCommand(CommandId::kAddSatellite);
   EXPECT_EQ(Rows(SatList()), QStringList{"[First]"});
   EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
   EXPECT_EQ(Control<QLineEdit>("lnbFreqHigh")->text(), "5150");
@@ -166,7 +166,7 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
   auto db = EmptyDb();
   PutSatellite(*db, 0, "A");
   Load(*db);
-  page_->show();
+  page->show();
 
   QTest::keyClick(SatList(), Qt::Key_Delete);
   QTest::keyClick(TpList(), Qt::Key_Insert);
@@ -174,7 +174,7 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
   QTest::keyClick(SatList(), Qt::Key_Insert);  // Name dialog: cancelled by the script
   // A double click in an empty transponder list sends the command, which finds no row.
   QTest::mouseDClick(TpList()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_EQ(host_.commands,
+  EXPECT_EQ(host.commands,
             (std::vector<int>{CommandId::kDeleteSatellite, CommandId::kAddTransponder,
                               CommandId::kDeleteTransponder, CommandId::kAddSatellite,
                               CommandId::kEditTransponder}));
@@ -185,11 +185,11 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
   QContextMenuEvent onTp(QContextMenuEvent::Mouse, QPoint(7, 8),
                          TpList()->viewport()->mapToGlobal(QPoint(7, 8)));
   QApplication::sendEvent(TpList()->viewport(), &onTp);
-  ASSERT_EQ(host_.menus.size(), 2u);
-  EXPECT_EQ(host_.menus[0].first, ContextMenu::SatMenu);
-  EXPECT_EQ(host_.menus[0].second, SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
-  EXPECT_EQ(host_.menus[1].first, ContextMenu::TpMenu);
-  page_->hide();
+  ASSERT_EQ(host.menus.size(), 2u);
+  EXPECT_EQ(host.menus[0].first, ContextMenu::SatMenu);
+  EXPECT_EQ(host.menus[0].second, SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
+  EXPECT_EQ(host.menus[1].first, ContextMenu::TpMenu);
+  page->hide();
 }
 
 TEST_F(Lists, ColumnsShareTheListWidth) {

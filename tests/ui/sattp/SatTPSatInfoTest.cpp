@@ -30,7 +30,7 @@ TEST_F(SatInfo, SelectedIsWrittenAndShownAgainLater) {
   Control<QCheckBox>("selected")->setChecked(false);
   Update();
   EXPECT_FALSE(Sat(0).Selected());
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
   SelectRow(SatList(), 1);
   SelectRow(SatList(), 0);
   EXPECT_FALSE(Control<QCheckBox>("selected")->isChecked());
@@ -50,7 +50,7 @@ TEST_F(SatInfo, RenamingChangesTheRowAtOnceAndNothingElse) {
   EXPECT_EQ(Sat(1).MotorWord(), before.MotorWord());
   EXPECT_EQ(Sat(1).LnbFreqHigh(), before.LnbFreqHigh());
   EXPECT_EQ(Sat(1).LnbFreqLow(), before.LnbFreqLow());
-  EXPECT_EQ(host_.groupChRequests, 0);
+  EXPECT_EQ(host.groupChRequests, 0);
 
   // Sixteen characters fill the field with no terminator; the next field is untouched.
   Control<QLineEdit>("name")->setText("ABCDEFGHIJKLMNOP");
@@ -97,7 +97,7 @@ TEST_F(SatInfo, AFrequencyWithoutANumberStopsTheReadingButTheRestIsWritten) {
   EXPECT_TRUE(Sat(0).Tone22k());
   EXPECT_EQ(Sat(0).Name(), "Astra 1");
   EXPECT_EQ(SatList()->topLevelItem(0)->text(0), "[Astra 1]");
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
 
   High()->setText("11000");
   Low()->setText("");
@@ -116,7 +116,7 @@ TEST_F(SatInfo, ANameTheReceiverCannotStoreIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(Prompt::TakeMessages(),
             QStringList{"The name contains characters the receiver cannot store."});
   EXPECT_EQ(std::memcmp(before.Bytes(), Sat(0).Bytes(), SatelliteRecord::kSize), 0);
-  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(doc.IsModified());
 
   // Western characters are stored as single bytes.
   Control<QLineEdit>("name")->setText(QString::fromUtf8("T\u00fcrksat"));
@@ -165,7 +165,7 @@ TEST_F(SatInfo, UnsavedEditsAreDroppedWhenAnotherSatelliteIsShown) {
   EXPECT_EQ(High()->text(), "10600");
   EXPECT_EQ(Control<QLineEdit>("name")->text(), "Astra");
   EXPECT_EQ(Sat(0).LnbFreqHigh(), 10600);
-  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(SatInfo, UpdateWithNothingChangedStillMarksTheDocument) {
@@ -173,7 +173,7 @@ TEST_F(SatInfo, UpdateWithNothingChangedStillMarksTheDocument) {
   const SatelliteRecord before = Sat(0);
   Update();
   EXPECT_EQ(std::memcmp(before.Bytes(), Sat(0).Bytes(), SatelliteRecord::kSize), 0);
-  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace
