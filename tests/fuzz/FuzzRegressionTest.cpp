@@ -28,8 +28,12 @@ std::vector<std::filesystem::path> Regressions(const std::string& target) {
   return files;
 }
 
+// Skips (with the reason) while the target has no stored inputs: a test that replays
+// nothing must not pass as if it had checked something.
 void Replay(const std::string& target, Entry entry) {
-  for (const auto& file : Regressions(target)) {
+  const auto files = Regressions(target);
+  if (files.empty()) GTEST_SKIP() << "no stored inputs in tests/fuzz/regressions/" << target << "/ yet";
+  for (const auto& file : files) {
     SCOPED_TRACE(file.filename().string());
     std::ifstream in(file, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
