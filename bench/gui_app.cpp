@@ -16,6 +16,7 @@
 #include "widgets/Prompt.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
+#include "support/QtWait.h"
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
 
@@ -57,7 +58,7 @@ void BM_ReportRoundTrip(benchmark::State& state) {
       }
       done = true;
     });
-    while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    testkit::PumpUntil([&] { return done.load(); }, std::chrono::minutes(1));
     worker.join();
   }
   state.SetItemsProcessed(state.iterations() * reports);
