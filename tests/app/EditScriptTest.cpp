@@ -15,6 +15,7 @@
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
 #include "support/EditScript.h"
+#include "support/PageTest.h"
 #include "ui/CPageGroupCh.h"
 #include "ui/CPageSatTP.h"
 #include "ui/CProgramEditDlg.h"
@@ -27,33 +28,16 @@
 namespace {
 
 namespace S = editscript;
+using testkit::Child;
 
 QString Q(const char* text) { return QString::fromLatin1(text); }
 QString N(std::uint32_t n) { return QString::number(n); }
 
-template <typename W>
-W* Child(QObject& parent, const char* name) {
-  W* w = parent.findChild<W*>(Q(name));
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void AnswerName(const char* text) {
-  Prompt::QueueDialog([text](QDialog& d) {
-    static_cast<CInputName&>(d).Edit()->setText(Q(text));
-    Child<QPushButton>(d, "ok")->click();
-    return d.result();
-  });
-}
-
 void AnswerTransponder(std::uint32_t frequency, std::uint32_t symbolRate, std::uint32_t polarization) {
-  Prompt::QueueDialog([=](QDialog& d) {
-    auto& dlg = static_cast<CTPEditDlg&>(d);
+  testkit::AnswerDialog<CTPEditDlg>([=](CTPEditDlg& dlg) {
     dlg.FrequencyEdit()->setText(N(frequency));
     dlg.SymbolRateEdit()->setText(N(symbolRate));
     dlg.PolarizationList()->setCurrentIndex(int(polarization));
-    dlg.OkButton()->click();
-    return dlg.result();
   });
 }
 
@@ -71,13 +55,11 @@ void TypeProgram(QWidget& w, const S::ProgramEntry& e) {
 
 // "Program Info": picks the satellite and transponder rows (-1 keeps the preselection).
 void AnswerProgram(const S::ProgramEntry& e, int satelliteRow, int transponderRow) {
-  Prompt::QueueDialog([=](QDialog& d) {
+  testkit::AnswerDialog<CProgramEditDlg>([=](CProgramEditDlg& d) {
     if (satelliteRow >= 0) Child<QComboBox>(d, "satellite")->setCurrentIndex(satelliteRow);
     if (transponderRow >= 0) Child<QComboBox>(d, "transponder")->setCurrentIndex(transponderRow);
     Child<QComboBox>(d, "type")->setCurrentIndex(e.type);
     TypeProgram(d, e);
-    Child<QPushButton>(d, "ok")->click();
-    return d.result();
   });
 }
 
@@ -113,9 +95,9 @@ class EditScriptTest : public apptest::AppTest {
     auto* tps = Child<SatTPListView>(page, "transponderList");
     auto select = [](QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); };
 
-    AnswerName(S::kNewSatellite);
+    testkit::AnswerName(Q(S::kNewSatellite));
     Command(CommandId::kAddSatellite);
-    AnswerName(S::kRevivedSatellite);
+    testkit::AnswerName(Q(S::kRevivedSatellite));
     Command(CommandId::kAddSatellite);
 
     select(sats, S::kInfoSatellite);
@@ -162,13 +144,13 @@ class EditScriptTest : public apptest::AppTest {
     TypeProgram(page, S::kInfo);
     Child<QPushButton>(page, "update")->click();
 
-    AnswerName(S::kNewGroup);
+    testkit::AnswerName(Q(S::kNewGroup));
     Child<QPushButton>(page, "addGroup")->click();
     groups->setCurrentIndex(S::kRenamedGroup);
-    AnswerName(S::kTakenName);
+    testkit::AnswerName(Q(S::kTakenName));
     Child<QPushButton>(page, "renameGroup")->click();
     EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Name exists"});
-    AnswerName(S::kSixteenChars);
+    testkit::AnswerName(Q(S::kSixteenChars));
     Child<QPushButton>(page, "renameGroup")->click();
 
     services->setCurrentRow(S::kFullGroupRow);

@@ -21,7 +21,7 @@ namespace testkit {
 
 // The child of `parent` with this object name; a test failure when there is none.
 template <typename W>
-W* Child(QWidget& parent, const char* name) {
+W* Child(QObject& parent, const char* name) {
   W* w = parent.findChild<W*>(QString::fromLatin1(name));
   EXPECT_NE(w, nullptr) << name;
   return w;
