@@ -63,10 +63,15 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
   QString status, retry;
   int pos = -1, max = -1;
   bool okWasDisabled = false;
+  QStringList shown;
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = static_cast<CFileRcvDlg&>(d);
     okWasDisabled = !dlg.OkButton()->isEnabled();
-    EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled(); }));
+    // OK is enabled first; the end's status text and message are the last reports.
+    EXPECT_TRUE(PumpUntil([&] {
+      shown << Prompt::TakeMessages();
+      return dlg.OkButton()->isEnabled() && !shown.isEmpty();
+    }));
     status = dlg.StatusLine()->text();
     retry = dlg.RetryField()->text();
     pos = dlg.Progress()->value();
@@ -81,7 +86,7 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
   EXPECT_EQ(retry, QStringLiteral("0"));
   EXPECT_EQ(max, 450);
   EXPECT_EQ(pos, 449);
-  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Download end successfully."});
+  EXPECT_EQ(shown + Prompt::TakeMessages(), QStringList{"Download end successfully."});
   EXPECT_EQ(sim.Wait(), 0);
 
   // Loaded as from a file, marked modified, title unchanged, a sheet on screen.
@@ -145,12 +150,13 @@ TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
     expected = Text(dlg.Field(Field::Expected));
     elapsedBefore = dlg.ElapsedField()->text();
     captionWasCancel = dlg.CancelButton()->text() == QStringLiteral("Cancel");
-    EXPECT_TRUE(PumpUntil([&] { return dlg.CancelButton()->text() == QStringLiteral("OK"); }));
+    // The caption turns to "OK" just before the clock's last report stops it.
+    EXPECT_TRUE(PumpUntil(
+        [&] { return dlg.CancelButton()->text() == QStringLiteral("OK") && !dlg.ClockRunning(); }));
     status = Text(dlg.Field(Field::Status));
     packets = Text(dlg.Field(Field::Packets));
     sending = Text(dlg.Field(Field::Sending));
     ack = Text(dlg.Field(Field::Ack));
-    EXPECT_FALSE(dlg.ClockRunning());
     EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Download end successfully."});
     dlg.CancelButton()->click();
     return d.result();
@@ -189,7 +195,11 @@ TEST_F(TransferDialogTest, SendCancelledHalfwayClosesPromptly) {
   QString elapsed;
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = static_cast<CFileSndDlg&>(d);
-    EXPECT_TRUE(PumpUntil([&] { return dlg.Progress()->value() >= 3; }));
+    // Each packet reports the bar, then the bytes sent, then the packet count last.
+    EXPECT_TRUE(PumpUntil([&] {
+      const int pos = dlg.Progress()->value();
+      return pos >= 3 && Text(dlg.Field(Field::Packets)).toInt() == pos;
+    }));
     EXPECT_TRUE(dlg.ClockRunning());
     EXPECT_EQ(Text(dlg.Field(Field::Packets)).toInt(), dlg.Progress()->value());
     EXPECT_EQ(Text(dlg.Field(Field::Sending)).toInt(), dlg.Progress()->value() * 1021);
@@ -286,14 +296,18 @@ TEST_F(TransferDialogTest, IncompleteOrInvalidReceivedImagesAreRefused) {
     testkit::Stbsim sim(SimArgs({QStringLiteral("serve"), f.fileName()}));
     ASSERT_TRUE(sim.Ready());
     CMainFrame& frame = Start(QString::fromStdString(sim.Device()));
+    QStringList shown;
     Prompt::QueueDialog([&](QDialog& d) {
       auto& dlg = static_cast<CFileRcvDlg&>(d);
-      EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled(); })) << c.name;
+      EXPECT_TRUE(PumpUntil([&] {
+        shown << Prompt::TakeMessages();
+        return dlg.OkButton()->isEnabled() && !shown.isEmpty();
+      })) << c.name;
       dlg.OkButton()->click();
       return d.result();
     });
     frame.OnCommand(CommandId::kReceiveFromStb);
-    const QStringList shown = Prompt::TakeMessages();
+    shown << Prompt::TakeMessages();
     ASSERT_EQ(shown.size(), 2) << c.name;
     EXPECT_EQ(shown[0], QStringLiteral("Download end successfully."));
     EXPECT_TRUE(shown[1].contains(QStringLiteral("Nothing was loaded"))) << c.name;
