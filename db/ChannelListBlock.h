@@ -25,3 +25,5 @@ struct ChannelListBlock {
   }
 };
 static_assert(sizeof(ChannelListBlock) == ChannelListBlock::kSize);
+static_assert(offsetof(ChannelListBlock, radioList) == 8008);
+static_assert(offsetof(ChannelListBlock, favoriteGroups) == 16016);

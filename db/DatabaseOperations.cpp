@@ -39,17 +39,18 @@ bool AddSatellite(ChannelDatabase& db, std::string_view name) {
   if (slot < 0) return false;
 
   db.system.SetLastAddedSatellite(static_cast<std::uint16_t>(slot));
+  using F = SatelliteFields;
   SatelliteRecord& s = db.satellites[static_cast<std::size_t>(slot)];
-  std::uint32_t f = s.Flags();
-  f = bytes::WithBits(f, 0, 1, static_cast<std::uint32_t>(SlotState::Used));
-  f = bytes::WithBits(f, 2, 3, 0);
-  f = bytes::WithBits(f, 4, 13, static_cast<std::uint32_t>(slot));
-  f = bytes::WithBits(f, 14, 15, 0);
-  f = bytes::WithBits(f, 16, 16, 1);
-  s.SetFlags(f);
+  s.SetState(SlotState::Used);
+  s.Set<F::kFlagsReserved2>(0);
+  s.SetSelfIndex(static_cast<std::uint32_t>(slot));
+  s.Set<F::kFlagsReserved14>(0);
+  s.Set<F::kFlagsReserved15>(0);
+  s.SetSelected(true);
   s.SetName(name);
   s.SetLnbWord(0);
-  s.SetMotorWord(bytes::WithBits(s.MotorWord(), 0, 9, 0));
+  s.SetMotor(0);
+  s.Set<F::kMotorReserved2>(0);
   s.SetLnbFreqHigh(SatelliteRecord::kDefaultLnbFreq);
   s.SetLnbFreqLow(SatelliteRecord::kDefaultLnbFreq);
   return true;
@@ -78,22 +79,22 @@ bool SaveTransponder(ChannelDatabase& db, std::uint16_t frequency, std::uint16_t
     return true;
   }
   for (std::size_t t = 0; t < DB::kTransponderCount; ++t) {
+    using F = TransponderFields;
     TransponderRecord& tp = db.transponders[t];
     if (tp.State() != SlotState::Empty) continue;
-    std::uint32_t f = tp.Flags();
-    f = bytes::WithBits(f, 0, 1, static_cast<std::uint32_t>(SlotState::Used));
-    f = bytes::WithBits(f, 2, 5, 0);
-    f = bytes::WithBits(f, 6, 15, static_cast<std::uint32_t>(satellite));
-    f = bytes::WithBits(f, 16, 17, 0);
-    tp.SetFlags(f);
+    tp.SetState(SlotState::Used);
+    tp.Set<F::kFlagsReserved2>(0);
+    tp.SetHiddenBits(0);
+    tp.SetSatelliteIndex(static_cast<std::uint32_t>(satellite));
+    tp.Set<F::kFlagsReserved16>(0);
+    tp.Set<F::kFlagsReserved17>(0);
     tp.SetReserved4(0);
     tp.SetReserved6(0);
-    tp.SetFrequencyWord(frequency);
-    std::uint32_t sw = tp.SymbolWord();
-    sw = bytes::WithBits(sw, 0, 15, symbolRate);
-    sw = bytes::WithBits(sw, 16, 16, polarization & 1u);
-    sw = bytes::WithBits(sw, 17, 19, 0);
-    tp.SetSymbolWord(sw);
+    tp.SetFrequency(frequency);
+    tp.Set<F::kFrequencyReserved16>(0);
+    tp.SetSymbolRate(symbolRate);
+    tp.SetPolarization(polarization & 1u);
+    tp.Set<F::kSymbolReserved17>(0);
     return true;
   }
   return false;
@@ -103,7 +104,7 @@ void DeleteTransponder(ChannelDatabase& db, int slot) {
   if (slot < 0 || static_cast<std::size_t>(slot) >= DB::kTransponderCount) return;
   TransponderRecord& tp = db.transponders[static_cast<std::size_t>(slot)];
   tp.SetState(SlotState::Deleted);
-  tp.SetFlags(bytes::WithBits(tp.Flags(), 17, 17, 0));
+  tp.Set<TransponderFields::kFlagsReserved17>(0);
 }
 
 void DeleteProgram(ChannelDatabase& db, int program) {

@@ -4,18 +4,20 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "db/ByteOrder.h"
+#include "db/RecordBytes.h"
+#include "db/RecordField.h"
 
-class ExtraBlock {
+// The one field of the extra block; its other bytes are not a field of anything.
+struct ExtraBlockFields {
+  static constexpr RecordField kExtraWord = field::U32("extraWord", 0);
+
+  static constexpr RecordField kAll[] = {kExtraWord};
+};
+
+class ExtraBlock : public RecordBytes<ExtraBlockFields, 65536> {
+  using F = ExtraBlockFields;
+
  public:
-  static constexpr std::size_t kSize = 65536;
-
-  std::uint32_t ExtraWord() const { return bytes::LoadU32(b_); }
-  void SetExtraWord(std::uint32_t v) { bytes::StoreU32(b_, v); }
-
-  const std::uint8_t* Bytes() const { return b_; }
-  std::uint8_t* Bytes() { return b_; }
-
- private:
-  std::uint8_t b_[kSize] = {};
+  std::uint32_t ExtraWord() const { return Get<F::kExtraWord>(); }
+  void SetExtraWord(std::uint32_t v) { Set<F::kExtraWord>(v); }
 };

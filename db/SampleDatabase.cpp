@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "db/ByteOrder.h"
 #include "db/DbType.h"
 
 namespace sample {
@@ -56,11 +55,10 @@ constexpr const char* kRadioStems[] = {"Radio", "Klassik", "Jazz", "Welle", "Hit
 constexpr const char* kRadioTails[] = {" FM", " 1", " 2", " 3", " Live", " Nord", " Sud", " Plus", " 80s", " Lounge"};
 
 void SetUpSatellite(SatelliteRecord& s, std::size_t slot, const std::string& name) {
-  std::uint32_t f = 0;
-  f = bytes::WithBits(f, 0, 1, static_cast<std::uint32_t>(SlotState::Used));
-  f = bytes::WithBits(f, 4, 13, static_cast<std::uint32_t>(slot));
-  f = bytes::WithBits(f, 16, 16, 1);
-  s.SetFlags(f);
+  s.SetFlags(0);
+  s.SetState(SlotState::Used);
+  s.SetSelfIndex(static_cast<std::uint32_t>(slot));
+  s.SetSelected(true);
   s.SetName(name);
   s.SetLnbFreqHigh(SatelliteRecord::kDefaultLnbFreq);
   s.SetLnbFreqLow(SatelliteRecord::kDefaultLnbFreq);
@@ -187,9 +185,10 @@ void BuildFullDatabase(ChannelDatabase& db, std::uint32_t seed) {
     std::snprintf(name, sizeof name, "Satellite %03zu", i);
     SetUpSatellite(s, i, name);
     // Preserved bits the receiver owns carry varied values.
-    s.SetFlags(bytes::WithBits(s.Flags(), 17, 31, rng.Next()));
+    s.Set<SatelliteFields::kFlagsPreserved17>(rng.Next());
     s.SetLnbWord(rng.Next());
-    s.SetMotorWord(bytes::WithBits(rng.Next(), 0, 1, i % 2));
+    s.SetMotorWord(rng.Next());
+    s.SetMotor(i % 2);
     s.SetLnbFreqLow(9750);
     s.SetLnbFreqHigh(10600);
   }
@@ -197,8 +196,8 @@ void BuildFullDatabase(ChannelDatabase& db, std::uint32_t seed) {
     TransponderRecord& t = db.transponders[i];
     SetUpTransponder(t, i % ChannelDatabase::kSatelliteCount, static_cast<std::uint16_t>(10700 + (i * 7) % 2050),
                      27500, static_cast<std::uint32_t>(i % 2));
-    t.SetFlags(bytes::WithBits(t.Flags(), 18, 31, rng.Next()));
-    t.SetSymbolWord(bytes::WithBits(t.SymbolWord(), 20, 31, rng.Next()));
+    t.Set<TransponderFields::kFlagsPreserved18>(rng.Next());
+    t.Set<TransponderFields::kSymbolPreserved20>(rng.Next());
   }
   for (std::size_t i = 0; i < ChannelDatabase::kProgramCount; ++i) {
     ProgramRecord& p = db.programs[i];
@@ -206,9 +205,11 @@ void BuildFullDatabase(ChannelDatabase& db, std::uint32_t seed) {
     const std::uint32_t type = i % 4 == 3 ? ProgramRecord::kRadio : ProgramRecord::kTv;
     SetUpProgram(p, i % ChannelDatabase::kTransponderCount, name, type, static_cast<std::uint16_t>(i + 1),
                  static_cast<std::uint16_t>(0x100 + (i % 0x1000)));
-    p.SetFlags(bytes::WithBits(p.Flags(), 18, 31, rng.Next()));
-    bytes::StoreU32(p.Bytes() + 32, rng.Next());
-    bytes::StoreU32(p.Bytes() + 36, rng.Next());
+    p.Set<ProgramFields::kFlagsPreserved18>(rng.Next());
+    p.Set<ProgramFields::kReserved32>(rng.Next());
+    const std::uint32_t tail = rng.Next();  // reserved36 and reserved38 from one draw
+    p.SetReserved36(static_cast<std::uint16_t>(tail));
+    p.Set<ProgramFields::kReserved38>(tail >> 16);
   }
   // Both lists at capacity: a stress shape for list views, not a realistic receiver.
   ServiceList& tv = db.channelLists.tvList;

@@ -4,19 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "db/ByteOrder.h"
+#include "db/RecordBytes.h"
+#include "db/RecordField.h"
 
-class SystemBlock {
+// Where each field of the system block lies; the editor knows only one of them.
+struct SystemBlockFields {
+  static constexpr RecordField kReserved0 = field::Raw("reserved0", 0, 164);
+  static constexpr RecordField kLastAddedSatellite = field::U16("lastAddedSatellite", 164);
+  static constexpr RecordField kReserved166 = field::Raw("reserved166", 166, 2);
+
+  static constexpr RecordField kAll[] = {kReserved0, kLastAddedSatellite, kReserved166};
+};
+
+class SystemBlock : public RecordBytes<SystemBlockFields, 168> {
+  using F = SystemBlockFields;
+
  public:
-  static constexpr std::size_t kSize = 168;
-
-  std::uint16_t LastAddedSatellite() const { return bytes::LoadU16(b_ + 164); }
-  void SetLastAddedSatellite(std::uint16_t slot) { bytes::StoreU16(b_ + 164, slot); }
-
-  const std::uint8_t* Bytes() const { return b_; }
-  std::uint8_t* Bytes() { return b_; }
-
- private:
-  std::uint8_t b_[kSize] = {};
+  std::uint16_t LastAddedSatellite() const { return static_cast<std::uint16_t>(Get<F::kLastAddedSatellite>()); }
+  void SetLastAddedSatellite(std::uint16_t slot) { Set<F::kLastAddedSatellite>(slot); }
 };
 static_assert(sizeof(SystemBlock) == SystemBlock::kSize);

@@ -10,7 +10,7 @@
 class LinkHeader : public ImageHeader {
  public:
   // headerSum covers the bytes before it.
-  static constexpr std::size_t kSummedBytes = kHeaderSumOffset;
+  static constexpr std::size_t kSummedBytes = ImageHeaderFields::kHeaderSum.offset;
 
   LinkHeader() = default;  // all zero
   explicit LinkHeader(const std::uint8_t* bytes) : ImageHeader(bytes) {}  // copies kSize bytes
