@@ -512,13 +512,13 @@ void CMainFrame::OnConfigSetting() {
   CCOMPortDlg dlg(this);
   dlg.baudRateIndex = current.baudRateIndex;
   dlg.comPortIndex = current.comPortIndex;
-  dlg.DbType = current.DbType;
+  dlg.dbType = current.dbType;
   dlg.portDevice = current.portDevice;
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
   LinkSettings chosen = current;
   chosen.baudRateIndex = dlg.baudRateIndex;
   chosen.comPortIndex = dlg.comPortIndex;
-  chosen.DbType = dlg.DbType;
+  chosen.dbType = dlg.dbType;
   chosen.portDevice = dlg.portDevice;
   app_.SetSettings(chosen);
 }

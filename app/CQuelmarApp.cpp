@@ -11,7 +11,7 @@
 CQuelmarApp::CQuelmarApp() {
   // The icons live in the window library; pull its resources in for every program.
   Q_INIT_RESOURCE(quelmar);
-  doc_.SetDbType(settings_.DbType);
+  doc_.SetDbType(settings_.dbType);
 }
 
 CQuelmarApp::~CQuelmarApp() {
@@ -40,5 +40,5 @@ void CQuelmarApp::ExitInstance() { recent_.Save(); }
 
 void CQuelmarApp::SetSettings(const LinkSettings& settings) {
   settings_ = settings;
-  doc_.SetDbType(settings_.DbType);
+  doc_.SetDbType(settings_.dbType);
 }

@@ -79,7 +79,7 @@ class EditScriptTest : public apptest::AppTest {
     app_ = std::make_unique<CQuelmarApp>();
     ASSERT_TRUE(app_->InitInstance({}));
     LinkSettings settings = app_->Settings();
-    settings.DbType = dbType;
+    settings.dbType = dbType;
     app_->SetSettings(settings);
     frame_ = app_->MainFrame();
     ASSERT_TRUE(frame_->OpenDocumentFile(start));

@@ -149,13 +149,13 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
 TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
   CMainFrame& frame = Start();
   RunConfig(frame, "cancel", 0, 2, 1);
-  EXPECT_EQ(app_->Settings().DbType, 3);
+  EXPECT_EQ(app_->Settings().dbType, 3);
   EXPECT_EQ(app_->Settings().comPortIndex, 0);
   EXPECT_EQ(app_->Settings().baudRateIndex, 4);
   EXPECT_EQ(app_->Doc().GetDbType(), 3);
 
   RunConfig(frame, "ok", 1, 2, 1);
-  EXPECT_EQ(app_->Settings().DbType, 1);
+  EXPECT_EQ(app_->Settings().dbType, 1);
   EXPECT_EQ(app_->Settings().comPortIndex, 2);
   EXPECT_EQ(app_->Settings().baudRateIndex, 1);
   EXPECT_EQ(app_->Settings().PortName(), QStringLiteral("COM3"));
@@ -360,7 +360,7 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
     Prompt::QueueFileName(b);
     frame.OnCommand(CommandId::kFileOpen);
     RunConfig(frame, "ok", 0, 3, 0);
-    EXPECT_EQ(app_->Settings().DbType, 0);
+    EXPECT_EQ(app_->Settings().dbType, 0);
     frame.OnCommand(CommandId::kAppExit);
     app_.reset();
   }
@@ -374,7 +374,7 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
   EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst + 1)
                   ->text()
                   .endsWith(QStringLiteral("one && only.qdb")));
-  EXPECT_EQ(app_->Settings().DbType, 3);
+  EXPECT_EQ(app_->Settings().dbType, 3);
   EXPECT_EQ(app_->Settings().comPortIndex, 0);
   EXPECT_EQ(app_->Settings().baudRateIndex, 4);
 

@@ -71,7 +71,7 @@ void CCOMPortDlg::showEvent(QShowEvent* event) {
 }
 
 void CCOMPortDlg::ExchangeToLists() {
-  dbType_->setCurrentIndex(DbType);
+  dbType_->setCurrentIndex(dbType);
   baudRate_->setCurrentIndex(baudRateIndex);
   if (comPortIndex >= LinkRows::kComPorts && !portDevice.isEmpty()) {
     int row = port_->findText(portDevice);
@@ -86,7 +86,7 @@ void CCOMPortDlg::ExchangeToLists() {
 }
 
 void CCOMPortDlg::ExchangeFromLists() {
-  DbType = dbType_->currentIndex();
+  dbType = dbType_->currentIndex();
   baudRateIndex = baudRate_->currentIndex();
   const QString text = port_->currentText().trimmed();
   int row = port_->findText(text);

@@ -17,7 +17,7 @@ class CCOMPortDlg : public QDialog {
   // no row. A typed device path becomes a row of its own and is kept in portDevice.
   int baudRateIndex = -1;
   int comPortIndex = -1;
-  int DbType = -1;
+  int dbType = -1;
   QString portDevice;
 
   QComboBox* DbTypeList() const { return dbType_; }
