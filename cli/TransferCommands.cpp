@@ -20,6 +20,7 @@
 #include "link/JTxThread.h"
 #include "link/SerialPort.h"
 #include "link/TransferObserver.h"
+#include "link/TransferPort.h"
 
 namespace {
 
@@ -152,17 +153,6 @@ class ConsoleObserver : public TransferObserver {
   std::chrono::steady_clock::time_point clockStart_;
 };
 
-// Opens the port for a command line transfer. Unlike the window, which lets the
-// transfer run into its limit, a script learns at once that the port is not there.
-std::unique_ptr<SerialPort> OpenPort(TransferObserver& observer, const std::string& name, int baud) {
-  auto port = std::make_unique<SerialPort>();
-  port->SetErrorReporter([&observer](const std::string& message) { observer.ShowMessage(message); });
-  port->Open(name, std::to_string(baud) + ",N,8,1");
-  port->SetErrorReporter(nullptr);
-  if (!port->IsOpen()) return nullptr;
-  return port;
-}
-
 // Waits until the engine is idle again, the interrupt arrives or `timeoutSeconds` (0:
 // never) pass. True when the engine ended by itself.
 template <typename Engine>
@@ -206,12 +196,12 @@ int Receive(const TransferArgs& a) {
   ConsoleObserver observer;
   CQuelmarDoc doc;
   doc.SetDbType(a.dbType);
-  auto port = OpenPort(observer, a.port, a.baud);
-  if (!port) return cli::kExitFailed;
+  // Unlike the window, which lets the transfer run into its limit, a script learns at
+  // once that the port is not there.
+  auto port = OpenTransferPort(observer, a.port, a.baud);
+  if (!port->IsOpen()) return cli::kExitFailed;
   JRxThread engine;
-  if (!engine.Start(observer, std::move(port),
-                    [&doc](std::uint32_t validFlag) { return doc.PrepareStorage(validFlag) ? 1 : 0; }))
-    return cli::kExitFailed;
+  if (!engine.Start(observer, std::move(port), doc)) return cli::kExitFailed;
   CatchInterrupts();
   if (!engine.BeginReceive()) return cli::kExitFailed;
   const bool ended = WaitForEnd(engine, a.timeout);
@@ -240,8 +230,8 @@ int Send(const TransferArgs& a) {
     const bool named = opened.message.find(a.file) != std::string::npos;
     return cli::Fail(named ? opened.message : a.file + ": " + opened.message);
   }
-  auto port = OpenPort(observer, a.port, a.baud);
-  if (!port) return cli::kExitFailed;
+  auto port = OpenTransferPort(observer, a.port, a.baud);
+  if (!port->IsOpen()) return cli::kExitFailed;
   JTxThread engine;
   if (!engine.Start(observer, std::move(port))) return cli::kExitFailed;
   CatchInterrupts();

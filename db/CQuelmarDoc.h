@@ -16,8 +16,12 @@
 #include "db/DocumentViews.h"
 #include "db/ExtraBlock.h"
 #include "db/ImageHeader.h"
+#include "db/ImageSource.h"
+#include "db/ReceiveStorage.h"
 
-class CQuelmarDoc {
+// A receive prepares its storage through ReceiveStorage and a send takes its image
+// through ImageSource; the transfer engines know the document only as these two.
+class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
  public:
   CQuelmarDoc();
   ~CQuelmarDoc();
@@ -27,12 +31,12 @@ class CQuelmarDoc {
   // The application's DbType setting, pushed in by the window whenever it changes.
   // It decides the storage created, the image layout and the PID width from then on.
   void SetDbType(int dbType);
-  int GetDbType() const { return dbType_; }
+  int GetDbType() const override { return dbType_; }
 
   // --- storage and images ------------------------------------------------------
   // Releases the stored database; with validFlag 1 creates an empty one for the DbType
   // in force. Called from the receive worker when a header arrives.
-  bool PrepareStorage(std::uint32_t validFlag);
+  bool PrepareStorage(std::uint32_t validFlag) override;
   void ReleaseStorage();
   // Stored database for the DbType in force, or null.
   ChannelDatabase* Stored();
@@ -49,7 +53,7 @@ class CQuelmarDoc {
   // Fills kImageSize bytes at `out` from the working database under the DbType in
   // force and returns kImageSize; returns 0 and leaves `out` alone when no database has
   // been loaded. Creates storage for the DbType in force when it is missing.
-  std::size_t BuildImage(std::uint8_t* out);
+  std::size_t BuildImage(std::uint8_t* out) override;
 
   // --- files -------------------------------------------------------------------
   // Refuses a file that is not a whole, valid image before changing anything.

@@ -1,16 +1,11 @@
 #include "link/JRxThread.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <utility>
 
-#include "db/CQuelmarDoc.h"
-#include "link/DataPacket.h"
 #include "link/LinkCodes.h"
-#include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
-#include "link/TransferPort.h"
 
 namespace {
 
@@ -20,85 +15,45 @@ constexpr std::uint32_t kPayload = DataPacket::kPayloadSize;
 // Wrong-magic headers survive from one receive to the next for the whole program run.
 std::atomic<int> badHeaderCount{0};
 
-std::string Decimal(long long value) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%lld", value);
-  return text;
-}
-
 }  // namespace
 
 int JRxThread::BadHeaderCount() { return badHeaderCount.load(); }
 
-JRxThread::~JRxThread() { Stop(); }
+JRxThread::JRxThread()
+    : TransferEngine({.idleState = STATUS_RCV_NULL,
+                      .failState = STATUS_RCV_FAIL,
+                      .createFailText = LinkTexts::kRxCreateFail,
+                      // The port is opened even when no worker can be had.
+                      .openPortFirst = true}) {}
+
+JRxThread::~JRxThread() { StopWorker(); }
 
 int JRxThread::Start(TransferObserver& observer, const std::string& portName, int baud,
-                     CQuelmarDoc& doc) {
+                     ReceiveStorage& storage) {
   // A port that does not open is reported and the receive still runs into its retry
   // limit, so the user sees the same ending as with a silent receiver.
-  return Start(observer, OpenTransferPort(observer, portName, baud),
-               [&doc](std::uint32_t validFlag) { return doc.PrepareStorage(validFlag) ? 1 : 0; });
+  storage_ = &storage;
+  return StartEngine(observer, portName, baud);
 }
 
 int JRxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port,
-                     PrepareStorageFn prepare) {
-  port_ = std::move(port);
-  prepareStorage_ = std::move(prepare);
-  observer_ = &observer;
-  state_.store(STATUS_RCV_NULL, std::memory_order_release);
-  if (!worker_.Create([this] { Run(); })) {
-    observer.ShowMessage(LinkTexts::kRxCreateFail);
-    return 0;
-  }
-  return 1;
+                     ReceiveStorage& storage) {
+  storage_ = &storage;
+  return StartEngine(observer, std::move(port));
 }
 
 int JRxThread::BeginReceive() {
   // One engine serves one receive: once woken it is never idle-and-unused again.
-  if (!worker_.Created() || !IsIdle() || begun_.exchange(true)) {
+  if (!WorkerCreated() || !IsIdle() || !BeginOnce()) {
     if (observer_ != nullptr) observer_->ShowMessage(LinkTexts::kNowTransfering);
     return 0;
   }
-  retryCount_ = 0;
-  nextPacket_ = 0;
-  resultCode_ = STATUS_RCV_NULL;
-  lastPacketDone_ = false;
-  state_.store(STATUS_WAIT_CONNECT_REQ, std::memory_order_release);
-  worker_.Wake();
+  Begin(STATUS_WAIT_CONNECT_REQ);
   return 1;
 }
 
-void JRxThread::Stop() {
-  // Once the worker has been waited for, the observer is never touched again, so a
-  // dialog may stop its engine and then go away in any order.
-  if (!worker_.Created()) return;
-  worker_.RequestStop();
-  if (worker_.OnWorkerThread()) return;
-  observer_->Unblock();
-  worker_.Stop();
-}
-
-void JRxThread::Status(int state) {
-  const char* text = LinkTexts::kRxStatus[state];
-  if (text != nullptr) observer_->SetText(TransferObserver::Field::Status, text);
-}
-
-void JRxThread::Run() {
-  while (!Stopping()) {
-    const int state = state_.load(std::memory_order_relaxed);
-    if (state == STATUS_RCV_NULL) return;  // parked for good
-    Step(state);
-    if (Stopping() || state_.load(std::memory_order_relaxed) == STATUS_RCV_NULL) return;
-    if (retryCount_ > kRetryLimit) {
-      state_.store(STATUS_RCV_FAIL, std::memory_order_release);
-      observer_->ShowMessage(LinkTexts::kNoResponse);
-    }
-    observer_->SetText(TransferObserver::Field::Retry, Decimal(retryCount_));
-  }
-}
-
 void JRxThread::Step(int state) {
-  Status(state);
+  ShowStatus(LinkTexts::kRxStatus[state]);
   using namespace LinkCode;
   switch (state) {
     case STATUS_WAIT_CONNECT_REQ: WaitStep(CONNECT_REQ, STATUS_SEND_CONNECT_ACK); break;
@@ -124,36 +79,19 @@ void JRxThread::Step(int state) {
     case STATUS_RCV_FAIL: Finish(); break;
     default:
       // Not a state of the machine; end the receive rather than spin.
-      state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+      SetState(STATUS_RCV_FAIL);
       break;
   }
 }
 
-void JRxThread::SendStep(std::uint8_t code, int next) {
-  if (!port_->WriteByte(code)) {
-    ++retryCount_;
-    return;
-  }
-  state_.store(next, std::memory_order_release);
-  resultCode_ = next;
-  retryCount_ = 0;
-}
-
 void JRxThread::WaitStep(std::uint8_t expected, int next) {
   std::uint8_t byte = 0;
-  if (!port_->ReadByte(byte)) {
-    ++retryCount_;
-    return;
-  }
+  if (!ReadCode(byte)) return;
   if (byte == expected) {
-    state_.store(next, std::memory_order_release);
-    resultCode_ = next;
-    retryCount_ = 0;
+    Advance(next);
   } else if (byte == LinkCode::TERMINATE_ACK) {
     // The sender closed the exchange before we asked it to: the receive failed.
-    state_.store(STATUS_RCV_FAIL, std::memory_order_release);
-    resultCode_ = STATUS_RCV_FAIL;
-    retryCount_ = 0;
+    Advance(STATUS_RCV_FAIL);
   } else {
     ++retryCount_;
   }
@@ -178,8 +116,10 @@ bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complet
     }
     ++i;
   }
-  // Whatever follows a complete unit is stale; the next request starts clean.
-  port_->PurgeRx();
+  // Whatever is queued after a unit is stale: the sender says nothing more until we
+  // answer, so it is the rest of the same burst (noise, or a unit longer than it should
+  // be), and one discard drops all of it. A byte still on its way is met by the next
+  // wait as a stray byte; discarding again at once would not reach it either.
   port_->PurgeRx();
   return true;
 }
@@ -195,7 +135,7 @@ void JRxThread::HeaderStep() {
     } else {
       next = STATUS_SEND_HEADER_NACK;
     }
-  } else if (!prepareStorage_ || prepareStorage_(header_.ValidFlag()) == 0) {
+  } else if (storage_ == nullptr || !storage_->PrepareStorage(header_.ValidFlag())) {
     next = STATUS_RCV_FAIL;
   } else {
     dataLength_ = header_.DataLength();
@@ -216,7 +156,7 @@ void JRxThread::HeaderStep() {
       }
     }
   }
-  state_.store(next, std::memory_order_release);
+  SetState(next);
   retryCount_ = 0;
   nextPacket_ = 0;
 }
@@ -228,11 +168,11 @@ void JRxThread::DataStep() {
   // Bytes that never came leave the previous packet's bytes in their place; a packet
   // that did not come whole is refused even when those old bytes check out.
   if (!complete || packet_.Verify() != DataPacket::Check::Ok) {
-    state_.store(STATUS_SEND_DATA_NACK, std::memory_order_release);
+    SetState(STATUS_SEND_DATA_NACK);
     return;
   }
   if (!imageBuffer_) {  // no accepted header to put the packet behind
-    state_.store(STATUS_RCV_FAIL, std::memory_order_release);
+    SetState(STATUS_RCV_FAIL);
     return;
   }
   const std::size_t offset = kHeaderSize + std::size_t(nextPacket_) * kPayload;
@@ -246,11 +186,11 @@ void JRxThread::DataStep() {
     observer_->SetProgressPos(nextPacket_);
     lastPacketDone_ = false;
   }
-  state_.store(STATUS_SEND_DATA_ACK, std::memory_order_release);
+  SetState(STATUS_SEND_DATA_ACK);
 }
 
 void JRxThread::Finish() {
-  const bool failed = state_.load(std::memory_order_relaxed) == STATUS_RCV_FAIL;
+  const bool failed = CurrentState() == STATUS_RCV_FAIL;
   if (!failed) {
     completed_.store(true, std::memory_order_release);
     observer_->EnableOk();
@@ -264,5 +204,5 @@ void JRxThread::Finish() {
     observer_->ShowMessage(LinkTexts::kDownloadFail);
   }
   resultCode_ = STATUS_RCV_NULL;
-  state_.store(STATUS_RCV_NULL, std::memory_order_release);
+  SetState(STATUS_RCV_NULL);
 }

@@ -4,27 +4,25 @@
 // at 0, data from 64), reporting through a TransferObserver. One engine, one transfer.
 //
 // Use (user-interface thread):
-//   Start(observer, portName, baud, doc)  opens the port, creates the worker parked
-//   BeginReceive()                        wakes it; the receive runs on its own
-//   Stop()                                Cancel: the worker ends, no message
-//   Completed(), ImageBuffer()            after Stop(): the received image, if complete
+//   Start(observer, portName, baud, storage)  opens the port, creates the worker parked
+//   BeginReceive()                            wakes it; the receive runs on its own
+//   Stop()                                    Cancel: the worker ends, no message
+//   Completed(), ImageBuffer()                after Stop(): the received image, if complete
 // Destruction stops the worker and closes the port.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "db/ReceiveStorage.h"
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
+#include "link/TransferEngine.h"
 #include "link/TransferObserver.h"
 #include "link/Transport.h"
-#include "link/Worker.h"
 
-class CQuelmarDoc;
-
-class JRxThread {
+class JRxThread : public TransferEngine {
  public:
   enum State : int {
     STATUS_WAIT_CONNECT_REQ = 0,
@@ -49,36 +47,27 @@ class JRxThread {
     STATUS_RCV_NULL = 20,
   };
 
-  // Consecutive failed steps beyond this end the receive.
-  static constexpr std::uint32_t kRetryLimit = 1000;
   // Wrong-magic headers (counted over the whole run of the program) that end a receive.
   static constexpr int kBadHeaderLimit = 20;
   // Largest data length accepted from a header: a full image without its header.
   static constexpr std::uint32_t kMaxDataLength = LinkHeader::kFullDataLength;
 
-  // The document's PrepareStorage: nonzero when storage for the header's validFlag is ready.
-  using PrepareStorageFn = std::function<int(std::uint32_t validFlag)>;
-
-  JRxThread() = default;
-  JRxThread(const JRxThread&) = delete;
-  JRxThread& operator=(const JRxThread&) = delete;
-  ~JRxThread();
+  JRxThread();
+  ~JRxThread() override;
 
   // Opens portName ("COM1".."COM4" or a device path) at `baud`; a port that does not
   // open is reported ("<name> Open Error!") and the receive still runs into its retry
-  // limit. 0 when the worker cannot be created ("JRxThread Create Fail").
-  int Start(TransferObserver& observer, const std::string& portName, int baud, CQuelmarDoc& doc);
-  // The same over any transport, with any PrepareStorage (tests, benchmarks).
-  int Start(TransferObserver& observer, std::unique_ptr<Transport> port, PrepareStorageFn prepare);
+  // limit. 0 when the worker cannot be created ("JRxThread Create Fail"). `storage` is
+  // asked to prepare for the database once a header has been accepted, on the worker.
+  int Start(TransferObserver& observer, const std::string& portName, int baud, ReceiveStorage& storage);
+  // The same over any transport (tests, benchmarks, quelmar-cli).
+  int Start(TransferObserver& observer, std::unique_ptr<Transport> port, ReceiveStorage& storage);
 
   // Wakes the worker. 0 with "Now Transfering." when a receive already ran or runs.
   int BeginReceive();
 
   // Ends the worker for good, from any thread but the worker's; returns once it ended.
-  void Stop();
-
-  bool IsIdle() const { return state_.load(std::memory_order_acquire) == STATUS_RCV_NULL; }
-  int CurrentState() const { return state_.load(std::memory_order_acquire); }
+  void Stop() { StopWorker(); }
 
   // True once the receive ended with "Download end successfully.".
   bool Completed() const { return completed_.load(std::memory_order_acquire); }
@@ -92,34 +81,20 @@ class JRxThread {
   static int BadHeaderCount();
 
  private:
-  void Run();
-  void Step(int state);
-  void SendStep(std::uint8_t code, int next);
+  void Step(int state) override;
   void WaitStep(std::uint8_t expected, int next);
   void HeaderStep();
   void DataStep();
   void Finish();
-  // Reads `count` bytes one at a time; a byte that does not come keeps the old content.
-  // False when a stop was asked for meanwhile.
-  // Reads one unit; *complete (when given) turns false if any byte never came.
+  // Reads one unit of `count` bytes, a byte at a time; a byte that does not come keeps
+  // the old content and turns *complete (when given) false. False when a stop was
+  // asked for meanwhile.
   bool ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete = nullptr);
-  void Status(int state);
-  bool Stopping() const { return worker_.StopRequested(); }
 
-  TransferObserver* observer_ = nullptr;
-  std::unique_ptr<Transport> port_;
-  PrepareStorageFn prepareStorage_;
-  Worker worker_;
-  std::atomic<int> state_{STATUS_RCV_NULL};
-  std::atomic<bool> begun_{false};
+  ReceiveStorage* storage_ = nullptr;
   std::atomic<bool> completed_{false};
 
   // Worker-only while it runs.
-  int resultCode_ = STATUS_RCV_NULL;
-  bool lastPacketDone_ = false;
-  std::uint32_t retryCount_ = 0;
-  int nextPacket_ = 0;
-  std::uint32_t dataLength_ = 0;
   std::uint32_t lastPacket_ = 0;
   std::unique_ptr<std::uint8_t[]> imageBuffer_;
   LinkHeader header_;

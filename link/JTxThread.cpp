@@ -5,61 +5,34 @@
 #include <new>
 #include <utility>
 
-#include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"
-#include "link/TransferPort.h"
 
-namespace {
-
-std::string Decimal(long long value) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%lld", value);
-  return text;
-}
-
-}  // namespace
+JTxThread::JTxThread()
+    : TransferEngine({.idleState = TX_IDLE,
+                      .failState = TX_END_FAIL,
+                      .createFailText = LinkTexts::kTxCreateFail,
+                      // Without a worker the port stays closed.
+                      .openPortFirst = false}) {}
 
 JTxThread::~JTxThread() { StopWorker(); }
 
-void JTxThread::StopWorker() {
-  // Once the worker has been waited for, the observer is not touched by it again.
-  if (!worker_.Created()) return;
-  worker_.RequestStop();
-  if (worker_.OnWorkerThread()) return;
-  observer_->Unblock();
-  worker_.Stop();
-}
-
 int JTxThread::Start(TransferObserver& observer, const std::string& portName, int baud) {
-  state_.store(TX_IDLE, std::memory_order_release);
-  observer_ = &observer;
-  if (!worker_.Create([this] { Run(); })) {
-    observer.ShowMessage(LinkTexts::kTxCreateFail);
-    return 0;
-  }
   // A port that does not open is reported; the send then repeats its connect request
   // until the user cancels.
-  port_ = OpenTransferPort(observer, portName, baud);
-  return 1;
+  return StartEngine(observer, portName, baud);
 }
 
 int JTxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port) {
-  state_.store(TX_IDLE, std::memory_order_release);
-  observer_ = &observer;
-  if (!worker_.Create([this] { Run(); })) {
-    observer.ShowMessage(LinkTexts::kTxCreateFail);
-    return 0;
-  }
-  port_ = std::move(port);
-  return 1;
+  return StartEngine(observer, std::move(port));
 }
 
-int JTxThread::PrepareSend(const BuildImageFn& buildImage, int dbType) {
-  if (observer_ == nullptr || !worker_.Created()) return 0;
-  if (!IsIdle() || begun_.load()) {
+int JTxThread::PrepareSend(ImageSource& source) {
+  static_assert(kImageSize == DatabaseImage::kImageSize);
+  if (observer_ == nullptr || !WorkerCreated()) return 0;
+  if (!IsIdle() || HasBegun()) {
     observer_->ShowMessage(LinkTexts::kNowTransfering);
     return 0;
   }
@@ -68,7 +41,7 @@ int JTxThread::PrepareSend(const BuildImageFn& buildImage, int dbType) {
     observer_->ShowMessage(LinkTexts::kMallocError);
     return 0;
   }
-  const std::size_t length = buildImage ? buildImage(image.get()) : 0;
+  const std::size_t length = source.BuildImage(image.get());
   // Anything shorter than its own header, or longer than the buffer, is no image.
   if (length < LinkHeader::kSize || length > kImageSize) {
     observer_->ShowMessage(LinkTexts::kNoData);
@@ -83,13 +56,8 @@ int JTxThread::PrepareSend(const BuildImageFn& buildImage, int dbType) {
   }
   std::memcpy(data.get(), image.get() + LinkHeader::kSize, dataLength);
   image.reset();
-  const LinkHeader header = LinkHeader::ForSend(dbType, data.get(), dataLength);
+  const LinkHeader header = LinkHeader::ForSend(source.GetDbType(), data.get(), dataLength);
   return BeginSend(header, std::move(data), dataLength);
-}
-
-int JTxThread::PrepareSend(CQuelmarDoc& doc) {
-  static_assert(kImageSize == DatabaseImage::kImageSize);
-  return PrepareSend([&doc](std::uint8_t* image) { return doc.BuildImage(image); }, doc.GetDbType());
 }
 
 std::uint32_t JTxThread::ExpectedSeconds(std::uint32_t dataLength) {
@@ -107,12 +75,8 @@ std::string JTxThread::FormatMinutes(std::uint32_t seconds) {
 
 int JTxThread::BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[]> data,
                          std::uint32_t dataLength) {
-  if (observer_ == nullptr || !worker_.Created() || begun_.exchange(true)) return 0;
-  retryCount_ = 0;
-  nextPacket_ = 0;
+  if (observer_ == nullptr || !WorkerCreated() || !BeginOnce()) return 0;
   packetInFlight_ = -1;
-  resultCode_ = TX_IDLE;
-  lastPacketDone_ = false;
   header_ = header;
   data_ = std::move(data);
   dataLength_ = dataLength;
@@ -120,8 +84,7 @@ int JTxThread::BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[
   observer_->SetProgressRange(0, lastPacket_ + 1);
   observer_->SetText(TransferObserver::Field::Total, Decimal(dataLength_));
   observer_->SetText(TransferObserver::Field::Expected, FormatMinutes(ExpectedSeconds(dataLength_)));
-  state_.store(TX_SEND_CONNECT_REQ, std::memory_order_release);
-  worker_.Wake();
+  Begin(TX_SEND_CONNECT_REQ);
   return 1;
 }
 
@@ -132,24 +95,10 @@ void JTxThread::Finish() {
   FinishReport();
 }
 
-void JTxThread::Run() {
-  while (!Stopping()) {
-    const int state = state_.load(std::memory_order_relaxed);
-    if (state == TX_IDLE) return;  // parked for good
-    Step(state);
-    if (Stopping() || state_.load(std::memory_order_relaxed) == TX_IDLE) return;
-    if (retryCount_ > kRetryLimit) {
-      state_.store(TX_END_FAIL, std::memory_order_release);
-      observer_->ShowMessage(LinkTexts::kNoResponse);
-    }
-    observer_->SetText(TransferObserver::Field::Retry, Decimal(retryCount_));
-  }
-}
-
 void JTxThread::Step(int state) {
   const char* status = LinkTexts::kTxStatus[state];
   if (state == TX_SEND_DATA_TRANSFER_ACK && lastPacketDone_) status = LinkTexts::kTxWaitSaving;
-  if (status != nullptr) observer_->SetText(TransferObserver::Field::Status, status);
+  ShowStatus(status);
 
   using namespace LinkCode;
   switch (state) {
@@ -160,10 +109,16 @@ void JTxThread::Step(int state) {
     case TX_WAIT_CONNECT_ACK:
       // Until the receiver answers, keep asking; the connect phase has no retry limit.
       if (!WaitStep(CONNECT_ACK, TX_SEND_CONNECT_RE_ACK)) {
-        state_.store(TX_SEND_CONNECT_REQ, std::memory_order_release);
+        SetState(TX_SEND_CONNECT_REQ);
       }
       break;
-    case TX_SEND_CONNECT_RE_ACK: SendStep(CONNECT_RE_ACK, TX_WAIT_HEADER_REQ); break;
+    case TX_SEND_CONNECT_RE_ACK:
+      // The connection stands: the elapsed clock starts from here.
+      if (SendCode(CONNECT_RE_ACK)) {
+        observer_->RestartClock();
+        Advance(TX_WAIT_HEADER_REQ);
+      }
+      break;
     case TX_WAIT_HEADER_REQ: WaitStep(HEADER_REQ, TX_SEND_HEADER); break;
     case TX_SEND_HEADER: HeaderStep(); break;
     case TX_WAIT_HEADER_ACK: WaitStep(HEADER_ACK, TX_SEND_HEADER_TRANSFER_ACK); break;
@@ -183,36 +138,20 @@ void JTxThread::Step(int state) {
     case TX_END_FAIL: FinishReport(); break;
     default:
       // Not a state of the machine; end the send rather than spin.
-      state_.store(TX_END_FAIL, std::memory_order_release);
+      SetState(TX_END_FAIL);
       break;
   }
 }
 
-void JTxThread::SendStep(std::uint8_t code, int next) {
-  if (!port_->WriteByte(code)) {
-    ++retryCount_;
-    return;
-  }
-  if (code == LinkCode::CONNECT_RE_ACK) observer_->RestartClock();
-  state_.store(next, std::memory_order_release);
-  resultCode_ = next;
-  retryCount_ = 0;
-}
-
 bool JTxThread::WaitStep(std::uint8_t expected, int next) {
   std::uint8_t byte = 0;
-  if (!port_->ReadByte(byte)) {
-    ++retryCount_;
-    return false;
-  }
+  if (!ReadCode(byte)) return false;
   char ack[8];
   std::snprintf(ack, sizeof ack, "0x%02x", byte);
   observer_->SetText(TransferObserver::Field::Ack, ack);
   if (byte == expected) {
     if (byte == LinkCode::DATA_ACK) packetInFlight_ = -1;
-    state_.store(next, std::memory_order_release);
-    resultCode_ = next;
-    retryCount_ = 0;
+    Advance(next);
     return true;
   }
   // Whatever the receiver asks for is what it gets, whatever we were waiting for.
@@ -253,7 +192,7 @@ bool JTxThread::WaitStep(std::uint8_t expected, int next) {
     return false;
   }
   if (byte == DATA_ACK || byte == DATA_NACK) packetInFlight_ = -1;
-  state_.store(follow, std::memory_order_release);
+  SetState(follow);
   retryCount_ = 0;
   return true;
 }
@@ -266,7 +205,7 @@ void JTxThread::HeaderStep() {
   } else {
     ++retryCount_;
   }
-  state_.store(TX_WAIT_HEADER_ACK, std::memory_order_release);
+  SetState(TX_WAIT_HEADER_ACK);
 }
 
 void JTxThread::PacketStep() {
@@ -289,7 +228,7 @@ void JTxThread::PacketStep() {
                        Decimal(static_cast<long long>(nextPacket_) * DataPacket::kPayloadSize));
     observer_->SetText(TransferObserver::Field::Packets, Decimal(nextPacket_));
   }
-  state_.store(TX_WAIT_DATA_ACK, std::memory_order_release);
+  SetState(TX_WAIT_DATA_ACK);
 }
 
 void JTxThread::FinishReport() {
@@ -305,5 +244,5 @@ void JTxThread::FinishReport() {
   }
   observer_->StopClock();
   resultCode_ = TX_IDLE;
-  state_.store(TX_IDLE, std::memory_order_release);
+  SetState(TX_IDLE);
 }

@@ -5,7 +5,7 @@
 //
 // Use (user-interface thread):
 //   Start(observer, portName, baud)   creates the worker parked, opens the port
-//   PrepareSend(doc, dbType)          builds the image and header; ends in BeginSend,
+//   PrepareSend(source)               builds the image and header; ends in BeginSend,
 //                                     or in "Malloc Error!" / "No Data" with nothing sent
 //   Finish()                          Cancel (or OK after success): stops the worker,
 //                                     shows the final message if the send had just ended
@@ -13,18 +13,16 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "db/ImageSource.h"
 #include "link/LinkHeader.h"
+#include "link/TransferEngine.h"
 #include "link/TransferObserver.h"
 #include "link/Transport.h"
-#include "link/Worker.h"
 
-class CQuelmarDoc;
-
-class JTxThread {
+class JTxThread : public TransferEngine {
  public:
   enum State : int {
     TX_SEND_CONNECT_REQ = 0,
@@ -48,32 +46,23 @@ class JTxThread {
     TX_IDLE = 18,
   };
 
-  static constexpr std::uint32_t kRetryLimit = 1000;
   // The image the document builds: the link header's place plus seven 64 KiB blocks.
   static constexpr std::size_t kImageSize = 0x70040;
 
-  // The document's BuildImage: fills a kImageSize buffer, returns the image length
-  // (0 when there is nothing to send).
-  using BuildImageFn = std::function<std::size_t(std::uint8_t* image)>;
-
-  JTxThread() = default;
-  JTxThread(const JTxThread&) = delete;
-  JTxThread& operator=(const JTxThread&) = delete;
-  ~JTxThread();
+  JTxThread();
+  ~JTxThread() override;
 
   // 0 with "JTxThread Create Fail" when the worker cannot be created (the port then
   // stays closed). A port that does not open is reported ("<name> Open Error!") and
   // the send still runs: it repeats its connect request until Finish.
   int Start(TransferObserver& observer, const std::string& portName, int baud);
-  // The same over any transport (tests, benchmarks).
+  // The same over any transport (tests, benchmarks, quelmar-cli).
   int Start(TransferObserver& observer, std::unique_ptr<Transport> port);
 
-  // The send preparation: header for `dbType`, image from `buildImage`, then BeginSend.
-  // 1 when the worker runs; 0 after a message ("Now Transfering.", "Malloc Error!",
-  // "No Data") or when Start failed.
-  int PrepareSend(const BuildImageFn& buildImage, int dbType);
-  // The same from the document, under its DbType in force.
-  int PrepareSend(CQuelmarDoc& doc);
+  // The send preparation: the image `source` builds (the document's, under its DbType
+  // in force) behind a fresh header, then BeginSend. 1 when the worker runs; 0 after a
+  // message ("Now Transfering.", "Malloc Error!", "No Data") or when Start failed.
+  int PrepareSend(ImageSource& source);
 
   // Shows "Total" and "Excepted", then wakes the worker. `header` goes out as it is.
   int BeginSend(const LinkHeader& header, std::unique_ptr<std::uint8_t[]> data,
@@ -83,8 +72,6 @@ class JTxThread {
   // message if the send had just reached its end and stops the elapsed clock.
   void Finish();
 
-  bool IsIdle() const { return state_.load(std::memory_order_acquire) == TX_IDLE; }
-  int CurrentState() const { return state_.load(std::memory_order_acquire); }
   // True once the send ended with "Download end successfully.".
   bool Succeeded() const { return succeeded_.load(std::memory_order_acquire); }
 
@@ -95,33 +82,19 @@ class JTxThread {
   static std::string FormatMinutes(std::uint32_t seconds);
 
  private:
-  void Run();
-  void Step(int state);
-  void SendStep(std::uint8_t code, int next);
+  void Step(int state) override;
   bool WaitStep(std::uint8_t expected, int next);
   void HeaderStep();
   void PacketStep();
   // The reporting half of Finish: messages, button caption, clock, back to idle.
   void FinishReport();
-  void StopWorker();
-  bool Stopping() const { return worker_.StopRequested(); }
 
-  TransferObserver* observer_ = nullptr;
-  std::unique_ptr<Transport> port_;
-  Worker worker_;
-  std::atomic<int> state_{TX_IDLE};
-  std::atomic<bool> begun_{false};
   std::atomic<bool> succeeded_{false};
 
   // Worker-only while it runs.
-  int resultCode_ = TX_IDLE;
-  bool lastPacketDone_ = false;
-  std::uint32_t retryCount_ = 0;
-  int nextPacket_ = 0;
   // The packet on the line that the receiver has neither acknowledged nor refused;
   // -1 when none. A repeated request for data means it must go again.
   int packetInFlight_ = -1;
-  std::uint32_t dataLength_ = 0;
   std::uint16_t lastPacket_ = 0;
   LinkHeader header_;
   std::unique_ptr<std::uint8_t[]> data_;

@@ -29,7 +29,7 @@
 //            Cancel: engine.Stop()                         // no message
 //            after OK: engine.Stop(); read engine.ImageBuffer() (header + data)
 //   send:    engine.Start(observer, portName, baud)
-//            engine.PrepareSend(doc, dbType)               // ends in BeginSend, or a message
+//            engine.PrepareSend(doc)                       // ends in BeginSend, or a message
 //            Cancel / OK: engine.Finish()                  // stops the worker first
 // The engine's destructor stops the worker too, so the dialog only has to own it.
 #include <cstdint>

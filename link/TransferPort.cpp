@@ -1,9 +1,7 @@
 #include "link/TransferPort.h"
 
-#include "link/SerialPort.h"
-
-std::unique_ptr<Transport> OpenTransferPort(TransferObserver& observer, const std::string& portName,
-                                            int baud) {
+std::unique_ptr<SerialPort> OpenTransferPort(TransferObserver& observer, const std::string& portName,
+                                             int baud) {
   auto port = std::make_unique<SerialPort>();
   port->SetErrorReporter([&observer](const std::string& message) { observer.ShowMessage(message); });
   port->Open(portName, std::to_string(baud) + ",N,8,1");

@@ -14,7 +14,8 @@ namespace {
 
 using Field = TransferObserver::Field;
 
-struct RxRig {
+// The rig is also the document's storage for the receive: it records every request.
+struct RxRig : ReceiveStorage {
   RecordingObserver observer;
   JRxThread engine;
   MemoryPort* port = nullptr;
@@ -36,10 +37,11 @@ struct RxRig {
     auto owned = std::make_unique<MemoryPort>();
     port = owned.get();
     port->SetPeer(peer.get());
-    EXPECT_EQ(engine.Start(observer, std::move(owned), [this](std::uint32_t flag) {
-      prepared.push_back(flag);
-      return storageAnswer;
-    }), 1);
+    EXPECT_EQ(engine.Start(observer, std::move(owned), *this), 1);
+  }
+  bool PrepareStorage(std::uint32_t validFlag) override {
+    prepared.push_back(validFlag);
+    return storageAnswer != 0;
   }
   // Runs the receive to its end (the engine idle again).
   void Run() {

@@ -16,7 +16,8 @@ namespace {
 
 using Field = TransferObserver::Field;
 
-struct TxRig {
+// The rig is also the document the image comes from.
+struct TxRig : ImageSource {
   RecordingObserver observer;
   JTxThread engine;
   MemoryPort* port = nullptr;
@@ -30,14 +31,16 @@ struct TxRig {
     port->SetPeer(&peer);
     EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
   }
-  int Prepare(int dbType) {
-    return engine.PrepareSend(
-        [this](std::uint8_t* out) {
-          std::memcpy(out, image.data(), image.size());
-          return image.size();
-        },
-        dbType);
+  int Prepare(int type) {
+    dbType = type;
+    return engine.PrepareSend(*this);
   }
+  std::size_t BuildImage(std::uint8_t* out) override {
+    std::memcpy(out, image.data(), image.size());
+    return image.size();
+  }
+  int GetDbType() const override { return dbType; }
+  int dbType = 3;
   // Runs the send to its end and presses the dialog's button.
   void Run(int dbType = 3) {
     ASSERT_EQ(Prepare(dbType), 1);
@@ -202,7 +205,11 @@ TEST(JTxThread, AckFieldShowsEveryByteEvenStrayOnes) {
 TEST(JTxThread, NothingToSendOrABusyEngineSendsNothing) {
   {
     TxRig rig(TakingPeer::Faults(), 64 + 100);
-    EXPECT_EQ(rig.engine.PrepareSend([](std::uint8_t*) { return std::size_t{0}; }, 3), 0);
+    struct : ImageSource {
+      std::size_t BuildImage(std::uint8_t*) override { return 0; }
+      int GetDbType() const override { return 3; }
+    } nothing;
+    EXPECT_EQ(rig.engine.PrepareSend(nothing), 0);
     EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoData});
     EXPECT_TRUE(rig.engine.IsIdle());
     rig.engine.Finish();

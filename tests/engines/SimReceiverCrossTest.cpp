@@ -28,9 +28,7 @@ struct RxWithSim {
     auto port = std::make_unique<MemoryPort>();
     peer = std::make_unique<SimReceiverPeer>(*port, sim);
     sim.Start(port->NowMs());
-    EXPECT_EQ(engine.Start(observer, std::move(port),
-                           [this](std::uint32_t f) { return doc.PrepareStorage(f) ? 1 : 0; }),
-              1);
+    EXPECT_EQ(engine.Start(observer, std::move(port), doc), 1);
   }
   ~RxWithSim() { engine.Stop(); }
   void Run() {

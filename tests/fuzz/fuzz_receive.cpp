@@ -30,10 +30,7 @@ int FuzzReceive(const std::uint8_t* data, std::size_t size) {
   auto port = std::make_unique<MemoryPort>();
   port->SetPeer(&peer);
   JRxThread rx;
-  if (rx.Start(observer, std::move(port), [&doc](std::uint32_t validFlag) {
-        return doc.PrepareStorage(validFlag) ? 1 : 0;
-      }) != 1)
-    FuzzFail("receive engine did not start");
+  if (rx.Start(observer, std::move(port), doc) != 1) FuzzFail("receive engine did not start");
   if (rx.BeginReceive() != 1) FuzzFail("receive did not begin");
   const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },
                                         std::chrono::seconds(60), std::chrono::microseconds(50));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "db/CQuelmarDoc.h"
 #include "fuzz/QuietObserver.h"
 #include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"
@@ -105,8 +106,9 @@ TEST(ReceiveEngineFaults, PacketThatNeverComesIsNotTakenFromTheOneBefore) {
   QuietObserver observer;
   auto port = std::make_unique<MemoryPort>();
   port->SetPeer(&peer);
+  CQuelmarDoc doc;
   JRxThread rx;
-  ASSERT_EQ(rx.Start(observer, std::move(port), [](std::uint32_t) { return 1; }), 1);
+  ASSERT_EQ(rx.Start(observer, std::move(port), doc), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
   ASSERT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },
                                  std::chrono::seconds(60), std::chrono::microseconds(50)));

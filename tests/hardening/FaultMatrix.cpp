@@ -72,7 +72,7 @@ CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   MemoryPort& line = *port;
   JRxThread rx;
   LineFaultPeer peer(line, sim, Direction::Receive, fault, LinkHeader::kFullDataLength, kBoundMs);
-  rx.Start(observer, std::move(port), [&doc](std::uint32_t v) { return doc.PrepareStorage(v) ? 1 : 0; });
+  rx.Start(observer, std::move(port), doc);
   sim.Start(line.NowMs());
   rx.BeginReceive();
   const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || peer.Overtime(); },

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "db/ReceiveStorage.h"
 #include "link/JRxThread.h"
 #include "ui/transfer/LinkSettings.h"
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
 
-class CQuelmarDoc;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -18,7 +18,7 @@ class QPushButton;
 class CFileRcvDlg : public QDialog, private TransferControls {
   Q_OBJECT
  public:
-  CFileRcvDlg(const LinkSettings& settings, CQuelmarDoc& doc, QWidget* parent = nullptr);
+  CFileRcvDlg(const LinkSettings& settings, ReceiveStorage& storage, QWidget* parent = nullptr);
   ~CFileRcvDlg() override;
 
   // After OK: the received image (64 header bytes, then the data); empty when the
@@ -48,7 +48,7 @@ class CFileRcvDlg : public QDialog, private TransferControls {
   void EnableOk() override;
 
   LinkSettings settings_;
-  CQuelmarDoc& doc_;
+  ReceiveStorage& storage_;
   QLabel* status_;
   QLabel* retry_;
   QProgressBar* progress_;

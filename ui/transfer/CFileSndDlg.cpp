@@ -11,8 +11,8 @@
 using namespace TransferFields;
 using Field = TransferObserver::Field;
 
-CFileSndDlg::CFileSndDlg(const LinkSettings& settings, CQuelmarDoc& doc, QWidget* parent)
-    : QDialog(parent), settings_(settings), doc_(doc), channel_(this, *this) {
+CFileSndDlg::CFileSndDlg(const LinkSettings& settings, ImageSource& source, QWidget* parent)
+    : QDialog(parent), settings_(settings), source_(source), channel_(this, *this) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CFileSndDlg"));
   setWindowTitle(QString::fromLatin1(kSendCaption));
@@ -54,7 +54,7 @@ void CFileSndDlg::OnInitDialog() {
   // Without a worker the dialog stays open with nothing running; a preparation that
   // stops early ("No Data", "Malloc Error!") leaves it idle the same way.
   if (engine_.Start(channel_, settings_.PortName().toStdString(), settings_.BaudRate())) {
-    engine_.PrepareSend(doc_);
+    engine_.PrepareSend(source_);
   }
 }
 

@@ -5,12 +5,12 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "db/ImageSource.h"
 #include "link/JTxThread.h"
 #include "ui/transfer/LinkSettings.h"
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
 
-class CQuelmarDoc;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,7 +21,7 @@ class CFileSndDlg : public QDialog, private TransferControls {
   // The one-second timer of the elapsed clock.
   static constexpr int kElapsedTimerId = 2313;
 
-  CFileSndDlg(const LinkSettings& settings, CQuelmarDoc& doc, QWidget* parent = nullptr);
+  CFileSndDlg(const LinkSettings& settings, ImageSource& source, QWidget* parent = nullptr);
   ~CFileSndDlg() override;
 
   QLabel* Field(TransferObserver::Field field) const;
@@ -51,7 +51,7 @@ class CFileSndDlg : public QDialog, private TransferControls {
   void SetCancelCaption(const QString& caption) override;
 
   LinkSettings settings_;
-  CQuelmarDoc& doc_;
+  ImageSource& source_;
   int elapsedSeconds = 0;
   int elapsedMinutes = 0;
   QTimer clock_;
