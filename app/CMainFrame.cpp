@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
@@ -422,6 +423,7 @@ void CMainFrame::OnFileNew() {
   if (!SaveModified()) return;
   // The database and the sheet stay as they are; only the file identity goes.
   path_.clear();
+  nativePath_.clear();
   title_ = L1(AppTexts::kUntitled);
   app_.Doc().SetModifiedFlag(false);
   UpdateTitle();
@@ -437,22 +439,28 @@ void CMainFrame::OnFileOpen() {
 
 // After a successful open or save the document is that file: unmodified, titled by
 // its name and first in the recent-file list.
-void CMainFrame::DocumentNowAt(const QString& path) {
+void CMainFrame::DocumentNowAt(const QByteArray& nativePath) {
   app_.Doc().SetModifiedFlag(false);
-  path_ = QFileInfo(path).absoluteFilePath();
-  title_ = QFileInfo(path).fileName();
+  // The file system's own bytes name the file; the window shows them decoded.
+  const std::filesystem::path absolute =
+      std::filesystem::absolute(std::filesystem::path(nativePath.toStdString())).lexically_normal();
+  nativePath_ = QByteArray::fromStdString(absolute.string());
+  path_ = QFile::decodeName(nativePath_);
+  title_ = QFile::decodeName(QByteArray::fromStdString(absolute.filename().string()));
   app_.RecentFiles().Add(path_);
   UpdateRecentFileMenu();
   UpdateTitle();
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
-  const DocResult result = app_.Doc().Open(QFile::encodeName(path).toStdString());
+bool CMainFrame::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
+
+bool CMainFrame::OpenNativeFile(const QByteArray& nativePath) {
+  const DocResult result = app_.Doc().Open(nativePath.toStdString());
   if (!result) {
-    Prompt::Message(this, QString::fromStdString(result.message));
+    Prompt::Message(this, QFile::decodeName(QByteArray::fromStdString(result.message)));
     return false;
   }
-  DocumentNowAt(path);
+  DocumentNowAt(nativePath);
   return true;
 }
 
@@ -475,8 +483,8 @@ bool CMainFrame::OnFileSave(bool askName) {
     Prompt::Message(this, L1(DbTexts::kNothingToSave));
     return false;
   }
-  QString path = path_;
-  if (askName || path.isEmpty()) {
+  QByteArray target = nativePath_;
+  if (askName || target.isEmpty()) {
     // A closed document keeps its file's title, which already ends in the extension.
     QString proposed = path_;
     if (proposed.isEmpty()) {
@@ -485,17 +493,25 @@ bool CMainFrame::OnFileSave(bool askName) {
         proposed += L1(AppTexts::kFileExtension);
       }
     }
-    path = Prompt::SaveFileName(this, L1(AppTexts::kSaveAsCaption), proposed,
-                                L1(AppTexts::kFileFilter));
+    QString path = Prompt::SaveFileName(this, L1(AppTexts::kSaveAsCaption), proposed,
+                                        L1(AppTexts::kFileFilter));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += L1(AppTexts::kFileExtension);
+    target = QFile::encodeName(path);
   }
-  const DocResult result = doc.Save(QFile::encodeName(path).toStdString());
+  DocResult result = doc.Save(target.toStdString());
+  if (result.changedOnDisk) {
+    // Another program wrote the file since it was opened: overwrite only when asked to.
+    if (Prompt::Message(this, QString::fromStdString(result.message), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Warning, QMessageBox::No) != QMessageBox::Yes)
+      return false;
+    result = doc.Save(target.toStdString(), true);
+  }
   if (!result) {
-    Prompt::Message(this, QString::fromStdString(result.message));
+    Prompt::Message(this, QFile::decodeName(QByteArray::fromStdString(result.message)));
     return false;
   }
-  DocumentNowAt(path);
+  DocumentNowAt(target);
   return true;
 }
 
@@ -504,6 +520,7 @@ void CMainFrame::OnFileClose() {
   view_->RemoveSheet();
   // The title stays; the database and hasData stay too, so Send and Save still work.
   path_.clear();
+  nativePath_.clear();
   app_.Doc().SetModifiedFlag(false);
 }
 

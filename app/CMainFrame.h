@@ -2,6 +2,7 @@
 // The main window: menu, toolbar, status bar, the view, and every command the user can
 // give. It also keeps the document's file path and title and asks to save changes.
 #include <QMainWindow>
+#include <QByteArray>
 #include <QString>
 #include <map>
 
@@ -41,6 +42,9 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   // Opens a file as Open does after its file dialog; false when it could not be
   // opened (the reason has been shown).
   bool OpenDocumentFile(const QString& path);
+  // The same for a name as the file system holds it (command-line bytes, which need not
+  // be UTF-8 and would not survive a trip through QString).
+  bool OpenNativeFile(const QByteArray& nativePath);
 
   // The document's title ("Untitled" until it has a file) and file path.
   QString DocumentTitle() const { return title_; }
@@ -74,7 +78,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   void CreateContextMenus();
   void UpdateRecentFileMenu();
   void UpdateTitle();
-  void DocumentNowAt(const QString& path);
+  void DocumentNowAt(const QByteArray& nativePath);
 
   void OnFileNew();
   void OnFileOpen();
@@ -105,7 +109,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   QAction* statusBarAction_ = nullptr;
   std::map<int, QAction*> actions_;
   std::map<ContextMenu, QMenu*> contextMenus_;
-  QString path_;
+  QString path_;          // shown
+  QByteArray nativePath_;  // opened and saved
   QString title_;
 
   WindowPlacement placement_;  // as kept when the program last ended

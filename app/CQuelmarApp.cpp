@@ -1,6 +1,7 @@
 #include "app/CQuelmarApp.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
@@ -21,6 +22,12 @@ CQuelmarApp::~CQuelmarApp() {
 }
 
 bool CQuelmarApp::InitInstance(const QStringList& files) {
+  QByteArrayList native;
+  for (const QString& f : files) native << QFile::encodeName(f);
+  return InitInstanceNative(native);
+}
+
+bool CQuelmarApp::InitInstanceNative(const QByteArrayList& files) {
   QApplication::setApplicationName(QString::fromLatin1(Texts::kAppTitle));
   QApplication::setWindowIcon(AppIcons::Application());
   // Lets the desktop match the window to its menu entry (icon, name, pinning).
@@ -30,7 +37,7 @@ bool CQuelmarApp::InitInstance(const QStringList& files) {
   frame_ = std::make_unique<CMainFrame>(*this);
   doc_.SetViews(frame_->View());
   if (files.size() > 1) return false;
-  if (files.size() == 1 && !frame_->OpenDocumentFile(files.front())) return false;
+  if (files.size() == 1 && !frame_->OpenNativeFile(files.front())) return false;
 
   frame_->ShowAtStart();
   return true;

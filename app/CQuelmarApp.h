@@ -1,6 +1,7 @@
 #pragma once
 // The application object: the three link settings for the run, the single document,
 // the main frame and the recent-file list.
+#include <QByteArrayList>
 #include <QStringList>
 #include <memory>
 
@@ -22,6 +23,9 @@ class CQuelmarApp {
   // window, opens the file named in `files` (at most one) and shows the window. False
   // when start-up failed and the program must end with a non-zero status.
   bool InitInstance(const QStringList& files);
+  // The same with the names as the file system holds them: the command line's own
+  // bytes, which need not be valid UTF-8.
+  bool InitInstanceNative(const QByteArrayList& files);
 
   // Writes the recent-file list back; called when the main window closes.
   void ExitInstance();

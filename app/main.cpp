@@ -1,15 +1,18 @@
 // The quelmar program: the window on the receiver's channel database.
 #include <QApplication>
-#include <QStringList>
+#include <QByteArrayList>
 #include <cstdio>
 
 #include "app/AppTexts.h"
 #include "app/CQuelmarApp.h"
 
 int main(int argc, char** argv) {
+  // The file name is taken from the command line's own bytes: QApplication's decoded
+  // arguments replace bytes that are not UTF-8, and such a name no longer opens.
   QApplication qt(argc, argv);
-  QStringList files = QApplication::arguments();
-  files.removeFirst();
+  // Qt has taken its own options (-platform, -style ...) out of argv; the rest is ours.
+  QByteArrayList files;
+  for (int i = 1; i < argc; ++i) files << QByteArray(argv[i]);
   if (files.size() > 1) {
     std::fprintf(stderr, "%s\n", AppTexts::kUsage);
     return 2;
@@ -17,6 +20,6 @@ int main(int argc, char** argv) {
   CQuelmarApp app;
   // A file named on the command line that cannot be opened has shown its reason;
   // the program then ends with a failure status.
-  if (!app.InitInstance(files)) return 1;
+  if (!app.InitInstanceNative(files)) return 1;
   return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "cli/CliCommon.h"
 
+#include <cstdio>
 #include <iostream>
 
 #include "db/Cp1252.h"
@@ -18,8 +19,30 @@ void AddTypeOption(CLI::App* sub, int& dbType) {
 }
 
 int Fail(const std::string& what) {
-  std::cerr << "quelmar-cli: " << what << '\n';
+  std::cerr << "quelmar-cli: " << EscapeControls(what) << '\n';
   return kExitFailed;
+}
+
+std::string EscapeControls(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  char hex[8];
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c == 0x7F) {
+      std::snprintf(hex, sizeof hex, "\\x%02x", c);
+      out += hex;
+    } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+               static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      // U+0080..U+009F: the eight-bit controls, CSI among them.
+      std::snprintf(hex, sizeof hex, "\\u%04x", static_cast<unsigned char>(text[i + 1]));
+      out += hex;
+      ++i;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
 }
 
 std::string ToUtf8(const std::string& bytes) {

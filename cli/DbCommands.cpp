@@ -37,7 +37,7 @@ int WriteDatabase(const ChannelDatabase& db, int dbType, const std::string& out)
 bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, int& exitCode) {
   const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
   if (!read.ok) {
-    exitCode = cli::Fail("cannot read " + path + ": " + read.error);
+    exitCode = cli::Fail(fileio::Describe(read, path, "cannot read %1: %2"));
     return false;
   }
   if (image.size() < DatabaseImage::kImageSize) {
@@ -89,11 +89,12 @@ nlohmann::ordered_json Describe(const std::vector<std::uint8_t>& image, int dbTy
   return j;
 }
 
+// Text from the file (names, the path) is escaped: it reaches a terminal.
 void PrintText(const nlohmann::ordered_json& j, const std::string& path) {
   auto str = [](const nlohmann::ordered_json& v) {
-    return v.is_string() ? v.get<std::string>() : v.dump();
+    return cli::EscapeControls(v.is_string() ? v.get<std::string>() : v.dump());
   };
-  std::cout << "file: " << path << '\n';
+  std::cout << "file: " << cli::EscapeControls(path) << '\n';
   std::cout << "dbType: " << j["dbType"].get<int>() << " (" << j["dbTypeName"].get<std::string>() << ")\n";
   const auto& h = j["header"];
   std::cout << "magic: " << str(h["magic"]) << (h["magicOk"].get<bool>() ? "" : " (not a receiver header)") << '\n';
@@ -177,7 +178,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
         exitCode = cli::Fail(a.in + ": wrong checksum: " + wrong);
         return;
       }
-      std::cout << a.in << ": all checksums match\n";
+      std::cout << cli::EscapeControls(a.in) << ": all checksums match\n";
       exitCode = cli::kExitOk;
     });
   }

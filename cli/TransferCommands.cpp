@@ -24,10 +24,19 @@
 
 namespace {
 
-// Set by SIGINT/SIGTERM: the transfer is stopped as the dialog's Cancel would.
-std::atomic<bool> interrupted{false};
+// Set by SIGINT/SIGTERM to the signal's number: the transfer is stopped as the
+// dialog's Cancel would, and the program ends with 128 + that number, as a shell
+// expects of a program a signal ended, so a loop around it stops too.
+std::atomic<int> interrupted{0};
 
-extern "C" void OnInterrupt(int) { interrupted.store(true); }
+extern "C" void OnInterrupt(int sig) { interrupted.store(sig); }
+
+// The exit status of a transfer that did not run to its end.
+int Stopped(const std::string& what) {
+  const int sig = interrupted.load();
+  cli::Fail(what);
+  return sig != 0 ? 128 + sig : cli::kExitFailed;
+}
 
 void CatchInterrupts() {
   struct sigaction sa = {};
@@ -44,7 +53,14 @@ void CatchInterrupts() {
 class ConsoleObserver : public TransferObserver {
  public:
   ConsoleObserver() : tty_(::isatty(STDERR_FILENO) == 1) {}
-  ~ConsoleObserver() override { EndBar(); }
+  ~ConsoleObserver() override { EndLine(); }
+
+  // Leaves the progress line as it stands, so a message that follows gets a line of
+  // its own.
+  void EndLine() {
+    std::lock_guard lock(mutex_);
+    EndBar();
+  }
 
   void SetText(Field field, const std::string& text) override {
     std::lock_guard lock(mutex_);
@@ -114,7 +130,7 @@ class ConsoleObserver : public TransferObserver {
   // Caller holds the mutex.
   void Line(const std::string& text) {
     EndBar();
-    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", cli::EscapeControls(text).c_str());
   }
   // Leaves the bar as it stands now on its own line.
   void EndBar() {
@@ -159,7 +175,7 @@ template <typename Engine>
 bool WaitForEnd(const Engine& engine, int timeoutSeconds) {
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
   while (!engine.IsIdle()) {
-    if (interrupted.load()) return false;
+    if (interrupted.load() != 0) return false;
     if (timeoutSeconds > 0 && std::chrono::steady_clock::now() > limit) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
@@ -206,7 +222,8 @@ int Receive(const TransferArgs& a) {
   if (!engine.BeginReceive()) return cli::kExitFailed;
   const bool ended = WaitForEnd(engine, a.timeout);
   engine.Stop();
-  if (!ended) return cli::Fail("receive stopped before it ended; nothing written");
+  observer.EndLine();
+  if (!ended) return Stopped("receive stopped before it ended; nothing written");
   if (!engine.Completed()) return cli::kExitFailed;
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
@@ -238,7 +255,8 @@ int Send(const TransferArgs& a) {
   if (!engine.PrepareSend(doc)) return cli::kExitFailed;
   const bool ended = WaitForEnd(engine, a.timeout);
   engine.Finish();
-  if (!ended) return cli::Fail("send stopped before it ended");
+  observer.EndLine();
+  if (!ended) return Stopped("send stopped before it ended");
   return engine.Succeeded() ? cli::kExitOk : cli::kExitFailed;
 }
 

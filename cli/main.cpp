@@ -8,9 +8,11 @@
 #include "cli/CliCommon.h"
 #include "cli/CliHelp.h"
 #include "cli/DbCommands.h"
+#include "cli/StandardStreams.h"
 #include "cli/TransferCommands.h"
 
 int main(int argc, char** argv) {
+  cli::GuardStandardStreams();
   CLI::App app{cli::kSummary};
   app.name("quelmar-cli");
   app.formatter(cli::ManualFormatter());
@@ -23,10 +25,10 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {  // --help, --version
-    return app.exit(e);
+    return cli::FinishStandardStreams(app.exit(e));
   } catch (const CLI::ParseError& e) {
     std::cerr << "quelmar-cli: " << e.what() << '\n';
-    return cli::kExitUsage;
+    return cli::FinishStandardStreams(cli::kExitUsage);
   }
-  return exitCode;
+  return cli::FinishStandardStreams(exitCode);
 }

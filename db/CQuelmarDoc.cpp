@@ -7,24 +7,7 @@
 #include "db/DatabaseOperations.h"
 #include "db/DbTexts.h"
 #include "db/FileIo.h"
-
-namespace {
-
-// Fills %1 and %2 of a text.
-std::string Format(const std::string& text, const std::string& a1, const std::string& a2 = {}) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-      out += text[i + 1] == '1' ? a1 : a2;
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-}  // namespace
+#include "db/TextArgs.h"
 
 CQuelmarDoc::CQuelmarDoc() : working_(std::make_unique<ChannelDatabase>()) {}
 CQuelmarDoc::~CQuelmarDoc() = default;
@@ -125,8 +108,9 @@ std::size_t CQuelmarDoc::BuildImage(std::uint8_t* out) {
 
 DocResult CQuelmarDoc::Open(const std::string& path) {
   std::vector<std::uint8_t> image;
-  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
-  if (!read.ok) return DocResult::Failure(Format(DbTexts::kCannotOpen, path, read.error));
+  fileio::FileStamp stamp;
+  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image, &stamp);
+  if (!read.ok) return DocResult::Failure(fileio::Describe(read, path, DbTexts::kCannotOpen));
 
   // Everything is checked before the document changes: a refused file leaves the
   // header, both databases and the pages as they were.
@@ -137,19 +121,31 @@ DocResult CQuelmarDoc::Open(const std::string& path) {
   if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
   if (image.size() < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
 
-  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(Format(DbTexts::kCannotOpen, path, "out of memory"));
+  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(FillArgs(DbTexts::kCannotOpen, path, "out of memory"));
   LoadImage(image.data());
   SetModifiedFlag(false);
+  filePath_ = path;
+  fileStamp_ = stamp;
   return DocResult::Success();
 }
 
-DocResult CQuelmarDoc::Save(const std::string& path) {
+DocResult CQuelmarDoc::Save(const std::string& path, bool overwriteChanged) {
   if (imageValid_ != 1) return DocResult::Failure(DbTexts::kNothingToSave);
+  if (!overwriteChanged && fileStamp_.Exists()) {
+    // Our own file, rewritten in place (same file, new time or size) or replaced (same
+    // name, another file) by someone else since we read or wrote it.
+    const fileio::FileStamp now = fileio::StampOf(path);
+    const bool ours = path == filePath_ || now.SameFile(fileStamp_);
+    if (now.Exists() && ours && now != fileStamp_) return DocResult::ChangedOnDisk(DbTexts::kChangedOnDisk);
+  }
   std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
   if (BuildImage(image.data()) == 0) return DocResult::Failure(DbTexts::kNothingToSave);
-  const fileio::IoResult written = fileio::WriteAtomically(path, image.data(), image.size());
-  if (!written.ok) return DocResult::Failure(Format(DbTexts::kCannotSave, path, written.error));
+  fileio::FileStamp stamp;
+  const fileio::IoResult written = fileio::WriteAtomically(path, image.data(), image.size(), &stamp);
+  if (!written.ok) return DocResult::Failure(fileio::Describe(written, path, DbTexts::kCannotSave));
   SetModifiedFlag(false);
+  filePath_ = path;
+  fileStamp_ = stamp;
   return DocResult::Success();
 }
 

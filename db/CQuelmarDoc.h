@@ -15,6 +15,7 @@
 #include "db/DocResult.h"
 #include "db/DocumentViews.h"
 #include "db/ExtraBlock.h"
+#include "db/FileIo.h"
 #include "db/ImageHeader.h"
 #include "db/ImageSource.h"
 #include "db/ReceiveStorage.h"
@@ -59,8 +60,11 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // Refuses a file that is not a whole, valid image before changing anything.
   DocResult Open(const std::string& path);
   // Writes the image beside the target and renames it over; the old file survives a
-  // failure. Clears the modified flag on success.
-  DocResult Save(const std::string& path);
+  // failure. Clears the modified flag on success. Before overwriting the file this
+  // document was opened from or last saved to, when another program has changed or
+  // replaced it since, nothing is written and the result asks whether to overwrite it
+  // (changedOnDisk); the caller asks the user and saves again with overwriteChanged.
+  DocResult Save(const std::string& path, bool overwriteChanged = false);
 
   // --- state ---------------------------------------------------------------------
   ChannelDatabase& Working() { return *working_; }
@@ -104,4 +108,7 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   bool hasData_ = false;
   bool modified_ = false;
   DocumentViews* views_ = nullptr;
+  // The file as this document last read or wrote it.
+  std::string filePath_;
+  fileio::FileStamp fileStamp_;
 };

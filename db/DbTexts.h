@@ -10,5 +10,10 @@ inline constexpr const char* kFileTooShort = "The file is shorter than a databas
 inline constexpr const char* kNothingToSave = "There is no database to save.";
 inline constexpr const char* kCannotOpen = "Cannot open %1: %2";
 inline constexpr const char* kCannotSave = "Cannot save %1: %2";
+// Only regular files are read or replaced: never a FIFO, a device or a folder.
+inline constexpr const char* kNotRegularFile = "%1 is not a regular file";
+inline constexpr const char* kDanglingLink = "%1 is a symbolic link to %2, which does not exist";
+// Asked before Save overwrites a file that another program changed or replaced.
+inline constexpr const char* kChangedOnDisk = "The file has changed on disk since it was opened. Overwrite it?";
 
 }  // namespace DbTexts

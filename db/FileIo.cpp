@@ -1,17 +1,22 @@
 #include "db/FileIo.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+
+#include "db/DbTexts.h"
+#include "db/TextArgs.h"
 
 namespace fileio {
 namespace {
 
-IoResult Fail(int err) { return {false, std::strerror(err)}; }
+IoResult Failure(int err) { return {false, std::strerror(err), Problem::System}; }
+IoResult Refusal(Problem problem, std::string detail = {}) { return {false, std::move(detail), problem}; }
 
 std::atomic<unsigned> counter{0};
 
@@ -40,14 +45,97 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// What a link points to, as written in the link.
+std::string LinkText(const std::string& path) {
+  char buf[PATH_MAX];
+  const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
+  return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
+}
+
+// Follows a link at `path` to the file it names. `target` is where a replacement must
+// go; `exists` tells whether a file is there now, with its status in `st`.
+IoResult Resolve(const std::string& path, std::string& target, bool& exists, struct stat& st) {
+  exists = false;
+  target = path;
+  if (::lstat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return {};  // a new file
+    return Failure(errno);
+  }
+  if (S_ISLNK(st.st_mode)) {
+    if (::stat(path.c_str(), &st) != 0) {
+      if (errno == ENOENT) return Refusal(Problem::DanglingLink, LinkText(path));
+      return Failure(errno);
+    }
+    // Renaming over the link would replace the link and leave the file it names as it
+    // was: write beside the real file instead.
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return Failure(errno);
+    target = real;
+    std::free(real);
+  }
+  exists = true;
+  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  return {};
+}
+
+// Checks an existing regular file before it is replaced.
+IoResult CheckReplaceable(const std::string& target, const struct stat& st) {
+  bool mayWrite = true;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    if (errno != EACCES && errno != EPERM) return Failure(errno);
+    mayWrite = false;
+  }
+  return MayReplace(st, mayWrite);
+}
+
 }  // namespace
 
-IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out) {
-  out.clear();
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return Fail(errno);
+std::string Describe(const IoResult& r, const std::string& path, const char* cannotText) {
+  switch (r.problem) {
+    case Problem::NotRegular: return FillArgs(DbTexts::kNotRegularFile, path);
+    case Problem::DanglingLink: return FillArgs(DbTexts::kDanglingLink, path, r.error);
+    default: return FillArgs(cannotText, path, r.error);
+  }
+}
+
+FileStamp FileStamp::Of(const struct stat& st) {
+  FileStamp s;
+  s.device = static_cast<std::uint64_t>(st.st_dev);
+  s.inode = static_cast<std::uint64_t>(st.st_ino);
+  s.mtimeSec = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+  s.mtimeNsec = static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+  s.size = static_cast<std::int64_t>(st.st_size);
+  return s;
+}
+
+FileStamp StampOf(const std::string& path) {
   struct stat st{};
-  if (::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode)) return Fail(EISDIR);
+  if (::stat(path.c_str(), &st) != 0) return {};
+  return FileStamp::Of(st);
+}
+
+IoResult MayReplace(const struct stat& st, bool userMayWrite) {
+  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  if (!userMayWrite || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    return Refusal(Problem::ReadOnly, std::strerror(EACCES));
+  return {};
+}
+
+IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                    FileStamp* stamp) {
+  out.clear();
+  // Looked at before it is opened: opening a serial device has effects on the line,
+  // and a FIFO would wait for a writer.
+  struct stat st{};
+  if (::stat(path.c_str(), &st) != 0) return Failure(errno);
+  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.get() < 0) return Failure(errno);
+  // The name may have been given to something else in between.
+  if (::fstat(fd.get(), &st) != 0) return Failure(errno);
+  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
   out.resize(maxBytes);
   std::size_t got = 0;
   while (got < maxBytes) {
@@ -56,69 +144,117 @@ IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<s
       if (errno == EINTR) continue;
       const int err = errno;
       out.clear();
-      return Fail(err);
+      return Failure(err);
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
   out.resize(got);
+  if (stamp != nullptr) *stamp = FileStamp::Of(st);
   return {};
 }
 
-IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
-  const std::size_t slash = path.rfind('/');
-  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  // The temporary file is created with 0666 so the umask applies as to any new file.
-  std::string tmp;
-  int rawFd = -1;
-  for (unsigned attempt = 0; attempt < 100 && rawFd < 0; ++attempt) {
-    tmp = FolderOf(path) + "/." + base + "." + std::to_string(::getpid()) + "." +
-          std::to_string(++counter) + ".tmp";
-    rawFd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (rawFd < 0 && errno != EEXIST) break;
-  }
-  if (rawFd < 0) return Fail(errno);
-  Fd fd(rawFd);
+// ---- AtomicFile -------------------------------------------------------------------
 
-  auto abandon = [&](int err) {
-    fd.Close();
-    ::unlink(tmp.c_str());
-    return Fail(err);
-  };
+AtomicFile::~AtomicFile() { Abandon(); }
 
-  // Replacing a file keeps its permissions.
+void AtomicFile::Abandon() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!tmp_.empty()) ::unlink(tmp_.c_str());
+  tmp_.clear();
+}
+
+IoResult AtomicFile::Fail(int err) {
+  Abandon();
+  return Failure(err);
+}
+
+IoResult AtomicFile::Begin(const std::string& path) {
+  Abandon();
+  path_ = path;
+  bool exists = false;
   struct stat st{};
-  if (::stat(path.c_str(), &st) == 0 && ::fchmod(fd.get(), st.st_mode & 07777) != 0) return abandon(errno);
+  IoResult r = Resolve(path, target_, exists, st);
+  if (!r.ok) return r;
+  if (exists) {
+    r = CheckReplaceable(target_, st);
+    if (!r.ok) return r;
+  }
+
+  // The temporary name stays short whatever the target is called: a name near the
+  // system's limit must still leave room for it.
+  const std::string folder = FolderOf(target_);
+  for (unsigned attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+    tmp_ = folder + "/.quelmar-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+    // Created with 0666 so the umask applies as to any new file.
+    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0 && errno != EEXIST) break;
+  }
+  if (fd_ < 0) {
+    const int err = errno;
+    tmp_.clear();
+    return Failure(err);
+  }
+
+  if (exists) {
+    // A replaced file keeps who owns it where we may do that (the superuser may; others
+    // may keep a group they belong to). The owner goes first: changing it clears the
+    // set-id bits, which the mode then puts back.
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd_, st.st_uid, st.st_gid) != 0) {
+      [[maybe_unused]] const int ignored = ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid);
+    }
+    if (::fchmod(fd_, st.st_mode & 07777) != 0) return Fail(errno);
+  }
+  return {};
+}
+
+IoResult AtomicFile::Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
+  if (fd_ < 0) return Failure(EBADF);
+  // A long job (a whole receive) may lie between Begin and here: look at the target again.
+  struct stat st{};
+  if (::stat(target_.c_str(), &st) == 0) {
+    const IoResult r = CheckReplaceable(target_, st);
+    if (!r.ok) {
+      Abandon();
+      return r;
+    }
+  }
 
   std::size_t done = 0;
   while (done < size) {
-    const ssize_t n = ::write(fd.get(), data + done, size - done);
+    const ssize_t n = ::write(fd_, data + done, size - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return abandon(errno);
+      return Fail(errno);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (::fsync(fd.get()) != 0) return abandon(errno);
-  if (fd.Close() != 0) {
-    const int err = errno;
-    ::unlink(tmp.c_str());
-    return Fail(err);
-  }
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tmp.c_str());
-    return Fail(err);
-  }
+  if (::fsync(fd_) != 0) return Fail(errno);
+  struct stat written{};
+  const bool haveStamp = ::fstat(fd_, &written) == 0;
+  const int rc = ::close(fd_);
+  fd_ = -1;
+  if (rc != 0) return Fail(errno);
+  if (::rename(tmp_.c_str(), target_.c_str()) != 0) return Fail(errno);
+  tmp_.clear();
+  if (stamp != nullptr) *stamp = haveStamp ? FileStamp::Of(written) : StampOf(target_);
   // The rename itself lives in the folder: flush it too, so that after a power cut the
   // name leads to the new file rather than to nothing. The file is already safe either
   // way, so a folder that cannot be flushed is not an error.
-  const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
   }
   return {};
+}
+
+IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
+  AtomicFile file;
+  const IoResult begun = file.Begin(path);
+  if (!begun.ok) return begun;
+  return file.Commit(data, size, stamp);
 }
 
 }  // namespace fileio

@@ -1,5 +1,9 @@
 #pragma once
-// Whole-file reads and crash-safe writes for document files.
+// Whole-file reads and crash-safe writes for document files, and the checks that keep
+// them to regular files: a FIFO, a device or a folder is never read or replaced, a link
+// is followed to the file it names, and a file the user may not write is left alone.
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,17 +11,88 @@
 
 namespace fileio {
 
-struct IoResult {
-  bool ok = true;
-  std::string error;  // the system's reason when not ok
+// Why an operation did not go through; the caller words the message.
+enum class Problem {
+  None,
+  System,        // the system refused; `error` holds its reason
+  NotRegular,    // a FIFO, device, socket or folder where a file was expected
+  DanglingLink,  // a symbolic link to nothing; `error` holds where it points
+  ReadOnly,      // an existing file the user may not write; `error` is "Permission denied"
 };
 
-// Reads at most `maxBytes` from the start of the file into `out` (resized to what was read).
-IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out);
+struct IoResult {
+  bool ok = true;
+  std::string error;
+  Problem problem = Problem::None;
+};
 
-// Writes the bytes to a temporary file in the target's folder, flushes it to disk and
-// renames it over the target, so the target is either the old file or the new one.
-// A new file gets the usual permissions; an existing one keeps its mode.
-IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);
+// The message for a result that is not ok: "<path> is not a regular file", the
+// dangling link's, or `cannotText` ("Cannot save %1: %2") with the path and the reason.
+std::string Describe(const IoResult& r, const std::string& path, const char* cannotText);
+
+// Which file sits at a path and when it last changed: tells whether another program
+// replaced or rewrote it since we read or wrote it.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t mtimeSec = 0;
+  std::int64_t mtimeNsec = 0;
+  std::int64_t size = -1;  // -1: no file
+
+  static FileStamp Of(const struct stat& st);
+  bool Exists() const { return size >= 0; }
+  bool SameFile(const FileStamp& o) const { return device == o.device && inode == o.inode; }
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file a path leads to (links followed); Exists() is false when there
+// is none.
+FileStamp StampOf(const std::string& path);
+
+// Reads at most `maxBytes` from the start of a regular file into `out` (resized to what
+// was read). Anything else is refused before a byte is read, and the open never waits
+// (a FIFO with no writer would block it for ever). `stamp` receives the file's stamp.
+IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                    FileStamp* stamp = nullptr);
+
+// May an existing file be replaced? `st` is what stat() gives for it; `userMayWrite`
+// what the system answers when asked whether this user may write it. A file with no
+// write permission for anyone is refused even for the superuser: it was made read-only
+// on purpose.
+IoResult MayReplace(const struct stat& st, bool userMayWrite);
+
+// A file being replaced: Begin checks the target and creates the temporary file beside
+// the real target (after links), so a caller learns before any long work whether the
+// file can be written at all; Commit writes, flushes and renames it over the target, so
+// the target is either the old file or the new one. An uncommitted temporary file is
+// removed. A new file gets the usual permissions; a replaced one keeps its mode and,
+// where the system lets us, its owner and group.
+class AtomicFile {
+ public:
+  AtomicFile() = default;
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  IoResult Begin(const std::string& path);
+  // `stamp` receives the new file's stamp.
+  IoResult Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp = nullptr);
+  void Abandon();
+
+  // The file the rename replaces: the path with its links resolved.
+  const std::string& Target() const { return target_; }
+
+ private:
+  IoResult Fail(int err);
+
+  std::string path_;
+  std::string target_;
+  std::string tmp_;
+  int fd_ = -1;
+};
+
+// Begin and Commit in one go.
+IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                         FileStamp* stamp = nullptr);
 
 }  // namespace fileio

@@ -35,17 +35,25 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
 
 QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
                                     QMessageBox::StandardButtons buttons,
-                                    QMessageBox::Icon icon) {
+                                    QMessageBox::Icon icon,
+                                    QMessageBox::StandardButton defaultButton) {
   Script& s = script();
   s.shown << text;
   if (s.scripted) {
     if (s.answers.empty()) return escapeAnswer(buttons);
     auto a = s.answers.front();
     s.answers.pop_front();
+    if (a == QMessageBox::NoButton) {
+      // Enter: the default button, else the first button the box shows.
+      if (defaultButton != QMessageBox::NoButton) return defaultButton;
+      for (auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        if (buttons & b) return b;
+    }
     return a;
   }
   QMessageBox box(icon, QString::fromLatin1(Texts::kAppTitle), text, buttons, parent);
   box.setObjectName(QStringLiteral("messageBox"));
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

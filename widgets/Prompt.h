@@ -15,10 +15,12 @@ class QWidget;
 
 namespace Prompt {
 
-// A message box titled "Quelmar". Returns the button pressed.
+// A message box titled "Quelmar". Returns the button pressed. `defaultButton` is the
+// one Enter presses (the platform's choice when NoButton).
 QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                    QMessageBox::Icon icon = QMessageBox::Warning);
+                                    QMessageBox::Icon icon = QMessageBox::Warning,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int Exec(QDialog& dialog);
@@ -38,6 +40,7 @@ QAction* Popup(QMenu& menu, const QPoint& globalPos);
 // text shown is recorded either way.
 void SetScripted(bool on);
 bool Scripted();
+// NoButton answers as Enter would: with the box's default button.
 void QueueMessageAnswer(QMessageBox::StandardButton answer);
 // The driver gets the dialog shown (not modal), fills it as a person would, presses
 // its buttons and returns the dialog's result (usually dialog.result()).
