@@ -66,6 +66,9 @@ IoResult Resolve(const std::string& path, std::string& target, bool& exists, str
       if (errno == ENOENT) return Refusal(Problem::DanglingLink, LinkText(path));
       return Failure(errno);
     }
+    exists = true;
+    // A link to a pipe (/dev/stdout) names no path that realpath could give.
+    if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
     // Renaming over the link would replace the link and leave the file it names as it
     // was: write beside the real file instead.
     char* real = ::realpath(path.c_str(), nullptr);

@@ -1,0 +1,96 @@
+// A file another program wrote after we opened it (a sync tool, a second window) is not
+// overwritten without a question; our own saves never raise it.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/DbTexts.h"
+#include "db/SampleDatabase.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class ChangedOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CQuelmarDoc writer;
+    auto db = std::make_unique<ChannelDatabase>();
+    sample::BuildSampleDatabase(*db);
+    writer.LoadDatabase(sample::MakeHeader(3), *db);
+    ASSERT_TRUE(writer.Save(path).ok);
+    ASSERT_TRUE(doc.Open(path).ok);
+    doc.Working().satellites[0].SetName("Edited here");
+    doc.SetModifiedFlag(true);
+  }
+
+  // Another program's save: the same bytes but one, written with a later time.
+  Bytes TheirEdit() {
+    Bytes theirs = testdata::ReadBytes(path);
+    theirs[200] ^= 0xFF;
+    return theirs;
+  }
+  void LaterTime(const std::string& file) {
+    struct stat st{};
+    ::stat(file.c_str(), &st);
+    const timespec times[2] = {st.st_atim, {st.st_mtim.tv_sec + 2, st.st_mtim.tv_nsec}};
+    ::utimensat(AT_FDCWD, file.c_str(), times, 0);
+  }
+
+  testdata::TempDir dir;
+  const std::string path = dir.File("channels.qdb");
+  CQuelmarDoc doc;
+};
+
+TEST_F(ChangedOnDisk, RewrittenInPlaceAsksAndKeepsTheirFileUntilTold) {
+  const Bytes theirs = TheirEdit();
+  testdata::WriteBytes(path, theirs);  // same file, rewritten
+  LaterTime(path);
+
+  const DocResult asked = doc.Save(path);
+  EXPECT_FALSE(asked.ok);
+  EXPECT_TRUE(asked.changedOnDisk);
+  EXPECT_EQ(asked.message, DbTexts::kChangedOnDisk);
+  EXPECT_EQ(testdata::ReadBytes(path), theirs) << "nothing written before the answer";
+  EXPECT_TRUE(doc.IsModified());
+
+  const DocResult told = doc.Save(path, true);
+  ASSERT_TRUE(told.ok) << told.message;
+  CQuelmarDoc check;
+  ASSERT_TRUE(check.Open(path).ok);
+  EXPECT_EQ(check.Working().satellites[0].Name(), "Edited here");
+  EXPECT_TRUE(doc.Save(path).ok) << "after our own save the file is ours again";
+}
+
+TEST_F(ChangedOnDisk, ReplacedByAnotherFileAsks) {
+  // The way editors and sync tools save: a new file renamed over the name.
+  const std::string other = dir.File("incoming");
+  testdata::WriteBytes(other, TheirEdit());
+  fs::rename(other, path);
+  const DocResult asked = doc.Save(path);
+  EXPECT_TRUE(asked.changedOnDisk) << asked.message;
+}
+
+TEST_F(ChangedOnDisk, OurOwnSavesAndAnUntouchedFileDoNotAsk) {
+  EXPECT_TRUE(doc.Save(path).ok);
+  doc.SetModifiedFlag(true);
+  EXPECT_TRUE(doc.Save(path).ok);
+  // A removed file is simply written again; another name is not ours to guard.
+  fs::remove(path);
+  EXPECT_TRUE(doc.Save(path).ok);
+  const std::string elsewhere = dir.File("other.qdb");
+  testdata::WriteBytes(elsewhere, Bytes(10, 1));
+  EXPECT_TRUE(doc.Save(elsewhere).ok);
+}
+
+}  // namespace
