@@ -25,14 +25,17 @@ const char* const kDescription =
 const std::pair<const char*, const char*> kExitStatuses[] = {
     {"0", "success"},
     {"1", "a check found a wrong checksum; a file could not be read, was refused or could not be "
-          "written; a transfer failed, timed out or was interrupted"},
+          "written; a transfer failed or timed out; writing to standard output failed"},
     {"2", "the command line was not understood"},
+    {"130, 143", "a transfer was interrupted by SIGINT (Ctrl+C) or SIGTERM"},
 };
 
 const std::pair<const char*, const char*> kFiles[] = {
     {"*.qdb", "a database image of 458816 bytes: a 64-byte header and seven blocks of 64 KiB. "
               "Files are written to a temporary file beside the target and renamed over it, so a "
-              "file is replaced whole or not at all."},
+              "file is replaced whole or not at all. A symbolic link is followed to the file it "
+              "names; anything but a regular file (a FIFO, a device, a folder) is refused, as is "
+              "a file the user may not write."},
     {"/dev/ttyS0 ... /dev/ttyS3", "the serial ports \"COM1\" to \"COM4\"."},
     {"/dev/ttyUSB*, /dev/ttyACM*", "USB serial adapters. Opening one needs the right to use it; "
                                    "on Debian that is membership of the group dialout."},

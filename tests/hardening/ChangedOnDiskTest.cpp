@@ -36,7 +36,7 @@ class ChangedOnDisk : public ::testing::Test {
 
   // Another program's save: the same bytes but one, written with a later time.
   Bytes TheirEdit() {
-    Bytes theirs = testdata::ReadBytes(path);
+    Bytes theirs = testkit::ReadBytes(path);
     theirs[200] ^= 0xFF;
     return theirs;
   }
@@ -47,21 +47,21 @@ class ChangedOnDisk : public ::testing::Test {
     ::utimensat(AT_FDCWD, file.c_str(), times, 0);
   }
 
-  testdata::TempDir dir;
+  testkit::TempDir dir;
   const std::string path = dir.File("channels.qdb");
   CQuelmarDoc doc;
 };
 
 TEST_F(ChangedOnDisk, RewrittenInPlaceAsksAndKeepsTheirFileUntilTold) {
   const Bytes theirs = TheirEdit();
-  testdata::WriteBytes(path, theirs);  // same file, rewritten
+  testkit::WriteBytes(path, theirs);  // same file, rewritten
   LaterTime(path);
 
   const DocResult asked = doc.Save(path);
   EXPECT_FALSE(asked.ok);
   EXPECT_TRUE(asked.changedOnDisk);
   EXPECT_EQ(asked.message, DbTexts::kChangedOnDisk);
-  EXPECT_EQ(testdata::ReadBytes(path), theirs) << "nothing written before the answer";
+  EXPECT_EQ(testkit::ReadBytes(path), theirs) << "nothing written before the answer";
   EXPECT_TRUE(doc.IsModified());
 
   const DocResult told = doc.Save(path, true);
@@ -75,7 +75,7 @@ TEST_F(ChangedOnDisk, RewrittenInPlaceAsksAndKeepsTheirFileUntilTold) {
 TEST_F(ChangedOnDisk, ReplacedByAnotherFileAsks) {
   // The way editors and sync tools save: a new file renamed over the name.
   const std::string other = dir.File("incoming");
-  testdata::WriteBytes(other, TheirEdit());
+  testkit::WriteBytes(other, TheirEdit());
   fs::rename(other, path);
   const DocResult asked = doc.Save(path);
   EXPECT_TRUE(asked.changedOnDisk) << asked.message;
@@ -89,7 +89,7 @@ TEST_F(ChangedOnDisk, OurOwnSavesAndAnUntouchedFileDoNotAsk) {
   fs::remove(path);
   EXPECT_TRUE(doc.Save(path).ok);
   const std::string elsewhere = dir.File("other.qdb");
-  testdata::WriteBytes(elsewhere, Bytes(10, 1));
+  testkit::WriteBytes(elsewhere, Bytes(10, 1));
   EXPECT_TRUE(doc.Save(elsewhere).ok);
 }
 

@@ -13,8 +13,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,14 +21,13 @@
 
 #include "db/DatabaseImage.h"
 #include "db/ImageHeader.h"
-#include "hardening/ChildProcess.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using hardening::ChildProcess;
+using testkit::Subprocess;
 using Bytes = std::vector<std::uint8_t>;
 
 struct CliRun {
@@ -38,18 +35,11 @@ struct CliRun {
   std::string out, err;
 };
 
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class CliStreams : public ::testing::Test {
  protected:
-  testdata::TempDir dir;
+  testkit::TempDir dir;
   const std::string sample = dir.File("sample.qdb");
 
   void SetUp() override { ASSERT_EQ(Cli({"sample", sample}).status, 0); }
@@ -61,16 +51,16 @@ class CliStreams : public ::testing::Test {
     const std::string outFile = dir.File("stdout"), errFile = dir.File("stderr");
     const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    std::vector<std::string> argv{BinaryPath("quelmar-cli")};
+    std::vector<std::string> argv{testkit::BinaryPath("quelmar-cli")};
     argv.insert(argv.end(), args.begin(), args.end());
-    ChildProcess child;
+    Subprocess child;
     CliRun r;
-    if (child.Start(argv, {{STDOUT_FILENO, stdoutFd == -2 ? out : stdoutFd}, {STDERR_FILENO, err}}))
+    if (child.StartWith(argv, {{STDOUT_FILENO, stdoutFd == -2 ? out : stdoutFd}, {STDERR_FILENO, err}}))
       r.status = child.Wait(limit);
     ::close(out);
     ::close(err);
-    r.out = Slurp(outFile);
-    r.err = Slurp(errFile);
+    r.out = testkit::ReadText(outFile);
+    r.err = testkit::ReadText(errFile);
     fs::remove(outFile);
     fs::remove(errFile);
     return r;
@@ -121,7 +111,7 @@ TEST_F(CliStreams, InputsThatAreNotRegularFilesAreRefusedWithoutWaiting) {
 // ---- names that carry terminal escapes --------------------------------------------------
 
 TEST_F(CliStreams, ControlCharactersFromTheFileAreEscapedInTextAndExactInJson) {
-  Bytes image = testdata::ReadBytes(sample);
+  Bytes image = testkit::ReadBytes(sample);
   ImageHeader h(image.data());
   const std::string title = "\x1b]0;owned\x07";  // retitles the terminal
   const std::string clear = "\x1b[2J\x1b[H";     // clears it
@@ -129,7 +119,7 @@ TEST_F(CliStreams, ControlCharactersFromTheFileAreEscapedInTextAndExactInJson) {
   h.SetModelName(clear);
   h.CopyTo(image.data());
   const std::string file = dir.File("escapes\x1b[1m.qdb");
-  testdata::WriteBytes(file, image);
+  testkit::WriteBytes(file, image);
 
   const CliRun text = Cli({"info", file});
   ASSERT_EQ(text.status, 0) << text.err;
@@ -179,7 +169,7 @@ TEST_F(CliStreams, WriteErrorsOnStdoutFailTheCommand) {
   const std::string out = dir.File("new.qdb");
   const CliRun newWithClosed = Cli({"new", out}, -1);
   EXPECT_EQ(newWithClosed.status, 0) << newWithClosed.err;
-  EXPECT_EQ(testdata::ReadBytes(out).size(), DatabaseImage::kImageSize);
+  EXPECT_EQ(testkit::ReadBytes(out).size(), DatabaseImage::kImageSize);
 }
 
 // ---- Ctrl+C during a transfer ---------------------------------------------------------------
@@ -214,8 +204,8 @@ TEST_F(CliStreams, InterruptedTransferEndsItsProgressLineAndExitsAsTheSignalSays
     Pty line;      // the receiver's end: nobody answers
     Pty terminal;  // the user's terminal, where the progress bar is drawn
     ASSERT_FALSE(line.path.empty());
-    ChildProcess cli;
-    ASSERT_TRUE(cli.Start({BinaryPath("quelmar-cli"), "receive", "--port", line.path, dir.File("r.qdb")},
+    Subprocess cli;
+    ASSERT_TRUE(cli.StartWith({testkit::BinaryPath("quelmar-cli"), "receive", "--port", line.path, dir.File("r.qdb")},
                           {{STDERR_FILENO, terminal.slave}}));
     std::string shown;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);

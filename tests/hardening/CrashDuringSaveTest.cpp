@@ -66,9 +66,11 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
 
   // How long a saving child takes here from fork to exit, so the kills spread over all
   // of it: starting, building the image, writing, flushing, renaming.
+  // The two documents take turns on one file, each overwriting the other's save on
+  // purpose (the question a changed file raises is answered yes).
   const auto saveInChild = [&](int which) {
     const pid_t child = ::fork();
-    if (child == 0) ::_exit(docs[which]->Save(target) ? 0 : 1);
+    if (child == 0) ::_exit(docs[which]->Save(target, true) ? 0 : 1);
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -89,7 +91,7 @@ TEST(CrashDuringSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile) {
     ASSERT_GE(child, 0);
     if (child == 0) {
       // Only the save runs in the child; it ends without running any clean-up.
-      const bool ok = static_cast<bool>(docs[next]->Save(target));
+      const bool ok = static_cast<bool>(docs[next]->Save(target, true));
       ::_exit(ok ? 0 : 1);
     }
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));

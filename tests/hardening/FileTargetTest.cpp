@@ -48,7 +48,7 @@ struct stat Lstat(const std::string& path) {
 
 class FileTargets : public ::testing::Test {
  protected:
-  testdata::TempDir dir;
+  testkit::TempDir dir;
   std::unique_ptr<CQuelmarDoc> doc = SampleDoc();
 
   // Only the names a test made itself: no temporary file left behind.
@@ -65,7 +65,7 @@ class FileTargets : public ::testing::Test {
 TEST_F(FileTargets, SavingThroughLinksWritesTheFileTheyNameAndKeepsThemLinks) {
   fs::create_directories(dir / "synced");
   const std::string real = dir.File("synced/channels.qdb");
-  testdata::WriteBytes(real, kOld);
+  testkit::WriteBytes(real, kOld);
   const std::string link = dir.File("channels.qdb");
   const std::string second = dir.File("again.qdb");
   fs::create_symlink("synced/channels.qdb", link);  // relative, as users make them
@@ -73,13 +73,13 @@ TEST_F(FileTargets, SavingThroughLinksWritesTheFileTheyNameAndKeepsThemLinks) {
 
   for (const std::string& through : {link, second}) {
     SCOPED_TRACE(through);
-    testdata::WriteBytes(real, kOld);
+    testkit::WriteBytes(real, kOld);
     const DocResult r = SampleDoc()->Save(through);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(fs::is_symlink(second));
     EXPECT_EQ(fs::read_symlink(link), "synced/channels.qdb");
-    EXPECT_EQ(testdata::ReadBytes(real).size(), DatabaseImage::kImageSize) << "the linked file got the save";
+    EXPECT_EQ(testkit::ReadBytes(real).size(), DatabaseImage::kImageSize) << "the linked file got the save";
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"again.qdb", "channels.qdb", "synced"}));
     EXPECT_EQ(Names(dir / "synced"), (std::vector<std::string>{"channels.qdb"}));
   }
@@ -102,13 +102,13 @@ TEST_F(FileTargets, DanglingLinkIsRefusedAndStaysALink) {
 
 TEST_F(FileTargets, ReadOnlyFileIsRefusedEvenForTheSuperuser) {
   const std::string target = dir.File("f.qdb");
-  testdata::WriteBytes(target, kOld);
+  testkit::WriteBytes(target, kOld);
   ::chmod(target.c_str(), 0444);
   const DocResult r = doc->Save(target);
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(Contains(r.message, "Permission denied")) << r.message;
   EXPECT_TRUE(Contains(r.message, target)) << r.message;
-  EXPECT_EQ(testdata::ReadBytes(target), kOld);
+  EXPECT_EQ(testkit::ReadBytes(target), kOld);
   EXPECT_EQ(Lstat(target).st_mode & 07777, 0444u);
   EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"f.qdb"}));
   EXPECT_TRUE(doc->IsModified());
@@ -119,7 +119,7 @@ TEST_F(FileTargets, ReadOnlyFileIsRefusedEvenForTheSuperuser) {
 // answer for this user refuses it, not the no-write-bit rule.
 TEST_F(FileTargets, FileTheUserMayNotWriteIsRefusedThoughTheFolderIsWritable) {
   const std::string target = dir.File("theirs.qdb");
-  testdata::WriteBytes(target, kOld);
+  testkit::WriteBytes(target, kOld);
   ::chmod(dir.Path().c_str(), 0777);
   ::chmod(target.c_str(), ::geteuid() == 0 ? 0644 : 0464);  // as root the file stays root's
   const int verdict = hardening::RunUnprivileged([&] {
@@ -129,7 +129,7 @@ TEST_F(FileTargets, FileTheUserMayNotWriteIsRefusedThoughTheFolderIsWritable) {
   });
   ASSERT_NE(verdict, 126) << "could not give up root";
   EXPECT_EQ(verdict, 0) << (verdict == 1 ? "saved over the file" : "refused for another reason");
-  EXPECT_EQ(testdata::ReadBytes(target), kOld);
+  EXPECT_EQ(testkit::ReadBytes(target), kOld);
   EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"theirs.qdb"}));
 }
 
@@ -152,7 +152,7 @@ TEST(ReplaceDecision, RefusesWhatTheUserMayNotWriteAndWhatNobodyMay) {
 TEST_F(FileTargets, ReplacedFileKeepsItsModeOwnerAndGroup) {
   if (::geteuid() != 0) GTEST_SKIP() << "only the superuser may give a file to another user";
   const std::string target = dir.File("shared.qdb");
-  testdata::WriteBytes(target, kOld);
+  testkit::WriteBytes(target, kOld);
   ASSERT_EQ(::chown(target.c_str(), hardening::kNobody, hardening::kNoGroup), 0);
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   const DocResult r = doc->Save(target);
@@ -170,26 +170,26 @@ TEST_F(FileTargets, ReplacedFileKeepsItsModeOwnerAndGroup) {
 // reason it could not be made here.
 struct Special {
   const char* what;
-  std::function<std::string(const testdata::TempDir&, std::string& skip)> make;
+  std::function<std::string(const testkit::TempDir&, std::string& skip)> make;
   mode_t type;  // what must still be there afterwards (followed through links)
 };
 
 const std::vector<Special>& Specials() {
   static const std::vector<Special> all = {
       {"FIFO",
-       [](const testdata::TempDir& d, std::string&) {
+       [](const testkit::TempDir& d, std::string&) {
          ::mkfifo(d.File("fifo.qdb").c_str(), 0644);
          return d.File("fifo.qdb");
        },
        S_IFIFO},
       {"link to /dev/null",
-       [](const testdata::TempDir& d, std::string&) {
+       [](const testkit::TempDir& d, std::string&) {
          fs::create_symlink("/dev/null", d / "null.qdb");
          return d.File("null.qdb");
        },
        S_IFCHR},
       {"character device",
-       [](const testdata::TempDir& d, std::string& skip) {
+       [](const testkit::TempDir& d, std::string& skip) {
          if (::mknod(d.File("dev.qdb").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
            skip = "mknod needs the superuser";
            return std::string();
@@ -198,7 +198,7 @@ const std::vector<Special>& Specials() {
        },
        S_IFCHR},
       {"folder",
-       [](const testdata::TempDir& d, std::string&) {
+       [](const testkit::TempDir& d, std::string&) {
          fs::create_directory(d / "folder.qdb");
          return d.File("folder.qdb");
        },
@@ -207,15 +207,19 @@ const std::vector<Special>& Specials() {
   return all;
 }
 
+// Makes `s` in the test's folder; "" (after saying why) when it cannot be made here.
+std::string Make(const Special& s, const testkit::TempDir& dir) {
+  std::string skip;
+  const std::string path = s.make(dir, skip);
+  if (path.empty()) std::printf("  (%s: skipped, %s)\n", s.what, skip.c_str());
+  return path;
+}
+
 TEST_F(FileTargets, SaveRefusesEveryTargetThatIsNotARegularFile) {
   for (const Special& s : Specials()) {
     SCOPED_TRACE(s.what);
-    std::string skip;
-    const std::string path = s.make(dir, skip);
-    if (path.empty()) {
-      std::printf("  (%s: skipped, %s)\n", s.what, skip.c_str());
-      continue;
-    }
+    const std::string path = Make(s, dir);
+    if (path.empty()) continue;
     const DocResult r = doc->Save(path);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, path + " is not a regular file");
@@ -238,12 +242,8 @@ TEST_F(FileTargets, OpenRefusesAtOnceWhatIsNotARegularFile) {
 
   for (const Special& s : Specials()) {
     SCOPED_TRACE(s.what);
-    std::string skip;
-    const std::string path = s.make(dir, skip);
-    if (path.empty()) {
-      std::printf("  (%s: skipped, %s)\n", s.what, skip.c_str());
-      continue;
-    }
+    const std::string path = Make(s, dir);
+    if (path.empty()) continue;
     auto opened = std::async(std::launch::async, [&] { return reader.Open(path); });
     if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
       // A writer that comes and goes releases the waiting open, which then reads nothing.
@@ -270,7 +270,7 @@ TEST_F(FileTargets, NamesUpToTheSystemLimitSave) {
     doc->SetModifiedFlag(true);
     const DocResult r = doc->Save(target);
     ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(testdata::ReadBytes(target).size(), DatabaseImage::kImageSize);
+    EXPECT_EQ(testkit::ReadBytes(target).size(), DatabaseImage::kImageSize);
     const DocResult again = doc->Save(target);  // and over the existing file
     EXPECT_TRUE(again.ok) << again.message;
     CQuelmarDoc reader;

@@ -16,18 +16,18 @@
 namespace {
 
 TEST(SavingNotes, HardLinkKeepsTheOldContentAndTheReadmeSaysSo) {
-  testdata::TempDir dir;
+  testkit::TempDir dir;
   const std::string file = dir.File("channels.qdb"), other = dir.File("backup-name.qdb");
   const std::vector<std::uint8_t> old(100, 7);
-  testdata::WriteBytes(file, old);
+  testkit::WriteBytes(file, old);
   std::filesystem::create_hard_link(file, other);
   CQuelmarDoc doc;
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
   doc.LoadDatabase(sample::MakeHeader(3), *db);
   ASSERT_TRUE(doc.Save(file).ok);
-  EXPECT_NE(testdata::ReadBytes(file), old);
-  EXPECT_EQ(testdata::ReadBytes(other), old) << "the behaviour the README describes";
+  EXPECT_NE(testkit::ReadBytes(file), old);
+  EXPECT_EQ(testkit::ReadBytes(other), old) << "the behaviour the README describes";
 
   std::ifstream readme(std::string(QUELMAR_SOURCE_DIR) + "/README.md");
   std::stringstream text;

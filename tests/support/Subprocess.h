@@ -56,6 +56,42 @@ class Subprocess {
     return rc == 0;
   }
 
+  // What one of the child's descriptors becomes: a descriptor of ours, or closed (-1).
+  struct Stream {
+    int childFd;
+    int parentFd;
+  };
+
+  // Starts `args` with its standard streams where a careless user would put them (a full
+  // device, a pipe nobody reads, a closed descriptor, a terminal) and `extraEnv`
+  // ("NAME=value") added to the environment. Nothing comes to this object; descriptors
+  // not named are inherited.
+  bool StartWith(const std::vector<std::string>& args, const std::vector<Stream>& streams,
+                 const std::vector<std::string>& extraEnv = {}) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    for (const Stream& s : streams) {
+      if (s.parentFd < 0) {
+        posix_spawn_file_actions_addclose(&actions, s.childFd);
+      } else {
+        posix_spawn_file_actions_adddup2(&actions, s.parentFd, s.childFd);
+      }
+    }
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const int rc = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) pid_ = -1;
+    return rc == 0;
+  }
+
   // The next line on stdout, without its newline; empty when none came in time.
   std::string ReadLine(std::chrono::milliseconds limit = std::chrono::seconds(10)) {
     std::string line;

@@ -15,7 +15,6 @@
 #include "app/AppTestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
-#include "hardening/ChildProcess.h"
 #include "support/Subprocess.h"
 #include "widgets/CommandIds.h"
 
@@ -25,12 +24,7 @@ const QByteArray kName("Kan\xe4le\xff.qdb");  // Latin-1 bytes: not UTF-8
 
 class CommandLineName : public apptest::AppTest {
  protected:
-  // QTemporaryDir removes what it can name as text: the raw name goes first.
-  void TearDown() override {
-    ::unlink(RawPath().constData());
-    apptest::AppTest::TearDown();
-  }
-  QByteArray RawPath() const { return QFile::encodeName(dir_.path()) + '/' + kName; }
+  QByteArray RawPath() const { return QByteArray::fromStdString(dir_.Path().string()) + '/' + kName; }
   void WriteRawSample() {
     CQuelmarDoc doc;
     auto db = std::make_unique<ChannelDatabase>();
@@ -56,7 +50,7 @@ TEST_F(CommandLineName, OpensAndSavesUnderTheBytesItWasGiven) {
   CQuelmarDoc check;
   ASSERT_TRUE(check.Open(RawPath().toStdString()).ok);
   EXPECT_EQ(check.Working().satellites[0].Name(), "Saved");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path().toStdString()), {}), 1)
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1)
       << "no second file under a mangled name";
 }
 
@@ -68,9 +62,9 @@ TEST_F(CommandLineName, TheProgramReadsTheFileItWasGiven) {
   const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   ASSERT_GE(watch, 0);
   ASSERT_GE(::inotify_add_watch(watch, RawPath().constData(), IN_ACCESS), 0);
-  hardening::ChildProcess window;
-  const std::string config = dir_.filePath(QStringLiteral("config")).toStdString();
-  ASSERT_TRUE(window.Start({BinaryPath("quelmar"), RawPath().toStdString()}, {},
+  testkit::Subprocess window;
+  const std::string config = dir_.File("config");
+  ASSERT_TRUE(window.StartWith({testkit::BinaryPath("quelmar"), RawPath().toStdString()}, {},
                            {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + config}));
   bool read = false;
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
