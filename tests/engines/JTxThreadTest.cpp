@@ -233,7 +233,7 @@ TEST(JTxThread, ExpectedTimeFollowsTheLengthNotTheLine) {
 
 TEST(JTxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
-    TxRig rig;
+    TxRig rig({.slowFrom = 20});
     ASSERT_EQ(rig.Prepare(3), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.peer.packetsTaken.load() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();

@@ -3,8 +3,10 @@
 // engines' in-memory tests. SendingPeer serves an image to JRxThread; TakingPeer takes
 // one from JTxThread. Each can be told to misbehave in the ways a line or a receiver does.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "link/DataPacket.h"
@@ -19,6 +21,7 @@ struct SendFaults {
   int badStartPacket = -1;    // this packet's first copy starts with 0x48
   int terminateAfter = -1;    // after DATA_ACK of this packet: TERMINATE_ACK, not DATA_RCV_ACK
   bool silent = false;        // never says anything
+  int slowFrom = -1;          // from this packet on, each takes 5 ms of real time (see TakeFaults)
 };
 
 // Serves `header` and `data` like a receiver asked for its database.
@@ -77,6 +80,8 @@ class SendingPeer : public MemoryPort::Peer {
           p.Bytes()[0] = 0x48;
         }
         ++packetsSent;
+        if (faults_.slowFrom >= 0 && next_ >= faults_.slowFrom)
+          std::this_thread::sleep_for(std::chrono::milliseconds(5));
         port.Feed(p.Bytes(), DataPacket::kSize);
         break;
       }
@@ -113,6 +118,8 @@ struct TakeFaults {
   bool silentAfterConnect = false;  // answers the connect request, then nothing
   std::uint8_t strayAfterConnect = 0;  // a byte outside the code table, sent once
   int strayNackAfter = -1;    // a DATA_NACK nobody asked for once this packet is settled
+  int slowFrom = -1;          // from this packet on, each takes 5 ms of real time, so a test
+                              // can act mid-transfer before the virtual-time line finishes
 };
 
 // Takes an image like a receiver being sent a database, checking as a receiver does.
@@ -194,6 +201,8 @@ class TakingPeer : public MemoryPort::Peer {
         if (unit_.size() == DataPacket::kSize) {
           packets.push_back(unit_);
           ++packetsTaken;
+          if (faults_.slowFrom >= 0 && index_ >= faults_.slowFrom)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
           DataPacket p(unit_.data());
           unit_.clear();
           if (index_ == faults_.failInsteadOfAck) {
