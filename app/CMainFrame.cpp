@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -110,6 +111,15 @@ void CMainFrame::CreateActions() {
   MakeAction(CommandId::kConfigSetting, kMenuConfig);
   MakeAction(CommandId::kAppAbout, kMenuAbout);
   for (auto& [id, action] : actions_) action->setShortcutContext(Qt::WindowShortcut);
+
+  // F10 opens the menu bar, as in the desktop's other programs (Alt does too). It
+  // gives no command, only a way into the menus.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  menuKey->setObjectName(QStringLiteral("openMenuBar"));
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.front());
+  });
 }
 
 void CMainFrame::CreateMenus() {

@@ -53,6 +53,14 @@ void GroupChListView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  // Shift+F10, the context-menu key of keyboards without a Menu key: the menu opens at
+  // the current row.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    event->accept();
+    const QRect row = visualItemRect(currentItem());
+    emit ContextMenuAt(viewport()->mapToGlobal(row.isValid() ? row.center() : QPoint(0, 0)));
+    return;
+  }
   QListWidget::keyPressEvent(event);
 }
 

@@ -42,6 +42,15 @@ void SatTPListView::keyPressEvent(QKeyEvent* event) {
     emit commandKey(event->key());
     return;
   }
+  // Shift+F10 is the context-menu key of keyboards without a Menu key (which the
+  // window system already turns into a context-menu request); the menu opens at the
+  // current row.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    event->accept();
+    const QRect row = visualItemRect(currentItem());
+    emit customContextMenuRequested(row.isValid() ? row.center() : QPoint(0, 0));
+    return;
+  }
   QTreeWidget::keyPressEvent(event);
 }
 

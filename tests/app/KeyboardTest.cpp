@@ -1,0 +1,99 @@
+// Everything the mouse reaches, the keyboard reaches too: the menus (Alt, a menu's
+// letter, F10, the arrow keys), the lists' context menus (the Menu key, or Shift+F10
+// where a keyboard has none), and every control of both pages in a sensible Tab order.
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+
+namespace {
+
+class KeyboardTest : public apptest::AppTest {
+ protected:
+  CMainFrame& Start(bool withFile) {
+    QStringList files;
+    if (withFile) {
+      files << Path("demo.qdb");
+      apptest::WriteSample(files.front());
+    }
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance(files));
+    CMainFrame& frame = *app_->MainFrame();
+    QApplication::setActiveWindow(&frame);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+    return frame;
+  }
+  static QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
+  CMainFrame& frame = Start(false);
+  // F10 opens the first menu; the arrow keys go on from there.
+  QTest::keyClick(frame.windowHandle(), Qt::Key_F10);
+  ASSERT_NE(OpenMenu(), nullptr);
+  EXPECT_EQ(OpenMenu()->title(), QStringLiteral("&File"));
+  QTest::keyClick(OpenMenu(), Qt::Key_Escape);
+  ASSERT_EQ(OpenMenu(), nullptr);
+
+  QTest::keyClick(&frame, Qt::Key_F, Qt::AltModifier);
+  ASSERT_NE(OpenMenu(), nullptr);
+  QStringList reached;
+  for (int i = 0; i < 5; ++i) {
+    QMenu* menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    reached << menu->title();
+    // Every command in it can be stepped to: visible, enabled, not a separator.
+    int commands = 0;
+    for (QAction* a : menu->actions())
+      if (a->isVisible() && a->isEnabled() && !a->isSeparator()) ++commands;
+    EXPECT_GT(commands, 0) << menu->title().toStdString();
+    QTest::keyClick(menu, Qt::Key_Right);
+  }
+  // The menus without a letter of their own are reached with the arrow keys.
+  EXPECT_EQ(reached, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
+  QTest::keyClick(OpenMenu(), Qt::Key_Escape);
+  QTest::keyClick(OpenMenu(), Qt::Key_Escape);
+  ASSERT_EQ(OpenMenu(), nullptr);
+}
+
+TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
+  CMainFrame& frame = Start(true);
+  CMainSheet* sheet = frame.View()->Sheet();
+  ASSERT_NE(sheet, nullptr);
+  struct Case {
+    int page;
+    const char* list;
+    const char* item;  // an item that opens a dialog, to see the command arrive
+  };
+  for (const Case& c : {Case{0, "satelliteList", "Add Satellite"}, Case{0, "transponderList", "Add Transponder"},
+                        Case{1, "serviceList", "Add Program"}, Case{1, "groupList", "Add Program"}}) {
+    SCOPED_TRACE(c.list);
+    sheet->setCurrentIndex(c.page);
+    auto* list = sheet->findChild<QAbstractItemView*>(QString::fromLatin1(c.list));
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+    int dialogs = 0;
+    Prompt::QueueMenuChoice(QString::fromLatin1(c.item));
+    Prompt::QueueDialog([&](QDialog& d) {
+      ++dialogs;
+      d.reject();
+      return d.result();
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(dialogs, 1);
+    Prompt::Reset();
+  }
+}
+
+}  // namespace
