@@ -7,6 +7,7 @@
 #include "app/CommandTarget.h"
 #include "widgets/DialogUnits.h"
 #include "db/CQuelmarDoc.h"
+#include "ui/PageGrowth.h"
 
 CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
     : QTabWidget(parent),
@@ -21,6 +22,9 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
   for (QWidget* w : {static_cast<QWidget*>(&satTP_), static_cast<QWidget*>(&groupCh_)}) {
     w->setMinimumSize(page);
   }
+  // In a larger window the lists take the extra space.
+  PageGrowth::Attach(satTP_);
+  PageGrowth::Attach(groupCh_);
   addTab(&satTP_, CPageSatTP::Title());
   addTab(&groupCh_, CPageGroupCh::Title());
   // The sheet takes the size of its largest page plus the tab row and frame.

@@ -19,6 +19,7 @@
 #include "ui/ProgramHiddenControls.h"
 #include "ui/PageHost.h"
 #include "widgets/Prompt.h"
+#include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 #include "db/CQuelmarDoc.h"
 #include "ui/CProgramEditDlg.h"
@@ -74,6 +75,10 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   // hidden.
   CreateControls();
   ConnectControls();
+  // Left box, the copy buttons, right box, then the program's fields row by row.
+  SetTabOrder({kind_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_, deleteGroup_,
+               groupList_, name_, type_, videoPid_, pcrPid_, ttextPid_, audioPid_, serviceId_, pmt_, lock_,
+               update_});
 }
 
 CPageGroupCh::~CPageGroupCh() {

@@ -14,6 +14,7 @@
 #include "widgets/DialogUnits.h"
 #include "ui/PageHost.h"
 #include "widgets/Prompt.h"
+#include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 #include "db/CQuelmarDoc.h"
 #include "ui/CPageGroupCh.h"
@@ -67,6 +68,9 @@ CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
   CreateControls();
+  // The lists, then the settings: down the left column, down the right, then Update.
+  SetTabOrder({satelliteList_, transponderList_, name_, lnbType_, lnbFreqHigh_, lnbFreqLow_, selected_,
+               diseqcPort_, tone22k_, lnbPower_, motor_, update_});
 }
 
 QString CPageSatTP::Title() { return L(SatTPTexts::kPageTitle); }
@@ -75,6 +79,7 @@ void CPageSatTP::CreateControls() {
   // Everything is placed in dialog units of the page font, on the page itself, so the
   // group boxes only frame their controls.
   auto* satGroup = new QGroupBox(L(SatTPTexts::kSatelliteGroup), this);
+  satGroup->setObjectName(QStringLiteral("satelliteGroup"));
   DialogUnits::Place(satGroup, 7, 7, 112, 298);
   satelliteList_ = new SatTPListView(this);
   satelliteList_->setObjectName(QStringLiteral("satelliteList"));
@@ -83,6 +88,7 @@ void CPageSatTP::CreateControls() {
   DialogUnits::Place(satelliteList_, 13, 18, 100, 281);
 
   auto* tpGroup = new QGroupBox(L(SatTPTexts::kTransponderGroup), this);
+  tpGroup->setObjectName(QStringLiteral("transponderGroup"));
   DialogUnits::Place(tpGroup, 126, 7, 233, 158);
   transponderList_ = new SatTPListView(this);
   transponderList_->setObjectName(QStringLiteral("transponderList"));

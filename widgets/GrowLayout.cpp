@@ -20,6 +20,7 @@ void GrowLayout::Add(QWidget* control, Growth growth) {
 }
 
 void GrowLayout::AddWithin(QWidget* box, Growth growth) {
+  if (!box) return;
   Add(box, growth);
   const QRect area = box->geometry();
   for (QObject* child : box->parentWidget()->children()) {

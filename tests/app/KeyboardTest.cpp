@@ -96,4 +96,58 @@ TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
   }
 }
 
+// Tab walks each page in the order a reader goes through it: the lists, then the fields
+// of the box under them, ending on its Update button; Shift+Tab walks back. Every control
+// the page lets Tab reach is in the walk, the page buttons included.
+TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
+  CMainFrame& frame = Start(true);
+  CMainSheet* sheet = frame.View()->Sheet();
+  ASSERT_NE(sheet, nullptr);
+  struct Case {
+    int page;
+    QStringList order;
+  };
+  const Case cases[] = {
+      {0,
+       {"satelliteList", "transponderList", "name", "lnbType", "lnbFreqHigh", "lnbFreqLow", "selected",
+        "diseqcPort", "tone22k", "lnbPower", "motor", "update"}},
+      // "type" is never editable, so Tab passes it by.
+      {1,
+       {"kind", "serviceList", "copyRight", "copyLeft", "groupCombo", "addGroup", "renameGroup",
+        "deleteGroup", "groupList", "name", "videoPid", "pcrPid", "ttextPid", "audioPid", "serviceId", "pmt",
+        "lock", "update"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.page);
+    sheet->setCurrentIndex(c.page);
+    QWidget* page = sheet->currentWidget();
+    // A satellite is chosen, so that its settings can be edited.
+    if (auto* sats = page->findChild<QTreeWidget*>(QStringLiteral("satelliteList")))
+      sats->setCurrentItem(sats->topLevelItem(0));
+    QStringList reachable;
+    for (QWidget* w : page->findChildren<QWidget*>())
+      if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled() && !w->focusProxy() &&
+          !w->objectName().isEmpty())
+        reachable << w->objectName();
+    reachable.sort();
+    QStringList expected = c.order;
+    expected.sort();
+    EXPECT_EQ(reachable, expected);
+
+    page->findChild<QWidget*>(c.order.front())->setFocus(Qt::TabFocusReason);
+    QStringList walked{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < c.order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      walked << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(walked, c.order);
+    QStringList back{walked.back()};
+    for (int i = 1; i < c.order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      back.prepend(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(back, c.order);
+  }
+}
+
 }  // namespace
