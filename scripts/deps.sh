@@ -8,7 +8,7 @@ PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev
   libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth openbox
   help2man desktop-file-utils appstream dpkg-dev shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Takes the documentation's pictures of the main window and its dialogs from the real
-# window under a virtual X display, into docs/screenshots/ (or the folder given).
+# window under virtual X displays, into docs/screenshots/ (or the folder given):
+#   - the window as it opens and each dialog, on a 1280x1024 screen;
+#   - the window maximised on a 1920x1080 screen, on each page (openbox maximises it);
+#   - the window on a 3840x2160 screen at twice the scale (QT_SCALE_FACTOR=2), on each page.
 #
 #   scripts/screenshots.sh [OUT_FOLDER]
 set -euo pipefail
@@ -11,4 +14,14 @@ OUT=${1:-docs/screenshots}
 BUILD=build/dev
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j "$(nproc)" --target take_screenshots stbsim
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD/take_screenshots" "$OUT"
+shots=$BUILD/take_screenshots
+
+export QT_QPA_PLATFORM=xcb
+xvfb-run -a -s "-screen 0 1280x1024x24" "$shots" "$OUT" dialogs
+# The window manager runs for as long as the shots take.
+xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+  openbox & wm=$!
+  trap "kill $wm" EXIT
+  sleep 1
+  "$0" "$1" maximised' "$shots" "$OUT"
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3840x2160x24" "$shots" "$OUT" scale2

@@ -4,13 +4,19 @@
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 
 #include "AppTestSupport.h"
 #include "app/AppIcons.h"
 #include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
 #include "widgets/CommandIds.h"
 
 namespace {
@@ -65,6 +71,47 @@ TEST_F(HighDpiTest, AboutBoxIconIsDrawnAtTheScreensScale) {
   EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
   EXPECT_EQ(shown.devicePixelRatio(), scale);
   EXPECT_EQ(shown.size(), QSize(32, 32) * scale);
+}
+
+// Every caption on both pages fits its control, whatever the scale: the text is measured
+// with the font as the screen draws it.
+TEST_F(HighDpiTest, NoCaptionOnThePagesIsCutShort) {
+  const QString demo = Path("demo.qdb");
+  apptest::WriteSample(demo);
+  CQuelmarApp app;
+  ASSERT_TRUE(app.InitInstance({demo}));
+  CMainSheet* sheet = app.MainFrame()->View()->Sheet();
+  ASSERT_NE(sheet, nullptr);
+  int checked = 0;
+  for (QWidget* page : {static_cast<QWidget*>(sheet->SatTPPage()), static_cast<QWidget*>(sheet->GroupChPage())}) {
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(page)) continue;
+      const QFontMetrics fm = w->fontMetrics();
+      const QStyle* style = w->style();
+      int needed = 0;
+      QString text;
+      if (auto* label = qobject_cast<QLabel*>(w)) {
+        text = label->text();
+        needed = fm.horizontalAdvance(text);
+      } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        text = box->text();
+        needed = fm.horizontalAdvance(text) + style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                 style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+      } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        text = button->text();
+        needed = fm.horizontalAdvance(text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+      } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        text = group->title();
+        needed = fm.horizontalAdvance(text);
+      }
+      if (text.isEmpty()) continue;
+      SCOPED_TRACE(text.toStdString());
+      ++checked;
+      EXPECT_LE(needed, w->width());
+      EXPECT_LE(fm.height(), w->height() + 1);
+    }
+  }
+  EXPECT_GT(checked, 30);
 }
 
 }  // namespace

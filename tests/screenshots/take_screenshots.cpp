@@ -1,11 +1,15 @@
 // Pictures of the main window and its dialogs for the documentation, taken from the real
-// window on a display; scripts/screenshots.sh runs it under a virtual one:
-//   take_screenshots OUT_FOLDER
-// The window opens the demo database; the transfer dialogs are shot halfway through a
-// paced transfer with stbsim. Settings go to a private folder, not the user's.
+// window on a display; scripts/screenshots.sh runs it under virtual ones:
+//   take_screenshots OUT_FOLDER [dialogs|maximised|scale2]
+// The window opens the demo database. "dialogs" (the default) shoots the window as it
+// opens and each dialog, the transfer dialogs halfway through a paced transfer with stbsim;
+// "maximised" shoots each page of the maximised window (the display needs a window
+// manager for that); "scale2" shoots each page on a screen at twice the scale (the script
+// sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QListWidget>
 #include <QFile>
 #include <QPixmap>
 #include <QProgressBar>
@@ -16,7 +20,9 @@
 #include <memory>
 
 #include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
 #include "db/CQuelmarDoc.h"
 #include "db/SampleDatabase.h"
 #include "support/QtWait.h"
@@ -79,12 +85,68 @@ void UsePort(CQuelmarApp& app, const std::string& device) {
   app.SetSettings(s);
 }
 
+// Each page of the window in turn, into <prefix>-satellite-transponder.png and
+// <prefix>-group-channel.png.
+void ShootPages(CMainFrame& frame, const char* prefix) {
+  CMainSheet* sheet = frame.View()->Sheet();
+  if (!sheet) {
+    std::fprintf(stderr, "take_screenshots: no sheet to shoot\n");
+    failed = true;
+    return;
+  }
+  for (const auto& [page, name] : {std::pair{0, "satellite-transponder"}, {1, "group-channel"}}) {
+    sheet->setCurrentIndex(page);
+    // The first program of the list, so that the fields show what they hold.
+    if (page == 1) {
+      if (auto* list = sheet->currentWidget()->findChild<QListWidget*>(QStringLiteral("serviceList"));
+          list && list->count() > 0)
+        list->setCurrentRow(0);
+    }
+    Shoot(frame, QStringLiteral("%1-%2").arg(QLatin1String(prefix), QLatin1String(name)).toLatin1().constData());
+  }
+}
+
+void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir& work) {
+  CMainFrame& frame = *app.MainFrame();
+  Shoot(frame, "main-window");
+
+  ShootNextDialog("config-setting");
+  frame.OnCommand(CommandId::kConfigSetting);
+  ShootNextDialog("about");
+  frame.OnCommand(CommandId::kAppAbout);
+  {
+    const auto sim = PacedSim("serve", demo);
+    UsePort(app, sim->Device());
+    ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
+    frame.OnCommand(CommandId::kReceiveFromStb);
+  }
+  {
+    const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
+    UsePort(app, sim->Device());
+    ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
+    frame.OnCommand(CommandId::kSendToStb);
+  }
+}
+
+// Maximised by the window manager: the window covers the screen's free area.
+bool Maximise(CMainFrame& frame) {
+  frame.showMaximized();
+  return testkit::PumpUntil(
+      [&] {
+        const QRect area = frame.screen()->availableGeometry();
+        return frame.isMaximized() && frame.frameGeometry().width() >= area.width() - 2 &&
+               frame.frameGeometry().height() >= area.height() - 2;
+      },
+      std::chrono::seconds(10));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: take_screenshots OUT_FOLDER\n");
+  const QString set = argc == 3 ? QString::fromLatin1(argv[2]) : QStringLiteral("dialogs");
+  if (argc < 2 || argc > 3 || !QStringList{"dialogs", "maximised", "scale2"}.contains(set)) {
+    std::fprintf(stderr, "usage: take_screenshots OUT_FOLDER [dialogs|maximised|scale2]\n");
     return 2;
   }
   if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
@@ -108,23 +170,20 @@ int main(int argc, char** argv) {
   CQuelmarApp app;
   if (!app.InitInstance({demo})) return 1;
   CMainFrame& frame = *app.MainFrame();
-  Shoot(frame, "main-window");
-
-  ShootNextDialog("config-setting");
-  frame.OnCommand(CommandId::kConfigSetting);
-  ShootNextDialog("about");
-  frame.OnCommand(CommandId::kAppAbout);
-  {
-    const auto sim = PacedSim("serve", demo);
-    UsePort(app, sim->Device());
-    ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
-    frame.OnCommand(CommandId::kReceiveFromStb);
-  }
-  {
-    const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
-    UsePort(app, sim->Device());
-    ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
-    frame.OnCommand(CommandId::kSendToStb);
+  if (set == QStringLiteral("dialogs")) {
+    ShootDialogs(app, demo, work);
+  } else if (set == QStringLiteral("maximised")) {
+    if (!Maximise(frame)) {
+      std::fprintf(stderr, "take_screenshots: the window was not maximised (no window manager?)\n");
+      return 1;
+    }
+    ShootPages(frame, "maximised");
+  } else {
+    if (frame.devicePixelRatioF() < 2) {
+      std::fprintf(stderr, "take_screenshots: the screen is not at twice the scale (QT_SCALE_FACTOR=2)\n");
+      return 1;
+    }
+    ShootPages(frame, "scale2");
   }
   Prompt::TakeMessages();
   return failed ? 1 : 0;
