@@ -1,5 +1,6 @@
 #include "app/CMainSheet.h"
 
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 
@@ -34,6 +35,16 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
   // The view may make the sheet larger, never smaller.
   setMinimumSize(size());
   connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
+
+  // Ctrl+Tab and Ctrl+Shift+Tab change the page from any control on it; a drop-down list
+  // would otherwise take the key for its own search.
+  for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, step] { setCurrentIndex((currentIndex() + step + count()) % count()); });
+  }
 }
 
 CMainSheet::~CMainSheet() {

@@ -2,6 +2,7 @@
 // letter, F10, the arrow keys), the lists' context menus (the Menu key, or Shift+F10
 // where a keyboard has none), and every control of both pages in a sensible Tab order.
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QMenu>
@@ -98,7 +99,7 @@ TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
 
 // Tab walks each page in the order a reader goes through it: the lists, then the fields
 // of the box under them, ending on its Update button; Shift+Tab walks back. Every control
-// the page lets Tab reach is in the walk, the page buttons included.
+// the page lets Tab reach is in the walk, the page buttons included. Ctrl+Tab changes page.
 TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
   CMainFrame& frame = Start(true);
   CMainSheet* sheet = frame.View()->Sheet();
@@ -148,6 +149,19 @@ TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
     }
     EXPECT_EQ(back, c.order);
   }
+  // Ctrl+Tab and Ctrl+Shift+Tab change the page from wherever the focus is on it, a
+  // drop-down list included (the new page's first control takes the focus).
+  sheet->setCurrentIndex(0);
+  sheet->findChild<QWidget*>(QStringLiteral("transponderList"))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  ASSERT_EQ(sheet->currentIndex(), 1);
+  ASSERT_TRUE(qobject_cast<QComboBox*>(QApplication::focusWidget()));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(sheet->currentIndex(), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(sheet->currentIndex(), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(sheet->currentIndex(), 0);
 }
 
 }  // namespace
