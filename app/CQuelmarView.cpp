@@ -12,6 +12,9 @@ CQuelmarView::CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* par
   // scrolls); a larger window hands the sheet the extra space, which its lists take.
   setWidgetResizable(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The view only holds the sheet: Tab goes straight to the sheet's controls, and the
+  // view still scrolls to whichever of them has the focus.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 CQuelmarView::~CQuelmarView() { RemoveSheet(); }
@@ -24,6 +27,9 @@ void CQuelmarView::BuildSheet() {
   sheet->move(0, 0);
   sheet->show();
   sheet->ActivateAll();
+  // The keyboard starts at the page tabs (given when the window is next active, if a
+  // dialog has the focus now): the arrow keys change the page, Tab goes on into it.
+  sheet->setFocus(Qt::OtherFocusReason);
   emit SheetBuilt();
 }
 

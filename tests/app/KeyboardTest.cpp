@@ -164,4 +164,25 @@ TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
   EXPECT_EQ(sheet->currentIndex(), 0);
 }
 
+// A sheet, at start and after each load, takes the window's focus on its page tabs, so the
+// keys act on the pages at once: Ctrl+Tab changes the page and Tab leads into it.
+TEST_F(KeyboardTest, TheSheetTakesTheFocusWhenItIsBuilt) {
+  CMainFrame& frame = Start(true);
+  for (int load = 0; load < 2; ++load) {
+    SCOPED_TRACE(load);
+    if (load == 1) {
+      // Focus on a control of the old sheet, then a load builds a new one.
+      frame.View()->Sheet()->findChild<QWidget*>(QStringLiteral("lnbFreqLow"))->setFocus();
+      ASSERT_TRUE(frame.OpenDocumentFile(Path("demo.qdb")));
+    }
+    CMainSheet* sheet = frame.View()->Sheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), sheet->tabBar());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(sheet->currentIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("kind"));
+  }
+}
+
 }  // namespace
