@@ -1,6 +1,7 @@
 // The pages in the window: at the size they were built for every control is where a page
 // on its own puts it; in a larger window the lists take the extra space while the fields
-// keep their size, and back at the built size nothing has drifted.
+// keep their size, and back at the built size nothing has drifted. ctest runs these once
+// more at twice the scale (test_app_scale2).
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QHeaderView>
