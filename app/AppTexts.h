@@ -81,9 +81,5 @@ inline constexpr const char* kWindowPageKey = "Page";
 
 // Shell messages.
 inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";
-inline constexpr const char* kReceivedShort =
-    "The receiver sent less than a whole database. Nothing was loaded.";
-inline constexpr const char* kReceivedNotValid =
-    "The receiver's header does not mark its database valid. Nothing was loaded.";
 
 }  // namespace AppTexts

@@ -27,16 +27,14 @@
 #include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
-#include "db/DatabaseImage.h"
 #include "db/DbTexts.h"
-#include "db/ImageHeader.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 
-namespace {
+using Texts::Q;
 
-QString L1(const char* text) { return QString::fromLatin1(text); }
+namespace {
 
 // The two transfer buttons carry no tool tip; a tool button would otherwise show its
 // action's text.
@@ -62,7 +60,7 @@ bool IsProgramCommand(int id) {
 }  // namespace
 
 CMainFrame::CMainFrame(CQuelmarApp& app)
-    : app_(app), title_(L1(AppTexts::kUntitled)) {
+    : app_(app), title_(Q(AppTexts::kUntitled)) {
   setObjectName(QStringLiteral("CMainFrame"));
   view_ = new CQuelmarView(app_.Doc(), this, this);
   setCentralWidget(view_);
@@ -81,11 +79,11 @@ CMainFrame::CMainFrame(CQuelmarApp& app)
 CMainFrame::~CMainFrame() = default;
 
 QAction* CMainFrame::MakeAction(int commandId, const char* text, const char* statusTip) {
-  auto* action = new QAction(L1(text), this);
+  auto* action = new QAction(Q(text), this);
   action->setObjectName(QStringLiteral("command%1").arg(commandId));
   action->setData(commandId);
   // Only the standard items have a prompt; the status pane falls back to "Ready".
-  action->setStatusTip(statusTip ? L1(statusTip) : QString());
+  action->setStatusTip(statusTip ? Q(statusTip) : QString());
   connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
   actions_[commandId] = action;
   return action;
@@ -127,21 +125,21 @@ void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("menuBar"));
 
-  fileMenu_ = bar->addMenu(L1(kMenuFile));
+  fileMenu_ = bar->addMenu(Q(kMenuFile));
   fileMenu_->setObjectName(QStringLiteral("fileMenu"));
   fileMenu_->addAction(actions_[CommandId::kFileOpen]);
   fileMenu_->addAction(actions_[CommandId::kFileSave]);
   fileMenu_->addAction(actions_[CommandId::kFileSaveAs]);
   fileMenu_->addSeparator();
   fileMenu_->addSeparator();
-  recentPlace_ = fileMenu_->addAction(L1(kMenuRecentFile));
+  recentPlace_ = fileMenu_->addAction(Q(kMenuRecentFile));
   recentPlace_->setObjectName(QStringLiteral("recentFile"));
   for (int i = 0; i < CRecentFileList::kSize; ++i) {
     const int id = kRecentFileFirst + i;
     auto* action = new QAction(this);
     action->setObjectName(QStringLiteral("command%1").arg(id));
     action->setData(id);
-    action->setStatusTip(L1(kPromptRecent));
+    action->setStatusTip(Q(kPromptRecent));
     action->setVisible(false);
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     fileMenu_->addAction(action);
@@ -154,38 +152,38 @@ void CMainFrame::CreateMenus() {
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
   UpdateRecentFileMenu();
 
-  QMenu* view = bar->addMenu(L1(kMenuView));
+  QMenu* view = bar->addMenu(Q(kMenuView));
   view->setObjectName(QStringLiteral("viewMenu"));
-  toolbarAction_ = view->addAction(L1(kMenuToolbar));
+  toolbarAction_ = view->addAction(Q(kMenuToolbar));
   toolbarAction_->setObjectName(QStringLiteral("command%1").arg(kViewToolbar));
   toolbarAction_->setCheckable(true);
   toolbarAction_->setChecked(true);
-  toolbarAction_->setStatusTip(L1(kPromptToolbar));
-  statusBarAction_ = view->addAction(L1(kMenuStatusBar));
+  toolbarAction_->setStatusTip(Q(kPromptToolbar));
+  statusBarAction_ = view->addAction(Q(kMenuStatusBar));
   statusBarAction_->setObjectName(QStringLiteral("command%1").arg(kViewStatusBar));
   statusBarAction_->setCheckable(true);
   statusBarAction_->setChecked(true);
-  statusBarAction_->setStatusTip(L1(kPromptStatusBar));
+  statusBarAction_->setStatusTip(Q(kPromptStatusBar));
   actions_[kViewToolbar] = toolbarAction_;
   actions_[kViewStatusBar] = statusBarAction_;
 
-  QMenu* transfer = bar->addMenu(L1(kMenuTransfer));
+  QMenu* transfer = bar->addMenu(Q(kMenuTransfer));
   transfer->setObjectName(QStringLiteral("transferMenu"));
   transfer->addAction(actions_[CommandId::kReceiveFromStb]);
   transfer->addAction(actions_[CommandId::kSendToStb]);
 
-  QMenu* tools = bar->addMenu(L1(kMenuTools));
+  QMenu* tools = bar->addMenu(Q(kMenuTools));
   tools->setObjectName(QStringLiteral("toolsMenu"));
   tools->addAction(actions_[CommandId::kConfigSetting]);
 
-  QMenu* help = bar->addMenu(L1(kMenuHelp));
+  QMenu* help = bar->addMenu(Q(kMenuHelp));
   help->setObjectName(QStringLiteral("helpMenu"));
   help->addAction(actions_[CommandId::kAppAbout]);
 }
 
 void CMainFrame::CreateToolBar() {
   using namespace AppTexts;
-  toolBar_ = new QToolBar(L1(kToolbarName), this);
+  toolBar_ = new QToolBar(Q(kToolbarName), this);
   toolBar_->setObjectName(QStringLiteral("toolBar"));
   toolBar_->setIconSize(QSize(16, 15));
   toolBar_->setMovable(true);
@@ -197,11 +195,11 @@ void CMainFrame::CreateToolBar() {
   // menu items' while the command is the same.
   auto button = [this](int id, const char* icon, const QString& text, const char* tip,
                        const char* prompt) {
-    auto* action = new QAction(AppIcons::Toolbar(L1(icon)), text, this);
+    auto* action = new QAction(AppIcons::Toolbar(Q(icon)), text, this);
     action->setObjectName(QStringLiteral("tool%1").arg(id));
     action->setData(id);
-    if (tip) action->setToolTip(L1(tip));
-    action->setStatusTip(prompt ? L1(prompt) : QString());
+    if (tip) action->setToolTip(Q(tip));
+    action->setStatusTip(prompt ? Q(prompt) : QString());
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     toolBar_->addAction(action);
     QWidget* w = toolBar_->widgetForAction(action);
@@ -210,13 +208,13 @@ void CMainFrame::CreateToolBar() {
     if (!tip) w->installEventFilter(new NoToolTip(w));
     return action;
   };
-  button(CommandId::kFileOpen, "open", L1(kTipOpen), kTipOpen, kPromptOpen);
-  button(CommandId::kFileSave, "save", L1(kTipSave), kTipSave, kPromptSave);
+  button(CommandId::kFileOpen, "open", Q(kTipOpen), kTipOpen, kPromptOpen);
+  button(CommandId::kFileSave, "save", Q(kTipSave), kTipSave, kPromptSave);
   toolBar_->addSeparator();
-  button(CommandId::kReceiveFromStb, "receive", L1(kMenuReceive), nullptr, nullptr);
-  button(CommandId::kSendToStb, "send", L1(kMenuSend), nullptr, nullptr);
+  button(CommandId::kReceiveFromStb, "receive", Q(kMenuReceive), nullptr, nullptr);
+  button(CommandId::kSendToStb, "send", Q(kMenuSend), nullptr, nullptr);
   toolBar_->addSeparator();
-  button(CommandId::kAppAbout, "about", L1(kTipAbout), kTipAbout, nullptr);
+  button(CommandId::kAppAbout, "about", Q(kTipAbout), kTipAbout, nullptr);
 
   connect(toolbarAction_, &QAction::toggled, toolBar_, &QToolBar::setVisible);
   connect(toolBar_, &QToolBar::visibilityChanged, this, [this](bool visible) {
@@ -230,17 +228,17 @@ void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("statusBar"));
   // The message pane shows "Ready" whenever no prompt is shown over it.
-  messagePane_ = new QLabel(L1(kReady), bar);
+  messagePane_ = new QLabel(Q(kReady), bar);
   messagePane_->setObjectName(QStringLiteral("messagePane"));
   messagePane_->setAccessibleName(QStringLiteral("Message"));
   bar->addWidget(messagePane_, 1);
   for (const char* text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
-    auto* indicator = new QLabel(L1(text), bar);
-    indicator->setObjectName(QStringLiteral("indicator%1").arg(L1(text)));
+    auto* indicator = new QLabel(Q(text), bar);
+    indicator->setObjectName(QStringLiteral("indicator%1").arg(Q(text)));
     indicator->setFrameShape(QFrame::StyledPanel);
     indicator->setFrameShadow(QFrame::Sunken);
     indicator->setAlignment(Qt::AlignCenter);
-    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(L1(text)) + 12);
+    indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(Q(text)) + 12);
     bar->addPermanentWidget(indicator);
   }
   connect(statusBarAction_, &QAction::toggled, bar, &QStatusBar::setVisible);
@@ -250,10 +248,10 @@ void CMainFrame::CreateContextMenus() {
   using namespace AppTexts;
   auto menu = [this](ContextMenu which, const char* name,
                      std::initializer_list<std::pair<int, const char*>> items) {
-    auto* m = new QMenu(L1(name), this);
-    m->setObjectName(L1(name));
+    auto* m = new QMenu(Q(name), this);
+    m->setObjectName(Q(name));
     for (auto [id, text] : items) {
-      QAction* a = m->addAction(L1(text));
+      QAction* a = m->addAction(Q(text));
       a->setObjectName(QStringLiteral("command%1").arg(id));
       a->setData(id);
     }
@@ -308,7 +306,7 @@ void CMainFrame::UpdateRecentFileMenu() {
 }
 
 void CMainFrame::UpdateTitle() {
-  setWindowTitle(QStringLiteral("%1 - %2").arg(title_, L1(Texts::kAppTitle)));
+  setWindowTitle(QStringLiteral("%1 - %2").arg(title_, Q(Texts::kAppTitle)));
 }
 
 void CMainFrame::CenterOnScreen() {
@@ -419,8 +417,8 @@ void CMainFrame::ForwardToPages(int commandId) {
 
 bool CMainFrame::SaveModified() {
   if (!app_.Doc().IsModified()) return true;
-  const QString name = title_.isEmpty() ? L1(AppTexts::kUntitled) : title_;
-  switch (Prompt::Message(this, L1(AppTexts::kSaveChanges).arg(name),
+  const QString name = title_.isEmpty() ? Q(AppTexts::kUntitled) : title_;
+  switch (Prompt::Message(this, Q(AppTexts::kSaveChanges).arg(name),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                           QMessageBox::Warning)) {
     case QMessageBox::Yes: return OnFileSave(false);
@@ -434,7 +432,7 @@ void CMainFrame::OnFileNew() {
   // The database and the sheet stay as they are; only the file identity goes.
   path_.clear();
   nativePath_.clear();
-  title_ = L1(AppTexts::kUntitled);
+  title_ = Q(AppTexts::kUntitled);
   app_.Doc().SetModifiedFlag(false);
   UpdateTitle();
 }
@@ -442,7 +440,7 @@ void CMainFrame::OnFileNew() {
 void CMainFrame::OnFileOpen() {
   if (!SaveModified()) return;
   const QString path =
-      Prompt::OpenFileName(this, L1(AppTexts::kOpenCaption), L1(AppTexts::kFileFilter));
+      Prompt::OpenFileName(this, Q(AppTexts::kOpenCaption), Q(AppTexts::kFileFilter));
   if (path.isEmpty()) return;
   OpenDocumentFile(path);
 }
@@ -490,7 +488,7 @@ bool CMainFrame::OnFileSave(bool askName) {
   CQuelmarDoc& doc = app_.Doc();
   // Nothing has been loaded yet: there is no database to write.
   if (!doc.HasData()) {
-    Prompt::Message(this, L1(DbTexts::kNothingToSave));
+    Prompt::Message(this, Q(DbTexts::kNothingToSave));
     return false;
   }
   QByteArray target = nativePath_;
@@ -499,14 +497,14 @@ bool CMainFrame::OnFileSave(bool askName) {
     QString proposed = path_;
     if (proposed.isEmpty()) {
       proposed = title_;
-      if (!proposed.endsWith(L1(AppTexts::kFileExtension), Qt::CaseInsensitive)) {
-        proposed += L1(AppTexts::kFileExtension);
+      if (!proposed.endsWith(Q(AppTexts::kFileExtension), Qt::CaseInsensitive)) {
+        proposed += Q(AppTexts::kFileExtension);
       }
     }
-    QString path = Prompt::SaveFileName(this, L1(AppTexts::kSaveAsCaption), proposed,
-                                        L1(AppTexts::kFileFilter));
+    QString path = Prompt::SaveFileName(this, Q(AppTexts::kSaveAsCaption), proposed,
+                                        Q(AppTexts::kFileFilter));
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += L1(AppTexts::kFileExtension);
+    if (QFileInfo(path).suffix().isEmpty()) path += Q(AppTexts::kFileExtension);
     target = QFile::encodeName(path);
   }
   DocResult result = doc.Save(target.toStdString());
@@ -559,18 +557,8 @@ void CMainFrame::OnReceiveFromStb() {
     image = dlg.TakeImage();
   }
   if (image.empty()) return;
-  // A short image or one not marked valid would leave the pages on garbage or on
-  // nothing; the document keeps what it shows.
-  if (image.size() < DatabaseImage::kImageSize) {
-    Prompt::Message(this, L1(AppTexts::kReceivedShort));
-    return;
-  }
-  if (ImageHeader(image.data()).ValidFlag() != 1) {
-    Prompt::Message(this, L1(AppTexts::kReceivedNotValid));
-    return;
-  }
-  doc.LoadImage(image.data());
-  doc.SetModifiedFlag(true);
+  const DocResult taken = doc.LoadReceivedImage(image.data(), image.size());
+  if (!taken) Prompt::Message(this, QString::fromStdString(taken.message));
 }
 
 void CMainFrame::OnSendToStb() {

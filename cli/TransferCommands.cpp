@@ -14,8 +14,6 @@
 
 #include "cli/CliCommon.h"
 #include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/ImageHeader.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/SerialPort.h"
@@ -227,13 +225,11 @@ int Receive(const TransferArgs& a) {
   if (!engine.Completed()) return cli::kExitFailed;
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
-  if (engine.ImageSize() != DatabaseImage::kImageSize)
+  const DocResult taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());
+  if (taken.refusal == DocRefusal::ShortImage)
     return cli::Fail("the receiver sent " + std::to_string(engine.DataLength()) +
                      " data bytes, not a whole database image; nothing written");
-  if (ImageHeader(engine.ImageBuffer()).ValidFlag() != 1)
-    return cli::Fail("the receiver's image is marked as holding no database; nothing written");
-  doc.LoadImage(engine.ImageBuffer());
-  doc.SetModifiedFlag(true);
+  if (!taken) return cli::Fail("the receiver's image is marked as holding no database; nothing written");
   const DocResult saved = doc.Save(a.file);
   return saved ? cli::kExitOk : cli::Fail(saved.message);
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "db/DatabaseImage.h"
-#include "db/DatabaseOperations.h"
 #include "db/DbTexts.h"
 #include "db/FileIo.h"
 #include "db/TextArgs.h"
@@ -64,6 +63,15 @@ void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
   auto& s = *storage_[static_cast<std::size_t>(dbType_)];
   DatabaseImage::ParseImage(image, dbType_, s.db, s.extra.get());
   LoadWorking();
+}
+
+DocResult CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size) {
+  if (size < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kReceivedShort, DocRefusal::ShortImage);
+  if (ImageHeader(image).ValidFlag() != 1)
+    return DocResult::Failure(DbTexts::kReceivedNotValid, DocRefusal::NotValid);
+  LoadImage(image);
+  SetModifiedFlag(true);
+  return DocResult::Success();
 }
 
 void CQuelmarDoc::LoadDatabase(const ImageHeader& header, const ChannelDatabase& db) {
@@ -160,21 +168,3 @@ void CQuelmarDoc::SetModifiedFlag(bool modified) {
 void CQuelmarDoc::RefreshViews() {
   if (views_) views_->OnRefreshViews();
 }
-
-// ---- record operations -------------------------------------------------------------
-
-bool CQuelmarDoc::AddSatellite(std::string_view name) { return dbops::AddSatellite(*working_, name); }
-void CQuelmarDoc::DeleteSatellite(int satellite) { dbops::DeleteSatellite(*working_, satellite); }
-bool CQuelmarDoc::SaveTransponder(std::uint16_t frequency, std::uint16_t symbolRate, std::uint32_t polarization,
-                                  int satellite, int slot) {
-  return dbops::SaveTransponder(*working_, frequency, symbolRate, polarization, satellite, slot);
-}
-void CQuelmarDoc::DeleteTransponder(int slot) { dbops::DeleteTransponder(*working_, slot); }
-void CQuelmarDoc::DeleteProgram(int program) { dbops::DeleteProgram(*working_, program); }
-void CQuelmarDoc::RemoveFromServiceList(int list, int program) { dbops::RemoveFromServiceList(*working_, list, program); }
-bool CQuelmarDoc::AddFavoriteGroup(std::string_view name) { return dbops::AddFavoriteGroup(*working_, name); }
-void CQuelmarDoc::DeleteFavoriteGroup(int group) { dbops::DeleteFavoriteGroup(*working_, group); }
-void CQuelmarDoc::RemoveGroupMember(int group, int program) { dbops::RemoveGroupMember(*working_, group, program); }
-int CQuelmarDoc::FindFreeProgramSlot() const { return dbops::FindFreeProgramSlot(*working_); }
-int CQuelmarDoc::CountSatellites() const { return dbops::CountSatellites(*working_); }
-int CQuelmarDoc::CountTransponders() const { return dbops::CountTransponders(*working_); }

@@ -6,9 +6,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
+#include <utility>
 
 #include "db/ChannelDatabase.h"
 #include "db/DbType.h"
@@ -46,6 +47,10 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // Loads a whole image (kImageSize bytes) as if from a file: takes its header; with
   // validFlag 1 parses it into storage and copies that into the working database.
   void LoadImage(const std::uint8_t* image);
+  // Takes an image the receiver sent: refuses one shorter than a whole image or not
+  // marked valid, leaving the document as it was (the pages keep what they show);
+  // otherwise loads it and marks the document modified, as it is not in any file.
+  DocResult LoadReceivedImage(const std::uint8_t* image, std::size_t size);
   // Puts a header and a database in place as a loaded image would (for new and
   // demo databases, and tests). Views are refreshed; the modified flag is untouched.
   void LoadDatabase(const ImageHeader& header, const ChannelDatabase& db);
@@ -67,7 +72,7 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   DocResult Save(const std::string& path, bool overwriteChanged = false);
 
   // --- state ---------------------------------------------------------------------
-  ChannelDatabase& Working() { return *working_; }
+  // What the pages show and read. Changes go through Edit.
   const ChannelDatabase& Working() const { return *working_; }
   ImageHeader& Header() { return header_; }
   const ImageHeader& Header() const { return header_; }
@@ -79,20 +84,15 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   void SetViews(DocumentViews* views) { views_ = views; }
   void RefreshViews();
 
-  // --- record operations on the working database ----------------------------------
-  bool AddSatellite(std::string_view name);
-  void DeleteSatellite(int satellite);
-  bool SaveTransponder(std::uint16_t frequency, std::uint16_t symbolRate, std::uint32_t polarization,
-                       int satellite, int slot);
-  void DeleteTransponder(int slot);
-  void DeleteProgram(int program);
-  void RemoveFromServiceList(int list, int program);
-  bool AddFavoriteGroup(std::string_view name);
-  void DeleteFavoriteGroup(int group);
-  void RemoveGroupMember(int group, int program);
-  int FindFreeProgramSlot() const;
-  int CountSatellites() const;
-  int CountTransponders() const;
+  // --- the one door for edits -----------------------------------------------------
+  // Every change to the working database passes through here: runs
+  // op(working, args...), an operation of db/, and returns what it returns. Loads that
+  // replace the whole database are not edits and do not pass. The modified flag is the
+  // caller's to set, as the pages decide which edits count.
+  template <typename Op, typename... Args>
+  decltype(auto) Edit(Op&& op, Args&&... args) {
+    return std::invoke(std::forward<Op>(op), *working_, std::forward<Args>(args)...);
+  }
 
  private:
   struct Storage {

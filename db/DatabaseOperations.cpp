@@ -6,8 +6,10 @@ namespace {
 using DB = ChannelDatabase;
 
 // Removes the last occurrence of `value` among the first `count` slots of an array of
-// `capacity` entries reached through get/set; returns the new count (unchanged when
-// absent). Only the freed position is zeroed; entries beyond the old count stay.
+// `capacity` entries reached through get/set. Returns the new count (the count, bounded
+// to the capacity, less one), 0 for an empty array, or kNotFound when the value is not
+// among the entries; nothing changes in the last two cases. Only the freed position is
+// zeroed; entries beyond the old count stay.
 template <typename Get, typename Set>
 std::size_t RemoveLast(std::size_t count, std::size_t capacity, std::uint16_t value, Get get, Set set) {
   // A stored count beyond the table must not lead us outside it.

@@ -1,5 +1,6 @@
 #pragma once
-// Texts the document reports when it refuses to open or save a file.
+// Texts the document reports when it refuses to open or save a file or to take a
+// received image.
 
 namespace DbTexts {
 
@@ -15,5 +16,9 @@ inline constexpr const char* kNotRegularFile = "%1 is not a regular file";
 inline constexpr const char* kDanglingLink = "%1 is a symbolic link to %2, which does not exist";
 // Asked before Save overwrites a file that another program changed or replaced.
 inline constexpr const char* kChangedOnDisk = "The file has changed on disk since it was opened. Overwrite it?";
+inline constexpr const char* kReceivedShort =
+    "The receiver sent less than a whole database. Nothing was loaded.";
+inline constexpr const char* kReceivedNotValid =
+    "The receiver's header does not mark its database valid. Nothing was loaded.";
 
 }  // namespace DbTexts

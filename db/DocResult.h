@@ -1,7 +1,11 @@
 #pragma once
-// Outcome of opening or saving a document file: ok, or a one-line reason to show.
+// Outcome of opening or saving a document file or taking a received image: ok, or a
+// one-line reason to show.
 #include <string>
 #include <utility>
+
+// Which check refused a received image, for a caller that words the refusal its own way.
+enum class DocRefusal { None, ShortImage, NotValid };
 
 struct DocResult {
   bool ok = true;
@@ -9,9 +13,12 @@ struct DocResult {
   // Save only: nothing was written because the file changed on disk since it was
   // opened or last saved; `message` is the question to ask before overwriting it.
   bool changedOnDisk = false;
+  DocRefusal refusal = DocRefusal::None;
 
   static DocResult Success() { return {}; }
-  static DocResult Failure(std::string why) { return {false, std::move(why)}; }
+  static DocResult Failure(std::string why, DocRefusal refusal = DocRefusal::None) {
+    return {false, std::move(why), false, refusal};
+  }
   static DocResult ChangedOnDisk(std::string question) { return {false, std::move(question), true}; }
   explicit operator bool() const { return ok; }
 };

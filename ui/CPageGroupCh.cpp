@@ -1,67 +1,36 @@
 #include "ui/CPageGroupCh.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseOperations.h"
+#include "db/GroupOperations.h"
+#include "db/ProgramOperations.h"
+#include "ui/CProgramEditDlg.h"
+#include "ui/FavoriteDrag.h"
+#include "ui/GroupChListView.h"
+#include "ui/GroupChTexts.h"
+#include "ui/PageHost.h"
+#include "ui/ProgramInfoArea.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "widgets/LabelledControl.h"
-#include "ui/ProgramHiddenControls.h"
-#include "ui/PageHost.h"
+#include "widgets/PlacedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
-#include "db/CQuelmarDoc.h"
-#include "ui/CProgramEditDlg.h"
-#include "ui/GroupChListView.h"
-#include "ui/GroupChMove.h"
-#include "ui/GroupChTexts.h"
 
 namespace T = GroupChTexts;
+using Texts::Q;
 
 namespace {
 
 constexpr int kProgramSlots = int(ChannelDatabase::kProgramCount);
 constexpr int kGroupSlots = int(ChannelListBlock::kGroupCount);
-// The drag image is drawn this far right of and below the cursor.
-const QPoint kDragImageOffset(10, 14);
-
-QString L(const char* text) { return QString::fromLatin1(text); }
-
-
-QPushButton* Button(QWidget* parent, const char* text, const char* objectName, int x, int y,
-                    int w, int h) {
-  auto* b = new QPushButton(L(text), parent);
-  b->setObjectName(QString::fromLatin1(objectName));
-  b->setAccessibleName(L(text));
-  DialogUnits::Place(b, x, y, w, h);
-  return b;
-}
-
-QGroupBox* Box(QWidget* parent, const char* title, const char* objectName, int x, int y, int w,
-               int h) {
-  auto* g = new QGroupBox(L(title), parent);
-  g->setObjectName(QString::fromLatin1(objectName));
-  DialogUnits::Place(g, x, y, w, h);
-  return g;
-}
-
-// A name typed by the user as record bytes, cut to the field so nothing past it is written.
-std::string FieldBytes(const QString& text, std::size_t width) {
-  std::string bytes = DataExchange::NameToBytes(text).value_or(std::string());
-  if (bytes.size() > width) bytes.resize(width);
-  return bytes;
-}
 
 }  // namespace
 
@@ -81,11 +50,9 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
                update_});
 }
 
-CPageGroupCh::~CPageGroupCh() {
-  if (dragging_) EndDrag();
-}
+CPageGroupCh::~CPageGroupCh() = default;
 
-QString CPageGroupCh::Title() { return L(T::kPageTitle); }
+QString CPageGroupCh::Title() { return Q(T::kPageTitle); }
 
 void CPageGroupCh::Activate() { EnsureInitialised(); }
 
@@ -93,72 +60,36 @@ void CPageGroupCh::EnsureInitialised() {
   if (initialised_) return;
   initialised_ = true;
   state_ = GroupChPageState();
-  PushInfoValues();
+  ShowInfo();
 }
 
-ChannelDatabase& CPageGroupCh::Db() { return doc_.Working(); }
 const ChannelDatabase& CPageGroupCh::Db() const { return doc_.Working(); }
 
 void CPageGroupCh::MarkModified() { doc_.SetModifiedFlag(true); }
 
+bool CPageGroupCh::Dragging() const { return drag_->Dragging(); }
+int CPageGroupCh::DropRow() const { return drag_->DropRow(); }
+
 // ---- controls -----------------------------------------------------------------------
 
 void CPageGroupCh::CreateControls() {
-  Box(this, T::kTvRadioBox, "tvRadioBox", 7, 4, 150, 204);
-  kind_ = new QComboBox(this);
-  kind_->setObjectName(QStringLiteral("kind"));
-  kind_->setAccessibleName(L(T::kTvRadioBox));
-  DialogUnits::Place(kind_, 14, 16, 136, 14);
-  serviceList_ = new GroupChListView(this);
-  serviceList_->setObjectName(QStringLiteral("serviceList"));
-  serviceList_->setAccessibleName(L(T::kTvRadioBox));
-  DialogUnits::Place(serviceList_, 14, 34, 136, 167);
+  PlacedTextControl<QGroupBox>(this, T::kTvRadioBox, "tvRadioBox", 7, 4, 150, 204);
+  kind_ = PlacedControl<QComboBox>(this, "kind", T::kTvRadioBox, 14, 16, 136, 14);
+  serviceList_ = PlacedControl<GroupChListView>(this, "serviceList", T::kTvRadioBox, 14, 34, 136, 167);
 
-  copyRight_ = Button(this, T::kCopyRight, "copyRight", 163, 84, 36, 14);
-  copyLeft_ = Button(this, T::kCopyLeft, "copyLeft", 163, 104, 36, 14);
+  copyRight_ = PlacedTextControl<QPushButton>(this, T::kCopyRight, "copyRight", 163, 84, 36, 14);
+  copyLeft_ = PlacedTextControl<QPushButton>(this, T::kCopyLeft, "copyLeft", 163, 104, 36, 14);
 
-  Box(this, T::kFavoriteBox, "favoriteBox", 205, 4, 154, 204);
-  groupCombo_ = new QComboBox(this);
-  groupCombo_->setObjectName(QStringLiteral("groupCombo"));
-  groupCombo_->setAccessibleName(L(T::kFavoriteBox));
-  DialogUnits::Place(groupCombo_, 212, 16, 140, 14);
-  addGroup_ = Button(this, T::kAdd, "addGroup", 212, 33, 44, 14);
-  renameGroup_ = Button(this, T::kRename, "renameGroup", 260, 33, 44, 14);
-  deleteGroup_ = Button(this, T::kDelete, "deleteGroup", 308, 33, 44, 14);
-  groupList_ = new GroupChListView(this);
-  groupList_->setObjectName(QStringLiteral("groupList"));
-  groupList_->setAccessibleName(L(T::kFavoriteBox));
+  PlacedTextControl<QGroupBox>(this, T::kFavoriteBox, "favoriteBox", 205, 4, 154, 204);
+  groupCombo_ = PlacedControl<QComboBox>(this, "groupCombo", T::kFavoriteBox, 212, 16, 140, 14);
+  addGroup_ = PlacedTextControl<QPushButton>(this, T::kAdd, "addGroup", 212, 33, 44, 14);
+  renameGroup_ = PlacedTextControl<QPushButton>(this, T::kRename, "renameGroup", 260, 33, 44, 14);
+  deleteGroup_ = PlacedTextControl<QPushButton>(this, T::kDelete, "deleteGroup", 308, 33, 44, 14);
+  groupList_ = PlacedControl<GroupChListView>(this, "groupList", T::kFavoriteBox, 212, 51, 140, 150);
   groupList_->SetDragSource(true);
-  DialogUnits::Place(groupList_, 212, 51, 140, 150);
 
-  Box(this, T::kInfoBox, "infoBox", 7, 212, 352, 94);
-  name_ = LabelledControl<QLineEdit>(this, T::kName, "name", 14, 226, 34, 50, 224, 80, 12);
-  // The program name field holds 14 bytes; typing stops there.
-  name_->setMaxLength(int(ProgramRecord::kNameWidth));
-  type_ = LabelledControl<QComboBox>(this, T::kType, "type", 140, 226, 26, 170, 224, 70, 14);
-  type_->addItems({L(T::kTypeUnknown), L(T::kTypeTv), L(T::kTypeRadio)});
-  type_->setEnabled(false);
-  auto* satLabel = new QLabel(L(T::kSatellite), this);
-  DialogUnits::Place(satLabel, 250, 226, 34, 8);
-  satellite_ = new QLabel(this);
-  satellite_->setObjectName(QStringLiteral("satellite"));
-  satellite_->setAccessibleName(L(T::kSatellite));
-  DialogUnits::Place(satellite_, 286, 226, 66, 8);
-
-  videoPid_ = LabelledControl<QLineEdit>(this, T::kVideoPid, "videoPid", 14, 244, 34, 50, 242, 50, 12);
-  pcrPid_ = LabelledControl<QLineEdit>(this, T::kPcrPid, "pcrPid", 110, 244, 38, 150, 242, 50, 12);
-  ttextPid_ = LabelledControl<QLineEdit>(this, T::kTtextPid, "ttextPid", 210, 244, 38, 250, 242, 50, 12);
-  audioPid_ = LabelledControl<QLineEdit>(this, T::kAudioPid, "audioPid", 14, 262, 34, 50, 260, 50, 12);
-  serviceId_ =
-      LabelledControl<QLineEdit>(this, T::kServiceId, "serviceId", 110, 262, 38, 150, 260, 50, 12);
-  pmt_ = LabelledControl<QLineEdit>(this, T::kPmt, "pmt", 210, 262, 38, 250, 260, 50, 12);
-  lock_ = new QCheckBox(L(T::kLock), this);
-  lock_->setObjectName(QStringLiteral("lock"));
-  lock_->setAccessibleName(L(T::kLock));
-  DialogUnits::Place(lock_, 50, 281, 50, 10);
-  update_ = Button(this, T::kUpdate, "update", 300, 280, 50, 14);
-
-  CreateHiddenProgramControls(this);
+  info_ = std::make_unique<ProgramInfoArea>(*this);
+  drag_ = std::make_unique<FavoriteDrag>(*this, *groupList_, [this] { MoveGroupMember(); });
 }
 
 void CPageGroupCh::ConnectControls() {
@@ -175,13 +106,13 @@ void CPageGroupCh::ConnectControls() {
       host_.PopupContextMenu(ContextMenu::PopMenu, globalPos);
     });
   }
-  connect(groupList_, &GroupChListView::BeginDrag, this, [this](int row) { BeginDrag(row); });
+  connect(groupList_, &GroupChListView::BeginDrag, this, [this](int row) { drag_->Begin(row); });
   connect(addGroup_, &QPushButton::clicked, this, [this] { AddGroup(); });
   connect(renameGroup_, &QPushButton::clicked, this, [this] { RenameGroup(); });
   connect(deleteGroup_, &QPushButton::clicked, this, [this] { DeleteGroup(); });
   connect(copyRight_, &QPushButton::clicked, this, [this] { CopyToGroup(); });
   connect(copyLeft_, &QPushButton::clicked, this, [this] { RemoveFromGroup(); });
-  connect(update_, &QPushButton::clicked, this, [this] { UpdateProgram(); });
+  connect(info_->UpdateButton(), &QPushButton::clicked, this, [this] { UpdateProgram(); });
 }
 
 bool CPageGroupCh::OnCommand(int commandId) {
@@ -209,7 +140,7 @@ QString CPageGroupCh::RowText(int program) const {
   // A damaged list may name a slot past the program table.
   if (program < 0 || program >= kProgramSlots) return QStringLiteral("?");
   const ProgramRecord& p = Db().programs[std::size_t(program)];
-  return L(T::kRowFormat).arg(DataExchange::NameFromField(p.NameField(), ProgramRecord::kNameWidth));
+  return Q(T::kRowFormat).arg(DataExchange::NameFromField(p.NameField(), ProgramRecord::kNameWidth));
 }
 
 void CPageGroupCh::RefreshPage() {
@@ -222,15 +153,12 @@ void CPageGroupCh::RefreshPage() {
     state_.groupComboRows = 0;
     kind_->clear();
     if (doc_.ImageValid() == 0) return;
-    kind_->addItems({L(T::kKindTv), L(T::kKindRadio)});
+    kind_->addItems({Q(T::kKindTv), Q(T::kKindRadio)});
     kind_->setCurrentIndex(int(ServiceKind::Tv));
   }
   RefillGroupCombo();
   state_.currentGroupRow = 0;
-  {
-    const QSignalBlocker block(groupCombo_);
-    groupCombo_->setCurrentIndex(state_.groupComboRows > 0 ? 0 : -1);
-  }
+  SelectGroupRow(state_.groupComboRows > 0 ? 0 : -1);
   FillServiceList(int(ServiceKind::Tv));
   FillGroupList(state_.CurrentGroup());
 }
@@ -249,56 +177,54 @@ void CPageGroupCh::RefillGroupCombo() {
   }
 }
 
+// Shows a combo row without the selection handler: the caller fills the list itself.
+void CPageGroupCh::SelectGroupRow(int row) {
+  const QSignalBlocker block(groupCombo_);
+  groupCombo_->setCurrentIndex(row);
+}
+
 void CPageGroupCh::FillServiceList(int kind) {
   state_.serviceRows.fill(0);
-  state_.serviceRowCount = 0;
-  serviceList_->clear();
-  const ServiceList* list = Db().channelLists.List(kind);
-  if (list) {
+  int count = 0;
+  if (const ServiceList* list = Db().channelLists.List(kind)) {
     // A loaded count may claim more entries than the list holds.
-    const int count = int(list->ValidCount());
+    count = int(list->ValidCount());
     for (int row = 0; row < count; ++row) state_.serviceRows[std::size_t(row)] = list->Entry(std::size_t(row));
-    state_.serviceRowCount = count;
-    if (count > 0) {
-      serviceList_->setUpdatesEnabled(false);
-      for (int row = 0; row < count; ++row)
-        new QListWidgetItem(RowText(state_.serviceRows[std::size_t(row)]), serviceList_);
-      serviceList_->setUpdatesEnabled(true);
-      if (state_.serviceSelection >= count) state_.serviceSelection = count - 1;
-      if (state_.serviceSelection != 0) {
-        serviceList_->setCurrentRow(state_.serviceSelection);
-        serviceList_->scrollToItem(serviceList_->item(state_.serviceSelection));
-      }
-    }
   }
-  // An empty list leaves nothing selected either: "Update" must then not write into
-  // whatever slot the cleared row map holds.
-  if (state_.activeList == ActiveList::Services && serviceList_->SingleSelectedRow() < 0)
-    state_.infoValid = false;
+  FillRows(serviceList_, state_.serviceRows, count, state_.serviceRowCount, state_.serviceSelection,
+           ActiveList::Services);
 }
 
 void CPageGroupCh::FillGroupList(int group) {
   state_.groupRows.fill(0);
-  state_.groupRowCount = 0;
-  groupList_->clear();
+  int count = 0;
   if (group >= 0 && group < kGroupSlots) {
     const FavoriteGroupRecord& rec = Db().channelLists.favoriteGroups[std::size_t(group)];
     // A loaded group may claim more members than the record holds.
-    const int count = rec.IsUsed() ? int(rec.ValidMemberCount()) : 0;
+    count = rec.IsUsed() ? int(rec.ValidMemberCount()) : 0;
     for (int row = 0; row < count; ++row) state_.groupRows[std::size_t(row)] = rec.Member(std::size_t(row));
-    state_.groupRowCount = count;
-    if (count > 0) {
-      for (int row = 0; row < count; ++row)
-        new QListWidgetItem(RowText(state_.groupRows[std::size_t(row)]), groupList_);
-      if (state_.groupSelection >= count) state_.groupSelection = count - 1;
-      if (state_.groupSelection != 0) {
-        groupList_->setCurrentRow(state_.groupSelection);
-        groupList_->scrollToItem(groupList_->item(state_.groupSelection));
-      }
+  }
+  FillRows(groupList_, state_.groupRows, count, state_.groupRowCount, state_.groupSelection, ActiveList::Favorites);
+}
+
+void CPageGroupCh::FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows,
+                            int count, int& rowCount, int& selection, ActiveList which) {
+  rowCount = count;
+  list->clear();
+  if (count > 0) {
+    list->setUpdatesEnabled(false);
+    for (int row = 0; row < count; ++row) new QListWidgetItem(RowText(rows[std::size_t(row)]), list);
+    list->setUpdatesEnabled(true);
+    if (selection >= count) selection = count - 1;
+    // Row 0 is never selected by a refill.
+    if (selection != 0) {
+      list->setCurrentRow(selection);
+      list->scrollToItem(list->item(selection));
     }
   }
-  if (state_.activeList == ActiveList::Favorites && groupList_->SingleSelectedRow() < 0)
-    state_.infoValid = false;
+  // An empty list leaves nothing selected either: "Update" must then not write into
+  // whatever slot the cleared row map holds.
+  if (state_.activeList == which && list->SingleSelectedRow() < 0) state_.infoValid = false;
 }
 
 void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
@@ -319,110 +245,6 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
   ShowProgramInfo(program);
 }
 
-// ---- Info area ----------------------------------------------------------------------
-
-void CPageGroupCh::ShowProgramInfo(int program) {
-  if (program < 0 || program >= kProgramSlots) {
-    // Nothing to show or update for a row naming no program slot.
-    state_.infoValid = false;
-    return;
-  }
-  const ChannelDatabase& db = Db();
-  const ProgramRecord& p = db.programs[std::size_t(program)];
-  state_.infoSatellite = QStringLiteral("?");
-  const std::size_t tp = p.TransponderIndex();
-  if (tp < ChannelDatabase::kTransponderCount) {
-    const std::size_t sat = db.transponders[tp].SatelliteIndex();
-    if (sat < ChannelDatabase::kSatelliteCount)
-      state_.infoSatellite =
-          DataExchange::NameFromField(db.satellites[sat].NameField(), SatelliteRecord::kNameWidth);
-  }
-  const int dbType = host_.DbType();
-  state_.infoLocked = p.Locked();
-  state_.infoName = DataExchange::NameFromField(p.NameField(), ProgramRecord::kNameWidth);
-  state_.infoType = int(p.ServiceType());
-  state_.infoVideoPid = p.VideoPid(dbType);
-  state_.infoAudioPid = p.AudioPid(dbType);
-  state_.infoPcrPid = p.PcrPid(dbType);
-  state_.infoTtextPid = p.TtextPid(dbType);
-  state_.infoPmtPid = p.PmtPid(dbType);
-  state_.infoServiceId = p.ServiceId();
-  PushInfoValues();
-  state_.infoValid = true;
-}
-
-void CPageGroupCh::PushInfoValues() {
-  type_->setCurrentIndex(state_.infoType >= 0 && state_.infoType < type_->count() ? state_.infoType
-                                                                                  : -1);
-  name_->setText(state_.infoName);
-  videoPid_->setText(QString::number(state_.infoVideoPid));
-  audioPid_->setText(QString::number(state_.infoAudioPid));
-  pcrPid_->setText(QString::number(state_.infoPcrPid));
-  pmt_->setText(QString::number(state_.infoPmtPid));
-  serviceId_->setText(QString::number(state_.infoServiceId));
-  ttextPid_->setText(QString::number(state_.infoTtextPid));
-  satellite_->setText(state_.infoSatellite);
-  lock_->setChecked(state_.infoLocked);
-}
-
-void CPageGroupCh::ReadInfoValues() {
-  auto number = [this](QLineEdit* edit, std::uint32_t& value) {
-    const auto v = DataExchange::ScanUnsigned(edit->text());
-    if (!v) {
-      Prompt::Message(this, L(Texts::kPositiveInteger));
-      edit->setFocus();
-      return false;
-    }
-    value = *v;
-    return true;
-  };
-  state_.infoType = type_->currentIndex();
-  const QString name = name_->text();
-  if (name.size() > int(ProgramRecord::kNameWidth)) {
-    Prompt::Message(this, L(Texts::kNoMoreThan).arg(ProgramRecord::kNameWidth));
-    name_->setFocus();
-    return;
-  }
-  if (!DataExchange::NameToBytes(name)) {
-    Prompt::Message(this, L(Texts::kNameNotStorable));
-    name_->setFocus();
-    return;
-  }
-  state_.infoName = name;
-  if (!number(videoPid_, state_.infoVideoPid) || !number(audioPid_, state_.infoAudioPid) ||
-      !number(pcrPid_, state_.infoPcrPid) || !number(pmt_, state_.infoPmtPid) ||
-      !number(serviceId_, state_.infoServiceId) || !number(ttextPid_, state_.infoTtextPid))
-    return;
-  // The satellite label is display only.
-  state_.infoLocked = lock_->isChecked();
-}
-
-void CPageGroupCh::UpdateProgram() {
-  EnsureInitialised();
-  ReadInfoValues();
-  if (!state_.infoValid) return;
-  int program = -1;
-  if (state_.activeList == ActiveList::Services) {
-    if (state_.serviceSelection >= 0 && state_.serviceSelection < state_.serviceRowCount)
-      program = state_.serviceRows[std::size_t(state_.serviceSelection)];
-  } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
-    program = state_.groupRows[std::size_t(state_.groupSelection)];
-  }
-  if (program < 0 || program >= kProgramSlots) return;
-  const int dbType = host_.DbType();
-  ProgramRecord& p = Db().programs[std::size_t(program)];
-  p.SetLocked(state_.infoLocked);
-  p.SetName(FieldBytes(state_.infoName, ProgramRecord::kNameWidth));
-  p.SetServiceId(std::uint16_t(state_.infoServiceId));
-  p.SetVideoPid(state_.infoVideoPid, dbType);
-  p.SetAudioPid(state_.infoAudioPid, dbType);
-  p.SetPcrPid(state_.infoPcrPid, dbType);
-  p.SetTtextPid(state_.infoTtextPid, dbType);
-  p.SetPmtPid(state_.infoPmtPid, dbType);
-  SetRowTextEverywhere(program, RowText(program));
-  MarkModified();
-}
-
 void CPageGroupCh::SetRowTextEverywhere(int program, const QString& text) {
   auto first = [program](const std::array<int, GroupChPageState::kMaxRows>& rows, int count) {
     for (int row = 0; row < count; ++row)
@@ -435,12 +257,55 @@ void CPageGroupCh::SetRowTextEverywhere(int program, const QString& text) {
     if (QListWidgetItem* it = groupList_->item(row)) it->setText(text);
 }
 
+// ---- Info area ----------------------------------------------------------------------
+
+void CPageGroupCh::ShowProgramInfo(int program) {
+  if (program < 0 || program >= kProgramSlots) {
+    // Nothing to show or update for a row naming no program slot.
+    state_.infoValid = false;
+    return;
+  }
+  const ChannelDatabase& db = Db();
+  const int satellite = dbops::SatelliteOfProgram(db, program);
+  state_.infoSatellite =
+      satellite < 0 ? QStringLiteral("?")
+                    : DataExchange::NameFromField(db.satellites[std::size_t(satellite)].NameField(),
+                                                  SatelliteRecord::kNameWidth);
+  const dbops::ProgramEntry entry = dbops::ProgramEntryOf(db, program, host_.DbType());
+  ProgramFieldControls::Values& info = state_.info;
+  info.locked = entry.locked;
+  info.name = DataExchange::NameFromBytes(entry.name);
+  info.type = int(db.programs[std::size_t(program)].ServiceType());
+  info.numbers = entry.numbers;
+  ShowInfo();
+  state_.infoValid = true;
+}
+
+void CPageGroupCh::ShowInfo() { info_->Show(state_.info, state_.infoSatellite); }
+
+void CPageGroupCh::UpdateProgram() {
+  EnsureInitialised();
+  info_->Read(state_.info);
+  if (!state_.infoValid) return;
+  int program = -1;
+  if (state_.activeList == ActiveList::Services) {
+    if (state_.serviceSelection >= 0 && state_.serviceSelection < state_.serviceRowCount)
+      program = state_.serviceRows[std::size_t(state_.serviceSelection)];
+  } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
+    program = state_.groupRows[std::size_t(state_.groupSelection)];
+  }
+  if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(state_.info), host_.DbType()))
+    return;
+  SetRowTextEverywhere(program, RowText(program));
+  MarkModified();
+}
+
 // ---- programs -----------------------------------------------------------------------
 
 void CPageGroupCh::AddProgram() {
   // With every slot in use there is nowhere to put the program: say so before asking.
-  if (doc_.FindFreeProgramSlot() >= kProgramSlots) {
-    Prompt::Message(this, L(T::kProgramTableFull));
+  if (dbops::FindFreeProgramSlot(Db()) >= kProgramSlots) {
+    Prompt::Message(this, Q(T::kProgramTableFull));
     return;
   }
   CProgramEditDlg dlg(Db());
@@ -448,48 +313,11 @@ void CPageGroupCh::AddProgram() {
   dlg.progLocked = 0;
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
 
-  ChannelDatabase& db = Db();
-  const int dbType = host_.DbType();
-  const int slot = doc_.FindFreeProgramSlot();
-  if (slot >= kProgramSlots) return;
-  const std::uint32_t type = std::uint32_t(dlg.progType) & 3u;
-  // An unknown type is filed by its video PID as the receiver stores it.
-  std::uint32_t storedType = type;
-  if (type == ProgramRecord::kUnknown)
-    storedType = dbtype::WritePid(dlg.progVideoPid, dbType) == 0 ? ProgramRecord::kRadio
-                                                                 : ProgramRecord::kTv;
-  ServiceList* list = storedType == ProgramRecord::kTv      ? &db.channelLists.tvList
-                      : storedType == ProgramRecord::kRadio ? &db.channelLists.radioList
-                                                            : nullptr;
-  if (list && list->Count() >= ServiceList::kCapacity) {
-    Prompt::Message(this, L(T::kServiceListFull));
-    return;
-  }
-
-  // The slot is not cleared: bits the editor does not set keep what the slot held.
-  ProgramRecord& p = db.programs[std::size_t(slot)];
-  p.SetLocked((dlg.progLocked & 1) != 0);
-  p.SetName(FieldBytes(dlg.progName, ProgramRecord::kNameWidth));
-  p.SetTransponderIndex(std::uint32_t(dlg.chosenTransponder) & 0xFFFFu);
-  p.SetAudioPid(dlg.progAudioPid, dbType);
-  p.SetPcrPid(dlg.progPcrPid, dbType);
-  p.SetTtextPid(dlg.progTtextPid, dbType);
-  p.SetVideoPid(dlg.progVideoPid, dbType);
-  p.SetPmtPid(dlg.progPmtPid, dbType);
-  p.SetServiceType(type);
-  p.SetPresetWord(ProgramRecord::kPresetOnCreate);
-  p.SetServiceId(std::uint16_t(dlg.progServiceId));
-  if (list) {
-    list->SetEntry(list->Count(), std::uint16_t(slot));
-    list->SetCount(std::uint16_t(list->Count() + 1));
-  }
-  if (type == ProgramRecord::kUnknown) p.SetServiceType(storedType);
-  const std::size_t tp = p.TransponderIndex();
-  if (tp < ChannelDatabase::kTransponderCount) {
-    const std::size_t sat = db.transponders[tp].SatelliteIndex();
-    if (sat < ChannelDatabase::kSatelliteCount) db.satellites[sat].SetSelected(true);
-  }
-  p.SetState(SlotState::Used);
+  const ProgramFieldControls::Values entered = dlg.Entered();
+  const dbops::AddProgramResult added = doc_.Edit(dbops::AddProgram, ProgramFieldControls::Entry(entered),
+                                                  entered.type, dlg.chosenTransponder, host_.DbType());
+  if (added == dbops::AddProgramResult::ListFull) Prompt::Message(this, Q(T::kServiceListFull));
+  if (added != dbops::AddProgramResult::Added) return;
   RefreshPage();
   MarkModified();
 }
@@ -500,17 +328,15 @@ void CPageGroupCh::DeleteSelectedProgram() {
     const int row = serviceList_->SingleSelectedRow();
     if (row < 0 || row >= state_.serviceRowCount) return;
     state_.serviceSelection = row;
-    const int program = state_.serviceRows[std::size_t(row)];
-    doc_.DeleteProgram(program);
     const int kind = kind_->currentIndex();
-    doc_.RemoveFromServiceList(kind, program);
+    doc_.Edit(dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
     FillServiceList(kind);
     FillGroupList(state_.CurrentGroup());
   } else {
     const int row = groupList_->SingleSelectedRow();
     if (row < 0 || row >= state_.groupRowCount) return;
     state_.groupSelection = row;
-    doc_.RemoveGroupMember(state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
+    doc_.Edit(dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
     FillGroupList(state_.CurrentGroup());
   }
   MarkModified();
@@ -521,7 +347,7 @@ void CPageGroupCh::DeleteSelectedProgram() {
 void CPageGroupCh::AddGroup() {
   CInputName dlg(this);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  if (!doc_.AddFavoriteGroup(FieldBytes(dlg.name, FavoriteGroupRecord::kNameWidth))) return;
+  if (!doc_.Edit(dbops::AddFavoriteGroup, DataExchange::NameBytes(dlg.name))) return;
   RefreshPage();
   MarkModified();
 }
@@ -529,64 +355,39 @@ void CPageGroupCh::AddGroup() {
 void CPageGroupCh::RenameGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
-  auto& groups = Db().channelLists.favoriteGroups;
   CInputName dlg(this);
-  dlg.name = DataExchange::NameFromField(groups[std::size_t(group)].NameField(),
+  dlg.name = DataExchange::NameFromField(Db().channelLists.favoriteGroups[std::size_t(group)].NameField(),
                                          FavoriteGroupRecord::kNameWidth);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  const std::string name = FieldBytes(dlg.name, FavoriteGroupRecord::kNameWidth);
-  for (int g = 0; g < kGroupSlots; ++g) {
-    if (g == group || !groups[std::size_t(g)].IsUsed()) continue;
-    if (groups[std::size_t(g)].NameIs(name)) {
-      Prompt::Message(this, L(T::kNameExists));
-      return;
-    }
-  }
-  groups[std::size_t(group)].SetName(name);
+  const auto renamed = doc_.Edit(dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
+  if (renamed == dbops::RenameGroupResult::NameExists) Prompt::Message(this, Q(T::kNameExists));
+  if (renamed != dbops::RenameGroupResult::Renamed) return;
   RefillGroupCombo();
-  {
-    const QSignalBlocker block(groupCombo_);
-    groupCombo_->setCurrentIndex(state_.currentGroupRow);
-  }
+  SelectGroupRow(state_.currentGroupRow);
   MarkModified();
 }
 
 void CPageGroupCh::DeleteGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
-  doc_.DeleteFavoriteGroup(group);
+  doc_.Edit(dbops::DeleteFavoriteGroup, group);
   RefillGroupCombo();
   state_.currentGroupRow = state_.currentGroupRow > 0 ? state_.currentGroupRow - 1 : 0;
   FillGroupList(state_.CurrentGroup());
-  {
-    const QSignalBlocker block(groupCombo_);
-    groupCombo_->setCurrentIndex(state_.groupComboRows > 0 ? state_.currentGroupRow : -1);
-  }
+  SelectGroupRow(state_.groupComboRows > 0 ? state_.currentGroupRow : -1);
   MarkModified();
-}
-
-AddMemberResult CPageGroupCh::AddGroupMember(int group, int program) {
-  if (group < 0 || group >= kGroupSlots) return AddMemberResult::GroupFull;
-  FavoriteGroupRecord& rec = Db().channelLists.favoriteGroups[std::size_t(group)];
-  const std::uint32_t n = rec.MemberCount();
-  if (n >= FavoriteGroupRecord::kMaxMembers) return AddMemberResult::GroupFull;
-  for (std::size_t i = 0; i < n; ++i)
-    if (rec.Member(i) == program) return AddMemberResult::AlreadyMember;
-  rec.SetMember(n, std::uint16_t(program));
-  rec.SetMemberCount(n + 1);
-  MarkModified();
-  return AddMemberResult::Added;
 }
 
 void CPageGroupCh::CopyToGroup() {
   const int row = serviceList_->SingleSelectedRow();
   if (row < 0 || row >= state_.serviceRowCount) {
-    Prompt::Message(this, L(T::kSelectLeft));
+    Prompt::Message(this, Q(T::kSelectLeft));
     return;
   }
   const int group = state_.CurrentGroup();
   if (group < 0) return;
-  if (AddGroupMember(group, state_.serviceRows[std::size_t(row)]) != AddMemberResult::Added) return;
+  const int program = state_.serviceRows[std::size_t(row)];
+  if (doc_.Edit(dbops::AddGroupMember, group, program) != dbops::AddMemberResult::Added) return;
   FillGroupList(group);
   MarkModified();
 }
@@ -598,113 +399,27 @@ void CPageGroupCh::RemoveFromGroup() {
 
 // ---- drag and drop ------------------------------------------------------------------
 
-void CPageGroupCh::BeginDrag(int row) {
-  if (dragging_ || row < 0 || row >= groupList_->count()) return;
-  dragRow_ = row;
-  dragImage_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint |
-                                       Qt::WindowTransparentForInput);
-  dragImage_->setObjectName(QStringLiteral("dragImage"));
-  dragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  dragImage_->setPixmap(groupList_->viewport()->grab(groupList_->visualItemRect(groupList_->item(row))));
-  dragImage_->adjustSize();
-  dragImage_->move(QCursor::pos() + kDragImageOffset);
-  dragImage_->show();
-  dragging_ = true;
-  dropRow_ = -1;
-  dragSource_ = groupList_;
-  hoverList_ = groupList_;
-  QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-  grabMouse();
-}
-
-void CPageGroupCh::EndDrag() {
-  releaseMouse();
-  dragging_ = false;
-  delete dragImage_;
-  dragImage_ = nullptr;
-  QGuiApplication::restoreOverrideCursor();
-}
-
-GroupChListView* CPageGroupCh::ListUnder(const QPoint& globalPos) const {
-  QWidget* w = QApplication::widgetAt(globalPos);
-  if (!w) {
-    // Platforms that cannot say which window lies under a point: look inside ours.
-    QWidget* top = window();
-    const QPoint local = top->mapFromGlobal(globalPos);
-    if (top->rect().contains(local)) w = top->childAt(local);
-  }
-  for (; w; w = w->parentWidget()) {
-    if (w == serviceList_) return serviceList_;
-    if (w == groupList_) return groupList_;
-    if (w->isWindow()) break;
-  }
-  return nullptr;
-}
-
-void CPageGroupCh::mouseMoveEvent(QMouseEvent* event) {
-  if (!dragging_) {
-    QWidget::mouseMoveEvent(event);
-    return;
-  }
-  const QPoint global = event->globalPosition().toPoint();
-  if (dragImage_) dragImage_->move(global + kDragImageOffset);
-  GroupChListView* under = ListUnder(global);
-  if (under != hoverList_ && dropRow_ != -1) {
-    hoverList_->SetDropHighlight(dropRow_, false);
-    dropRow_ = -1;
-  }
-  if (under && under == hoverList_) {
-    QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
-    hoverList_->SetDropHighlight(dropRow_, false);
-    dropRow_ = hoverList_->RowAt(hoverList_->viewport()->mapFromGlobal(global));
-    hoverList_->SetDropHighlight(dropRow_, true);
-  } else {
-    QGuiApplication::changeOverrideCursor(Qt::ForbiddenCursor);
-  }
-  event->accept();
-}
-
-void CPageGroupCh::mouseReleaseEvent(QMouseEvent* event) {
-  if (!dragging_ || event->button() != Qt::LeftButton) {
-    QWidget::mouseReleaseEvent(event);
-    return;
-  }
-  EndDrag();
-  GroupChListView* under = ListUnder(event->globalPosition().toPoint());
-  if (under && under == hoverList_) {
-    dropTarget_ = under;
-    MoveGroupMember();
-  } else if (dropRow_ != -1) {
-    hoverList_->SetDropHighlight(dropRow_, false);
-    dropRow_ = -1;
-  }
-  event->accept();
-}
-
 void CPageGroupCh::MoveGroupMember() {
-  dropTarget_->SetDropHighlight(dropRow_, false);
-  const QListWidgetItem* dragged = groupList_->item(dragRow_);
+  const int dragRow = drag_->DragRow();
+  const QListWidgetItem* dragged = groupList_->item(dragRow);
   if (!dragged) return;
   const QString text = dragged->text();
-  if (groupList_->SingleSelectedRow() < 0 || dropTarget_ != groupList_) return;
+  if (groupList_->SingleSelectedRow() < 0) return;
   const int group = state_.CurrentGroup();
-  if (group < 0 || dragRow_ >= state_.groupRowCount) return;
+  if (group < 0 || dragRow >= state_.groupRowCount) return;
 
-  FavoriteGroupRecord& rec = Db().channelLists.favoriteGroups[std::size_t(group)];
-  const int count = state_.groupRowCount;
+  const int dropRow = drag_->DropRow();
+  doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
   auto& rows = state_.groupRows;
-  groupch::MoveEntry(
-      count, dragRow_, dropRow_, [&rec](int i) { return rec.Member(std::size_t(i)); },
-      [&rec](int i, std::uint16_t v) { rec.SetMember(std::size_t(i), v); });
-  const int to = groupch::MoveEntry(
-      count, dragRow_, dropRow_, [&rows](int i) { return rows[std::size_t(i)]; },
+  const int to = dbops::MoveEntry(
+      state_.groupRowCount, dragRow, dropRow, [&rows](int i) { return rows[std::size_t(i)]; },
       [&rows](int i, int v) { rows[std::size_t(i)] = v; });
 
   // The list is patched rather than refilled; the selection handler stays out until the
   // moved row is in place, then shows it.
   {
     const QSignalBlocker block(groupList_);
-    delete groupList_->takeItem(dragRow_);
+    delete groupList_->takeItem(dragRow);
     groupList_->insertItem(to, text);
     groupList_->clearSelection();
   }

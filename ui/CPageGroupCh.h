@@ -1,21 +1,21 @@
 #pragma once
 // The "Group/Channel" page of the main sheet: the receiver's TV and radio channel order,
 // the eight favourite groups with drag-and-drop reordering, and the Info area that shows
-// and updates one program. Every edit goes into the working database, the affected
-// list is rebuilt from it and the document is marked modified.
-#include <QPoint>
+// and updates one program. Every edit is a record operation passed through the
+// document; the affected list is rebuilt from the database and the document is marked
+// modified.
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "ui/GroupChPageState.h"
 
 class CQuelmarDoc;
+class FavoriteDrag;
 class GroupChListView;
 class PageHost;
-class QCheckBox;
+class ProgramInfoArea;
 class QComboBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 struct ChannelDatabase;
 
@@ -28,7 +28,7 @@ class CPageGroupCh : public QWidget {
   // The tab caption: "Group/Channel".
   static QString Title();
 
-  // Called each time the sheet brings this page to the front; the first call creates
+  // Called each time the sheet brings this page to the front; the first call sets up
   // the page's lists and selections.
   void Activate();
 
@@ -53,51 +53,34 @@ class CPageGroupCh : public QWidget {
   void CopyToGroup();
   // "<--": the main frame's "Delete Program" on the active list.
   void RemoveFromGroup();
-  AddMemberResult AddGroupMember(int group, int program);
 
   const GroupChPageState& State() const { return state_; }
-  bool Dragging() const { return dragging_; }
-  int DropRow() const { return dropRow_; }
-
- protected:
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool Dragging() const;
+  int DropRow() const;
 
  private:
   void EnsureInitialised();
   void CreateControls();
   void ConnectControls();
   void RefillGroupCombo();
+  void SelectGroupRow(int row);
+  // Shows rows[0..count) in a list and selects its remembered row again.
+  void FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows, int count,
+                int& rowCount, int& selection, ActiveList which);
   void OnListSelectionChanged(GroupChListView* list);
   void OnListKey(int key);
-  void PushInfoValues();
-  // Reads the Info controls in exchange order; stops at the first field that cannot be
-  // taken, after telling the user, and leaves it and the later ones as they were.
-  void ReadInfoValues();
+  void ShowInfo();
   QString RowText(int program) const;
   void SetRowTextEverywhere(int program, const QString& text);
-  void MarkModified();
-  ChannelDatabase& Db();
-  const ChannelDatabase& Db() const;
-
-  // Drag and drop inside the favourite list.
-  void BeginDrag(int row);
-  void EndDrag();
+  // The drop of a drag: the dragged member moves inside the current group.
   void MoveGroupMember();
-  GroupChListView* ListUnder(const QPoint& globalPos) const;
+  void MarkModified();
+  const ChannelDatabase& Db() const;
 
   CQuelmarDoc& doc_;
   PageHost& host_;
   bool initialised_ = false;
   GroupChPageState state_;
-
-  bool dragging_ = false;
-  QLabel* dragImage_ = nullptr;
-  GroupChListView* dragSource_ = nullptr;
-  GroupChListView* dropTarget_ = nullptr;
-  GroupChListView* hoverList_ = nullptr;
-  int dragRow_ = 0;
-  int dropRow_ = -1;
 
   QComboBox* kind_ = nullptr;
   GroupChListView* serviceList_ = nullptr;
@@ -108,15 +91,6 @@ class CPageGroupCh : public QWidget {
   GroupChListView* groupList_ = nullptr;
   QPushButton* copyRight_ = nullptr;
   QPushButton* copyLeft_ = nullptr;
-  QLineEdit* name_ = nullptr;
-  QComboBox* type_ = nullptr;
-  QLineEdit* videoPid_ = nullptr;
-  QLineEdit* pcrPid_ = nullptr;
-  QLineEdit* ttextPid_ = nullptr;
-  QLineEdit* audioPid_ = nullptr;
-  QLineEdit* serviceId_ = nullptr;
-  QLineEdit* pmt_ = nullptr;
-  QCheckBox* lock_ = nullptr;
-  QLabel* satellite_ = nullptr;
-  QPushButton* update_ = nullptr;
+  std::unique_ptr<ProgramInfoArea> info_;
+  std::unique_ptr<FavoriteDrag> drag_;
 };

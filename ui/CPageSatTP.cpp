@@ -1,62 +1,40 @@
 #include "ui/CPageSatTP.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseOperations.h"
+#include "db/ListedTransponders.h"
+#include "db/SatelliteOperations.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/CTPEditDlg.h"
+#include "ui/PageHost.h"
+#include "ui/SatInfoArea.h"
+#include "ui/SatTPListView.h"
+#include "ui/SatTPTexts.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "ui/PageHost.h"
+#include "widgets/PlacedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
-#include "db/CQuelmarDoc.h"
-#include "ui/CPageGroupCh.h"
-#include "ui/CTPEditDlg.h"
-#include "ui/SatTPListView.h"
-#include "ui/SatTPTexts.h"
+
+namespace T = SatTPTexts;
+using Texts::Q;
 
 namespace {
 
-QString L(const char* text) { return QString::fromLatin1(text); }
-
 QString SatelliteRowText(const SatelliteRecord& sat) {
-  return L(SatTPTexts::kSatelliteRow)
-      .arg(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
+  return Q(T::kSatelliteRow).arg(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
 }
 
 QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
-  return new QTreeWidgetItem(QStringList{
-      QString::number(tp.Frequency()), QString::number(tp.SymbolRate()),
-      L(tp.Polarization() == TransponderRecord::kHorizontal ? SatTPTexts::kPolarHor
-                                                            : SatTPTexts::kPolarVer)});
-}
-
-// A label beside its field; the field takes the label's text as its accessible name.
-void Labelled(QWidget* parent, const char* text, QWidget* field, int x, int y, int labelWidth) {
-  auto* label = new QLabel(L(text), parent);
-  label->setBuddy(field);
-  field->setAccessibleName(L(text));
-  DialogUnits::Place(label, x, y + 2, labelWidth, 8);
-}
-
-template <std::size_t N>
-QComboBox* DropDown(QWidget* parent, const char* objectName, const char* const (&rows)[N]) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(L(objectName));
-  for (const char* row : rows) combo->addItem(L(row));
-  return combo;
-}
-
-// A combo's row for a stored value, or -1 when the list has no row for it.
-int RowOrNone(const QComboBox* combo, int value) {
-  return value >= 0 && value < combo->count() ? value : -1;
+  return new QTreeWidgetItem(
+      QStringList{QString::number(tp.Frequency()), QString::number(tp.SymbolRate()),
+                  Q(tp.Polarization() == TransponderRecord::kHorizontal ? T::kPolarHor : T::kPolarVer)});
 }
 
 }  // namespace
@@ -69,97 +47,34 @@ CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   DialogUnits::SizeTo(this, 366, 312);
   CreateControls();
   // The lists, then the settings: down the left column, down the right, then Update.
-  SetTabOrder({satelliteList_, transponderList_, name_, lnbType_, lnbFreqHigh_, lnbFreqLow_, selected_,
-               diseqcPort_, tone22k_, lnbPower_, motor_, update_});
+  SetTabOrder({satelliteList_, transponderList_});
+  satInfo_->ChainTabOrder(transponderList_);
 }
 
-QString CPageSatTP::Title() { return L(SatTPTexts::kPageTitle); }
+QString CPageSatTP::Title() { return Q(T::kPageTitle); }
+
+CPageSatTP::~CPageSatTP() = default;
 
 void CPageSatTP::CreateControls() {
   // Everything is placed in dialog units of the page font, on the page itself, so the
   // group boxes only frame their controls.
-  auto* satGroup = new QGroupBox(L(SatTPTexts::kSatelliteGroup), this);
+  auto* satGroup = new QGroupBox(Q(T::kSatelliteGroup), this);
   satGroup->setObjectName(QStringLiteral("satelliteGroup"));
   DialogUnits::Place(satGroup, 7, 7, 112, 298);
-  satelliteList_ = new SatTPListView(this);
-  satelliteList_->setObjectName(QStringLiteral("satelliteList"));
-  satelliteList_->setAccessibleName(L(SatTPTexts::kSatelliteGroup));
-  satelliteList_->setHeaderLabels({L(SatTPTexts::kColumnAntName)});
-  DialogUnits::Place(satelliteList_, 13, 18, 100, 281);
+  satelliteList_ = PlacedControl<SatTPListView>(this, "satelliteList", T::kSatelliteGroup, 13, 18, 100, 281);
+  satelliteList_->setHeaderLabels({Q(T::kColumnAntName)});
 
-  auto* tpGroup = new QGroupBox(L(SatTPTexts::kTransponderGroup), this);
+  auto* tpGroup = new QGroupBox(Q(T::kTransponderGroup), this);
   tpGroup->setObjectName(QStringLiteral("transponderGroup"));
   DialogUnits::Place(tpGroup, 126, 7, 233, 158);
-  transponderList_ = new SatTPListView(this);
-  transponderList_->setObjectName(QStringLiteral("transponderList"));
-  transponderList_->setAccessibleName(L(SatTPTexts::kTransponderGroup));
+  transponderList_ =
+      PlacedControl<SatTPListView>(this, "transponderList", T::kTransponderGroup, 132, 18, 221, 141);
   transponderList_->setFrameShape(QFrame::NoFrame);
-  transponderList_->setHeaderLabels({L(SatTPTexts::kColumnFreq), L(SatTPTexts::kColumnSymbol),
-                                     L(SatTPTexts::kColumnPolar)});
-  DialogUnits::Place(transponderList_, 132, 18, 221, 141);
+  transponderList_->setHeaderLabels({Q(T::kColumnFreq), Q(T::kColumnSymbol), Q(T::kColumnPolar)});
 
-  satInfo_ = new QGroupBox(L(SatTPTexts::kSatInfoGroup), this);
-  satInfo_->setObjectName(QStringLiteral("satInfo"));
-  DialogUnits::Place(satInfo_, 126, 170, 233, 135);
-  QWidget* info = satInfo_;
-  // Positions inside the group box, in the same units.
-  constexpr int kLabelX = 7, kFieldX = 64, kFieldW = 58, kRightLabelX = 134, kRightFieldX = 178,
-                kRightFieldW = 46;
+  satInfo_ = std::make_unique<SatInfoArea>(*this);
 
-  name_ = new QLineEdit(info);
-  name_->setObjectName(QStringLiteral("name"));
-  // The record holds 16 bytes; the edit cannot take more characters than that.
-  name_->setMaxLength(int(SatelliteRecord::kNameWidth));
-  Labelled(info, SatTPTexts::kName, name_, kLabelX, 13, 56);
-  DialogUnits::Place(name_, kFieldX, 13, kFieldW, 12);
-
-  lnbType_ = DropDown(info, "lnbType", SatTPTexts::kLnbTypeRows);
-  Labelled(info, SatTPTexts::kLnbType, lnbType_, kLabelX, 31, 56);
-  DialogUnits::Place(lnbType_, kFieldX, 31, kFieldW, 13);
-
-  lnbFreqHigh_ = new QLineEdit(info);
-  lnbFreqHigh_->setObjectName(QStringLiteral("lnbFreqHigh"));
-  Labelled(info, SatTPTexts::kLnbFreqHigh, lnbFreqHigh_, kLabelX, 49, 56);
-  DialogUnits::Place(lnbFreqHigh_, kFieldX, 49, kFieldW, 12);
-
-  lnbFreqLow_ = new QLineEdit(info);
-  lnbFreqLow_->setObjectName(QStringLiteral("lnbFreqLow"));
-  Labelled(info, SatTPTexts::kLnbFreqLow, lnbFreqLow_, kLabelX, 67, 56);
-  DialogUnits::Place(lnbFreqLow_, kFieldX, 67, kFieldW, 12);
-
-  selected_ = new QCheckBox(L(SatTPTexts::kSelected), info);
-  selected_->setObjectName(QStringLiteral("selected"));
-  selected_->setAccessibleName(L(SatTPTexts::kSelected));
-  DialogUnits::Place(selected_, kRightLabelX, 14, 90, 10);
-
-  diseqcPort_ = DropDown(info, "diseqcPort", SatTPTexts::kDiseqcPortRows);
-  Labelled(info, SatTPTexts::kDiseqcPort, diseqcPort_, kRightLabelX, 31, 42);
-  DialogUnits::Place(diseqcPort_, kRightFieldX, 31, kRightFieldW, 13);
-
-  tone22k_ = new QCheckBox(L(SatTPTexts::kOn), info);
-  tone22k_->setObjectName(QStringLiteral("tone22k"));
-  Labelled(info, SatTPTexts::kTone22k, tone22k_, kRightLabelX, 49, 42);
-  DialogUnits::Place(tone22k_, kRightFieldX, 50, kRightFieldW, 10);
-
-  lnbPower_ = DropDown(info, "lnbPower", SatTPTexts::kLnbPowerRows);
-  Labelled(info, SatTPTexts::kLnbPower, lnbPower_, kRightLabelX, 67, 42);
-  DialogUnits::Place(lnbPower_, kRightFieldX, 67, kRightFieldW, 13);
-
-  motor_ = new QCheckBox(L(SatTPTexts::kOn), info);
-  motor_->setObjectName(QStringLiteral("motor"));
-  Labelled(info, SatTPTexts::kMotor, motor_, kRightLabelX, 85, 42);
-  DialogUnits::Place(motor_, kRightFieldX, 86, kRightFieldW, 10);
-  // A stored motor value the box cannot show as on or off is shown half-ticked and
-  // kept; the first click makes the box an ordinary on/off box again.
-  connect(motor_, &QCheckBox::clicked, this, [this] {
-    if (motor_->isTristate()) motor_->setTristate(false);
-  });
-
-  update_ = new QPushButton(L(SatTPTexts::kUpdate), info);
-  update_->setObjectName(QStringLiteral("update"));
-  DialogUnits::Place(update_, kFieldX, 110, kFieldW, 14);
-
-  connect(update_, &QPushButton::clicked, this, &CPageSatTP::UpdateSatellite);
+  connect(satInfo_->UpdateButton(), &QPushButton::clicked, this, &CPageSatTP::UpdateSatellite);
   connect(satelliteList_, &QTreeWidget::itemSelectionChanged, this,
           &CPageSatTP::OnSatelliteSelectionChanged);
   connect(satelliteList_, &SatTPListView::commandKey, this, [this](int key) {
@@ -199,10 +114,10 @@ void CPageSatTP::EnsureInitialised() {
   transponderList_->setColumnWidth(2, tpWidth - 4 * f);
 
   // No satellite is listed yet: the settings area has nothing to show.
-  ClearSatInfo();
+  satInfo_->Clear();
 }
 
-ChannelDatabase& CPageSatTP::Db() { return doc_.Working(); }
+const ChannelDatabase& CPageSatTP::Db() const { return doc_.Working(); }
 
 void CPageSatTP::MarkModified() { doc_.SetModifiedFlag(true); }
 
@@ -256,7 +171,7 @@ void CPageSatTP::RefreshSatellites() {
     transponderList_->clear();
     state_.transponderRowCount = 0;
     rebuilding_ = false;
-    ClearSatInfo();
+    satInfo_->Clear();
     return;
   }
   satelliteList_->addTopLevelItems(items);
@@ -276,25 +191,17 @@ void CPageSatTP::RefreshTransponders(int satellite) {
   const ChannelDatabase& db = Db();
 
   rebuilding_ = true;
-  state_.transponderRowCount = 0;
-  state_.transponderRows.fill(0);
+  const ListedTransponders listed = dbops::ListTransponders(db, satellite);
+  state_.transponderRows = listed.rows;
+  state_.transponderRowCount = listed.count;
   transponderList_->clear();
-  QList<QTreeWidgetItem*> items;
-  int rows = 0;
-  for (int slot = 0; slot < int(ChannelDatabase::kTransponderCount); ++slot) {
-    const TransponderRecord& tp = db.transponders[std::size_t(slot)];
-    if (int(tp.SatelliteIndex()) != satellite) continue;
-    if (rows == SatTPPageState::kMaxTransponderRows) break;
-    if (!tp.IsListed()) continue;
-    items.append(TransponderRow(tp));
-    state_.transponderRows[std::size_t(rows++)] = slot;
-  }
-  state_.transponderRowCount = rows;
-  if (rows > 0) {
+  if (listed.count > 0) {
+    QList<QTreeWidgetItem*> items;
+    for (int row = 0; row < listed.count; ++row)
+      items.append(TransponderRow(db.transponders[std::size_t(listed.rows[std::size_t(row)])]));
     transponderList_->addTopLevelItems(items);
-    if (state_.currentTransponderRow >= rows) state_.currentTransponderRow = rows - 1;
-    if (state_.currentTransponderRow != 0)
-      transponderList_->MarkRow(state_.currentTransponderRow);
+    if (state_.currentTransponderRow >= listed.count) state_.currentTransponderRow = listed.count - 1;
+    if (state_.currentTransponderRow != 0) transponderList_->MarkRow(state_.currentTransponderRow);
   }
   rebuilding_ = false;
 }
@@ -325,105 +232,28 @@ void CPageSatTP::ShowSatelliteInfo(int satellite) {
   state_.infoName = DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth);
   state_.infoLnbFreqHigh = sat.LnbFreqHigh();
   state_.infoLnbFreqLow = sat.LnbFreqLow();
-  ShowInfoValues();
-}
-
-void CPageSatTP::ShowInfoValues() {
-  satInfo_->setEnabled(true);
-  tone22k_->setChecked(state_.infoTone22k != 0);
-  if (state_.infoMotor == 0 || state_.infoMotor == 1) {
-    motor_->setTristate(false);
-    motor_->setChecked(state_.infoMotor == 1);
-  } else {
-    motor_->setTristate(true);
-    motor_->setCheckState(Qt::PartiallyChecked);
-  }
-  selected_->setChecked(state_.infoSelected != 0);
-  lnbPower_->setCurrentIndex(RowOrNone(lnbPower_, state_.infoLnbPower));
-  diseqcPort_->setCurrentIndex(RowOrNone(diseqcPort_, state_.infoDiseqcPort));
-  lnbType_->setCurrentIndex(RowOrNone(lnbType_, state_.infoLnbType));
-  name_->setText(state_.infoName);
-  lnbFreqHigh_->setText(QString::number(state_.infoLnbFreqHigh));
-  lnbFreqLow_->setText(QString::number(state_.infoLnbFreqLow));
-}
-
-void CPageSatTP::ClearSatInfo() {
-  tone22k_->setChecked(false);
-  motor_->setTristate(false);
-  motor_->setChecked(false);
-  selected_->setChecked(false);
-  lnbPower_->setCurrentIndex(-1);
-  diseqcPort_->setCurrentIndex(-1);
-  lnbType_->setCurrentIndex(-1);
-  name_->clear();
-  lnbFreqHigh_->clear();
-  lnbFreqLow_->clear();
-  satInfo_->setEnabled(false);
-}
-
-bool CPageSatTP::ReadInfoValues() {
-  state_.infoTone22k = tone22k_->isChecked() ? 1 : 0;
-  if (motor_->checkState() != Qt::PartiallyChecked) state_.infoMotor = motor_->isChecked() ? 1 : 0;
-  state_.infoSelected = selected_->isChecked() ? 1 : 0;
-  state_.infoLnbPower = lnbPower_->currentIndex();
-  state_.infoDiseqcPort = diseqcPort_->currentIndex();
-  state_.infoLnbType = lnbType_->currentIndex();
-
-  const QString name = name_->text();
-  const auto bytes = DataExchange::NameToBytes(name);
-  if (!bytes) {
-    Prompt::Message(this, L(Texts::kNameNotStorable));
-    name_->setFocus();
-    return false;
-  }
-  if (bytes->size() > SatelliteRecord::kNameWidth) {
-    Prompt::Message(this, L(Texts::kNoMoreThan).arg(SatelliteRecord::kNameWidth));
-    name_->setFocus();
-    return false;
-  }
-  state_.infoName = name;
-
-  // A frequency without a number ends the reading there; what follows keeps its value.
-  for (auto [edit, value] : {std::pair{lnbFreqHigh_, &state_.infoLnbFreqHigh},
-                             std::pair{lnbFreqLow_, &state_.infoLnbFreqLow}}) {
-    const auto scanned = DataExchange::ScanUnsigned(edit->text());
-    if (!scanned) {
-      Prompt::Message(this, L(Texts::kPositiveInteger));
-      edit->setFocus();
-      break;
-    }
-    *value = *scanned;
-  }
-  return true;
+  satInfo_->Show(state_);
 }
 
 void CPageSatTP::UpdateSatellite() {
   EnsureInitialised();
   const int satellite = state_.CurrentSatellite();
   if (satellite < 0) return;
-  if (!ReadInfoValues()) return;
+  if (!satInfo_->Read(state_)) return;
 
-  SatelliteRecord& sat = Db().satellites[std::size_t(satellite)];
-  sat.SetTone22k((state_.infoTone22k & 1) != 0);
-  sat.SetMotor(std::uint32_t(state_.infoMotor) & 3);
-  sat.SetSelected((state_.infoSelected & 1) != 0);
-  // A list showing no row stands for a stored value it cannot show; that value stays.
-  if (state_.infoLnbPower >= 0) sat.SetLnbPower((state_.infoLnbPower & 1) != 0);
-  if (state_.infoDiseqcPort >= 0) sat.SetDiseqcPort(std::uint32_t(state_.infoDiseqcPort) & 7);
-  if (state_.infoLnbType >= 0) sat.SetLnbType(std::uint32_t(state_.infoLnbType) & 15);
-
-  const std::string name = *DataExchange::NameToBytes(state_.infoName);
-  const bool renamed = !sat.NameIs(name);
-  // Left alone when unchanged, so whatever the receiver keeps after the name survives.
-  if (renamed) sat.SetName(name);
-
-  // The fields are 16 bits wide; larger entries keep their low 16 bits.
-  sat.SetLnbFreqHigh(std::uint16_t(state_.infoLnbFreqHigh));
-  sat.SetLnbFreqLow(std::uint16_t(state_.infoLnbFreqLow));
-
-  if (renamed) {
+  dbops::SatelliteSettings settings;
+  settings.tone22k = state_.infoTone22k;
+  settings.motor = state_.infoMotor;
+  settings.selected = state_.infoSelected;
+  settings.lnbPower = state_.infoLnbPower;
+  settings.diseqcPort = state_.infoDiseqcPort;
+  settings.lnbType = state_.infoLnbType;
+  settings.name = DataExchange::NameBytes(state_.infoName);
+  settings.lnbFreqHigh = state_.infoLnbFreqHigh;
+  settings.lnbFreqLow = state_.infoLnbFreqLow;
+  if (doc_.Edit(dbops::UpdateSatellite, satellite, settings)) {
     if (QTreeWidgetItem* row = satelliteList_->topLevelItem(state_.currentSatelliteRow))
-      row->setText(0, SatelliteRowText(sat));
+      row->setText(0, SatelliteRowText(Db().satellites[std::size_t(satellite)]));
   }
   MarkModified();
 }
@@ -437,7 +267,7 @@ void CPageSatTP::NewSatellite() {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
   const auto name = DataExchange::NameToBytes(dialog.name);
   if (!name) return;
-  if (!doc_.AddSatellite(*name)) return;
+  if (!doc_.Edit(dbops::AddSatellite, *name)) return;
   RefreshSatellites();
   MarkModified();
 }
@@ -446,7 +276,7 @@ void CPageSatTP::DeleteCurrentSatellite() {
   EnsureInitialised();
   const int satellite = state_.CurrentSatellite();
   if (satellite < 0) return;
-  doc_.DeleteSatellite(satellite);
+  doc_.Edit(dbops::DeleteSatellite, satellite);
   MarkModified();
   RefreshSatellites();
   if (CPageGroupCh* other = host_.GroupChPage()) other->RefreshPage();
@@ -479,8 +309,8 @@ void CPageSatTP::EditTransponder(TpEditMode mode) {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
 
   // A full transponder table is not reported; the list is rebuilt all the same.
-  doc_.SaveTransponder(std::uint16_t(dialog.tpFrequency), std::uint16_t(dialog.tpSymbolRate),
-                       std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
+  doc_.Edit(dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency), std::uint16_t(dialog.tpSymbolRate),
+            std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
   RefreshTransponders(satellite);
   MarkModified();
 }
@@ -492,7 +322,7 @@ void CPageSatTP::DeleteSelectedTransponder() {
   const int row = transponderList_->SingleSelectedRow();
   if (row < 0 || row >= state_.transponderRowCount) return;
   state_.currentTransponderRow = row;
-  doc_.DeleteTransponder(state_.transponderRows[std::size_t(row)]);
+  doc_.Edit(dbops::DeleteTransponder, state_.transponderRows[std::size_t(row)]);
   RefreshTransponders(satellite);
   MarkModified();
 }

@@ -1,20 +1,17 @@
 #pragma once
 // The "Satellite/Transponder" page of the main sheet: the satellites of the working
 // database, the transponders of the current one and its LNB and switch settings
-// ("Sat. Info"). Every edit goes into the working database, the affected list is
-// rebuilt from it and the document is marked modified.
+// ("Sat. Info"). Every edit is a record operation passed through the document; the
+// affected list is rebuilt from the database and the document is marked modified.
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "ui/SatTPPageState.h"
 
 class CQuelmarDoc;
 class PageHost;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
+class SatInfoArea;
 class SatTPListView;
 struct ChannelDatabase;
 
@@ -24,6 +21,7 @@ class CPageSatTP : public QWidget {
   enum class TpEditMode { Add, Edit };
 
   CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent = nullptr);
+  ~CPageSatTP() override;
 
   // The tab caption: "Satellite/Transponder".
   static QString Title();
@@ -54,13 +52,8 @@ class CPageSatTP : public QWidget {
   void EnsureInitialised();
   void OnSatelliteSelectionChanged();
   void OnListKey(int key, int insertCommand, int deleteCommand);
-  void ShowInfoValues();
-  void ClearSatInfo();
-  // Reads the Sat. Info controls into the values; false when the name cannot be stored,
-  // after telling the user (nothing may be written then).
-  bool ReadInfoValues();
   void MarkModified();
-  ChannelDatabase& Db();
+  const ChannelDatabase& Db() const;
 
   CQuelmarDoc& doc_;
   PageHost& host_;
@@ -72,15 +65,5 @@ class CPageSatTP : public QWidget {
 
   SatTPListView* satelliteList_ = nullptr;
   SatTPListView* transponderList_ = nullptr;
-  QGroupBox* satInfo_ = nullptr;
-  QLineEdit* name_ = nullptr;
-  QComboBox* lnbType_ = nullptr;
-  QLineEdit* lnbFreqHigh_ = nullptr;
-  QLineEdit* lnbFreqLow_ = nullptr;
-  QCheckBox* selected_ = nullptr;
-  QComboBox* diseqcPort_ = nullptr;
-  QCheckBox* tone22k_ = nullptr;
-  QComboBox* lnbPower_ = nullptr;
-  QCheckBox* motor_ = nullptr;
-  QPushButton* update_ = nullptr;
+  std::unique_ptr<SatInfoArea> satInfo_;
 };

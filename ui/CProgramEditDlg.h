@@ -6,16 +6,17 @@
 #include <array>
 #include <cstdint>
 
+#include "db/ListedTransponders.h"
+#include "ui/ProgramFieldControls.h"
+
 struct ChannelDatabase;
-class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 
 class CProgramEditDlg : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kMaxTransponderRows = 150;
+  static constexpr int kMaxTransponderRows = ListedTransponders::kMaxRows;
 
   explicit CProgramEditDlg(const ChannelDatabase& db, QWidget* parent = nullptr);
 
@@ -31,9 +32,12 @@ class CProgramEditDlg : public QDialog {
   std::uint32_t progTtextPid = 0;
   std::uint32_t progPmtPid = 0;
 
+  // The entered values, as the Info area of the page holds them.
+  ProgramFieldControls::Values Entered() const;
+
   int SatelliteRowCount() const { return satelliteRowCount_; }
   int SatelliteChoice(int row) const;
-  int TransponderRowCount() const { return transponderRowCount_; }
+  int TransponderRowCount() const { return transponders_.count; }
   int TransponderRow(int row) const;
 
   void accept() override;
@@ -54,20 +58,11 @@ class CProgramEditDlg : public QDialog {
   const ChannelDatabase& db_;
   std::array<int, 160> satelliteChoices_{};
   int satelliteRowCount_ = 0;
-  std::array<int, kMaxTransponderRows> transponderRows_{};
-  int transponderRowCount_ = 0;
+  ListedTransponders transponders_;
   bool shown_ = false;
 
   QComboBox* satellite_ = nullptr;
   QComboBox* transponder_ = nullptr;
-  QLineEdit* name_ = nullptr;
-  QComboBox* type_ = nullptr;
-  QCheckBox* lock_ = nullptr;
-  QLineEdit* videoPid_ = nullptr;
-  QLineEdit* audioPid_ = nullptr;
-  QLineEdit* pcrPid_ = nullptr;
-  QLineEdit* serviceId_ = nullptr;
-  QLineEdit* ttextPid_ = nullptr;
-  QLineEdit* pmt_ = nullptr;
+  ProgramFieldControls fields_;
   QPushButton* ok_ = nullptr;
 };

@@ -6,30 +6,25 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "ui/SatTPTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "widgets/Prompt.h"
+#include "widgets/LabelledControl.h"
 #include "widgets/Texts.h"
-#include "ui/SatTPTexts.h"
+
+namespace T = SatTPTexts;
+using Texts::Q;
 
 namespace {
 
-QString L(const char* text) { return QString::fromLatin1(text); }
-
-// A label with its field: the label's text becomes the field's accessible name.
-QLabel* Label(QWidget* parent, const char* text, QWidget* buddy, int y) {
-  auto* label = new QLabel(L(text), parent);
-  label->setBuddy(buddy);
-  buddy->setAccessibleName(L(text));
-  DialogUnits::Place(label, 7, y + 2, 58, 8);
-  return label;
-}
+// A label with its field at the left edge of the dialog.
+void Label(QWidget* parent, const char* text, QWidget* field, int y) { AttachLabel(parent, text, field, 7, y + 2, 58); }
 
 }  // namespace
 
 CTPEditDlg::CTPEditDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CTPEditDlg"));
-  setWindowTitle(L(SatTPTexts::kTpDialogCaption));
+  setWindowTitle(Q(T::kTpDialogCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 154, 118);
   setFixedSize(size());
@@ -37,30 +32,30 @@ CTPEditDlg::CTPEditDlg(QWidget* parent) : QDialog(parent) {
   satellite_ = new QLineEdit(this);
   satellite_->setObjectName(QStringLiteral("satellite"));
   satellite_->setReadOnly(true);
-  Label(this, SatTPTexts::kTpSatellite, satellite_, 10);
+  Label(this, T::kTpSatellite, satellite_, 10);
   DialogUnits::Place(satellite_, 70, 10, 74, 12);
 
   frequency_ = new QLineEdit(this);
   frequency_->setObjectName(QStringLiteral("frequency"));
-  Label(this, SatTPTexts::kTpFrequency, frequency_, 29);
+  Label(this, T::kTpFrequency, frequency_, 29);
   DialogUnits::Place(frequency_, 70, 29, 74, 12);
 
   symbolRate_ = new QLineEdit(this);
   symbolRate_->setObjectName(QStringLiteral("symbolRate"));
-  Label(this, SatTPTexts::kTpSymbolRate, symbolRate_, 48);
+  Label(this, T::kTpSymbolRate, symbolRate_, 48);
   DialogUnits::Place(symbolRate_, 70, 48, 74, 12);
 
   polarization_ = new QComboBox(this);
   polarization_->setObjectName(QStringLiteral("polarization"));
-  for (const char* row : SatTPTexts::kPolarizationRows) polarization_->addItem(L(row));
-  Label(this, SatTPTexts::kTpPolarization, polarization_, 67);
+  for (const char* row : T::kPolarizationRows) polarization_->addItem(Q(row));
+  Label(this, T::kTpPolarization, polarization_, 67);
   DialogUnits::Place(polarization_, 70, 67, 74, 13);
 
-  ok_ = new QPushButton(L(SatTPTexts::kOk), this);
+  ok_ = new QPushButton(Q(T::kOk), this);
   ok_->setObjectName(QStringLiteral("ok"));
   ok_->setDefault(true);
   DialogUnits::Place(ok_, 20, 94, 50, 14);
-  auto* cancel = new QPushButton(L(SatTPTexts::kCancel), this);
+  auto* cancel = new QPushButton(Q(T::kCancel), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   DialogUnits::Place(cancel, 84, 94, 50, 14);
 
@@ -92,21 +87,9 @@ void CTPEditDlg::ShowValues() {
 }
 
 bool CTPEditDlg::ReadNumber(QLineEdit* edit, std::uint32_t& value) {
-  const auto scanned = DataExchange::ScanUnsigned(edit->text());
-  if (!scanned) {
-    Prompt::Message(this, L(Texts::kPositiveInteger));
-    edit->setFocus();
-    edit->selectAll();
-    return false;
-  }
-  if (*scanned > kMaxValue) {
-    Prompt::Message(this, L(Texts::kIntegerBetween).arg(0).arg(kMaxValue));
-    edit->setFocus();
-    edit->selectAll();
-    return false;
-  }
-  value = *scanned;
-  return true;
+  if (DataExchange::ExchangeUnsigned(this, edit, value, kMaxValue)) return true;
+  edit->selectAll();
+  return false;
 }
 
 void CTPEditDlg::accept() {

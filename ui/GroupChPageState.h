@@ -6,9 +6,10 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/ProgramFieldControls.h"
+
 enum class ServiceKind : int { Tv = 0, Radio = 1 };
 enum class ActiveList : int { Services = 0, Favorites = 1 };
-enum class AddMemberResult : int { Added = 0, AlreadyMember = 1, GroupFull = 2 };
 
 struct GroupChPageState {
   static constexpr int kMaxRows = 4000;
@@ -26,15 +27,7 @@ struct GroupChPageState {
   ActiveList activeList = ActiveList::Services;
   bool infoValid = false;
 
-  QString infoName;
-  int infoType = -1;
-  std::uint32_t infoVideoPid = 0;
-  std::uint32_t infoAudioPid = 0;
-  std::uint32_t infoPcrPid = 0;
-  std::uint32_t infoPmtPid = 0;
-  std::uint32_t infoServiceId = 0;
-  std::uint32_t infoTtextPid = 0;
-  bool infoLocked = false;
+  ProgramFieldControls::Values info;
   QString infoSatellite;
 
   // The slot of the current group, -1 while the combo is empty.

@@ -1,8 +1,11 @@
 #include "widgets/DataExchange.h"
 
+#include <QLineEdit>
 #include <QList>
 
 #include "db/Cp1252.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace DataExchange {
 
@@ -39,6 +42,10 @@ QString NameFromField(const std::uint8_t* field, std::size_t width) {
   return QString::fromUcs4(cps.data(), qsizetype(cps.size()));
 }
 
+QString NameFromBytes(const std::string& bytes) {
+  return NameFromField(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
 std::optional<std::string> NameToBytes(const QString& text) {
   std::string out;
   for (char32_t cp : text.toUcs4()) {
@@ -48,5 +55,33 @@ std::optional<std::string> NameToBytes(const QString& text) {
   }
   return out;
 }
+
+namespace {
+
+bool Refuse(QWidget* parent, QLineEdit* edit, const QString& message) {
+  Prompt::Message(parent, message);
+  edit->setFocus();
+  return false;
+}
+
+}  // namespace
+
+bool ExchangeUnsigned(QWidget* parent, QLineEdit* edit, std::uint32_t& value, std::uint32_t max) {
+  const auto scanned = ScanUnsigned(edit->text());
+  if (!scanned) return Refuse(parent, edit, Texts::Q(Texts::kPositiveInteger));
+  if (*scanned > max) return Refuse(parent, edit, Texts::Q(Texts::kIntegerBetween).arg(0).arg(max));
+  value = *scanned;
+  return true;
+}
+
+bool ExchangeName(QWidget* parent, QLineEdit* edit, std::size_t width, QString& value) {
+  const QString text = edit->text();
+  if (std::size_t(text.size()) > width) return Refuse(parent, edit, Texts::Q(Texts::kNoMoreThan).arg(width));
+  if (!NameToBytes(text)) return Refuse(parent, edit, Texts::Q(Texts::kNameNotStorable));
+  value = text;
+  return true;
+}
+
+std::string NameBytes(const QString& text) { return NameToBytes(text).value_or(std::string()); }
 
 }  // namespace DataExchange

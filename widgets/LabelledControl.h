@@ -20,3 +20,13 @@ W* LabelledControl(QWidget* parent, const char* label, const char* objectName, i
   DialogUnits::Place(c, x, y, w, h);
   return c;
 }
+
+// A label for a control made elsewhere, placed in dialog units, 8 high; like the above
+// it is the control's buddy and gives it its accessible name.
+inline QLabel* AttachLabel(QWidget* parent, const char* text, QWidget* control, int x, int y, int w) {
+  auto* l = new QLabel(QString::fromLatin1(text), parent);
+  l->setBuddy(control);
+  control->setAccessibleName(QString::fromLatin1(text));
+  DialogUnits::Place(l, x, y, w, 8);
+  return l;
+}

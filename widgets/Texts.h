@@ -3,6 +3,8 @@
 // its own texts in its own table (db/DbTexts.h, link/LinkTexts.h, ui/SatTPTexts.h,
 // ui/GroupChTexts.h, ui/transfer/LinkDialogTexts.h, app/AppTexts.h).
 
+#include <QString>
+
 namespace Texts {
 
 inline constexpr const char* kAppTitle = "Quelmar";
@@ -14,5 +16,8 @@ inline constexpr const char* kNoMoreThan = "Please enter no more than %1 charact
 // Names are stored in the receiver's single-byte Western code page.
 inline constexpr const char* kNameNotStorable =
     "The name contains characters the receiver cannot store.";
+
+// A text of these tables as the widgets take it; the tables hold plain ASCII.
+inline QString Q(const char* text) { return QString::fromLatin1(text); }
 
 }  // namespace Texts

@@ -20,6 +20,7 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "db/DatabaseOperations.h"
 #include "widgets/CommandIds.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
@@ -424,7 +425,7 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
   EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program"}));
 
   // "Add Satellite" chosen in the page's menu reaches the page through the frame.
-  const int before = app_->Doc().CountSatellites();
+  const int before = dbops::CountSatellites(app_->Doc().Working());
   Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
   Prompt::QueueDialog([](QDialog& d) {
     d.findChild<QLineEdit*>()->setText(QStringLiteral("NEWSAT"));
@@ -432,12 +433,12 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
     return d.result();
   });
   frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
-  EXPECT_EQ(app_->Doc().CountSatellites(), before + 1);
+  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
   EXPECT_TRUE(app_->Doc().IsModified());
 
   // A dismissed menu gives no command.
   frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
-  EXPECT_EQ(app_->Doc().CountSatellites(), before + 1);
+  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
 }
 
 TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {

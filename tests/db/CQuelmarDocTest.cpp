@@ -151,7 +151,7 @@ TEST_F(Doc, OpenLoadsWorkingAndRefreshesViews) {
 
 TEST_F(Doc, EveryRefusalLeavesTheDocumentAsItWas) {
   LoadSample(3);
-  doc.Working().satellites[0].SetName("Edited");
+  doc.Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Edited"); });
   doc.SetModifiedFlag(true);
   const Snapshot before(doc);
   const int refreshes = views.refreshes;
@@ -277,8 +277,10 @@ TEST_F(Doc, StorageBelongsToOneDbType) {
 
 TEST_F(Doc, SaveAfterDbTypeChangeWritesWhatThePagesShow) {
   LoadSample(3);
-  doc.Working().programs[0].SetName("Changed");
-  doc.Working().trailerWord = 0x1234;
+  doc.Edit([](ChannelDatabase& db) {
+    db.programs[0].SetName("Changed");
+    db.trailerWord = 0x1234;
+  });
   doc.SetDbType(0);
   ASSERT_TRUE(doc.Save(dir.File("as0.qdb")).ok);
   CQuelmarDoc reread;
@@ -327,7 +329,7 @@ TEST_F(Doc, InvalidImageReplacesHeaderButKeepsWhatThePagesShow) {
 
 TEST_F(Doc, BuildImageCommitsWorkingFirst) {
   LoadSample(0);
-  doc.Working().satellites[3].SetLnbFreqLow(9999);
+  doc.Edit([](ChannelDatabase& db) { db.satellites[3].SetLnbFreqLow(9999); });
   Image built(DatabaseImage::kImageSize);
   ASSERT_EQ(doc.BuildImage(built.data()), DatabaseImage::kImageSize);
   EXPECT_EQ(doc.Stored()->satellites[3].LnbFreqLow(), 9999);
@@ -343,3 +345,50 @@ TEST_F(Doc, ModifiedFlagNotifiesChangesOnly) {
 }
 
 }  // namespace
+
+TEST_F(Doc, AReceivedImageIsTakenWholeAndValidOnly) {
+  LoadSample(3);
+  doc.SetModifiedFlag(false);
+  const Snapshot before(doc);
+  Image image = testdata::RandomImage(42);
+
+  const DocResult shortImage = doc.LoadReceivedImage(image.data(), DatabaseImage::kImageSize - 1);
+  EXPECT_FALSE(shortImage);
+  EXPECT_EQ(shortImage.refusal, DocRefusal::ShortImage);
+  EXPECT_EQ(shortImage.message, DbTexts::kReceivedShort);
+  before.ExpectSame(doc);
+
+  ImageHeader header(image.data());
+  header.SetValidFlag(0);
+  header.CopyTo(image.data());
+  const DocResult notValid = doc.LoadReceivedImage(image.data(), image.size());
+  EXPECT_EQ(notValid.refusal, DocRefusal::NotValid);
+  EXPECT_EQ(notValid.message, DbTexts::kReceivedNotValid);
+  before.ExpectSame(doc);
+
+  header.SetValidFlag(1);
+  header.CopyTo(image.data());
+  const int refreshes = views.refreshes;
+  EXPECT_TRUE(doc.LoadReceivedImage(image.data(), image.size()));
+  EXPECT_TRUE(doc.IsModified()) << "a received database is in no file yet";
+  EXPECT_EQ(views.refreshes, refreshes + 1);
+  EXPECT_EQ(std::memcmp(doc.Header().Bytes(), image.data(), DatabaseImage::kHeaderSize), 0);
+}
+
+TEST_F(Doc, EditRunsTheOperationOnTheWorkingDatabaseAndHandsBackItsResult) {
+  LoadSample(3);
+  doc.SetModifiedFlag(false);
+  const ChannelDatabase* seen = nullptr;
+  const int result = doc.Edit(
+      [&seen](ChannelDatabase& db, int slot, const char* name) {
+        seen = &db;
+        db.satellites[std::size_t(slot)].SetName(name);
+        return slot * 2;
+      },
+      4, "Edited");
+  EXPECT_EQ(result, 8);
+  EXPECT_EQ(seen, &doc.Working());
+  EXPECT_EQ(doc.Working().satellites[4].Name(), "Edited");
+  EXPECT_NE(doc.Stored()->satellites[4].Name(), "Edited") << "the stored copy waits for a save";
+  EXPECT_FALSE(doc.IsModified()) << "the caller decides what counts as a change";
+}

@@ -13,8 +13,13 @@
 
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
+#include "db/DatabaseOperations.h"
 #include "db/DbType.h"
 #include "db/FileIo.h"
+#include "db/GroupOperations.h"
+#include "db/ListedTransponders.h"
+#include "db/ProgramOperations.h"
+#include "db/SatelliteOperations.h"
 #include "fuzz/FuzzTargets.h"
 #include "support/TempDir.h"
 
@@ -38,18 +43,29 @@ void DataDrivenOperations(CQuelmarDoc& doc) {
   const int radioLast = db.channelLists.List(1)->Entry(ServiceList::kCapacity - 1);
   const int member = db.channelLists.favoriteGroups[0].Member(0);
   const int satellite = static_cast<int>(db.transponders[0].SatelliteIndex());
-  doc.RemoveFromServiceList(0, tvFirst);
-  doc.DeleteProgram(radioLast);
-  doc.RemoveGroupMember(0, member);
-  doc.DeleteProgram(member);
-  doc.DeleteSatellite(satellite);
-  doc.AddSatellite("Fuzz 1.0W");
-  doc.SaveTransponder(11778, 27500, 1, satellite, -1);
-  doc.AddFavoriteGroup("Fuzz");
-  doc.DeleteFavoriteGroup(7);
-  (void)doc.FindFreeProgramSlot();
-  (void)doc.CountSatellites();
-  (void)doc.CountTransponders();
+  const int dbType = doc.GetDbType();
+  doc.Edit(dbops::RemoveFromServiceList, 0, tvFirst);
+  doc.Edit(dbops::DeleteProgram, radioLast);
+  doc.Edit(dbops::RemoveGroupMember, 0, member);
+  doc.Edit(dbops::DeleteProgram, member);
+  doc.Edit(dbops::DeleteSatellite, satellite);
+  doc.Edit(dbops::AddSatellite, "Fuzz 1.0W");
+  doc.Edit(dbops::SaveTransponder, 11778, 27500, 1, satellite, -1);
+  doc.Edit(dbops::AddFavoriteGroup, "Fuzz");
+  doc.Edit(dbops::DeleteFavoriteGroup, 7);
+  dbops::ProgramEntry entry;
+  entry.name = "Fuzz program";
+  doc.Edit(dbops::AddProgram, entry, 0, static_cast<int>(db.programs[0].TransponderIndex()), dbType);
+  doc.Edit(dbops::UpdateProgram, tvFirst, entry, dbType);
+  doc.Edit(dbops::AddGroupMember, 1, tvFirst);
+  doc.Edit(dbops::MoveGroupMember, 1, 0, -1);
+  doc.Edit(dbops::RenameFavoriteGroup, 1, "Sixteen chars 16");
+  doc.Edit(dbops::UpdateSatellite, satellite, dbops::SatelliteSettings{});
+  (void)dbops::FindFreeProgramSlot(db);
+  (void)dbops::CountSatellites(db);
+  (void)dbops::CountTransponders(db);
+  (void)dbops::SatelliteOfProgram(db, tvFirst);
+  (void)dbops::ListTransponders(db, satellite);
 }
 
 // Each operation is one byte of kind and two bytes of argument (little-endian, signed,
@@ -59,19 +75,35 @@ void ScriptedOperations(CQuelmarDoc& doc, const std::uint8_t* script, std::size_
   for (std::size_t at = 0; at + 3 <= size && done < kMaxOperations; at += 3, ++done) {
     const int a = Arg(script + at + 1);
     const std::string name(reinterpret_cast<const char*>(script + at + 1), 2);
-    switch (script[at] % 12) {
-      case 0: doc.AddSatellite(name + "SAT" + std::to_string(a)); break;
-      case 1: doc.DeleteSatellite(a); break;
-      case 2: doc.SaveTransponder(static_cast<std::uint16_t>(a), 27500, static_cast<std::uint32_t>(a), a >> 4, -1); break;
-      case 3: doc.SaveTransponder(12000, static_cast<std::uint16_t>(a), 0, 0, a); break;
-      case 4: doc.DeleteTransponder(a); break;
-      case 5: doc.DeleteProgram(a); break;
-      case 6: doc.RemoveFromServiceList(a & 1, a >> 1); break;
-      case 7: doc.RemoveFromServiceList(a, 0); break;
-      case 8: doc.AddFavoriteGroup(name + std::string(20, 'G')); break;
-      case 9: doc.DeleteFavoriteGroup(a); break;
-      case 10: doc.RemoveGroupMember(a & 7, a >> 3); break;
-      default: doc.RemoveGroupMember(a, 1); break;
+    const int dbType = doc.GetDbType();
+    dbops::ProgramEntry entry;
+    entry.name = name + std::string(14, 'P');
+    entry.numbers.videoPid = static_cast<std::uint32_t>(a);
+    switch (script[at] % 18) {
+      case 0: doc.Edit(dbops::AddSatellite, name + "SAT" + std::to_string(a)); break;
+      case 1: doc.Edit(dbops::DeleteSatellite, a); break;
+      case 2: doc.Edit(dbops::SaveTransponder, static_cast<std::uint16_t>(a), 27500, static_cast<std::uint32_t>(a), a >> 4, -1); break;
+      case 3: doc.Edit(dbops::SaveTransponder, 12000, static_cast<std::uint16_t>(a), 0, 0, a); break;
+      case 4: doc.Edit(dbops::DeleteTransponder, a); break;
+      case 5: doc.Edit(dbops::DeleteProgram, a); break;
+      case 6: doc.Edit(dbops::RemoveFromServiceList, a & 1, a >> 1); break;
+      case 7: doc.Edit(dbops::RemoveFromServiceList, a, 0); break;
+      case 8: doc.Edit(dbops::AddFavoriteGroup, name + std::string(20, 'G')); break;
+      case 9: doc.Edit(dbops::DeleteFavoriteGroup, a); break;
+      case 10: doc.Edit(dbops::RemoveGroupMember, a & 7, a >> 3); break;
+      case 11: doc.Edit(dbops::RemoveGroupMember, a, 1); break;
+      case 12: doc.Edit(dbops::AddProgram, entry, a & 3, a >> 2, dbType); break;
+      case 13: doc.Edit(dbops::UpdateProgram, a, entry, dbType); break;
+      case 14: doc.Edit(dbops::AddGroupMember, a & 7, a >> 3); break;
+      case 15: doc.Edit(dbops::MoveGroupMember, a & 7, (a >> 3) & 127, (a >> 10) - 1); break;
+      case 16: doc.Edit(dbops::RenameFavoriteGroup, a, name + std::string(20, 'R')); break;
+      default: {
+        dbops::SatelliteSettings settings;
+        settings.lnbType = a >> 8;
+        settings.name = name + std::string(20, 'S');
+        doc.Edit(dbops::UpdateSatellite, a & 255, settings);
+        break;
+      }
     }
   }
 }

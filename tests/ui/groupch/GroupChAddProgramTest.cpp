@@ -29,69 +29,6 @@ class GroupChAddProgramTest : public GroupChPageTest {
   }
 };
 
-TEST_F(GroupChAddProgramTest, UnknownTypeIsFiledByVideoPid) {
-  Load(*Small());
-  Add("Radio X", 0, "0");
-  EXPECT_EQ(Entries(Db().channelLists.radioList), std::vector<int>{1});
-  EXPECT_EQ(Db().programs[1].ServiceType(), ProgramRecord::kRadio);
-
-  Add("TV X", 0, "8191");
-  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{0, 2}));
-  EXPECT_EQ(Db().programs[2].ServiceType(), ProgramRecord::kTv);
-
-  // In TypeC 8192 is stored as PID 0, so it is a radio program.
-  Add("Masked", 0, "8192");
-  EXPECT_EQ(Entries(Db().channelLists.radioList), (std::vector<int>{1, 3}));
-  EXPECT_EQ(Db().programs[3].RawPid(PidField::Video), 0);
-
-  // An explicit type wins over the video PID.
-  Add("Talk", 1, "0");
-  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{0, 2, 4}));
-  EXPECT_EQ(Db().programs[4].ServiceType(), ProgramRecord::kTv);
-}
-
-TEST_F(GroupChAddProgramTest, FieldsAreWrittenByTheWidthRules) {
-  Load(*Small(), 3);
-  Add("Fourteen chars", 1, "8191", "8192");
-  const ProgramRecord& p = Db().programs[1];
-  EXPECT_EQ(p.State(), SlotState::Used);
-  EXPECT_EQ(p.Name(), "Fourteen chars");
-  EXPECT_EQ(p.TransponderIndex(), 6u);
-  EXPECT_EQ(p.RawPid(PidField::Video), 8191);
-  EXPECT_EQ(p.RawPid(PidField::Audio), 0);
-  EXPECT_EQ(p.RawPid(PidField::Pmt), 0);
-  EXPECT_EQ(p.ServiceId(), 8192);  // never masked
-  EXPECT_EQ(p.PresetWord(), 0xE000);
-  EXPECT_TRUE(Db().satellites[2].Selected());
-  EXPECT_TRUE(doc.IsModified());
-
-  Load(*Small(), 0);
-  Add("Wide", 1, "65535", "65536");
-  EXPECT_EQ(Db().programs[1].RawPid(PidField::Video), 65535);
-  EXPECT_EQ(Db().programs[1].RawPid(PidField::Audio), 0);
-  EXPECT_EQ(Db().programs[1].ServiceId(), 0);
-}
-
-TEST_F(GroupChAddProgramTest, AReusedSlotKeepsTheDeletedRecordsOtherBits) {
-  auto db = Small();
-  ProgramRecord& old = PutProgram(*db, 1, "Old", 6, ProgramRecord::kRadio);
-  old.SetFlags(old.Flags() | 0xFFFC0000u);
-  old.SetAttributes(0xABCD0000u | 2u);
-  old.Bytes()[32] = 0x5A;
-  old.Bytes()[38] = 0xA5;
-  old.SetState(SlotState::Deleted);
-  old.SetReserved36(0);
-  Load(*db);
-  Add("New", 1, "100");
-  const ProgramRecord& p = Db().programs[1];
-  EXPECT_EQ(p.State(), SlotState::Used);
-  EXPECT_EQ(p.Flags() & 0xFFFC0000u, 0xFFFC0000u);
-  EXPECT_EQ(p.Attributes(), 0xABCD0000u | 1u);
-  EXPECT_EQ(p.Bytes()[32], 0x5A);
-  EXPECT_EQ(p.Bytes()[38], 0xA5);
-  EXPECT_EQ(p.Name(), "New");
-}
-
 TEST_F(GroupChAddProgramTest, AddingSwitchesBackToTvAndCancelChangesNothing) {
   Load(*Small());
   Kind()->setCurrentIndex(1);
@@ -101,9 +38,15 @@ TEST_F(GroupChAddProgramTest, AddingSwitchesBackToTvAndCancelChangesNothing) {
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Db().programs[1].State(), SlotState::Empty);
 
-  Add("Radio", 2, "0");
+  Add("Radio", 2, "0", "8191");
   EXPECT_EQ(Kind()->currentIndex(), 0);
   EXPECT_EQ(Rows(ServiceList()), QStringList{"[First]"});
+  // The dialog's values reach the record, under the page's DbType.
+  EXPECT_EQ(Entries(Db().channelLists.radioList), std::vector<int>{1});
+  EXPECT_EQ(Db().programs[1].Name(), "Radio");
+  EXPECT_EQ(Db().programs[1].TransponderIndex(), 6u);
+  EXPECT_EQ(Db().programs[1].AudioPid(3), 8191);
+  EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(GroupChAddProgramTest, AFullProgramTableIsRefusedBeforeAsking) {

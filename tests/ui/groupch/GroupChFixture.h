@@ -42,7 +42,7 @@ class GroupChPageTest : public testkit::PageTest<CPageGroupCh> {
     doc.SetModifiedFlag(false);
   }
 
-  ChannelDatabase& Db() { return doc.Working(); }
+  const ChannelDatabase& Db() const { return doc.Working(); }
   GroupChListView* ServiceList() { return Control<GroupChListView>("serviceList"); }
   GroupChListView* GroupList() { return Control<GroupChListView>("groupList"); }
   QComboBox* Kind() { return Control<QComboBox>("kind"); }

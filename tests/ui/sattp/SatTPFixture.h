@@ -26,7 +26,7 @@ class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
     page->RefreshSatellites();
   }
 
-  ChannelDatabase& Working() { return doc.Working(); }
+  const ChannelDatabase& Working() const { return doc.Working(); }
   const SatTPPageState& S() const { return page->State(); }
 
   SatTPListView* SatList() { return Control<SatTPListView>("satelliteList"); }

@@ -1,0 +1,103 @@
+#include "ui/FavoriteDrag.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "ui/GroupChListView.h"
+
+namespace {
+// The drag image is drawn this far right of and below the cursor.
+const QPoint kImageOffset(10, 14);
+}  // namespace
+
+FavoriteDrag::FavoriteDrag(QWidget& page, GroupChListView& list, std::function<void()> drop)
+    : page_(page), list_(list), drop_(std::move(drop)) {
+  page.installEventFilter(this);
+}
+
+FavoriteDrag::~FavoriteDrag() {
+  if (dragging_) End();
+}
+
+void FavoriteDrag::Begin(int row) {
+  if (dragging_ || row < 0 || row >= list_.count()) return;
+  dragRow_ = row;
+  image_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+  image_->setObjectName(QStringLiteral("dragImage"));
+  image_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  image_->setPixmap(list_.viewport()->grab(list_.visualItemRect(list_.item(row))));
+  image_->adjustSize();
+  image_->move(QCursor::pos() + kImageOffset);
+  image_->show();
+  dragging_ = true;
+  dropRow_ = -1;
+  QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+  page_.grabMouse();
+}
+
+void FavoriteDrag::End() {
+  page_.releaseMouse();
+  dragging_ = false;
+  delete image_;
+  image_ = nullptr;
+  QGuiApplication::restoreOverrideCursor();
+}
+
+bool FavoriteDrag::OverList(const QPoint& globalPos) const {
+  QWidget* w = QApplication::widgetAt(globalPos);
+  if (!w) {
+    // Platforms that cannot say which window lies under a point: look inside ours.
+    QWidget* top = page_.window();
+    const QPoint local = top->mapFromGlobal(globalPos);
+    if (top->rect().contains(local)) w = top->childAt(local);
+  }
+  for (; w; w = w->parentWidget()) {
+    if (w == &list_) return true;
+    if (w->isWindow()) break;
+  }
+  return false;
+}
+
+void FavoriteDrag::SetHighlight(bool on) { list_.SetDropHighlight(dropRow_, on); }
+
+void FavoriteDrag::Move(const QPoint& globalPos) {
+  if (image_) image_->move(globalPos + kImageOffset);
+  const bool over = OverList(globalPos);
+  if (!over && dropRow_ != -1) {
+    SetHighlight(false);
+    dropRow_ = -1;
+  }
+  if (over) {
+    QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
+    SetHighlight(false);
+    dropRow_ = list_.RowAt(list_.viewport()->mapFromGlobal(globalPos));
+    SetHighlight(true);
+  } else {
+    QGuiApplication::changeOverrideCursor(Qt::ForbiddenCursor);
+  }
+}
+
+bool FavoriteDrag::Release(const QPoint& globalPos) {
+  End();
+  const bool dropped = OverList(globalPos);
+  SetHighlight(false);
+  if (!dropped) dropRow_ = -1;
+  return dropped;
+}
+
+bool FavoriteDrag::eventFilter(QObject* watched, QEvent* event) {
+  if (!dragging_ || watched != &page_) return false;
+  if (event->type() == QEvent::MouseMove) {
+    Move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    if (Release(mouse->globalPosition().toPoint())) drop_();
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,71 @@
+#include "ui/ProgramInfoArea.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "db/ProgramRecord.h"
+#include "ui/GroupChTexts.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
+
+namespace T = GroupChTexts;
+using Texts::Q;
+
+namespace {
+
+constexpr ProgramFieldControls::Layout kLayout = {
+    .name = {14, 226, 34, 50, 224, 80, 12},
+    .type = {140, 226, 26, 170, 224, 70, 14},
+    .videoPid = {14, 244, 34, 50, 242, 50, 12},
+    .audioPid = {14, 262, 34, 50, 260, 50, 12},
+    .pcrPid = {110, 244, 38, 150, 242, 50, 12},
+    .serviceId = {110, 262, 38, 150, 260, 50, 12},
+    .ttextPid = {210, 244, 38, 250, 242, 50, 12},
+    .pmt = {210, 262, 38, 250, 260, 50, 12},
+    .lockX = 50,
+    .lockY = 281,
+    .lockWidth = 50,
+};
+
+}  // namespace
+
+ProgramInfoArea::ProgramInfoArea(QWidget& page) : page_(page) {
+  auto* box = new QGroupBox(Q(T::kInfoBox), &page);
+  box->setObjectName(QStringLiteral("infoBox"));
+  DialogUnits::Place(box, 7, 212, 352, 94);
+  fields_ = ProgramFieldControls::Create(&page, kLayout);
+  // The Type list only shows the stored type; "Update" does not write it.
+  fields_.type->setEnabled(false);
+  auto* satLabel = new QLabel(Q(T::kSatellite), &page);
+  DialogUnits::Place(satLabel, 250, 226, 34, 8);
+  satellite_ = new QLabel(&page);
+  satellite_->setObjectName(QStringLiteral("satellite"));
+  satellite_->setAccessibleName(Q(T::kSatellite));
+  DialogUnits::Place(satellite_, 286, 226, 66, 8);
+  update_ = new QPushButton(Q(T::kUpdate), &page);
+  update_->setObjectName(QStringLiteral("update"));
+  update_->setAccessibleName(Q(T::kUpdate));
+  DialogUnits::Place(update_, 300, 280, 50, 14);
+}
+
+void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QString& satellite) const {
+  fields_.Show(values);
+  satellite_->setText(satellite);
+}
+
+void ProgramInfoArea::Read(ProgramFieldControls::Values& v) const {
+  QWidget* parent = &page_;
+  v.type = fields_.type->currentIndex();
+  if (!DataExchange::ExchangeName(parent, fields_.name, ProgramRecord::kNameWidth, v.name)) return;
+  dbops::ProgramNumbers& n = v.numbers;
+  for (auto [edit, value] : {std::pair{fields_.videoPid, &n.videoPid}, std::pair{fields_.audioPid, &n.audioPid},
+                             std::pair{fields_.pcrPid, &n.pcrPid}, std::pair{fields_.pmt, &n.pmtPid},
+                             std::pair{fields_.serviceId, &n.serviceId}, std::pair{fields_.ttextPid, &n.ttextPid}})
+    if (!DataExchange::ExchangeUnsigned(parent, edit, *value)) return;
+  v.locked = fields_.lock->isChecked();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The "Info." area of the "Group/Channel" page: the fields of the program selected in
+// either list, the name of the satellite carrying it, and "Update".
+#include <QString>
+
+#include "ui/ProgramFieldControls.h"
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+class ProgramInfoArea {
+ public:
+  // Makes the area's controls on the page.
+  explicit ProgramInfoArea(QWidget& page);
+
+  void Show(const ProgramFieldControls::Values& values, const QString& satellite) const;
+
+  // Reads the controls into `values` in exchange order: Type, Name, Video PID, Audio
+  // PID, PCR PID, PMT, Service ID, TText PID, LOCK (the satellite is display only). A
+  // field that cannot be taken is refused with its message; reading stops there, and it
+  // and the later fields keep their values.
+  void Read(ProgramFieldControls::Values& values) const;
+
+  QPushButton* UpdateButton() const { return update_; }
+
+ private:
+  QWidget& page_;
+  ProgramFieldControls fields_;
+  QLabel* satellite_ = nullptr;
+  QPushButton* update_ = nullptr;
+};

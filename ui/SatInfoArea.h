@@ -1,0 +1,48 @@
+#pragma once
+// The "Sat. Info" area of the "Satellite/Transponder" page: one satellite's name, LNB
+// and switch settings, and "Update".
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+struct SatTPPageState;
+
+class SatInfoArea {
+ public:
+  // Makes the area's group box and controls on the page.
+  explicit SatInfoArea(QWidget& page);
+
+  // Shows the info values of the page state; a list value without a row shows none.
+  void Show(const SatTPPageState& state) const;
+  // Empties and disables the area while no satellite is listed.
+  void Clear() const;
+
+  // Reads the controls into the info values in exchange order: "22 kHz", "Motor",
+  // "Selected", "0/12 V", "Diseqc Port", "LNB Type", "Name", "LNB Freq. High", "LNB
+  // Freq. Low". A name that cannot be stored is refused with its message and false comes
+  // back: nothing may be written. A frequency without a number is refused with its
+  // message and ends the reading there; it and what follows keep their values, and the
+  // update goes on.
+  bool Read(SatTPPageState& state) const;
+
+  // Tab goes on from `before` down the left column, down the right, then to "Update".
+  void ChainTabOrder(QWidget* before) const;
+
+  QPushButton* UpdateButton() const { return update_; }
+
+ private:
+  QWidget& page_;
+  QGroupBox* box_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QComboBox* lnbType_ = nullptr;
+  QLineEdit* lnbFreqHigh_ = nullptr;
+  QLineEdit* lnbFreqLow_ = nullptr;
+  QCheckBox* selected_ = nullptr;
+  QComboBox* diseqcPort_ = nullptr;
+  QCheckBox* tone22k_ = nullptr;
+  QComboBox* lnbPower_ = nullptr;
+  QCheckBox* motor_ = nullptr;
+  QPushButton* update_ = nullptr;
+};
