@@ -5,34 +5,31 @@
 #include <QSettings>
 
 #include "app/AppTexts.h"
+#include "widgets/Texts.h"
 
-namespace {
-
-QString L1(const char* text) { return QString::fromLatin1(text); }
-
-}  // namespace
+using Texts::Q;
 
 WindowPlacement WindowPlacement::Load() {
-  QSettings store(L1(AppTexts::kSettingsOrganization), L1(AppTexts::kSettingsApplication));
-  store.beginGroup(L1(AppTexts::kWindowSection));
+  QSettings store(Q(AppTexts::kSettingsOrganization), Q(AppTexts::kSettingsApplication));
+  store.beginGroup(Q(AppTexts::kWindowSection));
   WindowPlacement p;
-  p.geometry = store.value(L1(AppTexts::kWindowGeometryKey)).toRect();
-  p.maximized = store.value(L1(AppTexts::kWindowMaximizedKey), false).toBool();
+  p.geometry = store.value(Q(AppTexts::kWindowGeometryKey)).toRect();
+  p.maximized = store.value(Q(AppTexts::kWindowMaximizedKey), false).toBool();
   bool ok = false;
-  p.page = store.value(L1(AppTexts::kWindowPageKey), -1).toInt(&ok);
+  p.page = store.value(Q(AppTexts::kWindowPageKey), -1).toInt(&ok);
   if (!ok) p.page = -1;
   return p;
 }
 
 void WindowPlacement::Save() const {
-  QSettings store(L1(AppTexts::kSettingsOrganization), L1(AppTexts::kSettingsApplication));
-  store.beginGroup(L1(AppTexts::kWindowSection));
-  store.setValue(L1(AppTexts::kWindowGeometryKey), geometry);
-  store.setValue(L1(AppTexts::kWindowMaximizedKey), maximized);
+  QSettings store(Q(AppTexts::kSettingsOrganization), Q(AppTexts::kSettingsApplication));
+  store.beginGroup(Q(AppTexts::kWindowSection));
+  store.setValue(Q(AppTexts::kWindowGeometryKey), geometry);
+  store.setValue(Q(AppTexts::kWindowMaximizedKey), maximized);
   if (page >= 0) {
-    store.setValue(L1(AppTexts::kWindowPageKey), page);
+    store.setValue(Q(AppTexts::kWindowPageKey), page);
   } else {
-    store.remove(L1(AppTexts::kWindowPageKey));
+    store.remove(Q(AppTexts::kWindowPageKey));
   }
 }
 
