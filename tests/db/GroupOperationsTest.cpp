@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/GroupOperations.h"
+#include "support/DbBuilders.h"
 
 namespace {
 
@@ -17,21 +18,12 @@ using dbops::RenameGroupResult;
 class Groups : public ::testing::Test {
  protected:
   FavoriteGroupRecord& Put(int slot, const std::string& name, const std::vector<int>& members = {}) {
-    FavoriteGroupRecord& g = db.channelLists.favoriteGroups[std::size_t(slot)];
-    g.Clear();
-    g.SetState(SlotState::Used);
-    g.SetName(name);
-    for (std::size_t i = 0; i < members.size(); ++i) g.SetMember(i, std::uint16_t(members[i]));
-    g.SetMemberCount(std::uint32_t(members.size()));
-    return g;
+    return testkit::PutGroup(db, slot, name, members);
   }
   std::vector<int> Members(int slot) const {
-    const FavoriteGroupRecord& g = db.channelLists.favoriteGroups[std::size_t(slot)];
-    std::vector<int> out;
-    for (std::size_t i = 0; i < g.ValidMemberCount(); ++i) out.push_back(g.Member(i));
-    return out;
+    return testkit::Members(db.channelLists.favoriteGroups[std::size_t(slot)]);
   }
-  std::unique_ptr<ChannelDatabase> owned = std::make_unique<ChannelDatabase>();
+  std::unique_ptr<ChannelDatabase> owned = testkit::EmptyDb();
   ChannelDatabase& db = *owned;
 };
 

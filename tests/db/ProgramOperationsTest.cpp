@@ -10,10 +10,12 @@
 #include "RandomBytes.h"
 #include "db/DatabaseOperations.h"
 #include "db/ProgramOperations.h"
+#include "support/DbBuilders.h"
 
 namespace {
 
 using dbops::AddProgramResult;
+using testkit::Entries;
 
 class Programs : public ::testing::Test {
  protected:
@@ -29,11 +31,6 @@ class Programs : public ::testing::Test {
   static void Append(ServiceList& l, int program) {
     l.SetEntry(l.Count(), std::uint16_t(program));
     l.SetCount(std::uint16_t(l.Count() + 1));
-  }
-  static std::vector<int> Entries(const ServiceList& l) {
-    std::vector<int> out;
-    for (std::size_t i = 0; i < l.ValidCount(); ++i) out.push_back(l.Entry(i));
-    return out;
   }
   static dbops::ProgramEntry Entry(const char* name, std::uint32_t video, std::uint32_t others = 7) {
     dbops::ProgramEntry e;

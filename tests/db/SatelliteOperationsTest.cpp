@@ -12,6 +12,7 @@
 #include "db/DatabaseOperations.h"
 #include "db/ListedTransponders.h"
 #include "db/SatelliteOperations.h"
+#include "support/DbBuilders.h"
 
 namespace {
 
@@ -214,10 +215,7 @@ TEST_F(SatelliteBits, UpdateOfASlotOutsideTheTableWritesNothing) {
 class Listed : public ::testing::Test {
  protected:
   void Put(int slot, int satellite, SlotState state = SlotState::Used, std::uint32_t hidden = 0) {
-    TransponderRecord& t = db.transponders[std::size_t(slot)];
-    t.SetState(state);
-    t.SetSatelliteIndex(std::uint32_t(satellite));
-    t.SetHiddenBits(hidden);
+    testkit::PutTransponder(db, slot, satellite, 11000, 27500, 0, state, hidden);
   }
   std::vector<int> Rows(int satellite) {
     const ListedTransponders l = dbops::ListTransponders(db, satellite);
