@@ -24,13 +24,14 @@
 #include "ui/SatTPListView.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
+#include "widgets/Texts.h"
 
 namespace {
 
 namespace S = editscript;
 using testkit::Child;
 
-QString Q(const char* text) { return QString::fromLatin1(text); }
+using Texts::Q;
 QString N(std::uint32_t n) { return QString::number(n); }
 
 void AnswerTransponder(std::uint32_t frequency, std::uint32_t symbolRate, std::uint32_t polarization) {

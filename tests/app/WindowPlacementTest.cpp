@@ -12,10 +12,11 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "widgets/Texts.h"
 
 namespace {
 
-QString L1(const char* text) { return QString::fromLatin1(text); }
+using Texts::Q;
 
 class WindowPlacementTest : public apptest::AppTest {
  protected:
@@ -37,11 +38,11 @@ class WindowPlacementTest : public apptest::AppTest {
   }
 
   static void Keep(const QRect& geometry, bool maximized, int page) {
-    QSettings store(L1(AppTexts::kSettingsOrganization), L1(AppTexts::kSettingsApplication));
-    store.beginGroup(L1(AppTexts::kWindowSection));
-    store.setValue(L1(AppTexts::kWindowGeometryKey), geometry);
-    store.setValue(L1(AppTexts::kWindowMaximizedKey), maximized);
-    store.setValue(L1(AppTexts::kWindowPageKey), page);
+    QSettings store(Q(AppTexts::kSettingsOrganization), Q(AppTexts::kSettingsApplication));
+    store.beginGroup(Q(AppTexts::kWindowSection));
+    store.setValue(Q(AppTexts::kWindowGeometryKey), geometry);
+    store.setValue(Q(AppTexts::kWindowMaximizedKey), maximized);
+    store.setValue(Q(AppTexts::kWindowPageKey), page);
   }
 
   static QRect Available(const CMainFrame& frame) { return frame.screen()->availableGeometry(); }
