@@ -30,7 +30,7 @@ class ChangedOnDisk : public ::testing::Test {
     writer.LoadDatabase(sample::MakeHeader(3), *db);
     ASSERT_TRUE(writer.Save(path).ok);
     ASSERT_TRUE(doc.Open(path).ok);
-    doc.Working().satellites[0].SetName("Edited here");
+    doc.Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Edited here"); });
     doc.SetModifiedFlag(true);
   }
 

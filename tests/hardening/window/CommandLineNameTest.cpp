@@ -42,7 +42,7 @@ TEST_F(CommandLineName, OpensAndSavesUnderTheBytesItWasGiven) {
   CMainFrame& frame = *app.MainFrame();
   EXPECT_EQ(frame.windowTitle(), QFile::decodeName(kName) + QStringLiteral(" - Quelmar"));
 
-  app.Doc().Working().satellites[0].SetName("Saved");
+  app.Doc().Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Saved"); });
   app.Doc().SetModifiedFlag(true);
   frame.OnCommand(CommandId::kFileSave);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());

@@ -24,7 +24,7 @@ TEST_F(SaveChangedFile, AsksWithNoAsTheDefaultAndOverwritesOnlyOnYes) {
   CQuelmarApp app;
   ASSERT_TRUE(app.InitInstance({path}));
   CMainFrame& frame = *app.MainFrame();
-  app.Doc().Working().satellites[0].SetName("Mine");
+  app.Doc().Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Mine"); });
   app.Doc().SetModifiedFlag(true);
 
   // A second window saved its own edit meanwhile.
