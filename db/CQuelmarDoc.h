@@ -74,7 +74,6 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // --- state ---------------------------------------------------------------------
   // What the pages show and read. Changes go through Edit.
   const ChannelDatabase& Working() const { return *working_; }
-  ImageHeader& Header() { return header_; }
   const ImageHeader& Header() const { return header_; }
   std::uint32_t ImageValid() const { return imageValid_; }
   bool HasData() const { return hasData_; }
