@@ -46,8 +46,8 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   ConnectControls();
   // Left box, the copy buttons, right box, then the program's fields row by row.
   SetTabOrder({kind_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_, deleteGroup_,
-               groupList_, name_, type_, videoPid_, pcrPid_, ttextPid_, audioPid_, serviceId_, pmt_, lock_,
-               update_});
+               groupList_});
+  info_->ChainTabOrder(groupList_);
 }
 
 CPageGroupCh::~CPageGroupCh() = default;

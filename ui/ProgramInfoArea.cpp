@@ -11,6 +11,7 @@
 #include "ui/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
@@ -51,6 +52,12 @@ ProgramInfoArea::ProgramInfoArea(QWidget& page) : page_(page) {
   update_->setObjectName(QStringLiteral("update"));
   update_->setAccessibleName(Q(T::kUpdate));
   DialogUnits::Place(update_, 300, 280, 50, 14);
+}
+
+void ProgramInfoArea::ChainTabOrder(QWidget* before) const {
+  const ProgramFieldControls& f = fields_;
+  SetTabOrder({before, f.name, f.type, f.videoPid, f.pcrPid, f.ttextPid, f.audioPid, f.serviceId, f.pmt, f.lock,
+               update_});
 }
 
 void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QString& satellite) const {

@@ -22,6 +22,9 @@ class ProgramInfoArea {
   // and the later fields keep their values.
   void Read(ProgramFieldControls::Values& values) const;
 
+  // Tab goes on from `before` through the fields row by row, then to "Update".
+  void ChainTabOrder(QWidget* before) const;
+
   QPushButton* UpdateButton() const { return update_; }
 
  private:
