@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "link/PtyPair.h"
 #include "link/SerialPort.h"
 #include "support/Stbsim.h"
+#include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -118,6 +120,28 @@ TEST(Stbsim, RefusalLeavesNoOutputAndSilenceTimesOut) {
   }
 }
 
+TEST(Stbsim, AcceptReplacesAnOldFileWholeAndOnlyOnSuccess) {
+  TempDir dir;
+  const Bytes image = MakeImage(3000);
+  const Bytes old(100, 0x5A);
+  WriteBytes(dir.File("out.qdb"), old);
+  auto send = [&](std::vector<std::string> faults) {
+    std::vector<std::string> args = {"accept", dir.File("out.qdb"), "--quiet"};
+    args.insert(args.end(), faults.begin(), faults.end());
+    Stbsim sim(args);
+    PcPort pc(sim.Device());
+    EXPECT_TRUE(pc.opened);
+    pc.pc.SendImage(LinkHeader(image.data()), Bytes(image.begin() + 64, image.end()));
+    return sim.Wait();
+  };
+  EXPECT_EQ(send({"--fail-terminate", "2"}), 1);
+  EXPECT_EQ(ReadBytes(dir.File("out.qdb")), old);
+  EXPECT_EQ(send({}), 0);
+  EXPECT_EQ(ReadBytes(dir.File("out.qdb")), image);
+  // Nothing of the write is left beside the file.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}
+
 TEST(Stbsim, RunsOnAGivenDeviceWithPacing) {
   // The test owns the pseudo-terminal: stbsim opens its slave side as a serial device and
   // the PC's side runs on the master.
@@ -149,6 +173,42 @@ TEST(Stbsim, RejectsUnusableArguments) {
   EXPECT_EQ(Stbsim({"accept", "x", "--baud"}).Wait(), 2);
   EXPECT_EQ(Stbsim({"serve", (dir / "missing.qdb").string()}).Wait(), 4);
   EXPECT_EQ(Stbsim({"accept", "x", "--device", (dir / "no-such-tty").string()}).Wait(), 4);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"serve", "x", "--nack-packet", "3:0"},   // a count of 0
+           {"accept", "x", "--fail-terminate", "3:2"},  // no count here
+           {"accept", "x", "--timeout", "-1"},
+           {"accept", "x", "--baud", "fast"},
+           {"accept", "x", "--unheard-of"},
+           {"accept", "x", "y"}}) {
+    const testkit::Finished run = testkit::Run([&] {
+      std::vector<std::string> all = {testkit::BinaryPath("stbsim")};
+      all.insert(all.end(), args.begin(), args.end());
+      return all;
+    }());
+    EXPECT_EQ(run.status, 2) << args[2];
+    EXPECT_TRUE(run.out.empty()) << "nothing that could pass for a device path";
+    EXPECT_NE(run.err.find("stbsim: "), std::string::npos);
+  }
+}
+
+TEST(Stbsim, HelpReadsAsTheManualAndVersionNamesTheRelease) {
+  const testkit::Finished help = testkit::Run({testkit::BinaryPath("stbsim"), "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: stbsim serve FILE", 0), 0u) << help.out;
+  for (const char* word :
+       {"accept FILE", "--device PATH", "--baud BPS", "(default 115200)", "--pace", "--timeout SEC",
+        "(default 600)", "--log FILE", "--quiet", "--connect-interval MS", "--block-timeout MS",
+        "--save-delay MS", "--bad-magic K", "--bad-header-sum", "--corrupt-packet P[:K]",
+        "--bad-start-packet P[:K]", "--early-terminate-ack P", "--nack-header K", "--nack-packet P[:K]",
+        "--fail-terminate P", "--silent-after N", "--junk N", "Exit status:", "Examples:"})
+    EXPECT_NE(help.out.find(word), std::string::npos) << word;
+  std::size_t start = 0;
+  for (std::size_t end; (end = help.out.find('\n', start)) != std::string::npos; start = end + 1)
+    EXPECT_LE(end - start, 80u) << help.out.substr(start, end - start);
+
+  const testkit::Finished version = testkit::Run({testkit::BinaryPath("stbsim"), "--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_TRUE(std::regex_match(version.out, std::regex("stbsim [0-9]+(\\.[0-9]+)*\n"))) << version.out;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// Command line of stbsim, the simulated receiver.
-#include <cstdint>
+// Command line of stbsim, the simulated receiver. Its --help is written to be read as
+// the manual page too (the build turns it into one with help2man).
+#include <optional>
 #include <string>
 
 #include "sim/SimReceiver.h"
@@ -18,7 +19,10 @@ struct StbsimOptions {
   SimTiming timing;
 };
 
-extern const char* const kStbsimUsage;
+// Exit statuses.
+enum StbsimExit { kStbsimOk = 0, kStbsimFailed = 1, kStbsimUsage = 2, kStbsimTimedOut = 3, kStbsimIoError = 4 };
 
-// Fills `options` from the arguments; false with `error` set when they are not usable.
-bool ParseStbsimOptions(int argc, char** argv, StbsimOptions& options, std::string& error);
+// Fills `options` from the arguments. Returns the status to exit with when the program
+// should end at once: 0 after --help or --version (printed on stdout), kStbsimUsage
+// after arguments it cannot use (said on stderr); nothing when the simulator should run.
+std::optional<int> ParseStbsimOptions(int argc, char** argv, StbsimOptions& options);

@@ -5,14 +5,16 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "db/FileIo.h"
 #include "link/SerialPort.h"
 #include "sim/SimReceiver.h"
 #include "tools/stbsim/LineRunner.h"
@@ -20,49 +22,38 @@
 
 namespace {
 
-enum Exit { kOk = 0, kTransferFailed = 1, kUsage = 2, kTimedOut = 3, kIoError = 4 };
-
-bool ReadWhole(const std::string& path, std::vector<std::uint8_t>& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
-// Written beside the target and renamed over it, so OUT is never left half written.
-bool WriteWhole(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  const std::string temp = path + ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
+// The image to serve: a header and at most as many data bytes as a header can name.
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
   std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) std::remove(temp.c_str());
-  return !ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  std::string reason;
+  if (ec) {
+    reason = ec.message();
+  } else if (size < LinkHeader::kSize || size - LinkHeader::kSize > UINT32_MAX) {
+    reason = "not the size of an image";
+  } else if (const fileio::IoResult read = fileio::ReadPrefix(path, static_cast<std::size_t>(size), image);
+             !read.ok) {
+    reason = read.error;
+  } else if (image.size() < LinkHeader::kSize) {
+    reason = "not the size of an image";
+  }
+  if (reason.empty()) return true;
+  std::cerr << "stbsim: cannot read an image from " << path << ": " << reason << "\n";
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   StbsimOptions options;
-  std::string error;
-  if (!ParseStbsimOptions(argc, argv, options, error)) {
-    std::cerr << "stbsim: " << error << "\n" << kStbsimUsage;
-    return kUsage;
-  }
+  if (const std::optional<int> status = ParseStbsimOptions(argc, argv, options)) return *status;
 
   std::ofstream logFile;
   if (!options.logFile.empty()) {
     logFile.open(options.logFile, std::ios::trunc);
     if (!logFile) {
       std::cerr << "stbsim: cannot write the log " << options.logFile << "\n";
-      return kIoError;
+      return kStbsimIoError;
     }
   }
   std::ostream& logOut = options.logFile.empty() ? std::cerr : logFile;
@@ -72,10 +63,7 @@ int main(int argc, char** argv) {
   SimReceiver sim(options.role, options.faults, options.timing);
   if (options.role == SimRole::Serve) {
     std::vector<std::uint8_t> image;
-    if (!ReadWhole(options.file, image) || image.size() < LinkHeader::kSize) {
-      std::cerr << "stbsim: cannot read an image from " << options.file << "\n";
-      return kIoError;
-    }
+    if (!ReadImage(options.file, image)) return kStbsimIoError;
     sim.SetImage(image);
   }
 
@@ -92,7 +80,7 @@ int main(int argc, char** argv) {
     char name[256] = {};
     if (::openpty(&master, &ptySlave, name, nullptr, nullptr) != 0) {
       std::perror("stbsim: openpty");
-      return kIoError;
+      return kStbsimIoError;
     }
     // Raw before anyone opens it: no echo of what the PC writes, no line editing.
     termios tio{};
@@ -103,18 +91,23 @@ int main(int argc, char** argv) {
     run.ptySlave = ptySlave;
     std::cout << name << std::endl;
   } else if (port.Open(options.device, settings) != 1) {
-    return kIoError;
+    return kStbsimIoError;
   }
 
   const LineRunResult result = RunOnLine(port, sim, run, log);
   port.Close();
   if (ptySlave >= 0) ::close(ptySlave);
 
-  if (result == LineRunResult::TimedOut) return kTimedOut;
-  if (result == LineRunResult::Failed) return kTransferFailed;
-  if (options.role == SimRole::Accept && !WriteWhole(options.file, sim.ReceivedImage())) {
-    std::cerr << "stbsim: cannot write " << options.file << "\n";
-    return kIoError;
+  if (result == LineRunResult::TimedOut) return kStbsimTimedOut;
+  if (result == LineRunResult::Failed) return kStbsimFailed;
+  if (options.role == SimRole::Accept) {
+    // Written beside FILE and renamed over it, so FILE is never left half written.
+    const std::vector<std::uint8_t>& image = sim.ReceivedImage();
+    const fileio::IoResult written = fileio::WriteAtomically(options.file, image.data(), image.size());
+    if (!written.ok) {
+      std::cerr << "stbsim: cannot write " << options.file << ": " << written.error << "\n";
+      return kStbsimIoError;
+    }
   }
-  return kOk;
+  return kStbsimOk;
 }
