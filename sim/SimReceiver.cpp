@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "link/LinkCodes.h"
 
@@ -322,6 +323,11 @@ void SimReceiver::SendHeader() {
   LinkHeader h = header_;
   ++headersOut_;
   std::string what = "header";
+  if (faults_.claimedDataLength >= 0) {
+    h.SetDataLength(static_cast<std::uint32_t>(faults_.claimedDataLength));
+    h.UpdateHeaderSum();
+    what += " naming " + std::to_string(h.DataLength()) + " data bytes";
+  }
   if (headersOut_ <= faults_.badMagicHeaders) {
     h.SetMagic(LinkHeader::kMagic ^ 0x00010000);
     h.UpdateHeaderSum();
@@ -386,10 +392,17 @@ void SimReceiver::Note(const std::string& line) {
   log_(stamp + line);
 }
 
-SimReceiverPeer::SimReceiverPeer(MemoryPort& port, SimReceiver& sim) : port_(port), sim_(sim) {
+SimReceiverPeer::SimReceiverPeer(MemoryPort& port, SimReceiver& sim, LineFilter filter)
+    : port_(port), sim_(sim), filter_(std::move(filter)) {
   outTime_ = port_.NowMs();
   sim_.SetOutput([this](const std::uint8_t* data, std::size_t count) {
-    port_.FeedAt(outTime_, data, count);
+    if (!filter_) {
+      port_.FeedAt(outTime_, data, count);
+      return;
+    }
+    std::vector<std::uint8_t> unit(data, data + count);
+    filter_(unit, false);
+    if (!unit.empty()) port_.FeedAt(outTime_, unit.data(), unit.size());
   });
   port_.SetPeer(this);
 }
@@ -400,9 +413,10 @@ SimReceiverPeer::~SimReceiverPeer() {
 }
 
 void SimReceiverPeer::OnWrite(MemoryPort& port) {
-  const std::vector<std::uint8_t> bytes = port.TakeWritten();
+  std::vector<std::uint8_t> unit = port.TakeWritten();
   outTime_ = port.NowMs();
-  sim_.OnReceived(bytes.data(), bytes.size(), outTime_);
+  if (filter_) filter_(unit, true);
+  if (!unit.empty()) sim_.OnReceived(unit.data(), unit.size(), outTime_);
 }
 
 void SimReceiverPeer::OnWait(MemoryPort& port, std::uint64_t deadlineMs) {

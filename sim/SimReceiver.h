@@ -36,6 +36,8 @@ struct SimFaults {
   int badStartTimes = 1;          // ... this many times
   long earlyTerminateAck = kNever;  // TERMINATE_ACK replaces the acknowledgement after
                                     // this packet (or the header) is answered
+  long long claimedDataLength = -1;  // the header names this dataLength (its sum made
+                                     // right) whatever the data's size; -1: the data's size
   // Accept.
   int nackHeaders = 0;            // the first k good headers are answered HEADER_NACK
   long nackPacket = kNever;       // this good packet is answered DATA_NACK ...
@@ -163,7 +165,12 @@ class SimReceiver {
 // timers run up to the wait's deadline.
 class SimReceiverPeer : public MemoryPort::Peer {
  public:
-  SimReceiverPeer(MemoryPort& port, SimReceiver& sim);
+  // Sees every unit (a code, a header, a packet, a run of junk) on its way across the
+  // line, from the engine (`fromEngine`) or from the simulator, and may change it; a
+  // unit left empty is lost. Runs on the engine's thread.
+  using LineFilter = std::function<void(std::vector<std::uint8_t>& unit, bool fromEngine)>;
+
+  SimReceiverPeer(MemoryPort& port, SimReceiver& sim, LineFilter filter = {});
   ~SimReceiverPeer() override;
   SimReceiverPeer(const SimReceiverPeer&) = delete;
   SimReceiverPeer& operator=(const SimReceiverPeer&) = delete;
@@ -174,5 +181,6 @@ class SimReceiverPeer : public MemoryPort::Peer {
  private:
   MemoryPort& port_;
   SimReceiver& sim_;
+  LineFilter filter_;
   std::uint64_t outTime_ = 0;
 };

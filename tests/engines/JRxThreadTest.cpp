@@ -1,68 +1,16 @@
-// The receive engine against an in-memory receiver: whole receives, the faults a line
+// The receive engine against the simulated receiver: whole receives, the faults a line
 // or a receiver produces, and stopping it from another thread.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
-#include "EngineTestUtil.h"
-#include "Peers.h"
-#include "RecordingObserver.h"
-#include "link/JRxThread.h"
+#include "SimRigs.h"
 #include "link/LinkTexts.h"
 
 namespace {
 
 using Field = TransferObserver::Field;
-
-// The rig is also the document's storage for the receive: it records every request.
-struct RxRig : ReceiveStorage {
-  RecordingObserver observer;
-  JRxThread engine;
-  MemoryPort* port = nullptr;
-  std::unique_ptr<SendingPeer> peer;
-  std::vector<std::uint32_t> prepared;  // validFlag of each PrepareStorage call
-  int storageAnswer = 1;
-
-  RxRig(std::uint32_t dataLength, SendingPeer::Faults faults = SendingPeer::Faults(), int dbType = 0)
-      : data(PatternData(dataLength)) {
-    header = LinkHeader::ForSend(dbType, data.data(), dataLength);
-    Build(faults);
-  }
-  RxRig(const LinkHeader& h, std::vector<std::uint8_t> d, SendingPeer::Faults faults = SendingPeer::Faults())
-      : header(h), data(std::move(d)) {
-    Build(faults);
-  }
-  void Build(SendingPeer::Faults faults) {
-    peer = std::make_unique<SendingPeer>(header, data, faults);
-    auto owned = std::make_unique<MemoryPort>();
-    port = owned.get();
-    port->SetPeer(peer.get());
-    EXPECT_EQ(engine.Start(observer, std::move(owned), *this), 1);
-  }
-  bool PrepareStorage(std::uint32_t validFlag) override {
-    prepared.push_back(validFlag);
-    return storageAnswer != 0;
-  }
-  // Runs the receive to its end (the engine idle again).
-  void Run() {
-    ASSERT_EQ(engine.BeginReceive(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }));
-    engine.Stop();
-  }
-  std::vector<std::uint8_t> Expected() const {
-    std::vector<std::uint8_t> v(header.Bytes(), header.Bytes() + LinkHeader::kSize);
-    v.insert(v.end(), data.begin(), data.end());
-    return v;
-  }
-  std::vector<std::uint8_t> Received() const {
-    return std::vector<std::uint8_t>(engine.ImageBuffer(), engine.ImageBuffer() + engine.ImageSize());
-  }
-  // The codes the engine wrote, in order.
-  std::vector<std::uint8_t> Written() const { return port->AllWritten(); }
-
-  LinkHeader header;
-  std::vector<std::uint8_t> data;
-};
 
 bool Contains(const std::vector<std::uint8_t>& v, std::uint8_t b) {
   return std::find(v.begin(), v.end(), b) != v.end();
@@ -83,7 +31,7 @@ TEST(JRxThread, FullImageArrivesByteExactWithProgressAndSuccess) {
   EXPECT_EQ(rig.observer.OkEnabled(), 1);
   EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadOk});
   EXPECT_EQ(rig.observer.Text(Field::Status), LinkTexts::kDownloadOk);
-  EXPECT_EQ(rig.peer->packetsSent, 450);
+  EXPECT_EQ(rig.Stats().packetsSent, 450u);
   // Terminate states leave the status line as it was, and the end shows STATUS_RCV_END.
   const auto statuses = rig.observer.History(Field::Status);
   ASSERT_GE(statuses.size(), 3u);
@@ -110,7 +58,7 @@ TEST(JRxThread, ExactMultipleOfPayloadEndsWithAnEmptyThirdPacket) {
   RxRig rig(2042);
   rig.Run();
   EXPECT_TRUE(rig.engine.Completed());
-  EXPECT_EQ(rig.peer->packetsSent, 3);
+  EXPECT_EQ(rig.Stats().packetsSent, 3u);
   EXPECT_EQ(rig.observer.RangeHigh(), 3);
   EXPECT_EQ(rig.Received(), rig.Expected());
 }
@@ -137,7 +85,7 @@ TEST(JRxThread, TwentiethWrongMagicOfTheRunFailsAndRestartsTheCount) {
   RxRig rig(5000, {.badMagicHeaders = 100});
   rig.Run();
   EXPECT_FALSE(rig.engine.Completed());
-  EXPECT_EQ(rig.peer->headersSent, needed);
+  EXPECT_EQ(rig.Stats().headersSent, static_cast<std::size_t>(needed));
   EXPECT_EQ(JRxThread::BadHeaderCount(), 0);
   EXPECT_TRUE(rig.observer.Messages().empty());
   EXPECT_EQ(rig.observer.OkEnabled(), 0);
@@ -168,8 +116,7 @@ TEST(JRxThread, RefusedStorageOrOversizedLengthFailsTheReceive) {
   }
   {
     // A header claiming more than a full image must not size an allocation.
-    LinkHeader h = LinkHeader::ForSend(3, nullptr, 0xFFFFFFC0u);
-    RxRig rig(h, PatternData(5000));
+    RxRig rig(5000, {.claimedDataLength = 0xFFFFFFC0});
     rig.Run();
     EXPECT_FALSE(rig.engine.Completed());
     EXPECT_EQ(rig.engine.ImageBuffer(), nullptr);
@@ -179,26 +126,25 @@ TEST(JRxThread, RefusedStorageOrOversizedLengthFailsTheReceive) {
 }
 
 TEST(JRxThread, DamagedPacketsAreAskedForAgain) {
-  for (SendingPeer::Faults faults : {SendingPeer::Faults{.badSumPacket = 3},
-                                     SendingPeer::Faults{.badStartPacket = 3},
-                                     SendingPeer::Faults{.badSumPacket = 4}}) {
+  for (SimFaults faults : {SimFaults{.corruptPacket = 3}, SimFaults{.badStartPacket = 3},
+                           SimFaults{.corruptPacket = 4}}) {
     RxRig rig(5000, faults);  // 5 packets, index 4 the final one
     rig.Run();
     EXPECT_TRUE(rig.engine.Completed());
     EXPECT_EQ(rig.Received(), rig.Expected());
-    EXPECT_EQ(rig.peer->dataNacks, 1);
-    const int bad = faults.badSumPacket >= 0 ? faults.badSumPacket : faults.badStartPacket;
+    EXPECT_EQ(rig.Stats().nacksReceived, 1u);
+    const long bad = faults.corruptPacket >= 0 ? faults.corruptPacket : faults.badStartPacket;
     std::vector<int> order;
     for (int i = 0; i < 5; ++i) {
       order.push_back(i);
       if (i == bad) order.push_back(i);
     }
-    EXPECT_EQ(rig.peer->requested, order);
+    EXPECT_EQ(rig.Served(), order);
   }
 }
 
 TEST(JRxThread, EarlyTerminateAckEndsInDownloadFail) {
-  RxRig rig(5000, {.terminateAfter = 1});
+  RxRig rig(5000, {.earlyTerminateAck = 1});
   rig.Run();
   EXPECT_FALSE(rig.engine.Completed());
   EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
@@ -207,7 +153,7 @@ TEST(JRxThread, EarlyTerminateAckEndsInDownloadFail) {
 }
 
 TEST(JRxThread, SilentReceiverRunsIntoTheRetryLimit) {
-  RxRig rig(5000, {.silent = true});
+  RxRig rig(5000, {.silentAfterUnits = 0});
   rig.Run();
   EXPECT_FALSE(rig.engine.Completed());
   EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoResponse});
@@ -231,7 +177,8 @@ TEST(JRxThread, SecondBeginIsRefused) {
 
 TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
-    RxRig rig(0x70000, {.slowFrom = 20});
+    RxRig rig(0x70000);
+    rig.line.SlowFrom(20);
     ASSERT_EQ(rig.engine.BeginReceive(), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.observer.MaxPos() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();
@@ -241,7 +188,7 @@ TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
     EXPECT_TRUE(rig.observer.Messages().empty());
   }
   {
-    RxRig rig(5000, {.silent = true});
+    RxRig rig(5000, {.silentAfterUnits = 0});
     rig.observer.HoldMessages();
     ASSERT_EQ(rig.engine.BeginReceive(), 1);
     ASSERT_TRUE(rig.observer.WaitForMessages(1));
@@ -249,15 +196,26 @@ TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
     EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kNoResponse});
   }
   {
-    // Stopped before it was ever woken, and destroyed without an explicit Stop.
+    // Stopped before it was ever woken: it never runs.
     RxRig rig(10);
     rig.engine.Stop();
     EXPECT_EQ(rig.engine.BeginReceive(), 0);
   }
   {
-    RxRig rig(10);
-    ASSERT_EQ(rig.engine.BeginReceive(), 1);
-  }  // destructor stops it mid-run
+    // Destroyed without a Stop while its box is open, on a line with nobody at the far end.
+    RecordingObserver observer;
+    observer.HoldMessages();
+    struct : ReceiveStorage {
+      bool PrepareStorage(std::uint32_t) override { return true; }
+    } storage;
+    {
+      JRxThread engine;
+      ASSERT_EQ(engine.Start(observer, std::make_unique<MemoryPort>(), storage), 1);
+      ASSERT_EQ(engine.BeginReceive(), 1);
+      ASSERT_TRUE(observer.WaitForMessages(1));
+    }  // the destructor releases the box and ends the worker
+    EXPECT_EQ(observer.Messages(), std::vector<std::string>{LinkTexts::kNoResponse});
+  }
 }
 
 }  // namespace

@@ -85,6 +85,21 @@ TEST(SendEngineFaults, ReceiverAskingAgainGetsTheSamePacket) {
   EXPECT_TRUE(ok);
 }
 
+// A refusal with no packet on the line (repeated, or sent after the packet was already
+// settled) changes nothing: stepping back then would hand the receiver a packet it took
+// already in place of the next one, and the receiver counts packets, it does not check
+// their numbers.
+TEST(SendEngineFaults, RefusalWithNoPacketOnTheLineLeavesTheNextPacketAsItIs) {
+  const Bytes data = Data(5000);  // packets 0 to 3 full, 4 the final one
+  bool ok = false;
+  const std::vector<Bytes> strayNackAfterPacket1 = {
+      {CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK},
+      {DATA_NACK},  // packet 1 is settled: nothing is on the line to refuse
+      {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {TERMINATE_REQ}};
+  EXPECT_EQ(PacketsSent(data, strayNackAfterPacket1, ok), (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_TRUE(ok);
+}
+
 // When DATA_REQ is lost on the line, the packet never comes and every byte of the
 // packet wait times out. The buffer then still holds the previous packet, whose start
 // byte and sum are right: it must not be taken as the next packet. A sender that

@@ -9,7 +9,7 @@
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
 #include "fuzz/QuietObserver.h"
-#include "hardening/LineFaultPeer.h"
+#include "hardening/LineFaultFilter.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
@@ -25,6 +25,11 @@ namespace {
 // a header or packet wait up to 1024 of them): a transfer still running then hangs.
 constexpr std::uint64_t kBoundMs = 10 * 60 * 1000;
 constexpr int kDbType = 3;
+
+// Past the time bound on the line, or going round in circles: the transfer will not end.
+bool Overtime(const MemoryPort& line, const LineFaultFilter& filter) {
+  return filter.Looping() || line.NowMs() > kBoundMs;
+}
 
 bool Has(const std::vector<std::string>& messages, const char* text) {
   return std::find(messages.begin(), messages.end(), text) != messages.end();
@@ -71,21 +76,22 @@ CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
   JRxThread rx;
-  LineFaultPeer peer(line, sim, Direction::Receive, fault, LinkHeader::kFullDataLength, kBoundMs);
+  LineFaultFilter filter(Direction::Receive, fault, LinkHeader::kFullDataLength);
+  SimReceiverPeer peer(line, sim, filter.Filter());
   rx.Start(observer, std::move(port), doc);
   sim.Start(line.NowMs());
   rx.BeginReceive();
-  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || peer.Overtime(); },
+  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || Overtime(line, filter); },
                                         std::chrono::seconds(60), std::chrono::microseconds(50));
   const bool idle = rx.IsIdle();
   const auto stopStart = std::chrono::steady_clock::now();
   rx.Stop();
   r.stopMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopStart).count();
   r.virtualMs = line.NowMs();
-  r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
+  r.injected = filter.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
   const auto messages = observer.Messages();
   if (!ended || !idle) {
-    r.ending = peer.Looping() ? Ending::Looping : Ending::Hang;
+    r.ending = filter.Looping() ? Ending::Looping : Ending::Hang;
     r.detail = "still in state " + std::to_string(rx.CurrentState());
   } else if (rx.Completed()) {
     const bool same = rx.ImageSize() == image.size() && std::memcmp(rx.ImageBuffer(), image.data(), image.size()) == 0;
@@ -112,18 +118,19 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
   JTxThread tx;
-  LineFaultPeer peer(line, sim, Direction::Send, fault, static_cast<std::uint32_t>(data.size()), kBoundMs);
+  LineFaultFilter filter(Direction::Send, fault, static_cast<std::uint32_t>(data.size()));
+  SimReceiverPeer peer(line, sim, filter.Filter());
   sim.Start(line.NowMs());
   tx.Start(observer, std::move(port));
   tx.PrepareSend(*doc);
-  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || peer.Overtime(); },
+  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || Overtime(line, filter); },
                                         std::chrono::seconds(60), std::chrono::microseconds(50));
   const int state = tx.CurrentState();
   const auto stopStart = std::chrono::steady_clock::now();
   tx.Finish();
   r.stopMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopStart).count();
   r.virtualMs = line.NowMs();
-  r.injected = peer.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
+  r.injected = filter.Injected() || (fault.kind == FaultKind::EarlyTerminate && sim.Outcome() == SimOutcome::Failed);
   const auto messages = observer.Messages();
 
   // The receiver stores what it took before it asks to terminate, so once it has
@@ -143,7 +150,7 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
     const bool connecting = state == JTxThread::TX_SEND_CONNECT_REQ || state == JTxThread::TX_WAIT_CONNECT_ACK;
     r.ending = !tx.IsIdle()     ? Ending::Hang
                : connecting      ? Ending::UntilCancel
-               : peer.Looping()  ? Ending::Looping
+               : filter.Looping()  ? Ending::Looping
                                  : Ending::Hang;
     r.detail = "still in state " + std::to_string(state);
   } else if (tx.Succeeded()) {

@@ -3,11 +3,14 @@
 // a MemoryPort in virtual time with the simulated receiver at the far end, so a cell
 // that waits out the engine's whole retry limit still takes milliseconds.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "hardening/LineFault.h"
 #include "sim/SimReceiver.h"
+
+class CQuelmarDoc;
 
 enum class Ending {
   Completed,    // "Download end successfully." and the bytes arrived identical
@@ -21,7 +24,6 @@ enum class Ending {
   Unexpected,   // ended some other way
 };
 
-
 struct CellResult {
   Ending ending = Ending::Unexpected;
   bool injected = false;          // the fault really hit its step
@@ -30,12 +32,12 @@ struct CellResult {
   std::string detail;
 };
 
-class CQuelmarDoc;
-#include <memory>
 // The document sends come from: the sample database under DbType 3.
 std::unique_ptr<CQuelmarDoc> MatrixDocument();
 const char* EndingCode(Ending e);
-// Whether a direction may end that way: the bytes identical, or a message its Part gives.
+// Whether a direction may end that way: the bytes arrived identical, or the user is told
+// of the failure the way that transfer dialog tells it (a receive may also end quietly
+// on a refused header; a send may go on asking to connect until Cancel).
 bool AcceptableEnding(Direction d, Ending e);
 
 // The image both directions carry: the sample database under DbType 3, as the editor

@@ -199,7 +199,7 @@ TEST(Stbsim, HelpReadsAsTheManualAndVersionNamesTheRelease) {
        {"accept FILE", "--device PATH", "--baud BPS", "(default 115200)", "--pace", "--timeout SEC",
         "(default 600)", "--log FILE", "--quiet", "--connect-interval MS", "--block-timeout MS",
         "--save-delay MS", "--bad-magic K", "--bad-header-sum", "--corrupt-packet P[:K]",
-        "--bad-start-packet P[:K]", "--early-terminate-ack P", "--nack-header K", "--nack-packet P[:K]",
+        "--bad-start-packet P[:K]", "--early-terminate-ack P", "--claim-length N", "--nack-header K", "--nack-packet P[:K]",
         "--fail-terminate P", "--silent-after N", "--junk N", "Exit status:", "Examples:"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   std::size_t start = 0;

@@ -197,6 +197,11 @@ void AddFaultOptions(CLI::App& app, StbsimOptions& o) {
   packet("--early-terminate-ack", f.earlyTerminateAck, nullptr, true,
          "serve: TERMINATE_ACK goes out in place of the answer to the PC's acknowledgement of packet P, "
          "or of the header when P is \"header\"");
+  app.add_option("--claim-length", f.claimedDataLength,
+                 "serve: the header names N data bytes, its sum made right, whatever FILE holds")
+      ->option_text(" N")
+      ->check(CLI::Range(0LL, static_cast<long long>(UINT32_MAX)))
+      ->group(group);
   counted("--nack-header", f.nackHeaders, "accept: the first K good headers are answered HEADER_NACK");
   packet("--nack-packet", f.nackPacket, &f.nackTimes, false, "accept: good packet P is answered DATA_NACK");
   packet("--fail-terminate", f.failTerminate, nullptr, true,

@@ -1,6 +1,4 @@
-#include "hardening/LineFaultPeer.h"
-
-#include <algorithm>
+#include "hardening/LineFaultFilter.h"
 
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
@@ -24,49 +22,14 @@ std::size_t Middle(const std::vector<std::uint8_t>& unit) { return unit.size() /
 
 }  // namespace
 
-LineFaultPeer::LineFaultPeer(MemoryPort& port, SimReceiver& sim, Direction direction, LineFault fault,
-                             std::uint32_t dataLength, std::uint64_t boundMs)
-    : port_(port),
-      sim_(sim),
-      direction_(direction),
-      fault_(fault),
-      lastPacket_(DataPacket::LastIndex(dataLength)),
-      boundMs_(boundMs) {
-  outTime_ = port_.NowMs();
-  sim_.SetOutput([this](const std::uint8_t* data, std::size_t count) {
-    std::vector<std::uint8_t> unit(data, data + count);
-    Pass(unit);
-    if (!unit.empty()) port_.FeedAt(outTime_, unit.data(), unit.size());
-  });
-  port_.SetPeer(this);
+LineFaultFilter::LineFaultFilter(Direction direction, LineFault fault, std::uint32_t dataLength)
+    : direction_(direction), fault_(fault), lastPacket_(DataPacket::LastIndex(dataLength)) {}
+
+SimReceiverPeer::LineFilter LineFaultFilter::Filter() {
+  return [this](std::vector<std::uint8_t>& unit, bool) { Pass(unit); };
 }
 
-LineFaultPeer::~LineFaultPeer() {
-  port_.SetPeer(nullptr);
-  sim_.SetOutput({});
-}
-
-void LineFaultPeer::OnWrite(MemoryPort& port) {
-  std::vector<std::uint8_t> unit = port.TakeWritten();
-  outTime_ = port.NowMs();
-  Pass(unit);
-  if (!unit.empty()) sim_.OnReceived(unit.data(), unit.size(), outTime_);
-}
-
-void LineFaultPeer::OnWait(MemoryPort& port, std::uint64_t deadlineMs) {
-  if (deadlineMs > boundMs_) overtime_.store(true, std::memory_order_release);
-  // The simulator's timers that fall inside this wait run now, as in SimReceiverPeer.
-  for (int guard = 0; guard < 1000; ++guard) {
-    const std::uint64_t due = sim_.NextDeadlineMs();
-    if (due > deadlineMs) return;
-    outTime_ = std::max(due, port.NowMs());
-    const std::size_t before = port.PendingForEngine();
-    sim_.OnTime(outTime_);
-    if (port.PendingForEngine() > before) return;
-  }
-}
-
-int LineFaultPeer::StepOf(const std::vector<std::uint8_t>& unit) const {
+int LineFaultFilter::StepOf(const std::vector<std::uint8_t>& unit) const {
   if (unit.size() == LinkHeader::kSize) return 5;
   if (unit.size() == DataPacket::kSize) return 9;
   if (unit.size() != 1) return 0;
@@ -90,15 +53,12 @@ int LineFaultPeer::StepOf(const std::vector<std::uint8_t>& unit) const {
   }
 }
 
-void LineFaultPeer::Pass(std::vector<std::uint8_t>& unit) {
+void LineFaultFilter::Pass(std::vector<std::uint8_t>& unit) {
   if (cut_) {
     unit.clear();
     return;
   }
-  if (++units_ > kUnitLimit) {
-    looping_.store(true, std::memory_order_release);
-    overtime_.store(true, std::memory_order_release);
-  }
+  if (++units_ > kUnitLimit) looping_.store(true, std::memory_order_release);
   const int step = StepOf(unit);
   // Which packet a data-phase unit belongs to, counted from the acknowledgements seen.
   std::uint32_t packet = dataAcks_;

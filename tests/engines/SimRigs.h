@@ -1,0 +1,173 @@
+#pragma once
+// The engines against the simulated receiver (sim/SimReceiver, the code stbsim runs) over
+// an in-memory line in virtual time: RxRig has it serve an image to JRxThread, TxRig has
+// it take one from JTxThread. SimFaults make it misbehave as a line or a receiver does.
+// A rig stops its engine before anything the worker uses goes away.
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "EngineTestUtil.h"
+#include "RecordingObserver.h"
+#include "db/ImageSource.h"
+#include "db/ReceiveStorage.h"
+#include "link/DataPacket.h"
+#include "link/JRxThread.h"
+#include "link/JTxThread.h"
+#include "link/LinkHeader.h"
+#include "sim/MemoryPort.h"
+#include "sim/SimReceiver.h"
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Real time on the virtual-time line. Every packet crosses it at once, so on a fast
+// machine a whole image is through before a test can act; once `from` packets have
+// crossed, each further one takes 5 ms, and a test can stop the engine mid-transfer.
+struct SlowLine {
+  void SlowFrom(int packet) { from.store(packet); }
+  // Runs on the engine's thread for every data packet crossing the line.
+  void Pass() {
+    const int n = crossed++;
+    const int f = from.load();
+    if (f >= 0 && n >= f) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+
+  std::atomic<int> from{-1};  // -1: every packet crosses at once
+  int crossed = 0;            // worker only
+};
+
+// The receiver serves `header` and `data`. The rig is also the document's storage for
+// the receive: it records every request and answers as told.
+struct RxRig : ReceiveStorage {
+  // `dataLength` bytes of pattern data behind a header built as the editor builds one.
+  explicit RxRig(std::uint32_t dataLength, SimFaults faults = {}, int dbType = 0)
+      : RxRig(LinkHeader::ForSend(dbType, PatternData(dataLength).data(), dataLength), PatternData(dataLength),
+              faults) {}
+  // A whole image (header, then data), as a document file holds it.
+  explicit RxRig(const Bytes& image, SimFaults faults = {})
+      : RxRig(LinkHeader(image.data()), Bytes(image.begin() + LinkHeader::kSize, image.end()), faults) {}
+  RxRig(const LinkHeader& h, Bytes d, SimFaults faults) : header(h), data(std::move(d)), sim(SimRole::Serve, faults) {
+    sim.SetImage(Expected());
+    sim.SetLog([this](const std::string& line) { log.push_back(line); });
+    auto owned = std::make_unique<MemoryPort>();
+    port = owned.get();
+    peer = std::make_unique<SimReceiverPeer>(*port, sim, [this](Bytes& unit, bool fromEngine) {
+      if (!fromEngine && unit.size() == DataPacket::kSize) line.Pass();
+    });
+    sim.Start(port->NowMs());
+    EXPECT_EQ(engine.Start(observer, std::move(owned), *this), 1);
+  }
+  ~RxRig() { engine.Stop(); }
+
+  bool PrepareStorage(std::uint32_t validFlag) override {
+    prepared.push_back(validFlag);
+    return storageAnswer != 0;
+  }
+  // Runs the receive to its end (the engine idle again).
+  void Run() {
+    ASSERT_EQ(engine.BeginReceive(), 1);
+    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }));
+    engine.Stop();
+  }
+  Bytes Expected() const {
+    Bytes v(header.Bytes(), header.Bytes() + LinkHeader::kSize);
+    v.insert(v.end(), data.begin(), data.end());
+    return v;
+  }
+  Bytes Received() const { return Bytes(engine.ImageBuffer(), engine.ImageBuffer() + engine.ImageSize()); }
+  // The codes the engine wrote, in order.
+  Bytes Written() const { return port->AllWritten(); }
+  // The packet numbers the receiver sent, in order, damaged copies included.
+  std::vector<int> Served() const {
+    std::vector<int> served;
+    for (const std::string& line : log) {
+      const std::size_t at = line.find("STB> packet ");
+      if (at != std::string::npos) served.push_back(std::stoi(line.substr(at + 12)));
+    }
+    return served;
+  }
+  const SimStats& Stats() const { return sim.Stats(); }
+
+  LinkHeader header;
+  Bytes data;
+  std::vector<std::uint32_t> prepared;  // validFlag of each PrepareStorage call
+  int storageAnswer = 1;
+  std::vector<std::string> log;
+  SlowLine line;
+  RecordingObserver observer;
+  JRxThread engine;
+  SimReceiver sim;
+  MemoryPort* port = nullptr;
+  std::unique_ptr<SimReceiverPeer> peer;
+};
+
+// The receiver takes what JTxThread sends. The rig is also the document the image comes
+// from: pattern bytes of `imageSize`, or the image a real document built.
+struct TxRig : ImageSource {
+  explicit TxRig(SimFaults faults = {}, std::size_t imageSize = 0x70040)
+      : TxRig(PatternData(imageSize, 11), faults) {}
+  TxRig(Bytes built, SimFaults faults) : image(std::move(built)), sim(SimRole::Accept, faults) {
+    auto owned = std::make_unique<MemoryPort>();
+    port = owned.get();
+    peer = std::make_unique<SimReceiverPeer>(*port, sim, [this](Bytes& unit, bool fromEngine) {
+      if (!fromEngine) return;
+      sent.push_back(unit);
+      if (unit.size() == DataPacket::kSize) line.Pass();
+    });
+    sim.Start(port->NowMs());
+    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+  }
+  ~TxRig() { engine.Finish(); }
+
+  std::size_t BuildImage(std::uint8_t* out) override {
+    std::memcpy(out, image.data(), image.size());
+    return image.size();
+  }
+  int GetDbType() const override { return dbType; }
+  int Prepare(int type) {
+    dbType = type;
+    return engine.PrepareSend(*this);
+  }
+  // Runs the send of the rig's image, or of `source`'s, to its end and presses the
+  // dialog's button.
+  void Run(int type = 3) {
+    dbType = type;
+    Run(*this);
+  }
+  void Run(ImageSource& source) {
+    ASSERT_EQ(engine.PrepareSend(source), 1);
+    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }));
+    engine.Finish();
+  }
+  // The data behind the image's own header: what the receiver must end up holding.
+  Bytes Data() const { return {image.begin() + LinkHeader::kSize, image.end()}; }
+  // What the receiver stored behind the header it accepted.
+  Bytes Taken() const {
+    const Bytes& got = sim.ReceivedImage();
+    return got.size() < LinkHeader::kSize ? Bytes() : Bytes(got.begin() + LinkHeader::kSize, got.end());
+  }
+  // Every header and every packet the engine put on the line, in order.
+  std::vector<Bytes> Sent(std::size_t size) const {
+    std::vector<Bytes> units;
+    for (const Bytes& unit : sent)
+      if (unit.size() == size) units.push_back(unit);
+    return units;
+  }
+  std::vector<Bytes> Headers() const { return Sent(LinkHeader::kSize); }
+  std::vector<Bytes> Packets() const { return Sent(DataPacket::kSize); }
+
+  Bytes image;
+  int dbType = 3;
+  std::vector<Bytes> sent;  // worker only until the engine has stopped
+  SlowLine line;
+  RecordingObserver observer;
+  JTxThread engine;
+  SimReceiver sim;
+  MemoryPort* port = nullptr;
+  std::unique_ptr<SimReceiverPeer> peer;
+};
