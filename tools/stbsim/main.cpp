@@ -7,11 +7,9 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "db/FileIo.h"
@@ -22,24 +20,28 @@
 
 namespace {
 
-// The image to serve: a header and at most as many data bytes as a header can name.
+// The largest image a header can describe: its 64 bytes and 2^32 - 1 data bytes.
+constexpr std::uint64_t kLargestImage = LinkHeader::kSize + std::uint64_t{UINT32_MAX};
+
+// The image to serve: the whole file, which must hold at least a header. A file larger
+// than any header can describe is refused before a byte of it is read.
 bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  std::string reason;
-  if (ec) {
-    reason = ec.message();
-  } else if (size < LinkHeader::kSize || size - LinkHeader::kSize > UINT32_MAX) {
-    reason = "not the size of an image";
-  } else if (const fileio::IoResult read = fileio::ReadPrefix(path, static_cast<std::size_t>(size), image);
-             !read.ok) {
-    reason = read.error;
-  } else if (image.size() < LinkHeader::kSize) {
-    reason = "not the size of an image";
+  const fileio::FileStamp stamp = fileio::StampOf(path);
+  if (stamp.Exists() && static_cast<std::uint64_t>(stamp.size) > kLargestImage) {
+    std::cerr << "stbsim: " << path << " is not a database image\n";
+    return false;
   }
-  if (reason.empty()) return true;
-  std::cerr << "stbsim: cannot read an image from " << path << ": " << reason << "\n";
-  return false;
+  const std::size_t size = stamp.Exists() ? static_cast<std::size_t>(stamp.size) : 0;
+  const fileio::IoResult read = fileio::ReadPrefix(path, size, image);
+  if (!read.ok) {
+    std::cerr << "stbsim: " << fileio::Describe(read, path, "cannot read an image from %1: %2") << "\n";
+    return false;
+  }
+  if (image.size() < LinkHeader::kSize) {
+    std::cerr << "stbsim: " << path << " is not a database image\n";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -105,7 +107,7 @@ int main(int argc, char** argv) {
     const std::vector<std::uint8_t>& image = sim.ReceivedImage();
     const fileio::IoResult written = fileio::WriteAtomically(options.file, image.data(), image.size());
     if (!written.ok) {
-      std::cerr << "stbsim: cannot write " << options.file << ": " << written.error << "\n";
+      std::cerr << "stbsim: " << fileio::Describe(written, options.file, "cannot write %1: %2") << "\n";
       return kStbsimIoError;
     }
   }
