@@ -49,7 +49,7 @@ TEST(SimReceiverServe, FullImageArrivesWholeInVirtualTime) {
   EXPECT_EQ(rig.sim.Stats().strayBytes, 0u);
 }
 
-TEST(SimReceiverServe, TenByteTransferIsExactlyTheDocumentedSequence) {
+TEST(SimReceiverServe, TenByteTransferIsTheExchangeCodeForCode) {
   Rig rig(SimRole::Serve);
   const Bytes image = MakeImage(10);
   rig.sim.SetImage(image);

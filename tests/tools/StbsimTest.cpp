@@ -1,6 +1,7 @@
 // stbsim driven as a separate program through a pseudo-terminal, in both directions,
 // with the PC's side played by the test over the same SerialPort the editor uses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -188,6 +189,27 @@ TEST(Stbsim, RejectsUnusableArguments) {
     EXPECT_EQ(run.status, 2) << args[2];
     EXPECT_TRUE(run.out.empty()) << "nothing that could pass for a device path";
     EXPECT_NE(run.err.find("stbsim: "), std::string::npos);
+  }
+}
+
+TEST(Stbsim, ServesOnlyARegularFileThatCanHoldAnImage) {
+  TempDir dir;
+  WriteBytes(dir.File("short.qdb"), Bytes(LinkHeader::kSize - 1, 0x11));
+  // Larger than any header can describe; sparse, and refused before a byte is read.
+  const std::string huge = dir.File("huge.qdb");
+  WriteBytes(huge, {});
+  fs::resize_file(huge, LinkHeader::kSize + std::uintmax_t{UINT32_MAX} + 1);
+  const std::string fifo = dir.File("fifo.qdb");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& [path, why] : std::vector<std::pair<std::string, std::string>>{
+           {dir.File("short.qdb"), " is not a database image"},
+           {huge, " is not a database image"},
+           {fifo, " is not a regular file"},  // and the open does not wait for a writer
+           {dir.Path().string(), " is not a regular file"}}) {
+    const testkit::Finished run = testkit::Run({testkit::BinaryPath("stbsim"), "serve", path});
+    EXPECT_EQ(run.status, 4) << path;
+    EXPECT_TRUE(run.out.empty()) << "no device is offered for an image that cannot be served";
+    EXPECT_NE(run.err.find(path + why), std::string::npos) << run.err;
   }
 }
 
