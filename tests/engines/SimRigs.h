@@ -41,9 +41,32 @@ struct SlowLine {
   int crossed = 0;            // worker only
 };
 
+// What both rigs hold: the engine, what it tells the user, and the simulator at the far
+// end of its line.
+template <class Engine>
+struct SimLine {
+  SimLine(SimRole role, SimFaults faults) : sim(role, faults) {}
+  // A line with the simulator, started, at its far end, for the engine's Start.
+  // `filter` sees every unit that crosses it.
+  std::unique_ptr<MemoryPort> Connect(SimReceiverPeer::LineFilter filter) {
+    auto owned = std::make_unique<MemoryPort>();
+    port = owned.get();
+    peer = std::make_unique<SimReceiverPeer>(*port, sim, std::move(filter));
+    sim.Start(port->NowMs());
+    return owned;
+  }
+
+  SlowLine line;
+  RecordingObserver observer;
+  Engine engine;
+  SimReceiver sim;
+  MemoryPort* port = nullptr;
+  std::unique_ptr<SimReceiverPeer> peer;
+};
+
 // The receiver serves `header` and `data`. The rig is also the document's storage for
 // the receive: it records every request and answers as told.
-struct RxRig : ReceiveStorage {
+struct RxRig : ReceiveStorage, SimLine<JRxThread> {
   // `dataLength` bytes of pattern data behind a header built as the editor builds one.
   explicit RxRig(std::uint32_t dataLength, SimFaults faults = {}, int dbType = 0)
       : RxRig(LinkHeader::ForSend(dbType, PatternData(dataLength).data(), dataLength), PatternData(dataLength),
@@ -51,15 +74,13 @@ struct RxRig : ReceiveStorage {
   // A whole image (header, then data), as a document file holds it.
   explicit RxRig(const Bytes& image, SimFaults faults = {})
       : RxRig(LinkHeader(image.data()), Bytes(image.begin() + LinkHeader::kSize, image.end()), faults) {}
-  RxRig(const LinkHeader& h, Bytes d, SimFaults faults) : header(h), data(std::move(d)), sim(SimRole::Serve, faults) {
+  RxRig(const LinkHeader& h, Bytes d, SimFaults faults)
+      : SimLine(SimRole::Serve, faults), header(h), data(std::move(d)) {
     sim.SetImage(Expected());
-    sim.SetLog([this](const std::string& line) { log.push_back(line); });
-    auto owned = std::make_unique<MemoryPort>();
-    port = owned.get();
-    peer = std::make_unique<SimReceiverPeer>(*port, sim, [this](Bytes& unit, bool fromEngine) {
+    sim.SetLog([this](const std::string& entry) { log.push_back(entry); });
+    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
       if (!fromEngine && unit.size() == DataPacket::kSize) line.Pass();
     });
-    sim.Start(port->NowMs());
     EXPECT_EQ(engine.Start(observer, std::move(owned), *this), 1);
   }
   ~RxRig() { engine.Stop(); }
@@ -98,28 +119,19 @@ struct RxRig : ReceiveStorage {
   std::vector<std::uint32_t> prepared;  // validFlag of each PrepareStorage call
   int storageAnswer = 1;
   std::vector<std::string> log;
-  SlowLine line;
-  RecordingObserver observer;
-  JRxThread engine;
-  SimReceiver sim;
-  MemoryPort* port = nullptr;
-  std::unique_ptr<SimReceiverPeer> peer;
 };
 
 // The receiver takes what JTxThread sends. The rig is also the document the image comes
 // from: pattern bytes of `imageSize`, or the image a real document built.
-struct TxRig : ImageSource {
+struct TxRig : ImageSource, SimLine<JTxThread> {
   explicit TxRig(SimFaults faults = {}, std::size_t imageSize = 0x70040)
       : TxRig(PatternData(imageSize, 11), faults) {}
-  TxRig(Bytes built, SimFaults faults) : image(std::move(built)), sim(SimRole::Accept, faults) {
-    auto owned = std::make_unique<MemoryPort>();
-    port = owned.get();
-    peer = std::make_unique<SimReceiverPeer>(*port, sim, [this](Bytes& unit, bool fromEngine) {
+  TxRig(Bytes built, SimFaults faults) : SimLine(SimRole::Accept, faults), image(std::move(built)) {
+    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
       if (!fromEngine) return;
       sent.push_back(unit);
       if (unit.size() == DataPacket::kSize) line.Pass();
     });
-    sim.Start(port->NowMs());
     EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
   }
   ~TxRig() { engine.Finish(); }
@@ -164,10 +176,4 @@ struct TxRig : ImageSource {
   Bytes image;
   int dbType = 3;
   std::vector<Bytes> sent;  // worker only until the engine has stopped
-  SlowLine line;
-  RecordingObserver observer;
-  JTxThread engine;
-  SimReceiver sim;
-  MemoryPort* port = nullptr;
-  std::unique_ptr<SimReceiverPeer> peer;
 };
