@@ -45,22 +45,6 @@ std::string EscapeControls(const std::string& text) {
   return out;
 }
 
-std::string ToUtf8(const std::string& bytes) {
-  std::string out;
-  for (const char c : bytes) {
-    const char32_t cp = cp1252::Decode(static_cast<std::uint8_t>(c));
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
+std::string ToUtf8(const std::string& bytes) { return cp1252::ToUtf8(bytes); }
 
 }  // namespace cli

@@ -36,4 +36,62 @@ std::u32string DecodeField(const std::uint8_t* field, std::size_t width) {
   return out;
 }
 
+std::string ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char c : bytes) {
+    const char32_t cp = Decode(static_cast<std::uint8_t>(c));
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> FromUtf8(std::string_view text, char32_t* bad) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<std::uint8_t>(text[i]);
+    char32_t cp = 0;
+    std::size_t more = 0;
+    if (lead < 0x80) {
+      cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+      cp = lead & 0x1F, more = 1;
+    } else if ((lead & 0xF0) == 0xE0) {
+      cp = lead & 0x0F, more = 2;
+    } else if ((lead & 0xF8) == 0xF0) {
+      cp = lead & 0x07, more = 3;
+    } else {
+      return std::nullopt;
+    }
+    for (std::size_t k = 1; k <= more; ++k) {
+      if (i + k >= text.size()) return std::nullopt;
+      const auto cont = static_cast<std::uint8_t>(text[i + k]);
+      if ((cont & 0xC0) != 0x80) return std::nullopt;
+      cp = (cp << 6) | (cont & 0x3F);
+    }
+    // Overlong forms and surrogates are not UTF-8.
+    constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[more] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    const std::optional<std::uint8_t> b = Encode(cp);
+    if (!b) {
+      if (bad) *bad = cp;
+      return std::nullopt;
+    }
+    out += static_cast<char>(*b);
+    i += more + 1;
+  }
+  return out;
+}
+
 }  // namespace cp1252

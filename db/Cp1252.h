@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cp1252 {
 
@@ -18,5 +19,14 @@ std::optional<std::uint8_t> Encode(char32_t codePoint);
 // A fixed-width name field: the bytes up to the first NUL, or all `width` bytes when
 // the field is full. Bytes after the NUL are never read.
 std::u32string DecodeField(const std::uint8_t* field, std::size_t width);
+
+// Record bytes as UTF-8 text, for JSON, CSV and terminals. Every byte has a code point,
+// so this never fails.
+std::string ToUtf8(std::string_view bytes);
+
+// UTF-8 text as record bytes; nothing when the text is not valid UTF-8 or holds a
+// character the code page cannot hold. In the second case `bad` (when given) receives
+// that character; it is left alone in the first.
+std::optional<std::string> FromUtf8(std::string_view text, char32_t* bad = nullptr);
 
 }  // namespace cp1252

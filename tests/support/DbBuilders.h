@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "db/ChannelDatabase.h"
+#include "db/SampleDatabase.h"
 
 namespace testkit {
 
@@ -74,6 +75,19 @@ inline std::vector<int> Entries(const ServiceList& l) {
   std::vector<int> out;
   for (std::size_t i = 0; i < l.ValidCount(); ++i) out.push_back(l.Entry(i));
   return out;
+}
+
+// Every table full, as sample::BuildFullDatabase makes it, with the satellites' LNB
+// type and DiSEqC port set to values the receiver knows: a full database the
+// consistency check has nothing to say about.
+inline std::unique_ptr<ChannelDatabase> CleanFullDb(std::uint32_t seed = 1) {
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildFullDatabase(*db, seed);
+  for (std::size_t i = 0; i < db->satellites.size(); ++i) {
+    db->satellites[i].SetLnbType(std::uint32_t(i % 2));
+    db->satellites[i].SetDiseqcPort(std::uint32_t(i % SatelliteRecord::kDiseqcPortCount));
+  }
+  return db;
 }
 
 }  // namespace testkit

@@ -1,0 +1,117 @@
+// Speed of the check, the comparison and the JSON and CSV exchange on a full database:
+// every table full, both lists at 4000 entries, eight groups of 100.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/ChannelCsv.h"
+#include "db/DatabaseCheck.h"
+#include "db/DatabaseDiff.h"
+#include "db/DatabaseImage.h"
+#include "db/ImageJson.h"
+#include "db/ReferenceList.h"
+#include "db/SampleDatabase.h"
+#include "support/DbBuilders.h"
+
+namespace {
+
+constexpr int kType = 3;
+
+std::vector<std::uint8_t> ImageOf(const ChannelDatabase& db) {
+  std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+  ExtraBlock extra;
+  DatabaseImage::BuildImage(sample::MakeHeader(kType).Bytes(), db, &extra, kType, image.data());
+  return image;
+}
+
+void BM_CheckFullImage(benchmark::State& state) {
+  const auto image = ImageOf(*testkit::CleanFullDb());
+  for (auto _ : state) benchmark::DoNotOptimize(dbcheck::CheckImage(image.data(), kType));
+}
+BENCHMARK(BM_CheckFullImage)->Unit(benchmark::kMillisecond);
+
+// Two full images a day of editing apart: renamed programs, a reordered TV list, deleted
+// and added records, a group rearranged.
+void BM_DiffFullImages(benchmark::State& state) {
+  const auto a = testkit::CleanFullDb();
+  auto b = std::make_unique<ChannelDatabase>(*a);
+  for (std::size_t i = 0; i < 4000; i += 40) b->programs[i].SetName("Renamed " + std::to_string(i));
+  for (std::size_t i = 0; i < 200; ++i) {  // 200 channels moved towards the top
+    ServiceList& tv = b->channelLists.tvList;
+    const std::uint16_t moved = tv.Entry(3999 - i);
+    for (std::size_t k = 3999 - i; k > i; --k) tv.SetEntry(k, tv.Entry(k - 1));
+    tv.SetEntry(i, moved);
+  }
+  for (std::size_t i = 0; i < 50; ++i) b->satellites[i].SetLnbFreqLow(9700);
+  b->transponders[17].SetState(SlotState::Deleted);
+  b->channelLists.favoriteGroups[2].SetMember(0, 3999);
+  const auto imageA = ImageOf(*a), imageB = ImageOf(*b);
+  for (auto _ : state) {
+    const dbdiff::Side sa = dbdiff::Side::FromImage(imageA.data(), kType);
+    const dbdiff::Side sb = dbdiff::Side::FromImage(imageB.data(), kType);
+    benchmark::DoNotOptimize(dbdiff::Compare(sa, sb));
+  }
+}
+BENCHMARK(BM_DiffFullImages)->Unit(benchmark::kMillisecond);
+
+// The image to JSON text, as `export --format json` writes it.
+void BM_JsonExport(benchmark::State& state) {
+  const auto image = ImageOf(*testkit::CleanFullDb());
+  std::size_t size = 0;
+  for (auto _ : state) {
+    const std::string text = imagejson::Dump(imagejson::Export(image.data(), kType));
+    size = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  state.counters["bytes"] = double(size);
+}
+BENCHMARK(BM_JsonExport)->Unit(benchmark::kMillisecond);
+
+// JSON text back to the image, as `import --format json` reads it.
+void BM_JsonImport(benchmark::State& state) {
+  const auto image = ImageOf(*testkit::CleanFullDb());
+  const std::string text = imagejson::Dump(imagejson::Export(image.data(), kType));
+  for (auto _ : state) {
+    imagejson::Json j;
+    imagejson::Parse(text, j);
+    imagejson::Imported out;
+    benchmark::DoNotOptimize(imagejson::Import(j, out));
+  }
+}
+BENCHMARK(BM_JsonImport)->Unit(benchmark::kMillisecond);
+
+void BM_JsonParseOnly(benchmark::State& state) {
+  const auto image = ImageOf(*testkit::CleanFullDb());
+  const std::string text = imagejson::Dump(imagejson::Export(image.data(), kType));
+  for (auto _ : state) {
+    imagejson::Json j;
+    imagejson::Parse(text, j);
+    benchmark::DoNotOptimize(j);
+  }
+}
+BENCHMARK(BM_JsonParseOnly)->Unit(benchmark::kMillisecond);
+
+void BM_CsvExport(benchmark::State& state) {
+  const auto db = testkit::CleanFullDb();
+  for (auto _ : state) benchmark::DoNotOptimize(channelcsv::Export(*db, kType));
+}
+BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
+
+// Reading 8000 rows and applying them to the database they came from.
+void BM_CsvImport(benchmark::State& state) {
+  const auto db = testkit::CleanFullDb();
+  const std::string text = channelcsv::Export(*db, kType);
+  for (auto _ : state) {
+    std::vector<channelcsv::Row> rows;
+    channelcsv::Read(text, rows);
+    auto copy = std::make_unique<ChannelDatabase>(*db);
+    benchmark::DoNotOptimize(reflist::Apply(*copy, rows));
+  }
+}
+BENCHMARK(BM_CsvImport)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,102 @@
+#pragma once
+// Every problem the consistency check can report: its stable identifier (scripts match
+// on it; never rename one), its severity and its message, a one-line reason. Errors are
+// what the receiver or the pages cannot make sense of; warnings what the receiver
+// tolerates but a user should know about.
+#include <cstddef>
+#include <iterator>
+#include <string_view>
+
+enum class Severity { Error, Warning };
+
+enum class CheckKind {
+  ChecksumWrong,
+  ListCountOverCapacity,
+  ListEntryBeyondTable,
+  ListEntryNotUsed,
+  ListEntryDuplicate,
+  GroupCountOverCapacity,
+  GroupMemberBeyondTable,
+  GroupMemberNotUsed,
+  GroupMemberDuplicate,
+  ProgramNotListed,
+  ProgramTransponderBeyondTable,
+  ProgramTransponderNotUsed,
+  TransponderSatelliteBeyondTable,
+  TransponderSatelliteNotUsed,
+  ProgramDuplicate,
+  EmptyName,
+  PidOver8191,
+  SlotStateUnknown,
+  SatelliteSelfIndex,
+  ServiceTypeUnknown,
+  LnbTypeUnknown,
+  DiseqcPortUnknown,
+  MotorUnknown,
+};
+
+struct CheckKindInfo {
+  CheckKind kind;
+  std::string_view id;
+  Severity severity;
+  std::string_view message;  // %1.. filled by the check
+};
+
+inline constexpr CheckKindInfo kCheckKinds[] = {
+    {CheckKind::ChecksumWrong, "checksum-wrong", Severity::Error,
+     "the stored checksum of the %1 section is wrong, so the receiver refuses the image"},
+    {CheckKind::ListCountOverCapacity, "list-count-over-capacity", Severity::Error,
+     "the list claims %1 entries but holds at most %2"},
+    {CheckKind::ListEntryBeyondTable, "list-entry-beyond-table", Severity::Error,
+     "position %1 names program slot %2, beyond the %3 program slots"},
+    {CheckKind::ListEntryNotUsed, "list-entry-not-used", Severity::Error,
+     "position %1 names program slot %2, which is %3, not a program in use"},
+    {CheckKind::ListEntryDuplicate, "list-entry-duplicate", Severity::Error,
+     "position %1 lists program %2 \"%3\" a second time (first at position %4)"},
+    {CheckKind::GroupCountOverCapacity, "group-count-over-capacity", Severity::Error,
+     "group \"%1\" claims %2 members but holds at most %3"},
+    {CheckKind::GroupMemberBeyondTable, "group-member-beyond-table", Severity::Error,
+     "group \"%1\" member %2 names program slot %3, beyond the %4 program slots"},
+    {CheckKind::GroupMemberNotUsed, "group-member-not-used", Severity::Error,
+     "group \"%1\" member %2 names program slot %3, which is %4, not a program in use"},
+    {CheckKind::GroupMemberDuplicate, "group-member-duplicate", Severity::Error,
+     "group \"%1\" member %2 is program %3 \"%4\" a second time (first as member %5)"},
+    {CheckKind::ProgramNotListed, "program-not-listed", Severity::Warning,
+     "program \"%1\" is in neither the TV nor the radio list, so the receiver never shows it"},
+    {CheckKind::ProgramTransponderBeyondTable, "program-transponder-beyond-table", Severity::Warning,
+     "program \"%1\" points at transponder slot %2, beyond the %3 transponder slots"},
+    {CheckKind::ProgramTransponderNotUsed, "program-transponder-not-used", Severity::Warning,
+     "program \"%1\" points at transponder slot %2, which is %3"},
+    {CheckKind::TransponderSatelliteBeyondTable, "transponder-satellite-beyond-table", Severity::Warning,
+     "transponder %1 MHz points at satellite slot %2, beyond the %3 satellite slots"},
+    {CheckKind::TransponderSatelliteNotUsed, "transponder-satellite-not-used", Severity::Warning,
+     "transponder %1 MHz points at satellite slot %2, which is %3"},
+    {CheckKind::ProgramDuplicate, "program-duplicate", Severity::Warning,
+     "program \"%1\" has the satellite, frequency, polarization and service ID of program %2 \"%3\""},
+    {CheckKind::EmptyName, "empty-name", Severity::Warning,
+     "the %1 in use has an empty name, so its row shows nothing"},
+    {CheckKind::PidOver8191, "pid-over-8191", Severity::Warning,
+     "program \"%1\" has %2 %3, above 8191, which no transport stream can carry"},
+    {CheckKind::SlotStateUnknown, "slot-state-unknown", Severity::Warning,
+     "the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it"},
+    {CheckKind::SatelliteSelfIndex, "satellite-self-index", Severity::Warning,
+     "satellite \"%1\" holds selfIndex %2, not its own slot number"},
+    {CheckKind::ServiceTypeUnknown, "service-type-unknown", Severity::Warning,
+     "program \"%1\" has service type 3, none of UNKNOWN, TV and RADIO"},
+    {CheckKind::LnbTypeUnknown, "lnb-type-unknown", Severity::Warning,
+     "satellite \"%1\" has LNB type %2, none of Standard (0) and Universal (1)"},
+    {CheckKind::DiseqcPortUnknown, "diseqc-port-unknown", Severity::Warning,
+     "satellite \"%1\" has DiSEqC port 7, none of Off, A, B and Port 1 to 4"},
+    {CheckKind::MotorUnknown, "motor-unknown", Severity::Warning,
+     "satellite \"%1\" has motor value %2; only 0 (off) and 1 (on) are known"},
+};
+
+inline constexpr const CheckKindInfo& InfoOf(CheckKind kind) { return kCheckKinds[static_cast<std::size_t>(kind)]; }
+
+static_assert([] {
+  for (std::size_t i = 0; i < std::size(kCheckKinds); ++i)
+    if (static_cast<std::size_t>(kCheckKinds[i].kind) != i) return false;
+  return true;
+}(), "kCheckKinds lists the kinds in their enum order");
+
+inline constexpr std::string_view SeverityName(Severity s) { return s == Severity::Error ? "error" : "warning"; }
