@@ -7,7 +7,7 @@
 
 #include "db/Cp1252.h"
 #include "db/DatabaseOperations.h"
-#include "db/ExchangeTexts.h"
+#include "db/ReferenceListTexts.h"
 #include "db/TableNames.h"
 #include "db/TextFill.h"
 
@@ -141,9 +141,9 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
         const auto bytes = cp1252::FromUtf8(name);
         if (bytes && bytes->size() <= FavoriteGroupRecord::kNameWidth && dbops::AddFavoriteGroup(db, *bytes)) {
           g = GroupNamed(db, name);
-          report.notes.push_back(text::Fill(ExchangeTexts::kGroupCreated, {name}));
+          report.notes.push_back(text::Fill(ReferenceListTexts::kGroupCreated, {name}));
         } else {
-          report.notes.push_back(text::Fill(ExchangeTexts::kGroupNotCreated, {std::to_string(rows[r].line), name}));
+          report.notes.push_back(text::Fill(ReferenceListTexts::kGroupNotCreated, {std::to_string(rows[r].line), name}));
           continue;
         }
       }
@@ -163,7 +163,7 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
     for (int m : wanted[g]) {
       if (std::find(members.begin(), members.end(), m) != members.end()) continue;
       if (members.size() >= FavoriteGroupRecord::kMaxMembers) {
-        report.notes.push_back(text::Fill(ExchangeTexts::kGroupFull, {cp1252::ToUtf8(group.Name()), std::to_string(m),
+        report.notes.push_back(text::Fill(ReferenceListTexts::kGroupFull, {cp1252::ToUtf8(group.Name()), std::to_string(m),
                                                                       cp1252::ToUtf8(db.programs[std::size_t(m)].Name())}));
         continue;
       }
@@ -180,11 +180,11 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
 
 std::vector<std::string> Describe(const Report& report) {
   std::vector<std::string> lines;
-  lines.push_back(text::Fill(ExchangeTexts::kRowsMatched, {std::to_string(report.matched), std::to_string(report.rows)}));
+  lines.push_back(text::Fill(ReferenceListTexts::kRowsMatched, {std::to_string(report.matched), std::to_string(report.rows)}));
   for (const Unmatched& u : report.unmatched)
-    lines.push_back(text::Fill(ExchangeTexts::kRowUnmatched, {std::to_string(u.line), u.name}));
+    lines.push_back(text::Fill(ReferenceListTexts::kRowUnmatched, {std::to_string(u.line), u.name}));
   for (const LeftInPlace& l : report.leftInPlace)
-    lines.push_back(text::Fill(ExchangeTexts::kLeftInPlace, {std::string(tables::ListName(l.list)), std::to_string(l.program),
+    lines.push_back(text::Fill(ReferenceListTexts::kLeftInPlace, {std::string(tables::ListName(l.list)), std::to_string(l.program),
                                                              l.name, std::to_string(l.position)}));
   for (const std::string& n : report.notes) lines.push_back(n);
   return lines;

@@ -1,7 +1,7 @@
 #pragma once
 // What applying a reference list reports, for the window and quelmar-cli alike.
 
-namespace ExchangeTexts {
+namespace ReferenceListTexts {
 
 inline constexpr const char* kRowsMatched = "%1 of %2 rows matched";
 inline constexpr const char* kRowUnmatched = "line %1: no program matches \"%2\"";
@@ -10,4 +10,4 @@ inline constexpr const char* kGroupCreated = "created group \"%1\"";
 inline constexpr const char* kGroupNotCreated = "line %1: no group \"%2\" and none can be created; membership not taken";
 inline constexpr const char* kGroupFull = "group \"%1\" is full; program %2 \"%3\" not added";
 
-}  // namespace ExchangeTexts
+}  // namespace ReferenceListTexts

@@ -1,0 +1,64 @@
+#include "ui/CCheckDatabaseDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/ExchangeDialogTexts.h"
+#include "widgets/DialogUnits.h"
+
+namespace {
+
+QString L1(const char* text) { return QString::fromLatin1(text); }
+QString Of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+}  // namespace
+
+CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<void(const Problem&)> show,
+                                     QWidget* parent)
+    : QDialog(parent), problems_(report.problems), show_(std::move(show)) {
+  using namespace ExchangeDialogTexts;
+  setObjectName(QStringLiteral("CCheckDatabaseDlg"));
+  setWindowTitle(L1(kCheckCaption));
+  setFont(DialogUnits::DialogFont());
+
+  summary_ = new QLabel(problems_.empty() ? L1(kCheckClean)
+                                          : L1(kCheckSummary).arg(report.Errors()).arg(report.Warnings()),
+                        this);
+  summary_->setObjectName(QStringLiteral("summary"));
+
+  list_ = new QTreeWidget(this);
+  list_->setObjectName(QStringLiteral("problemList"));
+  list_->setAccessibleName(L1(kCheckListName));
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setHeaderLabels({L1(kColumnSeverity), L1(kColumnKind), L1(kColumnTable), L1(kColumnSlot), L1(kColumnMessage)});
+  for (std::size_t i = 0; i < problems_.size(); ++i) {
+    const Problem& p = problems_[i];
+    auto* item = new QTreeWidgetItem(list_, {Of(SeverityName(p.severity)), Of(p.KindId()), Of(p.table),
+                                             p.slot >= 0 ? QString::number(p.slot) : QString(),
+                                             QString::fromStdString(p.message)});
+    item->setData(0, Qt::UserRole, static_cast<int>(i));
+  }
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    const int i = item->data(0, Qt::UserRole).toInt();
+    if (show_ && i >= 0 && std::size_t(i) < problems_.size()) show_(problems_[std::size_t(i)]);
+  });
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* close = buttons->addButton(L1(kClose), QDialogButtonBox::RejectRole);
+  close->setObjectName(QStringLiteral("close"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(buttons);
+  summary_->setBuddy(list_);
+  DialogUnits::SizeTo(this, 420, 220);
+}
