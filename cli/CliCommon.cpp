@@ -4,9 +4,18 @@
 #include <iostream>
 
 #include "db/Cp1252.h"
+#include "db/DatabaseImage.h"
 #include "db/DbType.h"
+#include "db/FileIo.h"
+#include "db/TextFill.h"
+#include "db/VariantDetection.h"
 
 namespace cli {
+namespace {
+
+const char* const kOtherType = "%1: its checksums do not hold under %2 (--type %3) but do under %4; try --type %5";
+
+}  // namespace
 
 void AddTypeOption(CLI::App* sub, int& dbType) {
   dbType = dbtype::kDefault;
@@ -43,6 +52,50 @@ std::string EscapeControls(const std::string& text) {
     }
   }
   return out;
+}
+
+int Usage(const std::string& what) {
+  std::cerr << "quelmar-cli: " << EscapeControls(what) << '\n';
+  return kExitUsage;
+}
+
+void AddJsonFlag(CLI::App* sub, bool& json) {
+  sub->add_flag("--json", json, "print JSON for scripts instead of text for people");
+}
+
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
+  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
+  if (!read.ok) {
+    Fail(fileio::Describe(read, path, "cannot read %1: %2"));
+    return false;
+  }
+  if (image.size() < DatabaseImage::kImageSize) {
+    Fail(path + ": " + std::to_string(image.size()) + " bytes, shorter than a database image (" +
+         std::to_string(DatabaseImage::kImageSize) + ")");
+    return false;
+  }
+  return true;
+}
+
+void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType) {
+  const variant::Detection d = variant::Detect(image.data(), dbType);
+  if (!d.Mismatch()) return;
+  std::string types;
+  for (std::size_t i = 0; i < d.candidates.size(); ++i)
+    types += (i == 0 ? "" : i + 1 == d.candidates.size() ? " or " : ", ") + std::to_string(d.candidates[i]);
+  std::cerr << "quelmar-cli: "
+            << EscapeControls(text::Fill(kOtherType, {path, dbtype::kNames[dbType], std::to_string(dbType),
+                                                      variant::TypeNames(d.candidates), types}))
+            << '\n';
+}
+
+std::string NamingFile(const std::string& message, const std::string& path) {
+  // I/O failures already name the file; refusals do not.
+  return message.find(path) != std::string::npos ? message : path + ": " + message;
+}
+
+std::string DumpJson(const nlohmann::ordered_json& j) {
+  return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 std::string ToUtf8(const std::string& bytes) { return cp1252::ToUtf8(bytes); }

@@ -23,10 +23,12 @@ const char* const kDescription =
 
 
 const std::pair<const char*, const char*> kExitStatuses[] = {
-    {"0", "success"},
-    {"1", "a check found a wrong checksum; a file could not be read, was refused or could not be "
-          "written; a transfer failed or timed out; writing to standard output failed"},
-    {"2", "the command line was not understood"},
+    {"0", "success: for check, no errors; for diff, the files hold the same"},
+    {"1", "check found an error; diff found a difference; import found a CSV row that matches no program; "
+          "a file could not be read, was refused or could not be written; a transfer failed or timed out; "
+          "writing to standard output failed"},
+    {"2", "the command line was not understood; check, diff or import could not read a file or refused one, "
+          "and wrote nothing"},
     {"130, 143", "a transfer was interrupted by SIGINT (Ctrl+C) or SIGTERM"},
 };
 
@@ -48,8 +50,16 @@ struct Example {
 
 const Example kExamples[] = {
     {"Write a demo database and look at it:", {"quelmar-cli sample demo.qdb", "quelmar-cli info demo.qdb"}},
-    {"Check a backup's checksums in a script (exit status 1 names each wrong one):",
-     {"quelmar-cli check backup.qdb"}},
+    {"Check a backup's checksums and content in a script (exit status 1 when it has errors):",
+     {"quelmar-cli check backup.qdb", "quelmar-cli check --json backup.qdb"}},
+    {"See what changed since yesterday's backup, one change a line:",
+     {"quelmar-cli diff yesterday.qdb today.qdb"}},
+    {"Put the channel lists in a spreadsheet, reorder them there and apply the result:",
+     {"quelmar-cli export --format csv demo.qdb -o lists.csv",
+      "quelmar-cli import --format csv lists.csv demo.qdb -o sorted.qdb"}},
+    {"Keep a database as JSON, edit it with any tool and rebuild it:",
+     {"quelmar-cli export --format json demo.qdb -o demo.json",
+      "quelmar-cli import --format json demo.json -o again.qdb"}},
     {"Save the database of a receiver on a USB adapter, giving up after two minutes:",
      {"quelmar-cli receive --timeout 120 --port /dev/ttyUSB0 saved.qdb"}},
     {"Send a file to a TypeA receiver on the first serial port at 57600 bps:",
@@ -112,7 +122,7 @@ std::string Synopsis(const CLI::App* sub) {
   for (const CLI::Option* opt : sub->get_options()) {
     if (opt == sub->get_help_ptr()) continue;
     if (opt->get_positional()) {
-      positionals += ' ' + opt->get_name();
+      positionals += opt->get_required() ? ' ' + opt->get_name() : " [" + opt->get_name() + ']';
     } else {
       const std::string tag = OptionTag(opt);
       line += opt->get_required() ? ' ' + tag : " [" + tag + ']';

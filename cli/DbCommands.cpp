@@ -13,7 +13,9 @@
 #include "db/DatabaseImage.h"
 #include "db/DatabaseOperations.h"
 #include "db/FileIo.h"
+#include "db/DatabaseCheck.h"
 #include "db/SampleDatabase.h"
+#include "db/VariantDetection.h"
 
 namespace {
 
@@ -31,21 +33,6 @@ int WriteDatabase(const ChannelDatabase& db, int dbType, const std::string& out)
   const DocResult saved = doc.Save(out);
   if (!saved) return cli::Fail(saved.message);
   return cli::kExitOk;
-}
-
-// Reads a whole image file for inspection; unlike Open it does not refuse a header.
-bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, int& exitCode) {
-  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
-  if (!read.ok) {
-    exitCode = cli::Fail(fileio::Describe(read, path, "cannot read %1: %2"));
-    return false;
-  }
-  if (image.size() < DatabaseImage::kImageSize) {
-    exitCode = cli::Fail(path + ": " + std::to_string(image.size()) + " bytes, shorter than a database image (" +
-                         std::to_string(DatabaseImage::kImageSize) + ")");
-    return false;
-  }
-  return true;
 }
 
 nlohmann::ordered_json Describe(const std::vector<std::uint8_t>& image, int dbType) {
@@ -84,6 +71,7 @@ nlohmann::ordered_json Describe(const std::vector<std::uint8_t>& image, int dbTy
                   {"offset", Hex(static_cast<std::uint32_t>(s.checksumOffset()))},
                   {"ok", DatabaseImage::ChecksumMatches(image.data(), s)}});
   }
+  j["matchingTypes"] = variant::MatchingTypes(image.data());
   j["trailerWord"] = Hex(db->trailerWord);
   if (dbtype::HasExtraBlock(dbType)) j["extraWord"] = Hex(extra.ExtraWord());
   return j;
@@ -107,8 +95,62 @@ void PrintText(const nlohmann::ordered_json& j, const std::string& path) {
   for (const auto& c : j["checksums"])
     std::cout << "checksum " << str(c["section"]) << " at " << str(c["offset"]) << ": "
               << (c["ok"].get<bool>() ? "ok" : "WRONG") << '\n';
+  std::cout << "matchingTypes:";
+  for (const auto& t : j["matchingTypes"]) std::cout << ' ' << t.get<int>();
+  std::cout << '\n';
   std::cout << "trailerWord: " << str(j["trailerWord"]) << '\n';
   if (j.contains("extraWord")) std::cout << "extraWord: " << str(j["extraWord"]) << '\n';
+}
+
+// The checksum report as before (stdout when all match, one line on stderr naming
+// each wrong section), then one line a problem and a count.
+int Check(const std::string& path, int dbType, bool json) {
+  std::vector<std::uint8_t> image;
+  if (!cli::ReadImage(path, image)) return cli::kExitTrouble;
+  cli::HintOtherType(path, image, dbType);
+  const CheckReport report = dbcheck::CheckImage(image.data(), dbType);
+  const int errors = report.Errors();
+  if (json) {
+    nlohmann::ordered_json j;
+    j["file"] = path;
+    j["type"] = dbType;
+    j["checksums"] = nlohmann::ordered_json::array();
+    for (const DatabaseImage::Section& s : DatabaseImage::Sections(dbType))
+      j["checksums"].push_back({{"section", s.name},
+                                {"offset", static_cast<std::uint32_t>(s.checksumOffset())},
+                                {"ok", DatabaseImage::ChecksumMatches(image.data(), s)}});
+    j["problems"] = nlohmann::ordered_json::array();
+    for (const Problem& p : report.problems) {
+      nlohmann::ordered_json pj;
+      pj["severity"] = SeverityName(p.severity);
+      pj["kind"] = p.KindId();
+      pj["table"] = p.table;
+      pj["slot"] = p.slot >= 0 ? nlohmann::ordered_json(p.slot) : nlohmann::ordered_json();
+      if (p.position >= 0) pj["position"] = p.position;
+      pj["message"] = p.message;
+      j["problems"].push_back(std::move(pj));
+    }
+    std::cout << cli::DumpJson(j) << '\n';
+    return errors > 0 ? cli::kExitFailed : cli::kExitOk;
+  }
+  std::string wrong;
+  for (const DatabaseImage::Section& s : DatabaseImage::Sections(dbType))
+    if (!DatabaseImage::ChecksumMatches(image.data(), s)) wrong += (wrong.empty() ? "" : ", ") + std::string(s.name);
+  const std::string shownPath = cli::EscapeControls(path);
+  if (wrong.empty())
+    std::cout << shownPath << ": all checksums match\n";
+  else
+    cli::Fail(path + ": wrong checksum: " + wrong);
+  for (const Problem& p : report.problems) {
+    if (p.kind == CheckKind::ChecksumWrong) continue;  // said above
+    std::cout << SeverityName(p.severity) << ' ' << p.KindId() << ' ' << p.table;
+    if (p.slot >= 0) std::cout << ' ' << p.slot;
+    std::cout << ": " << cli::EscapeControls(p.message) << '\n';
+  }
+  const int warnings = report.Warnings();
+  std::cout << shownPath << ": " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
+            << (warnings == 1 ? " warning" : " warnings") << '\n';
+  return errors > 0 ? cli::kExitFailed : cli::kExitOk;
 }
 
 }  // namespace
@@ -150,14 +192,18 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
                                        "show the header of FILE, how many records of each kind it holds and whether "
                                        "each section's checksum matches");
     cli::AddTypeOption(sub, a.dbType);
-    sub->add_flag("--json", a.json, "print the information as JSON instead of text");
+    cli::AddJsonFlag(sub, a.json);
     sub->add_option("FILE", a.in, "database file")->required();
     sub->callback([&exitCode, &a, args] {
       std::vector<std::uint8_t> image;
-      if (!ReadImage(a.in, image, exitCode)) return;
+      if (!cli::ReadImage(a.in, image)) {
+        exitCode = cli::kExitFailed;
+        return;
+      }
+      cli::HintOtherType(a.in, image, a.dbType);
       const auto j = Describe(image, a.dbType);
       if (a.json)
-        std::cout << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+        std::cout << cli::DumpJson(j) << '\n';
       else
         PrintText(j, a.in);
       exitCode = cli::kExitOk;
@@ -165,22 +211,16 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
   }
   {
     Args& a = (*args)[3];
-    CLI::App* sub = app.add_subcommand("check", "verify the checksum of every section of FILE");
+    CLI::App* sub = app.add_subcommand(
+        "check", "verify the checksum of every section of FILE and check its content: list entries and group "
+                 "members that name no program, counts beyond a list's or a group's size, programs listed twice "
+                 "(errors); programs in no list, links to records not in use, duplicate programs, empty names, "
+                 "PIDs above 8191, values the receiver does not know (warnings); exit status 0 without errors, "
+                 "1 with errors, 2 when FILE cannot be read");
     cli::AddTypeOption(sub, a.dbType);
+    cli::AddJsonFlag(sub, a.json);
     sub->add_option("FILE", a.in, "database file")->required();
-    sub->callback([&exitCode, &a, args] {
-      std::vector<std::uint8_t> image;
-      if (!ReadImage(a.in, image, exitCode)) return;
-      std::string wrong;
-      for (const DatabaseImage::Section& s : DatabaseImage::Sections(a.dbType))
-        if (!DatabaseImage::ChecksumMatches(image.data(), s)) wrong += (wrong.empty() ? "" : ", ") + std::string(s.name);
-      if (!wrong.empty()) {
-        exitCode = cli::Fail(a.in + ": wrong checksum: " + wrong);
-        return;
-      }
-      std::cout << cli::EscapeControls(a.in) << ": all checksums match\n";
-      exitCode = cli::kExitOk;
-    });
+    sub->callback([&exitCode, &a, args] { exitCode = Check(a.in, a.dbType, a.json); });
   }
   {
     Args& a = (*args)[4];
@@ -195,8 +235,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
       const DocResult opened = doc.Open(a.in);
       if (!opened) {
         // I/O failures already name the file; refusals do not.
-        const bool named = opened.message.find(a.in) != std::string::npos;
-        exitCode = cli::Fail(named ? opened.message : a.in + ": " + opened.message);
+        exitCode = cli::Fail(cli::NamingFile(opened.message, a.in));
         return;
       }
       const DocResult saved = doc.Save(a.out);

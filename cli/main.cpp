@@ -8,6 +8,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliHelp.h"
 #include "cli/DbCommands.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/StandardStreams.h"
 #include "cli/TransferCommands.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = cli::kExitOk;
   AddDbCommands(app, exitCode);
+  AddExchangeCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
   try {
     app.parse(argc, argv);

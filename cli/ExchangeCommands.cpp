@@ -1,0 +1,194 @@
+#include "cli/ExchangeCommands.h"
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/CliCommon.h"
+#include "db/CQuelmarDoc.h"
+#include "db/ChannelCsv.h"
+#include "db/DatabaseDiff.h"
+#include "db/DatabaseImage.h"
+#include "db/FileIo.h"
+#include "db/ImageJson.h"
+#include "db/ReferenceList.h"
+
+namespace {
+
+constexpr const char* kJson = "json";
+constexpr const char* kCsv = "csv";
+// Larger input than this is no export of ours.
+constexpr std::size_t kMaxInput = 256u << 20;
+
+// Says why on stderr; what check, diff and import end with when they could not work.
+int Trouble(const std::string& what) {
+  cli::Fail(what);
+  return cli::kExitTrouble;
+}
+
+// Text or JSON on stdout, or into OUT written whole or not at all.
+int Emit(const std::string& text, const std::string& out) {
+  if (out.empty()) {
+    std::cout << text;
+    return cli::kExitOk;
+  }
+  const fileio::IoResult w =
+      fileio::WriteAtomically(out, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  return w.ok ? cli::kExitOk : cli::Fail(fileio::Describe(w, out, "cannot write %1: %2"));
+}
+
+bool ReadText(const std::string& path, std::string& text) {
+  std::vector<std::uint8_t> bytes;
+  const fileio::IoResult r = fileio::ReadPrefix(path, kMaxInput + 1, bytes);
+  if (!r.ok) {
+    cli::Fail(fileio::Describe(r, path, "cannot read %1: %2"));
+    return false;
+  }
+  if (bytes.size() > kMaxInput) {
+    cli::Fail(path + ": larger than " + std::to_string(kMaxInput >> 20) + " MiB; no export is that large");
+    return false;
+  }
+  text.assign(bytes.begin(), bytes.end());
+  return true;
+}
+
+int Diff(const std::string& a, const std::string& b, int dbType, bool json) {
+  std::vector<std::uint8_t> imageA, imageB;
+  if (!cli::ReadImage(a, imageA) || !cli::ReadImage(b, imageB)) return cli::kExitTrouble;
+  cli::HintOtherType(a, imageA, dbType);
+  cli::HintOtherType(b, imageB, dbType);
+  const dbdiff::Result r =
+      dbdiff::Compare(dbdiff::Side::FromImage(imageA.data(), dbType), dbdiff::Side::FromImage(imageB.data(), dbType));
+  if (json) {
+    nlohmann::ordered_json j;
+    j["a"] = a;
+    j["b"] = b;
+    j["type"] = dbType;
+    j["same"] = r.Same();
+    j["changes"] = nlohmann::ordered_json::array();
+    for (const dbdiff::Change& c : r.changes) j["changes"].push_back(dbdiff::ToJson(c));
+    std::cout << cli::DumpJson(j) << '\n';
+  } else {
+    for (const dbdiff::Change& c : r.changes) std::cout << cli::EscapeControls(dbdiff::Describe(c)) << '\n';
+  }
+  return r.Same() ? cli::kExitOk : cli::kExitFailed;
+}
+
+int Export(const std::string& in, const std::string& format, int dbType, const std::string& out) {
+  std::vector<std::uint8_t> image;
+  if (!cli::ReadImage(in, image)) return cli::kExitFailed;
+  cli::HintOtherType(in, image, dbType);
+  if (format == kJson) return Emit(imagejson::Dump(imagejson::Export(image.data(), dbType)), out);
+  auto db = std::make_unique<ChannelDatabase>();
+  DatabaseImage::ParseImage(image.data(), dbType, *db, nullptr);
+  return Emit(channelcsv::Export(*db, dbType), out);
+}
+
+int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
+  std::string text;
+  if (!ReadText(in, text)) return cli::kExitTrouble;
+  imagejson::Json j;
+  imagejson::Imported imported;
+  auto refusal = imagejson::Parse(text, j);
+  if (!refusal) refusal = imagejson::Import(j, imported);
+  if (refusal) return Trouble(in + ": " + refusal->Message() + "; nothing written");
+  if (typeGiven >= 0 && typeGiven != imported.dbType)
+    return Trouble(in + ": describes a database of --type " + std::to_string(imported.dbType) + ", not " +
+                   std::to_string(typeGiven) + "; nothing written");
+  const fileio::IoResult w = fileio::WriteAtomically(out, imported.image.data(), imported.image.size());
+  if (!w.ok) return Trouble(fileio::Describe(w, out, "cannot write %1: %2"));
+  return cli::kExitOk;
+}
+
+int ImportCsv(const std::string& in, const std::string& file, const std::string& out, int dbType) {
+  std::string text;
+  if (!ReadText(in, text)) return cli::kExitTrouble;
+  std::vector<channelcsv::Row> rows;
+  if (const auto refusal = channelcsv::Read(text, rows))
+    return Trouble(in + ": " + refusal->Message() + "; nothing written");
+  std::vector<std::uint8_t> image;
+  if (!cli::ReadImage(file, image)) return cli::kExitTrouble;
+  cli::HintOtherType(file, image, dbType);
+  // The database goes through the editor's document: opened, edited, saved.
+  CQuelmarDoc doc;
+  doc.SetDbType(dbType);
+  const DocResult opened = doc.Open(file);
+  if (!opened) return Trouble(cli::NamingFile(opened.message, file));
+  const reflist::Report report = doc.Edit(reflist::Apply, rows);
+  const DocResult saved = doc.Save(out);
+  if (!saved) return Trouble(saved.message);
+  for (const std::string& line : reflist::Describe(report)) std::cout << cli::EscapeControls(line) << '\n';
+  return report.AllMatched() ? cli::kExitOk : cli::kExitFailed;
+}
+
+}  // namespace
+
+void AddExchangeCommands(CLI::App& app, int& exitCode) {
+  struct Args {
+    int dbType = 3;
+    std::string format, a, b, out;
+    bool json = false;
+  };
+  auto args = std::make_shared<std::vector<Args>>(3);
+  const std::vector<std::string> formats{kJson, kCsv};
+
+  {
+    Args& a = (*args)[0];
+    CLI::App* sub = app.add_subcommand(
+        "diff", "compare two database files record by record and print one change a line: records added, removed "
+                "or changed (each changed field with its old and new value), channels moved, inserted or removed "
+                "in the TV and radio lists and the groups, header fields; exit status 0 when they hold the same, "
+                "1 when they differ, 2 when a file cannot be read");
+    cli::AddTypeOption(sub, a.dbType);
+    cli::AddJsonFlag(sub, a.json);
+    sub->add_option("A", a.a, "the older database file")->required();
+    sub->add_option("B", a.b, "the newer database file")->required();
+    sub->callback([&exitCode, &a, args] { exitCode = Diff(a.a, a.b, a.dbType, a.json); });
+  }
+  {
+    Args& a = (*args)[1];
+    CLI::App* sub = app.add_subcommand(
+        "export", "write FILE as JSON (the whole image without loss: every slot of every table with every field by "
+                  "name) or as CSV (one row per TV and radio list position, UTF-8, for spreadsheets)");
+    cli::AddTypeOption(sub, a.dbType);
+    sub->add_option("--format", a.format, "json or csv")->type_name("FORMAT")->required()->check(CLI::IsMember(formats));
+    sub->add_option("-o,--output", a.out, "file to write, whole or not at all (default: standard output)")
+        ->type_name("OUT");
+    sub->add_option("FILE", a.a, "database file")->required();
+    sub->callback([&exitCode, &a, args] { exitCode = Export(a.a, a.format, a.dbType, a.out); });
+  }
+  {
+    Args& a = (*args)[2];
+    CLI::App* sub = app.add_subcommand(
+        "import", "with --format json: rebuild the database file an export describes, byte for byte, into OUT; "
+                  "with --format csv: apply the channel list IN to the database FILE and save the result as OUT "
+                  "(rows are matched to programs by satellite, frequency, polarization and service ID, or by name; "
+                  "matched programs take the rows' order, names, lock and groups; the rest follow in their former "
+                  "order); exit status 0, 1 when a CSV row matched no program, 2 when something was refused and "
+                  "nothing written");
+    cli::AddTypeOption(sub, a.dbType);
+    sub->add_option("--format", a.format, "json or csv")->type_name("FORMAT")->required()->check(CLI::IsMember(formats));
+    sub->add_option("-o,--output", a.out, "file to write")->type_name("OUT")->required();
+    sub->add_option("IN", a.a, "the JSON or CSV file to read")->required();
+    sub->add_option("FILE", a.b, "with --format csv: the database file the channel list applies to");
+    sub->callback([&exitCode, &a, args, sub] {
+      if (a.format == kJson) {
+        if (!a.b.empty()) {
+          exitCode = cli::Usage("import --format json takes no FILE: the JSON is the whole database");
+          return;
+        }
+        // The JSON names its type; a --type given must agree with it.
+        exitCode = ImportJson(a.a, a.out, sub->count("--type") > 0 ? a.dbType : -1);
+        return;
+      }
+      if (a.b.empty()) {
+        exitCode = cli::Usage("import --format csv needs the database FILE the list applies to");
+        return;
+      }
+      exitCode = ImportCsv(a.a, a.b, a.out, a.dbType);
+    });
+  }
+}

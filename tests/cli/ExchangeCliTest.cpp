@@ -1,0 +1,187 @@
+// quelmar-cli check, diff, export and import as scripts use them: exit statuses, what
+// goes to stdout and stderr, and files written whole or not at all.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "db/ByteOrder.h"
+#include "db/CQuelmarDoc.h"
+#include "db/CsvText.h"
+#include "db/DatabaseImage.h"
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class ExchangeCli : public ::testing::Test {
+ protected:
+  testkit::TempDir dir;
+
+  static testkit::Finished Cmd(std::vector<std::string> args) {
+    args.insert(args.begin(), testkit::BinaryPath("quelmar-cli"));
+    return testkit::Run(args);
+  }
+  std::string F(const std::string& name) const { return dir.File(name); }
+
+  // A sample database of the type, written through the editor's document.
+  std::string Sample(int dbType, const std::string& name = "s.qdb") {
+    EXPECT_EQ(Cmd({"sample", "--type", std::to_string(dbType), F(name)}).status, 0);
+    return F(name);
+  }
+  // The sample with one edit, saved as `name`.
+  template <typename Edit>
+  std::string Edited(int dbType, const std::string& name, Edit edit) {
+    CQuelmarDoc doc;
+    doc.SetDbType(dbType);
+    EXPECT_TRUE(doc.Open(Sample(dbType, name)).ok);
+    doc.Edit(edit);
+    EXPECT_TRUE(doc.Save(F(name)).ok);
+    return F(name);
+  }
+};
+
+TEST_F(ExchangeCli, CheckReportsProblemsAndKeepsItsChecksumReport) {
+  const auto clean = Cmd({"check", Sample(3)});
+  EXPECT_EQ(clean.status, 0) << clean.err;
+  EXPECT_NE(clean.out.find("s.qdb: all checksums match\n"), std::string::npos) << clean.out;
+  EXPECT_NE(clean.out.find("s.qdb: 0 errors, 0 warnings\n"), std::string::npos) << clean.out;
+
+  const std::string bad = Edited(3, "bad.qdb", [](ChannelDatabase& db) {
+    ServiceList& tv = db.channelLists.tvList;
+    tv.SetEntry(tv.Count(), 3999);  // an Empty slot
+    tv.SetCount(std::uint16_t(tv.Count() + 1));
+    db.programs[0].SetName("");
+  });
+  const auto r = Cmd({"check", bad});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("error list-entry-not-used tvList "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("warning empty-name programs 0: the program in use has an empty name"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("bad.qdb: 1 error, 1 warning\n"), std::string::npos) << r.out;
+
+  const auto j = nlohmann::json::parse(Cmd({"check", "--json", bad}).out);
+  EXPECT_EQ(j["file"], bad);
+  EXPECT_EQ(j["type"], 3);
+  EXPECT_EQ(j["checksums"].size(), 4u);
+  ASSERT_EQ(j["problems"].size(), 2u);
+  for (const auto& p : j["problems"])
+    for (const char* key : {"severity", "kind", "table", "slot", "message"}) EXPECT_TRUE(p.contains(key)) << key;
+  EXPECT_EQ(j["problems"][0]["kind"], "empty-name");
+  EXPECT_EQ(j["problems"][1]["severity"], "error");
+
+  // A wrong checksum is an error too, said as before on one stderr line.
+  auto image = testkit::ReadBytes(Sample(3));
+  image[131136 + 100] ^= 1;
+  testkit::WriteBytes(F("sum.qdb"), image);
+  const auto sum = Cmd({"check", "--json", F("sum.qdb")});
+  EXPECT_EQ(sum.status, 1);
+  EXPECT_NE(sum.out.find("\"checksum-wrong\""), std::string::npos);
+  // Unreadable: 2.
+  EXPECT_EQ(Cmd({"check", F("missing.qdb")}).status, 2);
+}
+
+TEST_F(ExchangeCli, AnotherTypesFileIsNamedOnStderr) {
+  const std::string typeA = Sample(0);
+  const auto r = Cmd({"check", typeA});  // under the default, TypeC
+  EXPECT_NE(r.err.find("s.qdb: its checksums do not hold under TypeC (--type 3) but do under TypeA; try --type 0"),
+            std::string::npos)
+      << r.err;
+  EXPECT_TRUE(Cmd({"check", "--type", "0", typeA}).err.empty());
+  const auto info = nlohmann::json::parse(Cmd({"info", "--json", typeA}).out);
+  EXPECT_EQ(info["matchingTypes"], nlohmann::json::parse("[0, 1]"));
+  EXPECT_EQ(nlohmann::json::parse(Cmd({"info", "--json", Sample(2)}).out)["matchingTypes"],
+            nlohmann::json::parse("[2, 3]"));
+}
+
+TEST_F(ExchangeCli, DiffExitsLikeDiff) {
+  const std::string a = Sample(3, "a.qdb");
+  const auto same = Cmd({"diff", a, Sample(3, "b.qdb")});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_EQ(same.out, "");
+  const std::string c = Edited(3, "c.qdb", [](ChannelDatabase& db) {
+    ServiceList& tv = db.channelLists.tvList;
+    const std::uint16_t last = tv.Entry(tv.Count() - 1u);
+    for (std::size_t k = tv.Count() - 1u; k > 0; --k) tv.SetEntry(k, tv.Entry(k - 1));
+    tv.SetEntry(0, last);
+    db.programs[last].SetLocked(!db.programs[last].Locked());
+  });
+  const auto r = Cmd({"diff", a, c});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+  EXPECT_NE(r.out.find(": locked "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("tvList: program "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(" to 0\n"), std::string::npos) << r.out;
+  const auto j = nlohmann::json::parse(Cmd({"diff", "--json", a, c}).out);
+  EXPECT_FALSE(j["same"].get<bool>());
+  EXPECT_EQ(j["changes"].size(), 2u);
+  EXPECT_EQ(Cmd({"diff", a, F("missing.qdb")}).status, 2);
+}
+
+TEST_F(ExchangeCli, JsonRoundTripIsByteIdentical) {
+  for (int t = 0; t < 4; ++t) {
+    SCOPED_TRACE(t);
+    const std::string s = Sample(t);
+    ASSERT_EQ(Cmd({"export", "--type", std::to_string(t), "--format", "json", s, "-o", F("s.json")}).status, 0);
+    const auto r = Cmd({"import", "--format", "json", F("s.json"), "-o", F("back.qdb")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(testkit::ReadBytes(F("back.qdb")), testkit::ReadBytes(s));
+    // Without -o the JSON goes to stdout.
+    EXPECT_EQ(Cmd({"export", "--type", std::to_string(t), "--format", "json", s}).out, testkit::ReadText(F("s.json")));
+  }
+}
+
+TEST_F(ExchangeCli, JsonRefusalNamesThePathAndWritesNothing) {
+  ASSERT_EQ(Cmd({"export", "--format", "json", Sample(3), "-o", F("s.json")}).status, 0);
+  auto j = nlohmann::ordered_json::parse(testkit::ReadText(F("s.json")));
+  j["programs"][5]["pcrPid"] = "x";
+  const std::string text = j.dump();
+  testkit::WriteBytes(F("bad.json"), std::vector<std::uint8_t>(text.begin(), text.end()));
+  const auto r = Cmd({"import", "--format", "json", F("bad.json"), "-o", F("out.qdb")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("$.programs[5].pcrPid: expected an integer from 0 to 65535, got \"x\""), std::string::npos)
+      << r.err;
+  EXPECT_FALSE(std::filesystem::exists(F("out.qdb")));
+  const auto typed = Cmd({"import", "--type", "1", "--format", "json", F("s.json"), "-o", F("out.qdb")});
+  EXPECT_EQ(typed.status, 2);
+  EXPECT_FALSE(std::filesystem::exists(F("out.qdb")));
+  EXPECT_EQ(Cmd({"import", "--format", "json", F("s.json"), Sample(3), "-o", F("out.qdb")}).status, 2);
+}
+
+TEST_F(ExchangeCli, CsvReorderedInASpreadsheetReordersTheLists) {
+  const std::string s = Sample(3);
+  ASSERT_EQ(Cmd({"export", "--format", "csv", s, "-o", F("lists.csv")}).status, 0);
+  std::vector<csvtext::Record> records;
+  ASSERT_FALSE(csvtext::Parse(testkit::ReadText(F("lists.csv")), records).has_value());
+  std::swap(records[1], records[2]);  // the first two TV channels change places
+  records.push_back({0, {"TV", "", "Nowhere", "", "", "", "", "", "", "", "", "", "", "no", ""}});
+  std::string csv;
+  for (const auto& rec : records) csvtext::AppendRecord(csv, rec.fields);
+  testkit::WriteBytes(F("edited.csv"), std::vector<std::uint8_t>(csv.begin(), csv.end()));
+
+  const auto r = Cmd({"import", "--format", "csv", F("edited.csv"), s, "-o", F("sorted.qdb")});
+  EXPECT_EQ(r.status, 1) << "one row matched nothing: " << r.err;
+  EXPECT_NE(r.out.find(" rows matched\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("line " + std::to_string(records.size()) + ": no program matches \"Nowhere\""),
+            std::string::npos)
+      << r.out;
+  CQuelmarDoc before, after;
+  ASSERT_TRUE(before.Open(s).ok);
+  ASSERT_TRUE(after.Open(F("sorted.qdb")).ok);
+  const ServiceList& was = before.Working().channelLists.tvList;
+  const ServiceList& now = after.Working().channelLists.tvList;
+  EXPECT_EQ(now.Entry(0), was.Entry(1));
+  EXPECT_EQ(now.Entry(1), was.Entry(0));
+  EXPECT_EQ(now.Entry(2), was.Entry(2));
+  // A CSV that is not one is refused before anything is written.
+  testkit::WriteBytes(F("broken.csv"), std::vector<std::uint8_t>{'"', 'a'});
+  EXPECT_EQ(Cmd({"import", "--format", "csv", F("broken.csv"), s, "-o", F("never.qdb")}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(F("never.qdb")));
+  EXPECT_EQ(Cmd({"import", "--format", "csv", F("lists.csv"), "-o", F("never.qdb")}).status, 2) << "no FILE";
+}
+
+}  // namespace
