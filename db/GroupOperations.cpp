@@ -1,5 +1,7 @@
 #include "db/GroupOperations.h"
 
+#include "db/DatabaseOperations.h"
+
 namespace dbops {
 namespace {
 
@@ -23,6 +25,30 @@ AddMemberResult AddGroupMember(ChannelDatabase& db, int group, int program) {
   rec->SetMember(n, static_cast<std::uint16_t>(program));
   rec->SetMemberCount(n + 1);
   return AddMemberResult::Added;
+}
+
+AddMembersResult AddGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs) {
+  AddMembersResult r;
+  for (int program : programs) {
+    switch (AddGroupMember(db, group, program)) {
+      case AddMemberResult::Added: ++r.added; break;
+      case AddMemberResult::AlreadyMember: ++r.alreadyMembers; break;
+      case AddMemberResult::GroupFull: ++r.notAdded; break;
+    }
+  }
+  return r;
+}
+
+int RemoveGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs) {
+  FavoriteGroupRecord* rec = Group(db, group);
+  if (!rec) return 0;
+  int removed = 0;
+  for (int program : programs) {
+    const std::uint32_t before = rec->MemberCount();
+    RemoveGroupMember(db, group, program);
+    removed += rec->MemberCount() != before ? 1 : 0;
+  }
+  return removed;
 }
 
 RenameGroupResult RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name) {

@@ -1,6 +1,7 @@
 #pragma once
 // Favourite-group edits of the "Group/Channel" page beside the ones in
 // DatabaseOperations.h: renaming, adding a member with "-->", reordering by a drop.
+#include <span>
 #include <string_view>
 
 #include "db/ChannelDatabase.h"
@@ -15,6 +16,19 @@ enum class AddMemberResult : int {
 
 // Appends a program to a group unless it is a member already or the group is full.
 AddMemberResult AddGroupMember(ChannelDatabase& db, int group, int program);
+
+// What "-->" did with several programs, each counted once in one of the three.
+struct AddMembersResult {
+  int added = 0;
+  int alreadyMembers = 0;  // members before, or given twice
+  int notAdded = 0;        // left out because the group became full (or does not exist)
+};
+
+// AddGroupMember for each program in the order given.
+AddMembersResult AddGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs);
+
+// "<--" on several selected members: RemoveGroupMember for each; returns how many left.
+int RemoveGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs);
 
 enum class RenameGroupResult {
   Renamed,     // also when the group is given its own name again

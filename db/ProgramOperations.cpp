@@ -80,6 +80,16 @@ void DeleteListedProgram(ChannelDatabase& db, int list, int program) {
   RemoveFromServiceList(db, list, program);
 }
 
+int DeleteListedPrograms(ChannelDatabase& db, int list, std::span<const int> programs) {
+  int deleted = 0;
+  for (int program : programs) {
+    if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) continue;
+    DeleteListedProgram(db, list, program);
+    ++deleted;
+  }
+  return deleted;
+}
+
 int SatelliteOfProgram(const ChannelDatabase& db, int program) {
   if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) return -1;
   return SatelliteOfTransponder(db, db.programs[static_cast<std::size_t>(program)].TransponderIndex());

@@ -2,6 +2,7 @@
 // Creating and changing programs as the "Group/Channel" page does: "Add Program" with
 // the values of "Program Info", the Info area's "Update", deleting a listed program.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "db/ChannelDatabase.h"
@@ -51,6 +52,10 @@ ProgramEntry ProgramEntryOf(const ChannelDatabase& db, int program, int dbType);
 // Deletes a program (it leaves every group) and takes it out of the list it was shown in
 // (0 tvList, 1 radioList, any other value no list).
 void DeleteListedProgram(ChannelDatabase& db, int list, int program);
+
+// "Delete Program" on several selected rows: DeleteListedProgram for each, in the
+// order given. Returns how many were deleted (slots outside the table are skipped).
+int DeleteListedPrograms(ChannelDatabase& db, int list, std::span<const int> programs);
 
 // The satellite slot carrying a program, or -1 when its transponder or satellite index
 // runs past its table (a damaged database).

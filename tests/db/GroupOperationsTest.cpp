@@ -51,6 +51,32 @@ TEST_F(Groups, AGroupClaimingMoreThanAHundredIsFullAndNoSlotOutsideTakesMembers)
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
 }
 
+TEST_F(Groups, AddingSeveralCountsMembersAndStopsWhenFull) {
+  Put(0, "Fav", {3, 4});
+  const std::vector<int> picked{4, 7, 7, 3, 8};
+  const dbops::AddMembersResult r = dbops::AddGroupMembers(db, 0, picked);
+  EXPECT_EQ(r.added, 2);
+  EXPECT_EQ(r.alreadyMembers, 3) << "two members before and one given twice";
+  EXPECT_EQ(r.notAdded, 0);
+  EXPECT_EQ(Members(0), (std::vector<int>{3, 4, 7, 8}));
+
+  std::vector<int> many;
+  for (int p = 100; p < 200; ++p) many.push_back(p);
+  const dbops::AddMembersResult full = dbops::AddGroupMembers(db, 0, many);
+  EXPECT_EQ(full.added, 96);
+  EXPECT_EQ(full.notAdded, 4);
+  EXPECT_EQ(Members(0).back(), 195);
+  EXPECT_EQ(dbops::AddGroupMembers(db, 9, many).notAdded, 100) << "no such group";
+}
+
+TEST_F(Groups, RemovingSeveralCountsOnlyMembersThatLeft) {
+  Put(1, "Fav", {5, 6, 7, 6});
+  const std::vector<int> picked{6, 9, 5};
+  EXPECT_EQ(dbops::RemoveGroupMembers(db, 1, picked), 2);
+  EXPECT_EQ(Members(1), (std::vector<int>{6, 7})) << "the last occurrence leaves, as with one";
+  EXPECT_EQ(dbops::RemoveGroupMembers(db, 8, picked), 0);
+}
+
 TEST_F(Groups, RenameRefusesAnotherUsedGroupsNameCaseSensitively) {
   Put(0, "News");
   Put(3, "Sport", {1, 2});

@@ -201,4 +201,18 @@ TEST_F(Programs, DeletingAListedProgramTakesItOutOfTheListShownAndEveryGroup) {
   EXPECT_EQ(g.MemberCount(), 0u);
 }
 
+TEST_F(Programs, DeletingSeveralIsOneDeleteEachAndSkipsSlotsOutsideTheTable) {
+  for (int p : {5, 9, 7}) {
+    db.programs[std::size_t(p)].SetState(SlotState::Used);
+    Append(db.channelLists.tvList, p);
+  }
+  testkit::PutGroup(db, 1, "Fav", {9, 5, 0});
+  const int picked[] = {9, -1, 0, 4000, 7};
+  EXPECT_EQ(dbops::DeleteListedPrograms(db, ChannelListBlock::kTvList, picked), 3);
+  EXPECT_EQ(Entries(db.channelLists.tvList), std::vector<int>{5});
+  EXPECT_EQ(testkit::Members(db.channelLists.favoriteGroups[1]), std::vector<int>{5});
+  for (int p : {0, 7, 9}) EXPECT_EQ(db.programs[std::size_t(p)].State(), SlotState::Deleted) << p;
+  EXPECT_TRUE(db.programs[5].IsUsed());
+}
+
 }  // namespace
