@@ -58,7 +58,7 @@ BENCHMARK(BM_Sort4000)
 
 // A full database with every second program doubled on its transponder: 2000
 // sets.
-void BM_FindDuplicateReport(benchmark::State &state) {
+void BM_FindDuplicates(benchmark::State &state) {
   const auto db = FullDatabase();
   if (state.range(0) != 0)
     for (std::size_t p = 1; p < ChannelDatabase::kProgramCount; p += 2) {
