@@ -15,6 +15,7 @@
 #include "ui/GroupChTexts.h"
 #include "ui/PageHost.h"
 #include "ui/ProgramInfoArea.h"
+#include "ui/RowMoves.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
@@ -90,6 +91,7 @@ void CPageGroupCh::CreateControls() {
 
   info_ = std::make_unique<ProgramInfoArea>(*this);
   drag_ = std::make_unique<FavoriteDrag>(*this, *groupList_, [this] { MoveGroupMember(); });
+  moves_ = std::make_unique<RowMoves>(doc_, *this);
 }
 
 void CPageGroupCh::ConnectControls() {
@@ -102,6 +104,7 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &QListWidget::itemSelectionChanged, this,
             [this, list] { OnListSelectionChanged(list); });
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
+    connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
       host_.PopupContextMenu(ContextMenu::PopMenu, globalPos);
     });
@@ -424,5 +427,21 @@ void CPageGroupCh::MoveGroupMember() {
     groupList_->clearSelection();
   }
   groupList_->setCurrentRow(to);
+  MarkModified();
+}
+
+void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
+  const bool services = list == serviceList_;
+  const int rows[] = {list->SingleSelectedRow()};
+  if (rows[0] < 0 || Dragging()) return;
+  const auto order = services ? dbops::ChannelOrder::List(kind_->currentIndex())
+                              : dbops::ChannelOrder::Group(state_.CurrentGroup());
+  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows);
+  if (moved.empty()) return;
+  // The refill selects the moved row again (a refill leaves row 0 to the caller).
+  (services ? state_.serviceSelection : state_.groupSelection) = moved.front();
+  services ? FillServiceList(kind_->currentIndex()) : FillGroupList(state_.CurrentGroup());
+  list->setCurrentRow(moved.front());
+  list->scrollToItem(list->item(moved.front()));
   MarkModified();
 }

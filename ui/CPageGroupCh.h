@@ -15,6 +15,7 @@ class FavoriteDrag;
 class GroupChListView;
 class PageHost;
 class ProgramInfoArea;
+class RowMoves;
 class QComboBox;
 class QPushButton;
 struct ChannelDatabase;
@@ -74,6 +75,8 @@ class CPageGroupCh : public QWidget {
   void SetRowTextEverywhere(int program, const QString& text);
   // The drop of a drag: the dragged member moves inside the current group.
   void MoveGroupMember();
+  // Ctrl+Up/Down/Home/End and "Move To…" on the selected row of a list.
+  void MoveRows(GroupChListView* list, int move);
   void MarkModified();
   const ChannelDatabase& Db() const;
 
@@ -93,4 +96,5 @@ class CPageGroupCh : public QWidget {
   QPushButton* copyLeft_ = nullptr;
   std::unique_ptr<ProgramInfoArea> info_;
   std::unique_ptr<FavoriteDrag> drag_;
+  std::unique_ptr<RowMoves> moves_;
 };

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "ui/RowMoves.h"
+
 GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
   // The receiver's order is the list's order, one row under the other, never sorted.
   // Rows span the width, so a drop anywhere beside a name lands on that row.
@@ -48,6 +50,11 @@ int GroupChListView::SingleSelectedRow() const {
 }
 
 void GroupChListView::keyPressEvent(QKeyEvent* event) {
+  if (const RowMove move = RowMoveOfKey(*event); move != RowMove::None) {
+    emit MoveKey(int(move));
+    event->accept();
+    return;
+  }
   if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete) {
     emit KeyCommand(event->key());
     event->accept();

@@ -26,6 +26,8 @@ class GroupChListView : public QListWidget {
 
  signals:
   void KeyCommand(int key);
+  // A key that moves the selected rows (a RowMove of ui/RowMoves.h).
+  void MoveKey(int move);
   void ContextMenuAt(const QPoint& globalPos);
   void BeginDrag(int row);
 

@@ -47,6 +47,10 @@ inline constexpr const char* kPolHorizontal = "Hor";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "Cancel";
 
+// Arranging the lists.
+inline constexpr const char* kMoveToCaption = "Move To";
+inline constexpr const char* kNumber = "No.";
+
 // Messages.
 inline constexpr const char* kSelectLeft = "Select Left";
 inline constexpr const char* kNameExists = "Name exists";

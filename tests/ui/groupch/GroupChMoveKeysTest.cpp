@@ -1,0 +1,122 @@
+// Moving rows of the TV/Radio list and the favourite list with Ctrl+Up,
+// Ctrl+Down, Ctrl+Home, Ctrl+End and "Move To…" (Ctrl+M): the stored order
+// changes, the moved row stays selected and shown, and a move that goes nowhere
+// is no edit.
+#include <QSpinBox>
+#include <QTest>
+
+#include "GroupChFixture.h"
+#include "ui/CMoveToDlg.h"
+
+namespace {
+
+class GroupChMoveKeysTest : public GroupChPageTest {
+protected:
+  // Programs A..E in slots 10..14 in the TV list, F and G in the radio list,
+  // and group 1 "Order" with A, C, E.
+  void SetUp() override {
+    auto db = EmptyDb();
+    PutSatellite(*db, 0, "S");
+    PutTransponder(*db, 0, 0, 11000);
+    for (int i = 0; i < 7; ++i)
+      PutProgram(*db, 10 + i, std::string(1, char('A' + i)), 0,
+                 i < 5 ? ProgramRecord::kTv : ProgramRecord::kRadio);
+    PutList(db->channelLists.tvList, {10, 11, 12, 13, 14});
+    PutList(db->channelLists.radioList, {15, 16});
+    PutGroup(*db, 1, "Order", {10, 12, 14});
+    Load(*db);
+  }
+  void Key(QListWidget *list, int key) {
+    QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier);
+  }
+  static void AnswerMoveTo(int number) {
+    testkit::AnswerDialog<CMoveToDlg>(
+        [number](CMoveToDlg &dlg) { dlg.NumberBox()->setValue(number); });
+  }
+};
+
+TEST_F(GroupChMoveKeysTest, CtrlArrowsMoveTheTvRowAndKeepItSelected) {
+  ServiceList()->setCurrentRow(1);
+  Key(ServiceList(), Qt::Key_Down);
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{10, 12, 11, 13, 14}));
+  EXPECT_EQ(Rows(ServiceList()),
+            (QStringList{"[A]", "[C]", "[B]", "[D]", "[E]"}));
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 2);
+  EXPECT_EQ(Text("name"), "B");
+  EXPECT_TRUE(doc.IsModified());
+
+  Key(ServiceList(), Qt::Key_Up);
+  Key(ServiceList(), Qt::Key_Up);
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{11, 10, 12, 13, 14}));
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0) << "row 0 is selected too";
+  EXPECT_EQ(Text("name"), "B");
+}
+
+TEST_F(GroupChMoveKeysTest, AMoveAtAnEndIsNoEdit) {
+  ServiceList()->setCurrentRow(0);
+  Key(ServiceList(), Qt::Key_Up);
+  Key(ServiceList(), Qt::Key_Home);
+  EXPECT_FALSE(doc.IsModified());
+  ServiceList()->setCurrentRow(4);
+  Key(ServiceList(), Qt::Key_Down);
+  Key(ServiceList(), Qt::Key_End);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{10, 11, 12, 13, 14}));
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 4);
+}
+
+TEST_F(GroupChMoveKeysTest, HomeAndEndWorkInTheRadioAndFavouriteLists) {
+  Kind()->setCurrentIndex(1);
+  ServiceList()->setCurrentRow(1);
+  Key(ServiceList(), Qt::Key_Home);
+  EXPECT_EQ(Entries(Db().channelLists.radioList), (std::vector<int>{16, 15}));
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0);
+
+  GroupList()->setCurrentRow(0);
+  Key(GroupList(), Qt::Key_End);
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]),
+            (std::vector<int>{12, 14, 10}));
+  EXPECT_EQ(Rows(GroupList()), (QStringList{"[C]", "[E]", "[A]"}));
+  EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
+  EXPECT_EQ(Text("name"), "A");
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{10, 11, 12, 13, 14}))
+      << "the TV list stays";
+}
+
+TEST_F(GroupChMoveKeysTest, MoveToTakesAChannelNumberAndCancelMovesNothing) {
+  ServiceList()->setCurrentRow(4);
+  AnswerMoveTo(2);
+  Key(ServiceList(), Qt::Key_M);
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{10, 14, 11, 12, 13}));
+  EXPECT_EQ(ServiceList()->SingleSelectedRow(), 1);
+
+  doc.SetModifiedFlag(false);
+  Key(ServiceList(), Qt::Key_M); // no answer queued: the dialog is cancelled
+  AnswerMoveTo(2);
+  Key(ServiceList(), Qt::Key_M); // to where it is already
+  EXPECT_EQ(Entries(Db().channelLists.tvList),
+            (std::vector<int>{10, 14, 11, 12, 13}));
+  EXPECT_FALSE(doc.IsModified());
+
+  GroupList()->setCurrentRow(0);
+  AnswerMoveTo(3);
+  Key(GroupList(), Qt::Key_M);
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]),
+            (std::vector<int>{12, 14, 10}));
+  EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
+}
+
+TEST_F(GroupChMoveKeysTest, TheMoveToDialogNamesItsNumberField) {
+  CMoveToDlg dlg(5, 3);
+  EXPECT_EQ(dlg.NumberBox()->accessibleName(), "No.");
+  EXPECT_EQ(dlg.NumberBox()->minimum(), 1);
+  EXPECT_EQ(dlg.NumberBox()->maximum(), 5);
+  EXPECT_EQ(dlg.Number(), 3);
+}
+
+} // namespace
