@@ -42,6 +42,13 @@ inline constexpr const char* kDeleteTransponder = "Delete Transponder";
 inline constexpr const char* kEditTransponder = "Edit Transponder";
 inline constexpr const char* kAddProgram = "Add Program";
 inline constexpr const char* kDeleteProgram = "Delete Program";
+// UTF-8: the ellipsis is not in Latin-1.
+inline constexpr const char* kMoveTo = "Move To\u2026";
+inline constexpr const char* kSortMenu = "Sort";
+inline constexpr const char* kSortByName = "Sort by Name";
+inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
+inline constexpr const char* kSortByServiceId = "Sort by Service ID";
+inline constexpr const char* kReverseOrder = "Reverse Order";
 
 // Toolbar tool tips (the transfer buttons have none).
 inline constexpr const char* kTipOpen = "Open";

@@ -54,7 +54,9 @@ bool IsSatTPCommand(int id) {
 }
 
 bool IsProgramCommand(int id) {
-  return id == CommandId::kAddProgram || id == CommandId::kDeleteProgram;
+  return id == CommandId::kAddProgram || id == CommandId::kDeleteProgram || id == CommandId::kMoveTo ||
+         id == CommandId::kSortByName || id == CommandId::kSortBySatellite || id == CommandId::kSortByServiceId ||
+         id == CommandId::kReverseOrder;
 }
 
 }  // namespace
@@ -265,6 +267,21 @@ void CMainFrame::CreateContextMenus() {
         {CommandId::kEditTransponder, kEditTransponder}});
   menu(ContextMenu::PopMenu, kPopMenu,
        {{CommandId::kAddProgram, kAddProgram}, {CommandId::kDeleteProgram, kDeleteProgram}});
+  // Arranging the list the menu was opened on.
+  QMenu* pop = contextMenus_[ContextMenu::PopMenu];
+  auto add = [](QMenu* m, int id, const QString& text) {
+    QAction* a = m->addAction(text);
+    a->setObjectName(QStringLiteral("command%1").arg(id));
+    a->setData(id);
+  };
+  add(pop, CommandId::kMoveTo, QString::fromUtf8(kMoveTo));
+  QMenu* sort = pop->addMenu(Q(kSortMenu));
+  sort->setObjectName(Q(kSortMenu));
+  for (auto [id, text] : {std::pair{CommandId::kSortByName, kSortByName},
+                          {CommandId::kSortBySatellite, kSortBySatellite},
+                          {CommandId::kSortByServiceId, kSortByServiceId},
+                          {CommandId::kReverseOrder, kReverseOrder}})
+    add(sort, id, Q(text));
 }
 
 QMenu* CMainFrame::ContextMenuOf(ContextMenu menu) const {

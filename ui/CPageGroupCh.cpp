@@ -124,6 +124,7 @@ bool CPageGroupCh::OnCommand(int commandId) {
     AddProgram();
     return true;
   }
+  if (ArrangeCommand(commandId)) return true;
   if (commandId == CommandId::kDeleteProgram) {
     EnsureInitialised();
     DeleteSelectedProgram();
@@ -427,21 +428,5 @@ void CPageGroupCh::MoveGroupMember() {
     groupList_->clearSelection();
   }
   groupList_->setCurrentRow(to);
-  MarkModified();
-}
-
-void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
-  const bool services = list == serviceList_;
-  const int rows[] = {list->SingleSelectedRow()};
-  if (rows[0] < 0 || Dragging()) return;
-  const auto order = services ? dbops::ChannelOrder::List(kind_->currentIndex())
-                              : dbops::ChannelOrder::Group(state_.CurrentGroup());
-  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows);
-  if (moved.empty()) return;
-  // The refill selects the moved row again (a refill leaves row 0 to the caller).
-  (services ? state_.serviceSelection : state_.groupSelection) = moved.front();
-  services ? FillServiceList(kind_->currentIndex()) : FillGroupList(state_.CurrentGroup());
-  list->setCurrentRow(moved.front());
-  list->scrollToItem(list->item(moved.front()));
   MarkModified();
 }

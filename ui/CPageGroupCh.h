@@ -75,8 +75,13 @@ class CPageGroupCh : public QWidget {
   void SetRowTextEverywhere(int program, const QString& text);
   // The drop of a drag: the dragged member moves inside the current group.
   void MoveGroupMember();
-  // Ctrl+Up/Down/Home/End and "Move To…" on the selected row of a list.
+  // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
+  // the selected row of a list; the context menu's "Move To…" and sorts on the active
+  // list. ArrangeCommand is false for any other command.
   void MoveRows(GroupChListView* list, int move);
+  bool ArrangeCommand(int commandId);
+  void SortRows(int key);
+  void ShowArranged(bool services, int row);
   void MarkModified();
   const ChannelDatabase& Db() const;
 

@@ -14,6 +14,12 @@ inline constexpr int kConfigSetting = 32789;
 inline constexpr int kSendToStb = 32790;
 inline constexpr int kReceiveFromStb = 32791;
 inline constexpr int kClose = 32792;
+// Arranging the channel lists (the "Group/Channel" page's context menu).
+inline constexpr int kMoveTo = 32810;
+inline constexpr int kSortByName = 32811;
+inline constexpr int kSortBySatellite = 32812;
+inline constexpr int kSortByServiceId = 32813;
+inline constexpr int kReverseOrder = 32814;
 
 inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;

@@ -97,12 +97,19 @@ QAction* Popup(QMenu& menu, const QPoint& globalPos) {
     if (s.menuChoices.empty()) return nullptr;
     const QString choice = s.menuChoices.front();
     s.menuChoices.pop_front();
-    for (QAction* action : menu.actions()) {
-      if (!action->isSeparator() && action->text().remove(QLatin1Char('&')) == choice) {
-        return action;
+    // Items of submenus are found too, as a person opens the submenu to reach them.
+    std::function<QAction*(const QMenu&)> find = [&](const QMenu& m) -> QAction* {
+      for (QAction* action : m.actions()) {
+        if (action->isSeparator()) continue;
+        if (action->menu()) {
+          if (QAction* inner = find(*action->menu())) return inner;
+        } else if (action->text().remove(QLatin1Char('&')) == choice) {
+          return action;
+        }
       }
-    }
-    return nullptr;
+      return nullptr;
+    };
+    return find(menu);
   }
   return menu.exec(globalPos);
 }

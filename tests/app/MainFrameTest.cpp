@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -21,6 +24,7 @@
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
 #include "db/DatabaseOperations.h"
+#include "support/DbBuilders.h"
 #include "widgets/CommandIds.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
@@ -422,7 +426,11 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
   for (QAction* a : frame.ContextMenuOf(ContextMenu::PopMenu)->actions()) pop << a->text();
   EXPECT_EQ(sat, (QStringList{"Add Satellite", "Delete Satellite"}));
   EXPECT_EQ(tp, (QStringList{"Add Transponder", "Delete Transponder", "Edit Transponder"}));
-  EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program"}));
+  EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}));
+  QStringList sort;
+  for (QAction* a : frame.findChild<QMenu*>(QStringLiteral("Sort"))->actions()) sort << a->text();
+  EXPECT_EQ(sort, (QStringList{"Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID",
+                               "Reverse Order"}));
 
   // "Add Satellite" chosen in the page's menu reaches the page through the frame.
   const int before = dbops::CountSatellites(app_->Doc().Working());
@@ -439,6 +447,13 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
   // A dismissed menu gives no command.
   frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
   EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
+
+  // A sort, chosen in the submenu, reaches the page too: the TV list turns around.
+  std::vector<int> tv = testkit::Entries(app_->Doc().Working().channelLists.tvList);
+  std::reverse(tv.begin(), tv.end());
+  Prompt::QueueMenuChoice(QStringLiteral("Reverse Order"));
+  frame.View()->Sheet()->PopupContextMenu(ContextMenu::PopMenu, QPoint(10, 10));
+  EXPECT_EQ(testkit::Entries(app_->Doc().Working().channelLists.tvList), tv);
 }
 
 TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
