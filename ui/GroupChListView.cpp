@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "ui/ChannelNumberDelegate.h"
 #include "ui/RowMoves.h"
 
 GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
@@ -17,6 +18,7 @@ GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSortingEnabled(false);
   setDragEnabled(false);
+  setItemDelegate(new ChannelNumberDelegate(this));
 }
 
 int GroupChListView::RowAt(const QPoint& viewportPos) const {

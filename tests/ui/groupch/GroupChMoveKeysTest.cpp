@@ -7,6 +7,7 @@
 
 #include "GroupChFixture.h"
 #include "ui/CMoveToDlg.h"
+#include "ui/ChannelNumberDelegate.h"
 
 namespace {
 
@@ -119,4 +120,23 @@ TEST_F(GroupChMoveKeysTest, TheMoveToDialogNamesItsNumberField) {
   EXPECT_EQ(dlg.Number(), 3);
 }
 
-} // namespace
+TEST_F(GroupChMoveKeysTest, RowsShowTheirNumberBeforeTheNameWhichStaysTheText) {
+  auto* delegate = dynamic_cast<ChannelNumberDelegate*>(ServiceList()->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  ASSERT_NE(dynamic_cast<ChannelNumberDelegate*>(GroupList()->itemDelegate()), nullptr);
+  ServiceList()->setCurrentRow(0);
+  Key(ServiceList(), Qt::Key_End);
+  EXPECT_EQ(ChannelNumberDelegate::NumberText(ServiceList()->model()->index(4, 0)), "5");
+  EXPECT_EQ(ServiceList()->item(4)->text(), "[A]");
+  // The column keeps its width up to 9999 rows and then grows.
+  const QFontMetrics fm(ServiceList()->font());
+  EXPECT_EQ(ChannelNumberDelegate::NumberWidth(fm, 5), ChannelNumberDelegate::NumberWidth(fm, 4000));
+  EXPECT_LT(ChannelNumberDelegate::NumberWidth(fm, 4000), ChannelNumberDelegate::NumberWidth(fm, 10000));
+  // The number column widens the row beyond the name's own width.
+  QStyleOptionViewItem opt;
+  opt.initFrom(ServiceList());
+  EXPECT_GT(delegate->sizeHint(opt, ServiceList()->model()->index(0, 0)).width(),
+            ChannelNumberDelegate::NumberWidth(fm, 5));
+}
+
+}  // namespace
