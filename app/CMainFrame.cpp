@@ -21,6 +21,7 @@
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
+#include "app/CExchangeCommands.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
@@ -28,6 +29,7 @@
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 #include "db/DbTexts.h"
+#include "ui/ExchangeDialogTexts.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
@@ -66,6 +68,7 @@ CMainFrame::CMainFrame(CQuelmarApp& app)
   setObjectName(QStringLiteral("CMainFrame"));
   view_ = new CQuelmarView(app_.Doc(), this, this);
   setCentralWidget(view_);
+  exchange_ = new CExchangeCommands(app_, *this);
   CreateActions();
   CreateMenus();
   CreateToolBar();
@@ -110,6 +113,11 @@ void CMainFrame::CreateActions() {
   MakeAction(CommandId::kSendToStb, kMenuSend);
   MakeAction(CommandId::kConfigSetting, kMenuConfig);
   MakeAction(CommandId::kAppAbout, kMenuAbout);
+  for (auto [id, text] : {std::pair{CommandId::kCheckDatabase, ExchangeDialogTexts::kMenuCheckDatabase},
+                          std::pair{CommandId::kCompareWith, ExchangeDialogTexts::kMenuCompareWith},
+                          std::pair{CommandId::kExport, ExchangeDialogTexts::kMenuExport},
+                          std::pair{CommandId::kImport, ExchangeDialogTexts::kMenuImport}})
+    MakeAction(id, "")->setText(QString::fromUtf8(text));  // UTF-8: the ellipsis
   for (auto& [id, action] : actions_) action->setShortcutContext(Qt::WindowShortcut);
 
   // F10 opens the menu bar, as in the desktop's other programs (Alt does too). It
@@ -133,6 +141,7 @@ void CMainFrame::CreateMenus() {
   fileMenu_->addAction(actions_[CommandId::kFileSave]);
   fileMenu_->addAction(actions_[CommandId::kFileSaveAs]);
   fileMenu_->addSeparator();
+  for (int id : {CommandId::kCompareWith, CommandId::kExport, CommandId::kImport}) fileMenu_->addAction(actions_[id]);
   fileMenu_->addSeparator();
   recentPlace_ = fileMenu_->addAction(Q(kMenuRecentFile));
   recentPlace_->setObjectName(QStringLiteral("recentFile"));
@@ -177,6 +186,7 @@ void CMainFrame::CreateMenus() {
   QMenu* tools = bar->addMenu(Q(kMenuTools));
   tools->setObjectName(QStringLiteral("toolsMenu"));
   tools->addAction(actions_[CommandId::kConfigSetting]);
+  tools->addAction(actions_[CommandId::kCheckDatabase]);
 
   QMenu* help = bar->addMenu(Q(kMenuHelp));
   help->setObjectName(QStringLiteral("helpMenu"));
@@ -415,6 +425,7 @@ void CMainFrame::OnCommand(int commandId) {
     case kViewStatusBar: statusBarAction_->toggle(); return;
     default: break;
   }
+  if (exchange_->OnCommand(commandId)) return;
   if (commandId >= kRecentFileFirst && commandId < kRecentFileFirst + CRecentFileList::kSize) {
     OnRecentFile(commandId - kRecentFileFirst);
     return;
@@ -447,10 +458,14 @@ bool CMainFrame::SaveModified() {
 void CMainFrame::OnFileNew() {
   if (!SaveModified()) return;
   // The database and the sheet stay as they are; only the file identity goes.
+  DocumentWithoutFile();
+  app_.Doc().SetModifiedFlag(false);
+}
+
+void CMainFrame::DocumentWithoutFile() {
   path_.clear();
   nativePath_.clear();
   title_ = Q(AppTexts::kUntitled);
-  app_.Doc().SetModifiedFlag(false);
   UpdateTitle();
 }
 
@@ -486,6 +501,8 @@ bool CMainFrame::OpenNativeFile(const QByteArray& nativePath) {
     return false;
   }
   DocumentNowAt(nativePath);
+  // Laid out for another receiver variant: switched when the user agrees, then read again.
+  if (exchange_->OfferOtherVariantOfFile(nativePath.toStdString())) return OpenNativeFile(nativePath);
   return true;
 }
 
@@ -575,11 +592,18 @@ void CMainFrame::OnReceiveFromStb() {
   }
   if (image.empty()) return;
   const DocResult taken = doc.LoadReceivedImage(image.data(), image.size());
-  if (!taken) Prompt::Message(this, QString::fromStdString(taken.message));
+  if (!taken) {
+    Prompt::Message(this, QString::fromStdString(taken.message));
+    return;
+  }
+  // Laid out for another receiver variant: switched when the user agrees, then taken again.
+  if (exchange_->OfferOtherVariant(image.data())) doc.LoadReceivedImage(image.data(), image.size());
 }
 
 void CMainFrame::OnSendToStb() {
   if (!app_.Doc().HasData()) return;
+  // The receiver refuses or garbles what the check calls an error: asked before sending.
+  if (!exchange_->ConfirmSend()) return;
   CFileSndDlg dlg(app_.Settings(), app_.Doc(), this);
   Prompt::Exec(dlg);
 }

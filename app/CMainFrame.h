@@ -5,10 +5,12 @@
 #include <QByteArray>
 #include <QString>
 #include <map>
+#include <memory>
 
 #include "app/CommandTarget.h"
 #include "app/WindowPlacement.h"
 
+class CExchangeCommands;
 class CQuelmarApp;
 class CQuelmarView;
 class QAction;
@@ -53,6 +55,13 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   // Asks "Save changes to %1?" when the document is modified; false when the user
   // cancelled or the save failed, and the command that asked must stop.
   bool SaveModified();
+
+  // The document keeps its database but belongs to no file: titled "Untitled", so
+  // Save asks for a name.
+  void DocumentWithoutFile();
+
+  // Check, compare, export and import.
+  CExchangeCommands& Exchange() const { return *exchange_; }
 
   // Moves the window to the middle of its screen.
   void CenterOnScreen();
@@ -100,6 +109,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   CQuelmarApp& app_;
   CQuelmarView* view_;
+  CExchangeCommands* exchange_ = nullptr;  // a child object of the window
   QToolBar* toolBar_ = nullptr;
   QLabel* messagePane_ = nullptr;
   QMenu* fileMenu_ = nullptr;

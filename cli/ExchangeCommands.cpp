@@ -12,6 +12,7 @@
 #include "db/ChannelCsv.h"
 #include "db/DatabaseDiff.h"
 #include "db/DatabaseImage.h"
+#include "db/ExchangeInput.h"
 #include "db/FileIo.h"
 #include "db/ImageJson.h"
 #include "db/ReferenceList.h"
@@ -20,9 +21,6 @@ namespace {
 
 constexpr const char* kJson = "json";
 constexpr const char* kCsv = "csv";
-// Larger input than this is no export of ours.
-constexpr std::size_t kMaxInput = 256u << 20;
-
 // Says why on stderr; what check, diff and import end with when they could not work.
 int Trouble(const std::string& what) {
   cli::Fail(what);
@@ -41,17 +39,10 @@ int Emit(const std::string& text, const std::string& out) {
 }
 
 bool ReadText(const std::string& path, std::string& text) {
-  std::vector<std::uint8_t> bytes;
-  const fileio::IoResult r = fileio::ReadPrefix(path, kMaxInput + 1, bytes);
-  if (!r.ok) {
-    cli::Fail(fileio::Describe(r, path, "cannot read %1: %2"));
+  if (const auto why = exchangeinput::Read(path, text)) {
+    cli::Fail(*why);
     return false;
   }
-  if (bytes.size() > kMaxInput) {
-    cli::Fail(path + ": larger than " + std::to_string(kMaxInput >> 20) + " MiB; no export is that large");
-    return false;
-  }
-  text.assign(bytes.begin(), bytes.end());
   return true;
 }
 

@@ -114,23 +114,30 @@ std::size_t CQuelmarDoc::BuildImage(std::uint8_t* out) {
 
 // ---- files -----------------------------------------------------------------------------
 
+DocResult CQuelmarDoc::LoadWholeImage(const std::uint8_t* image, std::size_t size) {
+  // Everything is checked before the document changes: a refused image leaves the
+  // header, both databases and the pages as they were.
+  if (size < DatabaseImage::kHeaderSize) return DocResult::Failure(DbTexts::kFileTooShort);
+  const ImageHeader header(image);
+  if (header.Magic() != ImageHeader::kMagic) return DocResult::Failure(DbTexts::kInvalidMagic);
+  if (header.ValidFlag() != 1) return DocResult::Failure(DbTexts::kNoDatabase);
+  if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
+  if (size < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
+  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(DbTexts::kOutOfMemory);
+  LoadImage(image);
+  return DocResult::Success();
+}
+
 DocResult CQuelmarDoc::Open(const std::string& path) {
   std::vector<std::uint8_t> image;
   fileio::FileStamp stamp;
   const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image, &stamp);
   if (!read.ok) return DocResult::Failure(fileio::Describe(read, path, DbTexts::kCannotOpen));
 
-  // Everything is checked before the document changes: a refused file leaves the
-  // header, both databases and the pages as they were.
-  if (image.size() < DatabaseImage::kHeaderSize) return DocResult::Failure(DbTexts::kFileTooShort);
-  const ImageHeader header(image.data());
-  if (header.Magic() != ImageHeader::kMagic) return DocResult::Failure(DbTexts::kInvalidMagic);
-  if (header.ValidFlag() != 1) return DocResult::Failure(DbTexts::kNoDatabase);
-  if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
-  if (image.size() < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
-
-  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(FillArgs(DbTexts::kCannotOpen, path, "out of memory"));
-  LoadImage(image.data());
+  const DocResult loaded = LoadWholeImage(image.data(), image.size());
+  if (!loaded && loaded.message == DbTexts::kOutOfMemory)
+    return DocResult::Failure(FillArgs(DbTexts::kCannotOpen, path, DbTexts::kOutOfMemory));
+  if (!loaded) return loaded;
   SetModifiedFlag(false);
   filePath_ = path;
   fileStamp_ = stamp;

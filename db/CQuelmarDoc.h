@@ -51,6 +51,10 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // marked valid, leaving the document as it was (the pages keep what they show);
   // otherwise loads it and marks the document modified, as it is not in any file.
   DocResult LoadReceivedImage(const std::uint8_t* image, std::size_t size);
+  // Takes a whole image from outside a file (an imported export): refused as Open
+  // refuses a file, with the document left as it was. The modified flag is the
+  // caller's.
+  DocResult LoadWholeImage(const std::uint8_t* image, std::size_t size);
   // Puts a header and a database in place as a loaded image would (for new and
   // demo databases, and tests). Views are refreshed; the modified flag is untouched.
   void LoadDatabase(const ImageHeader& header, const ChannelDatabase& db);

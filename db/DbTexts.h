@@ -11,6 +11,7 @@ inline constexpr const char* kFileTooShort = "The file is shorter than a databas
 inline constexpr const char* kNothingToSave = "There is no database to save.";
 inline constexpr const char* kCannotOpen = "Cannot open %1: %2";
 inline constexpr const char* kCannotSave = "Cannot save %1: %2";
+inline constexpr const char* kOutOfMemory = "out of memory";
 // Only regular files are read or replaced: never a FIFO, a device or a folder.
 inline constexpr const char* kNotRegularFile = "%1 is not a regular file";
 inline constexpr const char* kDanglingLink = "%1 is a symbolic link to %2, which does not exist";

@@ -16,8 +16,49 @@ inline constexpr const char* kClose = "Close";
 
 inline constexpr const char* kCompareCaption = "Compare With %1";
 inline constexpr const char* kCompareListName = "Differences";
-inline constexpr const char* kCompareSummary = "%1 differences from the file, grouped by table.";
+inline constexpr const char* kCompareSummary =
+    "%1 differences, grouped by table; a change shows the document's value, then the file's.";
+inline constexpr const char* kCompareOpenCaption = "Compare With";
 inline constexpr const char* kCompareSame = "The file holds the same database.";
 inline constexpr const char* kCompareGroup = "%1 (%2)";
+inline constexpr const char* kCompareFilter = "QDB Files (*.qdb);;All Files (*.*)";
+
+// Menu items (UTF-8: the ellipsis is one character).
+inline constexpr const char* kMenuCheckDatabase = "Check Database…";
+inline constexpr const char* kMenuCompareWith = "Compare With…";
+inline constexpr const char* kMenuExport = "Export…";
+inline constexpr const char* kMenuImport = "Import…";
+
+// The check before "Send to STB".
+inline constexpr const char* kSendWithErrors = "The database has %1 errors. Send it anyway?";
+
+// A file or received image laid out for another receiver variant: %1 the type in force,
+// %2 the one whose checksums hold.
+inline constexpr const char* kOtherVariant =
+    "The database's checksums do not hold under %1, so it shows nonsense there, but they all hold "
+    "under %2.\n\nSwitch \"Config Setting\" to %2 and open it again?";
+inline constexpr const char* kOtherVariants =
+    "The database's checksums do not hold under %1, so it may show nonsense, but they all hold under %2.";
+
+// Export and import.
+inline constexpr const char* kExportCaption = "Export";
+inline constexpr const char* kExportFilter = "JSON Files (*.json);;CSV Files (*.csv)";
+inline constexpr const char* kJsonExtension = "json";
+inline constexpr const char* kCsvExtension = "csv";
+inline constexpr const char* kImportCaption = "Import";
+inline constexpr const char* kImportFilter = "JSON or CSV Files (*.json *.csv);;All Files (*.*)";
+inline constexpr const char* kNothingToCheck = "There is no database to check.";
+inline constexpr const char* kNothingToCompare = "There is no database to compare with a file.";
+inline constexpr const char* kNothingToExport = "There is no database to export.";
+inline constexpr const char* kNothingToApply =
+    "A channel list applies to a database: open or receive one before importing it.";
+inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
+inline constexpr const char* kImportRefused = "%1 was not imported: %2";
+inline constexpr const char* kImportOtherType =
+    "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";
+inline constexpr const char* kImportReportMore = "… and %1 more lines";
+
+// "Check Database…": a problem whose record has no row on the pages.
+inline constexpr const char* kNoRowToShow = "The pages show no row for this record.";
 
 }  // namespace ExchangeDialogTexts

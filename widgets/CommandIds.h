@@ -20,6 +20,11 @@ inline constexpr int kSortByName = 32811;
 inline constexpr int kSortBySatellite = 32812;
 inline constexpr int kSortByServiceId = 32813;
 inline constexpr int kReverseOrder = 32814;
+// Check, compare and exchange.
+inline constexpr int kCheckDatabase = 32793;
+inline constexpr int kCompareWith = 32794;
+inline constexpr int kExport = 32795;
+inline constexpr int kImport = 32796;
 
 inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;

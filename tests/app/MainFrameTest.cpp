@@ -106,13 +106,13 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   for (QAction* a : top) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
   EXPECT_EQ(MenuTexts(top[0]->menu()),
-            (QStringList{"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-", "-",
-                         "Recent File", "-", "&Close", "E&xit"}));
+            (QStringList{"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-", "Compare With…",
+                         "Export…", "Import…", "-", "Recent File", "-", "&Close", "E&xit"}));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
   EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
   for (QAction* a : top[1]->menu()->actions()) EXPECT_TRUE(a->isChecked());
   EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
-  EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Config Setting"}));
+  EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Config Setting", "Check Database…"}));
   EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"&About Quelmar..."}));
 
   // Ctrl+N, Ctrl+O and Ctrl+S and nothing else.

@@ -1,0 +1,268 @@
+#include "app/CExchangeCommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/RecordLocator.h"
+#include "db/ChannelCsv.h"
+#include "db/DatabaseCheck.h"
+#include "db/DatabaseDiff.h"
+#include "db/DatabaseImage.h"
+#include "db/DbType.h"
+#include "db/ExchangeInput.h"
+#include "db/FileIo.h"
+#include "db/ImageJson.h"
+#include "db/ReferenceList.h"
+#include "db/VariantDetection.h"
+#include "ui/CCheckDatabaseDlg.h"
+#include "ui/CCompareDlg.h"
+#include "ui/ExchangeDialogTexts.h"
+#include "widgets/CommandIds.h"
+#include "widgets/Prompt.h"
+
+namespace T = ExchangeDialogTexts;
+
+namespace {
+
+// These texts are UTF-8 (the menu items' ellipsis).
+QString U(const char* text) { return QString::fromUtf8(text); }
+QString U(const std::string& text) { return QString::fromStdString(text); }
+// A name as the file system holds it, shown.
+QString Shown(const std::string& nativePath) { return QFile::decodeName(QByteArray::fromStdString(nativePath)); }
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// A report longer than a message box can show is cut, saying how much was left out.
+constexpr int kMaxReportLines = 20;
+
+std::optional<std::uint32_t> ExtraWordOf(const CQuelmarDoc& doc) {
+  if (const ExtraBlock* extra = doc.StoredExtra()) return extra->ExtraWord();
+  return std::nullopt;
+}
+
+}  // namespace
+
+CExchangeCommands::CExchangeCommands(CQuelmarApp& app, CMainFrame& frame)
+    : QObject(&frame), app_(app), frame_(frame) {
+  // A new sheet means a new database: the problems listed are no longer its own.
+  connect(frame_.View(), &CQuelmarView::SheetBuilt, this, [this] {
+    if (checkDialog_) checkDialog_->close();
+  });
+}
+
+bool CExchangeCommands::OnCommand(int commandId) {
+  switch (commandId) {
+    case CommandId::kCheckDatabase: OnCheckDatabase(); return true;
+    case CommandId::kCompareWith: OnCompareWith(); return true;
+    case CommandId::kExport: OnExport(); return true;
+    case CommandId::kImport: OnImport(); return true;
+    default: return false;
+  }
+}
+
+// ---- the check ------------------------------------------------------------------------
+
+void CExchangeCommands::OnCheckDatabase() {
+  CQuelmarDoc& doc = app_.Doc();
+  if (!doc.HasData()) {
+    Prompt::Message(&frame_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
+    return;
+  }
+  if (checkDialog_) checkDialog_->close();
+  // Not modal: the user works on the pages while the list shows where to look.
+  auto* dlg = new CCheckDatabaseDlg(dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()),
+                                    [this](const Problem& p) { ShowProblem(p); }, &frame_);
+  dlg->setAttribute(Qt::WA_DeleteOnClose);
+  checkDialog_ = dlg;
+  dlg->show();
+}
+
+void CExchangeCommands::ShowProblem(const Problem& problem) {
+  CMainSheet* sheet = frame_.View()->Sheet();
+  if (sheet && recordlocator::Show(*sheet, app_.Doc().Working(), problem)) return;
+  Prompt::Message(checkDialog_ ? static_cast<QWidget*>(checkDialog_.data()) : &frame_, U(T::kNoRowToShow),
+                  QMessageBox::Ok, QMessageBox::Information);
+}
+
+bool CExchangeCommands::ConfirmSend() {
+  const CQuelmarDoc& doc = app_.Doc();
+  const int errors = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()).Errors();
+  if (errors == 0) return true;
+  return Prompt::Message(&frame_, U(T::kSendWithErrors).arg(errors), QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::Warning, QMessageBox::No) == QMessageBox::Yes;
+}
+
+// ---- variants ----------------------------------------------------------------------------
+
+bool CExchangeCommands::OfferOtherVariant(const std::uint8_t* image) {
+  const int inForce = app_.Doc().GetDbType();
+  const variant::Detection d = variant::Detect(image, inForce);
+  if (!d.Mismatch()) return false;
+  const QString current = U(dbtype::kNames[inForce]);
+  const int suggestion = d.Suggestion();
+  if (suggestion < 0) {
+    Prompt::Message(&frame_, U(T::kOtherVariants).arg(current, U(variant::TypeNames(d.candidates))),
+                    QMessageBox::Ok, QMessageBox::Information);
+    return false;
+  }
+  if (Prompt::Message(&frame_, U(T::kOtherVariant).arg(current, U(dbtype::kNames[suggestion])),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
+    return false;
+  SwitchDbType(suggestion);
+  return true;
+}
+
+bool CExchangeCommands::OfferOtherVariantOfFile(const std::string& nativePath) {
+  std::vector<std::uint8_t> image;
+  if (!fileio::ReadPrefix(nativePath, DatabaseImage::kImageSize, image).ok ||
+      image.size() < DatabaseImage::kImageSize)
+    return false;
+  return OfferOtherVariant(image.data());
+}
+
+void CExchangeCommands::SwitchDbType(int dbType) {
+  LinkSettings settings = app_.Settings();
+  settings.dbType = dbType;
+  app_.SetSettings(settings);
+}
+
+// ---- compare ------------------------------------------------------------------------------
+
+void CExchangeCommands::OnCompareWith() {
+  CQuelmarDoc& doc = app_.Doc();
+  if (!doc.HasData()) {
+    Prompt::Message(&frame_, U(T::kNothingToCompare), QMessageBox::Ok, QMessageBox::Information);
+    return;
+  }
+  const QString path = Prompt::OpenFileName(&frame_, U(T::kCompareOpenCaption), U(T::kCompareFilter));
+  if (path.isEmpty()) return;
+  // The file is read as Open reads it, under the DbType in force, and refused alike.
+  CQuelmarDoc other;
+  other.SetDbType(doc.GetDbType());
+  const DocResult opened = other.Open(Native(path));
+  if (!opened) {
+    Prompt::Message(&frame_, Shown(opened.message));
+    return;
+  }
+  const dbdiff::Result result =
+      dbdiff::Compare(dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)),
+                      dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)));
+  CCompareDlg dlg(result, QFileInfo(path).fileName(), &frame_);
+  Prompt::Exec(dlg);
+}
+
+// ---- export --------------------------------------------------------------------------------
+
+void CExchangeCommands::OnExport() {
+  CQuelmarDoc& doc = app_.Doc();
+  if (!doc.HasData()) {
+    Prompt::Message(&frame_, U(T::kNothingToExport));
+    return;
+  }
+  const QString proposed = QFileInfo(frame_.DocumentTitle()).completeBaseName() + QLatin1Char('.') + U(T::kJsonExtension);
+  QString path = Prompt::SaveFileName(&frame_, U(T::kExportCaption), proposed, U(T::kExportFilter));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + U(T::kJsonExtension);
+  // The name's extension picks the format; anything but .csv is the lossless JSON.
+  std::string text;
+  if (QFileInfo(path).suffix().compare(U(T::kCsvExtension), Qt::CaseInsensitive) == 0) {
+    text = channelcsv::Export(doc.Working(), doc.GetDbType());
+  } else {
+    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+    if (doc.BuildImage(image.data()) == 0) {
+      Prompt::Message(&frame_, U(T::kNothingToExport));
+      return;
+    }
+    text = imagejson::Dump(imagejson::Export(image.data(), doc.GetDbType()));
+  }
+  const std::string target = Native(path);
+  const fileio::IoResult w =
+      fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  if (!w.ok) Prompt::Message(&frame_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
+}
+
+// ---- import --------------------------------------------------------------------------------
+
+void CExchangeCommands::OnImport() {
+  const QString path = Prompt::OpenFileName(&frame_, U(T::kImportCaption), U(T::kImportFilter));
+  if (path.isEmpty()) return;
+  std::string text;
+  if (const auto why = exchangeinput::Read(Native(path), text)) {
+    Prompt::Message(&frame_, Shown(*why));
+    return;
+  }
+  // An export of ours is a JSON object; anything else is taken for a channel list.
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first != std::string::npos && text[first] == '{') {
+    ImportJson(path, text);
+  } else {
+    ImportCsv(path, text);
+  }
+}
+
+void CExchangeCommands::ImportJson(const QString& path, const std::string& text) {
+  const QString name = QFileInfo(path).fileName();
+  imagejson::Json json;
+  imagejson::Imported imported;
+  auto refusal = imagejson::Parse(text, json);
+  if (!refusal) refusal = imagejson::Import(json, imported);
+  if (refusal) {
+    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    return;
+  }
+  // The export replaces the document, as opening a file does.
+  if (!frame_.SaveModified()) return;
+  CQuelmarDoc& doc = app_.Doc();
+  if (imported.dbType != doc.GetDbType()) {
+    // Read under another layout the image would show nonsense.
+    if (Prompt::Message(&frame_,
+                        U(T::kImportOtherType)
+                            .arg(name, U(dbtype::kNames[imported.dbType]), U(dbtype::kNames[doc.GetDbType()])),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
+      return;
+    SwitchDbType(imported.dbType);
+  }
+  const DocResult loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
+  if (!loaded) {
+    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(loaded.message)));
+    return;
+  }
+  // In no file yet: Save asks for a name.
+  frame_.DocumentWithoutFile();
+  doc.SetModifiedFlag(true);
+}
+
+void CExchangeCommands::ImportCsv(const QString& path, const std::string& text) {
+  const QString name = QFileInfo(path).fileName();
+  CQuelmarDoc& doc = app_.Doc();
+  if (!doc.HasData()) {
+    Prompt::Message(&frame_, U(T::kNothingToApply));
+    return;
+  }
+  std::vector<channelcsv::Row> rows;
+  if (const auto refusal = channelcsv::Read(text, rows)) {
+    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    return;
+  }
+  // One edit of the working database, so it is one step to undo.
+  const reflist::Report report = doc.Edit(reflist::Apply, rows);
+  doc.SetModifiedFlag(true);
+  doc.RefreshViews();
+
+  QStringList lines;
+  for (const std::string& line : reflist::Describe(report)) lines << U(line);
+  if (lines.size() > kMaxReportLines) {
+    const qsizetype more = lines.size() - kMaxReportLines;
+    lines.resize(kMaxReportLines);
+    lines << U(T::kImportReportMore).arg(more);
+  }
+  Prompt::Message(&frame_, lines.join(QLatin1Char('\n')), QMessageBox::Ok,
+                  report.AllMatched() ? QMessageBox::Information : QMessageBox::Warning);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Brings the record a check problem concerns into view on its page, selected as a click
+// would select it: a satellite or transponder on "Satellite/Transponder", a program, a
+// list position or a group member on "Group/Channel". The pages react to the selection
+// as they do to the user's, so the Info areas follow.
+#include "db/ChannelDatabase.h"
+#include "db/DatabaseCheck.h"
+
+class CMainSheet;
+
+namespace recordlocator {
+
+// False when the pages show no row for the record (a transponder of a satellite not in
+// use, a program in no list or group, a slot beyond a table, a checksum).
+bool Show(CMainSheet& sheet, const ChannelDatabase& db, const Problem& problem);
+
+}  // namespace recordlocator

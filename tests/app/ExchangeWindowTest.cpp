@@ -1,0 +1,384 @@
+// The window's check, compare and exchange commands, driven as a person would.
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#include "AppTestSupport.h"
+#include "app/CExchangeCommands.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "db/ChannelCsv.h"
+#include "db/DatabaseImage.h"
+#include "support/DbBuilders.h"
+#include "ui/CCheckDatabaseDlg.h"
+#include "ui/CCompareDlg.h"
+#include "ui/SatTPListView.h"
+#include "widgets/CommandIds.h"
+
+using apptest::AppTest;
+using namespace testkit;
+
+namespace {
+
+// Two satellites, a transponder each, four TV programs listed, one radio program.
+std::unique_ptr<ChannelDatabase> SmallDb() {
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "Astra");
+  PutSatellite(*db, 1, "Hotbird");
+  PutTransponder(*db, 0, 0, 11494);
+  PutTransponder(*db, 1, 1, 12111);
+  PutProgram(*db, 0, "One", 0).SetServiceId(1);
+  PutProgram(*db, 1, "Two", 0).SetServiceId(2);
+  PutProgram(*db, 2, "Three", 1).SetServiceId(3);
+  PutProgram(*db, 3, "Four", 1).SetServiceId(4);
+  PutProgram(*db, 4, "Wave", 1, ProgramRecord::kRadio).SetServiceId(5);
+  PutList(db->channelLists.tvList, {0, 1, 2, 3});
+  PutList(db->channelLists.radioList, {4});
+  PutGroup(*db, 0, "News", {1, 3});
+  return db;
+}
+
+std::vector<int> TvOrder(const CQuelmarDoc& doc) { return Entries(doc.Working().channelLists.tvList); }
+
+}  // namespace
+
+class ExchangeWindowTest : public AppTest {
+ protected:
+  CMainFrame& Start(const ChannelDatabase* db = nullptr, int dbType = 3) {
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance({}));
+    if (db) Load(*db, dbType);
+    return *app_->MainFrame();
+  }
+  void Load(const ChannelDatabase& db, int dbType = 3) { app_->Doc().LoadDatabase(sample::MakeHeader(dbType), db); }
+  CQuelmarDoc& Doc() { return app_->Doc(); }
+  CMainFrame& Frame() { return *app_->MainFrame(); }
+  CMainSheet& Sheet() { return *Frame().View()->Sheet(); }
+
+  // Saves the database as a file laid out for `dbType`.
+  QString SaveAs(const ChannelDatabase& db, const char* name, int dbType = 3) {
+    CQuelmarDoc doc;
+    doc.SetDbType(dbType);
+    doc.LoadDatabase(sample::MakeHeader(dbType), db);
+    const QString path = Path(name);
+    EXPECT_TRUE(doc.Save(QFile::encodeName(path).toStdString()).ok);
+    return path;
+  }
+
+  // Runs "Check Database…" and returns its (modeless) window.
+  CCheckDatabaseDlg* Check() {
+    Frame().OnCommand(CommandId::kCheckDatabase);
+    return Frame().Exchange().CheckDialog();
+  }
+
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+TEST_F(ExchangeWindowTest, CheckListsProblemsAndDoubleClickSelectsTheRecord) {
+  auto db = SmallDb();
+  PutList(db->channelLists.tvList, {0, 1, 2, 3, 3999});  // position 4 names an Empty slot
+  db->programs[2].SetName("");                         // a warning on a program listed at 2
+  PutGroup(*db, 2, "Kids", {0, 2});
+  db->channelLists.favoriteGroups[2].SetMember(1, 0);  // member 1 repeats member 0
+  Start(db.get());
+
+  CCheckDatabaseDlg* dlg = Check();
+  ASSERT_NE(dlg, nullptr);
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_FALSE(dlg->isModal());
+  QTreeWidget* list = dlg->List();
+  EXPECT_EQ(list->accessibleName(), QStringLiteral("Problems"));
+  QStringList kinds;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) kinds << list->topLevelItem(i)->text(1);
+  EXPECT_TRUE(kinds.contains(QStringLiteral("list-entry-not-used"))) << kinds.join(',').toStdString();
+  EXPECT_TRUE(kinds.contains(QStringLiteral("empty-name")));
+  EXPECT_TRUE(kinds.contains(QStringLiteral("group-member-duplicate")));
+  EXPECT_TRUE(dlg->Summary()->text().startsWith(QStringLiteral("2 errors")));
+
+  auto activate = [&](const QString& kind) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* item = list->topLevelItem(i);
+      if (item->text(1) == kind) {
+        emit list->itemActivated(item, 0);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no " << kind.toStdString();
+  };
+  auto* services = Sheet().findChild<QListWidget*>(QStringLiteral("serviceList"));
+  auto* members = Sheet().findChild<QListWidget*>(QStringLiteral("groupList"));
+
+  activate(QStringLiteral("list-entry-not-used"));
+  EXPECT_EQ(Sheet().currentWidget(), Sheet().GroupChPage());
+  EXPECT_EQ(services->currentRow(), 4);
+
+  activate(QStringLiteral("empty-name"));
+  EXPECT_EQ(services->currentRow(), 2);
+
+  activate(QStringLiteral("group-member-duplicate"));
+  EXPECT_EQ(Sheet().GroupChPage()->State().CurrentGroup(), 2);
+  EXPECT_EQ(members->currentRow(), 1);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
+
+TEST_F(ExchangeWindowTest, DoubleClickOnASatelliteProblemSelectsItOnItsPage) {
+  auto db = SmallDb();
+  db->satellites[1].SetLnbType(5);  // lnb-type-unknown on satellite slot 1
+  PutTransponder(*db, 7, 5, 10900);  // transponder-satellite-not-used: no row anywhere
+  Start(db.get());
+  CCheckDatabaseDlg* dlg = Check();
+  ASSERT_NE(dlg, nullptr);
+  QTreeWidget* list = dlg->List();
+  auto* satellites = Sheet().findChild<SatTPListView*>(QStringLiteral("satelliteList"));
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list->topLevelItem(i);
+    if (item->text(1) == QStringLiteral("lnb-type-unknown")) {
+      emit list->itemActivated(item, 0);
+      EXPECT_EQ(Sheet().currentWidget(), Sheet().SatTPPage());
+      EXPECT_EQ(satellites->SingleSelectedRow(), 1);
+      EXPECT_EQ(Sheet().SatTPPage()->State().CurrentSatellite(), 1);
+    }
+    if (item->text(1) == QStringLiteral("transponder-satellite-not-used")) {
+      emit list->itemActivated(item, 0);
+      EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("The pages show no row for this record.")});
+    }
+  }
+  // A new database closes the list of the old one's problems.
+  Load(*SmallDb());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Frame().Exchange().CheckDialog(), nullptr);
+}
+
+TEST_F(ExchangeWindowTest, SendAsksOnlyWhenTheCheckFindsErrors) {
+  auto db = SmallDb();
+  db->programs[0].SetName("");  // a warning only
+  Start(db.get());
+  bool sendShown = false;
+  auto sendDriver = [&](QDialog& d) {
+    sendShown = d.objectName() == QStringLiteral("CFileSndDlg");
+    d.reject();
+    return d.result();
+  };
+  Prompt::QueueDialog(sendDriver);
+  Frame().OnCommand(CommandId::kSendToStb);
+  EXPECT_TRUE(sendShown);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+
+  // Two errors: asked, and No (the default, as Enter answers) sends nothing.
+  PutList(db->channelLists.tvList, {0, 1, 1, 3, 3999});
+  Load(*db);
+  sendShown = false;
+  Prompt::QueueMessageAnswer(QMessageBox::NoButton);
+  Prompt::QueueDialog(sendDriver);
+  Frame().OnCommand(CommandId::kSendToStb);
+  EXPECT_FALSE(sendShown);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("The database has 2 errors. Send it anyway?")});
+
+  // Yes goes on to the transfer dialog.
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  Frame().OnCommand(CommandId::kSendToStb);
+  EXPECT_TRUE(sendShown);
+}
+
+TEST_F(ExchangeWindowTest, OpeningAFileOfAnotherVariantOffersToSwitch) {
+  const QString file = SaveAs(*SmallDb(), "typea.qdb", 0);
+  CMainFrame& frame = Start();
+  ASSERT_EQ(app_->Settings().dbType, 3);
+
+  // TypeA and TypeB 7 share a layout; the header names TypeA, so that is offered.
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  ASSERT_TRUE(frame.OpenDocumentFile(file));
+  const QStringList said = Prompt::TakeMessages();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains(QStringLiteral("do not hold under TypeC"))) << said[0].toStdString();
+  EXPECT_TRUE(said[0].contains(QStringLiteral("Switch \"Config Setting\" to TypeA and open it again?")));
+  EXPECT_EQ(app_->Settings().dbType, 3);
+
+  // Enter answers Yes: switched, and the file read again under TypeA.
+  Prompt::QueueMessageAnswer(QMessageBox::NoButton);
+  ASSERT_TRUE(frame.OpenDocumentFile(file));
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_EQ(app_->Settings().dbType, 0);
+  EXPECT_EQ(Doc().GetDbType(), 0);
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_FALSE(Doc().IsModified());
+
+  // A file that fits the type in force says nothing.
+  ASSERT_TRUE(frame.OpenDocumentFile(file));
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+
+  // TypeB 6 and TypeC carry the same header word: both are named, no switch is offered.
+  ASSERT_TRUE(frame.OpenDocumentFile(SaveAs(*SmallDb(), "typec.qdb", 3)));
+  const QStringList both = Prompt::TakeMessages();
+  ASSERT_EQ(both.size(), 1);
+  EXPECT_TRUE(both[0].endsWith(QStringLiteral("all hold under TypeB 6 Block Size and TypeC."))) << both[0].toStdString();
+  EXPECT_EQ(app_->Settings().dbType, 0);
+}
+
+TEST_F(ExchangeWindowTest, CompareWithShowsTheFilesDifferencesByTable) {
+  auto db = SmallDb();
+  Start(db.get());
+  PutList(db->channelLists.tvList, {3, 0, 1, 2});
+  db->programs[1].SetName("Zwei");
+  const QString file = SaveAs(*db, "other.qdb");
+
+  QStringList groups, lines;
+  Prompt::QueueFileName(file);
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = dynamic_cast<CCompareDlg&>(d);
+    for (int i = 0; i < dlg.List()->topLevelItemCount(); ++i) {
+      QTreeWidgetItem* g = dlg.List()->topLevelItem(i);
+      groups << g->text(0);
+      for (int j = 0; j < g->childCount(); ++j) lines << g->child(j)->text(0);
+    }
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Compare With other.qdb"));
+    d.reject();
+    return d.result();
+  });
+  Frame().OnCommand(CommandId::kCompareWith);
+  EXPECT_EQ(groups, (QStringList{"programs (1)", "tvList (1)"}));
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("\"One\" -> \"Zwei\"")) || lines[0].contains(QStringLiteral("Zwei")))
+      << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].contains(QStringLiteral("moved"))) << lines[1].toStdString();
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+
+  // A file that is no database is refused as Open refuses it.
+  QFile junk(Path("junk.qdb"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write(QByteArray(100, 'x'));
+  junk.close();
+  Prompt::QueueFileName(Path("junk.qdb"));
+  Frame().OnCommand(CommandId::kCompareWith);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+}
+
+TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
+  auto db = SmallDb();
+  CMainFrame& frame = Start(db.get(), 3);
+  const QString json = Path("all.json");
+  Prompt::QueueFileName(Path("all"));  // the extension is added
+  frame.OnCommand(CommandId::kExport);
+  ASSERT_TRUE(QFile::exists(json));
+  EXPECT_TRUE(apptest::ReadAll(json).startsWith("{"));
+  std::vector<std::uint8_t> before(DatabaseImage::kImageSize), after(DatabaseImage::kImageSize);
+  ASSERT_EQ(Doc().BuildImage(before.data()), DatabaseImage::kImageSize);
+
+  // Change the document, then import: the export replaces it, in no file yet.
+  Load(*EmptyDb());
+  Prompt::QueueFileName(json);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  ASSERT_EQ(Doc().BuildImage(after.data()), DatabaseImage::kImageSize);
+  EXPECT_EQ(before, after);
+  EXPECT_TRUE(Doc().IsModified());
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_TRUE(frame.DocumentPath().isEmpty());
+
+  // A hand edit that does not fit is refused naming where, and nothing changes.
+  QByteArray text = apptest::ReadAll(json);
+  text.replace("\"name\":\"One\"", "\"name\":7");
+  QFile bad(Path("bad.json"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(text);
+  bad.close();
+  Load(*EmptyDb());
+  Doc().SetModifiedFlag(false);
+  Prompt::QueueFileName(Path("bad.json"));
+  frame.OnCommand(CommandId::kImport);
+  const QStringList said = Prompt::TakeMessages();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].startsWith(QStringLiteral("bad.json was not imported: $.programs[0].name"))) << said[0].toStdString();
+  EXPECT_TRUE(TvOrder(Doc()).empty());
+  EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(ExchangeWindowTest, JsonImportOfAnotherVariantSwitchesWhenAsked) {
+  CMainFrame& frame = Start(SmallDb().get(), 0);
+  LinkSettings s = app_->Settings();
+  s.dbType = 0;
+  app_->SetSettings(s);
+  Prompt::QueueFileName(Path("a.json"));
+  frame.OnCommand(CommandId::kExport);
+  s.dbType = 3;
+  app_->SetSettings(s);
+  Load(*EmptyDb());
+
+  Prompt::QueueFileName(Path("a.json"));
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  EXPECT_TRUE(TvOrder(Doc()).empty());
+  EXPECT_EQ(app_->Settings().dbType, 3);
+
+  Prompt::QueueFileName(Path("a.json"));
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(app_->Settings().dbType, 0);
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
+  CMainFrame& frame = Start(SmallDb().get());
+  const QString csv = Path("list.csv");
+  Prompt::QueueFileName(csv);
+  frame.OnCommand(CommandId::kExport);
+  QList<QByteArray> rows = apptest::ReadAll(csv).split('\n');
+  // Header, TV 1-4, radio 1, and the empty piece after the last line break.
+  ASSERT_EQ(rows.size(), 7);
+  EXPECT_TRUE(rows[1].startsWith("TV,1,One,"));
+  std::swap(rows[1], rows[4]);  // Four first, One last
+  QFile out(csv);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  out.write(rows.join('\n'));
+  out.close();
+  Doc().SetModifiedFlag(false);
+
+  Prompt::QueueFileName(csv);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 2, 0}));
+  EXPECT_TRUE(Doc().IsModified());
+  const QStringList said = Prompt::TakeMessages();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].startsWith(QStringLiteral("5 of 5 rows matched"))) << said[0].toStdString();
+  // The page shows the new order.
+  auto* services = Sheet().findChild<QListWidget*>(QStringLiteral("serviceList"));
+  ASSERT_GT(services->count(), 0);
+  EXPECT_TRUE(services->item(0)->text().contains(QStringLiteral("Four")));
+
+  // A row that matches nothing is reported with its line; a malformed file is refused.
+  QFile ghost(Path("ghost.csv"));
+  ASSERT_TRUE(ghost.open(QIODevice::WriteOnly));
+  ghost.write(rows[0] + "\nTV,1,Ghost,Nowhere,10000,Hor,27500,99,0,0,0,0,0,no,\n");
+  ghost.close();
+  Prompt::QueueFileName(Path("ghost.csv"));
+  frame.OnCommand(CommandId::kImport);
+  const QStringList report = Prompt::TakeMessages();
+  ASSERT_EQ(report.size(), 1);
+  EXPECT_TRUE(report[0].contains(QStringLiteral("line 2: no program matches \"Ghost\""))) << report[0].toStdString();
+}
+
+TEST_F(ExchangeWindowTest, CommandsWithoutADatabaseSaySo) {
+  CMainFrame& frame = Start();
+  frame.OnCommand(CommandId::kCheckDatabase);
+  frame.OnCommand(CommandId::kCompareWith);
+  frame.OnCommand(CommandId::kExport);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 3);
+  EXPECT_EQ(frame.Exchange().CheckDialog(), nullptr);
+  QFile csv(Path("l.csv"));
+  ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+  csv.write(QByteArray(channelcsv::kColumns[0].data()) + "\n");
+  csv.close();
+  Prompt::QueueFileName(Path("l.csv"));
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(Prompt::TakeMessages(),
+            QStringList{QStringLiteral("A channel list applies to a database: open or receive one before importing it.")});
+}
