@@ -21,31 +21,27 @@ std::unique_ptr<ChannelDatabase> FullDatabase() {
 }
 
 // Every fourth row: a block that is not adjacent, gathered at alternate ends.
-void BM_MoveBlockOf1000(benchmark::State &state) {
+void BM_MoveBlockOf1000(benchmark::State& state) {
   const auto db = FullDatabase();
   std::vector<int> rows;
-  for (int r = 0; r < 4000; r += 4)
-    rows.push_back(r);
+  for (int r = 0; r < 4000; r += 4) rows.push_back(r);
   int position = 0;
   for (auto _ : state) {
-    const std::vector<int> moved =
-        dbops::MoveRowsTo(*db, dbops::ChannelOrder::List(0), rows, position);
+    const std::vector<int> moved = dbops::MoveRowsTo(*db, dbops::ChannelOrder::List(0), rows, position);
     benchmark::DoNotOptimize(moved.data());
     position = position == 0 ? 3000 : 0;
   }
 }
 BENCHMARK(BM_MoveBlockOf1000)->Unit(benchmark::kMicrosecond);
 
-void BM_Sort4000(benchmark::State &state) {
+void BM_Sort4000(benchmark::State& state) {
   const auto db = FullDatabase();
   const auto key = static_cast<dbops::SortKey>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    dbops::SortOrder(*db, dbops::ChannelOrder::List(0),
-                     dbops::SortKey::Reverse);
+    dbops::SortOrder(*db, dbops::ChannelOrder::List(0), dbops::SortKey::Reverse);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(
-        dbops::SortOrder(*db, dbops::ChannelOrder::List(0), key));
+    benchmark::DoNotOptimize(dbops::SortOrder(*db, dbops::ChannelOrder::List(0), key));
   }
 }
 BENCHMARK(BM_Sort4000)
@@ -58,12 +54,11 @@ BENCHMARK(BM_Sort4000)
 
 // A full database with every second program doubled on its transponder: 2000
 // sets.
-void BM_FindDuplicates(benchmark::State &state) {
+void BM_FindDuplicates(benchmark::State& state) {
   const auto db = FullDatabase();
   if (state.range(0) != 0)
     for (std::size_t p = 1; p < ChannelDatabase::kProgramCount; p += 2) {
-      db->programs[p].SetTransponderIndex(
-          db->programs[p - 1].TransponderIndex());
+      db->programs[p].SetTransponderIndex(db->programs[p - 1].TransponderIndex());
       db->programs[p].SetServiceId(db->programs[p - 1].ServiceId());
     }
   for (auto _ : state) {
@@ -71,12 +66,8 @@ void BM_FindDuplicates(benchmark::State &state) {
     benchmark::DoNotOptimize(r.duplicates.data());
   }
 }
-BENCHMARK(BM_FindDuplicates)
-    ->ArgName("doubled")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindDuplicates)->ArgName("doubled")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -328,6 +328,7 @@ void CPageGroupCh::AddProgram() {
 
 void CPageGroupCh::DeleteSelectedProgram() {
   EnsureInitialised();
+  if (ActOnSeveral(false)) return;
   if (state_.activeList == ActiveList::Services) {
     const int row = serviceList_->SingleSelectedRow();
     if (row < 0 || row >= state_.serviceRowCount) return;
@@ -383,6 +384,7 @@ void CPageGroupCh::DeleteGroup() {
 }
 
 void CPageGroupCh::CopyToGroup() {
+  if (ActOnSeveral(true)) return;
   const int row = serviceList_->SingleSelectedRow();
   if (row < 0 || row >= state_.serviceRowCount) {
     Prompt::Message(this, Q(T::kSelectLeft));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "ui/GroupChPageState.h"
 
@@ -81,7 +82,10 @@ class CPageGroupCh : public QWidget {
   void MoveRows(GroupChListView* list, int move);
   bool ArrangeCommand(int commandId);
   void SortRows(int key);
-  void ShowArranged(bool services, int row);
+  void ShowArranged(bool services, const std::vector<int>& rows);
+  // "Delete Program", "<--" (copy false) and "-->" (copy true) on several selected rows
+  // (GroupChSeveral.cpp); false, doing nothing, when fewer than two are selected.
+  bool ActOnSeveral(bool copy);
   void MarkModified();
   const ChannelDatabase& Db() const;
 

@@ -5,17 +5,15 @@
 #include <QStyledItemDelegate>
 
 class ChannelNumberDelegate : public QStyledItemDelegate {
-public:
+ public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
   // The number shown for a row.
-  static QString NumberText(const QModelIndex &index);
+  static QString NumberText(const QModelIndex& index);
   // The column's width: room for the largest number a list of `rows` rows
   // shows.
-  static int NumberWidth(const QFontMetrics &metrics, int rows);
+  static int NumberWidth(const QFontMetrics& metrics, int rows);
 
-  void paint(QPainter *painter, const QStyleOptionViewItem &option,
-             const QModelIndex &index) const override;
-  QSize sizeHint(const QStyleOptionViewItem &option,
-                 const QModelIndex &index) const override;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -15,83 +15,62 @@
 
 bool CPageGroupCh::ArrangeCommand(int commandId) {
   switch (commandId) {
-  case CommandId::kMoveTo:
-    EnsureInitialised();
-    MoveRows(state_.activeList == ActiveList::Services ? serviceList_
-                                                       : groupList_,
-             int(RowMove::To));
-    return true;
-  case CommandId::kSortByName:
-    SortRows(int(dbops::SortKey::Name));
-    return true;
-  case CommandId::kSortBySatellite:
-    SortRows(int(dbops::SortKey::SatelliteAndFrequency));
-    return true;
-  case CommandId::kSortByServiceId:
-    SortRows(int(dbops::SortKey::ServiceId));
-    return true;
-  case CommandId::kReverseOrder:
-    SortRows(int(dbops::SortKey::Reverse));
-    return true;
-  default:
-    return false;
+    case CommandId::kMoveTo:
+      EnsureInitialised();
+      MoveRows(state_.activeList == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
+      return true;
+    case CommandId::kSortByName: SortRows(int(dbops::SortKey::Name)); return true;
+    case CommandId::kSortBySatellite: SortRows(int(dbops::SortKey::SatelliteAndFrequency)); return true;
+    case CommandId::kSortByServiceId: SortRows(int(dbops::SortKey::ServiceId)); return true;
+    case CommandId::kReverseOrder: SortRows(int(dbops::SortKey::Reverse)); return true;
+    default: return false;
   }
 }
 
-void CPageGroupCh::MoveRows(GroupChListView *list, int move) {
+void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const bool services = list == serviceList_;
-  const int rows[] = {list->SingleSelectedRow()};
-  if (rows[0] < 0 || Dragging())
-    return;
-  const auto order = services
-                         ? dbops::ChannelOrder::List(kind_->currentIndex())
-                         : dbops::ChannelOrder::Group(state_.CurrentGroup());
+  const std::vector<int> rows = list->SelectedRows();
+  if (rows.empty() || Dragging()) return;
+  const auto order =
+      services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
   const std::vector<int> moved = moves_->Move(RowMove(move), order, rows);
-  if (moved.empty())
-    return;
-  ShowArranged(services, moved.front());
+  if (moved.empty()) return;
+  ShowArranged(services, moved);
 }
 
 void CPageGroupCh::SortRows(int key) {
   EnsureInitialised();
   const bool services = state_.activeList == ActiveList::Services;
-  const auto order = services
-                         ? dbops::ChannelOrder::List(kind_->currentIndex())
-                         : dbops::ChannelOrder::Group(state_.CurrentGroup());
+  const auto order =
+      services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
   const std::vector<std::uint16_t> before = dbops::OrderEntries(Db(), order);
-  if (before.empty() ||
-      !doc_.Edit(dbops::SortOrder, order, dbops::SortKey(key)))
-    return;
+  if (before.empty() || !doc_.Edit(dbops::SortOrder, order, dbops::SortKey(key))) return;
   const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
-  if (after == before)
-    return;
+  if (after == before) return;
   // The selection follows the selected program to its new place.
-  GroupChListView *list = services ? serviceList_ : groupList_;
+  GroupChListView* list = services ? serviceList_ : groupList_;
   const int row = list->SingleSelectedRow();
   int to = -1;
   if (row >= 0 && row < int(before.size())) {
     // Among equal slots (a damaged list) the same occurrence is kept.
-    const auto nth = std::count(before.begin(), before.begin() + row,
-                                before[std::size_t(row)]);
+    const auto nth = std::count(before.begin(), before.begin() + row, before[std::size_t(row)]);
     for (std::size_t i = 0, seen = 0; i < after.size() && to < 0; ++i)
-      if (after[i] == before[std::size_t(row)] && std::ptrdiff_t(seen++) == nth)
-        to = int(i);
+      if (after[i] == before[std::size_t(row)] && std::ptrdiff_t(seen++) == nth) to = int(i);
   }
-  ShowArranged(services, to);
+  ShowArranged(services, to < 0 ? std::vector<int>() : std::vector<int>{to});
 }
 
-// Refills the arranged list with `row` selected and in view (-1: no row to
-// keep).
-void CPageGroupCh::ShowArranged(bool services, int row) {
-  GroupChListView *list = services ? serviceList_ : groupList_;
-  // The refill selects the row again; it leaves row 0 to the caller.
-  if (row >= 0)
-    (services ? state_.serviceSelection : state_.groupSelection) = row;
-  services ? FillServiceList(kind_->currentIndex())
-           : FillGroupList(state_.CurrentGroup());
-  if (row >= 0) {
-    list->setCurrentRow(row);
-    list->scrollToItem(list->item(row));
+// Refills the arranged list with `rows` selected, the first current and in view.
+void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows) {
+  GroupChListView* list = services ? serviceList_ : groupList_;
+  // The refill selects the first row again; it leaves row 0 to the caller.
+  if (!rows.empty()) (services ? state_.serviceSelection : state_.groupSelection) = rows.front();
+  services ? FillServiceList(kind_->currentIndex()) : FillGroupList(state_.CurrentGroup());
+  if (!rows.empty()) {
+    list->setCurrentRow(rows.front());
+    for (int row : rows)
+      if (QListWidgetItem* it = list->item(row)) it->setSelected(true);
+    list->scrollToItem(list->item(rows.front()));
   }
   MarkModified();
 }

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ui/ChannelNumberDelegate.h"
 #include "ui/RowMoves.h"
@@ -15,7 +16,7 @@ GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
   setFlow(QListView::TopToBottom);
   setWrapping(false);
   setUniformItemSizes(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSortingEnabled(false);
   setDragEnabled(false);
   setItemDelegate(new ChannelNumberDelegate(this));
@@ -49,6 +50,13 @@ bool GroupChListView::IsDropHighlighted(int row) const {
 int GroupChListView::SingleSelectedRow() const {
   const QModelIndexList rows = selectionModel()->selectedIndexes();
   return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+std::vector<int> GroupChListView::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
 }
 
 void GroupChListView::keyPressEvent(QKeyEvent* event) {

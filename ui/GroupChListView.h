@@ -4,6 +4,7 @@
 // highlight while a dragged member hovers over a row.
 #include <QListWidget>
 #include <QPoint>
+#include <vector>
 
 class GroupChListView : public QListWidget {
   Q_OBJECT
@@ -23,6 +24,8 @@ class GroupChListView : public QListWidget {
 
   // The one selected row, or -1 when none or several are selected.
   int SingleSelectedRow() const;
+  // Every selected row (Shift and Ctrl clicks select several), ascending.
+  std::vector<int> SelectedRows() const;
 
  signals:
   void KeyCommand(int key);

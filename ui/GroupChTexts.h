@@ -50,6 +50,8 @@ inline constexpr const char* kCancel = "Cancel";
 // Arranging the lists.
 inline constexpr const char* kMoveToCaption = "Move To";
 inline constexpr const char* kNumber = "No.";
+inline constexpr const char* kDeleteSeveral = "Delete %1 programs?";
+inline constexpr const char* kAlreadyMembers = "%1 of the selected programs were already in the group.";
 
 // Messages.
 inline constexpr const char* kSelectLeft = "Select Left";

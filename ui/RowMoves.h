@@ -15,21 +15,19 @@ class QWidget;
 enum class RowMove { None, Up, Down, Top, Bottom, To };
 
 // The move a key asks for; None for every other key.
-RowMove RowMoveOfKey(const QKeyEvent &event);
+RowMove RowMoveOfKey(const QKeyEvent& event);
 
 class RowMoves {
-public:
+ public:
   // `dialogParent` owns the "Move To" dialog.
-  RowMoves(CQuelmarDoc &doc, QWidget &dialogParent)
-      : doc_(doc), dialogParent_(dialogParent) {}
+  RowMoves(CQuelmarDoc& doc, QWidget& dialogParent) : doc_(doc), dialogParent_(dialogParent) {}
 
   // Moves `rows` of `order`; returns their new positions, ascending, or an
   // empty vector when nothing moved (no row, an end reached, the dialog
   // cancelled).
-  std::vector<int> Move(RowMove move, dbops::ChannelOrder order,
-                        std::span<const int> rows);
+  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows);
 
-private:
-  CQuelmarDoc &doc_;
-  QWidget &dialogParent_;
+ private:
+  CQuelmarDoc& doc_;
+  QWidget& dialogParent_;
 };

@@ -16,18 +16,16 @@ using dbops::ChannelOrder;
 using V = std::vector<int>;
 
 class Order : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     testkit::PutList(db.channelLists.tvList, {10, 11, 12, 13, 14, 15, 16});
     testkit::PutList(db.channelLists.radioList, {20, 21, 22});
     testkit::PutGroup(db, 2, "Fav", {30, 31, 32, 33});
   }
   V Tv() const { return testkit::Entries(db.channelLists.tvList); }
-  V Group2() const {
-    return testkit::Members(db.channelLists.favoriteGroups[2]);
-  }
+  V Group2() const { return testkit::Members(db.channelLists.favoriteGroups[2]); }
   std::unique_ptr<ChannelDatabase> owned = testkit::EmptyDb();
-  ChannelDatabase &db = *owned;
+  ChannelDatabase& db = *owned;
   const ChannelOrder tv = ChannelOrder::List(0);
 };
 
@@ -38,8 +36,7 @@ TEST_F(Order, MoveToGathersABlockInItsOrderAndBoundsThePosition) {
   EXPECT_EQ(Tv(), (V{15, 10, 12, 14, 16, 11, 13}));
   EXPECT_EQ(dbops::MoveRowsTo(db, tv, V{6}, 2), (V{2}));
   EXPECT_EQ(Tv(), (V{15, 10, 13, 12, 14, 16, 11}));
-  EXPECT_EQ(dbops::MoveRowsTo(db, tv, V{6, 6, -1, 7}, -5), (V{0}))
-      << "repeats and rows outside are ignored";
+  EXPECT_EQ(dbops::MoveRowsTo(db, tv, V{6, 6, -1, 7}, -5), (V{0})) << "repeats and rows outside are ignored";
   EXPECT_EQ(Tv(), (V{11, 15, 10, 13, 12, 14, 16}));
 }
 
@@ -48,11 +45,9 @@ TEST_F(Order, MoveByKeepsTheGapsAndStopsTheWholeBlockAtAnEnd) {
   EXPECT_EQ(Tv(), (V{10, 12, 11, 14, 13, 15, 16}));
   EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{1, 3}, -1), (V{0, 2}));
   const V atTop = Tv();
-  EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{0, 2}, -1), (V{0, 2}))
-      << "the block keeps its shape at the top";
+  EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{0, 2}, -1), (V{0, 2})) << "the block keeps its shape at the top";
   EXPECT_EQ(Tv(), atTop);
-  EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{0, 2}, 10), (V{4, 6}))
-      << "a long step shortens to the room left";
+  EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{0, 2}, 10), (V{4, 6})) << "a long step shortens to the room left";
   EXPECT_EQ(Tv(), (V{10, 11, 13, 15, 12, 16, 14}));
   EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{4, 6}, 1), (V{4, 6}));
   EXPECT_EQ(dbops::MoveRowsBy(db, tv, V{3}, 1), (V{4}));
@@ -71,9 +66,7 @@ TEST_F(Order, TheDropRuleOfOneRowExtendsToBlocks) {
   EXPECT_EQ(dbops::BlockDropPosition(7, V{1, 4}, 5), 3);
   EXPECT_EQ(dbops::BlockDropPosition(7, V{1, 4}, 4), 3);
   EXPECT_EQ(dbops::BlockDropPosition(7, V{1, 4}, -1), 5);
-  EXPECT_EQ(dbops::MoveRowsTo(db, tv, V{1, 4},
-                              dbops::BlockDropPosition(7, V{1, 4}, 6)),
-            (V{4, 5}));
+  EXPECT_EQ(dbops::MoveRowsTo(db, tv, V{1, 4}, dbops::BlockDropPosition(7, V{1, 4}, 6)), (V{4, 5}));
   EXPECT_EQ(Tv(), (V{10, 12, 13, 15, 11, 14, 16}));
 }
 
@@ -84,8 +77,7 @@ TEST_F(Order, GroupsAndTheRadioListMoveTheSameAndNothingElseChanges) {
   EXPECT_EQ(dbops::MoveRowsBy(db, ChannelOrder::List(1), V{0}, 1), (V{1}));
   EXPECT_EQ(testkit::Entries(db.channelLists.radioList), (V{21, 20, 22}));
   EXPECT_EQ(Tv(), testkit::Entries(before->channelLists.tvList));
-  EXPECT_EQ(std::memcmp(&db.programs, &before->programs, sizeof db.programs),
-            0);
+  EXPECT_EQ(std::memcmp(&db.programs, &before->programs, sizeof db.programs), 0);
   EXPECT_EQ(db.channelLists.favoriteGroups[2].MemberCount(), 4u);
 }
 
@@ -93,8 +85,7 @@ TEST_F(Order, AnOrderThatDoesNotExistOrRunsPastItsRecordIsSafe) {
   testkit::PutGroup(db, 4, "Gone", {1, 2}).SetState(SlotState::Deleted);
   const auto before = std::make_unique<ChannelDatabase>(db);
   EXPECT_TRUE(dbops::MoveRowsTo(db, ChannelOrder::Group(4), V{1}, 0).empty());
-  EXPECT_TRUE(dbops::MoveRowsTo(db, ChannelOrder::Group(5), V{0}, 0).empty())
-      << "an Empty slot";
+  EXPECT_TRUE(dbops::MoveRowsTo(db, ChannelOrder::Group(5), V{0}, 0).empty()) << "an Empty slot";
   EXPECT_TRUE(dbops::MoveRowsTo(db, ChannelOrder::Group(8), V{0}, 0).empty());
   EXPECT_TRUE(dbops::MoveRowsBy(db, ChannelOrder::List(2), V{0}, 1).empty());
   EXPECT_TRUE(dbops::MoveRowsTo(db, tv, V{}, 0).empty());
@@ -112,4 +103,4 @@ TEST_F(Order, AnOrderThatDoesNotExistOrRunsPastItsRecordIsSafe) {
   EXPECT_EQ(db.channelLists.tvList.Count(), 65535);
 }
 
-} // namespace
+}  // namespace

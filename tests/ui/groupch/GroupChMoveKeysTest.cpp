@@ -12,7 +12,7 @@
 namespace {
 
 class GroupChMoveKeysTest : public GroupChPageTest {
-protected:
+ protected:
   // Programs A..E in slots 10..14 in the TV list, F and G in the radio list,
   // and group 1 "Order" with A, C, E.
   void SetUp() override {
@@ -20,37 +20,30 @@ protected:
     PutSatellite(*db, 0, "S");
     PutTransponder(*db, 0, 0, 11000);
     for (int i = 0; i < 7; ++i)
-      PutProgram(*db, 10 + i, std::string(1, char('A' + i)), 0,
-                 i < 5 ? ProgramRecord::kTv : ProgramRecord::kRadio);
+      PutProgram(*db, 10 + i, std::string(1, char('A' + i)), 0, i < 5 ? ProgramRecord::kTv : ProgramRecord::kRadio);
     PutList(db->channelLists.tvList, {10, 11, 12, 13, 14});
     PutList(db->channelLists.radioList, {15, 16});
     PutGroup(*db, 1, "Order", {10, 12, 14});
     Load(*db);
   }
-  void Key(QListWidget *list, int key) {
-    QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier);
-  }
+  void Key(QListWidget* list, int key) { QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier); }
   static void AnswerMoveTo(int number) {
-    testkit::AnswerDialog<CMoveToDlg>(
-        [number](CMoveToDlg &dlg) { dlg.NumberBox()->setValue(number); });
+    testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setValue(number); });
   }
 };
 
 TEST_F(GroupChMoveKeysTest, CtrlArrowsMoveTheTvRowAndKeepItSelected) {
   ServiceList()->setCurrentRow(1);
   Key(ServiceList(), Qt::Key_Down);
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{10, 12, 11, 13, 14}));
-  EXPECT_EQ(Rows(ServiceList()),
-            (QStringList{"[A]", "[C]", "[B]", "[D]", "[E]"}));
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 12, 11, 13, 14}));
+  EXPECT_EQ(Rows(ServiceList()), (QStringList{"[A]", "[C]", "[B]", "[D]", "[E]"}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 2);
   EXPECT_EQ(Text("name"), "B");
   EXPECT_TRUE(doc.IsModified());
 
   Key(ServiceList(), Qt::Key_Up);
   Key(ServiceList(), Qt::Key_Up);
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{11, 10, 12, 13, 14}));
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 10, 12, 13, 14}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0) << "row 0 is selected too";
   EXPECT_EQ(Text("name"), "B");
 }
@@ -64,8 +57,7 @@ TEST_F(GroupChMoveKeysTest, AMoveAtAnEndIsNoEdit) {
   Key(ServiceList(), Qt::Key_Down);
   Key(ServiceList(), Qt::Key_End);
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{10, 11, 12, 13, 14}));
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 4);
 }
 
@@ -78,37 +70,31 @@ TEST_F(GroupChMoveKeysTest, HomeAndEndWorkInTheRadioAndFavouriteLists) {
 
   GroupList()->setCurrentRow(0);
   Key(GroupList(), Qt::Key_End);
-  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]),
-            (std::vector<int>{12, 14, 10}));
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{12, 14, 10}));
   EXPECT_EQ(Rows(GroupList()), (QStringList{"[C]", "[E]", "[A]"}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
   EXPECT_EQ(Text("name"), "A");
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{10, 11, 12, 13, 14}))
-      << "the TV list stays";
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14})) << "the TV list stays";
 }
 
 TEST_F(GroupChMoveKeysTest, MoveToTakesAChannelNumberAndCancelMovesNothing) {
   ServiceList()->setCurrentRow(4);
   AnswerMoveTo(2);
   Key(ServiceList(), Qt::Key_M);
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{10, 14, 11, 12, 13}));
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 14, 11, 12, 13}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 1);
 
   doc.SetModifiedFlag(false);
-  Key(ServiceList(), Qt::Key_M); // no answer queued: the dialog is cancelled
+  Key(ServiceList(), Qt::Key_M);  // no answer queued: the dialog is cancelled
   AnswerMoveTo(2);
-  Key(ServiceList(), Qt::Key_M); // to where it is already
-  EXPECT_EQ(Entries(Db().channelLists.tvList),
-            (std::vector<int>{10, 14, 11, 12, 13}));
+  Key(ServiceList(), Qt::Key_M);  // to where it is already
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 14, 11, 12, 13}));
   EXPECT_FALSE(doc.IsModified());
 
   GroupList()->setCurrentRow(0);
   AnswerMoveTo(3);
   Key(GroupList(), Qt::Key_M);
-  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]),
-            (std::vector<int>{12, 14, 10}));
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{12, 14, 10}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
 }
 
@@ -137,6 +123,40 @@ TEST_F(GroupChMoveKeysTest, RowsShowTheirNumberBeforeTheNameWhichStaysTheText) {
   opt.initFrom(ServiceList());
   EXPECT_GT(delegate->sizeHint(opt, ServiceList()->model()->index(0, 0)).width(),
             ChannelNumberDelegate::NumberWidth(fm, 5));
+}
+
+TEST_F(GroupChMoveKeysTest, SeveralRowsMoveAsABlockAndAreCopiedRemovedAndDeletedAtOnce) {
+  ServiceList()->setCurrentRow(0);
+  ServiceList()->item(2)->setSelected(true);
+  Key(ServiceList(), Qt::Key_Down);
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 10, 13, 12, 14}));
+  EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{1, 3}));
+
+  // "-->": B and D join; A and C were members already, and the user is told.
+  for (int row = 0; row < 4; ++row) ServiceList()->item(row)->setSelected(true);
+  Prompt::TakeMessages();
+  Button("copyRight")->click();
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{10, 12, 14, 11, 13}));
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"2 of the selected programs were already in the group."});
+
+  // "Delete Program" asks once with the count; No keeps everything.
+  ServiceList()->clearSelection();
+  ServiceList()->setCurrentRow(0);
+  ServiceList()->item(1)->setSelected(true);
+  page->DeleteSelectedProgram();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Delete 2 programs?"});
+  EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 5u);
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  page->DeleteSelectedProgram();
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{13, 12, 14}));
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{12, 14, 13}));
+
+  // "<--" with two members selected.
+  GroupList()->clearSelection();
+  GroupList()->setCurrentRow(0);
+  GroupList()->item(2)->setSelected(true);
+  Button("copyLeft")->click();
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{14}));
 }
 
 }  // namespace
