@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -14,6 +15,7 @@
 
 #include "cli/CliCommon.h"
 #include "db/CQuelmarDoc.h"
+#include "db/ReceivedImages.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/SerialPort.h"
@@ -186,6 +188,7 @@ struct TransferArgs {
   int baud = 115200;
   int timeout = 0;
   std::string file;
+  bool noKeep = false;
 };
 
 void AddLineOptions(CLI::App* sub, TransferArgs& a) {
@@ -204,6 +207,14 @@ void AddLineOptions(CLI::App* sub, TransferArgs& a) {
       ->type_name("SEC")
       ->check(CLI::NonNegativeNumber)
       ->capture_default_str();
+}
+
+// The copy in the user's data folder; a copy that cannot be written is reported and the
+// receive goes on.
+void KeepReceived(const std::uint8_t* image, std::size_t size, bool skip) {
+  if (skip) return;
+  const received::KeepResult kept = received::Keep(image, size, std::time(nullptr));
+  if (!kept.ok) cli::Fail(kept.error);
 }
 
 int Receive(const TransferArgs& a) {
@@ -230,6 +241,7 @@ int Receive(const TransferArgs& a) {
     return cli::Fail("the receiver sent " + std::to_string(engine.DataLength()) +
                      " data bytes, not a whole database image; nothing written");
   if (!taken) return cli::Fail("the receiver's image is marked as holding no database; nothing written");
+  KeepReceived(engine.ImageBuffer(), engine.ImageSize(), a.noKeep);
   const DocResult saved = doc.Save(a.file);
   return saved ? cli::kExitOk : cli::Fail(saved.message);
 }
@@ -267,6 +279,9 @@ void AddTransferCommands(CLI::App& app, int& exitCode) {
     AddLineOptions(sub, a);
     sub->add_option("OUT", a.file, "file to write; written only after a complete, valid image has arrived")
         ->required();
+    sub->add_flag("--no-keep", a.noKeep,
+                  "do not keep a copy of the received image in $XDG_DATA_HOME/Quelmar/received "
+                  "(~/.local/share/Quelmar/received), where the newest 50 are kept");
     sub->callback([&exitCode, &a, args] { exitCode = Receive(a); });
   }
   {

@@ -155,13 +155,25 @@ DocResult CQuelmarDoc::Save(const std::string& path, bool overwriteChanged) {
   }
   std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
   if (BuildImage(image.data()) == 0) return DocResult::Failure(DbTexts::kNothingToSave);
-  fileio::FileStamp stamp;
-  const fileio::IoResult written = fileio::WriteAtomically(path, image.data(), image.size(), &stamp);
+  fileio::AtomicFile file;
+  fileio::IoResult written = file.Begin(path);
   if (!written.ok) return DocResult::Failure(fileio::Describe(written, path, DbTexts::kCannotSave));
+  const std::string backup = path + DbTexts::kBackupSuffix;
+  const bool first = savedOver_.count(file.Target()) == 0;
+  if (first) file.KeepOldAs(backup);
+  fileio::FileStamp stamp;
+  written = file.Commit(image.data(), image.size(), &stamp);
+  if (!written.ok) return DocResult::Failure(fileio::Describe(written, path, DbTexts::kCannotSave));
+  // Made or not, a file's backup is the one from before the first save: a later save
+  // must not replace it with this session's own work.
+  savedOver_.insert(file.Target());
   SetModifiedFlag(false);
   filePath_ = path;
   fileStamp_ = stamp;
-  return DocResult::Success();
+  DocResult result = DocResult::Success();
+  if (first && !file.BackupResult().ok)
+    result.notice = FillArgs(DbTexts::kNoBackupKept, fileio::Describe(file.BackupResult(), backup, DbTexts::kPathReason));
+  return result;
 }
 
 // ---- state ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -73,6 +74,9 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // document was opened from or last saved to, when another program has changed or
   // replaced it since, nothing is written and the result asks whether to overwrite it
   // (changedOnDisk); the caller asks the user and saves again with overwriteChanged.
+  // The first save over an existing file in this document's life keeps the old content
+  // as NAME.bak beside the name given; later saves leave that backup alone. A backup
+  // that cannot be written does not stop the save: the result's notice says so.
   DocResult Save(const std::string& path, bool overwriteChanged = false);
 
   // --- state ---------------------------------------------------------------------
@@ -114,4 +118,6 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // The file as this document last read or wrote it.
   std::string filePath_;
   fileio::FileStamp fileStamp_;
+  // Files (links resolved) saved over once already: their backup is made.
+  std::set<std::string> savedOver_;
 };

@@ -22,4 +22,13 @@ inline constexpr const char* kReceivedShort =
 inline constexpr const char* kReceivedNotValid =
     "The receiver's header does not mark its database valid. Nothing was loaded.";
 
+// A save went through but could not keep the file's former content beside it.
+inline constexpr const char* kNoBackupKept = "Saved; no backup was kept: %1";
+inline constexpr const char* kPathReason = "%1: %2";
+// The first save over a file in a session keeps its former content under this suffix.
+inline constexpr const char* kBackupSuffix = ".bak";
+
+// A received image could not be kept in the user's data folder; the receive goes on.
+inline constexpr const char* kCannotKeepReceived = "Cannot keep a copy of the received image in %1: %2";
+
 }  // namespace DbTexts

@@ -14,11 +14,14 @@ struct DocResult {
   // opened or last saved; `message` is the question to ask before overwriting it.
   bool changedOnDisk = false;
   DocRefusal refusal = DocRefusal::None;
+  // Something the user should learn that did not stop the operation (a save that could
+  // not keep its backup); shown in the status bar.
+  std::string notice;
 
   static DocResult Success() { return {}; }
   static DocResult Failure(std::string why, DocRefusal refusal = DocRefusal::None) {
-    return {false, std::move(why), false, refusal};
+    return {false, std::move(why), false, refusal, {}};
   }
-  static DocResult ChangedOnDisk(std::string question) { return {false, std::move(question), true}; }
+  static DocResult ChangedOnDisk(std::string question) { return {false, std::move(question), true, {}, {}}; }
   explicit operator bool() const { return ok; }
 };

@@ -91,6 +91,90 @@ IoResult CheckReplaceable(const std::string& target, const struct stat& st) {
   return MayReplace(st, mayWrite);
 }
 
+// A new temporary name in `folder`, short whatever the target is called: a name near
+// the system's limit must still leave room for it.
+std::string TemporaryIn(const std::string& folder) {
+  return folder + "/.quelmar-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+}
+
+void SyncFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+// A whole copy of `from` (old is its status) under the new name `to`, flushed.
+IoResult CopyWhole(const std::string& from, const struct stat& old, const std::string& to) {
+  Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (in.get() < 0) return Failure(errno);
+  Fd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (out.get() < 0) return Failure(errno);
+  std::vector<char> buf(64 * 1024);
+  while (true) {
+    const ssize_t n = ::read(in.get(), buf.data(), buf.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Failure(errno);
+    }
+    if (n == 0) break;
+    for (ssize_t done = 0; done < n;) {
+      const ssize_t w = ::write(out.get(), buf.data() + done, std::size_t(n - done));
+      if (w < 0) {
+        if (errno == EINTR) continue;
+        return Failure(errno);
+      }
+      done += w;
+    }
+  }
+  // The copy keeps the old file's permissions, as the old file itself would.
+  [[maybe_unused]] const int ignored = ::fchmod(out.get(), old.st_mode & 0777);
+  if (::fsync(out.get()) != 0) return Failure(errno);
+  if (out.Close() != 0) return Failure(errno);
+  return {};
+}
+
+// Puts the old content of `target` under `backup`: a second name for the old file where
+// the system allows one (it costs nothing, and the old file is complete by definition),
+// else a flushed copy; either way made under a temporary name and renamed into place, so
+// an older backup stays whole until the new one replaces it.
+IoResult MakeBackup(const std::string& target, const std::string& backup, bool& kept) {
+  kept = false;
+  struct stat old{};
+  if (::stat(target.c_str(), &old) != 0) return errno == ENOENT ? IoResult{} : Failure(errno);
+  struct stat there{};
+  if (::lstat(backup.c_str(), &there) == 0) {
+    // Only a plain file of ours is replaced: never a link, a folder or a device, nor a
+    // backup someone made read-only.
+    if (!S_ISREG(there.st_mode)) return Refusal(Problem::NotRegular);
+    const IoResult r = CheckReplaceable(backup, there);
+    if (!r.ok) return r;
+  } else if (errno != ENOENT) {
+    return Failure(errno);
+  }
+  const std::string tmp = TemporaryIn(FolderOf(backup));
+  if (::link(target.c_str(), tmp.c_str()) != 0) {
+    const int err = errno;
+    // A folder we may not write, or a name too long, fails the copy just the same.
+    if (err == EACCES || err == EROFS || err == ENAMETOOLONG || err == ENOENT || err == ENOSPC)
+      return Failure(err);
+    const IoResult copied = CopyWhole(target, old, tmp);
+    if (!copied.ok) {
+      ::unlink(tmp.c_str());
+      return copied;
+    }
+  }
+  if (::rename(tmp.c_str(), backup.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(tmp.c_str());
+    return Failure(err);
+  }
+  SyncFolder(FolderOf(backup));
+  kept = true;
+  return {};
+}
+
 }  // namespace
 
 std::string Describe(const IoResult& r, const std::string& path, const char* cannotText) {
@@ -185,11 +269,9 @@ IoResult AtomicFile::Begin(const std::string& path) {
     if (!r.ok) return r;
   }
 
-  // The temporary name stays short whatever the target is called: a name near the
-  // system's limit must still leave room for it.
   const std::string folder = FolderOf(target_);
   for (unsigned attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    tmp_ = folder + "/.quelmar-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+    tmp_ = TemporaryIn(folder);
     // Created with 0666 so the umask applies as to any new file.
     fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0 && errno != EEXIST) break;
@@ -239,17 +321,17 @@ IoResult AtomicFile::Commit(const std::uint8_t* data, std::size_t size, FileStam
   const int rc = ::close(fd_);
   fd_ = -1;
   if (rc != 0) return Fail(errno);
+  // The new content is safe on disk before the old one moves aside.
+  backupKept_ = false;
+  backupResult_ = {};
+  if (!backup_.empty()) backupResult_ = MakeBackup(target_, backup_, backupKept_);
   if (::rename(tmp_.c_str(), target_.c_str()) != 0) return Fail(errno);
   tmp_.clear();
   if (stamp != nullptr) *stamp = haveStamp ? FileStamp::Of(written) : StampOf(target_);
   // The rename itself lives in the folder: flush it too, so that after a power cut the
   // name leads to the new file rather than to nothing. The file is already safe either
   // way, so a folder that cannot be flushed is not an error.
-  const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  SyncFolder(FolderOf(target_));
   return {};
 }
 

@@ -75,9 +75,19 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   IoResult Begin(const std::string& path);
+  // Asks Commit to keep the target's old content as `backupPath` (replacing an older
+  // one there) before the new file takes its place. At every moment the target and the
+  // backup are each a whole file. A backup that cannot be written does not stop the
+  // commit: BackupResult() tells.
+  void KeepOldAs(const std::string& backupPath) { backup_ = backupPath; }
   // `stamp` receives the new file's stamp.
   IoResult Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp = nullptr);
   void Abandon();
+
+  // After Commit: whether the old content was kept, and why not when it was asked for
+  // and there was an old file.
+  bool BackupKept() const { return backupKept_; }
+  const IoResult& BackupResult() const { return backupResult_; }
 
   // The file the rename replaces: the path with its links resolved.
   const std::string& Target() const { return target_; }
@@ -89,6 +99,9 @@ class AtomicFile {
   std::string target_;
   std::string tmp_;
   int fd_ = -1;
+  std::string backup_;
+  bool backupKept_ = false;
+  IoResult backupResult_;
 };
 
 // Begin and Commit in one go.

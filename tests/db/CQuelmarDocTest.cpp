@@ -253,7 +253,8 @@ TEST_F(Doc, SaveReplacesFileAndKeepsItsMode) {
   EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                 std::filesystem::perms::group_read);
-  EXPECT_EQ(dir.EntryCount(), 1u);
+  EXPECT_EQ(dir.EntryCount(), 2u) << "the file and its backup, no temporary file";
+  EXPECT_EQ(testkit::ReadBytes(target + ".bak"), Image(10, 1));
 }
 
 TEST_F(Doc, StorageBelongsToOneDbType) {

@@ -157,3 +157,67 @@ TEST(CrashDuringSave, NewFileIsAbsentOrWhole) {
   std::printf("crash during a first save: %d kills, no file %d times, the whole file %d times\n", absent + complete,
               absent, complete);
 }
+
+// The first save of a session keeps the old file as NAME.bak. Killed at any moment, the
+// target is the whole old or the whole new file, the backup the whole older backup or
+// the whole old file, and never is the new file in place without the old one kept.
+TEST(CrashDuringSave, BackupIsAlwaysAWholeFile) {
+  TempDir folder;
+  const std::string target = folder.File("channels.qdb");
+  const std::string bak = target + ".bak";
+  const std::unique_ptr<CQuelmarDoc> doc = Document(true);
+  const Bytes older(DatabaseImage::kImageSize, 0x11);
+  const Bytes old(DatabaseImage::kImageSize, 0x22);
+  // Removed first: after a kill the target and its backup may be two names of one file.
+  const auto reset = [&] {
+    std::filesystem::remove(target);
+    std::filesystem::remove(bak);
+    testkit::WriteBytes(target, old);
+    testkit::WriteBytes(bak, older);
+  };
+
+  // Every child is a new session: the parent's document never saves.
+  const auto saveInChild = [&] {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(doc->Save(target, true) ? 0 : 1);
+    return child;
+  };
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < 4; ++i) {
+    reset();
+    const pid_t child = saveInChild();
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+  }
+  const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count() / 4;
+  reset();
+  const pid_t once = saveInChild();
+  ASSERT_EQ(::waitpid(once, nullptr, 0), once);
+  const Bytes saved = ReadBytes(target);
+  ASSERT_EQ(ReadBytes(bak), old);
+
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<long> delay(0, saveUs + saveUs / 10 + 1);
+  int oldAndOlder = 0, oldAndKept = 0, newAndKept = 0;
+  for (int t = 0; t < Trials(); ++t) {
+    reset();
+    const pid_t child = saveInChild();
+    ASSERT_GE(child, 0);
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const Bytes nowTarget = ReadBytes(target), nowBak = ReadBytes(bak);
+    ASSERT_TRUE(nowTarget == old || nowTarget == saved) << "trial " << t << ": target is a partial file";
+    ASSERT_TRUE(nowBak == older || nowBak == old) << "trial " << t << ": backup is a partial file";
+    ASSERT_FALSE(nowTarget == saved && nowBak != old) << "trial " << t << ": the new file replaced the old unkept";
+    if (nowTarget == old) {
+      ++(nowBak == older ? oldAndOlder : oldAndKept);
+    } else {
+      ++newAndKept;
+    }
+  }
+  std::printf("crash during a save that keeps a backup: %d kills over %ld us; old file and older backup %d times, "
+              "old file already kept %d times, new file with the old kept %d times\n",
+              Trials(), saveUs, oldAndOlder, oldAndKept, newAndKept);
+  EXPECT_GT(oldAndOlder, 0) << "no kill landed before the backup";
+  EXPECT_GT(newAndKept, 0) << "no save got as far as the rename";
+}
