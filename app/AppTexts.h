@@ -18,6 +18,16 @@ inline constexpr const char* kMenuOpen = "&Open...\tCtrl+O";
 inline constexpr const char* kMenuSave = "&Save\tCtrl+S";
 inline constexpr const char* kMenuSaveAs = "Save &As...\tCrtl+A";
 inline constexpr const char* kMenuRecentFile = "Recent File";
+inline constexpr const char* kMenuOpenReceived = "Open &Received...";
+inline constexpr const char* kPromptOpenReceived = "Open an image kept from the receiver as a new document";
+inline constexpr const char* kMenuEdit = "&Edit";
+// "Undo" or "Redo" and the step's text; alone while there is nothing to take back.
+inline constexpr const char* kMenuUndo = "&Undo";
+inline constexpr const char* kMenuRedo = "&Redo";
+inline constexpr const char* kMenuUndoStep = "&Undo %1";
+inline constexpr const char* kMenuRedoStep = "&Redo %1";
+inline constexpr const char* kPromptUndo = "Undo the last action";
+inline constexpr const char* kPromptRedo = "Redo the previously undone action";
 inline constexpr const char* kMenuClose = "&Close";
 inline constexpr const char* kMenuExit = "E&xit";
 inline constexpr const char* kMenuView = "&View";
@@ -58,6 +68,20 @@ inline constexpr const char* kToolbarName = "Toolbar";
 
 // Status bar.
 inline constexpr const char* kReady = "Ready";
+// Where an accepted received image was kept.
+inline constexpr const char* kReceivedKept = "Received image kept as %1";
+
+// The "Open Received" dialog.
+inline constexpr const char* kReceivedCaption = "Open Received";
+inline constexpr const char* kReceivedList = "Images received from the receiver, newest first:";
+inline constexpr const char* kReceivedNone = "No received image has been kept yet.";
+inline constexpr const char* kReceivedWhen = "Received";
+inline constexpr const char* kReceivedSatellites = "Satellites";
+inline constexpr const char* kReceivedTransponders = "Transponders";
+inline constexpr const char* kReceivedPrograms = "Programs";
+inline constexpr const char* kReceivedVariant = "Variant";
+inline constexpr const char* kReceivedUnreadable = "not readable";
+inline constexpr const char* kReceivedOpen = "Open";
 inline constexpr const char* kIndicatorCaps = "CAP";
 inline constexpr const char* kIndicatorNum = "NUM";
 inline constexpr const char* kIndicatorScroll = "SCRL";

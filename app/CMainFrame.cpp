@@ -16,12 +16,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <ctime>
 #include <filesystem>
 
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
 #include "app/CExchangeCommands.h"
+#include "app/CReceivedDlg.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
@@ -30,6 +32,7 @@
 #include "widgets/Texts.h"
 #include "db/DbTexts.h"
 #include "ui/ExchangeDialogTexts.h"
+#include "db/ReceivedImages.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
@@ -107,6 +110,7 @@ void CMainFrame::CreateActions() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   // The "Crtl+A" shown beside Save As is only text; no key is bound to it.
   MakeAction(CommandId::kFileSaveAs, kMenuSaveAs, kPromptSaveAs);
+  MakeAction(CommandId::kOpenReceived, kMenuOpenReceived, kPromptOpenReceived);
   MakeAction(CommandId::kClose, kMenuClose);
   MakeAction(CommandId::kAppExit, kMenuExit, kPromptExit);
   MakeAction(CommandId::kReceiveFromStb, kMenuReceive);
@@ -138,6 +142,7 @@ void CMainFrame::CreateMenus() {
   fileMenu_ = bar->addMenu(Q(kMenuFile));
   fileMenu_->setObjectName(QStringLiteral("fileMenu"));
   fileMenu_->addAction(actions_[CommandId::kFileOpen]);
+  fileMenu_->addAction(actions_[CommandId::kOpenReceived]);
   fileMenu_->addAction(actions_[CommandId::kFileSave]);
   fileMenu_->addAction(actions_[CommandId::kFileSaveAs]);
   fileMenu_->addSeparator();
@@ -413,6 +418,7 @@ void CMainFrame::OnCommand(int commandId) {
   switch (commandId) {
     case CommandId::kFileNew: OnFileNew(); return;
     case CommandId::kFileOpen: OnFileOpen(); return;
+    case CommandId::kOpenReceived: OnOpenReceived(); return;
     case CommandId::kFileSave: OnFileSave(false); return;
     case CommandId::kFileSaveAs: OnFileSave(true); return;
     case CommandId::kClose: OnFileClose(); return;
@@ -554,7 +560,33 @@ bool CMainFrame::OnFileSave(bool askName) {
     return false;
   }
   DocumentNowAt(target);
+  if (!result.notice.empty()) ShowNotice(QFile::decodeName(QByteArray::fromStdString(result.notice)));
   return true;
+}
+
+void CMainFrame::ShowNotice(const QString& text) { messagePane_->setText(text); }
+
+void CMainFrame::OnOpenReceived() {
+  if (!SaveModified()) return;
+  CReceivedDlg dlg(received::Folder(), this);
+  if (Prompt::Exec(dlg) != QDialog::Accepted || dlg.ChosenPath().empty()) return;
+  const DocResult result = app_.Doc().Open(dlg.ChosenPath());
+  if (!result) {
+    Prompt::Message(this, QFile::decodeName(QByteArray::fromStdString(result.message)));
+    return;
+  }
+  // A copy to start from, not a file to write back into: saving asks for a name.
+  path_.clear();
+  nativePath_.clear();
+  title_ = Q(AppTexts::kUntitled);
+  app_.Doc().SetModifiedFlag(false);
+  UpdateTitle();
+}
+
+void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
+  const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
+  ShowNotice(kept.ok ? Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)))
+                     : QFile::decodeName(QByteArray::fromStdString(kept.error)));
 }
 
 void CMainFrame::OnFileClose() {
@@ -598,6 +630,7 @@ void CMainFrame::OnReceiveFromStb() {
   }
   // Laid out for another receiver variant: switched when the user agrees, then taken again.
   if (exchange_->OfferOtherVariant(image.data())) doc.LoadReceivedImage(image.data(), image.size());
+  KeepReceived(image);
 }
 
 void CMainFrame::OnSendToStb() {

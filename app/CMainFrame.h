@@ -4,8 +4,10 @@
 #include <QMainWindow>
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/CommandTarget.h"
 #include "app/WindowPlacement.h"
@@ -62,6 +64,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   // Check, compare, export and import.
   CExchangeCommands& Exchange() const { return *exchange_; }
+  // A message in the status bar that needs no answer.
+  void ShowNotice(const QString& text);
 
   // Moves the window to the middle of its screen.
   void CenterOnScreen();
@@ -91,6 +95,10 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   void OnFileNew();
   void OnFileOpen();
+  void OnOpenReceived();
+  // Keeps an accepted received image in the user's data folder; the status bar tells
+  // where, or why not (the receive goes on either way).
+  void KeepReceived(const std::vector<std::uint8_t>& image);
   bool OnFileSave(bool askName);
   void OnFileClose();
   void OnConfigSetting();

@@ -14,6 +14,7 @@ inline constexpr int kConfigSetting = 32789;
 inline constexpr int kSendToStb = 32790;
 inline constexpr int kReceiveFromStb = 32791;
 inline constexpr int kClose = 32792;
+inline constexpr int kOpenReceived = 32800;
 // Arranging the channel lists (the "Group/Channel" page's context menu).
 inline constexpr int kMoveTo = 32810;
 inline constexpr int kSortByName = 32811;
@@ -30,6 +31,8 @@ inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kAppExit = 57665;
 

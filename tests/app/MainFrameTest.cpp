@@ -106,8 +106,8 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   for (QAction* a : top) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
   EXPECT_EQ(MenuTexts(top[0]->menu()),
-            (QStringList{"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-", "Compare With…",
-                         "Export…", "Import…", "-", "Recent File", "-", "&Close", "E&xit"}));
+            (QStringList{"&Open...\tCtrl+O", "Open &Received...", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-",
+                         "Compare With…", "Export…", "Import…", "-", "Recent File", "-", "&Close", "E&xit"}));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
   EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
   for (QAction* a : top[1]->menu()->actions()) EXPECT_TRUE(a->isChecked());

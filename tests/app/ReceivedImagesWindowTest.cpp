@@ -1,0 +1,114 @@
+// The window keeps every accepted received image and opens a kept one as an untitled
+// document; a copy that cannot be kept is told in the status bar and the receive goes on.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CQuelmarApp.h"
+#include "app/CReceivedDlg.h"
+#include "db/DatabaseImage.h"
+#include "support/Stbsim.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "widgets/CommandIds.h"
+
+using apptest::AppTest;
+using testkit::PumpUntil;
+
+namespace {
+
+class ReceivedImagesWindowTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    const char* was = std::getenv("XDG_DATA_HOME");
+    saved_ = was ? std::optional<std::string>(was) : std::nullopt;
+  }
+  void TearDown() override {
+    if (saved_) {
+      ::setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_DATA_HOME");
+    }
+    AppTest::TearDown();
+  }
+
+  // Receives `image` from stbsim through the window's dialog.
+  CMainFrame& Receive(const QString& image) {
+    sim_ = std::make_unique<testkit::Stbsim>(std::vector<std::string>{
+        "serve", QFile::encodeName(image).toStdString(), "--quiet", "--timeout", "120"});
+    EXPECT_TRUE(sim_->Ready());
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance({}));
+    LinkSettings s = app_->Settings();
+    s.comPortIndex = 4;
+    s.portDevice = QString::fromStdString(sim_->Device());
+    app_->SetSettings(s);
+    Prompt::QueueDialog([&](QDialog& d) {
+      auto& dlg = static_cast<CFileRcvDlg&>(d);
+      EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled() && !Prompt::TakeMessages().isEmpty(); }));
+      dlg.OkButton()->click();
+      return d.result();
+    });
+    app_->MainFrame()->OnCommand(CommandId::kReceiveFromStb);
+    EXPECT_EQ(sim_->Wait(), 0);
+    return *app_->MainFrame();
+  }
+
+  std::optional<std::string> saved_;
+  std::unique_ptr<testkit::Stbsim> sim_;
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+}  // namespace
+
+TEST_F(ReceivedImagesWindowTest, KeptOnReceiveAndOpenedAsUntitled) {
+  ::setenv("XDG_DATA_HOME", dir_.File("data").c_str(), 1);
+  const QString image = Path("served.qdb");
+  apptest::WriteSample(image);
+  CMainFrame& frame = Receive(image);
+  ASSERT_TRUE(app_->Doc().HasData());
+
+  const std::string folder = dir_.File("data/Quelmar/received");
+  const auto kept = received::List(folder);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(apptest::ReadAll(QString::fromStdString(kept[0].path)), apptest::ReadAll(image)) << "exactly as received";
+  EXPECT_TRUE(frame.MessagePane()->text().startsWith(QStringLiteral("Received image kept as ")))
+      << frame.MessagePane()->text().toStdString();
+
+  // Saved under a name, then the kept image opened again: untitled and unmodified.
+  ASSERT_TRUE(app_->Doc().Save(dir_.File("mine.qdb")).ok);
+  int rows = -1;
+  QString variant;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = static_cast<CReceivedDlg&>(d);
+    rows = dlg.List()->topLevelItemCount();
+    variant = dlg.List()->topLevelItem(0)->text(4);
+    dlg.findChild<QPushButton*>(QStringLiteral("open"))->click();
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kOpenReceived);
+  EXPECT_EQ(rows, 1);
+  EXPECT_EQ(variant, QStringLiteral("TypeC"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_FALSE(app_->Doc().IsModified());
+  std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
+  ASSERT_EQ(app_->Doc().BuildImage(built.data()), DatabaseImage::kImageSize);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(built.data()), int(built.size())), apptest::ReadAll(image));
+}
+
+TEST_F(ReceivedImagesWindowTest, ACopyThatCannotBeKeptDoesNotStopTheReceive) {
+  testkit::WriteBytes(dir_.File("blocked"), {1});
+  ::setenv("XDG_DATA_HOME", dir_.File("blocked").c_str(), 1);
+  const QString image = Path("served.qdb");
+  apptest::WriteSample(image);
+  CMainFrame& frame = Receive(image);
+  EXPECT_TRUE(app_->Doc().HasData());
+  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_TRUE(frame.MessagePane()->text().startsWith(QStringLiteral("Cannot keep a copy of the received image")))
+      << frame.MessagePane()->text().toStdString();
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty()) << "no message box for it";
+}
