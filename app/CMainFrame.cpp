@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <ctime>
 #include <filesystem>
 
@@ -24,6 +25,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CExchangeCommands.h"
 #include "app/CReceivedDlg.h"
+#include "app/EditSteps.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
@@ -72,6 +74,8 @@ CMainFrame::CMainFrame(CQuelmarApp& app)
   view_ = new CQuelmarView(app_.Doc(), this, this);
   setCentralWidget(view_);
   exchange_ = new CExchangeCommands(app_, *this);
+  steps_ = new EditSteps(app_.Doc(), this);
+  connect(steps_, &EditSteps::StepApplied, this, &CMainFrame::ShowStepApplied);
   CreateActions();
   CreateMenus();
   CreateToolBar();
@@ -111,6 +115,7 @@ void CMainFrame::CreateActions() {
   // The "Crtl+A" shown beside Save As is only text; no key is bound to it.
   MakeAction(CommandId::kFileSaveAs, kMenuSaveAs, kPromptSaveAs);
   MakeAction(CommandId::kOpenReceived, kMenuOpenReceived, kPromptOpenReceived);
+  CreateEditActions();
   MakeAction(CommandId::kClose, kMenuClose);
   MakeAction(CommandId::kAppExit, kMenuExit, kPromptExit);
   MakeAction(CommandId::kReceiveFromStb, kMenuReceive);
@@ -132,6 +137,40 @@ void CMainFrame::CreateActions() {
     const QList<QAction*> menus = menuBar()->actions();
     if (!menus.isEmpty()) menuBar()->setActiveAction(menus.front());
   });
+}
+
+// Undo and Redo name the step they would take back or do again, and are greyed while
+// there is none.
+void CMainFrame::CreateEditActions() {
+  using namespace AppTexts;
+  QUndoStack& stack = steps_->Stack();
+  const auto follow = [](QAction* action, const char* prefix, const QString& text) {
+    action->setText(text.isEmpty() ? Q(prefix) : Q(prefix) + QLatin1Char(' ') + text);
+  };
+  QAction* undo = MakeAction(CommandId::kEditUndo, kMenuUndo, kPromptUndo);
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  undo->setEnabled(false);
+  connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  connect(&stack, &QUndoStack::undoTextChanged, undo, [=](const QString& text) { follow(undo, kMenuUndo, text); });
+  QAction* redo = MakeAction(CommandId::kEditRedo, kMenuRedo, kPromptRedo);
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redo->setEnabled(false);
+  connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  connect(&stack, &QUndoStack::redoTextChanged, redo, [=](const QString& text) { follow(redo, kMenuRedo, text); });
+}
+
+// After an undo or redo both pages show the working database again, and the record the
+// step changed is selected on its page, which comes to the front.
+void CMainFrame::ShowStepApplied(const StepSubject& subject) {
+  CMainSheet* sheet = view_->Sheet();
+  if (!sheet || !app_.Doc().HasData()) return;
+  sheet->SatTPPage()->RefreshSatellites();
+  sheet->GroupChPage()->RefreshPage();
+  if (sheet->SatTPPage()->ShowRecord(subject)) {
+    sheet->setCurrentWidget(sheet->SatTPPage());
+  } else if (sheet->GroupChPage()->ShowRecord(subject)) {
+    sheet->setCurrentWidget(sheet->GroupChPage());
+  }
 }
 
 void CMainFrame::CreateMenus() {
@@ -167,6 +206,11 @@ void CMainFrame::CreateMenus() {
   // The list is shown each time the menu opens, as the last load or save left it.
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
   UpdateRecentFileMenu();
+
+  QMenu* edit = bar->addMenu(Q(kMenuEdit));
+  edit->setObjectName(QStringLiteral("editMenu"));
+  edit->addAction(actions_[CommandId::kEditUndo]);
+  edit->addAction(actions_[CommandId::kEditRedo]);
 
   QMenu* view = bar->addMenu(Q(kMenuView));
   view->setObjectName(QStringLiteral("viewMenu"));
@@ -419,6 +463,8 @@ void CMainFrame::OnCommand(int commandId) {
     case CommandId::kFileNew: OnFileNew(); return;
     case CommandId::kFileOpen: OnFileOpen(); return;
     case CommandId::kOpenReceived: OnOpenReceived(); return;
+    case CommandId::kEditUndo: steps_->Stack().undo(); return;
+    case CommandId::kEditRedo: steps_->Stack().redo(); return;
     case CommandId::kFileSave: OnFileSave(false); return;
     case CommandId::kFileSaveAs: OnFileSave(true); return;
     case CommandId::kClose: OnFileClose(); return;
@@ -472,6 +518,7 @@ void CMainFrame::DocumentWithoutFile() {
   path_.clear();
   nativePath_.clear();
   title_ = Q(AppTexts::kUntitled);
+  steps_->Clear();
   UpdateTitle();
 }
 
@@ -560,6 +607,7 @@ bool CMainFrame::OnFileSave(bool askName) {
     return false;
   }
   DocumentNowAt(target);
+  steps_->MarkSaved();
   if (!result.notice.empty()) ShowNotice(QFile::decodeName(QByteArray::fromStdString(result.notice)));
   return true;
 }
@@ -585,6 +633,8 @@ void CMainFrame::OnOpenReceived() {
 
 void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
+  // What is not in any file cannot be undone back to a state needing no save.
+  if (!kept.ok) steps_->ForgetClean();
   ShowNotice(kept.ok ? Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)))
                      : QFile::decodeName(QByteArray::fromStdString(kept.error)));
 }
@@ -596,6 +646,8 @@ void CMainFrame::OnFileClose() {
   path_.clear();
   nativePath_.clear();
   app_.Doc().SetModifiedFlag(false);
+  // With no pages to show it, nothing is taken back.
+  steps_->Clear();
 }
 
 void CMainFrame::OnConfigSetting() {

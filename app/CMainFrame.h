@@ -15,6 +15,8 @@
 class CExchangeCommands;
 class CQuelmarApp;
 class CQuelmarView;
+class EditSteps;
+struct StepSubject;
 class QAction;
 class QLabel;
 class QMenu;
@@ -33,6 +35,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   ~CMainFrame() override;
 
   CQuelmarView* View() const { return view_; }
+  EditSteps* Steps() const { return steps_; }
   QToolBar* ToolBar() const { return toolBar_; }
   QLabel* MessagePane() const { return messagePane_; }
   QMenu* ContextMenuOf(ContextMenu menu) const;
@@ -85,6 +88,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
  private:
   void CreateActions();
+  void CreateEditActions();
+  void ShowStepApplied(const StepSubject& subject);
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
@@ -118,6 +123,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   CQuelmarApp& app_;
   CQuelmarView* view_;
   CExchangeCommands* exchange_ = nullptr;  // a child object of the window
+  EditSteps* steps_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QLabel* messagePane_ = nullptr;
   QMenu* fileMenu_ = nullptr;

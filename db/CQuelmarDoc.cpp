@@ -5,6 +5,7 @@
 
 #include "db/DatabaseImage.h"
 #include "db/DbTexts.h"
+#include "db/StepSubject.h"
 #include "db/FileIo.h"
 #include "db/TextArgs.h"
 
@@ -87,6 +88,9 @@ void CQuelmarDoc::LoadWorking() {
   if (!stored) return;
   *working_ = *stored;
   hasData_ = true;
+  // Edits are counted from the loaded database; steps recorded before it are void.
+  recorder_.Reset(*working_);
+  if (history_) history_->OnHistoryReset();
   RefreshViews();
 }
 
@@ -183,6 +187,34 @@ void CQuelmarDoc::SetModifiedFlag(bool modified) {
   modified_ = modified;
   if (views_) views_->OnModifiedChanged(modified);
 }
+
+void CQuelmarDoc::MarkEdited() {
+  if (!history_) SetModifiedFlag(true);
+}
+
+// ---- edits and their steps -----------------------------------------------------------
+
+CQuelmarDoc::Step CQuelmarDoc::BeginStep(std::string text) {
+  if (stepDepth_++ == 0) stepText_ = std::move(text);
+  return Step(*this);
+}
+
+void CQuelmarDoc::EndEdit() {
+  if (stepDepth_ == 0) Record({});
+}
+
+void CQuelmarDoc::EndStep() {
+  if (stepDepth_ > 0 && --stepDepth_ == 0) Record(stepText_);
+}
+
+void CQuelmarDoc::Record(const std::string& text) {
+  ChangeSet changes = recorder_.Take(*working_);
+  if (changes.Empty() || !history_) return;
+  const std::string named = text.empty() ? DescribeChange(changes, *working_) : text;
+  history_->OnEditRecorded(named, std::move(changes));
+}
+
+void CQuelmarDoc::ApplyStep(const ChangeSet& changes, ChangeSide side) { recorder_.Apply(*working_, changes, side); }
 
 void CQuelmarDoc::RefreshViews() {
   if (views_) views_->OnRefreshViews();

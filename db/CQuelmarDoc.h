@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <type_traits>
 #include <string>
 #include <utility>
 
@@ -16,6 +17,8 @@
 #include "db/DbType.h"
 #include "db/DocResult.h"
 #include "db/DocumentViews.h"
+#include "db/EditHistory.h"
+#include "db/EditRecorder.h"
 #include "db/ExtraBlock.h"
 #include "db/FileIo.h"
 #include "db/ImageHeader.h"
@@ -87,19 +90,63 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   bool HasData() const { return hasData_; }
   bool IsModified() const { return modified_; }
   void SetModifiedFlag(bool modified = true);
+  // An edit has run: marks the document modified, unless a history is attached, whose
+  // clean state then decides the flag (an edit that changed nothing leaves it).
+  void MarkEdited();
 
   void SetViews(DocumentViews* views) { views_ = views; }
   void RefreshViews();
+
+ private:
+  // Records what the edits since the last record changed, unless a step is open.
+  void EndEdit();
+  void EndStep();
+  void Record(const std::string& text);
+
+ public:
 
   // --- the one door for edits -----------------------------------------------------
   // Every change to the working database passes through here: runs
   // op(working, args...), an operation of db/, and returns what it returns. Loads that
   // replace the whole database are not edits and do not pass. The modified flag is the
-  // caller's to set, as the pages decide which edits count.
+  // caller's to set (MarkEdited), as the pages decide which edits count.
+  // What the operation changed is recorded and handed to the history as one step: at
+  // once, or when the step the caller opened with BeginStep ends. An edit that changed
+  // nothing makes no step.
   template <typename Op, typename... Args>
   decltype(auto) Edit(Op&& op, Args&&... args) {
-    return std::invoke(std::forward<Op>(op), *working_, std::forward<Args>(args)...);
+    using Result = std::invoke_result_t<Op, ChannelDatabase&, Args...>;
+    if constexpr (std::is_void_v<Result>) {
+      std::invoke(std::forward<Op>(op), *working_, std::forward<Args>(args)...);
+      EndEdit();
+    } else {
+      Result result = std::invoke(std::forward<Op>(op), *working_, std::forward<Args>(args)...);
+      EndEdit();
+      return result;
+    }
   }
+
+  // One user action: every Edit until the returned step ends is one step named `text`
+  // (UTF-8), "Delete Program [Kino 1]". Steps opened inside another belong to it.
+  class Step {
+   public:
+    ~Step() { doc_.EndStep(); }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    friend class CQuelmarDoc;
+    explicit Step(CQuelmarDoc& doc) : doc_(doc) {}
+    CQuelmarDoc& doc_;
+  };
+  [[nodiscard]] Step BeginStep(std::string text);
+
+  // Receives every recorded step and every reset; null keeps none (the CLI, tests).
+  void SetHistory(EditHistory* history) { history_ = history; }
+  bool HasHistory() const { return history_ != nullptr; }
+  // Puts one side of a recorded step into the working database: Before undoes it,
+  // After redoes it. The caller refreshes what shows it.
+  void ApplyStep(const ChangeSet& changes, ChangeSide side);
 
  private:
   struct Storage {
@@ -115,6 +162,10 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   bool hasData_ = false;
   bool modified_ = false;
   DocumentViews* views_ = nullptr;
+  EditHistory* history_ = nullptr;
+  EditRecorder recorder_;
+  int stepDepth_ = 0;
+  std::string stepText_;
   // The file as this document last read or wrote it.
   std::string filePath_;
   fileio::FileStamp fileStamp_;

@@ -31,4 +31,15 @@ inline constexpr const char* kBackupSuffix = ".bak";
 // A received image could not be kept in the user's data folder; the receive goes on.
 inline constexpr const char* kCannotKeepReceived = "Cannot keep a copy of the received image in %1: %2";
 
+// The undo step of an edit its caller did not name, after the record it changed.
+inline constexpr const char* kEditRecordStep = "Edit %1 [%2]";
+inline constexpr const char* kEditStep = "Edit %1";
+inline constexpr const char* kSatelliteNoun = "Satellite";
+inline constexpr const char* kTransponderNoun = "Transponder";
+inline constexpr const char* kProgramNoun = "Program";
+inline constexpr const char* kGroupNoun = "Group";
+inline constexpr const char* kTvListNoun = "TV List";
+inline constexpr const char* kRadioListNoun = "Radio List";
+inline constexpr const char* kDatabaseNoun = "Database";
+
 }  // namespace DbTexts

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "db/Cp1252.h"
+#include "db/DbTexts.h"
+#include "db/TextArgs.h"
+
 namespace {
 
 using Kind = StepSubject::Kind;
@@ -97,4 +101,49 @@ StepSubject SubjectOf(const ChangeSet& changes, ChangeSide side, const ChannelDa
   if (best.kind == Kind::Group && best.position >= 0)
     best.position = MovedMemberPosition(changes, best.slot, best.position, lastPosition, side, now);
   return best;
+}
+
+namespace {
+
+std::string Utf8(const std::u32string& text) {
+  std::string out;
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      out += char(c);
+    } else if (c < 0x800) {
+      out += char(0xC0 | (c >> 6));
+      out += char(0x80 | (c & 0x3F));
+    } else {
+      out += char(0xE0 | (c >> 12));
+      out += char(0x80 | ((c >> 6) & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string DescribeChange(const ChangeSet& changes, const ChannelDatabase& now) {
+  const StepSubject s = SubjectOf(changes, ChangeSide::After, now);
+  const auto slot = std::size_t(s.slot);
+  switch (s.kind) {
+    case Kind::Satellite:
+      return FillArgs(DbTexts::kEditRecordStep, DbTexts::kSatelliteNoun,
+                      Utf8(cp1252::DecodeField(now.satellites[slot].NameField(), SatelliteRecord::kNameWidth)));
+    case Kind::Transponder:
+      return FillArgs(DbTexts::kEditRecordStep, DbTexts::kTransponderNoun,
+                      std::to_string(now.transponders[slot].Frequency()));
+    case Kind::Program:
+      return FillArgs(DbTexts::kEditRecordStep, DbTexts::kProgramNoun,
+                      Utf8(cp1252::DecodeField(now.programs[slot].NameField(), ProgramRecord::kNameWidth)));
+    case Kind::Group:
+      return FillArgs(DbTexts::kEditRecordStep, DbTexts::kGroupNoun,
+                      Utf8(cp1252::DecodeField(now.channelLists.favoriteGroups[slot].NameField(),
+                                               FavoriteGroupRecord::kNameWidth)));
+    case Kind::TvList: return FillArgs(DbTexts::kEditStep, DbTexts::kTvListNoun);
+    case Kind::RadioList: return FillArgs(DbTexts::kEditStep, DbTexts::kRadioListNoun);
+    case Kind::None: break;
+  }
+  return FillArgs(DbTexts::kEditStep, DbTexts::kDatabaseNoun);
 }

@@ -3,6 +3,8 @@
 // the window selects it again where it still exists. When an edit touched several
 // records, the one highest in the tree is the subject (deleting a satellite also deletes
 // its transponders; adding a program also lists it).
+#include <string>
+
 #include "db/ChangeSet.h"
 
 struct StepSubject {
@@ -19,3 +21,7 @@ struct StepSubject {
 // The subject of `changes` once `side` is in place in `now`: a member moved within a
 // group is found at its new place after a redo and at its old place after an undo.
 StepSubject SubjectOf(const ChangeSet& changes, ChangeSide side, const ChannelDatabase& now);
+
+// A text for a step its caller did not name: "Edit Program [Kino 1]", from the record
+// the step changed as it is in `now`. Names are given in UTF-8.
+std::string DescribeChange(const ChangeSet& changes, const ChannelDatabase& now);

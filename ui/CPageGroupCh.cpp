@@ -4,11 +4,13 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseOperations.h"
 #include "db/GroupOperations.h"
 #include "db/ProgramOperations.h"
+#include "db/StepSubject.h"
 #include "ui/CProgramEditDlg.h"
 #include "ui/FavoriteDrag.h"
 #include "ui/GroupChListView.h"
@@ -16,6 +18,7 @@
 #include "ui/PageHost.h"
 #include "ui/ProgramInfoArea.h"
 #include "ui/RowMoves.h"
+#include "ui/StepTexts.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
@@ -66,7 +69,24 @@ void CPageGroupCh::EnsureInitialised() {
 
 const ChannelDatabase& CPageGroupCh::Db() const { return doc_.Working(); }
 
-void CPageGroupCh::MarkModified() { doc_.SetModifiedFlag(true); }
+void CPageGroupCh::MarkModified() { doc_.MarkEdited(); }
+
+QString CPageGroupCh::ProgramName(int program) const {
+  if (program < 0 || program >= kProgramSlots) return QStringLiteral("?");
+  return DataExchange::NameFromField(Db().programs[std::size_t(program)].NameField(), ProgramRecord::kNameWidth);
+}
+
+QString CPageGroupCh::GroupName(int group) const {
+  if (group < 0 || group >= kGroupSlots) return QStringLiteral("?");
+  return DataExchange::NameFromField(Db().channelLists.favoriteGroups[std::size_t(group)].NameField(),
+                                     FavoriteGroupRecord::kNameWidth);
+}
+
+CQuelmarDoc::Step CPageGroupCh::BeginStep(const char* text, const QString& a1, const QString& a2) {
+  QString named = Q(text).arg(a1);
+  if (!a2.isNull()) named = named.arg(a2);
+  return doc_.BeginStep(named.toStdString());
+}
 
 bool CPageGroupCh::Dragging() const { return drag_->Dragging(); }
 int CPageGroupCh::DropRow() const { return drag_->DropRow(); }
@@ -298,6 +318,7 @@ void CPageGroupCh::UpdateProgram() {
   } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
     program = state_.groupRows[std::size_t(state_.groupSelection)];
   }
+  const auto step = BeginStep(StepTexts::kUpdateProgram, state_.info.name);
   if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(state_.info), host_.DbType()))
     return;
   SetRowTextEverywhere(program, RowText(program));
@@ -318,6 +339,7 @@ void CPageGroupCh::AddProgram() {
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
 
   const ProgramFieldControls::Values entered = dlg.Entered();
+  const auto step = BeginStep(StepTexts::kAddProgram, entered.name);
   const dbops::AddProgramResult added = doc_.Edit(dbops::AddProgram, ProgramFieldControls::Entry(entered),
                                                   entered.type, dlg.chosenTransponder, host_.DbType());
   if (added == dbops::AddProgramResult::ListFull) Prompt::Message(this, Q(T::kServiceListFull));
@@ -334,6 +356,7 @@ void CPageGroupCh::DeleteSelectedProgram() {
     if (row < 0 || row >= state_.serviceRowCount) return;
     state_.serviceSelection = row;
     const int kind = kind_->currentIndex();
+    const auto step = BeginStep(StepTexts::kDeleteProgram, ProgramName(state_.serviceRows[std::size_t(row)]));
     doc_.Edit(dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
     FillServiceList(kind);
     FillGroupList(state_.CurrentGroup());
@@ -341,6 +364,8 @@ void CPageGroupCh::DeleteSelectedProgram() {
     const int row = groupList_->SingleSelectedRow();
     if (row < 0 || row >= state_.groupRowCount) return;
     state_.groupSelection = row;
+    const auto step = BeginStep(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]),
+                                GroupName(state_.CurrentGroup()));
     doc_.Edit(dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
     FillGroupList(state_.CurrentGroup());
   }
@@ -352,6 +377,7 @@ void CPageGroupCh::DeleteSelectedProgram() {
 void CPageGroupCh::AddGroup() {
   CInputName dlg(this);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  const auto step = BeginStep(StepTexts::kAddGroup, dlg.name);
   if (!doc_.Edit(dbops::AddFavoriteGroup, DataExchange::NameBytes(dlg.name))) return;
   RefreshPage();
   MarkModified();
@@ -364,6 +390,7 @@ void CPageGroupCh::RenameGroup() {
   dlg.name = DataExchange::NameFromField(Db().channelLists.favoriteGroups[std::size_t(group)].NameField(),
                                          FavoriteGroupRecord::kNameWidth);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  const auto step = BeginStep(StepTexts::kRenameGroup, GroupName(group), dlg.name);
   const auto renamed = doc_.Edit(dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
   if (renamed == dbops::RenameGroupResult::NameExists) Prompt::Message(this, Q(T::kNameExists));
   if (renamed != dbops::RenameGroupResult::Renamed) return;
@@ -375,6 +402,7 @@ void CPageGroupCh::RenameGroup() {
 void CPageGroupCh::DeleteGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
+  const auto step = BeginStep(StepTexts::kDeleteGroup, GroupName(group));
   doc_.Edit(dbops::DeleteFavoriteGroup, group);
   RefillGroupCombo();
   state_.currentGroupRow = state_.currentGroupRow > 0 ? state_.currentGroupRow - 1 : 0;
@@ -393,6 +421,7 @@ void CPageGroupCh::CopyToGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
   const int program = state_.serviceRows[std::size_t(row)];
+  const auto step = BeginStep(StepTexts::kAddToGroup, ProgramName(program), GroupName(group));
   if (doc_.Edit(dbops::AddGroupMember, group, program) != dbops::AddMemberResult::Added) return;
   FillGroupList(group);
   MarkModified();
@@ -415,7 +444,11 @@ void CPageGroupCh::MoveGroupMember() {
   if (group < 0 || dragRow >= state_.groupRowCount) return;
 
   const int dropRow = drag_->DropRow();
-  doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
+  {
+    const auto step =
+        BeginStep(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), GroupName(group));
+    doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
+  }
   auto& rows = state_.groupRows;
   const int to = dbops::MoveEntry(
       state_.groupRowCount, dragRow, dropRow, [&rows](int i) { return rows[std::size_t(i)]; },
@@ -431,4 +464,65 @@ void CPageGroupCh::MoveGroupMember() {
   }
   groupList_->setCurrentRow(to);
   MarkModified();
+}
+
+// ---- after an undo or redo -----------------------------------------------------------
+
+bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
+  EnsureInitialised();
+  if (!doc_.HasData() || doc_.ImageValid() == 0) return false;
+  using Kind = StepSubject::Kind;
+  const ChannelDatabase& db = Db();
+  const auto rowOf = [](const std::array<int, GroupChPageState::kMaxRows>& rows, int count, int slot) {
+    for (int row = 0; row < count; ++row)
+      if (rows[std::size_t(row)] == slot) return row;
+    return -1;
+  };
+  const auto select = [this](GroupChListView* list, int row) {
+    list->setCurrentRow(row);
+    list->scrollToItem(list->item(row));
+  };
+  // Shows one of the channel lists, as choosing it in "Type" does.
+  const auto showKind = [this](int kind) {
+    if (kind_->currentIndex() != kind) kind_->setCurrentIndex(kind);
+    if (kind_->currentIndex() != kind) return false;
+    FillServiceList(kind);
+    return true;
+  };
+
+  switch (subject.kind) {
+    case Kind::Program: {
+      if (!db.programs[std::size_t(subject.slot)].IsUsed()) return false;
+      for (int kind : {kind_->currentIndex(), 1 - kind_->currentIndex()}) {
+        const ServiceList* list = db.channelLists.List(kind);
+        bool listed = false;
+        for (std::size_t i = 0; list && i < list->ValidCount() && !listed; ++i) listed = list->Entry(i) == subject.slot;
+        if (!listed || !showKind(kind)) continue;
+        const int row = rowOf(state_.serviceRows, state_.serviceRowCount, subject.slot);
+        if (row >= 0) select(serviceList_, row);
+        return row >= 0;
+      }
+      return false;
+    }
+    case Kind::TvList:
+    case Kind::RadioList: {
+      const int kind = subject.kind == Kind::TvList ? int(ServiceKind::Tv) : int(ServiceKind::Radio);
+      if (!showKind(kind) || state_.serviceRowCount == 0) return false;
+      select(serviceList_, std::clamp(subject.position, 0, state_.serviceRowCount - 1));
+      return true;
+    }
+    case Kind::Group: {
+      int comboRow = -1;
+      for (int row = 0; row < state_.groupComboRows; ++row)
+        if (state_.groupMap[std::size_t(row)] == subject.slot) comboRow = row;
+      if (comboRow < 0) return false;
+      state_.currentGroupRow = comboRow;
+      SelectGroupRow(comboRow);
+      FillGroupList(subject.slot);
+      if (subject.position >= 0 && state_.groupRowCount > 0)
+        select(groupList_, std::clamp(subject.position, 0, state_.groupRowCount - 1));
+      return true;
+    }
+    default: return false;
+  }
 }

@@ -9,9 +9,10 @@
 #include <memory>
 #include <vector>
 
+#include "db/CQuelmarDoc.h"
 #include "ui/GroupChPageState.h"
 
-class CQuelmarDoc;
+struct StepSubject;
 class FavoriteDrag;
 class GroupChListView;
 class PageHost;
@@ -56,6 +57,10 @@ class CPageGroupCh : public QWidget {
   // "<--": the main frame's "Delete Program" on the active list.
   void RemoveFromGroup();
 
+  // After an undo or redo: shows the program, list position, group or member the step
+  // changed, selected and scrolled into view; false when it no longer exists.
+  bool ShowRecord(const StepSubject& subject);
+
   const GroupChPageState& State() const { return state_; }
   bool Dragging() const;
   int DropRow() const;
@@ -87,6 +92,10 @@ class CPageGroupCh : public QWidget {
   // (GroupChSeveral.cpp); false, doing nothing, when fewer than two are selected.
   bool ActOnSeveral(bool copy);
   void MarkModified();
+  QString ProgramName(int program) const;
+  QString GroupName(int group) const;
+  // Opens the undo step of one action; its text filled with the names.
+  CQuelmarDoc::Step BeginStep(const char* text, const QString& a1, const QString& a2 = QString());
   const ChannelDatabase& Db() const;
 
   CQuelmarDoc& doc_;

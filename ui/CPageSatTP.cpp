@@ -2,17 +2,20 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <string>
 
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseOperations.h"
 #include "db/ListedTransponders.h"
 #include "db/SatelliteOperations.h"
+#include "db/StepSubject.h"
 #include "ui/CPageGroupCh.h"
 #include "ui/CTPEditDlg.h"
 #include "ui/PageHost.h"
 #include "ui/SatInfoArea.h"
 #include "ui/SatTPListView.h"
 #include "ui/SatTPTexts.h"
+#include "ui/StepTexts.h"
 #include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
@@ -29,6 +32,16 @@ namespace {
 
 QString SatelliteRowText(const SatelliteRecord& sat) {
   return Q(T::kSatelliteRow).arg(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
+}
+
+// The text of an undo step: the action and the satellite's name.
+std::string SatelliteStep(const char* text, const QString& name) { return Q(text).arg(name).toStdString(); }
+
+std::string TransponderStep(const char* text, std::uint16_t frequency, std::uint32_t polarization) {
+  const QString name = Q(StepTexts::kTransponderName)
+                           .arg(frequency)
+                           .arg(Q(polarization == TransponderRecord::kHorizontal ? T::kPolarHor : T::kPolarVer));
+  return Q(text).arg(name).toStdString();
 }
 
 QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
@@ -119,7 +132,7 @@ void CPageSatTP::EnsureInitialised() {
 
 const ChannelDatabase& CPageSatTP::Db() const { return doc_.Working(); }
 
-void CPageSatTP::MarkModified() { doc_.SetModifiedFlag(true); }
+void CPageSatTP::MarkModified() { doc_.MarkEdited(); }
 
 bool CPageSatTP::OnCommand(int commandId) {
   switch (commandId) {
@@ -251,6 +264,7 @@ void CPageSatTP::UpdateSatellite() {
   settings.name = DataExchange::NameBytes(state_.infoName);
   settings.lnbFreqHigh = state_.infoLnbFreqHigh;
   settings.lnbFreqLow = state_.infoLnbFreqLow;
+  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kUpdateSatInfo, state_.infoName));
   if (doc_.Edit(dbops::UpdateSatellite, satellite, settings)) {
     if (QTreeWidgetItem* row = satelliteList_->topLevelItem(state_.currentSatelliteRow))
       row->setText(0, SatelliteRowText(Db().satellites[std::size_t(satellite)]));
@@ -267,6 +281,7 @@ void CPageSatTP::NewSatellite() {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
   const auto name = DataExchange::NameToBytes(dialog.name);
   if (!name) return;
+  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kAddSatellite, dialog.name));
   if (!doc_.Edit(dbops::AddSatellite, *name)) return;
   RefreshSatellites();
   MarkModified();
@@ -276,6 +291,9 @@ void CPageSatTP::DeleteCurrentSatellite() {
   EnsureInitialised();
   const int satellite = state_.CurrentSatellite();
   if (satellite < 0) return;
+  const auto step = doc_.BeginStep(SatelliteStep(
+      StepTexts::kDeleteSatellite,
+      DataExchange::NameFromField(Db().satellites[std::size_t(satellite)].NameField(), SatelliteRecord::kNameWidth)));
   doc_.Edit(dbops::DeleteSatellite, satellite);
   MarkModified();
   RefreshSatellites();
@@ -309,6 +327,10 @@ void CPageSatTP::EditTransponder(TpEditMode mode) {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
 
   // A full transponder table is not reported; the list is rebuilt all the same.
+  const auto step = doc_.BeginStep(TransponderStep(mode == TpEditMode::Add ? StepTexts::kAddTransponder
+                                                                          : StepTexts::kEditTransponder,
+                                                   std::uint16_t(dialog.tpFrequency),
+                                                   std::uint32_t(dialog.tpPolarization) & 1));
   doc_.Edit(dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency), std::uint16_t(dialog.tpSymbolRate),
             std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
   RefreshTransponders(satellite);
@@ -322,7 +344,50 @@ void CPageSatTP::DeleteSelectedTransponder() {
   const int row = transponderList_->SingleSelectedRow();
   if (row < 0 || row >= state_.transponderRowCount) return;
   state_.currentTransponderRow = row;
+  const TransponderRecord& tp = Db().transponders[std::size_t(state_.transponderRows[std::size_t(row)])];
+  const auto step =
+      doc_.BeginStep(TransponderStep(StepTexts::kDeleteTransponder, tp.Frequency(), tp.Polarization()));
   doc_.Edit(dbops::DeleteTransponder, state_.transponderRows[std::size_t(row)]);
   RefreshTransponders(satellite);
   MarkModified();
+}
+
+// ---- after an undo or redo -----------------------------------------------------------
+
+bool CPageSatTP::ShowRecord(const StepSubject& subject) {
+  EnsureInitialised();
+  if (!doc_.HasData()) return false;
+  const ChannelDatabase& db = Db();
+  int satellite = -1, transponder = -1;
+  if (subject.kind == StepSubject::Kind::Satellite) {
+    satellite = subject.slot;
+  } else if (subject.kind == StepSubject::Kind::Transponder) {
+    transponder = subject.slot;
+    if (!db.transponders[std::size_t(transponder)].IsUsed()) return false;
+    satellite = int(db.transponders[std::size_t(transponder)].SatelliteIndex());
+  } else {
+    return false;
+  }
+  const auto rowOf = [](const auto& rows, int count, int slot) {
+    for (int row = 0; row < count; ++row)
+      if (rows[std::size_t(row)] == slot) return row;
+    return -1;
+  };
+  // A record that is gone (deleted, or undone before it was added) has no row.
+  const int satelliteRow = rowOf(state_.satelliteRows, state_.satelliteRowCount, satellite);
+  if (satelliteRow < 0) return false;
+  state_.currentSatelliteRow = satelliteRow;
+  rebuilding_ = true;
+  satelliteList_->MarkRow(satelliteRow);
+  rebuilding_ = false;
+  RefreshTransponders(satellite);
+  ShowSatelliteInfo(satellite);
+  if (transponder >= 0) {
+    const int row = rowOf(state_.transponderRows, state_.transponderRowCount, transponder);
+    if (row >= 0) {
+      state_.currentTransponderRow = row;
+      transponderList_->MarkRow(row);
+    }
+  }
+  return true;
 }

@@ -10,6 +10,7 @@
 #include "ui/SatTPPageState.h"
 
 class CQuelmarDoc;
+struct StepSubject;
 class PageHost;
 class SatInfoArea;
 class SatTPListView;
@@ -44,6 +45,10 @@ class CPageSatTP : public QWidget {
   void DeleteCurrentSatellite();
   void EditTransponder(TpEditMode mode);
   void DeleteSelectedTransponder();
+
+  // After an undo or redo: selects the satellite or transponder the step changed and
+  // scrolls it into view; false when the step changed neither, or it no longer exists.
+  bool ShowRecord(const StepSubject& subject);
 
   const SatTPPageState& State() const { return state_; }
 

@@ -1,0 +1,16 @@
+#pragma once
+// Where the document hands each recorded edit: the window keeps them as its undo steps.
+// The document knows it only as this, so db/ stays free of any window code.
+#include <string>
+
+#include "db/ChangeSet.h"
+
+class EditHistory {
+ public:
+  virtual ~EditHistory() = default;
+  // One user action changed the working database; `changes` take it from the state
+  // before to the state after. `text` says what was done to what.
+  virtual void OnEditRecorded(const std::string& text, ChangeSet changes) = 0;
+  // A load replaced the working database: no recorded step applies to it any more.
+  virtual void OnHistoryReset() = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// What each user action is called in the Edit menu ("Undo Delete Program [Kino 1]"):
+// the action, then the record it acted on in brackets.
+
+namespace StepTexts {
+
+inline constexpr const char* kAddSatellite = "Add Satellite [%1]";
+inline constexpr const char* kDeleteSatellite = "Delete Satellite [%1]";
+inline constexpr const char* kUpdateSatInfo = "Update Sat. Info [%1]";
+inline constexpr const char* kAddTransponder = "Add Transponder [%1]";
+inline constexpr const char* kEditTransponder = "Edit Transponder [%1]";
+inline constexpr const char* kDeleteTransponder = "Delete Transponder [%1]";
+// A transponder by its frequency and polarization: "11494 H".
+inline constexpr const char* kTransponderName = "%1 %2";
+inline constexpr const char* kAddProgram = "Add Program [%1]";
+inline constexpr const char* kDeleteProgram = "Delete Program [%1]";
+inline constexpr const char* kUpdateProgram = "Update Program Info [%1]";
+inline constexpr const char* kAddGroup = "Add Group [%1]";
+inline constexpr const char* kRenameGroup = "Rename Group [%1] to [%2]";
+inline constexpr const char* kDeleteGroup = "Delete Group [%1]";
+inline constexpr const char* kAddToGroup = "Add [%1] to %2";
+inline constexpr const char* kRemoveFromGroup = "Remove [%1] from %2";
+inline constexpr const char* kMoveInGroup = "Move [%1] in %2";
+
+}  // namespace StepTexts
