@@ -1,11 +1,14 @@
 // The fixed edit script of tests/support/EditScript.h, given through the window as a
 // user would: commands, the dialogs' fields, list rows, buttons and a mouse drag. The
 // file the window then saves must be the one the script has always given.
+#include <cstring>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QWindow>
 #include <QtTest/QTest>
 
@@ -14,6 +17,7 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "app/EditSteps.h"
 #include "support/EditScript.h"
 #include "support/PageTest.h"
 #include "ui/CPageGroupCh.h"
@@ -218,6 +222,58 @@ TEST_F(EditScriptTest, TheWindowSavesTheSameBytesAsEver) {
     EXPECT_EQ(S::Digest(saved), S::kDigest[dbType]) << std::hex << S::Digest(saved);
     app_.reset();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The fixed script's actions, each one undo step named after what it did: undone to the
+// start, the working database is the opened one and the document unmodified; redone to
+// the end, the window saves the same bytes as the script without undo.
+TEST_F(EditScriptTest, EveryActionIsOneStepUndoneToTheStartAndRedoneToTheEnd) {
+  Start(3);
+  const std::vector<std::uint8_t> opened(reinterpret_cast<const std::uint8_t*>(&app_->Doc().Working()),
+                                         reinterpret_cast<const std::uint8_t*>(&app_->Doc().Working()) +
+                                             sizeof(ChannelDatabase));
+  RunSatTPSteps();
+  RunGroupChSteps();
+  Prompt::TakeMessages();
+  QUndoStack& stack = frame_->Steps()->Stack();
+  QStringList texts;
+  for (int i = 0; i < stack.count(); ++i) texts << stack.text(i);
+  EXPECT_EQ(texts, (QStringList{"Add Satellite [Nova 1.0W]", "Add Satellite [Satellite 140]",
+                                "Update Sat. Info [Renamed Five]", "Add Transponder [12345 Hor]",
+                                "Edit Transponder [11111 Ver]", "Delete Transponder [10735 Hor]",
+                                "Delete Satellite [Satellite 009]", "Delete Program [Program 0009]",
+                                "Add Program [Added TV]", "Add Program [Radio?]",
+                                "Update Program Info [Fourteen chars]", "Add Group [New Group]",
+                                "Rename Group [Group 2] to [ABCDEFGHIJKLMNOP]", "Add [Program 0001] to New Group",
+                                "Add [Program 0002] to New Group", "Add [Program 0003] to New Group",
+                                "Add [Program 0004] to New Group", "Move [Program 0001] in New Group",
+                                "Move [Program 0003] in New Group", "Remove [Program 0004] from New Group",
+                                "Delete Group [Group 3]"}))
+      << texts.join(QStringLiteral(" | ")).toStdString();
+  QAction* undo = frame_->ActionFor(CommandId::kEditUndo);
+  QAction* redo = frame_->ActionFor(CommandId::kEditRedo);
+  EXPECT_EQ(undo->text(), "&Undo " + texts.back());
+  EXPECT_FALSE(redo->isEnabled());
+
+  while (stack.canUndo()) undo->trigger();
+  EXPECT_EQ(std::memcmp(opened.data(), &app_->Doc().Working(), opened.size()), 0);
+  EXPECT_FALSE(app_->Doc().IsModified()) << "back at the opened state";
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb - Quelmar"));
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+  EXPECT_EQ(redo->text(), "&Redo " + texts.front());
+
+  while (stack.canRedo()) redo->trigger();
+  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb - Quelmar"));
+  const std::vector<std::uint8_t> saved = SaveAndRead();
+  EXPECT_EQ(S::Digest(saved), S::kDigest[3]) << std::hex << S::Digest(saved);
+  EXPECT_TRUE(stack.isClean());
+  EXPECT_EQ(stack.count(), texts.size()) << "saving keeps the steps";
 }
 
 }  // namespace

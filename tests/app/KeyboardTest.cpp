@@ -50,7 +50,7 @@ TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
   QTest::keyClick(&frame, Qt::Key_F, Qt::AltModifier);
   ASSERT_NE(OpenMenu(), nullptr);
   QStringList reached;
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 6; ++i) {
     QMenu* menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     reached << menu->title();
@@ -58,11 +58,12 @@ TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
     int commands = 0;
     for (QAction* a : menu->actions())
       if (a->isVisible() && a->isEnabled() && !a->isSeparator()) ++commands;
-    EXPECT_GT(commands, 0) << menu->title().toStdString();
+    // Edit's Undo and Redo are greyed while there is nothing to take back.
+    if (menu->title() != QStringLiteral("&Edit")) EXPECT_GT(commands, 0) << menu->title().toStdString();
     QTest::keyClick(menu, Qt::Key_Right);
   }
   // The menus without a letter of their own are reached with the arrow keys.
-  EXPECT_EQ(reached, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
+  EXPECT_EQ(reached, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
   QTest::keyClick(OpenMenu(), Qt::Key_Escape);
   QTest::keyClick(OpenMenu(), Qt::Key_Escape);
   ASSERT_EQ(OpenMenu(), nullptr);

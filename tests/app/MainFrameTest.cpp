@@ -104,24 +104,26 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   const QList<QAction*> top = frame.menuBar()->actions();
   QStringList titles;
   for (QAction* a : top) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&File", "&View", "Receive/Send", "Tools", "&Help"}));
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
   EXPECT_EQ(MenuTexts(top[0]->menu()),
             (QStringList{"&Open...\tCtrl+O", "Open &Received...", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-",
                          "Compare With…", "Export…", "Import…", "-", "Recent File", "-", "&Close", "E&xit"}));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
-  EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
-  for (QAction* a : top[1]->menu()->actions()) EXPECT_TRUE(a->isChecked());
-  EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
-  EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Config Setting", "Check Database…"}));
-  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"&About Quelmar..."}));
+  EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Undo", "&Redo"}));
+  EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
+  for (QAction* a : top[2]->menu()->actions()) EXPECT_TRUE(a->isChecked());
+  EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
+  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…"}));
+  EXPECT_EQ(MenuTexts(top[5]->menu()), (QStringList{"&About Quelmar..."}));
 
-  // Ctrl+N, Ctrl+O and Ctrl+S and nothing else.
+  // Ctrl+N, Ctrl+O and Ctrl+S, undo's Ctrl+Z and redo's Ctrl+Shift+Z (and Ctrl+Y), and
+  // nothing else.
   QStringList keys;
   for (QAction* a : frame.findChildren<QAction*>()) {
     if (!a->shortcut().isEmpty()) keys << a->shortcut().toString();
   }
   keys.sort();
-  EXPECT_EQ(keys, (QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S"}));
+  EXPECT_EQ(keys, (QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+Z", "Ctrl+Z"}));
 
   // Toolbar: Open, Save, -, Receive, Send, -, About; tips only on three of them.
   QStringList bar;

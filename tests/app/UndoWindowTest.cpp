@@ -1,0 +1,140 @@
+// Undo and redo in the window: the Edit menu's items, the record shown after each step,
+// the modified flag following the clean state, and the stack's life across New, Open,
+// Save and a change that changes nothing.
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/EditSteps.h"
+#include "support/PageTest.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/CPageSatTP.h"
+#include "ui/GroupChListView.h"
+#include "ui/SatTPListView.h"
+#include "widgets/CommandIds.h"
+
+using testkit::Child;
+
+namespace {
+
+class UndoWindowTest : public apptest::AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    file_ = Path("sample.qdb");
+    apptest::WriteSample(file_);
+    app_ = std::make_unique<CQuelmarApp>();
+    ASSERT_TRUE(app_->InitInstance({}));
+    frame_ = app_->MainFrame();
+    ASSERT_TRUE(frame_->OpenDocumentFile(file_));
+  }
+  CMainSheet& Sheet() { return *frame_->View()->Sheet(); }
+  QUndoStack& Stack() { return frame_->Steps()->Stack(); }
+  void Command(int id) { frame_->OnCommand(id); }
+
+  QString file_;
+  std::unique_ptr<CQuelmarApp> app_;
+  CMainFrame* frame_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(UndoWindowTest, EditMenuSitsBetweenFileAndViewAndGreysWhenEmpty) {
+  QStringList titles;
+  for (QAction* a : frame_->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
+  QAction* undo = frame_->ActionFor(CommandId::kEditUndo);
+  QAction* redo = frame_->ActionFor(CommandId::kEditRedo);
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+  EXPECT_EQ(redo->text(), QStringLiteral("&Redo"));
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+  EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
+  EXPECT_EQ(redo->shortcuts(),
+            (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
+}
+
+// Undo brings a deleted satellite back, selected and in view on its page; undoing a
+// program's deletion from the other page brings that page to the front with the program
+// selected; redo deletes again and the rows are gone.
+TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
+  CPageSatTP& satTP = *Sheet().SatTPPage();
+  auto* sats = Child<SatTPListView>(satTP, "satelliteList");
+  const int satRows = sats->topLevelItemCount();
+  ASSERT_GT(satRows, 3);
+  sats->setCurrentItem(sats->topLevelItem(3));
+  const int satellite = satTP.State().satelliteRows[3];
+  const QString satText = sats->topLevelItem(3)->text(0);
+  Command(CommandId::kDeleteSatellite);
+  ASSERT_EQ(sats->topLevelItemCount(), satRows - 1);
+  sats->setCurrentItem(sats->topLevelItem(0));
+
+  Sheet().setCurrentIndex(1);
+  CPageGroupCh& groupCh = *Sheet().GroupChPage();
+  auto* services = Child<GroupChListView>(groupCh, "serviceList");
+  services->setCurrentRow(7);
+  const QString programText = services->item(7)->text();
+  Command(CommandId::kDeleteProgram);
+  ASSERT_NE(services->item(7)->text(), programText);
+  EXPECT_EQ(Stack().text(Stack().count() - 1), "Delete Program " + programText);
+  EXPECT_EQ(Stack().text(0), "Delete Satellite " + satText);
+
+  Sheet().setCurrentIndex(0);
+  Command(CommandId::kEditUndo);
+  EXPECT_EQ(Sheet().currentIndex(), 1) << "the page of the program comes to the front";
+  EXPECT_EQ(services->SingleSelectedRow(), 7);
+  EXPECT_EQ(services->item(7)->text(), programText);
+
+  Command(CommandId::kEditUndo);
+  EXPECT_EQ(Sheet().currentIndex(), 0);
+  ASSERT_EQ(sats->topLevelItemCount(), satRows);
+  EXPECT_EQ(sats->SingleSelectedRow(), 3);
+  EXPECT_EQ(satTP.State().CurrentSatellite(), satellite);
+
+  Command(CommandId::kEditRedo);
+  EXPECT_EQ(sats->topLevelItemCount(), satRows - 1);
+  Command(CommandId::kEditRedo);
+  EXPECT_NE(services->item(7)->text(), programText);
+}
+
+// The flag follows the stack: saved is clean, undoing past the save is modified, redoing
+// to it is clean again; an "Update" that writes what is stored adds no step; New and Open
+// start with no steps.
+TEST_F(UndoWindowTest, ModifiedFlagFollowsTheCleanStateAndLoadsClearTheStack) {
+  CQuelmarDoc& doc = app_->Doc();
+  CPageSatTP& satTP = *Sheet().SatTPPage();
+  auto* sats = Child<SatTPListView>(satTP, "satelliteList");
+  sats->setCurrentItem(sats->topLevelItem(1));
+  Child<QPushButton>(satTP, "update")->click();
+  EXPECT_EQ(Stack().count(), 0) << "nothing changed, no step";
+  EXPECT_FALSE(doc.IsModified());
+
+  Command(CommandId::kDeleteSatellite);
+  EXPECT_TRUE(doc.IsModified());
+  Command(CommandId::kFileSave);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(Stack().isClean());
+  Command(CommandId::kEditUndo);
+  EXPECT_TRUE(doc.IsModified()) << "the file holds the deletion";
+  Command(CommandId::kEditRedo);
+  EXPECT_FALSE(doc.IsModified());
+  Command(CommandId::kEditUndo);
+  EXPECT_TRUE(doc.IsModified());
+
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  Command(CommandId::kFileNew);
+  EXPECT_EQ(Stack().count(), 0);
+  EXPECT_FALSE(doc.IsModified());
+
+  sats->setCurrentItem(sats->topLevelItem(0));
+  Command(CommandId::kDeleteSatellite);
+  ASSERT_EQ(Stack().count(), 1);
+  ASSERT_TRUE(frame_->OpenDocumentFile(file_));
+  EXPECT_EQ(Stack().count(), 0);
+  EXPECT_FALSE(frame_->ActionFor(CommandId::kEditUndo)->isEnabled());
+}
