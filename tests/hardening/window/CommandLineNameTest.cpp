@@ -50,8 +50,10 @@ TEST_F(CommandLineName, OpensAndSavesUnderTheBytesItWasGiven) {
   CQuelmarDoc check;
   ASSERT_TRUE(check.Open(RawPath().toStdString()).ok);
   EXPECT_EQ(check.Working().satellites[0].Name(), "Saved");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1)
+  // The file and the backup of its old content, both under the bytes it was given.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 2)
       << "no second file under a mangled name";
+  EXPECT_TRUE(std::filesystem::exists(RawPath().toStdString() + ".bak"));
 }
 
 // The program itself, started as a file manager would start it: it must read the file
