@@ -16,8 +16,11 @@
 #include "cli/CliCommon.h"
 #include "db/CQuelmarDoc.h"
 #include "db/ReceivedImages.h"
+#include "db/DbTexts.h"
+#include "db/FileIo.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
+#include "link/LinkTexts.h"
 #include "link/SerialPort.h"
 #include "link/TransferObserver.h"
 #include "link/TransferPort.h"
@@ -60,6 +63,13 @@ class ConsoleObserver : public TransferObserver {
   void EndLine() {
     std::lock_guard lock(mutex_);
     EndBar();
+  }
+
+  // The status line when the engine ended on a lost line ("Line lost: <reason>"),
+  // otherwise "". A terminal shows only the start of the status on the progress line.
+  std::string LineLost() {
+    std::lock_guard lock(mutex_);
+    return status_.starts_with(LinkTexts::kLineLost) ? status_ : std::string();
   }
 
   void SetText(Field field, const std::string& text) override {
@@ -128,9 +138,14 @@ class ConsoleObserver : public TransferObserver {
 
  private:
   // Caller holds the mutex.
+  // A message may hold several lines (a port's open error and its reason); each is
+  // escaped on its own.
   void Line(const std::string& text) {
     EndBar();
-    std::fprintf(stderr, "%s\n", cli::EscapeControls(text).c_str());
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+      std::fprintf(stderr, "%s\n", cli::EscapeControls(text.substr(start, end - start)).c_str());
+    std::fprintf(stderr, "%s\n", cli::EscapeControls(text.substr(start)).c_str());
   }
   // Leaves the bar as it stands now on its own line.
   void EndBar() {
@@ -217,10 +232,21 @@ void KeepReceived(const std::uint8_t* image, std::size_t size, bool skip) {
   if (!kept.ok) cli::Fail(kept.error);
 }
 
+// The reason on stderr when the engine ended because the line went away.
+void ReportLineLost(ConsoleObserver& observer) {
+  const std::string lost = observer.LineLost();
+  if (!lost.empty()) cli::Fail(lost);
+}
+
 int Receive(const TransferArgs& a) {
   ConsoleObserver observer;
   CQuelmarDoc doc;
   doc.SetDbType(a.dbType);
+  // The output must be writable before a 40-second transfer starts: its temporary file
+  // is made now, and the port is not touched when it cannot be.
+  fileio::AtomicFile out;
+  const fileio::IoResult ready = out.Begin(a.file);
+  if (!ready.ok) return cli::Fail(fileio::Describe(ready, a.file, DbTexts::kCannotSave));
   // Unlike the window, which lets the transfer run into its limit, a script learns at
   // once that the port is not there.
   auto port = OpenTransferPort(observer, a.port, a.baud);
@@ -233,6 +259,7 @@ int Receive(const TransferArgs& a) {
   engine.Stop();
   observer.EndLine();
   if (!ended) return Stopped("receive stopped before it ended; nothing written");
+  ReportLineLost(observer);
   if (!engine.Completed()) return cli::kExitFailed;
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
@@ -242,7 +269,7 @@ int Receive(const TransferArgs& a) {
                      " data bytes, not a whole database image; nothing written");
   if (!taken) return cli::Fail("the receiver's image is marked as holding no database; nothing written");
   KeepReceived(engine.ImageBuffer(), engine.ImageSize(), a.noKeep);
-  const DocResult saved = doc.Save(a.file);
+  const DocResult saved = doc.SaveTo(out);
   return saved ? cli::kExitOk : cli::Fail(saved.message);
 }
 
@@ -265,6 +292,7 @@ int Send(const TransferArgs& a) {
   engine.Finish();
   observer.EndLine();
   if (!ended) return Stopped("send stopped before it ended");
+  ReportLineLost(observer);
   return engine.Succeeded() ? cli::kExitOk : cli::kExitFailed;
 }
 

@@ -157,22 +157,27 @@ DocResult CQuelmarDoc::Save(const std::string& path, bool overwriteChanged) {
     const bool ours = path == filePath_ || now.SameFile(fileStamp_);
     if (now.Exists() && ours && now != fileStamp_) return DocResult::ChangedOnDisk(DbTexts::kChangedOnDisk);
   }
+  fileio::AtomicFile file;
+  const fileio::IoResult begun = file.Begin(path);
+  if (!begun.ok) return DocResult::Failure(fileio::Describe(begun, path, DbTexts::kCannotSave));
+  return SaveTo(file);
+}
+
+DocResult CQuelmarDoc::SaveTo(fileio::AtomicFile& file) {
+  if (imageValid_ != 1) return DocResult::Failure(DbTexts::kNothingToSave);
   std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
   if (BuildImage(image.data()) == 0) return DocResult::Failure(DbTexts::kNothingToSave);
-  fileio::AtomicFile file;
-  fileio::IoResult written = file.Begin(path);
-  if (!written.ok) return DocResult::Failure(fileio::Describe(written, path, DbTexts::kCannotSave));
-  const std::string backup = path + DbTexts::kBackupSuffix;
+  const std::string backup = file.Path() + DbTexts::kBackupSuffix;
   const bool first = savedOver_.count(file.Target()) == 0;
   if (first) file.KeepOldAs(backup);
   fileio::FileStamp stamp;
-  written = file.Commit(image.data(), image.size(), &stamp);
-  if (!written.ok) return DocResult::Failure(fileio::Describe(written, path, DbTexts::kCannotSave));
+  const fileio::IoResult written = file.Commit(image.data(), image.size(), &stamp);
+  if (!written.ok) return DocResult::Failure(fileio::Describe(written, file.Path(), DbTexts::kCannotSave));
   // Made or not, a file's backup is the one from before the first save: a later save
   // must not replace it with this session's own work.
   savedOver_.insert(file.Target());
   SetModifiedFlag(false);
-  filePath_ = path;
+  filePath_ = file.Path();
   fileStamp_ = stamp;
   DocResult result = DocResult::Success();
   if (first && !file.BackupResult().ok)

@@ -81,6 +81,9 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // as NAME.bak beside the name given; later saves leave that backup alone. A backup
   // that cannot be written does not stop the save: the result's notice says so.
   DocResult Save(const std::string& path, bool overwriteChanged = false);
+  // Saves through a file whose temporary was made beforehand (Begin), as quelmar-cli's
+  // receive does before it connects so that an unwritable output fails at once.
+  DocResult SaveTo(fileio::AtomicFile& file);
 
   // --- state ---------------------------------------------------------------------
   // What the pages show and read. Changes go through Edit.

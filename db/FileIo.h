@@ -89,7 +89,8 @@ class AtomicFile {
   bool BackupKept() const { return backupKept_; }
   const IoResult& BackupResult() const { return backupResult_; }
 
-  // The file the rename replaces: the path with its links resolved.
+  // The path as given to Begin, and the file the rename replaces (links resolved).
+  const std::string& Path() const { return path_; }
   const std::string& Target() const { return target_; }
 
  private:

@@ -100,7 +100,8 @@ void JRxThread::WaitStep(std::uint8_t expected, int next) {
 bool JRxThread::ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete) {
   std::size_t i = 0;
   while (i < count) {
-    if (Stopping()) return false;
+    // A line that is gone ends the unit at once; the engine's loop ends the receive.
+    if (Stopping() || port_->LineLost()) return false;
     // Bytes already queued are what byte-by-byte reads would return at once; taking
     // them in one go only saves calls. The bounded wait applies when nothing is queued.
     const std::size_t queued = port_->Read(buffer + i, count - i);

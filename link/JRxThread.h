@@ -88,7 +88,7 @@ class JRxThread : public TransferEngine {
   void Finish();
   // Reads one unit of `count` bytes, a byte at a time; a byte that does not come keeps
   // the old content and turns *complete (when given) false. False when a stop was
-  // asked for meanwhile.
+  // asked for meanwhile or the line was lost.
   bool ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete = nullptr);
 
   ReceiveStorage* storage_ = nullptr;

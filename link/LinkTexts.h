@@ -15,6 +15,31 @@ inline constexpr const char* kMallocError = "Malloc Error!";
 inline constexpr const char* kNoData = "No Data";
 // Follows the port name as it is listed, after a blank.
 inline constexpr const char* kOpenError = " Open Error!";
+// The line under "<name> Open Error!" that says why, in words a user can act on. %1 is
+// the device path, %2 and %3 as each says.
+inline constexpr const char* kNotSerialDevice = "%1 is not a serial device.";
+inline constexpr const char* kOwnTerminal =
+    "%1 is the terminal this program runs in, not the line to the receiver.";
+inline constexpr const char* kPermissionDenied =
+    "Permission denied: %1 belongs to the group %2, and your account is not a member.\n"
+    "Add it with\n    sudo usermod -aG %2 $USER\nthen log out and log in again.";
+// A device only root may open: adding the user to root's group would be bad advice.
+inline constexpr const char* kRootOnly =
+    "Permission denied: only root may use %1; the administrator can give it to the group %2.";
+inline constexpr const char* kNoSuchDevice =
+    "No such device: %1 is not there. If it is a USB adapter, it may have been unplugged.";
+inline constexpr const char* kDeviceBusy = "Device busy: another program is using %1.";
+inline constexpr const char* kDeviceBusyBy = "Device busy: %1 is in use by %2.";
+inline constexpr const char* kProcess = "%1 (process %2)";
+inline constexpr const char* kOtherOpenFailure = "%1: %2.";
+// The group serial ports belong to on Debian, named when the device's own is unknown.
+inline constexpr const char* kSerialGroup = "dialout";
+
+// Status line when the line goes away during a transfer (a USB adapter unplugged, the
+// far end of a pseudo-terminal closed); the reason follows.
+inline constexpr const char* kLineLost = "Line lost: ";
+inline constexpr const char* kHungUp = "the other end hung up";
+inline constexpr const char* kDeviceGone = "the device was removed";
 // Caption of the send dialog's only button after a successful send.
 inline constexpr const char* kOkCaption = "OK";
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace {
@@ -54,6 +55,41 @@ std::vector<std::string> List(const std::string& devDir) {
     names.insert(names.end(), family.begin(), family.end());
   }
   return names;
+}
+
+std::vector<Port> Ports(const std::string& devDir, const std::string& sysRoot) {
+  std::vector<Port> ports;
+  for (std::string& name : List(devDir)) {
+    std::string label = name;
+    if (name.find('/') != std::string::npos) {
+      const std::string product = ProductName(std::filesystem::path(name).filename().string(), sysRoot);
+      if (!product.empty()) label += " (" + product + ")";
+    }
+    ports.push_back({std::move(name), std::move(label)});
+  }
+  return ports;
+}
+
+std::string ProductName(const std::string& ttyName, const std::string& sysRoot) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  // class/tty/<name>/device leads into the USB interface (ttyACM) or the serial port
+  // below it (ttyUSB); the USB device that names the product is a level or two up.
+  fs::path dir = fs::canonical(fs::path(sysRoot) / "class" / "tty" / ttyName / "device", ec);
+  if (ec) return {};
+  const fs::path root = fs::canonical(sysRoot, ec);
+  for (int up = 0; up < 4 && !ec && dir != root && dir.has_relative_path(); ++up, dir = dir.parent_path()) {
+    std::ifstream file(dir / "product");
+    std::string product;
+    if (file && std::getline(file, product)) {
+      while (!product.empty() && std::isspace(static_cast<unsigned char>(product.back()))) product.pop_back();
+      // Shown in a list row: one line of printable text.
+      for (char& c : product)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+      return product;
+    }
+  }
+  return {};
 }
 
 }  // namespace PortNames

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -16,6 +17,8 @@
 
 #include "link/LinkTexts.h"
 #include "link/PortNames.h"
+#include "link/PortProblem.h"
+#include "link/PortSettingsGuard.h"
 
 namespace {
 
@@ -47,25 +50,51 @@ SerialPort::~SerialPort() { Close(); }
 
 int SerialPort::Open(const std::string& portName, const std::string& settings) {
   Close();
+  state_ = State::Failed;
+  lost_ = false;
+  lostReason_.clear();
   const std::string path = PortNames::DevicePath(portName);
-  int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  // A file named by mistake (the arguments swapped), a FIFO or a folder is not opened at
+  // all: writing link bytes over a database file destroys it, and a FIFO waits for ever.
+  struct stat st{};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISCHR(st.st_mode))
+    return Refuse(-1, portName, PortProblem::Explain(path, PortProblem::Kind::NotSerial));
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const int err = errno;
+    return Refuse(-1, portName, PortProblem::Explain(path, PortProblem::Kind::System, err));
+  }
+  // /dev/null and /dev/zero are character devices too; only a terminal is a line.
+  termios before{};
+  if (::tcgetattr(fd, &before) != 0)
+    return Refuse(fd, portName, PortProblem::Explain(path, PortProblem::Kind::NotSerial));
+  // The terminal this program runs in (/dev/tty, or its own name): making it raw would
+  // leave the user's shell without echo, and the user's keys would go to the receiver.
+  const pid_t session = ::tcgetsid(fd);
+  if (session >= 0 && session == ::getsid(0))
+    return Refuse(fd, portName, PortProblem::Explain(path, PortProblem::Kind::OwnTerminal));
   // The port is ours alone while a transfer runs: a second program on the same line
   // would steal bytes.
-  if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    fd = -1;
-  }
-  if (fd < 0) {
-    state_ = State::Failed;
-    Report(portName + LinkTexts::kOpenError);
-    return 0;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int err = errno;
+    return Refuse(fd, portName, PortProblem::Explain(path, PortProblem::Kind::System, err));
   }
   ::ioctl(fd, TIOCEXCL);  // refuses further opens; not every device supports it
   fd_ = fd;
   state_ = State::Open;
+  saved_ = before;
+  haveSaved_ = true;
+  PortSettingsGuard::Remember(fd_, saved_);
   Configure(fd_, settings);
   ::tcflush(fd_, TCIOFLUSH);
   return 1;
+}
+
+int SerialPort::Refuse(int fd, const std::string& portName, const std::string& reason) {
+  if (fd >= 0) ::close(fd);
+  state_ = State::Failed;
+  Report(portName + LinkTexts::kOpenError + "\n" + reason);
+  return 0;
 }
 
 int SerialPort::Adopt(int fd, const std::string& settings) {
@@ -86,9 +115,21 @@ void SerialPort::Close() {
     // port, and flushing output on a pseudo-terminal throws away the bytes the receiver
     // has not read yet.
     ::tcflush(fd_, TCIFLUSH);
+    if (haveSaved_) {
+      // The old speed must not cut into bytes still leaving; a line that does not drain
+      // (nobody reading a pseudo-terminal) is not waited for long.
+      const auto deadline = Clock::now() + std::chrono::milliseconds(kRestoreDrainMs);
+      int pending = 0;
+      while (::ioctl(fd_, TIOCOUTQ, &pending) == 0 && pending > 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      ::tcsetattr(fd_, TCSANOW, &saved_);
+    }
+    ::ioctl(fd_, TIOCNXCL);
+    PortSettingsGuard::Forget(fd_);
     ::close(fd_);  // also drops the lock
   }
   fd_ = -1;
+  haveSaved_ = false;
   state_ = State::NoHandle;
 }
 
@@ -154,12 +195,17 @@ std::size_t SerialPort::Write(const std::uint8_t* data, std::size_t count) {
 std::size_t SerialPort::Read(std::uint8_t* buffer, std::size_t max) {
   if (state_ != State::Open || max == 0) return 0;
   int queued = 0;
-  if (::ioctl(fd_, FIONREAD, &queued) != 0 || queued <= 0) return 0;
+  if (::ioctl(fd_, FIONREAD, &queued) != 0) {
+    NoteLost(errno);
+    return 0;
+  }
+  if (queued <= 0) return 0;
   const std::size_t want = std::min(max, static_cast<std::size_t>(queued));
   ssize_t n;
   do {
     n = ::read(fd_, buffer, want);
   } while (n < 0 && errno == EINTR);
+  if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) NoteLost(errno);
   return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
@@ -182,8 +228,12 @@ bool SerialPort::ReadByte(std::uint8_t& out) {
       out = b;
       return true;
     }
-    // Hung up or in error: poll returns at once, so pace the retries.
-    if (ready > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (ready > 0) {
+      NotePollResult(p.revents);
+      // Nothing will come from a line that is gone; the caller hears of it at once.
+      if (LineLost()) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));  // don't spin
+    }
   }
   if (Read(&b, 1) == 1) {
     out = b;
@@ -191,6 +241,26 @@ bool SerialPort::ReadByte(std::uint8_t& out) {
   }
   return false;
 }
+
+void SerialPort::NotePollResult(short revents) {
+  if ((revents & (POLLHUP | POLLERR | POLLNVAL)) == 0) return;
+  // A hang-up may still leave bytes to read; only a line with nothing left is gone.
+  int queued = 0;
+  if (::ioctl(fd_, FIONREAD, &queued) == 0 && queued > 0) return;
+  NoteLost((revents & POLLHUP) != 0 ? 0 : EIO);
+}
+
+void SerialPort::NoteLost(int err) {
+  if (lost_) return;
+  lost_ = true;
+  // A pseudo-terminal whose far side closed answers reads with EIO, an unplugged USB
+  // adapter with EIO or ENODEV: both mean the other end is gone.
+  if (err == 0 || err == EIO) lostReason_ = LinkTexts::kHungUp;
+  else if (err == ENODEV || err == ENXIO) lostReason_ = LinkTexts::kDeviceGone;
+  else lostReason_ = std::strerror(err);
+}
+
+std::string SerialPort::LineLostReason() const { return lostReason_; }
 
 void SerialPort::PurgeRx() {
   if (state_ == State::Open) ::tcflush(fd_, TCIFLUSH);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include <termios.h>
+
 #include "link/Transport.h"
 
 class SerialPort : public Transport {
@@ -16,6 +18,8 @@ class SerialPort : public Transport {
   // nobody reads); a real line always drains.
   static constexpr int kWriteStallMs = 1000;
   static constexpr int kReadByteWaitMs = 50;
+  // How long Close waits for written bytes to leave before it puts the old settings back.
+  static constexpr int kRestoreDrainMs = 500;
 
   // Shows a failure to the user; the core never shows anything itself.
   using ErrorReporter = std::function<void(const std::string& message)>;
@@ -29,12 +33,16 @@ class SerialPort : public Transport {
 
   // Opens `portName` ("COM1".."COM4" or a device path, see PortNames) with `settings`
   // ("%d,N,8,1"). Returns 1 when open, 0 otherwise; on failure the reporter is given
-  // the port name followed by LinkTexts::kOpenError. Busy ports (held by another program) fail.
+  // the port name followed by LinkTexts::kOpenError and, on the next line, the reason
+  // (PortProblem). Refused without a byte written: anything that is not a terminal
+  // device (a file given by mistake, /dev/null, a FIFO), the terminal this program runs
+  // in, and a port another program holds.
   int Open(const std::string& portName, const std::string& settings);
   // Takes over an already open terminal descriptor (a pseudo-terminal's far side) and
   // applies `settings`. Returns 1, or 0 for a negative descriptor.
   int Adopt(int fd, const std::string& settings);
-  // Releases the device; harmless on a port that was never opened.
+  // Releases the device, putting back the terminal settings it had before Open and
+  // clearing the exclusive-use flag; harmless on a port that was never opened.
   void Close();
 
   bool IsOpen() const { return state_ == State::Open; }
@@ -49,6 +57,10 @@ class SerialPort : public Transport {
   bool WriteByte(std::uint8_t byte) override { return Write(&byte, 1) == 1; }
   void PurgeRx() override;
   void PurgeTx() override;
+  // The far end went away: a read found nothing more can come (hang-up, I/O error, the
+  // device removed). Set by Read and ReadByte; a quiet line is not lost.
+  bool LineLost() const override { return lost_; }
+  std::string LineLostReason() const override;
 
   // Parses "baud,parity,data,stop" and applies it raw to `fd`; false when the text or
   // the device refuses (the port then keeps the device's current settings).
@@ -62,8 +74,18 @@ class SerialPort : public Transport {
   };
 
   void Report(const std::string& message) const;
+  // Closes a descriptor that was opened but must not be used, and reports why.
+  int Refuse(int fd, const std::string& portName, const std::string& reason);
+  // Notes a read that failed for good (errno `err`, or a hang-up when 0).
+  void NoteLost(int err);
+  // After poll() reported on the descriptor: is the line gone?
+  void NotePollResult(short revents);
 
   State state_ = State::NoHandle;
   int fd_ = -1;
   ErrorReporter reporter_;
+  termios saved_{};  // the terminal's settings before Open changed them
+  bool haveSaved_ = false;
+  bool lost_ = false;  // set by the reading thread, never cleared while open
+  std::string lostReason_;
 };

@@ -35,6 +35,7 @@ void TransferEngine::Begin(int firstState) {
   nextPacket_ = 0;
   resultCode_ = traits_.idleState;
   lastPacketDone_ = false;
+  lostStatus_.clear();
   SetState(firstState);
   worker_.Wake();
 }
@@ -55,7 +56,14 @@ void TransferEngine::Run() {
     if (state == traits_.idleState) return;  // parked for good
     Step(state);
     if (Stopping() || CurrentState() == traits_.idleState) return;
-    if (retryCount_ > kRetryLimit) {
+    if (port_ && port_->LineLost() && state != traits_.failState) {
+      // Nothing can come from a line that is gone: end as the retry limit would, at
+      // once, with the reason in the status line.
+      SetState(traits_.failState);
+      lostStatus_ = LinkTexts::kLineLost + port_->LineLostReason();
+      ShowStatus(lostStatus_.c_str());
+      observer_->ShowMessage(LinkTexts::kNoResponse);
+    } else if (retryCount_ > kRetryLimit) {
       SetState(traits_.failState);
       observer_->ShowMessage(LinkTexts::kNoResponse);
     }
@@ -86,6 +94,7 @@ bool TransferEngine::ReadCode(std::uint8_t& byte) {
 }
 
 void TransferEngine::ShowStatus(const char* text) {
+  if (!lostStatus_.empty()) text = lostStatus_.c_str();
   if (text != nullptr) observer_->SetText(TransferObserver::Field::Status, text);
 }
 

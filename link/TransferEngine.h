@@ -90,6 +90,9 @@ class TransferEngine {
   std::uint32_t retryCount_ = 0;  // consecutive failed steps
   int nextPacket_ = 0;
   std::uint32_t dataLength_ = 0;
+  // Set when the line went away: the status line keeps saying so through the failure
+  // steps that follow, instead of their own state names.
+  std::string lostStatus_;
 
  private:
   void Run();

@@ -4,6 +4,7 @@
 // at most one ReadByte wait, so an engine never hangs on a dead line.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class Transport {
  public:
@@ -25,4 +26,10 @@ class Transport {
   // Discard what is queued in one direction.
   virtual void PurgeRx() = 0;
   virtual void PurgeTx() = 0;
+
+  // The far end is gone for good (a USB adapter unplugged, a closed pseudo-terminal):
+  // nothing will come any more, so there is no point in waiting out a retry limit. A
+  // line that is merely quiet is not lost.
+  virtual bool LineLost() const { return false; }
+  virtual std::string LineLostReason() const { return {}; }
 };

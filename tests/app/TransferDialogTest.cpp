@@ -227,7 +227,7 @@ TEST_F(TransferDialogTest, SendDialogClockAndIdleFailures) {
   dlg.show();
   const QStringList shown = Prompt::TakeMessages();
   ASSERT_EQ(shown.size(), 2);
-  EXPECT_TRUE(shown[0].endsWith(QStringLiteral(" Open Error!")));
+  EXPECT_EQ(shown[0].section(QLatin1Char('\n'), 0, 0), Path("no-such-port") + QStringLiteral(" Open Error!"));
   EXPECT_EQ(shown[1], QStringLiteral("No Data"));
   EXPECT_TRUE(dlg.Engine().IsIdle());
   EXPECT_TRUE(dlg.ElapsedField()->text().isEmpty());

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -21,6 +18,7 @@
 
 #include "db/DatabaseImage.h"
 #include "db/ImageHeader.h"
+#include "hardening/PtyLine.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
@@ -175,39 +173,15 @@ TEST_F(CliStreams, WriteErrorsOnStdoutFailTheCommand) {
 
 // ---- Ctrl+C during a transfer ---------------------------------------------------------------
 
-// A pseudo-terminal pair, raw, so what the program writes arrives unchanged.
-struct Pty {
-  Pty() {
-    termios raw{};
-    ::cfmakeraw(&raw);
-    char name[128] = {};
-    if (::openpty(&master, &slave, name, &raw, nullptr) == 0) path = name;
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-  }
-  ~Pty() {
-    ::close(master);
-    ::close(slave);
-  }
-  std::string Drain() {
-    std::string got;
-    char buf[4096];
-    ssize_t n;
-    while ((n = ::read(master, buf, sizeof buf)) > 0) got.append(buf, static_cast<std::size_t>(n));
-    return got;
-  }
-  int master = -1, slave = -1;
-  std::string path;
-};
-
 TEST_F(CliStreams, InterruptedTransferEndsItsProgressLineAndExitsAsTheSignalSays) {
   for (const auto& [sig, expected] : std::vector<std::pair<int, int>>{{SIGINT, 130}, {SIGTERM, 143}}) {
     SCOPED_TRACE(sig);
-    Pty line;      // the receiver's end: nobody answers
-    Pty terminal;  // the user's terminal, where the progress bar is drawn
-    ASSERT_FALSE(line.path.empty());
+    hardening::PtyLine line;      // the receiver's end: nobody answers
+    hardening::PtyLine terminal;  // the user's terminal, where the progress bar is drawn
+    ASSERT_FALSE(line.Path().empty());
     Subprocess cli;
-    ASSERT_TRUE(cli.StartWith({testkit::BinaryPath("quelmar-cli"), "receive", "--port", line.path, dir.File("r.qdb")},
-                          {{STDERR_FILENO, terminal.slave}}));
+    ASSERT_TRUE(cli.StartWith({testkit::BinaryPath("quelmar-cli"), "receive", "--port", line.Path(), dir.File("r.qdb")},
+                          {{STDERR_FILENO, terminal.Slave()}}));
     std::string shown;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!Contains(shown, "STATUS_WAIT_CONNECT_REQ") && std::chrono::steady_clock::now() < until) {

@@ -121,7 +121,8 @@ TEST_F(SerialPortPty, PurgeRxDropsWhatIsQueuedAndASecondOpenIsRefused) {
   std::vector<std::string> otherErrors;
   other.SetErrorReporter([&](const std::string& m) { otherErrors.push_back(m); });
   EXPECT_EQ(other.Open(pty.path(), "115200,N,8,1"), 0);
-  EXPECT_EQ(otherErrors, std::vector<std::string>{pty.path() + " Open Error!"});
+  ASSERT_EQ(otherErrors.size(), 1u);
+  EXPECT_TRUE(otherErrors[0].starts_with(pty.path() + " Open Error!\nDevice busy: ")) << otherErrors[0];
 }
 
 TEST_F(SerialPortPty, WriteToALineNobodyReadsGivesUpInsteadOfHanging) {
@@ -148,7 +149,8 @@ TEST(SerialPort, FailedOpenReportsThePortNameAndWritesAreStillTaken) {
   const std::string missing =
       (std::filesystem::temp_directory_path() / "quelmar-no-such-port").string();
   EXPECT_EQ(port.Open(missing, "115200,N,8,1"), 0);
-  EXPECT_EQ(errors, std::vector<std::string>{missing + " Open Error!"});
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].starts_with(missing + " Open Error!\nNo such device: ")) << errors[0];
   // The engines find out through missing answers, not through failed writes.
   const std::uint8_t b = 0xE1;
   EXPECT_EQ(port.Write(&b, 1), 1u);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "widgets/DialogUnits.h"
 #include "ui/transfer/LinkDialogTexts.h"
@@ -26,14 +27,13 @@ QComboBox* MakeList(QWidget* parent, const char* objectName, const char* label,
 
 }  // namespace
 
-CCOMPortDlg::CCOMPortDlg(QWidget* parent, QStringList portRows) : QDialog(parent) {
+CCOMPortDlg::CCOMPortDlg(QWidget* parent, PortSource portRows) : QDialog(parent), portRows_(std::move(portRows)) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CCOMPortDlg"));
   setWindowTitle(QString::fromLatin1(kConfigCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 149, 111);
   setFixedSize(size());
-  if (portRows.isEmpty()) portRows = LinkRows::Ports();
 
   auto* dbLabel = new QLabel(QString::fromLatin1(kDbType), this);
   DialogUnits::Place(dbLabel, 7, 7, 28, 8);
@@ -42,7 +42,7 @@ CCOMPortDlg::CCOMPortDlg(QWidget* parent, QStringList portRows) : QDialog(parent
 
   auto* portLabel = new QLabel(QString::fromLatin1(kPort), this);
   DialogUnits::Place(portLabel, 11, 53, 36, 11);
-  port_ = MakeList(this, "port", kPort, portRows, 7, 66, 59);
+  port_ = MakeList(this, "port", kPort, {}, 7, 66, 59);
   portLabel->setBuddy(port_);
   // A USB adapter or a pseudo-terminal can be typed as a device path.
   port_->setEditable(true);
@@ -66,17 +66,28 @@ CCOMPortDlg::CCOMPortDlg(QWidget* parent, QStringList portRows) : QDialog(parent
 }
 
 void CCOMPortDlg::showEvent(QShowEvent* event) {
+  RefreshPorts();
   ExchangeToLists();
   QDialog::showEvent(event);
+}
+
+void CCOMPortDlg::RefreshPorts() {
+  port_->clear();
+  for (const LinkRows::PortRow& row : portRows_()) port_->addItem(row.label, row.device);
+}
+
+int CCOMPortDlg::PortRowOf(const QString& text) const {
+  const int row = port_->findText(text);
+  return row >= 0 ? row : port_->findData(text);
 }
 
 void CCOMPortDlg::ExchangeToLists() {
   dbType_->setCurrentIndex(dbType);
   baudRate_->setCurrentIndex(baudRateIndex);
   if (comPortIndex >= LinkRows::kComPorts && !portDevice.isEmpty()) {
-    int row = port_->findText(portDevice);
+    int row = PortRowOf(portDevice);
     if (row < 0) {
-      port_->addItem(portDevice);
+      port_->addItem(portDevice, portDevice);
       row = port_->count() - 1;
     }
     port_->setCurrentIndex(row);
@@ -89,13 +100,13 @@ void CCOMPortDlg::ExchangeFromLists() {
   dbType = dbType_->currentIndex();
   baudRateIndex = baudRate_->currentIndex();
   const QString text = port_->currentText().trimmed();
-  int row = port_->findText(text);
+  int row = PortRowOf(text);
   if (row < 0 && !text.isEmpty()) {
-    port_->addItem(text);
+    port_->addItem(text, text);
     row = port_->count() - 1;
   }
   comPortIndex = row;
-  portDevice = row >= LinkRows::kComPorts ? text : QString();
+  portDevice = row >= LinkRows::kComPorts ? port_->itemData(row).toString() : QString();
 }
 
 void CCOMPortDlg::accept() {

@@ -37,9 +37,10 @@ int BaudRateAt(int row) {
   return kBaudRates[static_cast<std::size_t>(row)];
 }
 
-QStringList Ports() {
-  QStringList rows;
-  for (const std::string& name : PortNames::List()) rows << QString::fromStdString(name);
+QList<PortRow> Ports() {
+  QList<PortRow> rows;
+  for (const PortNames::Port& port : PortNames::Ports())
+    rows << PortRow{QString::fromStdString(port.label), QString::fromStdString(port.name)};
   return rows;
 }
 

@@ -2,6 +2,7 @@
 // The three link settings the application keeps for the run, and the rows of the
 // lists that show them. Nothing here is stored between runs.
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 struct LinkSettings {
@@ -24,7 +25,12 @@ inline constexpr int kComPorts = 4;
 QStringList DbTypes();
 QStringList BaudRates();  // "9600 bps" .. "115200 bps"
 int BaudRateAt(int row);  // 9600 .. 115200; 115200 for a row out of range
-// "COM1".."COM4", then the serial devices present on the machine.
-QStringList Ports();
+// A row of the "Port" list: what it shows and the port it opens.
+struct PortRow {
+  QString label;   // "COM1", "/dev/ttyUSB0 (FT232R USB UART)"
+  QString device;  // "COM1", "/dev/ttyUSB0"
+};
+// "COM1".."COM4", then the serial devices present on the machine now.
+QList<PortRow> Ports();
 
 }  // namespace LinkRows
