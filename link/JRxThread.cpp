@@ -22,6 +22,7 @@ int JRxThread::BadHeaderCount() { return badHeaderCount.load(); }
 JRxThread::JRxThread()
     : TransferEngine({.idleState = STATUS_RCV_NULL,
                       .failState = STATUS_RCV_FAIL,
+                      .successState = STATUS_RCV_END,
                       .createFailText = LinkTexts::kRxCreateFail,
                       // The port is opened even when no worker can be had.
                       .openPortFirst = true}) {}

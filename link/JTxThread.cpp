@@ -13,6 +13,7 @@
 JTxThread::JTxThread()
     : TransferEngine({.idleState = TX_IDLE,
                       .failState = TX_END_FAIL,
+                      .successState = TX_END_SUCCESS,
                       .createFailText = LinkTexts::kTxCreateFail,
                       // Without a worker the port stays closed.
                       .openPortFirst = false}) {}

@@ -56,9 +56,12 @@ void TransferEngine::Run() {
     if (state == traits_.idleState) return;  // parked for good
     Step(state);
     if (Stopping() || CurrentState() == traits_.idleState) return;
-    if (port_ && port_->LineLost() && state != traits_.failState) {
+    const int now = CurrentState();
+    if (port_ && port_->LineLost() && state != traits_.failState && now != traits_.failState &&
+        now != traits_.successState) {
       // Nothing can come from a line that is gone: end as the retry limit would, at
-      // once, with the reason in the status line.
+      // once, with the reason in the status line. A receiver that hangs up right after
+      // its last word leaves a finished exchange finished.
       SetState(traits_.failState);
       lostStatus_ = LinkTexts::kLineLost + port_->LineLostReason();
       ShowStatus(lostStatus_.c_str());

@@ -35,6 +35,7 @@ class TransferEngine {
   struct Traits {
     int idleState;
     int failState;
+    int successState;  // the exchange has ended well; a line lost now changes nothing
     const char* createFailText;
     bool openPortFirst;
   };

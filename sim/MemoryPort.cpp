@@ -31,6 +31,7 @@ bool MemoryPort::ReadByte(std::uint8_t& out) {
   {
     std::lock_guard lock(mutex_);
     if (open_ && PopArrivedLocked(out)) return true;
+    if (hungUp_) return false;  // a hung-up line answers at once, as poll() does
     deadline = nowMs_ + kReadByteWaitMs;
     peer = open_ ? peer_ : nullptr;
   }
@@ -68,6 +69,7 @@ void MemoryPort::Feed(std::initializer_list<std::uint8_t> bytes) {
 
 void MemoryPort::FeedAt(std::uint64_t atMs, const std::uint8_t* data, std::size_t count) {
   std::lock_guard lock(mutex_);
+  if (hungUp_) return;
   atMs = std::max(atMs, nowMs_);
   // Keep the queue in arrival order; bytes fed for the same moment stay in feed order.
   auto pos = std::upper_bound(toEngine_.begin(), toEngine_.end(), atMs,
@@ -96,6 +98,17 @@ std::size_t MemoryPort::PendingForEngine() const {
 void MemoryPort::SetOpen(bool open) {
   std::lock_guard lock(mutex_);
   open_ = open;
+}
+
+void MemoryPort::HangUp() {
+  std::lock_guard lock(mutex_);
+  hungUp_ = true;
+  while (!toEngine_.empty() && toEngine_.back().atMs > nowMs_) toEngine_.pop_back();
+}
+
+bool MemoryPort::LineLost() const {
+  std::lock_guard lock(mutex_);
+  return hungUp_ && toEngine_.empty();
 }
 
 std::uint64_t MemoryPort::NowMs() const {

@@ -10,8 +10,10 @@
 #include <deque>
 #include <initializer_list>
 #include <mutex>
+#include <string>
 #include <vector>
 
+#include "link/LinkTexts.h"
 #include "link/Transport.h"
 
 class MemoryPort : public Transport {
@@ -46,6 +48,9 @@ class MemoryPort : public Transport {
   bool WriteByte(std::uint8_t byte) override { return Write(&byte, 1) == 1; }
   void PurgeRx() override;
   void PurgeTx() override {}
+  // After HangUp, once the bytes that had arrived are read.
+  bool LineLost() const override;
+  std::string LineLostReason() const override { return LinkTexts::kHungUp; }
 
   // --- the far end ---
   // Not owned; nullptr detaches. Without a peer, only fed bytes arrive.
@@ -64,6 +69,10 @@ class MemoryPort : public Transport {
   // A closed port behaves like a port without a device: Write returns 0, reads find
   // nothing (ReadByte still spends its wait).
   void SetOpen(bool open);
+  // The far end goes away, as a pulled cable: bytes already arrived can still be read,
+  // those still on their way and anything fed later are lost, and a read that finds
+  // nothing returns at once.
+  void HangUp();
 
   std::uint64_t NowMs() const;
   void AdvanceMs(std::uint64_t ms);
@@ -86,6 +95,7 @@ class MemoryPort : public Transport {
   mutable std::mutex mutex_;
   Peer* peer_ = nullptr;
   bool open_ = true;
+  bool hungUp_ = false;
   std::uint64_t nowMs_ = 0;
   std::deque<Pending> toEngine_;  // ordered by arrival time
   std::vector<std::uint8_t> fromEngine_;

@@ -12,16 +12,22 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "db/CQuelmarDoc.h"
+#include "fuzz/FaultPeer.h"
 #include "fuzz/QuietObserver.h"
 #include "hardening/PtyLine.h"
 #include "link/JRxThread.h"
+#include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
+#include "sim/MemoryPort.h"
+#include "sim/SimReceiver.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 #include "support/Wait.h"
@@ -67,6 +73,49 @@ TEST(LineLost, SilentReceiverStillGetsTheRetryLimit) {
   EXPECT_FALSE(rx.IsIdle()) << "a quiet line is not a lost one";
   EXPECT_TRUE(observer.Messages().empty());
   rx.Stop();
+}
+
+// A receiver that says its last word and hangs up at once has still served the image:
+// the receive ends complete, not as a lost line. The same cut one word earlier fails.
+TEST(LineLost, HangingUpAfterTheLastWordLeavesTheReceiveComplete) {
+  std::vector<std::uint8_t> data(3000, 0x5A);
+  const LinkHeader header = LinkHeader::ForSend(3, data.data(), static_cast<std::uint32_t>(data.size()));
+  std::vector<std::uint8_t> image(LinkHeader::kSize + data.size());
+  std::memcpy(image.data(), header.Bytes(), LinkHeader::kSize);
+  std::memcpy(image.data() + LinkHeader::kSize, data.data(), data.size());
+
+  // Runs the receive against the simulator, the line hanging up after unit `hangUpAfter`
+  // (none when negative); returns the units the simulator sent.
+  const auto run = [&](long hangUpAfter, bool& completed, std::string& status) {
+    SimReceiver sim(SimRole::Serve);
+    sim.SetImage(image);
+    QuietObserver observer;
+    CQuelmarDoc doc;
+    JRxThread rx;
+    auto port = std::make_unique<MemoryPort>();
+    std::vector<std::uint8_t> actions;
+    if (hangUpAfter >= 0)
+      actions = FaultPeer::Encode({{FaultPeer::HangUp, static_cast<std::uint16_t>(hangUpAfter), 0}});
+    FaultPeer peer(*port, sim, actions.data(), actions.size(), 200'000);
+    sim.Start(port->NowMs());
+    EXPECT_EQ(rx.Start(observer, std::move(port), doc), 1);
+    EXPECT_EQ(rx.BeginReceive(), 1);
+    EXPECT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(30)));
+    rx.Stop();
+    completed = rx.Completed();
+    status = observer.Status();
+    return sim.Stats().unitsSent;
+  };
+  bool completed = false;
+  std::string status;
+  const std::size_t units = run(-1, completed, status);
+  ASSERT_TRUE(completed);
+  ASSERT_GE(units, 2u);
+  run(static_cast<long>(units - 1), completed, status);
+  EXPECT_TRUE(completed) << status;
+  run(static_cast<long>(units - 2), completed, status);
+  EXPECT_FALSE(completed);
+  EXPECT_EQ(status, std::string(LinkTexts::kLineLost) + LinkTexts::kHungUp);
 }
 
 // quelmar-cli against stbsim at line pace; stbsim is killed once the data flows.
