@@ -70,6 +70,8 @@ TEST(FuzzSeeds, TranscriptsReachTheEndTheyDescribe) {
       } else if (seed.name.rfind("fail_", 0) == 0) {
         EXPECT_TRUE(LastFuzzEnding().failed);
       }
+      // A pulled cable ends the transfer as a lost line, and nothing else does.
+      EXPECT_EQ(LastFuzzEnding().lineLost, seed.name.find("hang_up") != std::string::npos);
     }
   }
 }

@@ -20,6 +20,7 @@ int FuzzSend(const std::uint8_t* data, std::size_t size);
 struct FuzzEnding {
   bool completed = false;  // "Download end successfully."
   bool failed = false;     // ended any other way
+  bool lineLost = false;   // ended because the line went away ("Line lost: ...")
 };
 FuzzEnding LastFuzzEnding();
 void SetLastFuzzEnding(FuzzEnding ending);

@@ -5,6 +5,7 @@
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
+#include "fuzz/FaultPeer.h"
 #include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
@@ -97,6 +98,14 @@ Units ReceiverTranscript(std::uint32_t packets, bool nackHeader, int nackPacket,
   return u;
 }
 
+// An input for the simulated receiver: the size pick, then the actions.
+Bytes Simulated(std::uint8_t pick, const std::vector<FaultPeer::Action>& actions = {}) {
+  Bytes s{static_cast<std::uint8_t>(0x80 | pick)};
+  const Bytes encoded = FaultPeer::Encode(actions);
+  s.insert(s.end(), encoded.begin(), encoded.end());
+  return s;
+}
+
 }  // namespace
 
 std::vector<Seed> DocumentSeeds() {
@@ -152,6 +161,20 @@ std::vector<Seed> ReceiveSeeds() {
   Units silent = SenderTranscript(Payload(1500), false, -1);
   silent.insert(silent.begin() + 4, Bytes{});
   seeds.push_back({"fail_silence_shifts_packet", ScriptPeer::Encode(silent)});
+
+  // The simulated receiver: every size it can serve, then faults placed in the exchange
+  // (positions count the receiver's units: connect, header, packets, terminate).
+  using F = FaultPeer;
+  for (std::uint8_t pick : {0, 1, 2, 3, 4}) seeds.push_back({"ok_sim_size" + std::to_string(pick), Simulated(pick)});
+  seeds.push_back({"sim_empty", Simulated(5)});
+  seeds.push_back({"ok_sim_whole_database", Simulated(6)});
+  seeds.push_back({"fail_sim_too_long", Simulated(7)});
+  seeds.push_back({"sim_damaged_units", Simulated(4, {{F::DamageUnit, 4, 77}, {F::DamageUnit, 7, 200}})});
+  seeds.push_back({"sim_cut_and_late", Simulated(3, {{F::CutUnit, 2, 30}, {F::LateUnit, 5, 9}, {F::JunkBefore, 6, 0xE8}})});
+  seeds.push_back({"sim_codes_instead", Simulated(1, {{F::ReplaceWithCode, 3, 12}, {F::RepeatUnit, 4, 0}})});
+  seeds.push_back({"sim_lost_answers", Simulated(2, {{F::DropWrite, 2, 0}, {F::DamageWrite, 4, 3}, {F::DropUnit, 5, 0}})});
+  seeds.push_back({"fail_sim_falls_silent", Simulated(4, {{F::FallSilent, 6, 0}})});
+  seeds.push_back({"fail_sim_hang_up_mid_database", Simulated(6, {{F::HangUp, 200, 0}})});
   return seeds;
 }
 
@@ -178,5 +201,16 @@ std::vector<Seed> SendSeeds() {
   silent.insert(silent.begin() + 3, Bytes{});
   silent.insert(silent.begin(), Bytes{});
   seeds.push_back({"ok_silences", with(0, silent)});
+
+  // The simulated receiver taking every size, then faults placed in the exchange
+  // (positions count the receiver's codes, or for the write ops the engine's writes).
+  using F = FaultPeer;
+  for (std::uint8_t pick = 0; pick < 8; ++pick)
+    seeds.push_back({"ok_sim_size" + std::to_string(pick), Simulated(pick)});
+  seeds.push_back({"sim_damaged_writes", Simulated(5, {{F::DamageWrite, 5, 77}, {F::DamageWrite, 9, 130}})});
+  seeds.push_back({"sim_lost_and_late", Simulated(3, {{F::DropWrite, 4, 0}, {F::LateUnit, 3, 40}, {F::JunkBefore, 5, 1}})});
+  seeds.push_back({"sim_codes_instead", Simulated(2, {{F::ReplaceWithCode, 2, 4}, {F::RepeatUnit, 3, 0}, {F::CutUnit, 4, 0}})});
+  seeds.push_back({"fail_sim_hang_up_while_connecting", Simulated(0, {{F::HangUp, 0, 0}})});
+  seeds.push_back({"fail_sim_hang_up_mid_database", Simulated(7, {{F::HangUp, 300, 0}})});
   return seeds;
 }
