@@ -29,6 +29,7 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "widgets/AccessibleTree.h"
 #include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
@@ -311,10 +312,16 @@ void CMainFrame::CreateContextMenus() {
                      std::initializer_list<std::pair<int, const char*>> items) {
     auto* m = new QMenu(Q(name), this);
     m->setObjectName(Q(name));
+    m->setAccessibleName(Q(name));
     for (auto [id, text] : items) {
       QAction* a = m->addAction(Q(text));
       a->setObjectName(QStringLiteral("command%1").arg(id));
       a->setData(id);
+      // Pressed from the accessibility tree, with no popup open: the command runs as if
+      // chosen from the popup. A popup's choice is taken from its return.
+      connect(a, &QAction::triggered, this, [this, id] {
+        if (!popupOpen_) OnCommand(id);
+      });
     }
     contextMenus_[which] = m;
   };
@@ -328,10 +335,13 @@ void CMainFrame::CreateContextMenus() {
        {{CommandId::kAddProgram, kAddProgram}, {CommandId::kDeleteProgram, kDeleteProgram}});
   // Arranging the list the menu was opened on.
   QMenu* pop = contextMenus_[ContextMenu::PopMenu];
-  auto add = [](QMenu* m, int id, const QString& text) {
+  auto add = [this](QMenu* m, int id, const QString& text) {
     QAction* a = m->addAction(text);
     a->setObjectName(QStringLiteral("command%1").arg(id));
     a->setData(id);
+    connect(a, &QAction::triggered, this, [this, id] {
+      if (!popupOpen_) OnCommand(id);
+    });
   };
   add(pop, CommandId::kMoveTo, QString::fromUtf8(kMoveTo));
   QMenu* sort = pop->addMenu(Q(kSortMenu));
@@ -341,6 +351,8 @@ void CMainFrame::CreateContextMenus() {
                           {CommandId::kSortByServiceId, kSortByServiceId},
                           {CommandId::kReverseOrder, kReverseOrder}})
     add(sort, id, Q(text));
+  AccessibleTree::ListMenus(*this, {contextMenus_[ContextMenu::SatMenu], contextMenus_[ContextMenu::TpMenu],
+                                    contextMenus_[ContextMenu::PopMenu]});
 }
 
 QMenu* CMainFrame::ContextMenuOf(ContextMenu menu) const {
@@ -360,7 +372,10 @@ QAction* CMainFrame::ActionFor(int commandId) const {
 void CMainFrame::PopupContextMenu(ContextMenu menu, const QPoint& globalPos) {
   QMenu* m = ContextMenuOf(menu);
   if (!m) return;
-  if (QAction* chosen = Prompt::Popup(*m, globalPos)) OnCommand(chosen->data().toInt());
+  popupOpen_ = true;
+  QAction* chosen = Prompt::Popup(*m, globalPos);
+  popupOpen_ = false;
+  if (chosen) OnCommand(chosen->data().toInt());
 }
 
 void CMainFrame::UpdateRecentFileMenu() {

@@ -133,6 +133,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   QAction* statusBarAction_ = nullptr;
   std::map<int, QAction*> actions_;
   std::map<ContextMenu, QMenu*> contextMenus_;
+  // A context menu is open and its choice comes back from the popup.
+  bool popupOpen_ = false;
   QString path_;          // shown
   QByteArray nativePath_;  // opened and saved
   QString title_;

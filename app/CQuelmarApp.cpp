@@ -7,11 +7,13 @@
 #include "app/AppTexts.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarView.h"
+#include "widgets/AccessibleTree.h"
 #include "widgets/Texts.h"
 
 CQuelmarApp::CQuelmarApp() {
   // The icons live in the window library; pull its resources in for every program.
   Q_INIT_RESOURCE(quelmar);
+  AccessibleTree::Install();
   doc_.SetDbType(settings_.dbType);
 }
 

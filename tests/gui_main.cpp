@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "widgets/AccessibleTree.h"
 #include "widgets/Prompt.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
                                                                    : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   Prompt::SetScripted(true);
+  AccessibleTree::Install();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,135 @@
+// What a screen reader reads from the window through Qt's accessibility interfaces:
+// drop-down lists named by their labels, and the lists' context menus as children of
+// the window, whose items can be pressed from there. tests/a11y/ reads the same over
+// the accessibility bus from the real window.
+#include <algorithm>
+
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CQuelmarApp.h"
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseOperations.h"
+#include "widgets/Prompt.h"
+
+using apptest::AppTest;
+
+namespace {
+
+class AccessibleTreeTest : public AppTest {
+ protected:
+  CMainFrame& Start() {
+    const QString file = Path("tree.qdb");
+    apptest::WriteSample(file);
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance({file}));
+    return *app_->MainFrame();
+  }
+  QComboBox* Combo(const char* name) { return app_->MainFrame()->findChild<QComboBox*>(QString::fromLatin1(name)); }
+
+  // Children of an interface as (role, name).
+  static QList<QPair<QAccessible::Role, QString>> Children(QAccessibleInterface* a) {
+    QList<QPair<QAccessible::Role, QString>> out;
+    for (int i = 0; i < a->childCount(); ++i)
+      if (QAccessibleInterface* c = a->child(i)) out.append({c->role(), c->text(QAccessible::Name)});
+    return out;
+  }
+
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsValue) {
+  Start();
+  for (auto [objectName, label] : {std::pair{"lnbType", "LNB Type"}, std::pair{"diseqcPort", "Diseqc Port"},
+                                   std::pair{"lnbPower", "0/12 V"}, std::pair{"type", "Type"}}) {
+    QComboBox* combo = Combo(objectName);
+    ASSERT_NE(combo, nullptr) << objectName;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::ComboBox) << objectName;
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromLatin1(label));
+    EXPECT_EQ(a->text(QAccessible::Value), combo->currentText()) << objectName;
+    // The rows stay reachable below it.
+    ASSERT_EQ(a->childCount(), 1);
+    EXPECT_EQ(a->child(0)->object(), static_cast<QObject*>(combo->view()));
+    EXPECT_EQ(a->indexOfChild(a->child(0)), 0);
+  }
+  // The satellite's LNB type is a row of the list, not the list's name.
+  QComboBox* lnbType = Combo("lnbType");
+  lnbType->setCurrentIndex(1);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(lnbType);
+  EXPECT_EQ(a->text(QAccessible::Name), "LNB Type");
+  EXPECT_EQ(a->text(QAccessible::Value), "Universal");
+}
+
+TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheWindowWithTheirItems) {
+  CMainFrame& frame = Start();
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&frame);
+  ASSERT_NE(window, nullptr);
+  const auto children = Children(window);
+  ASSERT_GE(children.size(), 3);
+  using Item = QPair<QAccessible::Role, QString>;
+  EXPECT_EQ(children.mid(children.size() - 3),
+            (QList<Item>{{QAccessible::PopupMenu, "SatMenu"}, {QAccessible::PopupMenu, "TpMenu"},
+                         {QAccessible::PopupMenu, "PopMenu"}}));
+  // Everything the window held before is still there, ahead of the menus.
+  EXPECT_TRUE(std::any_of(children.begin(), children.end() - 3,
+                          [](const Item& i) { return i.first == QAccessible::MenuBar; }));
+
+  const int first = int(children.size()) - 3;
+  const QList<QStringList> items = {{"Add Satellite", "Delete Satellite"},
+                                    {"Add Transponder", "Delete Transponder", "Edit Transponder"},
+                                    {"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}};
+  for (int m = 0; m < 3; ++m) {
+    QAccessibleInterface* menu = window->child(first + m);
+    EXPECT_EQ(window->indexOfChild(menu), first + m);
+    QStringList names;
+    for (const auto& [role, name] : Children(menu)) {
+      EXPECT_EQ(role, QAccessible::MenuItem);
+      names << name;
+    }
+    EXPECT_EQ(names, items[m]);
+  }
+}
+
+TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
+  CMainFrame& frame = Start();
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&frame);
+  QAccessibleInterface* satMenu = window->child(window->childCount() - 3);
+  QAccessibleInterface* add = satMenu->child(0);
+  ASSERT_EQ(add->text(QAccessible::Name), "Add Satellite");
+  QAccessibleActionInterface* action = add->actionInterface();
+  ASSERT_NE(action, nullptr);
+
+  const int before = dbops::CountSatellites(app_->Doc().Working());
+  int asked = 0;
+  Prompt::QueueDialog([&asked](QDialog& d) {
+    ++asked;
+    d.findChild<QLineEdit*>()->setText(QStringLiteral("FROMTREE"));
+    d.accept();
+    return d.result();
+  });
+  action->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
+
+  // Chosen from the open popup, the command still runs once.
+  Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
+  Prompt::QueueDialog([&asked](QDialog& d) {
+    ++asked;
+    d.findChild<QLineEdit*>()->setText(QStringLiteral("FROMMENU"));
+    d.accept();
+    return d.result();
+  });
+  frame.PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 2);
+}
+
+}  // namespace
