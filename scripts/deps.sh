@@ -8,7 +8,7 @@ PACKAGES=(
   libcli11-dev nlohmann-json3-dev libcsv-dev python3-jsonschema
   qt6-base-dev libgl-dev
   libclang-rt-14-dev
-  xvfb xauth openbox dbus at-spi2-core python3-pyatspi
+  xvfb xauth openbox dbus-daemon at-spi2-core python3-pyatspi
   help2man desktop-file-utils appstream dpkg-dev shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
