@@ -10,6 +10,7 @@ label a sighted user reads. Exit 0 pass, 1 fail, 3 the window ended before it sh
 77 skipped (no accessibility bus).
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -106,6 +107,13 @@ def main():
     except ImportError as error:
         return skip("python3-pyatspi cannot be imported: %s" % error)
 
+    # The accessibility bus must answer before the window is worth starting.
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+        desktop.childCount
+    except Exception as error:
+        return skip("the accessibility bus does not answer: %s" % error)
+
     work = tempfile.mkdtemp(prefix="quelmar-a11y-")
     demo = os.path.join(work, "demo.qdb")
     subprocess.run([cli, "sample", demo], check=True, stdout=subprocess.DEVNULL)
@@ -124,7 +132,7 @@ def main():
             fail("the window ended with status %d before it could be read" % window.returncode)
             return NO_WINDOW
         if app is None:
-            return skip("the window never showed on the accessibility bus")
+            return fail("the window runs but never showed on the accessibility bus")
         nodes = walk(app)
         if os.environ.get("QUELMAR_A11Y_DUMP"):
             for role, name, _ in nodes:
@@ -154,6 +162,7 @@ def main():
         except subprocess.TimeoutExpired:
             window.kill()
             window.wait()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":
