@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <memory>
@@ -28,6 +29,8 @@
 #include "support/QtWait.h"
 #include "support/Stbsim.h"
 #include "support/TempDir.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/GroupChListView.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 #include "widgets/CommandIds.h"
@@ -78,6 +81,57 @@ std::unique_ptr<testkit::Stbsim> PacedSim(const char* mode, const QString& file)
       mode, QFile::encodeName(file).toStdString(), "--pace", "--quiet", "--timeout", "60"});
 }
 
+// Grabs what the display shows inside a window's frame, with any window over it (the drag
+// image is one of its own).
+void ShootScreenArea(QWidget& w, const char* name) {
+  const QString file = QDir(outFolder).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+  QTest::qWait(300);
+  QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+  const QRect area = w.frameGeometry();
+  const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  if (shot.isNull() || !shot.save(file)) {
+    std::fprintf(stderr, "take_screenshots: cannot write %s\n", qPrintable(file));
+    failed = true;
+    return;
+  }
+  std::printf("%s\n", qPrintable(file));
+}
+
+// The "Group/Channel" page: a favourite member chosen, then a TV program, so that the
+// favourite list shows its selection in grey; then a member dragged halfway down the
+// favourite list.
+void ShootGroupChannel(CMainFrame& frame) {
+  CMainSheet* sheet = frame.View()->Sheet();
+  sheet->setCurrentIndex(1);
+  QTest::qWait(200);
+  CPageGroupCh& page = *sheet->GroupChPage();
+  auto* services = page.findChild<GroupChListView*>(QStringLiteral("serviceList"));
+  auto* favorites = page.findChild<GroupChListView*>(QStringLiteral("groupList"));
+  QWindow* window = frame.windowHandle();
+  auto at = [&frame](GroupChListView* list, int row, QPoint offset = {}) {
+    return list->viewport()->mapTo(&frame, list->visualItemRect(list->item(row)).center() + offset);
+  };
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(favorites, 2));
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(services, 4));
+  Shoot(frame, "group-channel-inactive-selection");
+
+  const QPoint from = at(favorites, 1);
+  QTest::mousePress(window, Qt::LeftButton, {}, from);
+  for (int i = 1; i <= 8; ++i) {
+    QTest::qWait(30);
+    QTest::mouseMove(window, from + QPoint(i, 10 * i));
+  }
+  QTest::mouseMove(window, at(favorites, 6));
+  if (!page.Dragging()) {
+    std::fprintf(stderr, "take_screenshots: the drag did not start\n");
+    failed = true;
+  }
+  ShootScreenArea(frame, "favourite-drag");
+  // Let go outside the list: the drag ends with nothing moved.
+  QTest::mouseRelease(window, Qt::LeftButton, {}, at(services, 1));
+  sheet->setCurrentIndex(0);
+}
+
 void UsePort(CQuelmarApp& app, const std::string& device) {
   LinkSettings s = app.Settings();
   s.comPortIndex = 4;
@@ -109,6 +163,7 @@ void ShootPages(CMainFrame& frame, const char* prefix) {
 void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir& work) {
   CMainFrame& frame = *app.MainFrame();
   Shoot(frame, "main-window");
+  ShootGroupChannel(frame);
 
   ShootNextDialog("config-setting");
   frame.OnCommand(CommandId::kConfigSetting);
