@@ -35,6 +35,9 @@ struct RecordField {
   // still be carried or compared as one.
   constexpr bool IsPartOfWord() const { return kind == FieldKind::Word && Width() < 8 * unit; }
   constexpr std::uint32_t Mask() const { return bytes::Mask(lo, hi); }
+  // The largest value the field holds; the editor refuses a larger entry rather than
+  // store its low bits.
+  constexpr std::uint32_t MaxValue() const { return bytes::Mask(0, hi - lo); }
 
   constexpr bool operator==(const RecordField&) const = default;
 };

@@ -64,6 +64,7 @@ void CPageGroupCh::EnsureInitialised() {
   if (initialised_) return;
   initialised_ = true;
   state_ = GroupChPageState();
+  ShowActiveList();
   ShowInfo();
 }
 
@@ -123,6 +124,9 @@ void CPageGroupCh::ConnectControls() {
   for (GroupChListView* list : {serviceList_, groupList_}) {
     connect(list, &QListWidget::itemSelectionChanged, this,
             [this, list] { OnListSelectionChanged(list); });
+    // A click or the focus on a list makes it the one "<--" acts on, also when its
+    // selected row was selected already and no selection change says so.
+    connect(list, &GroupChListView::Activated, this, [this, list] { OnListSelectionChanged(list); });
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
     connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
@@ -266,7 +270,13 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
     state_.groupSelection = row;
     program = state_.groupRows[std::size_t(row)];
   }
+  ShowActiveList();
   ShowProgramInfo(program);
+}
+
+void CPageGroupCh::ShowActiveList() {
+  serviceList_->SetActiveLook(state_.activeList == ActiveList::Services);
+  groupList_->SetActiveLook(state_.activeList == ActiveList::Favorites);
 }
 
 void CPageGroupCh::SetRowTextEverywhere(int program, const QString& text) {
@@ -309,7 +319,7 @@ void CPageGroupCh::ShowInfo() { info_->Show(state_.info, state_.infoSatellite); 
 
 void CPageGroupCh::UpdateProgram() {
   EnsureInitialised();
-  info_->Read(state_.info);
+  info_->Read(state_.info, host_.DbType());
   if (!state_.infoValid) return;
   int program = -1;
   if (state_.activeList == ActiveList::Services) {
@@ -322,6 +332,8 @@ void CPageGroupCh::UpdateProgram() {
   if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(state_.info), host_.DbType()))
     return;
   SetRowTextEverywhere(program, RowText(program));
+  // The area shows what is stored: a refused field shows its stored value again.
+  ShowProgramInfo(program);
   MarkModified();
 }
 
@@ -333,7 +345,7 @@ void CPageGroupCh::AddProgram() {
     Prompt::Message(this, Q(T::kProgramTableFull));
     return;
   }
-  CProgramEditDlg dlg(Db());
+  CProgramEditDlg dlg(Db(), host_.DbType());
   dlg.progType = int(ProgramRecord::kUnknown);
   dlg.progLocked = 0;
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;

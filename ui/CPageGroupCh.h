@@ -74,7 +74,11 @@ class CPageGroupCh : public QWidget {
   // Shows rows[0..count) in a list and selects its remembered row again.
   void FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows, int count,
                 int& rowCount, int& selection, ActiveList which);
+  // A list with exactly one selected row becomes the active list and the Info area
+  // shows its program.
   void OnListSelectionChanged(GroupChListView* list);
+  // Shows which list is active: the other one greys its selected row.
+  void ShowActiveList();
   void OnListKey(int key);
   void ShowInfo();
   QString RowText(int program) const;

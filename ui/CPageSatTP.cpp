@@ -269,6 +269,9 @@ void CPageSatTP::UpdateSatellite() {
     if (QTreeWidgetItem* row = satelliteList_->topLevelItem(state_.currentSatelliteRow))
       row->setText(0, SatelliteRowText(Db().satellites[std::size_t(satellite)]));
   }
+  // The area shows what the receiver will get, not what was typed: a refused field
+  // shows its stored value again.
+  ShowSatelliteInfo(satellite);
   MarkModified();
 }
 

@@ -33,8 +33,8 @@ constexpr ProgramFieldControls::Layout kLayout = {
 
 }  // namespace
 
-CProgramEditDlg::CProgramEditDlg(const ChannelDatabase& db, QWidget* parent)
-    : QDialog(parent), db_(db) {
+CProgramEditDlg::CProgramEditDlg(const ChannelDatabase& db, int dbType, QWidget* parent)
+    : QDialog(parent), db_(db), dbType_(dbType) {
   setObjectName(QStringLiteral("CProgramEditDlg"));
   setWindowTitle(Q(T::kProgramInfoCaption));
   setFont(DialogUnits::DialogFont());
@@ -148,12 +148,13 @@ bool CProgramEditDlg::ReadControls() {
   // The hidden CAS, Age Limit and Audio Lang controls are read by nothing.
   progLocked = fields_.lock->isChecked() ? 1 : 0;
   progType = fields_.type->currentIndex();
-  return ExchangeUnsigned(this, fields_.audioPid, progAudioPid) &&
+  const std::uint32_t pid = ProgramFieldControls::MaxPid(dbType_);
+  return ExchangeUnsigned(this, fields_.audioPid, progAudioPid, pid) &&
          DataExchange::ExchangeName(this, fields_.name, ProgramRecord::kNameWidth, progName) &&
-         ExchangeUnsigned(this, fields_.pcrPid, progPcrPid) && ExchangeUnsigned(this, fields_.pmt, progPmtPid) &&
-         ExchangeUnsigned(this, fields_.serviceId, progServiceId) &&
-         ExchangeUnsigned(this, fields_.ttextPid, progTtextPid) &&
-         ExchangeUnsigned(this, fields_.videoPid, progVideoPid);
+         ExchangeUnsigned(this, fields_.pcrPid, progPcrPid, pid) && ExchangeUnsigned(this, fields_.pmt, progPmtPid, pid) &&
+         ExchangeUnsigned(this, fields_.serviceId, progServiceId, ProgramFieldControls::kMaxServiceId) &&
+         ExchangeUnsigned(this, fields_.ttextPid, progTtextPid, pid) &&
+         ExchangeUnsigned(this, fields_.videoPid, progVideoPid, pid);
 }
 
 void CProgramEditDlg::accept() {

@@ -18,7 +18,8 @@ class CProgramEditDlg : public QDialog {
  public:
   static constexpr int kMaxTransponderRows = ListedTransponders::kMaxRows;
 
-  explicit CProgramEditDlg(const ChannelDatabase& db, QWidget* parent = nullptr);
+  // `dbType` decides how wide a PID may be.
+  CProgramEditDlg(const ChannelDatabase& db, int dbType, QWidget* parent = nullptr);
 
   // Preset by the caller before opening; read after OK.
   int chosenTransponder = 0;
@@ -56,6 +57,7 @@ class CProgramEditDlg : public QDialog {
   bool ReadControls();
 
   const ChannelDatabase& db_;
+  int dbType_;
   std::array<int, 160> satelliteChoices_{};
   int satelliteRowCount_ = 0;
   ListedTransponders transponders_;

@@ -15,6 +15,8 @@ const QPoint kImageOffset(10, 14);
 FavoriteDrag::FavoriteDrag(QWidget& page, GroupChListView& list, std::function<void()> drop)
     : page_(page), list_(list), drop_(std::move(drop)) {
   page.installEventFilter(this);
+  edgeTimer_.setInterval(kEdgeScrollMs);
+  connect(&edgeTimer_, &QTimer::timeout, this, &FavoriteDrag::ScrollAtEdge);
 }
 
 FavoriteDrag::~FavoriteDrag() {
@@ -33,11 +35,14 @@ void FavoriteDrag::Begin(int row) {
   image_->show();
   dragging_ = true;
   dropRow_ = -1;
+  edge_ = 0;
   QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
   page_.grabMouse();
 }
 
 void FavoriteDrag::End() {
+  edgeTimer_.stop();
+  edge_ = 0;
   page_.releaseMouse();
   dragging_ = false;
   delete image_;
@@ -62,7 +67,27 @@ bool FavoriteDrag::OverList(const QPoint& globalPos) const {
 
 void FavoriteDrag::SetHighlight(bool on) { list_.SetDropHighlight(dropRow_, on); }
 
+int FavoriteDrag::EdgeAt(const QPoint& globalPos) const {
+  if (list_.count() == 0 || !OverList(globalPos)) return 0;
+  const int y = list_.viewport()->mapFromGlobal(globalPos).y();
+  const int row = list_.visualItemRect(list_.item(0)).height();
+  if (y < row) return -1;
+  if (y >= list_.viewport()->height() - row) return 1;
+  return 0;
+}
+
+void FavoriteDrag::ScrollAtEdge() {
+  // The rows move under a cursor that stands still: the drop place follows them.
+  if (dragging_ && edge_ != 0 && list_.ScrollOneRow(edge_)) Move(cursor_);
+}
+
 void FavoriteDrag::Move(const QPoint& globalPos) {
+  cursor_ = globalPos;
+  edge_ = EdgeAt(globalPos);
+  if (edge_ == 0)
+    edgeTimer_.stop();
+  else if (!edgeTimer_.isActive())
+    edgeTimer_.start();
   if (image_) image_->move(globalPos + kImageOffset);
   const bool over = OverList(globalPos);
   if (!over && dropRow_ != -1) {
@@ -83,7 +108,8 @@ bool FavoriteDrag::Release(const QPoint& globalPos) {
   End();
   const bool dropped = OverList(globalPos);
   SetHighlight(false);
-  if (!dropped) dropRow_ = -1;
+  // The drop goes to the row under the cursor now, whatever the last move saw.
+  dropRow_ = dropped ? list_.RowAt(list_.viewport()->mapFromGlobal(globalPos)) : -1;
   return dropped;
 }
 

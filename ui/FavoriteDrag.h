@@ -1,11 +1,15 @@
 #pragma once
 // A drag of one row of the favourite list, from the press that starts it to the release
 // of the button: the drag image follows the cursor, the row beneath it is highlighted
-// as the drop place, and the cursor says whether a drop would be taken. Only the
-// favourite list starts a drag and only it takes the drop. The page holds the mouse
-// meanwhile; its moves and the release of the left button are handled here.
+// as the drop place, and the cursor says whether a drop would be taken. Held within a
+// row of the list's top or bottom edge, the cursor scrolls the list a row at a time, so
+// a member can be moved further than the rows in view. Only the favourite list starts a
+// drag and only it takes the drop, on the row under the cursor at the release. The page
+// holds the mouse meanwhile; its moves and the release of the left button are handled
+// here.
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 #include <functional>
 
 class GroupChListView;
@@ -25,6 +29,9 @@ class FavoriteDrag : public QObject {
 
   void Begin(int row);
 
+  // The list scrolls a row this often while the cursor is held at its edge.
+  static constexpr int kEdgeScrollMs = 50;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -36,6 +43,9 @@ class FavoriteDrag : public QObject {
   void End();
   bool OverList(const QPoint& globalPos) const;
   void SetHighlight(bool on);
+  // -1 within a row of the list's top edge, +1 of its bottom edge, else 0.
+  int EdgeAt(const QPoint& globalPos) const;
+  void ScrollAtEdge();
 
   QWidget& page_;
   GroupChListView& list_;
@@ -44,4 +54,7 @@ class FavoriteDrag : public QObject {
   QLabel* image_ = nullptr;
   int dragRow_ = 0;
   int dropRow_ = -1;
+  QPoint cursor_;
+  int edge_ = 0;
+  QTimer edgeTimer_;
 };

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <QScrollBar>
 
 #include "ui/ChannelNumberDelegate.h"
 #include "ui/RowMoves.h"
@@ -59,6 +61,39 @@ std::vector<int> GroupChListView::SelectedRows() const {
   return rows;
 }
 
+void GroupChListView::SetActiveLook(bool active) {
+  activeLook_ = active;
+  // Start from the palette the list would have, then fix both colour groups, so that the
+  // look follows the page's active list rather than the keyboard focus.
+  QPalette p = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+  const QColor highlight = p.color(QPalette::Active, QPalette::Highlight);
+  const QColor highlightedText = p.color(QPalette::Active, QPalette::HighlightedText);
+  QColor grey = p.color(QPalette::Inactive, QPalette::Highlight);
+  QColor greyText = p.color(QPalette::Inactive, QPalette::HighlightedText);
+  if (grey == highlight) {
+    // A style that keeps the highlight without the focus has no grey of its own: the
+    // face of a button, as lists without the focus show their selection.
+    grey = p.color(QPalette::Active, QPalette::Button).darker(112);
+    greyText = p.color(QPalette::Active, QPalette::ButtonText);
+  }
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(g, QPalette::Highlight, active ? highlight : grey);
+    p.setColor(g, QPalette::HighlightedText, active ? highlightedText : greyText);
+  }
+  setPalette(p);
+}
+
+bool GroupChListView::ScrollOneRow(int direction) {
+  QScrollBar* bar = verticalScrollBar();
+  const int before = bar->value();
+  const QModelIndex top = indexAt(QPoint(1, 1));
+  if (!top.isValid()) return false;
+  const int row = top.row() + direction;
+  if (row < 0 || row >= count()) return false;
+  scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+  return bar->value() != before;
+}
+
 void GroupChListView::keyPressEvent(QKeyEvent* event) {
   if (const RowMove move = RowMoveOfKey(*event); move != RowMove::None) {
     emit MoveKey(int(move));
@@ -93,19 +128,31 @@ void GroupChListView::mousePressEvent(QMouseEvent* event) {
     pressRow_ = RowAt(event->position().toPoint());
     pressPos_ = event->position().toPoint();
   }
+  emit Activated();
 }
 
 void GroupChListView::mouseMoveEvent(QMouseEvent* event) {
-  if (pressRow_ >= 0 && (event->buttons() & Qt::LeftButton) &&
-      (event->position().toPoint() - pressPos_).manhattanLength() >=
-          QApplication::startDragDistance()) {
+  if (pressRow_ >= 0 && (event->buttons() & Qt::LeftButton)) {
+    // A press on a row of the favourite list is the start of a drag, never a selection
+    // dragged along the rows: the list's own drag selection would scroll by itself near
+    // an edge and, once the page holds the mouse, never see the release that stops it.
+    if ((event->position().toPoint() - pressPos_).manhattanLength() < QApplication::startDragDistance()) return;
     // The page takes over the mouse from here until the button comes up.
     const int row = pressRow_;
     pressRow_ = -1;
+    stopAutoScroll();
+    setState(QAbstractItemView::NoState);
     emit BeginDrag(row);
     return;
   }
   QListWidget::mouseMoveEvent(event);
+}
+
+void GroupChListView::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  // The focus coming back with the window or after a popup is not the user turning to
+  // this list.
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) emit Activated();
 }
 
 void GroupChListView::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // One of the two program lists of the "Group/Channel" page. It reports what the page
-// acts on (Insert/Delete keys, right clicks, the start of a drag) and shows the drop
-// highlight while a dragged member hovers over a row.
+// acts on (Insert/Delete keys, right clicks, clicks and the focus, the start of a drag),
+// shows the drop highlight while a dragged member hovers over a row, and shows whether
+// it is the list the page acts on.
 #include <QListWidget>
 #include <QPoint>
 #include <vector>
@@ -27,12 +28,23 @@ class GroupChListView : public QListWidget {
   // Every selected row (Shift and Ctrl clicks select several), ascending.
   std::vector<int> SelectedRows() const;
 
+  // The list "<--", "Delete Program" and "Update" act on shows its selected row in the
+  // highlight; the other one shows it in grey, as a list without the focus does.
+  void SetActiveLook(bool active);
+  bool ActiveLook() const { return activeLook_; }
+
+  // Moves the rows one row up (-1) or down (+1); false when the list is already at
+  // that end.
+  bool ScrollOneRow(int direction);
+
  signals:
   void KeyCommand(int key);
   // A key that moves the selected rows (a RowMove of ui/RowMoves.h).
   void MoveKey(int move);
   void ContextMenuAt(const QPoint& globalPos);
   void BeginDrag(int row);
+  // A mouse button went down on the list, or the keyboard focus came to it.
+  void Activated();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -40,9 +52,11 @@ class GroupChListView : public QListWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   bool dragSource_ = false;
+  bool activeLook_ = true;
   int pressRow_ = -1;
   QPoint pressPos_;
 };

@@ -7,7 +7,9 @@
 #include <QString>
 #include <cstdint>
 
+#include "db/DbType.h"
 #include "db/ProgramOperations.h"
+#include "db/ProgramRecord.h"
 
 class QCheckBox;
 class QComboBox;
@@ -42,6 +44,12 @@ struct ProgramFieldControls {
 
   // The values as the record operations take them.
   static dbops::ProgramEntry Entry(const Values& values);
+
+  // The largest entry a number field takes: a PID as wide as the DbType keeps it (13 bits
+  // in TypeC, 16 otherwise), the service id 16 bits. A larger one is refused, never
+  // stored as its low bits.
+  static std::uint32_t MaxPid(int dbType) { return dbtype::PidMask(dbType); }
+  static constexpr std::uint32_t kMaxServiceId = ProgramFields::kServiceId.MaxValue();
 
   QLineEdit* name = nullptr;
   QComboBox* type = nullptr;

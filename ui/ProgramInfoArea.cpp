@@ -65,14 +65,23 @@ void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QSt
   satellite_->setText(satellite);
 }
 
-void ProgramInfoArea::Read(ProgramFieldControls::Values& v) const {
+void ProgramInfoArea::Read(ProgramFieldControls::Values& v, int dbType) const {
   QWidget* parent = &page_;
   v.type = fields_.type->currentIndex();
   if (!DataExchange::ExchangeName(parent, fields_.name, ProgramRecord::kNameWidth, v.name)) return;
   dbops::ProgramNumbers& n = v.numbers;
-  for (auto [edit, value] : {std::pair{fields_.videoPid, &n.videoPid}, std::pair{fields_.audioPid, &n.audioPid},
-                             std::pair{fields_.pcrPid, &n.pcrPid}, std::pair{fields_.pmt, &n.pmtPid},
-                             std::pair{fields_.serviceId, &n.serviceId}, std::pair{fields_.ttextPid, &n.ttextPid}})
-    if (!DataExchange::ExchangeUnsigned(parent, edit, *value)) return;
+  const std::uint32_t pid = ProgramFieldControls::MaxPid(dbType);
+  const struct {
+    QLineEdit* edit;
+    std::uint32_t* value;
+    std::uint32_t max;
+  } numbers[] = {{fields_.videoPid, &n.videoPid, pid},
+                 {fields_.audioPid, &n.audioPid, pid},
+                 {fields_.pcrPid, &n.pcrPid, pid},
+                 {fields_.pmt, &n.pmtPid, pid},
+                 {fields_.serviceId, &n.serviceId, ProgramFieldControls::kMaxServiceId},
+                 {fields_.ttextPid, &n.ttextPid, pid}};
+  for (const auto& f : numbers)
+    if (!DataExchange::ExchangeUnsigned(parent, f.edit, *f.value, f.max)) return;
   v.locked = fields_.lock->isChecked();
 }

@@ -18,9 +18,10 @@ class ProgramInfoArea {
 
   // Reads the controls into `values` in exchange order: Type, Name, Video PID, Audio
   // PID, PCR PID, PMT, Service ID, TText PID, LOCK (the satellite is display only). A
-  // field that cannot be taken is refused with its message; reading stops there, and it
-  // and the later fields keep their values.
-  void Read(ProgramFieldControls::Values& values) const;
+  // field that cannot be taken (no number, or one too large for the record's field in
+  // `dbType`) is refused with its message; reading stops there, and it and the later
+  // fields keep their values.
+  void Read(ProgramFieldControls::Values& values, int dbType) const;
 
   // Tab goes on from `before` through the fields row by row, then to "Update".
   void ChainTabOrder(QWidget* before) const;

@@ -121,8 +121,9 @@ bool SatInfoArea::Read(SatTPPageState& s) const {
   s.infoDiseqcPort = diseqcPort_->currentIndex();
   s.infoLnbType = lnbType_->currentIndex();
   if (!DataExchange::ExchangeName(&page_, name_, SatelliteRecord::kNameWidth, s.infoName)) return false;
-  // A frequency without a number ends the reading there; what follows keeps its value.
-  if (DataExchange::ExchangeUnsigned(&page_, lnbFreqHigh_, s.infoLnbFreqHigh))
-    DataExchange::ExchangeUnsigned(&page_, lnbFreqLow_, s.infoLnbFreqLow);
+  // A frequency without a number, or one the 16-bit field cannot hold, ends the reading
+  // there; what follows keeps its value.
+  if (DataExchange::ExchangeUnsigned(&page_, lnbFreqHigh_, s.infoLnbFreqHigh, SatelliteFields::kLnbFreqHigh.MaxValue()))
+    DataExchange::ExchangeUnsigned(&page_, lnbFreqLow_, s.infoLnbFreqLow, SatelliteFields::kLnbFreqLow.MaxValue());
   return true;
 }

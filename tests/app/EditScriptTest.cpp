@@ -72,6 +72,7 @@ class EditScriptTest : public apptest::AppTest {
  protected:
   // Writes the start database laid out for the DbType, opens it in a fresh window.
   void Start(int dbType) {
+    dbType_ = dbType;
     const QString start = Path("start.qdb");
     {
       CQuelmarDoc doc;
@@ -112,8 +113,8 @@ class EditScriptTest : public apptest::AppTest {
     Child<QComboBox>(page, "lnbPower")->setCurrentIndex(S::kSatInfoLnbPower);
     Child<QComboBox>(page, "diseqcPort")->setCurrentIndex(S::kSatInfoDiseqcPort);
     Child<QLineEdit>(page, "name")->setText(Q(S::kSatInfoName));
-    Child<QLineEdit>(page, "lnbFreqHigh")->setText(N(S::kSatInfoLnbFreqHigh));
-    Child<QLineEdit>(page, "lnbFreqLow")->setText(N(S::kSatInfoLnbFreqLow));
+    Child<QLineEdit>(page, "lnbFreqHigh")->setText(N(S::Stored16(S::kSatInfoLnbFreqHigh)));
+    Child<QLineEdit>(page, "lnbFreqLow")->setText(N(S::Stored16(S::kSatInfoLnbFreqLow)));
     Child<QPushButton>(page, "update")->click();
 
     AnswerTransponder(S::kNewTpFrequency, S::kNewTpSymbolRate, S::kNewTpPolarization);
@@ -140,13 +141,13 @@ class EditScriptTest : public apptest::AppTest {
     services->setCurrentRow(S::kDeletedProgram);
     Command(CommandId::kDeleteProgram);
 
-    AnswerProgram(S::kAddedTv, 2, 1);
+    AnswerProgram(S::AsStored(S::kAddedTv, dbType_), 2, 1);
     Command(CommandId::kAddProgram);
-    AnswerProgram(S::kAddedRadio, -1, -1);
+    AnswerProgram(S::AsStored(S::kAddedRadio, dbType_), -1, -1);
     Command(CommandId::kAddProgram);
 
     services->setCurrentRow(S::kInfoProgram);
-    TypeProgram(page, S::kInfo);
+    TypeProgram(page, S::AsStored(S::kInfo, dbType_));
     Child<QPushButton>(page, "update")->click();
 
     testkit::AnswerName(Q(S::kNewGroup));
@@ -204,6 +205,7 @@ class EditScriptTest : public apptest::AppTest {
   }
 
   std::unique_ptr<CQuelmarApp> app_;
+  int dbType_ = 3;
   CMainFrame* frame_ = nullptr;
   CMainSheet* sheet_ = nullptr;
 };

@@ -36,6 +36,7 @@
 
 #include "db/ChannelDatabase.h"
 #include "db/Crc32.h"
+#include "db/DbType.h"
 #include "db/SampleDatabase.h"
 
 namespace editscript {
@@ -75,7 +76,7 @@ inline constexpr bool kSatInfoSelected = false;
 inline constexpr int kSatInfoLnbPower = 0;
 inline constexpr int kSatInfoDiseqcPort = 3;
 inline constexpr const char* kSatInfoName = "Renamed Five";
-inline constexpr std::uint32_t kSatInfoLnbFreqHigh = 70000;  // stored as its low 16 bits
+inline constexpr std::uint32_t kSatInfoLnbFreqHigh = 70000;  // the operation stores its low 16 bits
 inline constexpr std::uint32_t kSatInfoLnbFreqLow = 9750;
 // Step 3: satellite 5 lists 5, 325, 485, ... (165 is hidden).
 inline constexpr std::uint32_t kNewTpFrequency = 12345, kNewTpSymbolRate = 27500, kNewTpPolarization = 1;
@@ -100,6 +101,18 @@ inline constexpr ProgramEntry kAddedRadio = {"Radio?", 0, false, 0, 7, 7, 7, 7, 
 inline constexpr int kAddedRadioTransponder = 0;  // the dialog's preselection
 inline constexpr int kInfoProgram = 5;
 inline constexpr ProgramEntry kInfo = {"Fourteen chars", 0, true, 9000, 123, 8192, 5, 77, 65536};
+
+// The window refuses a number wider than its field, where the record operations store its
+// low bits. The window is given the values as the record keeps them, so that both save
+// the same bytes.
+inline std::uint32_t Stored16(std::uint32_t value) { return value & 0xFFFFu; }
+inline ProgramEntry AsStored(const ProgramEntry& e, int dbType) {
+  ProgramEntry out = e;
+  for (std::uint32_t* pid : {&out.videoPid, &out.audioPid, &out.pcrPid, &out.ttextPid, &out.pmtPid})
+    *pid = dbtype::WritePid(*pid, dbType);
+  out.serviceId = Stored16(e.serviceId);
+  return out;
+}
 
 // Steps 8 to 14.
 inline constexpr const char* kNewGroup = "New Group";

@@ -1,8 +1,11 @@
 // Reordering a favourite group by dragging, driven with real mouse events through the
 // page's window: press on a row, move past the drag distance, move, release.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "GroupChFixture.h"
@@ -23,6 +26,58 @@ class GroupChDragTest : public GroupChPageTest {
     page->move(40, 40);
     page->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  }
+
+  // Programs M00..M39 in slots 100..139, all in the TV list and, in that order, in group 2.
+  void LoadForty() {
+    auto db = EmptyDb();
+    PutSatellite(*db, 0, "S");
+    PutTransponder(*db, 0, 0, 11000);
+    std::vector<int> members;
+    for (int i = 0; i < 40; ++i) {
+      PutProgram(*db, 100 + i, (i < 10 ? "M0" : "M") + std::to_string(i));
+      members.push_back(100 + i);
+    }
+    PutList(db->channelLists.tvList, members);
+    PutGroup(*db, 2, "Many", members);
+    Load(*db);
+    page->move(40, 40);
+    page->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  }
+  // Turns the mouse wheel over the favourite list by whole notches (negative: down).
+  void Wheel(int notches) {
+    QWidget* vp = GroupList()->viewport();
+    const QPoint at = vp->rect().center();
+    for (int i = 0; i < std::abs(notches); ++i) {
+      QWheelEvent wheel(at, vp->mapToGlobal(at), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(vp, &wheel);
+    }
+  }
+  int TopRow() { return GroupList()->indexAt(QPoint(4, 1)).row(); }
+  int RowHeight() { return GroupList()->visualItemRect(GroupList()->item(0)).height(); }
+  // Window position in the favourite list, `y` pixels below its rows' area's top.
+  QPoint ListPoint(int y) { return GroupList()->viewport()->mapTo(page.get(), QPoint(20, y)); }
+  int RowUnder(const QPoint& windowPos) {
+    return GroupList()->RowAt(GroupList()->viewport()->mapFrom(page.get(), windowPos));
+  }
+  // Member slots of group 2, as their numbers 0..39.
+  std::vector<int> Members40() {
+    std::vector<int> out;
+    for (int m : Members(Db().channelLists.favoriteGroups[2])) out.push_back(m - 100);
+    return out;
+  }
+  // Pumps events for `ms` and gives every top row the list showed meanwhile.
+  std::vector<int> TopRowsDuring(int ms) {
+    std::vector<int> seen{TopRow()};
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+      QTest::qWait(5);
+      if (TopRow() != seen.back()) seen.push_back(TopRow());
+    }
+    return seen;
   }
 
   QWindow* Window() { return page->windowHandle(); }
@@ -151,6 +206,80 @@ TEST_F(GroupChDragTest, TheTvListStartsNoDrag) {
   EXPECT_FALSE(page->Dragging());
   Release(from + QPoint(0, 40));
   EXPECT_EQ(Order(), "ABCD");
+}
+
+// A member pressed on the top visible row and pulled quickly down lands before the row
+// under the cursor when the button comes up, and the list stays where it was.
+TEST_F(GroupChDragTest, AFastDragFromTheTopVisibleRowDropsOnTheRowUnderTheCursor) {
+  LoadForty();
+  Wheel(-3);
+  ASSERT_EQ(TopRow(), 9);
+  const QPoint from = RowPoint(GroupList(), 9);
+  const QPoint to = from + QPoint(0, 64);
+  const int target = RowUnder(to);
+  ASSERT_GT(target, 10);
+
+  Press(from);
+  for (int i = 1; i <= 10; ++i) {
+    QTest::qWait(25);
+    Move(from + QPoint(0, 64 * i / 10));
+  }
+  EXPECT_EQ(TopRow(), 9) << "the list scrolled by itself during the drag";
+  EXPECT_EQ(page->DropRow(), target);
+  Release(to);
+  EXPECT_FALSE(page->Dragging());
+  const std::vector<int> afterwards = TopRowsDuring(300);
+  EXPECT_EQ(afterwards, std::vector<int>{9}) << "the list kept scrolling after the drop";
+
+  // Member 9 now stands immediately before the member it was dropped on.
+  std::vector<int> expected;
+  for (int i = 0; i < 40; ++i)
+    if (i != 9) expected.push_back(i);
+  expected.insert(expected.begin() + (target - 1), 9);
+  EXPECT_EQ(Members40(), expected);
+  EXPECT_EQ(GroupList()->SingleSelectedRow(), target - 1);
+  EXPECT_EQ(Text("name"), "M09");
+  EXPECT_EQ(page->State().activeList, ActiveList::Favorites);
+}
+
+TEST_F(GroupChDragTest, HoldingTheDragAtAnEdgeScrollsTheListOneRowAtATime) {
+  LoadForty();
+  ASSERT_EQ(TopRow(), 0);
+  StartDrag(2);
+  const int h = GroupList()->viewport()->height();
+  const QPoint bottomEdge = ListPoint(h - RowHeight() / 2);
+  Move(bottomEdge);
+  const std::vector<int> down = TopRowsDuring(600);
+  ASSERT_GE(down.size(), 3u) << "held at the bottom edge, the list did not scroll";
+  for (std::size_t i = 1; i < down.size(); ++i) EXPECT_EQ(down[i], down[i - 1] + 1) << "not one row at a time";
+  // The drop place follows the rows that pass under the still cursor.
+  EXPECT_EQ(page->DropRow(), RowUnder(bottomEdge));
+  EXPECT_TRUE(GroupList()->IsDropHighlighted(page->DropRow()));
+
+  // Away from the edge the list stands still.
+  const QPoint middle = ListPoint(h / 2);
+  Move(middle);
+  const int top = TopRow();
+  EXPECT_EQ(TopRowsDuring(250), std::vector<int>{top});
+
+  // At the top edge it scrolls back, again a row at a time.
+  Move(ListPoint(RowHeight() / 2));
+  const std::vector<int> up = TopRowsDuring(300);
+  ASSERT_GE(up.size(), 2u) << "held at the top edge, the list did not scroll";
+  for (std::size_t i = 1; i < up.size(); ++i) EXPECT_EQ(up[i], up[i - 1] - 1);
+
+  // Released in the middle: the member goes before the row under the cursor there, by
+  // the usual rules, and nothing scrolls any more.
+  Move(middle);
+  const int target = RowUnder(middle);
+  ASSERT_GT(target, 2);
+  Release(middle);
+  EXPECT_EQ(TopRowsDuring(200).size(), 1u);
+  std::vector<int> expected;
+  for (int i = 0; i < 40; ++i)
+    if (i != 2) expected.push_back(i);
+  expected.insert(expected.begin() + (target - 1), 2);
+  EXPECT_EQ(Members40(), expected);
 }
 
 }  // namespace

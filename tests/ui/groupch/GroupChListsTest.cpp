@@ -101,16 +101,16 @@ TEST_F(GroupChListsTest, UpdateWritesTheProgramAndRenamesItsRowInBothLists) {
   Load(*Standard());
   ServiceList()->setCurrentRow(3);
   Child<QLineEdit>(*page, "name")->setText("Renamed");
-  SetField(*page, "videoPid", "8192");
-  SetField(*page, "pcrPid", "8191");
-  SetField(*page, "serviceId", "65537");
+  SetField(*page, "videoPid", "8191");
+  SetField(*page, "pcrPid", "0");
+  SetField(*page, "serviceId", "65535");
   Child<QCheckBox>(*page, "lock")->setChecked(true);
   Button("update")->click();
   const ProgramRecord& p = Db().programs[3];
   EXPECT_EQ(p.Name(), "Renamed");
-  EXPECT_EQ(p.RawPid(PidField::Video), 0);
-  EXPECT_EQ(p.RawPid(PidField::Pcr), 8191);
-  EXPECT_EQ(p.ServiceId(), 1);
+  EXPECT_EQ(p.RawPid(PidField::Video), 8191);
+  EXPECT_EQ(p.RawPid(PidField::Pcr), 0);
+  EXPECT_EQ(p.ServiceId(), 65535);
   EXPECT_TRUE(p.Locked());
   EXPECT_EQ(p.ServiceType(), ProgramRecord::kTv);
   EXPECT_EQ(ServiceList()->item(3)->text(), "[Renamed]");
@@ -121,11 +121,53 @@ TEST_F(GroupChListsTest, UpdateWritesTheProgramAndRenamesItsRowInBothLists) {
 TEST_F(GroupChListsTest, UpdateKeepsFullWidthPidsOutsideTypeC) {
   Load(*Standard(), 0);
   GroupList()->setCurrentRow(2);  // Radio 21, through the favourite list
-  SetField(*page, "videoPid", "65536");
+  SetField(*page, "videoPid", "8192");
   SetField(*page, "audioPid", "65535");
   Button("update")->click();
-  EXPECT_EQ(Db().programs[21].RawPid(PidField::Video), 0);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_EQ(Db().programs[21].RawPid(PidField::Video), 8192);
   EXPECT_EQ(Db().programs[21].RawPid(PidField::Audio), 65535);
+}
+
+// A number too wide for its field is refused like a field without a number: the message
+// names the range, the reading stops there, and "Update" goes on with what was read; the
+// Info area then shows the program as stored.
+TEST_F(GroupChListsTest, UpdateRefusesNumbersTooWideForTheirFields) {
+  struct Case {
+    int dbType;
+    const char* field;
+    const char* text;
+    const char* message;
+  };
+  for (const Case& c : {Case{3, "audioPid", "8192", "Please enter an integer between 0 and 8191."},
+                        Case{3, "serviceId", "65536", "Please enter an integer between 0 and 65535."},
+                        Case{0, "audioPid", "65536", "Please enter an integer between 0 and 65535."},
+                        Case{2, "serviceId", "-1", "Please enter an integer between 0 and 65535."}}) {
+    SCOPED_TRACE(std::string(c.field) + " " + c.text + " in DbType " + std::to_string(c.dbType));
+    Load(*Standard(), c.dbType);
+    ServiceList()->setCurrentRow(1);
+    const ProgramRecord before = Db().programs[1];
+    Child<QLineEdit>(*page, "name")->setText("New");
+    SetField(*page, "videoPid", "100");  // read before the failing field
+    SetField(*page, c.field, c.text);
+    SetField(*page, "ttextPid", "300");  // read after it
+    Child<QCheckBox>(*page, "lock")->setChecked(true);
+    Button("update")->click();
+    EXPECT_EQ(Prompt::TakeMessages(), QStringList{QString::fromLatin1(c.message)});
+    const ProgramRecord& p = Db().programs[1];
+    EXPECT_EQ(p.Name(), "New");
+    EXPECT_EQ(p.RawPid(PidField::Video), 100);
+    EXPECT_EQ(p.RawPid(PidField::Audio), before.RawPid(PidField::Audio));
+    EXPECT_EQ(p.ServiceId(), before.ServiceId());
+    EXPECT_EQ(p.RawPid(PidField::Ttext), before.RawPid(PidField::Ttext));
+    EXPECT_FALSE(p.Locked());
+    EXPECT_TRUE(doc.IsModified());
+    // What the fields show is what is stored.
+    EXPECT_EQ(Text(c.field), c.field == std::string("serviceId") ? QString::number(before.ServiceId())
+                                                                   : QString::number(before.RawPid(PidField::Audio)));
+    EXPECT_EQ(Text("ttextPid"), QString::number(before.RawPid(PidField::Ttext)));
+    EXPECT_EQ(Text("videoPid"), "100");
+  }
 }
 
 TEST_F(GroupChListsTest, UpdateWithABadNumberStopsReadingThereButStillWrites) {

@@ -10,8 +10,8 @@ class ProgramEditDlgTest : public ::testing::Test {
   void TearDown() override { Prompt::Reset(); }
 
   // Opens the dialog as the page does and returns it shown.
-  std::unique_ptr<CProgramEditDlg> Open() {
-    auto dlg = std::make_unique<CProgramEditDlg>(*db);
+  std::unique_ptr<CProgramEditDlg> Open(int dbType = 3) {
+    auto dlg = std::make_unique<CProgramEditDlg>(*db, dbType);
     dlg->progType = 0;
     dlg->progLocked = 0;
     dlg->show();
@@ -95,7 +95,7 @@ TEST_F(ProgramEditDlgTest, WithoutATransponderOkIsDisabled) {
   EXPECT_TRUE(Ok(*dlg)->isEnabled());
 
   auto none = EmptyDb();
-  CProgramEditDlg empty(*none);
+  CProgramEditDlg empty(*none, 3);
   empty.show();
   EXPECT_EQ(Combo(empty, "satellite")->count(), 0);
   EXPECT_EQ(Combo(empty, "transponder")->count(), 0);
@@ -108,7 +108,7 @@ TEST_F(ProgramEditDlgTest, ReadsFieldsLikePercentUAndRefusesNonNumbers) {
   auto dlg = Open();
   SetField(*dlg, "name", "News 24");
   SetField(*dlg, "videoPid", "  +512xyz");
-  SetField(*dlg, "audioPid", "-1");
+  SetField(*dlg, "audioPid", "4096 Hz");
   SetField(*dlg, "pcrPid", "abc");
   Combo(*dlg, "type")->setCurrentIndex(2);
   Child<QCheckBox>(*dlg, "lock")->setChecked(true);
@@ -122,10 +122,46 @@ TEST_F(ProgramEditDlgTest, ReadsFieldsLikePercentUAndRefusesNonNumbers) {
   EXPECT_EQ(dlg->result(), QDialog::Accepted);
   EXPECT_EQ(dlg->progName, "News 24");
   EXPECT_EQ(dlg->progVideoPid, 512u);
-  EXPECT_EQ(dlg->progAudioPid, 0xFFFFFFFFu);
+  EXPECT_EQ(dlg->progAudioPid, 4096u);
   EXPECT_EQ(dlg->progPcrPid, 8191u);
   EXPECT_EQ(dlg->progType, 2);
   EXPECT_EQ(dlg->progLocked, 1);
+}
+
+// A number the record's field cannot hold is refused, never cut to its low bits: PIDs
+// are 13 bits wide in TypeC and 16 bits otherwise, the service id always 16 bits.
+TEST_F(ProgramEditDlgTest, NumbersTooWideForTheirFieldsAreRefusedAndKeepItOpen) {
+  PutSatellite(*db, 0, "S");
+  PutTransponder(*db, 0, 0, 11000);
+  struct Case {
+    int dbType;
+    const char* field;
+    const char* text;
+    const char* message;  // nullptr: accepted
+  };
+  const char* const pid13 = "Please enter an integer between 0 and 8191.";
+  const char* const wide = "Please enter an integer between 0 and 65535.";
+  for (const Case& c : {Case{3, "videoPid", "8192", pid13}, Case{3, "videoPid", "8191", nullptr},
+                        Case{3, "audioPid", "-1", pid13}, Case{3, "pcrPid", "70000", pid13},
+                        Case{3, "ttextPid", "8192 x", pid13}, Case{3, "pmt", "9000", pid13},
+                        Case{3, "serviceId", "65535", nullptr}, Case{3, "serviceId", "65536", wide},
+                        Case{0, "videoPid", "65536", wide}, Case{0, "videoPid", "8192", nullptr},
+                        Case{1, "pmt", "65535", nullptr}, Case{2, "pcrPid", "4294967295", wide},
+                        Case{0, "serviceId", "70000", wide}}) {
+    SCOPED_TRACE(std::string(c.field) + " " + c.text + " in DbType " + std::to_string(c.dbType));
+    auto dlg = Open(c.dbType);
+    SetField(*dlg, c.field, c.text);
+    Ok(*dlg)->click();
+    if (c.message) {
+      EXPECT_EQ(Prompt::TakeMessages(), QStringList{QString::fromLatin1(c.message)});
+      EXPECT_NE(dlg->result(), QDialog::Accepted);
+      EXPECT_TRUE(dlg->isVisible());
+      EXPECT_EQ(Child<QLineEdit>(*dlg, c.field)->text(), c.text) << "the entry stays as typed";
+    } else {
+      EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+      EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    }
+  }
 }
 
 TEST_F(ProgramEditDlgTest, NameIsLimitedToTheFieldAndTheReceiversCodePage) {

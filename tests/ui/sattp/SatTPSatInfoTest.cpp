@@ -69,19 +69,45 @@ TEST_F(SatInfo, TwoSatellitesMayShareAName) {
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 }
 
-TEST_F(SatInfo, FrequenciesKeepTheirLowSixteenBits) {
+// A frequency the 16-bit field cannot hold is refused, never stored as its low bits:
+// the range message, the reading stops there (a failing "LNB Freq. High" keeps "LNB Freq.
+// Low" too), the rest is written, and the area then shows what is stored.
+TEST_F(SatInfo, FrequenciesAboveSixteenBitsAreRefusedAndTheRestIsWritten) {
   LoadTwo();
-  High()->setText("65536");
-  Low()->setText("65535");
+  High()->setText("65535");
+  Low()->setText("0");
   Update();
-  EXPECT_EQ(Sat(0).LnbFreqHigh(), 0);
-  EXPECT_EQ(Sat(0).LnbFreqLow(), 65535);
-  High()->setText("70000 MHz");
-  Low()->setText(" 9750");
-  Update();
-  EXPECT_EQ(Sat(0).LnbFreqHigh(), 70000 - 65536);
-  EXPECT_EQ(Sat(0).LnbFreqLow(), 9750);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_EQ(Sat(0).LnbFreqHigh(), 65535);
+  EXPECT_EQ(Sat(0).LnbFreqLow(), 0);
+
+  Control<QLineEdit>("name")->setText("Astra 2");
+  Control<QCheckBox>("tone22k")->setChecked(true);
+  High()->setText("70000");
+  Low()->setText("5000");
+  Update();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Please enter an integer between 0 and 65535."});
+  EXPECT_EQ(Sat(0).LnbFreqHigh(), 65535);
+  EXPECT_EQ(Sat(0).LnbFreqLow(), 0);
+  EXPECT_EQ(Sat(0).Name(), "Astra 2");
+  EXPECT_TRUE(Sat(0).Tone22k());
+  EXPECT_EQ(High()->text(), "65535");
+  EXPECT_EQ(Low()->text(), "0");
+
+  High()->setText("11000");
+  Low()->setText("65536 MHz");
+  Update();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Please enter an integer between 0 and 65535."});
+  EXPECT_EQ(Sat(0).LnbFreqHigh(), 11000);
+  EXPECT_EQ(Sat(0).LnbFreqLow(), 0);
+  EXPECT_EQ(Low()->text(), "0");
+
+  // A minus sign wraps to a large number, which is refused as well.
+  High()->setText("-1");
+  Update();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Please enter an integer between 0 and 65535."});
+  EXPECT_EQ(Sat(0).LnbFreqHigh(), 11000);
+  EXPECT_EQ(High()->text(), "11000");
 }
 
 TEST_F(SatInfo, AFrequencyWithoutANumberStopsTheReadingButTheRestIsWritten) {
