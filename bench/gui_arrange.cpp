@@ -72,33 +72,21 @@ struct Window {
   }
 };
 
-// Ctrl+End then Ctrl+Home, over and over, on 1000 selected rows; the first time they
-// are every fourth row, from then on the block the moves left selected.
-void BM_MoveBlockOf1000ToAnEnd(benchmark::State& state) {
+// 1000 selected rows moved by keys, over and over: every fourth row with Ctrl+End then
+// Ctrl+Home (from the second move on, the block the moves left selected), or every
+// second row from row 1000 with Ctrl+Down then Ctrl+Up, each row one place.
+void BM_MoveBlockOf1000(benchmark::State& state) {
   Window w;
-  w.Select(0, 1000, 4);
-  bool toEnd = true;
+  const bool toEnds = state.range(0) != 0;
+  toEnds ? w.Select(0, 1000, 4) : w.Select(1000, 1000, 2);
+  bool forth = true;
   for (auto _ : state) {
-    w.CtrlKey(toEnd ? Qt::Key_End : Qt::Key_Home);
-    toEnd = !toEnd;
+    w.CtrlKey(toEnds ? (forth ? Qt::Key_End : Qt::Key_Home) : (forth ? Qt::Key_Down : Qt::Key_Up));
+    forth = !forth;
   }
   if (w.Steps() == 0 || w.tv->SelectedRows().size() != 1000) state.SkipWithError("the block did not move");
 }
-BENCHMARK(BM_MoveBlockOf1000ToAnEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Ctrl+Down then Ctrl+Up on 1000 rows, every second of rows 1000 to 2998: each row
-// moves one place.
-void BM_MoveBlockOf1000OneRow(benchmark::State& state) {
-  Window w;
-  w.Select(1000, 1000, 2);
-  bool down = true;
-  for (auto _ : state) {
-    w.CtrlKey(down ? Qt::Key_Down : Qt::Key_Up);
-    down = !down;
-  }
-  if (w.Steps() == 0 || w.tv->SelectedRows().size() != 1000) state.SkipWithError("the block did not move");
-}
-BENCHMARK(BM_MoveBlockOf1000OneRow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MoveBlockOf1000)->ArgName("toEnds")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // "Sort by Name" on the 4000 rows turned around first (untimed), with row 2000 selected
 // so the refill follows it.
