@@ -2,29 +2,26 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
 
 #include "db/CQuelmarDoc.h"
-#include "db/DatabaseOperations.h"
-#include "db/GroupOperations.h"
-#include "db/ProgramOperations.h"
-#include "db/StepSubject.h"
-#include "ui/CProgramEditDlg.h"
-#include "ui/FavoriteDrag.h"
+#include "db/DbTexts.h"
+#include "ui/ChannelRowItem.h"
 #include "ui/GroupChListView.h"
 #include "ui/GroupChTexts.h"
 #include "ui/PageHost.h"
 #include "ui/ProgramInfoArea.h"
+#include "ui/RowDrag.h"
 #include "ui/RowMoves.h"
 #include "ui/StepTexts.h"
-#include "widgets/CInputName.h"
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/PlacedControl.h"
-#include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
@@ -49,8 +46,8 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   CreateControls();
   ConnectControls();
   // Left box, the copy buttons, right box, then the program's fields row by row.
-  SetTabOrder({kind_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_, deleteGroup_,
-               groupList_});
+  SetTabOrder({kind_, serviceSearch_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_,
+               deleteGroup_, groupSearch_, groupList_});
   info_->ChainTabOrder(groupList_);
 }
 
@@ -89,15 +86,22 @@ CQuelmarDoc::Step CPageGroupCh::BeginStep(const char* text, const QString& a1, c
   return doc_.BeginStep(named.toStdString());
 }
 
-bool CPageGroupCh::Dragging() const { return drag_->Dragging(); }
-int CPageGroupCh::DropRow() const { return drag_->DropRow(); }
+bool CPageGroupCh::Dragging() const { return drag_->Dragging() || serviceDrag_->Dragging(); }
+int CPageGroupCh::DropRow() const { return (serviceDrag_->Dragging() ? serviceDrag_ : drag_)->DropRow(); }
+
+QString CPageGroupCh::OrderName(bool services) const {
+  if (!services) return GroupName(state_.CurrentGroup());
+  return Q(kind_->currentIndex() == int(ServiceKind::Radio) ? DbTexts::kRadioListNoun : DbTexts::kTvListNoun);
+}
 
 // ---- controls -----------------------------------------------------------------------
 
 void CPageGroupCh::CreateControls() {
   PlacedTextControl<QGroupBox>(this, T::kTvRadioBox, "tvRadioBox", 7, 4, 150, 204);
   kind_ = PlacedControl<QComboBox>(this, "kind", T::kTvRadioBox, 14, 16, 136, 14);
-  serviceList_ = PlacedControl<GroupChListView>(this, "serviceList", T::kTvRadioBox, 14, 34, 136, 167);
+  serviceSearch_ = PlacedControl<QLineEdit>(this, "serviceSearch", T::kSearchServices, 14, 33, 136, 13);
+  serviceList_ = PlacedControl<GroupChListView>(this, "serviceList", T::kTvRadioBox, 14, 49, 136, 152);
+  serviceList_->SetDragSource(true);
 
   copyRight_ = PlacedTextControl<QPushButton>(this, T::kCopyRight, "copyRight", 163, 84, 36, 14);
   copyLeft_ = PlacedTextControl<QPushButton>(this, T::kCopyLeft, "copyLeft", 163, 104, 36, 14);
@@ -107,11 +111,16 @@ void CPageGroupCh::CreateControls() {
   addGroup_ = PlacedTextControl<QPushButton>(this, T::kAdd, "addGroup", 212, 33, 44, 14);
   renameGroup_ = PlacedTextControl<QPushButton>(this, T::kRename, "renameGroup", 260, 33, 44, 14);
   deleteGroup_ = PlacedTextControl<QPushButton>(this, T::kDelete, "deleteGroup", 308, 33, 44, 14);
-  groupList_ = PlacedControl<GroupChListView>(this, "groupList", T::kFavoriteBox, 212, 51, 140, 150);
+  groupSearch_ = PlacedControl<QLineEdit>(this, "groupSearch", T::kSearchFavorites, 212, 50, 140, 13);
+  groupList_ = PlacedControl<GroupChListView>(this, "groupList", T::kFavoriteBox, 212, 66, 140, 135);
   groupList_->SetDragSource(true);
+  for (QLineEdit* search : {serviceSearch_, groupSearch_}) search->setPlaceholderText(Q(T::kSearchPlaceholder));
+  serviceFilter_ = new ListFilter(*serviceSearch_, *serviceList_, [this](int row) { return SearchKeys(true, row); });
+  groupFilter_ = new ListFilter(*groupSearch_, *groupList_, [this](int row) { return SearchKeys(false, row); });
 
   info_ = std::make_unique<ProgramInfoArea>(*this);
-  drag_ = std::make_unique<FavoriteDrag>(*this, *groupList_, [this] { MoveGroupMember(); });
+  drag_ = std::make_unique<RowDrag>(*this, *groupList_, [this] { DropRows(false); });
+  serviceDrag_ = std::make_unique<RowDrag>(*this, *serviceList_, [this] { DropRows(true); });
   moves_ = std::make_unique<RowMoves>(doc_, *this);
 }
 
@@ -133,7 +142,14 @@ void CPageGroupCh::ConnectControls() {
       host_.PopupContextMenu(ContextMenu::PopMenu, globalPos);
     });
   }
-  connect(groupList_, &GroupChListView::BeginDrag, this, [this](int row) { drag_->Begin(row); });
+  connect(serviceList_, &GroupChListView::BeginDrag, this, [this](int row) {
+    if (!RefuseMoveWhileFiltered(true)) serviceDrag_->Begin(row);
+  });
+  connect(groupList_, &GroupChListView::BeginDrag, this, [this](int row) {
+    if (!RefuseMoveWhileFiltered(false)) drag_->Begin(row);
+  });
+  auto* findKey = new QShortcut(QKeySequence::Find, this, [this] { FocusSearch(); });
+  findKey->setContext(Qt::WidgetWithChildrenShortcut);
   connect(addGroup_, &QPushButton::clicked, this, [this] { AddGroup(); });
   connect(renameGroup_, &QPushButton::clicked, this, [this] { RenameGroup(); });
   connect(deleteGroup_, &QPushButton::clicked, this, [this] { DeleteGroup(); });
@@ -191,26 +207,6 @@ void CPageGroupCh::RefreshPage() {
   FillGroupList(state_.CurrentGroup());
 }
 
-void CPageGroupCh::RefillGroupCombo() {
-  const QSignalBlocker block(groupCombo_);
-  groupCombo_->clear();
-  state_.groupMap.fill(0);
-  state_.groupComboRows = 0;
-  const auto& groups = Db().channelLists.favoriteGroups;
-  for (int g = 0; g < kGroupSlots; ++g) {
-    const FavoriteGroupRecord& rec = groups[std::size_t(g)];
-    if (!rec.IsUsed()) continue;
-    groupCombo_->addItem(DataExchange::NameFromField(rec.NameField(), FavoriteGroupRecord::kNameWidth));
-    state_.groupMap[std::size_t(state_.groupComboRows++)] = g;
-  }
-}
-
-// Shows a combo row without the selection handler: the caller fills the list itself.
-void CPageGroupCh::SelectGroupRow(int row) {
-  const QSignalBlocker block(groupCombo_);
-  groupCombo_->setCurrentIndex(row);
-}
-
 void CPageGroupCh::FillServiceList(int kind) {
   state_.serviceRows.fill(0);
   int count = 0;
@@ -221,6 +217,7 @@ void CPageGroupCh::FillServiceList(int kind) {
   }
   FillRows(serviceList_, state_.serviceRows, count, state_.serviceRowCount, state_.serviceSelection,
            ActiveList::Services);
+  serviceFilter_->Apply();
 }
 
 void CPageGroupCh::FillGroupList(int group) {
@@ -233,6 +230,7 @@ void CPageGroupCh::FillGroupList(int group) {
     for (int row = 0; row < count; ++row) state_.groupRows[std::size_t(row)] = rec.Member(std::size_t(row));
   }
   FillRows(groupList_, state_.groupRows, count, state_.groupRowCount, state_.groupSelection, ActiveList::Favorites);
+  groupFilter_->Apply();
 }
 
 void CPageGroupCh::FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows,
@@ -241,7 +239,7 @@ void CPageGroupCh::FillRows(GroupChListView* list, const std::array<int, GroupCh
   list->clear();
   if (count > 0) {
     list->setUpdatesEnabled(false);
-    for (int row = 0; row < count; ++row) new QListWidgetItem(RowText(rows[std::size_t(row)]), list);
+    for (int row = 0; row < count; ++row) new ChannelRowItem(RowText(rows[std::size_t(row)]), list);
     list->setUpdatesEnabled(true);
     if (selection >= count) selection = count - 1;
     // Row 0 is never selected by a refill.
@@ -256,8 +254,14 @@ void CPageGroupCh::FillRows(GroupChListView* list, const std::array<int, GroupCh
 }
 
 void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
-  const int row = list->SingleSelectedRow();
-  if (row < 0) return;
+  int row = list->SingleSelectedRow();
+  if (row < 0) {
+    // Several selected rows: their list is the one acted on, and the Info area shows
+    // the current row, the one its "Update" writes.
+    const std::vector<int> rows = list->SelectedRows();
+    if (!std::binary_search(rows.begin(), rows.end(), list->currentRow())) return;
+    row = list->currentRow();
+  }
   int program;
   if (list == serviceList_) {
     if (row >= state_.serviceRowCount) return;
@@ -289,252 +293,4 @@ void CPageGroupCh::SetRowTextEverywhere(int program, const QString& text) {
     if (QListWidgetItem* it = serviceList_->item(row)) it->setText(text);
   if (const int row = first(state_.groupRows, state_.groupRowCount); row >= 0)
     if (QListWidgetItem* it = groupList_->item(row)) it->setText(text);
-}
-
-// ---- Info area ----------------------------------------------------------------------
-
-void CPageGroupCh::ShowProgramInfo(int program) {
-  if (program < 0 || program >= kProgramSlots) {
-    // Nothing to show or update for a row naming no program slot.
-    state_.infoValid = false;
-    return;
-  }
-  const ChannelDatabase& db = Db();
-  const int satellite = dbops::SatelliteOfProgram(db, program);
-  state_.infoSatellite =
-      satellite < 0 ? QStringLiteral("?")
-                    : DataExchange::NameFromField(db.satellites[std::size_t(satellite)].NameField(),
-                                                  SatelliteRecord::kNameWidth);
-  const dbops::ProgramEntry entry = dbops::ProgramEntryOf(db, program, host_.DbType());
-  ProgramFieldControls::Values& info = state_.info;
-  info.locked = entry.locked;
-  info.name = DataExchange::NameFromBytes(entry.name);
-  info.type = int(db.programs[std::size_t(program)].ServiceType());
-  info.numbers = entry.numbers;
-  ShowInfo();
-  state_.infoValid = true;
-}
-
-void CPageGroupCh::ShowInfo() { info_->Show(state_.info, state_.infoSatellite); }
-
-void CPageGroupCh::UpdateProgram() {
-  EnsureInitialised();
-  info_->Read(state_.info, host_.DbType());
-  if (!state_.infoValid) return;
-  int program = -1;
-  if (state_.activeList == ActiveList::Services) {
-    if (state_.serviceSelection >= 0 && state_.serviceSelection < state_.serviceRowCount)
-      program = state_.serviceRows[std::size_t(state_.serviceSelection)];
-  } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
-    program = state_.groupRows[std::size_t(state_.groupSelection)];
-  }
-  const auto step = BeginStep(StepTexts::kUpdateProgram, state_.info.name);
-  if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(state_.info), host_.DbType()))
-    return;
-  SetRowTextEverywhere(program, RowText(program));
-  // The area shows what is stored: a refused field shows its stored value again.
-  ShowProgramInfo(program);
-  MarkModified();
-}
-
-// ---- programs -----------------------------------------------------------------------
-
-void CPageGroupCh::AddProgram() {
-  // With every slot in use there is nowhere to put the program: say so before asking.
-  if (dbops::FindFreeProgramSlot(Db()) >= kProgramSlots) {
-    Prompt::Message(this, Q(T::kProgramTableFull));
-    return;
-  }
-  CProgramEditDlg dlg(Db(), host_.DbType());
-  dlg.progType = int(ProgramRecord::kUnknown);
-  dlg.progLocked = 0;
-  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-
-  const ProgramFieldControls::Values entered = dlg.Entered();
-  const auto step = BeginStep(StepTexts::kAddProgram, entered.name);
-  const dbops::AddProgramResult added = doc_.Edit(dbops::AddProgram, ProgramFieldControls::Entry(entered),
-                                                  entered.type, dlg.chosenTransponder, host_.DbType());
-  if (added == dbops::AddProgramResult::ListFull) Prompt::Message(this, Q(T::kServiceListFull));
-  if (added != dbops::AddProgramResult::Added) return;
-  RefreshPage();
-  MarkModified();
-}
-
-void CPageGroupCh::DeleteSelectedProgram() {
-  EnsureInitialised();
-  if (ActOnSeveral(false)) return;
-  if (state_.activeList == ActiveList::Services) {
-    const int row = serviceList_->SingleSelectedRow();
-    if (row < 0 || row >= state_.serviceRowCount) return;
-    state_.serviceSelection = row;
-    const int kind = kind_->currentIndex();
-    const auto step = BeginStep(StepTexts::kDeleteProgram, ProgramName(state_.serviceRows[std::size_t(row)]));
-    doc_.Edit(dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
-    FillServiceList(kind);
-    FillGroupList(state_.CurrentGroup());
-  } else {
-    const int row = groupList_->SingleSelectedRow();
-    if (row < 0 || row >= state_.groupRowCount) return;
-    state_.groupSelection = row;
-    const auto step = BeginStep(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]),
-                                GroupName(state_.CurrentGroup()));
-    doc_.Edit(dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
-    FillGroupList(state_.CurrentGroup());
-  }
-  MarkModified();
-}
-
-// ---- favourite groups ---------------------------------------------------------------
-
-void CPageGroupCh::AddGroup() {
-  CInputName dlg(this);
-  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  const auto step = BeginStep(StepTexts::kAddGroup, dlg.name);
-  if (!doc_.Edit(dbops::AddFavoriteGroup, DataExchange::NameBytes(dlg.name))) return;
-  RefreshPage();
-  MarkModified();
-}
-
-void CPageGroupCh::RenameGroup() {
-  const int group = state_.CurrentGroup();
-  if (group < 0) return;
-  CInputName dlg(this);
-  dlg.name = DataExchange::NameFromField(Db().channelLists.favoriteGroups[std::size_t(group)].NameField(),
-                                         FavoriteGroupRecord::kNameWidth);
-  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  const auto step = BeginStep(StepTexts::kRenameGroup, GroupName(group), dlg.name);
-  const auto renamed = doc_.Edit(dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
-  if (renamed == dbops::RenameGroupResult::NameExists) Prompt::Message(this, Q(T::kNameExists));
-  if (renamed != dbops::RenameGroupResult::Renamed) return;
-  RefillGroupCombo();
-  SelectGroupRow(state_.currentGroupRow);
-  MarkModified();
-}
-
-void CPageGroupCh::DeleteGroup() {
-  const int group = state_.CurrentGroup();
-  if (group < 0) return;
-  const auto step = BeginStep(StepTexts::kDeleteGroup, GroupName(group));
-  doc_.Edit(dbops::DeleteFavoriteGroup, group);
-  RefillGroupCombo();
-  state_.currentGroupRow = state_.currentGroupRow > 0 ? state_.currentGroupRow - 1 : 0;
-  FillGroupList(state_.CurrentGroup());
-  SelectGroupRow(state_.groupComboRows > 0 ? state_.currentGroupRow : -1);
-  MarkModified();
-}
-
-void CPageGroupCh::CopyToGroup() {
-  if (ActOnSeveral(true)) return;
-  const int row = serviceList_->SingleSelectedRow();
-  if (row < 0 || row >= state_.serviceRowCount) {
-    Prompt::Message(this, Q(T::kSelectLeft));
-    return;
-  }
-  const int group = state_.CurrentGroup();
-  if (group < 0) return;
-  const int program = state_.serviceRows[std::size_t(row)];
-  const auto step = BeginStep(StepTexts::kAddToGroup, ProgramName(program), GroupName(group));
-  if (doc_.Edit(dbops::AddGroupMember, group, program) != dbops::AddMemberResult::Added) return;
-  FillGroupList(group);
-  MarkModified();
-}
-
-void CPageGroupCh::RemoveFromGroup() {
-  host_.SendCommand(CommandId::kDeleteProgram);
-  MarkModified();
-}
-
-// ---- drag and drop ------------------------------------------------------------------
-
-void CPageGroupCh::MoveGroupMember() {
-  const int dragRow = drag_->DragRow();
-  const QListWidgetItem* dragged = groupList_->item(dragRow);
-  if (!dragged) return;
-  const QString text = dragged->text();
-  if (groupList_->SingleSelectedRow() < 0) return;
-  const int group = state_.CurrentGroup();
-  if (group < 0 || dragRow >= state_.groupRowCount) return;
-
-  const int dropRow = drag_->DropRow();
-  {
-    const auto step =
-        BeginStep(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), GroupName(group));
-    doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
-  }
-  auto& rows = state_.groupRows;
-  const int to = dbops::MoveEntry(
-      state_.groupRowCount, dragRow, dropRow, [&rows](int i) { return rows[std::size_t(i)]; },
-      [&rows](int i, int v) { rows[std::size_t(i)] = v; });
-
-  // The list is patched rather than refilled; the selection handler stays out until the
-  // moved row is in place, then shows it.
-  {
-    const QSignalBlocker block(groupList_);
-    delete groupList_->takeItem(dragRow);
-    groupList_->insertItem(to, text);
-    groupList_->clearSelection();
-  }
-  groupList_->setCurrentRow(to);
-  MarkModified();
-}
-
-// ---- after an undo or redo -----------------------------------------------------------
-
-bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
-  EnsureInitialised();
-  if (!doc_.HasData() || doc_.ImageValid() == 0) return false;
-  using Kind = StepSubject::Kind;
-  const ChannelDatabase& db = Db();
-  const auto rowOf = [](const std::array<int, GroupChPageState::kMaxRows>& rows, int count, int slot) {
-    for (int row = 0; row < count; ++row)
-      if (rows[std::size_t(row)] == slot) return row;
-    return -1;
-  };
-  const auto select = [this](GroupChListView* list, int row) {
-    list->setCurrentRow(row);
-    list->scrollToItem(list->item(row));
-  };
-  // Shows one of the channel lists, as choosing it in "Type" does.
-  const auto showKind = [this](int kind) {
-    if (kind_->currentIndex() != kind) kind_->setCurrentIndex(kind);
-    if (kind_->currentIndex() != kind) return false;
-    FillServiceList(kind);
-    return true;
-  };
-
-  switch (subject.kind) {
-    case Kind::Program: {
-      if (!db.programs[std::size_t(subject.slot)].IsUsed()) return false;
-      for (int kind : {kind_->currentIndex(), 1 - kind_->currentIndex()}) {
-        const ServiceList* list = db.channelLists.List(kind);
-        bool listed = false;
-        for (std::size_t i = 0; list && i < list->ValidCount() && !listed; ++i) listed = list->Entry(i) == subject.slot;
-        if (!listed || !showKind(kind)) continue;
-        const int row = rowOf(state_.serviceRows, state_.serviceRowCount, subject.slot);
-        if (row >= 0) select(serviceList_, row);
-        return row >= 0;
-      }
-      return false;
-    }
-    case Kind::TvList:
-    case Kind::RadioList: {
-      const int kind = subject.kind == Kind::TvList ? int(ServiceKind::Tv) : int(ServiceKind::Radio);
-      if (!showKind(kind) || state_.serviceRowCount == 0) return false;
-      select(serviceList_, std::clamp(subject.position, 0, state_.serviceRowCount - 1));
-      return true;
-    }
-    case Kind::Group: {
-      int comboRow = -1;
-      for (int row = 0; row < state_.groupComboRows; ++row)
-        if (state_.groupMap[std::size_t(row)] == subject.slot) comboRow = row;
-      if (comboRow < 0) return false;
-      state_.currentGroupRow = comboRow;
-      SelectGroupRow(comboRow);
-      FillGroupList(subject.slot);
-      if (subject.position >= 0 && state_.groupRowCount > 0)
-        select(groupList_, std::clamp(subject.position, 0, state_.groupRowCount - 1));
-      return true;
-    }
-    default: return false;
-  }
 }

@@ -11,14 +11,16 @@
 
 #include "db/CQuelmarDoc.h"
 #include "ui/GroupChPageState.h"
+#include "ui/ListFilter.h"
 
 struct StepSubject;
-class FavoriteDrag;
+class RowDrag;
 class GroupChListView;
 class PageHost;
 class ProgramInfoArea;
 class RowMoves;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 struct ChannelDatabase;
 
@@ -62,8 +64,11 @@ class CPageGroupCh : public QWidget {
   bool ShowRecord(const StepSubject& subject);
 
   const GroupChPageState& State() const { return state_; }
+  // A drag of rows in either list is under way; the row it would drop on.
   bool Dragging() const;
   int DropRow() const;
+  // Whether the search above a list holds text (its rows then cannot be moved).
+  bool Filtered(bool services) const;
 
  private:
   void EnsureInitialised();
@@ -74,8 +79,8 @@ class CPageGroupCh : public QWidget {
   // Shows rows[0..count) in a list and selects its remembered row again.
   void FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows, int count,
                 int& rowCount, int& selection, ActiveList which);
-  // A list with exactly one selected row becomes the active list and the Info area
-  // shows its program.
+  // A list with a selected row becomes the active list and the Info area shows the
+  // program of its one selected row, or of its current row among several.
   void OnListSelectionChanged(GroupChListView* list);
   // Shows which list is active: the other one greys its selected row.
   void ShowActiveList();
@@ -83,8 +88,16 @@ class CPageGroupCh : public QWidget {
   void ShowInfo();
   QString RowText(int program) const;
   void SetRowTextEverywhere(int program, const QString& text);
-  // The drop of a drag: the dragged member moves inside the current group.
+  // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
+  // favourite keeps the member move it always had; several, or rows of the TV/Radio
+  // list, move as one block.
+  void DropRows(bool services);
   void MoveGroupMember();
+  // Ctrl+F: the search field beside the active list takes the focus.
+  void FocusSearch();
+  // Moving rows is off while the list's search hides some: says so in the status bar.
+  bool RefuseMoveWhileFiltered(bool services);
+  ListFilter::RowKeys SearchKeys(bool services, int row) const;
   // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
   // the selected row of a list; the context menu's "Move To…" and sorts on the active
   // list. ArrangeCommand is false for any other command.
@@ -92,6 +105,8 @@ class CPageGroupCh : public QWidget {
   bool ArrangeCommand(int commandId);
   void SortRows(int key);
   void ShowArranged(bool services, const std::vector<int>& rows);
+  // The undo step of moving `rows`: named after the program, or the count when several.
+  CQuelmarDoc::Step MoveStep(bool services, const std::vector<int>& rows);
   // "Delete Program", "<--" (copy false) and "-->" (copy true) on several selected rows
   // (GroupChSeveral.cpp); false, doing nothing, when fewer than two are selected.
   bool ActOnSeveral(bool copy);
@@ -100,6 +115,8 @@ class CPageGroupCh : public QWidget {
   QString GroupName(int group) const;
   // Opens the undo step of one action; its text filled with the names.
   CQuelmarDoc::Step BeginStep(const char* text, const QString& a1, const QString& a2 = QString());
+  // How a step names the list: "TV List", "Radio List" or the group's name.
+  QString OrderName(bool services) const;
   const ChannelDatabase& Db() const;
 
   CQuelmarDoc& doc_;
@@ -108,15 +125,20 @@ class CPageGroupCh : public QWidget {
   GroupChPageState state_;
 
   QComboBox* kind_ = nullptr;
+  QLineEdit* serviceSearch_ = nullptr;
   GroupChListView* serviceList_ = nullptr;
   QComboBox* groupCombo_ = nullptr;
   QPushButton* addGroup_ = nullptr;
   QPushButton* renameGroup_ = nullptr;
   QPushButton* deleteGroup_ = nullptr;
+  QLineEdit* groupSearch_ = nullptr;
   GroupChListView* groupList_ = nullptr;
   QPushButton* copyRight_ = nullptr;
   QPushButton* copyLeft_ = nullptr;
   std::unique_ptr<ProgramInfoArea> info_;
-  std::unique_ptr<FavoriteDrag> drag_;
+  std::unique_ptr<RowDrag> drag_;         // in the favourite list
+  std::unique_ptr<RowDrag> serviceDrag_;  // in the TV/Radio list
+  ListFilter* serviceFilter_ = nullptr;   // owned by its field
+  ListFilter* groupFilter_ = nullptr;
   std::unique_ptr<RowMoves> moves_;
 };

@@ -9,6 +9,7 @@
 #include "ui/CPageGroupCh.h"
 #include "ui/GroupChListView.h"
 #include "ui/RowMoves.h"
+#include "ui/StepTexts.h"
 #include "widgets/CommandIds.h"
 
 #include <QComboBox>
@@ -30,9 +31,10 @@ bool CPageGroupCh::ArrangeCommand(int commandId) {
 void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const bool services = list == serviceList_;
   const std::vector<int> rows = list->SelectedRows();
-  if (rows.empty() || Dragging()) return;
+  if (rows.empty() || Dragging() || RefuseMoveWhileFiltered(services)) return;
   const auto order =
       services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
+  const auto step = MoveStep(services, rows);
   const std::vector<int> moved = moves_->Move(RowMove(move), order, rows);
   if (moved.empty()) return;
   ShowArranged(services, moved);
@@ -44,7 +46,11 @@ void CPageGroupCh::SortRows(int key) {
   const auto order =
       services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
   const std::vector<std::uint16_t> before = dbops::OrderEntries(Db(), order);
-  if (before.empty() || !doc_.Edit(dbops::SortOrder, order, dbops::SortKey(key))) return;
+  if (before.empty()) return;
+  static constexpr const char* kStepOfKey[] = {StepTexts::kSortByName, StepTexts::kSortBySatellite,
+                                               StepTexts::kSortByServiceId, StepTexts::kReverseOrder};
+  const auto step = BeginStep(kStepOfKey[key], OrderName(services));
+  if (!doc_.Edit(dbops::SortOrder, order, dbops::SortKey(key))) return;
   const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
   if (after == before) return;
   // The selection follows the selected program to its new place.
@@ -58,6 +64,14 @@ void CPageGroupCh::SortRows(int key) {
       if (after[i] == before[std::size_t(row)] && std::ptrdiff_t(seen++) == nth) to = int(i);
   }
   ShowArranged(services, to < 0 ? std::vector<int>() : std::vector<int>{to});
+}
+
+CQuelmarDoc::Step CPageGroupCh::MoveStep(bool services, const std::vector<int>& rows) {
+  const auto& map = services ? state_.serviceRows : state_.groupRows;
+  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  if (rows.size() == 1 && rows.front() < count)
+    return BeginStep(StepTexts::kMoveInGroup, ProgramName(map[std::size_t(rows.front())]), OrderName(services));
+  return BeginStep(StepTexts::kMoveSeveral, QString::number(rows.size()), OrderName(services));
 }
 
 // Refills the arranged list with `rows` selected, the first current and in view.

@@ -5,8 +5,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <algorithm>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/ChannelNumberDelegate.h"
 #include "ui/RowMoves.h"
@@ -50,13 +50,15 @@ bool GroupChListView::IsDropHighlighted(int row) const {
 }
 
 int GroupChListView::SingleSelectedRow() const {
-  const QModelIndexList rows = selectionModel()->selectedIndexes();
-  return rows.size() == 1 ? rows.front().row() : -1;
+  const std::vector<int> rows = SelectedRows();
+  return rows.size() == 1 ? rows.front() : -1;
 }
 
 std::vector<int> GroupChListView::SelectedRows() const {
+  // A row a search hides is not acted on, even if it was selected before.
   std::vector<int> rows;
-  for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+  for (const QModelIndex& index : selectionModel()->selectedIndexes())
+    if (!isRowHidden(index.row())) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -122,10 +124,19 @@ void GroupChListView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void GroupChListView::mousePressEvent(QMouseEvent* event) {
-  QListWidget::mousePressEvent(event);
   pressRow_ = -1;
+  deferredRow_ = -1;
+  const int row = RowAt(event->position().toPoint());
+  const bool plainLeft = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
+  if (dragSource_ && plainLeft && row >= 0 && item(row)->isSelected() && SelectedRows().size() > 1) {
+    // A press on one of several selected rows may start a drag of them all: the
+    // selection narrows to the row only when the button comes up without a drag.
+    deferredRow_ = row;
+  } else {
+    QListWidget::mousePressEvent(event);
+  }
   if (dragSource_ && event->button() == Qt::LeftButton) {
-    pressRow_ = RowAt(event->position().toPoint());
+    pressRow_ = row;
     pressPos_ = event->position().toPoint();
   }
   emit Activated();
@@ -140,6 +151,7 @@ void GroupChListView::mouseMoveEvent(QMouseEvent* event) {
     // The page takes over the mouse from here until the button comes up.
     const int row = pressRow_;
     pressRow_ = -1;
+    deferredRow_ = -1;
     stopAutoScroll();
     setState(QAbstractItemView::NoState);
     emit BeginDrag(row);
@@ -157,5 +169,12 @@ void GroupChListView::focusInEvent(QFocusEvent* event) {
 
 void GroupChListView::mouseReleaseEvent(QMouseEvent* event) {
   pressRow_ = -1;
+  if (deferredRow_ >= 0) {
+    const int row = deferredRow_;
+    deferredRow_ = -1;
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    event->accept();
+    return;
+  }
   QListWidget::mouseReleaseEvent(event);
 }

@@ -15,7 +15,7 @@ class GroupChListView : public QListWidget {
 
   explicit GroupChListView(QWidget* parent = nullptr);
 
-  // Only the favourite list lets a row be dragged.
+  // A list whose rows can be dragged to another place in it.
   void SetDragSource(bool on) { dragSource_ = on; }
 
   // Row under a point of the viewport, -1 below the last row or on no row.
@@ -25,7 +25,8 @@ class GroupChListView : public QListWidget {
 
   // The one selected row, or -1 when none or several are selected.
   int SingleSelectedRow() const;
-  // Every selected row (Shift and Ctrl clicks select several), ascending.
+  // Every selected row the search leaves shown (Shift and Ctrl clicks select several),
+  // ascending.
   std::vector<int> SelectedRows() const;
 
   // The list "<--", "Delete Program" and "Update" act on shows its selected row in the
@@ -58,5 +59,6 @@ class GroupChListView : public QListWidget {
   bool dragSource_ = false;
   bool activeLook_ = true;
   int pressRow_ = -1;
+  int deferredRow_ = -1;  // pressed among several selected rows; selected alone at the release
   QPoint pressPos_;
 };

@@ -9,6 +9,7 @@
 #include "ui/CPageGroupCh.h"
 #include "ui/GroupChListView.h"
 #include "ui/GroupChTexts.h"
+#include "ui/StepTexts.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -25,8 +26,10 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
   for (int row : rows)
     if (row < count) programs.push_back(map[std::size_t(row)]);
   const int group = state_.CurrentGroup();
+  const QString many = QString::number(programs.size());
   if (copy) {
     if (group < 0) return true;
+    const auto step = BeginStep(StepTexts::kAddSeveralToGroup, many, OrderName(false));
     const dbops::AddMembersResult added = doc_.Edit(dbops::AddGroupMembers, group, programs);
     if (added.added > 0) {
       FillGroupList(group);
@@ -41,11 +44,13 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
                         QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
       return true;
     const int kind = kind_->currentIndex();
+    const auto step = BeginStep(StepTexts::kDeleteSeveral, many);
     doc_.Edit(dbops::DeleteListedPrograms, kind, programs);
     state_.serviceSelection = rows.front();
     FillServiceList(kind);
     FillGroupList(group);
   } else {
+    const auto step = BeginStep(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false));
     doc_.Edit(dbops::RemoveGroupMembers, group, programs);
     state_.groupSelection = rows.front();
     FillGroupList(group);

@@ -50,8 +50,15 @@ inline constexpr const char* kCancel = "Cancel";
 // Arranging the lists.
 inline constexpr const char* kMoveToCaption = "Move To";
 inline constexpr const char* kNumber = "No.";
+// A row's channel number as a screen reader reads it.
+inline constexpr const char* kNumberDescription = "No. %1";
 inline constexpr const char* kDeleteSeveral = "Delete %1 programs?";
 inline constexpr const char* kAlreadyMembers = "%1 of the selected programs were already in the group.";
+// The search fields above the lists, and why nothing moves while one holds text.
+inline constexpr const char* kSearchPlaceholder = "Search";
+inline constexpr const char* kSearchServices = "Search TV/Radio List";
+inline constexpr const char* kSearchFavorites = "Search Favorite List";
+inline constexpr const char* kMovingOffFiltered = "Clear the search to move rows: the list shows only some of them.";
 
 // Messages.
 inline constexpr const char* kSelectLeft = "Select Left";

@@ -31,13 +31,16 @@ PAGE_CONTROLS = [
     ("push button", "Update"),
     # "Group/Channel"
     ("page tab", "Group/Channel"),
-    ("combo box", "TV/Radio"), ("list", "TV/Radio"),
-    ("combo box", "Favorite Group"), ("list", "Favorite Group"),
+    ("combo box", "TV/Radio"), ("list", "TV/Radio"), ("text", "Search TV/Radio List"),
+    ("combo box", "Favorite Group"), ("list", "Favorite Group"), ("text", "Search Favorite List"),
     ("push button", "Add"), ("push button", "Rename"), ("push button", "Delete"),
     ("push button", "-->"), ("push button", "<--"),
     ("combo box", "Type"), ("text", "Video PID"), ("text", "PCR PID"), ("text", "TText PID"),
     ("text", "Audio PID"), ("text", "Service ID"), ("text", "PMT"), ("check box", "LOCK"),
 ]
+
+# Lists whose rows carry their channel number, read as each row's description.
+NUMBERED_LISTS = ["TV/Radio", "Favorite Group"]
 
 CONTEXT_MENUS = {
     "SatMenu": ["Add Satellite", "Delete Satellite"],
@@ -151,9 +154,18 @@ def main():
             shown = [name for role, name, _ in walk(menus[0]) if role == "menu item"]
             if shown != items:
                 status = fail("context menu %r holds %r, expected %r" % (menu_name, shown, items))
+        for list_name in NUMBERED_LISTS:
+            lists = [node for role, name, node in nodes if role == "list" and name == list_name]
+            if not lists:
+                continue  # reported above
+            rows = [node for role, _, node in walk(lists[0]) if role == "list item"][:3]
+            numbers = [row.description for row in rows]
+            expected = ["No. %d" % (i + 1) for i in range(len(rows))]
+            if not rows or numbers != expected:
+                status = fail("list %r reads its rows' numbers as %r, expected %r" % (list_name, numbers, expected))
         if status == 0:
-            print("%d page controls and %d context menus found by their names"
-                  % (len(PAGE_CONTROLS), len(CONTEXT_MENUS)))
+            print("%d page controls, the numbers of %d lists and %d context menus found by their names"
+                  % (len(PAGE_CONTROLS), len(NUMBERED_LISTS), len(CONTEXT_MENUS)))
         return status
     finally:
         window.terminate()

@@ -117,8 +117,8 @@ TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
         "diseqcPort", "tone22k", "lnbPower", "motor", "update"}},
       // "type" is never editable, so Tab passes it by.
       {1,
-       {"kind", "serviceList", "copyRight", "copyLeft", "groupCombo", "addGroup", "renameGroup",
-        "deleteGroup", "groupList", "name", "videoPid", "pcrPid", "ttextPid", "audioPid", "serviceId", "pmt",
+       {"kind", "serviceSearch", "serviceList", "copyRight", "copyLeft", "groupCombo", "addGroup", "renameGroup",
+        "deleteGroup", "groupSearch", "groupList", "name", "videoPid", "pcrPid", "ttextPid", "audioPid", "serviceId", "pmt",
         "lock", "update"}},
   };
   for (const Case& c : cases) {

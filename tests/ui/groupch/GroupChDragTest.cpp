@@ -1,5 +1,6 @@
-// Reordering a favourite group by dragging, driven with real mouse events through the
-// page's window: press on a row, move past the drag distance, move, release.
+// Reordering a favourite group and the TV/Radio list by dragging, driven with real mouse
+// events through the page's window: press on a row, move past the drag distance, move,
+// release.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScrollBar>
@@ -93,17 +94,23 @@ class GroupChDragTest : public GroupChPageTest {
   void Move(const QPoint& to) { QTest::mouseMove(Window(), to); }
   void Release(const QPoint& at) { QTest::mouseRelease(Window(), Qt::LeftButton, {}, at); }
 
-  // Presses on `row` of the favourite list and pulls it far enough to start a drag.
-  void StartDrag(int row) {
-    const QPoint from = RowPoint(GroupList(), row);
+  // Presses on `row` of a list (the favourite list unless named) and pulls it far
+  // enough to start a drag.
+  void StartDrag(int row, QListWidget* list = nullptr) {
+    const QPoint from = RowPoint(list ? list : GroupList(), row);
     Press(from);
     Move(from + QPoint(QApplication::startDragDistance() + 4, 0));
     ASSERT_TRUE(page->Dragging());
   }
-  void Drag(int row, const QPoint& to) {
-    StartDrag(row);
+  void Drag(int row, const QPoint& to, QListWidget* list = nullptr) {
+    StartDrag(row, list);
     Move(to);
     Release(to);
+  }
+  std::string TvOrder() {
+    std::string out;
+    for (int m : Entries(Db().channelLists.tvList)) out += char('A' + m - 10);
+    return out;
   }
 
   // The drag image follows the cursor in a window of its own while a drag lasts.
@@ -196,14 +203,58 @@ TEST_F(GroupChDragTest, HoverHighlightsTheDropRowAndRefusesOtherPlaces) {
   EXPECT_EQ(DragImages(), 0);
 }
 
-TEST_F(GroupChDragTest, TheTvListStartsNoDrag) {
+TEST_F(GroupChDragTest, TheTvListReordersByDragWithTheFavouritesDropRule) {
   LoadAbcd();
-  const QPoint from = RowPoint(ServiceList(), 0);
+  Drag(0, RowPoint(ServiceList(), 2), ServiceList());  // A onto C
+  EXPECT_EQ(TvOrder(), "BACD");
+  EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{1}));
+  EXPECT_EQ(Text("name"), "A");
+  Drag(3, RowPoint(ServiceList(), 0), ServiceList());  // D onto B
+  EXPECT_EQ(TvOrder(), "DBAC");
+  Drag(0, BelowLastRow(ServiceList()), ServiceList());  // D below the last row
+  EXPECT_EQ(TvOrder(), "BACD");
+  EXPECT_EQ(Order(), "ABCD") << "the favourite group is another order";
+  EXPECT_EQ(DragImages(), 0);
+
+  // A drop on the favourite list moves nothing: a drag stays within its list.
+  Drag(0, RowPoint(GroupList(), 3), ServiceList());
+  EXPECT_EQ(TvOrder(), "BACD");
+  EXPECT_EQ(Order(), "ABCD");
+}
+
+TEST_F(GroupChDragTest, SeveralSelectedRowsDragAsOneBlockInTheirOrder) {
+  LoadAbcd();
+  // A and C selected; a press on C drags both, below the last row.
+  ServiceList()->setCurrentRow(0);
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::ControlModifier, RowPoint(ServiceList(), 2));
+  ASSERT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{0, 2}));
+  Drag(2, BelowLastRow(ServiceList()), ServiceList());
+  EXPECT_EQ(TvOrder(), "BDAC");
+  EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{2, 3}));
+
+  // The same in the favourite list: B and D dropped on A.
+  GroupList()->setCurrentRow(1);
+  QTest::mouseClick(Window(), Qt::LeftButton, Qt::ControlModifier, RowPoint(GroupList(), 3));
+  Drag(1, RowPoint(GroupList(), 0));
+  EXPECT_EQ(Order(), "BDAC");
+  EXPECT_EQ(GroupList()->SelectedRows(), (std::vector<int>{0, 1}));
+
+  // A press on one of several selected rows that is not dragged selects it alone.
+  QTest::mouseClick(Window(), Qt::LeftButton, {}, RowPoint(GroupList(), 1));
+  EXPECT_EQ(GroupList()->SelectedRows(), (std::vector<int>{1}));
+  EXPECT_EQ(Text("name"), "D");
+}
+
+TEST_F(GroupChDragTest, NoDragStartsWhileASearchHidesRows) {
+  LoadAbcd();
+  QTest::keyClicks(Control<QLineEdit>("serviceSearch"), "B");
+  const QPoint from = RowPoint(ServiceList(), 1);
   Press(from);
   Move(from + QPoint(0, 40));
   EXPECT_FALSE(page->Dragging());
   Release(from + QPoint(0, 40));
-  EXPECT_EQ(Order(), "ABCD");
+  EXPECT_EQ(TvOrder(), "ABCD");
+  EXPECT_FALSE(doc.IsModified());
 }
 
 // A member pressed on the top visible row and pulled quickly down lands before the row

@@ -1,9 +1,10 @@
-#include "ui/FavoriteDrag.h"
+#include "ui/RowDrag.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ui/GroupChListView.h"
 
@@ -12,20 +13,23 @@ namespace {
 const QPoint kImageOffset(10, 14);
 }  // namespace
 
-FavoriteDrag::FavoriteDrag(QWidget& page, GroupChListView& list, std::function<void()> drop)
+RowDrag::RowDrag(QWidget& page, GroupChListView& list, std::function<void()> drop)
     : page_(page), list_(list), drop_(std::move(drop)) {
   page.installEventFilter(this);
   edgeTimer_.setInterval(kEdgeScrollMs);
-  connect(&edgeTimer_, &QTimer::timeout, this, &FavoriteDrag::ScrollAtEdge);
+  connect(&edgeTimer_, &QTimer::timeout, this, &RowDrag::ScrollAtEdge);
 }
 
-FavoriteDrag::~FavoriteDrag() {
+RowDrag::~RowDrag() {
   if (dragging_) End();
 }
 
-void FavoriteDrag::Begin(int row) {
+void RowDrag::Begin(int row) {
   if (dragging_ || row < 0 || row >= list_.count()) return;
   dragRow_ = row;
+  // A press on one of several selected rows carries them all; on any other row only it.
+  dragRows_ = list_.SelectedRows();
+  if (std::find(dragRows_.begin(), dragRows_.end(), row) == dragRows_.end()) dragRows_ = {row};
   image_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
   image_->setObjectName(QStringLiteral("dragImage"));
   image_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -40,7 +44,7 @@ void FavoriteDrag::Begin(int row) {
   page_.grabMouse();
 }
 
-void FavoriteDrag::End() {
+void RowDrag::End() {
   edgeTimer_.stop();
   edge_ = 0;
   page_.releaseMouse();
@@ -50,7 +54,7 @@ void FavoriteDrag::End() {
   QGuiApplication::restoreOverrideCursor();
 }
 
-bool FavoriteDrag::OverList(const QPoint& globalPos) const {
+bool RowDrag::OverList(const QPoint& globalPos) const {
   QWidget* w = QApplication::widgetAt(globalPos);
   if (!w) {
     // Platforms that cannot say which window lies under a point: look inside ours.
@@ -65,9 +69,9 @@ bool FavoriteDrag::OverList(const QPoint& globalPos) const {
   return false;
 }
 
-void FavoriteDrag::SetHighlight(bool on) { list_.SetDropHighlight(dropRow_, on); }
+void RowDrag::SetHighlight(bool on) { list_.SetDropHighlight(dropRow_, on); }
 
-int FavoriteDrag::EdgeAt(const QPoint& globalPos) const {
+int RowDrag::EdgeAt(const QPoint& globalPos) const {
   if (list_.count() == 0 || !OverList(globalPos)) return 0;
   const int y = list_.viewport()->mapFromGlobal(globalPos).y();
   const int row = list_.visualItemRect(list_.item(0)).height();
@@ -76,12 +80,12 @@ int FavoriteDrag::EdgeAt(const QPoint& globalPos) const {
   return 0;
 }
 
-void FavoriteDrag::ScrollAtEdge() {
+void RowDrag::ScrollAtEdge() {
   // The rows move under a cursor that stands still: the drop place follows them.
   if (dragging_ && edge_ != 0 && list_.ScrollOneRow(edge_)) Move(cursor_);
 }
 
-void FavoriteDrag::Move(const QPoint& globalPos) {
+void RowDrag::Move(const QPoint& globalPos) {
   cursor_ = globalPos;
   edge_ = EdgeAt(globalPos);
   if (edge_ == 0)
@@ -104,7 +108,7 @@ void FavoriteDrag::Move(const QPoint& globalPos) {
   }
 }
 
-bool FavoriteDrag::Release(const QPoint& globalPos) {
+bool RowDrag::Release(const QPoint& globalPos) {
   End();
   const bool dropped = OverList(globalPos);
   SetHighlight(false);
@@ -113,7 +117,7 @@ bool FavoriteDrag::Release(const QPoint& globalPos) {
   return dropped;
 }
 
-bool FavoriteDrag::eventFilter(QObject* watched, QEvent* event) {
+bool RowDrag::eventFilter(QObject* watched, QEvent* event) {
   if (!dragging_ || watched != &page_) return false;
   if (event->type() == QEvent::MouseMove) {
     Move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
