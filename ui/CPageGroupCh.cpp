@@ -90,7 +90,7 @@ bool CPageGroupCh::Dragging() const { return drag_->Dragging() || serviceDrag_->
 int CPageGroupCh::DropRow() const { return (serviceDrag_->Dragging() ? serviceDrag_ : drag_)->DropRow(); }
 
 QString CPageGroupCh::OrderName(bool services) const {
-  if (!services) return GroupName(state_.CurrentGroup());
+  if (!services) return Q(StepTexts::kGroupList).arg(GroupName(state_.CurrentGroup()));
   return Q(kind_->currentIndex() == int(ServiceKind::Radio) ? DbTexts::kRadioListNoun : DbTexts::kTvListNoun);
 }
 

@@ -44,7 +44,7 @@ void CPageGroupCh::MoveGroupMember() {
   const int dropRow = drag_->DropRow();
   {
     const auto step =
-        BeginStep(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), GroupName(group));
+        BeginStep(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), OrderName(false));
     doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
   }
   auto& rows = state_.groupRows;

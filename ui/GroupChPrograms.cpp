@@ -111,7 +111,7 @@ void CPageGroupCh::DeleteSelectedProgram() {
     if (row < 0 || row >= state_.groupRowCount) return;
     state_.groupSelection = row;
     const auto step = BeginStep(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]),
-                                GroupName(state_.CurrentGroup()));
+                                OrderName(false));
     doc_.Edit(dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
     FillGroupList(state_.CurrentGroup());
   }
@@ -129,7 +129,7 @@ void CPageGroupCh::CopyToGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
   const int program = state_.serviceRows[std::size_t(row)];
-  const auto step = BeginStep(StepTexts::kAddToGroup, ProgramName(program), GroupName(group));
+  const auto step = BeginStep(StepTexts::kAddToGroup, ProgramName(program), OrderName(false));
   if (doc_.Edit(dbops::AddGroupMember, group, program) != dbops::AddMemberResult::Added) return;
   FillGroupList(group);
   MarkModified();

@@ -21,8 +21,9 @@ inline constexpr const char* kDeleteGroup = "Delete Group [%1]";
 inline constexpr const char* kAddToGroup = "Add [%1] to %2";
 inline constexpr const char* kRemoveFromGroup = "Remove [%1] from %2";
 inline constexpr const char* kMoveInGroup = "Move [%1] in %2";
-// Arranging a list; %2 (or %1 for the sorts) names it: "TV List", "Radio List" or the
-// group's name.
+// Arranging a list; %2 (or %1 for the sorts) names it: "TV List", "Radio List" or
+// "Group [name]", as the group actions above name their group.
+inline constexpr const char* kGroupList = "Group [%1]";
 inline constexpr const char* kMoveSeveral = "Move %1 Programs in %2";
 inline constexpr const char* kSortByName = "Sort %1 by Name";
 inline constexpr const char* kSortBySatellite = "Sort %1 by Satellite and Frequency";

@@ -250,10 +250,10 @@ TEST_F(EditScriptTest, EveryActionIsOneStepUndoneToTheStartAndRedoneToTheEnd) {
                                 "Delete Satellite [Satellite 009]", "Delete Program [Program 0009]",
                                 "Add Program [Added TV]", "Add Program [Radio?]",
                                 "Update Program Info [Fourteen chars]", "Add Group [New Group]",
-                                "Rename Group [Group 2] to [ABCDEFGHIJKLMNOP]", "Add [Program 0001] to New Group",
-                                "Add [Program 0002] to New Group", "Add [Program 0003] to New Group",
-                                "Add [Program 0004] to New Group", "Move [Program 0001] in New Group",
-                                "Move [Program 0003] in New Group", "Remove [Program 0004] from New Group",
+                                "Rename Group [Group 2] to [ABCDEFGHIJKLMNOP]", "Add [Program 0001] to Group [New Group]",
+                                "Add [Program 0002] to Group [New Group]", "Add [Program 0003] to Group [New Group]",
+                                "Add [Program 0004] to Group [New Group]", "Move [Program 0001] in Group [New Group]",
+                                "Move [Program 0003] in Group [New Group]", "Remove [Program 0004] from Group [New Group]",
                                 "Delete Group [Group 3]"}))
       << texts.join(QStringLiteral(" | ")).toStdString();
   QAction* undo = frame_->ActionFor(CommandId::kEditUndo);
