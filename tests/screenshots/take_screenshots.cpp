@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QFile>
 #include <QPixmap>
@@ -98,8 +99,8 @@ void ShootScreenArea(QWidget& w, const char* name) {
 }
 
 // The "Group/Channel" page: a favourite member chosen, then a TV program, so that the
-// favourite list shows its selection in grey; then a member dragged halfway down the
-// favourite list.
+// favourite list shows its selection in grey; a member dragged halfway down the
+// favourite list; several TV programs selected; a search narrowing the TV list.
 void ShootGroupChannel(CMainFrame& frame) {
   CMainSheet* sheet = frame.View()->Sheet();
   sheet->setCurrentIndex(1);
@@ -129,6 +130,20 @@ void ShootGroupChannel(CMainFrame& frame) {
   ShootScreenArea(frame, "favourite-drag");
   // Let go outside the list: the drag ends with nothing moved.
   QTest::mouseRelease(window, Qt::LeftButton, {}, at(services, 1));
+
+  // Several TV programs chosen with Ctrl and Shift clicks, their numbers beside them.
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(services, 1));
+  QTest::mouseClick(window, Qt::LeftButton, Qt::ShiftModifier, at(services, 3));
+  QTest::mouseClick(window, Qt::LeftButton, Qt::ControlModifier, at(services, 6));
+  Shoot(frame, "group-channel-multi-selection");
+
+  // A search narrowing the TV list: the rows keep their channel numbers.
+  auto* search = page.findChild<QLineEdit*>(QStringLiteral("serviceSearch"));
+  search->setFocus();
+  QTest::keyClicks(search, QStringLiteral("kino"));
+  QTest::qWait(100);
+  Shoot(frame, "group-channel-search");
+  search->clear();
   sheet->setCurrentIndex(0);
 }
 
