@@ -23,6 +23,7 @@
 #include "db/ReferenceList.h"
 #include "db/VariantDetection.h"
 #include "ui/CCheckDatabaseDlg.h"
+#include "ui/StepTexts.h"
 #include "ui/CCompareDlg.h"
 #include "ui/ExchangeDialogTexts.h"
 #include "widgets/CommandIds.h"
@@ -251,7 +252,8 @@ void CExchangeCommands::ImportCsv(const QString& path, const std::string& text) 
     Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
     return;
   }
-  // One edit of the working database, so it is one step to undo.
+  // One edit of the working database, so it is one step to undo, named after the file.
+  const auto step = doc.BeginStep(U(StepTexts::kImportList).arg(name).toStdString());
   const reflist::Report report = doc.Edit(reflist::Apply, rows);
   doc.SetModifiedFlag(true);
   doc.RefreshViews();

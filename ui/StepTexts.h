@@ -33,6 +33,8 @@ inline constexpr const char* kReverseOrder = "Reverse Order of %1";
 inline constexpr const char* kDeleteSeveral = "Delete %1 Programs";
 inline constexpr const char* kAddSeveralToGroup = "Add %1 Programs to %2";
 inline constexpr const char* kRemoveSeveralFromGroup = "Remove %1 Programs from %2";
+// A channel list file applied to the database: "Import [channels.csv]".
+inline constexpr const char* kImportList = "Import [%1]";
 inline constexpr const char* kDeleteDuplicates = "Delete %1 Duplicate Programs";
 
 }  // namespace StepTexts

@@ -353,6 +353,8 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   auto* services = Sheet().findChild<QListWidget*>(QStringLiteral("serviceList"));
   ASSERT_GT(services->count(), 0);
   EXPECT_TRUE(services->item(0)->text().contains(QStringLiteral("Four")));
+  // One step in the Edit menu, named after the file.
+  EXPECT_EQ(frame.ActionFor(CommandId::kEditUndo)->text(), QStringLiteral("&Undo Import [list.csv]"));
 
   // A row that matches nothing is reported with its line; a malformed file is refused.
   QFile ghost(Path("ghost.csv"));
