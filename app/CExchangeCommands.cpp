@@ -17,6 +17,7 @@
 #include "db/DatabaseDiff.h"
 #include "db/DatabaseImage.h"
 #include "db/DbType.h"
+#include "db/DuplicateReport.h"
 #include "db/ExchangeInput.h"
 #include "db/FileIo.h"
 #include "db/ImageJson.h"
@@ -25,6 +26,10 @@
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/StepTexts.h"
 #include "ui/CCompareDlg.h"
+#include "ui/CFindDuplicatesDlg.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/CPageSatTP.h"
+#include "ui/DuplicateTexts.h"
 #include "ui/ExchangeDialogTexts.h"
 #include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
@@ -61,6 +66,7 @@ CExchangeCommands::CExchangeCommands(CQuelmarApp& app, CMainFrame& frame)
 bool CExchangeCommands::OnCommand(int commandId) {
   switch (commandId) {
     case CommandId::kCheckDatabase: OnCheckDatabase(); return true;
+    case CommandId::kFindDuplicates: OnFindDuplicates(); return true;
     case CommandId::kCompareWith: OnCompareWith(); return true;
     case CommandId::kExport: OnExport(); return true;
     case CommandId::kImport: OnImport(); return true;
@@ -90,6 +96,30 @@ void CExchangeCommands::ShowProblem(const Problem& problem) {
   if (sheet && recordlocator::Show(*sheet, app_.Doc().Working(), problem)) return;
   Prompt::Message(checkDialog_ ? static_cast<QWidget*>(checkDialog_.data()) : &frame_, U(T::kNoRowToShow),
                   QMessageBox::Ok, QMessageBox::Information);
+}
+
+void CExchangeCommands::OnFindDuplicates() {
+  CQuelmarDoc& doc = app_.Doc();
+  if (!doc.HasData()) {
+    Prompt::Message(&frame_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
+    return;
+  }
+  const dbops::DuplicateReport report = dbops::FindDuplicateReport(doc.Working());
+  if (report.duplicates.empty() && report.sameName.empty()) {
+    Prompt::Message(&frame_, U(DuplicateTexts::kNoDuplicates), QMessageBox::Ok, QMessageBox::Information);
+    return;
+  }
+  // Modal: the sets shown stay those of the database until the user is done.
+  CFindDuplicatesDlg dlg(doc, [this] { RefreshPages(); }, &frame_);
+  Prompt::Exec(dlg);
+}
+
+void CExchangeCommands::RefreshPages() {
+  // As after an undo: the pages keep their place and show the database as it is now.
+  CMainSheet* sheet = frame_.View()->Sheet();
+  if (!sheet || !app_.Doc().HasData()) return;
+  sheet->SatTPPage()->RefreshSatellites();
+  sheet->GroupChPage()->RefreshPage();
 }
 
 bool CExchangeCommands::ConfirmSend() {

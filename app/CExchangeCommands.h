@@ -1,8 +1,9 @@
 #pragma once
-// The window's check, compare and exchange commands: Tools > "Check Database…", the
-// check before "Send to STB", File > "Compare With…", "Export…" and "Import…", and the
-// offer to switch "Config Setting" when a file or a received image is laid out for
-// another receiver variant. The work itself is db/'s; this is the shell around it.
+// The window's check, compare and exchange commands: Tools > "Check Database…" and
+// "Find Duplicates", the check before "Send to STB", File > "Compare With…", "Export…"
+// and "Import…", and the offer to switch "Config Setting" when a file or a received
+// image is laid out for another receiver variant. The work itself is db/'s; this is the
+// shell around it.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -39,6 +40,9 @@ class CExchangeCommands : public QObject {
 
  private:
   void OnCheckDatabase();
+  void OnFindDuplicates();
+  // Both pages show the working database again after a change made in a dialog.
+  void RefreshPages();
   void OnCompareWith();
   void OnExport();
   void OnImport();

@@ -34,6 +34,7 @@
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 #include "db/DbTexts.h"
+#include "ui/DuplicateTexts.h"
 #include "ui/ExchangeDialogTexts.h"
 #include "db/ReceivedImages.h"
 #include "ui/transfer/CCOMPortDlg.h"
@@ -128,6 +129,7 @@ void CMainFrame::CreateActions() {
                           std::pair{CommandId::kExport, ExchangeDialogTexts::kMenuExport},
                           std::pair{CommandId::kImport, ExchangeDialogTexts::kMenuImport}})
     MakeAction(id, "")->setText(QString::fromUtf8(text));  // UTF-8: the ellipsis
+  MakeAction(CommandId::kFindDuplicates, DuplicateTexts::kMenuFindDuplicates);
   for (auto& [id, action] : actions_) action->setShortcutContext(Qt::WindowShortcut);
 
   // F10 opens the menu bar, as in the desktop's other programs (Alt does too). It
@@ -237,6 +239,7 @@ void CMainFrame::CreateMenus() {
   tools->setObjectName(QStringLiteral("toolsMenu"));
   tools->addAction(actions_[CommandId::kConfigSetting]);
   tools->addAction(actions_[CommandId::kCheckDatabase]);
+  tools->addAction(actions_[CommandId::kFindDuplicates]);
 
   QMenu* help = bar->addMenu(Q(kMenuHelp));
   help->setObjectName(QStringLiteral("helpMenu"));

@@ -1,14 +1,12 @@
 #include "ui/CCheckDatabaseDlg.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "ui/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/SummaryListLayout.h"
 
 namespace {
 
@@ -25,16 +23,13 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<vo
   setWindowTitle(L1(kCheckCaption));
   setFont(DialogUnits::DialogFont());
 
-  summary_ = new QLabel(problems_.empty() ? L1(kCheckClean)
-                                          : L1(kCheckSummary).arg(report.Errors()).arg(report.Warnings()),
-                        this);
-  summary_->setObjectName(QStringLiteral("summary"));
-
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("problemList"));
-  list_->setAccessibleName(L1(kCheckListName));
+  const SummaryListLayout parts =
+      BuildSummaryList(*this,
+                       problems_.empty() ? L1(kCheckClean) : L1(kCheckSummary).arg(report.Errors()).arg(report.Warnings()),
+                       "problemList", L1(kCheckListName), L1(kClose));
+  summary_ = parts.summary;
+  list_ = parts.list;
   list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setHeaderLabels({L1(kColumnSeverity), L1(kColumnKind), L1(kColumnTable), L1(kColumnSlot), L1(kColumnMessage)});
   for (std::size_t i = 0; i < problems_.size(); ++i) {
@@ -50,15 +45,5 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<vo
     if (show_ && i >= 0 && std::size_t(i) < problems_.size()) show_(problems_[std::size_t(i)]);
   });
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(L1(kClose), QDialogButtonBox::RejectRole);
-  close->setObjectName(QStringLiteral("close"));
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(summary_);
-  layout->addWidget(list_, 1);
-  layout->addWidget(buttons);
-  summary_->setBuddy(list_);
   DialogUnits::SizeTo(this, 420, 220);
 }

@@ -1,14 +1,12 @@
 #include "ui/CCompareDlg.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <map>
 
 #include "ui/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/SummaryListLayout.h"
 
 namespace {
 
@@ -22,14 +20,12 @@ CCompareDlg::CCompareDlg(const dbdiff::Result& result, const QString& fileName, 
   setWindowTitle(L1(kCompareCaption).arg(fileName));
   setFont(DialogUnits::DialogFont());
 
-  summary_ = new QLabel(result.Same() ? L1(kCompareSame) : L1(kCompareSummary).arg(result.changes.size()), this);
-  summary_->setObjectName(QStringLiteral("summary"));
-
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("differenceList"));
-  list_->setAccessibleName(L1(kCompareListName));
+  const SummaryListLayout parts =
+      BuildSummaryList(*this, result.Same() ? L1(kCompareSame) : L1(kCompareSummary).arg(result.changes.size()),
+                       "differenceList", L1(kCompareListName), L1(kClose));
+  summary_ = parts.summary;
+  list_ = parts.list;
   list_->setHeaderHidden(true);
-  list_->setUniformRowHeights(true);
   // One group a table, in the order the tables first appear.
   std::map<std::string_view, QTreeWidgetItem*> groups;
   for (const dbdiff::Change& c : result.changes) {
@@ -45,15 +41,5 @@ CCompareDlg::CCompareDlg(const dbdiff::Result& result, const QString& fileName, 
   }
   list_->expandAll();
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(L1(kClose), QDialogButtonBox::RejectRole);
-  close->setObjectName(QStringLiteral("close"));
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(summary_);
-  layout->addWidget(list_, 1);
-  layout->addWidget(buttons);
-  summary_->setBuddy(list_);
   DialogUnits::SizeTo(this, 420, 220);
 }

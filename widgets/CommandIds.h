@@ -21,6 +21,7 @@ inline constexpr int kSortByName = 32811;
 inline constexpr int kSortBySatellite = 32812;
 inline constexpr int kSortByServiceId = 32813;
 inline constexpr int kReverseOrder = 32814;
+inline constexpr int kFindDuplicates = 32815;
 // Check, compare and exchange.
 inline constexpr int kCheckDatabase = 32793;
 inline constexpr int kCompareWith = 32794;

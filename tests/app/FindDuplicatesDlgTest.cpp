@@ -1,0 +1,227 @@
+// The "Find Duplicates" dialog on a document: the sets and where each program sits,
+// the one kept per set, deleting the others as one step that undoes and redoes byte for
+// byte, the same-name list, and what a screen reader reads from it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "app/EditSteps.h"
+#include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
+#include "db/SampleDatabase.h"
+#include "support/DuplicateDb.h"
+#include "support/PageTest.h"
+#include "ui/CFindDuplicatesDlg.h"
+
+namespace {
+
+using V = std::vector<int>;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes BytesOf(const ChannelDatabase& db) {
+  const auto* p = reinterpret_cast<const std::uint8_t*>(&db);
+  return Bytes(p, p + sizeof db);
+}
+
+QStringList Cells(const QTreeWidgetItem* item) {
+  QStringList out;
+  for (int c = 0; c < item->columnCount(); ++c) out << item->text(c);
+  return out;
+}
+
+class FindDuplicatesDlgTest : public apptest::AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    doc.LoadDatabase(sample::MakeHeader(3), *testkit::DuplicateDb());
+    steps.Clear();
+    dlg = std::make_unique<CFindDuplicatesDlg>(doc, [this] { ++refreshed; }, nullptr);
+  }
+  QTreeWidgetItem* Entry(int set, int entry) { return dlg->DuplicateList()->topLevelItem(set)->child(entry); }
+  V Kept() {
+    V out;
+    for (int s = 0; s < dlg->DuplicateList()->topLevelItemCount(); ++s) out.push_back(dlg->Kept(s));
+    return out;
+  }
+  // The check marks as shown, set by set.
+  std::vector<V> Checks() {
+    std::vector<V> out;
+    for (int s = 0; s < dlg->DuplicateList()->topLevelItemCount(); ++s) {
+      V marks;
+      for (int e = 0; e < dlg->DuplicateList()->topLevelItem(s)->childCount(); ++e)
+        marks.push_back(Entry(s, e)->checkState(0) == Qt::Checked);
+      out.push_back(marks);
+    }
+    return out;
+  }
+  Bytes Image() {
+    Bytes image(DatabaseImage::kImageSize);
+    EXPECT_EQ(doc.BuildImage(image.data()), DatabaseImage::kImageSize);
+    return image;
+  }
+
+  CQuelmarDoc doc;
+  EditSteps steps{doc};
+  std::unique_ptr<CFindDuplicatesDlg> dlg;
+  int refreshed = 0;
+};
+
+}  // namespace
+
+TEST_F(FindDuplicatesDlgTest, ListsEachSetWithPositionsAndGroupsAndKeepsTheFirst) {
+  QTreeWidget* list = dlg->DuplicateList();
+  EXPECT_EQ(testkit::Rows(list), (QStringList{"Set 1: 2 programs", "Set 2: 3 programs", "Set 3: 2 programs"}));
+  EXPECT_EQ(dlg->Summary()->text(),
+            QStringLiteral("3 sets of programs share satellite, frequency, polarization and service ID. "
+                           "Check the one to keep in each set; the other 4 are deleted."));
+  EXPECT_EQ(Cells(list->headerItem()),
+            (QStringList{"Name", "Satellite", "Frequency", "Service ID", "TV No.", "Radio No.", "Groups"}));
+  EXPECT_EQ(Cells(Entry(0, 0)), (QStringList{"News", "Astra", "11494 Hor", "101", "1", "", "Fav"}));
+  EXPECT_EQ(Cells(Entry(0, 1)), (QStringList{"News", "Astra", "11494 Hor", "101", "3", "", ""}));
+  EXPECT_EQ(Cells(Entry(1, 0)), (QStringList{"Kino 1", "Astra", "11494 Hor", "100", "2", "", "Films"}));
+  EXPECT_EQ(Cells(Entry(1, 1)), (QStringList{"Kino 1", "Astra", "11494 Hor", "100", "4", "", "Fav"}));
+  EXPECT_EQ(Cells(Entry(1, 2)), (QStringList{"Kino 1", "Astra", "11494 Hor", "100", "6", "", "Films"}));
+  EXPECT_EQ(Cells(Entry(2, 0)), (QStringList{"Radio X", "Astra", "11494 Hor", "200", "", "1", ""}));
+  EXPECT_EQ(Cells(Entry(2, 1)), (QStringList{"Radio X", "Astra", "11494 Hor", "200", "", "2", ""}));
+
+  EXPECT_EQ(Kept(), (V{0, 0, 0}));
+  EXPECT_EQ(Checks(), (std::vector<V>{{1, 0}, {1, 0, 0}, {1, 0}}));
+  EXPECT_EQ(dlg->ProgramsToDelete(), (V{1, 2, 7, 4}));
+  EXPECT_TRUE(dlg->DeleteButton()->isEnabled());
+  // Headings are not programs: they take no check mark and no selection.
+  EXPECT_FALSE(list->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+  EXPECT_FALSE(list->topLevelItem(0)->flags() & Qt::ItemIsSelectable);
+}
+
+TEST_F(FindDuplicatesDlgTest, TheUserMovesTheKeptMarkWithinASet) {
+  // Checking another program of a set keeps it instead.
+  Entry(1, 2)->setCheckState(0, Qt::Checked);
+  EXPECT_EQ(Kept(), (V{0, 2, 0}));
+  EXPECT_EQ(Checks(), (std::vector<V>{{1, 0}, {0, 0, 1}, {1, 0}}));
+  // Unchecking the kept one leaves it kept: a set always keeps one.
+  Entry(1, 2)->setCheckState(0, Qt::Unchecked);
+  EXPECT_EQ(Kept(), (V{0, 2, 0}));
+  EXPECT_EQ(Entry(1, 2)->checkState(0), Qt::Checked);
+  // Activating a row (double-click, Enter) keeps it too.
+  emit dlg->DuplicateList()->itemActivated(Entry(0, 1), 0);
+  EXPECT_EQ(Kept(), (V{1, 2, 0}));
+  EXPECT_EQ(Checks(), (std::vector<V>{{0, 1}, {0, 0, 1}, {1, 0}}));
+  // A heading or a place that is not there changes nothing.
+  emit dlg->DuplicateList()->itemActivated(dlg->DuplicateList()->topLevelItem(2), 0);
+  dlg->SetKept(2, 5);
+  dlg->SetKept(7, 0);
+  EXPECT_EQ(Kept(), (V{1, 2, 0}));
+  EXPECT_EQ(dlg->Kept(3), -1);
+  EXPECT_EQ(dlg->ProgramsToDelete(), (V{3, 0, 2, 4}));
+}
+
+TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersFromProgramsListsAndGroups) {
+  dlg->SetKept(1, 1);  // keep program 2, which is in "Fav"
+  const Bytes untouched = BytesOf(doc.Working());
+  EXPECT_EQ(dlg->DeleteOthers(), 4);
+
+  const ChannelDatabase& db = doc.Working();
+  for (int p : {1, 0, 7, 4}) EXPECT_EQ(db.programs[std::size_t(p)].State(), SlotState::Deleted) << p;
+  for (int p : {2, 3, 5, 6, 8}) EXPECT_EQ(db.programs[std::size_t(p)].State(), SlotState::Used) << p;
+  EXPECT_EQ(testkit::Entries(db.channelLists.tvList), (V{3, 2, 6, 8}));
+  EXPECT_EQ(testkit::Entries(db.channelLists.radioList), (V{5}));
+  EXPECT_EQ(testkit::Members(db.channelLists.favoriteGroups[0]), (V{2, 3}));
+  EXPECT_TRUE(testkit::Members(db.channelLists.favoriteGroups[2]).empty());
+  EXPECT_EQ(db.channelLists.favoriteGroups[2].State(), SlotState::Used) << "an emptied group stays";
+  // Satellites and transponders are not the delete's business.
+  EXPECT_EQ(0, std::memcmp(&db.satellites, &testkit::DuplicateDb()->satellites, sizeof db.satellites));
+  EXPECT_EQ(0, std::memcmp(&db.transponders, &testkit::DuplicateDb()->transponders, sizeof db.transponders));
+
+  // One step, named with the count; the document is modified and its views told once.
+  ASSERT_EQ(steps.Stack().count(), 1);
+  EXPECT_EQ(steps.Stack().undoText(), QStringLiteral("Delete 4 Duplicate Programs"));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(refreshed, 1);
+
+  // The dialog now shows the database as it is: no sets, nothing to delete, and the
+  // name that is still on two satellites.
+  EXPECT_EQ(dlg->DuplicateList()->topLevelItemCount(), 0);
+  EXPECT_EQ(dlg->Summary()->text(), QStringLiteral("No duplicate programs found."));
+  EXPECT_FALSE(dlg->DeleteButton()->isEnabled());
+  EXPECT_EQ(testkit::Rows(dlg->SameNameList()), QStringList{"News: 2 programs"});
+  EXPECT_TRUE(dlg->ProgramsToDelete().empty());
+  EXPECT_EQ(dlg->DeleteOthers(), 0);
+  EXPECT_EQ(steps.Stack().count(), 1) << "nothing to delete makes no step";
+  EXPECT_NE(BytesOf(doc.Working()), untouched);
+}
+
+TEST_F(FindDuplicatesDlgTest, TheDeleteUndoesAndRedoesByteForByte) {
+  const Bytes before = BytesOf(doc.Working());
+  const Bytes imageBefore = Image();
+  dlg->SetKept(2, 1);
+  dlg->DeleteButton()->click();
+  const Bytes after = BytesOf(doc.Working());
+  const Bytes imageAfter = Image();
+  ASSERT_NE(after, before);
+
+  steps.Stack().undo();
+  EXPECT_EQ(BytesOf(doc.Working()), before);
+  EXPECT_EQ(Image(), imageBefore);
+  EXPECT_FALSE(doc.IsModified()) << "back at the state loaded";
+  steps.Stack().redo();
+  EXPECT_EQ(BytesOf(doc.Working()), after);
+  EXPECT_EQ(Image(), imageAfter);
+  steps.Stack().undo();
+  EXPECT_EQ(BytesOf(doc.Working()), before);
+}
+
+TEST_F(FindDuplicatesDlgTest, SameNameOnOtherTranspondersIsListedForInformationOnly) {
+  QTreeWidget* names = dlg->SameNameList();
+  ASSERT_EQ(testkit::Rows(names), QStringList{"News: 3 programs"});
+  QTreeWidgetItem* set = names->topLevelItem(0);
+  ASSERT_EQ(set->childCount(), 3);
+  EXPECT_EQ(Cells(set->child(0)), (QStringList{"News", "Astra", "11494 Hor", "101", "1", "", "Fav"}));
+  EXPECT_EQ(Cells(set->child(1)), (QStringList{"News", "Astra", "11494 Hor", "101", "3", "", ""}));
+  EXPECT_EQ(Cells(set->child(2)), (QStringList{"News", "Hotbird", "12000 Ver", "101", "5", "", ""}));
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(set->child(i)->flags() & Qt::ItemIsUserCheckable);
+  EXPECT_EQ(dlg->ProgramsToDelete(), (V{1, 2, 7, 4})) << "the same-name list decides nothing";
+}
+
+TEST_F(FindDuplicatesDlgTest, EveryControlIsNamedByItsLabelAndTheListsAreReadable) {
+  EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Find Duplicates"));
+  EXPECT_EQ(dlg->DuplicateList()->accessibleName(), QStringLiteral("Duplicate programs"));
+  EXPECT_EQ(dlg->Summary()->buddy(), dlg->DuplicateList());
+  auto* sameNameLabel = dlg->findChild<QLabel*>(QStringLiteral("sameNameLabel"));
+  ASSERT_NE(sameNameLabel, nullptr);
+  EXPECT_EQ(sameNameLabel->buddy(), dlg->SameNameList());
+  EXPECT_EQ(dlg->SameNameList()->accessibleName(), sameNameLabel->text());
+  EXPECT_EQ(dlg->DeleteButton()->text(), QStringLiteral("Delete Others"));
+  EXPECT_EQ(testkit::Child<QPushButton>(*dlg, "close")->text(), QStringLiteral("Close"));
+  // Enter in a list keeps a row; no button may take it as well.
+  for (QPushButton* b : dlg->findChildren<QPushButton*>()) EXPECT_FALSE(b->autoDefault()) << b->text().toStdString();
+
+  // A screen reader finds the list by its name, its column headers and its cells, and
+  // a program's check mark as a state.
+  dlg->show();
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(dlg->DuplicateList());
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->role(), QAccessible::Tree);
+  EXPECT_EQ(tree->text(QAccessible::Name), QStringLiteral("Duplicate programs"));
+  QAccessibleTableInterface* table = tree->tableInterface();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->columnCount(), 7);
+  EXPECT_EQ(table->columnDescription(4), QStringLiteral("TV No."));
+  // Rows in tree order: set 1's heading, then its two programs.
+  QAccessibleInterface* cell = table->cellAt(1, 0);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("News"));
+  EXPECT_TRUE(cell->state().checkable);
+  EXPECT_TRUE(cell->state().checked);
+  QAccessibleInterface* other = table->cellAt(2, 0);
+  ASSERT_NE(other, nullptr);
+  EXPECT_FALSE(other->state().checked);
+  EXPECT_EQ(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("3"));
+}

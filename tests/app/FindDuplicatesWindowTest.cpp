@@ -1,0 +1,90 @@
+// Tools > "Find Duplicates" in the window: the menu item opens the dialog, a delete
+// there shows on the "Group/Channel" page at once and is one step of the Edit menu.
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/EditSteps.h"
+#include "support/DuplicateDb.h"
+#include "support/PageTest.h"
+#include "ui/CFindDuplicatesDlg.h"
+#include "ui/CPageGroupCh.h"
+#include "widgets/CommandIds.h"
+
+namespace {
+
+class FindDuplicatesWindowTest : public apptest::AppTest {
+ protected:
+  CMainFrame& Start(const ChannelDatabase* db) {
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance({}));
+    if (db) app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+    return *app_->MainFrame();
+  }
+  int TvRows() { return app_->MainFrame()->View()->Sheet()->GroupChPage()->State().serviceRowCount; }
+
+  std::unique_ptr<CQuelmarApp> app_;
+};
+
+}  // namespace
+
+TEST_F(FindDuplicatesWindowTest, TheToolsMenuItemOpensTheDialogAndItsDeleteReachesThePage) {
+  CMainFrame& frame = Start(testkit::DuplicateDb().get());
+  auto* tools = testkit::Child<QMenu>(frame, "toolsMenu");
+  QAction* item = frame.ActionFor(CommandId::kFindDuplicates);
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), QStringLiteral("Find Duplicates"));
+  EXPECT_TRUE(tools->actions().contains(item));
+  ASSERT_EQ(TvRows(), 7);
+
+  bool shown = false;
+  int rowsAfterDelete = -1;
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto* dlg = qobject_cast<CFindDuplicatesDlg*>(&d);
+    EXPECT_NE(dlg, nullptr);
+    if (!dlg) return int(QDialog::Rejected);
+    shown = true;
+    EXPECT_EQ(dlg->DuplicateList()->topLevelItemCount(), 3);
+    dlg->DeleteButton()->click();
+    rowsAfterDelete = TvRows();  // the page follows while the dialog is still open
+    testkit::Child<QPushButton>(*dlg, "close")->click();
+    return dlg->result();
+  });
+  item->trigger();
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(rowsAfterDelete, 4) << "TV list [3, 2, 6, 8] once 0, 1 and 7 went";
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+
+  QUndoStack& stack = frame.Steps()->Stack();
+  EXPECT_EQ(stack.count(), 1);
+  EXPECT_EQ(frame.ActionFor(CommandId::kEditUndo)->text(), QStringLiteral("&Undo Delete 4 Duplicate Programs"));
+  EXPECT_TRUE(app_->Doc().IsModified());
+  frame.OnCommand(CommandId::kEditUndo);
+  EXPECT_EQ(TvRows(), 7);
+  EXPECT_FALSE(app_->Doc().IsModified());
+}
+
+TEST_F(FindDuplicatesWindowTest, SaysSoWhenThereIsNothingToShow) {
+  CMainFrame& frame = Start(nullptr);
+  frame.OnCommand(CommandId::kFindDuplicates);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"There is no database to check."});
+
+  auto db = testkit::DuplicateDb();
+  for (int p : {2, 3, 5, 6, 7}) db->programs[std::size_t(p)].SetState(SlotState::Empty);
+  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+  bool shown = false;
+  Prompt::QueueDialog([&](QDialog& d) {
+    shown = true;
+    return d.result();
+  });
+  frame.OnCommand(CommandId::kFindDuplicates);
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"No duplicate programs found."});
+  EXPECT_EQ(frame.Steps()->Stack().count(), 0);
+}

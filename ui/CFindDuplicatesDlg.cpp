@@ -1,0 +1,190 @@
+#include "ui/CFindDuplicatesDlg.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <span>
+
+#include "db/CQuelmarDoc.h"
+#include "ui/DuplicateRows.h"
+#include "ui/DuplicateTexts.h"
+#include "ui/StepTexts.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/SummaryListLayout.h"
+#include "widgets/Texts.h"
+
+namespace {
+
+using Texts::Q;
+namespace T = DuplicateTexts;
+
+// Where a row's program sits in the report: its set and its place in the set; a
+// set's own row has place -1.
+constexpr int kSetRole = Qt::UserRole;
+constexpr int kEntryRole = Qt::UserRole + 1;
+
+QTreeWidgetItem* SetItem(const QString& text, int set) {
+  auto* item = new QTreeWidgetItem(QStringList{text});
+  item->setData(0, kSetRole, set);
+  item->setData(0, kEntryRole, -1);
+  // A set is a heading: the user checks and selects its programs.
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
+QTreeWidgetItem* EntryItem(const ChannelDatabase& db, const dbops::DuplicateEntry& e, int set, int entry) {
+  auto* item = new QTreeWidgetItem(duplicaterows::RowTexts(db, e));
+  item->setData(0, kSetRole, set);
+  item->setData(0, kEntryRole, entry);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  return item;
+}
+
+void PrepareList(QTreeWidget* list) {
+  list->setHeaderLabels(duplicaterows::Headers());
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setAllColumnsShowFocus(true);
+}
+
+}  // namespace
+
+CFindDuplicatesDlg::CFindDuplicatesDlg(CQuelmarDoc& doc, std::function<void()> deleted, QWidget* parent)
+    : QDialog(parent), doc_(doc), deleted_(std::move(deleted)) {
+  setObjectName(QStringLiteral("CFindDuplicatesDlg"));
+  setWindowTitle(Q(T::kCaption));
+  setFont(DialogUnits::DialogFont());
+
+  const SummaryListLayout parts =
+      BuildSummaryList(*this, QString(), "duplicateList", Q(T::kDuplicateListName), Q(T::kClose));
+  summary_ = parts.summary;
+  summary_->setWordWrap(true);
+  duplicates_ = parts.list;
+  PrepareList(duplicates_);
+
+  delete_ = new QPushButton(Q(T::kDeleteOthers), this);
+  delete_->setObjectName(QStringLiteral("deleteOthers"));
+  auto* sameNameLabel = new QLabel(Q(T::kSameNameLabel), this);
+  sameNameLabel->setObjectName(QStringLiteral("sameNameLabel"));
+  sameName_ = new QTreeWidget(this);
+  sameName_->setObjectName(QStringLiteral("sameNameList"));
+  sameName_->setAccessibleName(Q(T::kSameNameLabel));
+  sameName_->setUniformRowHeights(true);
+  sameNameLabel->setBuddy(sameName_);
+  PrepareList(sameName_);
+
+  int row = parts.Rows();
+  parts.layout->insertWidget(row++, delete_, 0, Qt::AlignLeft);
+  parts.layout->insertWidget(row++, sameNameLabel);
+  parts.layout->insertWidget(row++, sameName_, 1);
+  parts.layout->setStretchFactor(duplicates_, 2);
+  setTabOrder(duplicates_, delete_);
+  setTabOrder(delete_, sameName_);
+  setTabOrder(sameName_, parts.close);
+  // Enter in a list keeps its row; it must not press a button as well.
+  delete_->setAutoDefault(false);
+  parts.close->setAutoDefault(false);
+
+  connect(delete_, &QPushButton::clicked, this, [this] { DeleteOthers(); });
+  connect(duplicates_, &QTreeWidget::itemChanged, this, &CFindDuplicatesDlg::OnItemChanged);
+  connect(duplicates_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    SetKept(item->data(0, kSetRole).toInt(), item->data(0, kEntryRole).toInt());
+  });
+
+  Fill();
+  DialogUnits::SizeTo(this, 520, 320);
+}
+
+int CFindDuplicatesDlg::Kept(int set) const {
+  return set >= 0 && std::size_t(set) < kept_.size() ? kept_[std::size_t(set)] : -1;
+}
+
+void CFindDuplicatesDlg::SetKept(int set, int entry) {
+  if (set < 0 || std::size_t(set) >= kept_.size()) return;
+  if (entry < 0 || std::size_t(entry) >= report_.duplicates[std::size_t(set)].size()) return;
+  kept_[std::size_t(set)] = entry;
+  const bool wasFilling = filling_;
+  filling_ = true;
+  QTreeWidgetItem* heading = duplicates_->topLevelItem(set);
+  for (int i = 0; i < heading->childCount(); ++i)
+    heading->child(i)->setCheckState(0, i == entry ? Qt::Checked : Qt::Unchecked);
+  filling_ = wasFilling;
+}
+
+void CFindDuplicatesDlg::OnItemChanged(QTreeWidgetItem* item, int column) {
+  if (filling_ || column != 0) return;
+  const int set = item->data(0, kSetRole).toInt();
+  const int entry = item->data(0, kEntryRole).toInt();
+  if (entry < 0) return;
+  // One program of each set is always kept: checking another moves the mark there,
+  // unchecking the kept one puts its mark back.
+  SetKept(set, item->checkState(0) == Qt::Checked ? entry : Kept(set));
+}
+
+std::vector<int> CFindDuplicatesDlg::ProgramsToDelete() const {
+  std::vector<int> out;
+  for (std::size_t s = 0; s < report_.duplicates.size(); ++s)
+    for (std::size_t e = 0; e < report_.duplicates[s].size(); ++e)
+      if (int(e) != kept_[s]) out.push_back(report_.duplicates[s][e].program);
+  return out;
+}
+
+int CFindDuplicatesDlg::DeleteOthers() {
+  const std::vector<int> doomed = ProgramsToDelete();
+  if (doomed.empty()) return 0;
+  int deleted = 0;
+  {
+    const auto step = doc_.BeginStep(Q(StepTexts::kDeleteDuplicates).arg(doomed.size()).toStdString());
+    deleted = doc_.Edit(dbops::DeletePrograms, std::span<const int>(doomed));
+  }
+  doc_.MarkEdited();
+  if (deleted_) deleted_();
+  Fill();
+  return deleted;
+}
+
+void CFindDuplicatesDlg::Fill() {
+  filling_ = true;
+  const ChannelDatabase& db = doc_.Working();
+  report_ = dbops::FindDuplicateReport(db);
+  kept_.assign(report_.duplicates.size(), 0);
+
+  duplicates_->clear();
+  QList<QTreeWidgetItem*> sets;
+  sets.reserve(qsizetype(report_.duplicates.size()));
+  std::size_t going = 0;
+  for (std::size_t s = 0; s < report_.duplicates.size(); ++s) {
+    const dbops::DuplicateSet& set = report_.duplicates[s];
+    going += set.size() - 1;
+    QTreeWidgetItem* heading = SetItem(Q(T::kSetRow).arg(s + 1).arg(set.size()), int(s));
+    for (std::size_t e = 0; e < set.size(); ++e) {
+      QTreeWidgetItem* item = EntryItem(db, set[e], int(s), int(e));
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      item->setCheckState(0, e == 0 ? Qt::Checked : Qt::Unchecked);
+      heading->addChild(item);
+    }
+    sets.append(heading);
+  }
+  duplicates_->addTopLevelItems(sets);
+  duplicates_->expandAll();
+  duplicates_->header()->resizeSections(QHeaderView::ResizeToContents);
+  summary_->setText(report_.duplicates.empty() ? Q(T::kNoDuplicates)
+                                               : Q(T::kSummary).arg(report_.duplicates.size()).arg(going));
+  delete_->setEnabled(!report_.duplicates.empty());
+
+  sameName_->clear();
+  QList<QTreeWidgetItem*> names;
+  for (std::size_t s = 0; s < report_.sameName.size(); ++s) {
+    const dbops::DuplicateSet& set = report_.sameName[s];
+    QTreeWidgetItem* heading =
+        SetItem(Q(T::kSameNameRow).arg(duplicaterows::RowTexts(db, set.front())[duplicaterows::kName]).arg(set.size()),
+                int(s));
+    for (std::size_t e = 0; e < set.size(); ++e) heading->addChild(EntryItem(db, set[e], int(s), int(e)));
+    names.append(heading);
+  }
+  sameName_->addTopLevelItems(names);
+  sameName_->expandAll();
+  sameName_->header()->resizeSections(QHeaderView::ResizeToContents);
+  filling_ = false;
+}

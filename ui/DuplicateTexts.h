@@ -1,0 +1,36 @@
+#pragma once
+// Texts of the "Find Duplicates" dialog and its menu item.
+
+namespace DuplicateTexts {
+
+inline constexpr const char* kMenuFindDuplicates = "Find Duplicates";
+inline constexpr const char* kCaption = "Find Duplicates";
+
+// The summary over the list of sets; %1 the sets, %2 the programs that would go.
+inline constexpr const char* kSummary =
+    "%1 sets of programs share satellite, frequency, polarization and service ID. "
+    "Check the one to keep in each set; the other %2 are deleted.";
+inline constexpr const char* kNoDuplicates = "No duplicate programs found.";
+inline constexpr const char* kDuplicateListName = "Duplicate programs";
+// A set's row: %1 its number, %2 how many programs it holds.
+inline constexpr const char* kSetRow = "Set %1: %2 programs";
+
+inline constexpr const char* kSameNameLabel = "Same name on different transponders (for information):";
+inline constexpr const char* kSameNameRow = "%1: %2 programs";
+
+// Columns of both lists.
+inline constexpr const char* kColumnName = "Name";
+inline constexpr const char* kColumnSatellite = "Satellite";
+inline constexpr const char* kColumnTransponder = "Frequency";
+inline constexpr const char* kColumnServiceId = "Service ID";
+inline constexpr const char* kColumnTvNo = "TV No.";
+inline constexpr const char* kColumnRadioNo = "Radio No.";
+inline constexpr const char* kColumnGroups = "Groups";
+// A transponder as "11494 Hor"; group names joined by ", ".
+inline constexpr const char* kTransponder = "%1 %2";
+inline constexpr const char* kGroupSeparator = ", ";
+
+inline constexpr const char* kDeleteOthers = "Delete Others";
+inline constexpr const char* kClose = "Close";
+
+}  // namespace DuplicateTexts
