@@ -113,7 +113,7 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
   for (QAction* a : top[2]->menu()->actions()) EXPECT_TRUE(a->isChecked());
   EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
-  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…"}));
+  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…", "Find Duplicates"}));
   EXPECT_EQ(MenuTexts(top[5]->menu()), (QStringList{"&About Quelmar..."}));
 
   // Ctrl+N, Ctrl+O and Ctrl+S, undo's Ctrl+Z and redo's Ctrl+Shift+Z (and Ctrl+Y), and
