@@ -1,10 +1,13 @@
 #include "ui/CFindDuplicatesDlg.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 
 #include "db/CQuelmarDoc.h"
@@ -40,6 +43,38 @@ QTreeWidgetItem* EntryItem(const ChannelDatabase& db, const dbops::DuplicateEntr
   item->setData(0, kEntryRole, entry);
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   return item;
+}
+
+// Widths from the texts alone. Letting the header fit its sections asks the style for
+// every cell's size, which on 200 sets takes longer than the rest of the dialog; a
+// heading spans the row and takes no part. The last column (the groups) takes what is
+// left.
+void FitColumns(QTreeWidget* list, bool checkable) {
+  const QFontMetrics fm(list->font());
+  QHeaderView* header = list->header();
+  const int columns = list->columnCount();
+  std::vector<int> widths(std::size_t(columns), 0);
+  // Only a text at least as long as the longest so far can be the widest, near enough.
+  std::vector<qsizetype> lengths(std::size_t(columns), 0);
+  for (int s = 0; s < list->topLevelItemCount(); ++s) {
+    QTreeWidgetItem* heading = list->topLevelItem(s);
+    heading->setFirstColumnSpanned(true);
+    for (int e = 0; e < heading->childCount(); ++e)
+      for (std::size_t c = 0; c + 1 < std::size_t(columns); ++c) {
+        const QString text = heading->child(e)->text(int(c));
+        if (text.size() < lengths[c]) continue;
+        lengths[c] = text.size();
+        widths[c] = std::max(widths[c], fm.horizontalAdvance(text));
+      }
+  }
+  const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) +
+                     fm.averageCharWidth();
+  widths[0] += list->indentation();
+  if (checkable)
+    widths[0] += list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list) +
+                 list->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, list);
+  for (int c = 0; c + 1 < columns; ++c)
+    header->resizeSection(c, std::max(widths[std::size_t(c)] + margin, header->sectionSizeHint(c)));
 }
 
 void PrepareList(QTreeWidget* list) {
@@ -168,7 +203,7 @@ void CFindDuplicatesDlg::Fill() {
   }
   duplicates_->addTopLevelItems(sets);
   duplicates_->expandAll();
-  duplicates_->header()->resizeSections(QHeaderView::ResizeToContents);
+  FitColumns(duplicates_, true);
   summary_->setText(report_.duplicates.empty() ? Q(T::kNoDuplicates)
                                                : Q(T::kSummary).arg(report_.duplicates.size()).arg(going));
   delete_->setEnabled(!report_.duplicates.empty());
@@ -185,6 +220,6 @@ void CFindDuplicatesDlg::Fill() {
   }
   sameName_->addTopLevelItems(names);
   sameName_->expandAll();
-  sameName_->header()->resizeSections(QHeaderView::ResizeToContents);
+  FitColumns(sameName_, false);
   filling_ = false;
 }
