@@ -13,6 +13,7 @@
 #include "db/CQuelmarDoc.h"
 #include "ui/DuplicateRows.h"
 #include "ui/DuplicateTexts.h"
+#include "ui/ExchangeDialogTexts.h"
 #include "ui/StepTexts.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
@@ -92,7 +93,7 @@ CFindDuplicatesDlg::CFindDuplicatesDlg(CQuelmarDoc& doc, std::function<void()> d
   setFont(DialogUnits::DialogFont());
 
   const SummaryListLayout parts =
-      BuildSummaryList(*this, QString(), "duplicateList", Q(T::kDuplicateListName), Q(T::kClose));
+      BuildSummaryList(*this, QString(), "duplicateList", Q(T::kDuplicateListName), Q(ExchangeDialogTexts::kClose));
   summary_ = parts.summary;
   summary_->setWordWrap(true);
   duplicates_ = parts.list;

@@ -1,6 +1,7 @@
 #include "ui/DuplicateRows.h"
 
 #include "ui/DuplicateTexts.h"
+#include "ui/GroupChTexts.h"
 #include "ui/SatTPTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Texts.h"
@@ -16,8 +17,8 @@ QString Position(int row) { return row >= 0 ? QString::number(row + 1) : QString
 }  // namespace
 
 QStringList Headers() {
-  return {Q(T::kColumnName), Q(T::kColumnSatellite), Q(T::kColumnTransponder), Q(T::kColumnServiceId),
-          Q(T::kColumnTvNo), Q(T::kColumnRadioNo),    Q(T::kColumnGroups)};
+  return {Q(GroupChTexts::kName), Q(GroupChTexts::kSatellite), Q(T::kColumnTransponder), Q(GroupChTexts::kServiceId),
+          Q(T::kColumnTvNo),        Q(T::kColumnRadioNo),          Q(T::kColumnGroups)};
 }
 
 QStringList RowTexts(const ChannelDatabase& db, const dbops::DuplicateEntry& entry) {

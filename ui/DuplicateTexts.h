@@ -4,7 +4,7 @@
 namespace DuplicateTexts {
 
 inline constexpr const char* kMenuFindDuplicates = "Find Duplicates";
-inline constexpr const char* kCaption = "Find Duplicates";
+inline constexpr const char* kCaption = kMenuFindDuplicates;
 
 // The summary over the list of sets; %1 the sets, %2 the programs that would go.
 inline constexpr const char* kSummary =
@@ -18,11 +18,8 @@ inline constexpr const char* kSetRow = "Set %1: %2 programs";
 inline constexpr const char* kSameNameLabel = "Same name on different transponders (for information):";
 inline constexpr const char* kSameNameRow = "%1: %2 programs";
 
-// Columns of both lists.
-inline constexpr const char* kColumnName = "Name";
-inline constexpr const char* kColumnSatellite = "Satellite";
+// Columns of both lists beside the program fields' own labels (GroupChTexts).
 inline constexpr const char* kColumnTransponder = "Frequency";
-inline constexpr const char* kColumnServiceId = "Service ID";
 inline constexpr const char* kColumnTvNo = "TV No.";
 inline constexpr const char* kColumnRadioNo = "Radio No.";
 inline constexpr const char* kColumnGroups = "Groups";
@@ -30,7 +27,7 @@ inline constexpr const char* kColumnGroups = "Groups";
 inline constexpr const char* kTransponder = "%1 %2";
 inline constexpr const char* kGroupSeparator = ", ";
 
+// The dialog closes with ExchangeDialogTexts::kClose, as the other Tools reports do.
 inline constexpr const char* kDeleteOthers = "Delete Others";
-inline constexpr const char* kClose = "Close";
 
 }  // namespace DuplicateTexts
