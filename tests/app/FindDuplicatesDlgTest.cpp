@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <cstdint>
@@ -121,6 +122,22 @@ TEST_F(FindDuplicatesDlgTest, TheUserMovesTheKeptMarkWithinASet) {
   EXPECT_EQ(Kept(), (V{1, 2, 0}));
   EXPECT_EQ(dlg->Kept(3), -1);
   EXPECT_EQ(dlg->ProgramsToDelete(), (V{3, 0, 2, 4}));
+}
+
+// Without a mouse: Space on a program keeps it, Enter keeps it too, and neither reaches
+// a button of the dialog.
+TEST_F(FindDuplicatesDlgTest, TheKeyboardMovesTheKeptMark) {
+  dlg->show();
+  QTreeWidget* list = dlg->DuplicateList();
+  list->setFocus();
+  list->setCurrentItem(Entry(1, 1));
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(Kept(), (V{0, 1, 0}));
+  list->setCurrentItem(Entry(2, 1));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(Kept(), (V{0, 1, 1}));
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_EQ(steps.Stack().count(), 0);
 }
 
 TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersFromProgramsListsAndGroups) {
