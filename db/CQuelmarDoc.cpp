@@ -204,6 +204,10 @@ CQuelmarDoc::Step CQuelmarDoc::BeginStep(std::string text) {
   return Step(*this);
 }
 
+void CQuelmarDoc::RenameStep(std::string text) {
+  if (stepDepth_ == 1) stepText_ = std::move(text);
+}
+
 void CQuelmarDoc::EndEdit() {
   if (stepDepth_ == 0) Record({});
 }

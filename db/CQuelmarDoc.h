@@ -104,6 +104,7 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // Records what the edits since the last record changed, unless a step is open.
   void EndEdit();
   void EndStep();
+  void RenameStep(std::string text);
   void Record(const std::string& text);
 
  public:
@@ -135,6 +136,10 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
    public:
     ~Step() { doc_.EndStep(); }
     Step(const Step&) = delete;
+    // Names the step after what the action turned out to do ("Add 2 Programs to …"
+    // when two of four were members already). A step opened inside another keeps the
+    // outer one's name.
+    void Rename(std::string text) { doc_.RenameStep(std::move(text)); }
     Step& operator=(const Step&) = delete;
 
    private:

@@ -80,10 +80,14 @@ QString CPageGroupCh::GroupName(int group) const {
                                      FavoriteGroupRecord::kNameWidth);
 }
 
-CQuelmarDoc::Step CPageGroupCh::BeginStep(const char* text, const QString& a1, const QString& a2) {
+std::string CPageGroupCh::StepText(const char* text, const QString& a1, const QString& a2) {
   QString named = Q(text).arg(a1);
   if (!a2.isNull()) named = named.arg(a2);
-  return doc_.BeginStep(named.toStdString());
+  return named.toStdString();
+}
+
+CQuelmarDoc::Step CPageGroupCh::BeginStep(const char* text, const QString& a1, const QString& a2) {
+  return doc_.BeginStep(StepText(text, a1, a2));
 }
 
 bool CPageGroupCh::Dragging() const { return drag_->Dragging() || serviceDrag_->Dragging(); }

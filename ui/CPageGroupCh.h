@@ -115,6 +115,7 @@ class CPageGroupCh : public QWidget {
   QString GroupName(int group) const;
   // Opens the undo step of one action; its text filled with the names.
   CQuelmarDoc::Step BeginStep(const char* text, const QString& a1, const QString& a2 = QString());
+  static std::string StepText(const char* text, const QString& a1, const QString& a2 = QString());
   // How a step names the list: "TV List", "Radio List" or "Group [name]".
   QString OrderName(bool services) const;
   const ChannelDatabase& Db() const;

@@ -13,6 +13,7 @@
 #include "widgets/CommandIds.h"
 
 #include <QComboBox>
+#include <QItemSelection>
 
 bool CPageGroupCh::ArrangeCommand(int commandId) {
   switch (commandId) {
@@ -82,8 +83,16 @@ void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows) {
   services ? FillServiceList(kind_->currentIndex()) : FillGroupList(state_.CurrentGroup());
   if (!rows.empty()) {
     list->setCurrentRow(rows.front());
-    for (int row : rows)
-      if (QListWidgetItem* it = list->item(row)) it->setSelected(true);
+    // One selection change for the whole block: a change per row would have the
+    // selection handler read the growing selection a thousand times over.
+    QItemSelection block;
+    for (std::size_t i = 0; i < rows.size();) {
+      std::size_t end = i + 1;
+      while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+      block.select(list->model()->index(rows[i], 0), list->model()->index(rows[end - 1], 0));
+      i = end;
+    }
+    list->selectionModel()->select(block, QItemSelectionModel::Select);
     list->scrollToItem(list->item(rows.front()));
   }
   MarkModified();

@@ -29,8 +29,10 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
   const QString many = QString::number(programs.size());
   if (copy) {
     if (group < 0) return true;
-    const auto step = BeginStep(StepTexts::kAddSeveralToGroup, many, OrderName(false));
+    auto step = BeginStep(StepTexts::kAddSeveralToGroup, many, OrderName(false));
     const dbops::AddMembersResult added = doc_.Edit(dbops::AddGroupMembers, group, programs);
+    // Named after the programs that joined, not those selected.
+    step.Rename(StepText(StepTexts::kAddSeveralToGroup, QString::number(added.added), OrderName(false)));
     if (added.added > 0) {
       FillGroupList(group);
       MarkModified();

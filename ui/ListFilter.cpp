@@ -1,5 +1,6 @@
 #include "ui/ListFilter.h"
 
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -24,15 +25,20 @@ bool ListFilter::Matches(const QString& text, int row, const RowKeys& keys) {
 void ListFilter::Apply() {
   const QString text = field_.text().trimmed();
   const int rows = list_.count();
+  // A hidden row leaves the selection, in one change: what is acted on is what is shown.
+  QItemSelection leaving;
   list_.setUpdatesEnabled(false);
   for (int row = 0; row < rows; ++row) {
     const bool hide = !text.isEmpty() && !Matches(text, row, keys_(row));
     if (list_.isRowHidden(row) == hide) continue;
     list_.setRowHidden(row, hide);
-    // A hidden row leaves the selection: what is acted on is what is shown.
-    if (hide) list_.item(row)->setSelected(false);
+    if (hide && list_.item(row)->isSelected()) {
+      const QModelIndex index = list_.model()->index(row, 0);
+      leaving.select(index, index);
+    }
   }
   list_.setUpdatesEnabled(true);
+  if (!leaving.isEmpty()) list_.selectionModel()->select(leaving, QItemSelectionModel::Deselect);
   if (QListWidgetItem* current = list_.currentItem(); current && !current->isHidden()) list_.scrollToItem(current);
 }
 

@@ -93,8 +93,7 @@ constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 class ArrangeUndoTest : public apptest::AppTest {
  protected:
   // One arranging action: the list it works in, the rows picked there, what the user then
-  // does, what the Edit menu calls the step ("" where the action alone does not settle
-  // it) and what the window says on the way.
+  // does, what the Edit menu calls the step and what the window says on the way.
   struct Action {
     const char* what;
     In in;
@@ -273,7 +272,8 @@ class ArrangeUndoTest : public apptest::AppTest {
          {"Delete 3 programs?"}},
         {"--> three new members", In::Kids, {}, CopyRight({{1}, {2, kCtrl}, {3, kCtrl}}),
          "Add 3 Programs to Group [Kids]"},
-        {"--> two new and two members", In::News, {}, CopyRight({{2}, {3, kCtrl}, {4, kCtrl}, {8, kCtrl}}), "",
+        {"--> two new and two members", In::News, {}, CopyRight({{2}, {3, kCtrl}, {4, kCtrl}, {8, kCtrl}}),
+         "Add 2 Programs to Group [News]",
          {"2 of the selected programs were already in the group."}},
         {"News <-- removes three", In::News, {{0}, {2, kCtrl}, {3, kCtrl}}, Press("copyLeft"),
          "Remove 3 Programs from Group [News]"},
@@ -346,7 +346,6 @@ TEST_F(ArrangeUndoTest, EachActionIsOneStepUndoneAndRedoneByteForByte) {
 // The Edit menu names each step after what it did and the list it did it in.
 TEST_F(ArrangeUndoTest, EachStepIsNamedAfterTheActionAndItsList) {
   for (const Action& a : Actions()) {
-    if (*a.stepText == '\0') continue;
     SCOPED_TRACE(a.what);
     Run(a);
     Prompt::TakeMessages();
@@ -428,7 +427,6 @@ TEST_F(ArrangeUndoTest, UpdateWithSeveralSelectedWritesOnlyTheProgramShown) {
 // Ctrl clicks move the current row: the Info area follows it, and "Update" writes the
 // program of the current row.
 TEST_F(ArrangeUndoTest, TheInfoAreaFollowsTheCurrentRowOfSeveral) {
-  GTEST_SKIP() << "the Info area stays on the first row picked: waits for a decision on the page";
   Reopen();
   PickRows(Services(), {{2}, {4, kCtrl}, {5, kCtrl}});
   ASSERT_EQ(Services()->currentRow(), 5);
