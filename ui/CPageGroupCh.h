@@ -59,8 +59,9 @@ class CPageGroupCh : public QWidget {
   // "<--": the main frame's "Delete Program" on the active list.
   void RemoveFromGroup();
 
-  // After an undo or redo: shows the program, list position, group or member the step
-  // changed, selected and scrolled into view; false when it no longer exists.
+  // After an undo or redo, and the RefreshPage that follows it: shows the program, list
+  // position, group or member the step changed, selected and scrolled into view; false
+  // when it no longer exists.
   bool ShowRecord(const StepSubject& subject);
 
   const GroupChPageState& State() const { return state_; }

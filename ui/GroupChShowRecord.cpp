@@ -30,12 +30,12 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
     list->setCurrentRow(row);
     list->scrollToItem(list->item(row));
   };
-  // Shows one of the channel lists, as choosing it in "Type" does.
+  // Shows one of the channel lists, as choosing it in "Type" does (which fills it); the
+  // list shown already was filled by the refresh before, and 4000 rows are not filled
+  // twice.
   const auto showKind = [this](int kind) {
     if (kind_->currentIndex() != kind) kind_->setCurrentIndex(kind);
-    if (kind_->currentIndex() != kind) return false;
-    FillServiceList(kind);
-    return true;
+    return kind_->currentIndex() == kind;
   };
 
   switch (subject.kind) {
