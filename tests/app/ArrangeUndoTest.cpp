@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QUndoStack>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <cstring>
 #include <functional>
@@ -212,6 +213,23 @@ class ArrangeUndoTest : public apptest::AppTest {
     };
   }
 
+  // Row `from` pulled with the mouse through the window and let go on row `to` (-1: below
+  // the last row). A press on one of several picked rows drags them all.
+  static auto DragTo(int from, int to) {
+    return [from, to](ArrangeUndoTest& t, GroupChListView* list) {
+      QWindow* window = t.frame_->windowHandle();
+      const auto inWindow = [&](QPoint p) { return list->viewport()->mapTo(t.frame_, p); };
+      const QPoint start = inWindow(RowCentre(list, from));
+      const QRect last = list->visualItemRect(list->item(list->count() - 1));
+      const QPoint end = inWindow(to < 0 ? QPoint(last.center().x(), last.bottom() + 6) : RowCentre(list, to));
+      QTest::mousePress(window, Qt::LeftButton, {}, start);
+      QTest::mouseMove(window, start + QPoint(QApplication::startDragDistance() + 4, 0));
+      ASSERT_TRUE(t.Page()->Dragging());
+      QTest::mouseMove(window, end);
+      QTest::mouseRelease(window, Qt::LeftButton, {}, end);
+    };
+  }
+
   static std::vector<Action> Actions() {
     const char* moveTo = "Move To\u2026";
     return {
@@ -226,6 +244,12 @@ class ArrangeUndoTest : public apptest::AppTest {
         {"News last row to the top", In::News, {{4}}, CtrlKey(Qt::Key_Home), "Move [arte] in Group [News]"},
         {"News last row up", In::News, {{4}}, CtrlKey(Qt::Key_Up), "Move [arte] in Group [News]"},
         {"Kids row by Ctrl+M", In::Kids, {{3}}, CtrlM(2), "Move [radio 10] in Group [Kids]"},
+        // Drags of one row and of several, in both kinds of list.
+        {"TV row dragged down", In::Tv, {{2}}, DragTo(2, 6), "Move [Kino 2] in TV List"},
+        {"TV scattered rows dragged below the last", In::Tv, {{0}, {5, kCtrl}}, DragTo(5, -1),
+         "Move 2 Programs in TV List"},
+        {"News last member dragged to the top", In::News, {{4}}, DragTo(4, 0), "Move [arte] in Group [News]"},
+        {"News two members dragged", In::News, {{0}, {3, kCtrl}}, DragTo(3, 2), "Move 2 Programs in Group [News]"},
         // Blocks, most of them not contiguous, touching the ends.
         {"TV scattered block down", In::Tv, {{1}, {4, kCtrl}, {6, kCtrl}}, CtrlKey(Qt::Key_Down),
          "Move 3 Programs in TV List"},
