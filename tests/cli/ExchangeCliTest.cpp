@@ -13,21 +13,14 @@
 #include "db/CQuelmarDoc.h"
 #include "db/CsvText.h"
 #include "db/DatabaseImage.h"
+#include "CliTest.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class ExchangeCli : public ::testing::Test {
+class ExchangeCli : public CliTest {
  protected:
-  testkit::TempDir dir;
-
-  static testkit::Finished Cmd(std::vector<std::string> args) {
-    args.insert(args.begin(), testkit::BinaryPath("quelmar-cli"));
-    return testkit::Run(args);
-  }
-  std::string F(const std::string& name) const { return dir.File(name); }
-
   // A sample database of the type, written through the editor's document.
   std::string Sample(int dbType, const std::string& name = "s.qdb") {
     EXPECT_EQ(Cmd({"sample", "--type", std::to_string(dbType), F(name)}).status, 0);

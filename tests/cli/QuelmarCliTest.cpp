@@ -13,22 +13,13 @@
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseImage.h"
 #include "db/DatabaseOperations.h"
+#include "CliTest.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
 
-// quelmar-cli with these arguments, in a folder of its own.
-class Cli : public ::testing::Test {
- protected:
-  testkit::TempDir dir;
-
-  static testkit::Finished Cmd(std::vector<std::string> args) {
-    args.insert(args.begin(), testkit::BinaryPath("quelmar-cli"));
-    return testkit::Run(args);
-  }
-  std::string F(const std::string& name) const { return dir.File(name); }
-};
+using Cli = CliTest;
 
 TEST_F(Cli, NewWritesAnEmptyValidDatabaseForEveryType) {
   for (int t = 0; t < 4; ++t) {
