@@ -651,8 +651,6 @@ void CMainFrame::OnOpenReceived() {
 
 void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
-  // What is not in any file cannot be undone back to a state needing no save.
-  if (!kept.ok) steps_->ForgetClean();
   ShowNotice(kept.ok ? Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)))
                      : QFile::decodeName(QByteArray::fromStdString(kept.error)));
 }
@@ -685,21 +683,24 @@ void CMainFrame::OnConfigSetting() {
 }
 
 void CMainFrame::OnReceiveFromStb() {
+  // Unsaved edits are asked about before the port opens, as Open asks; kept or not,
+  // they stay in the history under the received image.
+  if (!SaveModified()) return;
   CQuelmarDoc& doc = app_.Doc();
   std::vector<std::uint8_t> image;
   {
-    CFileRcvDlg dlg(app_.Settings(), doc, this);
+    CFileRcvDlg dlg(app_.Settings(), this);
     if (Prompt::Exec(dlg) != QDialog::Accepted) return;
     image = dlg.TakeImage();
   }
   if (image.empty()) return;
-  const DocResult taken = doc.LoadReceivedImage(image.data(), image.size());
-  if (!taken) {
-    Prompt::Message(this, QString::fromStdString(taken.message));
+  if (const DocResult acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
+    Prompt::Message(this, QString::fromStdString(acceptable.message));
     return;
   }
-  // Laid out for another receiver variant: switched when the user agrees, then taken again.
-  if (exchange_->OfferOtherVariant(image.data())) doc.LoadReceivedImage(image.data(), image.size());
+  // Laid out for another receiver variant: switched when the user agrees, before it is read.
+  exchange_->OfferOtherVariant(image.data());
+  doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive);
   KeepReceived(image);
 }
 

@@ -24,12 +24,10 @@ class EditSteps : public QObject, public EditHistory {
   void Clear();
   // Saved: the state now is the clean one; the steps stay.
   void MarkSaved();
-  // The state now is in no file (a received image that could not be kept): no undo
-  // brings the document back to a state that needs no saving.
-  void ForgetClean();
 
   // EditHistory
   void OnEditRecorded(const std::string& text, ChangeSet changes) override;
+  void OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) override;
   void OnHistoryReset() override;
 
   // Puts one side of a step in place (the stack's commands call this).

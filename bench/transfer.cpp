@@ -59,9 +59,8 @@ void BM_PtyFullReceive(benchmark::State& state) {
       return;
     }
     RecordingObserver observer;
-    CQuelmarDoc doc;
     JRxThread engine;
-    engine.Start(observer, device, kBaud, doc);
+    engine.Start(observer, device, kBaud);
     const auto t0 = std::chrono::steady_clock::now();
     engine.BeginReceive();
     testkit::WaitUntil([&] { return engine.IsIdle(); },

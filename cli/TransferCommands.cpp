@@ -252,7 +252,7 @@ int Receive(const TransferArgs& a) {
   auto port = OpenTransferPort(observer, a.port, a.baud);
   if (!port->IsOpen()) return cli::kExitFailed;
   JRxThread engine;
-  if (!engine.Start(observer, std::move(port), doc)) return cli::kExitFailed;
+  if (!engine.Start(observer, std::move(port))) return cli::kExitFailed;
   CatchInterrupts();
   if (!engine.BeginReceive()) return cli::kExitFailed;
   const bool ended = WaitForEnd(engine, a.timeout);

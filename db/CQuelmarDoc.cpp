@@ -55,22 +55,47 @@ const ExtraBlock* CQuelmarDoc::StoredExtra() const {
   return s ? s->extra.get() : nullptr;
 }
 
-void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
+bool CQuelmarDoc::TakeImage(const std::uint8_t* image) {
   header_.Assign(image);
-  if (header_.ValidFlag() != 1) return;
+  if (header_.ValidFlag() != 1) return false;
   // A caller that skipped PrepareStorage still gets storage for the DbType in force.
-  if (!Stored() && !PrepareStorage(1)) return;
+  if (!Stored() && !PrepareStorage(1)) return false;
   imageValid_ = 1;
   auto& s = *storage_[static_cast<std::size_t>(dbType_)];
   DatabaseImage::ParseImage(image, dbType_, s.db, s.extra.get());
-  LoadWorking();
+  return true;
 }
 
-DocResult CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size) {
+void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
+  if (TakeImage(image)) LoadWorking();
+}
+
+DocResult CQuelmarDoc::CheckReceivedImage(const std::uint8_t* image, std::size_t size) {
   if (size < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kReceivedShort, DocRefusal::ShortImage);
   if (ImageHeader(image).ValidFlag() != 1)
     return DocResult::Failure(DbTexts::kReceivedNotValid, DocRefusal::NotValid);
-  LoadImage(image);
+  return DocResult::Success();
+}
+
+DocResult CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText) {
+  if (DocResult checked = CheckReceivedImage(image, size); !checked) return checked;
+  if (!history_) {
+    if (!PrepareStorage(1)) return DocResult::Failure(DbTexts::kOutOfMemory);
+    LoadImage(image);
+  } else {
+    // The edits before the receive stay in the history: the load is one more step.
+    DocStatePtr before = CaptureState();
+    if (!PrepareStorage(1)) return DocResult::Failure(DbTexts::kOutOfMemory);
+    TakeImage(image);
+    *working_ = *Stored();
+    hasData_ = true;
+    recorder_.Reset(*working_);
+    history_->OnLoadRecorded(stepText, std::move(before), CaptureState());
+    RefreshViews();
+  }
+  // The file this document came from is not what it holds now: the next save over it
+  // keeps what the file held just before as its backup, not the copy from the opening.
+  savedOver_.clear();
   SetModifiedFlag(true);
   return DocResult::Success();
 }
@@ -224,6 +249,47 @@ void CQuelmarDoc::Record(const std::string& text) {
 }
 
 void CQuelmarDoc::ApplyStep(const ChangeSet& changes, ChangeSide side) { recorder_.Apply(*working_, changes, side); }
+
+// ---- whole states (a receive's step) --------------------------------------------------
+
+class DocState {
+ public:
+  using Storage = CQuelmarDoc::Storage;
+
+  static std::unique_ptr<Storage> Copy(const std::unique_ptr<Storage>& from) {
+    if (!from) return nullptr;
+    auto copy = std::make_unique<Storage>();
+    copy->db = from->db;
+    if (from->extra) copy->extra = std::make_unique<ExtraBlock>(*from->extra);
+    return copy;
+  }
+
+  ImageHeader header;
+  std::array<std::unique_ptr<Storage>, dbtype::kCount> storage;
+  ChannelDatabase working;
+  std::uint32_t imageValid = 0;
+  bool hasData = false;
+};
+
+DocStatePtr CQuelmarDoc::CaptureState() const {
+  auto state = std::make_shared<DocState>();
+  state->header = header_;
+  for (std::size_t i = 0; i < storage_.size(); ++i) state->storage[i] = DocState::Copy(storage_[i]);
+  state->working = *working_;
+  state->imageValid = imageValid_;
+  state->hasData = hasData_;
+  return state;
+}
+
+void CQuelmarDoc::RestoreState(const DocState& state) {
+  header_ = state.header;
+  for (std::size_t i = 0; i < storage_.size(); ++i) storage_[i] = DocState::Copy(state.storage[i]);
+  *working_ = state.working;
+  imageValid_ = state.imageValid;
+  hasData_ = state.hasData;
+  recorder_.Reset(*working_);
+  RefreshViews();
+}
 
 void CQuelmarDoc::RefreshViews() {
   if (views_) views_->OnRefreshViews();

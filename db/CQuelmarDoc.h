@@ -16,6 +16,7 @@
 #include "db/ChannelDatabase.h"
 #include "db/DbType.h"
 #include "db/DocResult.h"
+#include "db/DocState.h"
 #include "db/DocumentViews.h"
 #include "db/EditHistory.h"
 #include "db/EditRecorder.h"
@@ -23,11 +24,10 @@
 #include "db/FileIo.h"
 #include "db/ImageHeader.h"
 #include "db/ImageSource.h"
-#include "db/ReceiveStorage.h"
 
-// A receive prepares its storage through ReceiveStorage and a send takes its image
-// through ImageSource; the transfer engines know the document only as these two.
-class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
+// A send takes its image through ImageSource, all the transfer engines know of the
+// document; a receive never reaches it (the window loads what arrived).
+class CQuelmarDoc final : public ImageSource {
  public:
   CQuelmarDoc();
   ~CQuelmarDoc();
@@ -41,8 +41,8 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
 
   // --- storage and images ------------------------------------------------------
   // Releases the stored database; with validFlag 1 creates an empty one for the DbType
-  // in force. Called from the receive worker when a header arrives.
-  bool PrepareStorage(std::uint32_t validFlag) override;
+  // in force. Open and New call it before they load.
+  bool PrepareStorage(std::uint32_t validFlag);
   void ReleaseStorage();
   // Stored database for the DbType in force, or null.
   ChannelDatabase* Stored();
@@ -51,10 +51,16 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // Loads a whole image (kImageSize bytes) as if from a file: takes its header; with
   // validFlag 1 parses it into storage and copies that into the working database.
   void LoadImage(const std::uint8_t* image);
-  // Takes an image the receiver sent: refuses one shorter than a whole image or not
-  // marked valid, leaving the document as it was (the pages keep what they show);
-  // otherwise loads it and marks the document modified, as it is not in any file.
-  DocResult LoadReceivedImage(const std::uint8_t* image, std::size_t size);
+  // Whether an image the receiver sent can be taken: refuses one shorter than a whole
+  // image or not marked valid.
+  static DocResult CheckReceivedImage(const std::uint8_t* image, std::size_t size);
+  // Takes an image the receiver sent, refused as CheckReceivedImage refuses it with the
+  // document left as it was (the pages keep what they show). Otherwise loads it and
+  // marks the document modified, as it is not in any file. With a history attached the
+  // load is one step named `stepText`: undo gives back the document as it was, edits
+  // included, and the history before it stays. The next save over an existing file
+  // keeps that file's content as its backup again.
+  DocResult LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText = {});
   // Takes a whole image from outside a file (an imported export): refused as Open
   // refuses a file, with the document left as it was. The modified flag is the
   // caller's.
@@ -155,8 +161,15 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // Puts one side of a recorded step into the working database: Before undoes it,
   // After redoes it. The caller refreshes what shows it.
   void ApplyStep(const ChangeSet& changes, ChangeSide side);
+  // The whole state as it is now, and putting one back (undo and redo of a receive);
+  // RestoreState refreshes the views.
+  DocStatePtr CaptureState() const;
+  void RestoreState(const DocState& state);
 
  private:
+  friend class DocState;
+  // Loads the image's header and database without touching the history.
+  bool TakeImage(const std::uint8_t* image);
   struct Storage {
     ChannelDatabase db;
     std::unique_ptr<ExtraBlock> extra;  // DbType 2 and 3 only

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "db/ChangeSet.h"
+#include "db/DocState.h"
 
 class EditHistory {
  public:
@@ -11,6 +12,9 @@ class EditHistory {
   // One user action changed the working database; `changes` take it from the state
   // before to the state after. `text` says what was done to what.
   virtual void OnEditRecorded(const std::string& text, ChangeSet changes) = 0;
+  // A received image replaced the document: one step from `before` to `after`, each a
+  // whole state that DocState-taking calls of the document put back.
+  virtual void OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) = 0;
   // A load replaced the working database: no recorded step applies to it any more.
   virtual void OnHistoryReset() = 0;
 };

@@ -29,17 +29,13 @@ JRxThread::JRxThread()
 
 JRxThread::~JRxThread() { StopWorker(); }
 
-int JRxThread::Start(TransferObserver& observer, const std::string& portName, int baud,
-                     ReceiveStorage& storage) {
+int JRxThread::Start(TransferObserver& observer, const std::string& portName, int baud) {
   // A port that does not open is reported and the receive still runs into its retry
   // limit, so the user sees the same ending as with a silent receiver.
-  storage_ = &storage;
   return StartEngine(observer, portName, baud);
 }
 
-int JRxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port,
-                     ReceiveStorage& storage) {
-  storage_ = &storage;
+int JRxThread::Start(TransferObserver& observer, std::unique_ptr<Transport> port) {
   return StartEngine(observer, std::move(port));
 }
 
@@ -137,8 +133,6 @@ void JRxThread::HeaderStep() {
     } else {
       next = STATUS_SEND_HEADER_NACK;
     }
-  } else if (storage_ == nullptr || !storage_->PrepareStorage(header_.ValidFlag())) {
-    next = STATUS_RCV_FAIL;
   } else {
     dataLength_ = header_.DataLength();
     lastPacket_ = DataPacket::LastIndex(dataLength_);

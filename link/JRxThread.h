@@ -4,18 +4,21 @@
 // at 0, data from 64), reporting through a TransferObserver. One engine, one transfer.
 //
 // Use (user-interface thread):
-//   Start(observer, portName, baud, storage)  opens the port, creates the worker parked
+//   Start(observer, portName, baud)           opens the port, creates the worker parked
 //   BeginReceive()                            wakes it; the receive runs on its own
 //   Stop()                                    Cancel: the worker ends, no message
 //   Completed(), ImageBuffer()                after Stop(): the received image, if complete
 // Destruction stops the worker and closes the port.
+//
+// The engine keeps what arrives in its own buffer and never touches the document: a
+// receive that fails or is cancelled leaves the open database exactly as it was, and
+// an accepted image is loaded by the window on its own thread.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "db/ReceiveStorage.h"
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
 #include "link/TransferEngine.h"
@@ -57,11 +60,10 @@ class JRxThread : public TransferEngine {
 
   // Opens portName ("COM1".."COM4" or a device path) at `baud`; a port that does not
   // open is reported ("<name> Open Error!") and the receive still runs into its retry
-  // limit. 0 when the worker cannot be created ("JRxThread Create Fail"). `storage` is
-  // asked to prepare for the database once a header has been accepted, on the worker.
-  int Start(TransferObserver& observer, const std::string& portName, int baud, ReceiveStorage& storage);
+  // limit. 0 when the worker cannot be created ("JRxThread Create Fail").
+  int Start(TransferObserver& observer, const std::string& portName, int baud);
   // The same over any transport (tests, benchmarks, quelmar-cli).
-  int Start(TransferObserver& observer, std::unique_ptr<Transport> port, ReceiveStorage& storage);
+  int Start(TransferObserver& observer, std::unique_ptr<Transport> port);
 
   // Wakes the worker. 0 with "Now Transfering." when a receive already ran or runs.
   int BeginReceive();
@@ -91,7 +93,6 @@ class JRxThread : public TransferEngine {
   // asked for meanwhile or the line was lost.
   bool ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete = nullptr);
 
-  ReceiveStorage* storage_ = nullptr;
   std::atomic<bool> completed_{false};
 
   // Worker-only while it runs.

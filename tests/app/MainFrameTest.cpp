@@ -519,7 +519,7 @@ TEST_F(MainFrameTest, ControlsHaveAccessibleNames) {
   frame.OnCommand(CommandId::kConfigSetting);
   CQuelmarDoc doc;
   LinkSettings s;
-  CFileRcvDlg rcv(s, doc);
+  CFileRcvDlg rcv(s);
   check(rcv);
   CFileSndDlg snd(s, doc);
   check(snd);

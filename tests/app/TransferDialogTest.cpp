@@ -250,7 +250,7 @@ TEST_F(TransferDialogTest, SendDialogClockAndIdleFailures) {
 TEST_F(TransferDialogTest, DialogsLayoutAndAccessibleNames) {
   CQuelmarDoc doc;
   LinkSettings s;
-  CFileRcvDlg rcv(s, doc);  // not shown: no transfer starts
+  CFileRcvDlg rcv(s);  // not shown: no transfer starts
   CFileSndDlg snd(s, doc);
   EXPECT_EQ(rcv.windowTitle(), QStringLiteral("Receive from STB"));
   EXPECT_EQ(snd.windowTitle(), QStringLiteral("Send to STB"));

@@ -312,7 +312,7 @@ TEST_F(Doc, InvalidImageReplacesHeaderButKeepsWhatThePagesShow) {
   h.SetValidFlag(0);
   h.SetMakerName("OTHER");
   h.CopyTo(image.data());
-  ASSERT_TRUE(doc.PrepareStorage(0));  // as the receive does when the header arrives
+  ASSERT_TRUE(doc.PrepareStorage(0));  // a header without a database releases the storage
   doc.LoadImage(image.data());
   EXPECT_EQ(doc.Header().MakerName(), "OTHER");
   EXPECT_EQ(std::memcmp(&doc.Working(), working.get(), sizeof(ChannelDatabase)), 0);

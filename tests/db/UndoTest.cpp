@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "db/ByteOrder.h"
 #include "db/CQuelmarDoc.h"
+#include "db/DatabaseImage.h"
 #include "db/DatabaseOperations.h"
 #include "db/GroupOperations.h"
 #include "db/ProgramOperations.h"
@@ -28,8 +30,15 @@ struct Step {
 struct KeptSteps : EditHistory {
   std::vector<Step> steps;
   int resets = 0;
+  std::string loadText;
+  DocStatePtr beforeLoad, afterLoad;
   void OnEditRecorded(const std::string& text, ChangeSet changes) override {
     steps.push_back({text, std::move(changes)});
+  }
+  void OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) override {
+    loadText = text;
+    beforeLoad = std::move(before);
+    afterLoad = std::move(after);
   }
   void OnHistoryReset() override {
     steps.clear();
@@ -252,4 +261,44 @@ TEST(UndoModified, MarkEditedFollowsTheHistoryWhenThereIsOne) {
   doc.SetHistory(&kept);
   doc.MarkEdited();
   EXPECT_FALSE(doc.IsModified());
+}
+
+// A received image is one step over the edits: the whole state on each side of it comes
+// back byte for byte, header and extra word included, and the steps before it stay.
+TEST_F(Undo, AReceivedImageIsOneStepOverTheEdits) {
+  const auto built = [&] {
+    Bytes image(DatabaseImage::kImageSize);
+    EXPECT_EQ(doc.BuildImage(image.data()), DatabaseImage::kImageSize);
+    return image;
+  };
+  doc.Edit(dbops::DeleteSatellite, 2);
+  const Bytes edited = built();
+  CQuelmarDoc other;
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  other.LoadDatabase(sample::MakeHeader(3), *db);
+  Bytes received(DatabaseImage::kImageSize);
+  ASSERT_EQ(other.BuildImage(received.data()), DatabaseImage::kImageSize);
+  bytes::StoreU32(&received[0x60040], 0xFEEDC0DE);
+
+  const int resets = kept.resets;
+  ASSERT_TRUE(doc.LoadReceivedImage(received.data(), received.size(), "Receive from STB"));
+  EXPECT_EQ(kept.resets, resets);
+  EXPECT_EQ(kept.steps.size(), 1u);
+  EXPECT_EQ(kept.loadText, "Receive from STB");
+  const Bytes afterReceive = built();
+  EXPECT_EQ(bytes::LoadU32(&afterReceive[0x60040]), 0xFEEDC0DEu);
+
+  doc.RestoreState(*kept.beforeLoad);
+  EXPECT_EQ(built(), edited);
+  doc.ApplyStep(kept.steps[0].changes, ChangeSide::Before);
+  doc.ApplyStep(kept.steps[0].changes, ChangeSide::After);
+  EXPECT_EQ(built(), edited) << "the steps before the receive apply to the state it gave back";
+  doc.RestoreState(*kept.afterLoad);
+  EXPECT_EQ(built(), afterReceive);
+  // Edits after a redone receive are counted from the received database.
+  doc.Edit(dbops::DeleteSatellite, 1);
+  ASSERT_EQ(kept.steps.size(), 2u);
+  doc.ApplyStep(kept.steps[1].changes, ChangeSide::Before);
+  EXPECT_EQ(built(), afterReceive);
 }

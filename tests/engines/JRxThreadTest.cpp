@@ -22,7 +22,6 @@ TEST(JRxThread, FullImageArrivesByteExactWithProgressAndSuccess) {
   EXPECT_TRUE(rig.engine.Completed());
   ASSERT_EQ(rig.engine.ImageSize(), 0x70040u);
   EXPECT_EQ(rig.Received(), rig.Expected());
-  EXPECT_EQ(rig.prepared, std::vector<std::uint32_t>{1});
   EXPECT_EQ(rig.observer.RangeLow(), 0);
   EXPECT_EQ(rig.observer.RangeHigh(), 450);
   // The final packet leaves the position where the 449th put it.
@@ -75,8 +74,6 @@ TEST(JRxThread, WrongMagicIsRefusedThenTheGoodHeaderTaken) {
   // E2, E3, NACK, E3 again, ACK.
   const std::vector<std::uint8_t> opening(w.begin(), w.begin() + 5);
   EXPECT_EQ(opening, (std::vector<std::uint8_t>{0xE2, 0xE3, 0xE5, 0xE3, 0xE4}));
-  // Storage is prepared for the good header only.
-  EXPECT_EQ(rig.prepared.size(), 1u);
 }
 
 TEST(JRxThread, TwentiethWrongMagicOfTheRunFailsAndRestartsTheCount) {
@@ -92,11 +89,10 @@ TEST(JRxThread, TwentiethWrongMagicOfTheRunFailsAndRestartsTheCount) {
   EXPECT_EQ(rig.observer.Text(Field::Status), "STATUS_RCV_END");
 }
 
-TEST(JRxThread, WrongHeaderSumFailsWithoutAnswerAfterStorageWasPrepared) {
+TEST(JRxThread, WrongHeaderSumFailsWithoutAnswer) {
   RxRig rig(5000, {.badHeaderSum = true});
   rig.Run();
   EXPECT_FALSE(rig.engine.Completed());
-  EXPECT_EQ(rig.prepared.size(), 1u);
   const auto w = rig.Written();
   EXPECT_EQ(w, (std::vector<std::uint8_t>{0xE2, 0xE3}));  // no HEADER_ACK, no NACK
   EXPECT_TRUE(rig.observer.Messages().empty());
@@ -105,24 +101,14 @@ TEST(JRxThread, WrongHeaderSumFailsWithoutAnswerAfterStorageWasPrepared) {
   EXPECT_EQ(rig.observer.RangeHigh(), 5000 / 1021 + 1);
 }
 
-TEST(JRxThread, RefusedStorageOrOversizedLengthFailsTheReceive) {
-  {
-    RxRig rig(5000);
-    rig.storageAnswer = 0;
-    rig.Run();
-    EXPECT_FALSE(rig.engine.Completed());
-    EXPECT_EQ(rig.engine.ImageBuffer(), nullptr);
-    EXPECT_FALSE(Contains(rig.Written(), 0xE4));
-  }
-  {
-    // A header claiming more than a full image must not size an allocation.
-    RxRig rig(5000, {.claimedDataLength = 0xFFFFFFC0});
-    rig.Run();
-    EXPECT_FALSE(rig.engine.Completed());
-    EXPECT_EQ(rig.engine.ImageBuffer(), nullptr);
-    EXPECT_FALSE(Contains(rig.Written(), 0xE4));
-    EXPECT_TRUE(rig.observer.Messages().empty());
-  }
+TEST(JRxThread, OversizedLengthFailsTheReceive) {
+  // A header claiming more than a full image must not size an allocation.
+  RxRig rig(5000, {.claimedDataLength = 0xFFFFFFC0});
+  rig.Run();
+  EXPECT_FALSE(rig.engine.Completed());
+  EXPECT_EQ(rig.engine.ImageBuffer(), nullptr);
+  EXPECT_FALSE(Contains(rig.Written(), 0xE4));
+  EXPECT_TRUE(rig.observer.Messages().empty());
 }
 
 TEST(JRxThread, DamagedPacketsAreAskedForAgain) {
@@ -205,12 +191,9 @@ TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
     // Destroyed without a Stop while its box is open, on a line with nobody at the far end.
     RecordingObserver observer;
     observer.HoldMessages();
-    struct : ReceiveStorage {
-      bool PrepareStorage(std::uint32_t) override { return true; }
-    } storage;
     {
       JRxThread engine;
-      ASSERT_EQ(engine.Start(observer, std::make_unique<MemoryPort>(), storage), 1);
+      ASSERT_EQ(engine.Start(observer, std::make_unique<MemoryPort>()), 1);
       ASSERT_EQ(engine.BeginReceive(), 1);
       ASSERT_TRUE(observer.WaitForMessages(1));
     }  // the destructor releases the box and ends the worker

@@ -41,18 +41,16 @@ struct PtyReceive {
   std::vector<std::uint8_t> image;
   std::unique_ptr<testkit::Stbsim> sim;
   RecordingObserver observer;
-  CQuelmarDoc doc;
   JRxThread engine;
 
-  PtyReceive(int dbType, std::vector<std::string> faults = {}) : image(FullImage(dbType)) {
-    doc.SetDbType(dbType);
+  explicit PtyReceive(int dbType, std::vector<std::string> faults = {}) : image(FullImage(dbType)) {
     WriteBytes(dir.File("served.qdb"), image);
     sim = Sim("serve", dir.File("served.qdb"), faults);
   }
   ~PtyReceive() { engine.Stop(); }
   void Run() {
     ASSERT_TRUE(sim->Ready());
-    ASSERT_EQ(engine.Start(observer, sim->Device(), 115200, doc), 1);
+    ASSERT_EQ(engine.Start(observer, sim->Device(), 115200), 1);
     ASSERT_EQ(engine.BeginReceive(), 1);
     ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }, std::chrono::seconds(60)));
     engine.Stop();
@@ -186,7 +184,7 @@ TEST(PtyTransfer, SendKeepsAskingASilentLineUntilStopped) {
 TEST(PtyTransfer, StopMidTransferOnAPacedLineIsPrompt) {
   PtyReceive rx(3, {"--pace", "--baud", "115200"});
   ASSERT_TRUE(rx.sim->Ready());
-  ASSERT_EQ(rx.engine.Start(rx.observer, rx.sim->Device(), 115200, rx.doc), 1);
+  ASSERT_EQ(rx.engine.Start(rx.observer, rx.sim->Device(), 115200), 1);
   ASSERT_EQ(rx.engine.BeginReceive(), 1);
   ASSERT_TRUE(WaitUntil([&] { return rx.observer.MaxPos() >= 3; }, std::chrono::seconds(20)));
   const auto t0 = std::chrono::steady_clock::now();

@@ -15,7 +15,6 @@
 #include "EngineTestUtil.h"
 #include "RecordingObserver.h"
 #include "db/ImageSource.h"
-#include "db/ReceiveStorage.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
@@ -64,9 +63,8 @@ struct SimLine {
   std::unique_ptr<SimReceiverPeer> peer;
 };
 
-// The receiver serves `header` and `data`. The rig is also the document's storage for
-// the receive: it records every request and answers as told.
-struct RxRig : ReceiveStorage, SimLine<JRxThread> {
+// The receiver serves `header` and `data`.
+struct RxRig : SimLine<JRxThread> {
   // `dataLength` bytes of pattern data behind a header built as the editor builds one.
   explicit RxRig(std::uint32_t dataLength, SimFaults faults = {}, int dbType = 0)
       : RxRig(LinkHeader::ForSend(dbType, PatternData(dataLength).data(), dataLength), PatternData(dataLength),
@@ -81,14 +79,10 @@ struct RxRig : ReceiveStorage, SimLine<JRxThread> {
     auto owned = Connect([this](Bytes& unit, bool fromEngine) {
       if (!fromEngine && unit.size() == DataPacket::kSize) line.Pass();
     });
-    EXPECT_EQ(engine.Start(observer, std::move(owned), *this), 1);
+    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
   }
   ~RxRig() { engine.Stop(); }
 
-  bool PrepareStorage(std::uint32_t validFlag) override {
-    prepared.push_back(validFlag);
-    return storageAnswer != 0;
-  }
   // Runs the receive to its end (the engine idle again).
   void Run() {
     ASSERT_EQ(engine.BeginReceive(), 1);
@@ -116,8 +110,6 @@ struct RxRig : ReceiveStorage, SimLine<JRxThread> {
 
   LinkHeader header;
   Bytes data;
-  std::vector<std::uint32_t> prepared;  // validFlag of each PrepareStorage call
-  int storageAnswer = 1;
   std::vector<std::string> log;
 };
 

@@ -85,7 +85,7 @@ int FuzzReceive(const std::uint8_t* data, std::size_t size) {
     port->SetPeer(script.get());
   }
   const auto expired = [&] { return simulated ? faults->Expired() : script->Expired(); };
-  if (rx.Start(observer, std::move(port), doc) != 1) FuzzFail("receive engine did not start");
+  if (rx.Start(observer, std::move(port)) != 1) FuzzFail("receive engine did not start");
   if (rx.BeginReceive() != 1) FuzzFail("receive did not begin");
   const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || expired(); }, std::chrono::seconds(60),
                                         std::chrono::microseconds(50));

@@ -121,9 +121,8 @@ TEST(ReceiveEngineFaults, PacketThatNeverComesIsNotTakenFromTheOneBefore) {
   QuietObserver observer;
   auto port = std::make_unique<MemoryPort>();
   port->SetPeer(&peer);
-  CQuelmarDoc doc;
   JRxThread rx;
-  ASSERT_EQ(rx.Start(observer, std::move(port), doc), 1);
+  ASSERT_EQ(rx.Start(observer, std::move(port)), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
   ASSERT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },
                                  std::chrono::seconds(60), std::chrono::microseconds(50)));

@@ -70,15 +70,13 @@ CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   const auto& image = MatrixImage();
   SimReceiver sim(SimRole::Serve, persistent != nullptr ? *persistent : SimFaultsFor(Direction::Receive, fault));
   sim.SetImage(image);
-  CQuelmarDoc doc;
-  doc.SetDbType(kDbType);
   QuietObserver observer;
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
   JRxThread rx;
   LineFaultFilter filter(Direction::Receive, fault, LinkHeader::kFullDataLength);
   SimReceiverPeer peer(line, sim, filter.Filter());
-  rx.Start(observer, std::move(port), doc);
+  rx.Start(observer, std::move(port));
   sim.Start(line.NowMs());
   rx.BeginReceive();
   const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || Overtime(line, filter); },

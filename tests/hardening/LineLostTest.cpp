@@ -47,9 +47,8 @@ bool Has(const std::vector<std::string>& messages, const char* text) {
 TEST(LineLost, ReceiveEndsWithinTwoSecondsWhenTheFarEndHangsUp) {
   PtyLine line;
   QuietObserver observer;
-  CQuelmarDoc doc;
   JRxThread rx;
-  ASSERT_EQ(rx.Start(observer, line.Path(), 115200, doc), 1);
+  ASSERT_EQ(rx.Start(observer, line.Path(), 115200), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));  // waiting for CONNECT_REQ
   ASSERT_FALSE(rx.IsIdle());
@@ -65,9 +64,8 @@ TEST(LineLost, ReceiveEndsWithinTwoSecondsWhenTheFarEndHangsUp) {
 TEST(LineLost, SilentReceiverStillGetsTheRetryLimit) {
   PtyLine line;  // open, but nothing ever comes
   QuietObserver observer;
-  CQuelmarDoc doc;
   JRxThread rx;
-  ASSERT_EQ(rx.Start(observer, line.Path(), 115200, doc), 1);
+  ASSERT_EQ(rx.Start(observer, line.Path(), 115200), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
   std::this_thread::sleep_for(std::chrono::milliseconds(2500));
   EXPECT_FALSE(rx.IsIdle()) << "a quiet line is not a lost one";
@@ -90,7 +88,6 @@ TEST(LineLost, HangingUpAfterTheLastWordLeavesTheReceiveComplete) {
     SimReceiver sim(SimRole::Serve);
     sim.SetImage(image);
     QuietObserver observer;
-    CQuelmarDoc doc;
     JRxThread rx;
     auto port = std::make_unique<MemoryPort>();
     std::vector<std::uint8_t> actions;
@@ -98,7 +95,7 @@ TEST(LineLost, HangingUpAfterTheLastWordLeavesTheReceiveComplete) {
       actions = FaultPeer::Encode({{FaultPeer::HangUp, static_cast<std::uint16_t>(hangUpAfter), 0}});
     FaultPeer peer(*port, sim, actions.data(), actions.size(), 200'000);
     sim.Start(port->NowMs());
-    EXPECT_EQ(rx.Start(observer, std::move(port), doc), 1);
+    EXPECT_EQ(rx.Start(observer, std::move(port)), 1);
     EXPECT_EQ(rx.BeginReceive(), 1);
     EXPECT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(30)));
     rx.Stop();

@@ -53,11 +53,9 @@ Ending ReceiveOverPty(const std::vector<std::string>& flags) {
   const std::string device = sim.Device();
   if (device.empty()) return Ending::Unexpected;
 
-  CQuelmarDoc doc;
-  doc.SetDbType(3);
   QuietObserver observer;
   JRxThread rx;
-  if (rx.Start(observer, device, 115200, doc) != 1 || rx.BeginReceive() != 1) return Ending::Unexpected;
+  if (rx.Start(observer, device, 115200) != 1 || rx.BeginReceive() != 1) return Ending::Unexpected;
   const bool ended = WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(90));
   rx.Stop();
   Stop(sim);

@@ -10,8 +10,8 @@
 
 using namespace TransferFields;
 
-CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, ReceiveStorage& storage, QWidget* parent)
-    : QDialog(parent), settings_(settings), storage_(storage), channel_(this, *this) {
+CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), channel_(this, *this) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CFileRcvDlg"));
   setWindowTitle(QString::fromLatin1(kReceiveCaption));
@@ -42,7 +42,7 @@ void CFileRcvDlg::showEvent(QShowEvent* event) {
 void CFileRcvDlg::OnInitDialog() {
   // A port that does not open is reported by the engine; the receive then runs into
   // its retry limit, as without a receiver.
-  if (engine_.Start(channel_, settings_.PortName().toStdString(), settings_.BaudRate(), storage_)) {
+  if (engine_.Start(channel_, settings_.PortName().toStdString(), settings_.BaudRate())) {
     engine_.BeginReceive();
   }
   // The engine enables OK once a receive has completed.

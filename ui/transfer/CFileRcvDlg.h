@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "db/ReceiveStorage.h"
 #include "link/JRxThread.h"
 #include "ui/transfer/LinkSettings.h"
 #include "ui/transfer/TransferControls.h"
@@ -18,7 +17,7 @@ class QPushButton;
 class CFileRcvDlg : public QDialog, private TransferControls {
   Q_OBJECT
  public:
-  CFileRcvDlg(const LinkSettings& settings, ReceiveStorage& storage, QWidget* parent = nullptr);
+  explicit CFileRcvDlg(const LinkSettings& settings, QWidget* parent = nullptr);
   ~CFileRcvDlg() override;
 
   // After OK: the received image (64 header bytes, then the data); empty when the
@@ -48,7 +47,6 @@ class CFileRcvDlg : public QDialog, private TransferControls {
   void EnableOk() override;
 
   LinkSettings settings_;
-  ReceiveStorage& storage_;
   QLabel* status_;
   QLabel* retry_;
   QProgressBar* progress_;

@@ -59,13 +59,12 @@ TEST_F(PortListDialog, RefreshesWhenItOpensAndKeepsTheDeviceBehindALabel) {
 }
 
 TEST_F(PortListDialog, ReceiveDialogSaysWhyThePortDidNotOpen) {
-  CQuelmarDoc doc;
   LinkSettings s;
   s.comPortIndex = 4;
   s.portDevice = QStringLiteral("/dev/ttyUSB-quelmar-test");
   Prompt::TakeMessages();
   {
-    CFileRcvDlg dlg(s, doc);
+    CFileRcvDlg dlg(s);
     dlg.show();
     dlg.reject();
   }

@@ -1,0 +1,216 @@
+// A receive never costs an edit: a modified document asks first, an accepted receive is
+// one undo step over the edits, the next save keeps the file as it was just before, and a
+// receive that fails, is cancelled or is refused leaves the next saved file as it was.
+#include <QDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include "AppTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/EditSteps.h"
+#include "db/ByteOrder.h"
+#include "db/DatabaseImage.h"
+#include "support/PageTest.h"
+#include "support/Stbsim.h"
+#include "ui/CPageGroupCh.h"
+#include "ui/GroupChListView.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "widgets/CommandIds.h"
+
+using testkit::PumpUntil;
+
+namespace {
+
+// How the receiver's side ends a receive, and what the user does in the dialog.
+enum class Ending { Accept, Fail, Cancel };
+
+class ReceiveKeepsEditsTest : public apptest::AppTest {
+ protected:
+  void Start(int dbType) {
+    app_ = std::make_unique<CQuelmarApp>();
+    ASSERT_TRUE(app_->InitInstance({}));
+    frame_ = app_->MainFrame();
+    LinkSettings s = app_->Settings();
+    s.dbType = dbType;
+    app_->SetSettings(s);
+  }
+
+  // Receives `image` from stbsim (with `faults`) through the window's dialog.
+  void Receive(const QString& image, Ending ending, const std::vector<std::string>& faults = {}) {
+    std::vector<std::string> args = {"serve", QFile::encodeName(image).toStdString(), "--quiet", "--timeout", "120"};
+    args.insert(args.end(), faults.begin(), faults.end());
+    testkit::Stbsim sim(args);
+    ASSERT_TRUE(sim.Ready());
+    LinkSettings s = app_->Settings();
+    s.comPortIndex = 4;
+    s.portDevice = QString::fromStdString(sim.Device());
+    app_->SetSettings(s);
+    Prompt::QueueDialog([this, ending](QDialog& d) {
+      auto& dlg = static_cast<CFileRcvDlg&>(d);
+      if (ending == Ending::Cancel) {
+        EXPECT_TRUE(PumpUntil([&] { return dlg.Progress()->value() >= 3; }));
+        dlg.CancelButton()->click();
+        return d.result();
+      }
+      // The receive's own message ends it ("Download end successfully.", "Download Fail.").
+      EXPECT_TRUE(PumpUntil([&] {
+        shown_ << Prompt::TakeMessages();
+        return !shown_.filter(QStringLiteral("Download")).isEmpty();
+      }));
+      (ending == Ending::Accept ? dlg.OkButton() : dlg.CancelButton())->click();
+      return d.result();
+    });
+    frame_->OnCommand(CommandId::kReceiveFromStb);
+    shown_ << Prompt::TakeMessages();
+  }
+
+  // Deletes the program in `row` of the TV list through the page.
+  void DeleteProgram(int row) {
+    CMainSheet& sheet = *frame_->View()->Sheet();
+    sheet.setCurrentIndex(1);
+    auto* services = testkit::Child<GroupChListView>(*sheet.GroupChPage(), "serviceList");
+    services->setCurrentRow(row);
+    frame_->OnCommand(CommandId::kDeleteProgram);
+  }
+
+  QByteArray Built() {
+    QByteArray out(int(DatabaseImage::kImageSize), '\0');
+    EXPECT_EQ(app_->Doc().BuildImage(reinterpret_cast<std::uint8_t*>(out.data())), DatabaseImage::kImageSize);
+    return out;
+  }
+
+  QUndoStack& Stack() { return frame_->Steps()->Stack(); }
+
+  std::unique_ptr<CQuelmarApp> app_;
+  CMainFrame* frame_ = nullptr;
+  QStringList shown_;  // the messages shown during receives
+};
+
+// Writes the demo database for `dbType` with programs renamed, so that it differs from
+// the one the user opened.
+void WriteOtherSample(const QString& path, int dbType) {
+  CQuelmarDoc doc;
+  doc.SetDbType(dbType);
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  db->programs[0].SetName("Received 0");
+  db->programs[5].SetName("Received 5");
+  doc.LoadDatabase(sample::MakeHeader(dbType), *db);
+  ASSERT_TRUE(doc.Save(QFile::encodeName(path).toStdString()).ok);
+}
+
+// Writes the demo database the user opens; for DbType 2 and 3 with an extra word of
+// its own, which the document keeps beside the database.
+void WriteBox(const QString& path, int dbType) {
+  apptest::WriteSample(path, dbType);
+  if (dbType < 2) return;
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  std::uint8_t word[4];
+  bytes::StoreU32(word, 0xFEEDC0DE);
+  f.seek(0x60040);
+  f.write(reinterpret_cast<const char*>(word), 4);
+}
+
+}  // namespace
+
+TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTheFileBeforeIt) {
+  const QString box = Path("box.qdb");
+  const QString served = Path("served.qdb");
+  apptest::WriteSample(box);
+  WriteOtherSample(served, 3);
+  Start(3);
+  ASSERT_TRUE(frame_->OpenDocumentFile(box));
+
+  DeleteProgram(7);
+  frame_->OnCommand(CommandId::kFileSave);
+  const QByteArray savedOnce = apptest::ReadAll(box);
+  DeleteProgram(3);
+  const QByteArray edited = Built();
+  ASSERT_TRUE(app_->Doc().IsModified());
+
+  // Cancel at the question starts no transfer.
+  Prompt::QueueMessageAnswer(QMessageBox::Cancel);
+  frame_->OnCommand(CommandId::kReceiveFromStb);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to box.qdb?"});
+  EXPECT_EQ(Built(), edited);
+
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  Receive(served, Ending::Accept);
+  EXPECT_EQ(shown_.value(0), QStringLiteral("Save changes to box.qdb?"));
+  EXPECT_EQ(Built(), apptest::ReadAll(served));
+  ASSERT_EQ(Stack().count(), 3) << "the edits stay in the history";
+  EXPECT_EQ(Stack().text(2), QStringLiteral("Receive from STB"));
+  EXPECT_TRUE(frame_->windowTitle().startsWith(QStringLiteral("box.qdb")));
+  EXPECT_TRUE(app_->Doc().IsModified());
+
+  frame_->OnCommand(CommandId::kEditUndo);
+  EXPECT_EQ(Built(), edited) << "undo gives back the edited document";
+  frame_->OnCommand(CommandId::kEditUndo);
+  EXPECT_EQ(Built(), savedOnce);
+  EXPECT_FALSE(app_->Doc().IsModified()) << "the state in the file needs no save";
+  frame_->OnCommand(CommandId::kEditRedo);
+  frame_->OnCommand(CommandId::kEditRedo);
+  EXPECT_EQ(Built(), apptest::ReadAll(served)) << "redo gives the received one";
+
+  frame_->OnCommand(CommandId::kFileSave);
+  EXPECT_EQ(apptest::ReadAll(box), apptest::ReadAll(served));
+  EXPECT_EQ(apptest::ReadAll(box + QStringLiteral(".bak")), savedOnce)
+      << "the backup holds the file as it was just before the received database replaced it";
+}
+
+// For every DbType and every way a receive can end without a database: the next save
+// writes what it would have written before the receive, the extra word included.
+TEST_F(ReceiveKeepsEditsTest, AReceiveWithoutADatabaseChangesNothingThatIsSaved) {
+  const struct Stage {
+    const char* name;
+    Ending ending;
+    std::vector<std::string> faults;
+    const char* lastMessage;  // what the user was told last
+  } stages[] = {
+      {"after the header", Ending::Fail, {"--early-terminate-ack", "header"}, "Download Fail."},
+      {"mid-data", Ending::Fail, {"--early-terminate-ack", "200"}, "Download Fail."},
+      {"at terminate", Ending::Fail, {"--early-terminate-ack", "449"}, "Download Fail."},
+      {"cancelled", Ending::Cancel, {"--pace"}, "Save changes to box.qdb?"},
+      {"refused as not valid", Ending::Accept, {}, "Nothing was loaded"},
+  };
+  for (int dbType = 0; dbType <= 3; ++dbType) {
+    const QString box = Path("box.qdb");
+    const QString served = Path("served.qdb");
+    WriteOtherSample(served, dbType);
+    // The same image marked as holding no database, which OK refuses.
+    const QString invalid = Path("invalid.qdb");
+    QByteArray bytes = apptest::ReadAll(served);
+    bytes[20] = 0;
+    QFile out(invalid);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+    for (const Stage& stage : stages) {
+      SCOPED_TRACE(std::string("DbType ") + std::to_string(dbType) + ", " + stage.name);
+      WriteBox(box, dbType);
+      Start(dbType);
+      ASSERT_TRUE(frame_->OpenDocumentFile(box));
+      DeleteProgram(2);
+      const QByteArray before = Built();
+      const int steps = Stack().count();
+
+      Prompt::QueueMessageAnswer(QMessageBox::No);
+      shown_.clear();
+      Receive(stage.faults.empty() ? invalid : served, stage.ending, stage.faults);
+      EXPECT_TRUE(shown_.last().contains(QLatin1String(stage.lastMessage))) << shown_.join('|').toStdString();
+      EXPECT_EQ(Stack().count(), steps);
+      EXPECT_TRUE(app_->Doc().IsModified());
+      frame_->OnCommand(CommandId::kFileSave);
+      EXPECT_EQ(apptest::ReadAll(box), before);
+      if (dbType >= 2) {
+        EXPECT_EQ(apptest::ReadAll(box).mid(0x60040, 4), QByteArray("\xDE\xC0\xED\xFE", 4));
+      }
+      app_.reset();
+    }
+  }
+}
