@@ -108,10 +108,15 @@ TEST_F(ExchangeCli, DiffExitsLikeDiff) {
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
   EXPECT_NE(r.out.find(": locked "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("tvList: program "), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find(" to 0\n"), std::string::npos) << r.out;
+  // A person reads positions from 1; the JSON keeps indexes from 0.
+  EXPECT_NE(r.out.find(" to 1\n"), std::string::npos) << r.out;
   const auto j = nlohmann::json::parse(Cmd({"diff", "--json", a, c}).out);
   EXPECT_FALSE(j["same"].get<bool>());
   EXPECT_EQ(j["changes"].size(), 2u);
+  const auto moved = std::find_if(j["changes"].begin(), j["changes"].end(),
+                                  [](const nlohmann::json& c) { return c["change"] == "moved"; });
+  ASSERT_NE(moved, j["changes"].end());
+  EXPECT_EQ((*moved)["to"], 0);
   EXPECT_EQ(Cmd({"diff", a, F("missing.qdb")}).status, 2);
 }
 
