@@ -182,9 +182,11 @@ void CExchangeCommands::OnCompareWith() {
     Prompt::Message(&frame_, Shown(opened.message));
     return;
   }
+  // What changed since that file: the file is the old side, so a program deleted since
+  // reads as removed, not as added.
   const dbdiff::Result result =
-      dbdiff::Compare(dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)),
-                      dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)));
+      dbdiff::Compare(dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)),
+                      dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)));
   CCompareDlg dlg(result, QFileInfo(path).fileName(), &frame_);
   Prompt::Exec(dlg);
 }

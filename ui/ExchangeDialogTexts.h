@@ -16,8 +16,10 @@ inline constexpr const char* kClose = "Close";
 
 inline constexpr const char* kCompareCaption = "Compare With %1";
 inline constexpr const char* kCompareListName = "Differences";
+// %1 the count, %2 the file compared with.
 inline constexpr const char* kCompareSummary =
-    "%1 differences, grouped by table; a change shows the document's value, then the file's.";
+    "%1 differences: what changed since %2, grouped by table; a change shows the file's value, then the "
+    "document's.";
 inline constexpr const char* kCompareOpenCaption = "Compare With";
 inline constexpr const char* kCompareSame = "The file holds the same database.";
 inline constexpr const char* kCompareGroup = "%1 (%2)";
