@@ -55,6 +55,8 @@ inline constexpr const char* kNothingToExport = "There is no database to export.
 inline constexpr const char* kNothingToApply =
     "A channel list applies to a database: open or receive one before importing it.";
 inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
+// The status bar after an export: %1 the programs in use, %2 the file written.
+inline constexpr const char* kExported = "Exported %1 programs to %2";
 inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";

@@ -1,6 +1,7 @@
 // The window's check, compare and exchange commands, driven as a person would.
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -15,11 +16,13 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "app/ExportName.h"
 #include "db/ChannelCsv.h"
 #include "db/DatabaseImage.h"
 #include "support/DbBuilders.h"
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/CCompareDlg.h"
+#include "ui/CPageGroupCh.h"
 #include "ui/SatTPListView.h"
 #include "widgets/CommandIds.h"
 
@@ -335,6 +338,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   const QString csv = Path("list.csv");
   Prompt::QueueFileName(csv);
   frame.OnCommand(CommandId::kExport);
+  EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Exported 5 programs to ") + QDir::toNativeSeparators(csv));
   QList<QByteArray> rows = apptest::ReadAll(csv).split('\n');
   // Header, TV 1-4, radio 1, and the empty piece after the last line break.
   ASSERT_EQ(rows.size(), 7);
@@ -346,8 +350,13 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   out.close();
   Doc().SetModifiedFlag(false);
 
+  // The user imports from the page he arranges the lists on, and stays there.
+  Sheet().setCurrentWidget(Sheet().GroupChPage());
+  CMainSheet* const sheet = &Sheet();
   Prompt::QueueFileName(csv);
   frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(&Sheet(), sheet);
+  EXPECT_EQ(Sheet().currentWidget(), static_cast<QWidget*>(Sheet().GroupChPage()));
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 2, 0}));
   EXPECT_TRUE(Doc().IsModified());
   const QStringList said = Prompt::TakeMessages();
@@ -387,4 +396,30 @@ TEST_F(ExchangeWindowTest, CommandsWithoutADatabaseSaySo) {
   frame.OnCommand(CommandId::kImport);
   EXPECT_EQ(Prompt::TakeMessages(),
             QStringList{QStringLiteral("A channel list applies to a database: open or receive one before importing it.")});
+}
+
+// The name "Export…" proposes is never one already taken beside the document.
+TEST_F(ExchangeWindowTest, ExportProposesANameNotTakenYet) {
+  const QString doc = Path("demo.qdb");
+  const struct {
+    QStringList taken;
+    const char* proposed;
+  } cases[] = {
+      {{}, "demo.json"},
+      {{"demo.json"}, "demo-2.json"},
+      {{"demo.json", "demo-2.json"}, "demo-3.json"},
+      {{"demo-2.json"}, "demo.json"},
+  };
+  for (const auto& c : cases) {
+    for (const char* name : {"demo.json", "demo-2.json", "demo-3.json"}) QFile::remove(Path(name));
+    for (const QString& name : c.taken) {
+      QFile f(Path(qPrintable(name)));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(exportname::Proposed(doc, QStringLiteral("demo.qdb"), QStringLiteral("json")), Path(c.proposed))
+        << c.taken.join(QLatin1Char(' ')).toStdString();
+  }
+  // A document in no file yet takes its title, in the current folder.
+  EXPECT_EQ(QFileInfo(exportname::Proposed(QString(), QStringLiteral("Untitled"), QStringLiteral("csv"))).fileName(),
+            QStringLiteral("Untitled.csv"));
 }
