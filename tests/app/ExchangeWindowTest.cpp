@@ -287,7 +287,7 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
   ASSERT_EQ(Doc().BuildImage(after.data()), DatabaseImage::kImageSize);
   EXPECT_EQ(before, after);
   EXPECT_TRUE(Doc().IsModified());
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_TRUE(frame.DocumentPath().isEmpty());
 
   // A hand edit that does not fit is refused naming where, and nothing changes.
