@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <vector>
 
-#include <QWindow>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -17,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest/QTest>
 
 #include "AppTestSupport.h"
