@@ -8,7 +8,10 @@ inline constexpr const char* kCheckListName = "Problems";
 inline constexpr const char* kColumnSeverity = "Severity";
 inline constexpr const char* kColumnKind = "Kind";
 inline constexpr const char* kColumnTable = "Table";
-inline constexpr const char* kColumnSlot = "Slot";
+// The channel number of the program or list entry a problem concerns.
+inline constexpr const char* kColumnNumber = "No.";
+inline constexpr const char* kChannelTv = "TV %1";
+inline constexpr const char* kChannelRadio = "Radio %1";
 inline constexpr const char* kColumnMessage = "Message";
 inline constexpr const char* kCheckSummary = "%1 errors, %2 warnings. Double-click a problem to select its record.";
 inline constexpr const char* kCheckClean = "No problems found.";

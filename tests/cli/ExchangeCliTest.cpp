@@ -52,8 +52,9 @@ TEST_F(ExchangeCli, CheckReportsProblemsAndKeepsItsChecksumReport) {
   });
   const auto r = Cmd({"check", bad});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("error list-entry-not-used tvList "), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("warning empty-name programs 0: the program in use has an empty name"), std::string::npos)
+  // Programs and entries by their channel numbers, from 1.
+  EXPECT_NE(r.out.find("error list-entry-not-used tvList: No. "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("warning empty-name programs 0: the program at TV No. 1 has an empty name"), std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("bad.qdb: 1 error, 1 warning\n"), std::string::npos) << r.out;
 
@@ -65,6 +66,9 @@ TEST_F(ExchangeCli, CheckReportsProblemsAndKeepsItsChecksumReport) {
   for (const auto& p : j["problems"])
     for (const char* key : {"severity", "kind", "table", "slot", "message"}) EXPECT_TRUE(p.contains(key)) << key;
   EXPECT_EQ(j["problems"][0]["kind"], "empty-name");
+  EXPECT_EQ(j["problems"][0]["slot"], 0);
+  EXPECT_EQ(j["problems"][0]["channelList"], "tvList");
+  EXPECT_EQ(j["problems"][0]["channel"], 1);
   EXPECT_EQ(j["problems"][1]["severity"], "error");
 
   // A wrong checksum is an error too, said as before on one stderr line.
