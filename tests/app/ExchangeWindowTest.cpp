@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -105,6 +106,15 @@ TEST_F(ExchangeWindowTest, CheckListsProblemsAndDoubleClickSelectsTheRecord) {
   EXPECT_TRUE(kinds.contains(QStringLiteral("empty-name")));
   EXPECT_TRUE(kinds.contains(QStringLiteral("group-member-duplicate")));
   EXPECT_TRUE(dlg->Summary()->text().startsWith(QStringLiteral("2 errors")));
+  // Channel numbers as the page shows them, and every column as wide as its texts.
+  EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("No."));
+  QStringList numbers;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) numbers << list->topLevelItem(i)->text(3);
+  EXPECT_TRUE(numbers.contains(QStringLiteral("TV 5"))) << numbers.join(',').toStdString();
+  EXPECT_TRUE(numbers.contains(QStringLiteral("TV 3"))) << numbers.join(',').toStdString();
+  EXPECT_FALSE(list->header()->stretchLastSection());
+  for (int c = 0; c < list->columnCount(); ++c)
+    EXPECT_GE(list->header()->sectionSize(c), list->sizeHintForColumn(c)) << c;
 
   auto activate = [&](const QString& kind) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
