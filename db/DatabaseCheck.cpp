@@ -56,7 +56,7 @@ class Checker {
   Problem& Add(CheckKind kind, std::string_view table, int slot, std::initializer_list<std::string> args,
                int position = -1) {
     const CheckKindInfo& info = InfoOf(kind);
-    report_.problems.push_back({info.severity, kind, table, slot, position, text::Fill(info.message, args)});
+    report_.problems.push_back({info.severity, kind, table, slot, position, text::Fill(info.message, args), {}, -1});
     return report_.problems.back();
   }
   // A problem of program `slot`, placed where the program stands.
@@ -242,7 +242,7 @@ std::vector<Problem> CheckChecksums(const std::uint8_t* image, int dbType) {
   const CheckKindInfo& info = InfoOf(CheckKind::ChecksumWrong);
   for (const DatabaseImage::Section& s : DatabaseImage::Sections(dbType))
     if (!DatabaseImage::ChecksumMatches(image, s))
-      out.push_back({info.severity, info.kind, tables::kImage, -1, -1, text::Fill(info.message, {s.name})});
+      out.push_back({info.severity, info.kind, tables::kImage, -1, -1, text::Fill(info.message, {s.name}), {}, -1});
   return out;
 }
 
