@@ -236,14 +236,16 @@ TEST_F(MainFrameTest, TheTitleMarksAModifiedDocument) {
   const QString file = Path("demo.qdb");
   apptest::WriteSample(file);
   CMainFrame& frame = Start({file});
+  frame.show();
+  ASSERT_NE(frame.windowHandle(), nullptr);
   EXPECT_FALSE(frame.isWindowModified());
   app_->Doc().SetModifiedFlag(true);
   EXPECT_TRUE(frame.isWindowModified());
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
-  if (frame.windowHandle()) EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb* - Quelmar"));
+  EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb* - Quelmar"));
   frame.OnCommand(CommandId::kFileSave);
   EXPECT_FALSE(frame.isWindowModified());
-  if (frame.windowHandle()) EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb - Quelmar"));
 }
 
 TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
