@@ -70,7 +70,8 @@ void FitColumns(QTreeWidget* list, bool checkable) {
   }
   const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) +
                      fm.averageCharWidth();
-  widths[0] += list->indentation();
+  // The programs are a level below their headings, and a decorated root indents once more.
+  widths[0] += list->indentation() * (list->rootIsDecorated() ? 2 : 1);
   if (checkable)
     widths[0] += list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list) +
                  list->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, list);
