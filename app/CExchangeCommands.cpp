@@ -1,5 +1,6 @@
 #include "app/CExchangeCommands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -11,11 +12,13 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "app/ExportName.h"
 #include "app/RecordLocator.h"
 #include "db/ChannelCsv.h"
 #include "db/DatabaseCheck.h"
 #include "db/DatabaseDiff.h"
 #include "db/DatabaseImage.h"
+#include "db/DatabaseOperations.h"
 #include "db/DbType.h"
 #include "db/DuplicateReport.h"
 #include "db/ExchangeInput.h"
@@ -182,9 +185,11 @@ void CExchangeCommands::OnCompareWith() {
     Prompt::Message(&frame_, Shown(opened.message));
     return;
   }
+  // What changed since that file: the file is the old side, so a program deleted since
+  // reads as removed, not as added.
   const dbdiff::Result result =
-      dbdiff::Compare(dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)),
-                      dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)));
+      dbdiff::Compare(dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)),
+                      dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)));
   CCompareDlg dlg(result, QFileInfo(path).fileName(), &frame_);
   Prompt::Exec(dlg);
 }
@@ -197,7 +202,7 @@ void CExchangeCommands::OnExport() {
     Prompt::Message(&frame_, U(T::kNothingToExport));
     return;
   }
-  const QString proposed = QFileInfo(frame_.DocumentTitle()).completeBaseName() + QLatin1Char('.') + U(T::kJsonExtension);
+  const QString proposed = exportname::Proposed(frame_.DocumentPath(), frame_.DocumentTitle(), U(T::kJsonExtension));
   QString path = Prompt::SaveFileName(&frame_, U(T::kExportCaption), proposed, U(T::kExportFilter));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + U(T::kJsonExtension);
@@ -216,7 +221,11 @@ void CExchangeCommands::OnExport() {
   const std::string target = Native(path);
   const fileio::IoResult w =
       fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (!w.ok) Prompt::Message(&frame_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
+  if (!w.ok) {
+    Prompt::Message(&frame_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
+    return;
+  }
+  frame_.ShowNotice(U(T::kExported).arg(dbops::CountPrograms(doc.Working())).arg(QDir::toNativeSeparators(path)));
 }
 
 // ---- import --------------------------------------------------------------------------------
@@ -286,7 +295,8 @@ void CExchangeCommands::ImportCsv(const QString& path, const std::string& text) 
   const auto step = doc.BeginStep(U(StepTexts::kImportList).arg(name).toStdString());
   const reflist::Report report = doc.Edit(reflist::Apply, rows);
   doc.SetModifiedFlag(true);
-  doc.RefreshViews();
+  // As after an undo: the pages show the new lists and the user stays where he was.
+  RefreshPages();
 
   QStringList lines;
   for (const std::string& line : reflist::Describe(report)) lines << U(line);

@@ -88,6 +88,7 @@ CMainFrame::CMainFrame(CQuelmarApp& app)
   placement_ = WindowPlacement::Load();
   pendingPage_ = placement_.page;
   connect(view_, &CQuelmarView::SheetBuilt, this, &CMainFrame::OnSheetBuilt);
+  connect(view_, &CQuelmarView::ModifiedChanged, this, &QWidget::setWindowModified);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -400,7 +401,11 @@ void CMainFrame::UpdateRecentFileMenu() {
 }
 
 void CMainFrame::UpdateTitle() {
-  setWindowTitle(QStringLiteral("%1 - %2").arg(title_, Q(Texts::kAppTitle)));
+  // "[*]" is where the desktop's modified marker shows while the document is modified.
+  QString shown = title_;
+  shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));  // a file's own "[*]" is shown as such
+  setWindowTitle(QStringLiteral("%1[*] - %2").arg(shown, Q(Texts::kAppTitle)));
+  setWindowModified(app_.Doc().IsModified());
 }
 
 void CMainFrame::CenterOnScreen() {

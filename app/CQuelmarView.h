@@ -24,10 +24,14 @@ class CQuelmarView : public QScrollArea, public DocumentViews {
 
   // DocumentViews: a database was copied into the working copy.
   void OnRefreshViews() override;
+  // DocumentViews: the document's modified flag changed.
+  void OnModifiedChanged(bool modified) override { emit ModifiedChanged(modified); }
 
  signals:
   // A fresh sheet is shown (its pages not filled yet).
   void SheetBuilt();
+  // The document's modified flag changed (for the title's modified marker).
+  void ModifiedChanged(bool modified);
 
  private:
   CQuelmarDoc& doc_;

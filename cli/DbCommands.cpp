@@ -128,6 +128,10 @@ int Check(const std::string& path, int dbType, bool json) {
       pj["slot"] = p.slot >= 0 ? nlohmann::ordered_json(p.slot) : nlohmann::ordered_json();
       if (p.position >= 0) pj["position"] = p.position;
       pj["message"] = p.message;
+      if (p.channel >= 0) {
+        pj["channelList"] = p.channelList;
+        pj["channel"] = p.channel;
+      }
       j["problems"].push_back(std::move(pj));
     }
     std::cout << cli::DumpJson(j) << '\n';
@@ -144,7 +148,8 @@ int Check(const std::string& path, int dbType, bool json) {
   for (const Problem& p : report.problems) {
     if (p.kind == CheckKind::ChecksumWrong) continue;  // said above
     std::cout << SeverityName(p.severity) << ' ' << p.KindId() << ' ' << p.table;
-    if (p.slot >= 0) std::cout << ' ' << p.slot;
+    // A list's entry is named by its channel number in the message; a record by its slot.
+    if (p.slot >= 0 && p.channelList != p.table) std::cout << ' ' << p.slot;
     std::cout << ": " << cli::EscapeControls(p.message) << '\n';
   }
   const int warnings = report.Warnings();

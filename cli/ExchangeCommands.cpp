@@ -131,7 +131,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
     CLI::App* sub = app.add_subcommand(
         "diff", "compare two database files record by record and print one change a line: records added, removed "
                 "or changed (each changed field with its old and new value), channels moved, inserted or removed "
-                "in the TV and radio lists and the groups, header fields; exit status 0 when they hold the same, "
+                "in the TV and radio lists and the groups, header fields; positions count from 1 as in the window "
+                "(--json gives them as indexes from 0); exit status 0 when they hold the same, "
                 "1 when they differ, 2 when a file cannot be read");
     cli::AddTypeOption(sub, a.dbType);
     cli::AddJsonFlag(sub, a.json);

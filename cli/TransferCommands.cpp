@@ -20,6 +20,7 @@
 #include "db/FileIo.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
+#include "link/LinkAdvice.h"
 #include "link/LinkTexts.h"
 #include "link/SerialPort.h"
 #include "link/TransferObserver.h"
@@ -132,7 +133,7 @@ class ConsoleObserver : public TransferObserver {
   void SetCancelCaption(const std::string&) override {}
   void ShowMessage(const std::string& text) override {
     std::lock_guard lock(mutex_);
-    Line(text);
+    Line(linkadvice::WithAdvice(text));
   }
   void Unblock() override {}
 

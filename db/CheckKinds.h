@@ -3,6 +3,9 @@
 // on it; never rename one), its severity and its message, a one-line reason. Errors are
 // what the receiver or the pages cannot make sense of; warnings what the receiver
 // tolerates but a user should know about.
+// Messages name a program as a person finds it on the pages, by its channel number and
+// name ("TV No. 12 \"Kino\""; "program \"Kino\"" for one in neither list), and count
+// list positions and group members from 1.
 #include <cstddef>
 #include <iterator>
 #include <string_view>
@@ -48,11 +51,11 @@ inline constexpr CheckKindInfo kCheckKinds[] = {
     {CheckKind::ListCountOverCapacity, "list-count-over-capacity", Severity::Error,
      "the list claims %1 entries but holds at most %2"},
     {CheckKind::ListEntryBeyondTable, "list-entry-beyond-table", Severity::Error,
-     "position %1 names program slot %2, beyond the %3 program slots"},
+     "No. %1 names program slot %2, beyond the %3 program slots"},
     {CheckKind::ListEntryNotUsed, "list-entry-not-used", Severity::Error,
-     "position %1 names program slot %2, which is %3, not a program in use"},
+     "No. %1 names program slot %2, which is %3, not a program in use"},
     {CheckKind::ListEntryDuplicate, "list-entry-duplicate", Severity::Error,
-     "position %1 lists program %2 \"%3\" a second time (first at position %4)"},
+     "No. %1 lists \"%2\" a second time (first at No. %3)"},
     {CheckKind::GroupCountOverCapacity, "group-count-over-capacity", Severity::Error,
      "group \"%1\" claims %2 members but holds at most %3"},
     {CheckKind::GroupMemberBeyondTable, "group-member-beyond-table", Severity::Error,
@@ -60,29 +63,29 @@ inline constexpr CheckKindInfo kCheckKinds[] = {
     {CheckKind::GroupMemberNotUsed, "group-member-not-used", Severity::Error,
      "group \"%1\" member %2 names program slot %3, which is %4, not a program in use"},
     {CheckKind::GroupMemberDuplicate, "group-member-duplicate", Severity::Error,
-     "group \"%1\" member %2 is program %3 \"%4\" a second time (first as member %5)"},
+     "group \"%1\" member %2 is %3 a second time (first as member %4)"},
     {CheckKind::ProgramNotListed, "program-not-listed", Severity::Warning,
      "program \"%1\" is in neither the TV nor the radio list, so the receiver never shows it"},
     {CheckKind::ProgramTransponderBeyondTable, "program-transponder-beyond-table", Severity::Warning,
-     "program \"%1\" points at transponder slot %2, beyond the %3 transponder slots"},
+     "%1 points at transponder slot %2, beyond the %3 transponder slots"},
     {CheckKind::ProgramTransponderNotUsed, "program-transponder-not-used", Severity::Warning,
-     "program \"%1\" points at transponder slot %2, which is %3"},
+     "%1 points at transponder slot %2, which is %3"},
     {CheckKind::TransponderSatelliteBeyondTable, "transponder-satellite-beyond-table", Severity::Warning,
      "transponder %1 MHz points at satellite slot %2, beyond the %3 satellite slots"},
     {CheckKind::TransponderSatelliteNotUsed, "transponder-satellite-not-used", Severity::Warning,
      "transponder %1 MHz points at satellite slot %2, which is %3"},
     {CheckKind::ProgramDuplicate, "program-duplicate", Severity::Warning,
-     "program \"%1\" has the satellite, frequency, polarization and service ID of program %2 \"%3\""},
+     "%1 has the satellite, frequency, polarization and service ID of %2"},
     {CheckKind::EmptyName, "empty-name", Severity::Warning,
-     "the %1 in use has an empty name, so its row shows nothing"},
+     "the %1 has an empty name, so its row shows nothing"},
     {CheckKind::PidOver8191, "pid-over-8191", Severity::Warning,
-     "program \"%1\" has %2 %3, above 8191, which no transport stream can carry"},
+     "%1 has %2 %3, above 8191, which no transport stream can carry"},
     {CheckKind::SlotStateUnknown, "slot-state-unknown", Severity::Warning,
      "the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it"},
     {CheckKind::SatelliteSelfIndex, "satellite-self-index", Severity::Warning,
      "satellite \"%1\" holds selfIndex %2, not its own slot number"},
     {CheckKind::ServiceTypeUnknown, "service-type-unknown", Severity::Warning,
-     "program \"%1\" has service type 3, none of UNKNOWN, TV and RADIO"},
+     "%1 has service type 3, none of UNKNOWN, TV and RADIO"},
     {CheckKind::LnbTypeUnknown, "lnb-type-unknown", Severity::Warning,
      "satellite \"%1\" has LNB type %2, none of Standard (0) and Universal (1)"},
     {CheckKind::DiseqcPortUnknown, "diseqc-port-unknown", Severity::Warning,

@@ -34,7 +34,15 @@ std::string StateWord(SlotState s) {
 
 class Checker {
  public:
-  Checker(const ChannelDatabase& db, int dbType, CheckReport& report) : db_(db), dbType_(dbType), report_(report) {}
+  Checker(const ChannelDatabase& db, int dbType, CheckReport& report) : db_(db), dbType_(dbType), report_(report) {
+    // Where each program stands first, the TV list before the radio list: the number a
+    // person knows it by.
+    for (int list = 0; list < 2; ++list) {
+      const ServiceList& l = *db_.channelLists.List(list);
+      for (std::size_t k = 0; k < l.ValidCount(); ++k)
+        if (l.Entry(k) < DB::kProgramCount && where_[l.Entry(k)].list < 0) where_[l.Entry(k)] = {list, int(k)};
+    }
+  }
 
   void Run() {
     Satellites();
@@ -45,10 +53,18 @@ class Checker {
   }
 
  private:
-  void Add(CheckKind kind, std::string_view table, int slot, std::initializer_list<std::string> args,
-           int position = -1) {
+  Problem& Add(CheckKind kind, std::string_view table, int slot, std::initializer_list<std::string> args,
+               int position = -1) {
     const CheckKindInfo& info = InfoOf(kind);
-    report_.problems.push_back({info.severity, kind, table, slot, position, text::Fill(info.message, args)});
+    report_.problems.push_back({info.severity, kind, table, slot, position, text::Fill(info.message, args), {}, -1});
+    return report_.problems.back();
+  }
+  // A problem of program `slot`, placed where the program stands.
+  void AddForProgram(CheckKind kind, std::size_t slot, std::initializer_list<std::string> args) {
+    Problem& p = Add(kind, tables::kPrograms, int(slot), args);
+    if (where_[slot].list < 0) return;
+    p.channelList = tables::ListName(where_[slot].list);
+    p.channel = where_[slot].position + 1;
   }
 
   void StateOk(std::uint32_t flags, std::string_view table, std::size_t slot) {
@@ -56,6 +72,18 @@ class Checker {
   }
 
   std::string ProgramName(std::size_t slot) const { return cp1252::ToUtf8(db_.programs[slot].Name()); }
+  // 'TV No. 12 "Kino"', or 'program "Kino"' for a program in neither list.
+  std::string Named(std::size_t slot) const {
+    const std::string quoted = '"' + ProgramName(slot) + '"';
+    const Where& w = where_[slot];
+    if (w.list < 0) return "program " + quoted;
+    return std::string(w.list == 0 ? "TV" : "Radio") + " No. " + Num(std::size_t(w.position) + 1) + ' ' + quoted;
+  }
+  std::string WhereWord(std::size_t slot) const {
+    const Where& w = where_[slot];
+    if (w.list < 0) return "program in use";
+    return std::string("program at ") + (w.list == 0 ? "TV" : "Radio") + " No. " + Num(std::size_t(w.position) + 1);
+  }
 
   void Satellites() {
     for (std::size_t i = 0; i < DB::kSatelliteCount; ++i) {
@@ -64,7 +92,7 @@ class Checker {
       if (!s.IsUsed()) continue;
       const int slot = int(i);
       const std::string name = cp1252::ToUtf8(s.Name());
-      if (name.empty()) Add(CheckKind::EmptyName, tables::kSatellites, slot, {"satellite"});
+      if (name.empty()) Add(CheckKind::EmptyName, tables::kSatellites, slot, {"satellite in use"});
       if (s.SelfIndex() != i) Add(CheckKind::SatelliteSelfIndex, tables::kSatellites, slot, {name, Num(s.SelfIndex())});
       if (s.LnbType() > SatelliteRecord::kLnbUniversal)
         Add(CheckKind::LnbTypeUnknown, tables::kSatellites, slot, {name, Num(s.LnbType())});
@@ -106,25 +134,23 @@ class Checker {
       const ProgramRecord& p = db_.programs[i];
       StateOk(p.Flags(), tables::kPrograms, i);
       if (!p.IsUsed()) continue;
-      const int slot = int(i);
       const std::string name = ProgramName(i);
-      if (name.empty()) Add(CheckKind::EmptyName, tables::kPrograms, slot, {"program"});
-      if (!listed[i]) Add(CheckKind::ProgramNotListed, tables::kPrograms, slot, {name});
+      const std::string named = Named(i);
+      if (name.empty()) AddForProgram(CheckKind::EmptyName, i, {WhereWord(i)});
+      if (!listed[i]) AddForProgram(CheckKind::ProgramNotListed, i, {name});
       const std::size_t tp = p.TransponderIndex();
       if (tp >= DB::kTransponderCount)
-        Add(CheckKind::ProgramTransponderBeyondTable, tables::kPrograms, slot, {name, Num(tp), Num(DB::kTransponderCount)});
+        AddForProgram(CheckKind::ProgramTransponderBeyondTable, i, {named, Num(tp), Num(DB::kTransponderCount)});
       else if (!db_.transponders[tp].IsUsed())
-        Add(CheckKind::ProgramTransponderNotUsed, tables::kPrograms, slot,
-            {name, Num(tp), StateWord(db_.transponders[tp].State())});
+        AddForProgram(CheckKind::ProgramTransponderNotUsed, i, {named, Num(tp), StateWord(db_.transponders[tp].State())});
       if (original[i] >= 0)
-        Add(CheckKind::ProgramDuplicate, tables::kPrograms, slot,
-            {name, Num(std::size_t(original[i])), ProgramName(std::size_t(original[i]))});
-      if (p.ServiceType() == 3) Add(CheckKind::ServiceTypeUnknown, tables::kPrograms, slot, {name});
+        AddForProgram(CheckKind::ProgramDuplicate, i, {named, Named(std::size_t(original[i]))});
+      if (p.ServiceType() == 3) AddForProgram(CheckKind::ServiceTypeUnknown, i, {named});
       // TypeC reads 13 bits of a PID word, so its top bits cannot make a PID too large.
       if (dbType_ != 3) {
         for (const RecordField& f : ProgramFields::kPids) {
           const std::uint32_t pid = field::Get(p.Bytes(), f);
-          if (pid > kMaxPid) Add(CheckKind::PidOver8191, tables::kPrograms, slot, {name, std::string(f.name), Num(pid)});
+          if (pid > kMaxPid) AddForProgram(CheckKind::PidOver8191, i, {named, std::string(f.name), Num(pid)});
         }
       }
     }
@@ -140,14 +166,20 @@ class Checker {
     for (std::size_t k = 0; k < l.ValidCount(); ++k) {
       const std::size_t prog = l.Entry(k);
       const int pos = int(k);
+      Problem* p = nullptr;
       if (prog >= DB::kProgramCount) {
-        Add(CheckKind::ListEntryBeyondTable, table, pos, {Num(k), Num(prog), Num(DB::kProgramCount)});
+        p = &Add(CheckKind::ListEntryBeyondTable, table, pos, {Num(k + 1), Num(prog), Num(DB::kProgramCount)});
       } else if (!db_.programs[prog].IsUsed()) {
-        Add(CheckKind::ListEntryNotUsed, table, pos, {Num(k), Num(prog), StateWord(db_.programs[prog].State())});
+        p = &Add(CheckKind::ListEntryNotUsed, table, pos, {Num(k + 1), Num(prog), StateWord(db_.programs[prog].State())});
       } else if (firstAt[prog] >= 0) {
-        Add(CheckKind::ListEntryDuplicate, table, pos, {Num(k), Num(prog), ProgramName(prog), Num(std::size_t(firstAt[prog]))});
+        p = &Add(CheckKind::ListEntryDuplicate, table, pos,
+                 {Num(k + 1), ProgramName(prog), Num(std::size_t(firstAt[prog]) + 1)});
       } else {
         firstAt[prog] = pos;
+      }
+      if (p) {
+        p->channelList = table;
+        p->channel = pos + 1;
       }
     }
   }
@@ -159,7 +191,7 @@ class Checker {
       if (!group.IsUsed()) continue;
       const int slot = int(g);
       const std::string name = cp1252::ToUtf8(group.Name());
-      if (name.empty()) Add(CheckKind::EmptyName, tables::kFavoriteGroups, slot, {"group"});
+      if (name.empty()) Add(CheckKind::EmptyName, tables::kFavoriteGroups, slot, {"group in use"});
       if (group.MemberCount() > FavoriteGroupRecord::kMaxMembers)
         Add(CheckKind::GroupCountOverCapacity, tables::kFavoriteGroups, slot,
             {name, Num(group.MemberCount()), Num(FavoriteGroupRecord::kMaxMembers)});
@@ -170,13 +202,13 @@ class Checker {
         const int pos = int(k);
         if (prog >= DB::kProgramCount) {
           Add(CheckKind::GroupMemberBeyondTable, tables::kFavoriteGroups, slot,
-              {name, Num(k), Num(prog), Num(DB::kProgramCount)}, pos);
+              {name, Num(k + 1), Num(prog), Num(DB::kProgramCount)}, pos);
         } else if (!db_.programs[prog].IsUsed()) {
           Add(CheckKind::GroupMemberNotUsed, tables::kFavoriteGroups, slot,
-              {name, Num(k), Num(prog), StateWord(db_.programs[prog].State())}, pos);
+              {name, Num(k + 1), Num(prog), StateWord(db_.programs[prog].State())}, pos);
         } else if (firstAt[prog] >= 0) {
           Add(CheckKind::GroupMemberDuplicate, tables::kFavoriteGroups, slot,
-              {name, Num(k), Num(prog), ProgramName(prog), Num(std::size_t(firstAt[prog]))}, pos);
+              {name, Num(k + 1), Named(prog), Num(std::size_t(firstAt[prog]) + 1)}, pos);
         } else {
           firstAt[prog] = pos;
         }
@@ -186,9 +218,15 @@ class Checker {
 
   static constexpr std::uint32_t kMaxPid = 8191;
 
+  struct Where {
+    int list = -1;      // 0 TV, 1 radio; -1 in neither
+    int position = -1;  // from 0
+  };
+
   const ChannelDatabase& db_;
   int dbType_;
   CheckReport& report_;
+  std::vector<Where> where_ = std::vector<Where>(DB::kProgramCount);
 };
 
 }  // namespace
@@ -204,7 +242,7 @@ std::vector<Problem> CheckChecksums(const std::uint8_t* image, int dbType) {
   const CheckKindInfo& info = InfoOf(CheckKind::ChecksumWrong);
   for (const DatabaseImage::Section& s : DatabaseImage::Sections(dbType))
     if (!DatabaseImage::ChecksumMatches(image, s))
-      out.push_back({info.severity, info.kind, tables::kImage, -1, -1, text::Fill(info.message, {s.name})});
+      out.push_back({info.severity, info.kind, tables::kImage, -1, -1, text::Fill(info.message, {s.name}), {}, -1});
   return out;
 }
 

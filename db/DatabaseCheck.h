@@ -21,6 +21,11 @@ struct Problem {
   // For a favourite group's member: its position among the members; otherwise -1.
   int position = -1;
   std::string message;
+  // Where a person finds it: the list (tvList or radioList) and the channel number in it,
+  // counted from 1, of the program concerned or of the list entry; an empty list and -1
+  // when there is none.
+  std::string_view channelList;
+  int channel = -1;
 
   std::string_view KindId() const { return InfoOf(kind).id; }
 };

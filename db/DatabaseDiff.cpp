@@ -236,6 +236,8 @@ Result Compare(const Side& a, const Side& b) {
 }
 
 std::string Describe(const Change& c) {
+  // People count channels from 1, as the pages number them; the JSON keeps indexes.
+  const auto shownPosition = [](int position) { return std::to_string(position + 1); };
   std::string line(c.table);
   if (c.slot >= 0) line += " " + std::to_string(c.slot) + " " + Quoted(c.label);
   line += ": ";
@@ -244,10 +246,10 @@ std::string Describe(const Change& c) {
     case ChangeKind::Added: return line + "added";
     case ChangeKind::Removed: return line + "removed";
     case ChangeKind::Changed: return line + c.field + " " + Shown(c.oldValue) + " -> " + Shown(c.newValue);
-    case ChangeKind::Inserted: return line + program + " inserted at " + std::to_string(c.to);
-    case ChangeKind::Left: return line + program + " removed from " + std::to_string(c.from);
+    case ChangeKind::Inserted: return line + program + " inserted at " + shownPosition(c.to);
+    case ChangeKind::Left: return line + program + " removed from " + shownPosition(c.from);
     case ChangeKind::Moved:
-      return line + program + " moved from " + std::to_string(c.from) + " to " + std::to_string(c.to);
+      return line + program + " moved from " + shownPosition(c.from) + " to " + shownPosition(c.to);
   }
   return line;
 }

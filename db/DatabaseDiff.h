@@ -53,7 +53,7 @@ struct Change {
   Json oldValue, newValue;
   int program = -1;        // Inserted, Left, Moved: the program slot
   std::string programName;
-  int from = -1, to = -1;  // positions, from 0
+  int from = -1, to = -1;  // positions as indexes, from 0 (the text shows them from 1)
 };
 
 struct Result {
@@ -63,9 +63,10 @@ struct Result {
 
 Result Compare(const Side& a, const Side& b);
 
-// One line for a person: 'programs 40 "ZDF": videoPid 101 -> 102'.
+// One line for a person: 'programs 40 "ZDF": videoPid 101 -> 102'; list positions are
+// counted from 1, as the window numbers its rows ('moved from 148 to 1').
 std::string Describe(const Change& change);
-// An object for scripts.
+// An object for scripts; "from" and "to" are indexes from 0, as in the JSON export.
 Json ToJson(const Change& change);
 
 }  // namespace dbdiff

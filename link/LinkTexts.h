@@ -7,6 +7,11 @@ namespace LinkTexts {
 inline constexpr const char* kDownloadOk = "Download end successfully.";
 inline constexpr const char* kDownloadFail = "Download Fail.";
 inline constexpr const char* kNoResponse = "IRD No response: Retry download.";
+// Shown below "IRD No response: Retry download." in the window and by quelmar-cli:
+// what a user can check before trying again.
+inline constexpr const char* kNoResponseAdvice =
+    "Check that the cable to the receiver is plugged in at both ends, that the port chosen is the one "
+    "the cable is on, and that the receiver waits in its download mode.";
 
 inline constexpr const char* kRxCreateFail = "JRxThread Create Fail";
 inline constexpr const char* kTxCreateFail = "JTxThread Create Fail";

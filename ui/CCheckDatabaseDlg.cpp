@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
+#include "db/TableNames.h"
 #include "ui/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
@@ -12,6 +13,13 @@ namespace {
 
 QString L1(const char* text) { return QString::fromLatin1(text); }
 QString Of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// "TV 12": where a person finds the program or entry on the "Group/Channel" page.
+QString Channel(const Problem& p) {
+  if (p.channel < 0) return QString();
+  return L1(p.channelList == tables::kRadioList ? ExchangeDialogTexts::kChannelRadio : ExchangeDialogTexts::kChannelTv)
+      .arg(p.channel);
+}
 
 }  // namespace
 
@@ -31,14 +39,16 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<vo
   list_ = parts.list;
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setHeaderLabels({L1(kColumnSeverity), L1(kColumnKind), L1(kColumnTable), L1(kColumnSlot), L1(kColumnMessage)});
+  list_->setHeaderLabels({L1(kColumnSeverity), L1(kColumnKind), L1(kColumnTable), L1(kColumnNumber), L1(kColumnMessage)});
   for (std::size_t i = 0; i < problems_.size(); ++i) {
     const Problem& p = problems_[i];
     auto* item = new QTreeWidgetItem(list_, {Of(SeverityName(p.severity)), Of(p.KindId()), Of(p.table),
-                                             p.slot >= 0 ? QString::number(p.slot) : QString(),
-                                             QString::fromStdString(p.message)});
+                                             Channel(p), QString::fromStdString(p.message)});
     item->setData(0, Qt::UserRole, static_cast<int>(i));
   }
+  // Every column as wide as its texts, the message too: a long one scrolls sideways
+  // rather than losing its end, which names the other program.
+  list_->header()->setStretchLastSection(false);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
     const int i = item->data(0, Qt::UserRole).toInt();

@@ -21,7 +21,7 @@ CCompareDlg::CCompareDlg(const dbdiff::Result& result, const QString& fileName, 
   setFont(DialogUnits::DialogFont());
 
   const SummaryListLayout parts =
-      BuildSummaryList(*this, result.Same() ? L1(kCompareSame) : L1(kCompareSummary).arg(result.changes.size()),
+      BuildSummaryList(*this, result.Same() ? L1(kCompareSame) : L1(kCompareSummary).arg(result.changes.size()).arg(fileName),
                        "differenceList", L1(kCompareListName), L1(kClose));
   summary_ = parts.summary;
   list_ = parts.list;

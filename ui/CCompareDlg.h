@@ -1,5 +1,5 @@
 #pragma once
-// "Compare With…": the differences between the document and a file, one line a change,
+// "Compare With…": what changed in the document since a file, one line a change,
 // grouped by table.
 #include <QDialog>
 #include <QString>

@@ -48,8 +48,8 @@ QTreeWidgetItem* EntryItem(const ChannelDatabase& db, const dbops::DuplicateEntr
 
 // Widths from the texts alone. Letting the header fit its sections asks the style for
 // every cell's size, which on 200 sets takes longer than the rest of the dialog; a
-// heading spans the row and takes no part. The last column (the groups) takes what is
-// left.
+// heading spans the row and takes no part. The groups too are as wide as their texts:
+// an empty Groups column stretched over the space would leave the names cut.
 void FitColumns(QTreeWidget* list, bool checkable) {
   const QFontMetrics fm(list->font());
   QHeaderView* header = list->header();
@@ -61,7 +61,7 @@ void FitColumns(QTreeWidget* list, bool checkable) {
     QTreeWidgetItem* heading = list->topLevelItem(s);
     heading->setFirstColumnSpanned(true);
     for (int e = 0; e < heading->childCount(); ++e)
-      for (std::size_t c = 0; c + 1 < std::size_t(columns); ++c) {
+      for (std::size_t c = 0; c < std::size_t(columns); ++c) {
         const QString text = heading->child(e)->text(int(c));
         if (text.size() < lengths[c]) continue;
         lengths[c] = text.size();
@@ -70,11 +70,13 @@ void FitColumns(QTreeWidget* list, bool checkable) {
   }
   const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) +
                      fm.averageCharWidth();
-  widths[0] += list->indentation();
+  // The programs are a level below their headings, and a decorated root indents once more.
+  widths[0] += list->indentation() * (list->rootIsDecorated() ? 2 : 1);
   if (checkable)
     widths[0] += list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list) +
                  list->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, list);
-  for (int c = 0; c + 1 < columns; ++c)
+  header->setStretchLastSection(false);
+  for (int c = 0; c < columns; ++c)
     header->resizeSection(c, std::max(widths[std::size_t(c)] + margin, header->sectionSizeHint(c)));
 }
 

@@ -8,7 +8,10 @@ inline constexpr const char* kCheckListName = "Problems";
 inline constexpr const char* kColumnSeverity = "Severity";
 inline constexpr const char* kColumnKind = "Kind";
 inline constexpr const char* kColumnTable = "Table";
-inline constexpr const char* kColumnSlot = "Slot";
+// The channel number of the program or list entry a problem concerns.
+inline constexpr const char* kColumnNumber = "No.";
+inline constexpr const char* kChannelTv = "TV %1";
+inline constexpr const char* kChannelRadio = "Radio %1";
 inline constexpr const char* kColumnMessage = "Message";
 inline constexpr const char* kCheckSummary = "%1 errors, %2 warnings. Double-click a problem to select its record.";
 inline constexpr const char* kCheckClean = "No problems found.";
@@ -16,8 +19,10 @@ inline constexpr const char* kClose = "Close";
 
 inline constexpr const char* kCompareCaption = "Compare With %1";
 inline constexpr const char* kCompareListName = "Differences";
+// %1 the count, %2 the file compared with.
 inline constexpr const char* kCompareSummary =
-    "%1 differences, grouped by table; a change shows the document's value, then the file's.";
+    "%1 differences: what changed since %2, grouped by table; a change shows the file's value, then the "
+    "document's.";
 inline constexpr const char* kCompareOpenCaption = "Compare With";
 inline constexpr const char* kCompareSame = "The file holds the same database.";
 inline constexpr const char* kCompareGroup = "%1 (%2)";
@@ -53,6 +58,8 @@ inline constexpr const char* kNothingToExport = "There is no database to export.
 inline constexpr const char* kNothingToApply =
     "A channel list applies to a database: open or receive one before importing it.";
 inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
+// The status bar after an export: %1 the programs in use, %2 the file written.
+inline constexpr const char* kExported = "Exported %1 programs to %2";
 inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";

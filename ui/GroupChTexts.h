@@ -50,6 +50,8 @@ inline constexpr const char* kCancel = "Cancel";
 // Arranging the lists.
 inline constexpr const char* kMoveToCaption = "Move To";
 inline constexpr const char* kNumber = "No.";
+// Beside the "Move To" field: the channel numbers the list has.
+inline constexpr const char* kNumberRange = "%1 to %2";
 // A row's channel number as a screen reader reads it.
 inline constexpr const char* kNumberDescription = "No. %1";
 inline constexpr const char* kDeleteSeveral = "Delete %1 programs?";

@@ -8,17 +8,24 @@
 #include <QMenu>
 #include <QPointer>
 #include <QVariant>
+#include <algorithm>
 
 namespace {
 
 constexpr const char* kMenusProperty = "quelmarAccessibleMenus";
 
 // A drop-down list named by its label (its accessible name), or by the row it shows when
-// it has none; its value is that row, and its one child the list of rows, as Qt's own
-// drop-down list has.
-class LabelledComboAccessible : public QAccessibleWidget {
+// it has none; its value and its text are that row, as Qt's own drop-down list gives
+// them when nothing overrides it, so a screen reader reads "LNB Type" and "Universal"
+// without opening the list. Its one child is the list of rows, as Qt's own has.
+class LabelledComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit LabelledComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return Combo()->accessibleName().isEmpty() ? Value() : Combo()->accessibleName();
@@ -53,9 +60,33 @@ class LabelledComboAccessible : public QAccessibleWidget {
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+  // The text: the row shown, read-only, with no caret or selection of its own.
+  QString text(int startOffset, int endOffset) const override {
+    const QString value = Value();
+    if (endOffset < 0 || endOffset > value.size()) endOffset = int(value.size());
+    startOffset = std::clamp(startOffset, 0, endOffset);
+    return value.mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return int(Value().size()); }
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
  private:
   QComboBox* Combo() const { return static_cast<QComboBox*>(object()); }
-  QString Value() const { return Combo()->currentText(); }
+  QString Value() const { return Combo()->lineEdit() ? Combo()->lineEdit()->text() : Combo()->currentText(); }
 };
 
 QList<QMenu*> MenusOf(const QObject* owner) {

@@ -6,7 +6,7 @@
 Starts the real window on a demo database (a display and a session bus are given by
 run_tree_test.sh), waits until it shows on the accessibility bus, and checks that every
 control of both pages and every item of the lists' context menus is there, named by the
-label a sighted user reads. Exit 0 pass, 1 fail, 3 the window ended before it showed,
+label a sighted user reads, and that a drop-down list reads the row it shows. Exit 0 pass, 1 fail, 3 the window ended before it showed,
 77 skipped (no accessibility bus).
 """
 import os
@@ -38,6 +38,13 @@ PAGE_CONTROLS = [
     ("combo box", "Type"), ("text", "Video PID"), ("text", "PCR PID"), ("text", "TText PID"),
     ("text", "Audio PID"), ("text", "Service ID"), ("text", "PMT"), ("check box", "LOCK"),
 ]
+
+# Drop-down lists and the row the demo shows in them: a screen reader reads the row as
+# the list's text without opening it, beside the label that names it.
+COMBO_TEXTS = {
+    "LNB Type": "Universal",  # the demo's first satellite, selected at the start
+    "TV/Radio": "TV",
+}
 
 # Lists whose rows carry their channel number, read as each row's description.
 NUMBERED_LISTS = ["TV/Radio", "Favorite Group"]
@@ -154,6 +161,17 @@ def main():
             shown = [name for role, name, _ in walk(menus[0]) if role == "menu item"]
             if shown != items:
                 status = fail("context menu %r holds %r, expected %r" % (menu_name, shown, items))
+        for combo_name, row in COMBO_TEXTS.items():
+            combos = [node for role, name, node in nodes if role == "combo box" and name == combo_name]
+            if not combos:
+                continue  # reported above
+            try:
+                shown = combos[0].queryText().getText(0, -1)
+            except Exception as error:
+                status = fail("drop-down list %r gives no text: %s" % (combo_name, error))
+                continue
+            if shown != row:
+                status = fail("drop-down list %r reads %r as its text, expected %r" % (combo_name, shown, row))
         for list_name in NUMBERED_LISTS:
             lists = [node for role, name, node in nodes if role == "list" and name == list_name]
             if not lists:
@@ -164,8 +182,8 @@ def main():
             if not rows or numbers != expected:
                 status = fail("list %r reads its rows' numbers as %r, expected %r" % (list_name, numbers, expected))
         if status == 0:
-            print("%d page controls, the numbers of %d lists and %d context menus found by their names"
-                  % (len(PAGE_CONTROLS), len(NUMBERED_LISTS), len(CONTEXT_MENUS)))
+            print("%d page controls, the rows of %d drop-down lists, the numbers of %d lists and %d context menus "
+                  "found by their names" % (len(PAGE_CONTROLS), len(COMBO_TEXTS), len(NUMBERED_LISTS), len(CONTEXT_MENUS)))
         return status
     finally:
         window.terminate()

@@ -44,7 +44,7 @@ class AccessibleTreeTest : public AppTest {
   std::unique_ptr<CQuelmarApp> app_;
 };
 
-TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsValue) {
+TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsValueAndText) {
   Start();
   for (auto [objectName, label] : {std::pair{"lnbType", "LNB Type"}, std::pair{"diseqcPort", "Diseqc Port"},
                                    std::pair{"lnbPower", "0/12 V"}, std::pair{"type", "Type"}}) {
@@ -55,6 +55,10 @@ TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsVa
     EXPECT_EQ(a->role(), QAccessible::ComboBox) << objectName;
     EXPECT_EQ(a->text(QAccessible::Name), QString::fromLatin1(label));
     EXPECT_EQ(a->text(QAccessible::Value), combo->currentText()) << objectName;
+    // The row is also its text, which a screen reader reads with the name.
+    QAccessibleTextInterface* text = a->textInterface();
+    ASSERT_NE(text, nullptr) << objectName;
+    EXPECT_EQ(text->text(0, text->characterCount()), combo->currentText()) << objectName;
     // The rows stay reachable below it.
     ASSERT_EQ(a->childCount(), 1);
     EXPECT_EQ(a->child(0)->object(), static_cast<QObject*>(combo->view()));
@@ -64,8 +68,11 @@ TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsVa
   QComboBox* lnbType = Combo("lnbType");
   lnbType->setCurrentIndex(1);
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(lnbType);
+  int start = -1, end = -1;
   EXPECT_EQ(a->text(QAccessible::Name), "LNB Type");
   EXPECT_EQ(a->text(QAccessible::Value), "Universal");
+  EXPECT_EQ(a->textInterface()->text(0, -1), "Universal");
+  EXPECT_EQ(a->textInterface()->textAtOffset(0, QAccessible::LineBoundary, &start, &end), "Universal");
 }
 
 TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheWindowWithTheirItems) {

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QLineEdit>
 #include <QUndoStack>
 #include <QWindow>
 #include <QtTest/QTest>
@@ -171,7 +171,7 @@ class ArrangeUndoTest : public apptest::AppTest {
   }
 
   static void AnswerMoveTo(int number) {
-    testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setValue(number); });
+    testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setText(QString::number(number)); });
   }
 
   // ---- the actions of the table ----------------------------------------------------

@@ -264,14 +264,14 @@ TEST_F(EditScriptTest, EveryActionIsOneStepUndoneToTheStartAndRedoneToTheEnd) {
   while (stack.canUndo()) undo->trigger();
   EXPECT_EQ(std::memcmp(opened.data(), &app_->Doc().Working(), opened.size()), 0);
   EXPECT_FALSE(app_->Doc().IsModified()) << "back at the opened state";
-  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb - Quelmar"));
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb[*] - Quelmar"));
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
   EXPECT_EQ(redo->text(), "&Redo " + texts.front());
 
   while (stack.canRedo()) redo->trigger();
   EXPECT_TRUE(app_->Doc().IsModified());
-  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb - Quelmar"));
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("start.qdb[*] - Quelmar"));
   const std::vector<std::uint8_t> saved = SaveAndRead();
   EXPECT_EQ(S::Digest(saved), S::kDigest[3]) << std::hex << S::Digest(saved);
   EXPECT_TRUE(stack.isClean());

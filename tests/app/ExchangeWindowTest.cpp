@@ -1,7 +1,9 @@
 // The window's check, compare and exchange commands, driven as a person would.
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -15,11 +17,13 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
+#include "app/ExportName.h"
 #include "db/ChannelCsv.h"
 #include "db/DatabaseImage.h"
 #include "support/DbBuilders.h"
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/CCompareDlg.h"
+#include "ui/CPageGroupCh.h"
 #include "ui/SatTPListView.h"
 #include "widgets/CommandIds.h"
 
@@ -102,6 +106,15 @@ TEST_F(ExchangeWindowTest, CheckListsProblemsAndDoubleClickSelectsTheRecord) {
   EXPECT_TRUE(kinds.contains(QStringLiteral("empty-name")));
   EXPECT_TRUE(kinds.contains(QStringLiteral("group-member-duplicate")));
   EXPECT_TRUE(dlg->Summary()->text().startsWith(QStringLiteral("2 errors")));
+  // Channel numbers as the page shows them, and every column as wide as its texts.
+  EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("No."));
+  QStringList numbers;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) numbers << list->topLevelItem(i)->text(3);
+  EXPECT_TRUE(numbers.contains(QStringLiteral("TV 5"))) << numbers.join(',').toStdString();
+  EXPECT_TRUE(numbers.contains(QStringLiteral("TV 3"))) << numbers.join(',').toStdString();
+  EXPECT_FALSE(list->header()->stretchLastSection());
+  for (int c = 0; c < list->columnCount(); ++c)
+    EXPECT_GE(list->header()->sectionSize(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c)) << c;
 
   auto activate = [&](const QString& kind) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -223,14 +236,16 @@ TEST_F(ExchangeWindowTest, OpeningAFileOfAnotherVariantOffersToSwitch) {
   EXPECT_EQ(app_->Settings().dbType, 0);
 }
 
-TEST_F(ExchangeWindowTest, CompareWithShowsTheFilesDifferencesByTable) {
+TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
   auto db = SmallDb();
   Start(db.get());
   PutList(db->channelLists.tvList, {3, 0, 1, 2});
   db->programs[1].SetName("Zwei");
+  PutProgram(*db, 5, "Gone", 0).SetServiceId(6);  // deleted since the file
   const QString file = SaveAs(*db, "other.qdb");
 
   QStringList groups, lines;
+  QString summary;
   Prompt::QueueFileName(file);
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = dynamic_cast<CCompareDlg&>(d);
@@ -239,16 +254,18 @@ TEST_F(ExchangeWindowTest, CompareWithShowsTheFilesDifferencesByTable) {
       groups << g->text(0);
       for (int j = 0; j < g->childCount(); ++j) lines << g->child(j)->text(0);
     }
+    summary = dlg.Summary()->text();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Compare With other.qdb"));
     d.reject();
     return d.result();
   });
   Frame().OnCommand(CommandId::kCompareWith);
-  EXPECT_EQ(groups, (QStringList{"programs (1)", "tvList (1)"}));
-  ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[0].contains(QStringLiteral("\"One\" -> \"Zwei\"")) || lines[0].contains(QStringLiteral("Zwei")))
-      << lines[0].toStdString();
-  EXPECT_TRUE(lines[1].contains(QStringLiteral("moved"))) << lines[1].toStdString();
+  // The file is the old side: its values first, the document's after.
+  EXPECT_EQ(groups, (QStringList{"programs (2)", "tvList (1)"}));
+  EXPECT_EQ(lines, (QStringList{"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", "programs 5 \"Gone\": removed",
+                                "tvList: program 3 \"Four\" moved from 1 to 4"}));
+  EXPECT_EQ(summary, QStringLiteral("3 differences: what changed since other.qdb, grouped by table; a change shows "
+                                    "the file's value, then the document's."));
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 
   // A file that is no database is refused as Open refuses it.
@@ -280,7 +297,7 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
   ASSERT_EQ(Doc().BuildImage(after.data()), DatabaseImage::kImageSize);
   EXPECT_EQ(before, after);
   EXPECT_TRUE(Doc().IsModified());
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_TRUE(frame.DocumentPath().isEmpty());
 
   // A hand edit that does not fit is refused naming where, and nothing changes.
@@ -331,6 +348,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   const QString csv = Path("list.csv");
   Prompt::QueueFileName(csv);
   frame.OnCommand(CommandId::kExport);
+  EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Exported 5 programs to ") + QDir::toNativeSeparators(csv));
   QList<QByteArray> rows = apptest::ReadAll(csv).split('\n');
   // Header, TV 1-4, radio 1, and the empty piece after the last line break.
   ASSERT_EQ(rows.size(), 7);
@@ -342,8 +360,13 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   out.close();
   Doc().SetModifiedFlag(false);
 
+  // The user imports from the page he arranges the lists on, and stays there.
+  Sheet().setCurrentWidget(Sheet().GroupChPage());
+  CMainSheet* const sheet = &Sheet();
   Prompt::QueueFileName(csv);
   frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(&Sheet(), sheet);
+  EXPECT_EQ(Sheet().currentWidget(), static_cast<QWidget*>(Sheet().GroupChPage()));
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 2, 0}));
   EXPECT_TRUE(Doc().IsModified());
   const QStringList said = Prompt::TakeMessages();
@@ -383,4 +406,30 @@ TEST_F(ExchangeWindowTest, CommandsWithoutADatabaseSaySo) {
   frame.OnCommand(CommandId::kImport);
   EXPECT_EQ(Prompt::TakeMessages(),
             QStringList{QStringLiteral("A channel list applies to a database: open or receive one before importing it.")});
+}
+
+// The name "Export…" proposes is never one already taken beside the document.
+TEST_F(ExchangeWindowTest, ExportProposesANameNotTakenYet) {
+  const QString doc = Path("demo.qdb");
+  const struct {
+    QStringList taken;
+    const char* proposed;
+  } cases[] = {
+      {{}, "demo.json"},
+      {{"demo.json"}, "demo-2.json"},
+      {{"demo.json", "demo-2.json"}, "demo-3.json"},
+      {{"demo-2.json"}, "demo.json"},
+  };
+  for (const auto& c : cases) {
+    for (const char* name : {"demo.json", "demo-2.json", "demo-3.json"}) QFile::remove(Path(name));
+    for (const QString& name : c.taken) {
+      QFile f(Path(qPrintable(name)));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(exportname::Proposed(doc, QStringLiteral("demo.qdb"), QStringLiteral("json")), Path(c.proposed))
+        << c.taken.join(QLatin1Char(' ')).toStdString();
+  }
+  // A document in no file yet takes its title, in the current folder.
+  EXPECT_EQ(QFileInfo(exportname::Proposed(QString(), QStringLiteral("Untitled"), QStringLiteral("csv"))).fileName(),
+            QStringLiteral("Untitled.csv"));
 }

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -241,4 +244,28 @@ TEST_F(FindDuplicatesDlgTest, EveryControlIsNamedByItsLabelAndTheListsAreReadabl
   ASSERT_NE(other, nullptr);
   EXPECT_FALSE(other->state().checked);
   EXPECT_EQ(table->cellAt(2, 4)->text(QAccessible::Name), QStringLiteral("3"));
+}
+
+// Each column is as wide as its texts, in both lists and on screen: a long name is not
+// cut while an empty Groups column stands wide.
+TEST(FindDuplicatesColumns, EveryColumnFitsItsTexts) {
+  Prompt::Reset();
+  auto db = testkit::DuplicateDb();
+  for (int slot : {0, 2, 7}) db->programs[std::size_t(slot)].SetName("Terra Nostra HD");
+  for (auto& group : db->channelLists.favoriteGroups) group.Clear();
+  CQuelmarDoc doc;
+  doc.LoadDatabase(sample::MakeHeader(3), *db);
+  CFindDuplicatesDlg dlg(doc, [] {}, nullptr);
+  dlg.show();
+  QApplication::processEvents();
+  for (QTreeWidget* list : {dlg.DuplicateList(), dlg.SameNameList()}) {
+    SCOPED_TRACE(list->objectName().toStdString());
+    QHeaderView* header = list->header();
+    for (int c = 0; c < list->columnCount(); ++c) {
+      // What the style needs for the widest cell and for the header.
+      const int needed = std::max(static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c), header->sectionSizeHint(c));
+      EXPECT_GE(header->sectionSize(c), needed) << c;
+      EXPECT_LE(header->sectionSize(c), needed + 2 * list->fontMetrics().averageCharWidth()) << c;
+    }
+  }
 }

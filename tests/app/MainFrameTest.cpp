@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest/QTest>
 
 #include "AppTestSupport.h"
@@ -83,7 +84,7 @@ class MainFrameTest : public AppTest {
 
 TEST_F(MainFrameTest, StartsEmptyUntitledWithDefaultSettings) {
   CMainFrame& frame = Start();
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_EQ(frame.size(), QSize(673, 605));
   const QRect screen = frame.screen()->geometry();
   EXPECT_EQ(frame.frameGeometry().topLeft(),
@@ -211,7 +212,7 @@ TEST_F(MainFrameTest, OpenThenSaveWritesTheSameBytes) {
   CMainFrame& frame = Start();
   Prompt::QueueFileName(file);
   frame.OnCommand(CommandId::kFileOpen);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
   ASSERT_NE(frame.View()->Sheet(), nullptr);
   EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
 
@@ -225,8 +226,26 @@ TEST_F(MainFrameTest, OpenThenSaveWritesTheSameBytes) {
   Prompt::QueueFileName(Path("copy"));
   frame.OnCommand(CommandId::kFileSaveAs);
   EXPECT_EQ(apptest::ReadAll(Path("copy.qdb")), before);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("copy.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("copy.qdb[*] - Quelmar"));
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
+
+// The desktop's modified marker follows the document's modified flag; the title's
+// text stays as it was.
+TEST_F(MainFrameTest, TheTitleMarksAModifiedDocument) {
+  const QString file = Path("demo.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  frame.show();
+  ASSERT_NE(frame.windowHandle(), nullptr);
+  EXPECT_FALSE(frame.isWindowModified());
+  app_->Doc().SetModifiedFlag(true);
+  EXPECT_TRUE(frame.isWindowModified());
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
+  EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb* - Quelmar"));
+  frame.OnCommand(CommandId::kFileSave);
+  EXPECT_FALSE(frame.isWindowModified());
+  EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb - Quelmar"));
 }
 
 TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
@@ -235,7 +254,7 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   apptest::WriteSample(a);
   apptest::WriteSample(b);
   CMainFrame& frame = Start({a});
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("a.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("a.qdb[*] - Quelmar"));
   frame.View()->Sheet()->setCurrentIndex(1);
   Prompt::QueueFileName(b);
   frame.OnCommand(CommandId::kFileOpen);
@@ -243,7 +262,7 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
   EXPECT_EQ(frame.View()->Sheet()->tabText(0), QStringLiteral("Satellite/Transponder"));
   EXPECT_EQ(frame.View()->Sheet()->tabText(1), QStringLiteral("Group/Channel"));
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("b.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("b.qdb[*] - Quelmar"));
   // Both pages were activated once and created their controls.
   EXPECT_FALSE(frame.View()->Sheet()->SatTPPage()->findChildren<QWidget*>().isEmpty());
   EXPECT_FALSE(frame.View()->Sheet()->GroupChPage()->findChildren<QWidget*>().isEmpty());
@@ -269,7 +288,7 @@ TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
   frame.OnCommand(CommandId::kFileOpen);
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_EQ(frame.View()->Sheet(), sheet);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("good.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("good.qdb[*] - Quelmar"));
 
   // A save into a folder that does not exist: the reason is shown, still modified.
   app_->Doc().SetModifiedFlag(true);
@@ -312,7 +331,7 @@ TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
   EXPECT_EQ(frame.View()->Sheet(), nullptr);
   EXPECT_FALSE(app_->Doc().IsModified());
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
 
   bool sendShown = false;
   Prompt::QueueDialog([&](QDialog& d) {
@@ -333,7 +352,7 @@ TEST_F(MainFrameTest, CtrlNKeepsTheSheetAndForgetsTheFile) {
   frame.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
   QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_TRUE(frame.DocumentPath().isEmpty());
   EXPECT_EQ(frame.View()->Sheet(), sheet);
   EXPECT_TRUE(app_->Doc().HasData());
@@ -387,7 +406,7 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
 
   // Opening the second entry moves it to the top.
   frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("one & only.qdb - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("one & only.qdb[*] - Quelmar"));
   EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("one & only.qdb")));
 
   // A recent file that has gone is reported and leaves the list.

@@ -93,7 +93,7 @@ TEST_F(ReceivedImagesWindowTest, KeptOnReceiveAndOpenedAsUntitled) {
   frame.OnCommand(CommandId::kOpenReceived);
   EXPECT_EQ(rows, 1);
   EXPECT_EQ(variant, QStringLiteral("TypeC"));
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_FALSE(app_->Doc().IsModified());
   std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
   ASSERT_EQ(app_->Doc().BuildImage(built.data()), DatabaseImage::kImageSize);

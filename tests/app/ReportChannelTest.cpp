@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "AppTestSupport.h"
+#include "link/LinkTexts.h"
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
 
@@ -88,4 +89,14 @@ TEST(UiReportChannel, CallsFromTheUiThreadActDirectly) {
   channel.ShowMessage("Download end successfully.");
   EXPECT_EQ(rec.texts, QStringList{"Download end successfully."});
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Download end successfully."});
+}
+
+TEST(UiReportChannel, NoResponseShowsWhatToCheckBelowIt) {
+  Prompt::Reset();
+  QWidget dialog;
+  Recorder rec;
+  UiReportChannel channel(&dialog, rec);
+  channel.ShowMessage(LinkTexts::kNoResponse);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("%1\n%2").arg(QString::fromLatin1(LinkTexts::kNoResponse),
+                                                                              QString::fromLatin1(LinkTexts::kNoResponseAdvice))});
 }

@@ -94,7 +94,7 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
   EXPECT_TRUE(doc.HasData());
   EXPECT_TRUE(doc.IsModified());
   EXPECT_NE(frame.View()->Sheet(), nullptr);
-  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
   ASSERT_EQ(doc.BuildImage(built.data()), DatabaseImage::kImageSize);
   const QByteArray served = apptest::ReadAll(image);

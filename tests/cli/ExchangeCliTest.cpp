@@ -52,8 +52,9 @@ TEST_F(ExchangeCli, CheckReportsProblemsAndKeepsItsChecksumReport) {
   });
   const auto r = Cmd({"check", bad});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("error list-entry-not-used tvList "), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("warning empty-name programs 0: the program in use has an empty name"), std::string::npos)
+  // Programs and entries by their channel numbers, from 1.
+  EXPECT_NE(r.out.find("error list-entry-not-used tvList: No. "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("warning empty-name programs 0: the program at TV No. 1 has an empty name"), std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("bad.qdb: 1 error, 1 warning\n"), std::string::npos) << r.out;
 
@@ -65,6 +66,9 @@ TEST_F(ExchangeCli, CheckReportsProblemsAndKeepsItsChecksumReport) {
   for (const auto& p : j["problems"])
     for (const char* key : {"severity", "kind", "table", "slot", "message"}) EXPECT_TRUE(p.contains(key)) << key;
   EXPECT_EQ(j["problems"][0]["kind"], "empty-name");
+  EXPECT_EQ(j["problems"][0]["slot"], 0);
+  EXPECT_EQ(j["problems"][0]["channelList"], "tvList");
+  EXPECT_EQ(j["problems"][0]["channel"], 1);
   EXPECT_EQ(j["problems"][1]["severity"], "error");
 
   // A wrong checksum is an error too, said as before on one stderr line.
@@ -108,10 +112,15 @@ TEST_F(ExchangeCli, DiffExitsLikeDiff) {
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
   EXPECT_NE(r.out.find(": locked "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("tvList: program "), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find(" to 0\n"), std::string::npos) << r.out;
+  // A person reads positions from 1; the JSON keeps indexes from 0.
+  EXPECT_NE(r.out.find(" to 1\n"), std::string::npos) << r.out;
   const auto j = nlohmann::json::parse(Cmd({"diff", "--json", a, c}).out);
   EXPECT_FALSE(j["same"].get<bool>());
   EXPECT_EQ(j["changes"].size(), 2u);
+  const auto moved = std::find_if(j["changes"].begin(), j["changes"].end(),
+                                  [](const nlohmann::json& c) { return c["change"] == "moved"; });
+  ASSERT_NE(moved, j["changes"].end());
+  EXPECT_EQ((*moved)["to"], 0);
   EXPECT_EQ(Cmd({"diff", a, F("missing.qdb")}).status, 2);
 }
 

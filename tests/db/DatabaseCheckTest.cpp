@@ -137,6 +137,51 @@ TEST(DatabaseCheck, EachKindOnADatabaseWithExactlyThatProblem) {
   }
 }
 
+// A person finds a program by its channel number and name, and counts positions and
+// members from 1: the messages say so, and the problem carries the number.
+TEST(DatabaseCheck, MessagesNameProgramsByChannelNumberAndName) {
+  const struct {
+    std::function<void(ChannelDatabase&)> make;
+    std::string message;
+    std::string_view channelList;
+    int channel;
+  } cases[] = {
+      {[](auto& db) { Append(db.channelLists.tvList, 4001); },
+       "No. 101 names program slot 4001, beyond the 4000 program slots", tables::kTvList, 101},
+      {[](auto& db) { Append(db.channelLists.radioList, 500); },
+       "No. 21 names program slot 500, which is Empty, not a program in use", tables::kRadioList, 21},
+      {[](auto& db) { Append(db.channelLists.tvList, 5); }, "No. 101 lists \"P5\" a second time (first at No. 6)",
+       tables::kTvList, 101},
+      {[](auto& db) { AppendMember(db.channelLists.favoriteGroups[1], 5); },
+       "group \"News\" member 3 is TV No. 6 \"P5\" a second time (first as member 1)", "", -1},
+      {[](auto& db) { AppendMember(db.channelLists.favoriteGroups[1], 600); },
+       "group \"News\" member 3 names program slot 600, which is Empty, not a program in use", "", -1},
+      {[](auto& db) { db.programs[3].SetTransponderIndex(5); },
+       "TV No. 4 \"P3\" points at transponder slot 5, which is Empty", tables::kTvList, 4},
+      {[](auto& db) { db.programs[3].SetServiceId(db.programs[1].ServiceId()); },
+       "TV No. 4 \"P3\" has the satellite, frequency, polarization and service ID of TV No. 2 \"P1\"",
+       tables::kTvList, 4},
+      {[](auto& db) { db.programs[4].SetName(""); }, "the program at TV No. 5 has an empty name, so its row shows nothing",
+       tables::kTvList, 5},
+      {[](auto& db) { db.programs[105].SetServiceType(3); },
+       "Radio No. 6 \"P105\" has service type 3, none of UNKNOWN, TV and RADIO", tables::kRadioList, 6},
+      {[](auto& db) { PutProgram(db, 120, "Hidden", 0).SetServiceId(5000); },
+       "program \"Hidden\" is in neither the TV nor the radio list, so the receiver never shows it", "", -1},
+      {[](auto& db) { db.satellites[0].SetName(""); }, "the satellite in use has an empty name, so its row shows nothing",
+       "", -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    auto db = CleanDb();
+    c.make(*db);
+    const CheckReport r = dbcheck::CheckDatabase(*db, 3);
+    ASSERT_EQ(r.problems.size(), 1u) << Kinds(r);
+    EXPECT_EQ(r.problems[0].message, c.message);
+    EXPECT_EQ(r.problems[0].channelList, c.channelList);
+    EXPECT_EQ(r.problems[0].channel, c.channel);
+  }
+}
+
 TEST(DatabaseCheck, ListBeyondItsCapacity) {
   // 4000 distinct programs fill the TV list; one more in its count is the only fault.
   auto db = testkit::EmptyDb();

@@ -67,12 +67,12 @@ TEST(DatabaseDiff, AReorderIsMovesNotShifts) {
   const auto a = Base();
   auto b = Base();
   testkit::PutList(b->channelLists.tvList, {4, 0, 1, 2, 3});  // the last channel to the top
-  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 4 \"P4\" moved from 4 to 0"}));
+  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 4 \"P4\" moved from 5 to 1"}));
   testkit::PutList(b->channelLists.tvList, {0, 1, 9, 3, 4});  // 2 out, 9 in
   b->channelLists.tvList.SetEntry(5, 0);
-  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 2 \"P2\" removed from 2", "tvList: program 9 \"\" inserted at 2"}));
+  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 2 \"P2\" removed from 3", "tvList: program 9 \"\" inserted at 3"}));
   testkit::PutList(b->channelLists.tvList, {0, 1, 2, 3, 4, 5});
-  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 5 \"P5\" inserted at 5"}));
+  EXPECT_EQ(Lines(*a, *b), (Lines_{"tvList: program 5 \"P5\" inserted at 6"}));
 }
 
 TEST(DatabaseDiff, GroupsAndHeader) {
@@ -85,11 +85,11 @@ TEST(DatabaseDiff, GroupsAndHeader) {
   EXPECT_EQ(Lines(*a, *b, sample::MakeHeader(3), hb),
             (Lines_{
                 "header: versionTag \"\" -> \"V2.0\"",
-                "favoriteGroups 0 \"Favourites\": program 4 \"P4\" removed from 2",
-                "favoriteGroups 0 \"Favourites\": program 2 \"P2\" moved from 1 to 0",
-                "favoriteGroups 0 \"Favourites\": program 5 \"P5\" inserted at 2",
+                "favoriteGroups 0 \"Favourites\": program 4 \"P4\" removed from 3",
+                "favoriteGroups 0 \"Favourites\": program 2 \"P2\" moved from 2 to 1",
+                "favoriteGroups 0 \"Favourites\": program 5 \"P5\" inserted at 3",
                 "favoriteGroups 1 \"News\": added",
-                "favoriteGroups 1 \"News\": program 1 \"P1\" inserted at 0",
+                "favoriteGroups 1 \"News\": program 1 \"P1\" inserted at 1",
             }));
   testkit::PutGroup(*b, 1, "News", {1}).SetState(SlotState::Empty);
   b->channelLists.favoriteGroups[1].Clear();

@@ -161,6 +161,8 @@ TEST_F(VanishingReceiver, ReceiveReportsTheLostLineAtOnce) {
   EXPECT_EQ(status, 1);
   const std::string shown = testkit::ReadText(err);
   EXPECT_TRUE(Contains(shown, LinkTexts::kNoResponse)) << shown;
+  // What to check comes on the line below.
+  EXPECT_TRUE(Contains(shown, std::string(LinkTexts::kNoResponse) + "\n" + LinkTexts::kNoResponseAdvice)) << shown;
   EXPECT_TRUE(Contains(shown, "quelmar-cli: Line lost: the other end hung up")) << shown;
   EXPECT_FALSE(fs::exists(out));
 }

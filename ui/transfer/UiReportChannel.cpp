@@ -3,6 +3,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "link/LinkAdvice.h"
 #include "widgets/Prompt.h"
 #include "ui/transfer/TransferControls.h"
 
@@ -81,5 +82,5 @@ void UiReportChannel::SetCancelCaption(const std::string& caption) {
 }
 
 void UiReportChannel::ShowMessage(const std::string& text) {
-  Deliver([this, t = QString::fromStdString(text)] { Prompt::Message(dialog_, t); });
+  Deliver([this, t = QString::fromStdString(linkadvice::WithAdvice(text))] { Prompt::Message(dialog_, t); });
 }

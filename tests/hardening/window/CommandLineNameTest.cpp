@@ -40,7 +40,7 @@ TEST_F(CommandLineName, OpensAndSavesUnderTheBytesItWasGiven) {
   ASSERT_TRUE(app.InitInstanceNative({RawPath()}));
   EXPECT_TRUE(app.Doc().HasData());
   CMainFrame& frame = *app.MainFrame();
-  EXPECT_EQ(frame.windowTitle(), QFile::decodeName(kName) + QStringLiteral(" - Quelmar"));
+  EXPECT_EQ(frame.windowTitle(), QFile::decodeName(kName) + QStringLiteral("[*] - Quelmar"));
 
   app.Doc().Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Saved"); });
   app.Doc().SetModifiedFlag(true);

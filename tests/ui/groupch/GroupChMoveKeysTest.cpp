@@ -2,7 +2,7 @@
 // Ctrl+Down, Ctrl+Home, Ctrl+End and "Move To…" (Ctrl+M): the stored order
 // changes, the moved row stays selected and shown, and a move that goes nowhere
 // is no edit.
-#include <QSpinBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include "GroupChFixture.h"
@@ -28,7 +28,7 @@ class GroupChMoveKeysTest : public GroupChPageTest {
   }
   void Key(QListWidget* list, int key) { QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier); }
   static void AnswerMoveTo(int number) {
-    testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setValue(number); });
+    testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setText(QString::number(number)); });
   }
 };
 
@@ -98,12 +98,49 @@ TEST_F(GroupChMoveKeysTest, MoveToTakesAChannelNumberAndCancelMovesNothing) {
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
 }
 
-TEST_F(GroupChMoveKeysTest, TheMoveToDialogNamesItsNumberField) {
+TEST_F(GroupChMoveKeysTest, TheMoveToDialogNamesItsNumberFieldAndShowsTheRange) {
   CMoveToDlg dlg(5, 3);
   EXPECT_EQ(dlg.NumberBox()->accessibleName(), "No.");
-  EXPECT_EQ(dlg.NumberBox()->minimum(), 1);
-  EXPECT_EQ(dlg.NumberBox()->maximum(), 5);
+  EXPECT_EQ(dlg.NumberBox()->text(), "3");
+  EXPECT_EQ(dlg.RangeLabel()->text(), "1 to 5");
+  EXPECT_EQ(dlg.NumberBox()->accessibleDescription(), "1 to 5");
   EXPECT_EQ(dlg.Number(), 3);
+}
+
+// A number outside the list is refused with the range and moves nothing; the digits
+// typed stay as typed, so the user sees what was refused.
+TEST_F(GroupChMoveKeysTest, MoveToRefusesANumberOutsideTheListAndKeepsItsDigits) {
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"6", "Please enter an integer between 1 and 5."},
+      {"300", "Please enter an integer between 1 and 5."},
+      {"9999", "Please enter an integer between 1 and 5."},
+      {"0", "Please enter an integer between 1 and 5."},
+      {"", "Please enter a positive integer."},
+  };
+  ServiceList()->setCurrentRow(1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QString shown;
+    Prompt::TakeMessages();
+    testkit::AnswerDialog<CMoveToDlg>([&](CMoveToDlg& dlg) {
+      QTest::keyClick(dlg.NumberBox(), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(dlg.NumberBox(), Qt::Key_Delete);
+      QTest::keyClicks(dlg.NumberBox(), QString::fromLatin1(c.typed));
+      shown = dlg.NumberBox()->text();
+    });
+    Key(ServiceList(), Qt::Key_M);
+    EXPECT_EQ(shown, QString::fromLatin1(c.typed)) << "no digit is cut while typing";
+    EXPECT_EQ(Prompt::TakeMessages(), QStringList{QString::fromLatin1(c.message)});
+    EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
+    EXPECT_FALSE(doc.IsModified());
+  }
+  // The last number of the list is taken.
+  AnswerMoveTo(5);
+  Key(ServiceList(), Qt::Key_M);
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 12, 13, 14, 11}));
 }
 
 TEST_F(GroupChMoveKeysTest, RowsShowTheirNumberBeforeTheNameWhichStaysTheText) {

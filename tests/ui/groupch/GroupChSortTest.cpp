@@ -1,7 +1,7 @@
 // The context menu's sorts on the list last worked in, and its "Move To…": the
 // stored order changes, the selected program is followed to its new row, and a
 // sort that changes nothing is no edit.
-#include <QSpinBox>
+#include <QLineEdit>
 
 #include "GroupChFixture.h"
 #include "ui/CMoveToDlg.h"
@@ -52,7 +52,7 @@ TEST_F(GroupChSortTest, TheFavouriteListIsSortedWhenItWasLastWorkedIn) {
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
 
-  testkit::AnswerDialog<CMoveToDlg>([](CMoveToDlg& dlg) { dlg.NumberBox()->setValue(1); });
+  testkit::AnswerDialog<CMoveToDlg>([](CMoveToDlg& dlg) { dlg.NumberBox()->setText(QStringLiteral("1")); });
   EXPECT_TRUE(page->OnCommand(CommandId::kMoveTo));
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{10, 12, 11}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 0);
