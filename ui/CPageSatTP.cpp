@@ -35,6 +35,12 @@ QString SatelliteRowText(const SatelliteRecord& sat) {
   return Q(T::kSatelliteRow).arg(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
 }
 
+bool SameInfo(const SatTPPageState& a, const SatTPPageState& b) {
+  return a.infoTone22k == b.infoTone22k && a.infoMotor == b.infoMotor && a.infoSelected == b.infoSelected &&
+         a.infoLnbPower == b.infoLnbPower && a.infoDiseqcPort == b.infoDiseqcPort && a.infoLnbType == b.infoLnbType &&
+         a.infoName == b.infoName && a.infoLnbFreqHigh == b.infoLnbFreqHigh && a.infoLnbFreqLow == b.infoLnbFreqLow;
+}
+
 // The text of an undo step: the action and the satellite's name.
 std::string SatelliteStep(const char* text, const QString& name) { return Q(text).arg(name).toStdString(); }
 
@@ -243,6 +249,7 @@ void CPageSatTP::ShowSatelliteInfo(int satellite) {
   if (!doc_.HasData() || satellite < 0 || satellite >= int(ChannelDatabase::kSatelliteCount))
     return;
   const SatelliteRecord& sat = Db().satellites[std::size_t(satellite)];
+  const SatTPPageState before = state_;
   state_.infoTone22k = sat.Tone22k() ? 1 : 0;
   state_.infoMotor = int(sat.Motor());
   state_.infoSelected = sat.Selected() ? 1 : 0;
@@ -252,7 +259,11 @@ void CPageSatTP::ShowSatelliteInfo(int satellite) {
   state_.infoName = DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth);
   state_.infoLnbFreqHigh = sat.LnbFreqHigh();
   state_.infoLnbFreqLow = sat.LnbFreqLow();
-  satInfo_->Show(state_);
+  // The same satellite shown again unchanged (a list rebuilt around it after another
+  // edit) keeps what was typed over it.
+  const bool keepTyped = satellite == shownSatellite_ && SameInfo(before, state_) && satInfo_->Differs(state_);
+  shownSatellite_ = satellite;
+  if (!keepTyped) satInfo_->Show(state_);
 }
 
 void CPageSatTP::UpdateSatellite() {
@@ -300,6 +311,7 @@ bool CPageSatTP::ApplySatInfo(bool whole) {
   // The area shows what the receiver will get, not what was typed: a refused field
   // shows its stored value again.
   ShowSatelliteInfo(satellite);
+  satInfo_->Show(state_);
   MarkModified();
   return true;
 }

@@ -74,6 +74,7 @@ class CPageSatTP : public QWidget {
   // date, so the selection handler stays out of it.
   bool rebuilding_ = false;
   SatTPPageState state_;
+  int shownSatellite_ = -1;  // the satellite "Sat. Info" shows
 
   SatTPListView* satelliteList_ = nullptr;
   SatTPListView* transponderList_ = nullptr;

@@ -291,3 +291,21 @@ TEST_F(InfoEditsWindowTest, APastedLongNameIsCutToTheRecordWithAWord) {
     EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   }
 }
+
+// Typed values survive what only rebuilds the lists around their row: a satellite added
+// from the menu, the focus coming back to the program list.
+TEST_F(InfoEditsWindowTest, RebuildingAroundTheRowKeepsTypedValues) {
+  ClickRow(Satellites(), 2);
+  TypeOver(Field(SatTP(), "name"), kTyped);
+  testkit::AnswerName(QStringLiteral("Extra"));
+  Trigger(CommandId::kAddSatellite);
+  EXPECT_EQ(Field(SatTP(), "name")->text(), kTyped);
+  ClickTab(1);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("Apply the changes to [%1]?").arg(SatelliteName(SatelliteAt(2)))});
+
+  ClickRow(Services(), 1);
+  TypeOver(Field(GroupCh(), "name"), kTyped);
+  Services()->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(Field(GroupCh(), "name")->text(), kTyped);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+}
