@@ -519,6 +519,7 @@ void CMainFrame::ForwardToPages(int commandId) {
 }
 
 bool CMainFrame::SaveModified() {
+  if (!view_->ResolveInfoEdits()) return false;
   if (!app_.Doc().IsModified()) return true;
   const QString name = title_.isEmpty() ? Q(AppTexts::kUntitled) : title_;
   switch (Prompt::Message(this, Q(AppTexts::kSaveChanges).arg(name),
@@ -595,6 +596,7 @@ void CMainFrame::OnRecentFile(int index) {
 }
 
 bool CMainFrame::OnFileSave(bool askName) {
+  if (!view_->ResolveInfoEdits()) return false;
   CQuelmarDoc& doc = app_.Doc();
   // Nothing has been loaded yet: there is no database to write.
   if (!doc.HasData()) {
@@ -710,7 +712,7 @@ void CMainFrame::OnReceiveFromStb() {
 }
 
 void CMainFrame::OnSendToStb() {
-  if (!app_.Doc().HasData()) return;
+  if (!view_->ResolveInfoEdits() || !app_.Doc().HasData()) return;
   // The receiver refuses or garbles what the check calls an error: asked before sending.
   if (!exchange_->ConfirmSend()) return;
   CFileSndDlg dlg(app_.Settings(), app_.Doc(), this);

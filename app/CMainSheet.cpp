@@ -1,5 +1,7 @@
 #include "app/CMainSheet.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -42,9 +44,40 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
                                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
     auto* shortcut = new QShortcut(keys, this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this,
-            [this, step] { setCurrentIndex((currentIndex() + step + count()) % count()); });
+    connect(shortcut, &QShortcut::activated, this, [this, step] {
+      if (ResolveShownPage()) setCurrentIndex((currentIndex() + step + count()) % count());
+    });
   }
+  tabBar()->installEventFilter(this);
+}
+
+bool CMainSheet::ResolveInfoEdits() { return satTP_.ResolveInfoEdits() && groupCh_.ResolveInfoEdits(); }
+
+bool CMainSheet::ResolveShownPage() {
+  if (currentWidget() == &satTP_) return satTP_.ResolveInfoEdits();
+  if (currentWidget() == &groupCh_) return groupCh_.ResolveInfoEdits();
+  return true;
+}
+
+bool CMainSheet::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabBar()) {
+    bool leaves = false;
+    if (event->type() == QEvent::MouseButtonPress) {
+      const int tab = tabBar()->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      leaves = tab >= 0 && tab != currentIndex();
+    } else if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      leaves = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+               key == Qt::Key_Home || key == Qt::Key_End;
+    } else if (event->type() == QEvent::Wheel) {
+      leaves = true;
+    }
+    if (leaves && !ResolveShownPage()) {
+      event->accept();
+      return true;
+    }
+  }
+  return QTabWidget::eventFilter(watched, event);
 }
 
 CMainSheet::~CMainSheet() {

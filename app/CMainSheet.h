@@ -22,6 +22,10 @@ class CMainSheet : public QTabWidget, public PageHost {
   // again, so that both pages create their controls and the first stays in front.
   void ActivateAll();
 
+  // Settles the values typed in either page's Info area and not applied, asking the
+  // user; false when they are kept (Cancel, or a refused field).
+  bool ResolveInfoEdits();
+
   // PageHost
   CPageSatTP* SatTPPage() override { return &satTP_; }
   CPageGroupCh* GroupChPage() override { return &groupCh_; }
@@ -31,6 +35,9 @@ class CMainSheet : public QTabWidget, public PageHost {
 
  private:
   void OnTabActivated(int index);
+  // Changing the page by a click on a tab or a key leaves the shown page's Info area.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool ResolveShownPage();
 
   CQuelmarDoc& doc_;
   CommandTarget* target_;

@@ -46,3 +46,5 @@ void CQuelmarView::OnRefreshViews() {
     sheet_->GroupChPage()->RefreshPage();
   }
 }
+
+bool CQuelmarView::ResolveInfoEdits() { return !sheet_ || sheet_->ResolveInfoEdits(); }

@@ -21,6 +21,9 @@ class CQuelmarView : public QScrollArea, public DocumentViews {
   // Destroys the sheet, if any.
   void RemoveSheet();
   CMainSheet* Sheet() const { return sheet_; }
+  // Before Save, Send and Close: values typed in an Info area and not applied are
+  // applied or dropped after asking; false when the user keeps them (Cancel).
+  bool ResolveInfoEdits();
 
   // DocumentViews: a database was copied into the working copy.
   void OnRefreshViews() override;

@@ -21,6 +21,7 @@
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/LeaveGuard.h"
 #include "widgets/PlacedControl.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
@@ -129,12 +130,31 @@ void CPageGroupCh::CreateControls() {
 }
 
 void CPageGroupCh::ConnectControls() {
-  connect(kind_, &QComboBox::currentIndexChanged, this, [this](int row) { FillServiceList(row); });
+  // Another list in either combo leaves the Info area's row: its typed values are settled
+  // first, or the combo goes back.
+  connect(kind_, &QComboBox::currentIndexChanged, this, [this](int row) {
+    if (row != shownKind_ && !ResolveInfoEdits()) {
+      const QSignalBlocker block(kind_);
+      kind_->setCurrentIndex(shownKind_);
+      return;
+    }
+    shownKind_ = row;
+    FillServiceList(row);
+  });
   connect(groupCombo_, &QComboBox::currentIndexChanged, this, [this](int row) {
+    if (row != state_.currentGroupRow && !ResolveInfoEdits()) {
+      const QSignalBlocker block(groupCombo_);
+      groupCombo_->setCurrentIndex(state_.currentGroupRow);
+      return;
+    }
     state_.currentGroupRow = row;
     FillGroupList(state_.CurrentGroup());
   });
+  serviceFilter_->SetGuard([this](const QString& text) { return MaySearch(true, text); });
+  groupFilter_->SetGuard([this](const QString& text) { return MaySearch(false, text); });
+  info_->OnEnter(this, [this] { UpdateProgram(); });
   for (GroupChListView* list : {serviceList_, groupList_}) {
+    LeaveGuard::Attach(list, [this, list](int row) { return MayLeaveRow(list, row); });
     connect(list, &QListWidget::itemSelectionChanged, this,
             [this, list] { OnListSelectionChanged(list); });
     // A click or the focus on a list makes it the one "<--" acts on, also when its
@@ -203,6 +223,7 @@ void CPageGroupCh::RefreshPage() {
     if (doc_.ImageValid() == 0) return;
     kind_->addItems({Q(T::kKindTv), Q(T::kKindRadio)});
     kind_->setCurrentIndex(int(ServiceKind::Tv));
+    shownKind_ = int(ServiceKind::Tv);
   }
   RefillGroupCombo();
   state_.currentGroupRow = 0;
@@ -266,18 +287,15 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
     if (!std::binary_search(rows.begin(), rows.end(), list->currentRow())) return;
     row = list->currentRow();
   }
-  int program;
-  if (list == serviceList_) {
-    if (row >= state_.serviceRowCount) return;
-    state_.activeList = ActiveList::Services;
-    state_.serviceSelection = row;
-    program = state_.serviceRows[std::size_t(row)];
-  } else {
-    if (row >= state_.groupRowCount) return;
-    state_.activeList = ActiveList::Favorites;
-    state_.groupSelection = row;
-    program = state_.groupRows[std::size_t(row)];
-  }
+  const bool services = list == serviceList_;
+  if (row >= (services ? state_.serviceRowCount : state_.groupRowCount)) return;
+  const int program = (services ? state_.serviceRows : state_.groupRows)[std::size_t(row)];
+  // Whatever else takes the Info area to another program (the focus coming to the other
+  // list, a refill) settles its typed values first; kept, the area stays where it was.
+  const ActiveList which = services ? ActiveList::Services : ActiveList::Favorites;
+  if ((which != state_.activeList || program != state_.infoProgram) && !ResolveInfoEdits()) return;
+  state_.activeList = which;
+  (services ? state_.serviceSelection : state_.groupSelection) = row;
   ShowActiveList();
   ShowProgramInfo(program);
 }

@@ -49,6 +49,10 @@ class CPageGroupCh : public QWidget {
   void FillGroupList(int group);
   void ShowProgramInfo(int program);
   void UpdateProgram();
+  // Before the Info area's row is left: typed values that differ from the stored ones
+  // are applied (one step), dropped, or kept after asking. False when the user keeps
+  // them (Cancel) or a field is refused; the caller then stays where it is.
+  bool ResolveInfoEdits();
   void AddProgram();
   void DeleteSelectedProgram();
   void AddGroup();
@@ -87,6 +91,13 @@ class CPageGroupCh : public QWidget {
   void ShowActiveList();
   void OnListKey(int key);
   void ShowInfo();
+  // Reads the Info area and writes it to the program of the active list's row. When
+  // `whole`, a refused field writes nothing and false comes back.
+  bool ApplyInfo(bool whole);
+  // Whether a press on `row` of `list` (-1: a key) may leave the Info area's row.
+  bool MayLeaveRow(GroupChListView* list, int row);
+  // Whether the search above a list may show `text`: asked when it would hide the row.
+  bool MaySearch(bool services, const QString& text);
   QString RowText(int program) const;
   void SetRowTextEverywhere(int program, const QString& text);
   // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
@@ -124,6 +135,7 @@ class CPageGroupCh : public QWidget {
   CQuelmarDoc& doc_;
   PageHost& host_;
   bool initialised_ = false;
+  int shownKind_ = 0;  // the TV/Radio row the service list shows
   GroupChPageState state_;
 
   QComboBox* kind_ = nullptr;

@@ -20,6 +20,7 @@
 #include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/LeaveGuard.h"
 #include "widgets/PlacedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
@@ -32,6 +33,12 @@ namespace {
 
 QString SatelliteRowText(const SatelliteRecord& sat) {
   return Q(T::kSatelliteRow).arg(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
+}
+
+bool SameInfo(const SatTPPageState& a, const SatTPPageState& b) {
+  return a.infoTone22k == b.infoTone22k && a.infoMotor == b.infoMotor && a.infoSelected == b.infoSelected &&
+         a.infoLnbPower == b.infoLnbPower && a.infoDiseqcPort == b.infoDiseqcPort && a.infoLnbType == b.infoLnbType &&
+         a.infoName == b.infoName && a.infoLnbFreqHigh == b.infoLnbFreqHigh && a.infoLnbFreqLow == b.infoLnbFreqLow;
 }
 
 // The text of an undo step: the action and the satellite's name.
@@ -88,6 +95,12 @@ void CPageSatTP::CreateControls() {
   satInfo_ = std::make_unique<SatInfoArea>(*this);
 
   connect(satInfo_->UpdateButton(), &QPushButton::clicked, this, &CPageSatTP::UpdateSatellite);
+  satInfo_->OnEnter(this, [this] { UpdateSatellite(); });
+  // Another satellite row leaves "Sat. Info": its typed values are settled first.
+  LeaveGuard::Attach(satelliteList_, [this](int row) {
+    if (row >= 0 && row == satelliteList_->SingleSelectedRow()) return true;
+    return ResolveInfoEdits();
+  });
   connect(satelliteList_, &QTreeWidget::itemSelectionChanged, this,
           &CPageSatTP::OnSatelliteSelectionChanged);
   connect(satelliteList_, &SatTPListView::commandKey, this, [this](int key) {
@@ -236,6 +249,7 @@ void CPageSatTP::ShowSatelliteInfo(int satellite) {
   if (!doc_.HasData() || satellite < 0 || satellite >= int(ChannelDatabase::kSatelliteCount))
     return;
   const SatelliteRecord& sat = Db().satellites[std::size_t(satellite)];
+  const SatTPPageState before = state_;
   state_.infoTone22k = sat.Tone22k() ? 1 : 0;
   state_.infoMotor = int(sat.Motor());
   state_.infoSelected = sat.Selected() ? 1 : 0;
@@ -245,26 +259,51 @@ void CPageSatTP::ShowSatelliteInfo(int satellite) {
   state_.infoName = DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth);
   state_.infoLnbFreqHigh = sat.LnbFreqHigh();
   state_.infoLnbFreqLow = sat.LnbFreqLow();
-  satInfo_->Show(state_);
+  // The same satellite shown again unchanged (a list rebuilt around it after another
+  // edit) keeps what was typed over it.
+  const bool keepTyped = satellite == shownSatellite_ && SameInfo(before, state_) && satInfo_->Differs(state_);
+  shownSatellite_ = satellite;
+  if (!keepTyped) satInfo_->Show(state_);
 }
 
 void CPageSatTP::UpdateSatellite() {
   EnsureInitialised();
+  ApplySatInfo(false);
+}
+
+bool CPageSatTP::ResolveInfoEdits() {
   const int satellite = state_.CurrentSatellite();
-  if (satellite < 0) return;
-  if (!satInfo_->Read(state_)) return;
+  if (!initialised_ || satellite < 0 || !satInfo_->Differs(state_)) return true;
+  const QString name =
+      DataExchange::NameFromField(Db().satellites[std::size_t(satellite)].NameField(), SatelliteRecord::kNameWidth);
+  switch (Prompt::Message(this, Q(Texts::kApplyChanges).arg(name),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
+                          QMessageBox::Yes)) {
+    case QMessageBox::Yes: return ApplySatInfo(true);
+    case QMessageBox::No: satInfo_->Show(state_); return true;
+    default: return false;
+  }
+}
+
+bool CPageSatTP::ApplySatInfo(bool whole) {
+  const int satellite = state_.CurrentSatellite();
+  if (satellite < 0) return true;
+  // Read into a copy: the state keeps the stored values the typed ones are compared with.
+  SatTPPageState typed = state_;
+  bool complete = true;
+  if (!satInfo_->Read(typed, &complete) || (whole && !complete)) return false;
 
   dbops::SatelliteSettings settings;
-  settings.tone22k = state_.infoTone22k;
-  settings.motor = state_.infoMotor;
-  settings.selected = state_.infoSelected;
-  settings.lnbPower = state_.infoLnbPower;
-  settings.diseqcPort = state_.infoDiseqcPort;
-  settings.lnbType = state_.infoLnbType;
-  settings.name = DataExchange::NameBytes(state_.infoName);
-  settings.lnbFreqHigh = state_.infoLnbFreqHigh;
-  settings.lnbFreqLow = state_.infoLnbFreqLow;
-  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kUpdateSatInfo, state_.infoName));
+  settings.tone22k = typed.infoTone22k;
+  settings.motor = typed.infoMotor;
+  settings.selected = typed.infoSelected;
+  settings.lnbPower = typed.infoLnbPower;
+  settings.diseqcPort = typed.infoDiseqcPort;
+  settings.lnbType = typed.infoLnbType;
+  settings.name = DataExchange::NameBytes(typed.infoName);
+  settings.lnbFreqHigh = typed.infoLnbFreqHigh;
+  settings.lnbFreqLow = typed.infoLnbFreqLow;
+  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kUpdateSatInfo, typed.infoName));
   if (doc_.Edit(dbops::UpdateSatellite, satellite, settings)) {
     if (QTreeWidgetItem* row = satelliteList_->topLevelItem(state_.currentSatelliteRow))
       row->setText(0, SatelliteRowText(Db().satellites[std::size_t(satellite)]));
@@ -272,7 +311,9 @@ void CPageSatTP::UpdateSatellite() {
   // The area shows what the receiver will get, not what was typed: a refused field
   // shows its stored value again.
   ShowSatelliteInfo(satellite);
+  satInfo_->Show(state_);
   MarkModified();
+  return true;
 }
 
 // ---- commands ------------------------------------------------------------------

@@ -41,6 +41,10 @@ class CPageSatTP : public QWidget {
   void RefreshTransponders(int satellite);
   void ShowSatelliteInfo(int satellite);
   void UpdateSatellite();
+  // Before the satellite row is left: typed "Sat. Info" values that differ from the
+  // stored ones are applied (one step), dropped, or kept after asking. False when the
+  // user keeps them (Cancel) or a field is refused; the caller then stays.
+  bool ResolveInfoEdits();
   void NewSatellite();
   void DeleteCurrentSatellite();
   void EditTransponder(TpEditMode mode);
@@ -56,6 +60,9 @@ class CPageSatTP : public QWidget {
   void CreateControls();
   void EnsureInitialised();
   void OnSatelliteSelectionChanged();
+  // Reads "Sat. Info" and writes it to the current satellite. When `whole`, a refused
+  // field writes nothing and false comes back.
+  bool ApplySatInfo(bool whole);
   void OnListKey(int key, int insertCommand, int deleteCommand);
   void MarkModified();
   const ChannelDatabase& Db() const;
@@ -67,6 +74,7 @@ class CPageSatTP : public QWidget {
   // date, so the selection handler stays out of it.
   bool rebuilding_ = false;
   SatTPPageState state_;
+  int shownSatellite_ = -1;  // the satellite "Sat. Info" shows
 
   SatTPListView* satelliteList_ = nullptr;
   SatTPListView* transponderList_ = nullptr;

@@ -26,6 +26,8 @@ struct GroupChPageState {
   int groupSelection = 0;
   ActiveList activeList = ActiveList::Services;
   bool infoValid = false;
+  // The program slot the Info area shows.
+  int infoProgram = -1;
 
   ProgramFieldControls::Values info;
   QString infoSatellite;

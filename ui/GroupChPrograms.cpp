@@ -26,6 +26,14 @@ using Texts::Q;
 
 namespace {
 constexpr int kProgramSlots = int(ChannelDatabase::kProgramCount);
+
+bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControls::Values& b) {
+  const dbops::ProgramNumbers& x = a.numbers;
+  const dbops::ProgramNumbers& y = b.numbers;
+  return a.name == b.name && a.type == b.type && a.locked == b.locked && x.videoPid == y.videoPid &&
+         x.audioPid == y.audioPid && x.pcrPid == y.pcrPid && x.ttextPid == y.ttextPid && x.pmtPid == y.pmtPid &&
+         x.serviceId == y.serviceId;
+}
 }  // namespace
 
 void CPageGroupCh::ShowProgramInfo(int program) {
@@ -41,12 +49,17 @@ void CPageGroupCh::ShowProgramInfo(int program) {
                     : DataExchange::NameFromField(db.satellites[std::size_t(satellite)].NameField(),
                                                   SatelliteRecord::kNameWidth);
   const dbops::ProgramEntry entry = dbops::ProgramEntryOf(db, program, host_.DbType());
-  ProgramFieldControls::Values& info = state_.info;
+  ProgramFieldControls::Values info;
   info.locked = entry.locked;
   info.name = DataExchange::NameFromBytes(entry.name);
   info.type = int(db.programs[std::size_t(program)].ServiceType());
   info.numbers = entry.numbers;
-  ShowInfo();
+  // The same program shown again unchanged (the focus coming back to its list, a list
+  // refilled around it) keeps what was typed over it.
+  const bool keepTyped = state_.infoValid && program == state_.infoProgram && SameValues(info, state_.info);
+  state_.info = info;
+  state_.infoProgram = program;
+  if (!keepTyped) ShowInfo();
   state_.infoValid = true;
 }
 
@@ -54,22 +67,67 @@ void CPageGroupCh::ShowInfo() { info_->Show(state_.info, state_.infoSatellite); 
 
 void CPageGroupCh::UpdateProgram() {
   EnsureInitialised();
-  info_->Read(state_.info, host_.DbType());
-  if (!state_.infoValid) return;
-  int program = -1;
-  if (state_.activeList == ActiveList::Services) {
+  ApplyInfo(false);
+}
+
+bool CPageGroupCh::ResolveInfoEdits() {
+  if (!initialised_ || !state_.infoValid || !info_->Differs(state_.info)) return true;
+  // A program deleted meanwhile takes nothing.
+  if (state_.infoProgram < 0 || state_.infoProgram >= kProgramSlots ||
+      !Db().programs[std::size_t(state_.infoProgram)].IsUsed())
+    return true;
+  switch (Prompt::Message(this, Q(Texts::kApplyChanges).arg(state_.info.name),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
+                          QMessageBox::Yes)) {
+    case QMessageBox::Yes: return ApplyInfo(true);
+    case QMessageBox::No: ShowInfo(); return true;
+    default: return false;
+  }
+}
+
+bool CPageGroupCh::MayLeaveRow(GroupChListView* list, int row) {
+  const bool active = (list == serviceList_) == (state_.activeList == ActiveList::Services);
+  // A press on the row the Info area shows stays on it.
+  if (active && row >= 0 && row == list->SingleSelectedRow()) return true;
+  return ResolveInfoEdits();
+}
+
+bool CPageGroupCh::MaySearch(bool services, const QString& text) {
+  if (services != (state_.activeList == ActiveList::Services)) return true;
+  const int row = services ? state_.serviceSelection : state_.groupSelection;
+  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  // A search that still shows the Info area's row does not leave it.
+  if (row >= 0 && row < count && ListFilter::Matches(text.trimmed(), row, SearchKeys(services, row))) return true;
+  return ResolveInfoEdits();
+}
+
+bool CPageGroupCh::ApplyInfo(bool whole) {
+  // Read into a copy: the state keeps the stored values the typed ones are compared with.
+  ProgramFieldControls::Values typed = state_.info;
+  const bool complete = info_->Read(typed, host_.DbType());
+  if (!state_.infoValid) return true;
+  if (whole && !complete) return false;
+  // Settling typed values writes them to the program they were typed over, even when a
+  // refill has moved the selection since.
+  int program = whole ? state_.infoProgram : -1;
+  if (!whole && state_.activeList == ActiveList::Services) {
     if (state_.serviceSelection >= 0 && state_.serviceSelection < state_.serviceRowCount)
       program = state_.serviceRows[std::size_t(state_.serviceSelection)];
-  } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
+  } else if (!whole && state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
     program = state_.groupRows[std::size_t(state_.groupSelection)];
   }
-  const auto step = BeginStep(StepTexts::kUpdateProgram, state_.info.name);
-  if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(state_.info), host_.DbType()))
-    return;
+  const auto step = BeginStep(StepTexts::kUpdateProgram, typed.name);
+  if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(typed), host_.DbType())) {
+    // No program to write to: nothing typed can be kept for it.
+    if (whole) ShowInfo();
+    return true;
+  }
   SetRowTextEverywhere(program, RowText(program));
   // The area shows what is stored: a refused field shows its stored value again.
   ShowProgramInfo(program);
+  ShowInfo();
   MarkModified();
+  return true;
 }
 
 

@@ -3,6 +3,7 @@
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "ui/GroupChListView.h"
 
@@ -10,7 +11,15 @@ ListFilter::ListFilter(QLineEdit& field, GroupChListView& list, KeysOfRow keys)
     : QObject(&field), field_(field), list_(list), keys_(std::move(keys)) {
   field.setClearButtonEnabled(true);
   field.installEventFilter(this);
-  connect(&field, &QLineEdit::textChanged, this, [this] { Apply(); });
+  connect(&field, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (guard_ && text != applied_ && !guard_(text)) {
+      const QSignalBlocker block(&field_);
+      field_.setText(applied_);
+      return;
+    }
+    applied_ = text;
+    Apply();
+  });
 }
 
 bool ListFilter::Active() const { return !field_.text().trimmed().isEmpty(); }

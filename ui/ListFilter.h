@@ -25,6 +25,8 @@ class ListFilter : public QObject {
   bool Active() const;
   // Shows and hides the rows for the field's text; after every refill of the list.
   void Apply();
+  // Asked with the new text before it is applied; false puts the old text back.
+  void SetGuard(std::function<bool(const QString& text)> guard) { guard_ = std::move(guard); }
 
   // Whether a row with these keys at this position (counted from 0) matches `text`.
   static bool Matches(const QString& text, int row, const RowKeys& keys);
@@ -36,4 +38,6 @@ class ListFilter : public QObject {
   QLineEdit& field_;
   GroupChListView& list_;
   KeysOfRow keys_;
+  std::function<bool(const QString&)> guard_;
+  QString applied_;
 };

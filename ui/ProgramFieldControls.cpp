@@ -12,6 +12,7 @@
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/LabelledControl.h"
+#include "widgets/NameLimit.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
@@ -54,8 +55,8 @@ ProgramFieldControls ProgramFieldControls::Create(QWidget* parent, const Layout&
       {layout.name.y, layout.name.x,
        [&] {
          c.name = Field<QLineEdit>(parent, T::kName, "name", layout.name);
-         // The program name field holds 14 bytes; typing stops there.
-         c.name->setMaxLength(int(ProgramRecord::kNameWidth));
+         // The program name field holds 14 bytes; typing and pasting stop there.
+         NameLimit::Attach(c.name, ProgramRecord::kNameWidth);
        }},
       {layout.type.y, layout.type.x,
        [&] {
@@ -102,6 +103,15 @@ void ProgramFieldControls::Show(const Values& v) const {
   serviceId->setText(QString::number(v.numbers.serviceId));
   ttextPid->setText(QString::number(v.numbers.ttextPid));
   pmt->setText(QString::number(v.numbers.pmtPid));
+}
+
+bool ProgramFieldControls::Differ(const Values& v) const {
+  const std::pair<const QLineEdit*, std::uint32_t> numbers[] = {
+      {videoPid, v.numbers.videoPid}, {audioPid, v.numbers.audioPid}, {pcrPid, v.numbers.pcrPid},
+      {serviceId, v.numbers.serviceId}, {ttextPid, v.numbers.ttextPid}, {pmt, v.numbers.pmtPid}};
+  for (const auto& [edit, value] : numbers)
+    if (edit->text() != QString::number(value)) return true;
+  return name->text() != v.name || lock->isChecked() != v.locked;
 }
 
 dbops::ProgramEntry ProgramFieldControls::Entry(const Values& v) {

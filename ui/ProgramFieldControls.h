@@ -41,6 +41,8 @@ struct ProgramFieldControls {
 
   // Shows the values; a type without a row shows none, numbers as unsigned decimal.
   void Show(const Values& values) const;
+  // Whether the fields hold other values than `shown` (the type list is not compared).
+  bool Differ(const Values& shown) const;
 
   // The values as the record operations take them.
   static dbops::ProgramEntry Entry(const Values& values);

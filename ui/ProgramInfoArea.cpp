@@ -11,6 +11,7 @@
 #include "ui/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/EnterKey.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
@@ -65,10 +66,16 @@ void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QSt
   satellite_->setText(satellite);
 }
 
-void ProgramInfoArea::Read(ProgramFieldControls::Values& v, int dbType) const {
+void ProgramInfoArea::OnEnter(QObject* owner, std::function<void()> act) const {
+  const ProgramFieldControls& f = fields_;
+  EnterKey::Attach(owner, {f.name, f.videoPid, f.pcrPid, f.ttextPid, f.audioPid, f.serviceId, f.pmt, f.lock},
+                   std::move(act));
+}
+
+bool ProgramInfoArea::Read(ProgramFieldControls::Values& v, int dbType) const {
   QWidget* parent = &page_;
   v.type = fields_.type->currentIndex();
-  if (!DataExchange::ExchangeName(parent, fields_.name, ProgramRecord::kNameWidth, v.name)) return;
+  if (!DataExchange::ExchangeName(parent, fields_.name, ProgramRecord::kNameWidth, v.name)) return false;
   dbops::ProgramNumbers& n = v.numbers;
   const std::uint32_t pid = ProgramFieldControls::MaxPid(dbType);
   const struct {
@@ -82,6 +89,7 @@ void ProgramInfoArea::Read(ProgramFieldControls::Values& v, int dbType) const {
                  {fields_.serviceId, &n.serviceId, ProgramFieldControls::kMaxServiceId},
                  {fields_.ttextPid, &n.ttextPid, pid}};
   for (const auto& f : numbers)
-    if (!DataExchange::ExchangeUnsigned(parent, f.edit, *f.value, f.max)) return;
+    if (!DataExchange::ExchangeUnsigned(parent, f.edit, *f.value, f.max)) return false;
   v.locked = fields_.lock->isChecked();
+  return true;
 }

@@ -11,7 +11,9 @@
 #include "ui/SatTPTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/EnterKey.h"
 #include "widgets/LabelledControl.h"
+#include "widgets/NameLimit.h"
 #include "widgets/PlacedControl.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
@@ -45,8 +47,8 @@ SatInfoArea::SatInfoArea(QWidget& page) : page_(page) {
                 kRightFieldW = 46;
 
   name_ = PlacedControl<QLineEdit>(info, "name", nullptr, kFieldX, 13, kFieldW, 12);
-  // The record holds 16 bytes; the edit cannot take more characters than that.
-  name_->setMaxLength(int(SatelliteRecord::kNameWidth));
+  // The record holds 16 bytes; typing and pasting stop there.
+  NameLimit::Attach(name_, SatelliteRecord::kNameWidth);
   AttachLabel(info, T::kName, name_, kLabelX, 15, 56);
   lnbType_ = DropDown(info, "lnbType", T::kLnbTypeRows, kFieldX, 31, kFieldW);
   AttachLabel(info, T::kLnbType, lnbType_, kLabelX, 33, 56);
@@ -113,7 +115,7 @@ void SatInfoArea::Clear() const {
   box_->setEnabled(false);
 }
 
-bool SatInfoArea::Read(SatTPPageState& s) const {
+bool SatInfoArea::Read(SatTPPageState& s, bool* complete) const {
   s.infoTone22k = tone22k_->isChecked() ? 1 : 0;
   if (motor_->checkState() != Qt::PartiallyChecked) s.infoMotor = motor_->isChecked() ? 1 : 0;
   s.infoSelected = selected_->isChecked() ? 1 : 0;
@@ -123,7 +125,28 @@ bool SatInfoArea::Read(SatTPPageState& s) const {
   if (!DataExchange::ExchangeName(&page_, name_, SatelliteRecord::kNameWidth, s.infoName)) return false;
   // A frequency without a number, or one the 16-bit field cannot hold, ends the reading
   // there; what follows keeps its value.
-  if (DataExchange::ExchangeUnsigned(&page_, lnbFreqHigh_, s.infoLnbFreqHigh, SatelliteFields::kLnbFreqHigh.MaxValue()))
-    DataExchange::ExchangeUnsigned(&page_, lnbFreqLow_, s.infoLnbFreqLow, SatelliteFields::kLnbFreqLow.MaxValue());
+  const bool frequencies =
+      DataExchange::ExchangeUnsigned(&page_, lnbFreqHigh_, s.infoLnbFreqHigh, SatelliteFields::kLnbFreqHigh.MaxValue()) &&
+      DataExchange::ExchangeUnsigned(&page_, lnbFreqLow_, s.infoLnbFreqLow, SatelliteFields::kLnbFreqLow.MaxValue());
+  if (complete) *complete = frequencies;
   return true;
+}
+
+bool SatInfoArea::Differs(const SatTPPageState& s) const {
+  if (!box_->isEnabled()) return false;
+  // A half-ticked motor box still shows the stored value.
+  const bool motorChanged =
+      motor_->checkState() != Qt::PartiallyChecked && (motor_->isChecked() ? 1 : 0) != s.infoMotor;
+  return motorChanged || tone22k_->isChecked() != (s.infoTone22k != 0) ||
+         selected_->isChecked() != (s.infoSelected != 0) ||
+         lnbPower_->currentIndex() != RowOrNone(lnbPower_, s.infoLnbPower) ||
+         diseqcPort_->currentIndex() != RowOrNone(diseqcPort_, s.infoDiseqcPort) ||
+         lnbType_->currentIndex() != RowOrNone(lnbType_, s.infoLnbType) || name_->text() != s.infoName ||
+         lnbFreqHigh_->text() != QString::number(s.infoLnbFreqHigh) ||
+         lnbFreqLow_->text() != QString::number(s.infoLnbFreqLow);
+}
+
+void SatInfoArea::OnEnter(QObject* owner, std::function<void()> act) const {
+  EnterKey::Attach(owner, {name_, lnbType_, lnbFreqHigh_, lnbFreqLow_, selected_, diseqcPort_, tone22k_, lnbPower_, motor_},
+                   std::move(act));
 }

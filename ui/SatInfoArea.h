@@ -1,7 +1,10 @@
 #pragma once
 // The "Sat. Info" area of the "Satellite/Transponder" page: one satellite's name, LNB
 // and switch settings, and "Update".
+#include <functional>
+
 class QCheckBox;
+class QObject;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -24,8 +27,13 @@ class SatInfoArea {
   // Freq. Low". A name that cannot be stored is refused with its message and false comes
   // back: nothing may be written. A frequency without a number is refused with its
   // message and ends the reading there; it and what follows keep their values, and the
-  // update goes on.
-  bool Read(SatTPPageState& state) const;
+  // update goes on (`complete`, when given, then becomes false).
+  bool Read(SatTPPageState& state, bool* complete = nullptr) const;
+  // Whether the controls hold other values than the info values of `shown`: typed and
+  // not applied. False while the area is cleared.
+  bool Differs(const SatTPPageState& shown) const;
+  // Enter in any control runs `act`, as "Update" does.
+  void OnEnter(QObject* owner, std::function<void()> act) const;
 
   // Tab goes on from `before` down the left column, down the right, then to "Update".
   void ChainTabOrder(QWidget* before) const;

@@ -4,10 +4,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "db/FavoriteGroupRecord.h"
+#include "db/SatelliteRecord.h"
+
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/NameLimit.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
+
+// The dialog names satellites and favourite groups: both records hold 16 bytes.
+static_assert(CInputName::kMaxLength == int(SatelliteRecord::kNameWidth) &&
+              CInputName::kMaxLength == int(FavoriteGroupRecord::kNameWidth));
 
 namespace {
 constexpr const char* kCaption = "Name";
@@ -28,7 +36,8 @@ CInputName::CInputName(QWidget* parent) : QDialog(parent) {
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("name"));
   edit_->setAccessibleName(QString::fromLatin1(kLabel));
-  edit_->setMaxLength(kMaxLength);
+  // Typing and pasting stop at what the satellite and group records hold.
+  NameLimit::Attach(edit_, kMaxLength);
   label->setBuddy(edit_);
   DialogUnits::Place(edit_, 33, 7, 67, 12);
 
@@ -57,7 +66,7 @@ int CInputName::exec() {
 
 void CInputName::accept() {
   const QString text = edit_->text();
-  if (text.size() > kMaxLength) {
+  if (text.toUcs4().size() > kMaxLength) {
     Prompt::Message(this, QString::fromLatin1(Texts::kNoMoreThan).arg(kMaxLength));
     edit_->setFocus();
     return;

@@ -76,7 +76,8 @@ bool ExchangeUnsigned(QWidget* parent, QLineEdit* edit, std::uint32_t& value, st
 
 bool ExchangeName(QWidget* parent, QLineEdit* edit, std::size_t width, QString& value) {
   const QString text = edit->text();
-  if (std::size_t(text.size()) > width) return Refuse(parent, edit, Texts::Q(Texts::kNoMoreThan).arg(width));
+  // Counted in the record's bytes: one a character.
+  if (std::size_t(text.toUcs4().size()) > width) return Refuse(parent, edit, Texts::Q(Texts::kNoMoreThan).arg(width));
   if (!NameToBytes(text)) return Refuse(parent, edit, Texts::Q(Texts::kNameNotStorable));
   value = text;
   return true;

@@ -2,9 +2,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "widgets/CInputName.h"
 #include "widgets/DataExchange.h"
+#include "widgets/NameLimit.h"
 #include "widgets/Prompt.h"
 
 using DataExchange::ScanUnsigned;
@@ -57,7 +59,11 @@ TEST(CInputNameTest, ReturnsTextAndRefusesWhatTheReceiverCannotStore) {
   dlg.name = "Old";
   dlg.show();
   EXPECT_EQ(dlg.Edit()->text(), "Old");
-  EXPECT_EQ(dlg.Edit()->maxLength(), 16);
+  // The edit holds the 16 bytes of the satellite and group records, no more.
+  dlg.Edit()->end(false);
+  QTest::keyClicks(dlg.Edit(), QStringLiteral("0123456789abcdef"));
+  EXPECT_EQ(dlg.Edit()->text(), "Old0123456789abc");
+  dlg.Edit()->setText("Old");
   EXPECT_EQ(dlg.Edit()->accessibleName(), "Name");
   dlg.Edit()->setText(QString::fromUtf8("\u4e2d"));
   dlg.findChild<QPushButton*>("ok")->click();
@@ -68,4 +74,30 @@ TEST(CInputNameTest, ReturnsTextAndRefusesWhatTheReceiverCannotStore) {
   dlg.findChild<QPushButton*>("ok")->click();
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
   EXPECT_EQ(dlg.name, "");
+}
+
+// A name field cuts what is entered past its record's bytes, never what it held, and a
+// character outside the first plane counts once (the exchange then refuses it).
+TEST(NameLimitTest, CutsWhatWasEnteredAndKeepsWhatTheFieldHeld) {
+  const struct {
+    const char* held;
+    int cursor;
+    QString entered;
+    QString kept;
+  } cases[] = {
+      {"", 0, "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMN"},
+      {"Kino 1", 4, "XXXXXXXXXXXX", "KinoXXXXXXXX 1"},
+      {"ABCDEFGHIJKLMN", 14, "Z", "ABCDEFGHIJKLMN"},
+      {"ABCDEFGHIJKLMN", 0, "Z", "ABCDEFGHIJKLMN"},
+      {"", 0, QString::fromUtf8("ABCDEFGHIJKLM\U0001F600XY"), QString::fromUtf8("ABCDEFGHIJKLM\U0001F600")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entered.toStdString());
+    QLineEdit edit;
+    NameLimit::Attach(&edit, 14);
+    edit.setText(QString::fromLatin1(c.held));
+    edit.setCursorPosition(c.cursor);
+    edit.insert(c.entered);
+    EXPECT_EQ(edit.text(), c.kept);
+  }
 }
