@@ -653,8 +653,13 @@ void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
   // What is not in any file cannot be undone back to a state needing no save.
   if (!kept.ok) steps_->ForgetClean();
-  ShowNotice(kept.ok ? Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)))
-                     : QFile::decodeName(QByteArray::fromStdString(kept.error)));
+  if (!kept.ok) {
+    ShowNotice(QFile::decodeName(QByteArray::fromStdString(kept.error)));
+    return;
+  }
+  const QString shown = Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)));
+  // Pruning that went against the names is said, not done silently.
+  ShowNotice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + QFile::decodeName(QByteArray::fromStdString(kept.notice)));
 }
 
 void CMainFrame::OnFileClose() {

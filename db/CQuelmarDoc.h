@@ -89,6 +89,8 @@ class CQuelmarDoc final : public ReceiveStorage, public ImageSource {
   // What the pages show and read. Changes go through Edit.
   const ChannelDatabase& Working() const { return *working_; }
   const ImageHeader& Header() const { return header_; }
+  // The file this document last read or wrote; empty when none.
+  const std::string& FilePath() const { return filePath_; }
   std::uint32_t ImageValid() const { return imageValid_; }
   bool HasData() const { return hasData_; }
   bool IsModified() const { return modified_; }

@@ -53,6 +53,8 @@ inline constexpr const char* kNothingToExport = "There is no database to export.
 inline constexpr const char* kNothingToApply =
     "A channel list applies to a database: open or receive one before importing it.";
 inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
+inline constexpr const char* kExportOverOpenFile =
+    "%1 is the database file that is open. Export to another file, so the database is not lost.";
 inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";
