@@ -219,7 +219,9 @@ TEST(DatabaseCheck, HeaderFieldsTheEditorRefusesAreErrors) {
     EXPECT_EQ(r.problems[0].kind, c.kind);
     EXPECT_EQ(r.problems[0].severity, Severity::Error);
     EXPECT_EQ(r.problems[0].table, tables::kHeader);
-    if (c.message) EXPECT_EQ(r.problems[0].message, c.message);
+    if (c.message) {
+      EXPECT_EQ(r.problems[0].message, c.message);
+    }
     // The window checks the header it will save with the database it holds.
     EXPECT_EQ(Kinds(dbcheck::CheckDocument(image.data(), *db, 3)), Kinds(r));
   }
