@@ -87,7 +87,7 @@ void CExchangeCommands::OnCheckDatabase() {
   }
   if (checkDialog_) checkDialog_->close();
   // Not modal: the user works on the pages while the list shows where to look.
-  auto* dlg = new CCheckDatabaseDlg(dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()),
+  auto* dlg = new CCheckDatabaseDlg(dbcheck::CheckDocument(doc.Header().Bytes(), doc.Working(), doc.GetDbType()),
                                     [this](const Problem& p) { ShowProblem(p); }, &frame_);
   dlg->setAttribute(Qt::WA_DeleteOnClose);
   checkDialog_ = dlg;
@@ -219,6 +219,10 @@ void CExchangeCommands::OnExport() {
     text = imagejson::Dump(imagejson::Export(image.data(), doc.GetDbType()));
   }
   const std::string target = Native(path);
+  if (!doc.FilePath().empty() && fileio::SameExistingFile(target, doc.FilePath())) {
+    Prompt::Message(&frame_, U(T::kExportOverOpenFile).arg(path));
+    return;
+  }
   const fileio::IoResult w =
       fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (!w.ok) {

@@ -658,8 +658,13 @@ void CMainFrame::OnOpenReceived() {
 
 void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
-  ShowNotice(kept.ok ? Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)))
-                     : QFile::decodeName(QByteArray::fromStdString(kept.error)));
+  if (!kept.ok) {
+    ShowNotice(QFile::decodeName(QByteArray::fromStdString(kept.error)));
+    return;
+  }
+  const QString shown = Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)));
+  // Pruning that went against the names is said, not done silently.
+  ShowNotice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + QFile::decodeName(QByteArray::fromStdString(kept.notice)));
 }
 
 void CMainFrame::OnFileClose() {

@@ -5,6 +5,7 @@
 // window refreshes its pages and shows the record the step changed.
 #include <QObject>
 #include <QUndoStack>
+#include <cstddef>
 
 #include "db/EditHistory.h"
 #include "db/StepSubject.h"
@@ -14,9 +15,12 @@ class CQuelmarDoc;
 class EditSteps : public QObject, public EditHistory {
   Q_OBJECT
  public:
+  // The steps together hold at most this much memory; the oldest go first.
+  static constexpr std::size_t kMemoryLimit = std::size_t(64) << 20;
+
   // Attaches itself to the document as its history; the modified flag follows the
   // stack's clean state from then on.
-  EditSteps(CQuelmarDoc& doc, QObject* parent = nullptr);
+  EditSteps(CQuelmarDoc& doc, QObject* parent = nullptr, std::size_t memoryLimit = kMemoryLimit);
   ~EditSteps() override;
 
   QUndoStack& Stack() { return stack_; }
@@ -33,11 +37,22 @@ class EditSteps : public QObject, public EditHistory {
   // Puts one side of a step in place (the stack's commands call this).
   void Apply(const ChangeSet& changes, ChangeSide side);
 
+  // What the steps on the stack hold now; the commands count themselves in and out.
+  std::size_t MemoryUsed() const { return memoryUsed_; }
+  void CountMemory(std::ptrdiff_t bytes) { memoryUsed_ = std::size_t(std::ptrdiff_t(memoryUsed_) + bytes); }
+
  signals:
   // An undo or redo changed the working database; `subject` is the record it changed.
   void StepApplied(StepSubject subject);
 
  private:
+  // Over the limit: drops the oldest steps until the rest hold three quarters of it, so
+  // the stack is rebuilt seldom, not after every edit.
+  void DropOldest();
+
   CQuelmarDoc& doc_;
+  // Before the stack, so they outlive the commands that count themselves out.
+  std::size_t memoryLimit_;
+  std::size_t memoryUsed_ = 0;
   QUndoStack stack_;
 };

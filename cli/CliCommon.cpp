@@ -14,6 +14,8 @@ namespace cli {
 namespace {
 
 const char* const kOtherType = "%1: its checksums do not hold under %2 (--type %3) but do under %4; try --type %5";
+const char* const kOutputIsInput = "%1: refusing to write over the input %2 (the same file); nothing written";
+const char* const kStdinTooLarge = "standard input holds more than %1 bytes, more than any export; nothing written";
 
 }  // namespace
 
@@ -29,7 +31,52 @@ void AddTypeOption(CLI::App* sub, int& dbType) {
 
 int Fail(const std::string& what) {
   std::cerr << "quelmar-cli: " << EscapeControls(what) << '\n';
-  return kExitFailed;
+  return kExitTrouble;
+}
+
+bool OutputIsInput(const std::string& out, std::initializer_list<std::string> inputs) {
+  if (out == kStdStream) return false;
+  for (const std::string& in : inputs) {
+    if (in == kStdStream || !fileio::SameExistingFile(in, out)) continue;
+    Fail(text::Fill(kOutputIsInput, {out, in}));
+    return true;
+  }
+  return false;
+}
+
+bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t size) {
+  if (out == kStdStream) {
+    // A failed write shows in the stream's state, which the exit status reports.
+    std::cout.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::cout.flush();
+    return !std::cout.fail();
+  }
+  const fileio::IoResult w = fileio::WriteAtomically(out, data, size);
+  if (!w.ok) Fail(fileio::Describe(w, out, "cannot write %1: %2"));
+  return w.ok;
+}
+
+bool ReadStandardInput(std::string& text, std::size_t maxBytes) {
+  text.clear();
+  char buf[65536];
+  // Read in pieces, so memory grows with the input and stops just past the limit.
+  while (std::cin.read(buf, sizeof buf) || std::cin.gcount() > 0) {
+    text.append(buf, static_cast<std::size_t>(std::cin.gcount()));
+    if (text.size() > maxBytes) {
+      Fail(text::Fill(kStdinTooLarge, {std::to_string(maxBytes)}));
+      text.clear();
+      return false;
+    }
+  }
+  if (std::cin.bad()) {
+    Fail("cannot read standard input");
+    return false;
+  }
+  return true;
+}
+
+void ReportNotice(const std::string& notice) {
+  if (!notice.empty()) Fail(notice);
 }
 
 std::string EscapeControls(const std::string& text) {
@@ -63,18 +110,18 @@ void AddJsonFlag(CLI::App* sub, bool& json) {
   sub->add_flag("--json", json, "print JSON for scripts instead of text for people");
 }
 
-bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why) {
+  std::string reason;
   const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
-  if (!read.ok) {
-    Fail(fileio::Describe(read, path, "cannot read %1: %2"));
-    return false;
-  }
-  if (image.size() < DatabaseImage::kImageSize) {
-    Fail(path + ": " + std::to_string(image.size()) + " bytes, shorter than a database image (" +
-         std::to_string(DatabaseImage::kImageSize) + ")");
-    return false;
-  }
-  return true;
+  if (!read.ok)
+    reason = fileio::Describe(read, path, "cannot read %1: %2");
+  else if (image.size() < DatabaseImage::kImageSize)
+    reason = path + ": " + std::to_string(image.size()) + " bytes, shorter than a database image (" +
+             std::to_string(DatabaseImage::kImageSize) + ")";
+  if (reason.empty()) return true;
+  Fail(reason);
+  if (why) *why = reason;
+  return false;
 }
 
 void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType) {

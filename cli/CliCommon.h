@@ -1,7 +1,9 @@
 #pragma once
 // Pieces every quelmar-cli subcommand shares: the --type option, the exit statuses and
 // one-line error reports.
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,19 +12,39 @@
 
 namespace cli {
 
+// One rule for every command, as diff(1) has it: 1 only for what a command found (check:
+// errors; diff: a difference; import: rows that match no program), 2 for everything that
+// kept it from working (a file that cannot be read or written, a refusal, a failed
+// transfer, a command line not understood).
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;  // a failed check or a refused file
-inline constexpr int kExitUsage = 2;
-// check, diff and import keep 1 for what they found; trouble (a file that cannot be
-// read, a refusal) is 2 there, as diff(1) has it.
+inline constexpr int kExitFound = 1;
 inline constexpr int kExitTrouble = 2;
+inline constexpr int kExitUsage = 2;
+
+// The path that stands for standard input or output.
+inline constexpr const char* kStdStream = "-";
 
 // Adds "--type N" (receiver variant 0-3, default 3) to a subcommand.
 void AddTypeOption(CLI::App* sub, int& dbType);
 
 // Prints "quelmar-cli: <what>" on stderr (control characters escaped) and returns
-// kExitFailed.
+// kExitTrouble.
 int Fail(const std::string& what);
+
+// Refuses (on stderr, true) to write `out` when it is one of the files the command
+// reads, under any name or link: the output would destroy its input.
+bool OutputIsInput(const std::string& out, std::initializer_list<std::string> inputs);
+
+// Bytes for OUT: standard output when OUT is "-", otherwise written to the file whole or
+// not at all. Says why on stderr and returns false when they could not be written.
+bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t size);
+
+// Standard input read whole, up to `maxBytes`; says why on stderr and returns false when
+// it cannot be read or is larger.
+bool ReadStandardInput(std::string& text, std::size_t maxBytes);
+
+// What a save had to say beside its success (no backup kept), on stderr.
+void ReportNotice(const std::string& notice);
 
 // Text for a terminal: control characters (C0, DEL and the C1 range written in UTF-8)
 // become visible escapes such as "\x1b", so a name in a file can never move the
@@ -35,8 +57,9 @@ int Usage(const std::string& what);
 // Adds "--json" to a subcommand.
 void AddJsonFlag(CLI::App* sub, bool& json);
 
-// Reads a whole database image; says why on stderr and returns false when it cannot.
-bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image);
+// Reads a whole database image; says why on stderr (and in `why` when given) and returns
+// false when it cannot.
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why = nullptr);
 
 // Says on stderr when the image's checksums do not hold under the DbType in force but
 // do under another type, and which --type to use.

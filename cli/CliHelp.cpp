@@ -1,11 +1,15 @@
 #include "cli/CliHelp.h"
 
 #include <cctype>
+#include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "cli/CliCommon.h"
+#include "db/TextFill.h"
 
 namespace cli {
 
@@ -14,6 +18,8 @@ const char* const kHelpOption = "print this help and exit (after a COMMAND: that
 const char* const kVersionOption = "print the version and exit";
 
 namespace {
+
+const char* const kUnknownCommand = "unknown command %1; the commands are %2 (quelmar-cli help COMMAND tells more)";
 
 const char* const kDescription =
     "quelmar-cli runs the document and transfer code of the Quelmar editor without a window, "
@@ -24,11 +30,11 @@ const char* const kDescription =
 
 const std::pair<const char*, const char*> kExitStatuses[] = {
     {"0", "success: for check, no errors; for diff, the files hold the same"},
-    {"1", "check found an error; diff found a difference; import found a CSV row that matches no program; "
-          "a file could not be read, was refused or could not be written; a transfer failed or timed out; "
-          "writing to standard output failed"},
-    {"2", "the command line was not understood; check, diff or import could not read a file or refused one, "
-          "and wrote nothing"},
+    {"1", "only for what a command found: check found an error; diff found a difference; import found a CSV "
+          "row that matches no program"},
+    {"2", "anything else that kept a command from working: the command line was not understood; a file could "
+          "not be read, was refused or could not be written; send refused a database with errors; a transfer "
+          "failed or timed out; writing to standard output failed"},
     {"130, 143", "a transfer was interrupted by SIGINT (Ctrl+C) or SIGTERM"},
 };
 
@@ -175,5 +181,30 @@ class Formatter : public CLI::Formatter {
 }  // namespace
 
 std::shared_ptr<CLI::Formatter> ManualFormatter() { return std::make_shared<Formatter>(); }
+
+bool IsCommand(const CLI::App& app, const std::string& name) {
+  for (const CLI::App* sub : app.get_subcommands({}))
+    if (sub->get_name() == name) return true;
+  return false;
+}
+
+int PrintHelp(const CLI::App& app, const std::string& command) {
+  if (command.empty()) {
+    std::cout << app.help();
+    return kExitOk;
+  }
+  for (const CLI::App* sub : app.get_subcommands({}))
+    if (sub->get_name() == command) {
+      std::cout << sub->help();
+      return kExitOk;
+    }
+  return UnknownCommand(app, command);
+}
+
+int UnknownCommand(const CLI::App& app, const std::string& name) {
+  std::string names;
+  for (const CLI::App* sub : app.get_subcommands({})) names += (names.empty() ? "" : ", ") + sub->get_name();
+  return Usage(text::Fill(kUnknownCommand, {name, names}));
+}
 
 }  // namespace cli

@@ -32,6 +32,7 @@ int WriteDatabase(const ChannelDatabase& db, int dbType, const std::string& out)
   doc.LoadDatabase(sample::MakeHeader(dbType), db);
   const DocResult saved = doc.Save(out);
   if (!saved) return cli::Fail(saved.message);
+  cli::ReportNotice(saved.notice);
   return cli::kExitOk;
 }
 
@@ -106,7 +107,18 @@ void PrintText(const nlohmann::ordered_json& j, const std::string& path) {
 // each wrong section), then one line a problem and a count.
 int Check(const std::string& path, int dbType, bool json) {
   std::vector<std::uint8_t> image;
-  if (!cli::ReadImage(path, image)) return cli::kExitTrouble;
+  std::string why;
+  if (!cli::ReadImage(path, image, &why)) {
+    // A script reading the JSON learns why there is no report.
+    if (json) {
+      nlohmann::ordered_json j;
+      j["file"] = path;
+      j["type"] = dbType;
+      j["error"] = why;
+      std::cout << cli::DumpJson(j) << '\n';
+    }
+    return cli::kExitTrouble;
+  }
   cli::HintOtherType(path, image, dbType);
   const CheckReport report = dbcheck::CheckImage(image.data(), dbType);
   const int errors = report.Errors();
@@ -135,7 +147,7 @@ int Check(const std::string& path, int dbType, bool json) {
       j["problems"].push_back(std::move(pj));
     }
     std::cout << cli::DumpJson(j) << '\n';
-    return errors > 0 ? cli::kExitFailed : cli::kExitOk;
+    return errors > 0 ? cli::kExitFound : cli::kExitOk;
   }
   std::string wrong;
   for (const DatabaseImage::Section& s : DatabaseImage::Sections(dbType))
@@ -155,7 +167,7 @@ int Check(const std::string& path, int dbType, bool json) {
   const int warnings = report.Warnings();
   std::cout << shownPath << ": " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
             << (warnings == 1 ? " warning" : " warnings") << '\n';
-  return errors > 0 ? cli::kExitFailed : cli::kExitOk;
+  return errors > 0 ? cli::kExitFound : cli::kExitOk;
 }
 
 }  // namespace
@@ -202,7 +214,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
     sub->callback([&exitCode, &a, args] {
       std::vector<std::uint8_t> image;
       if (!cli::ReadImage(a.in, image)) {
-        exitCode = cli::kExitFailed;
+        exitCode = cli::kExitTrouble;
         return;
       }
       cli::HintOtherType(a.in, image, a.dbType);
@@ -220,8 +232,9 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
         "check", "verify the checksum of every section of FILE and check its content: list entries and group "
                  "members that name no program, counts beyond a list's or a group's size, programs listed twice "
                  "(errors); programs in no list, links to records not in use, duplicate programs, empty names, "
-                 "PIDs above 8191, values the receiver does not know (warnings); exit status 0 without errors, "
-                 "1 with errors, 2 when FILE cannot be read");
+                 "PIDs above 8191, values the receiver does not know (warnings); header fields the editor or a "
+                 "transfer refuses (errors); exit status 0 without errors, 1 with errors, 2 when FILE cannot be "
+                 "read (with --json, an object with the \"error\")");
     cli::AddTypeOption(sub, a.dbType);
     cli::AddJsonFlag(sub, a.json);
     sub->add_option("FILE", a.in, "database file")->required();
@@ -235,6 +248,10 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
     sub->add_option("IN", a.in, "database file to open")->required();
     sub->add_option("OUT", a.out, "file to write")->required();
     sub->callback([&exitCode, &a, args] {
+      if (cli::OutputIsInput(a.out, {a.in})) {
+        exitCode = cli::kExitTrouble;
+        return;
+      }
       CQuelmarDoc doc;
       doc.SetDbType(a.dbType);
       const DocResult opened = doc.Open(a.in);
@@ -244,6 +261,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
         return;
       }
       const DocResult saved = doc.Save(a.out);
+      if (saved) cli::ReportNotice(saved.notice);
       exitCode = saved ? cli::kExitOk : cli::Fail(saved.message);
     });
   }

@@ -12,6 +12,7 @@
 #include "db/ChannelCsv.h"
 #include "db/DatabaseDiff.h"
 #include "db/DatabaseImage.h"
+#include "db/DbTexts.h"
 #include "db/ExchangeInput.h"
 #include "db/FileIo.h"
 #include "db/ImageJson.h"
@@ -27,18 +28,17 @@ int Trouble(const std::string& what) {
   return cli::kExitTrouble;
 }
 
-// Text or JSON on stdout, or into OUT written whole or not at all.
+// Text or JSON on stdout (no OUT, or "-"), or into OUT written whole or not at all.
 int Emit(const std::string& text, const std::string& out) {
-  if (out.empty()) {
-    std::cout << text;
-    return cli::kExitOk;
-  }
-  const fileio::IoResult w =
-      fileio::WriteAtomically(out, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  return w.ok ? cli::kExitOk : cli::Fail(fileio::Describe(w, out, "cannot write %1: %2"));
+  return cli::WriteOutput(out.empty() ? cli::kStdStream : out, reinterpret_cast<const std::uint8_t*>(text.data()),
+                          text.size())
+             ? cli::kExitOk
+             : cli::kExitTrouble;
 }
 
+// The file's text, or standard input's for "-".
 bool ReadText(const std::string& path, std::string& text) {
+  if (path == cli::kStdStream) return cli::ReadStandardInput(text, exchangeinput::kMaxBytes);
   if (const auto why = exchangeinput::Read(path, text)) {
     cli::Fail(*why);
     return false;
@@ -65,12 +65,13 @@ int Diff(const std::string& a, const std::string& b, int dbType, bool json) {
   } else {
     for (const dbdiff::Change& c : r.changes) std::cout << cli::EscapeControls(dbdiff::Describe(c)) << '\n';
   }
-  return r.Same() ? cli::kExitOk : cli::kExitFailed;
+  return r.Same() ? cli::kExitOk : cli::kExitFound;
 }
 
 int Export(const std::string& in, const std::string& format, int dbType, const std::string& out) {
   std::vector<std::uint8_t> image;
-  if (!cli::ReadImage(in, image)) return cli::kExitFailed;
+  if (cli::OutputIsInput(out, {in})) return cli::kExitTrouble;
+  if (!cli::ReadImage(in, image)) return cli::kExitTrouble;
   cli::HintOtherType(in, image, dbType);
   if (format == kJson) return Emit(imagejson::Dump(imagejson::Export(image.data(), dbType)), out);
   auto db = std::make_unique<ChannelDatabase>();
@@ -79,6 +80,7 @@ int Export(const std::string& in, const std::string& format, int dbType, const s
 }
 
 int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
+  if (cli::OutputIsInput(out, {in})) return cli::kExitTrouble;
   std::string text;
   if (!ReadText(in, text)) return cli::kExitTrouble;
   imagejson::Json j;
@@ -89,12 +91,11 @@ int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
   if (typeGiven >= 0 && typeGiven != imported.dbType)
     return Trouble(in + ": describes a database of --type " + std::to_string(imported.dbType) + ", not " +
                    std::to_string(typeGiven) + "; nothing written");
-  const fileio::IoResult w = fileio::WriteAtomically(out, imported.image.data(), imported.image.size());
-  if (!w.ok) return Trouble(fileio::Describe(w, out, "cannot write %1: %2"));
-  return cli::kExitOk;
+  return cli::WriteOutput(out, imported.image.data(), imported.image.size()) ? cli::kExitOk : cli::kExitTrouble;
 }
 
 int ImportCsv(const std::string& in, const std::string& file, const std::string& out, int dbType) {
+  if (cli::OutputIsInput(out, {in, file})) return cli::kExitTrouble;
   std::string text;
   if (!ReadText(in, text)) return cli::kExitTrouble;
   std::vector<channelcsv::Row> rows;
@@ -109,10 +110,19 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
   const DocResult opened = doc.Open(file);
   if (!opened) return Trouble(cli::NamingFile(opened.message, file));
   const reflist::Report report = doc.Edit(reflist::Apply, rows);
-  const DocResult saved = doc.Save(out);
-  if (!saved) return Trouble(saved.message);
-  for (const std::string& line : reflist::Describe(report)) std::cout << cli::EscapeControls(line) << '\n';
-  return report.AllMatched() ? cli::kExitOk : cli::kExitFailed;
+  if (out == cli::kStdStream) {
+    // The image goes to stdout, so the report goes to stderr.
+    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+    if (doc.BuildImage(image.data()) == 0) return Trouble(DbTexts::kNothingToSave);
+    if (!cli::WriteOutput(out, image.data(), image.size())) return cli::kExitTrouble;
+    for (const std::string& line : reflist::Describe(report)) std::cerr << cli::EscapeControls(line) << '\n';
+  } else {
+    const DocResult saved = doc.Save(out);
+    if (!saved) return Trouble(saved.message);
+    cli::ReportNotice(saved.notice);
+    for (const std::string& line : reflist::Describe(report)) std::cout << cli::EscapeControls(line) << '\n';
+  }
+  return report.AllMatched() ? cli::kExitOk : cli::kExitFound;
 }
 
 }  // namespace
@@ -147,7 +157,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
                   "name) or as CSV (one row per TV and radio list position, UTF-8, for spreadsheets)");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("--format", a.format, "json or csv")->type_name("FORMAT")->required()->check(CLI::IsMember(formats));
-    sub->add_option("-o,--output", a.out, "file to write, whole or not at all (default: standard output)")
+    sub->add_option("-o,--output", a.out,
+                    "file to write, whole or not at all; \"-\" or none: standard output; never FILE itself")
         ->type_name("OUT");
     sub->add_option("FILE", a.a, "database file")->required();
     sub->callback([&exitCode, &a, args] { exitCode = Export(a.a, a.format, a.dbType, a.out); });
@@ -163,8 +174,10 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
                   "nothing written");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("--format", a.format, "json or csv")->type_name("FORMAT")->required()->check(CLI::IsMember(formats));
-    sub->add_option("-o,--output", a.out, "file to write")->type_name("OUT")->required();
-    sub->add_option("IN", a.a, "the JSON or CSV file to read")->required();
+    sub->add_option("-o,--output", a.out, "file to write (\"-\": standard output); never IN or FILE itself")
+        ->type_name("OUT")
+        ->required();
+    sub->add_option("IN", a.a, "the JSON or CSV file to read (\"-\": standard input)")->required();
     sub->add_option("FILE", a.b, "with --format csv: the database file the channel list applies to");
     sub->callback([&exitCode, &a, args, sub] {
       if (a.format == kJson) {

@@ -42,7 +42,7 @@ int FinishStandardStreams(int exitCode) {
     Fail(what);
   }
   // A failure already reported (an interrupted transfer's 130) keeps its own status.
-  return exitCode != kExitOk ? exitCode : kExitFailed;
+  return exitCode != kExitOk ? exitCode : kExitTrouble;
 }
 
 }  // namespace cli

@@ -11,7 +11,7 @@ namespace cli {
 void GuardStandardStreams();
 
 // Called last: flushes stdout and checks both streams. Prints "write error" (on stderr,
-// while it still works) when any write failed, and then returns kExitFailed unless
+// while it still works) when any write failed, and then returns kExitTrouble unless
 // `exitCode` already tells of a failure; otherwise returns `exitCode`.
 int FinishStandardStreams(int exitCode);
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -11,10 +12,14 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 #include "cli/CliCommon.h"
 #include "db/CQuelmarDoc.h"
+#include "db/DatabaseCheck.h"
+#include "db/TextFill.h"
 #include "db/ReceivedImages.h"
 #include "db/DbTexts.h"
 #include "db/FileIo.h"
@@ -28,6 +33,9 @@
 
 namespace {
 
+const char* const kSendWithErrors =
+    "%1 has %2 %3 (%4); `quelmar-cli check` lists them; nothing sent (--force sends it anyway)";
+
 // Set by SIGINT/SIGTERM to the signal's number: the transfer is stopped as the
 // dialog's Cancel would, and the program ends with 128 + that number, as a shell
 // expects of a program a signal ended, so a loop around it stops too.
@@ -39,7 +47,7 @@ extern "C" void OnInterrupt(int sig) { interrupted.store(sig); }
 int Stopped(const std::string& what) {
   const int sig = interrupted.load();
   cli::Fail(what);
-  return sig != 0 ? 128 + sig : cli::kExitFailed;
+  return sig != 0 ? 128 + sig : cli::kExitTrouble;
 }
 
 void CatchInterrupts() {
@@ -205,7 +213,23 @@ struct TransferArgs {
   int timeout = 0;
   std::string file;
   bool noKeep = false;
+  bool force = false;
 };
+
+// What the window asks before a send, said as a refusal: a database with errors sends
+// list entries and members the receiver cannot follow. "" when there are none.
+std::string CheckErrors(const CQuelmarDoc& doc) {
+  const CheckReport report = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType());
+  const int errors = report.Errors();
+  if (errors == 0) return {};
+  std::vector<std::string_view> kinds;
+  for (const Problem& p : report.problems)
+    if (p.severity == Severity::Error && std::find(kinds.begin(), kinds.end(), p.KindId()) == kinds.end())
+      kinds.push_back(p.KindId());
+  std::string list;
+  for (std::string_view k : kinds) list += (list.empty() ? "" : ", ") + std::string(k);
+  return text::Fill(kSendWithErrors, {doc.FilePath(), std::to_string(errors), errors == 1 ? "error" : "errors", list});
+}
 
 void AddLineOptions(CLI::App* sub, TransferArgs& a) {
   cli::AddTypeOption(sub, a.dbType);
@@ -231,6 +255,7 @@ void KeepReceived(const std::uint8_t* image, std::size_t size, bool skip) {
   if (skip) return;
   const received::KeepResult kept = received::Keep(image, size, std::time(nullptr));
   if (!kept.ok) cli::Fail(kept.error);
+  cli::ReportNotice(kept.notice);
 }
 
 // The reason on stderr when the engine ended because the line went away.
@@ -251,17 +276,17 @@ int Receive(const TransferArgs& a) {
   // Unlike the window, which lets the transfer run into its limit, a script learns at
   // once that the port is not there.
   auto port = OpenTransferPort(observer, a.port, a.baud);
-  if (!port->IsOpen()) return cli::kExitFailed;
+  if (!port->IsOpen()) return cli::kExitTrouble;
   JRxThread engine;
-  if (!engine.Start(observer, std::move(port))) return cli::kExitFailed;
+  if (!engine.Start(observer, std::move(port))) return cli::kExitTrouble;
   CatchInterrupts();
-  if (!engine.BeginReceive()) return cli::kExitFailed;
+  if (!engine.BeginReceive()) return cli::kExitTrouble;
   const bool ended = WaitForEnd(engine, a.timeout);
   engine.Stop();
   observer.EndLine();
   if (!ended) return Stopped("receive stopped before it ended; nothing written");
   ReportLineLost(observer);
-  if (!engine.Completed()) return cli::kExitFailed;
+  if (!engine.Completed()) return cli::kExitTrouble;
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
   const DocResult taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());
@@ -271,6 +296,7 @@ int Receive(const TransferArgs& a) {
   if (!taken) return cli::Fail("the receiver's image is marked as holding no database; nothing written");
   KeepReceived(engine.ImageBuffer(), engine.ImageSize(), a.noKeep);
   const DocResult saved = doc.SaveTo(out);
+  if (saved) cli::ReportNotice(saved.notice);
   return saved ? cli::kExitOk : cli::Fail(saved.message);
 }
 
@@ -279,22 +305,22 @@ int Send(const TransferArgs& a) {
   CQuelmarDoc doc;
   doc.SetDbType(a.dbType);
   const DocResult opened = doc.Open(a.file);
-  if (!opened) {
-    const bool named = opened.message.find(a.file) != std::string::npos;
-    return cli::Fail(named ? opened.message : a.file + ": " + opened.message);
+  if (!opened) return cli::Fail(cli::NamingFile(opened.message, a.file));
+  if (!a.force) {
+    if (const std::string errors = CheckErrors(doc); !errors.empty()) return cli::Fail(errors);
   }
   auto port = OpenTransferPort(observer, a.port, a.baud);
-  if (!port->IsOpen()) return cli::kExitFailed;
+  if (!port->IsOpen()) return cli::kExitTrouble;
   JTxThread engine;
-  if (!engine.Start(observer, std::move(port))) return cli::kExitFailed;
+  if (!engine.Start(observer, std::move(port))) return cli::kExitTrouble;
   CatchInterrupts();
-  if (!engine.PrepareSend(doc)) return cli::kExitFailed;
+  if (!engine.PrepareSend(doc)) return cli::kExitTrouble;
   const bool ended = WaitForEnd(engine, a.timeout);
   engine.Finish();
   observer.EndLine();
   if (!ended) return Stopped("send stopped before it ended");
   ReportLineLost(observer);
-  return engine.Succeeded() ? cli::kExitOk : cli::kExitFailed;
+  return engine.Succeeded() ? cli::kExitOk : cli::kExitTrouble;
 }
 
 }  // namespace
@@ -318,6 +344,7 @@ void AddTransferCommands(CLI::App& app, int& exitCode) {
     CLI::App* sub = app.add_subcommand("send", "send the database file IN to the receiver over the serial line");
     AddLineOptions(sub, a);
     sub->add_option("IN", a.file, "database file to send")->required();
+    sub->add_flag("--force", a.force, "send even when the database has check errors, which are refused otherwise");
     sub->callback([&exitCode, &a, args] { exitCode = Send(a); });
   }
 }

@@ -24,13 +24,20 @@ int main(int argc, char** argv) {
   AddDbCommands(app, exitCode);
   AddExchangeCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
+  // "help" and a misspelt command are answered before parsing, which would only call
+  // the word an unexpected argument.
+  if (argc >= 2) {
+    const std::string first = argv[1];
+    if (first == "help") return cli::FinishStandardStreams(cli::PrintHelp(app, argc >= 3 ? argv[2] : ""));
+    if (!first.starts_with('-') && !cli::IsCommand(app, first))
+      return cli::FinishStandardStreams(cli::UnknownCommand(app, first));
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {  // --help, --version
     return cli::FinishStandardStreams(app.exit(e));
   } catch (const CLI::ParseError& e) {
-    std::cerr << "quelmar-cli: " << e.what() << '\n';
-    return cli::FinishStandardStreams(cli::kExitUsage);
+    return cli::FinishStandardStreams(cli::Usage(e.what()));
   }
   return cli::FinishStandardStreams(exitCode);
 }

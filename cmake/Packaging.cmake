@@ -16,6 +16,10 @@ string(TIMESTAMP QUELMAR_RELEASE_DATE "%Y-%m-%d" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
 
 install(TARGETS quelmar-cli stbsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian wants every package's copyright notice in its documentation folder, under the
+# package's own name; the JSON schema that exports follow goes with the program's data.
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelmar)
+install(FILES docs/database.schema.json DESTINATION ${CMAKE_INSTALL_DATADIR}/quelmar)
 
 # ---- manual pages ------------------------------------------------------------------
 # quelmar-cli's and stbsim's come from their --help, so they never drift from it.

@@ -281,6 +281,8 @@ DocStatePtr CQuelmarDoc::CaptureState() const {
   return state;
 }
 
+std::size_t CQuelmarDoc::StateSize() { return sizeof(DocState) + sizeof(Storage) + sizeof(ExtraBlock); }
+
 void CQuelmarDoc::RestoreState(const DocState& state) {
   header_ = state.header;
   for (std::size_t i = 0; i < storage_.size(); ++i) storage_[i] = DocState::Copy(state.storage[i]);

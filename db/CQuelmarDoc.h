@@ -95,6 +95,8 @@ class CQuelmarDoc final : public ImageSource {
   // What the pages show and read. Changes go through Edit.
   const ChannelDatabase& Working() const { return *working_; }
   const ImageHeader& Header() const { return header_; }
+  // The file this document last read or wrote; empty when none.
+  const std::string& FilePath() const { return filePath_; }
   std::uint32_t ImageValid() const { return imageValid_; }
   bool HasData() const { return hasData_; }
   bool IsModified() const { return modified_; }
@@ -165,6 +167,8 @@ class CQuelmarDoc final : public ImageSource {
   // RestoreState refreshes the views.
   DocStatePtr CaptureState() const;
   void RestoreState(const DocState& state);
+  // About the memory one captured state holds.
+  static std::size_t StateSize();
 
  private:
   friend class DocState;

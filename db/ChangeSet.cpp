@@ -1,6 +1,7 @@
 #include "db/ChangeSet.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -28,6 +29,49 @@ std::size_t FirstEqual(const std::uint8_t* a, const std::uint8_t* b, std::size_t
   return i;
 }
 
+// The shift s (0 < s < n) with after[i] == before[(i + s) % n] for every i, or 0 when
+// `after` is no rotation of `before`: where `after` first appears in before+before,
+// found with the Knuth-Morris-Pratt failure table in time proportional to n.
+std::size_t RotationShift(const std::uint8_t* before, const std::uint8_t* after, std::size_t n) {
+  if (n < 2) return 0;
+  std::vector<std::uint32_t> fail(n, 0);
+  for (std::size_t i = 1, k = 0; i < n; ++i) {
+    while (k > 0 && after[i] != after[k]) k = fail[k - 1];
+    if (after[i] == after[k]) ++k;
+    fail[i] = static_cast<std::uint32_t>(k);
+  }
+  for (std::size_t i = 1, k = 0; i < 2 * n - 1; ++i) {  // before+before from position 1
+    const std::uint8_t c = before[i % n];
+    while (k > 0 && c != after[k]) k = fail[k - 1];
+    if (c == after[k]) ++k;
+    if (k == n) return i + 1 - n;
+  }
+  return 0;
+}
+
+// A rotation of whole entries may leave a byte or two at its ends equal in both states
+// (two program numbers with the same low byte), which the comparison left out: the
+// range is tried with up to three such bytes taken back in at either end.
+bool FindRotation(const std::uint8_t* before, const std::uint8_t* after, std::size_t size, ChangeSet::Range& r) {
+  // A rotation keeps every byte value as often as it was; the bytes taken back in are
+  // the same in both states, so a range that fails this fails with them too.
+  std::array<std::uint32_t, 256> count{};
+  for (std::size_t i = r.offset; i < std::size_t(r.offset) + r.length; ++i) {
+    ++count[before[i]];
+    --count[after[i]];
+  }
+  if (std::any_of(count.begin(), count.end(), [](std::uint32_t c) { return c != 0; })) return false;
+  for (std::size_t front = 0; front < 4 && front <= r.offset; ++front)
+    for (std::size_t back = 0; back < 4 && r.offset + r.length + back <= size; ++back) {
+      const std::size_t begin = r.offset - front, length = r.length + front + back;
+      if (const std::size_t shift = RotationShift(before + begin, after + begin, length)) {
+        r = {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(shift)};
+        return true;
+      }
+    }
+  return false;
+}
+
 }  // namespace
 
 ChangeSet ChangeSet::Between(const std::uint8_t* before, const std::uint8_t* after, std::size_t size) {
@@ -51,16 +95,22 @@ ChangeSet ChangeSet::Between(const std::uint8_t* before, const std::uint8_t* aft
   }
 
   std::size_t total = 0;
-  for (const Range& r : set.ranges_) total += 2 * std::size_t(r.length);
+  for (Range& r : set.ranges_) {
+    if (r.length >= kRotationMin && FindRotation(before, after, size, r)) continue;
+    total += 2 * std::size_t(r.length);
+  }
   set.bytes_.resize(total);
   set.starts_.reserve(set.ranges_.size());
   std::size_t at = 0;
   for (const Range& r : set.ranges_) {
     set.starts_.push_back(static_cast<std::uint32_t>(at));
+    if (r.shift != 0) continue;
     std::memcpy(set.bytes_.data() + at, before + r.offset, r.length);
     std::memcpy(set.bytes_.data() + at + r.length, after + r.offset, r.length);
     at += 2 * std::size_t(r.length);
   }
+  set.bytes_.shrink_to_fit();
+  set.ranges_.shrink_to_fit();
   return set;
 }
 
@@ -74,11 +124,21 @@ const std::uint8_t* ChangeSet::Contents(std::size_t i, ChangeSide side) const {
   return side == ChangeSide::Before ? start : start + ranges_[i].length;
 }
 
-void ChangeSet::Overlay(std::size_t offset, std::size_t length, ChangeSide side, std::uint8_t* inout) const {
+void ChangeSet::Overlay(std::size_t offset, std::size_t length, ChangeSide side, const std::uint8_t* whole,
+                        std::uint8_t* inout) const {
   for (std::size_t i = 0; i < ranges_.size(); ++i) {
-    const std::size_t begin = std::max<std::size_t>(offset, ranges_[i].offset);
-    const std::size_t end = std::min<std::size_t>(offset + length, std::size_t(ranges_[i].offset) + ranges_[i].length);
-    if (begin < end) std::memcpy(inout + (begin - offset), Contents(i, side) + (begin - ranges_[i].offset), end - begin);
+    const Range& r = ranges_[i];
+    const std::size_t begin = std::max<std::size_t>(offset, r.offset);
+    const std::size_t end = std::min<std::size_t>(offset + length, std::size_t(r.offset) + r.length);
+    if (begin >= end) continue;
+    if (r.shift == 0) {
+      std::memcpy(inout + (begin - offset), Contents(i, side) + (begin - r.offset), end - begin);
+      continue;
+    }
+    // After: byte j is the old byte j + shift; Before: the new byte j - shift.
+    const std::size_t step = side == ChangeSide::After ? r.shift : r.length - r.shift;
+    for (std::size_t at = begin; at < end; ++at)
+      inout[at - offset] = whole[r.offset + (at - r.offset + step) % r.length];
   }
 }
 
@@ -86,7 +146,14 @@ void ChangeSet::Apply(std::uint8_t* target, std::size_t size, ChangeSide side) c
   for (std::size_t i = 0; i < ranges_.size(); ++i) {
     const Range& r = ranges_[i];
     if (std::size_t(r.offset) + r.length > size) continue;
-    std::memcpy(target + r.offset, Contents(i, side), r.length);
+    std::uint8_t* first = target + r.offset;
+    if (r.shift == 0) {
+      std::memcpy(first, Contents(i, side), r.length);
+    } else if (side == ChangeSide::After) {
+      std::rotate(first, first + r.shift, first + r.length);
+    } else {
+      std::rotate(first, first + (r.length - r.shift), first + r.length);
+    }
   }
 }
 

@@ -36,6 +36,11 @@ enum class CheckKind {
   LnbTypeUnknown,
   DiseqcPortUnknown,
   MotorUnknown,
+  HeaderMagicWrong,
+  HeaderNotValid,
+  HeaderDataLengthWrong,
+  HeaderImageTypeWrong,
+  HeaderSumWrong,
 };
 
 struct CheckKindInfo {
@@ -92,6 +97,16 @@ inline constexpr CheckKindInfo kCheckKinds[] = {
      "satellite \"%1\" has DiSEqC port 7, none of Off, A, B and Port 1 to 4"},
     {CheckKind::MotorUnknown, "motor-unknown", Severity::Warning,
      "satellite \"%1\" has motor value %2; only 0 (off) and 1 (on) are known"},
+    {CheckKind::HeaderMagicWrong, "header-magic-wrong", Severity::Error,
+     "the header's magic is %1, not %2, so the editor and the receiver refuse the file"},
+    {CheckKind::HeaderNotValid, "header-not-valid", Severity::Error,
+     "the header's validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it"},
+    {CheckKind::HeaderDataLengthWrong, "header-data-length-wrong", Severity::Error,
+     "the header's dataLength is %1, not %2 as every %3 database has, so the editor refuses the file"},
+    {CheckKind::HeaderImageTypeWrong, "header-image-type-wrong", Severity::Error,
+     "the header's imageTypeWord is %1, not %2 as a %3 database has"},
+    {CheckKind::HeaderSumWrong, "header-sum-wrong", Severity::Error,
+     "the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails"},
 };
 
 inline constexpr const CheckKindInfo& InfoOf(CheckKind kind) { return kCheckKinds[static_cast<std::size_t>(kind)]; }

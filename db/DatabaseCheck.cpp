@@ -1,10 +1,13 @@
 #include "db/DatabaseCheck.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "db/Cp1252.h"
 #include "db/DatabaseImage.h"
+#include "db/DbType.h"
+#include "db/ImageHeader.h"
 #include "db/DuplicatePrograms.h"
 #include "db/TableNames.h"
 #include "db/TextFill.h"
@@ -22,6 +25,12 @@ namespace {
 using DB = ChannelDatabase;
 
 std::string Num(std::size_t v) { return std::to_string(v); }
+
+std::string Hex(std::uint32_t v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%08X", v);
+  return buf;
+}
 
 std::string StateWord(SlotState s) {
   switch (s) {
@@ -237,6 +246,24 @@ CheckReport CheckDatabase(const ChannelDatabase& db, int dbType) {
   return report;
 }
 
+std::vector<Problem> CheckHeader(const std::uint8_t* bytes, int dbType) {
+  std::vector<Problem> out;
+  auto add = [&out](CheckKind kind, std::initializer_list<std::string> args) {
+    const CheckKindInfo& info = InfoOf(kind);
+    out.push_back({info.severity, kind, tables::kHeader, -1, -1, text::Fill(info.message, args)});
+  };
+  const ImageHeader h(bytes);
+  if (h.Magic() != ImageHeader::kMagic) add(CheckKind::HeaderMagicWrong, {Hex(h.Magic()), Hex(ImageHeader::kMagic)});
+  if (h.ValidFlag() != 1) add(CheckKind::HeaderNotValid, {Num(h.ValidFlag())});
+  const char* typeName = dbtype::IsValid(dbType) ? dbtype::kNames[dbType] : "?";
+  if (h.DataLength() != ImageHeader::kFullDataLength)
+    add(CheckKind::HeaderDataLengthWrong, {Hex(h.DataLength()), Hex(ImageHeader::kFullDataLength), typeName});
+  if (h.ImageTypeWord() != dbtype::ImageTypeWord(dbType))
+    add(CheckKind::HeaderImageTypeWrong, {Hex(h.ImageTypeWord()), Hex(dbtype::ImageTypeWord(dbType)), typeName});
+  if (!h.HeaderSumMatches()) add(CheckKind::HeaderSumWrong, {Hex(h.HeaderSum()), Hex(h.ComputeHeaderSum())});
+  return out;
+}
+
 std::vector<Problem> CheckChecksums(const std::uint8_t* image, int dbType) {
   std::vector<Problem> out;
   const CheckKindInfo& info = InfoOf(CheckKind::ChecksumWrong);
@@ -246,14 +273,28 @@ std::vector<Problem> CheckChecksums(const std::uint8_t* image, int dbType) {
   return out;
 }
 
+namespace {
+
+void Append(std::vector<Problem>& to, std::vector<Problem>&& from) {
+  to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
+
+}  // namespace
+
+CheckReport CheckDocument(const std::uint8_t* header, const ChannelDatabase& db, int dbType) {
+  CheckReport report;
+  report.problems = CheckHeader(header, dbType);
+  Append(report.problems, CheckDatabase(db, dbType).problems);
+  return report;
+}
+
 CheckReport CheckImage(const std::uint8_t* image, int dbType) {
   auto db = std::make_unique<ChannelDatabase>();
   DatabaseImage::ParseImage(image, dbType, *db, nullptr);
   CheckReport report;
-  report.problems = CheckChecksums(image, dbType);
-  CheckReport content = CheckDatabase(*db, dbType);
-  report.problems.insert(report.problems.end(), std::make_move_iterator(content.problems.begin()),
-                         std::make_move_iterator(content.problems.end()));
+  report.problems = CheckHeader(image, dbType);
+  Append(report.problems, CheckChecksums(image, dbType));
+  Append(report.problems, CheckDatabase(*db, dbType).problems);
   return report;
 }
 

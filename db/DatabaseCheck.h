@@ -45,7 +45,16 @@ CheckReport CheckDatabase(const ChannelDatabase& db, int dbType);
 // DbType.
 std::vector<Problem> CheckChecksums(const std::uint8_t* image, int dbType);
 
-// An image as a file or the receiver holds it: its checksums, then its content.
+// What in the 64-byte header the editor, a transfer or the DbType would not accept:
+// magic, validFlag, dataLength, imageTypeWord and headerSum.
+std::vector<Problem> CheckHeader(const std::uint8_t* header, int dbType);
+
+// A database as the editor holds it: the header it will save, then its content. The
+// section checksums are made afresh on every save, so they are not in question.
+CheckReport CheckDocument(const std::uint8_t* header, const ChannelDatabase& db, int dbType);
+
+// An image as a file or the receiver holds it: its header, its checksums, then its
+// content.
 CheckReport CheckImage(const std::uint8_t* image, int dbType);
 
 }  // namespace dbcheck

@@ -30,6 +30,11 @@ inline constexpr const char* kBackupSuffix = ".bak";
 
 // A received image could not be kept in the user's data folder; the receive goes on.
 inline constexpr const char* kCannotKeepReceived = "Cannot keep a copy of the received image in %1: %2";
+// Pruning went by arrival and so removed images the names call newer than the new one.
+inline constexpr const char* kPrunedLaterNames =
+    "The clock seems to have been set back: %1 kept images named later than %2 arrived before it and were removed.";
+inline constexpr const char* kPrunedLaterName =
+    "The clock seems to have been set back: the kept image %1, named later than %2, arrived before it and was removed.";
 
 // The undo step of an edit its caller did not name, after the record it changed.
 inline constexpr const char* kEditRecordStep = "Edit %1 [%2]";

@@ -201,6 +201,11 @@ FileStamp StampOf(const std::string& path) {
   return FileStamp::Of(st);
 }
 
+bool SameExistingFile(const std::string& a, const std::string& b) {
+  const FileStamp sa = StampOf(a);
+  return sa.Exists() && sa.SameFile(StampOf(b));
+}
+
 IoResult MayReplace(const struct stat& st, bool userMayWrite) {
   if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
   if (!userMayWrite || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)

@@ -49,6 +49,11 @@ struct FileStamp {
 // is none.
 FileStamp StampOf(const std::string& path);
 
+// True when both paths lead to one existing file (same device and inode), whatever
+// links or other names lead there: a command that reads one and writes the other would
+// destroy its own input.
+bool SameExistingFile(const std::string& a, const std::string& b);
+
 // Reads at most `maxBytes` from the start of a regular file into `out` (resized to what
 // was read). Anything else is refused before a byte is read, and the open never waits
 // (a FIFO with no writer would block it for ever). `stamp` receives the file's stamp.

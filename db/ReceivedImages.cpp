@@ -1,5 +1,6 @@
 #include "db/ReceivedImages.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -57,16 +58,55 @@ bool MakeFolder(const std::string& folder, std::string& error) {
   return true;
 }
 
-std::vector<std::string> KeptNames(const std::string& folder) {
-  std::vector<std::string> names;
+struct Kept {
+  std::string name;
+  struct timespec mtime{};
+};
+
+bool ArrivedBefore(const Kept& a, const Kept& b) {
+  if (a.mtime.tv_sec != b.mtime.tv_sec) return a.mtime.tv_sec < b.mtime.tv_sec;
+  if (a.mtime.tv_nsec != b.mtime.tv_nsec) return a.mtime.tv_nsec < b.mtime.tv_nsec;
+  return a.name < b.name;  // copies made within one tick: as named
+}
+
+// The kept images, the last to arrive first.
+std::vector<Kept> KeptByArrival(const std::string& folder) {
+  std::vector<Kept> kept;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (IsKeptName(name)) names.push_back(name);
+    Kept k{it->path().filename().string(), {}};
+    if (!IsKeptName(k.name)) continue;
+    struct stat st{};
+    if (::lstat((folder + "/" + k.name).c_str(), &st) == 0) k.mtime = st.st_mtim;
+    kept.push_back(std::move(k));
   }
-  // The names sort by time, and a second arrival within a second after the first.
-  std::sort(names.begin(), names.end(), std::greater<>());
-  return names;
+  std::sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) { return ArrivedBefore(b, a); });
+  return kept;
+}
+
+// Dates the new copy after every other kept one, by a nanosecond when the clock says
+// otherwise, so it is the last to arrive whatever the clock did.
+void DateLast(const std::string& folder, const std::string& name) {
+  struct timespec latest{};
+  for (const Kept& k : KeptByArrival(folder))
+    if (k.name != name) {
+      latest = k.mtime;
+      break;
+    }
+  struct stat st{};
+  const std::string path = folder + "/" + name;
+  if (::lstat(path.c_str(), &st) != 0) return;
+  const bool after = st.st_mtim.tv_sec != latest.tv_sec ? st.st_mtim.tv_sec > latest.tv_sec
+                                                         : st.st_mtim.tv_nsec > latest.tv_nsec;
+  if (after) return;
+  struct timespec times[2];
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1] = latest;
+  if (++times[1].tv_nsec >= 1000000000) {
+    times[1].tv_nsec = 0;
+    ++times[1].tv_sec;
+  }
+  ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 int TypeOfWord(std::uint32_t word) {
@@ -110,9 +150,9 @@ bool IsKeptName(const std::string& name) {
 
 KeepResult Keep(const std::uint8_t* image, std::size_t size, std::time_t when, const std::string& folder) {
   KeepResult result;
-  if (folder.empty()) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, "$HOME", std::strerror(ENOENT))};
+  if (folder.empty()) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, "$HOME", std::strerror(ENOENT)), {}};
   std::string error;
-  if (!MakeFolder(folder, error)) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, folder, error)};
+  if (!MakeFolder(folder, error)) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, folder, error), {}};
 
   // Two images within one second must not meet under one name.
   const std::string stamp = Stamp(when);
@@ -120,11 +160,24 @@ KeepResult Keep(const std::uint8_t* image, std::size_t size, std::time_t when, c
   for (int n = 2; fs::exists(fs::symlink_status(path)); ++n) path = folder + "/" + stamp + "_" + std::to_string(n) + kExtension;
 
   const fileio::IoResult written = fileio::WriteAtomically(path, image, size);
-  if (!written.ok) return {false, path, fileio::Describe(written, path, DbTexts::kCannotKeepReceived)};
+  if (!written.ok) return {false, path, fileio::Describe(written, path, DbTexts::kCannotKeepReceived), {}};
   result.path = path;
 
-  const std::vector<std::string> names = KeptNames(folder);
-  for (std::size_t i = kKeep; i < names.size(); ++i) ::unlink((folder + "/" + names[i]).c_str());
+  const std::string name = path.substr(folder.size() + 1);
+  DateLast(folder, name);
+  const std::vector<Kept> kept = KeptByArrival(folder);
+  std::vector<std::string> laterNamed;
+  std::size_t left = kept.size();
+  for (auto it = kept.rbegin(); it != kept.rend() && left > kKeep; ++it) {
+    if (it->name == name) continue;  // the copy just made is never the one to go
+    if (::unlink((folder + "/" + it->name).c_str()) != 0) continue;
+    --left;
+    if (it->name > name) laterNamed.push_back(it->name);
+  }
+  if (laterNamed.size() == 1)
+    result.notice = FillArgs(DbTexts::kPrunedLaterName, laterNamed.front(), name);
+  else if (!laterNamed.empty())
+    result.notice = FillArgs(DbTexts::kPrunedLaterNames, std::to_string(laterNamed.size()), name);
   return result;
 }
 
@@ -133,7 +186,8 @@ std::vector<KeptImage> List(const std::string& folder) {
   if (folder.empty()) return out;
   auto db = std::make_unique<ChannelDatabase>();
   ExtraBlock extra;
-  for (const std::string& name : KeptNames(folder)) {
+  for (const Kept& kept : KeptByArrival(folder)) {
+    const std::string& name = kept.name;
     KeptImage k;
     k.path = folder + "/" + name;
     // 2026-12-08_071500 -> 2026-12-08 07:15:00

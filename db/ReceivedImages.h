@@ -3,6 +3,9 @@
 // data folder ($XDG_DATA_HOME/Quelmar/received, by default ~/.local/share/...), named by
 // the local time it arrived (YYYY-MM-DD_HHMMSS.qdb). The newest kKeep stay; older ones
 // are removed. What the receiver held before an edit can so always be sent back.
+// The names are ordered only while the clock runs forward (a clock or time zone set back
+// names a new image earlier than the last), so the order of arrival is the files' own:
+// each kept copy's modification time is made later than every other kept copy's.
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -20,11 +23,14 @@ struct KeepResult {
   bool ok = true;
   std::string path;   // the copy written
   std::string error;  // why not, with the path, ready to show
+  // Beside a success: pruning removed images whose names are later than the new one's
+  // (the clock was set back), ready to show; otherwise empty.
+  std::string notice;
 };
 
 // Writes the image atomically into `folder` (created when missing) under the name for
-// `when`, then removes the oldest kept images beyond kKeep. Other files in the folder
-// are never touched.
+// `when`, then removes the kept images that arrived first beyond kKeep, never the one
+// just written. Other files in the folder are never touched.
 KeepResult Keep(const std::uint8_t* image, std::size_t size, std::time_t when, const std::string& folder = Folder());
 
 // One kept image as the "Open Received" list shows it.
@@ -36,7 +42,7 @@ struct KeptImage {
   int dbType = -1;  // from the header's image type word; -1 when it names none
 };
 
-// The kept images in `folder`, newest first.
+// The kept images in `folder`, the last to arrive first.
 std::vector<KeptImage> List(const std::string& folder = Folder());
 
 // Whether a file name is one of ours: YYYY-MM-DD_HHMMSS.qdb, or with _N before the

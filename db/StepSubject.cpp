@@ -72,7 +72,7 @@ int MovedMemberPosition(const ChangeSet& changes, int group, int lo, int hi, Cha
   const std::size_t members = kGroupsOffset + std::size_t(group) * FavoriteGroupRecord::kSize + kMembersAt;
   const auto was = [&](int position) {
     std::uint8_t b[2] = {std::uint8_t(g.Member(std::size_t(position))), std::uint8_t(g.Member(std::size_t(position)) >> 8)};
-    changes.Overlay(members + 2 * std::size_t(position), 2, other, b);
+    changes.Overlay(members + 2 * std::size_t(position), 2, other, reinterpret_cast<const std::uint8_t*>(&now), b);
     return std::uint16_t(b[0] | (b[1] << 8));
   };
   if (g.Member(std::size_t(lo)) == was(hi)) return lo;

@@ -60,6 +60,8 @@ inline constexpr const char* kNothingToApply =
 inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
 // The status bar after an export: %1 the programs in use, %2 the file written.
 inline constexpr const char* kExported = "Exported %1 programs to %2";
+inline constexpr const char* kExportOverOpenFile =
+    "%1 is the database file that is open. Export to another file, so the database is not lost.";
 inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";

@@ -38,8 +38,10 @@ bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControl
 
 void CPageGroupCh::ShowProgramInfo(int program) {
   if (program < 0 || program >= kProgramSlots) {
-    // Nothing to show or update for a row naming no program slot.
+    // A row naming no program slot (a damaged image's "?"): the area must not go on
+    // showing the program before it, and there is nothing for "Update" to write.
     state_.infoValid = false;
+    info_->ShowNone();
     return;
   }
   const ChannelDatabase& db = Db();

@@ -64,6 +64,17 @@ void ProgramInfoArea::ChainTabOrder(QWidget* before) const {
 void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QString& satellite) const {
   fields_.Show(values);
   satellite_->setText(satellite);
+  update_->setEnabled(true);
+}
+
+void ProgramInfoArea::ShowNone() const {
+  fields_.type->setCurrentIndex(-1);
+  fields_.lock->setChecked(false);
+  for (QLineEdit* edit : {fields_.name, fields_.videoPid, fields_.audioPid, fields_.pcrPid, fields_.serviceId,
+                          fields_.ttextPid, fields_.pmt})
+    edit->clear();
+  satellite_->clear();
+  update_->setEnabled(false);
 }
 
 void ProgramInfoArea::OnEnter(QObject* owner, std::function<void()> act) const {

@@ -17,6 +17,8 @@ class ProgramInfoArea {
   explicit ProgramInfoArea(QWidget& page);
 
   void Show(const ProgramFieldControls::Values& values, const QString& satellite) const;
+  // Empties every field and disables "Update": the current row names no program.
+  void ShowNone() const;
 
   // Reads the controls into `values` in exchange order: Type, Name, Video PID, Audio
   // PID, PCR PID, PMT, Service ID, TText PID, LOCK (the satellite is display only). A

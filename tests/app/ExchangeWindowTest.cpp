@@ -20,6 +20,8 @@
 #include "app/ExportName.h"
 #include "db/ChannelCsv.h"
 #include "db/DatabaseImage.h"
+#include "db/ImageHeader.h"
+#include "db/SampleDatabase.h"
 #include "support/DbBuilders.h"
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/CCompareDlg.h"
@@ -276,6 +278,46 @@ TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
   Prompt::QueueFileName(Path("junk.qdb"));
   Frame().OnCommand(CommandId::kCompareWith);
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+}
+
+// The header goes to the file as it is, so the check lists what in it Open or a
+// transfer would refuse, as `quelmar-cli check` does.
+TEST_F(ExchangeWindowTest, CheckListsWhatIsWrongInTheHeader) {
+  auto db = SmallDb();
+  Start();
+  ImageHeader header = sample::MakeHeader(3);
+  header.SetHeaderSum(header.HeaderSum() + 1);
+  Doc().LoadDatabase(header, *db);
+  CCheckDatabaseDlg* dlg = Check();
+  ASSERT_NE(dlg, nullptr);
+  QStringList kinds;
+  for (int i = 0; i < dlg->List()->topLevelItemCount(); ++i) kinds << dlg->List()->topLevelItem(i)->text(1);
+  EXPECT_EQ(kinds, QStringList{QStringLiteral("header-sum-wrong")});
+  EXPECT_TRUE(dlg->Summary()->text().startsWith(QStringLiteral("1 error")));
+}
+
+// An export over the open database file, under its own name or another, would replace
+// the database with its export.
+TEST_F(ExchangeWindowTest, ExportOverTheOpenFileIsRefused) {
+  auto db = SmallDb();
+  const QString file = SaveAs(*db, "open.qdb");
+  CMainFrame& frame = Start();
+  ASSERT_TRUE(frame.OpenDocumentFile(file));
+  const QByteArray bytes = apptest::ReadAll(file);
+  ASSERT_TRUE(QFile::link(file, Path("link.csv")));
+  for (const QString& chosen : {file, Path("link.csv")}) {
+    Prompt::QueueFileName(chosen);
+    frame.OnCommand(CommandId::kExport);
+    const QStringList said = Prompt::TakeMessages();
+    ASSERT_EQ(said.size(), 1) << chosen.toStdString();
+    EXPECT_TRUE(said[0].contains(QStringLiteral("is the database file that is open"))) << said[0].toStdString();
+    EXPECT_EQ(apptest::ReadAll(file), bytes);
+  }
+  // Another file is written as before.
+  Prompt::QueueFileName(Path("list.csv"));
+  frame.OnCommand(CommandId::kExport);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_TRUE(QFile::exists(Path("list.csv")));
 }
 
 TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {

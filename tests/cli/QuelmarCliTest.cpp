@@ -124,7 +124,7 @@ TEST_F(Cli, ResaveGoesThroughTheDocument) {
   bytes::StoreU32(&image[0], 0x12345678);
   testkit::WriteBytes(dir.File("magic.qdb"), image);
   const auto refused = Cmd({"resave", F("magic.qdb"), F("never.qdb")});
-  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("Invalid Magic Number"), std::string::npos) << refused.err;
   EXPECT_FALSE(std::filesystem::exists(dir.File("never.qdb")));
 }
@@ -139,11 +139,11 @@ TEST_F(Cli, UsageErrorsAndUnreadableFiles) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.qdb")));
 
   const auto missing = Cmd({"info", F("missing.qdb")});
-  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("missing.qdb"), std::string::npos);
   testkit::WriteBytes(dir.File("short.qdb"), std::vector<std::uint8_t>(100, 0));
   EXPECT_EQ(Cmd({"check", F("short.qdb")}).status, 2) << "check keeps 1 for what it finds";
-  EXPECT_EQ(Cmd({"new", dir.File("no/such/folder/x.qdb")}).status, 1);
+  EXPECT_EQ(Cmd({"new", dir.File("no/such/folder/x.qdb")}).status, 2);
   EXPECT_EQ(Cmd({"--help"}).status, 0);
 }
 

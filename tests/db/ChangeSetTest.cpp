@@ -7,6 +7,7 @@
 
 #include "RandomBytes.h"
 #include "db/ChangeSet.h"
+#include "db/ChannelOrder.h"
 #include "db/DatabaseOperations.h"
 #include "db/EditRecorder.h"
 #include "db/SampleDatabase.h"
@@ -84,16 +85,66 @@ TEST(ChangeSet, OverlayWritesOnlyTheBytesItChanged) {
   ASSERT_EQ(changes.Ranges().size(), 2u);  // 10-12 merged, 40 apart
   std::uint8_t out[32];
   std::memset(out, 0xEE, sizeof out);
-  changes.Overlay(9, 32, ChangeSide::After, out);  // 9..40
+  changes.Overlay(9, 32, ChangeSide::After, before, out);  // 9..40
   EXPECT_EQ(out[0], 0xEE);
   EXPECT_EQ(out[1], 1);
   EXPECT_EQ(out[2], 0);
   EXPECT_EQ(out[3], 2);
   EXPECT_EQ(out[4], 0xEE);
   EXPECT_EQ(out[31], 3);
-  changes.Overlay(9, 32, ChangeSide::Before, out);
+  changes.Overlay(9, 32, ChangeSide::Before, after, out);
   EXPECT_EQ(out[1], 0);
   EXPECT_EQ(out[31], 0);
+}
+
+// Moving rows shifts every entry between the two places: such a step is kept as the
+// turn of the changed range, a few bytes whatever its length, and still puts either
+// state back byte for byte. The undo history of 10,000 such moves used to hold 16 KB
+// each.
+TEST(ChangeSet, AMoveIsKeptAsTheTurnOfItsRange) {
+  const auto list = [](ChannelDatabase& db) -> ServiceList& { return db.channelLists.tvList; };
+  auto before = testkit::EmptyDb();
+  std::vector<int> entries;
+  for (int i = 0; i < 4000; ++i) entries.push_back(i % 2 == 0 ? i : 0x0100 + ((i - 1) & 0xFF));  // neighbours share a low byte
+  testkit::PutList(list(*before), entries);
+  const struct {
+    const char* what;
+    std::vector<int> rows;
+    int to;
+  } moves[] = {
+      {"first row to the end", {0}, 4000},
+      {"last row to the top", {3999}, 0},
+      {"a block of three down", {10, 11, 12}, 3000},
+      {"one row one place", {7}, 9},
+  };
+  for (const auto& m : moves) {
+    SCOPED_TRACE(m.what);
+    auto after = std::make_unique<ChannelDatabase>(*before);
+    dbops::MoveRowsTo(*after, dbops::ChannelOrder::List(0), m.rows, m.to);
+    const ChangeSet changes = ChangeSet::Between(*before, *after);
+    ASSERT_FALSE(changes.Empty());
+    EXPECT_LT(changes.MemoryUsed(), 256u);
+    auto state = std::make_unique<ChannelDatabase>(*after);
+    changes.Apply(*state, ChangeSide::Before);
+    EXPECT_TRUE(Same(*state, *before));
+    changes.Apply(*state, ChangeSide::After);
+    EXPECT_TRUE(Same(*state, *after));
+    // What the other state held at any place, read from the state at hand.
+    const std::size_t tv = reinterpret_cast<const std::uint8_t*>(&list(*after)) - reinterpret_cast<const std::uint8_t*>(after.get());
+    std::vector<std::uint8_t> was(sizeof(ServiceList));
+    std::memcpy(was.data(), &list(*after), was.size());
+    changes.Overlay(tv, was.size(), ChangeSide::Before, reinterpret_cast<const std::uint8_t*>(after.get()), was.data());
+    EXPECT_EQ(std::memcmp(was.data(), &list(*before), was.size()), 0);
+  }
+  // Not a turn: a swap of two rows far apart is kept as bytes, and small.
+  auto swapped = std::make_unique<ChannelDatabase>(*before);
+  list(*swapped).SetEntry(5, list(*before).Entry(3000));
+  list(*swapped).SetEntry(3000, list(*before).Entry(5));
+  const ChangeSet swap = ChangeSet::Between(*before, *swapped);
+  EXPECT_LT(swap.MemoryUsed(), 256u);
+  auto undone = std::make_unique<ChannelDatabase>(*swapped);
+  swap.Apply(*undone, ChangeSide::Before);
+  EXPECT_TRUE(Same(*undone, *before));
 }
 
 // The recorder's copy follows every take and every apply, so a change is recorded once

@@ -10,6 +10,7 @@
 #include "db/ByteOrder.h"
 #include "db/DatabaseCheck.h"
 #include "db/DatabaseImage.h"
+#include "db/ImageHeader.h"
 #include "db/DuplicatePrograms.h"
 #include "db/SampleDatabase.h"
 #include "db/TableNames.h"
@@ -221,9 +222,75 @@ TEST(DatabaseCheck, WrongChecksumOnlyFromAnImage) {
   }
 }
 
+// What the editor or a transfer refuses in the header, each found under its own kind
+// and nothing else: the file `check` passed while `info` and Open refused it.
+struct HeaderCase {
+  const char* what;
+  std::size_t offset;
+  std::uint32_t value;  // written as a u32 at offset; the header sum is made afresh unless offset is 60
+  CheckKind kind;
+  const char* message;
+};
+
+const HeaderCase kHeaderCases[] = {
+    {"magic 0", 0, 0, CheckKind::HeaderMagicWrong,
+     "the header's magic is 0x00000000, not 0x04212510, so the editor and the receiver refuse the file"},
+    {"validFlag 0", 20, 0, CheckKind::HeaderNotValid,
+     "the header's validFlag is 0, not 1, so the file is marked as holding no database and the editor refuses it"},
+    {"dataLength short", 28, 0x60000, CheckKind::HeaderDataLengthWrong,
+     "the header's dataLength is 0x00060000, not 0x00070000 as every TypeC database has, so the editor refuses "
+     "the file"},
+    {"TypeA image type", 24, 0x7FF70000, CheckKind::HeaderImageTypeWrong,
+     "the header's imageTypeWord is 0x7FF70000, not 0x40180000 as a TypeC database has"},
+    {"header sum", 60, 0x11, CheckKind::HeaderSumWrong, nullptr},
+};
+
+TEST(DatabaseCheck, HeaderFieldsTheEditorRefusesAreErrors) {
+  auto db = CleanDb();
+  for (const HeaderCase& c : kHeaderCases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+    DatabaseImage::BuildImage(sample::MakeHeader(3).Bytes(), *db, nullptr, 3, image.data());
+    ImageHeader h(image.data());
+    if (c.offset == 60) {
+      h.SetHeaderSum(h.HeaderSum() ^ c.value);
+    } else {
+      bytes::StoreU32(h.Bytes() + c.offset, c.value);
+      h.UpdateHeaderSum();
+    }
+    h.CopyTo(image.data());
+    const CheckReport r = dbcheck::CheckImage(image.data(), 3);
+    ASSERT_EQ(r.problems.size(), 1u) << Kinds(r);
+    EXPECT_EQ(r.problems[0].kind, c.kind);
+    EXPECT_EQ(r.problems[0].severity, Severity::Error);
+    EXPECT_EQ(r.problems[0].table, tables::kHeader);
+    if (c.message) {
+      EXPECT_EQ(r.problems[0].message, c.message);
+    }
+    // The window checks the header it will save with the database it holds.
+    EXPECT_EQ(Kinds(dbcheck::CheckDocument(image.data(), *db, 3)), Kinds(r));
+  }
+}
+
+TEST(DatabaseCheck, HeaderImageTypeFollowsTheDbType) {
+  auto db = CleanDb();
+  for (int dbType = 0; dbType < 4; ++dbType) {
+    SCOPED_TRACE(dbType);
+    const ImageHeader own = sample::MakeHeader(dbType);
+    EXPECT_TRUE(dbcheck::CheckHeader(own.Bytes(), dbType).empty());
+    // TypeB 6 and TypeC share their word; the others each have their own.
+    const ImageHeader other = sample::MakeHeader(dbType == 0 ? 1 : 0);
+    const auto problems = dbcheck::CheckHeader(other.Bytes(), dbType);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].kind, CheckKind::HeaderImageTypeWrong);
+  }
+  EXPECT_TRUE(dbcheck::CheckHeader(sample::MakeHeader(2).Bytes(), 3).empty());
+}
+
 TEST(DatabaseCheck, EveryKindHasACase) {
   std::set<CheckKind> covered{CheckKind::ListCountOverCapacity, CheckKind::ChecksumWrong};
   for (const Case& c : Cases()) covered.insert(c.kind);
+  for (const HeaderCase& c : kHeaderCases) covered.insert(c.kind);
   for (const CheckKindInfo& info : kCheckKinds) EXPECT_TRUE(covered.count(info.kind)) << info.id;
   std::set<std::string_view> ids;
   for (const CheckKindInfo& info : kCheckKinds) EXPECT_TRUE(ids.insert(info.id).second) << info.id;

@@ -92,6 +92,43 @@ TEST(ReceivedImages, KeepsTheNewestFiftyAndNothingElseIsTouched) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 52);
 }
 
+// The clock (or the time zone) was set back: fifty kept images are named later than
+// now. Each new copy stays, the images that arrived first go, and the user is told.
+TEST(ReceivedImages, PrunesByArrivalWhenTheClockWasSetBack) {
+  testkit::TempDir dir;
+  const std::string folder = dir.File("received");
+  const Bytes image = SampleImage(3);
+  for (int i = 0; i < 50; ++i) ASSERT_TRUE(received::Keep(image.data(), image.size(), When(30, i), folder).ok);
+  const std::string firstToArrive = folder + "/2026-12-08_073000.qdb";
+  ASSERT_TRUE(fs::exists(firstToArrive));
+
+  const received::KeepResult early = received::Keep(image.data(), image.size(), When(10), folder);
+  ASSERT_TRUE(early.ok) << early.error;
+  EXPECT_TRUE(fs::exists(early.path)) << "the copy just kept was removed";
+  EXPECT_FALSE(fs::exists(firstToArrive));
+  EXPECT_EQ(early.notice, "The clock seems to have been set back: the kept image 2026-12-08_073000.qdb, named later "
+                          "than 2026-12-08_071000.qdb, arrived before it and was removed.");
+
+  // The next arrival is named later than the last but earlier than the rest: still the
+  // oldest arrivals go, not the one kept a moment ago.
+  const received::KeepResult next = received::Keep(image.data(), image.size(), When(11), folder);
+  ASSERT_TRUE(next.ok);
+  EXPECT_TRUE(fs::exists(early.path));
+  EXPECT_TRUE(fs::exists(next.path));
+  EXPECT_FALSE(fs::exists(folder + "/2026-12-08_073001.qdb"));
+  EXPECT_FALSE(next.notice.empty());
+
+  const auto list = received::List(folder);
+  ASSERT_EQ(list.size(), received::kKeep);
+  EXPECT_EQ(list[0].path, next.path) << "the last to arrive first";
+  EXPECT_EQ(list[1].path, early.path);
+  EXPECT_EQ(list[2].when, "2026-12-08 07:30:49");
+
+  // With the clock running forward again nothing unexpected is said.
+  const received::KeepResult later = received::Keep(image.data(), image.size(), When(45), folder);
+  EXPECT_TRUE(later.notice.empty()) << later.notice;
+}
+
 TEST(ReceivedImages, AFolderThatCannotBeWrittenIsReported) {
   testkit::TempDir dir;
   const Bytes image = SampleImage(3);

@@ -209,7 +209,7 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
     auto sim = Sim("serve", dir.File("stb.qdb"), {"--early-terminate-ack", "2"});
     ASSERT_TRUE(sim->Ready());
     const auto cli = Cli("receive", sim->Device(), dir.File("failed.qdb"));
-    EXPECT_EQ(cli.status, 1);
+    EXPECT_EQ(cli.status, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.File("failed.qdb")));
     EXPECT_NE(cli.err.find(LinkTexts::kDownloadFail), std::string::npos);
   }
@@ -225,7 +225,7 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
   {
     auto sim = Sim("accept", dir.File("refused.qdb"), {"--fail-terminate", "0"});
     ASSERT_TRUE(sim->Ready());
-    EXPECT_EQ(Cli("send", sim->Device(), dir.File("got.qdb")).status, 1);
+    EXPECT_EQ(Cli("send", sim->Device(), dir.File("got.qdb")).status, 2);
   }
   {
     // Complete receives of something that is no whole, valid database: nothing written.
@@ -238,7 +238,7 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
       auto sim = Sim("serve", dir.File(served));
       ASSERT_TRUE(sim->Ready());
       const auto cli = Cli("receive", sim->Device(), dir.File("refused.qdb"));
-      EXPECT_EQ(cli.status, 1) << served;
+      EXPECT_EQ(cli.status, 2) << served;
       EXPECT_FALSE(std::filesystem::exists(dir.File("refused.qdb"))) << served;
       EXPECT_NE(cli.err.find("nothing written"), std::string::npos) << served;
     }
@@ -248,7 +248,7 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
     const auto cli = testkit::Run({testkit::BinaryPath("quelmar-cli"), "receive", "--port",
                                    dir.File("no-such-tty"), dir.File("none.qdb")},
                                   std::chrono::seconds(5));
-    EXPECT_EQ(cli.status, 1);
+    EXPECT_EQ(cli.status, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.File("none.qdb")));
     EXPECT_NE(cli.err.find(" Open Error!"), std::string::npos);
   }

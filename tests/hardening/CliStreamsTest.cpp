@@ -80,7 +80,7 @@ TEST_F(CliStreams, OutputsThatAreNotRegularFilesAreRefusedAndLeftAlone) {
            {"new", fifo}, {"sample", fifo}, {"resave", sample, fifo}, {"sample", toStdout}}) {
     SCOPED_TRACE(args[0] + " " + args.back());
     const CliRun r = Cli(args, pipeFds[1], std::chrono::seconds(10));
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, " is not a regular file")) << r.err;
     char buf[16];
     EXPECT_LE(::read(pipeFds[0], buf, sizeof buf), 0) << "nothing went down the pipe";
@@ -100,8 +100,8 @@ TEST_F(CliStreams, InputsThatAreNotRegularFilesAreRefusedWithoutWaiting) {
     const auto start = std::chrono::steady_clock::now();
     const CliRun r = Cli(args, -2, std::chrono::seconds(5));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
-    // check ends 2 when it cannot read its file (1 means the file has errors).
-    EXPECT_EQ(r.status, args[0] == "check" ? 2 : 1) << "-1: still waiting after 5 s";
+    // Every command ends 2 when it cannot read its file (1 is only for what it found).
+    EXPECT_EQ(r.status, 2) << "-1: still waiting after 5 s";
     EXPECT_TRUE(Contains(r.err, args[1] + " is not a regular file")) << r.err;
   }
   EXPECT_FALSE(fs::exists(dir / "out.qdb"));
@@ -148,7 +148,7 @@ TEST_F(CliStreams, WriteErrorsOnStdoutFailTheCommand) {
   ASSERT_GE(full, 0);
   const CliRun toFull = Cli({"info", sample}, full);
   ::close(full);
-  EXPECT_EQ(toFull.status, 1);
+  EXPECT_EQ(toFull.status, 2);
   EXPECT_TRUE(Contains(toFull.err, "write error")) << toFull.err;
 
   // `| head` that has already gone: SIGPIPE used to kill the program (status 141).
@@ -157,11 +157,11 @@ TEST_F(CliStreams, WriteErrorsOnStdoutFailTheCommand) {
   ::close(pipeFds[0]);
   const CliRun toGone = Cli({"info", sample}, pipeFds[1]);
   ::close(pipeFds[1]);
-  EXPECT_EQ(toGone.status, 1);
+  EXPECT_EQ(toGone.status, 2);
   EXPECT_TRUE(Contains(toGone.err, "write error")) << toGone.err;
 
   const CliRun toClosed = Cli({"check", sample}, -1);
-  EXPECT_EQ(toClosed.status, 1);
+  EXPECT_EQ(toClosed.status, 2);
   EXPECT_TRUE(Contains(toClosed.err, "write error")) << toClosed.err;
 
   // A closed stdout never becomes the file the command writes.

@@ -158,7 +158,7 @@ TEST_F(VanishingReceiver, ReceiveReportsTheLostLineAtOnce) {
   int status = -1;
   const auto took = RunAndPull({"serve", image, "--pace", "--quiet"}, {"receive", out}, "STATUS_WAIT_DATA", status);
   EXPECT_LT(took, std::chrono::seconds(2));
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(status, 2);
   const std::string shown = testkit::ReadText(err);
   EXPECT_TRUE(Contains(shown, LinkTexts::kNoResponse)) << shown;
   // What to check comes on the line below.
@@ -172,7 +172,7 @@ TEST_F(VanishingReceiver, SendReportsTheLostLineAtOnce) {
   const auto took =
       RunAndPull({"accept", out, "--pace", "--quiet"}, {"send", image}, "Sendig data packet", status);
   EXPECT_LT(took, std::chrono::seconds(2));
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(status, 2);
   const std::string shown = testkit::ReadText(err);
   EXPECT_TRUE(Contains(shown, LinkTexts::kNoResponse)) << shown;
   EXPECT_TRUE(Contains(shown, "quelmar-cli: Line lost: the other end hung up")) << shown;
@@ -202,7 +202,7 @@ TEST(ReceiveOutput, UnwritableOutputFailsAtOnceWithoutOpeningThePort) {
         {testkit::BinaryPath("quelmar-cli"), "receive", "--timeout", "5", "--port", line.Path(), out},
         std::chrono::seconds(20));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, out)) << r.err;
     EXPECT_TRUE(Contains(r.err, reason)) << r.err;
     alignas(inotify_event) char buf[1024];

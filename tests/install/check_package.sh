@@ -23,7 +23,15 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$tmp/contents"
 for f in usr/bin/quelmar usr/bin/quelmar-cli usr/bin/stbsim usr/share/applications/quelmar.desktop \
-         usr/share/mime/packages/quelmar.xml usr/share/man/man1/quelmar.1.gz; do
+         usr/share/mime/packages/quelmar.xml usr/share/man/man1/quelmar.1.gz usr/share/doc/quelmar/copyright \
+         usr/share/quelmar/database.schema.json; do
   grep -qx "$f" "$tmp/contents" || fail "the package lacks /$f"
 done
+# Debian's machine-readable copyright format, and the schema as the source tree has it.
+dpkg-deb -x "$deb" "$tmp/root"
+head -1 "$tmp/root/usr/share/doc/quelmar/copyright" |
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' || fail "copyright format"
+grep -q '^Files: \*$' "$tmp/root/usr/share/doc/quelmar/copyright" || fail "copyright has no Files: * stanza"
+python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$tmp/root/usr/share/quelmar/database.schema.json" ||
+  fail "the installed schema is not JSON"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"

@@ -259,8 +259,19 @@ TEST_F(GroupChListsTest, DamagedTablesAreShownWithoutReadingOrWritingPastThem) {
   Kind()->setCurrentIndex(1);
   EXPECT_EQ(ServiceList()->count(), 4000);
   EXPECT_EQ(ServiceList()->item(0)->text(), "?");
+  ServiceList()->setCurrentRow(1);
+  ASSERT_TRUE(page->State().infoValid);
+  ASSERT_FALSE(Child<QLineEdit>(*page, "name")->text().isEmpty());
+  // The "?" row shows nothing of the program selected before it, and Update is off.
   ServiceList()->setCurrentRow(0);
   EXPECT_FALSE(page->State().infoValid);
+  for (const char* name : {"name", "videoPid", "audioPid", "pcrPid", "ttextPid", "serviceId", "pmt"})
+    EXPECT_TRUE(Child<QLineEdit>(*page, name)->text().isEmpty()) << name;
+  EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "");
+  EXPECT_FALSE(Button("update")->isEnabled());
+  ServiceList()->setCurrentRow(1);
+  EXPECT_TRUE(Button("update")->isEnabled());
+  ServiceList()->setCurrentRow(0);
 
   GroupCombo()->setCurrentIndex(1);
   EXPECT_EQ(GroupList()->count(), 100);
