@@ -250,7 +250,7 @@ std::vector<Problem> CheckHeader(const std::uint8_t* bytes, int dbType) {
   std::vector<Problem> out;
   auto add = [&out](CheckKind kind, std::initializer_list<std::string> args) {
     const CheckKindInfo& info = InfoOf(kind);
-    out.push_back({info.severity, kind, tables::kHeader, -1, -1, text::Fill(info.message, args)});
+    out.push_back({info.severity, kind, tables::kHeader, -1, -1, text::Fill(info.message, args), {}, -1});
   };
   const ImageHeader h(bytes);
   if (h.Magic() != ImageHeader::kMagic) add(CheckKind::HeaderMagicWrong, {Hex(h.Magic()), Hex(ImageHeader::kMagic)});
