@@ -1,6 +1,7 @@
 #include "db/RecordJson.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -54,6 +55,15 @@ std::optional<std::string> UnsignedFault(const Json& value, std::uint64_t max, s
   if (whole && value.get<std::uint64_t>() <= max) {
     out = value.get<std::uint64_t>();
     return std::nullopt;
+  }
+  // A number written with a fraction of zero (256.0, 2.56e2) is that integer, as JSON
+  // Schema's "integer" has it; 256.5 is not.
+  if (value.is_number_float()) {
+    const double d = value.get<double>();
+    if (d >= 0 && d <= static_cast<double>(max) && std::floor(d) == d) {
+      out = static_cast<std::uint64_t>(d);
+      return std::nullopt;
+    }
   }
   return "expected an integer from 0 to " + std::to_string(max) + Got(value);
 }
@@ -136,7 +146,7 @@ std::string Describe(const Json& value) {
   switch (value.type()) {
     case Json::value_t::string: {
       const std::string& s = value.get_ref<const std::string&>();
-      return s.size() <= 40 ? value.dump() : "a string of " + std::to_string(s.size()) + " bytes";
+      return s.size() <= 40 ? value.dump(-1, ' ', false, Json::error_handler_t::replace) : "a string of " + std::to_string(s.size()) + " bytes";
     }
     case Json::value_t::number_integer:
     case Json::value_t::number_unsigned:
