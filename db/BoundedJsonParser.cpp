@@ -58,10 +58,7 @@ class Builder {
     if (v.size() > limits_.stringBytes)
       return Refuse(HerePath(), "a string of " + std::to_string(v.size()) + " bytes; no text of a database is longer than " +
                                     std::to_string(limits_.stringBytes));
-    stringBytes_ += v.size();
-    if (stringBytes_ > limits_.totalStringBytes)
-      return Refuse(HerePath(), "more text than any database holds (over " +
-                                    std::to_string(limits_.totalStringBytes >> 20) + " MiB of strings)");
+    if (!CountText(v.size())) return false;
     return Add(Json(std::move(v)));
   }
   bool binary(binary_t&) { return Refuse(HerePath(), "binary data, which JSON text cannot hold"); }
@@ -80,6 +77,7 @@ class Builder {
       return Refuse(TopPath(), "an object of more than " + std::to_string(limits_.objectMembers) +
                                                 " fields; no record has that many");
     if (f.node->contains(k)) return Refuse(TopPath() + "." + PathKey(k), "given twice in one object");
+    if (!CountText(k.size())) return false;
     f.key = std::move(k);
     f.hasKey = true;
     return true;
@@ -121,6 +119,14 @@ class Builder {
     std::string path = "$";
     for (std::size_t i = 0; i < frames_.size(); ++i) path += Step(i);
     return path;
+  }
+
+  bool CountText(std::size_t bytes) {
+    stringBytes_ += bytes;
+    if (stringBytes_ > limits_.totalStringBytes)
+      return Refuse(HerePath(), "more text than any database holds (over " +
+                                    std::to_string(limits_.totalStringBytes >> 20) + " MiB of names and strings)");
+    return true;
   }
 
   bool Counted() {

@@ -13,9 +13,9 @@
 namespace exchangeinput {
 
 // A JSON export of a full database (every slot of every table used, every name's tail
-// and stray byte set) is under 4 MiB; a channel list is smaller still. Ten times that
+// and stray byte set) is about 2.6 MB; a channel list is smaller still. Ten times that
 // is no file of ours.
-inline constexpr std::uint64_t kMaxBytes = std::uint64_t(40) << 20;
+inline constexpr std::uint64_t kMaxBytes = std::uint64_t(26) << 20;
 
 enum class Format { Json, Csv };
 
