@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <string>
 #include <vector>
@@ -184,6 +185,90 @@ class Builder {
   std::size_t stringBytes_ = 0;
 };
 
+// Reads a stream for the parser a byte at a time and ends it early when a string or
+// another token runs longer than the limit: the parser gathers a whole token before it
+// hands it on, so without this one huge string would cost its length in memory.
+class CappedStream {
+ public:
+  CappedStream(std::FILE* stream, std::size_t limit) : stream_(stream), limit_(limit) {}
+
+  bool cut = false;
+
+  int Next() {
+    if (cut) return EOF;
+    const int c = std::fgetc(stream_);
+    if (c == EOF) return EOF;
+    if (!inString_) {
+      if (c == '"') {
+        inString_ = true, run_ = 0;
+      } else if (c == ',' || c == ':' || c == '[' || c == ']' || c == '{' || c == '}' || c == ' ' || c == '\t' ||
+                 c == '\n' || c == '\r') {
+        run_ = 0;
+      } else {
+        ++run_;
+      }
+    } else if (escape_) {
+      escape_ = false, ++run_;
+    } else if (c == '\\') {
+      escape_ = true, ++run_;
+    } else if (c == '"') {
+      inString_ = false, run_ = 0;
+    } else {
+      ++run_;
+    }
+    if (run_ > limit_) {
+      cut = true;
+      return EOF;
+    }
+    return c;
+  }
+
+ private:
+  std::FILE* stream_;
+  std::size_t limit_;
+  std::size_t run_ = 0;
+  bool inString_ = false;
+  bool escape_ = false;
+};
+
+// An input iterator over a CappedStream, as the parser reads its input.
+class CappedIterator {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  CappedIterator() = default;
+  explicit CappedIterator(CappedStream& s) : stream_(&s) { Advance(); }
+
+  const char& operator*() const { return current_; }
+  CappedIterator& operator++() {
+    Advance();
+    return *this;
+  }
+  CappedIterator operator++(int) {
+    CappedIterator before = *this;
+    Advance();
+    return before;
+  }
+  bool operator==(const CappedIterator& o) const { return AtEnd() == o.AtEnd(); }
+  bool operator!=(const CappedIterator& o) const { return !(*this == o); }
+
+ private:
+  bool AtEnd() const { return stream_ == nullptr || atEnd_; }
+  void Advance() {
+    const int c = stream_->Next();
+    atEnd_ = c == EOF;
+    current_ = static_cast<char>(c);
+  }
+
+  CappedStream* stream_ = nullptr;
+  char current_ = 0;
+  bool atEnd_ = true;
+};
+
 template <typename Run>
 std::optional<JsonRefusal> Guarded(Json& out, const Limits& limits, Run run) {
   Json doc;
@@ -210,7 +295,14 @@ std::optional<JsonRefusal> Parse(std::string_view text, Json& out, const Limits&
 }
 
 std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out, const Limits& limits) {
-  return Guarded(out, limits, [&](Builder& b) { return Json::sax_parse(stream, &b); });
+  CappedStream capped(stream, limits.stringBytes);
+  auto r = Guarded(out, limits, [&](Builder& b) {
+    return Json::sax_parse(CappedIterator(capped), CappedIterator(), &b);
+  });
+  if (capped.cut && r)
+    r->reason = "a string or number longer than " + std::to_string(limits.stringBytes) +
+                " bytes; no text of a database is that long";
+  return r;
 }
 
 }  // namespace boundedjson
