@@ -573,7 +573,11 @@ bool CMainFrame::OpenNativeFile(const QByteArray& nativePath) {
   }
   DocumentNowAt(nativePath);
   // Laid out for another receiver variant: switched when the user agrees, then read again.
-  if (exchange_->OfferOtherVariantOfFile(nativePath.toStdString())) return OpenNativeFile(nativePath);
+  // Should that fail (the file changed in between), the document still holds the file as
+  // first read, and the setting goes back with it: a save must not lay it out anew.
+  const LinkSettings before = app_.Settings();
+  if (exchange_->OfferOtherVariantOfFile(nativePath.toStdString()) && !OpenNativeFile(nativePath))
+    app_.SetSettings(before);
   return true;
 }
 
@@ -698,8 +702,11 @@ void CMainFrame::OnReceiveFromStb() {
     Prompt::Message(this, QString::fromStdString(taken.message));
     return;
   }
-  // Laid out for another receiver variant: switched when the user agrees, then taken again.
-  if (exchange_->OfferOtherVariant(image.data())) doc.LoadReceivedImage(image.data(), image.size());
+  // Laid out for another receiver variant: switched when the user agrees, then taken again
+  // (the setting goes back should that fail).
+  const LinkSettings before = app_.Settings();
+  if (exchange_->OfferOtherVariant(image.data()) && !doc.LoadReceivedImage(image.data(), image.size()))
+    app_.SetSettings(before);
   KeepReceived(image);
 }
 

@@ -57,8 +57,8 @@ class Builder {
   bool number_float(number_float_t v, const string_t&) { return Add(Json(v)); }
   bool string(string_t& v) {
     if (v.size() > limits_.stringBytes)
-      return Refuse(HerePath(), "a string of " + std::to_string(v.size()) + " bytes; no text of a database is longer than " +
-                                    std::to_string(limits_.stringBytes));
+      return Refuse(HerePath(), "a string of " + std::to_string(v.size()) +
+                                    " bytes; no text of a database is longer than " + std::to_string(limits_.stringBytes));
     if (!CountText(v.size())) return false;
     return Add(Json(std::move(v)));
   }

@@ -149,11 +149,11 @@ class RowReader {
         if (Lower(head.fields[i]) == Lower(kColumns[c]) && at_[c] < 0) at_[c] = static_cast<int>(i);
     for (Column c : kRequired) {
       if (at_[c] >= 0) continue;
-      // A spreadsheet set to a locale with a decimal comma saves ';' between fields.
-      const bool semicolons = head.fields.size() == 1 || std::all_of(head.fields.begin(), head.fields.end(), [](const std::string& f) {
-                                return f.find(';') != std::string::npos || f.empty();
-                              });
-      if (semicolons && !head.fields.empty() && Lower(head.fields[0]).find(std::string(kColumns[kList]) + ";") != std::string::npos)
+      // A spreadsheet set to a locale with a decimal comma saves ';' between fields: the
+      // whole header row is then one field.
+      const std::string first = head.fields.empty() ? std::string() : Lower(head.fields[0]);
+      if (first.find(std::string(kColumns[kList]) + ";") != std::string::npos ||
+          first.find(";" + std::string(kColumns[kName])) != std::string::npos)
         return Stop(Refusal{head.line, "the file seems to use ';' as separator; export with ',' or choose ',' as the "
                                        "field separator when the spreadsheet saves it"});
       return Stop(Refusal{head.line, "the header row has no column \"" + std::string(kColumns[c]) + "\""});

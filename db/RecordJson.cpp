@@ -159,7 +159,8 @@ std::string Describe(const Json& value) {
   switch (value.type()) {
     case Json::value_t::string: {
       const std::string& s = value.get_ref<const std::string&>();
-      return s.size() <= 40 ? value.dump(-1, ' ', false, Json::error_handler_t::replace) : "a string of " + std::to_string(s.size()) + " bytes";
+      if (s.size() > 40) return "a string of " + std::to_string(s.size()) + " bytes";
+      return value.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     case Json::value_t::number_integer:
     case Json::value_t::number_unsigned:
