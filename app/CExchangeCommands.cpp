@@ -26,6 +26,7 @@
 #include "db/ImageJson.h"
 #include "db/ReferenceList.h"
 #include "db/VariantDetection.h"
+#include "ui/CApplyListDlg.h"
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/StepTexts.h"
 #include "ui/CCompareDlg.h"
@@ -237,26 +238,28 @@ void CExchangeCommands::OnExport() {
 void CExchangeCommands::OnImport() {
   const QString path = Prompt::OpenFileName(&frame_, U(T::kImportCaption), U(T::kImportFilter));
   if (path.isEmpty()) return;
-  std::string text;
-  if (const auto why = exchangeinput::Read(Native(path), text)) {
+  exchangeinput::Input input;
+  if (const auto why = exchangeinput::Open(Native(path), input)) {
     Prompt::Message(&frame_, Shown(*why));
     return;
   }
-  // An export of ours is a JSON object; anything else is taken for a channel list.
-  const std::size_t first = text.find_first_not_of(" \t\r\n");
-  if (first != std::string::npos && text[first] == '{') {
-    ImportJson(path, text);
+  if (input.Guess() == exchangeinput::Format::Json) {
+    ImportJson(path, input);
   } else {
-    ImportCsv(path, text);
+    ImportCsv(path, input);
   }
 }
 
-void CExchangeCommands::ImportJson(const QString& path, const std::string& text) {
+void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& input) {
   const QString name = QFileInfo(path).fileName();
   imagejson::Json json;
   imagejson::Imported imported;
-  auto refusal = imagejson::Parse(text, json);
+  auto refusal = imagejson::Parse(input.Stream(), json);
   if (!refusal) refusal = imagejson::Import(json, imported);
+  // What the document would refuse is refused here, before any question or setting.
+  if (!refusal)
+    if (const DocResult fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
+      refusal = JsonRefusal{"$.header", fits.message};
   if (refusal) {
     Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
     return;
@@ -264,6 +267,7 @@ void CExchangeCommands::ImportJson(const QString& path, const std::string& text)
   // The export replaces the document, as opening a file does.
   if (!frame_.SaveModified()) return;
   CQuelmarDoc& doc = app_.Doc();
+  const LinkSettings before = app_.Settings();
   if (imported.dbType != doc.GetDbType()) {
     // Read under another layout the image would show nonsense.
     if (Prompt::Message(&frame_,
@@ -275,6 +279,9 @@ void CExchangeCommands::ImportJson(const QString& path, const std::string& text)
   }
   const DocResult loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
   if (!loaded) {
+    // The setting goes back with the document: the next save must lay out what is open
+    // as it was read.
+    app_.SetSettings(before);
     Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(loaded.message)));
     return;
   }
@@ -283,7 +290,7 @@ void CExchangeCommands::ImportJson(const QString& path, const std::string& text)
   doc.SetModifiedFlag(true);
 }
 
-void CExchangeCommands::ImportCsv(const QString& path, const std::string& text) {
+void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& input) {
   const QString name = QFileInfo(path).fileName();
   CQuelmarDoc& doc = app_.Doc();
   if (!doc.HasData()) {
@@ -291,13 +298,16 @@ void CExchangeCommands::ImportCsv(const QString& path, const std::string& text) 
     return;
   }
   std::vector<channelcsv::Row> rows;
-  if (const auto refusal = channelcsv::Read(text, rows)) {
+  if (const auto refusal = channelcsv::Read(input.Stream(), rows)) {
     Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
     return;
   }
+  CApplyListDlg ask(name, static_cast<int>(rows.size()), &frame_);
+  if (Prompt::Exec(ask) != QDialog::Accepted) return;
+  const reflist::Options options{ask.TakeNames()};
   // One edit of the working database, so it is one step to undo, named after the file.
   const auto step = doc.BeginStep(U(StepTexts::kImportList).arg(name).toStdString());
-  const reflist::Report report = doc.Edit(reflist::Apply, rows);
+  const reflist::Report report = doc.Edit(reflist::Apply, rows, options);
   doc.SetModifiedFlag(true);
   // As after an undo: the pages show the new lists and the user stays where he was.
   RefreshPages();

@@ -12,6 +12,9 @@
 
 #include "ui/CCheckDatabaseDlg.h"
 
+namespace exchangeinput {
+class Input;
+}
 class CMainFrame;
 class CQuelmarApp;
 struct Problem;
@@ -46,8 +49,8 @@ class CExchangeCommands : public QObject {
   void OnCompareWith();
   void OnExport();
   void OnImport();
-  void ImportJson(const QString& path, const std::string& text);
-  void ImportCsv(const QString& path, const std::string& text);
+  void ImportJson(const QString& path, exchangeinput::Input& input);
+  void ImportCsv(const QString& path, exchangeinput::Input& input);
   void ShowProblem(const Problem& problem);
   void SwitchDbType(int dbType);
 

@@ -579,7 +579,11 @@ bool CMainFrame::OpenNativeFile(const QByteArray& nativePath) {
   }
   DocumentNowAt(nativePath);
   // Laid out for another receiver variant: switched when the user agrees, then read again.
-  if (exchange_->OfferOtherVariantOfFile(nativePath.toStdString())) return OpenNativeFile(nativePath);
+  // Should that fail (the file changed in between), the document still holds the file as
+  // first read, and the setting goes back with it: a save must not lay it out anew.
+  const LinkSettings before = app_.Settings();
+  if (exchange_->OfferOtherVariantOfFile(nativePath.toStdString()) && !OpenNativeFile(nativePath))
+    app_.SetSettings(before);
   return true;
 }
 
@@ -710,9 +714,15 @@ void CMainFrame::OnReceiveFromStb() {
     Prompt::Message(this, QString::fromStdString(acceptable.message));
     return;
   }
-  // Laid out for another receiver variant: switched when the user agrees, before it is read.
+  // Laid out for another receiver variant: switched when the user agrees, before it is
+  // read (the setting goes back should the load fail).
+  const LinkSettings before = app_.Settings();
   exchange_->OfferOtherVariant(image.data());
-  doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive);
+  if (const DocResult taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
+    app_.SetSettings(before);
+    Prompt::Message(this, QString::fromStdString(taken.message));
+    return;
+  }
   KeepReceived(image);
 }
 

@@ -15,7 +15,6 @@ namespace {
 
 const char* const kOtherType = "%1: its checksums do not hold under %2 (--type %3) but do under %4; try --type %5";
 const char* const kOutputIsInput = "%1: refusing to write over the input %2 (the same file); nothing written";
-const char* const kStdinTooLarge = "standard input holds more than %1 bytes, more than any export; nothing written";
 
 }  // namespace
 
@@ -54,25 +53,6 @@ bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t s
   const fileio::IoResult w = fileio::WriteAtomically(out, data, size);
   if (!w.ok) Fail(fileio::Describe(w, out, "cannot write %1: %2"));
   return w.ok;
-}
-
-bool ReadStandardInput(std::string& text, std::size_t maxBytes) {
-  text.clear();
-  char buf[65536];
-  // Read in pieces, so memory grows with the input and stops just past the limit.
-  while (std::cin.read(buf, sizeof buf) || std::cin.gcount() > 0) {
-    text.append(buf, static_cast<std::size_t>(std::cin.gcount()));
-    if (text.size() > maxBytes) {
-      Fail(text::Fill(kStdinTooLarge, {std::to_string(maxBytes)}));
-      text.clear();
-      return false;
-    }
-  }
-  if (std::cin.bad()) {
-    Fail("cannot read standard input");
-    return false;
-  }
-  return true;
 }
 
 void ReportNotice(const std::string& notice) {

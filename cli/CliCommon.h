@@ -39,9 +39,6 @@ bool OutputIsInput(const std::string& out, std::initializer_list<std::string> in
 // not at all. Says why on stderr and returns false when they could not be written.
 bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t size);
 
-// Standard input read whole, up to `maxBytes`; says why on stderr and returns false when
-// it cannot be read or is larger.
-bool ReadStandardInput(std::string& text, std::size_t maxBytes);
 
 // What a save had to say beside its success (no backup kept), on stderr.
 void ReportNotice(const std::string& notice);

@@ -36,10 +36,11 @@ int Emit(const std::string& text, const std::string& out) {
              : cli::kExitTrouble;
 }
 
-// The file's text, or standard input's for "-".
-bool ReadText(const std::string& path, std::string& text) {
-  if (path == cli::kStdStream) return cli::ReadStandardInput(text, exchangeinput::kMaxBytes);
-  if (const auto why = exchangeinput::Read(path, text)) {
+// Opens IN for reading ("-": standard input); says why on stderr when it cannot.
+bool OpenInput(const std::string& path, exchangeinput::Input& in) {
+  const auto why = path == cli::kStdStream ? exchangeinput::OpenCopy(stdin, "standard input", in)
+                                           : exchangeinput::Open(path, in);
+  if (why) {
     cli::Fail(*why);
     return false;
   }
@@ -81,11 +82,11 @@ int Export(const std::string& in, const std::string& format, int dbType, const s
 
 int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
   if (cli::OutputIsInput(out, {in})) return cli::kExitTrouble;
-  std::string text;
-  if (!ReadText(in, text)) return cli::kExitTrouble;
+  exchangeinput::Input input;
+  if (!OpenInput(in, input)) return cli::kExitTrouble;
   imagejson::Json j;
   imagejson::Imported imported;
-  auto refusal = imagejson::Parse(text, j);
+  auto refusal = imagejson::Parse(input.Stream(), j);
   if (!refusal) refusal = imagejson::Import(j, imported);
   if (refusal) return Trouble(in + ": " + refusal->Message() + "; nothing written");
   if (typeGiven >= 0 && typeGiven != imported.dbType)
@@ -94,12 +95,13 @@ int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
   return cli::WriteOutput(out, imported.image.data(), imported.image.size()) ? cli::kExitOk : cli::kExitTrouble;
 }
 
-int ImportCsv(const std::string& in, const std::string& file, const std::string& out, int dbType) {
+int ImportCsv(const std::string& in, const std::string& file, const std::string& out, int dbType,
+              const reflist::Options& options) {
   if (cli::OutputIsInput(out, {in, file})) return cli::kExitTrouble;
-  std::string text;
-  if (!ReadText(in, text)) return cli::kExitTrouble;
+  exchangeinput::Input input;
+  if (!OpenInput(in, input)) return cli::kExitTrouble;
   std::vector<channelcsv::Row> rows;
-  if (const auto refusal = channelcsv::Read(text, rows))
+  if (const auto refusal = channelcsv::Read(input.Stream(), rows))
     return Trouble(in + ": " + refusal->Message() + "; nothing written");
   std::vector<std::uint8_t> image;
   if (!cli::ReadImage(file, image)) return cli::kExitTrouble;
@@ -109,7 +111,7 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
   doc.SetDbType(dbType);
   const DocResult opened = doc.Open(file);
   if (!opened) return Trouble(cli::NamingFile(opened.message, file));
-  const reflist::Report report = doc.Edit(reflist::Apply, rows);
+  const reflist::Report report = doc.Edit(reflist::Apply, rows, options);
   if (out == cli::kStdStream) {
     // The image goes to stdout, so the report goes to stderr.
     std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
@@ -132,6 +134,7 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
     int dbType = 3;
     std::string format, a, b, out;
     bool json = false;
+    bool takeNames = false;
   };
   auto args = std::make_shared<std::vector<Args>>(3);
   const std::vector<std::string> formats{kJson, kCsv};
@@ -169,8 +172,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         "import", "with --format json: rebuild the database file an export describes, byte for byte, into OUT; "
                   "with --format csv: apply the channel list IN to the database FILE and save the result as OUT "
                   "(rows are matched to programs by satellite, frequency, polarization and service ID, or by name; "
-                  "matched programs take the rows' order, names, lock and groups; the rest follow in their former "
-                  "order); exit status 0, 1 when a CSV row matched no program, 2 when something was refused and "
+                  "matched programs take the rows' order, lock and groups, and with --take-names their names; the "
+                  "rest follow in their former order; blank name and groups cells change nothing); exit status 0, 1 when a CSV row matched no program, 2 when something was refused and "
                   "nothing written");
     cli::AddTypeOption(sub, a.dbType);
     sub->add_option("--format", a.format, "json or csv")->type_name("FORMAT")->required()->check(CLI::IsMember(formats));
@@ -179,6 +182,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         ->required();
     sub->add_option("IN", a.a, "the JSON or CSV file to read (\"-\": standard input)")->required();
     sub->add_option("FILE", a.b, "with --format csv: the database file the channel list applies to");
+    sub->add_flag("--take-names", a.takeNames,
+                  "with --format csv: the programs also take the rows' names (each renamed program is listed)");
     sub->callback([&exitCode, &a, args, sub] {
       if (a.format == kJson) {
         if (!a.b.empty()) {
@@ -193,7 +198,7 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         exitCode = cli::Usage("import --format csv needs the database FILE the list applies to");
         return;
       }
-      exitCode = ImportCsv(a.a, a.b, a.out, a.dbType);
+      exitCode = ImportCsv(a.a, a.b, a.out, a.dbType, reflist::Options{a.takeNames});
     });
   }
 }

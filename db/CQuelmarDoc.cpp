@@ -143,16 +143,21 @@ std::size_t CQuelmarDoc::BuildImage(std::uint8_t* out) {
 
 // ---- files -----------------------------------------------------------------------------
 
-DocResult CQuelmarDoc::LoadWholeImage(const std::uint8_t* image, std::size_t size) {
-  // Everything is checked before the document changes: a refused image leaves the
-  // header, both databases and the pages as they were.
+DocResult CQuelmarDoc::CheckWholeImage(const std::uint8_t* image, std::size_t size) {
   if (size < DatabaseImage::kHeaderSize) return DocResult::Failure(DbTexts::kFileTooShort);
   const ImageHeader header(image);
   if (header.Magic() != ImageHeader::kMagic) return DocResult::Failure(DbTexts::kInvalidMagic);
   if (header.ValidFlag() != 1) return DocResult::Failure(DbTexts::kNoDatabase);
   if (header.DataLength() != ImageHeader::kFullDataLength) return DocResult::Failure(DbTexts::kBadDataLength);
   if (size < DatabaseImage::kImageSize) return DocResult::Failure(DbTexts::kFileTooShort);
-  if (!PrepareStorage(header.ValidFlag())) return DocResult::Failure(DbTexts::kOutOfMemory);
+  return DocResult::Success();
+}
+
+DocResult CQuelmarDoc::LoadWholeImage(const std::uint8_t* image, std::size_t size) {
+  // Everything is checked before the document changes: a refused image leaves the
+  // header, both databases and the pages as they were.
+  if (const DocResult fits = CheckWholeImage(image, size); !fits) return fits;
+  if (!PrepareStorage(ImageHeader(image).ValidFlag())) return DocResult::Failure(DbTexts::kOutOfMemory);
   LoadImage(image);
   return DocResult::Success();
 }

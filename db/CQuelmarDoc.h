@@ -65,6 +65,9 @@ class CQuelmarDoc final : public ImageSource {
   // refuses a file, with the document left as it was. The modified flag is the
   // caller's.
   DocResult LoadWholeImage(const std::uint8_t* image, std::size_t size);
+  // What LoadWholeImage would refuse in the image itself, without touching a document:
+  // lets a caller refuse before it changes any setting.
+  static DocResult CheckWholeImage(const std::uint8_t* image, std::size_t size);
   // Puts a header and a database in place as a loaded image would (for new and
   // demo databases, and tests). Views are refreshed; the modified flag is untouched.
   void LoadDatabase(const ImageHeader& header, const ChannelDatabase& db);

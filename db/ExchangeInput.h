@@ -1,18 +1,50 @@
 #pragma once
-// Reading a JSON export or a channel-list CSV that a person hands us: the whole file as
-// text, refused when it cannot be read or is larger than any export of ours could be,
-// so a wrong choice of file never takes all the memory. quelmar-cli and the window's
-// "Import…" read through here.
+// Reading a JSON export or a channel-list CSV that a person hands us. The file's size
+// is looked at first: what no database in either format could be is refused before a
+// byte is read, and the rest is read as a stream, a piece at a time, so a wrong choice
+// of file never takes the memory. quelmar-cli and the window's "Import…" read through
+// here.
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 
 namespace exchangeinput {
 
-// Larger input than this is no export of ours.
-inline constexpr std::size_t kMaxBytes = std::size_t(256) << 20;
+// A JSON export of a full database (every slot of every table used, every name's tail
+// and stray byte set) is about 2.6 MB; a channel list is smaller still. Ten times that
+// is no file of ours.
+inline constexpr std::uint64_t kMaxBytes = std::uint64_t(26) << 20;
 
-// The file's bytes in `text`; otherwise the reason, naming the file.
-std::optional<std::string> Read(const std::string& path, std::string& text);
+enum class Format { Json, Csv };
+
+// An open input file, at its start.
+class Input {
+ public:
+  Input() = default;
+  ~Input();
+  Input(const Input&) = delete;
+  Input& operator=(const Input&) = delete;
+
+  std::FILE* Stream() const { return stream_; }
+  std::uint64_t Size() const { return size_; }
+  // An export of ours is a JSON object; anything else is taken for a channel list.
+  // Looks at the first bytes (a byte order mark and blanks skipped) and goes back to
+  // the start.
+  Format Guess();
+
+ private:
+  friend std::optional<std::string> Open(const std::string& path, Input& in);
+  friend std::optional<std::string> OpenCopy(std::FILE* source, const std::string& name, Input& in);
+  std::FILE* stream_ = nullptr;
+  std::uint64_t size_ = 0;
+};
+
+// Opens a regular file of at most kMaxBytes; otherwise the reason, naming the file.
+std::optional<std::string> Open(const std::string& path, Input& in);
+// Takes what `source` (a pipe: standard input) holds, at most kMaxBytes, into a file of
+// its own that can be read again from the start; otherwise the reason, naming it `name`.
+std::optional<std::string> OpenCopy(std::FILE* source, const std::string& name, Input& in);
 
 }  // namespace exchangeinput

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "db/BoundedJsonParser.h"
 #include "db/ByteOrder.h"
 #include "db/ChannelDatabase.h"
 #include "db/DatabaseImage.h"
@@ -196,17 +197,9 @@ std::string Dump(const Json& json) {
   return out;
 }
 
-std::optional<JsonRefusal> Parse(std::string_view text, Json& out) {
-  try {
-    out = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& e) {
-    // The library's message tells the line and column and what it expected there.
-    std::string what = e.what();
-    if (const auto p = what.find("parse error"); p != std::string::npos) what = what.substr(p);
-    return JsonRefusal{"$", "expected JSON text; " + what};
-  }
-  return std::nullopt;
-}
+std::optional<JsonRefusal> Parse(std::string_view text, Json& out) { return boundedjson::Parse(text, out); }
+
+std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out) { return boundedjson::Parse(stream, out); }
 
 std::optional<JsonRefusal> Import(const Json& j, Imported& out) {
   if (!j.is_object()) return JsonRefusal{"$", "expected an object, got " + recordjson::Describe(j)};

@@ -5,6 +5,7 @@
 // words, bytes outside the sections that a fresh build would not write). Importing an
 // export rebuilds the image byte for byte. docs/database.schema.json describes it.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,10 @@ struct Imported {
 // fit, and `out` is then untouched.
 std::optional<JsonRefusal> Import(const Json& json, Imported& out);
 
-// Parses the text as JSON; a refusal gives the line and column of the first fault.
+// Parses the text as JSON, bounded as db/BoundedJsonParser.h describes; a refusal
+// gives the path, and for malformed text the line and column, of the first fault.
 std::optional<JsonRefusal> Parse(std::string_view text, Json& out);
+// The same, reading the stream to its end.
+std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out);
 
 }  // namespace imagejson

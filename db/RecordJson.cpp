@@ -1,6 +1,7 @@
 #include "db/RecordJson.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,15 @@ std::size_t TextLength(const std::uint8_t* p, std::size_t width) {
   std::size_t n = 0;
   while (n < width && p[n] != 0) ++n;
   return n;
+}
+
+// C0 controls, DEL, and the bytes the code page leaves undefined (read as C1 controls).
+bool IsControl(std::uint8_t b) {
+  return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
+
+bool HasControl(const std::uint8_t* p, std::size_t n) {
+  return std::any_of(p, p + n, IsControl);
 }
 
 bool AllZero(const std::uint8_t* p, std::size_t n) {
@@ -55,6 +65,15 @@ std::optional<std::string> UnsignedFault(const Json& value, std::uint64_t max, s
     out = value.get<std::uint64_t>();
     return std::nullopt;
   }
+  // A number written with a fraction of zero (256.0, 2.56e2) is that integer, as JSON
+  // Schema's "integer" has it; 256.5 is not.
+  if (value.is_number_float()) {
+    const double d = value.get<double>();
+    if (d >= 0 && d <= static_cast<double>(max) && std::floor(d) == d) {
+      out = static_cast<std::uint64_t>(d);
+      return std::nullopt;
+    }
+  }
   return "expected an integer from 0 to " + std::to_string(max) + Got(value);
 }
 
@@ -68,6 +87,10 @@ std::optional<std::string> TextFault(const Json& value, std::uint8_t* p, std::si
     return "expected text of Windows-1252 characters; " + std::string(cp) + " is not one";
   }
   if (bytes->find('\0') != std::string::npos) return std::string("expected text without NUL characters");
+  if (HasControl(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()))
+    return std::string("expected text without control characters (such as ESC, BEL or a line break); a name "
+                       "holding such bytes is given whole as hex in the field of the same name ending in ") +
+           std::string(kBytesSuffix);
   if (bytes->size() > width)
     return "expected at most " + std::to_string(width) + " characters, got " + std::to_string(bytes->size());
   std::memset(p, 0, width);
@@ -136,7 +159,8 @@ std::string Describe(const Json& value) {
   switch (value.type()) {
     case Json::value_t::string: {
       const std::string& s = value.get_ref<const std::string&>();
-      return s.size() <= 40 ? value.dump() : "a string of " + std::to_string(s.size()) + " bytes";
+      if (s.size() > 40) return "a string of " + std::to_string(s.size()) + " bytes";
+      return value.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     case Json::value_t::number_integer:
     case Json::value_t::number_unsigned:
@@ -166,6 +190,10 @@ Json Export(const std::uint8_t* record, std::span<const RecordField> listed, con
         break;
       case FieldKind::Text: {
         const std::size_t n = TextLength(p, f.count);
+        if (HasControl(p, n)) {
+          obj.emplace(Key(f.name, kBytesSuffix), ToHex(p, f.count));
+          break;
+        }
         obj.emplace(Key(f.name), cp1252::ToUtf8(std::string_view(reinterpret_cast<const char*>(p), n)));
         if (n + 1 < f.count && !AllZero(p + n + 1, f.count - n - 1))
           obj.emplace(Key(f.name, kTailSuffix), ToHex(p + n + 1, f.count - n - 1));
@@ -206,6 +234,7 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
   if (listed.size() > kMaxFields) return JsonRefusal{path, "a record with fewer fields"};
   const Json* value[kMaxFields] = {};
   const Json* extra[kMaxFields] = {};  // tail or after-count
+  const Json* whole[kMaxFields] = {};  // a name's bytes in hex
   for (const auto& [key, v] : object.items()) {
     bool known = false;
     for (std::size_t i = 0; i < listed.size() && !known; ++i) {
@@ -214,6 +243,8 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
       const std::string_view rest = std::string_view(key).substr(f.name.size());
       if (rest.empty()) {
         value[i] = &v, known = true;
+      } else if (f.kind == FieldKind::Text && rest == kBytesSuffix) {
+        whole[i] = &v, known = true;
       } else if ((f.kind == FieldKind::Text && rest == kTailSuffix) ||
                  (f.kind == FieldKind::Array && counted && counted->array == f.name && rest == kAfterCountSuffix)) {
         extra[i] = &v, known = true;
@@ -221,8 +252,12 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
     }
     if (!known) return JsonRefusal{path + "." + key, "unknown field; expected only " + FieldList(listed)};
   }
-  for (std::size_t i = 0; i < listed.size(); ++i)
-    if (!value[i]) return JsonRefusal{at(listed[i].name), "missing; every field of the record is needed"};
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    if (whole[i] && (value[i] || extra[i]))
+      return JsonRefusal{at(listed[i].name, kBytesSuffix),
+                         "expected either the name's text (with its tail) or its bytes, not both"};
+    if (!value[i] && !whole[i]) return JsonRefusal{at(listed[i].name), "missing; every field of the record is needed"};
+  }
 
   // Words first: a counted array needs its count.
   for (std::size_t i = 0; i < listed.size(); ++i) {
@@ -236,6 +271,15 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
         break;
       }
       case FieldKind::Text: {
+        if (whole[i]) {
+          const std::optional<std::string> raw =
+              whole[i]->is_string() ? FromHex(whole[i]->get_ref<const std::string&>()) : std::nullopt;
+          if (!raw || raw->size() != f.count)
+            return JsonRefusal{at(f.name, kBytesSuffix), "expected " + std::to_string(f.count) + " bytes as " +
+                                                             std::to_string(2 * f.count) + " hex digits" + Got(*whole[i])};
+          std::memcpy(p, raw->data(), raw->size());
+          break;
+        }
         std::size_t length = 0;
         if (auto r = TextFault(*value[i], p, f.count, length)) return JsonRefusal{at(f.name), *r};
         if (extra[i])

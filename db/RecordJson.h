@@ -1,7 +1,9 @@
 #pragma once
 // One record as a JSON object with every listed field by its name, and back. Words are
 // numbers; a name is its text in UTF-8, with the bytes after its NUL as "<name>Tail"
-// (hex) when they are not all zero; a raw field is hex; a counted array (a list's
+// (hex) when they are not all zero; a name holding control characters (which no text
+// may hold: they would move a terminal's cursor or break a line) is the whole field as
+// "<name>Bytes" (hex) instead; a raw field is hex; a counted array (a list's
 // entries, a group's members) holds its counted elements, and those after the count as
 // "<array>AfterCount" without their trailing zeros. Reading back refuses anything that
 // would not give the record's bytes exactly: a wrong type, a value beyond the field's
@@ -23,6 +25,7 @@ using Json = nlohmann::ordered_json;
 
 inline constexpr std::string_view kTailSuffix = "Tail";
 inline constexpr std::string_view kAfterCountSuffix = "AfterCount";
+inline constexpr std::string_view kBytesSuffix = "Bytes";
 
 // An array field whose element count another field of the record holds.
 struct CountedArray {

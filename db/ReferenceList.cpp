@@ -61,7 +61,7 @@ std::vector<std::string> GroupNames(const DB& db, const std::vector<std::string>
 
 }  // namespace
 
-Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
+Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, const Options& options) {
   Report report;
   report.rows = static_cast<int>(rows.size());
   std::vector<int> matchOf(rows.size(), -1);  // the program each row matched
@@ -96,7 +96,7 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
       if (rows[r].HasKey())
         take(byKey, Key{rows[r].satellite, *rows[r].frequency, *rows[r].polarization, *rows[r].serviceId}, r);
     for (std::size_t r : rowsHere)
-      if (positionOf[r] < 0) take(byName, rows[r].name, r);
+      if (positionOf[r] < 0 && !rows[r].name.empty()) take(byName, rows[r].name, r);
 
     // The new order: matched rows in file order, then what no row took.
     std::vector<std::uint16_t> order;
@@ -124,7 +124,13 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
     }
     ++report.matched;
     ProgramRecord& p = db.programs[std::size_t(matchOf[r])];
-    p.SetName(cp1252::FromUtf8(rows[r].name).value_or(p.Name()));
+    if (options.takeNames && !rows[r].name.empty()) {
+      const std::string name = cp1252::FromUtf8(rows[r].name).value_or(p.Name());
+      if (name != p.Name()) {
+        report.renamed.push_back({matchOf[r], cp1252::ToUtf8(p.Name()), rows[r].name});
+        p.SetName(name);
+      }
+    }
     p.SetLocked(rows[r].locked);
   }
 
@@ -133,7 +139,7 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows) {
   std::vector<std::vector<int>> wanted(ChannelListBlock::kGroupCount);
   std::vector<bool> isMatched(DB::kProgramCount, false);
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (matchOf[r] < 0) continue;
+    if (matchOf[r] < 0 || !rows[r].groupsGiven) continue;
     isMatched[std::size_t(matchOf[r])] = true;
     for (const std::string& name : GroupNames(db, rows[r].groups)) {
       int g = GroupNamed(db, name);
@@ -183,6 +189,8 @@ std::vector<std::string> Describe(const Report& report) {
   lines.push_back(text::Fill(ReferenceListTexts::kRowsMatched, {std::to_string(report.matched), std::to_string(report.rows)}));
   for (const Unmatched& u : report.unmatched)
     lines.push_back(text::Fill(ReferenceListTexts::kRowUnmatched, {std::to_string(u.line), u.name}));
+  for (const Renamed& n : report.renamed)
+    lines.push_back(text::Fill(ReferenceListTexts::kRenamed, {std::to_string(n.program), n.from, n.to}));
   for (const LeftInPlace& l : report.leftInPlace)
     lines.push_back(text::Fill(ReferenceListTexts::kLeftInPlace, {std::string(tables::ListName(l.list)), std::to_string(l.program),
                                                              l.name, std::to_string(l.position)}));

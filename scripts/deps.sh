@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev
   libclang-rt-14-dev
   xvfb xauth openbox dbus-daemon at-spi2-core python3-pyatspi
+  libreoffice-calc-nogui
   help2man desktop-file-utils appstream dpkg-dev shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 

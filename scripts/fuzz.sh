@@ -5,12 +5,13 @@
 # in every build from then on. The exit status is non-zero when any target failed.
 #
 #   QUELMAR_FUZZ_SECONDS   seconds per target (default 60)
-#   QUELMAR_FUZZ_TARGETS   which targets (default: fuzz_document fuzz_receive fuzz_send)
+#   QUELMAR_FUZZ_TARGETS   which targets (default: fuzz_document fuzz_receive fuzz_send
+#                          fuzz_json_import fuzz_csv_import)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 SECONDS_PER_TARGET=${QUELMAR_FUZZ_SECONDS:-60}
-TARGETS=${QUELMAR_FUZZ_TARGETS:-"fuzz_document fuzz_receive fuzz_send"}
+TARGETS=${QUELMAR_FUZZ_TARGETS:-"fuzz_document fuzz_receive fuzz_send fuzz_json_import fuzz_csv_import"}
 BUILD=build/fuzz
 CXX_BIN=$(command -v clang++-14 || command -v clang++ || true)
 if [ -z "$CXX_BIN" ]; then
@@ -30,6 +31,8 @@ max_len() {
   case $1 in
     fuzz_document) echo 460000 ;;  # a whole image, with room for an editing script
     fuzz_receive) echo 16384 ;;
+    fuzz_json_import) echo 2097152 ;;  # the sample databases export to 1.8 MB
+    fuzz_csv_import) echo 65536 ;;
     *) echo 4096 ;;
   esac
 }

@@ -66,6 +66,12 @@ inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";
 inline constexpr const char* kImportReportMore = "… and %1 more lines";
+// Before a channel list is applied.
+inline constexpr const char* kApplyListCaption = "Apply Channel List";
+inline constexpr const char* kApplyListText =
+    "Apply %1 (%2 rows) to the database? The programs it matches take its order, lock flags and groups.";
+inline constexpr const char* kAlsoTakeNames = "Also take the names";
+inline constexpr const char* kApplyListApply = "Apply";
 
 // "Check Database…": a problem whose record has no row on the pages.
 inline constexpr const char* kNoRowToShow = "The pages show no row for this record.";

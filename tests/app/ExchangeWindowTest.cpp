@@ -1,5 +1,6 @@
 // The window's check, compare and exchange commands, driven as a person would.
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include "db/DatabaseImage.h"
 #include "db/ImageHeader.h"
 #include "db/SampleDatabase.h"
+#include "db/ImageJson.h"
 #include "support/DbBuilders.h"
 #include "ui/CCheckDatabaseDlg.h"
 #include "ui/CCompareDlg.h"
@@ -53,6 +55,17 @@ std::unique_ptr<ChannelDatabase> SmallDb() {
 }
 
 std::vector<int> TvOrder(const CQuelmarDoc& doc) { return Entries(doc.Working().channelLists.tvList); }
+
+int Accept(QDialog& d) {
+  d.accept();
+  return d.result();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
 
 }  // namespace
 
@@ -402,10 +415,21 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   out.close();
   Doc().SetModifiedFlag(false);
 
+  // Asked first, names not taken unless ticked; Cancel changes nothing.
+  Prompt::QueueFileName(csv);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_FALSE(Doc().IsModified());
   // The user imports from the page he arranges the lists on, and stays there.
   Sheet().setCurrentWidget(Sheet().GroupChPage());
   CMainSheet* const sheet = &Sheet();
   Prompt::QueueFileName(csv);
+  Prompt::QueueDialog([](QDialog& d) {
+    auto* take = d.findChild<QCheckBox*>(QStringLiteral("takeNames"));
+    EXPECT_TRUE(take && !take->isChecked() && take->accessibleName() == QStringLiteral("Also take the names"));
+    d.accept();
+    return d.result();
+  });
   frame.OnCommand(CommandId::kImport);
   EXPECT_EQ(&Sheet(), sheet);
   EXPECT_EQ(Sheet().currentWidget(), static_cast<QWidget*>(Sheet().GroupChPage()));
@@ -427,6 +451,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   ghost.write(rows[0] + "\nTV,1,Ghost,Nowhere,10000,Hor,27500,99,0,0,0,0,0,no,\n");
   ghost.close();
   Prompt::QueueFileName(Path("ghost.csv"));
+  Prompt::QueueDialog(Accept);
   frame.OnCommand(CommandId::kImport);
   const QStringList report = Prompt::TakeMessages();
   ASSERT_EQ(report.size(), 1);
@@ -474,4 +499,61 @@ TEST_F(ExchangeWindowTest, ExportProposesANameNotTakenYet) {
   // A document in no file yet takes its title, in the current folder.
   EXPECT_EQ(QFileInfo(exportname::Proposed(QString(), QStringLiteral("Untitled"), QStringLiteral("csv"))).fileName(),
             QStringLiteral("Untitled.csv"));
+}
+
+// A TypeA export with a header the editor refuses, imported while a TypeC file is open
+// and with "Yes" to switching: refused before the question, the setting stays, and the
+// open file saves back as it was.
+TEST_F(ExchangeWindowTest, RefusedJsonImportSwitchesNoVariant) {
+  CMainFrame& frame = Start();
+  const QString open = SaveAs(*SmallDb(), "open.qdb", 3);
+  ASSERT_TRUE(frame.OpenDocumentFile(open));
+  const QByteArray was = apptest::ReadAll(open);
+
+  CQuelmarDoc typeA;
+  typeA.SetDbType(0);
+  typeA.LoadDatabase(sample::MakeHeader(0), *SmallDb());
+  std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+  ASSERT_EQ(typeA.BuildImage(image.data()), DatabaseImage::kImageSize);
+  imagejson::Json j = imagejson::Export(image.data(), 0);
+  j["header"]["magic"] = 0;
+  WriteFile(Path("a.json"), QByteArray::fromStdString(imagejson::Dump(j)));
+
+  Prompt::QueueFileName(Path("a.json"));
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("a.json was not imported: $.header: Invalid Magic Number")});
+  EXPECT_EQ(app_->Settings().dbType, 3);
+  EXPECT_EQ(Doc().GetDbType(), 3);
+  Doc().SetModifiedFlag(true);
+  frame.OnCommand(CommandId::kFileSave);
+  EXPECT_EQ(apptest::ReadAll(open), was);
+}
+
+// The same export with a byte order mark is JSON to the window too; a CSV whose names
+// are taken renames the program.
+TEST_F(ExchangeWindowTest, ByteOrderMarkAndTakenNames) {
+  CMainFrame& frame = Start(SmallDb().get());
+  Prompt::QueueFileName(Path("all.json"));
+  frame.OnCommand(CommandId::kExport);
+  WriteFile(Path("bom.json"), "\xEF\xBB\xBF" + apptest::ReadAll(Path("all.json")));
+  Load(*EmptyDb());
+  Prompt::QueueFileName(Path("bom.json"));
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
+
+  Prompt::QueueFileName(Path("n.csv"));
+  frame.OnCommand(CommandId::kExport);
+  WriteFile(Path("n.csv"), apptest::ReadAll(Path("n.csv")).replace("TV,1,One,", "TV,1,Uno,"));
+  Prompt::QueueFileName(Path("n.csv"));
+  Prompt::QueueDialog([](QDialog& d) {
+    d.findChild<QCheckBox*>(QStringLiteral("takeNames"))->setChecked(true);
+    return Accept(d);
+  });
+  frame.OnCommand(CommandId::kImport);
+  EXPECT_EQ(Doc().Working().programs[0].Name(), "Uno");
+  const QStringList said = Prompt::TakeMessages();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains(QString::fromUtf8("program 0 renamed: \"One\" \u2192 \"Uno\""))) << said[0].toStdString();
 }

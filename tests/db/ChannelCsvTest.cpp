@@ -23,7 +23,7 @@ std::unique_ptr<ChannelDatabase> Small() {
   testkit::PutSatellite(*db, 0, "Meridian 19.2E");
   testkit::PutTransponder(*db, 0, 0, 11836, 27500, 1);
   testkit::PutTransponder(*db, 1, 0, 12188, 22000, 0);
-  const char* names[] = {"Nova TV", "Say \"hi\"", "A, B; C", "Two\r\nlines", "\xC4rger \x80", "Radio 1"};
+  const char* names[] = {"Nova TV", "Say \"hi\"", "A, B; C", "Two lines", "\xC4rger \x80", "Radio 1"};
   for (int i = 0; i < 6; ++i) {
     ProgramRecord& p = testkit::PutProgram(*db, i, names[i], i % 2, i == 5 ? ProgramRecord::kRadio : ProgramRecord::kTv);
     p.SetServiceId(std::uint16_t(100 + i));
@@ -62,11 +62,11 @@ std::string Joined(const std::vector<std::string>& rows) {
   return out;
 }
 
-reflist::Report ApplyText(ChannelDatabase& db, const std::string& csv) {
+reflist::Report ApplyText(ChannelDatabase& db, const std::string& csv, reflist::Options options = {}) {
   std::vector<channelcsv::Row> rows;
   const auto refusal = channelcsv::Read(csv, rows);
   EXPECT_FALSE(refusal.has_value()) << refusal->Message();
-  return reflist::Apply(db, rows);
+  return reflist::Apply(db, rows, options);
 }
 
 TEST(ChannelCsv, ExportHasOneRowPerListPositionWithTheColumns) {
@@ -79,7 +79,7 @@ TEST(ChannelCsv, ExportHasOneRowPerListPositionWithTheColumns) {
   EXPECT_EQ(rows[0], "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,256,0,0,0,0,no,Favourites\r\n");
   EXPECT_EQ(rows[1], "TV,2,\"Say \"\"hi\"\"\",Meridian 19.2E,12188,Ver,22000,101,257,0,0,0,0,yes,\r\n");
   EXPECT_EQ(rows[2], "TV,3,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,258,0,0,0,0,no,Favourites;News;Talk\r\n");
-  EXPECT_EQ(rows[3], "TV,4,\"Two\r\nlines\",Meridian 19.2E,12188,Ver,22000,103,259,0,0,0,0,no,\r\n");
+  EXPECT_EQ(rows[3], "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,259,0,0,0,0,no,\r\n");
   EXPECT_EQ(rows[4], "TV,5,\xC3\x84rger \xE2\x82\xAC,Meridian 19.2E,11836,Hor,27500,104,260,0,0,0,0,no,\r\n");
   EXPECT_EQ(rows[5], "RADIO,1,Radio 1,Meridian 19.2E,12188,Ver,22000,105,0,0,0,0,0,no,\r\n");
 }
@@ -129,7 +129,7 @@ TEST(ChannelCsv, NamesLocksAndGroupsComeFromTheRows) {
   const std::string csv = Header() +
                           "TV,1,Nova HD,Meridian 19.2E,11836,Hor,27500,100,,,,,,yes,News;Talk;Sport\r\n"
                           "TV,2,\"Say \"\"hi\"\"\",,,,,,,,,,,no,\r\n";  // no key: found by name
-  const reflist::Report r = ApplyText(*db, csv);
+  const reflist::Report r = ApplyText(*db, csv, reflist::Options{true});
   EXPECT_EQ(r.matched, 2);
   EXPECT_EQ(db->programs[0].Name(), "Nova HD");
   EXPECT_TRUE(db->programs[0].Locked());
@@ -153,9 +153,9 @@ TEST(ChannelCsv, RowsThatMatchNothingAndDuplicateRows) {
   auto db = Small();
   const std::string csv = Header() +
                           "TV,1,Radio 1,,,,,,,,,,,no,\r\n"                                          // line 2: a radio name in TV
-                          "TV,2,\"Two\r\nlines\",Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n"  // lines 3-4
+                          "TV,\"2\r\n\",Two lines,Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n"  // lines 3-4
                           "TV,3,Ghost,Meridian 19.2E,11836,Hor,27500,999,,,,,,no,\r\n"              // line 5
-                          "TV,4,\"Two\r\nlines\",Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n";  // line 6: again
+                          "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n";  // line 6: again
   const reflist::Report r = ApplyText(*db, csv);
   EXPECT_EQ(r.rows, 4);
   EXPECT_EQ(r.matched, 1);

@@ -53,10 +53,16 @@ void ReplaySeeds(const std::vector<Seed>& seeds, Entry entry) {
 TEST(FuzzRegressions, DocumentInputsThatOnceFailed) { Replay("fuzz_document", FuzzDocument); }
 TEST(FuzzRegressions, ReceiveInputsThatOnceFailed) { Replay("fuzz_receive", FuzzReceive); }
 TEST(FuzzRegressions, SendInputsThatOnceFailed) { Replay("fuzz_send", FuzzSend); }
+TEST(FuzzRegressions, JsonImportInputsThatOnceFailed) { Replay("fuzz_json_import", FuzzJsonImport); }
+TEST(FuzzRegressions, CsvImportInputsThatOnceFailed) { Replay("fuzz_csv_import", FuzzCsvImport); }
 
 TEST(FuzzSeeds, DocumentSeedsKeepTheInvariants) { ReplaySeeds(DocumentSeeds(), FuzzDocument); }
 TEST(FuzzSeeds, ReceiveSeedsKeepTheInvariants) { ReplaySeeds(ReceiveSeeds(), FuzzReceive); }
 TEST(FuzzSeeds, SendSeedsKeepTheInvariants) { ReplaySeeds(SendSeeds(), FuzzSend); }
+TEST(FuzzSeeds, ImportSeedsKeepTheInvariants) {
+  ReplaySeeds(JsonImportSeeds(), FuzzJsonImport);
+  ReplaySeeds(CsvImportSeeds(), FuzzCsvImport);
+}
 
 // The good transcripts must really carry a transfer to its end, and the damaged ones
 // must end it, or the corpus would only ever explore the first steps.
@@ -79,7 +85,7 @@ TEST(FuzzSeeds, TranscriptsReachTheEndTheyDescribe) {
 // Degenerate inputs every target must survive.
 TEST(FuzzSeeds, EmptyAndTinyInputs) {
   const std::uint8_t one[] = {0x80};
-  for (Entry e : {FuzzDocument, FuzzReceive, FuzzSend}) {
+  for (Entry e : {FuzzDocument, FuzzReceive, FuzzSend, FuzzJsonImport, FuzzCsvImport}) {
     EXPECT_EQ(e(nullptr, 0), 0);
     EXPECT_EQ(e(one, sizeof one), 0);
   }

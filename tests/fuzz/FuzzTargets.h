@@ -16,6 +16,13 @@ int FuzzReceive(const std::uint8_t* data, std::size_t size);
 // The send engine, answered by the input.
 int FuzzSend(const std::uint8_t* data, std::size_t size);
 
+// A JSON export of arbitrary bytes: refused or taken, and what is taken exports and
+// imports again to the same image.
+int FuzzJsonImport(const std::uint8_t* data, std::size_t size);
+
+// A channel-list CSV of arbitrary bytes, read and applied to a sample database.
+int FuzzCsvImport(const std::uint8_t* data, std::size_t size);
+
 // How the last FuzzReceive or FuzzSend run ended, for tests of the seeds themselves.
 struct FuzzEnding {
   bool completed = false;  // "Download end successfully."

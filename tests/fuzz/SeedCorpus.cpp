@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "db/CQuelmarDoc.h"
+#include "db/ChannelCsv.h"
+#include "db/ImageJson.h"
 #include "db/DatabaseImage.h"
 #include "db/SampleDatabase.h"
 #include "fuzz/FaultPeer.h"
@@ -212,5 +214,27 @@ std::vector<Seed> SendSeeds() {
   seeds.push_back({"sim_codes_instead", Simulated(2, {{F::ReplaceWithCode, 2, 4}, {F::RepeatUnit, 3, 0}, {F::CutUnit, 4, 0}})});
   seeds.push_back({"fail_sim_hang_up_while_connecting", Simulated(0, {{F::HangUp, 0, 0}})});
   seeds.push_back({"fail_sim_hang_up_mid_database", Simulated(7, {{F::HangUp, 300, 0}})});
+  return seeds;
+}
+
+std::vector<Seed> JsonImportSeeds() {
+  std::vector<Seed> seeds;
+  for (int dbType = 0; dbType < 4; ++dbType) {
+    const std::string text = imagejson::Dump(imagejson::Export(Image(dbType, false).data(), dbType));
+    seeds.push_back({"sample_type" + std::to_string(dbType) + ".json", Bytes(text.begin(), text.end())});
+  }
+  const std::string small = R"({"format":"quelmar-database","formatVersion":1,"dbType":3,"x":[1,2.0,"a\u00e9"]})";
+  seeds.push_back({"small.json", Bytes(small.begin(), small.end())});
+  return seeds;
+}
+
+std::vector<Seed> CsvImportSeeds() {
+  auto db = std::make_unique<ChannelDatabase>();
+  sample::BuildSampleDatabase(*db);
+  const std::string text = channelcsv::Export(*db, 3);
+  std::vector<Seed> seeds{{"sample.csv", Bytes(text.begin(), text.end())}};
+  std::string reordered = text.substr(0, text.find("\r\n") + 2);
+  reordered += "RADIO,1,=\"0044\",,,,,,,,,,,yes,News;Kids\r\nTV,2,\"Two, \"\"q\"\"\",,,Ver,,7,,,,,,,\r\n";
+  seeds.push_back({"edited.csv", Bytes(reordered.begin(), reordered.end())});
   return seeds;
 }

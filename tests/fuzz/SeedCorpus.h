@@ -13,3 +13,6 @@ struct Seed {
 std::vector<Seed> DocumentSeeds();
 std::vector<Seed> ReceiveSeeds();
 std::vector<Seed> SendSeeds();
+// JSON exports of sample databases of each DbType, and the channel lists of them.
+std::vector<Seed> JsonImportSeeds();
+std::vector<Seed> CsvImportSeeds();

@@ -1,5 +1,6 @@
 // Writes the seed corpora of the fuzz targets: make_fuzz_seeds DIR creates
-// DIR/fuzz_document, DIR/fuzz_receive and DIR/fuzz_send with one file per seed.
+// DIR/fuzz_document, DIR/fuzz_receive, DIR/fuzz_send, DIR/fuzz_json_import and
+// DIR/fuzz_csv_import with one file per seed.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,11 @@ int main(int argc, char** argv) {
   const struct {
     const char* target;
     std::vector<Seed> seeds;
-  } corpora[] = {{"fuzz_document", DocumentSeeds()}, {"fuzz_receive", ReceiveSeeds()}, {"fuzz_send", SendSeeds()}};
+  } corpora[] = {{"fuzz_document", DocumentSeeds()},
+                 {"fuzz_receive", ReceiveSeeds()},
+                 {"fuzz_send", SendSeeds()},
+                 {"fuzz_json_import", JsonImportSeeds()},
+                 {"fuzz_csv_import", CsvImportSeeds()}};
   for (const auto& c : corpora) {
     const auto dir = root / c.target;
     std::filesystem::create_directories(dir);
