@@ -39,7 +39,6 @@ bool OutputIsInput(const std::string& out, std::initializer_list<std::string> in
 // not at all. Says why on stderr and returns false when they could not be written.
 bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t size);
 
-
 // What a save had to say beside its success (no backup kept), on stderr.
 void ReportNotice(const std::string& notice);
 
