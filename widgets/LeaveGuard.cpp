@@ -27,7 +27,7 @@ bool StaysOnRow(const QKeyEvent& key) {
 }  // namespace
 
 LeaveGuard::LeaveGuard(QAbstractItemView* list, std::function<bool(int)> mayLeave)
-    : QObject(list), list_(list), mayLeave_(std::move(mayLeave)) {}
+    : QObject(list), list_(list), viewport_(list->viewport()), mayLeave_(std::move(mayLeave)) {}
 
 void LeaveGuard::Attach(QAbstractItemView* list, std::function<bool(int row)> mayLeave) {
   auto* guard = new LeaveGuard(list, std::move(mayLeave));
@@ -36,8 +36,8 @@ void LeaveGuard::Attach(QAbstractItemView* list, std::function<bool(int row)> ma
 }
 
 bool LeaveGuard::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_->viewport() &&
-      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+  if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+      watched == viewport_) {
     const QModelIndex index = list_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     // A press below the rows selects nothing new.
     if (!index.isValid()) return false;
@@ -45,7 +45,7 @@ bool LeaveGuard::eventFilter(QObject* watched, QEvent* event) {
     event->accept();
     return true;
   }
-  if (watched == list_ && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress && watched == list_) {
     if (StaysOnRow(*static_cast<QKeyEvent*>(event)) || mayLeave_(-1)) return false;
     event->accept();
     return true;

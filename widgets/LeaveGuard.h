@@ -19,5 +19,8 @@ class LeaveGuard : public QObject {
  private:
   LeaveGuard(QAbstractItemView* list, std::function<bool(int)> mayLeave);
   QAbstractItemView* list_;
+  // Taken when attached: the filter also sees events while the list is being destroyed,
+  // when its viewport may no longer be asked for.
+  QObject* viewport_ = nullptr;
   std::function<bool(int)> mayLeave_;
 };
