@@ -63,11 +63,13 @@ bool CQuelmarDoc::TakeImage(const std::uint8_t* image) {
   imageValid_ = 1;
   auto& s = *storage_[static_cast<std::size_t>(dbType_)];
   DatabaseImage::ParseImage(image, dbType_, s.db, s.extra.get());
-  return true;
+  return TakeWorking();
 }
 
 void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
-  if (TakeImage(image)) LoadWorking();
+  if (!TakeImage(image)) return;
+  if (history_) history_->OnHistoryReset();
+  RefreshViews();
 }
 
 DocResult CQuelmarDoc::CheckReceivedImage(const std::uint8_t* image, std::size_t size) {
@@ -79,20 +81,12 @@ DocResult CQuelmarDoc::CheckReceivedImage(const std::uint8_t* image, std::size_t
 
 DocResult CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText) {
   if (DocResult checked = CheckReceivedImage(image, size); !checked) return checked;
-  if (!history_) {
-    if (!PrepareStorage(1)) return DocResult::Failure(DbTexts::kOutOfMemory);
-    LoadImage(image);
-  } else {
-    // The edits before the receive stay in the history: the load is one more step.
-    DocStatePtr before = CaptureState();
-    if (!PrepareStorage(1)) return DocResult::Failure(DbTexts::kOutOfMemory);
-    TakeImage(image);
-    *working_ = *Stored();
-    hasData_ = true;
-    recorder_.Reset(*working_);
-    history_->OnLoadRecorded(stepText, std::move(before), CaptureState());
-    RefreshViews();
-  }
+  // With a history the edits before the receive stay in it: the load is one more step.
+  DocStatePtr before = history_ ? CaptureState() : nullptr;
+  if (!PrepareStorage(1)) return DocResult::Failure(DbTexts::kOutOfMemory);
+  TakeImage(image);
+  if (history_) history_->OnLoadRecorded(stepText, std::move(before), CaptureState());
+  RefreshViews();
   // The file this document came from is not what it holds now: the next save over it
   // keeps what the file held just before as its backup, not the copy from the opening.
   savedOver_.clear();
@@ -108,13 +102,19 @@ void CQuelmarDoc::LoadDatabase(const ImageHeader& header, const ChannelDatabase&
   LoadWorking();
 }
 
-void CQuelmarDoc::LoadWorking() {
+bool CQuelmarDoc::TakeWorking() {
   const ChannelDatabase* stored = Stored();
-  if (!stored) return;
+  if (!stored) return false;
   *working_ = *stored;
   hasData_ = true;
-  // Edits are counted from the loaded database; steps recorded before it are void.
+  // Edits are counted from the loaded database.
   recorder_.Reset(*working_);
+  return true;
+}
+
+void CQuelmarDoc::LoadWorking() {
+  if (!TakeWorking()) return;
+  // Steps recorded before the load are void.
   if (history_) history_->OnHistoryReset();
   RefreshViews();
 }

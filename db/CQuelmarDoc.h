@@ -175,8 +175,11 @@ class CQuelmarDoc final : public ImageSource {
 
  private:
   friend class DocState;
-  // Loads the image's header and database without touching the history.
+  // Loads the image's header and database, and the working copy from them, without
+  // touching the history or the views.
   bool TakeImage(const std::uint8_t* image);
+  // The working database from the stored one; false when none is stored.
+  bool TakeWorking();
   struct Storage {
     ChannelDatabase db;
     std::unique_ptr<ExtraBlock> extra;  // DbType 2 and 3 only
