@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "db/ChannelDatabase.h"
+#include "db/ChannelRows.h"
 #include "ui/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
@@ -103,7 +104,7 @@ void CProgramEditDlg::FillSatellites() {
   for (std::size_t s = 0; s < ChannelDatabase::kSatelliteCount; ++s) {
     const SatelliteRecord& sat = db_.satellites[s];
     if (!sat.IsUsed()) continue;
-    satellite_->addItem(DataExchange::NameFromField(sat.NameField(), SatelliteRecord::kNameWidth));
+    satellite_->addItem(DataExchange::NameText(channelrows::SatelliteName(db_, int(s))));
     satelliteChoices_[std::size_t(satelliteRowCount_++)] = int(s);
   }
   satellite_->setCurrentIndex(-1);

@@ -1,5 +1,6 @@
 #include "ui/DuplicateRows.h"
 
+#include "db/ChannelRows.h"
 #include "ui/DuplicateTexts.h"
 #include "ui/GroupChTexts.h"
 #include "ui/SatTPTexts.h"
@@ -22,39 +23,28 @@ QStringList Headers() {
 }
 
 QStringList RowTexts(const ChannelDatabase& db, const dbops::DuplicateEntry& entry) {
+  using DataExchange::NameText;
   QStringList row;
   row.reserve(kColumnCount);
-  const auto slot = static_cast<std::size_t>(entry.program);
-  if (slot >= db.programs.size()) {
-    // Not a program of this database; nothing to say but where it was met.
+  // The report may be older than the database when the caller kept it: what it names
+  // no longer there reads "?".
+  const channelrows::Row r = channelrows::RowOf(db, entry.program, 0);
+  if (r.program < 0) {
     row << QStringLiteral("?") << QString() << QString() << QString();
   } else {
-    const ProgramRecord& p = db.programs[slot];
-    row << DataExchange::NameFromField(p.NameField(), ProgramRecord::kNameWidth);
-    // Only programs on a listed transponder have duplicates, but the report may be
-    // older than the database when the caller kept it.
-    const std::size_t tpSlot = p.TransponderIndex();
-    if (tpSlot < db.transponders.size()) {
-      const TransponderRecord& tp = db.transponders[tpSlot];
-      const std::size_t satSlot = tp.SatelliteIndex();
-      row << (satSlot < db.satellites.size()
-                  ? DataExchange::NameFromField(db.satellites[satSlot].NameField(), SatelliteRecord::kNameWidth)
-                  : QStringLiteral("?"));
-      row << Q(T::kTransponder)
-                 .arg(tp.Frequency())
-                 .arg(Q(tp.Polarization() == TransponderRecord::kHorizontal ? SatTPTexts::kPolarHor
-                                                                            : SatTPTexts::kPolarVer));
+    row << NameText(r.name);
+    if (r.frequency >= 0) {
+      row << (r.satellite >= 0 ? NameText(r.satelliteName) : QStringLiteral("?"));
+      row << Q(T::kTransponder).arg(r.frequency).arg(Q(r.horizontal ? SatTPTexts::kPolarHor : SatTPTexts::kPolarVer));
     } else {
       row << QStringLiteral("?") << QStringLiteral("?");
     }
-    row << QString::number(p.ServiceId());
+    row << QString::number(r.serviceId);
   }
   row << Position(entry.tvRow) << Position(entry.radioRow);
   QStringList groups;
-  for (std::size_t g = 0; g < ChannelListBlock::kGroupCount; ++g)
-    if (entry.groups & (1u << g))
-      groups << DataExchange::NameFromField(db.channelLists.favoriteGroups[g].NameField(),
-                                            FavoriteGroupRecord::kNameWidth);
+  for (int g = 0; g < int(ChannelListBlock::kGroupCount); ++g)
+    if (entry.groups & (1u << g)) groups << NameText(channelrows::GroupName(db, g));
   row << groups.join(Q(T::kGroupSeparator));
   return row;
 }

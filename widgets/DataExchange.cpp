@@ -38,9 +38,10 @@ std::optional<std::uint32_t> ScanUnsigned(const QString& text) {
 }
 
 QString NameFromField(const std::uint8_t* field, std::size_t width) {
-  std::u32string cps = cp1252::DecodeField(field, width);
-  return QString::fromUcs4(cps.data(), qsizetype(cps.size()));
+  return NameText(cp1252::DecodeField(field, width));
 }
+
+QString NameText(const std::u32string& name) { return QString::fromUcs4(name.data(), qsizetype(name.size())); }
 
 QString NameFromBytes(const std::string& bytes) {
   return NameFromField(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -23,6 +23,8 @@ std::optional<std::uint32_t> ScanUnsigned(const QString& text);
 QString NameFromField(const std::uint8_t* field, std::size_t width);
 // Name bytes as read from a record, as text.
 QString NameFromBytes(const std::string& bytes);
+// A name the read model decoded (channelrows), as text.
+QString NameText(const std::u32string& name);
 
 // Text as name bytes in the receiver's code page; nothing when a character cannot be
 // stored. The caller checks the length against the field width.
