@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/CCheckDatabaseDlg.h"
+#include "ui/tools/CCheckDatabaseDlg.h"
 
 namespace exchangeinput {
 class Input;

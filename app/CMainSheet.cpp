@@ -6,11 +6,11 @@
 #include <QStyle>
 #include <QTabBar>
 
-#include "widgets/CommandIds.h"
 #include "app/CommandTarget.h"
+#include "app/PageGrowth.h"
+#include "db/document/CQuelmarDoc.h"
+#include "widgets/CommandIds.h"
 #include "widgets/DialogUnits.h"
-#include "db/CQuelmarDoc.h"
-#include "ui/PageGrowth.h"
 
 CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
     : QTabWidget(parent),

@@ -4,8 +4,8 @@
 #include <QTabWidget>
 
 #include "ui/PageHost.h"
-#include "ui/CPageGroupCh.h"
-#include "ui/CPageSatTP.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/satellites/CPageSatTP.h"
 
 class CQuelmarDoc;
 class CommandTarget;

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/CRecentFileList.h"
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 #include "ui/transfer/LinkSettings.h"
 
 class CMainFrame;

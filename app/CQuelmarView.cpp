@@ -1,7 +1,7 @@
 #include "app/CQuelmarView.h"
 
 #include "app/CMainSheet.h"
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 
 CQuelmarView::CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
     : QScrollArea(parent), doc_(doc), target_(target) {

@@ -4,7 +4,7 @@
 #include <QScrollArea>
 #include <memory>
 
-#include "db/DocumentViews.h"
+#include "db/document/DocumentViews.h"
 
 class CMainSheet;
 class CQuelmarDoc;

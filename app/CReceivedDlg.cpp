@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
-#include "db/DbType.h"
+#include "db/records/DbType.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Texts.h"
 

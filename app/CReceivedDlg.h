@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "db/ReceivedImages.h"
+#include "db/document/ReceivedImages.h"
 
 class QPushButton;
 class QTreeWidget;

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 
 namespace {
 

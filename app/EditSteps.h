@@ -7,8 +7,8 @@
 #include <QUndoStack>
 #include <cstddef>
 
-#include "db/EditHistory.h"
-#include "db/StepSubject.h"
+#include "db/document/EditHistory.h"
+#include "db/document/StepSubject.h"
 
 class CQuelmarDoc;
 

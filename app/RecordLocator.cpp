@@ -4,9 +4,9 @@
 #include <QListWidget>
 
 #include "app/CMainSheet.h"
-#include "db/TableNames.h"
-#include "ui/GroupChListView.h"
-#include "ui/SatTPListView.h"
+#include "db/records/TableNames.h"
+#include "ui/channels/GroupChListView.h"
+#include "ui/satellites/SatTPListView.h"
 
 namespace recordlocator {
 

@@ -3,8 +3,8 @@
 // would select it: a satellite or transponder on "Satellite/Transponder", a program, a
 // list position or a group member on "Group/Channel". The pages react to the selection
 // as they do to the user's, so the Info areas follow.
-#include "db/ChannelDatabase.h"
-#include "db/DatabaseCheck.h"
+#include "db/exchange/DatabaseCheck.h"
+#include "db/records/ChannelDatabase.h"
 
 class CMainSheet;
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "db/ChannelOrder.h"
-#include "db/ChannelSort.h"
-#include "db/DuplicateReport.h"
-#include "db/SampleDatabase.h"
+#include "db/operations/ChannelOrder.h"
+#include "db/operations/ChannelSort.h"
+#include "db/operations/DuplicateReport.h"
+#include "db/operations/SampleDatabase.h"
 
 namespace {
 

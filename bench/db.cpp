@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/Crc32.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/Crc32.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/TempDir.h"
 
 namespace {

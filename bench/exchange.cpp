@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "db/ChannelCsv.h"
-#include "db/DatabaseCheck.h"
-#include "db/DatabaseDiff.h"
-#include "db/DatabaseImage.h"
-#include "db/ImageJson.h"
-#include "db/ReferenceList.h"
-#include "db/SampleDatabase.h"
+#include "db/exchange/ChannelCsv.h"
+#include "db/exchange/DatabaseCheck.h"
+#include "db/exchange/DatabaseDiff.h"
+#include "db/exchange/ImageJson.h"
+#include "db/exchange/ReferenceList.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
 
 namespace {

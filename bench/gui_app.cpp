@@ -13,12 +13,12 @@
 
 #include "app/CMainSheet.h"
 #include "app/CQuelmarView.h"
-#include "widgets/Prompt.h"
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/QtWait.h"
 #include "ui/transfer/TransferControls.h"
 #include "ui/transfer/UiReportChannel.h"
+#include "widgets/Prompt.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
 #include "app/EditSteps.h"
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/TempDir.h"
-#include "ui/CPageGroupCh.h"
-#include "ui/GroupChListView.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/GroupChListView.h"
 #include "widgets/CommandIds.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DuplicateReport.h"
-#include "db/SampleDatabase.h"
-#include "ui/CFindDuplicatesDlg.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/DuplicateReport.h"
+#include "db/operations/SampleDatabase.h"
+#include "ui/tools/CFindDuplicatesDlg.h"
 
 namespace {
 

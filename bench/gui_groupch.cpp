@@ -10,9 +10,9 @@
 #include <QListWidget>
 #include <memory>
 
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
-#include "ui/CPageGroupCh.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
+#include "ui/channels/CPageGroupCh.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
+#include "ui/satellites/CPageSatTP.h"
 #include "widgets/Prompt.h"
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
-#include "ui/CPageSatTP.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
-#include "sim/MemoryPort.h"
 #include "link/MiniPc.h"
 #include "link/SerialPort.h"
+#include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
 
 namespace {

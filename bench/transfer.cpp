@@ -7,12 +7,12 @@
 
 #include "engines/DocImages.h"
 #include "engines/RecordingObserver.h"
-#include "support/Stbsim.h"
-#include "support/TempDir.h"
-#include "support/Wait.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
+#include "support/Stbsim.h"
+#include "support/TempDir.h"
+#include "support/Wait.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <random>
 #include <vector>
 
-#include "db/ChangeSet.h"
-#include "db/DatabaseOperations.h"
-#include "db/EditRecorder.h"
-#include "db/SampleDatabase.h"
+#include "db/document/ChangeSet.h"
+#include "db/document/EditRecorder.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/operations/SampleDatabase.h"
 
 namespace {
 

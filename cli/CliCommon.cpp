@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <iostream>
 
-#include "db/Cp1252.h"
-#include "db/DatabaseImage.h"
-#include "db/DbType.h"
-#include "db/FileIo.h"
-#include "db/TextFill.h"
-#include "db/VariantDetection.h"
+#include "db/document/FileIo.h"
+#include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
+#include "db/records/Cp1252.h"
+#include "db/records/DbType.h"
+#include "db/records/TextFill.h"
 
 namespace cli {
 namespace {

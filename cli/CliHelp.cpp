@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
-#include "db/TextFill.h"
+#include "db/records/TextFill.h"
 
 namespace cli {
 

@@ -9,13 +9,14 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliCommon.h"
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/DatabaseOperations.h"
-#include "db/FileIo.h"
-#include "db/DatabaseCheck.h"
-#include "db/SampleDatabase.h"
-#include "db/VariantDetection.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/FileIo.h"
+#include "db/exchange/DatabaseCheck.h"
+#include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/operations/SampleDatabase.h"
+#include "db/records/DbType.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ int Check(const std::string& path, int dbType, bool json) {
 void AddDbCommands(CLI::App& app, int& exitCode) {
   // Option storage lives as long as the app; one set per subcommand.
   struct Args {
-    int dbType = 3;
+    int dbType = dbtype::kDefault;
     std::string in, out;
     bool json = false;
   };

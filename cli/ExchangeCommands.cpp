@@ -8,15 +8,16 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliCommon.h"
-#include "db/CQuelmarDoc.h"
-#include "db/ChannelCsv.h"
-#include "db/DatabaseDiff.h"
-#include "db/DatabaseImage.h"
-#include "db/DbTexts.h"
-#include "db/ExchangeInput.h"
-#include "db/FileIo.h"
-#include "db/ImageJson.h"
-#include "db/ReferenceList.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/DbTexts.h"
+#include "db/document/FileIo.h"
+#include "db/exchange/ChannelCsv.h"
+#include "db/exchange/DatabaseDiff.h"
+#include "db/exchange/ExchangeInput.h"
+#include "db/exchange/ImageJson.h"
+#include "db/exchange/ReferenceList.h"
+#include "db/image/DatabaseImage.h"
+#include "db/records/DbType.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
 
 void AddExchangeCommands(CLI::App& app, int& exitCode) {
   struct Args {
-    int dbType = 3;
+    int dbType = dbtype::kDefault;
     std::string format, a, b, out;
     bool json = false;
     bool takeNames = false;

@@ -17,12 +17,13 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseCheck.h"
-#include "db/TextFill.h"
-#include "db/ReceivedImages.h"
-#include "db/DbTexts.h"
-#include "db/FileIo.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/DbTexts.h"
+#include "db/document/FileIo.h"
+#include "db/document/ReceivedImages.h"
+#include "db/exchange/DatabaseCheck.h"
+#include "db/records/DbType.h"
+#include "db/records/TextFill.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkAdvice.h"
@@ -207,7 +208,7 @@ bool WaitForEnd(const Engine& engine, int timeoutSeconds) {
 }
 
 struct TransferArgs {
-  int dbType = 3;
+  int dbType = dbtype::kDefault;
   std::string port;
   int baud = 115200;
   int timeout = 0;

@@ -5,7 +5,7 @@
 #include <new>
 #include <utility>
 
-#include "db/DatabaseImage.h"
+#include "db/image/DatabaseImage.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"

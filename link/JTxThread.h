@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "db/ImageSource.h"
+#include "db/image/ImageSource.h"
 #include "link/LinkHeader.h"
 #include "link/TransferEngine.h"
 #include "link/TransferObserver.h"

@@ -1,5 +1,6 @@
 #include "link/LinkHeader.h"
 
+#include "db/records/DbType.h"
 LinkHeader LinkHeader::ForSend(int dbType, const std::uint8_t* data, std::uint32_t dataLength) {
   LinkHeader h;
   h.SetMagic(kMagic);
@@ -11,7 +12,7 @@ LinkHeader LinkHeader::ForSend(int dbType, const std::uint8_t* data, std::uint32
   h.SetImageTypeWord(ImageTypeWordFor(dbType));
   h.SetDataLength(dataLength);
   // The TypeC receiver does not check a data sum, and its header carries 0.
-  if (dbType != 3 && data != nullptr) h.SetDataSum(DataSum(data, dataLength));
+  if (!dbtype::Is(dbType, DbType::TypeC) && data != nullptr) h.SetDataSum(DataSum(data, dataLength));
   h.UpdateHeaderSum();
   return h;
 }

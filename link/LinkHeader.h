@@ -1,11 +1,11 @@
 #pragma once
-// The 64-byte header that heads every transfer: the image header (db/ImageHeader.h)
+// The 64-byte header that heads every transfer: the image header (db/image/ImageHeader.h)
 // plus what the link adds: building the header the PC sends, and the checks the
 // receiving side makes.
 #include <cstddef>
 #include <cstdint>
 
-#include "db/ImageHeader.h"
+#include "db/image/ImageHeader.h"
 
 class LinkHeader : public ImageHeader {
  public:

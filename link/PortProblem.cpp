@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "db/TextArgs.h"
+#include "db/records/TextArgs.h"
 #include "link/LinkTexts.h"
 
 namespace PortProblem {

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "db/FavoriteGroupRecord.h"
-#include "db/SatelliteRecord.h"
+#include "db/records/FavoriteGroupRecord.h"
+#include "db/records/SatelliteRecord.h"
 
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QList>
 
-#include "db/Cp1252.h"
+#include "db/records/Cp1252.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Texts the window shows that more than one dialog or page uses. Each subsystem keeps
-// its own texts in its own table (db/DbTexts.h, link/LinkTexts.h, ui/SatTPTexts.h,
-// ui/GroupChTexts.h, ui/transfer/LinkDialogTexts.h, app/AppTexts.h).
+// its own texts in its own table (db/document/DbTexts.h, link/LinkTexts.h, ui/satellites/SatTPTexts.h,
+// ui/channels/GroupChTexts.h, ui/transfer/LinkDialogTexts.h, app/AppTexts.h).
 
 #include <QString>
 

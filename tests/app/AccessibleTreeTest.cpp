@@ -14,8 +14,8 @@
 #include "AppTestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseOperations.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/DatabaseOperations.h"
 #include "widgets/Prompt.h"
 
 using apptest::AppTest;

@@ -10,8 +10,8 @@
 #include <ostream>
 #include <string>
 
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/QtWait.h"
 #include "support/TempDir.h"
 #include "widgets/Prompt.h"

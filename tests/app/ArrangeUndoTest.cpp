@@ -22,9 +22,9 @@
 #include "app/EditSteps.h"
 #include "support/DbBuilders.h"
 #include "support/PageTest.h"
-#include "ui/CMoveToDlg.h"
-#include "ui/CPageGroupCh.h"
-#include "ui/GroupChListView.h"
+#include "ui/channels/CMoveToDlg.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/GroupChListView.h"
 #include "widgets/CommandIds.h"
 
 using testkit::Child;

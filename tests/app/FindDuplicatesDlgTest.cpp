@@ -18,12 +18,12 @@
 
 #include "AppTestSupport.h"
 #include "app/EditSteps.h"
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/DuplicateDb.h"
 #include "support/PageTest.h"
-#include "ui/CFindDuplicatesDlg.h"
+#include "ui/tools/CFindDuplicatesDlg.h"
 
 namespace {
 

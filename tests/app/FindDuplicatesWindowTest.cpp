@@ -13,8 +13,8 @@
 #include "app/EditSteps.h"
 #include "support/DuplicateDb.h"
 #include "support/PageTest.h"
-#include "ui/CFindDuplicatesDlg.h"
-#include "ui/CPageGroupCh.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/tools/CFindDuplicatesDlg.h"
 #include "widgets/CommandIds.h"
 
 namespace {

@@ -24,12 +24,12 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "db/DatabaseOperations.h"
+#include "db/operations/DatabaseOperations.h"
 #include "support/DbBuilders.h"
-#include "widgets/CommandIds.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
+#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 

@@ -10,7 +10,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
 #include "app/CReceivedDlg.h"
-#include "db/DatabaseImage.h"
+#include "db/image/DatabaseImage.h"
 #include "support/Stbsim.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "widgets/CommandIds.h"

@@ -6,15 +6,15 @@
 #include <QPushButton>
 
 #include "AppTestSupport.h"
-#include "support/Stbsim.h"
 #include "app/CMainFrame.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "widgets/CommandIds.h"
-#include "db/DatabaseImage.h"
+#include "db/image/DatabaseImage.h"
+#include "support/Stbsim.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
+#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 using testkit::PumpUntil;

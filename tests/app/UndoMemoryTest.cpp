@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/EditSteps.h"
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 
 namespace {
 

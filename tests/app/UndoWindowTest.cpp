@@ -12,10 +12,10 @@
 #include "app/CQuelmarView.h"
 #include "app/EditSteps.h"
 #include "support/PageTest.h"
-#include "ui/CPageGroupCh.h"
-#include "ui/CPageSatTP.h"
-#include "ui/GroupChListView.h"
-#include "ui/SatTPListView.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/GroupChListView.h"
+#include "ui/satellites/CPageSatTP.h"
+#include "ui/satellites/SatTPListView.h"
 #include "widgets/CommandIds.h"
 
 using testkit::Child;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CliTest.h"
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 

@@ -9,11 +9,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "db/ByteOrder.h"
-#include "db/CQuelmarDoc.h"
-#include "db/CsvText.h"
-#include "db/DatabaseImage.h"
 #include "CliTest.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/exchange/CsvText.h"
+#include "db/image/DatabaseImage.h"
+#include "db/records/ByteOrder.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 

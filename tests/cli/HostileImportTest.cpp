@@ -18,8 +18,8 @@
 #include <nlohmann/json.hpp>
 
 #include "CliTest.h"
-#include "db/CQuelmarDoc.h"
-#include "db/CsvText.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/exchange/CsvText.h"
 #include "support/Subprocess.h"
 
 namespace {

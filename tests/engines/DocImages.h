@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 
 // A document holding every table full, under `dbType`.
 inline std::unique_ptr<CQuelmarDoc> FullDocument(int dbType) {

@@ -8,13 +8,13 @@
 #include "DocImages.h"
 #include "EngineTestUtil.h"
 #include "RecordingObserver.h"
-#include "support/Stbsim.h"
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"
+#include "support/Stbsim.h"
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "EngineTestUtil.h"
 #include "RecordingObserver.h"
-#include "db/ImageSource.h"
+#include "db/image/ImageSource.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"

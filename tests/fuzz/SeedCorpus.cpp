@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "db/CQuelmarDoc.h"
-#include "db/ChannelCsv.h"
-#include "db/ImageJson.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/exchange/ChannelCsv.h"
+#include "db/exchange/ImageJson.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "fuzz/FaultPeer.h"
 #include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "db/ChannelCsv.h"
-#include "db/ReferenceList.h"
-#include "db/SampleDatabase.h"
+#include "db/exchange/ChannelCsv.h"
+#include "db/exchange/ReferenceList.h"
+#include "db/operations/SampleDatabase.h"
 #include "fuzz/FuzzTargets.h"
 
 namespace {

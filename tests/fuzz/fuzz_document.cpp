@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/DatabaseOperations.h"
-#include "db/DbType.h"
-#include "db/FileIo.h"
-#include "db/GroupOperations.h"
-#include "db/ListedTransponders.h"
-#include "db/ProgramOperations.h"
-#include "db/SatelliteOperations.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/FileIo.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/operations/GroupOperations.h"
+#include "db/operations/ProgramOperations.h"
+#include "db/operations/SatelliteOperations.h"
+#include "db/records/DbType.h"
+#include "db/records/ListedTransponders.h"
 #include "fuzz/FuzzTargets.h"
 #include "support/TempDir.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "db/DatabaseImage.h"
-#include "db/ImageJson.h"
+#include "db/exchange/ImageJson.h"
+#include "db/image/DatabaseImage.h"
 #include "fuzz/FuzzTargets.h"
 
 int FuzzJsonImport(const std::uint8_t* data, std::size_t size) {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "fuzz/FaultPeer.h"
 #include "fuzz/FuzzTargets.h"
 #include "fuzz/QuietObserver.h"

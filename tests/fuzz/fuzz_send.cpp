@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "db/DatabaseImage.h"
+#include "db/image/DatabaseImage.h"
 #include "fuzz/FaultPeer.h"
 #include "fuzz/FuzzTargets.h"
 #include "fuzz/QuietObserver.h"

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/DbTexts.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/DbTexts.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -16,8 +16,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "db/DatabaseImage.h"
-#include "db/ImageHeader.h"
+#include "db/image/DatabaseImage.h"
+#include "db/image/ImageHeader.h"
 #include "hardening/PtyLine.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"

@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 #include "fuzz/QuietObserver.h"
 #include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"

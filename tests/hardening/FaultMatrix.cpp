@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "db/CQuelmarDoc.h"
-#include "db/DatabaseImage.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/image/DatabaseImage.h"
+#include "db/operations/SampleDatabase.h"
 #include "fuzz/QuietObserver.h"
 #include "hardening/LineFaultFilter.h"
 #include "link/DataPacket.h"

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 #include "fuzz/FaultPeer.h"
 #include "fuzz/QuietObserver.h"
 #include "hardening/PtyLine.h"

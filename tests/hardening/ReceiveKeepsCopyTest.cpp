@@ -8,9 +8,9 @@
 #include <memory>
 #include <optional>
 
-#include "db/CQuelmarDoc.h"
-#include "db/ReceivedImages.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/ReceivedImages.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/Stbsim.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"

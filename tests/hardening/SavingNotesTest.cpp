@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "db/CQuelmarDoc.h"
+#include "db/document/CQuelmarDoc.h"
 #include "fuzz/QuietObserver.h"
 #include "hardening/FaultMatrix.h"
 #include "link/JRxThread.h"

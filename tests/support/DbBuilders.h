@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "db/ChannelDatabase.h"
-#include "db/SampleDatabase.h"
+#include "db/operations/SampleDatabase.h"
+#include "db/records/ChannelDatabase.h"
 
 namespace testkit {
 

@@ -34,17 +34,17 @@
 
 #include <gtest/gtest.h>
 
-#include "db/ChannelDatabase.h"
-#include "db/Crc32.h"
-#include "db/DbType.h"
-#include "db/SampleDatabase.h"
+#include "db/image/Crc32.h"
+#include "db/operations/SampleDatabase.h"
+#include "db/records/ChannelDatabase.h"
+#include "db/records/DbType.h"
 
 namespace editscript {
 
 // Every variant: each lays the image out its own way, and TypeC keeps 13-bit PIDs.
 inline constexpr int kDbTypes[] = {0, 1, 2, 3};
 
-// CRC-32 (db/Crc32.h) of the saved file, by DbType.
+// CRC-32 (db/image/Crc32.h) of the saved file, by DbType.
 inline constexpr std::uint32_t kDigest[4] = {0xBD0A7AB4u, 0x1CECD409u, 0xB1A2A1D3u, 0x8D2F07C4u};
 
 inline std::uint32_t Digest(const std::vector<std::uint8_t>& file) {

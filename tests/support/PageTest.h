@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "db/CQuelmarDoc.h"
-#include "db/SampleDatabase.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/SampleDatabase.h"
 #include "support/RecordingPageHost.h"
 #include "widgets/CInputName.h"
 #include "widgets/Prompt.h"

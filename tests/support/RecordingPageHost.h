@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "ui/CPageGroupCh.h"
-#include "ui/CPageSatTP.h"
 #include "ui/PageHost.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/satellites/CPageSatTP.h"
 
 namespace testkit {
 

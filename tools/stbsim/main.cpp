@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "db/FileIo.h"
+#include "db/document/FileIo.h"
 #include "link/SerialPort.h"
 #include "sim/SimReceiver.h"
 #include "tools/stbsim/LineRunner.h"

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <utility>
 
-#include "widgets/DialogUnits.h"
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/LinkSettings.h"
+#include "widgets/DialogUnits.h"
 
 namespace {
 

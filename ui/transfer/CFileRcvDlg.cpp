@@ -4,9 +4,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "widgets/DialogUnits.h"
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/TransferFields.h"
+#include "widgets/DialogUnits.h"
 
 using namespace TransferFields;
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "db/ImageSource.h"
+#include "db/image/ImageSource.h"
 #include "link/JTxThread.h"
 #include "ui/transfer/LinkSettings.h"
 #include "ui/transfer/TransferControls.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "db/DbType.h"
+#include "db/records/DbType.h"
 #include "link/PortNames.h"
 
 namespace {

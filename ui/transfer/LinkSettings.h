@@ -5,10 +5,12 @@
 #include <QList>
 #include <QStringList>
 
+#include "db/records/DbType.h"
+
 struct LinkSettings {
   int comPortIndex = 0;   // row of the "Port" list
   int baudRateIndex = 4;  // row of the "Baud Rate" list
-  int dbType = 3;         // row of the "DB Type" list
+  int dbType = dbtype::kDefault;  // row of the "DB Type" list
   // The device behind comPortIndex when it is not one of "COM1".."COM4" (a serial
   // device found on the machine or a path the user typed); empty otherwise.
   QString portDevice;

@@ -4,8 +4,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "widgets/DialogUnits.h"
 #include "ui/transfer/LinkDialogTexts.h"
+#include "widgets/DialogUnits.h"
 
 namespace TransferFields {
 

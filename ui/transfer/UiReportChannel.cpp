@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "link/LinkAdvice.h"
-#include "widgets/Prompt.h"
 #include "ui/transfer/TransferControls.h"
+#include "widgets/Prompt.h"
 
 UiReportChannel::UiReportChannel(QWidget* dialog, TransferControls& controls)
     : dialog_(dialog), controls_(controls), receiver_(std::make_unique<QObject>()) {

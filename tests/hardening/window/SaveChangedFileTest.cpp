@@ -10,7 +10,7 @@
 #include "app/AppTestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
-#include "db/DbTexts.h"
+#include "db/document/DbTexts.h"
 #include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 

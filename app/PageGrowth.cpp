@@ -1,0 +1,49 @@
+#include "app/PageGrowth.h"
+
+#include <QTreeView>
+
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/satellites/CPageSatTP.h"
+#include "widgets/ColumnsFollowWidth.h"
+#include "widgets/GrowLayout.h"
+
+namespace {
+
+QWidget* Named(QWidget& page, const char* name) {
+  return page.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+namespace PageGrowth {
+
+void Attach(CPageSatTP& page) {
+  constexpr double kSatShare = 0.25;
+  auto* grow = new GrowLayout(&page);
+  grow->Add(Named(page, "satelliteGroup"), {0, 0, kSatShare, 1});
+  grow->Add(Named(page, "satelliteList"), {0, 0, kSatShare, 1});
+  grow->Add(Named(page, "transponderGroup"), {kSatShare, 0, 1 - kSatShare, 1});
+  grow->Add(Named(page, "transponderList"), {kSatShare, 0, 1 - kSatShare, 1});
+  // The box's fields are its children and go with it.
+  grow->Add(Named(page, "satInfo"), {kSatShare, 1, 0, 0});
+  for (const char* list : {"satelliteList", "transponderList"}) {
+    if (auto* view = qobject_cast<QTreeView*>(Named(page, list))) new ColumnsFollowWidth(view);
+  }
+}
+
+void Attach(CPageGroupCh& page) {
+  auto* grow = new GrowLayout(&page);
+  grow->Add(Named(page, "tvRadioBox"), {0, 0, 0.5, 1});
+  grow->Add(Named(page, "serviceList"), {0, 0, 0.5, 1});
+  grow->Add(Named(page, "serviceSearch"), {0, 0, 0.5, 0});
+  for (const char* button : {"copyRight", "copyLeft"}) grow->Add(Named(page, button), {0.5, 0.5, 0, 0});
+  grow->Add(Named(page, "favoriteBox"), {0.5, 0, 0.5, 1});
+  grow->Add(Named(page, "groupList"), {0.5, 0, 0.5, 1});
+  grow->Add(Named(page, "groupSearch"), {0.5, 0, 0.5, 0});
+  for (const char* control : {"groupCombo", "addGroup", "renameGroup", "deleteGroup"})
+    grow->Add(Named(page, control), {0.5, 0, 0, 0});
+  // The program fields and their labels lie on the page within the box; all move down.
+  grow->AddWithin(Named(page, "infoBox"), {0, 1, 0, 0});
+}
+
+}  // namespace PageGrowth

@@ -1,0 +1,308 @@
+#include "db/exchange/BoundedJsonParser.h"
+
+#include <cstdio>
+#include <exception>
+#include <iterator>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace boundedjson {
+namespace {
+
+constexpr std::size_t kMaxKeyBytes = 64;
+
+// A key as a path shows it: control characters written as \u00XX.
+std::string PathKey(const std::string& key) {
+  std::string out;
+  for (const char c : key) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) {
+      char esc[8];
+      std::snprintf(esc, sizeof esc, "\\u%04X", b);
+      out += esc;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// The library's message without its "[json.exception.parse_error.101] " tag.
+std::string LibraryReason(const std::exception& e) {
+  std::string what = e.what();
+  if (what.rfind("[json.exception.", 0) == 0)
+    if (const auto end = what.find("] "); end != std::string::npos) what = what.substr(end + 2);
+  return what;
+}
+
+// Builds the document as the library's own DOM builder does, refusing at the first
+// value that breaks a limit; returning false stops the parser at once.
+class Builder {
+ public:
+  using number_integer_t = Json::number_integer_t;
+  using number_unsigned_t = Json::number_unsigned_t;
+  using number_float_t = Json::number_float_t;
+  using string_t = Json::string_t;
+  using binary_t = Json::binary_t;
+
+  Builder(Json& root, const Limits& limits) : root_(root), limits_(limits) {}
+
+  std::optional<JsonRefusal> refusal;
+
+  bool null() { return Add(Json(nullptr)); }
+  bool boolean(bool v) { return Add(Json(v)); }
+  bool number_integer(number_integer_t v) { return Add(Json(v)); }
+  bool number_unsigned(number_unsigned_t v) { return Add(Json(v)); }
+  bool number_float(number_float_t v, const string_t&) { return Add(Json(v)); }
+  bool string(string_t& v) {
+    if (v.size() > limits_.stringBytes)
+      return Refuse(HerePath(), "a string of " + std::to_string(v.size()) +
+                                    " bytes; no text of a database is longer than " + std::to_string(limits_.stringBytes));
+    if (!CountText(v.size())) return false;
+    return Add(Json(std::move(v)));
+  }
+  bool binary(binary_t&) { return Refuse(HerePath(), "binary data, which JSON text cannot hold"); }
+
+  bool start_object(std::size_t) { return Open(Json::object()); }
+  bool start_array(std::size_t) { return Open(Json::array()); }
+  bool end_object() { return Close(); }
+  bool end_array() { return Close(); }
+
+  bool key(string_t& k) {
+    Frame& f = frames_.back();
+    if (k.size() > kMaxKeyBytes)
+      return Refuse(TopPath(), "a field name of " + std::to_string(k.size()) +
+                                                " bytes; no field of a database has a name that long");
+    if (f.node->size() >= limits_.objectMembers)
+      return Refuse(TopPath(), "an object of more than " + std::to_string(limits_.objectMembers) +
+                                                " fields; no record has that many");
+    if (f.node->contains(k)) return Refuse(TopPath() + "." + PathKey(k), "given twice in one object");
+    if (!CountText(k.size())) return false;
+    f.key = std::move(k);
+    f.hasKey = true;
+    return true;
+  }
+
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
+    if (!refusal) refusal = JsonRefusal{HerePath(), "expected JSON text; " + LibraryReason(e)};
+    return false;
+  }
+
+ private:
+  struct Frame {
+    Json* node;
+    std::string key;      // in an object: the member last named
+    bool hasKey = false;  // whose value is still to come
+  };
+
+  bool Refuse(std::string path, std::string reason) {
+    if (!refusal) refusal = JsonRefusal{std::move(path), std::move(reason)};
+    return false;
+  }
+
+  // The path of the container at the top.
+  std::string TopPath() const {
+    std::string path = "$";
+    for (std::size_t i = 0; i + 1 < frames_.size(); ++i) path += Step(i);
+    return path;
+  }
+  // What frame i adds to the path: below the top, the child being built (placed last);
+  // at the top, the value about to be read.
+  std::string Step(std::size_t i) const {
+    const Frame& f = frames_[i];
+    const bool top = i + 1 == frames_.size();
+    if (f.node->is_array()) return "[" + std::to_string(top ? f.node->size() : f.node->size() - 1) + "]";
+    return !top || f.hasKey ? "." + PathKey(f.key) : "";
+  }
+  // The path of the value being read now.
+  std::string HerePath() const {
+    std::string path = "$";
+    for (std::size_t i = 0; i < frames_.size(); ++i) path += Step(i);
+    return path;
+  }
+
+  bool CountText(std::size_t bytes) {
+    stringBytes_ += bytes;
+    if (stringBytes_ > limits_.totalStringBytes)
+      return Refuse(HerePath(), "more text than any database holds (over " +
+                                    std::to_string(limits_.totalStringBytes >> 20) + " MiB of names and strings)");
+    return true;
+  }
+
+  bool Counted() {
+    if (++values_ > limits_.values)
+      return Refuse(HerePath(), "more than " + std::to_string(limits_.values) + " values; no database has that many");
+    if (!frames_.empty()) {
+      const Frame& f = frames_.back();
+      if (f.node->is_array() && f.node->size() >= limits_.arrayItems)
+        return Refuse(HerePath(), "an array of more than " + std::to_string(limits_.arrayItems) +
+                                      " items; no table of a database is that long");
+    }
+    return true;
+  }
+
+  // Puts a value where the parser is and returns where it landed.
+  Json* Place(Json&& v) {
+    if (frames_.empty()) {
+      root_ = std::move(v);
+      return &root_;
+    }
+    Frame& f = frames_.back();
+    if (f.node->is_array()) {
+      f.node->push_back(std::move(v));
+      return &f.node->back();
+    }
+    f.hasKey = false;
+    return &f.node->get_ref<Json::object_t&>().emplace(f.key, std::move(v)).first->second;
+  }
+
+  bool Add(Json&& v) {
+    if (!Counted()) return false;
+    Place(std::move(v));
+    return true;
+  }
+
+  bool Open(Json&& container) {
+    if (frames_.size() >= limits_.depth)
+      return Refuse(HerePath(), "nested more than " + std::to_string(limits_.depth) +
+                                    " levels deep; a database needs no more than four");
+    if (!Counted()) return false;
+    Json* node = Place(std::move(container));
+    frames_.push_back(Frame{node, {}, false});
+    return true;
+  }
+
+  bool Close() {
+    frames_.pop_back();
+    return true;
+  }
+
+  Json& root_;
+  const Limits& limits_;
+  std::vector<Frame> frames_;
+  std::size_t values_ = 0;
+  std::size_t stringBytes_ = 0;
+};
+
+// Reads a stream for the parser a byte at a time and ends it early when a string or
+// another token runs longer than the limit: the parser gathers a whole token before it
+// hands it on, so without this one huge string would cost its length in memory.
+class CappedStream {
+ public:
+  CappedStream(std::FILE* stream, std::size_t limit) : stream_(stream), limit_(limit) {}
+
+  bool cut = false;
+
+  int Next() {
+    if (cut) return EOF;
+    const int c = std::fgetc(stream_);
+    if (c == EOF) return EOF;
+    if (!inString_) {
+      if (c == '"') {
+        inString_ = true, run_ = 0;
+      } else if (c == ',' || c == ':' || c == '[' || c == ']' || c == '{' || c == '}' || c == ' ' || c == '\t' ||
+                 c == '\n' || c == '\r') {
+        run_ = 0;
+      } else {
+        ++run_;
+      }
+    } else if (escape_) {
+      escape_ = false, ++run_;
+    } else if (c == '\\') {
+      escape_ = true, ++run_;
+    } else if (c == '"') {
+      inString_ = false, run_ = 0;
+    } else {
+      ++run_;
+    }
+    if (run_ > limit_) {
+      cut = true;
+      return EOF;
+    }
+    return c;
+  }
+
+ private:
+  std::FILE* stream_;
+  std::size_t limit_;
+  std::size_t run_ = 0;
+  bool inString_ = false;
+  bool escape_ = false;
+};
+
+// An input iterator over a CappedStream, as the parser reads its input.
+class CappedIterator {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  CappedIterator() = default;
+  explicit CappedIterator(CappedStream& s) : stream_(&s) { Advance(); }
+
+  const char& operator*() const { return current_; }
+  CappedIterator& operator++() {
+    Advance();
+    return *this;
+  }
+  CappedIterator operator++(int) {
+    CappedIterator before = *this;
+    Advance();
+    return before;
+  }
+  bool operator==(const CappedIterator& o) const { return AtEnd() == o.AtEnd(); }
+  bool operator!=(const CappedIterator& o) const { return !(*this == o); }
+
+ private:
+  bool AtEnd() const { return stream_ == nullptr || atEnd_; }
+  void Advance() {
+    const int c = stream_->Next();
+    atEnd_ = c == EOF;
+    current_ = static_cast<char>(c);
+  }
+
+  CappedStream* stream_ = nullptr;
+  char current_ = 0;
+  bool atEnd_ = true;
+};
+
+template <typename Run>
+std::optional<JsonRefusal> Guarded(Json& out, const Limits& limits, Run run) {
+  Json doc;
+  Builder builder(doc, limits);
+  try {
+    const bool ok = run(builder);
+    if (builder.refusal) return builder.refusal;
+    if (!ok) return JsonRefusal{"$", "expected JSON text"};
+  } catch (const Json::exception& e) {
+    return builder.refusal ? builder.refusal : JsonRefusal{"$", "expected JSON text; " + LibraryReason(e)};
+  } catch (const std::bad_alloc&) {
+    return JsonRefusal{"$", "too large to read: out of memory"};
+  } catch (const std::exception& e) {
+    return JsonRefusal{"$", std::string("cannot be read: ") + e.what()};
+  }
+  out = std::move(doc);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<JsonRefusal> Parse(std::string_view text, Json& out, const Limits& limits) {
+  return Guarded(out, limits, [&](Builder& b) { return Json::sax_parse(text.begin(), text.end(), &b); });
+}
+
+std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out, const Limits& limits) {
+  CappedStream capped(stream, limits.stringBytes);
+  auto r = Guarded(out, limits, [&](Builder& b) {
+    return Json::sax_parse(CappedIterator(capped), CappedIterator(), &b);
+  });
+  if (capped.cut && r)
+    r->reason = "a string or number longer than " + std::to_string(limits.stringBytes) +
+                " bytes; no text of a database is that long";
+  return r;
+}
+
+}  // namespace boundedjson

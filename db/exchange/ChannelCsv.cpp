@@ -1,0 +1,258 @@
+#include "db/exchange/ChannelCsv.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "db/exchange/CsvText.h"
+#include "db/records/Cp1252.h"
+
+namespace channelcsv {
+namespace {
+
+using DB = ChannelDatabase;
+
+enum Column { kList, kNumber, kName, kSatellite, kFrequency, kPolarization, kSymbolRate, kServiceId,
+              kVideoPid, kAudioPid, kPcrPid, kTtextPid, kPmtPid, kLocked, kGroups };
+
+// Columns a reference list needs; the others only inform.
+constexpr Column kRequired[] = {kList, kName, kSatellite, kFrequency, kPolarization, kServiceId, kLocked, kGroups};
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return out;
+}
+
+std::vector<std::string> RowOf(const DB& db, int dbType, int list, std::size_t position, std::uint16_t slot) {
+  std::vector<std::string> f(kColumns.size());
+  f[kList] = list == 0 ? kTv : kRadio;
+  f[kNumber] = std::to_string(position + 1);
+  if (slot >= DB::kProgramCount) return f;
+  const ProgramRecord& p = db.programs[slot];
+  f[kName] = cp1252::ToUtf8(p.Name());
+  f[kServiceId] = std::to_string(p.ServiceId());
+  f[kVideoPid] = std::to_string(p.VideoPid(dbType));
+  f[kAudioPid] = std::to_string(p.AudioPid(dbType));
+  f[kPcrPid] = std::to_string(p.PcrPid(dbType));
+  f[kTtextPid] = std::to_string(p.TtextPid(dbType));
+  f[kPmtPid] = std::to_string(p.PmtPid(dbType));
+  f[kLocked] = p.Locked() ? kYes : kNo;
+  if (const std::size_t tp = p.TransponderIndex(); tp < DB::kTransponderCount) {
+    const TransponderRecord& t = db.transponders[tp];
+    f[kFrequency] = std::to_string(t.Frequency());
+    f[kPolarization] = t.Polarization() == TransponderRecord::kHorizontal ? kHorizontal : kVertical;
+    f[kSymbolRate] = std::to_string(t.SymbolRate());
+    if (const std::size_t sat = t.SatelliteIndex(); sat < DB::kSatelliteCount)
+      f[kSatellite] = cp1252::ToUtf8(db.satellites[sat].Name());
+  }
+  for (const FavoriteGroupRecord& g : db.channelLists.favoriteGroups) {
+    if (!g.IsUsed()) continue;
+    bool member = false;
+    for (std::size_t k = 0; k < g.ValidMemberCount() && !member; ++k) member = g.Member(k) == slot;
+    if (member) f[kGroups] += (f[kGroups].empty() ? "" : std::string(1, kGroupSeparator)) + cp1252::ToUtf8(g.Name());
+  }
+  return f;
+}
+
+std::optional<std::uint16_t> Number16(std::string_view s, bool& bad) {
+  if (s.empty()) return std::nullopt;
+  unsigned v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || end != s.data() + s.size() || v > 0xFFFF) {
+    bad = true;
+    return std::nullopt;
+  }
+  return static_cast<std::uint16_t>(v);
+}
+
+}  // namespace
+
+std::string Refusal::Message() const { return sentence ? reason : "line " + std::to_string(line) + ": " + reason; }
+
+std::string ForSpreadsheet(const std::string& text) {
+  if (text.empty()) return text;
+  const char c = text.front();
+  const bool formula = c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+  const bool number = c == '0' || text.find_first_not_of("0123456789") == std::string::npos;
+  if (!formula && !number) return text;
+  std::string out = "=\"";
+  for (const char ch : text) out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+  return out + "\"";
+}
+
+std::string FromSpreadsheet(std::string_view cell) {
+  if (cell.size() < 3 || cell.substr(0, 2) != "=\"" || cell.back() != '"') return std::string(cell);
+  std::string out;
+  const std::string_view inner = cell.substr(2, cell.size() - 3);
+  for (std::size_t i = 0; i < inner.size(); ++i) {
+    out += inner[i];
+    if (inner[i] == '"' && i + 1 < inner.size() && inner[i + 1] == '"') ++i;
+  }
+  return out;
+}
+
+bool HasControl(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x20 || b == 0x7F) return true;
+    // U+0080..U+009F: C2 80..C2 9F.
+    if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) return true;
+  }
+  return false;
+}
+
+std::string Export(const ChannelDatabase& db, int dbType) {
+  std::string out;
+  csvtext::AppendRecord(out, std::vector<std::string>(kColumns.begin(), kColumns.end()));
+  for (int list = 0; list < 2; ++list) {
+    const ServiceList& l = *db.channelLists.List(list);
+    for (std::size_t k = 0; k < l.ValidCount(); ++k) {
+      std::vector<std::string> fields = RowOf(db, dbType, list, k, l.Entry(k));
+      for (Column c : {kName, kSatellite, kGroups}) fields[c] = ForSpreadsheet(fields[c]);
+      csvtext::AppendRecord(out, fields);
+    }
+  }
+  return out;
+}
+
+namespace {
+
+// Reads the records one by one as they come: the header first, then a row each.
+class RowReader {
+ public:
+  explicit RowReader(std::vector<Row>& rows) : rows_(rows) {}
+
+  std::optional<csvtext::ParseError> Take(csvtext::Record& rec) {
+    if (!haveHeader_) return Header(rec);
+    if (rows_.size() >= kMaxRows)
+      return Stop(Refusal{rec.line, "more rows than the TV and radio lists can hold (" + std::to_string(kMaxRows) + ")"});
+    Row row;
+    if (auto r = RowOf(rec, row)) return Stop(std::move(*r));
+    rows_.push_back(std::move(row));
+    return std::nullopt;
+  }
+
+  std::optional<Refusal> refusal;
+  bool haveHeader_ = false;
+
+ private:
+  std::optional<csvtext::ParseError> Stop(Refusal r) {
+    refusal = std::move(r);
+    return csvtext::ParseError{refusal->line, refusal->reason, csvtext::ParseError::Kind::Stopped};
+  }
+
+  std::optional<csvtext::ParseError> Header(const csvtext::Record& head) {
+    haveHeader_ = true;
+    at_.fill(-1);
+    for (std::size_t i = 0; i < head.fields.size(); ++i)
+      for (std::size_t c = 0; c < kColumns.size(); ++c)
+        if (Lower(head.fields[i]) == Lower(kColumns[c]) && at_[c] < 0) at_[c] = static_cast<int>(i);
+    for (Column c : kRequired) {
+      if (at_[c] >= 0) continue;
+      // A spreadsheet set to a locale with a decimal comma saves ';' between fields: the
+      // whole header row is then one field.
+      const std::string first = head.fields.empty() ? std::string() : Lower(head.fields[0]);
+      if (first.find(std::string(kColumns[kList]) + ";") != std::string::npos ||
+          first.find(";" + std::string(kColumns[kName])) != std::string::npos)
+        return Stop(Refusal{head.line, "the file seems to use ';' as separator; export with ',' or choose ',' as the "
+                                       "field separator when the spreadsheet saves it"});
+      return Stop(Refusal{head.line, "the header row has no column \"" + std::string(kColumns[c]) + "\""});
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Refusal> RowOf(const csvtext::Record& rec, Row& row) const {
+    auto get = [&](Column c) -> std::string_view {
+      const int i = at_[c];
+      return i >= 0 && std::size_t(i) < rec.fields.size() ? std::string_view(rec.fields[std::size_t(i)]) : std::string_view();
+    };
+    auto refuse = [&](Column c, const std::string& expected, std::string_view got) {
+      return Refusal{rec.line, "column " + std::string(kColumns[c]) + ": expected " + expected + ", got \"" +
+                                   std::string(got) + "\""};
+    };
+    row.line = rec.line;
+    const std::string list = Lower(get(kList));
+    if (list == Lower(kTv))
+      row.list = 0;
+    else if (list == Lower(kRadio))
+      row.list = 1;
+    else
+      return refuse(kList, std::string(kTv) + " or " + std::string(kRadio), get(kList));
+
+    row.name = FromSpreadsheet(get(kName));
+    if (HasControl(row.name))
+      return Refusal{rec.line, "column name: expected a name without control characters (such as ESC, BEL or a "
+                               "line break)"};
+    char32_t badChar = 0;
+    const auto nameBytes = cp1252::FromUtf8(row.name, &badChar);
+    if (!nameBytes) return refuse(kName, "a name of Windows-1252 characters", row.name);
+    if (nameBytes->size() > ProgramRecord::kNameWidth)
+      return refuse(kName, "at most " + std::to_string(ProgramRecord::kNameWidth) + " characters", row.name);
+
+    row.satellite = FromSpreadsheet(get(kSatellite));
+    bool bad = false;
+    row.frequency = Number16(get(kFrequency), bad);
+    if (bad) return refuse(kFrequency, "a frequency in MHz from 0 to 65535, or nothing", get(kFrequency));
+    row.serviceId = Number16(get(kServiceId), bad);
+    if (bad) return refuse(kServiceId, "a service ID from 0 to 65535, or nothing", get(kServiceId));
+    const std::string pol = Lower(get(kPolarization));
+    if (pol == "hor" || pol == "h" || pol == "horizontal")
+      row.polarization = TransponderRecord::kHorizontal;
+    else if (pol == "ver" || pol == "v" || pol == "vertical")
+      row.polarization = TransponderRecord::kVertical;
+    else if (!pol.empty())
+      return refuse(kPolarization, std::string(kHorizontal) + " or " + std::string(kVertical) + ", or nothing",
+                    get(kPolarization));
+
+    const std::string locked = Lower(get(kLocked));
+    if (locked == kYes || locked == "1" || locked == "true")
+      row.locked = true;
+    else if (locked == kNo || locked == "0" || locked == "false" || locked.empty())
+      row.locked = false;
+    else
+      return refuse(kLocked, std::string(kYes) + " or " + std::string(kNo), get(kLocked));
+
+    const std::string groups = FromSpreadsheet(get(kGroups));
+    if (HasControl(groups))
+      return Refusal{rec.line, "column groups: expected group names without control characters"};
+    row.groupsGiven = !groups.empty();
+    std::size_t pos = 0;
+    while (pos <= groups.size() && !groups.empty()) {
+      const std::size_t sep = groups.find(kGroupSeparator, pos);
+      const std::size_t end = sep == std::string::npos ? groups.size() : sep;
+      row.groups.emplace_back(groups.substr(pos, end - pos));
+      pos = end + 1;
+    }
+    return std::nullopt;
+  }
+
+  std::vector<Row>& rows_;
+  std::array<int, kColumns.size()> at_{};
+};
+
+template <typename Input>
+std::optional<Refusal> ReadFrom(Input&& input, std::vector<Row>& out) {
+  std::vector<Row> rows;
+  RowReader reader(rows);
+  const auto error = csvtext::Parse(input, [&reader](csvtext::Record& r) { return reader.Take(r); });
+  if (reader.refusal) return reader.refusal;
+  if (error) {
+    using Kind = csvtext::ParseError::Kind;
+    if (error->kind == Kind::NotUtf8 || error->kind == Kind::NotText)
+      return Refusal{error->line, "line " + std::to_string(error->line) + " " + error->reason, true};
+    if (error->kind == Kind::TooLarge) return Refusal{error->line, error->reason};
+    return Refusal{error->line, "not CSV as RFC 4180 defines it: " + error->reason};
+  }
+  if (!reader.haveHeader_)
+    return Refusal{1, "no header row; expected the columns " + std::string(kColumns[0]) + ", ..."};
+  out = std::move(rows);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Refusal> Read(std::string_view text, std::vector<Row>& out) { return ReadFrom(text, out); }
+
+std::optional<Refusal> Read(std::FILE* stream, std::vector<Row>& out) { return ReadFrom(stream, out); }
+
+}  // namespace channelcsv

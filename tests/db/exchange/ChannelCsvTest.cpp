@@ -1,0 +1,235 @@
+// The channel-list CSV: its rows and columns, RFC 4180 edge cases, and applying a
+// reference list: export, reorder the rows, import, and the lists follow.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "db/exchange/ChannelCsv.h"
+#include "db/exchange/CsvText.h"
+#include "db/exchange/ReferenceList.h"
+#include "db/operations/SampleDatabase.h"
+#include "support/DbBuilders.h"
+
+namespace {
+
+using testkit::Entries;
+using testkit::Members;
+
+std::unique_ptr<ChannelDatabase> Small() {
+  auto db = testkit::EmptyDb();
+  testkit::PutSatellite(*db, 0, "Meridian 19.2E");
+  testkit::PutTransponder(*db, 0, 0, 11836, 27500, 1);
+  testkit::PutTransponder(*db, 1, 0, 12188, 22000, 0);
+  const char* names[] = {"Nova TV", "Say \"hi\"", "A, B; C", "Two lines", "\xC4rger \x80", "Radio 1"};
+  for (int i = 0; i < 6; ++i) {
+    ProgramRecord& p = testkit::PutProgram(*db, i, names[i], i % 2, i == 5 ? ProgramRecord::kRadio : ProgramRecord::kTv);
+    p.SetServiceId(std::uint16_t(100 + i));
+    p.SetVideoPid(i == 5 ? 0 : 0x100 + i, 3);
+  }
+  db->programs[1].SetLocked(true);
+  testkit::PutList(db->channelLists.tvList, {0, 1, 2, 3, 4});
+  testkit::PutList(db->channelLists.radioList, {5});
+  testkit::PutGroup(*db, 0, "Favourites", {0, 2});
+  testkit::PutGroup(*db, 1, "News;Talk", {2});
+  return db;
+}
+
+// The data rows of an export, each as one record's text.
+std::vector<std::string> DataRows(const std::string& csv) {
+  std::vector<csvtext::Record> records;
+  EXPECT_FALSE(csvtext::Parse(csv, records).has_value());
+  std::vector<std::string> rows;
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    std::string line;
+    csvtext::AppendRecord(line, records[i].fields);
+    rows.push_back(line);
+  }
+  return rows;
+}
+
+std::string Header() {
+  std::string h;
+  csvtext::AppendRecord(h, std::vector<std::string>(channelcsv::kColumns.begin(), channelcsv::kColumns.end()));
+  return h;
+}
+
+std::string Joined(const std::vector<std::string>& rows) {
+  std::string out = Header();
+  for (const auto& r : rows) out += r;
+  return out;
+}
+
+reflist::Report ApplyText(ChannelDatabase& db, const std::string& csv, reflist::Options options = {}) {
+  std::vector<channelcsv::Row> rows;
+  const auto refusal = channelcsv::Read(csv, rows);
+  EXPECT_FALSE(refusal.has_value()) << refusal->Message();
+  return reflist::Apply(db, rows, options);
+}
+
+TEST(ChannelCsv, ExportHasOneRowPerListPositionWithTheColumns) {
+  const std::string csv = channelcsv::Export(*Small(), 3);
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+            "list,number,name,satellite,frequency,polarization,symbolRate,serviceId,videoPid,audioPid,pcrPid,"
+            "ttextPid,pmtPid,locked,groups");
+  const auto rows = DataRows(csv);
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[0], "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,256,0,0,0,0,no,Favourites\r\n");
+  EXPECT_EQ(rows[1], "TV,2,\"Say \"\"hi\"\"\",Meridian 19.2E,12188,Ver,22000,101,257,0,0,0,0,yes,\r\n");
+  EXPECT_EQ(rows[2], "TV,3,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,258,0,0,0,0,no,Favourites;News;Talk\r\n");
+  EXPECT_EQ(rows[3], "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,259,0,0,0,0,no,\r\n");
+  EXPECT_EQ(rows[4], "TV,5,\xC3\x84rger \xE2\x82\xAC,Meridian 19.2E,11836,Hor,27500,104,260,0,0,0,0,no,\r\n");
+  EXPECT_EQ(rows[5], "RADIO,1,Radio 1,Meridian 19.2E,12188,Ver,22000,105,0,0,0,0,0,no,\r\n");
+}
+
+TEST(ChannelCsv, ReorderedRowsReorderTheLists) {
+  const auto before = Small();
+  auto rows = DataRows(channelcsv::Export(*before, 3));
+  std::reverse(rows.begin(), rows.begin() + 5);  // the TV rows backwards
+  auto db = Small();
+  const reflist::Report r = ApplyText(*db, Joined(rows));
+  EXPECT_EQ(r.matched, 6);
+  EXPECT_TRUE(r.AllMatched());
+  EXPECT_TRUE(r.leftInPlace.empty());
+  EXPECT_EQ(Entries(db->channelLists.tvList), (std::vector<int>{4, 3, 2, 1, 0}));
+  EXPECT_EQ(Entries(db->channelLists.radioList), (std::vector<int>{5}));
+  // Nothing else changed: names, locks and groups came back as they were.
+  EXPECT_EQ(db->programs, before->programs);
+  EXPECT_EQ(db->channelLists.favoriteGroups, before->channelLists.favoriteGroups);
+}
+
+TEST(ChannelCsv, RoundTripOnAFullDatabase) {
+  auto db = testkit::CleanFullDb();
+  const auto before = std::make_unique<ChannelDatabase>(*db);
+  auto rows = DataRows(channelcsv::Export(*db, 3));
+  std::mt19937 rng(5);
+  std::shuffle(rows.begin(), rows.begin() + 4000, rng);
+  const reflist::Report r = ApplyText(*db, Joined(rows));
+  EXPECT_EQ(r.matched, 8000);
+  // The new TV order is the shuffled rows' order; the programs are the same.
+  std::vector<int> tv = Entries(db->channelLists.tvList), old = Entries(before->channelLists.tvList);
+  EXPECT_NE(tv, old);
+  std::sort(tv.begin(), tv.end());
+  std::sort(old.begin(), old.end());
+  EXPECT_EQ(tv, old);
+  EXPECT_EQ(db->programs, before->programs);
+  EXPECT_EQ(db->channelLists.favoriteGroups, before->channelLists.favoriteGroups);
+  // Each TV position holds the program of that row (the full database's service IDs
+  // are its slots plus one).
+  std::vector<csvtext::Record> records;
+  ASSERT_FALSE(csvtext::Parse(Joined(rows), records).has_value());
+  for (std::size_t i = 0; i < 4000; ++i)
+    ASSERT_EQ(std::to_string(db->channelLists.tvList.Entry(i) + 1), records[i + 1].fields[7]) << i;
+}
+
+TEST(ChannelCsv, NamesLocksAndGroupsComeFromTheRows) {
+  auto db = Small();
+  const std::string csv = Header() +
+                          "TV,1,Nova HD,Meridian 19.2E,11836,Hor,27500,100,,,,,,yes,News;Talk;Sport\r\n"
+                          "TV,2,\"Say \"\"hi\"\"\",,,,,,,,,,,no,\r\n";  // no key: found by name
+  const reflist::Report r = ApplyText(*db, csv, reflist::Options{true});
+  EXPECT_EQ(r.matched, 2);
+  EXPECT_EQ(db->programs[0].Name(), "Nova HD");
+  EXPECT_TRUE(db->programs[0].Locked());
+  EXPECT_FALSE(db->programs[1].Locked());
+  // Program 0 left Favourites, joined "News;Talk" (a name with the separator) and a new
+  // group "Sport".
+  EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), (std::vector<int>{2}));
+  EXPECT_EQ(Members(db->channelLists.favoriteGroups[1]), (std::vector<int>{2, 0}));
+  EXPECT_EQ(db->channelLists.favoriteGroups[2].Name(), "Sport");
+  EXPECT_EQ(Members(db->channelLists.favoriteGroups[2]), (std::vector<int>{0}));
+  // The rows named 0 and 1; the others keep their relative order after them.
+  EXPECT_EQ(Entries(db->channelLists.tvList), (std::vector<int>{0, 1, 2, 3, 4}));
+  ASSERT_EQ(r.leftInPlace.size(), 4u);
+  EXPECT_EQ(r.leftInPlace[0].program, 2);
+  EXPECT_EQ(r.leftInPlace[0].position, 2);
+  EXPECT_EQ(r.leftInPlace[3].program, 5);
+  EXPECT_EQ(r.leftInPlace[3].list, 1);
+}
+
+TEST(ChannelCsv, RowsThatMatchNothingAndDuplicateRows) {
+  auto db = Small();
+  const std::string csv = Header() +
+                          "TV,1,Radio 1,,,,,,,,,,,no,\r\n"                                          // line 2: a radio name in TV
+                          "TV,\"2\r\n\",Two lines,Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n"  // lines 3-4
+                          "TV,3,Ghost,Meridian 19.2E,11836,Hor,27500,999,,,,,,no,\r\n"              // line 5
+                          "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,,,,,,no,\r\n";  // line 6: again
+  const reflist::Report r = ApplyText(*db, csv);
+  EXPECT_EQ(r.rows, 4);
+  EXPECT_EQ(r.matched, 1);
+  ASSERT_EQ(r.unmatched.size(), 3u);
+  EXPECT_EQ(r.unmatched[0].line, 2);
+  EXPECT_EQ(r.unmatched[1].line, 5);
+  EXPECT_EQ(r.unmatched[1].name, "Ghost");
+  EXPECT_EQ(r.unmatched[2].line, 6);
+  EXPECT_EQ(Entries(db->channelLists.tvList), (std::vector<int>{3, 0, 1, 2, 4}));
+  EXPECT_EQ(reflist::Describe(r).front(), "1 of 4 rows matched");
+  EXPECT_EQ(reflist::Describe(r)[1], "line 2: no program matches \"Radio 1\"");
+}
+
+TEST(ChannelCsv, KeyMatchesBeforeAnyName) {
+  auto db = Small();
+  // Row 1 has no key but the name of program 0; row 2 is program 0 by key. Program 0
+  // goes to row 2, and row 1 finds nothing else of that name.
+  const std::string csv = Header() + "TV,1,Nova TV,,,,,,,,,,,no,\r\nTV,2,Nova TV,Meridian 19.2E,11836,Hor,,100,,,,,,no,\r\n";
+  const reflist::Report r = ApplyText(*db, csv);
+  ASSERT_EQ(r.unmatched.size(), 1u);
+  EXPECT_EQ(r.unmatched[0].line, 2);
+}
+
+TEST(ChannelCsv, RefusalsNameTheLine) {
+  struct Bad {
+    std::string text;
+    int line;
+    std::string has;
+  };
+  const std::vector<Bad> cases = {
+      {"list,name\r\n", 1, "no column \"satellite\""},
+      {Header() + "TV,1,ok,,,,,,,,,,,no,\r\nCABLE,2,x,,,,,,,,,,,no,\r\n", 3, "column list: expected TV or RADIO"},
+      {Header() + "TV,1,Fifteen chars!!,,,,,,,,,,,no,\r\n", 2, "at most 14 characters"},
+      {Header() + "TV,1,\xE4\xB8\xAD,,,,,,,,,,,no,\r\n", 2, "Windows-1252"},
+      {Header() + "TV,1,x,,70000,,,,,,,,,no,\r\n", 2, "column frequency"},
+      {Header() + "TV,1,x,,,diagonal,,,,,,,,no,\r\n", 2, "column polarization"},
+      {Header() + "TV,1,x,,,,,,,,,,,maybe,\r\n", 2, "column locked"},
+      {Header() + "TV,1,\"open,,,,,,,,,,,no,\r\n", 2, "not closed"},
+      {Header() + "TV,1,a\"b,,,,,,,,,,,no,\r\n", 2, "RFC 4180"},
+  };
+  for (const Bad& b : cases) {
+    SCOPED_TRACE(b.has);
+    std::vector<channelcsv::Row> rows;
+    const auto r = channelcsv::Read(b.text, rows);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->line, b.line) << r->Message();
+    EXPECT_NE(r->reason.find(b.has), std::string::npos) << r->Message();
+    EXPECT_TRUE(rows.empty());
+  }
+}
+
+TEST(ChannelCsv, ColumnsByNameInAnyOrderAndLfLines) {
+  auto db = Small();
+  const std::string csv =
+      "\xEF\xBB\xBFgroups,serviceId,locked,polarization,frequency,satellite,name,list,note\n"
+      "Favourites,104,no,Hor,11836,Meridian 19.2E,\xC3\x84rger \xE2\x82\xAC,tv,anything\n"
+      "\n";
+  const reflist::Report r = ApplyText(*db, csv);
+  EXPECT_EQ(r.matched, 1);
+  EXPECT_EQ(Entries(db->channelLists.tvList).front(), 4);
+  EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), (std::vector<int>{0, 2, 4}));
+}
+
+TEST(CsvText, LineNumbersFollowQuotedLineBreaks) {
+  std::vector<csvtext::Record> records;
+  ASSERT_FALSE(csvtext::Parse("a,b\r\n\"x\r\ny\",2\r\n\r\nlast, spaced \r\n", records).has_value());
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[1].fields[0], "x\r\ny");
+  EXPECT_EQ(records[2].line, 5);
+  EXPECT_EQ(records[2].fields[1], " spaced ") << "spaces belong to the field";
+  std::string out;
+  csvtext::AppendRecord(out, {"plain", " spaced", "a,b", "q\"", ""});
+  EXPECT_EQ(out, "plain,\" spaced\",\"a,b\",\"q\"\"\",\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The rows a channel list shows, read from tables whose links may point anywhere.
+#include <gtest/gtest.h>
+
+#include "db/operations/ChannelRows.h"
+#include "support/DbBuilders.h"
+
+using namespace testkit;
+
+namespace {
+
+// TV list: Kino (locked, groups 0 and 2), a row naming slot 4001, a program on a
+// transponder past its table, and one on a transponder whose satellite is past its table.
+std::unique_ptr<ChannelDatabase> Db() {
+  auto db = EmptyDb();
+  PutSatellite(*db, 3, "Astra 19.2E");
+  PutTransponder(*db, 7, 3, 11494, 22000, TransponderRecord::kHorizontal);
+  PutTransponder(*db, 8, 500, 12188);
+  PutProgram(*db, 10, "Kino", 7).SetLocked(true);
+  db->programs[10].SetServiceId(28006);
+  PutProgram(*db, 11, "Lost", 5000);
+  PutProgram(*db, 12, "Adrift", 8);
+  PutList(db->channelLists.tvList, {10, 4001, 11, 12});
+  PutGroup(*db, 0, "Movies", {10, 12, 4500});
+  PutGroup(*db, 2, "Kids", {10});
+  PutGroup(*db, 5, "Gone", {10}).SetState(SlotState::Deleted);
+  return db;
+}
+
+TEST(ChannelRows, EachColumnOrItsBlankWhenALinkLeavesItsTable) {
+  auto db = Db();
+  const auto rows = channelrows::Rows(*db, dbops::ChannelOrder::List(0));
+  ASSERT_EQ(rows.size(), 4u);
+  struct Expect {
+    int number, program;
+    std::u32string name;
+    int satellite;
+    std::u32string satelliteName;
+    int frequency;
+    bool horizontal;
+    int serviceId;
+    bool locked;
+    int groups;
+  } const expected[] = {
+      {1, 10, U"Kino", 3, U"Astra 19.2E", 11494, true, 28006, true, 0b101},
+      {2, -1, U"", -1, U"", -1, false, -1, false, 0},
+      {3, 11, U"Lost", -1, U"", -1, false, 0, false, 0},
+      {4, 12, U"Adrift", -1, U"", 12188, false, 0, false, 0b1},
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(i);
+    const auto& r = rows[i];
+    const auto& e = expected[i];
+    EXPECT_EQ(r.number, e.number);
+    EXPECT_EQ(r.program, e.program);
+    EXPECT_EQ(r.name, e.name);
+    EXPECT_EQ(r.satellite, e.satellite);
+    EXPECT_EQ(r.satelliteName, e.satelliteName);
+    EXPECT_EQ(r.frequency, e.frequency);
+    EXPECT_EQ(r.horizontal, e.horizontal);
+    EXPECT_EQ(r.serviceId, e.serviceId);
+    EXPECT_EQ(r.locked, e.locked);
+    EXPECT_EQ(r.groups, e.groups);
+  }
+}
+
+TEST(ChannelRows, NamesOutsideTheirTablesAreEmpty) {
+  auto db = Db();
+  PutSatellite(*db, 0, "Hot\xE9l");  // a Windows-1252 byte reads as its character
+  EXPECT_EQ(channelrows::SatelliteName(*db, 0), U"Hot\u00E9l");
+  EXPECT_EQ(channelrows::GroupName(*db, 2), U"Kids");
+  for (int outside : {-1, 160, 70000}) EXPECT_TRUE(channelrows::SatelliteName(*db, outside).empty());
+  for (int outside : {-1, 8}) EXPECT_TRUE(channelrows::GroupName(*db, outside).empty());
+  for (int outside : {-1, 4000}) EXPECT_TRUE(channelrows::ProgramName(*db, outside).empty());
+}
+
+TEST(ChannelRows, AGroupIsAnOrderToo) {
+  auto db = Db();
+  const auto rows = channelrows::Rows(*db, dbops::ChannelOrder::Group(0));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].name, U"Adrift");
+  EXPECT_EQ(rows[2].program, -1);
+  EXPECT_TRUE(channelrows::Rows(*db, dbops::ChannelOrder::Group(5)).empty());
+}
+
+}  // namespace

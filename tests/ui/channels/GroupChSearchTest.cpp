@@ -1,0 +1,158 @@
+// The search fields above the TV/Radio list and the favourite list: typing narrows the
+// rows by name, channel number or service ID, the numbers stay the real positions,
+// Escape clears, Ctrl+F reaches the field beside the active list, moving is off while a
+// search is on, and deleting, "-->" and "<--" act only on the rows shown.
+#include <QLineEdit>
+#include <QStatusTipEvent>
+#include <QTest>
+
+#include "GroupChFixture.h"
+#include "ui/channels/ChannelNumberDelegate.h"
+#include "ui/channels/ListFilter.h"
+
+namespace {
+
+// Collects the status-bar messages the page sends to its window.
+class StatusTips : public QObject {
+ public:
+  QStringList tips;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::StatusTip) tips << static_cast<QStatusTipEvent*>(event)->tip();
+    return false;
+  }
+};
+
+class GroupChSearchTest : public GroupChPageTest {
+ protected:
+  // TV list: "Kino 1", "News", "kino 2", "Sport", "Kinowelt" in slots 10..14 with
+  // service IDs 100..104; group 1 "Fav" holds Kino 1, Sport, Kinowelt.
+  void SetUp() override {
+    GroupChPageTest::SetUp();
+    auto db = EmptyDb();
+    PutSatellite(*db, 0, "S");
+    PutTransponder(*db, 0, 0, 11000);
+    const char* names[] = {"Kino 1", "News", "kino 2", "Sport", "Kinowelt"};
+    for (int i = 0; i < 5; ++i) PutProgram(*db, 10 + i, names[i]).SetServiceId(std::uint16_t(100 + i));
+    PutList(db->channelLists.tvList, {10, 11, 12, 13, 14});
+    PutGroup(*db, 1, "Fav", {10, 13, 14});
+    Load(*db);
+  }
+  QLineEdit* Search(const char* name) { return Control<QLineEdit>(name); }
+  void Type(const char* field, const QString& text) {
+    Search(field)->clear();
+    QTest::keyClicks(Search(field), text);
+  }
+  // The shown rows as "number name".
+  static QStringList Shown(QListWidget* list) {
+    QStringList out;
+    for (int row = 0; row < list->count(); ++row)
+      if (!list->isRowHidden(row))
+        out << ChannelNumberDelegate::NumberText(list->model()->index(row, 0)) + " " + list->item(row)->text();
+    return out;
+  }
+};
+
+TEST_F(GroupChSearchTest, NameNumberAndServiceIdNarrowTheRowsWhichKeepTheirNumbers) {
+  Type("serviceSearch", "KINO");
+  EXPECT_EQ(Shown(ServiceList()), (QStringList{"1 [Kino 1]", "3 [kino 2]", "5 [Kinowelt]"}));
+  Type("serviceSearch", "4");  // channel number 4
+  EXPECT_EQ(Shown(ServiceList()), (QStringList{"4 [Sport]"}));
+  Type("serviceSearch", "101");  // service ID of News
+  EXPECT_EQ(Shown(ServiceList()), (QStringList{"2 [News]"}));
+  Type("serviceSearch", "2");  // "kino 2" by name, News by number
+  EXPECT_EQ(Shown(ServiceList()), (QStringList{"2 [News]", "3 [kino 2]"}));
+  Type("serviceSearch", "nothing like it");
+  EXPECT_TRUE(Shown(ServiceList()).isEmpty());
+
+  // The favourite list counts its own positions.
+  Type("groupSearch", "3");
+  EXPECT_EQ(Shown(GroupList()), (QStringList{"3 [Kinowelt]"}));
+  EXPECT_EQ(Shown(ServiceList()).size(), 0) << "each field narrows its own list";
+
+  // Escape clears the field and shows every row again.
+  QTest::keyClick(Search("serviceSearch"), Qt::Key_Escape);
+  EXPECT_TRUE(Search("serviceSearch")->text().isEmpty());
+  EXPECT_EQ(Shown(ServiceList()).size(), 5);
+  EXPECT_FALSE(page->Filtered(true));
+  EXPECT_TRUE(page->Filtered(false));
+}
+
+TEST_F(GroupChSearchTest, TheSearchStaysOnAfterAnEditRefillsTheList) {
+  Type("serviceSearch", "kino");
+  ServiceList()->setCurrentRow(2);
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  page->DeleteSelectedProgram();
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 13, 14}));
+  EXPECT_EQ(Shown(ServiceList()), (QStringList{"1 [Kino 1]", "4 [Kinowelt]"}));
+}
+
+TEST_F(GroupChSearchTest, CtrlFFocusesTheSearchBesideTheActiveList) {
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  GroupList()->setCurrentRow(1);  // the favourite list becomes the active one
+  QTest::keyClick(GroupList(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), Search("groupSearch"));
+  ServiceList()->setFocus();
+  ServiceList()->setCurrentRow(1);
+  QTest::keyClick(ServiceList(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), Search("serviceSearch"));
+}
+
+TEST_F(GroupChSearchTest, MovingIsOffWhileASearchIsOnAndTheStatusBarSaysWhy) {
+  StatusTips status;
+  page->installEventFilter(&status);
+  Type("serviceSearch", "kino");
+  ServiceList()->setCurrentRow(2);
+  QTest::keyClick(ServiceList(), Qt::Key_Up, Qt::ControlModifier);
+  QTest::keyClick(ServiceList(), Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
+  EXPECT_FALSE(doc.IsModified());
+  ASSERT_EQ(status.tips.size(), 2);
+  EXPECT_EQ(status.tips.front(), "Clear the search to move rows: the list shows only some of them.");
+
+  // The other list, with no search, still moves.
+  GroupList()->setCurrentRow(0);
+  QTest::keyClick(GroupList(), Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{13, 10, 14}));
+  EXPECT_EQ(status.tips.size(), 2);
+}
+
+TEST_F(GroupChSearchTest, DeleteAndCopyActOnlyOnTheRowsShown) {
+  // Everything selected, then a search hides News and Sport.
+  ServiceList()->selectAll();
+  Type("serviceSearch", "kino");
+  EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{0, 2, 4}));
+
+  // "-->": Kino 1 and Kinowelt are members already; kino 2 joins.
+  Button("copyRight")->click();
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{10, 13, 14, 12}));
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"2 of the selected programs were already in the group."});
+
+  // "<--" on the favourite shown by a search.
+  GroupList()->setCurrentRow(0);  // the favourite list becomes the active one
+  GroupList()->selectAll();
+  Type("groupSearch", "sport");
+  Button("copyLeft")->click();
+  EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{10, 14, 12}));
+
+  // "Delete Program" with the three shown TV rows selected.
+  ServiceList()->setCurrentRow(0);
+  ServiceList()->item(2)->setSelected(true);
+  ServiceList()->item(4)->setSelected(true);
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);
+  page->DeleteSelectedProgram();
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Delete 3 programs?"});
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 13}));
+}
+
+TEST(ListFilterMatch, NameIgnoresCaseNumbersMatchWhole) {
+  const ListFilter::RowKeys keys{QStringLiteral("Das Erste HD"), 28106};
+  EXPECT_TRUE(ListFilter::Matches("erste", 0, keys));
+  EXPECT_TRUE(ListFilter::Matches("1", 0, keys)) << "channel number 1";
+  EXPECT_TRUE(ListFilter::Matches("28106", 7, keys));
+  EXPECT_FALSE(ListFilter::Matches("2810", 7, keys)) << "a service ID is equal, not a prefix";
+  EXPECT_FALSE(ListFilter::Matches("8", 6, keys));
+  EXPECT_TRUE(ListFilter::Matches("7", 6, keys));
+}
+
+}  // namespace

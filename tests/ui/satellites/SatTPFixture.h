@@ -1,0 +1,61 @@
+#pragma once
+// A "Satellite/Transponder" page on a real document (support/PageTest.h), its lists and
+// row maps, and "Transponder Info." answered in advance.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <vector>
+
+#include "support/DbBuilders.h"
+#include "support/PageTest.h"
+#include "ui/satellites/CPageSatTP.h"
+#include "ui/satellites/CTPEditDlg.h"
+#include "ui/satellites/SatTPListView.h"
+
+using testkit::AnswerName;
+using testkit::EmptyDb;
+using testkit::PutSatellite;
+using testkit::PutTransponder;
+using testkit::Rows;
+
+class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
+ protected:
+  // Loads the database and fills the page as the sheet would.
+  void Load(const ChannelDatabase& db) {
+    Build(db);
+    page->RefreshSatellites();
+  }
+
+  const ChannelDatabase& Working() const { return doc.Working(); }
+  const SatTPPageState& S() const { return page->State(); }
+
+  SatTPListView* SatList() { return Control<SatTPListView>("satelliteList"); }
+  SatTPListView* TpList() { return Control<SatTPListView>("transponderList"); }
+  std::vector<int> SatelliteRowSlots() {
+    return {S().satelliteRows.begin(), S().satelliteRows.begin() + S().satelliteRowCount};
+  }
+  std::vector<int> TransponderRowSlots() {
+    return {S().transponderRows.begin(), S().transponderRows.begin() + S().transponderRowCount};
+  }
+
+  // A click on a row.
+  static void SelectRow(QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); }
+
+  // Answers the next "Transponder Info." dialog with OK after typing the values.
+  // The presets it was opened with are kept in `seen`.
+  struct TpPresets {
+    QString satellite, frequency, symbolRate;
+    int polarization = -2;
+  };
+  static void AnswerTransponder(const QString& freq, const QString& symbol, int polarization,
+                                TpPresets* seen = nullptr) {
+    testkit::AnswerDialog<CTPEditDlg>([=](CTPEditDlg& dlg) {
+      if (seen)
+        *seen = {dlg.SatelliteEdit()->text(), dlg.FrequencyEdit()->text(), dlg.SymbolRateEdit()->text(),
+                 dlg.PolarizationList()->currentIndex()};
+      dlg.FrequencyEdit()->setText(freq);
+      dlg.SymbolRateEdit()->setText(symbol);
+      dlg.PolarizationList()->setCurrentIndex(polarization);
+    });
+  }
+};

@@ -1,0 +1,158 @@
+#pragma once
+// The "Group/Channel" page of the main sheet: the receiver's TV and radio channel order,
+// the eight favourite groups with drag-and-drop reordering, and the Info area that shows
+// and updates one program. Every edit is a record operation passed through the
+// document; the affected list is rebuilt from the database and the document is marked
+// modified.
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "db/document/CQuelmarDoc.h"
+#include "ui/channels/GroupChPageState.h"
+#include "ui/channels/ListFilter.h"
+
+struct StepSubject;
+class RowDrag;
+class GroupChListView;
+class PageHost;
+class ProgramInfoArea;
+class RowMoves;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+struct ChannelDatabase;
+
+class CPageGroupCh : public QWidget {
+  Q_OBJECT
+ public:
+  CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent = nullptr);
+  ~CPageGroupCh() override;
+
+  // The tab caption: "Group/Channel".
+  static QString Title();
+
+  // Called each time the sheet brings this page to the front; the first call sets up
+  // the page's lists and selections.
+  void Activate();
+
+  // Rebuilds both combos and both lists from the document's working database.
+  void RefreshPage();
+
+  // A command forwarded by the main frame ("Add Program", "Delete Program"); false when
+  // this page does not handle it.
+  bool OnCommand(int commandId);
+
+  // ---- the page's operations; buttons, keys and commands lead here --------------
+  void FillServiceList(int kind);
+  void FillGroupList(int group);
+  void ShowProgramInfo(int program);
+  void UpdateProgram();
+  // Before the Info area's row is left: typed values that differ from the stored ones
+  // are applied (one step), dropped, or kept after asking. False when the user keeps
+  // them (Cancel) or a field is refused; the caller then stays where it is.
+  bool ResolveInfoEdits();
+  void AddProgram();
+  void DeleteSelectedProgram();
+  void AddGroup();
+  void RenameGroup();
+  void DeleteGroup();
+  // "-->": the selected TV/Radio program joins the current group.
+  void CopyToGroup();
+  // "<--": the main frame's "Delete Program" on the active list.
+  void RemoveFromGroup();
+
+  // After an undo or redo, and the RefreshPage that follows it: shows the program, list
+  // position, group or member the step changed, selected and scrolled into view; false
+  // when it no longer exists.
+  bool ShowRecord(const StepSubject& subject);
+
+  const GroupChPageState& State() const { return state_; }
+  // A drag of rows in either list is under way; the row it would drop on.
+  bool Dragging() const;
+  int DropRow() const;
+  // Whether the search above a list holds text (its rows then cannot be moved).
+  bool Filtered(bool services) const;
+
+ private:
+  void EnsureInitialised();
+  void CreateControls();
+  void ConnectControls();
+  void RefillGroupCombo();
+  void SelectGroupRow(int row);
+  // Shows rows[0..count) in a list and selects its remembered row again.
+  void FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows, int count,
+                int& rowCount, int& selection, ActiveList which);
+  // A list with a selected row becomes the active list and the Info area shows the
+  // program of its one selected row, or of its current row among several.
+  void OnListSelectionChanged(GroupChListView* list);
+  // Shows which list is active: the other one greys its selected row.
+  void ShowActiveList();
+  void OnListKey(int key);
+  void ShowInfo();
+  // Reads the Info area and writes it to the program of the active list's row. When
+  // `whole`, a refused field writes nothing and false comes back.
+  bool ApplyInfo(bool whole);
+  // Whether a press on `row` of `list` (-1: a key) may leave the Info area's row.
+  bool MayLeaveRow(GroupChListView* list, int row);
+  // Whether the search above a list may show `text`: asked when it would hide the row.
+  bool MaySearch(bool services, const QString& text);
+  QString RowText(int program) const;
+  void SetRowTextEverywhere(int program, const QString& text);
+  // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
+  // favourite keeps the member move it always had; several, or rows of the TV/Radio
+  // list, move as one block.
+  void DropRows(bool services);
+  void MoveGroupMember();
+  // Ctrl+F: the search field beside the active list takes the focus.
+  void FocusSearch();
+  // Moving rows is off while the list's search hides some: says so in the status bar.
+  bool RefuseMoveWhileFiltered(bool services);
+  ListFilter::RowKeys SearchKeys(bool services, int row) const;
+  // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
+  // the selected row of a list; the context menu's "Move To…" and sorts on the active
+  // list. ArrangeCommand is false for any other command.
+  void MoveRows(GroupChListView* list, int move);
+  bool ArrangeCommand(int commandId);
+  void SortRows(int key);
+  void ShowArranged(bool services, const std::vector<int>& rows);
+  // The undo step of moving `rows`: named after the program, or the count when several.
+  CQuelmarDoc::Step MoveStep(bool services, const std::vector<int>& rows);
+  // "Delete Program", "<--" (copy false) and "-->" (copy true) on several selected rows
+  // (GroupChSeveral.cpp); false, doing nothing, when fewer than two are selected.
+  bool ActOnSeveral(bool copy);
+  void MarkModified();
+  QString ProgramName(int program) const;
+  QString GroupName(int group) const;
+  // Opens the undo step of one action; its text filled with the names.
+  CQuelmarDoc::Step BeginStep(const char* text, const QString& a1, const QString& a2 = QString());
+  static std::string StepText(const char* text, const QString& a1, const QString& a2 = QString());
+  // How a step names the list: "TV List", "Radio List" or "Group [name]".
+  QString OrderName(bool services) const;
+  const ChannelDatabase& Db() const;
+
+  CQuelmarDoc& doc_;
+  PageHost& host_;
+  bool initialised_ = false;
+  int shownKind_ = 0;  // the TV/Radio row the service list shows
+  GroupChPageState state_;
+
+  QComboBox* kind_ = nullptr;
+  QLineEdit* serviceSearch_ = nullptr;
+  GroupChListView* serviceList_ = nullptr;
+  QComboBox* groupCombo_ = nullptr;
+  QPushButton* addGroup_ = nullptr;
+  QPushButton* renameGroup_ = nullptr;
+  QPushButton* deleteGroup_ = nullptr;
+  QLineEdit* groupSearch_ = nullptr;
+  GroupChListView* groupList_ = nullptr;
+  QPushButton* copyRight_ = nullptr;
+  QPushButton* copyLeft_ = nullptr;
+  std::unique_ptr<ProgramInfoArea> info_;
+  std::unique_ptr<RowDrag> drag_;         // in the favourite list
+  std::unique_ptr<RowDrag> serviceDrag_;  // in the TV/Radio list
+  ListFilter* serviceFilter_ = nullptr;   // owned by its field
+  ListFilter* groupFilter_ = nullptr;
+  std::unique_ptr<RowMoves> moves_;
+};

@@ -1,0 +1,62 @@
+// The "Group/Channel" page acting on several selected rows at once: "Delete Program"
+// after one confirmation that gives the count, "<--" and "-->". Each is one edit through
+// the document. With one row selected the page's own single-row handling applies.
+#include <QComboBox>
+
+#include "db/document/CQuelmarDoc.h"
+#include "db/operations/GroupOperations.h"
+#include "db/operations/ProgramOperations.h"
+#include "ui/StepTexts.h"
+#include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/GroupChListView.h"
+#include "ui/channels/GroupChTexts.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
+
+namespace T = GroupChTexts;
+using Texts::Q;
+
+bool CPageGroupCh::ActOnSeveral(bool copy) {
+  const bool services = copy || state_.activeList == ActiveList::Services;
+  const std::vector<int> rows = (services ? serviceList_ : groupList_)->SelectedRows();
+  if (rows.size() < 2) return false;
+  const auto& map = services ? state_.serviceRows : state_.groupRows;
+  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  std::vector<int> programs;
+  for (int row : rows)
+    if (row < count) programs.push_back(map[std::size_t(row)]);
+  const int group = state_.CurrentGroup();
+  const QString many = QString::number(programs.size());
+  if (copy) {
+    if (group < 0) return true;
+    auto step = BeginStep(StepTexts::kAddSeveralToGroup, many, OrderName(false));
+    const dbops::AddMembersResult added = doc_.Edit(dbops::AddGroupMembers, group, programs);
+    // Named after the programs that joined, not those selected.
+    step.Rename(StepText(StepTexts::kAddSeveralToGroup, QString::number(added.added), OrderName(false)));
+    if (added.added > 0) {
+      FillGroupList(group);
+      MarkModified();
+    }
+    if (added.alreadyMembers > 0)
+      Prompt::Message(this, Q(T::kAlreadyMembers).arg(added.alreadyMembers), QMessageBox::Ok, QMessageBox::Information);
+    return true;
+  }
+  if (services) {
+    if (Prompt::Message(this, Q(T::kDeleteSeveral).arg(programs.size()), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
+      return true;
+    const int kind = kind_->currentIndex();
+    const auto step = BeginStep(StepTexts::kDeleteSeveral, many);
+    doc_.Edit(dbops::DeleteListedPrograms, kind, programs);
+    state_.serviceSelection = rows.front();
+    FillServiceList(kind);
+    FillGroupList(group);
+  } else {
+    const auto step = BeginStep(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false));
+    doc_.Edit(dbops::RemoveGroupMembers, group, programs);
+    state_.groupSelection = rows.front();
+    FillGroupList(group);
+  }
+  MarkModified();
+  return true;
+}

@@ -1,0 +1,55 @@
+#include "ui/channels/RowMoves.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "db/document/CQuelmarDoc.h"
+#include "ui/channels/CMoveToDlg.h"
+#include "widgets/Prompt.h"
+
+RowMove RowMoveOfKey(const QKeyEvent& event) {
+  if (event.modifiers() != Qt::ControlModifier) return RowMove::None;
+  switch (event.key()) {
+    case Qt::Key_Up: return RowMove::Up;
+    case Qt::Key_Down: return RowMove::Down;
+    case Qt::Key_Home: return RowMove::Top;
+    case Qt::Key_End: return RowMove::Bottom;
+    case Qt::Key_M: return RowMove::To;
+    default: return RowMove::None;
+  }
+}
+
+std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows) {
+  const int count = static_cast<int>(dbops::OrderEntries(doc_.Working(), order).size());
+  std::vector<int> given;
+  for (int r : rows)
+    if (r >= 0 && r < count) given.push_back(r);
+  std::sort(given.begin(), given.end());
+  given.erase(std::unique(given.begin(), given.end()), given.end());
+  if (given.empty()) return {};
+  const int k = static_cast<int>(given.size());
+  // A block already where it would go is left alone: no edit, nothing to undo.
+  const bool adjacent = given.back() - given.front() == k - 1;
+  if ((move == RowMove::Up && given.front() == 0) || (move == RowMove::Down && given.back() == count - 1) ||
+      (move == RowMove::Top && adjacent && given.front() == 0) ||
+      (move == RowMove::Bottom && adjacent && given.back() == count - 1))
+    return {};
+
+  std::vector<int> moved;
+  switch (move) {
+    case RowMove::None: return {};
+    case RowMove::Up: moved = doc_.Edit(dbops::MoveRowsBy, order, given, -1); break;
+    case RowMove::Down: moved = doc_.Edit(dbops::MoveRowsBy, order, given, 1); break;
+    case RowMove::Top: moved = doc_.Edit(dbops::MoveRowsTo, order, given, 0); break;
+    case RowMove::Bottom: moved = doc_.Edit(dbops::MoveRowsTo, order, given, count); break;
+    case RowMove::To: {
+      CMoveToDlg dlg(count, given.front() + 1, &dialogParent_);
+      if (Prompt::Exec(dlg) != QDialog::Accepted) return {};
+      const int first = std::clamp(dlg.Number() - 1, 0, count - k);
+      if (adjacent && given.front() == first) return {};
+      moved = doc_.Edit(dbops::MoveRowsTo, order, given, first);
+      break;
+    }
+  }
+  return moved;
+}

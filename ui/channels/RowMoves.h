@@ -1,0 +1,33 @@
+#pragma once
+// Moving the selected rows of the TV/Radio list or the favourite list: Ctrl+Up
+// and Ctrl+Down one place, Ctrl+Home and Ctrl+End to the top and the bottom,
+// and "Move To…" (Ctrl+M) to a channel number the user gives. Each move is one
+// edit of the document.
+#include <span>
+#include <vector>
+
+#include "db/operations/ChannelOrder.h"
+
+class CQuelmarDoc;
+class QKeyEvent;
+class QWidget;
+
+enum class RowMove { None, Up, Down, Top, Bottom, To };
+
+// The move a key asks for; None for every other key.
+RowMove RowMoveOfKey(const QKeyEvent& event);
+
+class RowMoves {
+ public:
+  // `dialogParent` owns the "Move To" dialog.
+  RowMoves(CQuelmarDoc& doc, QWidget& dialogParent) : doc_(doc), dialogParent_(dialogParent) {}
+
+  // Moves `rows` of `order`; returns their new positions, ascending, or an
+  // empty vector when nothing moved (no row, an end reached, the dialog
+  // cancelled).
+  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows);
+
+ private:
+  CQuelmarDoc& doc_;
+  QWidget& dialogParent_;
+};
