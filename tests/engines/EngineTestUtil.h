@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/RecordingObserver.h"
 #include "support/Wait.h"
 
+using testkit::RecordingObserver;
 using testkit::WaitUntil;
 
 // Deterministic bytes that are not all alike, so a misplaced packet shows.

@@ -1,8 +1,8 @@
 #pragma once
 // The engines against the simulated receiver (sim/SimReceiver, the code stbsim runs) over
 // an in-memory line in virtual time: RxRig has it serve an image to JRxThread, TxRig has
-// it take one from JTxThread. SimFaults make it misbehave as a line or a receiver does.
-// A rig stops its engine before anything the worker uses goes away.
+// it take one from JTxThread. SimFaults make it misbehave as a receiver does, a fault
+// script as the line does. A rig stops its engine before anything the worker uses goes away.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "EngineTestUtil.h"
-#include "RecordingObserver.h"
 #include "db/ImageSource.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
@@ -21,6 +20,8 @@
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/RecordingObserver.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -47,20 +48,19 @@ struct SimLine {
   SimLine(SimRole role, SimFaults faults) : sim(role, faults) {}
   // A line with the simulator, started, at its far end, for the engine's Start.
   // `filter` sees every unit that crosses it.
-  std::unique_ptr<MemoryPort> Connect(SimReceiverPeer::LineFilter filter) {
+  std::unique_ptr<MemoryPort> Connect(testkit::FarEnd::Filter filter) {
     auto owned = std::make_unique<MemoryPort>();
     port = owned.get();
-    peer = std::make_unique<SimReceiverPeer>(*port, sim, std::move(filter));
-    sim.Start(port->NowMs());
+    far = std::make_unique<testkit::FarEnd>(*port, sim, testkit::FaultScript{}, std::move(filter));
     return owned;
   }
 
   SlowLine line;
-  RecordingObserver observer;
+  testkit::RecordingObserver observer;
   Engine engine;
   SimReceiver sim;
   MemoryPort* port = nullptr;
-  std::unique_ptr<SimReceiverPeer> peer;
+  std::unique_ptr<testkit::FarEnd> far;
 };
 
 // The receiver serves `header` and `data`.
@@ -120,9 +120,7 @@ struct TxRig : ImageSource, SimLine<JTxThread> {
       : TxRig(PatternData(imageSize, 11), faults) {}
   TxRig(Bytes built, SimFaults faults) : SimLine(SimRole::Accept, faults), image(std::move(built)) {
     auto owned = Connect([this](Bytes& unit, bool fromEngine) {
-      if (!fromEngine) return;
-      sent.push_back(unit);
-      if (unit.size() == DataPacket::kSize) line.Pass();
+      if (fromEngine && unit.size() == DataPacket::kSize) line.Pass();
     });
     EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
   }
@@ -156,16 +154,9 @@ struct TxRig : ImageSource, SimLine<JTxThread> {
     return got.size() < LinkHeader::kSize ? Bytes() : Bytes(got.begin() + LinkHeader::kSize, got.end());
   }
   // Every header and every packet the engine put on the line, in order.
-  std::vector<Bytes> Sent(std::size_t size) const {
-    std::vector<Bytes> units;
-    for (const Bytes& unit : sent)
-      if (unit.size() == size) units.push_back(unit);
-    return units;
-  }
-  std::vector<Bytes> Headers() const { return Sent(LinkHeader::kSize); }
-  std::vector<Bytes> Packets() const { return Sent(DataPacket::kSize); }
+  std::vector<Bytes> Headers() const { return far->Writes(LinkHeader::kSize); }
+  std::vector<Bytes> Packets() const { return far->Writes(DataPacket::kSize); }
 
   Bytes image;
   int dbType = 3;
-  std::vector<Bytes> sent;  // worker only until the engine has stopped
 };

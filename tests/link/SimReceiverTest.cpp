@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "link/LinkCodes.h"
-#include "link/MiniPc.h"
+#include "support/ReferencePc.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using minipc::Result;
+using Result = testkit::ReferencePc::Result;
 
 // A whole image (header + `dataLength` data bytes) with a pattern that shows misplacement.
 Bytes MakeImage(std::uint32_t dataLength) {
@@ -32,7 +32,7 @@ struct Rig {
   MemoryPort port;
   SimReceiver sim;
   SimReceiverPeer peer;
-  minipc::Pc pc{port};
+  testkit::ReferencePc pc{port};
   std::vector<std::string> log;
 };
 
