@@ -168,7 +168,7 @@ TEST(JRxThread, SecondBeginIsRefused) {
 TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
     RxRig rig(0x70000);
-    rig.line.SlowFrom(20);
+    rig.far->SlowFrom(20);
     ASSERT_EQ(rig.engine.BeginReceive(), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.observer.MaxPos() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();

@@ -194,7 +194,7 @@ TEST(JTxThread, ExpectedTimeFollowsTheLengthNotTheLine) {
 TEST(JTxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
     TxRig rig;
-    rig.line.SlowFrom(20);
+    rig.far->SlowFrom(20);
     ASSERT_EQ(rig.Prepare(3), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.observer.MaxPos() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();

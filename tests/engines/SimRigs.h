@@ -1,15 +1,12 @@
 #pragma once
 // The engines against the simulated receiver (sim/SimReceiver, the code stbsim runs) over
 // an in-memory line in virtual time: RxRig has it serve an image to JRxThread, TxRig has
-// it take one from JTxThread. SimFaults make it misbehave as a receiver does, a fault
-// script as the line does. A rig stops its engine before anything the worker uses goes away.
-#include <atomic>
-#include <chrono>
+// it take one from JTxThread. SimFaults make it misbehave as a receiver does. A rig
+// stops its engine before anything the worker uses goes away.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "EngineTestUtil.h"
@@ -25,37 +22,19 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Real time on the virtual-time line. Every packet crosses it at once, so on a fast
-// machine a whole image is through before a test can act; once `from` packets have
-// crossed, each further one takes 5 ms, and a test can stop the engine mid-transfer.
-struct SlowLine {
-  void SlowFrom(int packet) { from.store(packet); }
-  // Runs on the engine's thread for every data packet crossing the line.
-  void Pass() {
-    const int n = crossed++;
-    const int f = from.load();
-    if (f >= 0 && n >= f) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-
-  std::atomic<int> from{-1};  // -1: every packet crosses at once
-  int crossed = 0;            // worker only
-};
-
 // What both rigs hold: the engine, what it tells the user, and the simulator at the far
 // end of its line.
 template <class Engine>
 struct SimLine {
   SimLine(SimRole role, SimFaults faults) : sim(role, faults) {}
   // A line with the simulator, started, at its far end, for the engine's Start.
-  // `filter` sees every unit that crosses it.
-  std::unique_ptr<MemoryPort> Connect(testkit::FarEnd::Filter filter) {
+  std::unique_ptr<MemoryPort> Connect() {
     auto owned = std::make_unique<MemoryPort>();
     port = owned.get();
-    far = std::make_unique<testkit::FarEnd>(*port, sim, testkit::FaultScript{}, std::move(filter));
+    far = std::make_unique<testkit::FarEnd>(*port, sim);
     return owned;
   }
 
-  SlowLine line;
   testkit::RecordingObserver observer;
   Engine engine;
   SimReceiver sim;
@@ -76,10 +55,7 @@ struct RxRig : SimLine<JRxThread> {
       : SimLine(SimRole::Serve, faults), header(h), data(std::move(d)) {
     sim.SetImage(Expected());
     sim.SetLog([this](const std::string& entry) { log.push_back(entry); });
-    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
-      if (!fromEngine && unit.size() == DataPacket::kSize) line.Pass();
-    });
-    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+    EXPECT_EQ(engine.Start(observer, Connect()), 1);
   }
   ~RxRig() { engine.Stop(); }
 
@@ -119,10 +95,7 @@ struct TxRig : ImageSource, SimLine<JTxThread> {
   explicit TxRig(SimFaults faults = {}, std::size_t imageSize = 0x70040)
       : TxRig(PatternData(imageSize, 11), faults) {}
   TxRig(Bytes built, SimFaults faults) : SimLine(SimRole::Accept, faults), image(std::move(built)) {
-    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
-      if (fromEngine && unit.size() == DataPacket::kSize) line.Pass();
-    });
-    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+    EXPECT_EQ(engine.Start(observer, Connect()), 1);
   }
   ~TxRig() { engine.Finish(); }
 

@@ -13,14 +13,17 @@
 // A chunk of length 0 is silence for one wait; a length running past the end is cut.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iterator>
 #include <limits>
 #include <map>
+#include <thread>
 #include <vector>
 
+#include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
@@ -141,7 +144,7 @@ class FarEnd : public MemoryPort::Peer {
         if (a.op == FaultScript::DamageWrite) Flip(bytes, a.argument);
       }
     }
-    if (filter_ && !bytes.empty()) filter_(bytes, true);
+    Pass(bytes, true);
     if (!bytes.empty() && !silent_) sim_->OnReceived(bytes.data(), bytes.size(), now_);
   }
 
@@ -158,6 +161,12 @@ class FarEnd : public MemoryPort::Peer {
       if (port.PendingForEngine() > before) return;
     }
   }
+
+  // Real time on the virtual-time line. Every packet crosses it at once, so on a fast
+  // machine a whole image is through before a test can act; once `packets` packets have
+  // crossed, each further one takes 5 ms, and a test can stop the engine mid-transfer.
+  // Any thread.
+  void SlowFrom(int packets) { slowFrom_.store(packets); }
 
   // Any thread.
   bool Expired() const { return expired_.load(std::memory_order_acquire); }
@@ -180,6 +189,16 @@ class FarEnd : public MemoryPort::Peer {
   static void Flip(Bytes& bytes, std::uint8_t argument) {
     if (bytes.empty()) return;
     bytes[argument * bytes.size() / 256] ^= static_cast<std::uint8_t>(1u << (argument & 7));
+  }
+
+  // A unit of the exchange on its way across, either way; runs on the engine's thread.
+  void Pass(Bytes& unit, bool fromEngine) {
+    if (unit.size() == DataPacket::kSize) {
+      const int crossed = packetsCrossed_++;
+      const int slowFrom = slowFrom_.load();
+      if (slowFrom >= 0 && crossed >= slowFrom) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (filter_ && !unit.empty()) filter_(unit, fromEngine);
   }
 
   void PlayScript(MemoryPort& port, std::uint64_t deadlineMs) {
@@ -232,7 +251,7 @@ class FarEnd : public MemoryPort::Peer {
       }
     }
     if (silent_ || HungUp()) return;
-    if (filter_) filter_(bytes, false);
+    Pass(bytes, false);
     if (!bytes.empty())
       for (int i = 0; i < copies; ++i) port_.FeedAt(at, bytes.data(), bytes.size());
     lastMoveMs_ = std::max(lastMoveMs_, at);
@@ -260,6 +279,8 @@ class FarEnd : public MemoryPort::Peer {
   std::size_t pos_ = 0;
   bool exhausted_ = false;
 
+  std::atomic<int> slowFrom_{-1};  // -1: every packet crosses at once
+  int packetsCrossed_ = 0;
   std::atomic<bool> expired_{false};
   std::atomic<bool> hungUp_{false};
   std::vector<Bytes> writes_;
