@@ -46,8 +46,7 @@ struct SimLine {
 struct RxRig : SimLine<JRxThread> {
   // `dataLength` bytes of pattern data behind a header built as the editor builds one.
   explicit RxRig(std::uint32_t dataLength, SimFaults faults = {}, int dbType = 0)
-      : RxRig(LinkHeader::ForSend(dbType, PatternData(dataLength).data(), dataLength), PatternData(dataLength),
-              faults) {}
+      : RxRig(PatternImage(dataLength, dbType), faults) {}
   // A whole image (header, then data), as a document file holds it.
   explicit RxRig(const Bytes& image, SimFaults faults = {})
       : RxRig(LinkHeader(image.data()), Bytes(image.begin() + LinkHeader::kSize, image.end()), faults) {}

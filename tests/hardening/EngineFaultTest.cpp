@@ -15,6 +15,7 @@
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
 #include "support/FarEnd.h"
+#include "support/LinkImages.h"
 #include "support/RecordingObserver.h"
 #include "support/Wait.h"
 
@@ -23,11 +24,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using namespace LinkCode;
 
-Bytes Data(std::uint32_t length) {
-  Bytes d(length);
-  for (std::uint32_t i = 0; i < length; ++i) d[i] = static_cast<std::uint8_t>(i * 37 + 11);
-  return d;
-}
+Bytes Data(std::uint32_t length) { return testkit::PatternData(length); }
 
 Bytes Packet(const Bytes& data, std::uint32_t index) {
   const DataPacket p = DataPacket::Build(data.data(), static_cast<std::uint32_t>(data.size()), index);

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,6 +25,7 @@
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
 #include "support/FarEnd.h"
+#include "support/LinkImages.h"
 #include "support/Pty.h"
 #include "support/RecordingObserver.h"
 #include "support/Subprocess.h"
@@ -78,11 +78,7 @@ TEST(LineLost, SilentReceiverStillGetsTheRetryLimit) {
 // A receiver that says its last word and hangs up at once has still served the image:
 // the receive ends complete, not as a lost line. The same cut one word earlier fails.
 TEST(LineLost, HangingUpAfterTheLastWordLeavesTheReceiveComplete) {
-  std::vector<std::uint8_t> data(3000, 0x5A);
-  const LinkHeader header = LinkHeader::ForSend(3, data.data(), static_cast<std::uint32_t>(data.size()));
-  std::vector<std::uint8_t> image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), header.Bytes(), LinkHeader::kSize);
-  std::memcpy(image.data() + LinkHeader::kSize, data.data(), data.size());
+  const std::vector<std::uint8_t> image = testkit::PatternImage(3000);
 
   // Runs the receive against the simulator, the line hanging up after unit `hangUpAfter`
   // (none when negative); returns the units the simulator sent.

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "link/LinkCodes.h"
+#include "support/LinkImages.h"
 #include "support/ReferencePc.h"
 
 namespace {
@@ -14,16 +13,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Result = testkit::ReferencePc::Result;
 
-// A whole image (header + `dataLength` data bytes) with a pattern that shows misplacement.
-Bytes MakeImage(std::uint32_t dataLength) {
-  Bytes data(dataLength);
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 31 + i / 1021);
-  const LinkHeader h = LinkHeader::ForSend(0, data.data(), dataLength);
-  Bytes image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
-  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
-  return image;
-}
+Bytes MakeImage(std::uint32_t dataLength) { return testkit::PatternImage(dataLength, 0); }
 
 struct Rig {
   explicit Rig(SimRole role, SimFaults faults = {}) : sim(role, faults), peer(port, sim) {

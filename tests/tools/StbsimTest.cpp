@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "link/SerialPort.h"
+#include "support/LinkImages.h"
 #include "support/Pty.h"
 #include "support/ReferencePc.h"
 #include "support/Stbsim.h"
@@ -24,15 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 using Result = testkit::ReferencePc::Result;
 namespace fs = std::filesystem;
 
-Bytes MakeImage(std::uint32_t dataLength) {
-  Bytes data(dataLength);
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 13 + i / 977);
-  const LinkHeader h = LinkHeader::ForSend(2, data.data(), dataLength);
-  Bytes image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
-  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
-  return image;
-}
+Bytes MakeImage(std::uint32_t dataLength) { return testkit::PatternImage(dataLength, 2); }
 
 using testkit::ReadBytes;
 using testkit::ReadText;
