@@ -21,11 +21,14 @@ namespace testkit {
 
 class Pty {
  public:
-  Pty() {
+  // Raw, as a serial line is set up; cooked, as a shell leaves its terminal.
+  enum class Mode { Raw, Cooked };
+
+  explicit Pty(Mode mode = Mode::Raw) {
     char name[256] = {};
     termios raw{};
     ::cfmakeraw(&raw);
-    if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0) return;
+    if (::openpty(&master_, &slave_, name, mode == Mode::Raw ? &raw : nullptr, nullptr) != 0) return;
     path_ = name;
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
   }
