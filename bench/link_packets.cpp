@@ -13,7 +13,7 @@
 
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
-#include "link/MiniPc.h"
+#include "support/ReferencePc.h"
 #include "link/SerialPort.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
@@ -67,9 +67,9 @@ void BM_VirtualFullReceive(benchmark::State& state) {
     SimReceiverPeer peer(port, sim);
     sim.SetImage(image);
     sim.Start(0);
-    minipc::Pc pc(port);
+    testkit::ReferencePc pc(port);
     std::vector<std::uint8_t> got;
-    if (pc.Receive(got) != minipc::Result::Done) state.SkipWithError("receive failed");
+    if (pc.Receive(got) != testkit::ReferencePc::Result::Done) state.SkipWithError("receive failed");
     benchmark::DoNotOptimize(got.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * LinkHeader::kFullDataLength);
@@ -139,9 +139,9 @@ void BM_PtyFullReceive(benchmark::State& state) {
         }
       }
     });
-    minipc::Pc pc(pcPort);
+    testkit::ReferencePc pc(pcPort);
     std::vector<std::uint8_t> got;
-    if (pc.Receive(got) != minipc::Result::Done) state.SkipWithError("receive failed");
+    if (pc.Receive(got) != testkit::ReferencePc::Result::Done) state.SkipWithError("receive failed");
     simThread.join();
     pcPort.Close();
     simPort.Close();

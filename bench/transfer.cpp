@@ -5,8 +5,8 @@
 
 #include <chrono>
 
-#include "engines/DocImages.h"
-#include "engines/RecordingObserver.h"
+#include "support/SampleDocs.h"
+#include "support/RecordingObserver.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
@@ -49,7 +49,7 @@ void Report(benchmark::State& state, double seconds, bool paced) {
 void BM_PtyFullReceive(benchmark::State& state) {
   const bool paced = state.range(0) != 0;
   TempDir dir;
-  const std::vector<std::uint8_t> image = FullImage(3);
+  const std::vector<std::uint8_t> image = testkit::FullImage(dbtype::kDefault);
   testkit::WriteBytes(dir.File("stb.qdb"), image);
   for (auto _ : state) {
     Stbsim sim(SimArgs("serve", dir.File("stb.qdb"), paced));
@@ -58,7 +58,7 @@ void BM_PtyFullReceive(benchmark::State& state) {
       state.SkipWithError("stbsim did not start");
       return;
     }
-    RecordingObserver observer;
+    testkit::RecordingObserver observer;
     JRxThread engine;
     engine.Start(observer, device, kBaud);
     const auto t0 = std::chrono::steady_clock::now();
@@ -81,7 +81,7 @@ BENCHMARK(BM_PtyFullReceive)->Arg(1)->Iterations(1)->UseManualTime()->Unit(bench
 void BM_PtyFullSend(benchmark::State& state) {
   const bool paced = state.range(0) != 0;
   TempDir dir;
-  auto doc = FullDocument(3);
+  auto doc = testkit::FullDocument(3);
   for (auto _ : state) {
     Stbsim sim(SimArgs("accept", dir.File("taken.qdb"), paced));
     const std::string device = sim.Device();
@@ -89,7 +89,7 @@ void BM_PtyFullSend(benchmark::State& state) {
       state.SkipWithError("stbsim did not start");
       return;
     }
-    RecordingObserver observer;
+    testkit::RecordingObserver observer;
     JTxThread engine;
     engine.Start(observer, device, kBaud);
     const auto t0 = std::chrono::steady_clock::now();

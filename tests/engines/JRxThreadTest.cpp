@@ -111,21 +111,25 @@ TEST(JRxThread, OversizedLengthFailsTheReceive) {
   EXPECT_TRUE(rig.observer.Messages().empty());
 }
 
+// Junk before every code costs nothing; a damaged packet is asked for again as often as
+// it comes damaged.
 TEST(JRxThread, DamagedPacketsAreAskedForAgain) {
-  for (SimFaults faults : {SimFaults{.corruptPacket = 3}, SimFaults{.badStartPacket = 3},
-                           SimFaults{.corruptPacket = 4}}) {
-    RxRig rig(5000, faults);  // 5 packets, index 4 the final one
+  struct Case {
+    SimFaults faults;
+    int bad;    // the damaged packet, -1: none
+    int times;  // how often it comes damaged
+  };
+  for (const Case& c : {Case{{.corruptPacket = 3}, 3, 1}, Case{{.badStartPacket = 3}, 3, 1},
+                        Case{{.corruptPacket = 4}, 4, 1}, Case{{.corruptPacket = 2, .corruptTimes = 3}, 2, 3},
+                        Case{{.badStartPacket = 4, .badStartTimes = 2}, 4, 2}, Case{{.junkBytes = 2}, -1, 0}}) {
+    RxRig rig(5000, c.faults);  // 5 packets, index 4 the final one
     rig.Run();
-    EXPECT_TRUE(rig.engine.Completed());
-    EXPECT_EQ(rig.Received(), rig.Expected());
-    EXPECT_EQ(rig.Stats().nacksReceived, 1u);
-    const long bad = faults.corruptPacket >= 0 ? faults.corruptPacket : faults.badStartPacket;
+    EXPECT_TRUE(rig.engine.Completed()) << c.bad;
+    EXPECT_EQ(rig.Received(), rig.Expected()) << c.bad;
+    EXPECT_EQ(rig.Stats().nacksReceived, static_cast<std::size_t>(c.times));
     std::vector<int> order;
-    for (int i = 0; i < 5; ++i) {
-      order.push_back(i);
-      if (i == bad) order.push_back(i);
-    }
-    EXPECT_EQ(rig.Served(), order);
+    for (int i = 0; i < 5; ++i) order.insert(order.end(), i == c.bad ? c.times + 1 : 1, i);
+    EXPECT_EQ(rig.Served(), order) << c.bad;
   }
 }
 
@@ -164,7 +168,7 @@ TEST(JRxThread, SecondBeginIsRefused) {
 TEST(JRxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
     RxRig rig(0x70000);
-    rig.line.SlowFrom(20);
+    rig.far->SlowFrom(20);
     ASSERT_EQ(rig.engine.BeginReceive(), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.observer.MaxPos() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();

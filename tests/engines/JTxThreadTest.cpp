@@ -94,13 +94,14 @@ TEST(JTxThread, RejectedHeaderIsSentAgainUnchanged) {
 }
 
 TEST(JTxThread, RejectedPacketsStepBackIncludingTheFinalOne) {
-  for (int bad : {0, 2, 4}) {  // 4 is the final packet of 5000 bytes
-    TxRig rig({.nackPacket = bad}, 64 + 5000);
+  // 4 is the final packet of 5000 bytes.
+  for (auto [bad, times] : std::initializer_list<std::pair<int, int>>{{0, 1}, {2, 1}, {4, 1}, {4, 2}}) {
+    TxRig rig({.nackPacket = bad, .nackTimes = times}, 64 + 5000);
     rig.Run();
     EXPECT_TRUE(rig.engine.Succeeded()) << bad;
     EXPECT_EQ(rig.Taken(), rig.Data()) << bad;
-    ASSERT_EQ(rig.Packets().size(), 6u);
-    EXPECT_EQ(rig.Packets()[bad], rig.Packets()[bad + 1]);
+    ASSERT_EQ(rig.Packets().size(), 5u + static_cast<std::size_t>(times));
+    for (int t = 1; t <= times; ++t) EXPECT_EQ(rig.Packets()[bad], rig.Packets()[bad + t]);
     const auto statuses = rig.observer.History(Field::Status);
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Please wait for saving"), statuses.end());
   }
@@ -193,7 +194,7 @@ TEST(JTxThread, ExpectedTimeFollowsTheLengthNotTheLine) {
 TEST(JTxThread, StopsPromptlyMidTransferAndWhileAMessageBoxIsOpen) {
   {
     TxRig rig;
-    rig.line.SlowFrom(20);
+    rig.far->SlowFrom(20);
     ASSERT_EQ(rig.Prepare(3), 1);
     ASSERT_TRUE(WaitUntil([&] { return rig.observer.MaxPos() >= 20; }));
     const auto t0 = std::chrono::steady_clock::now();

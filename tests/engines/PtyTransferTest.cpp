@@ -1,23 +1,24 @@
-// Whole transfers through a real pseudo-terminal against stbsim: the engines over their
-// own serial port, and quelmar-cli receive/send as a script would run them.
+// Transfers through a real pseudo-terminal in real time: the engines over their own
+// serial port, and quelmar-cli receive/send against stbsim as a script would run them.
+// What the receiver's faults do to a transfer is proven on the in-memory line
+// (JRxThreadTest, JTxThreadTest) and over a pseudo-terminal by hardening/StbsimFaultTest.
 #include <gtest/gtest.h>
 
-#include <pty.h>
-#include <unistd.h>
-
-#include "DocImages.h"
 #include "EngineTestUtil.h"
-#include "RecordingObserver.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkTexts.h"
+#include "support/Pty.h"
+#include "support/SampleDocs.h"
 #include "support/Stbsim.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
 
+using testkit::FullDocument;
+using testkit::FullImage;
 using testkit::ReadBytes;
 using testkit::TempDir;
 using testkit::WaitUntil;
@@ -36,161 +37,42 @@ testkit::Finished Cli(const std::string& command, const std::string& port, const
   return testkit::Run({testkit::BinaryPath("quelmar-cli"), command, "--type", "0", "--port", port, file});
 }
 
-struct PtyReceive {
-  TempDir dir;
-  std::vector<std::uint8_t> image;
-  std::unique_ptr<testkit::Stbsim> sim;
-  RecordingObserver observer;
-  JRxThread engine;
-
-  explicit PtyReceive(int dbType, std::vector<std::string> faults = {}) : image(FullImage(dbType)) {
-    WriteBytes(dir.File("served.qdb"), image);
-    sim = Sim("serve", dir.File("served.qdb"), faults);
-  }
-  ~PtyReceive() { engine.Stop(); }
-  void Run() {
-    ASSERT_TRUE(sim->Ready());
-    ASSERT_EQ(engine.Start(observer, sim->Device(), 115200), 1);
-    ASSERT_EQ(engine.BeginReceive(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }, std::chrono::seconds(60)));
-    engine.Stop();
-  }
-  bool ImageArrived() const {
-    return engine.Completed() && engine.ImageSize() == image.size() &&
-           std::equal(image.begin(), image.end(), engine.ImageBuffer());
-  }
-};
-
-struct PtySend {
-  TempDir dir;
-  std::unique_ptr<testkit::Stbsim> sim;
-  RecordingObserver observer;
-  std::unique_ptr<CQuelmarDoc> doc;
-  JTxThread engine;
-  int dbType;
-
-  PtySend(int type, std::vector<std::string> faults = {}) : doc(FullDocument(type)), dbType(type) {
-    sim = Sim("accept", dir.File("taken.qdb"), faults);
-  }
-  ~PtySend() { engine.Finish(); }
-  void Run() {
-    ASSERT_TRUE(sim->Ready());
-    ASSERT_EQ(engine.Start(observer, sim->Device(), 115200), 1);
-    ASSERT_EQ(engine.PrepareSend(*doc), 1);
-    ASSERT_TRUE(WaitUntil([&] { return engine.IsIdle(); }, std::chrono::seconds(60)));
-    engine.Finish();
-  }
-  // The data part the receiver stored equals the document's image.
-  bool DataArrived() {
-    const std::vector<std::uint8_t> taken = ReadBytes(dir.File("taken.qdb"));
-    const std::vector<std::uint8_t> image = FullImage(dbType);
-    return taken.size() == image.size() && std::equal(image.begin() + 64, image.end(), taken.begin() + 64);
-  }
-};
-
-TEST(PtyTransfer, FullImagesBothWaysByteExactForTypeAAndTypeC) {
-  for (int dbType : {0, 3}) {
-    {
-      PtyReceive rx(dbType);
-      rx.Run();
-      EXPECT_TRUE(rx.ImageArrived()) << dbType;
-      EXPECT_EQ(rx.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadOk});
-      EXPECT_EQ(rx.sim->Wait(), 0);
-    }
-    {
-      PtySend tx(dbType);
-      tx.Run();
-      EXPECT_TRUE(tx.engine.Succeeded()) << dbType;
-      EXPECT_EQ(tx.sim->Wait(), 0);
-      EXPECT_TRUE(tx.DataArrived()) << dbType;
-      const std::vector<std::uint8_t> taken = ReadBytes(tx.dir.File("taken.qdb"));
-      ASSERT_GE(taken.size(), 64u);
-      const LinkHeader h(taken.data());
-      EXPECT_EQ(h.ImageTypeWord(), dbType == 0 ? 0x7FF70000u : 0x40180000u);
-      EXPECT_TRUE(h.HeaderSumValid());
-    }
-  }
-}
-
-TEST(PtyTransfer, ReceiveRecoversFromBadMagicAndDamagedPackets) {
-  for (const std::vector<std::string>& faults :
-       {std::vector<std::string>{"--bad-magic", "1"}, std::vector<std::string>{"--corrupt-packet", "5:2"},
-        std::vector<std::string>{"--bad-start-packet", "449"}}) {
-    PtyReceive rx(3, faults);
-    rx.Run();
-    EXPECT_TRUE(rx.ImageArrived()) << faults[0];
-  }
-}
-
-TEST(PtyTransfer, ReceiveFailsOnBadHeaderSumAndEarlyTerminate) {
-  {
-    PtyReceive rx(3, {"--bad-header-sum"});
-    rx.Run();
-    EXPECT_FALSE(rx.engine.Completed());
-    EXPECT_TRUE(rx.observer.Messages().empty());
-    EXPECT_EQ(rx.observer.Text(TransferObserver::Field::Status), "STATUS_RCV_END");
-  }
-  {
-    PtyReceive rx(3, {"--early-terminate-ack", "3"});
-    rx.Run();
-    EXPECT_FALSE(rx.engine.Completed());
-    EXPECT_EQ(rx.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
-  }
-}
-
-TEST(PtyTransfer, SendFollowsNackOfTheFinalPacketAndFailTerminate) {
-  {
-    PtySend tx(0, {"--nack-packet", "449", "--nack-header", "1"});
-    tx.Run();
-    EXPECT_TRUE(tx.engine.Succeeded());
-    EXPECT_EQ(tx.sim->Wait(), 0);
-    EXPECT_TRUE(tx.DataArrived());
-  }
-  {
-    PtySend tx(3, {"--fail-terminate", "10"});
-    tx.Run();
-    EXPECT_FALSE(tx.engine.Succeeded());
-    EXPECT_EQ(tx.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
-  }
-}
-
 TEST(PtyTransfer, SendKeepsAskingASilentLineUntilStopped) {
-  int master = -1, slave = -1;
-  char name[256] = {};
-  ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-  ::close(slave);
-  {
-    auto doc = FullDocument(3);
-    RecordingObserver observer;
-    JTxThread engine;
-    ASSERT_EQ(engine.Start(observer, name, 115200), 1);
-    ASSERT_EQ(engine.PrepareSend(*doc), 1);
-    // About every 50 ms another CONNECT_REQ; collect a few, answer none.
-    int requests = 0;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (requests < 4 && std::chrono::steady_clock::now() < end) {
-      std::uint8_t b = 0;
-      if (::read(master, &b, 1) == 1 && b == LinkCode::CONNECT_REQ) ++requests;
-    }
-    EXPECT_EQ(requests, 4);
-    const auto t0 = std::chrono::steady_clock::now();
-    engine.Finish();
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
-    EXPECT_TRUE(observer.Messages().empty());
-  }
-  ::close(master);
+  testkit::Pty line;
+  ASSERT_TRUE(line.Ok());
+  auto doc = FullDocument(3);
+  RecordingObserver observer;
+  JTxThread engine;
+  ASSERT_EQ(engine.Start(observer, line.Path(), 115200), 1);
+  ASSERT_EQ(engine.PrepareSend(*doc), 1);
+  // About every 50 ms another CONNECT_REQ; collect a few, answer none.
+  int requests = 0;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        for (std::uint8_t b : line.Receive(10)) requests += b == LinkCode::CONNECT_REQ;
+        return requests >= 4;
+      },
+      std::chrono::seconds(5)));
+  const auto t0 = std::chrono::steady_clock::now();
+  engine.Finish();
+  EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
+  EXPECT_TRUE(observer.Messages().empty());
 }
 
 TEST(PtyTransfer, StopMidTransferOnAPacedLineIsPrompt) {
-  PtyReceive rx(3, {"--pace", "--baud", "115200"});
-  ASSERT_TRUE(rx.sim->Ready());
-  ASSERT_EQ(rx.engine.Start(rx.observer, rx.sim->Device(), 115200), 1);
-  ASSERT_EQ(rx.engine.BeginReceive(), 1);
-  ASSERT_TRUE(WaitUntil([&] { return rx.observer.MaxPos() >= 3; }, std::chrono::seconds(20)));
+  TempDir dir;
+  WriteBytes(dir.File("served.qdb"), FullImage(3));
+  const auto sim = Sim("serve", dir.File("served.qdb"), {"--pace", "--baud", "115200"});
+  RecordingObserver observer;
+  JRxThread engine;
+  ASSERT_TRUE(sim->Ready());
+  ASSERT_EQ(engine.Start(observer, sim->Device(), 115200), 1);
+  ASSERT_EQ(engine.BeginReceive(), 1);
+  ASSERT_TRUE(WaitUntil([&] { return observer.MaxPos() >= 3; }, std::chrono::seconds(20)));
   const auto t0 = std::chrono::steady_clock::now();
-  rx.engine.Stop();
+  engine.Stop();
   EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
-  EXPECT_FALSE(rx.engine.Completed());
+  EXPECT_FALSE(engine.Completed());
 }
 
 TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) {

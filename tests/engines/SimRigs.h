@@ -1,19 +1,15 @@
 #pragma once
 // The engines against the simulated receiver (sim/SimReceiver, the code stbsim runs) over
 // an in-memory line in virtual time: RxRig has it serve an image to JRxThread, TxRig has
-// it take one from JTxThread. SimFaults make it misbehave as a line or a receiver does.
-// A rig stops its engine before anything the worker uses goes away.
-#include <atomic>
-#include <chrono>
+// it take one from JTxThread. SimFaults make it misbehave as a receiver does. A rig
+// stops its engine before anything the worker uses goes away.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "EngineTestUtil.h"
-#include "RecordingObserver.h"
 #include "db/image/ImageSource.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
@@ -21,24 +17,10 @@
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/RecordingObserver.h"
 
 using Bytes = std::vector<std::uint8_t>;
-
-// Real time on the virtual-time line. Every packet crosses it at once, so on a fast
-// machine a whole image is through before a test can act; once `from` packets have
-// crossed, each further one takes 5 ms, and a test can stop the engine mid-transfer.
-struct SlowLine {
-  void SlowFrom(int packet) { from.store(packet); }
-  // Runs on the engine's thread for every data packet crossing the line.
-  void Pass() {
-    const int n = crossed++;
-    const int f = from.load();
-    if (f >= 0 && n >= f) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-
-  std::atomic<int> from{-1};  // -1: every packet crosses at once
-  int crossed = 0;            // worker only
-};
 
 // What both rigs hold: the engine, what it tells the user, and the simulator at the far
 // end of its line.
@@ -46,29 +28,25 @@ template <class Engine>
 struct SimLine {
   SimLine(SimRole role, SimFaults faults) : sim(role, faults) {}
   // A line with the simulator, started, at its far end, for the engine's Start.
-  // `filter` sees every unit that crosses it.
-  std::unique_ptr<MemoryPort> Connect(SimReceiverPeer::LineFilter filter) {
+  std::unique_ptr<MemoryPort> Connect() {
     auto owned = std::make_unique<MemoryPort>();
     port = owned.get();
-    peer = std::make_unique<SimReceiverPeer>(*port, sim, std::move(filter));
-    sim.Start(port->NowMs());
+    far = std::make_unique<testkit::FarEnd>(*port, sim);
     return owned;
   }
 
-  SlowLine line;
-  RecordingObserver observer;
+  testkit::RecordingObserver observer;
   Engine engine;
   SimReceiver sim;
   MemoryPort* port = nullptr;
-  std::unique_ptr<SimReceiverPeer> peer;
+  std::unique_ptr<testkit::FarEnd> far;
 };
 
 // The receiver serves `header` and `data`.
 struct RxRig : SimLine<JRxThread> {
   // `dataLength` bytes of pattern data behind a header built as the editor builds one.
   explicit RxRig(std::uint32_t dataLength, SimFaults faults = {}, int dbType = 0)
-      : RxRig(LinkHeader::ForSend(dbType, PatternData(dataLength).data(), dataLength), PatternData(dataLength),
-              faults) {}
+      : RxRig(PatternImage(dataLength, dbType), faults) {}
   // A whole image (header, then data), as a document file holds it.
   explicit RxRig(const Bytes& image, SimFaults faults = {})
       : RxRig(LinkHeader(image.data()), Bytes(image.begin() + LinkHeader::kSize, image.end()), faults) {}
@@ -76,10 +54,7 @@ struct RxRig : SimLine<JRxThread> {
       : SimLine(SimRole::Serve, faults), header(h), data(std::move(d)) {
     sim.SetImage(Expected());
     sim.SetLog([this](const std::string& entry) { log.push_back(entry); });
-    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
-      if (!fromEngine && unit.size() == DataPacket::kSize) line.Pass();
-    });
-    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+    EXPECT_EQ(engine.Start(observer, Connect()), 1);
   }
   ~RxRig() { engine.Stop(); }
 
@@ -119,12 +94,7 @@ struct TxRig : ImageSource, SimLine<JTxThread> {
   explicit TxRig(SimFaults faults = {}, std::size_t imageSize = 0x70040)
       : TxRig(PatternData(imageSize, 11), faults) {}
   TxRig(Bytes built, SimFaults faults) : SimLine(SimRole::Accept, faults), image(std::move(built)) {
-    auto owned = Connect([this](Bytes& unit, bool fromEngine) {
-      if (!fromEngine) return;
-      sent.push_back(unit);
-      if (unit.size() == DataPacket::kSize) line.Pass();
-    });
-    EXPECT_EQ(engine.Start(observer, std::move(owned)), 1);
+    EXPECT_EQ(engine.Start(observer, Connect()), 1);
   }
   ~TxRig() { engine.Finish(); }
 
@@ -156,16 +126,9 @@ struct TxRig : ImageSource, SimLine<JTxThread> {
     return got.size() < LinkHeader::kSize ? Bytes() : Bytes(got.begin() + LinkHeader::kSize, got.end());
   }
   // Every header and every packet the engine put on the line, in order.
-  std::vector<Bytes> Sent(std::size_t size) const {
-    std::vector<Bytes> units;
-    for (const Bytes& unit : sent)
-      if (unit.size() == size) units.push_back(unit);
-    return units;
-  }
-  std::vector<Bytes> Headers() const { return Sent(LinkHeader::kSize); }
-  std::vector<Bytes> Packets() const { return Sent(DataPacket::kSize); }
+  std::vector<Bytes> Headers() const { return far->Writes(LinkHeader::kSize); }
+  std::vector<Bytes> Packets() const { return far->Writes(DataPacket::kSize); }
 
   Bytes image;
   int dbType = 3;
-  std::vector<Bytes> sent;  // worker only until the engine has stopped
 };

@@ -7,30 +7,21 @@
 #include "db/exchange/ImageJson.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
-#include "fuzz/FaultPeer.h"
-#include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
+#include "support/FarEnd.h"
+#include "support/SampleDocs.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Units = std::vector<Bytes>;
+using testkit::FarEnd;
+using F = testkit::FaultScript;
 
 Bytes Image(int dbType, bool full) {
-  auto db = std::make_unique<ChannelDatabase>();
-  if (full) {
-    sample::BuildFullDatabase(*db, static_cast<std::uint32_t>(dbType + 1));
-  } else {
-    sample::BuildSampleDatabase(*db);
-  }
-  CQuelmarDoc doc;
-  doc.SetDbType(dbType);
-  doc.LoadDatabase(sample::MakeHeader(dbType), *db);
-  Bytes image(DatabaseImage::kImageSize);
-  doc.BuildImage(image.data());
-  return image;
+  return testkit::ImageOf(*testkit::SampleDocument(dbType, full ? static_cast<std::uint32_t>(dbType + 1) : 0));
 }
 
 Bytes Payload(std::uint32_t length) {
@@ -101,9 +92,9 @@ Units ReceiverTranscript(std::uint32_t packets, bool nackHeader, int nackPacket,
 }
 
 // An input for the simulated receiver: the size pick, then the actions.
-Bytes Simulated(std::uint8_t pick, const std::vector<FaultPeer::Action>& actions = {}) {
+Bytes Simulated(std::uint8_t pick, const std::vector<F::Action>& actions = {}) {
   Bytes s{static_cast<std::uint8_t>(0x80 | pick)};
-  const Bytes encoded = FaultPeer::Encode(actions);
+  const Bytes encoded = F::Encode(actions);
   s.insert(s.end(), encoded.begin(), encoded.end());
   return s;
 }
@@ -143,30 +134,29 @@ std::vector<Seed> DocumentSeeds() {
 std::vector<Seed> ReceiveSeeds() {
   std::vector<Seed> seeds;
   for (std::uint32_t length : {10u, 1021u, 2042u, 3000u})
-    seeds.push_back({"ok_" + std::to_string(length), ScriptPeer::Encode(SenderTranscript(Payload(length), false, -1))});
-  seeds.push_back({"ok_bad_magic_first", ScriptPeer::Encode(SenderTranscript(Payload(1500), true, -1))});
-  seeds.push_back({"ok_nack_first_packet", ScriptPeer::Encode(SenderTranscript(Payload(1500), false, 0))});
-  seeds.push_back({"ok_nack_final_packet", ScriptPeer::Encode(SenderTranscript(Payload(2042), false, 2))});
+    seeds.push_back({"ok_" + std::to_string(length), FarEnd::Script(SenderTranscript(Payload(length), false, -1))});
+  seeds.push_back({"ok_bad_magic_first", FarEnd::Script(SenderTranscript(Payload(1500), true, -1))});
+  seeds.push_back({"ok_nack_first_packet", FarEnd::Script(SenderTranscript(Payload(1500), false, 0))});
+  seeds.push_back({"ok_nack_final_packet", FarEnd::Script(SenderTranscript(Payload(2042), false, 2))});
 
   Units early = SenderTranscript(Payload(3000), false, -1);
   early.resize(7);
   early.push_back({LinkCode::TERMINATE_ACK});
-  seeds.push_back({"fail_early_terminate", ScriptPeer::Encode(early)});
+  seeds.push_back({"fail_early_terminate", FarEnd::Script(early)});
 
   Units notValid = SenderTranscript(Payload(100), false, -1);
   LinkHeader h(notValid[2].data());
   h.SetValidFlag(0);
   h.UpdateHeaderSum();
   notValid[2].assign(h.Bytes(), h.Bytes() + LinkHeader::kSize);
-  seeds.push_back({"ok_valid_flag_0", ScriptPeer::Encode(notValid)});
+  seeds.push_back({"ok_valid_flag_0", FarEnd::Script(notValid)});
 
   Units silent = SenderTranscript(Payload(1500), false, -1);
   silent.insert(silent.begin() + 4, Bytes{});
-  seeds.push_back({"fail_silence_shifts_packet", ScriptPeer::Encode(silent)});
+  seeds.push_back({"fail_silence_shifts_packet", FarEnd::Script(silent)});
 
   // The simulated receiver: every size it can serve, then faults placed in the exchange
   // (positions count the receiver's units: connect, header, packets, terminate).
-  using F = FaultPeer;
   for (std::uint8_t pick : {0, 1, 2, 3, 4}) seeds.push_back({"ok_sim_size" + std::to_string(pick), Simulated(pick)});
   seeds.push_back({"sim_empty", Simulated(5)});
   seeds.push_back({"ok_sim_whole_database", Simulated(6)});
@@ -185,13 +175,13 @@ std::vector<Seed> SendSeeds() {
   const std::uint32_t packets[] = {1, 2, 3, 3};  // for the lengths 10, 1021, 2042, 2500
   for (std::uint8_t pick = 0; pick < 4; ++pick) {
     Bytes s{pick};
-    const Bytes script = ScriptPeer::Encode(ReceiverTranscript(packets[pick], false, -1, false));
+    const Bytes script = FarEnd::Script(ReceiverTranscript(packets[pick], false, -1, false));
     s.insert(s.end(), script.begin(), script.end());
     seeds.push_back({"ok_length_pick" + std::to_string(pick), s});
   }
   auto with = [](std::uint8_t pick, const Units& units) {
     Bytes s{pick};
-    const Bytes script = ScriptPeer::Encode(units);
+    const Bytes script = FarEnd::Script(units);
     s.insert(s.end(), script.begin(), script.end());
     return s;
   };
@@ -206,7 +196,6 @@ std::vector<Seed> SendSeeds() {
 
   // The simulated receiver taking every size, then faults placed in the exchange
   // (positions count the receiver's codes, or for the write ops the engine's writes).
-  using F = FaultPeer;
   for (std::uint8_t pick = 0; pick < 8; ++pick)
     seeds.push_back({"ok_sim_size" + std::to_string(pick), Simulated(pick)});
   seeds.push_back({"sim_damaged_writes", Simulated(5, {{F::DamageWrite, 5, 77}, {F::DamageWrite, 9, 130}})});

@@ -1,6 +1,6 @@
 #pragma once
 // Seed inputs for the fuzz targets, made by our own code: whole document files of every
-// DbType, and transcripts of good and of damaged transfers in the ScriptPeer format.
+// DbType, and transcripts of good and of damaged transfers in the far end's script format.
 #include <cstdint>
 #include <string>
 #include <vector>

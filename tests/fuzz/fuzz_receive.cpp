@@ -4,10 +4,10 @@
 // receive complete unless the image it holds is headed by an accepted header.
 //
 // Two kinds of input, told apart by the first byte:
-//   < 0x80   the receiver's bytes as a ScriptPeer script, the first byte included;
+//   < 0x80   the receiver's bytes as a far-end script, the first byte included;
 //   >= 0x80  a simulated receiver serving a database (its size picked by the low three
-//            bits) that plays correctly except where the FaultPeer actions that follow
-//            say otherwise, so a short input reaches the end of a whole image.
+//            bits) that plays correctly except where the fault script that follows
+//            says otherwise, so a short input reaches the end of a whole image.
 #include <chrono>
 #include <cstring>
 #include <memory>
@@ -15,16 +15,15 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/image/DatabaseImage.h"
-#include "db/operations/SampleDatabase.h"
-#include "fuzz/FaultPeer.h"
 #include "fuzz/FuzzTargets.h"
-#include "fuzz/QuietObserver.h"
-#include "fuzz/ScriptPeer.h"
 #include "link/JRxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/RecordingObserver.h"
+#include "support/SampleDocs.h"
 #include "support/Wait.h"
 
 namespace {
@@ -34,16 +33,7 @@ constexpr std::uint64_t kGraceMs = 200'000;
 
 // A whole database image as the receiver would serve it, built once.
 const std::vector<std::uint8_t>& SampleImage() {
-  static const std::vector<std::uint8_t> image = [] {
-    auto db = std::make_unique<ChannelDatabase>();
-    sample::BuildSampleDatabase(*db);
-    CQuelmarDoc doc;
-    doc.SetDbType(3);
-    doc.LoadDatabase(sample::MakeHeader(3), *db);
-    std::vector<std::uint8_t> bytes(DatabaseImage::kImageSize);
-    doc.BuildImage(bytes.data());
-    return bytes;
-  }();
+  static const std::vector<std::uint8_t> image = testkit::ImageOf(*testkit::SampleDocument());
   return image;
 }
 
@@ -70,24 +60,17 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 int FuzzReceive(const std::uint8_t* data, std::size_t size) {
   const bool simulated = size > 0 && data[0] >= 0x80;
   CQuelmarDoc doc;
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
   SimReceiver sim(SimRole::Serve);
   JRxThread rx;
   auto port = std::make_unique<MemoryPort>();
-  std::unique_ptr<ScriptPeer> script;
-  std::unique_ptr<FaultPeer> faults;
-  if (simulated) {
-    sim.SetImage(ServedImage(data[0] & 7));
-    faults = std::make_unique<FaultPeer>(*port, sim, data + 1, size - 1, kGraceMs);
-    sim.Start(port->NowMs());
-  } else {
-    script = std::make_unique<ScriptPeer>(data, size, kGraceMs);
-    port->SetPeer(script.get());
-  }
-  const auto expired = [&] { return simulated ? faults->Expired() : script->Expired(); };
+  if (simulated) sim.SetImage(ServedImage(data[0] & 7));
+  const auto far = simulated ? std::make_unique<testkit::FarEnd>(
+                                   *port, sim, testkit::FaultScript::Decode(data + 1, size - 1), nullptr, kGraceMs)
+                             : std::make_unique<testkit::FarEnd>(*port, std::vector(data, data + size), kGraceMs);
   if (rx.Start(observer, std::move(port)) != 1) FuzzFail("receive engine did not start");
   if (rx.BeginReceive() != 1) FuzzFail("receive did not begin");
-  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || expired(); }, std::chrono::seconds(60),
+  const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || far->Expired(); }, std::chrono::seconds(60),
                                         std::chrono::microseconds(50));
   const bool idle = rx.IsIdle();
   rx.Stop();
@@ -96,7 +79,7 @@ int FuzzReceive(const std::uint8_t* data, std::size_t size) {
 
   const bool lineLost = StartsWith(observer.Status(), LinkTexts::kLineLost);
   SetLastFuzzEnding({rx.Completed(), !rx.Completed(), lineLost});
-  if (lineLost && (rx.Completed() || !simulated || !faults->HungUp())) FuzzFail("line lost on a line still there");
+  if (lineLost && (rx.Completed() || !far->HungUp())) FuzzFail("line lost on a line still there");
   if (rx.Completed()) {
     const auto* image = rx.ImageBuffer();
     if (image == nullptr) FuzzFail("completed receive without an image");

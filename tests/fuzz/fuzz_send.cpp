@@ -5,9 +5,9 @@
 //
 // Two kinds of input, told apart by the first byte:
 //   < 0x80   its low two bits pick how much data is sent; the rest is the receiver's
-//            script (ScriptPeer);
+//            script at the far end;
 //   >= 0x80  its low three bits pick how much data is sent, to a simulated receiver that
-//            takes it correctly except where the FaultPeer actions that follow say
+//            takes it correctly except where the fault script that follows says
 //            otherwise, so a short input reaches the end of a whole image.
 #include <chrono>
 #include <cstring>
@@ -16,10 +16,7 @@
 #include <vector>
 
 #include "db/image/DatabaseImage.h"
-#include "fuzz/FaultPeer.h"
 #include "fuzz/FuzzTargets.h"
-#include "fuzz/QuietObserver.h"
-#include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
@@ -27,6 +24,8 @@
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/RecordingObserver.h"
 #include "support/Wait.h"
 
 namespace {
@@ -60,28 +59,21 @@ int FuzzSend(const std::uint8_t* data, std::size_t size) {
   std::unique_ptr<std::uint8_t[]> owned(new std::uint8_t[length]);
   std::memcpy(owned.get(), payload.data(), length);
 
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
   SimReceiver sim(SimRole::Accept);
   JTxThread tx;
   auto port = std::make_unique<MemoryPort>();
-  std::unique_ptr<ScriptPeer> script;
-  std::unique_ptr<FaultPeer> faults;
-  if (simulated) {
-    faults = std::make_unique<FaultPeer>(*port, sim, rest, restSize, kGraceMs);
-    sim.Start(port->NowMs());
-  } else {
-    script = std::make_unique<ScriptPeer>(rest, restSize, kGraceMs);
-    port->SetPeer(script.get());
-  }
-  const auto expired = [&] { return simulated ? faults->Expired() : script->Expired(); };
+  const auto far = simulated ? std::make_unique<testkit::FarEnd>(
+                                   *port, sim, testkit::FaultScript::Decode(rest, restSize), nullptr, kGraceMs)
+                             : std::make_unique<testkit::FarEnd>(*port, std::vector(rest, rest + restSize), kGraceMs);
   if (tx.Start(observer, std::move(port)) != 1) FuzzFail("send engine did not start");
   if (tx.BeginSend(header, std::move(owned), length) != 1) FuzzFail("send did not begin");
-  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || expired(); }, std::chrono::seconds(60),
+  const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || far->Expired(); }, std::chrono::seconds(60),
                                         std::chrono::microseconds(50));
   const int state = tx.CurrentState();
   tx.Finish();
   const bool lineLost = StartsWith(observer.Status(), LinkTexts::kLineLost);
-  const bool hungUp = simulated && faults->HungUp();
+  const bool hungUp = far->HungUp();
   SetLastFuzzEnding({tx.Succeeded(), state == JTxThread::TX_IDLE && !tx.Succeeded(), lineLost});
   if (!ended) FuzzFail("send engine livelocked");
   // Only the connect phase may go on without end: the engine keeps asking until Cancel,
@@ -97,7 +89,7 @@ int FuzzSend(const std::uint8_t* data, std::size_t size) {
     const DataPacket p = DataPacket::Build(payload.data(), length, i);
     known.emplace(Fingerprint(p.Bytes(), DataPacket::kSize), i);
   }
-  const auto& writes = simulated ? faults->Writes() : script->Writes();
+  const auto& writes = far->Writes();
   for (const auto& w : writes) {
     if (w.size() == 1) {
       if (LinkCode::Name(w[0]) == nullptr) FuzzFail("engine sent a byte that is no code");

@@ -13,7 +13,7 @@
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
 #include "db/image/DatabaseImage.h"
-#include "db/operations/SampleDatabase.h"
+#include "support/SampleDocs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -24,11 +24,7 @@ using Bytes = std::vector<std::uint8_t>;
 class ChangedOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    CQuelmarDoc writer;
-    auto db = std::make_unique<ChannelDatabase>();
-    sample::BuildSampleDatabase(*db);
-    writer.LoadDatabase(sample::MakeHeader(3), *db);
-    ASSERT_TRUE(writer.Save(path).ok);
+    ASSERT_TRUE(testkit::SampleDocument()->Save(path).ok);
     ASSERT_TRUE(doc.Open(path).ok);
     doc.Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Edited here"); });
     doc.SetModifiedFlag(true);

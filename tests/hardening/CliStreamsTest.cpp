@@ -18,7 +18,7 @@
 
 #include "db/image/DatabaseImage.h"
 #include "db/image/ImageHeader.h"
-#include "hardening/PtyLine.h"
+#include "support/Pty.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
@@ -176,8 +176,8 @@ TEST_F(CliStreams, WriteErrorsOnStdoutFailTheCommand) {
 TEST_F(CliStreams, InterruptedTransferEndsItsProgressLineAndExitsAsTheSignalSays) {
   for (const auto& [sig, expected] : std::vector<std::pair<int, int>>{{SIGINT, 130}, {SIGTERM, 143}}) {
     SCOPED_TRACE(sig);
-    hardening::PtyLine line;      // the receiver's end: nobody answers
-    hardening::PtyLine terminal;  // the user's terminal, where the progress bar is drawn
+    testkit::Pty line;      // the receiver's end: nobody answers
+    testkit::Pty terminal;  // the user's terminal, where the progress bar is drawn
     ASSERT_FALSE(line.Path().empty());
     Subprocess cli;
     ASSERT_TRUE(cli.StartWith({testkit::BinaryPath("quelmar-cli"), "receive", "--port", line.Path(), dir.File("r.qdb")},

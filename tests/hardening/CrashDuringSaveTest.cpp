@@ -20,7 +20,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/image/DatabaseImage.h"
-#include "db/operations/SampleDatabase.h"
+#include "support/SampleDocs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -30,17 +30,7 @@ using Bytes = std::vector<std::uint8_t>;
 using testkit::ReadBytes;
 using testkit::TempDir;
 
-std::unique_ptr<CQuelmarDoc> Document(bool full) {
-  auto doc = std::make_unique<CQuelmarDoc>();
-  auto db = std::make_unique<ChannelDatabase>();
-  if (full) {
-    sample::BuildFullDatabase(*db, 9);
-  } else {
-    sample::BuildSampleDatabase(*db);
-  }
-  doc->LoadDatabase(sample::MakeHeader(3), *db);
-  return doc;
-}
+std::unique_ptr<CQuelmarDoc> Document(bool full) { return testkit::SampleDocument(3, full ? 9 : 0); }
 
 int Trials() {
   const char* env = std::getenv("QUELMAR_CRASH_SAVE_TRIALS");

@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "db/document/CQuelmarDoc.h"
-#include "fuzz/QuietObserver.h"
-#include "fuzz/ScriptPeer.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkCodes.h"
 #include "link/LinkHeader.h"
 #include "sim/MemoryPort.h"
+#include "support/FarEnd.h"
+#include "support/LinkImages.h"
+#include "support/RecordingObserver.h"
 #include "support/Wait.h"
 
 namespace {
@@ -23,11 +24,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using namespace LinkCode;
 
-Bytes Data(std::uint32_t length) {
-  Bytes d(length);
-  for (std::uint32_t i = 0; i < length; ++i) d[i] = static_cast<std::uint8_t>(i * 37 + 11);
-  return d;
-}
+Bytes Data(std::uint32_t length) { return testkit::PatternData(length); }
 
 Bytes Packet(const Bytes& data, std::uint32_t index) {
   const DataPacket p = DataPacket::Build(data.data(), static_cast<std::uint32_t>(data.size()), index);
@@ -37,12 +34,10 @@ Bytes Packet(const Bytes& data, std::uint32_t index) {
 // Sends `data` to a receiver that answers with `answers`, one code per wait; returns
 // the packets the engine put on the line, in order, as packet indexes (-1: unknown).
 std::vector<int> PacketsSent(const Bytes& data, const std::vector<Bytes>& answers, bool& succeeded) {
-  const Bytes script = ScriptPeer::Encode(answers);
-  ScriptPeer peer(script.data(), script.size(), 120'000);
-  QuietObserver observer;
-  auto port = std::make_unique<MemoryPort>();
-  port->SetPeer(&peer);
+  testkit::RecordingObserver observer;
   JTxThread tx;
+  auto port = std::make_unique<MemoryPort>();
+  testkit::FarEnd peer(*port, testkit::FarEnd::Script(answers), 120'000);
   const auto length = static_cast<std::uint32_t>(data.size());
   std::unique_ptr<std::uint8_t[]> owned(new std::uint8_t[length]);
   std::memcpy(owned.get(), data.data(), length);
@@ -69,35 +64,37 @@ std::vector<int> PacketsSent(const Bytes& data, const std::vector<Bytes>& answer
 // ask for it again. DATA_REQ instead of DATA_ACK means the packet just sent was not
 // taken: it must go again, not the one after it, or the receiver stores every later
 // packet one place too early.
-TEST(SendEngineFaults, ReceiverAskingAgainGetsTheSamePacket) {
-  const Bytes data = Data(2500);  // packets 0, 1 and a short final 2
-  bool ok = false;
-  const std::vector<Bytes> firstAskedAgain = {{CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_REQ},
-                                              {DATA_ACK},    {DATA_REQ},   {DATA_ACK},   {DATA_REQ}, {DATA_ACK},
-                                              {TERMINATE_REQ}};
-  EXPECT_EQ(PacketsSent(data, firstAskedAgain, ok), (std::vector<int>{0, 0, 1, 2}));
-  EXPECT_TRUE(ok);
-
-  const std::vector<Bytes> finalAskedAgain = {{CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_ACK},
-                                              {DATA_REQ},    {DATA_ACK},   {DATA_REQ},   {DATA_REQ}, {DATA_ACK},
-                                              {TERMINATE_REQ}};
-  EXPECT_EQ(PacketsSent(data, finalAskedAgain, ok), (std::vector<int>{0, 1, 2, 2}));
-  EXPECT_TRUE(ok);
-}
-
+//
 // A refusal with no packet on the line (repeated, or sent after the packet was already
 // settled) changes nothing: stepping back then would hand the receiver a packet it took
 // already in place of the next one, and the receiver counts packets, it does not check
 // their numbers.
-TEST(SendEngineFaults, RefusalWithNoPacketOnTheLineLeavesTheNextPacketAsItIs) {
-  const Bytes data = Data(5000);  // packets 0 to 3 full, 4 the final one
-  bool ok = false;
-  const std::vector<Bytes> strayNackAfterPacket1 = {
-      {CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK},
-      {DATA_NACK},  // packet 1 is settled: nothing is on the line to refuse
-      {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {TERMINATE_REQ}};
-  EXPECT_EQ(PacketsSent(data, strayNackAfterPacket1, ok), (std::vector<int>{0, 1, 2, 3, 4}));
-  EXPECT_TRUE(ok);
+TEST(SendEngineFaults, EachPacketGoesAgainOnlyWhenTheReceiverAsksForItAgain) {
+  struct Case {
+    const char* what;
+    std::uint32_t length;
+    std::vector<Bytes> answers;
+    std::vector<int> packets;
+  };
+  const Case cases[] = {
+      {"first packet asked for again", 2500,  // packets 0, 1 and a short final 2
+       {{CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK},
+        {DATA_REQ}, {DATA_ACK}, {TERMINATE_REQ}},
+       {0, 0, 1, 2}},
+      {"final packet asked for again", 2500,
+       {{CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ},
+        {DATA_REQ}, {DATA_ACK}, {TERMINATE_REQ}},
+       {0, 1, 2, 2}},
+      {"stray NACK after packet 1 was settled", 5000,  // packets 0 to 3 full, 4 the final one
+       {{CONNECT_ACK}, {HEADER_REQ}, {HEADER_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_NACK},
+        {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {DATA_REQ}, {DATA_ACK}, {TERMINATE_REQ}},
+       {0, 1, 2, 3, 4}},
+  };
+  for (const Case& c : cases) {
+    bool ok = false;
+    EXPECT_EQ(PacketsSent(Data(c.length), c.answers, ok), c.packets) << c.what;
+    EXPECT_TRUE(ok) << c.what;
+  }
 }
 
 // When DATA_REQ is lost on the line, the packet never comes and every byte of the
@@ -115,13 +112,11 @@ TEST(ReceiveEngineFaults, PacketThatNeverComesIsNotTakenFromTheOneBefore) {
   units.push_back(Packet(data, 1));  // the packet, once asked for again
   units.push_back({DATA_RCV_ACK});
   units.push_back({TERMINATE_ACK});
-  const Bytes script = ScriptPeer::Encode(units);
 
-  ScriptPeer peer(script.data(), script.size(), 200'000);
-  QuietObserver observer;
-  auto port = std::make_unique<MemoryPort>();
-  port->SetPeer(&peer);
+  testkit::RecordingObserver observer;
   JRxThread rx;
+  auto port = std::make_unique<MemoryPort>();
+  testkit::FarEnd peer(*port, testkit::FarEnd::Script(units));
   ASSERT_EQ(rx.Start(observer, std::move(port)), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
   ASSERT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle() || peer.Expired(); },

@@ -6,9 +6,6 @@
 #include <memory>
 
 #include "db/document/CQuelmarDoc.h"
-#include "db/image/DatabaseImage.h"
-#include "db/operations/SampleDatabase.h"
-#include "fuzz/QuietObserver.h"
 #include "hardening/LineFaultFilter.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
@@ -17,6 +14,9 @@
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/RecordingObserver.h"
+#include "support/SampleDocs.h"
 #include "support/Wait.h"
 
 namespace {
@@ -70,14 +70,13 @@ CellResult RunReceive(const LineFault& fault, const SimFaults* persistent) {
   const auto& image = MatrixImage();
   SimReceiver sim(SimRole::Serve, persistent != nullptr ? *persistent : SimFaultsFor(Direction::Receive, fault));
   sim.SetImage(image);
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
+  JRxThread rx;
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
-  JRxThread rx;
   LineFaultFilter filter(Direction::Receive, fault, LinkHeader::kFullDataLength);
-  SimReceiverPeer peer(line, sim, filter.Filter());
+  testkit::FarEnd far(line, sim, {}, filter.Filter());
   rx.Start(observer, std::move(port));
-  sim.Start(line.NowMs());
   rx.BeginReceive();
   const bool ended = testkit::WaitUntil([&] { return rx.IsIdle() || Overtime(line, filter); },
                                         std::chrono::seconds(60), std::chrono::microseconds(50));
@@ -112,13 +111,12 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
   const LinkHeader header = LinkHeader::ForSend(kDbType, data.data(), static_cast<std::uint32_t>(data.size()));
 
   SimReceiver sim(SimRole::Accept, persistent != nullptr ? *persistent : SimFaultsFor(Direction::Send, fault));
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
+  JTxThread tx;
   auto port = std::make_unique<MemoryPort>();
   MemoryPort& line = *port;
-  JTxThread tx;
   LineFaultFilter filter(Direction::Send, fault, static_cast<std::uint32_t>(data.size()));
-  SimReceiverPeer peer(line, sim, filter.Filter());
-  sim.Start(line.NowMs());
+  testkit::FarEnd far(line, sim, {}, filter.Filter());
   tx.Start(observer, std::move(port));
   tx.PrepareSend(*doc);
   const bool ended = testkit::WaitUntil([&] { return tx.IsIdle() || Overtime(line, filter); },
@@ -162,14 +160,7 @@ CellResult RunSend(const LineFault& fault, const SimFaults* persistent) {
 
 }  // namespace
 
-std::unique_ptr<CQuelmarDoc> MatrixDocument() {
-  auto doc = std::make_unique<CQuelmarDoc>();
-  doc->SetDbType(kDbType);
-  auto db = std::make_unique<ChannelDatabase>();
-  sample::BuildSampleDatabase(*db);
-  doc->LoadDatabase(sample::MakeHeader(kDbType), *db);
-  return doc;
-}
+std::unique_ptr<CQuelmarDoc> MatrixDocument() { return testkit::SampleDocument(kDbType); }
 
 bool AcceptableEnding(Direction d, Ending e) {
   switch (e) {
@@ -198,11 +189,7 @@ const char* EndingCode(Ending e) {
 }
 
 const std::vector<std::uint8_t>& MatrixImage() {
-  static const std::vector<std::uint8_t> image = [] {
-    std::vector<std::uint8_t> bytes(DatabaseImage::kImageSize);
-    MatrixDocument()->BuildImage(bytes.data());
-    return bytes;
-  }();
+  static const std::vector<std::uint8_t> image = testkit::ImageOf(*MatrixDocument());
   return image;
 }
 

@@ -18,8 +18,8 @@
 #include "db/document/DbTexts.h"
 #include "db/document/FileIo.h"
 #include "db/image/DatabaseImage.h"
-#include "db/operations/SampleDatabase.h"
 #include "hardening/Unprivileged.h"
+#include "support/SampleDocs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -30,10 +30,7 @@ using Bytes = std::vector<std::uint8_t>;
 const Bytes kOld(1000, 0x42);
 
 std::unique_ptr<CQuelmarDoc> SampleDoc() {
-  auto doc = std::make_unique<CQuelmarDoc>();
-  auto db = std::make_unique<ChannelDatabase>();
-  sample::BuildSampleDatabase(*db);
-  doc->LoadDatabase(sample::MakeHeader(3), *db);
+  auto doc = testkit::SampleDocument();
   doc->SetModifiedFlag(true);
   return doc;
 }

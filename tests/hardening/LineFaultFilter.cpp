@@ -25,7 +25,7 @@ std::size_t Middle(const std::vector<std::uint8_t>& unit) { return unit.size() /
 LineFaultFilter::LineFaultFilter(Direction direction, LineFault fault, std::uint32_t dataLength)
     : direction_(direction), fault_(fault), lastPacket_(DataPacket::LastIndex(dataLength)) {}
 
-SimReceiverPeer::LineFilter LineFaultFilter::Filter() {
+testkit::FarEnd::Filter LineFaultFilter::Filter() {
   return [this](std::vector<std::uint8_t>& unit, bool) { Pass(unit); };
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One LineFault applied to the units crossing the line of a transfer with the simulated
-// receiver at the far end: SimReceiverPeer runs the filter on every unit, in either
+// receiver at the far end: the FarEnd runs the filter on every unit, in either
 // direction, on the engine's thread, in the line's virtual time.
 #include <atomic>
 #include <cstddef>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hardening/LineFault.h"
-#include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
 
 class LineFaultFilter {
  public:
@@ -16,8 +16,8 @@ class LineFaultFilter {
   LineFaultFilter(const LineFaultFilter&) = delete;
   LineFaultFilter& operator=(const LineFaultFilter&) = delete;
 
-  // For SimReceiverPeer; the filter must outlive the peer.
-  SimReceiverPeer::LineFilter Filter();
+  // For the FarEnd; the filter must outlive it.
+  testkit::FarEnd::Filter Filter();
 
   // More units than any transfer that makes progress needs: the two ends are going
   // round in circles.

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -20,14 +19,15 @@
 #include <vector>
 
 #include "db/document/CQuelmarDoc.h"
-#include "fuzz/FaultPeer.h"
-#include "fuzz/QuietObserver.h"
-#include "hardening/PtyLine.h"
 #include "link/JRxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/FarEnd.h"
+#include "support/LinkImages.h"
+#include "support/Pty.h"
+#include "support/RecordingObserver.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 #include "support/Wait.h"
@@ -36,7 +36,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-using hardening::PtyLine;
+using testkit::FaultScript;
+using testkit::Pty;
+using testkit::RecordingObserver;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -45,8 +47,8 @@ bool Has(const std::vector<std::string>& messages, const char* text) {
 }
 
 TEST(LineLost, ReceiveEndsWithinTwoSecondsWhenTheFarEndHangsUp) {
-  PtyLine line;
-  QuietObserver observer;
+  Pty line;
+  RecordingObserver observer;
   JRxThread rx;
   ASSERT_EQ(rx.Start(observer, line.Path(), 115200), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
@@ -62,8 +64,8 @@ TEST(LineLost, ReceiveEndsWithinTwoSecondsWhenTheFarEndHangsUp) {
 }
 
 TEST(LineLost, SilentReceiverStillGetsTheRetryLimit) {
-  PtyLine line;  // open, but nothing ever comes
-  QuietObserver observer;
+  Pty line;  // open, but nothing ever comes
+  RecordingObserver observer;
   JRxThread rx;
   ASSERT_EQ(rx.Start(observer, line.Path(), 115200), 1);
   ASSERT_EQ(rx.BeginReceive(), 1);
@@ -76,25 +78,19 @@ TEST(LineLost, SilentReceiverStillGetsTheRetryLimit) {
 // A receiver that says its last word and hangs up at once has still served the image:
 // the receive ends complete, not as a lost line. The same cut one word earlier fails.
 TEST(LineLost, HangingUpAfterTheLastWordLeavesTheReceiveComplete) {
-  std::vector<std::uint8_t> data(3000, 0x5A);
-  const LinkHeader header = LinkHeader::ForSend(3, data.data(), static_cast<std::uint32_t>(data.size()));
-  std::vector<std::uint8_t> image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), header.Bytes(), LinkHeader::kSize);
-  std::memcpy(image.data() + LinkHeader::kSize, data.data(), data.size());
+  const std::vector<std::uint8_t> image = testkit::PatternImage(3000);
 
   // Runs the receive against the simulator, the line hanging up after unit `hangUpAfter`
   // (none when negative); returns the units the simulator sent.
   const auto run = [&](long hangUpAfter, bool& completed, std::string& status) {
     SimReceiver sim(SimRole::Serve);
     sim.SetImage(image);
-    QuietObserver observer;
+    RecordingObserver observer;
     JRxThread rx;
     auto port = std::make_unique<MemoryPort>();
-    std::vector<std::uint8_t> actions;
-    if (hangUpAfter >= 0)
-      actions = FaultPeer::Encode({{FaultPeer::HangUp, static_cast<std::uint16_t>(hangUpAfter), 0}});
-    FaultPeer peer(*port, sim, actions.data(), actions.size(), 200'000);
-    sim.Start(port->NowMs());
+    FaultScript faults;
+    if (hangUpAfter >= 0) faults.actions = {{FaultScript::HangUp, static_cast<std::uint16_t>(hangUpAfter), 0}};
+    testkit::FarEnd far(*port, sim, faults);
     EXPECT_EQ(rx.Start(observer, std::move(port)), 1);
     EXPECT_EQ(rx.BeginReceive(), 1);
     EXPECT_TRUE(testkit::WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(30)));
@@ -182,7 +178,7 @@ TEST_F(VanishingReceiver, SendReportsTheLostLineAtOnce) {
 
 TEST(ReceiveOutput, UnwritableOutputFailsAtOnceWithoutOpeningThePort) {
   testkit::TempDir dir;
-  PtyLine line;
+  Pty line;
   const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   ASSERT_GE(watch, 0);
   ASSERT_GE(::inotify_add_watch(watch, line.Path().c_str(), IN_OPEN), 0);

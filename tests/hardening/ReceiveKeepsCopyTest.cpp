@@ -10,7 +10,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/ReceivedImages.h"
-#include "db/operations/SampleDatabase.h"
+#include "support/SampleDocs.h"
 #include "support/Stbsim.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
@@ -48,13 +48,7 @@ testkit::Finished Receive(const std::string& served, const std::string& out, boo
 TEST(ReceiveKeepsCopy, CliKeepsEachReceivedImageUnlessTold) {
   testkit::TempDir dir;
   const std::string served = dir.File("served.qdb");
-  {
-    CQuelmarDoc doc;
-    auto db = std::make_unique<ChannelDatabase>();
-    sample::BuildSampleDatabase(*db);
-    doc.LoadDatabase(sample::MakeHeader(3), *db);
-    ASSERT_TRUE(doc.Save(served).ok);
-  }
+  ASSERT_TRUE(testkit::SampleDocument()->Save(served).ok);
   const DataHome home(dir.File("data"));
   const std::string folder = dir.File("data/Quelmar/received");
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "db/document/CQuelmarDoc.h"
-#include "db/operations/SampleDatabase.h"
+#include "support/SampleDocs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -21,11 +21,7 @@ TEST(SavingNotes, HardLinkKeepsTheOldContentAndTheReadmeSaysSo) {
   const std::vector<std::uint8_t> old(100, 7);
   testkit::WriteBytes(file, old);
   std::filesystem::create_hard_link(file, other);
-  CQuelmarDoc doc;
-  auto db = std::make_unique<ChannelDatabase>();
-  sample::BuildSampleDatabase(*db);
-  doc.LoadDatabase(sample::MakeHeader(3), *db);
-  ASSERT_TRUE(doc.Save(file).ok);
+  ASSERT_TRUE(testkit::SampleDocument()->Save(file).ok);
   EXPECT_NE(testkit::ReadBytes(file), old);
   EXPECT_EQ(testkit::ReadBytes(other), old) << "the behaviour the README describes";
 

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "db/document/CQuelmarDoc.h"
-#include "fuzz/QuietObserver.h"
 #include "hardening/FaultMatrix.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
 #include "link/LinkHeader.h"
 #include "link/LinkTexts.h"
+#include "support/RecordingObserver.h"
 #include "support/Stbsim.h"
 #include "support/TempDir.h"
 #include "support/Wait.h"
@@ -34,7 +34,7 @@ using testkit::WaitUntil;
 // Ends stbsim (it may be waiting on a line the PC has left) and reaps it.
 void Stop(Stbsim& sim) { sim.Wait(std::chrono::seconds(1)); }
 
-Ending Failure(const QuietObserver& o) {
+Ending Failure(const testkit::RecordingObserver& o) {
   const auto m = o.Messages();
   auto has = [&](const char* t) { return std::find(m.begin(), m.end(), t) != m.end(); };
   if (has(LinkTexts::kNoResponse)) return Ending::NoResponse;
@@ -53,7 +53,7 @@ Ending ReceiveOverPty(const std::vector<std::string>& flags) {
   const std::string device = sim.Device();
   if (device.empty()) return Ending::Unexpected;
 
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
   JRxThread rx;
   if (rx.Start(observer, device, 115200) != 1 || rx.BeginReceive() != 1) return Ending::Unexpected;
   const bool ended = WaitUntil([&] { return rx.IsIdle(); }, std::chrono::seconds(90));
@@ -75,7 +75,7 @@ Ending SendOverPty(const std::vector<std::string>& flags) {
   if (device.empty()) return Ending::Unexpected;
 
   const auto doc = MatrixDocument();
-  QuietObserver observer;
+  testkit::RecordingObserver observer;
   JTxThread tx;
   if (tx.Start(observer, device, 115200) != 1 || tx.PrepareSend(*doc) != 1) return Ending::Unexpected;
   const bool ended = WaitUntil([&] { return tx.IsIdle(); }, std::chrono::seconds(90));

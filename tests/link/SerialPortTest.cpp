@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "link/PortNames.h"
-#include "link/PtyPair.h"
+#include "support/Pty.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -25,11 +25,11 @@ long MsSince(Clock::time_point start) {
 class SerialPortPty : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pty.ok());
+    ASSERT_TRUE(pty.Ok());
     port.SetErrorReporter([this](const std::string& m) { errors.push_back(m); });
-    ASSERT_EQ(port.Open(pty.path(), "115200,N,8,1"), 1);
+    ASSERT_EQ(port.Open(pty.Path(), "115200,N,8,1"), 1);
   }
-  PtyPair pty;
+  testkit::Pty pty;
   SerialPort port;
   std::vector<std::string> errors;
 };
@@ -45,7 +45,7 @@ TEST_F(SerialPortPty, ReadByteGivesUpAfterItsWaitAndLeavesOutByteAlone) {
 
 TEST_F(SerialPortPty, ReadByteTakesAQueuedByteAndOneArrivingDuringTheWait) {
   pty.Send({0xE1});
-  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 1));
+  ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 1));
   std::uint8_t out = 0;
   EXPECT_TRUE(port.ReadByte(out));
   EXPECT_EQ(out, 0xE1);
@@ -64,7 +64,7 @@ TEST_F(SerialPortPty, ReadByteTakesAQueuedByteAndOneArrivingDuringTheWait) {
     waited = MsSince(start);
     late.join();
     if (!got) {  // the byte came after the wait: take it off the line before the next try
-      ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 1));
+      ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 1));
       std::uint8_t stale = 0;
       ASSERT_TRUE(port.ReadByte(stale));
     }
@@ -78,7 +78,7 @@ TEST_F(SerialPortPty, ReadTakesOnlyWhatIsAskedAndLeavesTheRestQueued) {
   std::uint8_t buf[16] = {};
   EXPECT_EQ(port.Read(buf, sizeof buf), 0u);  // nothing queued: no wait, nothing read
   pty.Send({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 10));
+  ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 10));
   ASSERT_EQ(port.Read(buf, 4), 4u);
   EXPECT_EQ(Bytes(buf, buf + 4), (Bytes{1, 2, 3, 4}));
   ASSERT_EQ(port.Read(buf, sizeof buf), 6u);
@@ -102,7 +102,7 @@ TEST_F(SerialPortPty, EveryByteValueCrossesUnchangedBothWays) {
   EXPECT_EQ(pty.Receive(), all);
 
   pty.Send(all);
-  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 256));
+  ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 256));
   Bytes got(300);
   EXPECT_EQ(port.Read(got.data(), got.size()), 256u);
   got.resize(256);
@@ -111,7 +111,7 @@ TEST_F(SerialPortPty, EveryByteValueCrossesUnchangedBothWays) {
 
 TEST_F(SerialPortPty, OpenSetsRaw8N1AtTheRequestedSpeedWithoutFlowControl) {
   port.Close();
-  ASSERT_EQ(port.Open(pty.path(), "9600,N,8,1"), 1);
+  ASSERT_EQ(port.Open(pty.Path(), "9600,N,8,1"), 1);
   termios tio{};
   ASSERT_EQ(::tcgetattr(port.Descriptor(), &tio), 0);
   EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
@@ -123,7 +123,7 @@ TEST_F(SerialPortPty, OpenSetsRaw8N1AtTheRequestedSpeedWithoutFlowControl) {
 
 TEST_F(SerialPortPty, PurgeRxDropsWhatIsQueuedAndASecondOpenIsRefused) {
   pty.Send({1, 2, 3});
-  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 3));
+  ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 3));
   port.PurgeRx();
   std::uint8_t buf[4];
   EXPECT_EQ(port.Read(buf, 4), 0u);
@@ -131,9 +131,9 @@ TEST_F(SerialPortPty, PurgeRxDropsWhatIsQueuedAndASecondOpenIsRefused) {
   SerialPort other;
   std::vector<std::string> otherErrors;
   other.SetErrorReporter([&](const std::string& m) { otherErrors.push_back(m); });
-  EXPECT_EQ(other.Open(pty.path(), "115200,N,8,1"), 0);
+  EXPECT_EQ(other.Open(pty.Path(), "115200,N,8,1"), 0);
   ASSERT_EQ(otherErrors.size(), 1u);
-  EXPECT_TRUE(otherErrors[0].starts_with(pty.path() + " Open Error!\nDevice busy: ")) << otherErrors[0];
+  EXPECT_TRUE(otherErrors[0].starts_with(pty.Path() + " Open Error!\nDevice busy: ")) << otherErrors[0];
 }
 
 TEST_F(SerialPortPty, WriteToALineNobodyReadsGivesUpInsteadOfHanging) {
@@ -201,7 +201,7 @@ TEST(PortNames, ListKeepsTheFourComRowsThenFoundAdaptersInNumericOrder) {
 // closing must not take it back off the line.
 TEST_F(SerialPortPty, CloseKeepsWrittenBytesButDropsUnreadInput) {
   pty.Send({0x11, 0x22});
-  ASSERT_TRUE(PtyPair::WaitQueued(port.Descriptor(), 2));
+  ASSERT_TRUE(testkit::Pty::WaitQueued(port.Descriptor(), 2));
   ASSERT_TRUE(port.WriteByte(0xEE));
   port.Close();
   EXPECT_EQ(pty.Receive(), std::vector<std::uint8_t>{0xEE});

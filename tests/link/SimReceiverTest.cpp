@@ -2,28 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "link/LinkCodes.h"
-#include "link/MiniPc.h"
+#include "support/LinkImages.h"
+#include "support/ReferencePc.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using minipc::Result;
+using Result = testkit::ReferencePc::Result;
 
-// A whole image (header + `dataLength` data bytes) with a pattern that shows misplacement.
-Bytes MakeImage(std::uint32_t dataLength) {
-  Bytes data(dataLength);
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 31 + i / 1021);
-  const LinkHeader h = LinkHeader::ForSend(0, data.data(), dataLength);
-  Bytes image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
-  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
-  return image;
-}
+Bytes MakeImage(std::uint32_t dataLength) { return testkit::PatternImage(dataLength, 0); }
 
 struct Rig {
   explicit Rig(SimRole role, SimFaults faults = {}) : sim(role, faults), peer(port, sim) {
@@ -32,7 +22,7 @@ struct Rig {
   MemoryPort port;
   SimReceiver sim;
   SimReceiverPeer peer;
-  minipc::Pc pc{port};
+  testkit::ReferencePc pc{port};
   std::vector<std::string> log;
 };
 

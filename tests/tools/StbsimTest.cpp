@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "link/MiniPc.h"
-#include "link/PtyPair.h"
 #include "link/SerialPort.h"
+#include "support/LinkImages.h"
+#include "support/Pty.h"
+#include "support/ReferencePc.h"
 #include "support/Stbsim.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
@@ -21,18 +20,10 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using minipc::Result;
+using Result = testkit::ReferencePc::Result;
 namespace fs = std::filesystem;
 
-Bytes MakeImage(std::uint32_t dataLength) {
-  Bytes data(dataLength);
-  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 13 + i / 977);
-  const LinkHeader h = LinkHeader::ForSend(2, data.data(), dataLength);
-  Bytes image(LinkHeader::kSize + data.size());
-  std::memcpy(image.data(), h.Bytes(), LinkHeader::kSize);
-  std::copy(data.begin(), data.end(), image.begin() + LinkHeader::kSize);
-  return image;
-}
+Bytes MakeImage(std::uint32_t dataLength) { return testkit::PatternImage(dataLength, 2); }
 
 using testkit::ReadBytes;
 using testkit::ReadText;
@@ -44,7 +35,7 @@ struct PcPort {
   explicit PcPort(const std::string& path) { opened = port.Open(path, "115200,N,8,1") == 1; }
   SerialPort port;
   bool opened = false;
-  minipc::Pc pc{port};
+  testkit::ReferencePc pc{port};
 };
 
 TEST(Stbsim, ServesAFullImageThroughAPseudoTerminal) {
@@ -147,16 +138,16 @@ TEST(Stbsim, RunsOnAGivenDeviceWithPacing) {
   // The test owns the pseudo-terminal: stbsim opens its slave side as a serial device and
   // the PC's side runs on the master.
   TempDir dir;
-  PtyPair pty;
-  ASSERT_TRUE(pty.ok());
+  testkit::Pty pty;
+  ASSERT_TRUE(pty.Ok());
   const Bytes image = MakeImage(2042);
   WriteBytes(dir.File("in.qdb"), image);
   const auto start = std::chrono::steady_clock::now();
-  Stbsim sim({"serve", (dir / "in.qdb").string(), "--device", pty.path(), "--log", (dir / "log").string(), "--pace",
+  Stbsim sim({"serve", (dir / "in.qdb").string(), "--device", pty.Path(), "--log", (dir / "log").string(), "--pace",
               "--baud", "38400"});
   SerialPort pcPort;
-  ASSERT_EQ(pcPort.Adopt(::dup(pty.master()), "38400,N,8,1"), 1);
-  minipc::Pc pc(pcPort);
+  ASSERT_EQ(pcPort.Adopt(::dup(pty.Master()), "38400,N,8,1"), 1);
+  testkit::ReferencePc pc(pcPort);
   Bytes got;
   ASSERT_EQ(pc.Receive(got), Result::Done) << ReadText(dir.File("log"));
   EXPECT_EQ(got, image);

@@ -1,7 +1,7 @@
 #pragma once
-// A TransferObserver that remembers what a dialog would have shown. Message boxes can
-// be held open until the engine's Stop releases them, as a person who has not yet
-// pressed OK would.
+// A TransferObserver that remembers what a dialog would have shown. Message boxes are
+// answered at once, or held open until the engine's Stop releases them, as a person who
+// has not yet pressed OK would.
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "link/TransferObserver.h"
+
+namespace testkit {
 
 class RecordingObserver : public TransferObserver {
  public:
@@ -75,6 +77,7 @@ class RecordingObserver : public TransferObserver {
     std::lock_guard lock(mutex_);
     return messages_;
   }
+  std::string Status() const { return Text(Field::Status); }
   std::string Text(Field field) const {
     std::lock_guard lock(mutex_);
     auto it = texts_.find(field);
@@ -110,3 +113,5 @@ class RecordingObserver : public TransferObserver {
   bool holdMessages_ = false;
   bool unblocked_ = false;
 };
+
+}  // namespace testkit

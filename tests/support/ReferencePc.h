@@ -1,7 +1,8 @@
 #pragma once
-// A plain scripted PC side of the transfer exchange, for exercising the simulated
-// receiver without the window's engines. It answers strictly in protocol order and gives
-// up after a run of empty waits.
+// The PC's side of the transfer exchange written plainly and apart from the engines, as
+// the reference the simulated receiver is tested against (the engines are tested
+// against the simulator, so neither proves itself). It answers strictly in protocol
+// order and gives up after a run of empty waits.
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -12,12 +13,12 @@
 #include "link/LinkHeader.h"
 #include "link/Transport.h"
 
-namespace minipc {
+namespace testkit {
 
-enum class Result { Done, NoAnswer, Refused, EndedEarly, BadHeaderSum };
+struct ReferencePc {
+  enum class Result { Done, NoAnswer, Refused, EndedEarly, BadHeaderSum };
 
-struct Pc {
-  explicit Pc(Transport& p) : port(p) {}
+  explicit ReferencePc(Transport& p) : port(p) {}
   Transport& port;
   int patience = 100;  // empty ReadByte waits in a row before giving up
   std::vector<std::uint8_t> unexpected;
@@ -138,4 +139,4 @@ struct Pc {
   }
 };
 
-}  // namespace minipc
+}  // namespace testkit
