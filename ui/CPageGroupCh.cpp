@@ -1,7 +1,9 @@
 #include "ui/CPageGroupCh.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -9,6 +11,7 @@
 #include <algorithm>
 
 #include "db/CQuelmarDoc.h"
+#include "db/ChannelSort.h"
 #include "db/DbTexts.h"
 #include "ui/ChannelRowItem.h"
 #include "ui/GroupChListView.h"
@@ -18,7 +21,9 @@
 #include "ui/RowDrag.h"
 #include "ui/RowMoves.h"
 #include "ui/StepTexts.h"
-#include "widgets/CommandIds.h"
+#include "widgets/Prompt.h"
+#include "widgets/AccessibleTree.h"
+#include "widgets/CommandAction.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/LeaveGuard.h"
@@ -42,6 +47,8 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
+  // The menu is listed for a screen reader before anything asks about the page.
+  CreateActions();
   // Made with the page: controls made later, while the page is on screen, would stay
   // hidden.
   CreateControls();
@@ -50,6 +57,38 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   SetTabOrder({kind_, serviceSearch_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_,
                deleteGroup_, groupSearch_, groupList_});
   info_->ChainTabOrder(groupList_);
+}
+
+// The commands, and the lists' context menus built from them.
+void CPageGroupCh::CreateActions() {
+  using CommandAction::Make;
+  GroupChActions& a = actions_;
+  a.addProgram = Make(*this, "addProgram", Q(T::kAddProgram), [this] {
+    EnsureInitialised();
+    AddProgram();
+  });
+  a.deleteProgram = Make(*this, "deleteProgram", Q(T::kDeleteProgram), [this] {
+    EnsureInitialised();
+    DeleteSelectedProgram();
+  });
+  a.moveTo = Make(*this, "moveTo", QString::fromUtf8(T::kMoveTo), [this] {
+    EnsureInitialised();
+    MoveRows(state_.activeList == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
+  });
+  const auto sort = [this](const char* name, const char* text, dbops::SortKey key) {
+    return Make(*this, name, Q(text), [this, key] { SortRows(int(key)); });
+  };
+  a.sortByName = sort("sortByName", T::kSortByName, dbops::SortKey::Name);
+  a.sortBySatellite = sort("sortBySatellite", T::kSortBySatellite, dbops::SortKey::SatelliteAndFrequency);
+  a.sortByServiceId = sort("sortByServiceId", T::kSortByServiceId, dbops::SortKey::ServiceId);
+  a.reverseOrder = sort("reverseOrder", T::kReverseOrder, dbops::SortKey::Reverse);
+
+  a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo});
+  QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
+                                        {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
+  a.popMenu->addMenu(sortMenu);
+  // A popup menu is no child of any window for a screen reader: the page lists it.
+  AccessibleTree::ListMenus(*this, {a.popMenu});
 }
 
 CPageGroupCh::~CPageGroupCh() = default;
@@ -163,7 +202,7 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
     connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
-      host_.PopupContextMenu(ContextMenu::PopMenu, globalPos);
+      Prompt::Popup(*actions_.popMenu, globalPos);
     });
   }
   connect(serviceList_, &GroupChListView::BeginDrag, this, [this](int row) {
@@ -182,24 +221,9 @@ void CPageGroupCh::ConnectControls() {
   connect(info_->UpdateButton(), &QPushButton::clicked, this, [this] { UpdateProgram(); });
 }
 
-bool CPageGroupCh::OnCommand(int commandId) {
-  if (commandId == CommandId::kAddProgram) {
-    EnsureInitialised();
-    AddProgram();
-    return true;
-  }
-  if (ArrangeCommand(commandId)) return true;
-  if (commandId == CommandId::kDeleteProgram) {
-    EnsureInitialised();
-    DeleteSelectedProgram();
-    return true;
-  }
-  return false;
-}
-
 void CPageGroupCh::OnListKey(int key) {
-  if (key == Qt::Key_Insert) host_.SendCommand(CommandId::kAddProgram);
-  if (key == Qt::Key_Delete) host_.SendCommand(CommandId::kDeleteProgram);
+  if (key == Qt::Key_Insert) actions_.addProgram->trigger();
+  if (key == Qt::Key_Delete) actions_.deleteProgram->trigger();
 }
 
 // ---- lists --------------------------------------------------------------------------

@@ -34,7 +34,6 @@
 #include "ui/GroupChListView.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
-#include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 
 namespace {
@@ -148,9 +147,9 @@ void ShootGroupChannel(CMainFrame& frame) {
 }
 
 void UsePort(CQuelmarApp& app, const std::string& device) {
-  LinkSettings s = app.Settings();
-  s.comPortIndex = 4;
-  s.portDevice = QString::fromStdString(device);
+  AppSettings s = app.Settings();
+  s.link.comPortIndex = 4;
+  s.link.portDevice = QString::fromStdString(device);
   app.SetSettings(s);
 }
 
@@ -181,20 +180,20 @@ void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir&
   ShootGroupChannel(frame);
 
   ShootNextDialog("config-setting");
-  frame.OnCommand(CommandId::kConfigSetting);
+  apptest::Trigger(frame, "configSetting");
   ShootNextDialog("about");
-  frame.OnCommand(CommandId::kAppAbout);
+  apptest::Trigger(frame, "appAbout");
   {
     const auto sim = PacedSim("serve", demo);
     UsePort(app, sim->Device());
     ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
-    frame.OnCommand(CommandId::kReceiveFromStb);
+    apptest::Trigger(frame, "receiveFromStb");
   }
   {
     const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
     UsePort(app, sim->Device());
     ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
-    frame.OnCommand(CommandId::kSendToStb);
+    apptest::Trigger(frame, "sendToStb");
   }
 }
 
