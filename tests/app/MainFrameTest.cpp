@@ -157,6 +157,31 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   EXPECT_EQ(indicators, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
+// Tests, tools and a screen reader find a command by its action's name: with both
+// pages shown, each command is there once, made by the part that carries it out.
+TEST_F(MainFrameTest, EveryCommandIsFoundByANameOfItsOwn) {
+  const QString file = Path("names.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  QStringList names;
+  // Qt's own actions (a search field's clear button) are named "_q_...".
+  for (QAction* a : frame.findChildren<QAction*>())
+    if (!a->objectName().isEmpty() && !a->objectName().startsWith(QStringLiteral("_q_"))) names << a->objectName();
+  for (const char* name :
+       {"fileNew", "fileOpen", "openReceived", "fileSave", "fileSaveAs", "fileClose", "recentFile", "recentFile1",
+        "editUndo", "editRedo", "viewToolbar", "viewStatusBar", "receiveFromStb", "sendToStb", "configSetting",
+        "checkDatabase", "findDuplicates", "compareWith", "exportFile", "importFile", "appExit", "appAbout",
+        "addSatellite", "deleteSatellite", "addTransponder", "deleteTransponder", "editTransponder", "addProgram",
+        "deleteProgram", "moveTo", "sortByName", "sortBySatellite", "sortByServiceId", "reverseOrder", "tool_open"})
+    EXPECT_EQ(names.count(QString::fromLatin1(name)), 1) << name;
+  QStringList once = names;
+  once.removeDuplicates();
+  EXPECT_EQ(names.size(), once.size()) << names.join(QLatin1Char(' ')).toStdString();
+  // The menu bar shows the commands themselves, not copies of them.
+  EXPECT_EQ(frame.menuBar()->actions()[0]->menu()->actions()[0], frame.Actions().file.open);
+  EXPECT_EQ(frame.Actions().file.open->parent(), frame.Actions().file.save->parent());
+}
+
 TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
   CMainFrame& frame = Start();
   RunConfig(frame, "cancel", 0, 2, 1);

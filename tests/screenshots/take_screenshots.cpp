@@ -6,6 +6,7 @@
 // "maximised" shoots each page of the maximised window (the display needs a window
 // manager for that); "scale2" shoots each page on a screen at twice the scale (the script
 // sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's.
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -180,20 +181,20 @@ void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir&
   ShootGroupChannel(frame);
 
   ShootNextDialog("config-setting");
-  apptest::Trigger(frame, "configSetting");
+  frame.Actions().transfer.config->trigger();
   ShootNextDialog("about");
-  apptest::Trigger(frame, "appAbout");
+  frame.Actions().window.about->trigger();
   {
     const auto sim = PacedSim("serve", demo);
     UsePort(app, sim->Device());
     ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
-    apptest::Trigger(frame, "receiveFromStb");
+    frame.Actions().transfer.receive->trigger();
   }
   {
     const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
     UsePort(app, sim->Device());
     ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
-    apptest::Trigger(frame, "sendToStb");
+    frame.Actions().transfer.send->trigger();
   }
 }
 
