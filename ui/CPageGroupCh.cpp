@@ -44,11 +44,12 @@ constexpr int kGroupSlots = int(ChannelListBlock::kGroupCount);
 CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageGroupCh"));
+  // First: the context menus are listed for a screen reader before anything asks about
+  // the page.
+  CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
-  // The menu is listed for a screen reader before anything asks about the page.
-  CreateActions();
   // Made with the page: controls made later, while the page is on screen, would stay
   // hidden.
   CreateControls();

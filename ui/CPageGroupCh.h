@@ -60,7 +60,7 @@ class CPageGroupCh : public QWidget {
   void DeleteGroup();
   // "-->": the selected TV/Radio program joins the current group.
   void CopyToGroup();
-  // "<--": the main frame's "Delete Program" on the active list.
+  // "<--": the page's "Delete Program" on the active list.
   void RemoveFromGroup();
 
   // After an undo or redo, and the RefreshPage that follows it: shows the program, list

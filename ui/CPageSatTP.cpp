@@ -65,11 +65,12 @@ QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
 CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageSatTP"));
+  // First: the context menus are listed for a screen reader before anything asks about
+  // the page.
+  CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
-  // The menus are listed for a screen reader before anything asks about the page.
-  CreateActions();
   CreateControls();
   // The lists, then the settings: down the left column, down the right, then Update.
   SetTabOrder({satelliteList_, transponderList_});
