@@ -41,25 +41,6 @@ inline constexpr const char* kMenuConfig = "Config Setting";
 inline constexpr const char* kMenuHelp = "&Help";
 inline constexpr const char* kMenuAbout = "&About Quelmar...";
 
-// Context menus the pages open; their titles name them for a screen reader.
-inline constexpr const char* kSatMenu = "SatMenu";
-inline constexpr const char* kTpMenu = "TpMenu";
-inline constexpr const char* kPopMenu = "PopMenu";
-inline constexpr const char* kAddSatellite = "Add Satellite";
-inline constexpr const char* kDeleteSatellite = "Delete Satellite";
-inline constexpr const char* kAddTransponder = "Add Transponder";
-inline constexpr const char* kDeleteTransponder = "Delete Transponder";
-inline constexpr const char* kEditTransponder = "Edit Transponder";
-inline constexpr const char* kAddProgram = "Add Program";
-inline constexpr const char* kDeleteProgram = "Delete Program";
-// UTF-8: the ellipsis is not in Latin-1.
-inline constexpr const char* kMoveTo = "Move To\u2026";
-inline constexpr const char* kSortMenu = "Sort";
-inline constexpr const char* kSortByName = "Sort by Name";
-inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
-inline constexpr const char* kSortByServiceId = "Sort by Service ID";
-inline constexpr const char* kReverseOrder = "Reverse Order";
-
 // Toolbar tool tips (the transfer buttons have none).
 inline constexpr const char* kTipOpen = "Open";
 inline constexpr const char* kTipSave = "Save";

@@ -1,5 +1,6 @@
 #include "app/CExchangeCommands.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/CMainFrame.h"
 #include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
 #include "app/ExportName.h"
+#include "app/FileCommands.h"
 #include "app/RecordLocator.h"
+#include "app/RunSettings.h"
 #include "db/document/FileIo.h"
 #include "db/exchange/ChannelCsv.h"
 #include "db/exchange/DatabaseCheck.h"
@@ -22,7 +23,6 @@
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/ReferenceList.h"
 #include "db/image/DatabaseImage.h"
-#include "db/image/VariantDetection.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/DuplicateReport.h"
 #include "db/records/DbType.h"
@@ -35,7 +35,7 @@
 #include "ui/tools/CFindDuplicatesDlg.h"
 #include "ui/tools/DuplicateTexts.h"
 #include "ui/tools/ExchangeDialogTexts.h"
-#include "widgets/CommandIds.h"
+#include "widgets/CommandAction.h"
 #include "widgets/Prompt.h"
 
 namespace T = ExchangeDialogTexts;
@@ -59,131 +59,86 @@ std::optional<std::uint32_t> ExtraWordOf(const CQuelmarDoc& doc) {
 
 }  // namespace
 
-CExchangeCommands::CExchangeCommands(CQuelmarApp& app, CMainFrame& frame)
-    : QObject(&frame), app_(app), frame_(frame) {
+CExchangeCommands::CExchangeCommands(const Parts& parts, QWidget& window)
+    : QObject(&window), parts_(parts), window_(window) {
+  using CommandAction::Make;
+  // UTF-8: the ellipsis.
+  actions_.checkDatabase = Make(*this, "checkDatabase", U(T::kMenuCheckDatabase), [this] { OnCheckDatabase(); });
+  actions_.findDuplicates =
+      Make(*this, "findDuplicates", U(DuplicateTexts::kMenuFindDuplicates), [this] { OnFindDuplicates(); });
+  actions_.compareWith = Make(*this, "compareWith", U(T::kMenuCompareWith), [this] { OnCompareWith(); });
+  actions_.exportFile = Make(*this, "exportFile", U(T::kMenuExport), [this] { OnExport(); });
+  actions_.importFile = Make(*this, "importFile", U(T::kMenuImport), [this] { OnImport(); });
   // A new sheet means a new database: the problems listed are no longer its own.
-  connect(frame_.View(), &CQuelmarView::SheetBuilt, this, [this] {
+  connect(&parts_.view, &CQuelmarView::SheetBuilt, this, [this] {
     if (checkDialog_) checkDialog_->close();
   });
-}
-
-bool CExchangeCommands::OnCommand(int commandId) {
-  switch (commandId) {
-    case CommandId::kCheckDatabase: OnCheckDatabase(); return true;
-    case CommandId::kFindDuplicates: OnFindDuplicates(); return true;
-    case CommandId::kCompareWith: OnCompareWith(); return true;
-    case CommandId::kExport: OnExport(); return true;
-    case CommandId::kImport: OnImport(); return true;
-    default: return false;
-  }
 }
 
 // ---- the check ------------------------------------------------------------------------
 
 void CExchangeCommands::OnCheckDatabase() {
-  CQuelmarDoc& doc = app_.Doc();
+  CQuelmarDoc& doc = parts_.doc;
   if (!doc.HasData()) {
-    Prompt::Message(&frame_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
+    Prompt::Message(&window_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
     return;
   }
   if (checkDialog_) checkDialog_->close();
   // Not modal: the user works on the pages while the list shows where to look.
   auto* dlg = new CCheckDatabaseDlg(dbcheck::CheckDocument(doc.Header().Bytes(), doc.Working(), doc.GetDbType()),
-                                    [this](const Problem& p) { ShowProblem(p); }, &frame_);
+                                    [this](const Problem& p) { ShowProblem(p); }, &window_);
   dlg->setAttribute(Qt::WA_DeleteOnClose);
   checkDialog_ = dlg;
   dlg->show();
 }
 
 void CExchangeCommands::ShowProblem(const Problem& problem) {
-  CMainSheet* sheet = frame_.View()->Sheet();
-  if (sheet && recordlocator::Show(*sheet, app_.Doc().Working(), problem)) return;
-  Prompt::Message(checkDialog_ ? static_cast<QWidget*>(checkDialog_.data()) : &frame_, U(T::kNoRowToShow),
+  CMainSheet* sheet = parts_.view.Sheet();
+  if (sheet && recordlocator::Show(*sheet, parts_.doc.Working(), problem)) return;
+  Prompt::Message(checkDialog_ ? static_cast<QWidget*>(checkDialog_.data()) : &window_, U(T::kNoRowToShow),
                   QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CExchangeCommands::OnFindDuplicates() {
-  CQuelmarDoc& doc = app_.Doc();
+  CQuelmarDoc& doc = parts_.doc;
   if (!doc.HasData()) {
-    Prompt::Message(&frame_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
+    Prompt::Message(&window_, U(T::kNothingToCheck), QMessageBox::Ok, QMessageBox::Information);
     return;
   }
   const dbops::DuplicateReport report = dbops::FindDuplicateReport(doc.Working());
   if (report.duplicates.empty() && report.sameName.empty()) {
-    Prompt::Message(&frame_, U(DuplicateTexts::kNoDuplicates), QMessageBox::Ok, QMessageBox::Information);
+    Prompt::Message(&window_, U(DuplicateTexts::kNoDuplicates), QMessageBox::Ok, QMessageBox::Information);
     return;
   }
   // Modal: the sets shown stay those of the database until the user is done.
-  CFindDuplicatesDlg dlg(doc, [this] { RefreshPages(); }, &frame_);
+  CFindDuplicatesDlg dlg(doc, [this] { RefreshPages(); }, &window_);
   Prompt::Exec(dlg);
 }
 
 void CExchangeCommands::RefreshPages() {
   // As after an undo: the pages keep their place and show the database as it is now.
-  CMainSheet* sheet = frame_.View()->Sheet();
-  if (!sheet || !app_.Doc().HasData()) return;
+  CMainSheet* sheet = parts_.view.Sheet();
+  if (!sheet || !parts_.doc.HasData()) return;
   sheet->SatTPPage()->RefreshSatellites();
   sheet->GroupChPage()->RefreshPage();
-}
-
-bool CExchangeCommands::ConfirmSend() {
-  const CQuelmarDoc& doc = app_.Doc();
-  const int errors = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()).Errors();
-  if (errors == 0) return true;
-  return Prompt::Message(&frame_, U(T::kSendWithErrors).arg(errors), QMessageBox::Yes | QMessageBox::No,
-                         QMessageBox::Warning, QMessageBox::No) == QMessageBox::Yes;
-}
-
-// ---- variants ----------------------------------------------------------------------------
-
-bool CExchangeCommands::OfferOtherVariant(const std::uint8_t* image) {
-  const int inForce = app_.Doc().GetDbType();
-  const variant::Detection d = variant::Detect(image, inForce);
-  if (!d.Mismatch()) return false;
-  const QString current = U(dbtype::kNames[inForce]);
-  const int suggestion = d.Suggestion();
-  if (suggestion < 0) {
-    Prompt::Message(&frame_, U(T::kOtherVariants).arg(current, U(variant::TypeNames(d.candidates))),
-                    QMessageBox::Ok, QMessageBox::Information);
-    return false;
-  }
-  if (Prompt::Message(&frame_, U(T::kOtherVariant).arg(current, U(dbtype::kNames[suggestion])),
-                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
-    return false;
-  SwitchDbType(suggestion);
-  return true;
-}
-
-bool CExchangeCommands::OfferOtherVariantOfFile(const std::string& nativePath) {
-  std::vector<std::uint8_t> image;
-  if (!fileio::ReadPrefix(nativePath, DatabaseImage::kImageSize, image).ok ||
-      image.size() < DatabaseImage::kImageSize)
-    return false;
-  return OfferOtherVariant(image.data());
-}
-
-void CExchangeCommands::SwitchDbType(int dbType) {
-  LinkSettings settings = app_.Settings();
-  settings.dbType = dbType;
-  app_.SetSettings(settings);
 }
 
 // ---- compare ------------------------------------------------------------------------------
 
 void CExchangeCommands::OnCompareWith() {
-  CQuelmarDoc& doc = app_.Doc();
+  CQuelmarDoc& doc = parts_.doc;
   if (!doc.HasData()) {
-    Prompt::Message(&frame_, U(T::kNothingToCompare), QMessageBox::Ok, QMessageBox::Information);
+    Prompt::Message(&window_, U(T::kNothingToCompare), QMessageBox::Ok, QMessageBox::Information);
     return;
   }
-  const QString path = Prompt::OpenFileName(&frame_, U(T::kCompareOpenCaption), U(T::kCompareFilter));
+  const QString path = Prompt::OpenFileName(&window_, U(T::kCompareOpenCaption), U(T::kCompareFilter));
   if (path.isEmpty()) return;
   // The file is read as Open reads it, under the DbType in force, and refused alike.
   CQuelmarDoc other;
   other.SetDbType(doc.GetDbType());
   const DocResult opened = other.Open(Native(path));
   if (!opened) {
-    Prompt::Message(&frame_, Shown(opened.message));
+    Prompt::Message(&window_, Shown(opened.message));
     return;
   }
   // What changed since that file: the file is the old side, so a program deleted since
@@ -191,20 +146,20 @@ void CExchangeCommands::OnCompareWith() {
   const dbdiff::Result result =
       dbdiff::Compare(dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)),
                       dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)));
-  CCompareDlg dlg(result, QFileInfo(path).fileName(), &frame_);
+  CCompareDlg dlg(result, QFileInfo(path).fileName(), &window_);
   Prompt::Exec(dlg);
 }
 
 // ---- export --------------------------------------------------------------------------------
 
 void CExchangeCommands::OnExport() {
-  CQuelmarDoc& doc = app_.Doc();
+  CQuelmarDoc& doc = parts_.doc;
   if (!doc.HasData()) {
-    Prompt::Message(&frame_, U(T::kNothingToExport));
+    Prompt::Message(&window_, U(T::kNothingToExport));
     return;
   }
-  const QString proposed = exportname::Proposed(frame_.DocumentPath(), frame_.DocumentTitle(), U(T::kJsonExtension));
-  QString path = Prompt::SaveFileName(&frame_, U(T::kExportCaption), proposed, U(T::kExportFilter));
+  const QString proposed = exportname::Proposed(parts_.files.Path(), parts_.files.Title(), U(T::kJsonExtension));
+  QString path = Prompt::SaveFileName(&window_, U(T::kExportCaption), proposed, U(T::kExportFilter));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + U(T::kJsonExtension);
   // The name's extension picks the format; anything but .csv is the lossless JSON.
@@ -214,33 +169,33 @@ void CExchangeCommands::OnExport() {
   } else {
     std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
     if (doc.BuildImage(image.data()) == 0) {
-      Prompt::Message(&frame_, U(T::kNothingToExport));
+      Prompt::Message(&window_, U(T::kNothingToExport));
       return;
     }
     text = imagejson::Dump(imagejson::Export(image.data(), doc.GetDbType()));
   }
   const std::string target = Native(path);
   if (!doc.FilePath().empty() && fileio::SameExistingFile(target, doc.FilePath())) {
-    Prompt::Message(&frame_, U(T::kExportOverOpenFile).arg(path));
+    Prompt::Message(&window_, U(T::kExportOverOpenFile).arg(path));
     return;
   }
   const fileio::IoResult w =
       fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (!w.ok) {
-    Prompt::Message(&frame_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
+    Prompt::Message(&window_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
     return;
   }
-  frame_.ShowNotice(U(T::kExported).arg(dbops::CountPrograms(doc.Working())).arg(QDir::toNativeSeparators(path)));
+  emit Notice(U(T::kExported).arg(dbops::CountPrograms(doc.Working())).arg(QDir::toNativeSeparators(path)));
 }
 
 // ---- import --------------------------------------------------------------------------------
 
 void CExchangeCommands::OnImport() {
-  const QString path = Prompt::OpenFileName(&frame_, U(T::kImportCaption), U(T::kImportFilter));
+  const QString path = Prompt::OpenFileName(&window_, U(T::kImportCaption), U(T::kImportFilter));
   if (path.isEmpty()) return;
   exchangeinput::Input input;
   if (const auto why = exchangeinput::Open(Native(path), input)) {
-    Prompt::Message(&frame_, Shown(*why));
+    Prompt::Message(&window_, Shown(*why));
     return;
   }
   if (input.Guess() == exchangeinput::Format::Json) {
@@ -261,48 +216,48 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
     if (const DocResult fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
       refusal = JsonRefusal{"$.header", fits.message};
   if (refusal) {
-    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(refusal->Message())));
     return;
   }
   // The export replaces the document, as opening a file does.
-  if (!frame_.SaveModified()) return;
-  CQuelmarDoc& doc = app_.Doc();
-  const LinkSettings before = app_.Settings();
+  if (!parts_.files.SaveModified()) return;
+  CQuelmarDoc& doc = parts_.doc;
+  const AppSettings before = parts_.settings.Get();
   if (imported.dbType != doc.GetDbType()) {
     // Read under another layout the image would show nonsense.
-    if (Prompt::Message(&frame_,
+    if (Prompt::Message(&window_,
                         U(T::kImportOtherType)
                             .arg(name, U(dbtype::kNames[imported.dbType]), U(dbtype::kNames[doc.GetDbType()])),
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
       return;
-    SwitchDbType(imported.dbType);
+    parts_.settings.SetDbType(imported.dbType);
   }
   const DocResult loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
   if (!loaded) {
     // The setting goes back with the document: the next save must lay out what is open
     // as it was read.
-    app_.SetSettings(before);
-    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(loaded.message)));
+    parts_.settings.Set(before);
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(loaded.message)));
     return;
   }
   // In no file yet: Save asks for a name.
-  frame_.DocumentWithoutFile();
+  parts_.files.DocumentWithoutFile();
   doc.SetModifiedFlag(true);
 }
 
 void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& input) {
   const QString name = QFileInfo(path).fileName();
-  CQuelmarDoc& doc = app_.Doc();
+  CQuelmarDoc& doc = parts_.doc;
   if (!doc.HasData()) {
-    Prompt::Message(&frame_, U(T::kNothingToApply));
+    Prompt::Message(&window_, U(T::kNothingToApply));
     return;
   }
   std::vector<channelcsv::Row> rows;
   if (const auto refusal = channelcsv::Read(input.Stream(), rows)) {
-    Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(refusal->Message())));
     return;
   }
-  CApplyListDlg ask(name, static_cast<int>(rows.size()), &frame_);
+  CApplyListDlg ask(name, static_cast<int>(rows.size()), &window_);
   if (Prompt::Exec(ask) != QDialog::Accepted) return;
   const reflist::Options options{ask.TakeNames()};
   // One edit of the working database, so it is one step to undo, named after the file.
@@ -319,6 +274,6 @@ void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& inp
     lines.resize(kMaxReportLines);
     lines << U(T::kImportReportMore).arg(more);
   }
-  Prompt::Message(&frame_, lines.join(QLatin1Char('\n')), QMessageBox::Ok,
+  Prompt::Message(&window_, lines.join(QLatin1Char('\n')), QMessageBox::Ok,
                   report.AllMatched() ? QMessageBox::Information : QMessageBox::Warning);
 }

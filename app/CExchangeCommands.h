@@ -1,45 +1,45 @@
 #pragma once
 // The window's check, compare and exchange commands: Tools > "Check Database…" and
-// "Find Duplicates", the check before "Send to STB", File > "Compare With…", "Export…"
-// and "Import…", and the offer to switch "Config Setting" when a file or a received
-// image is laid out for another receiver variant. The work itself is db/'s; this is the
-// shell around it.
+// "Find Duplicates", File > "Compare With…", "Export…" and "Import…". The work itself
+// is db/'s; this is the shell around it.
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <string>
 
+#include "app/MainActions.h"
 #include "ui/tools/CCheckDatabaseDlg.h"
 
 namespace exchangeinput {
 class Input;
 }
-class CMainFrame;
-class CQuelmarApp;
+class CQuelmarDoc;
+class CQuelmarView;
+class FileCommands;
+class RunSettings;
 struct Problem;
 
 class CExchangeCommands : public QObject {
   Q_OBJECT
  public:
-  CExchangeCommands(CQuelmarApp& app, CMainFrame& frame);
+  struct Parts {
+    CQuelmarDoc& doc;
+    RunSettings& settings;
+    CQuelmarView& view;
+    FileCommands& files;
+  };
+  // `window` owns the commands and the dialogs.
+  CExchangeCommands(const Parts& parts, QWidget& window);
 
-  // A command of the menus; false when it is not one of these.
-  bool OnCommand(int commandId);
-
-  // Runs the check before a send: with errors asks whether to send anyway (No is the
-  // default); with warnings only or none, says nothing. True when the send may go on.
-  bool ConfirmSend();
-
-  // When the image's checksums do not hold under the DbType in force but do under
-  // another, says so; when exactly one other type fits, offers to switch "Config
-  // Setting" to it. True when the user switched, and the caller loads the image again.
-  bool OfferOtherVariant(const std::uint8_t* image);
-  // The same for a file as the file system names it; false when it cannot be read.
-  bool OfferOtherVariantOfFile(const std::string& nativePath);
+  const ExchangeActions& Actions() const { return actions_; }
 
   // The open "Check Database" window, if any.
   CCheckDatabaseDlg* CheckDialog() const { return checkDialog_; }
+
+ signals:
+  // A message for the status bar that needs no answer.
+  void Notice(const QString& text);
 
  private:
   void OnCheckDatabase();
@@ -52,9 +52,9 @@ class CExchangeCommands : public QObject {
   void ImportJson(const QString& path, exchangeinput::Input& input);
   void ImportCsv(const QString& path, exchangeinput::Input& input);
   void ShowProblem(const Problem& problem);
-  void SwitchDbType(int dbType);
 
-  CQuelmarApp& app_;
-  CMainFrame& frame_;
+  Parts parts_;
+  QWidget& window_;
+  ExchangeActions actions_;
   QPointer<CCheckDatabaseDlg> checkDialog_;
 };

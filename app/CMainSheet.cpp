@@ -6,16 +6,13 @@
 #include <QStyle>
 #include <QTabBar>
 
-#include "app/CommandTarget.h"
 #include "app/PageGrowth.h"
 #include "db/document/CQuelmarDoc.h"
-#include "widgets/CommandIds.h"
 #include "widgets/DialogUnits.h"
 
-CMainSheet::CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
+CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
     : QTabWidget(parent),
       doc_(doc),
-      target_(target),
       groupCh_(doc, *this, nullptr),
       satTP_(doc, *this, nullptr) {
   setObjectName(QStringLiteral("CMainSheet"));
@@ -101,18 +98,6 @@ void CMainSheet::OnTabActivated(int index) {
   } else if (index == 1) {
     groupCh_.Activate();
   }
-}
-
-void CMainSheet::PopupContextMenu(ContextMenu menu, const QPoint& globalPos) {
-  if (target_) target_->PopupContextMenu(menu, globalPos);
-}
-
-void CMainSheet::SendCommand(int commandId) {
-  if (target_) {
-    target_->OnCommand(commandId);
-    return;
-  }
-  if (!satTP_.OnCommand(commandId)) groupCh_.OnCommand(commandId);
 }
 
 int CMainSheet::DbType() const { return doc_.GetDbType(); }

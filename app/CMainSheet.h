@@ -8,14 +8,11 @@
 #include "ui/satellites/CPageSatTP.h"
 
 class CQuelmarDoc;
-class CommandTarget;
 
 class CMainSheet : public QTabWidget, public PageHost {
   Q_OBJECT
  public:
-  // Commands from the pages go to `target` (the main frame); without one they go
-  // straight to the pages.
-  CMainSheet(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent = nullptr);
+  explicit CMainSheet(CQuelmarDoc& doc, QWidget* parent = nullptr);
   ~CMainSheet() override;
 
   // Activates "Satellite/Transponder", "Group/Channel", then "Satellite/Transponder"
@@ -29,8 +26,6 @@ class CMainSheet : public QTabWidget, public PageHost {
   // PageHost
   CPageSatTP* SatTPPage() override { return &satTP_; }
   CPageGroupCh* GroupChPage() override { return &groupCh_; }
-  void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) override;
-  void SendCommand(int commandId) override;
   int DbType() const override;
 
  private:
@@ -40,7 +35,6 @@ class CMainSheet : public QTabWidget, public PageHost {
   bool ResolveShownPage();
 
   CQuelmarDoc& doc_;
-  CommandTarget* target_;
   // The pages are held by value: they die before the tab widget base, and a child
   // widget that dies leaves its parent's list, so nothing is deleted twice.
   CPageGroupCh groupCh_;

@@ -14,7 +14,6 @@ CQuelmarApp::CQuelmarApp() {
   // The icons live in the window library; pull its resources in for every program.
   Q_INIT_RESOURCE(quelmar);
   AccessibleTree::Install();
-  doc_.SetDbType(settings_.dbType);
 }
 
 CQuelmarApp::~CQuelmarApp() {
@@ -36,7 +35,9 @@ bool CQuelmarApp::InitInstanceNative(const QByteArrayList& files) {
   QGuiApplication::setDesktopFileName(QStringLiteral("quelmar"));
   recent_.Load();
 
-  frame_ = std::make_unique<CMainFrame>(*this);
+  frame_ = std::make_unique<CMainFrame>(doc_, settings_, recent_);
+  // The recent-file list is written back when the window closes.
+  QObject::connect(frame_.get(), &CMainFrame::Closed, [this] { ExitInstance(); });
   doc_.SetViews(frame_->View());
   if (files.size() > 1) return false;
   if (files.size() == 1 && !frame_->OpenNativeFile(files.front())) return false;
@@ -46,8 +47,3 @@ bool CQuelmarApp::InitInstanceNative(const QByteArrayList& files) {
 }
 
 void CQuelmarApp::ExitInstance() { recent_.Save(); }
-
-void CQuelmarApp::SetSettings(const LinkSettings& settings) {
-  settings_ = settings;
-  doc_.SetDbType(settings_.dbType);
-}

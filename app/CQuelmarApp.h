@@ -1,13 +1,13 @@
 #pragma once
-// The application object: the three link settings for the run, the single document,
-// the main frame and the recent-file list.
+// The application object: the single document, the settings for the run, the main
+// frame and the recent-file list.
 #include <QByteArrayList>
 #include <QStringList>
 #include <memory>
 
 #include "app/CRecentFileList.h"
+#include "app/RunSettings.h"
 #include "db/document/CQuelmarDoc.h"
-#include "ui/transfer/LinkSettings.h"
 
 class CMainFrame;
 
@@ -30,18 +30,18 @@ class CQuelmarApp {
   // Writes the recent-file list back; called when the main window closes.
   void ExitInstance();
 
-  // comPortIndex, baudRateIndex and DbType for the run.
-  const LinkSettings& Settings() const { return settings_; }
-  // Takes new settings (from "Config Setting") and puts the DbType in force.
-  void SetSettings(const LinkSettings& settings);
+  // The port, speed and DbType for the run.
+  const AppSettings& Settings() const { return settings_.Get(); }
+  // Takes new settings and puts the DbType in force.
+  void SetSettings(const AppSettings& settings) { settings_.Set(settings); }
 
   CQuelmarDoc& Doc() { return doc_; }
   CMainFrame* MainFrame() const { return frame_.get(); }
   CRecentFileList& RecentFiles() { return recent_; }
 
  private:
-  LinkSettings settings_;
   CQuelmarDoc doc_;
+  RunSettings settings_{doc_};
   CRecentFileList recent_;
   std::unique_ptr<CMainFrame> frame_;
 };

@@ -3,8 +3,7 @@
 #include "app/CMainSheet.h"
 #include "db/document/CQuelmarDoc.h"
 
-CQuelmarView::CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent)
-    : QScrollArea(parent), doc_(doc), target_(target) {
+CQuelmarView::CQuelmarView(CQuelmarDoc& doc, QWidget* parent) : QScrollArea(parent), doc_(doc) {
   setObjectName(QStringLiteral("CQuelmarView"));
   setAccessibleName(QStringLiteral("View"));
   setFrameShape(QFrame::NoFrame);
@@ -21,7 +20,7 @@ CQuelmarView::~CQuelmarView() { RemoveSheet(); }
 
 void CQuelmarView::BuildSheet() {
   RemoveSheet();
-  auto* sheet = new CMainSheet(doc_, target_);
+  auto* sheet = new CMainSheet(doc_);
   setWidget(sheet);
   sheet_ = sheet;
   sheet->move(0, 0);

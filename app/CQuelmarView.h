@@ -8,12 +8,11 @@
 
 class CMainSheet;
 class CQuelmarDoc;
-class CommandTarget;
 
 class CQuelmarView : public QScrollArea, public DocumentViews {
   Q_OBJECT
  public:
-  CQuelmarView(CQuelmarDoc& doc, CommandTarget* target, QWidget* parent = nullptr);
+  CQuelmarView(CQuelmarDoc& doc, QWidget* parent = nullptr);
   ~CQuelmarView() override;
 
   // A fresh sheet at the top-left corner, both pages activated; replaces any sheet.
@@ -38,6 +37,5 @@ class CQuelmarView : public QScrollArea, public DocumentViews {
 
  private:
   CQuelmarDoc& doc_;
-  CommandTarget* target_;
   CMainSheet* sheet_ = nullptr;  // owned through the scroll area
 };

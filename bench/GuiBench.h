@@ -5,10 +5,16 @@
 // host (support/RecordingPageHost.h).
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 
 #include "support/RecordingPageHost.h"
 #include "widgets/Prompt.h"
+
+// Gives the window's command named `name` (its action's object name).
+inline void Trigger(QObject& window, const char* name) {
+  window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+}
 
 inline int RunGuiBenchmarks(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

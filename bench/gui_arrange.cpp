@@ -23,7 +23,6 @@
 #include "support/TempDir.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -66,8 +65,8 @@ struct Window {
     QApplication::sendEvent(tv, &press);
     QApplication::processEvents();
   }
-  void Command(int id) {
-    frame->OnCommand(id);
+  void Command(const char* name) {
+    Trigger(*frame, name);
     QApplication::processEvents();
   }
 };
@@ -95,9 +94,9 @@ void BM_SortByName4000(benchmark::State& state) {
   w.Select(2000, 1, 1);
   for (auto _ : state) {
     state.PauseTiming();
-    w.Command(CommandId::kReverseOrder);
+    w.Command("reverseOrder");
     state.ResumeTiming();
-    w.Command(CommandId::kSortByName);
+    w.Command("sortByName");
   }
   if (w.Steps() < 2) state.SkipWithError("nothing was sorted");
 }
@@ -110,17 +109,17 @@ void BM_UndoArranging(benchmark::State& state) {
   Window w;
   const bool sort = state.range(0) != 0;
   if (sort) {
-    w.Command(CommandId::kReverseOrder);
-    w.Command(CommandId::kSortByName);
+    w.Command("reverseOrder");
+    w.Command("sortByName");
   } else {
     w.Select(0, 1000, 4);
     w.CtrlKey(Qt::Key_End);
   }
   if (w.Steps() != (sort ? 2 : 1)) state.SkipWithError("no step to undo");
   for (auto _ : state) {
-    w.Command(CommandId::kEditUndo);
+    w.Command("editUndo");
     state.PauseTiming();
-    w.Command(CommandId::kEditRedo);
+    w.Command("editRedo");
     state.ResumeTiming();
   }
 }

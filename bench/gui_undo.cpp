@@ -24,7 +24,6 @@
 #include "db/operations/SatelliteOperations.h"
 #include "support/TempDir.h"
 #include "ui/channels/CPageGroupCh.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -50,7 +49,7 @@ struct Window {
     CMainSheet* sheet = frame->View()->Sheet();
     sheet->setCurrentIndex(1);
     sheet->GroupChPage()->findChild<QListWidget*>(QStringLiteral("serviceList"))->setCurrentRow(2000);
-    frame->OnCommand(CommandId::kDeleteProgram);
+    Trigger(*frame, "deleteProgram");
   }
 };
 
@@ -58,9 +57,9 @@ void BM_UndoWithPageRefresh(benchmark::State& state) {
   Window w;
   if (w.frame->Steps()->Stack().count() != 1) state.SkipWithError("no step to undo");
   for (auto _ : state) {
-    w.frame->OnCommand(CommandId::kEditUndo);
+    Trigger(*w.frame, "editUndo");
     state.PauseTiming();
-    w.frame->OnCommand(CommandId::kEditRedo);
+    Trigger(*w.frame, "editRedo");
     state.ResumeTiming();
   }
 }
@@ -71,9 +70,9 @@ void BM_RedoWithPageRefresh(benchmark::State& state) {
   if (w.frame->Steps()->Stack().count() != 1) state.SkipWithError("no step to redo");
   for (auto _ : state) {
     state.PauseTiming();
-    w.frame->OnCommand(CommandId::kEditUndo);
+    Trigger(*w.frame, "editUndo");
     state.ResumeTiming();
-    w.frame->OnCommand(CommandId::kEditRedo);
+    Trigger(*w.frame, "editRedo");
   }
 }
 BENCHMARK(BM_RedoWithPageRefresh)->Unit(benchmark::kMillisecond);

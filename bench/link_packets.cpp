@@ -13,10 +13,10 @@
 
 #include "link/DataPacket.h"
 #include "link/LinkHeader.h"
-#include "support/ReferencePc.h"
 #include "link/SerialPort.h"
 #include "sim/MemoryPort.h"
 #include "sim/SimReceiver.h"
+#include "support/ReferencePc.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <chrono>
 
-#include "support/SampleDocs.h"
-#include "support/RecordingObserver.h"
 #include "link/DataPacket.h"
 #include "link/JRxThread.h"
 #include "link/JTxThread.h"
+#include "support/RecordingObserver.h"
+#include "support/SampleDocs.h"
 #include "support/Stbsim.h"
 #include "support/TempDir.h"
 #include "support/Wait.h"

@@ -18,6 +18,7 @@ struct Script {
   std::deque<QString> files;
   std::deque<QString> menuChoices;
   QStringList shown;
+  QList<QPair<QString, QPoint>> menus;
 };
 
 Script& script() {
@@ -94,6 +95,7 @@ QString SaveFileName(QWidget* parent, const QString& caption, const QString& pro
 QAction* Popup(QMenu& menu, const QPoint& globalPos) {
   Script& s = script();
   if (s.scripted) {
+    s.menus.append({menu.objectName(), globalPos});
     if (s.menuChoices.empty()) return nullptr;
     const QString choice = s.menuChoices.front();
     s.menuChoices.pop_front();
@@ -109,7 +111,10 @@ QAction* Popup(QMenu& menu, const QPoint& globalPos) {
       }
       return nullptr;
     };
-    return find(menu);
+    // A person's choice runs the item; so does the script's.
+    QAction* chosen = find(menu);
+    if (chosen) chosen->trigger();
+    return chosen;
   }
   return menu.exec(globalPos);
 }
@@ -127,6 +132,12 @@ QStringList TakeMessages() {
   return out;
 }
 
+QList<QPair<QString, QPoint>> TakeMenus() {
+  QList<QPair<QString, QPoint>> out;
+  out.swap(script().menus);
+  return out;
+}
+
 void Reset() {
   Script& s = script();
   s.answers.clear();
@@ -134,6 +145,7 @@ void Reset() {
   s.files.clear();
   s.menuChoices.clear();
   s.shown.clear();
+  s.menus.clear();
 }
 
 }  // namespace Prompt

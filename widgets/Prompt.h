@@ -2,7 +2,10 @@
 // Every modal question the window asks (message boxes, dialogs, file choosers) goes
 // through here. Outside tests each call shows the real thing; a test switches to
 // scripted mode and queues the answers a person would give, so nothing ever blocks.
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,8 +33,8 @@ QString OpenFileName(QWidget* parent, const QString& caption, const QString& fil
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                      const QString& filter);
 
-// A popup menu at a screen position; returns the chosen item, or null when dismissed.
-// The item's triggered signal is not emitted: the caller acts on the result.
+// A popup menu at a screen position; the chosen item is triggered, once, and returned
+// (null when the menu was dismissed).
 QAction* Popup(QMenu& menu, const QPoint& globalPos);
 
 // ---- test hooks -----------------------------------------------------------
@@ -50,6 +53,8 @@ void QueueFileName(const QString& path);
 void QueueMenuChoice(const QString& itemText);
 // Message texts shown since the last call, oldest first.
 QStringList TakeMessages();
+// The popup menus opened since the last call (object name and screen position).
+QList<QPair<QString, QPoint>> TakeMenus();
 // Forgets queued answers and recorded messages.
 void Reset();
 

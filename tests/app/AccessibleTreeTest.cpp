@@ -6,14 +6,18 @@
 
 #include <QAccessible>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 
 #include "AppTestSupport.h"
 #include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/operations/DatabaseOperations.h"
 #include "widgets/Prompt.h"
@@ -75,40 +79,52 @@ TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsVa
   EXPECT_EQ(a->textInterface()->textAtOffset(0, QAccessible::LineBoundary, &start, &end), "Universal");
 }
 
-TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheWindowWithTheirItems) {
+TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheirPagesWithTheirItems) {
   CMainFrame& frame = Start();
-  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&frame);
-  ASSERT_NE(window, nullptr);
-  const auto children = Children(window);
-  ASSERT_GE(children.size(), 3);
   using Item = QPair<QAccessible::Role, QString>;
-  EXPECT_EQ(children.mid(children.size() - 3),
-            (QList<Item>{{QAccessible::PopupMenu, "SatMenu"}, {QAccessible::PopupMenu, "TpMenu"},
-                         {QAccessible::PopupMenu, "PopMenu"}}));
-  // Everything the window held before is still there, ahead of the menus.
-  EXPECT_TRUE(std::any_of(children.begin(), children.end() - 3,
-                          [](const Item& i) { return i.first == QAccessible::MenuBar; }));
-
-  const int first = int(children.size()) - 3;
-  const QList<QStringList> items = {{"Add Satellite", "Delete Satellite"},
-                                    {"Add Transponder", "Delete Transponder", "Edit Transponder"},
-                                    {"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}};
-  for (int m = 0; m < 3; ++m) {
-    QAccessibleInterface* menu = window->child(first + m);
-    EXPECT_EQ(window->indexOfChild(menu), first + m);
-    QStringList names;
-    for (const auto& [role, name] : Children(menu)) {
-      EXPECT_EQ(role, QAccessible::MenuItem);
-      names << name;
+  struct Case {
+    QWidget* page;
+    QList<Item> menus;
+    QList<QStringList> items;
+  };
+  CMainSheet* sheet = frame.View()->Sheet();
+  const Case cases[] = {
+      {sheet->SatTPPage(),
+       {{QAccessible::PopupMenu, "SatMenu"}, {QAccessible::PopupMenu, "TpMenu"}},
+       {{"Add Satellite", "Delete Satellite"}, {"Add Transponder", "Delete Transponder", "Edit Transponder"}}},
+      {sheet->GroupChPage(),
+       {{QAccessible::PopupMenu, "PopMenu"}},
+       {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}}},
+  };
+  for (const Case& c : cases) {
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(c.page);
+    ASSERT_NE(page, nullptr);
+    const auto children = Children(page);
+    const int count = int(c.menus.size());
+    ASSERT_GE(children.size(), count);
+    EXPECT_EQ(children.mid(children.size() - count), c.menus);
+    // Everything the page held before is still there, ahead of the menus.
+    EXPECT_TRUE(std::any_of(children.begin(), children.end() - count,
+                            [](const Item& i) { return i.first == QAccessible::Tree || i.first == QAccessible::List; }));
+    const int first = int(children.size()) - count;
+    for (int m = 0; m < count; ++m) {
+      QAccessibleInterface* menu = page->child(first + m);
+      EXPECT_EQ(page->indexOfChild(menu), first + m);
+      QStringList names;
+      for (const auto& [role, name] : Children(menu)) {
+        EXPECT_EQ(role, QAccessible::MenuItem);
+        names << name;
+      }
+      EXPECT_EQ(names, c.items[m]);
     }
-    EXPECT_EQ(names, items[m]);
   }
 }
 
 TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
   CMainFrame& frame = Start();
-  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&frame);
-  QAccessibleInterface* satMenu = window->child(window->childCount() - 3);
+  CPageSatTP* satTP = frame.View()->Sheet()->SatTPPage();
+  QAccessibleInterface* page = QAccessible::queryAccessibleInterface(satTP);
+  QAccessibleInterface* satMenu = page->child(page->childCount() - 2);
   QAccessibleInterface* add = satMenu->child(0);
   ASSERT_EQ(add->text(QAccessible::Name), "Add Satellite");
   QAccessibleActionInterface* action = add->actionInterface();
@@ -134,7 +150,9 @@ TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
     d.accept();
     return d.result();
   });
-  frame.PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  auto* list = satTP->findChild<QAbstractItemView*>(QStringLiteral("satelliteList"));
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), list->viewport()->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(list->viewport(), &rightClick);
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 2);
 }

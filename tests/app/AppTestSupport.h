@@ -3,6 +3,7 @@
 // a started application, and demo database files.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QByteArray>
 #include <QFile>
 #include <QSettings>
@@ -25,6 +26,19 @@ inline QByteArray ReadAll(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
   return f.readAll();
+}
+
+// The command named `name` (the object name of its action): a command of the window's
+// menus or of a page it shows.
+inline QAction* Action(QObject& window, const char* name) {
+  QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
+  EXPECT_NE(action, nullptr) << name;
+  return action;
+}
+
+// Gives the command as its menu item or key would.
+inline void Trigger(QObject& window, const char* name) {
+  if (QAction* action = Action(window, name)) action->trigger();
 }
 
 // Writes the demo database, laid out for `dbType`, to `path`.

@@ -25,7 +25,6 @@
 #include "ui/channels/CMoveToDlg.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
-#include "widgets/CommandIds.h"
 
 using testkit::Child;
 
@@ -352,13 +351,13 @@ TEST_F(ArrangeUndoTest, EachActionIsOneStepUndoneAndRedoneByteForByte) {
     EXPECT_TRUE(app_->Doc().IsModified());
     ExpectListsShowTheDatabase();
 
-    frame_->OnCommand(CommandId::kEditUndo);
+    apptest::Trigger(*frame_, "editUndo");
     const Bytes undone = BytesOf(Db());
     EXPECT_TRUE(undone == opened) << FirstDifference(undone, opened);
     EXPECT_FALSE(app_->Doc().IsModified());
     ExpectListsShowTheDatabase();
 
-    frame_->OnCommand(CommandId::kEditRedo);
+    apptest::Trigger(*frame_, "editRedo");
     const Bytes redone = BytesOf(Db());
     EXPECT_TRUE(redone == done) << FirstDifference(redone, done);
     EXPECT_TRUE(app_->Doc().IsModified());
@@ -375,7 +374,7 @@ TEST_F(ArrangeUndoTest, EachStepIsNamedAfterTheActionAndItsList) {
     Prompt::TakeMessages();
     ASSERT_EQ(Stack().count(), 1);
     EXPECT_EQ(Stack().text(0), QString::fromUtf8(a.stepText));
-    EXPECT_EQ(frame_->ActionFor(CommandId::kEditUndo)->text(), "&Undo " + QString::fromUtf8(a.stepText));
+    EXPECT_EQ(apptest::Action(*frame_, "editUndo")->text(), "&Undo " + QString::fromUtf8(a.stepText));
   }
 }
 

@@ -27,7 +27,6 @@
 #include "ui/satellites/CTPEditDlg.h"
 #include "ui/satellites/SatTPListView.h"
 #include "widgets/CInputName.h"
-#include "widgets/CommandIds.h"
 #include "widgets/Texts.h"
 
 namespace {
@@ -84,7 +83,7 @@ class EditScriptTest : public apptest::AppTest {
     }
     app_ = std::make_unique<CQuelmarApp>();
     ASSERT_TRUE(app_->InitInstance({}));
-    LinkSettings settings = app_->Settings();
+    AppSettings settings = app_->Settings();
     settings.dbType = dbType;
     app_->SetSettings(settings);
     frame_ = app_->MainFrame();
@@ -93,7 +92,7 @@ class EditScriptTest : public apptest::AppTest {
     ASSERT_NE(sheet_, nullptr);
   }
 
-  void Command(int id) { frame_->OnCommand(id); }
+  void Command(const char* name) { apptest::Trigger(*frame_, name); }
 
   void RunSatTPSteps() {
     CPageSatTP& page = *sheet_->SatTPPage();
@@ -102,9 +101,9 @@ class EditScriptTest : public apptest::AppTest {
     auto select = [](QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); };
 
     testkit::AnswerName(Q(S::kNewSatellite));
-    Command(CommandId::kAddSatellite);
+    Command("addSatellite");
     testkit::AnswerName(Q(S::kRevivedSatellite));
-    Command(CommandId::kAddSatellite);
+    Command("addSatellite");
 
     select(sats, S::kInfoSatellite);
     Child<QCheckBox>(page, "tone22k")->setChecked(S::kSatInfoTone22k);
@@ -118,17 +117,17 @@ class EditScriptTest : public apptest::AppTest {
     Child<QPushButton>(page, "update")->click();
 
     AnswerTransponder(S::kNewTpFrequency, S::kNewTpSymbolRate, S::kNewTpPolarization);
-    Command(CommandId::kAddTransponder);
+    Command("addTransponder");
     select(tps, 2);
     ASSERT_EQ(page.State().transponderRows[2], S::kEditedTp);
     AnswerTransponder(S::kEditTpFrequency, S::kEditTpSymbolRate, S::kEditTpPolarization);
-    Command(CommandId::kEditTransponder);
+    Command("editTransponder");
     select(tps, 0);
     ASSERT_EQ(page.State().transponderRows[0], S::kDeletedTp);
-    Command(CommandId::kDeleteTransponder);
+    Command("deleteTransponder");
 
     select(sats, S::kDeletedSatellite);
-    Command(CommandId::kDeleteSatellite);
+    Command("deleteSatellite");
   }
 
   void RunGroupChSteps() {
@@ -139,12 +138,12 @@ class EditScriptTest : public apptest::AppTest {
     auto* groups = Child<QComboBox>(page, "groupCombo");
 
     services->setCurrentRow(S::kDeletedProgram);
-    Command(CommandId::kDeleteProgram);
+    Command("deleteProgram");
 
     AnswerProgram(S::AsStored(S::kAddedTv, dbType_), 2, 1);
-    Command(CommandId::kAddProgram);
+    Command("addProgram");
     AnswerProgram(S::AsStored(S::kAddedRadio, dbType_), -1, -1);
-    Command(CommandId::kAddProgram);
+    Command("addProgram");
 
     services->setCurrentRow(S::kInfoProgram);
     TypeProgram(page, S::AsStored(S::kInfo, dbType_));
@@ -176,7 +175,7 @@ class EditScriptTest : public apptest::AppTest {
     Drag(page, favorites, 1, favorites->viewport()->mapTo(frame_, QPoint(last.center().x(), last.bottom() + 20)));
 
     favorites->setCurrentRow(2);
-    Command(CommandId::kDeleteProgram);
+    Command("deleteProgram");
 
     groups->setCurrentIndex(S::kDeletedGroup);
     Child<QPushButton>(page, "deleteGroup")->click();
@@ -199,7 +198,7 @@ class EditScriptTest : public apptest::AppTest {
   }
 
   std::vector<std::uint8_t> SaveAndRead() {
-    frame_->OnCommand(CommandId::kFileSave);
+    apptest::Trigger(*frame_, "fileSave");
     const QByteArray bytes = apptest::ReadAll(frame_->DocumentPath());
     return {bytes.begin(), bytes.end()};
   }
@@ -256,8 +255,8 @@ TEST_F(EditScriptTest, EveryActionIsOneStepUndoneToTheStartAndRedoneToTheEnd) {
                                 "Move [Program 0003] in Group [New Group]", "Remove [Program 0004] from Group [New Group]",
                                 "Delete Group [Group 3]"}))
       << texts.join(QStringLiteral(" | ")).toStdString();
-  QAction* undo = frame_->ActionFor(CommandId::kEditUndo);
-  QAction* redo = frame_->ActionFor(CommandId::kEditRedo);
+  QAction* undo = apptest::Action(*frame_, "editUndo");
+  QAction* redo = apptest::Action(*frame_, "editRedo");
   EXPECT_EQ(undo->text(), "&Undo " + texts.back());
   EXPECT_FALSE(redo->isEnabled());
 

@@ -29,7 +29,6 @@
 #include "ui/satellites/SatTPListView.h"
 #include "ui/tools/CCheckDatabaseDlg.h"
 #include "ui/tools/CCompareDlg.h"
-#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 using namespace testkit;
@@ -94,7 +93,7 @@ class ExchangeWindowTest : public AppTest {
 
   // Runs "Check Database…" and returns its (modeless) window.
   CCheckDatabaseDlg* Check() {
-    Frame().OnCommand(CommandId::kCheckDatabase);
+    apptest::Trigger(Frame(), "checkDatabase");
     return Frame().Exchange().CheckDialog();
   }
 
@@ -196,7 +195,7 @@ TEST_F(ExchangeWindowTest, SendAsksOnlyWhenTheCheckFindsErrors) {
     return d.result();
   };
   Prompt::QueueDialog(sendDriver);
-  Frame().OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(Frame(), "sendToStb");
   EXPECT_TRUE(sendShown);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 
@@ -206,13 +205,13 @@ TEST_F(ExchangeWindowTest, SendAsksOnlyWhenTheCheckFindsErrors) {
   sendShown = false;
   Prompt::QueueMessageAnswer(QMessageBox::NoButton);
   Prompt::QueueDialog(sendDriver);
-  Frame().OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(Frame(), "sendToStb");
   EXPECT_FALSE(sendShown);
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("The database has 2 errors. Send it anyway?")});
 
   // Yes goes on to the transfer dialog.
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
-  Frame().OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(Frame(), "sendToStb");
   EXPECT_TRUE(sendShown);
 }
 
@@ -274,7 +273,7 @@ TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
     d.reject();
     return d.result();
   });
-  Frame().OnCommand(CommandId::kCompareWith);
+  apptest::Trigger(Frame(), "compareWith");
   // The file is the old side: its values first, the document's after.
   EXPECT_EQ(groups, (QStringList{"programs (2)", "tvList (1)"}));
   EXPECT_EQ(lines, (QStringList{"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", "programs 5 \"Gone\": removed",
@@ -289,7 +288,7 @@ TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
   junk.write(QByteArray(100, 'x'));
   junk.close();
   Prompt::QueueFileName(Path("junk.qdb"));
-  Frame().OnCommand(CommandId::kCompareWith);
+  apptest::Trigger(Frame(), "compareWith");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
 }
 
@@ -320,7 +319,7 @@ TEST_F(ExchangeWindowTest, ExportOverTheOpenFileIsRefused) {
   ASSERT_TRUE(QFile::link(file, Path("link.csv")));
   for (const QString& chosen : {file, Path("link.csv")}) {
     Prompt::QueueFileName(chosen);
-    frame.OnCommand(CommandId::kExport);
+    apptest::Trigger(frame, "exportFile");
     const QStringList said = Prompt::TakeMessages();
     ASSERT_EQ(said.size(), 1) << chosen.toStdString();
     EXPECT_TRUE(said[0].contains(QStringLiteral("is the database file that is open"))) << said[0].toStdString();
@@ -328,7 +327,7 @@ TEST_F(ExchangeWindowTest, ExportOverTheOpenFileIsRefused) {
   }
   // Another file is written as before.
   Prompt::QueueFileName(Path("list.csv"));
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   EXPECT_TRUE(QFile::exists(Path("list.csv")));
 }
@@ -338,7 +337,7 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
   CMainFrame& frame = Start(db.get(), 3);
   const QString json = Path("all.json");
   Prompt::QueueFileName(Path("all"));  // the extension is added
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   ASSERT_TRUE(QFile::exists(json));
   EXPECT_TRUE(apptest::ReadAll(json).startsWith("{"));
   std::vector<std::uint8_t> before(DatabaseImage::kImageSize), after(DatabaseImage::kImageSize);
@@ -347,7 +346,7 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
   // Change the document, then import: the export replaces it, in no file yet.
   Load(*EmptyDb());
   Prompt::QueueFileName(json);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   ASSERT_EQ(Doc().BuildImage(after.data()), DatabaseImage::kImageSize);
   EXPECT_EQ(before, after);
@@ -365,7 +364,7 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
   Load(*EmptyDb());
   Doc().SetModifiedFlag(false);
   Prompt::QueueFileName(Path("bad.json"));
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   const QStringList said = Prompt::TakeMessages();
   ASSERT_EQ(said.size(), 1);
   EXPECT_TRUE(said[0].startsWith(QStringLiteral("bad.json was not imported: $.programs[0].name"))) << said[0].toStdString();
@@ -375,25 +374,25 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
 
 TEST_F(ExchangeWindowTest, JsonImportOfAnotherVariantSwitchesWhenAsked) {
   CMainFrame& frame = Start(SmallDb().get(), 0);
-  LinkSettings s = app_->Settings();
+  AppSettings s = app_->Settings();
   s.dbType = 0;
   app_->SetSettings(s);
   Prompt::QueueFileName(Path("a.json"));
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   s.dbType = 3;
   app_->SetSettings(s);
   Load(*EmptyDb());
 
   Prompt::QueueFileName(Path("a.json"));
   Prompt::QueueMessageAnswer(QMessageBox::No);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_TRUE(TvOrder(Doc()).empty());
   EXPECT_EQ(app_->Settings().dbType, 3);
 
   Prompt::QueueFileName(Path("a.json"));
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(app_->Settings().dbType, 0);
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
 }
@@ -402,7 +401,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   CMainFrame& frame = Start(SmallDb().get());
   const QString csv = Path("list.csv");
   Prompt::QueueFileName(csv);
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Exported 5 programs to ") + QDir::toNativeSeparators(csv));
   QList<QByteArray> rows = apptest::ReadAll(csv).split('\n');
   // Header, TV 1-4, radio 1, and the empty piece after the last line break.
@@ -417,7 +416,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
 
   // Asked first, names not taken unless ticked; Cancel changes nothing.
   Prompt::QueueFileName(csv);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_FALSE(Doc().IsModified());
   // The user imports from the page he arranges the lists on, and stays there.
@@ -430,7 +429,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
     d.accept();
     return d.result();
   });
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(&Sheet(), sheet);
   EXPECT_EQ(Sheet().currentWidget(), static_cast<QWidget*>(Sheet().GroupChPage()));
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 2, 0}));
@@ -443,7 +442,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   ASSERT_GT(services->count(), 0);
   EXPECT_TRUE(services->item(0)->text().contains(QStringLiteral("Four")));
   // One step in the Edit menu, named after the file.
-  EXPECT_EQ(frame.ActionFor(CommandId::kEditUndo)->text(), QStringLiteral("&Undo Import [list.csv]"));
+  EXPECT_EQ(apptest::Action(frame, "editUndo")->text(), QStringLiteral("&Undo Import [list.csv]"));
 
   // A row that matches nothing is reported with its line; a malformed file is refused.
   QFile ghost(Path("ghost.csv"));
@@ -452,7 +451,7 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   ghost.close();
   Prompt::QueueFileName(Path("ghost.csv"));
   Prompt::QueueDialog(Accept);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   const QStringList report = Prompt::TakeMessages();
   ASSERT_EQ(report.size(), 1);
   EXPECT_TRUE(report[0].contains(QStringLiteral("line 2: no program matches \"Ghost\""))) << report[0].toStdString();
@@ -460,9 +459,9 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
 
 TEST_F(ExchangeWindowTest, CommandsWithoutADatabaseSaySo) {
   CMainFrame& frame = Start();
-  frame.OnCommand(CommandId::kCheckDatabase);
-  frame.OnCommand(CommandId::kCompareWith);
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "checkDatabase");
+  apptest::Trigger(frame, "compareWith");
+  apptest::Trigger(frame, "exportFile");
   EXPECT_EQ(Prompt::TakeMessages().size(), 3);
   EXPECT_EQ(frame.Exchange().CheckDialog(), nullptr);
   QFile csv(Path("l.csv"));
@@ -470,7 +469,7 @@ TEST_F(ExchangeWindowTest, CommandsWithoutADatabaseSaySo) {
   csv.write(QByteArray(channelcsv::kColumns[0].data()) + "\n");
   csv.close();
   Prompt::QueueFileName(Path("l.csv"));
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(Prompt::TakeMessages(),
             QStringList{QStringLiteral("A channel list applies to a database: open or receive one before importing it.")});
 }
@@ -521,12 +520,12 @@ TEST_F(ExchangeWindowTest, RefusedJsonImportSwitchesNoVariant) {
 
   Prompt::QueueFileName(Path("a.json"));
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("a.json was not imported: $.header: Invalid Magic Number")});
   EXPECT_EQ(app_->Settings().dbType, 3);
   EXPECT_EQ(Doc().GetDbType(), 3);
   Doc().SetModifiedFlag(true);
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_EQ(apptest::ReadAll(open), was);
 }
 
@@ -535,23 +534,23 @@ TEST_F(ExchangeWindowTest, RefusedJsonImportSwitchesNoVariant) {
 TEST_F(ExchangeWindowTest, ByteOrderMarkAndTakenNames) {
   CMainFrame& frame = Start(SmallDb().get());
   Prompt::QueueFileName(Path("all.json"));
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   WriteFile(Path("bom.json"), "\xEF\xBB\xBF" + apptest::ReadAll(Path("all.json")));
   Load(*EmptyDb());
   Prompt::QueueFileName(Path("bom.json"));
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
 
   Prompt::QueueFileName(Path("n.csv"));
-  frame.OnCommand(CommandId::kExport);
+  apptest::Trigger(frame, "exportFile");
   WriteFile(Path("n.csv"), apptest::ReadAll(Path("n.csv")).replace("TV,1,One,", "TV,1,Uno,"));
   Prompt::QueueFileName(Path("n.csv"));
   Prompt::QueueDialog([](QDialog& d) {
     d.findChild<QCheckBox*>(QStringLiteral("takeNames"))->setChecked(true);
     return Accept(d);
   });
-  frame.OnCommand(CommandId::kImport);
+  apptest::Trigger(frame, "importFile");
   EXPECT_EQ(Doc().Working().programs[0].Name(), "Uno");
   const QStringList said = Prompt::TakeMessages();
   ASSERT_EQ(said.size(), 1);

@@ -15,7 +15,6 @@
 #include "support/PageTest.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/tools/CFindDuplicatesDlg.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ class FindDuplicatesWindowTest : public apptest::AppTest {
 TEST_F(FindDuplicatesWindowTest, TheToolsMenuItemOpensTheDialogAndItsDeleteReachesThePage) {
   CMainFrame& frame = Start(testkit::DuplicateDb().get());
   auto* tools = testkit::Child<QMenu>(frame, "toolsMenu");
-  QAction* item = frame.ActionFor(CommandId::kFindDuplicates);
+  QAction* item = apptest::Action(frame, "findDuplicates");
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->text(), QStringLiteral("Find Duplicates"));
   EXPECT_TRUE(tools->actions().contains(item));
@@ -63,16 +62,16 @@ TEST_F(FindDuplicatesWindowTest, TheToolsMenuItemOpensTheDialogAndItsDeleteReach
 
   QUndoStack& stack = frame.Steps()->Stack();
   EXPECT_EQ(stack.count(), 1);
-  EXPECT_EQ(frame.ActionFor(CommandId::kEditUndo)->text(), QStringLiteral("&Undo Delete 4 Duplicate Programs"));
+  EXPECT_EQ(apptest::Action(frame, "editUndo")->text(), QStringLiteral("&Undo Delete 4 Duplicate Programs"));
   EXPECT_TRUE(app_->Doc().IsModified());
-  frame.OnCommand(CommandId::kEditUndo);
+  apptest::Trigger(frame, "editUndo");
   EXPECT_EQ(TvRows(), 7);
   EXPECT_FALSE(app_->Doc().IsModified());
 }
 
 TEST_F(FindDuplicatesWindowTest, SaysSoWhenThereIsNothingToShow) {
   CMainFrame& frame = Start(nullptr);
-  frame.OnCommand(CommandId::kFindDuplicates);
+  apptest::Trigger(frame, "findDuplicates");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"There is no database to check."});
 
   auto db = testkit::DuplicateDb();
@@ -83,7 +82,7 @@ TEST_F(FindDuplicatesWindowTest, SaysSoWhenThereIsNothingToShow) {
     shown = true;
     return d.result();
   });
-  frame.OnCommand(CommandId::kFindDuplicates);
+  apptest::Trigger(frame, "findDuplicates");
   EXPECT_FALSE(shown);
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"No duplicate programs found."});
   EXPECT_EQ(frame.Steps()->Stack().count(), 0);

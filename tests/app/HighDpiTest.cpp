@@ -17,7 +17,6 @@
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
 #include "app/CQuelmarView.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -26,11 +25,9 @@ class HighDpiTest : public apptest::AppTest {};
 TEST_F(HighDpiTest, ToolbarPicturesHaveADoubleSizePixmap) {
   CQuelmarApp app;
   ASSERT_TRUE(app.InitInstance({}));
-  for (const auto& [id, name] : {std::pair{CommandId::kFileOpen, "open"}, {CommandId::kFileSave, "save"},
-                                 {CommandId::kReceiveFromStb, "receive"}, {CommandId::kSendToStb, "send"},
-                                 {CommandId::kAppAbout, "about"}}) {
+  for (const char* name : {"open", "save", "receive", "send", "about"}) {
     SCOPED_TRACE(name);
-    QAction* action = app.MainFrame()->findChild<QAction*>(QStringLiteral("tool%1").arg(id));
+    QAction* action = app.MainFrame()->findChild<QAction*>(QStringLiteral("tool_%1").arg(QLatin1String(name)));
     ASSERT_NE(action, nullptr);
     const QImage drawn(QStringLiteral(":/icons/%1@2x.png").arg(QLatin1String(name)));
     ASSERT_EQ(drawn.size(), QSize(32, 30));
@@ -67,7 +64,7 @@ TEST_F(HighDpiTest, AboutBoxIconIsDrawnAtTheScreensScale) {
     d.reject();
     return d.result();
   });
-  app.MainFrame()->OnCommand(CommandId::kAppAbout);
+  apptest::Trigger(*app.MainFrame(), "appAbout");
   EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
   EXPECT_EQ(shown.devicePixelRatio(), scale);
   EXPECT_EQ(shown.size(), QSize(32, 32) * scale);

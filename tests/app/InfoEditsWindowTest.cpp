@@ -29,7 +29,6 @@
 #include "ui/satellites/CPageSatTP.h"
 #include "ui/satellites/SatTPListView.h"
 #include "widgets/CInputName.h"
-#include "widgets/CommandIds.h"
 
 using testkit::Child;
 
@@ -61,7 +60,7 @@ class InfoEditsWindowTest : public apptest::AppTest {
   GroupChListView* Services() { return Child<GroupChListView>(GroupCh(), "serviceList"); }
   SatTPListView* Satellites() { return Child<SatTPListView>(SatTP(), "satelliteList"); }
   QLineEdit* Field(QWidget& page, const char* name) { return Child<QLineEdit>(page, name); }
-  void Trigger(int command) { frame_->OnCommand(command); }
+  void Trigger(const char* command) { apptest::Trigger(*frame_, command); }
 
   static void ClickRow(QAbstractItemView* list, int row) {
     const QModelIndex index = list->model()->index(row, 0);
@@ -110,7 +109,7 @@ TEST_F(InfoEditsWindowTest, LeavingAProgramRowAsksAboutTheTypedName) {
       {"search hiding the row", [](T& t) { QTest::keyClicks(t.Field(t.GroupCh(), "serviceSearch"), QStringLiteral("#")); },
        [](T& t) { return t.Field(t.GroupCh(), "serviceSearch")->text().isEmpty() && t.Services()->currentRow() == 1; }},
       {"other page", [](T& t) { t.ClickTab(0); }, onRow1},
-      {"Close", [](T& t) { t.Trigger(CommandId::kClose); }, [](T& t) { return t.frame_->View()->Sheet() != nullptr; }},
+      {"Close", [](T& t) { t.Trigger("fileClose"); }, [](T& t) { return t.frame_->View()->Sheet() != nullptr; }},
   };
   for (const Leave& leave : leaves) {
     for (const auto answer : {Yes, No, Cancel}) {
@@ -170,7 +169,7 @@ TEST_F(InfoEditsWindowTest, EnterAppliesAndARefusedFieldStays) {
   EXPECT_EQ(Stack().count(), 1);
   // Save asks too; No drops the typed value and the file is written.
   Prompt::QueueMessageAnswer(No);
-  Trigger(CommandId::kFileSave);
+  Trigger("fileSave");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_EQ(Field(GroupCh(), "videoPid")->text(), QString::number(Db().programs[std::size_t(program)].VideoPid(3)));
   EXPECT_FALSE(app_->Doc().IsModified());
@@ -185,7 +184,7 @@ TEST_F(InfoEditsWindowTest, LeavingASatelliteAsksAboutSatInfo) {
       {"click on another satellite", [](T& t) { ClickRow(t.Satellites(), 4); }, onRow2},
       {"Up key", [](T& t) { QTest::keyClick(t.Satellites(), Qt::Key_Up); }, onRow2},
       {"other page", [](T& t) { t.ClickTab(1); }, onRow2},
-      {"Send", [](T& t) { t.Trigger(CommandId::kSendToStb); }, onRow2},
+      {"Send", [](T& t) { t.Trigger("sendToStb"); }, onRow2},
   };
   for (const Leave& leave : leaves) {
     for (const auto answer : {Yes, Cancel}) {
@@ -231,7 +230,7 @@ TEST_F(InfoEditsWindowTest, APastedLongNameIsCutToTheRecordWithAWord) {
     return edit->text();
   };
   // Pastes into the named field of the next dialog, then presses `button`.
-  static const auto inDialog = [](T& t, int command, const char* button) {
+  static const auto inDialog = [](T& t, const char* command, const char* button) {
     QString seen;
     Prompt::QueueDialog([&seen, button](QDialog& d) {
       seen = pasteOver(Child<QLineEdit>(d, "name"));
@@ -261,16 +260,16 @@ TEST_F(InfoEditsWindowTest, APastedLongNameIsCutToTheRecordWithAWord) {
        [](T& t) { ClickRow(t.Satellites(), 1); return inArea(t.SatTP()); },
        [](T& t) { return t.SatelliteName(t.SatelliteAt(1)); }},
       {"Program Info", ProgramRecord::kNameWidth,
-       [](T& t) { t.ClickTab(1); return inDialog(t, CommandId::kAddProgram, "cancel"); }, nullptr},
+       [](T& t) { t.ClickTab(1); return inDialog(t, "addProgram", "cancel"); }, nullptr},
       {"Name dialog of a new satellite", SatelliteRecord::kNameWidth,
-       [](T& t) { return inDialog(t, CommandId::kAddSatellite, "ok"); },
+       [](T& t) { return inDialog(t, "addSatellite", "ok"); },
        [](T& t) {
          for (const SatelliteRecord& sat : t.Db().satellites)
            if (sat.IsUsed() && sat.Name().size() == SatelliteRecord::kNameWidth) return QString::fromStdString(sat.Name());
          return QString();
        }},
       {"group rename", FavoriteGroupRecord::kNameWidth,
-       [](T& t) { t.ClickTab(1); return inDialog(t, 0, "ok"); },
+       [](T& t) { t.ClickTab(1); return inDialog(t, nullptr, "ok"); },
        [](T& t) {
          const int group = t.GroupCh().State().CurrentGroup();
          return QString::fromStdString(t.Db().channelLists.favoriteGroups[std::size_t(group)].Name());
@@ -298,7 +297,7 @@ TEST_F(InfoEditsWindowTest, RebuildingAroundTheRowKeepsTypedValues) {
   ClickRow(Satellites(), 2);
   TypeOver(Field(SatTP(), "name"), kTyped);
   testkit::AnswerName(QStringLiteral("Extra"));
-  Trigger(CommandId::kAddSatellite);
+  Trigger("addSatellite");
   EXPECT_EQ(Field(SatTP(), "name")->text(), kTyped);
   ClickTab(1);
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral("Apply the changes to [%1]?").arg(SatelliteName(SatelliteAt(2)))});

@@ -4,10 +4,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -16,6 +19,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWindow>
 #include <QtTest/QTest>
 
@@ -29,7 +33,6 @@
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
-#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 
@@ -66,7 +69,7 @@ ConfigRows RunConfig(CMainFrame& frame, const char* button, int dbType = -1, int
     d.findChild<QPushButton*>(QString::fromLatin1(button))->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kConfigSetting);
+  apptest::Trigger(frame, "configSetting");
   return seen;
 }
 
@@ -134,18 +137,18 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
       continue;
     }
     auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(a));
-    bar << QString::number(a->data().toInt());
+    bar << a->objectName();
     EXPECT_FALSE(button->accessibleName().isEmpty());
   }
-  EXPECT_EQ(bar, (QStringList{"57601", "57603", "-", "32791", "32790", "-", "57664"}));
+  EXPECT_EQ(bar, (QStringList{"tool_open", "tool_save", "-", "tool_receive", "tool_send", "-", "tool_about"}));
   EXPECT_EQ(frame.ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
   EXPECT_TRUE(frame.ToolBar()->isMovable());
 
   // The View items hide the bars and are ticked only while they show.
-  frame.ActionFor(CMainFrame::kViewToolbar)->trigger();
+  apptest::Trigger(frame, "viewToolbar");
   EXPECT_FALSE(frame.ToolBar()->isVisible());
-  EXPECT_FALSE(frame.ActionFor(CMainFrame::kViewToolbar)->isChecked());
-  frame.ActionFor(CMainFrame::kViewStatusBar)->trigger();
+  EXPECT_FALSE(apptest::Action(frame, "viewToolbar")->isChecked());
+  apptest::Trigger(frame, "viewStatusBar");
   EXPECT_FALSE(frame.statusBar()->isVisible());
 
   // Status bar indicators after the message pane.
@@ -154,20 +157,45 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   EXPECT_EQ(indicators, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
+// Tests, tools and a screen reader find a command by its action's name: with both
+// pages shown, each command is there once, made by the part that carries it out.
+TEST_F(MainFrameTest, EveryCommandIsFoundByANameOfItsOwn) {
+  const QString file = Path("names.qdb");
+  apptest::WriteSample(file);
+  CMainFrame& frame = Start({file});
+  QStringList names;
+  // Qt's own actions (a search field's clear button) are named "_q_...".
+  for (QAction* a : frame.findChildren<QAction*>())
+    if (!a->objectName().isEmpty() && !a->objectName().startsWith(QStringLiteral("_q_"))) names << a->objectName();
+  for (const char* name :
+       {"fileNew", "fileOpen", "openReceived", "fileSave", "fileSaveAs", "fileClose", "recentFile", "recentFile1",
+        "editUndo", "editRedo", "viewToolbar", "viewStatusBar", "receiveFromStb", "sendToStb", "configSetting",
+        "checkDatabase", "findDuplicates", "compareWith", "exportFile", "importFile", "appExit", "appAbout",
+        "addSatellite", "deleteSatellite", "addTransponder", "deleteTransponder", "editTransponder", "addProgram",
+        "deleteProgram", "moveTo", "sortByName", "sortBySatellite", "sortByServiceId", "reverseOrder", "tool_open"})
+    EXPECT_EQ(names.count(QString::fromLatin1(name)), 1) << name;
+  QStringList once = names;
+  once.removeDuplicates();
+  EXPECT_EQ(names.size(), once.size()) << names.join(QLatin1Char(' ')).toStdString();
+  // The menu bar shows the commands themselves, not copies of them.
+  EXPECT_EQ(frame.menuBar()->actions()[0]->menu()->actions()[0], frame.Actions().file.open);
+  EXPECT_EQ(frame.Actions().file.open->parent(), frame.Actions().file.save->parent());
+}
+
 TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
   CMainFrame& frame = Start();
   RunConfig(frame, "cancel", 0, 2, 1);
   EXPECT_EQ(app_->Settings().dbType, 3);
-  EXPECT_EQ(app_->Settings().comPortIndex, 0);
-  EXPECT_EQ(app_->Settings().baudRateIndex, 4);
+  EXPECT_EQ(app_->Settings().link.comPortIndex, 0);
+  EXPECT_EQ(app_->Settings().link.baudRateIndex, 4);
   EXPECT_EQ(app_->Doc().GetDbType(), 3);
 
   RunConfig(frame, "ok", 1, 2, 1);
   EXPECT_EQ(app_->Settings().dbType, 1);
-  EXPECT_EQ(app_->Settings().comPortIndex, 2);
-  EXPECT_EQ(app_->Settings().baudRateIndex, 1);
-  EXPECT_EQ(app_->Settings().PortName(), QStringLiteral("COM3"));
-  EXPECT_EQ(app_->Settings().BaudRate(), 19200);
+  EXPECT_EQ(app_->Settings().link.comPortIndex, 2);
+  EXPECT_EQ(app_->Settings().link.baudRateIndex, 1);
+  EXPECT_EQ(app_->Settings().link.PortName(), QStringLiteral("COM3"));
+  EXPECT_EQ(app_->Settings().link.BaudRate(), 19200);
   EXPECT_EQ(app_->Doc().GetDbType(), 1);
 
   const ConfigRows again = RunConfig(frame, "cancel");
@@ -184,9 +212,9 @@ TEST_F(MainFrameTest, ConfigAcceptsATypedDevicePath) {
     d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kConfigSetting);
-  EXPECT_GE(app_->Settings().comPortIndex, 4);
-  EXPECT_EQ(app_->Settings().PortName(), QStringLiteral("/dev/pts/77"));
+  apptest::Trigger(frame, "configSetting");
+  EXPECT_GE(app_->Settings().link.comPortIndex, 4);
+  EXPECT_EQ(app_->Settings().link.PortName(), QStringLiteral("/dev/pts/77"));
   EXPECT_EQ(RunConfig(frame, "cancel").port, QStringLiteral("/dev/pts/77"));
 }
 
@@ -198,7 +226,7 @@ TEST_F(MainFrameTest, SendWithoutDataDoesNothing) {
     d.reject();
     return d.result();
   });
-  frame.OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(frame, "sendToStb");
   EXPECT_FALSE(shown);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 }
@@ -211,20 +239,20 @@ TEST_F(MainFrameTest, OpenThenSaveWritesTheSameBytes) {
 
   CMainFrame& frame = Start();
   Prompt::QueueFileName(file);
-  frame.OnCommand(CommandId::kFileOpen);
+  apptest::Trigger(frame, "fileOpen");
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
   ASSERT_NE(frame.View()->Sheet(), nullptr);
   EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
 
   // Save writes to the file it came from without asking for a name.
   app_->Doc().SetModifiedFlag(true);
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_FALSE(app_->Doc().IsModified());
   EXPECT_EQ(apptest::ReadAll(file), before);
 
   // Save As proposes a name and adds the extension when none is typed.
   Prompt::QueueFileName(Path("copy"));
-  frame.OnCommand(CommandId::kFileSaveAs);
+  apptest::Trigger(frame, "fileSaveAs");
   EXPECT_EQ(apptest::ReadAll(Path("copy.qdb")), before);
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("copy.qdb[*] - Quelmar"));
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
@@ -243,7 +271,7 @@ TEST_F(MainFrameTest, TheTitleMarksAModifiedDocument) {
   EXPECT_TRUE(frame.isWindowModified());
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
   EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb* - Quelmar"));
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_FALSE(frame.isWindowModified());
   EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb - Quelmar"));
 }
@@ -257,7 +285,7 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("a.qdb[*] - Quelmar"));
   frame.View()->Sheet()->setCurrentIndex(1);
   Prompt::QueueFileName(b);
-  frame.OnCommand(CommandId::kFileOpen);
+  apptest::Trigger(frame, "fileOpen");
   EXPECT_EQ(frame.findChildren<CMainSheet*>().size(), 1);
   EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
   EXPECT_EQ(frame.View()->Sheet()->tabText(0), QStringLiteral("Satellite/Transponder"));
@@ -285,7 +313,7 @@ TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
   CMainFrame& frame = Start({good});
   CMainSheet* sheet = frame.View()->Sheet();
   Prompt::QueueFileName(shortFile.fileName());
-  frame.OnCommand(CommandId::kFileOpen);
+  apptest::Trigger(frame, "fileOpen");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_EQ(frame.View()->Sheet(), sheet);
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("good.qdb[*] - Quelmar"));
@@ -293,7 +321,7 @@ TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
   // A save into a folder that does not exist: the reason is shown, still modified.
   app_->Doc().SetModifiedFlag(true);
   Prompt::QueueFileName(Path("missing/x.qdb"));
-  frame.OnCommand(CommandId::kFileSaveAs);
+  apptest::Trigger(frame, "fileSaveAs");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_TRUE(app_->Doc().IsModified());
   EXPECT_EQ(apptest::ReadAll(good).size(), 458816);
@@ -302,16 +330,16 @@ TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
 TEST_F(MainFrameTest, SaveBeforeAnyLoadIsRefusedWithoutAskingAName) {
   CMainFrame& frame = Start();
   Prompt::QueueFileName(Path("never.qdb"));
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_FALSE(QFile::exists(Path("never.qdb")));
 }
 
 TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
   CMainFrame& frame = Start();
-  LinkSettings settings = app_->Settings();
-  settings.comPortIndex = 4;
-  settings.portDevice = Path("no-such-port");
+  AppSettings settings = app_->Settings();
+  settings.link.comPortIndex = 4;
+  settings.link.portDevice = Path("no-such-port");
   app_->SetSettings(settings);
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
@@ -321,13 +349,13 @@ TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
 
   // Cancel stops the command.
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
-  frame.OnCommand(CommandId::kClose);
+  apptest::Trigger(frame, "fileClose");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
   EXPECT_NE(frame.View()->Sheet(), nullptr);
   EXPECT_TRUE(app_->Doc().IsModified());
 
   Prompt::QueueMessageAnswer(QMessageBox::No);
-  frame.OnCommand(CommandId::kClose);
+  apptest::Trigger(frame, "fileClose");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
   EXPECT_EQ(frame.View()->Sheet(), nullptr);
   EXPECT_FALSE(app_->Doc().IsModified());
@@ -339,7 +367,7 @@ TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
     d.reject();
     return d.result();
   });
-  frame.OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(frame, "sendToStb");
   EXPECT_TRUE(sendShown);
 }
 
@@ -365,13 +393,13 @@ TEST_F(MainFrameTest, ExitAsksAndCancelKeepsRunning) {
   app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
   app_->Doc().SetModifiedFlag(true);
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
-  frame.OnCommand(CommandId::kAppExit);
+  apptest::Trigger(frame, "appExit");
   EXPECT_TRUE(frame.isVisible());
 
   // Yes saves first (asking for a name), then the window closes.
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
   Prompt::QueueFileName(Path("exit.qdb"));
-  frame.OnCommand(CommandId::kAppExit);
+  apptest::Trigger(frame, "appExit");
   EXPECT_FALSE(frame.isVisible());
   EXPECT_EQ(apptest::ReadAll(Path("exit.qdb")).size(), 458816);
 }
@@ -384,10 +412,10 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
   {
     CMainFrame& frame = Start({a});
     Prompt::QueueFileName(b);
-    frame.OnCommand(CommandId::kFileOpen);
+    apptest::Trigger(frame, "fileOpen");
     RunConfig(frame, "ok", 0, 3, 0);
     EXPECT_EQ(app_->Settings().dbType, 0);
-    frame.OnCommand(CommandId::kAppExit);
+    apptest::Trigger(frame, "appExit");
     app_.reset();
   }
   CMainFrame& frame = Start();
@@ -395,23 +423,23 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
   EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("two.qdb")));
   EXPECT_TRUE(app_->RecentFiles().Files()[1].endsWith(QStringLiteral("one & only.qdb")));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isVisible());
-  EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst)->text().startsWith(QStringLiteral("&1 ")));
+  EXPECT_TRUE(apptest::Action(frame, "recentFile1")->text().startsWith(QStringLiteral("&1 ")));
   // The "&" of the path shows as itself in the menu.
-  EXPECT_TRUE(frame.ActionFor(CMainFrame::kRecentFileFirst + 1)
+  EXPECT_TRUE(apptest::Action(frame, "recentFile2")
                   ->text()
                   .endsWith(QStringLiteral("one && only.qdb")));
   EXPECT_EQ(app_->Settings().dbType, 3);
-  EXPECT_EQ(app_->Settings().comPortIndex, 0);
-  EXPECT_EQ(app_->Settings().baudRateIndex, 4);
+  EXPECT_EQ(app_->Settings().link.comPortIndex, 0);
+  EXPECT_EQ(app_->Settings().link.baudRateIndex, 4);
 
   // Opening the second entry moves it to the top.
-  frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
+  apptest::Trigger(frame, "recentFile2");
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("one & only.qdb[*] - Quelmar"));
   EXPECT_TRUE(app_->RecentFiles().Files()[0].endsWith(QStringLiteral("one & only.qdb")));
 
   // A recent file that has gone is reported and leaves the list.
   QFile::remove(b);
-  frame.OnCommand(CMainFrame::kRecentFileFirst + 1);
+  apptest::Trigger(frame, "recentFile2");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_EQ(app_->RecentFiles().Files().size(), 1);
 }
@@ -437,14 +465,16 @@ TEST_F(MainFrameTest, UnopenableCommandLineFileFailsStartUp) {
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
 }
 
-TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
+TEST_F(MainFrameTest, ContextMenusRunThePagesCommands) {
   const QString file = Path("ctx.qdb");
   apptest::WriteSample(file);
   CMainFrame& frame = Start({file});
   QStringList sat, tp, pop;
-  for (QAction* a : frame.ContextMenuOf(ContextMenu::SatMenu)->actions()) sat << a->text();
-  for (QAction* a : frame.ContextMenuOf(ContextMenu::TpMenu)->actions()) tp << a->text();
-  for (QAction* a : frame.ContextMenuOf(ContextMenu::PopMenu)->actions()) pop << a->text();
+  CMainSheet* sheet = frame.View()->Sheet();
+  const SatTPActions& satTP = sheet->SatTPPage()->Actions();
+  for (QAction* a : satTP.satMenu->actions()) sat << a->text();
+  for (QAction* a : satTP.tpMenu->actions()) tp << a->text();
+  for (QAction* a : sheet->GroupChPage()->Actions().popMenu->actions()) pop << a->text();
   EXPECT_EQ(sat, (QStringList{"Add Satellite", "Delete Satellite"}));
   EXPECT_EQ(tp, (QStringList{"Add Transponder", "Delete Transponder", "Edit Transponder"}));
   EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}));
@@ -453,7 +483,12 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
   EXPECT_EQ(sort, (QStringList{"Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID",
                                "Reverse Order"}));
 
-  // "Add Satellite" chosen in the page's menu reaches the page through the frame.
+  // "Add Satellite" chosen in the satellite list's menu runs on the page.
+  auto* satellites = sheet->findChild<QTreeWidget*>(QStringLiteral("satelliteList"));
+  const auto rightClick = [](QAbstractItemView* list) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), list->viewport()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(list->viewport(), &event);
+  };
   const int before = dbops::CountSatellites(app_->Doc().Working());
   Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
   Prompt::QueueDialog([](QDialog& d) {
@@ -461,19 +496,19 @@ TEST_F(MainFrameTest, ContextMenusRouteTheirCommandsToThePages) {
     d.accept();
     return d.result();
   });
-  frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  rightClick(satellites);
   EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
   EXPECT_TRUE(app_->Doc().IsModified());
 
   // A dismissed menu gives no command.
-  frame.View()->Sheet()->PopupContextMenu(ContextMenu::SatMenu, QPoint(10, 10));
+  rightClick(satellites);
   EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
 
   // A sort, chosen in the submenu, reaches the page too: the TV list turns around.
   std::vector<int> tv = testkit::Entries(app_->Doc().Working().channelLists.tvList);
   std::reverse(tv.begin(), tv.end());
   Prompt::QueueMenuChoice(QStringLiteral("Reverse Order"));
-  frame.View()->Sheet()->PopupContextMenu(ContextMenu::PopMenu, QPoint(10, 10));
+  rightClick(sheet->findChild<QListWidget*>(QStringLiteral("serviceList")));
   EXPECT_EQ(testkit::Entries(app_->Doc().Working().channelLists.tvList), tv);
 }
 
@@ -488,7 +523,7 @@ TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
     d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kAppAbout);
+  apptest::Trigger(frame, "appAbout");
   EXPECT_EQ(caption, QStringLiteral("About Quelmar"));
   EXPECT_EQ(version, QStringLiteral("Quelmar Version 1.2"));
   EXPECT_TRUE(hasIcon);
@@ -496,13 +531,13 @@ TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
 
 TEST_F(MainFrameTest, StatusPaneShowsPromptsOfStandardItemsOnly) {
   CMainFrame& frame = Start();
-  frame.ActionFor(CommandId::kFileOpen)->showStatusText(&frame);
+  apptest::Action(frame, "fileOpen")->showStatusText(&frame);
   EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Open an existing document"));
-  frame.ActionFor(CommandId::kAppExit)->showStatusText(&frame);
+  apptest::Action(frame, "appExit")->showStatusText(&frame);
   EXPECT_EQ(frame.statusBar()->currentMessage(),
             QStringLiteral("Quit the application; prompts to save documents"));
   // The program's own commands have none: the pane is back to "Ready".
-  frame.ActionFor(CommandId::kSendToStb)->showStatusText(&frame);
+  apptest::Action(frame, "sendToStb")->showStatusText(&frame);
   EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
   EXPECT_TRUE(frame.MessagePane()->isVisibleTo(frame.statusBar()));
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Ready"));
@@ -535,7 +570,7 @@ TEST_F(MainFrameTest, ControlsHaveAccessibleNames) {
     d.reject();
     return d.result();
   });
-  frame.OnCommand(CommandId::kConfigSetting);
+  apptest::Trigger(frame, "configSetting");
   CQuelmarDoc doc;
   LinkSettings s;
   CFileRcvDlg rcv(s);

@@ -19,7 +19,6 @@
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/transfer/CFileRcvDlg.h"
-#include "widgets/CommandIds.h"
 
 using testkit::PumpUntil;
 
@@ -34,7 +33,7 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
     app_ = std::make_unique<CQuelmarApp>();
     ASSERT_TRUE(app_->InitInstance({}));
     frame_ = app_->MainFrame();
-    LinkSettings s = app_->Settings();
+    AppSettings s = app_->Settings();
     s.dbType = dbType;
     app_->SetSettings(s);
   }
@@ -45,9 +44,9 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
     args.insert(args.end(), faults.begin(), faults.end());
     testkit::Stbsim sim(args);
     ASSERT_TRUE(sim.Ready());
-    LinkSettings s = app_->Settings();
-    s.comPortIndex = 4;
-    s.portDevice = QString::fromStdString(sim.Device());
+    AppSettings s = app_->Settings();
+    s.link.comPortIndex = 4;
+    s.link.portDevice = QString::fromStdString(sim.Device());
     app_->SetSettings(s);
     Prompt::QueueDialog([this, ending](QDialog& d) {
       auto& dlg = static_cast<CFileRcvDlg&>(d);
@@ -64,7 +63,7 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
       (ending == Ending::Accept ? dlg.OkButton() : dlg.CancelButton())->click();
       return d.result();
     });
-    frame_->OnCommand(CommandId::kReceiveFromStb);
+    apptest::Trigger(*frame_, "receiveFromStb");
     shown_ << Prompt::TakeMessages();
   }
 
@@ -74,7 +73,7 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
     sheet.setCurrentIndex(1);
     auto* services = testkit::Child<GroupChListView>(*sheet.GroupChPage(), "serviceList");
     services->setCurrentRow(row);
-    frame_->OnCommand(CommandId::kDeleteProgram);
+    apptest::Trigger(*frame_, "deleteProgram");
   }
 
   QByteArray Built() {
@@ -127,7 +126,7 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
   ASSERT_TRUE(frame_->OpenDocumentFile(box));
 
   DeleteProgram(7);
-  frame_->OnCommand(CommandId::kFileSave);
+  apptest::Trigger(*frame_, "fileSave");
   const QByteArray savedOnce = apptest::ReadAll(box);
   DeleteProgram(3);
   const QByteArray edited = Built();
@@ -135,7 +134,7 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
 
   // Cancel at the question starts no transfer.
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
-  frame_->OnCommand(CommandId::kReceiveFromStb);
+  apptest::Trigger(*frame_, "receiveFromStb");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to box.qdb?"});
   EXPECT_EQ(Built(), edited);
 
@@ -148,16 +147,16 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
   EXPECT_TRUE(frame_->windowTitle().startsWith(QStringLiteral("box.qdb")));
   EXPECT_TRUE(app_->Doc().IsModified());
 
-  frame_->OnCommand(CommandId::kEditUndo);
+  apptest::Trigger(*frame_, "editUndo");
   EXPECT_EQ(Built(), edited) << "undo gives back the edited document";
-  frame_->OnCommand(CommandId::kEditUndo);
+  apptest::Trigger(*frame_, "editUndo");
   EXPECT_EQ(Built(), savedOnce);
   EXPECT_FALSE(app_->Doc().IsModified()) << "the state in the file needs no save";
-  frame_->OnCommand(CommandId::kEditRedo);
-  frame_->OnCommand(CommandId::kEditRedo);
+  apptest::Trigger(*frame_, "editRedo");
+  apptest::Trigger(*frame_, "editRedo");
   EXPECT_EQ(Built(), apptest::ReadAll(served)) << "redo gives the received one";
 
-  frame_->OnCommand(CommandId::kFileSave);
+  apptest::Trigger(*frame_, "fileSave");
   EXPECT_EQ(apptest::ReadAll(box), apptest::ReadAll(served));
   EXPECT_EQ(apptest::ReadAll(box + QStringLiteral(".bak")), savedOnce)
       << "the backup holds the file as it was just before the received database replaced it";
@@ -205,7 +204,7 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveWithoutADatabaseChangesNothingThatIsSaved)
       EXPECT_TRUE(shown_.last().contains(QLatin1String(stage.lastMessage))) << shown_.join('|').toStdString();
       EXPECT_EQ(Stack().count(), steps);
       EXPECT_TRUE(app_->Doc().IsModified());
-      frame_->OnCommand(CommandId::kFileSave);
+      apptest::Trigger(*frame_, "fileSave");
       EXPECT_EQ(apptest::ReadAll(box), before);
       if (dbType >= 2) {
         EXPECT_EQ(apptest::ReadAll(box).mid(0x60040, 4), QByteArray("\xDE\xC0\xED\xFE", 4));

@@ -13,7 +13,6 @@
 #include "db/image/DatabaseImage.h"
 #include "support/Stbsim.h"
 #include "ui/transfer/CFileRcvDlg.h"
-#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 using testkit::PumpUntil;
@@ -43,9 +42,9 @@ class ReceivedImagesWindowTest : public AppTest {
     EXPECT_TRUE(sim_->Ready());
     app_ = std::make_unique<CQuelmarApp>();
     EXPECT_TRUE(app_->InitInstance({}));
-    LinkSettings s = app_->Settings();
-    s.comPortIndex = 4;
-    s.portDevice = QString::fromStdString(sim_->Device());
+    AppSettings s = app_->Settings();
+    s.link.comPortIndex = 4;
+    s.link.portDevice = QString::fromStdString(sim_->Device());
     app_->SetSettings(s);
     Prompt::QueueDialog([&](QDialog& d) {
       auto& dlg = static_cast<CFileRcvDlg&>(d);
@@ -53,7 +52,7 @@ class ReceivedImagesWindowTest : public AppTest {
       dlg.OkButton()->click();
       return d.result();
     });
-    app_->MainFrame()->OnCommand(CommandId::kReceiveFromStb);
+    apptest::Trigger(*app_->MainFrame(), "receiveFromStb");
     EXPECT_EQ(sim_->Wait(), 0);
     return *app_->MainFrame();
   }
@@ -90,7 +89,7 @@ TEST_F(ReceivedImagesWindowTest, KeptOnReceiveAndOpenedAsUntitled) {
     dlg.findChild<QPushButton*>(QStringLiteral("open"))->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kOpenReceived);
+  apptest::Trigger(frame, "openReceived");
   EXPECT_EQ(rows, 1);
   EXPECT_EQ(variant, QStringLiteral("TypeC"));
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));

@@ -14,7 +14,6 @@
 #include "support/Stbsim.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
-#include "widgets/CommandIds.h"
 
 using apptest::AppTest;
 using testkit::PumpUntil;
@@ -39,9 +38,9 @@ class TransferDialogTest : public AppTest {
   CMainFrame& Start(const QString& device) {
     app_ = std::make_unique<CQuelmarApp>();
     EXPECT_TRUE(app_->InitInstance({}));
-    LinkSettings s = app_->Settings();
-    s.comPortIndex = 4;
-    s.portDevice = device;
+    AppSettings s = app_->Settings();
+    s.link.comPortIndex = 4;
+    s.link.portDevice = device;
     app_->SetSettings(s);
     return *app_->MainFrame();
   }
@@ -79,7 +78,7 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
     dlg.OkButton()->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kReceiveFromStb);
+  apptest::Trigger(frame, "receiveFromStb");
 
   EXPECT_TRUE(okWasDisabled);
   EXPECT_EQ(status, QStringLiteral("Download end successfully."));
@@ -102,7 +101,7 @@ TEST_F(TransferDialogTest, ReceiveThroughTheDialogLoadsTheImage) {
 
   // A receive that ended modified asks at Exit.
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
-  frame.OnCommand(CommandId::kAppExit);
+  apptest::Trigger(frame, "appExit");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
 }
 
@@ -126,7 +125,7 @@ TEST_F(TransferDialogTest, ReceiveCancelledHalfwayLeavesTheDocumentAlone) {
     EXPECT_TRUE(dlg.Engine().IsIdle() || !dlg.Engine().Completed());
     return d.result();
   });
-  frame.OnCommand(CommandId::kReceiveFromStb);
+  apptest::Trigger(frame, "receiveFromStb");
   EXPECT_GE(closeMs, 0);
   EXPECT_LT(closeMs, 2000);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
@@ -161,7 +160,7 @@ TEST_F(TransferDialogTest, SendThroughTheDialogDeliversTheDatabase) {
     dlg.CancelButton()->click();
     return d.result();
   });
-  frame.OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(frame, "sendToStb");
 
   EXPECT_EQ(total, QStringLiteral("458752"));
   EXPECT_EQ(expected, QStringLiteral("00:57"));
@@ -211,7 +210,7 @@ TEST_F(TransferDialogTest, SendCancelledHalfwayClosesPromptly) {
     EXPECT_TRUE(dlg.Engine().IsIdle());
     return d.result();
   });
-  frame.OnCommand(CommandId::kSendToStb);
+  apptest::Trigger(frame, "sendToStb");
   EXPECT_GE(closeMs, 0);
   EXPECT_LT(closeMs, 2000);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
@@ -306,7 +305,7 @@ TEST_F(TransferDialogTest, IncompleteOrInvalidReceivedImagesAreRefused) {
       dlg.OkButton()->click();
       return d.result();
     });
-    frame.OnCommand(CommandId::kReceiveFromStb);
+    apptest::Trigger(frame, "receiveFromStb");
     shown << Prompt::TakeMessages();
     ASSERT_EQ(shown.size(), 2) << c.name;
     EXPECT_EQ(shown[0], QStringLiteral("Download end successfully."));

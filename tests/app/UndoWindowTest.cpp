@@ -16,7 +16,6 @@
 #include "ui/channels/GroupChListView.h"
 #include "ui/satellites/CPageSatTP.h"
 #include "ui/satellites/SatTPListView.h"
-#include "widgets/CommandIds.h"
 
 using testkit::Child;
 
@@ -35,7 +34,7 @@ class UndoWindowTest : public apptest::AppTest {
   }
   CMainSheet& Sheet() { return *frame_->View()->Sheet(); }
   QUndoStack& Stack() { return frame_->Steps()->Stack(); }
-  void Command(int id) { frame_->OnCommand(id); }
+  void Command(const char* name) { apptest::Trigger(*frame_, name); }
 
   QString file_;
   std::unique_ptr<CQuelmarApp> app_;
@@ -48,8 +47,8 @@ TEST_F(UndoWindowTest, EditMenuSitsBetweenFileAndViewAndGreysWhenEmpty) {
   QStringList titles;
   for (QAction* a : frame_->menuBar()->actions()) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
-  QAction* undo = frame_->ActionFor(CommandId::kEditUndo);
-  QAction* redo = frame_->ActionFor(CommandId::kEditRedo);
+  QAction* undo = apptest::Action(*frame_, "editUndo");
+  QAction* redo = apptest::Action(*frame_, "editRedo");
   EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
   EXPECT_EQ(redo->text(), QStringLiteral("&Redo"));
   EXPECT_FALSE(undo->isEnabled());
@@ -70,7 +69,7 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
   sats->setCurrentItem(sats->topLevelItem(3));
   const int satellite = satTP.State().satelliteRows[3];
   const QString satText = sats->topLevelItem(3)->text(0);
-  Command(CommandId::kDeleteSatellite);
+  Command("deleteSatellite");
   ASSERT_EQ(sats->topLevelItemCount(), satRows - 1);
   sats->setCurrentItem(sats->topLevelItem(0));
 
@@ -79,26 +78,26 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
   auto* services = Child<GroupChListView>(groupCh, "serviceList");
   services->setCurrentRow(7);
   const QString programText = services->item(7)->text();
-  Command(CommandId::kDeleteProgram);
+  Command("deleteProgram");
   ASSERT_NE(services->item(7)->text(), programText);
   EXPECT_EQ(Stack().text(Stack().count() - 1), "Delete Program " + programText);
   EXPECT_EQ(Stack().text(0), "Delete Satellite " + satText);
 
   Sheet().setCurrentIndex(0);
-  Command(CommandId::kEditUndo);
+  Command("editUndo");
   EXPECT_EQ(Sheet().currentIndex(), 1) << "the page of the program comes to the front";
   EXPECT_EQ(services->SingleSelectedRow(), 7);
   EXPECT_EQ(services->item(7)->text(), programText);
 
-  Command(CommandId::kEditUndo);
+  Command("editUndo");
   EXPECT_EQ(Sheet().currentIndex(), 0);
   ASSERT_EQ(sats->topLevelItemCount(), satRows);
   EXPECT_EQ(sats->SingleSelectedRow(), 3);
   EXPECT_EQ(satTP.State().CurrentSatellite(), satellite);
 
-  Command(CommandId::kEditRedo);
+  Command("editRedo");
   EXPECT_EQ(sats->topLevelItemCount(), satRows - 1);
-  Command(CommandId::kEditRedo);
+  Command("editRedo");
   EXPECT_NE(services->item(7)->text(), programText);
 }
 
@@ -114,27 +113,27 @@ TEST_F(UndoWindowTest, ModifiedFlagFollowsTheCleanStateAndLoadsClearTheStack) {
   EXPECT_EQ(Stack().count(), 0) << "nothing changed, no step";
   EXPECT_FALSE(doc.IsModified());
 
-  Command(CommandId::kDeleteSatellite);
+  Command("deleteSatellite");
   EXPECT_TRUE(doc.IsModified());
-  Command(CommandId::kFileSave);
+  Command("fileSave");
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(Stack().isClean());
-  Command(CommandId::kEditUndo);
+  Command("editUndo");
   EXPECT_TRUE(doc.IsModified()) << "the file holds the deletion";
-  Command(CommandId::kEditRedo);
+  Command("editRedo");
   EXPECT_FALSE(doc.IsModified());
-  Command(CommandId::kEditUndo);
+  Command("editUndo");
   EXPECT_TRUE(doc.IsModified());
 
   Prompt::QueueMessageAnswer(QMessageBox::No);
-  Command(CommandId::kFileNew);
+  Command("fileNew");
   EXPECT_EQ(Stack().count(), 0);
   EXPECT_FALSE(doc.IsModified());
 
   sats->setCurrentItem(sats->topLevelItem(0));
-  Command(CommandId::kDeleteSatellite);
+  Command("deleteSatellite");
   ASSERT_EQ(Stack().count(), 1);
   ASSERT_TRUE(frame_->OpenDocumentFile(file_));
   EXPECT_EQ(Stack().count(), 0);
-  EXPECT_FALSE(frame_->ActionFor(CommandId::kEditUndo)->isEnabled());
+  EXPECT_FALSE(apptest::Action(*frame_, "editUndo")->isEnabled());
 }

@@ -6,6 +6,7 @@
 // "maximised" shoots each page of the maximised window (the display needs a window
 // manager for that); "scale2" shoots each page on a screen at twice the scale (the script
 // sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's.
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -34,7 +35,6 @@
 #include "ui/channels/GroupChListView.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
-#include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 
 namespace {
@@ -148,9 +148,9 @@ void ShootGroupChannel(CMainFrame& frame) {
 }
 
 void UsePort(CQuelmarApp& app, const std::string& device) {
-  LinkSettings s = app.Settings();
-  s.comPortIndex = 4;
-  s.portDevice = QString::fromStdString(device);
+  AppSettings s = app.Settings();
+  s.link.comPortIndex = 4;
+  s.link.portDevice = QString::fromStdString(device);
   app.SetSettings(s);
 }
 
@@ -181,20 +181,20 @@ void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir&
   ShootGroupChannel(frame);
 
   ShootNextDialog("config-setting");
-  frame.OnCommand(CommandId::kConfigSetting);
+  frame.Actions().transfer.config->trigger();
   ShootNextDialog("about");
-  frame.OnCommand(CommandId::kAppAbout);
+  frame.Actions().window.about->trigger();
   {
     const auto sim = PacedSim("serve", demo);
     UsePort(app, sim->Device());
     ShootNextDialog<CFileRcvDlg>("receive-from-stb", [](CFileRcvDlg& d) { return d.Progress()->value() >= 40; });
-    frame.OnCommand(CommandId::kReceiveFromStb);
+    frame.Actions().transfer.receive->trigger();
   }
   {
     const auto sim = PacedSim("accept", QString::fromStdString(work.File("out.img")));
     UsePort(app, sim->Device());
     ShootNextDialog<CFileSndDlg>("send-to-stb", [](CFileSndDlg& d) { return d.Progress()->value() >= 30; });
-    frame.OnCommand(CommandId::kSendToStb);
+    frame.Actions().transfer.send->trigger();
   }
 }
 

@@ -4,6 +4,7 @@
 // modal dialogs answered in advance.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -86,6 +87,8 @@ class PageTest : public ::testing::Test {
     doc.LoadDatabase(sample::MakeHeader(dbType), db);
     page = std::make_unique<Page>(doc, host);
     host.Attach(page.get());
+    for (QAction* action : page->template findChildren<QAction*>())
+      QObject::connect(action, &QAction::triggered, [this, action] { triggered << action->objectName(); });
     page->Activate();
   }
 
@@ -97,6 +100,8 @@ class PageTest : public ::testing::Test {
   CQuelmarDoc doc;
   RecordingPageHost host;
   std::unique_ptr<Page> page;
+  // The page's commands (the names of their actions), as they were triggered.
+  QStringList triggered;
 };
 
 }  // namespace testkit

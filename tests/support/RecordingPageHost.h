@@ -1,12 +1,6 @@
 #pragma once
-// The sheet and the main frame as a page sees them, for page tests and the window
-// benchmarks: every command and context menu a page asks for is recorded, and a command
-// goes back to the attached page that knows it, as the sheet forwards it. With no page
-// attached it only records.
-#include <QPoint>
-#include <utility>
-#include <vector>
-
+// The sheet as a page sees it, for page tests and the window benchmarks: the other
+// page, when attached, and the DbType.
 #include "ui/PageHost.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/satellites/CPageSatTP.h"
@@ -23,21 +17,11 @@ class RecordingPageHost : public PageHost {
     ++groupChRequests;
     return groupCh_;
   }
-  void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) override {
-    menus.emplace_back(menu, globalPos);
-  }
-  void SendCommand(int commandId) override {
-    commands.push_back(commandId);
-    if (satTP_ && satTP_->OnCommand(commandId)) return;
-    if (groupCh_) groupCh_->OnCommand(commandId);
-  }
   int DbType() const override { return dbType; }
 
   int dbType = 3;
   // The "Satellite/Transponder" page asks for the other page only to refresh it.
   int groupChRequests = 0;
-  std::vector<int> commands;
-  std::vector<std::pair<ContextMenu, QPoint>> menus;
 
  private:
   CPageSatTP* satTP_ = nullptr;

@@ -7,8 +7,8 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/image/DatabaseImage.h"
-#include "db/records/DbType.h"
 #include "db/operations/SampleDatabase.h"
+#include "db/records/DbType.h"
 
 namespace testkit {
 

@@ -1,7 +1,9 @@
 #include "ui/channels/CPageGroupCh.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -10,6 +12,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
+#include "db/operations/ChannelSort.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/ChannelRowItem.h"
@@ -18,11 +21,13 @@
 #include "ui/channels/ProgramInfoArea.h"
 #include "ui/channels/RowDrag.h"
 #include "ui/channels/RowMoves.h"
-#include "widgets/CommandIds.h"
+#include "widgets/AccessibleTree.h"
+#include "widgets/CommandAction.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/LeaveGuard.h"
 #include "widgets/PlacedControl.h"
+#include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
@@ -39,6 +44,9 @@ constexpr int kGroupSlots = int(ChannelListBlock::kGroupCount);
 CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageGroupCh"));
+  // First: the context menus are listed for a screen reader before anything asks about
+  // the page.
+  CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
@@ -50,6 +58,38 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   SetTabOrder({kind_, serviceSearch_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_,
                deleteGroup_, groupSearch_, groupList_});
   info_->ChainTabOrder(groupList_);
+}
+
+// The commands, and the lists' context menus built from them.
+void CPageGroupCh::CreateActions() {
+  using CommandAction::Make;
+  GroupChActions& a = actions_;
+  a.addProgram = Make(*this, "addProgram", Q(T::kAddProgram), [this] {
+    EnsureInitialised();
+    AddProgram();
+  });
+  a.deleteProgram = Make(*this, "deleteProgram", Q(T::kDeleteProgram), [this] {
+    EnsureInitialised();
+    DeleteSelectedProgram();
+  });
+  a.moveTo = Make(*this, "moveTo", QString::fromUtf8(T::kMoveTo), [this] {
+    EnsureInitialised();
+    MoveRows(state_.activeList == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
+  });
+  const auto sort = [this](const char* name, const char* text, dbops::SortKey key) {
+    return Make(*this, name, Q(text), [this, key] { SortRows(int(key)); });
+  };
+  a.sortByName = sort("sortByName", T::kSortByName, dbops::SortKey::Name);
+  a.sortBySatellite = sort("sortBySatellite", T::kSortBySatellite, dbops::SortKey::SatelliteAndFrequency);
+  a.sortByServiceId = sort("sortByServiceId", T::kSortByServiceId, dbops::SortKey::ServiceId);
+  a.reverseOrder = sort("reverseOrder", T::kReverseOrder, dbops::SortKey::Reverse);
+
+  a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo});
+  QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
+                                        {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
+  a.popMenu->addMenu(sortMenu);
+  // A popup menu is no child of any window for a screen reader: the page lists it.
+  AccessibleTree::ListMenus(*this, {a.popMenu});
 }
 
 CPageGroupCh::~CPageGroupCh() = default;
@@ -163,7 +203,7 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
     connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
-      host_.PopupContextMenu(ContextMenu::PopMenu, globalPos);
+      Prompt::Popup(*actions_.popMenu, globalPos);
     });
   }
   connect(serviceList_, &GroupChListView::BeginDrag, this, [this](int row) {
@@ -182,24 +222,9 @@ void CPageGroupCh::ConnectControls() {
   connect(info_->UpdateButton(), &QPushButton::clicked, this, [this] { UpdateProgram(); });
 }
 
-bool CPageGroupCh::OnCommand(int commandId) {
-  if (commandId == CommandId::kAddProgram) {
-    EnsureInitialised();
-    AddProgram();
-    return true;
-  }
-  if (ArrangeCommand(commandId)) return true;
-  if (commandId == CommandId::kDeleteProgram) {
-    EnsureInitialised();
-    DeleteSelectedProgram();
-    return true;
-  }
-  return false;
-}
-
 void CPageGroupCh::OnListKey(int key) {
-  if (key == Qt::Key_Insert) host_.SendCommand(CommandId::kAddProgram);
-  if (key == Qt::Key_Delete) host_.SendCommand(CommandId::kDeleteProgram);
+  if (key == Qt::Key_Insert) actions_.addProgram->trigger();
+  if (key == Qt::Key_Delete) actions_.deleteProgram->trigger();
 }
 
 // ---- lists --------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "db/document/CQuelmarDoc.h"
+#include "ui/channels/GroupChActions.h"
 #include "ui/channels/GroupChPageState.h"
 #include "ui/channels/ListFilter.h"
 
@@ -40,9 +41,8 @@ class CPageGroupCh : public QWidget {
   // Rebuilds both combos and both lists from the document's working database.
   void RefreshPage();
 
-  // A command forwarded by the main frame ("Add Program", "Delete Program"); false when
-  // this page does not handle it.
-  bool OnCommand(int commandId);
+  // The page's commands and its lists' context menu, made with the page.
+  const GroupChActions& Actions() const { return actions_; }
 
   // ---- the page's operations; buttons, keys and commands lead here --------------
   void FillServiceList(int kind);
@@ -60,7 +60,7 @@ class CPageGroupCh : public QWidget {
   void DeleteGroup();
   // "-->": the selected TV/Radio program joins the current group.
   void CopyToGroup();
-  // "<--": the main frame's "Delete Program" on the active list.
+  // "<--": the page's "Delete Program" on the active list.
   void RemoveFromGroup();
 
   // After an undo or redo, and the RefreshPage that follows it: shows the program, list
@@ -77,6 +77,7 @@ class CPageGroupCh : public QWidget {
 
  private:
   void EnsureInitialised();
+  void CreateActions();
   void CreateControls();
   void ConnectControls();
   void RefillGroupCombo();
@@ -112,9 +113,8 @@ class CPageGroupCh : public QWidget {
   ListFilter::RowKeys SearchKeys(bool services, int row) const;
   // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
   // the selected row of a list; the context menu's "Move To…" and sorts on the active
-  // list. ArrangeCommand is false for any other command.
+  // list.
   void MoveRows(GroupChListView* list, int move);
-  bool ArrangeCommand(int commandId);
   void SortRows(int key);
   void ShowArranged(bool services, const std::vector<int>& rows);
   // The undo step of moving `rows`: named after the program, or the count when several.
@@ -137,6 +137,7 @@ class CPageGroupCh : public QWidget {
   bool initialised_ = false;
   int shownKind_ = 0;  // the TV/Radio row the service list shows
   GroupChPageState state_;
+  GroupChActions actions_;
 
   QComboBox* kind_ = nullptr;
   QLineEdit* serviceSearch_ = nullptr;

@@ -10,24 +10,9 @@
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowMoves.h"
-#include "widgets/CommandIds.h"
 
 #include <QComboBox>
 #include <QItemSelection>
-
-bool CPageGroupCh::ArrangeCommand(int commandId) {
-  switch (commandId) {
-    case CommandId::kMoveTo:
-      EnsureInitialised();
-      MoveRows(state_.activeList == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
-      return true;
-    case CommandId::kSortByName: SortRows(int(dbops::SortKey::Name)); return true;
-    case CommandId::kSortBySatellite: SortRows(int(dbops::SortKey::SatelliteAndFrequency)); return true;
-    case CommandId::kSortByServiceId: SortRows(int(dbops::SortKey::ServiceId)); return true;
-    case CommandId::kReverseOrder: SortRows(int(dbops::SortKey::Reverse)); return true;
-    default: return false;
-  }
-}
 
 void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const bool services = list == serviceList_;

@@ -1,6 +1,7 @@
 // The "Group/Channel" page's program actions: the Info area showing and updating the
 // current row's program, "Add Program", "Delete Program" on the active list, "-->"
 // and "<--". Several selected rows go to GroupChSeveral.cpp.
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,7 +17,6 @@
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/ProgramInfoArea.h"
-#include "widgets/CommandIds.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
@@ -196,6 +196,6 @@ void CPageGroupCh::CopyToGroup() {
 }
 
 void CPageGroupCh::RemoveFromGroup() {
-  host_.SendCommand(CommandId::kDeleteProgram);
+  actions_.deleteProgram->trigger();
   MarkModified();
 }

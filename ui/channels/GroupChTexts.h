@@ -70,4 +70,16 @@ inline constexpr const char* kProgramTableFull =
 inline constexpr const char* kServiceListFull =
     "The TV or radio list is full: it holds 4000 programs.";
 
+// The lists' commands and their context menu; its title names it for a screen reader.
+inline constexpr const char* kPopMenu = "PopMenu";
+inline constexpr const char* kAddProgram = "Add Program";
+inline constexpr const char* kDeleteProgram = "Delete Program";
+// UTF-8: the ellipsis is not in Latin-1.
+inline constexpr const char* kMoveTo = "Move To\u2026";
+inline constexpr const char* kSortMenu = "Sort";
+inline constexpr const char* kSortByName = "Sort by Name";
+inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
+inline constexpr const char* kSortByServiceId = "Sort by Service ID";
+inline constexpr const char* kReverseOrder = "Reverse Order";
+
 }  // namespace GroupChTexts

@@ -1,6 +1,8 @@
 #include "ui/satellites/CPageSatTP.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPushButton>
 #include <string>
 
@@ -16,8 +18,9 @@
 #include "ui/satellites/SatInfoArea.h"
 #include "ui/satellites/SatTPListView.h"
 #include "ui/satellites/SatTPTexts.h"
+#include "widgets/AccessibleTree.h"
 #include "widgets/CInputName.h"
-#include "widgets/CommandIds.h"
+#include "widgets/CommandAction.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/LeaveGuard.h"
@@ -62,6 +65,9 @@ QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
 CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageSatTP"));
+  // First: the context menus are listed for a screen reader before anything asks about
+  // the page.
+  CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 366, 312);
@@ -69,6 +75,23 @@ CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   // The lists, then the settings: down the left column, down the right, then Update.
   SetTabOrder({satelliteList_, transponderList_});
   satInfo_->ChainTabOrder(transponderList_);
+}
+
+// The commands, and the lists' context menus built from them.
+void CPageSatTP::CreateActions() {
+  using CommandAction::Make;
+  SatTPActions& a = actions_;
+  a.addSatellite = Make(*this, "addSatellite", Q(T::kAddSatellite), [this] { NewSatellite(); });
+  a.deleteSatellite = Make(*this, "deleteSatellite", Q(T::kDeleteSatellite), [this] { DeleteCurrentSatellite(); });
+  a.addTransponder = Make(*this, "addTransponder", Q(T::kAddTransponder), [this] { EditTransponder(TpEditMode::Add); });
+  a.deleteTransponder =
+      Make(*this, "deleteTransponder", Q(T::kDeleteTransponder), [this] { DeleteSelectedTransponder(); });
+  a.editTransponder =
+      Make(*this, "editTransponder", Q(T::kEditTransponder), [this] { EditTransponder(TpEditMode::Edit); });
+  a.satMenu = CommandAction::Menu(*this, T::kSatMenu, {a.addSatellite, a.deleteSatellite});
+  a.tpMenu = CommandAction::Menu(*this, T::kTpMenu, {a.addTransponder, a.deleteTransponder, a.editTransponder});
+  // A popup menu is no child of any window for a screen reader: the page lists them.
+  AccessibleTree::ListMenus(*this, {a.satMenu, a.tpMenu});
 }
 
 QString CPageSatTP::Title() { return Q(T::kPageTitle); }
@@ -104,20 +127,19 @@ void CPageSatTP::CreateControls() {
   connect(satelliteList_, &QTreeWidget::itemSelectionChanged, this,
           &CPageSatTP::OnSatelliteSelectionChanged);
   connect(satelliteList_, &SatTPListView::commandKey, this, [this](int key) {
-    OnListKey(key, CommandId::kAddSatellite, CommandId::kDeleteSatellite);
+    OnListKey(key, actions_.addSatellite, actions_.deleteSatellite);
   });
   connect(transponderList_, &SatTPListView::commandKey, this, [this](int key) {
-    OnListKey(key, CommandId::kAddTransponder, CommandId::kDeleteTransponder);
+    OnListKey(key, actions_.addTransponder, actions_.deleteTransponder);
   });
   connect(transponderList_, &SatTPListView::doubleClickedAnywhere, this,
-          [this] { host_.SendCommand(CommandId::kEditTransponder); });
+          [this] { actions_.editTransponder->trigger(); });
   connect(satelliteList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-    host_.PopupContextMenu(ContextMenu::SatMenu, satelliteList_->viewport()->mapToGlobal(pos));
+    Prompt::Popup(*actions_.satMenu, satelliteList_->viewport()->mapToGlobal(pos));
   });
   connect(transponderList_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) {
-            host_.PopupContextMenu(ContextMenu::TpMenu,
-                                   transponderList_->viewport()->mapToGlobal(pos));
+            Prompt::Popup(*actions_.tpMenu, transponderList_->viewport()->mapToGlobal(pos));
           });
 }
 
@@ -147,30 +169,8 @@ const ChannelDatabase& CPageSatTP::Db() const { return doc_.Working(); }
 
 void CPageSatTP::MarkModified() { doc_.MarkEdited(); }
 
-bool CPageSatTP::OnCommand(int commandId) {
-  switch (commandId) {
-    case CommandId::kAddSatellite:
-      NewSatellite();
-      return true;
-    case CommandId::kDeleteSatellite:
-      DeleteCurrentSatellite();
-      return true;
-    case CommandId::kAddTransponder:
-      EditTransponder(TpEditMode::Add);
-      return true;
-    case CommandId::kDeleteTransponder:
-      DeleteSelectedTransponder();
-      return true;
-    case CommandId::kEditTransponder:
-      EditTransponder(TpEditMode::Edit);
-      return true;
-    default:
-      return false;
-  }
-}
-
-void CPageSatTP::OnListKey(int key, int insertCommand, int deleteCommand) {
-  host_.SendCommand(key == Qt::Key_Insert ? insertCommand : deleteCommand);
+void CPageSatTP::OnListKey(int key, QAction* insert, QAction* remove) {
+  (key == Qt::Key_Insert ? insert : remove)->trigger();
 }
 
 // ---- lists -------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/satellites/SatTPActions.h"
 #include "ui/satellites/SatTPPageState.h"
 
 class CQuelmarDoc;
@@ -34,8 +35,8 @@ class CPageSatTP : public QWidget {
   // Rebuilds the page from the document's working database.
   void RefreshSatellites();
 
-  // A command forwarded by the main frame; false when this page does not handle it.
-  bool OnCommand(int commandId);
+  // The page's commands and context menus, made with the page.
+  const SatTPActions& Actions() const { return actions_; }
 
   // The page's operations; the commands above and the "Update" button lead here.
   void RefreshTransponders(int satellite);
@@ -57,13 +58,14 @@ class CPageSatTP : public QWidget {
   const SatTPPageState& State() const { return state_; }
 
  private:
+  void CreateActions();
   void CreateControls();
   void EnsureInitialised();
   void OnSatelliteSelectionChanged();
   // Reads "Sat. Info" and writes it to the current satellite. When `whole`, a refused
   // field writes nothing and false comes back.
   bool ApplySatInfo(bool whole);
-  void OnListKey(int key, int insertCommand, int deleteCommand);
+  void OnListKey(int key, QAction* insert, QAction* remove);
   void MarkModified();
   const ChannelDatabase& Db() const;
 
@@ -74,6 +76,7 @@ class CPageSatTP : public QWidget {
   // date, so the selection handler stays out of it.
   bool rebuilding_ = false;
   SatTPPageState state_;
+  SatTPActions actions_;
   int shownSatellite_ = -1;  // the satellite "Sat. Info" shows
 
   SatTPListView* satelliteList_ = nullptr;

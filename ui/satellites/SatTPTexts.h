@@ -44,4 +44,13 @@ inline constexpr const char* kPolarizationRows[] = {"Vertical", "Horizontal"};
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "Cancel";
 
+// The lists' commands and context menus; the menus' titles name them for a screen reader.
+inline constexpr const char* kSatMenu = "SatMenu";
+inline constexpr const char* kTpMenu = "TpMenu";
+inline constexpr const char* kAddSatellite = "Add Satellite";
+inline constexpr const char* kDeleteSatellite = "Delete Satellite";
+inline constexpr const char* kAddTransponder = "Add Transponder";
+inline constexpr const char* kDeleteTransponder = "Delete Transponder";
+inline constexpr const char* kEditTransponder = "Edit Transponder";
+
 }  // namespace SatTPTexts

@@ -1,16 +1,13 @@
 #pragma once
-// The three link settings the application keeps for the run, and the rows of the
-// lists that show them. Nothing here is stored between runs.
+// The port and speed a transfer opens, and the rows of the lists of "Config Setting"
+// that show them and the DbType.
 #include <QString>
 #include <QList>
 #include <QStringList>
 
-#include "db/records/DbType.h"
-
 struct LinkSettings {
   int comPortIndex = 0;   // row of the "Port" list
   int baudRateIndex = 4;  // row of the "Baud Rate" list
-  int dbType = dbtype::kDefault;  // row of the "DB Type" list
   // The device behind comPortIndex when it is not one of "COM1".."COM4" (a serial
   // device found on the machine or a path the user typed); empty otherwise.
   QString portDevice;

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <memory>
 
-#include "support/RandomBytes.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
 #include "db/image/Crc32.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
+#include "support/RandomBytes.h"
 #include "support/TempDir.h"
 
 namespace {

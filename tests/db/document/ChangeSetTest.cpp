@@ -5,7 +5,6 @@
 #include <memory>
 #include <random>
 
-#include "support/RandomBytes.h"
 #include "db/document/ChangeSet.h"
 #include "db/document/EditRecorder.h"
 #include "db/document/StepSubject.h"
@@ -13,6 +12,7 @@
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

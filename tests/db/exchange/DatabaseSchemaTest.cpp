@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/exchange/ImageJson.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/RecordJson.h"
 #include "db/image/DatabaseImage.h"
@@ -15,6 +14,7 @@
 #include "db/operations/SampleDatabase.h"
 #include "db/records/ByteOrder.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/image/Crc32.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

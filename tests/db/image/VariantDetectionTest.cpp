@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/image/DatabaseImage.h"
 #include "db/image/VariantDetection.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "support/RandomBytes.h"
 #include "db/operations/DatabaseOperations.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

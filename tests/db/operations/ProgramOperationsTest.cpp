@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/ProgramOperations.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

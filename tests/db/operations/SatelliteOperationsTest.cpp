@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "support/RandomBytes.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/SatelliteOperations.h"
 #include "db/records/ByteOrder.h"
 #include "db/records/ListedTransponders.h"
 #include "support/DbBuilders.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

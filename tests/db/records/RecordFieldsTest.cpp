@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "support/RandomBytes.h"
 #include "db/image/ExtraBlock.h"
 #include "db/image/ImageHeader.h"
 #include "db/records/ChannelDatabase.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

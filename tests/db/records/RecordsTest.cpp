@@ -5,9 +5,9 @@
 #include <cstring>
 #include <functional>
 
-#include "support/RandomBytes.h"
 #include "db/image/ImageHeader.h"
 #include "db/records/ChannelDatabase.h"
+#include "support/RandomBytes.h"
 
 namespace {
 

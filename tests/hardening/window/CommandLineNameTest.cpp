@@ -16,7 +16,6 @@
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
 #include "support/Subprocess.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ TEST_F(CommandLineName, OpensAndSavesUnderTheBytesItWasGiven) {
 
   app.Doc().Edit([](ChannelDatabase& db) { db.satellites[0].SetName("Saved"); });
   app.Doc().SetModifiedFlag(true);
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   EXPECT_FALSE(app.Doc().IsModified());
   CQuelmarDoc check;

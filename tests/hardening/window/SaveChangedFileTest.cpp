@@ -11,7 +11,6 @@
 #include "app/CMainFrame.h"
 #include "app/CQuelmarApp.h"
 #include "db/document/DbTexts.h"
-#include "widgets/CommandIds.h"
 #include "widgets/Prompt.h"
 
 namespace {
@@ -43,20 +42,20 @@ TEST_F(SaveChangedFile, AsksWithNoAsTheDefaultAndOverwritesOnlyOnYes) {
 
   Prompt::TakeMessages();
   Prompt::QueueMessageAnswer(QMessageBox::NoButton);  // Enter takes the default
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{QString::fromLatin1(DbTexts::kChangedOnDisk)});
   EXPECT_EQ(apptest::ReadAll(path), theirs);
   EXPECT_TRUE(app.Doc().IsModified());
 
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{QString::fromLatin1(DbTexts::kChangedOnDisk)});
   EXPECT_NE(apptest::ReadAll(path), theirs);
   EXPECT_FALSE(app.Doc().IsModified());
 
   // Now the file is the window's own again: the next save asks nothing.
   app.Doc().SetModifiedFlag(true);
-  frame.OnCommand(CommandId::kFileSave);
+  apptest::Trigger(frame, "fileSave");
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 }
 

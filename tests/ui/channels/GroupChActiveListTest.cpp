@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -102,7 +101,7 @@ TEST_F(GroupChActiveListTest, AListWithoutOneSelectedRowDoesNotBecomeActive) {
   GroupList()->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(page->State().activeList, ActiveList::Services);
   EXPECT_EQ(Text("name"), "T2");
-  host.commands.clear();
+  triggered.clear();
   Button("copyLeft")->click();
   EXPECT_FALSE(InDatabase(2)) << "the TV list stayed active";
 }

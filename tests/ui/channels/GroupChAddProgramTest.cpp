@@ -1,7 +1,6 @@
 // "Add Program": where the new program is filed, how its fields are fitted into the
 // record, and what is refused.
 #include "GroupChFixture.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ class GroupChAddProgramTest : public GroupChPageTest {
       SetField(d, "videoPid", video);
       for (const char* f : {"audioPid", "pcrPid", "ttextPid", "pmt", "serviceId"}) SetField(d, f, other);
     });
-    host.SendCommand(CommandId::kAddProgram);
+    page->Actions().addProgram->trigger();
   }
 };
 
@@ -33,7 +32,7 @@ TEST_F(GroupChAddProgramTest, AddingSwitchesBackToTvAndCancelChangesNothing) {
   Load(*Small());
   Kind()->setCurrentIndex(1);
   GroupCombo()->setCurrentIndex(0);
-  host.SendCommand(CommandId::kAddProgram);  // no answer queued: Cancel
+  page->Actions().addProgram->trigger();  // no answer queued: Cancel
   EXPECT_EQ(Kind()->currentIndex(), 1);
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(Db().programs[1].State(), SlotState::Empty);
@@ -58,7 +57,7 @@ TEST_F(GroupChAddProgramTest, AFullProgramTableIsRefusedBeforeAsking) {
     asked = true;
     return d.result();
   });
-  host.SendCommand(CommandId::kAddProgram);
+  page->Actions().addProgram->trigger();
   EXPECT_FALSE(asked);
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
   EXPECT_FALSE(doc.IsModified());

@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -190,7 +189,7 @@ TEST_F(GroupChListsTest, UpdateWithABadNumberStopsReadingThereButStillWrites) {
 TEST_F(GroupChListsTest, DeletingFromTheTvListRemovesTheProgramEverywhere) {
   Load(*Standard());
   ServiceList()->setCurrentRow(3);
-  host.SendCommand(CommandId::kDeleteProgram);
+  page->Actions().deleteProgram->trigger();
   EXPECT_EQ(Db().programs[3].State(), SlotState::Deleted);
   EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 11u);
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{2, 21}));
@@ -206,7 +205,7 @@ TEST_F(GroupChListsTest, DeletingFromTheFavouriteListOnlyLeavesTheCurrentGroup) 
   Load(*Standard());
   GroupList()->setCurrentRow(1);  // program 3
   Button("copyLeft")->click();
-  EXPECT_EQ(host.commands, std::vector<int>{CommandId::kDeleteProgram});
+  EXPECT_EQ(triggered, QStringList{"deleteProgram"});
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{2, 21}));
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), std::vector<int>{3});
   EXPECT_EQ(Db().programs[3].State(), SlotState::Used);
@@ -216,29 +215,29 @@ TEST_F(GroupChListsTest, DeletingFromTheFavouriteListOnlyLeavesTheCurrentGroup) 
 
 TEST_F(GroupChListsTest, DeleteWithoutASelectionDoesNothing) {
   Load(*Standard());
-  host.SendCommand(CommandId::kDeleteProgram);
+  page->Actions().deleteProgram->trigger();
   EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 12u);
   EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(GroupChListsTest, KeysAndRightClickGoThroughTheMainFrame) {
+TEST_F(GroupChListsTest, KeysAndRightClickTriggerThePagesCommands) {
   Load(*Standard());
   page->show();
   ServiceList()->setCurrentRow(0);
   QTest::keyClick(ServiceList(), Qt::Key_Delete);
-  EXPECT_EQ(host.commands, std::vector<int>{CommandId::kDeleteProgram});
+  EXPECT_EQ(triggered, QStringList{"deleteProgram"});
   EXPECT_EQ(Db().programs[0].State(), SlotState::Deleted);
   QTest::keyClick(GroupList(), Qt::Key_Insert);  // "Add Program", cancelled
-  EXPECT_EQ(host.commands.back(), CommandId::kAddProgram);
+  EXPECT_EQ(triggered.back(), "addProgram");
   QTest::keyClick(GroupList(), Qt::Key_A);
-  EXPECT_EQ(host.commands.size(), 2u);
+  EXPECT_EQ(triggered.size(), 2);
 
   QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(105, 205));
   QApplication::sendEvent(GroupList()->viewport(), &menu);
-  ASSERT_EQ(host.menus.size(), 1u);
-  EXPECT_EQ(host.menus[0].first, ContextMenu::PopMenu);
-  EXPECT_EQ(host.menus[0].second, QPoint(105, 205));
-  EXPECT_EQ(page->OnCommand(CommandId::kAddSatellite), false);
+  const auto menus = Prompt::TakeMenus();
+  ASSERT_EQ(menus.size(), 1);
+  EXPECT_EQ(menus[0].first, "PopMenu");
+  EXPECT_EQ(menus[0].second, QPoint(105, 205));
 }
 
 TEST_F(GroupChListsTest, DamagedTablesAreShownWithoutReadingOrWritingPastThem) {

@@ -5,7 +5,6 @@
 
 #include "GroupChFixture.h"
 #include "ui/channels/CMoveToDlg.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -28,32 +27,32 @@ class GroupChSortTest : public GroupChPageTest {
 
 TEST_F(GroupChSortTest, SortingTheTvListFollowsTheSelectedProgram) {
   ServiceList()->setCurrentRow(1);
-  EXPECT_TRUE(page->OnCommand(CommandId::kSortByName));
+  page->Actions().sortByName->trigger();
   EXPECT_EQ(Rows(ServiceList()), (QStringList{"[ARD]", "[kino 2]", "[Kino 10]"}));
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{12, 11, 10}));
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{10, 11, 12})) << "the group stays";
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 1);
   EXPECT_TRUE(doc.IsModified());
 
-  EXPECT_TRUE(page->OnCommand(CommandId::kSortByServiceId));
+  page->Actions().sortByServiceId->trigger();
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 12, 10}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0);
   EXPECT_EQ(Text("name"), "kino 2");
 
   doc.SetModifiedFlag(false);
-  EXPECT_TRUE(page->OnCommand(CommandId::kSortBySatellite)) << "all on one transponder: nothing moves";
+  page->Actions().sortBySatellite->trigger();  // all on one transponder: nothing moves
   EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(GroupChSortTest, TheFavouriteListIsSortedWhenItWasLastWorkedIn) {
   GroupList()->setCurrentRow(0);
-  EXPECT_TRUE(page->OnCommand(CommandId::kReverseOrder));
+  page->Actions().reverseOrder->trigger();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{12, 11, 10}));
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 2);
 
   testkit::AnswerDialog<CMoveToDlg>([](CMoveToDlg& dlg) { dlg.NumberBox()->setText(QStringLiteral("1")); });
-  EXPECT_TRUE(page->OnCommand(CommandId::kMoveTo));
+  page->Actions().moveTo->trigger();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{10, 12, 11}));
   EXPECT_EQ(GroupList()->SingleSelectedRow(), 0);
 }

@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "SatTPFixture.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ TEST_F(Commands, AddSatelliteWithAnExistingNameResetsItInPlace) {
   Load(*db);
 
   AnswerName("Hotbird");
-  page->OnCommand(CommandId::kAddSatellite);
+  page->Actions().addSatellite->trigger();
   EXPECT_EQ(Rows(SatList()), (QStringList{"[Astra]", "[Hotbird]"}));
   const SatelliteRecord& s = Working().satellites[1];
   EXPECT_EQ(s.LnbFreqHigh(), 5150);
@@ -45,12 +44,12 @@ TEST_F(Commands, AddSatelliteRevivesADeletedNameButNeverReusesDeletedSlotsForNew
   ASSERT_EQ(S().satelliteRowCount, 80);
 
   AnswerName("Brand new");
-  page->OnCommand(CommandId::kAddSatellite);
+  page->Actions().addSatellite->trigger();
   EXPECT_EQ(S().satelliteRowCount, 80);
   EXPECT_FALSE(doc.IsModified());
 
   AnswerName("Sat7");
-  page->OnCommand(CommandId::kAddSatellite);
+  page->Actions().addSatellite->trigger();
   EXPECT_EQ(S().satelliteRowCount, 81);
   EXPECT_EQ(S().satelliteRows[4], 7);
   EXPECT_EQ(Working().satellites[7].State(), SlotState::Used);
@@ -66,10 +65,10 @@ TEST_F(Commands, CancelledDialogsChangeNothing) {
   Load(*db);
   const auto before = std::make_unique<ChannelDatabase>(Working());
 
-  page->OnCommand(CommandId::kAddSatellite);    // Name dialog cancelled
-  page->OnCommand(CommandId::kAddTransponder);  // Transponder Info. cancelled
+  page->Actions().addSatellite->trigger();    // Name dialog cancelled
+  page->Actions().addTransponder->trigger();  // Transponder Info. cancelled
   SelectRow(TpList(), 0);
-  page->OnCommand(CommandId::kEditTransponder);
+  page->Actions().editTransponder->trigger();
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(std::memcmp(before.get(), &Working(), sizeof(ChannelDatabase)), 0);
 }
@@ -87,7 +86,7 @@ TEST_F(Commands, DeleteSatelliteTakesItsTranspondersButNotItsPrograms) {
   Load(*db);
 
   SelectRow(SatList(), 1);
-  page->OnCommand(CommandId::kDeleteSatellite);
+  page->Actions().deleteSatellite->trigger();
   EXPECT_EQ(Working().satellites[5].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[0].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
@@ -108,7 +107,7 @@ TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
 
   TpPresets seen;
   AnswerTransponder("12380", "27500", 1, &seen);
-  page->OnCommand(CommandId::kAddTransponder);
+  page->Actions().addTransponder->trigger();
   EXPECT_EQ(seen.satellite, "Eutelsat");
   EXPECT_EQ(seen.frequency, "0");
   EXPECT_EQ(seen.symbolRate, "0");
@@ -131,7 +130,7 @@ TEST_F(Commands, AddTransponderToAFullTableAddsNothingYetMarksTheDocument) {
   for (int i = 0; i < 2100; ++i) PutTransponder(*db, i, 1, 10000, 27500, 0, SlotState::Deleted);
   Load(*db);
   AnswerTransponder("11000", "22000", 0);
-  page->OnCommand(CommandId::kAddTransponder);
+  page->Actions().addTransponder->trigger();
   EXPECT_EQ(TpList()->topLevelItemCount(), 0);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   EXPECT_TRUE(doc.IsModified());
@@ -149,14 +148,14 @@ TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
     opened = true;
     return d.result();
   });
-  page->OnCommand(CommandId::kEditTransponder);  // no row marked after the load
+  page->Actions().editTransponder->trigger();  // no row marked after the load
   EXPECT_FALSE(opened);
   Prompt::Reset();
 
   SelectRow(TpList(), 0);
   TpPresets seen;
   AnswerTransponder("10715", "22001", 0, &seen);
-  page->OnCommand(CommandId::kEditTransponder);
+  page->Actions().editTransponder->trigger();
   EXPECT_EQ(seen.satellite, "A");
   EXPECT_EQ(seen.frequency, "10714");
   EXPECT_EQ(seen.symbolRate, "22000");
@@ -177,26 +176,18 @@ TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
   PutTransponder(*db, 1, 0, 11100);
   PutTransponder(*db, 2, 0, 11200);
   Load(*db);
-  page->OnCommand(CommandId::kDeleteTransponder);
+  page->Actions().deleteTransponder->trigger();
   EXPECT_EQ(TpList()->topLevelItemCount(), 3);
   EXPECT_FALSE(doc.IsModified());
 
   SelectRow(TpList(), 1);
-  page->OnCommand(CommandId::kDeleteTransponder);
+  page->Actions().deleteTransponder->trigger();
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Deleted);
   EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "11200"}));
   // The row number stays, so the next transponder is marked.
   EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(host.groupChRequests, 0);
-}
-
-TEST_F(Commands, OtherCommandsAreLeftToTheOtherPage) {
-  auto db = EmptyDb();
-  Load(*db);
-  EXPECT_FALSE(page->OnCommand(CommandId::kAddProgram));
-  EXPECT_FALSE(page->OnCommand(CommandId::kDeleteProgram));
-  EXPECT_FALSE(page->OnCommand(CommandId::kFileSave));
 }
 
 }  // namespace

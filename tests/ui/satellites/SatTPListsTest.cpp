@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "SatTPFixture.h"
-#include "widgets/CommandIds.h"
 
 namespace {
 
@@ -64,12 +63,12 @@ TEST_F(Lists, HiddenAndDeletedTranspondersAreNotListedAndRowsStillMapRight) {
   // Row 1 is slot 2, not the hidden slot 1.
   SelectRow(TpList(), 1);
   AnswerTransponder("10950", "30000", 1);
-  page->OnCommand(CommandId::kEditTransponder);
+  page->Actions().editTransponder->trigger();
   EXPECT_EQ(Working().transponders[2].Frequency(), 10950);
   EXPECT_EQ(Working().transponders[1].Frequency(), 10800);
 
   SelectRow(TpList(), 2);
-  page->OnCommand(CommandId::kDeleteTransponder);
+  page->Actions().deleteTransponder->trigger();
   EXPECT_EQ(Working().transponders[4].State(), SlotState::Deleted);
   EXPECT_EQ(Working().transponders[1].State(), SlotState::Used);
   EXPECT_EQ(TransponderRowSlots(), (std::vector<int>{0, 2}));
@@ -104,7 +103,7 @@ TEST_F(Lists, MarkedRowsSurviveRefreshesAndAreClamped) {
   Load(*db);
 
   SelectRow(TpList(), 3);
-  page->OnCommand(CommandId::kDeleteTransponder);
+  page->Actions().deleteTransponder->trigger();
   // The last row went; the new last one is marked.
   EXPECT_EQ(S().currentTransponderRow, 2);
   EXPECT_EQ(TpList()->SingleSelectedRow(), 2);
@@ -115,12 +114,12 @@ TEST_F(Lists, MarkedRowsSurviveRefreshesAndAreClamped) {
   EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
 
   // Deleting the middle satellite makes the one after it current.
-  page->OnCommand(CommandId::kDeleteSatellite);
+  page->Actions().deleteSatellite->trigger();
   EXPECT_EQ(S().currentSatelliteRow, 1);
   EXPECT_EQ(S().CurrentSatellite(), 2);
   EXPECT_EQ(SatList()->SingleSelectedRow(), 1);
   // Deleting the last listed one moves to the new last row.
-  page->OnCommand(CommandId::kDeleteSatellite);
+  page->Actions().deleteSatellite->trigger();
   EXPECT_EQ(S().CurrentSatellite(), 0);
   EXPECT_EQ(Rows(SatList()), QStringList{"[S0]"});
 }
@@ -131,7 +130,7 @@ TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
   PutTransponder(*db, 0, 3, 11000);
   Load(*db);
   EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
-  page->OnCommand(CommandId::kDeleteSatellite);
+  page->Actions().deleteSatellite->trigger();
   EXPECT_EQ(SatList()->topLevelItemCount(), 0);
   EXPECT_EQ(TpList()->topLevelItemCount(), 0);
   EXPECT_EQ(S().satelliteRowCount, 0);
@@ -141,9 +140,9 @@ TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
 
   // With nothing listed the satellite and transponder commands do nothing at all.
   doc.SetModifiedFlag(false);
-  for (int id : {CommandId::kDeleteSatellite, CommandId::kAddTransponder,
-                 CommandId::kEditTransponder, CommandId::kDeleteTransponder})
-    EXPECT_TRUE(page->OnCommand(id));
+  const SatTPActions& a = page->Actions();
+  for (QAction* command : {a.deleteSatellite, a.addTransponder, a.editTransponder, a.deleteTransponder})
+    command->trigger();
   page->UpdateSatellite();
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
@@ -156,13 +155,13 @@ TEST_F(Lists, AnEmptyDatabaseShowsEmptyListsAndAddSatelliteStillWorks) {
   EXPECT_EQ(SatList()->topLevelItemCount(), 0);
   EXPECT_FALSE(Control<QWidget>("satInfo")->isEnabled());
   AnswerName("First");
-  page->OnCommand(CommandId::kAddSatellite);
+  page->Actions().addSatellite->trigger();
   EXPECT_EQ(Rows(SatList()), QStringList{"[First]"});
   EXPECT_TRUE(Control<QWidget>("satInfo")->isEnabled());
   EXPECT_EQ(Control<QLineEdit>("lnbFreqHigh")->text(), "5150");
 }
 
-TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
+TEST_F(Lists, KeysDoubleClicksAndRightClicksTriggerThePagesCommands) {
   auto db = EmptyDb();
   PutSatellite(*db, 0, "A");
   Load(*db);
@@ -174,10 +173,8 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
   QTest::keyClick(SatList(), Qt::Key_Insert);  // Name dialog: cancelled by the script
   // A double click in an empty transponder list sends the command, which finds no row.
   QTest::mouseDClick(TpList()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_EQ(host.commands,
-            (std::vector<int>{CommandId::kDeleteSatellite, CommandId::kAddTransponder,
-                              CommandId::kDeleteTransponder, CommandId::kAddSatellite,
-                              CommandId::kEditTransponder}));
+  EXPECT_EQ(triggered, (QStringList{"deleteSatellite", "addTransponder", "deleteTransponder", "addSatellite",
+                                    "editTransponder"}));
 
   QContextMenuEvent onSat(QContextMenuEvent::Mouse, QPoint(5, 6),
                           SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
@@ -185,10 +182,11 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksGoThroughTheMainFrame) {
   QContextMenuEvent onTp(QContextMenuEvent::Mouse, QPoint(7, 8),
                          TpList()->viewport()->mapToGlobal(QPoint(7, 8)));
   QApplication::sendEvent(TpList()->viewport(), &onTp);
-  ASSERT_EQ(host.menus.size(), 2u);
-  EXPECT_EQ(host.menus[0].first, ContextMenu::SatMenu);
-  EXPECT_EQ(host.menus[0].second, SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
-  EXPECT_EQ(host.menus[1].first, ContextMenu::TpMenu);
+  const auto menus = Prompt::TakeMenus();
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(menus[0].first, "SatMenu");
+  EXPECT_EQ(menus[0].second, SatList()->viewport()->mapToGlobal(QPoint(5, 6)));
+  EXPECT_EQ(menus[1].first, "TpMenu");
   page->hide();
 }
 

@@ -1,0 +1,76 @@
+#pragma once
+// The window's file commands: New (Ctrl+N), Open, Open Received, Save, Save As, Close
+// and the recent-file list, with the document's file identity: its path and its title
+// ("Untitled" until it has a file). Asks to save changes before the document is replaced.
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include "app/MainActions.h"
+
+class CQuelmarDoc;
+class CQuelmarView;
+class CRecentFileList;
+class EditSteps;
+class RunSettings;
+class VariantOffer;
+class QWidget;
+
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  struct Parts {
+    CQuelmarDoc& doc;
+    RunSettings& settings;
+    CRecentFileList& recent;
+    CQuelmarView& view;
+    EditSteps& steps;
+    VariantOffer& variants;
+  };
+  // `window` owns the commands and the dialogs.
+  FileCommands(const Parts& parts, QWidget& window);
+
+  const FileActions& Actions() const { return actions_; }
+
+  // Opens a file as Open does after its file dialog; false when it could not be
+  // opened (the reason has been shown).
+  bool OpenDocumentFile(const QString& path);
+  // The same for a name as the file system holds it (command-line bytes, which need not
+  // be UTF-8 and would not survive a trip through QString).
+  bool OpenNativeFile(const QByteArray& nativePath);
+
+  QString Title() const { return title_; }
+  QString Path() const { return path_; }
+
+  // Asks "Save changes to %1?" when the document is modified; false when the user
+  // cancelled or the save failed, and the command that asked must stop.
+  bool SaveModified();
+
+  // The document keeps its database but belongs to no file: titled "Untitled", so
+  // Save asks for a name.
+  void DocumentWithoutFile();
+
+  // Shows the recent files as the last load or save left them.
+  void UpdateRecentFileMenu();
+
+ signals:
+  void TitleChanged();
+  // A message for the status bar that needs no answer.
+  void Notice(const QString& text);
+
+ private:
+  void OnFileNew();
+  void OnFileOpen();
+  void OnOpenReceived();
+  bool OnFileSave(bool askName);
+  void OnFileClose();
+  void OnRecentFile(int index);
+  void DocumentNowAt(const QByteArray& nativePath);
+
+  Parts parts_;
+  QWidget& window_;
+  FileActions actions_;
+  QString path_;           // shown
+  QByteArray nativePath_;  // opened and saved
+  QString title_;
+};

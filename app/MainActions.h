@@ -1,0 +1,51 @@
+#pragma once
+// The main window's commands, each made by the part that carries it out; the menus and
+// the toolbar are built from them (MainMenus).
+#include <QList>
+
+class QAction;
+
+// File: made by FileCommands.
+struct FileActions {
+  QAction* fileNew = nullptr;  // no menu item: Ctrl+N
+  QAction* open = nullptr;
+  QAction* openReceived = nullptr;
+  QAction* save = nullptr;
+  QAction* saveAs = nullptr;
+  QAction* close = nullptr;
+  QAction* recentPlace = nullptr;  // "Recent File", greyed, shown while the list is empty
+  QList<QAction*> recent;          // "&1 <path>" ..., hidden past the list's end
+};
+
+// Receive/Send and Config Setting: made by TransferCommands.
+struct TransferActions {
+  QAction* receive = nullptr;
+  QAction* send = nullptr;
+  QAction* config = nullptr;
+};
+
+// Check, compare and exchange: made by CExchangeCommands.
+struct ExchangeActions {
+  QAction* checkDatabase = nullptr;
+  QAction* findDuplicates = nullptr;
+  QAction* compareWith = nullptr;
+  QAction* exportFile = nullptr;
+  QAction* importFile = nullptr;
+};
+
+// The window's own: made by CMainFrame.
+struct WindowActions {
+  QAction* undo = nullptr;
+  QAction* redo = nullptr;
+  QAction* toolbar = nullptr;
+  QAction* statusBar = nullptr;
+  QAction* exit = nullptr;
+  QAction* about = nullptr;
+};
+
+struct MainActions {
+  FileActions file;
+  TransferActions transfer;
+  ExchangeActions exchange;
+  WindowActions window;
+};

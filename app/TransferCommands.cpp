@@ -1,0 +1,108 @@
+#include "app/TransferCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <ctime>
+
+#include "app/AppTexts.h"
+#include "app/CQuelmarView.h"
+#include "app/FileCommands.h"
+#include "app/RunSettings.h"
+#include "app/VariantOffer.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/ReceivedImages.h"
+#include "db/exchange/DatabaseCheck.h"
+#include "ui/tools/ExchangeDialogTexts.h"
+#include "ui/transfer/CCOMPortDlg.h"
+#include "ui/transfer/CFileRcvDlg.h"
+#include "ui/transfer/CFileSndDlg.h"
+#include "widgets/CommandAction.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
+
+using Texts::Q;
+
+namespace {
+QString Shown(const std::string& nativeText) { return QFile::decodeName(QByteArray::fromStdString(nativeText)); }
+}  // namespace
+
+TransferCommands::TransferCommands(const Parts& parts, QWidget& window)
+    : QObject(&window), parts_(parts), window_(window) {
+  using namespace AppTexts;
+  using CommandAction::Make;
+  actions_.receive = Make(*this, "receiveFromStb", Q(kMenuReceive), [this] { OnReceiveFromStb(); });
+  actions_.send = Make(*this, "sendToStb", Q(kMenuSend), [this] { OnSendToStb(); });
+  actions_.config = Make(*this, "configSetting", Q(kMenuConfig), [this] { OnConfigSetting(); });
+}
+
+void TransferCommands::OnConfigSetting() {
+  const AppSettings& current = parts_.settings.Get();
+  CCOMPortDlg dlg(&window_);
+  dlg.baudRateIndex = current.link.baudRateIndex;
+  dlg.comPortIndex = current.link.comPortIndex;
+  dlg.dbType = current.dbType;
+  dlg.portDevice = current.link.portDevice;
+  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  AppSettings chosen = current;
+  chosen.link.baudRateIndex = dlg.baudRateIndex;
+  chosen.link.comPortIndex = dlg.comPortIndex;
+  chosen.dbType = dlg.dbType;
+  chosen.link.portDevice = dlg.portDevice;
+  parts_.settings.Set(chosen);
+}
+
+void TransferCommands::OnReceiveFromStb() {
+  // Unsaved edits are asked about before the port opens, as Open asks; kept or not,
+  // they stay in the history under the received image.
+  if (!parts_.files.SaveModified()) return;
+  CQuelmarDoc& doc = parts_.doc;
+  std::vector<std::uint8_t> image;
+  {
+    CFileRcvDlg dlg(parts_.settings.Get().link, &window_);
+    if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+    image = dlg.TakeImage();
+  }
+  if (image.empty()) return;
+  if (const DocResult acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
+    Prompt::Message(&window_, QString::fromStdString(acceptable.message));
+    return;
+  }
+  // Laid out for another receiver variant: switched when the user agrees, before it is
+  // read (the setting goes back should the load fail).
+  const AppSettings before = parts_.settings.Get();
+  parts_.variants.Offer(image.data());
+  if (const DocResult taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
+    parts_.settings.Set(before);
+    Prompt::Message(&window_, QString::fromStdString(taken.message));
+    return;
+  }
+  KeepReceived(image);
+}
+
+void TransferCommands::KeepReceived(const std::vector<std::uint8_t>& image) {
+  const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
+  if (!kept.ok) {
+    emit Notice(Shown(kept.error));
+    return;
+  }
+  const QString shown = Q(AppTexts::kReceivedKept).arg(Shown(kept.path));
+  // Pruning that went against the names is said, not done silently.
+  emit Notice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + Shown(kept.notice));
+}
+
+void TransferCommands::OnSendToStb() {
+  if (!parts_.view.ResolveInfoEdits() || !parts_.doc.HasData()) return;
+  // The receiver refuses or garbles what the check calls an error: asked before sending.
+  if (!ConfirmSend()) return;
+  CFileSndDlg dlg(parts_.settings.Get().link, parts_.doc, &window_);
+  Prompt::Exec(dlg);
+}
+
+bool TransferCommands::ConfirmSend() {
+  const CQuelmarDoc& doc = parts_.doc;
+  const int errors = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()).Errors();
+  if (errors == 0) return true;
+  return Prompt::Message(&window_, QString::fromUtf8(ExchangeDialogTexts::kSendWithErrors).arg(errors),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning,
+                         QMessageBox::No) == QMessageBox::Yes;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The window's link commands: "Receive from STB", "Send to STB" and Tools > "Config
+// Setting". A receive asks about unsaved changes first, offers another DbType when the
+// image fits one, and keeps the accepted image in the user's data folder; a send asks
+// first when the check finds errors.
+#include <QObject>
+#include <cstdint>
+#include <vector>
+
+#include "app/MainActions.h"
+
+class CQuelmarDoc;
+class CQuelmarView;
+class FileCommands;
+class RunSettings;
+class VariantOffer;
+class QWidget;
+
+class TransferCommands : public QObject {
+  Q_OBJECT
+ public:
+  struct Parts {
+    CQuelmarDoc& doc;
+    RunSettings& settings;
+    CQuelmarView& view;
+    FileCommands& files;
+    VariantOffer& variants;
+  };
+  // `window` owns the commands and the dialogs.
+  TransferCommands(const Parts& parts, QWidget& window);
+
+  const TransferActions& Actions() const { return actions_; }
+
+  // Runs the check before a send: with errors asks whether to send anyway (No is the
+  // default); with warnings only or none, says nothing. True when the send may go on.
+  bool ConfirmSend();
+
+ signals:
+  // A message for the status bar that needs no answer.
+  void Notice(const QString& text);
+
+ private:
+  void OnConfigSetting();
+  void OnReceiveFromStb();
+  void OnSendToStb();
+  // Keeps an accepted received image in the user's data folder; the status bar tells
+  // where, or why not (the receive goes on either way).
+  void KeepReceived(const std::vector<std::uint8_t>& image);
+
+  Parts parts_;
+  QWidget& window_;
+  TransferActions actions_;
+};

@@ -1,0 +1,49 @@
+#include "app/VariantOffer.h"
+
+#include <QString>
+#include <vector>
+
+#include "app/RunSettings.h"
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/FileIo.h"
+#include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
+#include "db/records/DbType.h"
+#include "ui/tools/ExchangeDialogTexts.h"
+#include "widgets/Prompt.h"
+
+namespace T = ExchangeDialogTexts;
+
+namespace {
+QString U(const char* text) { return QString::fromUtf8(text); }
+QString U(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+VariantOffer::VariantOffer(CQuelmarDoc& doc, RunSettings& settings, QWidget& window)
+    : doc_(doc), settings_(settings), window_(window) {}
+
+bool VariantOffer::Offer(const std::uint8_t* image) {
+  const int inForce = doc_.GetDbType();
+  const variant::Detection d = variant::Detect(image, inForce);
+  if (!d.Mismatch()) return false;
+  const QString current = U(dbtype::kNames[inForce]);
+  const int suggestion = d.Suggestion();
+  if (suggestion < 0) {
+    Prompt::Message(&window_, U(T::kOtherVariants).arg(current, U(variant::TypeNames(d.candidates))),
+                    QMessageBox::Ok, QMessageBox::Information);
+    return false;
+  }
+  if (Prompt::Message(&window_, U(T::kOtherVariant).arg(current, U(dbtype::kNames[suggestion])),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
+    return false;
+  settings_.SetDbType(suggestion);
+  return true;
+}
+
+bool VariantOffer::OfferForFile(const std::string& nativePath) {
+  std::vector<std::uint8_t> image;
+  if (!fileio::ReadPrefix(nativePath, DatabaseImage::kImageSize, image).ok ||
+      image.size() < DatabaseImage::kImageSize)
+    return false;
+  return Offer(image.data());
+}
