@@ -14,7 +14,8 @@
 class DocEditing {
  public:
   // When an action marks the document modified: when its step changed something, when
-  // the operation says it did its work (its result is true), or always. With an undo
+  // the operation says it did its work (its result is true, or IsDone(result) found
+  // beside its result type), or always. With an undo
   // history the history's clean state decides anyway; without one (quelmar-cli, page
   // tests) an "Update" pressed over unchanged values still counts, as it always has.
   enum class Mark { IfChanged, IfDone, Always };
@@ -43,7 +44,14 @@ class DocEditing {
   decltype(auto) Apply(Action action, Op&& op, Args&&... args) {
     const Scope scope(*this, std::move(action));
     using R = std::invoke_result_t<Op, ChannelDatabase&, Args...>;
-    if constexpr (!std::is_void_v<R> && std::is_constructible_v<bool, R>) {
+    if constexpr (std::is_void_v<R>) {
+      return std::invoke(std::forward<Op>(op), scope.db, std::forward<Args>(args)...);
+    } else if constexpr (requires(const R& r) { IsDone(r); }) {
+      // An operation's own result type says what doing its work means (IsDone beside it).
+      R result = std::invoke(std::forward<Op>(op), scope.db, std::forward<Args>(args)...);
+      ActionDone(IsDone(std::as_const(result)));
+      return result;
+    } else if constexpr (std::is_constructible_v<bool, R>) {
       R result = std::invoke(std::forward<Op>(op), scope.db, std::forward<Args>(args)...);
       ActionDone(static_cast<bool>(result));
       return result;

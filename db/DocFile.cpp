@@ -5,7 +5,7 @@
 #include "db/TextArgs.h"
 
 Result DocFile::Read(const std::string& path, std::vector<std::uint8_t>& image, fileio::FileStamp& stamp) {
-  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image, &stamp);
+  const Result read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image, &stamp);
   if (!read.ok) return Result::Failure(fileio::Describe(read, path, DbTexts::kCannotOpen));
   return Result::Success();
 }
@@ -26,7 +26,7 @@ Result DocFile::MayOverwrite(const std::string& path) const {
 }
 
 Result DocFile::Begin(fileio::AtomicFile& file, const std::string& path) {
-  const fileio::IoResult begun = file.Begin(path);
+  const Result begun = file.Begin(path);
   if (!begun.ok) return Result::Failure(fileio::Describe(begun, path, DbTexts::kCannotSave));
   return Result::Success();
 }
@@ -36,7 +36,7 @@ Result DocFile::Write(fileio::AtomicFile& file, const std::vector<std::uint8_t>&
   const bool first = savedOver_.count(file.Target()) == 0;
   if (first) file.KeepOldAs(backup);
   fileio::FileStamp stamp;
-  const fileio::IoResult written = file.Commit(image.data(), image.size(), &stamp);
+  const Result written = file.Commit(image.data(), image.size(), &stamp);
   if (!written.ok) return Result::Failure(fileio::Describe(written, file.Path(), DbTexts::kCannotSave));
   // Made or not, a file's backup is the one from before the first save: a later save
   // must not replace it with this session's own work.

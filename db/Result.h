@@ -13,6 +13,12 @@ enum class ResultCode {
   // A received image shorter than a whole image, or not marked valid.
   ShortImage,
   NotValid,
+  // File operations. The message holds the system's reason (SystemError), where a
+  // dangling link points (DanglingLink) or "Permission denied" (ReadOnly).
+  SystemError,
+  NotRegular,    // a FIFO, device, socket or folder where a file was expected
+  DanglingLink,  // a symbolic link to nothing
+  ReadOnly,      // an existing file the user may not write
 };
 
 struct Result {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QStatusTipEvent>
 
-#include "db/CQuelmarDoc.h"
+#include "db/DocEditing.h"
 #include "ui/CPageGroupCh.h"
 #include "ui/GroupChTexts.h"
 #include "widgets/DataExchange.h"

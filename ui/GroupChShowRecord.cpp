@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "db/CQuelmarDoc.h"
+#include "db/DocEditing.h"
 #include "db/StepSubject.h"
 #include "db/GroupOperations.h"
 #include "db/ProgramOperations.h"

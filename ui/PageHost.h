@@ -1,19 +1,15 @@
 #pragma once
-// What an editor page needs from the sheet that holds it: the other page, the main
-// frame's context menus and command routing, and the DbType in force. CMainSheet
+// What an editor page needs from the sheet that holds it: the main frame's context
+// menus and command routing, and the DbType in force. A page never reaches the other
+// page: what it changes reaches the other through the document's notices. CMainSheet
 // implements it; page tests use a fake.
 #include <QPoint>
-
-class CPageSatTP;
-class CPageGroupCh;
 
 enum class ContextMenu { SatMenu, TpMenu, PopMenu };
 
 class PageHost {
  public:
   virtual ~PageHost() = default;
-  virtual CPageSatTP* SatTPPage() = 0;
-  virtual CPageGroupCh* GroupChPage() = 0;
   // Opens one of the main frame's popup menus at a screen position; the chosen
   // command reaches the main frame, which forwards it back to the page.
   virtual void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) = 0;

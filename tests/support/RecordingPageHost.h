@@ -18,11 +18,6 @@ class RecordingPageHost : public PageHost {
   void Attach(CPageSatTP* page) { satTP_ = page; }
   void Attach(CPageGroupCh* page) { groupCh_ = page; }
 
-  CPageSatTP* SatTPPage() override { return satTP_; }
-  CPageGroupCh* GroupChPage() override {
-    ++groupChRequests;
-    return groupCh_;
-  }
   void PopupContextMenu(ContextMenu menu, const QPoint& globalPos) override {
     menus.emplace_back(menu, globalPos);
   }
@@ -34,8 +29,6 @@ class RecordingPageHost : public PageHost {
   int DbType() const override { return dbType; }
 
   int dbType = 3;
-  // The "Satellite/Transponder" page asks for the other page only to refresh it.
-  int groupChRequests = 0;
   std::vector<int> commands;
   std::vector<std::pair<ContextMenu, QPoint>> menus;
 
