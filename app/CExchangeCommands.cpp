@@ -114,16 +114,8 @@ void CExchangeCommands::OnFindDuplicates() {
     return;
   }
   // Modal: the sets shown stay those of the database until the user is done.
-  CFindDuplicatesDlg dlg(doc, [this] { RefreshPages(); }, &frame_);
+  CFindDuplicatesDlg dlg(doc, &frame_);
   Prompt::Exec(dlg);
-}
-
-void CExchangeCommands::RefreshPages() {
-  // As after an undo: the pages keep their place and show the database as it is now.
-  CMainSheet* sheet = frame_.View()->Sheet();
-  if (!sheet || !app_.Doc().HasData()) return;
-  sheet->SatTPPage()->RefreshSatellites();
-  sheet->GroupChPage()->RefreshPage();
 }
 
 bool CExchangeCommands::ConfirmSend() {
@@ -181,7 +173,7 @@ void CExchangeCommands::OnCompareWith() {
   // The file is read as Open reads it, under the DbType in force, and refused alike.
   CQuelmarDoc other;
   other.SetDbType(doc.GetDbType());
-  const DocResult opened = other.Open(Native(path));
+  const Result opened = other.Open(Native(path));
   if (!opened) {
     Prompt::Message(&frame_, Shown(opened.message));
     return;
@@ -224,7 +216,7 @@ void CExchangeCommands::OnExport() {
     Prompt::Message(&frame_, U(T::kExportOverOpenFile).arg(path));
     return;
   }
-  const fileio::IoResult w =
+  const Result w =
       fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (!w.ok) {
     Prompt::Message(&frame_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
@@ -258,7 +250,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
   if (!refusal) refusal = imagejson::Import(json, imported);
   // What the document would refuse is refused here, before any question or setting.
   if (!refusal)
-    if (const DocResult fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
+    if (const Result fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
       refusal = JsonRefusal{"$.header", fits.message};
   if (refusal) {
     Prompt::Message(&frame_, U(T::kImportRefused).arg(name, U(refusal->Message())));
@@ -277,7 +269,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
       return;
     SwitchDbType(imported.dbType);
   }
-  const DocResult loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
+  const Result loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
   if (!loaded) {
     // The setting goes back with the document: the next save must lay out what is open
     // as it was read.
@@ -306,11 +298,10 @@ void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& inp
   if (Prompt::Exec(ask) != QDialog::Accepted) return;
   const reflist::Options options{ask.TakeNames()};
   // One edit of the working database, so it is one step to undo, named after the file.
-  const auto step = doc.BeginStep(U(StepTexts::kImportList).arg(name).toStdString());
-  const reflist::Report report = doc.Edit(reflist::Apply, rows, options);
+  // The pages hear of it from the document and show the new lists.
+  const reflist::Report report =
+      doc.Apply({U(StepTexts::kImportList).arg(name).toStdString()}, reflist::Apply, rows, options);
   doc.SetModifiedFlag(true);
-  // As after an undo: the pages show the new lists and the user stays where he was.
-  RefreshPages();
 
   QStringList lines;
   for (const std::string& line : reflist::Describe(report)) lines << U(line);

@@ -163,13 +163,12 @@ void CMainFrame::CreateEditActions() {
   connect(&stack, &QUndoStack::redoTextChanged, redo, [=](const QString& text) { follow(redo, kMenuRedo, text); });
 }
 
-// After an undo or redo both pages show the working database again, and the record the
-// step changed is selected on its page, which comes to the front.
+// After an undo or redo both pages show the working database again (the document's
+// notice has them refresh), and the record the step changed is selected on its page,
+// which comes to the front.
 void CMainFrame::ShowStepApplied(const StepSubject& subject) {
   CMainSheet* sheet = view_->Sheet();
   if (!sheet || !app_.Doc().HasData()) return;
-  sheet->SatTPPage()->RefreshSatellites();
-  sheet->GroupChPage()->RefreshPage();
   if (sheet->SatTPPage()->ShowRecord(subject)) {
     sheet->setCurrentWidget(sheet->SatTPPage());
   } else if (sheet->GroupChPage()->ShowRecord(subject)) {
@@ -624,7 +623,7 @@ bool CMainFrame::OnFileSave(bool askName) {
     target = QFile::encodeName(path);
   }
   DocResult result = doc.Save(target.toStdString());
-  if (result.changedOnDisk) {
+  if (result.Is(ResultCode::ChangedOnDisk)) {
     // Another program wrote the file since it was opened: overwrite only when asked to.
     if (Prompt::Message(this, QString::fromStdString(result.message), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Warning, QMessageBox::No) != QMessageBox::Yes)
@@ -663,7 +662,7 @@ void CMainFrame::OnOpenReceived() {
 void CMainFrame::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
   if (!kept.ok) {
-    ShowNotice(QFile::decodeName(QByteArray::fromStdString(kept.error)));
+    ShowNotice(QFile::decodeName(QByteArray::fromStdString(kept.message)));
     return;
   }
   const QString shown = Q(AppTexts::kReceivedKept).arg(QFile::decodeName(QByteArray::fromStdString(kept.path)));

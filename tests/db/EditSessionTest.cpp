@@ -9,6 +9,7 @@
 
 #include "db/CQuelmarDoc.h"
 #include "db/DatabaseOperations.h"
+#include "db/GroupOperations.h"
 #include "db/SampleDatabase.h"
 #include "db/SatelliteOperations.h"
 #include "support/DbBuilders.h"
@@ -78,6 +79,26 @@ TEST_F(Session, TheActionsMarkDecidesTheModifiedFlag) {
     EXPECT_EQ(result, c.done);
     EXPECT_EQ(doc.IsModified(), c.modified);
   }
+}
+
+// An operation whose result is not a truth value says what doing its work means.
+TEST_F(Session, ARenameToItsOwnNameIsDoneThoughNothingChanged) {
+  auto db = testkit::EmptyDb();
+  testkit::PutGroup(*db, 0, "News", {});
+  testkit::PutGroup(*db, 1, "Sport", {});
+  doc.LoadDatabase(sample::MakeHeader(3), *db);
+  const struct {
+    const char* name;
+    dbops::RenameGroupResult result;
+    bool modified;
+  } cases[] = {{"News", dbops::RenameGroupResult::Renamed, true},
+               {"Sport", dbops::RenameGroupResult::NameExists, false}};
+  for (const auto& c : cases) {
+    doc.SetModifiedFlag(false);
+    EXPECT_EQ(doc.Apply({"Rename", nullptr, Mark::IfDone}, dbops::RenameFavoriteGroup, 0, c.name), c.result);
+    EXPECT_EQ(doc.IsModified(), c.modified) << c.name;
+  }
+  EXPECT_TRUE(heard.notices.empty());
 }
 
 TEST_F(Session, AnActionIsOneNamedStepAndOneNotice) {
