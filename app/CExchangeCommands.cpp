@@ -15,6 +15,7 @@
 #include "app/FileCommands.h"
 #include "app/RecordLocator.h"
 #include "app/RunSettings.h"
+#include "db/document/CQuelmarDoc.h"
 #include "db/document/FileIo.h"
 #include "db/exchange/ChannelCsv.h"
 #include "db/exchange/DatabaseCheck.h"
@@ -111,16 +112,8 @@ void CExchangeCommands::OnFindDuplicates() {
     return;
   }
   // Modal: the sets shown stay those of the database until the user is done.
-  CFindDuplicatesDlg dlg(doc, [this] { RefreshPages(); }, &window_);
+  CFindDuplicatesDlg dlg(doc, &window_);
   Prompt::Exec(dlg);
-}
-
-void CExchangeCommands::RefreshPages() {
-  // As after an undo: the pages keep their place and show the database as it is now.
-  CMainSheet* sheet = parts_.view.Sheet();
-  if (!sheet || !parts_.doc.HasData()) return;
-  sheet->SatTPPage()->RefreshSatellites();
-  sheet->GroupChPage()->RefreshPage();
 }
 
 // ---- compare ------------------------------------------------------------------------------
@@ -136,7 +129,7 @@ void CExchangeCommands::OnCompareWith() {
   // The file is read as Open reads it, under the DbType in force, and refused alike.
   CQuelmarDoc other;
   other.SetDbType(doc.GetDbType());
-  const DocResult opened = other.Open(Native(path));
+  const Result opened = other.Open(Native(path));
   if (!opened) {
     Prompt::Message(&window_, Shown(opened.message));
     return;
@@ -179,7 +172,7 @@ void CExchangeCommands::OnExport() {
     Prompt::Message(&window_, U(T::kExportOverOpenFile).arg(path));
     return;
   }
-  const fileio::IoResult w =
+  const Result w =
       fileio::WriteAtomically(target, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (!w.ok) {
     Prompt::Message(&window_, Shown(fileio::Describe(w, target, T::kCannotWrite)));
@@ -213,7 +206,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
   if (!refusal) refusal = imagejson::Import(json, imported);
   // What the document would refuse is refused here, before any question or setting.
   if (!refusal)
-    if (const DocResult fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
+    if (const Result fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
       refusal = JsonRefusal{"$.header", fits.message};
   if (refusal) {
     Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(refusal->Message())));
@@ -232,7 +225,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
       return;
     parts_.settings.SetDbType(imported.dbType);
   }
-  const DocResult loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
+  const Result loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
   if (!loaded) {
     // The setting goes back with the document: the next save must lay out what is open
     // as it was read.
@@ -261,11 +254,10 @@ void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& inp
   if (Prompt::Exec(ask) != QDialog::Accepted) return;
   const reflist::Options options{ask.TakeNames()};
   // One edit of the working database, so it is one step to undo, named after the file.
-  const auto step = doc.BeginStep(U(StepTexts::kImportList).arg(name).toStdString());
-  const reflist::Report report = doc.Edit(reflist::Apply, rows, options);
+  // The pages hear of it from the document and show the new lists.
+  const reflist::Report report =
+      doc.Apply({U(StepTexts::kImportList).arg(name).toStdString()}, reflist::Apply, rows, options);
   doc.SetModifiedFlag(true);
-  // As after an undo: the pages show the new lists and the user stays where he was.
-  RefreshPages();
 
   QStringList lines;
   for (const std::string& line : reflist::Describe(report)) lines << U(line);

@@ -44,8 +44,6 @@ class CExchangeCommands : public QObject {
  private:
   void OnCheckDatabase();
   void OnFindDuplicates();
-  // Both pages show the working database again after a change made in a dialog.
-  void RefreshPages();
   void OnCompareWith();
   void OnExport();
   void OnImport();

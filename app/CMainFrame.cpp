@@ -107,13 +107,12 @@ void CMainFrame::CreateWindowActions() {
   });
 }
 
-// After an undo or redo both pages show the working database again, and the record the
-// step changed is selected on its page, which comes to the front.
+// After an undo or redo both pages show the working database again (the document's
+// notice has them refresh), and the record the step changed is selected on its page,
+// which comes to the front.
 void CMainFrame::ShowStepApplied(const StepSubject& subject) {
   CMainSheet* sheet = view_->Sheet();
   if (!sheet || !doc_.HasData()) return;
-  sheet->SatTPPage()->RefreshSatellites();
-  sheet->GroupChPage()->RefreshPage();
   if (sheet->SatTPPage()->ShowRecord(subject)) {
     sheet->setCurrentWidget(sheet->SatTPPage());
   } else if (sheet->GroupChPage()->ShowRecord(subject)) {

@@ -23,9 +23,10 @@ class CMainSheet : public QTabWidget, public PageHost {
   // user; false when they are kept (Cancel, or a refused field).
   bool ResolveInfoEdits();
 
+  CPageSatTP* SatTPPage() { return &satTP_; }
+  CPageGroupCh* GroupChPage() { return &groupCh_; }
+
   // PageHost
-  CPageSatTP* SatTPPage() override { return &satTP_; }
-  CPageGroupCh* GroupChPage() override { return &groupCh_; }
   int DbType() const override;
 
  private:

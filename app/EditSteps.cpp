@@ -146,6 +146,7 @@ void EditSteps::OnLoadRecorded(const std::string& text, DocStatePtr before, DocS
 void EditSteps::OnHistoryReset() { Clear(); }
 
 void EditSteps::Apply(const ChangeSet& changes, ChangeSide side) {
-  doc_.ApplyStep(changes, side);
-  emit StepApplied(SubjectOf(changes, side, doc_.Working()));
+  // The document tells the pages, which show the database again; the window then
+  // selects what the step changed.
+  emit StepApplied(doc_.ApplyStep(changes, side));
 }

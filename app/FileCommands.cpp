@@ -177,7 +177,7 @@ bool FileCommands::OnFileSave(bool askName) {
     target = QFile::encodeName(path);
   }
   DocResult result = doc.Save(target.toStdString());
-  if (result.changedOnDisk) {
+  if (result.Is(ResultCode::ChangedOnDisk)) {
     // Another program wrote the file since it was opened: overwrite only when asked to.
     if (Prompt::Message(&window_, QString::fromStdString(result.message), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Warning, QMessageBox::No) != QMessageBox::Yes)

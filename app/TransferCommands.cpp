@@ -82,7 +82,7 @@ void TransferCommands::OnReceiveFromStb() {
 void TransferCommands::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
   if (!kept.ok) {
-    emit Notice(Shown(kept.error));
+    emit Notice(Shown(kept.message));
     return;
   }
   const QString shown = Q(AppTexts::kReceivedKept).arg(Shown(kept.path));

@@ -59,7 +59,7 @@ void BM_FindDuplicatesDialog(benchmark::State& state) {
   DocWithDuplicates d;
   int sets = 0;
   for (auto _ : state) {
-    CFindDuplicatesDlg dlg(d.doc, {}, nullptr);
+    CFindDuplicatesDlg dlg(d.doc, nullptr);
     dlg.show();
     QApplication::processEvents();
     sets = dlg.DuplicateList()->topLevelItemCount();

@@ -50,7 +50,7 @@ bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t s
     std::cout.flush();
     return !std::cout.fail();
   }
-  const fileio::IoResult w = fileio::WriteAtomically(out, data, size);
+  const Result w = fileio::WriteAtomically(out, data, size);
   if (!w.ok) Fail(fileio::Describe(w, out, "cannot write %1: %2"));
   return w.ok;
 }
@@ -92,7 +92,7 @@ void AddJsonFlag(CLI::App* sub, bool& json) {
 
 bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why) {
   std::string reason;
-  const fileio::IoResult read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
+  const Result read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
   if (!read.ok)
     reason = fileio::Describe(read, path, "cannot read %1: %2");
   else if (image.size() < DatabaseImage::kImageSize)

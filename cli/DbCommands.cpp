@@ -31,7 +31,7 @@ int WriteDatabase(const ChannelDatabase& db, int dbType, const std::string& out)
   CQuelmarDoc doc;
   doc.SetDbType(dbType);
   doc.LoadDatabase(sample::MakeHeader(dbType), db);
-  const DocResult saved = doc.Save(out);
+  const Result saved = doc.Save(out);
   if (!saved) return cli::Fail(saved.message);
   cli::ReportNotice(saved.notice);
   return cli::kExitOk;
@@ -255,13 +255,13 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
       }
       CQuelmarDoc doc;
       doc.SetDbType(a.dbType);
-      const DocResult opened = doc.Open(a.in);
+      const Result opened = doc.Open(a.in);
       if (!opened) {
         // I/O failures already name the file; refusals do not.
         exitCode = cli::Fail(cli::NamingFile(opened.message, a.in));
         return;
       }
-      const DocResult saved = doc.Save(a.out);
+      const Result saved = doc.Save(a.out);
       if (saved) cli::ReportNotice(saved.notice);
       exitCode = saved ? cli::kExitOk : cli::Fail(saved.message);
     });

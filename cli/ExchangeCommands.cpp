@@ -110,9 +110,9 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
   // The database goes through the editor's document: opened, edited, saved.
   CQuelmarDoc doc;
   doc.SetDbType(dbType);
-  const DocResult opened = doc.Open(file);
+  const Result opened = doc.Open(file);
   if (!opened) return Trouble(cli::NamingFile(opened.message, file));
-  const reflist::Report report = doc.Edit(reflist::Apply, rows, options);
+  const reflist::Report report = doc.Apply({}, reflist::Apply, rows, options);
   if (out == cli::kStdStream) {
     // The image goes to stdout, so the report goes to stderr.
     std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
@@ -120,7 +120,7 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
     if (!cli::WriteOutput(out, image.data(), image.size())) return cli::kExitTrouble;
     for (const std::string& line : reflist::Describe(report)) std::cerr << cli::EscapeControls(line) << '\n';
   } else {
-    const DocResult saved = doc.Save(out);
+    const Result saved = doc.Save(out);
     if (!saved) return Trouble(saved.message);
     cli::ReportNotice(saved.notice);
     for (const std::string& line : reflist::Describe(report)) std::cout << cli::EscapeControls(line) << '\n';

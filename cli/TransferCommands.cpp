@@ -255,7 +255,7 @@ void AddLineOptions(CLI::App* sub, TransferArgs& a) {
 void KeepReceived(const std::uint8_t* image, std::size_t size, bool skip) {
   if (skip) return;
   const received::KeepResult kept = received::Keep(image, size, std::time(nullptr));
-  if (!kept.ok) cli::Fail(kept.error);
+  if (!kept.ok) cli::Fail(kept.message);
   cli::ReportNotice(kept.notice);
 }
 
@@ -272,7 +272,7 @@ int Receive(const TransferArgs& a) {
   // The output must be writable before a 40-second transfer starts: its temporary file
   // is made now, and the port is not touched when it cannot be.
   fileio::AtomicFile out;
-  const fileio::IoResult ready = out.Begin(a.file);
+  const Result ready = out.Begin(a.file);
   if (!ready.ok) return cli::Fail(fileio::Describe(ready, a.file, DbTexts::kCannotSave));
   // Unlike the window, which lets the transfer run into its limit, a script learns at
   // once that the port is not there.
@@ -290,13 +290,13 @@ int Receive(const TransferArgs& a) {
   if (!engine.Completed()) return cli::kExitTrouble;
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
-  const DocResult taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());
-  if (taken.refusal == DocRefusal::ShortImage)
+  const Result taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());
+  if (taken.code == ResultCode::ShortImage)
     return cli::Fail("the receiver sent " + std::to_string(engine.DataLength()) +
                      " data bytes, not a whole database image; nothing written");
   if (!taken) return cli::Fail("the receiver's image is marked as holding no database; nothing written");
   KeepReceived(engine.ImageBuffer(), engine.ImageSize(), a.noKeep);
-  const DocResult saved = doc.SaveTo(out);
+  const Result saved = doc.SaveTo(out);
   if (saved) cli::ReportNotice(saved.notice);
   return saved ? cli::kExitOk : cli::Fail(saved.message);
 }
@@ -305,7 +305,7 @@ int Send(const TransferArgs& a) {
   ConsoleObserver observer;
   CQuelmarDoc doc;
   doc.SetDbType(a.dbType);
-  const DocResult opened = doc.Open(a.file);
+  const Result opened = doc.Open(a.file);
   if (!opened) return cli::Fail(cli::NamingFile(opened.message, a.file));
   if (!a.force) {
     if (const std::string errors = CheckErrors(doc); !errors.empty()) return cli::Fail(errors);

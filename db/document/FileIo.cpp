@@ -15,8 +15,8 @@
 namespace fileio {
 namespace {
 
-IoResult Failure(int err) { return {false, std::strerror(err), Problem::System}; }
-IoResult Refusal(Problem problem, std::string detail = {}) { return {false, std::move(detail), problem}; }
+Result Failure(int err) { return Result::Failure(std::strerror(err), ResultCode::SystemError); }
+Result Refusal(ResultCode problem, std::string detail = {}) { return Result::Failure(std::move(detail), problem); }
 
 std::atomic<unsigned> counter{0};
 
@@ -54,7 +54,7 @@ std::string LinkText(const std::string& path) {
 
 // Follows a link at `path` to the file it names. `target` is where a replacement must
 // go; `exists` tells whether a file is there now, with its status in `st`.
-IoResult Resolve(const std::string& path, std::string& target, bool& exists, struct stat& st) {
+Result Resolve(const std::string& path, std::string& target, bool& exists, struct stat& st) {
   exists = false;
   target = path;
   if (::lstat(path.c_str(), &st) != 0) {
@@ -63,12 +63,12 @@ IoResult Resolve(const std::string& path, std::string& target, bool& exists, str
   }
   if (S_ISLNK(st.st_mode)) {
     if (::stat(path.c_str(), &st) != 0) {
-      if (errno == ENOENT) return Refusal(Problem::DanglingLink, LinkText(path));
+      if (errno == ENOENT) return Refusal(ResultCode::DanglingLink, LinkText(path));
       return Failure(errno);
     }
     exists = true;
     // A link to a pipe (/dev/stdout) names no path that realpath could give.
-    if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+    if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
     // Renaming over the link would replace the link and leave the file it names as it
     // was: write beside the real file instead.
     char* real = ::realpath(path.c_str(), nullptr);
@@ -77,12 +77,12 @@ IoResult Resolve(const std::string& path, std::string& target, bool& exists, str
     std::free(real);
   }
   exists = true;
-  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
   return {};
 }
 
 // Checks an existing regular file before it is replaced.
-IoResult CheckReplaceable(const std::string& target, const struct stat& st) {
+Result CheckReplaceable(const std::string& target, const struct stat& st) {
   bool mayWrite = true;
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     if (errno != EACCES && errno != EPERM) return Failure(errno);
@@ -106,7 +106,7 @@ void SyncFolder(const std::string& folder) {
 }
 
 // A whole copy of `from` (old is its status) under the new name `to`, flushed.
-IoResult CopyWhole(const std::string& from, const struct stat& old, const std::string& to) {
+Result CopyWhole(const std::string& from, const struct stat& old, const std::string& to) {
   Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (in.get() < 0) return Failure(errno);
   Fd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -139,16 +139,16 @@ IoResult CopyWhole(const std::string& from, const struct stat& old, const std::s
 // the system allows one (it costs nothing, and the old file is complete by definition),
 // else a flushed copy; either way made under a temporary name and renamed into place, so
 // an older backup stays whole until the new one replaces it.
-IoResult MakeBackup(const std::string& target, const std::string& backup, bool& kept) {
+Result MakeBackup(const std::string& target, const std::string& backup, bool& kept) {
   kept = false;
   struct stat old{};
-  if (::stat(target.c_str(), &old) != 0) return errno == ENOENT ? IoResult{} : Failure(errno);
+  if (::stat(target.c_str(), &old) != 0) return errno == ENOENT ? Result{} : Failure(errno);
   struct stat there{};
   if (::lstat(backup.c_str(), &there) == 0) {
     // Only a plain file of ours is replaced: never a link, a folder or a device, nor a
     // backup someone made read-only.
-    if (!S_ISREG(there.st_mode)) return Refusal(Problem::NotRegular);
-    const IoResult r = CheckReplaceable(backup, there);
+    if (!S_ISREG(there.st_mode)) return Refusal(ResultCode::NotRegular);
+    const Result r = CheckReplaceable(backup, there);
     if (!r.ok) return r;
   } else if (errno != ENOENT) {
     return Failure(errno);
@@ -159,7 +159,7 @@ IoResult MakeBackup(const std::string& target, const std::string& backup, bool& 
     // A folder we may not write, or a name too long, fails the copy just the same.
     if (err == EACCES || err == EROFS || err == ENAMETOOLONG || err == ENOENT || err == ENOSPC)
       return Failure(err);
-    const IoResult copied = CopyWhole(target, old, tmp);
+    const Result copied = CopyWhole(target, old, tmp);
     if (!copied.ok) {
       ::unlink(tmp.c_str());
       return copied;
@@ -177,11 +177,11 @@ IoResult MakeBackup(const std::string& target, const std::string& backup, bool& 
 
 }  // namespace
 
-std::string Describe(const IoResult& r, const std::string& path, const char* cannotText) {
-  switch (r.problem) {
-    case Problem::NotRegular: return FillArgs(DbTexts::kNotRegularFile, path);
-    case Problem::DanglingLink: return FillArgs(DbTexts::kDanglingLink, path, r.error);
-    default: return FillArgs(cannotText, path, r.error);
+std::string Describe(const Result& r, const std::string& path, const char* cannotText) {
+  switch (r.code) {
+    case ResultCode::NotRegular: return FillArgs(DbTexts::kNotRegularFile, path);
+    case ResultCode::DanglingLink: return FillArgs(DbTexts::kDanglingLink, path, r.message);
+    default: return FillArgs(cannotText, path, r.message);
   }
 }
 
@@ -206,26 +206,26 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
   return sa.Exists() && sa.SameFile(StampOf(b));
 }
 
-IoResult MayReplace(const struct stat& st, bool userMayWrite) {
-  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+Result MayReplace(const struct stat& st, bool userMayWrite) {
+  if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
   if (!userMayWrite || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-    return Refusal(Problem::ReadOnly, std::strerror(EACCES));
+    return Refusal(ResultCode::ReadOnly, std::strerror(EACCES));
   return {};
 }
 
-IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+Result ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
                     FileStamp* stamp) {
   out.clear();
   // Looked at before it is opened: opening a serial device has effects on the line,
   // and a FIFO would wait for a writer.
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0) return Failure(errno);
-  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) return Failure(errno);
   // The name may have been given to something else in between.
   if (::fstat(fd.get(), &st) != 0) return Failure(errno);
-  if (!S_ISREG(st.st_mode)) return Refusal(Problem::NotRegular);
+  if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
   const int flags = ::fcntl(fd.get(), F_GETFL);
   if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
   out.resize(maxBytes);
@@ -257,17 +257,17 @@ void AtomicFile::Abandon() {
   tmp_.clear();
 }
 
-IoResult AtomicFile::Fail(int err) {
+Result AtomicFile::Fail(int err) {
   Abandon();
   return Failure(err);
 }
 
-IoResult AtomicFile::Begin(const std::string& path) {
+Result AtomicFile::Begin(const std::string& path) {
   Abandon();
   path_ = path;
   bool exists = false;
   struct stat st{};
-  IoResult r = Resolve(path, target_, exists, st);
+  Result r = Resolve(path, target_, exists, st);
   if (!r.ok) return r;
   if (exists) {
     r = CheckReplaceable(target_, st);
@@ -299,12 +299,12 @@ IoResult AtomicFile::Begin(const std::string& path) {
   return {};
 }
 
-IoResult AtomicFile::Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
+Result AtomicFile::Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
   if (fd_ < 0) return Failure(EBADF);
   // A long job (a whole receive) may lie between Begin and here: look at the target again.
   struct stat st{};
   if (::stat(target_.c_str(), &st) == 0) {
-    const IoResult r = CheckReplaceable(target_, st);
+    const Result r = CheckReplaceable(target_, st);
     if (!r.ok) {
       Abandon();
       return r;
@@ -340,9 +340,9 @@ IoResult AtomicFile::Commit(const std::uint8_t* data, std::size_t size, FileStam
   return {};
 }
 
-IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
+Result WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, FileStamp* stamp) {
   AtomicFile file;
-  const IoResult begun = file.Begin(path);
+  const Result begun = file.Begin(path);
   if (!begun.ok) return begun;
   return file.Commit(data, size, stamp);
 }

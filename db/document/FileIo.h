@@ -9,26 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "db/records/Result.h"
+
 namespace fileio {
 
-// Why an operation did not go through; the caller words the message.
-enum class Problem {
-  None,
-  System,        // the system refused; `error` holds its reason
-  NotRegular,    // a FIFO, device, socket or folder where a file was expected
-  DanglingLink,  // a symbolic link to nothing; `error` holds where it points
-  ReadOnly,      // an existing file the user may not write; `error` is "Permission denied"
-};
-
-struct IoResult {
-  bool ok = true;
-  std::string error;
-  Problem problem = Problem::None;
-};
+// A file operation's outcome is a Result: its code says why it did not go through
+// (SystemError, NotRegular, DanglingLink, ReadOnly) and its message holds the detail
+// (the system's reason, where a dangling link points); the caller words the message
+// shown with Describe.
 
 // The message for a result that is not ok: "<path> is not a regular file", the
 // dangling link's, or `cannotText` ("Cannot save %1: %2") with the path and the reason.
-std::string Describe(const IoResult& r, const std::string& path, const char* cannotText);
+std::string Describe(const Result& r, const std::string& path, const char* cannotText);
 
 // Which file sits at a path and when it last changed: tells whether another program
 // replaced or rewrote it since we read or wrote it.
@@ -57,14 +49,14 @@ bool SameExistingFile(const std::string& a, const std::string& b);
 // Reads at most `maxBytes` from the start of a regular file into `out` (resized to what
 // was read). Anything else is refused before a byte is read, and the open never waits
 // (a FIFO with no writer would block it for ever). `stamp` receives the file's stamp.
-IoResult ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+Result ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
                     FileStamp* stamp = nullptr);
 
 // May an existing file be replaced? `st` is what stat() gives for it; `userMayWrite`
 // what the system answers when asked whether this user may write it. A file with no
 // write permission for anyone is refused even for the superuser: it was made read-only
 // on purpose.
-IoResult MayReplace(const struct stat& st, bool userMayWrite);
+Result MayReplace(const struct stat& st, bool userMayWrite);
 
 // A file being replaced: Begin checks the target and creates the temporary file beside
 // the real target (after links), so a caller learns before any long work whether the
@@ -79,27 +71,27 @@ class AtomicFile {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  IoResult Begin(const std::string& path);
+  Result Begin(const std::string& path);
   // Asks Commit to keep the target's old content as `backupPath` (replacing an older
   // one there) before the new file takes its place. At every moment the target and the
   // backup are each a whole file. A backup that cannot be written does not stop the
   // commit: BackupResult() tells.
   void KeepOldAs(const std::string& backupPath) { backup_ = backupPath; }
   // `stamp` receives the new file's stamp.
-  IoResult Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp = nullptr);
+  Result Commit(const std::uint8_t* data, std::size_t size, FileStamp* stamp = nullptr);
   void Abandon();
 
   // After Commit: whether the old content was kept, and why not when it was asked for
   // and there was an old file.
   bool BackupKept() const { return backupKept_; }
-  const IoResult& BackupResult() const { return backupResult_; }
+  const Result& BackupResult() const { return backupResult_; }
 
   // The path as given to Begin, and the file the rename replaces (links resolved).
   const std::string& Path() const { return path_; }
   const std::string& Target() const { return target_; }
 
  private:
-  IoResult Fail(int err);
+  Result Fail(int err);
 
   std::string path_;
   std::string target_;
@@ -107,11 +99,11 @@ class AtomicFile {
   int fd_ = -1;
   std::string backup_;
   bool backupKept_ = false;
-  IoResult backupResult_;
+  Result backupResult_;
 };
 
 // Begin and Commit in one go.
-IoResult WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+Result WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
                          FileStamp* stamp = nullptr);
 
 }  // namespace fileio

@@ -149,18 +149,24 @@ bool IsKeptName(const std::string& name) {
 }
 
 KeepResult Keep(const std::uint8_t* image, std::size_t size, std::time_t when, const std::string& folder) {
+  const auto failed = [](std::string why, std::string path = {}) {
+    KeepResult r;
+    static_cast<Result&>(r) = Result::Failure(std::move(why));
+    r.path = std::move(path);
+    return r;
+  };
   KeepResult result;
-  if (folder.empty()) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, "$HOME", std::strerror(ENOENT)), {}};
+  if (folder.empty()) return failed(FillArgs(DbTexts::kCannotKeepReceived, "$HOME", std::strerror(ENOENT)));
   std::string error;
-  if (!MakeFolder(folder, error)) return {false, {}, FillArgs(DbTexts::kCannotKeepReceived, folder, error), {}};
+  if (!MakeFolder(folder, error)) return failed(FillArgs(DbTexts::kCannotKeepReceived, folder, error));
 
   // Two images within one second must not meet under one name.
   const std::string stamp = Stamp(when);
   std::string path = folder + "/" + stamp + kExtension;
   for (int n = 2; fs::exists(fs::symlink_status(path)); ++n) path = folder + "/" + stamp + "_" + std::to_string(n) + kExtension;
 
-  const fileio::IoResult written = fileio::WriteAtomically(path, image, size);
-  if (!written.ok) return {false, path, fileio::Describe(written, path, DbTexts::kCannotKeepReceived), {}};
+  const Result written = fileio::WriteAtomically(path, image, size);
+  if (!written.ok) return failed(fileio::Describe(written, path, DbTexts::kCannotKeepReceived), path);
   result.path = path;
 
   const std::string name = path.substr(folder.size() + 1);

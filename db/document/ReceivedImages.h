@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "db/records/Result.h"
+
 namespace received {
 
 inline constexpr std::size_t kKeep = 50;
@@ -19,13 +21,11 @@ inline constexpr std::size_t kKeep = 50;
 // The folder from the environment; empty when neither XDG_DATA_HOME nor HOME names one.
 std::string Folder();
 
-struct KeepResult {
-  bool ok = true;
-  std::string path;   // the copy written
-  std::string error;  // why not, with the path, ready to show
-  // Beside a success: pruning removed images whose names are later than the new one's
-  // (the clock was set back), ready to show; otherwise empty.
-  std::string notice;
+// Its message says why not, with the path, ready to show; beside a success its notice
+// says that pruning removed images whose names are later than the new one's (the clock
+// was set back).
+struct KeepResult : Result {
+  std::string path;  // the copy written
 };
 
 // Writes the image atomically into `folder` (created when missing) under the name for

@@ -103,6 +103,18 @@ StepSubject SubjectOf(const ChangeSet& changes, ChangeSide side, const ChannelDa
   return best;
 }
 
+unsigned TouchedKinds(const ChangeSet& changes) {
+  unsigned touched = 0;
+  for (const ChangeSet::Range& r : changes.Ranges()) {
+    const Kind first = Locate(r.offset).kind;
+    const Kind last = Locate(std::size_t(r.offset) + r.length - 1).kind;
+    // A range that runs from one table into another may cover any between them.
+    if (first != last) return ~0u;
+    if (first != Kind::None) touched |= 1u << unsigned(first);
+  }
+  return touched;
+}
+
 namespace {
 
 std::string Utf8(const std::u32string& text) {

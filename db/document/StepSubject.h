@@ -22,6 +22,9 @@ struct StepSubject {
 // group is found at its new place after a redo and at its old place after an undo.
 StepSubject SubjectOf(const ChangeSet& changes, ChangeSide side, const ChannelDatabase& now);
 
+// Every kind of record `changes` touched, one bit per Kind (1 << Kind).
+unsigned TouchedKinds(const ChangeSet& changes);
+
 // A text for a step its caller did not name: "Edit Program [Kino 1]", from the record
 // the step changed as it is in `now`. Names are given in UTF-8.
 std::string DescribeChange(const ChangeSet& changes, const ChannelDatabase& now);

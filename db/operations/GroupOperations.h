@@ -35,6 +35,8 @@ enum class RenameGroupResult {
   NameExists,  // another Used group has this name (compared byte for byte); nothing changes
   NoGroup,     // a slot outside 0-7; nothing changes
 };
+// A rename counts as done even when it gave the group its own name again.
+inline bool IsDone(RenameGroupResult r) { return r == RenameGroupResult::Renamed; }
 
 // Gives a group a new name; names are compared as stored, so letter case counts.
 RenameGroupResult RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name);

@@ -47,7 +47,12 @@ class FindDuplicatesDlgTest : public apptest::AppTest {
     AppTest::SetUp();
     doc.LoadDatabase(sample::MakeHeader(3), *testkit::DuplicateDb());
     steps.Clear();
-    dlg = std::make_unique<CFindDuplicatesDlg>(doc, [this] { ++refreshed; }, nullptr);
+    doc.Listen(&notices);
+    dlg = std::make_unique<CFindDuplicatesDlg>(doc, nullptr);
+  }
+  void TearDown() override {
+    doc.Unlisten(&notices);
+    AppTest::TearDown();
   }
   QTreeWidgetItem* Entry(int set, int entry) { return dlg->DuplicateList()->topLevelItem(set)->child(entry); }
   V Kept() {
@@ -75,7 +80,11 @@ class FindDuplicatesDlgTest : public apptest::AppTest {
   CQuelmarDoc doc;
   EditSteps steps{doc};
   std::unique_ptr<CFindDuplicatesDlg> dlg;
-  int refreshed = 0;
+  // Whoever shows the document hears of the delete once.
+  struct Notices : DocListener {
+    void OnDocChanged(const DocChange&) override { ++count; }
+    int count = 0;
+  } notices;
 };
 
 }  // namespace
@@ -164,7 +173,7 @@ TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersFromProgramsListsAndG
   ASSERT_EQ(steps.Stack().count(), 1);
   EXPECT_EQ(steps.Stack().undoText(), QStringLiteral("Delete 4 Duplicate Programs"));
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(refreshed, 1);
+  EXPECT_EQ(notices.count, 1);
 
   // The dialog now shows the database as it is: no sets, nothing to delete, and the
   // name that is still on two satellites.
@@ -255,7 +264,7 @@ TEST(FindDuplicatesColumns, EveryColumnFitsItsTexts) {
   for (auto& group : db->channelLists.favoriteGroups) group.Clear();
   CQuelmarDoc doc;
   doc.LoadDatabase(sample::MakeHeader(3), *db);
-  CFindDuplicatesDlg dlg(doc, [] {}, nullptr);
+  CFindDuplicatesDlg dlg(doc, nullptr);
   dlg.show();
   QApplication::processEvents();
   for (QTreeWidget* list : {dlg.DuplicateList(), dlg.SameNameList()}) {

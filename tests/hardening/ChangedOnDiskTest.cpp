@@ -53,14 +53,14 @@ TEST_F(ChangedOnDisk, RewrittenInPlaceAsksAndKeepsTheirFileUntilTold) {
   testkit::WriteBytes(path, theirs);  // same file, rewritten
   LaterTime(path);
 
-  const DocResult asked = doc.Save(path);
+  const Result asked = doc.Save(path);
   EXPECT_FALSE(asked.ok);
-  EXPECT_TRUE(asked.changedOnDisk);
+  EXPECT_TRUE(asked.Is(ResultCode::ChangedOnDisk));
   EXPECT_EQ(asked.message, DbTexts::kChangedOnDisk);
   EXPECT_EQ(testkit::ReadBytes(path), theirs) << "nothing written before the answer";
   EXPECT_TRUE(doc.IsModified());
 
-  const DocResult told = doc.Save(path, true);
+  const Result told = doc.Save(path, true);
   ASSERT_TRUE(told.ok) << told.message;
   CQuelmarDoc check;
   ASSERT_TRUE(check.Open(path).ok);
@@ -73,8 +73,8 @@ TEST_F(ChangedOnDisk, ReplacedByAnotherFileAsks) {
   const std::string other = dir.File("incoming");
   testkit::WriteBytes(other, TheirEdit());
   fs::rename(other, path);
-  const DocResult asked = doc.Save(path);
-  EXPECT_TRUE(asked.changedOnDisk) << asked.message;
+  const Result asked = doc.Save(path);
+  EXPECT_TRUE(asked.Is(ResultCode::ChangedOnDisk)) << asked.message;
 }
 
 TEST_F(ChangedOnDisk, OurOwnSavesAndAnUntouchedFileDoNotAsk) {

@@ -71,7 +71,7 @@ TEST_F(FileTargets, SavingThroughLinksWritesTheFileTheyNameAndKeepsThemLinks) {
   for (const std::string& through : {link, second}) {
     SCOPED_TRACE(through);
     testkit::WriteBytes(real, kOld);
-    const DocResult r = SampleDoc()->Save(through);
+    const Result r = SampleDoc()->Save(through);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(fs::is_symlink(second));
@@ -89,7 +89,7 @@ TEST_F(FileTargets, SavingThroughLinksWritesTheFileTheyNameAndKeepsThemLinks) {
 TEST_F(FileTargets, DanglingLinkIsRefusedAndStaysALink) {
   const std::string link = dir.File("channels.qdb");
   fs::create_symlink("gone/channels.qdb", link);
-  const DocResult r = doc->Save(link);
+  const Result r = doc->Save(link);
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(Contains(r.message, link)) << r.message;
   EXPECT_TRUE(Contains(r.message, "gone/channels.qdb")) << r.message;
@@ -105,7 +105,7 @@ TEST_F(FileTargets, ReadOnlyFileIsRefusedEvenForTheSuperuser) {
   const std::string target = dir.File("f.qdb");
   testkit::WriteBytes(target, kOld);
   ::chmod(target.c_str(), 0444);
-  const DocResult r = doc->Save(target);
+  const Result r = doc->Save(target);
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(Contains(r.message, "Permission denied")) << r.message;
   EXPECT_TRUE(Contains(r.message, target)) << r.message;
@@ -124,7 +124,7 @@ TEST_F(FileTargets, FileTheUserMayNotWriteIsRefusedThoughTheFolderIsWritable) {
   ::chmod(dir.Path().c_str(), 0777);
   ::chmod(target.c_str(), ::geteuid() == 0 ? 0644 : 0464);  // as root the file stays root's
   const int verdict = hardening::RunUnprivileged([&] {
-    const DocResult r = doc->Save(target);
+    const Result r = doc->Save(target);
     if (r.ok) return 1;
     return Contains(r.message, "Permission denied") ? 0 : 2;
   });
@@ -138,15 +138,15 @@ TEST(ReplaceDecision, RefusesWhatTheUserMayNotWriteAndWhatNobodyMay) {
   struct stat st{};
   st.st_mode = S_IFREG | 0644;
   EXPECT_TRUE(fileio::MayReplace(st, true).ok);
-  EXPECT_EQ(fileio::MayReplace(st, false).problem, fileio::Problem::ReadOnly);
-  EXPECT_EQ(fileio::MayReplace(st, false).error, "Permission denied");
+  EXPECT_EQ(fileio::MayReplace(st, false).code, ResultCode::ReadOnly);
+  EXPECT_EQ(fileio::MayReplace(st, false).message, "Permission denied");
   st.st_mode = S_IFREG | 0444;
-  EXPECT_EQ(fileio::MayReplace(st, true).problem, fileio::Problem::ReadOnly) << "the superuser too";
+  EXPECT_EQ(fileio::MayReplace(st, true).code, ResultCode::ReadOnly) << "the superuser too";
   st.st_mode = S_IFREG | 0020;
   EXPECT_TRUE(fileio::MayReplace(st, true).ok);
   for (mode_t type : {S_IFIFO, S_IFCHR, S_IFBLK, S_IFDIR, S_IFSOCK}) {
     st.st_mode = type | 0666;
-    EXPECT_EQ(fileio::MayReplace(st, true).problem, fileio::Problem::NotRegular) << std::oct << type;
+    EXPECT_EQ(fileio::MayReplace(st, true).code, ResultCode::NotRegular) << std::oct << type;
   }
 }
 
@@ -156,7 +156,7 @@ TEST_F(FileTargets, ReplacedFileKeepsItsModeOwnerAndGroup) {
   testkit::WriteBytes(target, kOld);
   ASSERT_EQ(::chown(target.c_str(), hardening::kNobody, hardening::kNoGroup), 0);
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-  const DocResult r = doc->Save(target);
+  const Result r = doc->Save(target);
   ASSERT_TRUE(r.ok) << r.message;
   const struct stat st = Lstat(target);
   EXPECT_EQ(st.st_size, static_cast<off_t>(DatabaseImage::kImageSize));
@@ -221,7 +221,7 @@ TEST_F(FileTargets, SaveRefusesEveryTargetThatIsNotARegularFile) {
     SCOPED_TRACE(s.what);
     const std::string path = Make(s, dir);
     if (path.empty()) continue;
-    const DocResult r = doc->Save(path);
+    const Result r = doc->Save(path);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, path + " is not a regular file");
     struct stat st{};
@@ -254,7 +254,7 @@ TEST_F(FileTargets, OpenRefusesAtOnceWhatIsNotARegularFile) {
       opened.wait();
       continue;
     }
-    const DocResult r = opened.get();
+    const Result r = opened.get();
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, path + " is not a regular file");
     EXPECT_EQ(Bytes(reader.Header().Bytes(), reader.Header().Bytes() + 64), header) << "document unchanged";
@@ -269,10 +269,10 @@ TEST_F(FileTargets, NamesUpToTheSystemLimitSave) {
     const std::string name = std::string(length - 4, 'n') + ".qdb";
     const std::string target = dir.File(name);
     doc->SetModifiedFlag(true);
-    const DocResult r = doc->Save(target);
+    const Result r = doc->Save(target);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(testkit::ReadBytes(target).size(), DatabaseImage::kImageSize);
-    const DocResult again = doc->Save(target);  // and over the existing file
+    const Result again = doc->Save(target);  // and over the existing file
     EXPECT_TRUE(again.ok) << again.message;
     CQuelmarDoc reader;
     EXPECT_TRUE(reader.Open(target).ok);

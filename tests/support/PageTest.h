@@ -86,7 +86,6 @@ class PageTest : public ::testing::Test {
     doc.SetDbType(dbType);
     doc.LoadDatabase(sample::MakeHeader(dbType), db);
     page = std::make_unique<Page>(doc, host);
-    host.Attach(page.get());
     for (QAction* action : page->template findChildren<QAction*>())
       QObject::connect(action, &QAction::triggered, [this, action] { triggered << action->objectName(); });
     page->Activate();

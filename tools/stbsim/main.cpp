@@ -32,7 +32,7 @@ bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
     return false;
   }
   const std::size_t size = stamp.Exists() ? static_cast<std::size_t>(stamp.size) : 0;
-  const fileio::IoResult read = fileio::ReadPrefix(path, size, image);
+  const Result read = fileio::ReadPrefix(path, size, image);
   if (!read.ok) {
     std::cerr << "stbsim: " << fileio::Describe(read, path, "cannot read an image from %1: %2") << "\n";
     return false;
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
   if (options.role == SimRole::Accept) {
     // Written beside FILE and renamed over it, so FILE is never left half written.
     const std::vector<std::uint8_t>& image = sim.ReceivedImage();
-    const fileio::IoResult written = fileio::WriteAtomically(options.file, image.data(), image.size());
+    const Result written = fileio::WriteAtomically(options.file, image.data(), image.size());
     if (!written.ok) {
       std::cerr << "stbsim: " << fileio::Describe(written, options.file, "cannot write %1: %2") << "\n";
       return kStbsimIoError;

@@ -10,7 +10,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
 #include "db/operations/ChannelSort.h"
 #include "ui/PageHost.h"
@@ -41,7 +40,7 @@ constexpr int kGroupSlots = int(ChannelListBlock::kGroupCount);
 
 }  // namespace
 
-CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
+CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageGroupCh"));
   // First: the context menus are listed for a screen reader before anything asks about
@@ -58,6 +57,7 @@ CPageGroupCh::CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   SetTabOrder({kind_, serviceSearch_, serviceList_, copyRight_, copyLeft_, groupCombo_, addGroup_, renameGroup_,
                deleteGroup_, groupSearch_, groupList_});
   info_->ChainTabOrder(groupList_);
+  doc_.Listen(this);
 }
 
 // The commands, and the lists' context menus built from them.
@@ -92,7 +92,23 @@ void CPageGroupCh::CreateActions() {
   AccessibleTree::ListMenus(*this, {a.popMenu});
 }
 
-CPageGroupCh::~CPageGroupCh() = default;
+CPageGroupCh::~CPageGroupCh() { doc_.Unlisten(this); }
+
+bool CPageGroupCh::Concerns(const DocChange& change, const ChannelDatabase& now) {
+  using Kind = StepSubject::Kind;
+  if (change.Touched(Kind::Program) || change.Touched(Kind::Group) || change.Touched(Kind::TvList) ||
+      change.Touched(Kind::RadioList))
+    return true;
+  const StepSubject& s = change.subject;
+  return s.kind == Kind::Satellite && s.slot >= 0 && s.slot < int(ChannelDatabase::kSatelliteCount) &&
+         !now.satellites[std::size_t(s.slot)].IsUsed();
+}
+
+void CPageGroupCh::OnDocChanged(const DocChange& change) {
+  if (change.by == this) return;
+  if (change.cause == DocChange::Cause::Edit && !Concerns(change, Db())) return;
+  RefreshPage();
+}
 
 QString CPageGroupCh::Title() { return Q(T::kPageTitle); }
 
@@ -107,8 +123,6 @@ void CPageGroupCh::EnsureInitialised() {
 }
 
 const ChannelDatabase& CPageGroupCh::Db() const { return doc_.Working(); }
-
-void CPageGroupCh::MarkModified() { doc_.MarkEdited(); }
 
 QString CPageGroupCh::ProgramName(int program) const {
   if (program < 0 || program >= kProgramSlots) return QStringLiteral("?");
@@ -127,8 +141,9 @@ std::string CPageGroupCh::StepText(const char* text, const QString& a1, const QS
   return named.toStdString();
 }
 
-CQuelmarDoc::Step CPageGroupCh::BeginStep(const char* text, const QString& a1, const QString& a2) {
-  return doc_.BeginStep(StepText(text, a1, a2));
+DocEditing::Action CPageGroupCh::Action(const char* text, const QString& a1, const QString& a2,
+                                        DocEditing::Mark mark) const {
+  return {StepText(text, a1, a2), this, mark};
 }
 
 bool CPageGroupCh::Dragging() const { return drag_->Dragging() || serviceDrag_->Dragging(); }

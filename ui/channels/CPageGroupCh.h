@@ -1,15 +1,16 @@
 #pragma once
 // The "Group/Channel" page of the main sheet: the receiver's TV and radio channel order,
 // the eight favourite groups with drag-and-drop reordering, and the Info area that shows
-// and updates one program. Every edit is a record operation passed through the
-// document; the affected list is rebuilt from the database and the document is marked
-// modified.
+// and updates one program. Every edit is one action through the document, after which
+// the page rebuilds the list it changed; changes made elsewhere reach it as the
+// document's notices.
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
-#include "db/document/CQuelmarDoc.h"
+#include "db/document/DocChange.h"
+#include "db/document/DocEditing.h"
 #include "ui/channels/GroupChActions.h"
 #include "ui/channels/GroupChPageState.h"
 #include "ui/channels/ListFilter.h"
@@ -25,10 +26,10 @@ class QLineEdit;
 class QPushButton;
 struct ChannelDatabase;
 
-class CPageGroupCh : public QWidget {
+class CPageGroupCh : public QWidget, public DocListener {
   Q_OBJECT
  public:
-  CPageGroupCh(CQuelmarDoc& doc, PageHost& host, QWidget* parent = nullptr);
+  CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageGroupCh() override;
 
   // The tab caption: "Group/Channel".
@@ -69,6 +70,14 @@ class CPageGroupCh : public QWidget {
   bool ShowRecord(const StepSubject& subject);
 
   const GroupChPageState& State() const { return state_; }
+
+  // DocListener: a change made elsewhere that Concerns the page, an undo or a redo
+  // rebuilds the page.
+  void OnDocChanged(const DocChange& change) override;
+  // Whether an edit made elsewhere changes what the page shows: one to the programs,
+  // the lists or the groups (a dialog, an import), or a satellite deleted, which takes
+  // the satellite of its programs' Info with it. `now` is the database after it.
+  static bool Concerns(const DocChange& change, const ChannelDatabase& now);
   // A drag of rows in either list is under way; the row it would drop on.
   bool Dragging() const;
   int DropRow() const;
@@ -117,22 +126,22 @@ class CPageGroupCh : public QWidget {
   void MoveRows(GroupChListView* list, int move);
   void SortRows(int key);
   void ShowArranged(bool services, const std::vector<int>& rows);
-  // The undo step of moving `rows`: named after the program, or the count when several.
-  CQuelmarDoc::Step MoveStep(bool services, const std::vector<int>& rows);
+  // The action of moving `rows`: named after the program, or the count when several.
+  DocEditing::Action MoveAction(bool services, const std::vector<int>& rows);
   // "Delete Program", "<--" (copy false) and "-->" (copy true) on several selected rows
   // (GroupChSeveral.cpp); false, doing nothing, when fewer than two are selected.
   bool ActOnSeveral(bool copy);
-  void MarkModified();
   QString ProgramName(int program) const;
   QString GroupName(int group) const;
-  // Opens the undo step of one action; its text filled with the names.
-  CQuelmarDoc::Step BeginStep(const char* text, const QString& a1, const QString& a2 = QString());
+  // One action of this page, its step's text filled with the names.
+  DocEditing::Action Action(const char* text, const QString& a1, const QString& a2 = QString(),
+                            DocEditing::Mark mark = DocEditing::Mark::IfChanged) const;
   static std::string StepText(const char* text, const QString& a1, const QString& a2 = QString());
   // How a step names the list: "TV List", "Radio List" or "Group [name]".
   QString OrderName(bool services) const;
   const ChannelDatabase& Db() const;
 
-  CQuelmarDoc& doc_;
+  DocEditing& doc_;
   PageHost& host_;
   bool initialised_ = false;
   int shownKind_ = 0;  // the TV/Radio row the service list shows

@@ -4,7 +4,6 @@
 // the user worked on stays selected and in view.
 #include <algorithm>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/operations/ChannelSort.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
@@ -20,8 +19,7 @@ void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   if (rows.empty() || Dragging() || RefuseMoveWhileFiltered(services)) return;
   const auto order =
       services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
-  const auto step = MoveStep(services, rows);
-  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows);
+  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows, MoveAction(services, rows));
   if (moved.empty()) return;
   ShowArranged(services, moved);
 }
@@ -35,8 +33,7 @@ void CPageGroupCh::SortRows(int key) {
   if (before.empty()) return;
   static constexpr const char* kStepOfKey[] = {StepTexts::kSortByName, StepTexts::kSortBySatellite,
                                                StepTexts::kSortByServiceId, StepTexts::kReverseOrder};
-  const auto step = BeginStep(kStepOfKey[key], OrderName(services));
-  if (!doc_.Edit(dbops::SortOrder, order, dbops::SortKey(key))) return;
+  if (!doc_.Apply(Action(kStepOfKey[key], OrderName(services)), dbops::SortOrder, order, dbops::SortKey(key))) return;
   const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
   if (after == before) return;
   // The selection follows the selected program to its new place.
@@ -52,12 +49,12 @@ void CPageGroupCh::SortRows(int key) {
   ShowArranged(services, to < 0 ? std::vector<int>() : std::vector<int>{to});
 }
 
-CQuelmarDoc::Step CPageGroupCh::MoveStep(bool services, const std::vector<int>& rows) {
+DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int>& rows) {
   const auto& map = services ? state_.serviceRows : state_.groupRows;
   const int count = services ? state_.serviceRowCount : state_.groupRowCount;
   if (rows.size() == 1 && rows.front() < count)
-    return BeginStep(StepTexts::kMoveInGroup, ProgramName(map[std::size_t(rows.front())]), OrderName(services));
-  return BeginStep(StepTexts::kMoveSeveral, QString::number(rows.size()), OrderName(services));
+    return Action(StepTexts::kMoveInGroup, ProgramName(map[std::size_t(rows.front())]), OrderName(services));
+  return Action(StepTexts::kMoveSeveral, QString::number(rows.size()), OrderName(services));
 }
 
 // Refills the arranged list with `rows` selected, the first current and in view.
@@ -80,5 +77,4 @@ void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows) {
     list->selectionModel()->select(block, QItemSelectionModel::Select);
     list->scrollToItem(list->item(rows.front()));
   }
-  MarkModified();
 }

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
@@ -24,11 +23,8 @@ void CPageGroupCh::DropRows(bool services) {
   if (rows.empty() || rows.back() >= count) return;
   const auto order =
       services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
-  std::vector<int> moved;
-  {
-    const auto step = MoveStep(services, rows);
-    moved = doc_.Edit(dbops::MoveRowsTo, order, rows, dbops::BlockDropPosition(count, rows, drag.DropRow()));
-  }
+  const std::vector<int> moved = doc_.Apply(MoveAction(services, rows), dbops::MoveRowsTo, order, rows,
+                                            dbops::BlockDropPosition(count, rows, drag.DropRow()));
   if (!moved.empty()) ShowArranged(services, moved);
 }
 
@@ -42,11 +38,9 @@ void CPageGroupCh::MoveGroupMember() {
   if (group < 0 || dragRow >= state_.groupRowCount) return;
 
   const int dropRow = drag_->DropRow();
-  {
-    const auto step =
-        BeginStep(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), OrderName(false));
-    doc_.Edit(dbops::MoveGroupMember, group, dragRow, dropRow);
-  }
+  doc_.Apply(Action(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), OrderName(false),
+                    DocEditing::Mark::Always),
+             dbops::MoveGroupMember, group, dragRow, dropRow);
   auto& rows = state_.groupRows;
   const int to = dbops::MoveEntry(
       state_.groupRowCount, dragRow, dropRow, [&rows](int i) { return rows[std::size_t(i)]; },
@@ -61,5 +55,4 @@ void CPageGroupCh::MoveGroupMember() {
     groupList_->clearSelection();
   }
   groupList_->setCurrentRow(to);
-  MarkModified();
 }

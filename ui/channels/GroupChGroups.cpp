@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"
@@ -48,10 +47,10 @@ void CPageGroupCh::SelectGroupRow(int row) {
 void CPageGroupCh::AddGroup() {
   CInputName dlg(this);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  const auto step = BeginStep(StepTexts::kAddGroup, dlg.name);
-  if (!doc_.Edit(dbops::AddFavoriteGroup, DataExchange::NameBytes(dlg.name))) return;
+  if (!doc_.Apply(Action(StepTexts::kAddGroup, dlg.name, QString(), DocEditing::Mark::IfDone),
+                  dbops::AddFavoriteGroup, DataExchange::NameBytes(dlg.name)))
+    return;
   RefreshPage();
-  MarkModified();
 }
 
 void CPageGroupCh::RenameGroup() {
@@ -61,23 +60,21 @@ void CPageGroupCh::RenameGroup() {
   dlg.name = DataExchange::NameFromField(Db().channelLists.favoriteGroups[std::size_t(group)].NameField(),
                                          FavoriteGroupRecord::kNameWidth);
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-  const auto step = BeginStep(StepTexts::kRenameGroup, GroupName(group), dlg.name);
-  const auto renamed = doc_.Edit(dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
+  const auto renamed = doc_.Apply(Action(StepTexts::kRenameGroup, GroupName(group), dlg.name, DocEditing::Mark::IfDone),
+                                  dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
   if (renamed == dbops::RenameGroupResult::NameExists) Prompt::Message(this, Q(T::kNameExists));
   if (renamed != dbops::RenameGroupResult::Renamed) return;
   RefillGroupCombo();
   SelectGroupRow(state_.currentGroupRow);
-  MarkModified();
 }
 
 void CPageGroupCh::DeleteGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
-  const auto step = BeginStep(StepTexts::kDeleteGroup, GroupName(group));
-  doc_.Edit(dbops::DeleteFavoriteGroup, group);
+  doc_.Apply(Action(StepTexts::kDeleteGroup, GroupName(group), QString(), DocEditing::Mark::Always),
+             dbops::DeleteFavoriteGroup, group);
   RefillGroupCombo();
   state_.currentGroupRow = state_.currentGroupRow > 0 ? state_.currentGroupRow - 1 : 0;
   FillGroupList(state_.CurrentGroup());
   SelectGroupRow(state_.groupComboRows > 0 ? state_.currentGroupRow : -1);
-  MarkModified();
 }

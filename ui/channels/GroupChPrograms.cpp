@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"
@@ -118,8 +117,8 @@ bool CPageGroupCh::ApplyInfo(bool whole) {
   } else if (!whole && state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
     program = state_.groupRows[std::size_t(state_.groupSelection)];
   }
-  const auto step = BeginStep(StepTexts::kUpdateProgram, typed.name);
-  if (!doc_.Edit(dbops::UpdateProgram, program, ProgramFieldControls::Entry(typed), host_.DbType())) {
+  if (!doc_.Apply(Action(StepTexts::kUpdateProgram, typed.name, QString(), DocEditing::Mark::IfDone),
+                  dbops::UpdateProgram, program, ProgramFieldControls::Entry(typed), host_.DbType())) {
     // No program to write to: nothing typed can be kept for it.
     if (whole) ShowInfo();
     return true;
@@ -128,7 +127,6 @@ bool CPageGroupCh::ApplyInfo(bool whole) {
   // The area shows what is stored: a refused field shows its stored value again.
   ShowProgramInfo(program);
   ShowInfo();
-  MarkModified();
   return true;
 }
 
@@ -145,13 +143,12 @@ void CPageGroupCh::AddProgram() {
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
 
   const ProgramFieldControls::Values entered = dlg.Entered();
-  const auto step = BeginStep(StepTexts::kAddProgram, entered.name);
-  const dbops::AddProgramResult added = doc_.Edit(dbops::AddProgram, ProgramFieldControls::Entry(entered),
-                                                  entered.type, dlg.chosenTransponder, host_.DbType());
+  const dbops::AddProgramResult added =
+      doc_.Apply(Action(StepTexts::kAddProgram, entered.name), dbops::AddProgram, ProgramFieldControls::Entry(entered),
+                 entered.type, dlg.chosenTransponder, host_.DbType());
   if (added == dbops::AddProgramResult::ListFull) Prompt::Message(this, Q(T::kServiceListFull));
   if (added != dbops::AddProgramResult::Added) return;
   RefreshPage();
-  MarkModified();
 }
 
 void CPageGroupCh::DeleteSelectedProgram() {
@@ -162,20 +159,20 @@ void CPageGroupCh::DeleteSelectedProgram() {
     if (row < 0 || row >= state_.serviceRowCount) return;
     state_.serviceSelection = row;
     const int kind = kind_->currentIndex();
-    const auto step = BeginStep(StepTexts::kDeleteProgram, ProgramName(state_.serviceRows[std::size_t(row)]));
-    doc_.Edit(dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
+    doc_.Apply(Action(StepTexts::kDeleteProgram, ProgramName(state_.serviceRows[std::size_t(row)]), QString(),
+                      DocEditing::Mark::Always),
+               dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
     FillServiceList(kind);
     FillGroupList(state_.CurrentGroup());
   } else {
     const int row = groupList_->SingleSelectedRow();
     if (row < 0 || row >= state_.groupRowCount) return;
     state_.groupSelection = row;
-    const auto step = BeginStep(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]),
-                                OrderName(false));
-    doc_.Edit(dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
+    doc_.Apply(Action(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]), OrderName(false),
+                      DocEditing::Mark::Always),
+               dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
     FillGroupList(state_.CurrentGroup());
   }
-  MarkModified();
 }
 
 
@@ -189,13 +186,10 @@ void CPageGroupCh::CopyToGroup() {
   const int group = state_.CurrentGroup();
   if (group < 0) return;
   const int program = state_.serviceRows[std::size_t(row)];
-  const auto step = BeginStep(StepTexts::kAddToGroup, ProgramName(program), OrderName(false));
-  if (doc_.Edit(dbops::AddGroupMember, group, program) != dbops::AddMemberResult::Added) return;
+  if (doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)), dbops::AddGroupMember, group,
+                 program) != dbops::AddMemberResult::Added)
+    return;
   FillGroupList(group);
-  MarkModified();
 }
 
-void CPageGroupCh::RemoveFromGroup() {
-  actions_.deleteProgram->trigger();
-  MarkModified();
-}
+void CPageGroupCh::RemoveFromGroup() { actions_.deleteProgram->trigger(); }

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QStatusTipEvent>
 
-#include "db/document/CQuelmarDoc.h"
+#include "db/document/DocEditing.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"

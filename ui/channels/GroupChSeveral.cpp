@@ -3,7 +3,6 @@
 // the document. With one row selected the page's own single-row handling applies.
 #include <QComboBox>
 
-#include "db/document/CQuelmarDoc.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
@@ -29,14 +28,15 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
   const QString many = QString::number(programs.size());
   if (copy) {
     if (group < 0) return true;
-    auto step = BeginStep(StepTexts::kAddSeveralToGroup, many, OrderName(false));
-    const dbops::AddMembersResult added = doc_.Edit(dbops::AddGroupMembers, group, programs);
     // Named after the programs that joined, not those selected.
-    step.Rename(StepText(StepTexts::kAddSeveralToGroup, QString::number(added.added), OrderName(false)));
-    if (added.added > 0) {
-      FillGroupList(group);
-      MarkModified();
-    }
+    const QString order = OrderName(false);
+    const dbops::AddMembersResult added = doc_.ApplyNamed(
+        Action(StepTexts::kAddSeveralToGroup, many, order),
+        [order](const dbops::AddMembersResult& r) {
+          return StepText(StepTexts::kAddSeveralToGroup, QString::number(r.added), order);
+        },
+        dbops::AddGroupMembers, group, programs);
+    if (added.added > 0) FillGroupList(group);
     if (added.alreadyMembers > 0)
       Prompt::Message(this, Q(T::kAlreadyMembers).arg(added.alreadyMembers), QMessageBox::Ok, QMessageBox::Information);
     return true;
@@ -46,17 +46,16 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
                         QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
       return true;
     const int kind = kind_->currentIndex();
-    const auto step = BeginStep(StepTexts::kDeleteSeveral, many);
-    doc_.Edit(dbops::DeleteListedPrograms, kind, programs);
+    doc_.Apply(Action(StepTexts::kDeleteSeveral, many, QString(), DocEditing::Mark::Always),
+               dbops::DeleteListedPrograms, kind, programs);
     state_.serviceSelection = rows.front();
     FillServiceList(kind);
     FillGroupList(group);
   } else {
-    const auto step = BeginStep(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false));
-    doc_.Edit(dbops::RemoveGroupMembers, group, programs);
+    doc_.Apply(Action(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false), DocEditing::Mark::Always),
+               dbops::RemoveGroupMembers, group, programs);
     state_.groupSelection = rows.front();
     FillGroupList(group);
   }
-  MarkModified();
   return true;
 }

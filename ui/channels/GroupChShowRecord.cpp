@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "db/document/CQuelmarDoc.h"
+#include "db/document/DocEditing.h"
 #include "db/document/StepSubject.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "db/document/CQuelmarDoc.h"
 #include "ui/channels/CMoveToDlg.h"
 #include "widgets/Prompt.h"
 
@@ -19,7 +18,8 @@ RowMove RowMoveOfKey(const QKeyEvent& event) {
   }
 }
 
-std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows) {
+std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows,
+                                DocEditing::Action action) {
   const int count = static_cast<int>(dbops::OrderEntries(doc_.Working(), order).size());
   std::vector<int> given;
   for (int r : rows)
@@ -35,21 +35,21 @@ std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::sp
       (move == RowMove::Bottom && adjacent && given.back() == count - 1))
     return {};
 
-  std::vector<int> moved;
+  const auto by = [&](int step) { return doc_.Apply(std::move(action), dbops::MoveRowsBy, order, given, step); };
+  const auto to = [&](int first) { return doc_.Apply(std::move(action), dbops::MoveRowsTo, order, given, first); };
   switch (move) {
     case RowMove::None: return {};
-    case RowMove::Up: moved = doc_.Edit(dbops::MoveRowsBy, order, given, -1); break;
-    case RowMove::Down: moved = doc_.Edit(dbops::MoveRowsBy, order, given, 1); break;
-    case RowMove::Top: moved = doc_.Edit(dbops::MoveRowsTo, order, given, 0); break;
-    case RowMove::Bottom: moved = doc_.Edit(dbops::MoveRowsTo, order, given, count); break;
+    case RowMove::Up: return by(-1);
+    case RowMove::Down: return by(1);
+    case RowMove::Top: return to(0);
+    case RowMove::Bottom: return to(count);
     case RowMove::To: {
       CMoveToDlg dlg(count, given.front() + 1, &dialogParent_);
       if (Prompt::Exec(dlg) != QDialog::Accepted) return {};
       const int first = std::clamp(dlg.Number() - 1, 0, count - k);
       if (adjacent && given.front() == first) return {};
-      moved = doc_.Edit(dbops::MoveRowsTo, order, given, first);
-      break;
+      return to(first);
     }
   }
-  return moved;
+  return {};
 }

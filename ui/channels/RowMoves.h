@@ -2,13 +2,13 @@
 // Moving the selected rows of the TV/Radio list or the favourite list: Ctrl+Up
 // and Ctrl+Down one place, Ctrl+Home and Ctrl+End to the top and the bottom,
 // and "Move To…" (Ctrl+M) to a channel number the user gives. Each move is one
-// edit of the document.
+// action on the document.
 #include <span>
 #include <vector>
 
+#include "db/document/DocEditing.h"
 #include "db/operations/ChannelOrder.h"
 
-class CQuelmarDoc;
 class QKeyEvent;
 class QWidget;
 
@@ -20,14 +20,15 @@ RowMove RowMoveOfKey(const QKeyEvent& event);
 class RowMoves {
  public:
   // `dialogParent` owns the "Move To" dialog.
-  RowMoves(CQuelmarDoc& doc, QWidget& dialogParent) : doc_(doc), dialogParent_(dialogParent) {}
+  RowMoves(DocEditing& doc, QWidget& dialogParent) : doc_(doc), dialogParent_(dialogParent) {}
 
-  // Moves `rows` of `order`; returns their new positions, ascending, or an
-  // empty vector when nothing moved (no row, an end reached, the dialog
+  // Moves `rows` of `order` as `action`; returns their new positions, ascending, or
+  // an empty vector when nothing moved (no row, an end reached, the dialog
   // cancelled).
-  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows);
+  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows,
+                        DocEditing::Action action);
 
  private:
-  CQuelmarDoc& doc_;
+  DocEditing& doc_;
   QWidget& dialogParent_;
 };

@@ -6,14 +6,13 @@
 #include <QPushButton>
 #include <string>
 
-#include "db/document/CQuelmarDoc.h"
+#include "db/document/DocEditing.h"
 #include "db/document/StepSubject.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/SatelliteOperations.h"
 #include "db/records/ListedTransponders.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
-#include "ui/channels/CPageGroupCh.h"
 #include "ui/satellites/CTPEditDlg.h"
 #include "ui/satellites/SatInfoArea.h"
 #include "ui/satellites/SatTPListView.h"
@@ -62,7 +61,7 @@ QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
 
 }  // namespace
 
-CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
+CPageSatTP::CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageSatTP"));
   // First: the context menus are listed for a screen reader before anything asks about
@@ -75,6 +74,7 @@ CPageSatTP::CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent)
   // The lists, then the settings: down the left column, down the right, then Update.
   SetTabOrder({satelliteList_, transponderList_});
   satInfo_->ChainTabOrder(transponderList_);
+  doc_.Listen(this);
 }
 
 // The commands, and the lists' context menus built from them.
@@ -96,7 +96,15 @@ void CPageSatTP::CreateActions() {
 
 QString CPageSatTP::Title() { return Q(T::kPageTitle); }
 
-CPageSatTP::~CPageSatTP() = default;
+CPageSatTP::~CPageSatTP() { doc_.Unlisten(this); }
+
+void CPageSatTP::OnDocChanged(const DocChange& change) {
+  if (change.by == this) return;
+  using Kind = StepSubject::Kind;
+  if (change.cause == DocChange::Cause::Edit && !change.Touched(Kind::Satellite) && !change.Touched(Kind::Transponder))
+    return;
+  RefreshSatellites();
+}
 
 void CPageSatTP::CreateControls() {
   // Everything is placed in dialog units of the page font, on the page itself, so the
@@ -166,8 +174,6 @@ void CPageSatTP::EnsureInitialised() {
 }
 
 const ChannelDatabase& CPageSatTP::Db() const { return doc_.Working(); }
-
-void CPageSatTP::MarkModified() { doc_.MarkEdited(); }
 
 void CPageSatTP::OnListKey(int key, QAction* insert, QAction* remove) {
   (key == Qt::Key_Insert ? insert : remove)->trigger();
@@ -303,8 +309,9 @@ bool CPageSatTP::ApplySatInfo(bool whole) {
   settings.name = DataExchange::NameBytes(typed.infoName);
   settings.lnbFreqHigh = typed.infoLnbFreqHigh;
   settings.lnbFreqLow = typed.infoLnbFreqLow;
-  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kUpdateSatInfo, typed.infoName));
-  if (doc_.Edit(dbops::UpdateSatellite, satellite, settings)) {
+  // "Update" counts as an edit even when the values were those stored.
+  if (doc_.Apply({SatelliteStep(StepTexts::kUpdateSatInfo, typed.infoName), this, DocEditing::Mark::Always},
+                 dbops::UpdateSatellite, satellite, settings)) {
     if (QTreeWidgetItem* row = satelliteList_->topLevelItem(state_.currentSatelliteRow))
       row->setText(0, SatelliteRowText(Db().satellites[std::size_t(satellite)]));
   }
@@ -312,7 +319,6 @@ bool CPageSatTP::ApplySatInfo(bool whole) {
   // shows its stored value again.
   ShowSatelliteInfo(satellite);
   satInfo_->Show(state_);
-  MarkModified();
   return true;
 }
 
@@ -325,23 +331,23 @@ void CPageSatTP::NewSatellite() {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
   const auto name = DataExchange::NameToBytes(dialog.name);
   if (!name) return;
-  const auto step = doc_.BeginStep(SatelliteStep(StepTexts::kAddSatellite, dialog.name));
-  if (!doc_.Edit(dbops::AddSatellite, *name)) return;
+  if (!doc_.Apply({SatelliteStep(StepTexts::kAddSatellite, dialog.name), this, DocEditing::Mark::IfDone},
+                  dbops::AddSatellite, *name))
+    return;
   RefreshSatellites();
-  MarkModified();
 }
 
 void CPageSatTP::DeleteCurrentSatellite() {
   EnsureInitialised();
   const int satellite = state_.CurrentSatellite();
   if (satellite < 0) return;
-  const auto step = doc_.BeginStep(SatelliteStep(
+  const std::string text = SatelliteStep(
       StepTexts::kDeleteSatellite,
-      DataExchange::NameFromField(Db().satellites[std::size_t(satellite)].NameField(), SatelliteRecord::kNameWidth)));
-  doc_.Edit(dbops::DeleteSatellite, satellite);
-  MarkModified();
+      DataExchange::NameFromField(Db().satellites[std::size_t(satellite)].NameField(), SatelliteRecord::kNameWidth));
+  // Its transponders and programs go with it: the other page learns of that from the
+  // document's notice.
+  doc_.Apply({text, this, DocEditing::Mark::Always}, dbops::DeleteSatellite, satellite);
   RefreshSatellites();
-  if (CPageGroupCh* other = host_.GroupChPage()) other->RefreshPage();
 }
 
 void CPageSatTP::EditTransponder(TpEditMode mode) {
@@ -371,14 +377,12 @@ void CPageSatTP::EditTransponder(TpEditMode mode) {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
 
   // A full transponder table is not reported; the list is rebuilt all the same.
-  const auto step = doc_.BeginStep(TransponderStep(mode == TpEditMode::Add ? StepTexts::kAddTransponder
-                                                                          : StepTexts::kEditTransponder,
-                                                   std::uint16_t(dialog.tpFrequency),
-                                                   std::uint32_t(dialog.tpPolarization) & 1));
-  doc_.Edit(dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency), std::uint16_t(dialog.tpSymbolRate),
-            std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
+  const std::string text =
+      TransponderStep(mode == TpEditMode::Add ? StepTexts::kAddTransponder : StepTexts::kEditTransponder,
+                      std::uint16_t(dialog.tpFrequency), std::uint32_t(dialog.tpPolarization) & 1);
+  doc_.Apply({text, this, DocEditing::Mark::Always}, dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency),
+             std::uint16_t(dialog.tpSymbolRate), std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
   RefreshTransponders(satellite);
-  MarkModified();
 }
 
 void CPageSatTP::DeleteSelectedTransponder() {
@@ -389,11 +393,10 @@ void CPageSatTP::DeleteSelectedTransponder() {
   if (row < 0 || row >= state_.transponderRowCount) return;
   state_.currentTransponderRow = row;
   const TransponderRecord& tp = Db().transponders[std::size_t(state_.transponderRows[std::size_t(row)])];
-  const auto step =
-      doc_.BeginStep(TransponderStep(StepTexts::kDeleteTransponder, tp.Frequency(), tp.Polarization()));
-  doc_.Edit(dbops::DeleteTransponder, state_.transponderRows[std::size_t(row)]);
+  doc_.Apply({TransponderStep(StepTexts::kDeleteTransponder, tp.Frequency(), tp.Polarization()), this,
+              DocEditing::Mark::Always},
+             dbops::DeleteTransponder, state_.transponderRows[std::size_t(row)]);
   RefreshTransponders(satellite);
-  MarkModified();
 }
 
 // ---- after an undo or redo -----------------------------------------------------------

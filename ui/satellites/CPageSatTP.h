@@ -1,28 +1,30 @@
 #pragma once
 // The "Satellite/Transponder" page of the main sheet: the satellites of the working
 // database, the transponders of the current one and its LNB and switch settings
-// ("Sat. Info"). Every edit is a record operation passed through the document; the
-// affected list is rebuilt from the database and the document is marked modified.
+// ("Sat. Info"). Every edit is one action through the document, after which the page
+// rebuilds the list it changed; changes made elsewhere reach it as the document's
+// notices.
 #include <QString>
 #include <QWidget>
 #include <memory>
 
+#include "db/document/DocChange.h"
 #include "ui/satellites/SatTPActions.h"
 #include "ui/satellites/SatTPPageState.h"
 
-class CQuelmarDoc;
+class DocEditing;
 struct StepSubject;
 class PageHost;
 class SatInfoArea;
 class SatTPListView;
 struct ChannelDatabase;
 
-class CPageSatTP : public QWidget {
+class CPageSatTP : public QWidget, public DocListener {
   Q_OBJECT
  public:
   enum class TpEditMode { Add, Edit };
 
-  CPageSatTP(CQuelmarDoc& doc, PageHost& host, QWidget* parent = nullptr);
+  CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageSatTP() override;
 
   // The tab caption: "Satellite/Transponder".
@@ -57,6 +59,10 @@ class CPageSatTP : public QWidget {
 
   const SatTPPageState& State() const { return state_; }
 
+  // DocListener: a change made elsewhere to the satellites or transponders, an undo or
+  // a redo rebuilds the page.
+  void OnDocChanged(const DocChange& change) override;
+
  private:
   void CreateActions();
   void CreateControls();
@@ -66,10 +72,9 @@ class CPageSatTP : public QWidget {
   // field writes nothing and false comes back.
   bool ApplySatInfo(bool whole);
   void OnListKey(int key, QAction* insert, QAction* remove);
-  void MarkModified();
   const ChannelDatabase& Db() const;
 
-  CQuelmarDoc& doc_;
+  DocEditing& doc_;
   PageHost& host_;
   bool initialised_ = false;
   // Rebuilding a list changes its selection; the rebuild itself brings the page up to

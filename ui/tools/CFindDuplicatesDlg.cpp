@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <span>
 
-#include "db/document/CQuelmarDoc.h"
+#include "db/document/DocEditing.h"
 #include "ui/StepTexts.h"
 #include "ui/tools/DuplicateRows.h"
 #include "ui/tools/DuplicateTexts.h"
@@ -88,8 +88,7 @@ void PrepareList(QTreeWidget* list) {
 
 }  // namespace
 
-CFindDuplicatesDlg::CFindDuplicatesDlg(CQuelmarDoc& doc, std::function<void()> deleted, QWidget* parent)
-    : QDialog(parent), doc_(doc), deleted_(std::move(deleted)) {
+CFindDuplicatesDlg::CFindDuplicatesDlg(DocEditing& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
   setObjectName(QStringLiteral("CFindDuplicatesDlg"));
   setWindowTitle(Q(T::kCaption));
   setFont(DialogUnits::DialogFont());
@@ -171,13 +170,9 @@ std::vector<int> CFindDuplicatesDlg::ProgramsToDelete() const {
 int CFindDuplicatesDlg::DeleteOthers() {
   const std::vector<int> doomed = ProgramsToDelete();
   if (doomed.empty()) return 0;
-  int deleted = 0;
-  {
-    const auto step = doc_.BeginStep(Q(StepTexts::kDeleteDuplicates).arg(doomed.size()).toStdString());
-    deleted = doc_.Edit(dbops::DeletePrograms, std::span<const int>(doomed));
-  }
-  doc_.MarkEdited();
-  if (deleted_) deleted_();
+  const int deleted = doc_.Apply({Q(StepTexts::kDeleteDuplicates).arg(doomed.size()).toStdString(), nullptr,
+                                   DocEditing::Mark::Always},
+                                  dbops::DeletePrograms, std::span<const int>(doomed));
   Fill();
   return deleted;
 }

@@ -13,7 +13,7 @@
 
 #include "db/operations/DuplicateReport.h"
 
-class CQuelmarDoc;
+class DocEditing;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -22,8 +22,8 @@ class QTreeWidgetItem;
 class CFindDuplicatesDlg : public QDialog {
   Q_OBJECT
  public:
-  // `deleted` runs once the delete has changed the document, for whoever shows it.
-  CFindDuplicatesDlg(CQuelmarDoc& doc, std::function<void()> deleted, QWidget* parent);
+  // Whoever shows the document learns of a delete from the document's notice.
+  CFindDuplicatesDlg(DocEditing& doc, QWidget* parent);
 
   const dbops::DuplicateReport& Report() const { return report_; }
   // The entry of set `set` that is kept; -1 for a set that does not exist.
@@ -45,8 +45,7 @@ class CFindDuplicatesDlg : public QDialog {
   void Fill();
   void OnItemChanged(QTreeWidgetItem* item, int column);
 
-  CQuelmarDoc& doc_;
-  std::function<void()> deleted_;
+  DocEditing& doc_;
   dbops::DuplicateReport report_;
   std::vector<int> kept_;  // per set, the index of the kept entry
   bool filling_ = false;   // item changes are the dialog's own

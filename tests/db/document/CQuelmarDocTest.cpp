@@ -77,7 +77,7 @@ TEST_F(Doc, StartsEmptyAndRefusesToSaveNothing) {
   Image buffer(DatabaseImage::kImageSize, 0x77);
   EXPECT_EQ(doc.BuildImage(buffer.data()), 0u);
   EXPECT_EQ(buffer, Image(DatabaseImage::kImageSize, 0x77)) << "buffer left untouched";
-  const DocResult r = doc.Save(dir.File("nothing.qdb"));
+  const Result r = doc.Save(dir.File("nothing.qdb"));
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, DbTexts::kNothingToSave);
   EXPECT_EQ(dir.EntryCount(), 0u) << "no file written";
@@ -183,13 +183,13 @@ TEST_F(Doc, EveryRefusalLeavesTheDocumentAsItWas) {
     SCOPED_TRACE(c.what);
     const std::string path = dir.File("bad.qdb");
     testkit::WriteBytes(path, c.bytes);
-    const DocResult r = doc.Open(path);
+    const Result r = doc.Open(path);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, c.message);
     before.ExpectSame(doc);
   }
   for (const std::string& path : {dir.File("missing.qdb"), dir.Path().string()}) {
-    const DocResult r = doc.Open(path);
+    const Result r = doc.Open(path);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
     before.ExpectSame(doc);
@@ -218,7 +218,7 @@ TEST_F(Doc, FailedSaveLeavesOldFileIntact) {
   rlimit small = saved;
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const DocResult r = doc.Save(target);
+  const Result r = doc.Save(target);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
@@ -353,17 +353,17 @@ TEST_F(Doc, AReceivedImageIsTakenWholeAndValidOnly) {
   const Snapshot before(doc);
   Image image = testdata::RandomImage(42);
 
-  const DocResult shortImage = doc.LoadReceivedImage(image.data(), DatabaseImage::kImageSize - 1);
+  const Result shortImage = doc.LoadReceivedImage(image.data(), DatabaseImage::kImageSize - 1);
   EXPECT_FALSE(shortImage);
-  EXPECT_EQ(shortImage.refusal, DocRefusal::ShortImage);
+  EXPECT_EQ(shortImage.code, ResultCode::ShortImage);
   EXPECT_EQ(shortImage.message, DbTexts::kReceivedShort);
   before.ExpectSame(doc);
 
   ImageHeader header(image.data());
   header.SetValidFlag(0);
   header.CopyTo(image.data());
-  const DocResult notValid = doc.LoadReceivedImage(image.data(), image.size());
-  EXPECT_EQ(notValid.refusal, DocRefusal::NotValid);
+  const Result notValid = doc.LoadReceivedImage(image.data(), image.size());
+  EXPECT_EQ(notValid.code, ResultCode::NotValid);
   EXPECT_EQ(notValid.message, DbTexts::kReceivedNotValid);
   before.ExpectSame(doc);
 

@@ -47,7 +47,7 @@ TEST(ReceivedImages, KeepsAnExactCopyUnderItsTimeAndListsIt) {
   const std::string folder = dir.File("data/Quelmar/received");  // made on first use
   const Bytes image = SampleImage(0);
   const received::KeepResult kept = received::Keep(image.data(), image.size(), When(15), folder);
-  ASSERT_TRUE(kept.ok) << kept.error;
+  ASSERT_TRUE(kept.ok) << kept.message;
   EXPECT_EQ(kept.path, folder + "/2026-12-08_071500.qdb");
   EXPECT_EQ(testkit::ReadBytes(kept.path), image);
   EXPECT_EQ(fs::status(dir / "data").permissions() & fs::perms::all, fs::perms::owner_all);
@@ -103,7 +103,7 @@ TEST(ReceivedImages, PrunesByArrivalWhenTheClockWasSetBack) {
   ASSERT_TRUE(fs::exists(firstToArrive));
 
   const received::KeepResult early = received::Keep(image.data(), image.size(), When(10), folder);
-  ASSERT_TRUE(early.ok) << early.error;
+  ASSERT_TRUE(early.ok) << early.message;
   EXPECT_TRUE(fs::exists(early.path)) << "the copy just kept was removed";
   EXPECT_FALSE(fs::exists(firstToArrive));
   EXPECT_EQ(early.notice, "The clock seems to have been set back: the kept image 2026-12-08_073000.qdb, named later "
@@ -136,7 +136,7 @@ TEST(ReceivedImages, AFolderThatCannotBeWrittenIsReported) {
   testkit::WriteBytes(dir.File("blocked"), {1});
   const received::KeepResult r = received::Keep(image.data(), image.size(), When(1), dir.File("blocked/received"));
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.error.find("Cannot keep a copy"), std::string::npos) << r.error;
+  EXPECT_NE(r.message.find("Cannot keep a copy"), std::string::npos) << r.message;
 
   // A folder the user may not write.
   fs::permissions(dir.Path(), fs::perms::all);
@@ -145,7 +145,7 @@ TEST(ReceivedImages, AFolderThatCannotBeWrittenIsReported) {
   const std::string locked = dir.File("locked");
   const int code = hardening::RunUnprivileged([&] {
     const received::KeepResult k = received::Keep(image.data(), image.size(), When(2), locked);
-    return !k.ok && k.error.find("Permission denied") != std::string::npos ? 0 : 1;
+    return !k.ok && k.message.find("Permission denied") != std::string::npos ? 0 : 1;
   });
   if (code == 126) GTEST_SKIP() << "cannot run as an ordinary user here";
   EXPECT_EQ(code, 0);

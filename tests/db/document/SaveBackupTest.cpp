@@ -44,7 +44,7 @@ TEST(SaveBackup, FirstSaveInASessionKeepsTheOldFileLaterSavesLeaveIt) {
   WriteBytes(target, kOld);
 
   auto doc = Doc();
-  const DocResult first = doc->Save(target);
+  const Result first = doc->Save(target);
   ASSERT_TRUE(first.ok) << first.message;
   EXPECT_TRUE(first.notice.empty()) << first.notice;
   EXPECT_EQ(ReadBytes(bak), kOld);
@@ -106,7 +106,7 @@ TEST(SaveBackup, NoBackupPlaceStillSaves) {
       ::chmod((target + ".bak").c_str(), 0444);
     }
     auto doc = Doc();
-    const DocResult r = doc->Save(target, true);
+    const Result r = doc->Save(target, true);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_NE(r.notice.find("no backup was kept"), std::string::npos) << r.notice;
     EXPECT_NE(r.notice.find("channels.qdb.bak"), std::string::npos) << r.notice;
@@ -138,7 +138,7 @@ TEST(SaveBackup, UnwritableFolderOfTheNameStillSaves) {
   auto doc = Doc();
 
   const int code = hardening::RunUnprivileged([&] {
-    const DocResult r = doc->Save(link);
+    const Result r = doc->Save(link);
     if (!r.ok) return 1;
     if (r.notice.find("no backup was kept") == std::string::npos) return 2;
     if (r.notice.find("Permission denied") == std::string::npos) return 3;

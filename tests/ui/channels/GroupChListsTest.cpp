@@ -292,3 +292,32 @@ TEST_F(GroupChListsTest, ControlsCarryTheirLabelsForScreenReaders) {
 }
 
 }  // namespace
+
+// Which edits made elsewhere the page rebuilds itself for.
+TEST(GroupChConcerns, ProgramsListsGroupsAndDeletedSatellitesOnly) {
+  using Kind = StepSubject::Kind;
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "Astra");  // slot 1 stays unused: a deleted satellite
+  struct Case {
+    const char* what;
+    unsigned touched;
+    StepSubject subject;
+    bool concerns;
+  };
+  const auto bit = [](Kind k) { return DocChange::KindBit(k); };
+  const Case cases[] = {
+      {"program", bit(Kind::Program), {Kind::Program, 3, -1}, true},
+      {"group", bit(Kind::Group), {Kind::Group, 1, 2}, true},
+      {"TV list", bit(Kind::TvList), {Kind::TvList, -1, 0}, true},
+      {"radio list", bit(Kind::RadioList), {Kind::RadioList, -1, 0}, true},
+      {"satellite renamed", bit(Kind::Satellite), {Kind::Satellite, 0, -1}, false},
+      {"satellite deleted", bit(Kind::Satellite) | bit(Kind::Transponder), {Kind::Satellite, 1, -1}, true},
+      {"transponder", bit(Kind::Transponder), {Kind::Transponder, 4, -1}, false},
+  };
+  for (const Case& c : cases) {
+    DocChange change;
+    change.touched = c.touched;
+    change.subject = c.subject;
+    EXPECT_EQ(CPageGroupCh::Concerns(change, *db), c.concerns) << c.what;
+  }
+}

@@ -1,5 +1,6 @@
 // The satellite and transponder commands against the working database.
 #include <cstring>
+#include <functional>
 
 #include "SatTPFixture.h"
 
@@ -32,7 +33,7 @@ TEST_F(Commands, AddSatelliteWithAnExistingNameResetsItInPlace) {
   EXPECT_TRUE(doc.IsModified());
   // The page stays on the satellite it was on.
   EXPECT_EQ(S().currentSatelliteRow, 0);
-  EXPECT_EQ(host.groupChRequests, 0);
+  EXPECT_EQ(otherPage.count, 0);
 }
 
 TEST_F(Commands, AddSatelliteRevivesADeletedNameButNeverReusesDeletedSlotsForNewOnes) {
@@ -95,7 +96,7 @@ TEST_F(Commands, DeleteSatelliteTakesItsTranspondersButNotItsPrograms) {
   EXPECT_EQ(Rows(SatList()), QStringList{"[A]"});
   EXPECT_EQ(Rows(TpList()), QStringList{"11200"});
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(host.groupChRequests, 1);
+  EXPECT_EQ(otherPage.count, 1);
 }
 
 TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
@@ -120,7 +121,7 @@ TEST_F(Commands, AddTransponderPresetsAndListsTheNewOne) {
   EXPECT_EQ(t.Polarization(), 1u);
   EXPECT_EQ(Rows(TpList()), (QStringList{"11000", "12380"}));
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(host.groupChRequests, 0);
+  EXPECT_EQ(otherPage.count, 0);
 }
 
 TEST_F(Commands, AddTransponderToAFullTableAddsNothingYetMarksTheDocument) {
@@ -166,7 +167,7 @@ TEST_F(Commands, EditTransponderNeedsASelectedRowAndShowsItsValues) {
   EXPECT_EQ(t.Polarization(), 0u);
   EXPECT_EQ(Rows(TpList(), 2), (QStringList{"Ver", "Ver"}));
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(host.groupChRequests, 0);
+  EXPECT_EQ(otherPage.count, 0);
 }
 
 TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
@@ -187,7 +188,38 @@ TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
   // The row number stays, so the next transponder is marked.
   EXPECT_EQ(TpList()->SingleSelectedRow(), 1);
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(host.groupChRequests, 0);
+  EXPECT_EQ(otherPage.count, 0);
 }
 
 }  // namespace
+
+// The "Group/Channel" page on the same document rebuilds itself from the notice of a
+// satellite deleted here (its combos go back to the TV list), and not from a rename.
+TEST_F(Commands, TheOtherPageHearsOfADeletedSatelliteOnly) {
+  struct Case {
+    const char* what;
+    std::function<void(CPageSatTP&)> act;
+    bool rebuilt;
+  };
+  const Case cases[] = {
+      {"rename", [](CPageSatTP& p) {
+         testkit::SetField(p, "name", "Renamed");
+         p.UpdateSatellite();
+       }, false},
+      {"delete", [](CPageSatTP& p) { p.Actions().deleteSatellite->trigger(); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto db = EmptyDb();
+    PutSatellite(*db, 0, "Astra");
+    PutSatellite(*db, 1, "Hot Bird");
+    Load(*db);
+    CPageGroupCh other(doc, host);
+    other.Activate();
+    other.RefreshPage();
+    auto* kind = testkit::Child<QComboBox>(other, "kind");
+    kind->setCurrentIndex(1);
+    c.act(*page);
+    EXPECT_EQ(kind->currentIndex(), c.rebuilt ? 0 : 1);
+  }
+}

@@ -8,6 +8,8 @@
 
 #include "support/DbBuilders.h"
 #include "support/PageTest.h"
+#include "db/document/DocChange.h"
+#include "ui/channels/CPageGroupCh.h"
 #include "ui/satellites/CPageSatTP.h"
 #include "ui/satellites/CTPEditDlg.h"
 #include "ui/satellites/SatTPListView.h"
@@ -20,6 +22,25 @@ using testkit::Rows;
 
 class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
  protected:
+  // The notices of the document that would have the "Group/Channel" page rebuild itself.
+  struct GroupChNotices : DocListener {
+    explicit GroupChNotices(const CQuelmarDoc& d) : doc(d) {}
+    void OnDocChanged(const DocChange& change) override {
+      if (CPageGroupCh::Concerns(change, doc.Working())) ++count;
+    }
+    const CQuelmarDoc& doc;
+    int count = 0;
+  };
+
+  void SetUp() override {
+    PageTest::SetUp();
+    doc.Listen(&otherPage);
+  }
+  void TearDown() override {
+    doc.Unlisten(&otherPage);
+    PageTest::TearDown();
+  }
+
   // Loads the database and fills the page as the sheet would.
   void Load(const ChannelDatabase& db) {
     Build(db);
@@ -27,6 +48,8 @@ class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
   }
 
   const ChannelDatabase& Working() const { return doc.Working(); }
+
+  GroupChNotices otherPage{doc};
   const SatTPPageState& S() const { return page->State(); }
 
   SatTPListView* SatList() { return Control<SatTPListView>("satelliteList"); }

@@ -146,7 +146,7 @@ TEST_F(Lists, DeletingTheLastSatelliteEmptiesBothListsAndDisablesSatInfo) {
   page->UpdateSatellite();
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
-  EXPECT_EQ(host.groupChRequests, 1);  // only from the delete that emptied the list
+  EXPECT_EQ(otherPage.count, 1);  // only from the delete that emptied the list
 }
 
 TEST_F(Lists, AnEmptyDatabaseShowsEmptyListsAndAddSatelliteStillWorks) {

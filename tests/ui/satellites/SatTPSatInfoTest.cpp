@@ -50,7 +50,7 @@ TEST_F(SatInfo, RenamingChangesTheRowAtOnceAndNothingElse) {
   EXPECT_EQ(Sat(1).MotorWord(), before.MotorWord());
   EXPECT_EQ(Sat(1).LnbFreqHigh(), before.LnbFreqHigh());
   EXPECT_EQ(Sat(1).LnbFreqLow(), before.LnbFreqLow());
-  EXPECT_EQ(host.groupChRequests, 0);
+  EXPECT_EQ(otherPage.count, 0);
 
   // Sixteen characters fill the field with no terminator; the next field is untouched.
   Control<QLineEdit>("name")->setText("ABCDEFGHIJKLMNOP");
