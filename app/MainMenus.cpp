@@ -12,6 +12,7 @@
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/MainActions.h"
+#include "widgets/CommandAction.h"
 #include "widgets/Texts.h"
 
 using Texts::Q;
@@ -32,13 +33,7 @@ class NoToolTip : public QObject {
 QMenu* AddMenu(QMenuBar& bar, const char* title, const char* name, const QList<QAction*>& items) {
   QMenu* menu = bar.addMenu(Q(title));
   menu->setObjectName(QString::fromLatin1(name));
-  for (QAction* item : items) {
-    if (item) {
-      menu->addAction(item);
-    } else {
-      menu->addSeparator();
-    }
-  }
+  CommandAction::AddItems(*menu, items);
   return menu;
 }
 

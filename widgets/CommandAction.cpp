@@ -19,14 +19,18 @@ QMenu* Menu(QWidget& owner, const char* name, const QList<QAction*>& items) {
   auto* menu = new QMenu(QString::fromLatin1(name), &owner);
   menu->setObjectName(QString::fromLatin1(name));
   menu->setAccessibleName(QString::fromLatin1(name));
+  AddItems(*menu, items);
+  return menu;
+}
+
+void AddItems(QMenu& menu, const QList<QAction*>& items) {
   for (QAction* item : items) {
     if (item) {
-      menu->addAction(item);
+      menu.addAction(item);
     } else {
-      menu->addSeparator();
+      menu.addSeparator();
     }
   }
-  return menu;
 }
 
 }  // namespace CommandAction

@@ -18,5 +18,7 @@ QAction* Make(QObject& owner, const char* name, const QString& text, std::functi
 
 // A context menu of `items` (null: a separator), named for a screen reader by `name`.
 QMenu* Menu(QWidget& owner, const char* name, const QList<QAction*>& items);
+// Adds the items to a menu in order; a null item is a separator.
+void AddItems(QMenu& menu, const QList<QAction*>& items);
 
 }  // namespace CommandAction
