@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 #include <string>
 
 #include "db/document/DocEditing.h"
@@ -147,10 +148,12 @@ void SatellitePanel::OnSelectionChanged() {
 
 bool SatellitePanel::Select(int satellite) {
   EnsureInitialised();
-  int row = 0;
-  while (row < state_.satelliteRowCount && state_.satelliteRows[std::size_t(row)] != satellite) ++row;
+  const auto listed = state_.satelliteRows.begin();
+  const auto end = listed + state_.satelliteRowCount;
+  const auto found = std::find(listed, end, satellite);
   // A satellite that is gone (deleted, or undone before it was added) has no row.
-  if (row == state_.satelliteRowCount) return false;
+  if (found == end) return false;
+  const int row = int(found - listed);
   state_.currentSatelliteRow = row;
   rebuilding_ = true;
   list_->MarkRow(row);

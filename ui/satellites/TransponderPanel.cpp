@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <algorithm>
 #include <string>
 
 #include "db/document/DocEditing.h"
@@ -105,12 +106,12 @@ void TransponderPanel::Refresh(int satellite) {
 }
 
 void TransponderPanel::Select(int transponder) {
-  for (int row = 0; row < state_.transponderRowCount; ++row) {
-    if (state_.transponderRows[std::size_t(row)] != transponder) continue;
-    state_.currentTransponderRow = row;
-    list_->MarkRow(row);
-    return;
-  }
+  const auto listed = state_.transponderRows.begin();
+  const auto end = listed + state_.transponderRowCount;
+  const auto found = std::find(listed, end, transponder);
+  if (found == end) return;
+  state_.currentTransponderRow = int(found - listed);
+  list_->MarkRow(state_.currentTransponderRow);
 }
 
 void TransponderPanel::EditTransponder(EditMode mode) {
