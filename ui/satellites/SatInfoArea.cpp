@@ -82,7 +82,7 @@ void SatInfoArea::ChainTabOrder(QWidget* before) const {
                motor_, update_});
 }
 
-void SatInfoArea::Show(const SatTPPageState& s) const {
+void SatInfoArea::Show(const SatellitePanelState& s) const {
   box_->setEnabled(true);
   tone22k_->setChecked(s.infoTone22k != 0);
   if (s.infoMotor == 0 || s.infoMotor == 1) {
@@ -115,7 +115,7 @@ void SatInfoArea::Clear() const {
   box_->setEnabled(false);
 }
 
-bool SatInfoArea::Read(SatTPPageState& s, bool* complete) const {
+bool SatInfoArea::Read(SatellitePanelState& s, bool* complete) const {
   s.infoTone22k = tone22k_->isChecked() ? 1 : 0;
   if (motor_->checkState() != Qt::PartiallyChecked) s.infoMotor = motor_->isChecked() ? 1 : 0;
   s.infoSelected = selected_->isChecked() ? 1 : 0;
@@ -132,7 +132,7 @@ bool SatInfoArea::Read(SatTPPageState& s, bool* complete) const {
   return true;
 }
 
-bool SatInfoArea::Differs(const SatTPPageState& s) const {
+bool SatInfoArea::Differs(const SatellitePanelState& s) const {
   if (!box_->isEnabled()) return false;
   // A half-ticked motor box still shows the stored value.
   const bool motorChanged =

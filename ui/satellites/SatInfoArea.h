@@ -10,7 +10,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-struct SatTPPageState;
+struct SatellitePanelState;
 
 class SatInfoArea {
  public:
@@ -18,7 +18,7 @@ class SatInfoArea {
   explicit SatInfoArea(QWidget& page);
 
   // Shows the info values of the page state; a list value without a row shows none.
-  void Show(const SatTPPageState& state) const;
+  void Show(const SatellitePanelState& state) const;
   // Empties and disables the area while no satellite is listed.
   void Clear() const;
 
@@ -28,10 +28,10 @@ class SatInfoArea {
   // back: nothing may be written. A frequency without a number is refused with its
   // message and ends the reading there; it and what follows keep their values, and the
   // update goes on (`complete`, when given, then becomes false).
-  bool Read(SatTPPageState& state, bool* complete = nullptr) const;
+  bool Read(SatellitePanelState& state, bool* complete = nullptr) const;
   // Whether the controls hold other values than the info values of `shown`: typed and
   // not applied. False while the area is cleared.
-  bool Differs(const SatTPPageState& shown) const;
+  bool Differs(const SatellitePanelState& shown) const;
   // Enter in any control runs `act`, as "Update" does.
   void OnEnter(QObject* owner, std::function<void()> act) const;
 

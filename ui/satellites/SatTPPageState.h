@@ -1,22 +1,18 @@
 #pragma once
-// What the "Satellite/Transponder" page remembers between operations: the row-to-slot
-// maps of its two lists, the rows it works on, and the "Sat. Info" values. Rebuilt
-// from the database, never stored.
+// What the two panels of the "Satellite/Transponder" page remember between operations:
+// the row-to-slot maps of their lists, the rows they work on, and the "Sat. Info"
+// values. Rebuilt from the database, never stored.
 #include <QString>
 #include <array>
 #include <cstdint>
 
-struct SatTPPageState {
+// The satellite list and "Sat. Info".
+struct SatellitePanelState {
   static constexpr int kMaxSatelliteRows = 160;
-  // The transponder list shows at most this many rows; later ones are not reachable.
-  static constexpr int kMaxTransponderRows = 150;
 
   std::array<int, kMaxSatelliteRows> satelliteRows{};
   int satelliteRowCount = 0;
   int currentSatelliteRow = 0;
-  std::array<int, kMaxTransponderRows> transponderRows{};
-  int transponderRowCount = 0;
-  int currentTransponderRow = 0;
 
   int infoTone22k = 0;
   int infoMotor = 0;
@@ -30,6 +26,19 @@ struct SatTPPageState {
 
   // Slot of the satellite the page works on, or -1 while no satellite is listed.
   int CurrentSatellite() const {
-    return satelliteRowCount > 0 ? satelliteRows[currentSatelliteRow] : -1;
+    return satelliteRowCount > 0 ? satelliteRows[std::size_t(currentSatelliteRow)] : -1;
   }
 };
+
+// The transponder list of the current satellite.
+struct TransponderPanelState {
+  // The transponder list shows at most this many rows; later ones are not reachable.
+  static constexpr int kMaxTransponderRows = 150;
+
+  std::array<int, kMaxTransponderRows> transponderRows{};
+  int transponderRowCount = 0;
+  int currentTransponderRow = 0;
+};
+
+// Both panels' state together, as the page reports it.
+struct SatTPPageState : SatellitePanelState, TransponderPanelState {};

@@ -191,6 +191,51 @@ TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
   EXPECT_EQ(otherPage.count, 0);
 }
 
+// The panels edit in the page's name: the page skips its own notices, so it never
+// rebuilds over the row a panel has just marked.
+TEST_F(Commands, EveryPanelCommandIsOneStepInThePagesName) {
+  struct Heard : DocListener {
+    void OnDocChanged(const DocChange& change) override { by.push_back(change.by); }
+    std::vector<const DocListener*> by;
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+  };
+  auto db = EmptyDb();
+  PutSatellite(*db, 0, "Astra");
+  PutTransponder(*db, 0, 0, 11747);
+  PutTransponder(*db, 1, 0, 12000);
+  Load(*db);
+  Heard heard;
+  doc.Listen(&heard);
+  const SatTPActions& a = page->Actions();
+  const Case cases[] = {
+      {"add satellite", [&] { AnswerName("Hotbird"); a.addSatellite->trigger(); }},
+      {"update",
+       [&] {
+         testkit::SetField(*page, "name", "Renamed");
+         page->UpdateSatellite();
+       }},
+      {"add transponder", [&] { AnswerTransponder("12100", "27500", 0); a.addTransponder->trigger(); }},
+      {"edit transponder",
+       [&] {
+         SelectRow(TpList(), 0);
+         AnswerTransponder("11748", "27500", 1);
+         a.editTransponder->trigger();
+       }},
+      {"delete transponder", [&] { SelectRow(TpList(), 1); a.deleteTransponder->trigger(); }},
+      {"delete satellite", [&] { a.deleteSatellite->trigger(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    heard.by.clear();
+    c.act();
+    EXPECT_EQ(heard.by, (std::vector<const DocListener*>{page.get()}));
+  }
+  doc.Unlisten(&heard);
+}
+
 }  // namespace
 
 // The "Group/Channel" page on the same document rebuilds itself from the notice of a

@@ -50,15 +50,17 @@ class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
   const ChannelDatabase& Working() const { return doc.Working(); }
 
   GroupChNotices otherPage{doc};
-  const SatTPPageState& S() const { return page->State(); }
+  SatTPPageState S() const { return page->State(); }
 
   SatTPListView* SatList() { return Control<SatTPListView>("satelliteList"); }
   SatTPListView* TpList() { return Control<SatTPListView>("transponderList"); }
   std::vector<int> SatelliteRowSlots() {
-    return {S().satelliteRows.begin(), S().satelliteRows.begin() + S().satelliteRowCount};
+    const SatTPPageState s = S();
+    return {s.satelliteRows.begin(), s.satelliteRows.begin() + s.satelliteRowCount};
   }
   std::vector<int> TransponderRowSlots() {
-    return {S().transponderRows.begin(), S().transponderRows.begin() + S().transponderRowCount};
+    const SatTPPageState s = S();
+    return {s.transponderRows.begin(), s.transponderRows.begin() + s.transponderRowCount};
   }
 
   // A click on a row.

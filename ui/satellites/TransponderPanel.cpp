@@ -1,0 +1,164 @@
+#include "ui/satellites/TransponderPanel.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <algorithm>
+#include <string>
+
+#include "db/document/DocEditing.h"
+#include "db/operations/ChannelRows.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/records/ListedTransponders.h"
+#include "ui/StepTexts.h"
+#include "ui/satellites/CTPEditDlg.h"
+#include "ui/satellites/SatTPListView.h"
+#include "ui/satellites/SatTPTexts.h"
+#include "widgets/CommandAction.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/PlacedControl.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
+
+namespace T = SatTPTexts;
+using Texts::Q;
+
+namespace {
+
+std::string TransponderStep(const char* text, std::uint16_t frequency, std::uint32_t polarization) {
+  const QString name = Q(StepTexts::kTransponderName)
+                           .arg(frequency)
+                           .arg(Q(polarization == TransponderRecord::kHorizontal ? T::kPolarHor : T::kPolarVer));
+  return Q(text).arg(name).toStdString();
+}
+
+QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
+  return new QTreeWidgetItem(
+      QStringList{QString::number(tp.Frequency()), QString::number(tp.SymbolRate()),
+                  Q(tp.Polarization() == TransponderRecord::kHorizontal ? T::kPolarHor : T::kPolarVer)});
+}
+
+}  // namespace
+
+TransponderPanel::TransponderPanel(DocEditing& doc, QWidget& page, const DocListener& editor)
+    : QObject(&page), doc_(doc), page_(page), editor_(editor) {
+  setObjectName(QStringLiteral("transponderPanel"));
+  using CommandAction::Make;
+  add_ = Make(*this, "addTransponder", Q(T::kAddTransponder), [this] { EditTransponder(EditMode::Add); });
+  delete_ = Make(*this, "deleteTransponder", Q(T::kDeleteTransponder), [this] { DeleteSelectedTransponder(); });
+  edit_ = Make(*this, "editTransponder", Q(T::kEditTransponder), [this] { EditTransponder(EditMode::Edit); });
+  menu_ = CommandAction::Menu(page_, T::kTpMenu, {add_, delete_, edit_});
+}
+
+void TransponderPanel::PlaceList() {
+  auto* group = new QGroupBox(Q(T::kTransponderGroup), &page_);
+  group->setObjectName(QStringLiteral("transponderGroup"));
+  DialogUnits::Place(group, 126, 7, 233, 158);
+  list_ = PlacedControl<SatTPListView>(&page_, "transponderList", T::kTransponderGroup, 132, 18, 221, 141);
+  list_->setFrameShape(QFrame::NoFrame);
+  list_->setHeaderLabels({Q(T::kColumnFreq), Q(T::kColumnSymbol), Q(T::kColumnPolar)});
+
+  connect(list_, &SatTPListView::commandKey, this,
+          [this](int key) { (key == Qt::Key_Insert ? add_ : delete_)->trigger(); });
+  connect(list_, &SatTPListView::doubleClickedAnywhere, this, [this] { edit_->trigger(); });
+  connect(list_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { Prompt::Popup(*menu_, list_->viewport()->mapToGlobal(pos)); });
+}
+
+void TransponderPanel::EnsureInitialised() {
+  if (initialised_) return;
+  initialised_ = true;
+  state_.transponderRowCount = 0;
+  state_.currentTransponderRow = 0;
+  const int width = list_->ClientWidth();
+  const int f = width / 5;
+  list_->setColumnWidth(0, 2 * f);
+  list_->setColumnWidth(1, 2 * f);
+  list_->setColumnWidth(2, width - 4 * f);
+}
+
+const ChannelDatabase& TransponderPanel::Db() const { return doc_.Working(); }
+
+void TransponderPanel::Refresh(int satellite) {
+  EnsureInitialised();
+  satellite_ = satellite;
+  if (satellite < 0) {
+    list_->clear();
+    state_.transponderRowCount = 0;
+    return;
+  }
+  if (!doc_.HasData()) return;
+  const ChannelDatabase& db = Db();
+
+  const ListedTransponders listed = dbops::ListTransponders(db, satellite);
+  state_.transponderRows = listed.rows;
+  state_.transponderRowCount = listed.count;
+  list_->clear();
+  if (listed.count > 0) {
+    QList<QTreeWidgetItem*> items;
+    for (int row = 0; row < listed.count; ++row)
+      items.append(TransponderRow(db.transponders[std::size_t(listed.rows[std::size_t(row)])]));
+    list_->addTopLevelItems(items);
+    if (state_.currentTransponderRow >= listed.count) state_.currentTransponderRow = listed.count - 1;
+    if (state_.currentTransponderRow != 0) list_->MarkRow(state_.currentTransponderRow);
+  }
+}
+
+void TransponderPanel::Select(int transponder) {
+  const auto listed = state_.transponderRows.begin();
+  const auto end = listed + state_.transponderRowCount;
+  const auto found = std::find(listed, end, transponder);
+  if (found == end) return;
+  state_.currentTransponderRow = int(found - listed);
+  list_->MarkRow(state_.currentTransponderRow);
+}
+
+void TransponderPanel::EditTransponder(EditMode mode) {
+  EnsureInitialised();
+  const int satellite = satellite_;
+  if (satellite < 0) return;
+  const ChannelDatabase& db = Db();
+
+  CTPEditDlg dialog(&page_);
+  dialog.tpSatellite = DataExchange::NameText(channelrows::SatelliteName(db, satellite));
+  int slot = -1;
+  if (mode == EditMode::Add) {
+    dialog.tpFrequency = 0;
+    dialog.tpSymbolRate = 0;
+    dialog.tpPolarization = 0;
+  } else {
+    const int row = list_->SingleSelectedRow();
+    if (row < 0 || row >= state_.transponderRowCount) return;
+    state_.currentTransponderRow = row;
+    slot = state_.transponderRows[std::size_t(row)];
+    const TransponderRecord& tp = db.transponders[std::size_t(slot)];
+    dialog.tpFrequency = tp.Frequency();
+    dialog.tpSymbolRate = tp.SymbolRate();
+    dialog.tpPolarization = int(tp.Polarization());
+  }
+  if (Prompt::Exec(dialog) != QDialog::Accepted) return;
+
+  // A full transponder table is not reported; the list is rebuilt all the same.
+  const std::string text =
+      TransponderStep(mode == EditMode::Add ? StepTexts::kAddTransponder : StepTexts::kEditTransponder,
+                      std::uint16_t(dialog.tpFrequency), std::uint32_t(dialog.tpPolarization) & 1);
+  doc_.Apply({text, &editor_, DocEditing::Mark::Always}, dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency),
+             std::uint16_t(dialog.tpSymbolRate), std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
+  Refresh(satellite);
+}
+
+void TransponderPanel::DeleteSelectedTransponder() {
+  EnsureInitialised();
+  const int satellite = satellite_;
+  if (satellite < 0) return;
+  const int row = list_->SingleSelectedRow();
+  if (row < 0 || row >= state_.transponderRowCount) return;
+  state_.currentTransponderRow = row;
+  const int slot = state_.transponderRows[std::size_t(row)];
+  const TransponderRecord& tp = Db().transponders[std::size_t(slot)];
+  doc_.Apply({TransponderStep(StepTexts::kDeleteTransponder, tp.Frequency(), tp.Polarization()), &editor_,
+              DocEditing::Mark::Always},
+             dbops::DeleteTransponder, slot);
+  Refresh(satellite);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The right half of the "Satellite/Transponder" page above "Sat. Info": the
+// transponders of the satellite the page hands it, and the commands about them.
+#include <QObject>
+
+#include "ui/satellites/SatTPPageState.h"
+
+class DocEditing;
+class DocListener;
+class QAction;
+class QMenu;
+class QWidget;
+class SatTPListView;
+struct ChannelDatabase;
+
+class TransponderPanel : public QObject {
+  Q_OBJECT
+ public:
+  enum class EditMode { Add, Edit };
+
+  // Makes the panel's commands and context menu; the list comes with PlaceList. Its
+  // edits are made in the name of `editor`, the page.
+  TransponderPanel(DocEditing& doc, QWidget& page, const DocListener& editor);
+
+  void PlaceList();
+  // The first call sizes the list's columns.
+  void EnsureInitialised();
+
+  QAction* AddAction() const { return add_; }
+  QAction* DeleteAction() const { return delete_; }
+  QAction* EditAction() const { return edit_; }
+  QMenu* Menu() const { return menu_; }
+  SatTPListView* List() const { return list_; }
+  const TransponderPanelState& State() const { return state_; }
+
+  // Lists the transponders of `satellite`, the one the commands then work on; -1
+  // empties the list.
+  void Refresh(int satellite);
+  // Marks the row of `transponder`, if listed.
+  void Select(int transponder);
+  void EditTransponder(EditMode mode);
+  void DeleteSelectedTransponder();
+
+ private:
+  const ChannelDatabase& Db() const;
+
+  DocEditing& doc_;
+  QWidget& page_;
+  const DocListener& editor_;
+  bool initialised_ = false;
+  int satellite_ = -1;  // whose transponders are listed
+  TransponderPanelState state_;
+
+  QAction* add_ = nullptr;
+  QAction* delete_ = nullptr;
+  QAction* edit_ = nullptr;
+  QMenu* menu_ = nullptr;
+  SatTPListView* list_ = nullptr;
+};
