@@ -118,8 +118,8 @@ void CPageGroupCh::EnsureInitialised() {
   if (initialised_) return;
   initialised_ = true;
   state_ = GroupChPageState();
+  info_->Reset();
   ShowActiveList();
-  ShowInfo();
 }
 
 const ChannelDatabase& CPageGroupCh::Db() const { return doc_.Working(); }
@@ -178,7 +178,8 @@ void CPageGroupCh::CreateControls() {
   serviceFilter_ = new ListFilter(*serviceSearch_, *serviceList_, [this](int row) { return SearchKeys(true, row); });
   groupFilter_ = new ListFilter(*groupSearch_, *groupList_, [this](int row) { return SearchKeys(false, row); });
 
-  info_ = std::make_unique<ProgramInfoArea>(*this);
+  info_ = new ProgramInfoArea(doc_, host_, this, *this);
+  info_->OnWritten([this](int program) { SetRowTextEverywhere(program, RowText(program)); });
   drag_ = std::make_unique<RowDrag>(*this, *groupList_, [this] { DropRows(false); });
   serviceDrag_ = std::make_unique<RowDrag>(*this, *serviceList_, [this] { DropRows(true); });
   moves_ = std::make_unique<RowMoves>(doc_, *this);
@@ -315,7 +316,7 @@ void CPageGroupCh::FillRows(GroupChListView* list, const std::array<int, GroupCh
   }
   // An empty list leaves nothing selected either: "Update" must then not write into
   // whatever slot the cleared row map holds.
-  if (state_.activeList == which && list->SingleSelectedRow() < 0) state_.infoValid = false;
+  if (state_.activeList == which && list->SingleSelectedRow() < 0) info_->Invalidate();
 }
 
 void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
@@ -333,7 +334,7 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
   // Whatever else takes the Info area to another program (the focus coming to the other
   // list, a refill) settles its typed values first; kept, the area stays where it was.
   const ActiveList which = services ? ActiveList::Services : ActiveList::Favorites;
-  if ((which != state_.activeList || program != state_.infoProgram) && !ResolveInfoEdits()) return;
+  if ((which != state_.activeList || program != info_->Program()) && !ResolveInfoEdits()) return;
   state_.activeList = which;
   (services ? state_.serviceSelection : state_.groupSelection) = row;
   ShowActiveList();

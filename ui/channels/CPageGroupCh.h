@@ -70,6 +70,7 @@ class CPageGroupCh : public QWidget, public DocListener {
   bool ShowRecord(const StepSubject& subject);
 
   const GroupChPageState& State() const { return state_; }
+  const ProgramInfoArea& Info() const { return *info_; }
 
   // DocListener: a change made elsewhere that Concerns the page, an undo or a redo
   // rebuilds the page.
@@ -100,10 +101,6 @@ class CPageGroupCh : public QWidget, public DocListener {
   // Shows which list is active: the other one greys its selected row.
   void ShowActiveList();
   void OnListKey(int key);
-  void ShowInfo();
-  // Reads the Info area and writes it to the program of the active list's row. When
-  // `whole`, a refused field writes nothing and false comes back.
-  bool ApplyInfo(bool whole);
   // Whether a press on `row` of `list` (-1: a key) may leave the Info area's row.
   bool MayLeaveRow(GroupChListView* list, int row);
   // Whether the search above a list may show `text`: asked when it would hide the row.
@@ -159,7 +156,7 @@ class CPageGroupCh : public QWidget, public DocListener {
   GroupChListView* groupList_ = nullptr;
   QPushButton* copyRight_ = nullptr;
   QPushButton* copyLeft_ = nullptr;
-  std::unique_ptr<ProgramInfoArea> info_;
+  ProgramInfoArea* info_ = nullptr;  // owned by the page
   std::unique_ptr<RowDrag> drag_;         // in the favourite list
   std::unique_ptr<RowDrag> serviceDrag_;  // in the TV/Radio list
   ListFilter* serviceFilter_ = nullptr;   // owned by its field

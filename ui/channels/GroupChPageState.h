@@ -1,12 +1,9 @@
 #pragma once
 // What the "Group/Channel" page remembers between refreshes: the row-to-slot maps of its
-// lists and combo, the remembered rows, and the Info area's values. Nothing here is
+// lists and combo and the remembered rows; the Info area keeps its own. Nothing here is
 // stored; it is all rebuilt from the database.
-#include <QString>
 #include <array>
 #include <cstdint>
-
-#include "ui/channels/ProgramFieldControls.h"
 
 enum class ServiceKind : int { Tv = 0, Radio = 1 };
 enum class ActiveList : int { Services = 0, Favorites = 1 };
@@ -25,12 +22,6 @@ struct GroupChPageState {
   int serviceSelection = 0;
   int groupSelection = 0;
   ActiveList activeList = ActiveList::Services;
-  bool infoValid = false;
-  // The program slot the Info area shows.
-  int infoProgram = -1;
-
-  ProgramFieldControls::Values info;
-  QString infoSatellite;
 
   // The slot of the current group, -1 while the combo is empty.
   int CurrentGroup() const {
