@@ -13,9 +13,11 @@
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/CProgramEditDlg.h"
+#include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/ProgramInfoArea.h"
+#include "ui/channels/ServiceListPanel.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -31,31 +33,25 @@ void CPageGroupCh::ShowProgramInfo(int program) { info_->ShowProgram(program); }
 void CPageGroupCh::UpdateProgram() {
   EnsureInitialised();
   // "Update" writes to the program of the active list's selected row.
-  int program = -1;
-  if (state_.activeList == ActiveList::Services) {
-    if (state_.serviceSelection >= 0 && state_.serviceSelection < state_.serviceRowCount)
-      program = state_.serviceRows[std::size_t(state_.serviceSelection)];
-  } else if (state_.groupSelection >= 0 && state_.groupSelection < state_.groupRowCount) {
-    program = state_.groupRows[std::size_t(state_.groupSelection)];
-  }
-  info_->Update(program);
+  const ChannelListPanel& panel = Panel(activeList_ == ActiveList::Services);
+  info_->Update(panel.ProgramAt(panel.Selection()));
 }
 
 bool CPageGroupCh::ResolveInfoEdits() { return !initialised_ || info_->Resolve(); }
 
 bool CPageGroupCh::MayLeaveRow(GroupChListView* list, int row) {
-  const bool active = (list == serviceList_) == (state_.activeList == ActiveList::Services);
+  const bool active = (list == serviceList_) == (activeList_ == ActiveList::Services);
   // A press on the row the Info area shows stays on it.
   if (active && row >= 0 && row == list->SingleSelectedRow()) return true;
   return ResolveInfoEdits();
 }
 
 bool CPageGroupCh::MaySearch(bool services, const QString& text) {
-  if (services != (state_.activeList == ActiveList::Services)) return true;
-  const int row = services ? state_.serviceSelection : state_.groupSelection;
-  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  if (services != (activeList_ == ActiveList::Services)) return true;
+  const ChannelListPanel& panel = Panel(services);
+  const int row = panel.Selection();
   // A search that still shows the Info area's row does not leave it.
-  if (row >= 0 && row < count && ListFilter::Matches(text.trimmed(), row, SearchKeys(services, row))) return true;
+  if (row >= 0 && row < panel.Count() && ListFilter::Matches(text.trimmed(), row, panel.SearchKeys(row))) return true;
   return ResolveInfoEdits();
 }
 
@@ -82,24 +78,24 @@ void CPageGroupCh::AddProgram() {
 void CPageGroupCh::DeleteSelectedProgram() {
   EnsureInitialised();
   if (ActOnSeveral(false)) return;
-  if (state_.activeList == ActiveList::Services) {
+  if (activeList_ == ActiveList::Services) {
     const int row = serviceList_->SingleSelectedRow();
-    if (row < 0 || row >= state_.serviceRowCount) return;
-    state_.serviceSelection = row;
-    const int kind = kind_->currentIndex();
-    doc_.Apply(Action(StepTexts::kDeleteProgram, ProgramName(state_.serviceRows[std::size_t(row)]), QString(),
-                      DocEditing::Mark::Always),
-               dbops::DeleteListedProgram, kind, state_.serviceRows[std::size_t(row)]);
+    if (row < 0 || row >= services_->Count()) return;
+    services_->SetSelection(row);
+    const int kind = services_->Kind();
+    const int program = services_->ProgramAt(row);
+    doc_.Apply(Action(StepTexts::kDeleteProgram, ProgramName(program), QString(), DocEditing::Mark::Always),
+               dbops::DeleteListedProgram, kind, program);
     FillServiceList(kind);
-    FillGroupList(state_.CurrentGroup());
+    FillGroupList(groups_->CurrentGroup());
   } else {
     const int row = groupList_->SingleSelectedRow();
-    if (row < 0 || row >= state_.groupRowCount) return;
-    state_.groupSelection = row;
-    doc_.Apply(Action(StepTexts::kRemoveFromGroup, ProgramName(state_.groupRows[std::size_t(row)]), OrderName(false),
-                      DocEditing::Mark::Always),
-               dbops::RemoveGroupMember, state_.CurrentGroup(), state_.groupRows[std::size_t(row)]);
-    FillGroupList(state_.CurrentGroup());
+    if (row < 0 || row >= groups_->Count()) return;
+    groups_->SetSelection(row);
+    const int program = groups_->ProgramAt(row);
+    doc_.Apply(Action(StepTexts::kRemoveFromGroup, ProgramName(program), OrderName(false), DocEditing::Mark::Always),
+               dbops::RemoveGroupMember, groups_->CurrentGroup(), program);
+    FillGroupList(groups_->CurrentGroup());
   }
 }
 
@@ -107,13 +103,13 @@ void CPageGroupCh::DeleteSelectedProgram() {
 void CPageGroupCh::CopyToGroup() {
   if (ActOnSeveral(true)) return;
   const int row = serviceList_->SingleSelectedRow();
-  if (row < 0 || row >= state_.serviceRowCount) {
+  if (row < 0 || row >= services_->Count()) {
     Prompt::Message(this, Q(T::kSelectLeft));
     return;
   }
-  const int group = state_.CurrentGroup();
+  const int group = groups_->CurrentGroup();
   if (group < 0) return;
-  const int program = state_.serviceRows[std::size_t(row)];
+  const int program = services_->ProgramAt(row);
   if (doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)), dbops::AddGroupMember, group,
                  program) != dbops::AddMemberResult::Added)
     return;
