@@ -1,7 +1,9 @@
 #pragma once
 // The "Group/Channel" page of the main sheet: the receiver's TV and radio channel order,
 // the eight favourite groups with drag-and-drop reordering, and the Info area that shows
-// and updates one program. Every edit is one action through the document, after which
+// and updates one program. Each of the three is a panel owning its controls and what it
+// shows; the page lays them out, wires them and runs the edits that span them, and
+// remembers which list is active. Every edit is one action through the document, after which
 // the page rebuilds the list it changed; changes made elsewhere reach it as the
 // document's notices.
 #include <QString>
@@ -13,17 +15,15 @@
 #include "db/document/DocEditing.h"
 #include "ui/channels/GroupChActions.h"
 #include "ui/channels/GroupChPageState.h"
-#include "ui/channels/ListFilter.h"
 
 struct StepSubject;
-class RowDrag;
+class ChannelListPanel;
+class FavoriteGroupPanel;
 class GroupChListView;
 class PageHost;
 class ProgramInfoArea;
 class RowMoves;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
+class ServiceListPanel;
 struct ChannelDatabase;
 
 class CPageGroupCh : public QWidget, public DocListener {
@@ -69,7 +69,8 @@ class CPageGroupCh : public QWidget, public DocListener {
   // when it no longer exists.
   bool ShowRecord(const StepSubject& subject);
 
-  const GroupChPageState& State() const { return state_; }
+  GroupChPageState State() const;
+  const ProgramInfoArea& Info() const { return *info_; }
 
   // DocListener: a change made elsewhere that Concerns the page, an undo or a redo
   // rebuilds the page.
@@ -89,37 +90,27 @@ class CPageGroupCh : public QWidget, public DocListener {
   void CreateActions();
   void CreateControls();
   void ConnectControls();
-  void RefillGroupCombo();
-  void SelectGroupRow(int row);
-  // Shows rows[0..count) in a list and selects its remembered row again.
-  void FillRows(GroupChListView* list, const std::array<int, GroupChPageState::kMaxRows>& rows, int count,
-                int& rowCount, int& selection, ActiveList which);
+  // The panel of the TV/Radio list (`services`) or of the favourite group.
+  ChannelListPanel& Panel(bool services) const;
+  // After a list is refilled: an active list left with no selected row leaves the Info
+  // area nothing to write to.
+  void AfterFill(bool services);
   // A list with a selected row becomes the active list and the Info area shows the
   // program of its one selected row, or of its current row among several.
   void OnListSelectionChanged(GroupChListView* list);
   // Shows which list is active: the other one greys its selected row.
   void ShowActiveList();
   void OnListKey(int key);
-  void ShowInfo();
-  // Reads the Info area and writes it to the program of the active list's row. When
-  // `whole`, a refused field writes nothing and false comes back.
-  bool ApplyInfo(bool whole);
   // Whether a press on `row` of `list` (-1: a key) may leave the Info area's row.
   bool MayLeaveRow(GroupChListView* list, int row);
   // Whether the search above a list may show `text`: asked when it would hide the row.
   bool MaySearch(bool services, const QString& text);
-  QString RowText(int program) const;
-  void SetRowTextEverywhere(int program, const QString& text);
+  void SetRowTextEverywhere(int program);
   // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
   // favourite keeps the member move it always had; several, or rows of the TV/Radio
   // list, move as one block.
   void DropRows(bool services);
   void MoveGroupMember();
-  // Ctrl+F: the search field beside the active list takes the focus.
-  void FocusSearch();
-  // Moving rows is off while the list's search hides some: says so in the status bar.
-  bool RefuseMoveWhileFiltered(bool services);
-  ListFilter::RowKeys SearchKeys(bool services, int row) const;
   // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
   // the selected row of a list; the context menu's "Move To…" and sorts on the active
   // list.
@@ -144,25 +135,15 @@ class CPageGroupCh : public QWidget, public DocListener {
   DocEditing& doc_;
   PageHost& host_;
   bool initialised_ = false;
-  int shownKind_ = 0;  // the TV/Radio row the service list shows
-  GroupChPageState state_;
+  ActiveList activeList_ = ActiveList::Services;
   GroupChActions actions_;
 
-  QComboBox* kind_ = nullptr;
-  QLineEdit* serviceSearch_ = nullptr;
+  // The panels, owned by the page.
+  ServiceListPanel* services_ = nullptr;
+  FavoriteGroupPanel* groups_ = nullptr;
+  ProgramInfoArea* info_ = nullptr;
+  // The lists' views, the panels' own.
   GroupChListView* serviceList_ = nullptr;
-  QComboBox* groupCombo_ = nullptr;
-  QPushButton* addGroup_ = nullptr;
-  QPushButton* renameGroup_ = nullptr;
-  QPushButton* deleteGroup_ = nullptr;
-  QLineEdit* groupSearch_ = nullptr;
   GroupChListView* groupList_ = nullptr;
-  QPushButton* copyRight_ = nullptr;
-  QPushButton* copyLeft_ = nullptr;
-  std::unique_ptr<ProgramInfoArea> info_;
-  std::unique_ptr<RowDrag> drag_;         // in the favourite list
-  std::unique_ptr<RowDrag> serviceDrag_;  // in the TV/Radio list
-  ListFilter* serviceFilter_ = nullptr;   // owned by its field
-  ListFilter* groupFilter_ = nullptr;
   std::unique_ptr<RowMoves> moves_;
 };

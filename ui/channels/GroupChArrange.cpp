@@ -7,8 +7,10 @@
 #include "db/operations/ChannelSort.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowMoves.h"
+#include "ui/channels/ServiceListPanel.h"
 
 #include <QComboBox>
 #include <QItemSelection>
@@ -16,9 +18,9 @@
 void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const bool services = list == serviceList_;
   const std::vector<int> rows = list->SelectedRows();
-  if (rows.empty() || Dragging() || RefuseMoveWhileFiltered(services)) return;
+  if (rows.empty() || Dragging() || Panel(services).RefuseMoveWhileFiltered()) return;
   const auto order =
-      services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
+      services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
   const std::vector<int> moved = moves_->Move(RowMove(move), order, rows, MoveAction(services, rows));
   if (moved.empty()) return;
   ShowArranged(services, moved);
@@ -26,9 +28,9 @@ void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
 
 void CPageGroupCh::SortRows(int key) {
   EnsureInitialised();
-  const bool services = state_.activeList == ActiveList::Services;
+  const bool services = activeList_ == ActiveList::Services;
   const auto order =
-      services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
+      services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
   const std::vector<std::uint16_t> before = dbops::OrderEntries(Db(), order);
   if (before.empty()) return;
   static constexpr const char* kStepOfKey[] = {StepTexts::kSortByName, StepTexts::kSortBySatellite,
@@ -50,10 +52,10 @@ void CPageGroupCh::SortRows(int key) {
 }
 
 DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int>& rows) {
-  const auto& map = services ? state_.serviceRows : state_.groupRows;
-  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
-  if (rows.size() == 1 && rows.front() < count)
-    return Action(StepTexts::kMoveInGroup, ProgramName(map[std::size_t(rows.front())]), OrderName(services));
+  const ChannelListPanel& panel = Panel(services);
+  if (rows.size() == 1 && rows.front() < panel.Count())
+    return Action(StepTexts::kMoveInGroup, ProgramName(panel.ProgramRows()[std::size_t(rows.front())]),
+                  OrderName(services));
   return Action(StepTexts::kMoveSeveral, QString::number(rows.size()), OrderName(services));
 }
 
@@ -61,8 +63,8 @@ DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int
 void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows) {
   GroupChListView* list = services ? serviceList_ : groupList_;
   // The refill selects the first row again; it leaves row 0 to the caller.
-  if (!rows.empty()) (services ? state_.serviceSelection : state_.groupSelection) = rows.front();
-  services ? FillServiceList(kind_->currentIndex()) : FillGroupList(state_.CurrentGroup());
+  if (!rows.empty()) Panel(services).SetSelection(rows.front());
+  services ? FillServiceList(services_->Kind()) : FillGroupList(groups_->CurrentGroup());
   if (!rows.empty()) {
     list->setCurrentRow(rows.front());
     // One selection change for the whole block: a change per row would have the

@@ -9,42 +9,41 @@
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/ChannelRowItem.h"
+#include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowDrag.h"
+#include "ui/channels/ServiceListPanel.h"
 
 void CPageGroupCh::DropRows(bool services) {
-  const RowDrag& drag = services ? *serviceDrag_ : *drag_;
+  const RowDrag& drag = Panel(services).Drag();
   const std::vector<int> rows = drag.DragRows();
   if (!services && rows.size() == 1) {
     MoveGroupMember();
     return;
   }
-  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  const int count = Panel(services).Count();
   if (rows.empty() || rows.back() >= count) return;
   const auto order =
-      services ? dbops::ChannelOrder::List(kind_->currentIndex()) : dbops::ChannelOrder::Group(state_.CurrentGroup());
+      services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
   const std::vector<int> moved = doc_.Apply(MoveAction(services, rows), dbops::MoveRowsTo, order, rows,
                                             dbops::BlockDropPosition(count, rows, drag.DropRow()));
   if (!moved.empty()) ShowArranged(services, moved);
 }
 
 void CPageGroupCh::MoveGroupMember() {
-  const int dragRow = drag_->DragRow();
+  const int dragRow = groups_->Drag().DragRow();
   const QListWidgetItem* dragged = groupList_->item(dragRow);
   if (!dragged) return;
   const QString text = dragged->text();
   if (groupList_->SingleSelectedRow() < 0) return;
-  const int group = state_.CurrentGroup();
-  if (group < 0 || dragRow >= state_.groupRowCount) return;
+  const int group = groups_->CurrentGroup();
+  if (group < 0 || dragRow >= groups_->Count()) return;
 
-  const int dropRow = drag_->DropRow();
-  doc_.Apply(Action(StepTexts::kMoveInGroup, ProgramName(state_.groupRows[std::size_t(dragRow)]), OrderName(false),
+  const int dropRow = groups_->Drag().DropRow();
+  doc_.Apply(Action(StepTexts::kMoveInGroup, ProgramName(groups_->ProgramAt(dragRow)), OrderName(false),
                     DocEditing::Mark::Always),
              dbops::MoveGroupMember, group, dragRow, dropRow);
-  auto& rows = state_.groupRows;
-  const int to = dbops::MoveEntry(
-      state_.groupRowCount, dragRow, dropRow, [&rows](int i) { return rows[std::size_t(i)]; },
-      [&rows](int i, int v) { rows[std::size_t(i)] = v; });
+  const int to = groups_->MoveRow(dragRow, dropRow);
 
   // The list is patched rather than refilled; the selection handler stays out until the
   // moved row is in place, then shows it.

@@ -7,8 +7,10 @@
 #include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
+#include "ui/channels/ServiceListPanel.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -16,15 +18,14 @@ namespace T = GroupChTexts;
 using Texts::Q;
 
 bool CPageGroupCh::ActOnSeveral(bool copy) {
-  const bool services = copy || state_.activeList == ActiveList::Services;
+  const bool services = copy || activeList_ == ActiveList::Services;
   const std::vector<int> rows = (services ? serviceList_ : groupList_)->SelectedRows();
   if (rows.size() < 2) return false;
-  const auto& map = services ? state_.serviceRows : state_.groupRows;
-  const int count = services ? state_.serviceRowCount : state_.groupRowCount;
+  const ChannelListPanel& panel = Panel(services);
   std::vector<int> programs;
   for (int row : rows)
-    if (row < count) programs.push_back(map[std::size_t(row)]);
-  const int group = state_.CurrentGroup();
+    if (row < panel.Count()) programs.push_back(panel.ProgramRows()[std::size_t(row)]);
+  const int group = groups_->CurrentGroup();
   const QString many = QString::number(programs.size());
   if (copy) {
     if (group < 0) return true;
@@ -45,16 +46,16 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
     if (Prompt::Message(this, Q(T::kDeleteSeveral).arg(programs.size()), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
       return true;
-    const int kind = kind_->currentIndex();
+    const int kind = services_->Kind();
     doc_.Apply(Action(StepTexts::kDeleteSeveral, many, QString(), DocEditing::Mark::Always),
                dbops::DeleteListedPrograms, kind, programs);
-    state_.serviceSelection = rows.front();
+    services_->SetSelection(rows.front());
     FillServiceList(kind);
     FillGroupList(group);
   } else {
     doc_.Apply(Action(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false), DocEditing::Mark::Always),
                dbops::RemoveGroupMembers, group, programs);
-    state_.groupSelection = rows.front();
+    groups_->SetSelection(rows.front());
     FillGroupList(group);
   }
   return true;

@@ -11,8 +11,10 @@
 #include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
+#include "ui/channels/ServiceListPanel.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Texts.h"
 
@@ -21,11 +23,6 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
   if (!doc_.HasData() || doc_.ImageValid() == 0) return false;
   using Kind = StepSubject::Kind;
   const ChannelDatabase& db = Db();
-  const auto rowOf = [](const std::array<int, GroupChPageState::kMaxRows>& rows, int count, int slot) {
-    for (int row = 0; row < count; ++row)
-      if (rows[std::size_t(row)] == slot) return row;
-    return -1;
-  };
   const auto select = [this](GroupChListView* list, int row) {
     list->setCurrentRow(row);
     list->scrollToItem(list->item(row));
@@ -34,19 +31,19 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
   // list shown already was filled by the refresh before, and 4000 rows are not filled
   // twice.
   const auto showKind = [this](int kind) {
-    if (kind_->currentIndex() != kind) kind_->setCurrentIndex(kind);
-    return kind_->currentIndex() == kind;
+    if (services_->Kind() != kind) services_->ChooseKind(kind);
+    return services_->Kind() == kind;
   };
 
   switch (subject.kind) {
     case Kind::Program: {
       if (!db.programs[std::size_t(subject.slot)].IsUsed()) return false;
-      for (int kind : {kind_->currentIndex(), 1 - kind_->currentIndex()}) {
+      for (int kind : {services_->Kind(), 1 - services_->Kind()}) {
         const ServiceList* list = db.channelLists.List(kind);
         bool listed = false;
         for (std::size_t i = 0; list && i < list->ValidCount() && !listed; ++i) listed = list->Entry(i) == subject.slot;
         if (!listed || !showKind(kind)) continue;
-        const int row = rowOf(state_.serviceRows, state_.serviceRowCount, subject.slot);
+        const int row = services_->RowOf(subject.slot);
         if (row >= 0) select(serviceList_, row);
         return row >= 0;
       }
@@ -55,20 +52,18 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
     case Kind::TvList:
     case Kind::RadioList: {
       const int kind = subject.kind == Kind::TvList ? int(ServiceKind::Tv) : int(ServiceKind::Radio);
-      if (!showKind(kind) || state_.serviceRowCount == 0) return false;
-      select(serviceList_, std::clamp(subject.position, 0, state_.serviceRowCount - 1));
+      if (!showKind(kind) || services_->Count() == 0) return false;
+      select(serviceList_, std::clamp(subject.position, 0, services_->Count() - 1));
       return true;
     }
     case Kind::Group: {
-      int comboRow = -1;
-      for (int row = 0; row < state_.groupComboRows; ++row)
-        if (state_.groupMap[std::size_t(row)] == subject.slot) comboRow = row;
+      const int comboRow = groups_->ComboRowOf(subject.slot);
       if (comboRow < 0) return false;
-      state_.currentGroupRow = comboRow;
-      SelectGroupRow(comboRow);
+      groups_->SetCurrentRow(comboRow);
+      groups_->SelectRow(comboRow);
       FillGroupList(subject.slot);
-      if (subject.position >= 0 && state_.groupRowCount > 0)
-        select(groupList_, std::clamp(subject.position, 0, state_.groupRowCount - 1));
+      if (subject.position >= 0 && groups_->Count() > 0)
+        select(groupList_, std::clamp(subject.position, 0, groups_->Count() - 1));
       return true;
     }
     default: return false;

@@ -7,11 +7,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "db/operations/ChannelRows.h"
+#include "db/operations/ProgramOperations.h"
 #include "db/records/ProgramRecord.h"
+#include "ui/PageHost.h"
+#include "ui/StepTexts.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/EnterKey.h"
+#include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
@@ -34,9 +39,18 @@ constexpr ProgramFieldControls::Layout kLayout = {
     .lockWidth = 50,
 };
 
+bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControls::Values& b) {
+  const dbops::ProgramNumbers& x = a.numbers;
+  const dbops::ProgramNumbers& y = b.numbers;
+  return a.name == b.name && a.type == b.type && a.locked == b.locked && x.videoPid == y.videoPid &&
+         x.audioPid == y.audioPid && x.pcrPid == y.pcrPid && x.ttextPid == y.ttextPid && x.pmtPid == y.pmtPid &&
+         x.serviceId == y.serviceId;
+}
+
 }  // namespace
 
-ProgramInfoArea::ProgramInfoArea(QWidget& page) : page_(page) {
+ProgramInfoArea::ProgramInfoArea(DocEditing& doc, PageHost& host, const DocListener* editor, QWidget& page)
+    : QObject(&page), doc_(doc), host_(host), editor_(editor), page_(page) {
   auto* box = new QGroupBox(Q(T::kInfoBox), &page);
   box->setObjectName(QStringLiteral("infoBox"));
   DialogUnits::Place(box, 7, 212, 352, 94);
@@ -61,10 +75,83 @@ void ProgramInfoArea::ChainTabOrder(QWidget* before) const {
                update_});
 }
 
-void ProgramInfoArea::Show(const ProgramFieldControls::Values& values, const QString& satellite) const {
-  fields_.Show(values);
-  satellite_->setText(satellite);
+void ProgramInfoArea::Reset() {
+  valid_ = false;
+  program_ = -1;
+  stored_ = ProgramFieldControls::Values();
+  storedSatellite_.clear();
+  ShowStored();
+}
+
+void ProgramInfoArea::ShowStored() const {
+  fields_.Show(stored_);
+  satellite_->setText(storedSatellite_);
   update_->setEnabled(true);
+}
+
+void ProgramInfoArea::ShowProgram(int program) {
+  const ChannelDatabase& db = doc_.Working();
+  if (program < 0 || program >= int(ChannelDatabase::kProgramCount)) {
+    // A row naming no program slot (a damaged image's "?"): the area must not go on
+    // showing the program before it, and there is nothing for "Update" to write.
+    valid_ = false;
+    ShowNone();
+    return;
+  }
+  const int satellite = channelrows::SatelliteOfProgram(db, program);
+  storedSatellite_ =
+      satellite < 0 ? QStringLiteral("?") : DataExchange::NameText(channelrows::SatelliteName(db, satellite));
+  const dbops::ProgramEntry entry = dbops::ProgramEntryOf(db, program, host_.DbType());
+  ProgramFieldControls::Values shown;
+  shown.locked = entry.locked;
+  shown.name = DataExchange::NameFromBytes(entry.name);
+  shown.type = int(db.programs[std::size_t(program)].ServiceType());
+  shown.numbers = entry.numbers;
+  // The same program shown again unchanged (the focus coming back to its list, a list
+  // refilled around it) keeps what was typed over it.
+  const bool keepTyped = valid_ && program == program_ && SameValues(shown, stored_);
+  stored_ = shown;
+  program_ = program;
+  if (!keepTyped) ShowStored();
+  valid_ = true;
+}
+
+bool ProgramInfoArea::Resolve() {
+  if (!valid_ || !fields_.Differ(stored_)) return true;
+  // A program deleted meanwhile takes nothing.
+  const ChannelDatabase& db = doc_.Working();
+  if (program_ < 0 || program_ >= int(ChannelDatabase::kProgramCount) || !db.programs[std::size_t(program_)].IsUsed())
+    return true;
+  switch (Prompt::Message(&page_, Q(Texts::kApplyChanges).arg(stored_.name),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
+                          QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Apply(true, -1);
+    case QMessageBox::No: ShowStored(); return true;
+    default: return false;
+  }
+}
+
+bool ProgramInfoArea::Apply(bool whole, int selected) {
+  // Read into a copy: the area keeps the stored values the typed ones are compared with.
+  ProgramFieldControls::Values typed = stored_;
+  const bool complete = Read(typed);
+  if (!valid_) return true;
+  if (whole && !complete) return false;
+  // Settling typed values writes them to the program they were typed over, even when a
+  // refill has moved the selection since.
+  const int program = whole ? program_ : selected;
+  const DocEditing::Action action{Q(StepTexts::kUpdateProgram).arg(typed.name).toStdString(), editor_,
+                                  DocEditing::Mark::IfDone};
+  if (!doc_.Apply(action, dbops::UpdateProgram, program, ProgramFieldControls::Entry(typed), host_.DbType())) {
+    // No program to write to: nothing typed can be kept for it.
+    if (whole) ShowStored();
+    return true;
+  }
+  if (written_) written_(program);
+  // The area shows what is stored: a refused field shows its stored value again.
+  ShowProgram(program);
+  ShowStored();
+  return true;
 }
 
 void ProgramInfoArea::ShowNone() const {
@@ -83,8 +170,9 @@ void ProgramInfoArea::OnEnter(QObject* owner, std::function<void()> act) const {
                    std::move(act));
 }
 
-bool ProgramInfoArea::Read(ProgramFieldControls::Values& v, int dbType) const {
+bool ProgramInfoArea::Read(ProgramFieldControls::Values& v) const {
   QWidget* parent = &page_;
+  const int dbType = host_.DbType();
   v.type = fields_.type->currentIndex();
   if (!DataExchange::ExchangeName(parent, fields_.name, ProgramRecord::kNameWidth, v.name)) return false;
   dbops::ProgramNumbers& n = v.numbers;

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
+#include "ui/channels/ProgramInfoArea.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST_F(GroupChListsTest, RefreshFillsBothCombosAndListsInStoredOrder) {
   EXPECT_EQ(Rows(GroupList()), (QStringList{"[TV 2]", "[TV 3]", "[Radio 21]"}));
   // A refill never selects row 0 by itself.
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), -1);
-  EXPECT_FALSE(page->State().infoValid);
+  EXPECT_FALSE(page->Info().Valid());
   EXPECT_FALSE(doc.IsModified());
 
   GroupCombo()->setCurrentIndex(1);
@@ -57,7 +58,7 @@ TEST_F(GroupChListsTest, RememberedRowIsClampedAndReselectedOnKindSwitch) {
   EXPECT_EQ(page->State().serviceSelection, 4);
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 4);
   EXPECT_EQ(Text("name"), "Radio 24");
-  EXPECT_TRUE(page->State().infoValid);
+  EXPECT_TRUE(page->Info().Valid());
 }
 
 TEST_F(GroupChListsTest, AnEmptyListLeavesInfoShownButUpdateWritesNothing) {
@@ -259,11 +260,11 @@ TEST_F(GroupChListsTest, DamagedTablesAreShownWithoutReadingOrWritingPastThem) {
   EXPECT_EQ(ServiceList()->count(), 4000);
   EXPECT_EQ(ServiceList()->item(0)->text(), "?");
   ServiceList()->setCurrentRow(1);
-  ASSERT_TRUE(page->State().infoValid);
+  ASSERT_TRUE(page->Info().Valid());
   ASSERT_FALSE(Child<QLineEdit>(*page, "name")->text().isEmpty());
   // The "?" row shows nothing of the program selected before it, and Update is off.
   ServiceList()->setCurrentRow(0);
-  EXPECT_FALSE(page->State().infoValid);
+  EXPECT_FALSE(page->Info().Valid());
   for (const char* name : {"name", "videoPid", "audioPid", "pcrPid", "ttextPid", "serviceId", "pmt"})
     EXPECT_TRUE(Child<QLineEdit>(*page, name)->text().isEmpty()) << name;
   EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "");

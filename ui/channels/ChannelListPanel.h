@@ -1,0 +1,84 @@
+#pragma once
+// One channel list of the "Group/Channel" page with what belongs to it alone: the search
+// field above it, the drag of its rows, and which program each row shows. The TV/Radio
+// panel and the favourite-group panel each hold one. Its controls stand on the page.
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/channels/ListFilter.h"
+
+class DocEditing;
+class GroupChListView;
+class QLineEdit;
+class QWidget;
+class RowDrag;
+
+class ChannelListPanel : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kMaxRows = 4000;
+  using Rows = std::array<int, kMaxRows>;
+
+  ChannelListPanel(DocEditing& doc, QWidget& page);
+  ~ChannelListPanel() override;
+
+  // Shows `count` programs from `programs` as the rows and selects the remembered row
+  // again (row 0 is never selected by a refill). The search is not applied.
+  void Fill(const std::function<int(int row)>& programs, int count);
+  // Hides the rows the search does not match.
+  void ApplyFilter();
+  // Forgets the rows and the remembered row.
+  void Reset();
+
+  GroupChListView* List() const { return list_; }
+  QLineEdit* Search() const { return search_; }
+  ListFilter& Filter() const { return *filter_; }
+  RowDrag& Drag() const { return *drag_; }
+
+  const Rows& ProgramRows() const { return rows_; }
+  const int& Count() const { return count_; }
+  // The program of a row; -1 when the row is outside the list.
+  int ProgramAt(int row) const { return row >= 0 && row < count_ ? rows_[std::size_t(row)] : -1; }
+  // The first row showing `program`, -1 when none does.
+  int RowOf(int program) const;
+  // The row the list selects again after a refill, and the Info area writes to.
+  const int& Selection() const { return selection_; }
+  void SetSelection(int row) { selection_ = row; }
+
+  // The row map after a row moved from `from` to before `to` (-1: the end), as the
+  // stored order moved it; the row's new place comes back.
+  int MoveRow(int from, int to);
+  // The text of a row showing `program`, and that text set on its first row.
+  QString RowText(int program) const;
+  void SetRowText(int program, const QString& text);
+  // What a row is found by in the search: the program's name and service ID.
+  ListFilter::RowKeys SearchKeys(int row) const;
+  bool Filtered() const { return filter_->Active(); }
+  // Ctrl+F: the search field takes the focus, its text selected.
+  void FocusSearch() const;
+  // Moving rows is off while the search hides some: says so in the status bar.
+  bool RefuseMoveWhileFiltered() const;
+
+  // The end of a drag of this list's rows runs `drop`.
+  void OnDrop(std::function<void()> drop) { drop_ = std::move(drop); }
+
+ protected:
+  // Makes the search field and the list at their places on the page, in tab order.
+  void MakeList(const char* listName, const char* listLabel, const char* searchName, const char* searchLabel,
+                int searchY, int x, int width, int listY, int listHeight);
+
+ private:
+  DocEditing& doc_;
+  QWidget& page_;
+  QLineEdit* search_ = nullptr;
+  GroupChListView* list_ = nullptr;
+  ListFilter* filter_ = nullptr;  // owned by its field
+  std::unique_ptr<RowDrag> drag_;
+  std::function<void()> drop_;
+  Rows rows_{};
+  int count_ = 0;
+  int selection_ = 0;
+};
