@@ -20,6 +20,7 @@
 #include "db/document/CQuelmarDoc.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
+#include "db/operations/ProgramOperations.h"
 #include "db/operations/SampleDatabase.h"
 #include "db/operations/SatelliteOperations.h"
 #include "support/TempDir.h"
