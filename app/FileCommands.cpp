@@ -125,7 +125,7 @@ void FileCommands::DocumentNowAt(const QByteArray& nativePath) {
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
 
 bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
-  const DocResult result = parts_.doc.Open(nativePath.toStdString());
+  const Result result = parts_.doc.Open(nativePath.toStdString());
   if (!result) {
     Prompt::Message(&window_, Shown(result.message));
     return false;
@@ -176,7 +176,7 @@ bool FileCommands::OnFileSave(bool askName) {
     if (QFileInfo(path).suffix().isEmpty()) path += Q(AppTexts::kFileExtension);
     target = QFile::encodeName(path);
   }
-  DocResult result = doc.Save(target.toStdString());
+  Result result = doc.Save(target.toStdString());
   if (result.Is(ResultCode::ChangedOnDisk)) {
     // Another program wrote the file since it was opened: overwrite only when asked to.
     if (Prompt::Message(&window_, QString::fromStdString(result.message), QMessageBox::Yes | QMessageBox::No,
@@ -198,7 +198,7 @@ void FileCommands::OnOpenReceived() {
   if (!SaveModified()) return;
   CReceivedDlg dlg(received::Folder(), &window_);
   if (Prompt::Exec(dlg) != QDialog::Accepted || dlg.ChosenPath().empty()) return;
-  const DocResult result = parts_.doc.Open(dlg.ChosenPath());
+  const Result result = parts_.doc.Open(dlg.ChosenPath());
   if (!result) {
     Prompt::Message(&window_, Shown(result.message));
     return;

@@ -63,7 +63,7 @@ void TransferCommands::OnReceiveFromStb() {
     image = dlg.TakeImage();
   }
   if (image.empty()) return;
-  if (const DocResult acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
+  if (const Result acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
     Prompt::Message(&window_, QString::fromStdString(acceptable.message));
     return;
   }
@@ -71,7 +71,7 @@ void TransferCommands::OnReceiveFromStb() {
   // read (the setting goes back should the load fail).
   const AppSettings before = parts_.settings.Get();
   parts_.variants.Offer(image.data());
-  if (const DocResult taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
+  if (const Result taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
     parts_.settings.Set(before);
     Prompt::Message(&window_, QString::fromStdString(taken.message));
     return;

@@ -121,9 +121,7 @@ CQuelmarDoc::Step CQuelmarDoc::BeginStep(std::string text) {
 }
 
 ChannelDatabase& CQuelmarDoc::OpenAction(Action action) {
-  static constexpr EditSession::Mark kMarks[] = {EditSession::Mark::IfChanged, EditSession::Mark::IfDone,
-                                                 EditSession::Mark::Always};
-  edits_.BeginStep(std::move(action.text), action.by, kMarks[static_cast<int>(action.mark)]);
+  edits_.BeginStep(std::move(action.text), action.by, action.mark);
   return edits_.Working();
 }
 

@@ -10,15 +10,13 @@
 
 #include "db/records/ChannelDatabase.h"
 #include "db/document/DocChange.h"
+#include "db/document/StepMark.h"
 
 class DocEditing {
  public:
-  // When an action marks the document modified: when its step changed something, when
-  // the operation says it did its work (its result is true, or IsDone(result) found
-  // beside its result type), or always. With an undo
-  // history the history's clean state decides anyway; without one (quelmar-cli, page
-  // tests) an "Update" pressed over unchanged values still counts, as it always has.
-  enum class Mark { IfChanged, IfDone, Always };
+  // When an action marks the document modified (IfDone: its result is true, or
+  // IsDone(result) found beside its result type says so).
+  using Mark = StepMark;
 
   // One user action: the text its undo step is named with (UTF-8, "Delete Program
   // [Kino 1]"), the listener that shows its outcome itself, and how it marks.

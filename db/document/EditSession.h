@@ -14,14 +14,12 @@
 #include "db/document/DocChange.h"
 #include "db/document/EditHistory.h"
 #include "db/document/EditRecorder.h"
+#include "db/document/StepMark.h"
 #include "db/document/StepSubject.h"
 
 class EditSession {
  public:
-  // How a step marks the document modified once it ends: Caller leaves it to whoever
-  // opened the step; IfChanged marks when the step changed something; IfDone when its
-  // operation said it did its work (StepDone); Always marks.
-  enum class Mark { Caller, IfChanged, IfDone, Always };
+  using Mark = StepMark;
 
   // `edited` marks the document modified.
   explicit EditSession(std::function<void()> edited);

@@ -36,6 +36,3 @@ struct Result {
   bool Is(ResultCode c) const { return code == c; }
   explicit operator bool() const { return ok; }
 };
-
-// The former name of the document's results, kept for the window's file commands.
-using DocResult = Result;
