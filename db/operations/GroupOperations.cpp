@@ -1,6 +1,7 @@
 #include "db/operations/GroupOperations.h"
 
 #include "db/operations/DatabaseOperations.h"
+#include "db/operations/OperationTexts.h"
 
 namespace dbops {
 namespace {
@@ -14,27 +15,29 @@ FavoriteGroupRecord* Group(ChannelDatabase& db, int group) {
 
 }  // namespace
 
-AddMemberResult AddGroupMember(ChannelDatabase& db, int group, int program) {
+Result AddGroupMember(ChannelDatabase& db, int group, int program) {
   FavoriteGroupRecord* rec = Group(db, group);
-  if (!rec) return AddMemberResult::GroupFull;
+  if (!rec) return Result::Failure({}, ResultCode::GroupFull);
   // A loaded count above the record's 100 members counts as full.
   const std::uint32_t n = rec->MemberCount();
-  if (n >= FavoriteGroupRecord::kMaxMembers) return AddMemberResult::GroupFull;
+  if (n >= FavoriteGroupRecord::kMaxMembers) return Result::Failure({}, ResultCode::GroupFull);
   for (std::size_t i = 0; i < n; ++i)
-    if (rec->Member(i) == program) return AddMemberResult::AlreadyMember;
+    if (rec->Member(i) == program) return Result::Failure({}, ResultCode::AlreadyMember);
   rec->SetMember(n, static_cast<std::uint16_t>(program));
   rec->SetMemberCount(n + 1);
-  return AddMemberResult::Added;
+  return Result::Success();
 }
 
 AddMembersResult AddGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs) {
   AddMembersResult r;
   for (int program : programs) {
-    switch (AddGroupMember(db, group, program)) {
-      case AddMemberResult::Added: ++r.added; break;
-      case AddMemberResult::AlreadyMember: ++r.alreadyMembers; break;
-      case AddMemberResult::GroupFull: ++r.notAdded; break;
-    }
+    const Result added = AddGroupMember(db, group, program);
+    if (added)
+      ++r.added;
+    else if (added.Is(ResultCode::AlreadyMember))
+      ++r.alreadyMembers;
+    else
+      ++r.notAdded;
   }
   return r;
 }
@@ -51,15 +54,16 @@ int RemoveGroupMembers(ChannelDatabase& db, int group, std::span<const int> prog
   return removed;
 }
 
-RenameGroupResult RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name) {
+Result RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name) {
   FavoriteGroupRecord* rec = Group(db, group);
-  if (!rec) return RenameGroupResult::NoGroup;
+  if (!rec) return Result::Failure({}, ResultCode::NoGroup);
   for (int g = 0; g < kGroups; ++g) {
     const FavoriteGroupRecord& other = db.channelLists.favoriteGroups[static_cast<std::size_t>(g)];
-    if (g != group && other.IsUsed() && other.NameIs(name)) return RenameGroupResult::NameExists;
+    if (g != group && other.IsUsed() && other.NameIs(name))
+      return Result::Failure(OperationTexts::kNameExists, ResultCode::NameExists);
   }
   rec->SetName(name);
-  return RenameGroupResult::Renamed;
+  return Result::Success();
 }
 
 int MoveGroupMember(ChannelDatabase& db, int group, int dragRow, int dropRow) {

@@ -5,17 +5,14 @@
 #include <string_view>
 
 #include "db/records/ChannelDatabase.h"
+#include "db/records/Result.h"
 
 namespace dbops {
 
-enum class AddMemberResult : int {
-  Added = 0,          // appended at the end of the group
-  AlreadyMember = 1,  // the group lists the program already; nothing changes
-  GroupFull = 2,      // 100 members (or a slot outside 0-7); nothing changes
-};
-
-// Appends a program to a group unless it is a member already or the group is full.
-AddMemberResult AddGroupMember(ChannelDatabase& db, int group, int program);
+// Appends a program at the end of a group. Refused, changing nothing, when the group
+// lists it already (AlreadyMember) or holds 100 members or is not a slot 0-7 (GroupFull);
+// the window says nothing of either, so these carry no message.
+Result AddGroupMember(ChannelDatabase& db, int group, int program);
 
 // What "-->" did with several programs, each counted once in one of the three.
 struct AddMembersResult {
@@ -30,16 +27,11 @@ AddMembersResult AddGroupMembers(ChannelDatabase& db, int group, std::span<const
 // "<--" on several selected members: RemoveGroupMember for each; returns how many left.
 int RemoveGroupMembers(ChannelDatabase& db, int group, std::span<const int> programs);
 
-enum class RenameGroupResult {
-  Renamed,     // also when the group is given its own name again
-  NameExists,  // another Used group has this name (compared byte for byte); nothing changes
-  NoGroup,     // a slot outside 0-7; nothing changes
-};
-// A rename counts as done even when it gave the group its own name again.
-inline bool IsDone(RenameGroupResult r) { return r == RenameGroupResult::Renamed; }
-
-// Gives a group a new name; names are compared as stored, so letter case counts.
-RenameGroupResult RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name);
+// Gives a group a new name; names are compared as stored, so letter case counts. Done
+// also when it gives the group its own name again; refused, changing nothing, when
+// another Used group has the name (NameExists, "Name exists") or for a slot outside 0-7
+// (NoGroup).
+Result RenameFavoriteGroup(ChannelDatabase& db, int group, std::string_view name);
 
 // Where a dragged member lands. The receiver shows a group's members in stored order,
 // so a drop moves one entry and shifts the ones in between, keeping the count.

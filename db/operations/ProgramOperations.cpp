@@ -1,6 +1,7 @@
 #include "db/operations/ProgramOperations.h"
 
 #include "db/operations/DatabaseOperations.h"
+#include "db/operations/OperationTexts.h"
 
 namespace dbops {
 namespace {
@@ -25,10 +26,11 @@ int SatelliteOfTransponder(const ChannelDatabase& db, std::size_t transponder) {
 
 }  // namespace
 
-AddProgramResult AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int type, int transponder,
+Result AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int type, int transponder,
                             int dbType) {
   const int slot = FindFreeProgramSlot(db);
-  if (slot >= static_cast<int>(ChannelDatabase::kProgramCount)) return AddProgramResult::TableFull;
+  if (slot >= static_cast<int>(ChannelDatabase::kProgramCount))
+    return Result::Failure(OperationTexts::kProgramTableFull, ResultCode::TableFull);
   const std::uint32_t given = static_cast<std::uint32_t>(type) & 3u;
   // An unknown type is filed by its video PID as the receiver stores it.
   std::uint32_t filed = given;
@@ -37,7 +39,8 @@ AddProgramResult AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int 
   ServiceList* list = filed == ProgramRecord::kTv      ? &db.channelLists.tvList
                       : filed == ProgramRecord::kRadio ? &db.channelLists.radioList
                                                        : nullptr;
-  if (list && list->Count() >= ServiceList::kCapacity) return AddProgramResult::ListFull;
+  if (list && list->Count() >= ServiceList::kCapacity)
+    return Result::Failure(OperationTexts::kServiceListFull, ResultCode::ListFull);
 
   ProgramRecord& p = db.programs[static_cast<std::size_t>(slot)];
   WriteEntry(p, entry, dbType);
@@ -51,7 +54,7 @@ AddProgramResult AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int 
   const int sat = SatelliteOfTransponder(db, p.TransponderIndex());
   if (sat >= 0) db.satellites[static_cast<std::size_t>(sat)].SetSelected(true);
   p.SetState(SlotState::Used);
-  return AddProgramResult::Added;
+  return Result::Success();
 }
 
 bool UpdateProgram(ChannelDatabase& db, int program, const ProgramEntry& entry, int dbType) {

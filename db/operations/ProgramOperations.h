@@ -6,6 +6,7 @@
 #include <string>
 
 #include "db/records/ChannelDatabase.h"
+#include "db/records/Result.h"
 
 namespace dbops {
 
@@ -27,18 +28,13 @@ struct ProgramEntry {
   ProgramNumbers numbers;
 };
 
-enum class AddProgramResult {
-  Added,      // stored in the first slot not Used and appended to its list
-  TableFull,  // all 4000 program slots are Used; nothing changes
-  ListFull,   // the list its type files it in holds 4000 entries; nothing changes
-};
-
 // Creates a program on `transponder` in the first slot that is not Used, without
 // clearing it: bits the editor does not set keep what the slot held. `type` is 0 UNKNOWN,
 // 1 TV or 2 RADIO (its low 2 bits); an UNKNOWN program goes to the radio list when its
 // stored video PID is 0 and to the TV list otherwise, and takes that type. The satellite
-// carrying the transponder becomes selected.
-AddProgramResult AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int type, int transponder,
+// carrying the transponder becomes selected. Refused, changing nothing, when all 4000
+// program slots are Used (TableFull) or its list holds 4000 entries (ListFull).
+Result AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int type, int transponder,
                             int dbType);
 
 // Writes the Info area's fields into a program; its type, transponder and state stay.

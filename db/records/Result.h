@@ -19,6 +19,13 @@ enum class ResultCode {
   NotRegular,    // a FIFO, device, socket or folder where a file was expected
   DanglingLink,  // a symbolic link to nothing
   ReadOnly,      // an existing file the user may not write
+  // Edits of the channel database that changed nothing.
+  TableFull,      // all program slots are in use
+  ListFull,       // the TV or radio list the program belongs in is full
+  GroupFull,      // a favourite group holds its 100 members (or there is no such group)
+  AlreadyMember,  // the group lists the program already
+  NameExists,     // another group has the name
+  NoGroup,        // a group slot outside 0-7
 };
 
 struct Result {

@@ -33,8 +33,10 @@ void CPageGroupCh::RenameGroup() {
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
   const auto renamed = doc_.Apply(Action(StepTexts::kRenameGroup, GroupName(group), dlg.name, DocEditing::Mark::IfDone),
                                   dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
-  if (renamed == dbops::RenameGroupResult::NameExists) Prompt::Message(this, Q(T::kNameExists));
-  if (renamed != dbops::RenameGroupResult::Renamed) return;
+  if (!renamed) {
+    if (!renamed.message.empty()) Prompt::Message(this, Q(renamed.message.c_str()));
+    return;
+  }
   groups_->RefillCombo(Db());
   groups_->SelectRow(groups_->CurrentRow());
 }

@@ -8,6 +8,7 @@
 
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
+#include "db/operations/OperationTexts.h"
 #include "db/operations/ProgramOperations.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
@@ -58,7 +59,7 @@ bool CPageGroupCh::MaySearch(bool services, const QString& text) {
 void CPageGroupCh::AddProgram() {
   // With every slot in use there is nowhere to put the program: say so before asking.
   if (dbops::FindFreeProgramSlot(Db()) >= kProgramSlots) {
-    Prompt::Message(this, Q(T::kProgramTableFull));
+    Prompt::Message(this, Q(OperationTexts::kProgramTableFull));
     return;
   }
   CProgramEditDlg dlg(Db(), host_.DbType());
@@ -67,11 +68,13 @@ void CPageGroupCh::AddProgram() {
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
 
   const ProgramFieldControls::Values entered = dlg.Entered();
-  const dbops::AddProgramResult added =
+  const Result added =
       doc_.Apply(Action(StepTexts::kAddProgram, entered.name), dbops::AddProgram, ProgramFieldControls::Entry(entered),
                  entered.type, dlg.chosenTransponder, host_.DbType());
-  if (added == dbops::AddProgramResult::ListFull) Prompt::Message(this, Q(T::kServiceListFull));
-  if (added != dbops::AddProgramResult::Added) return;
+  if (!added) {
+    Prompt::Message(this, Q(added.message.c_str()));
+    return;
+  }
   RefreshPage();
 }
 
@@ -111,7 +114,8 @@ void CPageGroupCh::CopyToGroup() {
   if (group < 0) return;
   const int program = services_->ProgramAt(row);
   if (doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)), dbops::AddGroupMember, group,
-                 program) != dbops::AddMemberResult::Added)
+                 program)
+           .ok)
     return;
   FillGroupList(group);
 }

@@ -64,11 +64,6 @@ inline constexpr const char* kMovingOffFiltered = "Clear the search to move rows
 
 // Messages.
 inline constexpr const char* kSelectLeft = "Select Left";
-inline constexpr const char* kNameExists = "Name exists";
-inline constexpr const char* kProgramTableFull =
-    "No free program slot: all 4000 programs are in use.";
-inline constexpr const char* kServiceListFull =
-    "The TV or radio list is full: it holds 4000 programs.";
 
 // The lists' commands and their context menu; its title names it for a screen reader.
 inline constexpr const char* kPopMenu = "PopMenu";

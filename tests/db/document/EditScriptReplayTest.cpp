@@ -67,19 +67,17 @@ void RunScript(CQuelmarDoc& doc, int dbType) {
 
   // Group/Channel page.
   doc.Edit(DeleteListedProgram, ChannelListBlock::kTvList, S::kDeletedProgram);
-  EXPECT_EQ(doc.Edit(AddProgram, Entry(S::kAddedTv), S::kAddedTv.type, S::kAddedTvTransponder, dbType),
-            AddProgramResult::Added);
-  EXPECT_EQ(doc.Edit(AddProgram, Entry(S::kAddedRadio), S::kAddedRadio.type, S::kAddedRadioTransponder, dbType),
-            AddProgramResult::Added);
+  EXPECT_TRUE(doc.Edit(AddProgram, Entry(S::kAddedTv), S::kAddedTv.type, S::kAddedTvTransponder, dbType));
+  EXPECT_TRUE(doc.Edit(AddProgram, Entry(S::kAddedRadio), S::kAddedRadio.type, S::kAddedRadioTransponder, dbType));
   EXPECT_TRUE(doc.Edit(UpdateProgram, S::kInfoProgram, Entry(S::kInfo), dbType));
   ASSERT_TRUE(doc.Edit(AddFavoriteGroup, S::kNewGroup));
-  EXPECT_EQ(doc.Edit(RenameFavoriteGroup, S::kRenamedGroup, S::kTakenName), RenameGroupResult::NameExists);
-  EXPECT_EQ(doc.Edit(RenameFavoriteGroup, S::kRenamedGroup, S::kSixteenChars), RenameGroupResult::Renamed);
+  EXPECT_EQ(doc.Edit(RenameFavoriteGroup, S::kRenamedGroup, S::kTakenName).code, ResultCode::NameExists);
+  EXPECT_EQ(doc.Edit(RenameFavoriteGroup, S::kRenamedGroup, S::kSixteenChars).code, ResultCode::None);
   const int fullGroupProgram = doc.Working().channelLists.tvList.Entry(S::kFullGroupRow);
-  EXPECT_EQ(doc.Edit(AddGroupMember, S::kRenamedGroup, fullGroupProgram), AddMemberResult::GroupFull);
+  EXPECT_EQ(doc.Edit(AddGroupMember, S::kRenamedGroup, fullGroupProgram).code, ResultCode::GroupFull);
   for (int program : S::kNewMembers)
-    EXPECT_EQ(doc.Edit(AddGroupMember, S::kNewGroupSlot, program), AddMemberResult::Added);
-  EXPECT_EQ(doc.Edit(AddGroupMember, S::kNewGroupSlot, S::kNewMembers[1]), AddMemberResult::AlreadyMember);
+    EXPECT_EQ(doc.Edit(AddGroupMember, S::kNewGroupSlot, program).code, ResultCode::None);
+  EXPECT_EQ(doc.Edit(AddGroupMember, S::kNewGroupSlot, S::kNewMembers[1]).code, ResultCode::AlreadyMember);
   EXPECT_EQ(doc.Edit(MoveGroupMember, S::kNewGroupSlot, 0, 3), 2);
   EXPECT_EQ(doc.Edit(MoveGroupMember, S::kNewGroupSlot, 1, -1), 3);
   const int third = doc.Working().channelLists.favoriteGroups[S::kNewGroupSlot].Member(2);

@@ -89,13 +89,12 @@ TEST_F(Session, ARenameToItsOwnNameIsDoneThoughNothingChanged) {
   doc.LoadDatabase(sample::MakeHeader(3), *db);
   const struct {
     const char* name;
-    dbops::RenameGroupResult result;
+    ResultCode result;
     bool modified;
-  } cases[] = {{"News", dbops::RenameGroupResult::Renamed, true},
-               {"Sport", dbops::RenameGroupResult::NameExists, false}};
+  } cases[] = {{"News", ResultCode::None, true}, {"Sport", ResultCode::NameExists, false}};
   for (const auto& c : cases) {
     doc.SetModifiedFlag(false);
-    EXPECT_EQ(doc.Apply({"Rename", nullptr, Mark::IfDone}, dbops::RenameFavoriteGroup, 0, c.name), c.result);
+    EXPECT_EQ(doc.Apply({"Rename", nullptr, Mark::IfDone}, dbops::RenameFavoriteGroup, 0, c.name).code, c.result);
     EXPECT_EQ(doc.IsModified(), c.modified) << c.name;
   }
   EXPECT_TRUE(heard.notices.empty());

@@ -12,8 +12,6 @@
 
 namespace {
 
-using dbops::AddMemberResult;
-using dbops::RenameGroupResult;
 
 class Groups : public ::testing::Test {
  protected:
@@ -30,24 +28,24 @@ class Groups : public ::testing::Test {
 TEST_F(Groups, AddMemberAppendsOnceAndStopsAtAHundred) {
   Put(0, "Fav", {9});
   Put(1, "Next", {1});
-  EXPECT_EQ(dbops::AddGroupMember(db, 0, 4), AddMemberResult::Added);
+  EXPECT_EQ(dbops::AddGroupMember(db, 0, 4).code, ResultCode::None);
   EXPECT_EQ(Members(0), (std::vector<int>{9, 4}));
-  EXPECT_EQ(dbops::AddGroupMember(db, 0, 9), AddMemberResult::AlreadyMember);
+  EXPECT_EQ(dbops::AddGroupMember(db, 0, 9).code, ResultCode::AlreadyMember);
   EXPECT_EQ(Members(0).size(), 2u);
 
-  for (int p = 20; p < 118; ++p) ASSERT_EQ(dbops::AddGroupMember(db, 0, p), AddMemberResult::Added);
+  for (int p = 20; p < 118; ++p) ASSERT_EQ(dbops::AddGroupMember(db, 0, p).code, ResultCode::None);
   EXPECT_EQ(db.channelLists.favoriteGroups[0].MemberCount(), 100u);
   const auto before = std::make_unique<ChannelDatabase>(db);
-  EXPECT_EQ(dbops::AddGroupMember(db, 0, 119), AddMemberResult::GroupFull);
+  EXPECT_EQ(dbops::AddGroupMember(db, 0, 119).code, ResultCode::GroupFull);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0) << "the 101st is never stored, nor the next group touched";
 }
 
 TEST_F(Groups, AGroupClaimingMoreThanAHundredIsFullAndNoSlotOutsideTakesMembers) {
   Put(2, "Damaged", {1, 2}).SetMemberCount(300);
   const auto before = std::make_unique<ChannelDatabase>(db);
-  EXPECT_EQ(dbops::AddGroupMember(db, 2, 5), AddMemberResult::GroupFull);
-  EXPECT_EQ(dbops::AddGroupMember(db, -1, 5), AddMemberResult::GroupFull);
-  EXPECT_EQ(dbops::AddGroupMember(db, 8, 5), AddMemberResult::GroupFull);
+  EXPECT_EQ(dbops::AddGroupMember(db, 2, 5).code, ResultCode::GroupFull);
+  EXPECT_EQ(dbops::AddGroupMember(db, -1, 5).code, ResultCode::GroupFull);
+  EXPECT_EQ(dbops::AddGroupMember(db, 8, 5).code, ResultCode::GroupFull);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
 }
 
@@ -83,23 +81,23 @@ TEST_F(Groups, RenameRefusesAnotherUsedGroupsNameCaseSensitively) {
   FavoriteGroupRecord& gone = Put(5, "Gone");
   gone.SetState(SlotState::Deleted);
   const auto before = std::make_unique<ChannelDatabase>(db);
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "News"), RenameGroupResult::NameExists);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "News").code, ResultCode::NameExists);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
 
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "NEWS"), RenameGroupResult::Renamed);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "NEWS").code, ResultCode::None);
   EXPECT_EQ(db.channelLists.favoriteGroups[3].Name(), "NEWS");
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "NEWS"), RenameGroupResult::Renamed) << "its own name again";
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "Gone"), RenameGroupResult::Renamed) << "only Used groups count";
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "NEWS").code, ResultCode::None) << "its own name again";
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "Gone").code, ResultCode::None) << "only Used groups count";
 
   // Sixteen characters fill the field without a terminator; the members stay intact.
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "ABCDEFGHIJKLMNOPQ"), RenameGroupResult::Renamed);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 3, "ABCDEFGHIJKLMNOPQ").code, ResultCode::None);
   EXPECT_EQ(std::memcmp(db.channelLists.favoriteGroups[3].NameField(), "ABCDEFGHIJKLMNOP", 16), 0);
   EXPECT_EQ(Members(3), (std::vector<int>{1, 2}));
   // Compared as stored: a longer name equal in its first sixteen bytes is taken.
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 0, "ABCDEFGHIJKLMNOPXYZ"), RenameGroupResult::NameExists);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 0, "ABCDEFGHIJKLMNOPXYZ").code, ResultCode::NameExists);
 
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 8, "X"), RenameGroupResult::NoGroup);
-  EXPECT_EQ(dbops::RenameFavoriteGroup(db, -1, "X"), RenameGroupResult::NoGroup);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, 8, "X").code, ResultCode::NoGroup);
+  EXPECT_EQ(dbops::RenameFavoriteGroup(db, -1, "X").code, ResultCode::NoGroup);
 }
 
 TEST_F(Groups, ADropPlacesTheMemberBeforeTheRowDroppedOn) {

@@ -14,7 +14,6 @@
 
 namespace {
 
-using dbops::AddProgramResult;
 using testkit::Entries;
 
 class Programs : public ::testing::Test {
@@ -38,7 +37,7 @@ class Programs : public ::testing::Test {
     e.numbers = {video, others, others, others, others, others};
     return e;
   }
-  AddProgramResult Add(const dbops::ProgramEntry& e, int type, int dbType = 3, int transponder = 6) {
+  Result Add(const dbops::ProgramEntry& e, int type, int dbType = 3, int transponder = 6) {
     return dbops::AddProgram(db, e, type, transponder, dbType);
   }
 
@@ -47,7 +46,7 @@ class Programs : public ::testing::Test {
 };
 
 TEST_F(Programs, UnknownTypeIsFiledByTheStoredVideoPid) {
-  ASSERT_EQ(Add(Entry("Radio X", 0), ProgramRecord::kUnknown), AddProgramResult::Added);
+  ASSERT_EQ(Add(Entry("Radio X", 0), ProgramRecord::kUnknown).code, ResultCode::None);
   EXPECT_EQ(Entries(db.channelLists.radioList), std::vector<int>{1});
   EXPECT_EQ(db.programs[1].ServiceType(), ProgramRecord::kRadio);
 
@@ -73,7 +72,7 @@ TEST_F(Programs, UnknownTypeIsFiledByTheStoredVideoPid) {
 TEST_F(Programs, FieldsAreWrittenByTheWidthRules) {
   dbops::ProgramEntry e = Entry("Fourteen chars", 8191, 8192);
   e.locked = true;
-  ASSERT_EQ(Add(e, ProgramRecord::kTv, 3, 0x10006), AddProgramResult::Added);
+  ASSERT_EQ(Add(e, ProgramRecord::kTv, 3, 0x10006).code, ResultCode::None);
   const ProgramRecord& p = db.programs[1];
   EXPECT_EQ(p.State(), SlotState::Used);
   EXPECT_EQ(std::memcmp(p.NameField(), "Fourteen chars", 14), 0);
@@ -99,7 +98,7 @@ TEST_F(Programs, AReusedSlotKeepsTheDeletedRecordsOtherBits) {
   old.SetState(SlotState::Deleted);
   old.SetReserved36(0);
   const ProgramRecord before = old;
-  ASSERT_EQ(Add(Entry("New", 100), ProgramRecord::kTv), AddProgramResult::Added);
+  ASSERT_EQ(Add(Entry("New", 100), ProgramRecord::kTv).code, ResultCode::None);
   EXPECT_EQ(old.State(), SlotState::Used);
   EXPECT_EQ(old.Flags() & 0xFFFC0000u, before.Flags() & 0xFFFC0000u);
   EXPECT_EQ(old.Attributes() & ~0x103u, before.Attributes() & ~0x103u);
@@ -110,18 +109,18 @@ TEST_F(Programs, AReusedSlotKeepsTheDeletedRecordsOtherBits) {
 TEST_F(Programs, AFullTableOrAFullListChangesNothing) {
   db.channelLists.radioList.SetCount(4000);
   auto before = std::make_unique<ChannelDatabase>(db);
-  EXPECT_EQ(Add(Entry("Radio", 0), ProgramRecord::kRadio), AddProgramResult::ListFull);
-  EXPECT_EQ(Add(Entry("Radio", 0), ProgramRecord::kUnknown), AddProgramResult::ListFull);
+  EXPECT_EQ(Add(Entry("Radio", 0), ProgramRecord::kRadio).code, ResultCode::ListFull);
+  EXPECT_EQ(Add(Entry("Radio", 0), ProgramRecord::kUnknown).code, ResultCode::ListFull);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
   // A loaded count past the list is full too, and nothing is written past it.
   db.channelLists.tvList.SetCount(4500);
   *before = db;
-  EXPECT_EQ(Add(Entry("TV", 5), ProgramRecord::kTv), AddProgramResult::ListFull);
+  EXPECT_EQ(Add(Entry("TV", 5), ProgramRecord::kTv).code, ResultCode::ListFull);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
 
   for (auto& p : db.programs) p.SetState(SlotState::Used);
   *before = db;
-  EXPECT_EQ(Add(Entry("TV", 5), ProgramRecord::kUnknown), AddProgramResult::TableFull);
+  EXPECT_EQ(Add(Entry("TV", 5), ProgramRecord::kUnknown).code, ResultCode::TableFull);
   EXPECT_EQ(std::memcmp(&db, before.get(), sizeof db), 0);
 }
 
@@ -129,8 +128,8 @@ TEST_F(Programs, ATransponderPastTheTableSelectsNoSatellite) {
   db.transponders[7].SetState(SlotState::Used);
   db.transponders[7].SetSatelliteIndex(1000);  // past the satellite table
   auto before = std::make_unique<ChannelDatabase>(db);
-  ASSERT_EQ(Add(Entry("A", 5), ProgramRecord::kTv, 3, 0xFFFF), AddProgramResult::Added);
-  ASSERT_EQ(Add(Entry("B", 5), ProgramRecord::kTv, 3, 7), AddProgramResult::Added);
+  ASSERT_EQ(Add(Entry("A", 5), ProgramRecord::kTv, 3, 0xFFFF).code, ResultCode::None);
+  ASSERT_EQ(Add(Entry("B", 5), ProgramRecord::kTv, 3, 7).code, ResultCode::None);
   EXPECT_EQ(std::memcmp(&db.satellites, &before->satellites, sizeof db.satellites), 0);
   EXPECT_EQ(dbops::SatelliteOfProgram(db, 1), -1);
   EXPECT_EQ(dbops::SatelliteOfProgram(db, 2), -1);
