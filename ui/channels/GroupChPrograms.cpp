@@ -113,10 +113,9 @@ void CPageGroupCh::CopyToGroup() {
   const int group = groups_->CurrentGroup();
   if (group < 0) return;
   const int program = services_->ProgramAt(row);
-  if (doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)), dbops::AddGroupMember, group,
-                 program)
-           .ok)
-    return;
+  const Result added = doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)),
+                                  dbops::AddGroupMember, group, program);
+  if (!added) return;
   FillGroupList(group);
 }
 
