@@ -392,18 +392,9 @@ void SimReceiver::Note(const std::string& line) {
   log_(stamp + line);
 }
 
-SimReceiverPeer::SimReceiverPeer(MemoryPort& port, SimReceiver& sim, LineFilter filter)
-    : port_(port), sim_(sim), filter_(std::move(filter)) {
+SimReceiverPeer::SimReceiverPeer(MemoryPort& port, SimReceiver& sim) : port_(port), sim_(sim) {
   outTime_ = port_.NowMs();
-  sim_.SetOutput([this](const std::uint8_t* data, std::size_t count) {
-    if (!filter_) {
-      port_.FeedAt(outTime_, data, count);
-      return;
-    }
-    std::vector<std::uint8_t> unit(data, data + count);
-    filter_(unit, false);
-    if (!unit.empty()) port_.FeedAt(outTime_, unit.data(), unit.size());
-  });
+  sim_.SetOutput([this](const std::uint8_t* data, std::size_t count) { port_.FeedAt(outTime_, data, count); });
   port_.SetPeer(this);
 }
 
@@ -415,7 +406,6 @@ SimReceiverPeer::~SimReceiverPeer() {
 void SimReceiverPeer::OnWrite(MemoryPort& port) {
   std::vector<std::uint8_t> unit = port.TakeWritten();
   outTime_ = port.NowMs();
-  if (filter_) filter_(unit, true);
   if (!unit.empty()) sim_.OnReceived(unit.data(), unit.size(), outTime_);
 }
 

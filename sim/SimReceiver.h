@@ -165,12 +165,7 @@ class SimReceiver {
 // timers run up to the wait's deadline.
 class SimReceiverPeer : public MemoryPort::Peer {
  public:
-  // Sees every unit (a code, a header, a packet, a run of junk) on its way across the
-  // line, from the engine (`fromEngine`) or from the simulator, and may change it; a
-  // unit left empty is lost. Runs on the engine's thread.
-  using LineFilter = std::function<void(std::vector<std::uint8_t>& unit, bool fromEngine)>;
-
-  SimReceiverPeer(MemoryPort& port, SimReceiver& sim, LineFilter filter = {});
+  SimReceiverPeer(MemoryPort& port, SimReceiver& sim);
   ~SimReceiverPeer() override;
   SimReceiverPeer(const SimReceiverPeer&) = delete;
   SimReceiverPeer& operator=(const SimReceiverPeer&) = delete;
@@ -181,6 +176,5 @@ class SimReceiverPeer : public MemoryPort::Peer {
  private:
   MemoryPort& port_;
   SimReceiver& sim_;
-  LineFilter filter_;
   std::uint64_t outTime_ = 0;
 };
