@@ -9,6 +9,7 @@
 #include "cli/CliHelp.h"
 #include "cli/DbCommands.h"
 #include "cli/ExchangeCommands.h"
+#include "cli/RecoverCommand.h"
 #include "cli/StandardStreams.h"
 #include "cli/TransferCommands.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   AddDbCommands(app, exitCode);
   AddExchangeCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
+  AddRecoverCommand(app, exitCode);
   // "help" and a misspelt command are answered before parsing, which would only call
   // the word an unexpected argument.
   if (argc >= 2) {

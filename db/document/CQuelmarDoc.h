@@ -91,6 +91,9 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // overwriteChanged. The first save over an existing file keeps its old content as
   // NAME.bak (see DocFile::Write).
   Result Save(const std::string& path, bool overwriteChanged = false);
+  // The document belongs to `path` again, which held what it holds when it had `stamp`
+  // (a restored journal whose file is unchanged).
+  void RestoredFrom(const std::string& path, const fileio::FileStamp& stamp) { file_.Opened(path, stamp); }
   // Saves through a file whose temporary was made beforehand (Begin), as quelmar-cli's
   // receive does before it connects so that an unwritable output fails at once.
   Result SaveTo(fileio::AtomicFile& file);

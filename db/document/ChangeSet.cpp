@@ -165,3 +165,44 @@ std::size_t ChangeSet::MemoryUsed() const {
   return sizeof(*this) + ranges_.capacity() * sizeof(Range) + bytes_.capacity() +
          starts_.capacity() * sizeof(std::uint32_t);
 }
+
+ChangeSet ChangeSet::Reversed() const {
+  ChangeSet set = *this;
+  for (std::size_t i = 0; i < set.ranges_.size(); ++i) {
+    Range& r = set.ranges_[i];
+    if (r.shift != 0) {
+      r.shift = r.length - r.shift;
+      continue;
+    }
+    std::uint8_t* kept = set.bytes_.data() + set.starts_[i];
+    std::swap_ranges(kept, kept + r.length, kept + r.length);
+  }
+  return set;
+}
+
+std::optional<ChangeSet> ChangeSet::FromForward(std::vector<Range> ranges, const std::uint8_t* after,
+                                                std::size_t afterSize, const std::uint8_t* before,
+                                                std::size_t size) {
+  ChangeSet set;
+  std::size_t kept = 0, end = 0;
+  for (const Range& r : ranges) {
+    if (r.length == 0 || r.offset < end || std::size_t(r.offset) + r.length > size) return std::nullopt;
+    if (r.shift >= r.length) return std::nullopt;
+    end = std::size_t(r.offset) + r.length;
+    if (r.shift == 0) kept += r.length;
+  }
+  if (kept != afterSize) return std::nullopt;
+  set.bytes_.resize(2 * kept);
+  set.starts_.reserve(ranges.size());
+  std::size_t at = 0, from = 0;
+  for (const Range& r : ranges) {
+    set.starts_.push_back(static_cast<std::uint32_t>(at));
+    if (r.shift != 0) continue;
+    std::memcpy(set.bytes_.data() + at, before + r.offset, r.length);
+    std::memcpy(set.bytes_.data() + at + r.length, after + from, r.length);
+    from += r.length;
+    at += 2 * std::size_t(r.length);
+  }
+  set.ranges_ = std::move(ranges);
+  return set;
+}

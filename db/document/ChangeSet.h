@@ -7,6 +7,7 @@
 // turned: a one-row move across 4000 channels costs a few bytes, not 16 KB.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "db/records/ChannelDatabase.h"
@@ -35,8 +36,21 @@ class ChangeSet {
   static ChangeSet Between(const std::uint8_t* before, const std::uint8_t* after, std::size_t size);
   static ChangeSet Between(const ChannelDatabase& before, const ChannelDatabase& after);
 
+  // The same change seen from the new state: undoing this is doing that.
+  ChangeSet Reversed() const;
+  // A change from what it does alone, as a journal keeps it: the ranges, and for each
+  // range that is no rotation its new bytes one after the other in `after`. The old
+  // bytes are read from `before`, the state it starts from (`size` bytes). An empty
+  // optional when the ranges leave the state, overlap or do not match the bytes given.
+  static std::optional<ChangeSet> FromForward(std::vector<Range> ranges, const std::uint8_t* after,
+                                              std::size_t afterSize, const std::uint8_t* before, std::size_t size);
+
   bool Empty() const { return ranges_.empty(); }
   const std::vector<Range>& Ranges() const { return ranges_; }
+  // The new bytes of range i; null for a rotation.
+  const std::uint8_t* NewBytes(std::size_t i) const {
+    return ranges_[i].shift != 0 ? nullptr : Contents(i, ChangeSide::After);
+  }
   // Over `length` bytes at `offset` that `inout` holds, writes those this set changed
   // as they are in state `side`; bytes it did not change are the same in both.
   // `whole` is all the bytes in the other state, where a rotation finds them.

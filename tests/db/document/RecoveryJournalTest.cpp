@@ -1,0 +1,314 @@
+// The recovery journal: what a killed window leaves restores the database the user had,
+// whole records of a torn or damaged journal restore, undo and redo (also past a save)
+// land where the user stood, and a journal that cannot be written never stops editing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/document/CQuelmarDoc.h"
+#include "db/document/JournalFormat.h"
+#include "db/document/JournalRestore.h"
+#include "db/document/RecoveryFolder.h"
+#include "db/document/RecoveryJournal.h"
+#include "db/operations/ChannelOrder.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/operations/GroupOperations.h"
+#include "tests/support/SampleDocs.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using testkit::ImageOf;
+
+// The window's part, played by the test: the document's steps go on an undo stack and
+// into the journal; undo and redo go through the document and into the journal.
+class Session : public EditHistory {
+ public:
+  Session(const std::string& folder, int dbType)
+      : doc(testkit::FullDocument(dbType)), journal(folder, [this](const std::string& why) { failure = why; }) {
+    doc->SetHistory(this);
+    Rebase("box.qdb");
+  }
+  ~Session() override { doc->SetHistory(nullptr); }
+
+  void Rebase(const std::string& path) {
+    journal::Head head;
+    head.origin = journal::Origin::File;
+    head.path = path;
+    head.time = 1;
+    head.dbType = doc->GetDbType();
+    head.image = ImageOf(*doc);
+    journal.Rebase(std::move(head));
+  }
+  void Edit(const std::string& name, const std::function<void(ChannelDatabase&)>& op) {
+    const CQuelmarDoc::Step step = doc->BeginStep(name);
+    doc->Edit(op);
+  }
+  void Undo() {
+    const Kept& s = steps[--place];
+    doc->ApplyStep(s.changes, ChangeSide::Before);
+    journal.Undone("Undo " + s.name, s.changes);
+  }
+  void Redo() {
+    const Kept& s = steps[place++];
+    doc->ApplyStep(s.changes, ChangeSide::After);
+    journal.Redone(s.name, s.changes);
+  }
+
+  void OnEditRecorded(const std::string& text, ChangeSet changes) override {
+    journal.Stepped(text, changes);
+    steps.resize(place);
+    steps.push_back({text, std::move(changes)});
+    ++place;
+  }
+  void OnLoadRecorded(const std::string&, DocStatePtr, DocStatePtr) override {}
+  void OnHistoryReset() override { steps.clear(), place = 0; }
+
+  struct Kept {
+    std::string name;
+    ChangeSet changes;
+  };
+  std::unique_ptr<CQuelmarDoc> doc;
+  std::vector<Kept> steps;
+  std::size_t place = 0;
+  std::string failure;
+  RecoveryJournal journal;
+};
+
+// What a journal restores to, without a history: the image and the steps it says.
+struct Outcome {
+  bool ok = false;
+  std::vector<std::uint8_t> image;
+  journal::Summary summary;
+  int lost = 0;
+};
+
+Outcome RestoreBytes(const std::vector<std::uint8_t>& bytes) {
+  Outcome o;
+  journal::Contents contents;
+  if (!journal::Decode(bytes.data(), bytes.size(), contents)) return o;
+  CQuelmarDoc doc;
+  journal::Restored restored;
+  o.ok = bool(journal::Restore(contents, doc, false, restored));
+  o.image = ImageOf(doc);
+  o.summary = journal::Summarize(contents);
+  o.lost = contents.lost;
+  return o;
+}
+
+void MoveFirstRowToEnd(ChannelDatabase& db) {
+  const int row[] = {0};
+  dbops::MoveRowsTo(db, dbops::ChannelOrder::List(0), row, 3999);
+}
+
+struct Action {
+  const char* what;
+  std::function<void(Session&)> run;
+};
+
+// A session with every kind of record: steps, undo and redo inside the journal, a new
+// step dropping the redo, a save, then undo and redo past it.
+const std::vector<Action>& Script() {
+  static const std::vector<Action> script = {
+      {"rename", [](Session& s) { s.Edit("Rename", [](ChannelDatabase& db) { dbops::RenameFavoriteGroup(db, 0, "Journal"); }); }},
+      {"move", [](Session& s) { s.Edit("Move 1 Program in TV List", MoveFirstRowToEnd); }},
+      {"delete", [](Session& s) { s.Edit("Delete Program", [](ChannelDatabase& db) { dbops::DeleteProgram(db, 7); }); }},
+      {"undo", [](Session& s) { s.Undo(); }},
+      {"undo again", [](Session& s) { s.Undo(); }},
+      {"redo", [](Session& s) { s.Redo(); }},
+      {"new step drops the redo",
+       [](Session& s) { s.Edit("Delete Satellite", [](ChannelDatabase& db) { dbops::DeleteSatellite(db, 2); }); }},
+      {"save", [](Session& s) { s.Rebase("box.qdb"); }},
+      {"undo past the save", [](Session& s) { s.Undo(); }},
+      {"undo past it again", [](Session& s) { s.Undo(); }},
+      {"redo past it", [](Session& s) { s.Redo(); }},
+      {"step after", [](Session& s) { s.Edit("Delete Group", [](ChannelDatabase& db) { dbops::DeleteFavoriteGroup(db, 5); }); }},
+      {"undo it", [](Session& s) { s.Undo(); }},
+  };
+  return script;
+}
+
+TEST(RecoveryJournal, EveryPrefixOfTheJournalRestoresTheStateItsLastWholeRecordLeft) {
+  for (const int dbType : {0, 1, 2, 3}) {
+    SCOPED_TRACE(dbType);
+    const testkit::TempDir dir;
+    Session s(dir.File("recovery"), dbType);
+    // After each action: the journal's length and the image the user saw.
+    struct Mark {
+      std::size_t size;
+      std::vector<std::uint8_t> image;
+    };
+    std::vector<Mark> marks;
+    std::string path;
+    for (const Action& a : Script()) {
+      a.run(s);
+      s.journal.Flush();
+      if (s.journal.Path().empty()) {  // saved: no steps to keep
+        marks.clear();
+        path.clear();
+        continue;
+      }
+      path = s.journal.Path();
+      const std::size_t size = std::filesystem::file_size(path);
+      if (!marks.empty()) ASSERT_GT(size, marks.back().size) << a.what << " wrote no record";
+      marks.push_back({size, ImageOf(*s.doc)});
+    }
+    ASSERT_FALSE(path.empty());
+    const std::vector<std::uint8_t> bytes = testkit::ReadBytes(path);
+    ASSERT_EQ(bytes.size(), marks.back().size);
+
+    const Outcome whole = RestoreBytes(bytes);
+    ASSERT_TRUE(whole.ok);
+    EXPECT_EQ(whole.image, marks.back().image);
+    EXPECT_EQ(whole.lost, 0);
+
+    // A kill mid-write leaves part of the next record: the ones before it restore.
+    for (std::size_t i = 0; i + 1 < marks.size(); ++i) {
+      for (const std::size_t into : {std::size_t(1), std::size_t(5), (marks[i + 1].size - marks[i].size) / 2}) {
+        const std::vector<std::uint8_t> torn(bytes.begin(), bytes.begin() + std::ptrdiff_t(marks[i].size + into));
+        const Outcome o = RestoreBytes(torn);
+        ASSERT_TRUE(o.ok) << i;
+        EXPECT_EQ(o.image, marks[i].image) << "torn after action " << i;
+        EXPECT_EQ(o.lost, 1);
+      }
+      // A flipped byte inside record i+1: it and every record after it are lost.
+      std::vector<std::uint8_t> damaged = bytes;
+      damaged[marks[i].size + 6] ^= 0x40;
+      const Outcome o = RestoreBytes(damaged);
+      ASSERT_TRUE(o.ok);
+      EXPECT_EQ(o.image, marks[i].image) << "damaged after action " << i;
+      EXPECT_EQ(o.lost, int(marks.size() - 1 - i));
+    }
+  }
+}
+
+TEST(RecoveryJournal, RestoreRebuildsTheUndoHistoryWithNamesAndPlace) {
+  const testkit::TempDir dir;
+  Session s(dir.File("recovery"), 3);
+  for (std::size_t i = 0; i < 6; ++i) Script()[i].run(s);  // rename, move, delete, undo, undo, redo
+  s.journal.Flush();
+  journal::Contents contents;
+  ASSERT_TRUE(journal::Read(s.journal.Path(), contents));
+  const journal::Summary summary = journal::Summarize(contents);
+  EXPECT_EQ(summary.steps, 2u);
+  EXPECT_EQ(summary.lastName, "Move 1 Program in TV List");
+
+  Session back(dir.File("other"), 3);
+  journal::Restored restored;
+  ASSERT_TRUE(journal::Restore(contents, *back.doc, true, restored));
+  EXPECT_FALSE(restored.sameFile) << "box.qdb is no file here";
+  ASSERT_EQ(back.steps.size(), 3u);
+  EXPECT_EQ(back.steps[2].name, "Delete Program");
+  EXPECT_EQ(restored.undo, 1u);
+  back.Undo();
+  EXPECT_EQ(ImageOf(*back.doc), ImageOf(*s.doc));
+  back.Redo();
+  s.Redo();
+  EXPECT_EQ(ImageOf(*back.doc), ImageOf(*s.doc));
+  EXPECT_TRUE(back.doc->IsModified());
+}
+
+TEST(RecoveryJournal, TheFileBelongsToTheRestoredDocumentOnlyWhileUnchanged) {
+  const testkit::TempDir dir;
+  const std::string file = dir.File("box.qdb");
+  Session s(dir.File("recovery"), 3);
+  ASSERT_TRUE(s.doc->Save(file));
+  journal::Head head;
+  head.origin = journal::Origin::File;
+  head.path = file;
+  head.stamp = fileio::StampOf(file);
+  head.dbType = 3;
+  head.image = ImageOf(*s.doc);
+  s.journal.Rebase(head);
+  Script()[0].run(s);
+  s.journal.Flush();
+  journal::Contents contents;
+  ASSERT_TRUE(journal::Read(s.journal.Path(), contents));
+
+  for (const bool touched : {false, true}) {
+    if (touched) testkit::WriteBytes(file, {1, 2, 3});
+    CQuelmarDoc doc;
+    journal::Restored restored;
+    ASSERT_TRUE(journal::Restore(contents, doc, false, restored));
+    EXPECT_EQ(restored.sameFile, !touched);
+    EXPECT_EQ(doc.FilePath(), touched ? "" : file);
+    EXPECT_EQ(ImageOf(doc), ImageOf(*s.doc));
+  }
+}
+
+TEST(RecoveryJournal, ASaveOrDiscardLeavesNoFileAndAnEndedWindowLeavesAnOrphan) {
+  const testkit::TempDir dir;
+  const std::string folder = dir.File("recovery");
+  {
+    Session s(folder, 3);
+    EXPECT_TRUE(s.journal.Path().empty()) << "no step, no file";
+    Script()[0].run(s);
+    s.journal.Flush();
+    const std::string path = s.journal.Path();
+    ASSERT_TRUE(std::filesystem::exists(path));
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_TRUE(recovery::Orphans(folder).empty()) << "its window holds it";
+    s.Rebase("box.qdb");
+    s.journal.Flush();
+    EXPECT_FALSE(std::filesystem::exists(path)) << "saved";
+    Script()[1].run(s);
+    s.journal.Discard();
+    s.journal.Flush();
+    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "discarded";
+    Script()[2].run(s);
+  }
+  const std::vector<std::string> orphans = recovery::Orphans(folder);
+  ASSERT_EQ(orphans.size(), 1u) << "the window ended without a clean exit";
+
+  // Set aside: the newest ten are kept; one that cannot be read is never removed.
+  for (int i = 0; i < 12; ++i) testkit::WriteBytes(folder + "/old" + std::to_string(i) + ".journal", {});
+  testkit::WriteBytes(folder + "/bad.journal", {9});
+  for (const std::string& j : recovery::Orphans(folder)) recovery::SetAside(j, j.ends_with("bad.journal"));
+  std::size_t aside = 0, unreadable = 0;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    aside += e.path().string().ends_with(recovery::kAsideSuffix);
+    unreadable += e.path().string().ends_with(recovery::kUnreadableSuffix);
+  }
+  EXPECT_EQ(aside, 10u);
+  EXPECT_EQ(unreadable, 1u);
+}
+
+TEST(RecoveryJournal, AJournalThatCannotBeWrittenSaysWhyOnceAndEditingGoesOn) {
+  const testkit::TempDir dir;
+  testkit::WriteBytes(dir.File("file"), {1});
+  const struct {
+    const char* what;
+    std::string folder;
+    const char* reason;
+  } cases[] = {
+      {"a file where the folder goes", dir.File("file"), "is not a folder"},
+      {"a folder under a file", dir.File("file") + "/recovery", "Not a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Session s(c.folder, 3);
+    for (const Action& a : Script()) a.run(s);
+    s.journal.Flush();
+    EXPECT_TRUE(s.journal.Failed());
+    EXPECT_NE(s.failure.find(c.reason), std::string::npos) << s.failure;
+    EXPECT_TRUE(s.journal.Path().empty());
+  }
+}
+
+TEST(RecoveryJournal, WhatIsNoJournalIsRefused) {
+  const std::vector<std::vector<std::uint8_t>> cases = {{}, {'Q', 'M'}, std::vector<std::uint8_t>(64, 0)};
+  for (const auto& bytes : cases) {
+    journal::Contents contents;
+    EXPECT_FALSE(journal::Decode(bytes.data(), bytes.size(), contents)) << bytes.size();
+  }
+}
+
+}  // namespace
