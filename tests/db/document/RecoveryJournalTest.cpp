@@ -155,7 +155,9 @@ TEST(RecoveryJournal, EveryPrefixOfTheJournalRestoresTheStateItsLastWholeRecordL
       }
       path = s.journal.Path();
       const std::size_t size = std::filesystem::file_size(path);
-      if (!marks.empty()) ASSERT_GT(size, marks.back().size) << a.what << " wrote no record";
+      if (!marks.empty()) {
+        ASSERT_GT(size, marks.back().size) << a.what << " wrote no record";
+      }
       marks.push_back({size, ImageOf(*s.doc)});
     }
     ASSERT_FALSE(path.empty());
