@@ -94,4 +94,19 @@ inline constexpr const char* kWindowPageKey = "Page";
 // Shell messages.
 inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";
 
+// Asked at start for each recovery journal a window that stopped left behind.
+// %1: the file ("box.qdb"), %2: what it holds (kRecoverSteps).
+inline constexpr const char* kRecoverQuestion = "Quelmar was not closed properly. Restore the unsaved changes to %1 (%2)?";
+inline constexpr const char* kRecoverSteps = "%1, the last \"%2\", %3";
+inline constexpr const char* kRecoverNoSteps = "no steps, %1";
+inline constexpr const char* kOneStep = "1 step";
+inline constexpr const char* kSteps = "%1 steps";
+inline constexpr const char* kRecoverUntitled = "an untitled database";
+inline constexpr const char* kRecoverReceived = "the database received at %1";
+inline constexpr const char* kRecoverFileChanged =
+    "%1 has changed on disk since. The restored changes are opened as an untitled database.";
+inline constexpr const char* kRecoverLost = "%1 damaged records at the end of the journal could not be restored.";
+inline constexpr const char* kRecoverUnreadable = "A recovery journal could not be read and was kept aside: %1";
+inline constexpr const char* kRecoverFailed = "The unsaved changes could not be restored: %1. The journal was kept aside.";
+
 }  // namespace AppTexts

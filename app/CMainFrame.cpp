@@ -21,9 +21,13 @@
 #include "app/EditSteps.h"
 #include "app/FileCommands.h"
 #include "app/MainMenus.h"
+#include "app/RecoveryOffer.h"
 #include "app/TransferCommands.h"
 #include "app/VariantOffer.h"
 #include "db/document/CQuelmarDoc.h"
+#include "db/document/JournalTexts.h"
+#include "db/document/RecoveryFolder.h"
+#include "db/document/RecoveryJournal.h"
 #include "widgets/CommandAction.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
@@ -36,6 +40,12 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   setCentralWidget(view_);
   steps_ = new EditSteps(doc_, this);
   connect(steps_, &EditSteps::StepApplied, this, &CMainFrame::ShowStepApplied);
+  // Told once, from the journal's own thread, when unsaved steps can no longer be kept.
+  journal_ = std::make_unique<RecoveryJournal>(recovery::Folder(), [this](const std::string& why) {
+    const QString text = Q(JournalTexts::kRecoveryOff).arg(QString::fromStdString(why));
+    QMetaObject::invokeMethod(this, [this, text] { ShowNotice(text); }, Qt::QueuedConnection);
+  });
+  steps_->SetJournal(journal_.get());
   variants_ = std::make_unique<VariantOffer>(doc_, settings, *this);
   files_ = new FileCommands({doc_, settings, recent, *view_, *steps_, *variants_}, *this);
   transfer_ = new TransferCommands({doc_, settings, *view_, *files_, *variants_}, *this);
@@ -61,7 +71,16 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   connect(view_, &CQuelmarView::ModifiedChanged, this, &QWidget::setWindowModified);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // A window that ends without closing (the session went) keeps its journal.
+  steps_->SetJournal(nullptr);
+}
+
+void CMainFrame::OfferRecovery() {
+  if (!RecoveryOffer::Run(this, doc_, *steps_)) return;
+  doc_.RefreshViews();
+  UpdateTitle();
+}
 
 void CMainFrame::CreateWindowActions() {
   using namespace AppTexts;
@@ -213,6 +232,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   SavePlacement();
+  // Saved or given up: nothing is left to recover.
+  journal_->Discard();
+  journal_->Flush();
   emit Closed();
   event->accept();
 }

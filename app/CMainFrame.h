@@ -15,6 +15,7 @@ class CQuelmarDoc;
 class CQuelmarView;
 class CRecentFileList;
 class EditSteps;
+class RecoveryJournal;
 class FileCommands;
 class RunSettings;
 class TransferCommands;
@@ -60,6 +61,8 @@ class CMainFrame : public QMainWindow {
   // place still lies on a screen; otherwise 673 x 605 in the middle of the screen, grown
   // to show a sheet that is already loaded.
   void ShowAtStart();
+  // Offers what windows that stopped unexpectedly left unsaved (at start only).
+  void OfferRecovery();
 
   // Grows the window, once, so that a loaded sheet shows whole, within the screen's
   // available area and centred in it. Not once the user has resized, moved or maximised
@@ -88,6 +91,8 @@ class CMainFrame : public QMainWindow {
   EditSteps* steps_ = nullptr;
   // The command parts are child objects of the window.
   std::unique_ptr<VariantOffer> variants_;
+  // Keeps the unsaved steps on disk while the window lives.
+  std::unique_ptr<RecoveryJournal> journal_;
   FileCommands* files_ = nullptr;
   TransferCommands* transfer_ = nullptr;
   CExchangeCommands* exchange_ = nullptr;

@@ -46,4 +46,6 @@ bool CQuelmarApp::InitInstanceNative(const QByteArrayList& files) {
   return true;
 }
 
+void CQuelmarApp::OfferRecovery() { frame_->OfferRecovery(); }
+
 void CQuelmarApp::ExitInstance() { recent_.Save(); }

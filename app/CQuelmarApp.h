@@ -26,6 +26,8 @@ class CQuelmarApp {
   // The same with the names as the file system holds them: the command line's own
   // bytes, which need not be valid UTF-8.
   bool InitInstanceNative(const QByteArrayList& files);
+  // Offers the unsaved changes of windows that stopped unexpectedly.
+  void OfferRecovery();
 
   // Writes the recent-file list back; called when the main window closes.
   void ExitInstance();

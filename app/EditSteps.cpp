@@ -4,7 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include <ctime>
+
 #include "db/document/CQuelmarDoc.h"
+#include "db/document/RecoveryJournal.h"
+#include "db/image/DatabaseImage.h"
 
 namespace {
 
@@ -56,7 +60,10 @@ class RecordedStep : public PushedStep {
   PushedStep* Rebuilt() override { return new RecordedStep(owner_, Text(), std::move(changes_)); }
 
  private:
-  void Put(ChangeSide side) override { owner_.Apply(changes_, side); }
+  void Put(ChangeSide side) override {
+    owner_.Apply(changes_, side);
+    owner_.Journaled(side, Text(), changes_);
+  }
   ChangeSet changes_;
 };
 
@@ -70,7 +77,10 @@ class LoadStep : public PushedStep {
   PushedStep* Rebuilt() override { return new LoadStep(owner_, doc_, Text(), std::move(before_), std::move(after_)); }
 
  private:
-  void Put(ChangeSide side) override { doc_.RestoreState(side == ChangeSide::Before ? *before_ : *after_); }
+  void Put(ChangeSide side) override {
+    doc_.RestoreState(side == ChangeSide::Before ? *before_ : *after_);
+    owner_.JournaledLoad(side, Text());
+  }
   CQuelmarDoc& doc_;
   DocStatePtr before_;
   DocStatePtr after_;
@@ -95,11 +105,61 @@ void EditSteps::Clear() {
   stack_.clear();
   // clear() reports a clean stack only when it was not clean; the flag is the caller's.
   doc_.SetModifiedFlag(modified);
+  Rebase();
 }
 
-void EditSteps::MarkSaved() { stack_.setClean(); }
+void EditSteps::MarkSaved() {
+  stack_.setClean();
+  Rebase();
+}
+
+void EditSteps::SetJournal(RecoveryJournal* journal) {
+  journal_ = journal;
+  Rebase();
+}
+
+void EditSteps::Rebase() {
+  if (!journal_) return;
+  journal::Head head;
+  head.time = static_cast<std::int64_t>(std::time(nullptr));
+  head.dbType = doc_.GetDbType();
+  if (doc_.ImageValid() == 1 && doc_.HasData()) {
+    head.image.resize(DatabaseImage::kImageSize);
+    if (doc_.BuildImage(head.image.data()) == 0) head.image.clear();
+  }
+  // The base is the file's content only when nothing has changed since it was read or
+  // written; an import over it starts from what it brought.
+  if (!doc_.FilePath().empty() && !doc_.IsModified()) {
+    head.origin = journal::Origin::File;
+    head.path = doc_.FilePath();
+    head.stamp = fileio::StampOf(head.path);
+  }
+  journal_->Rebase(std::move(head));
+}
+
+void EditSteps::Journaled(ChangeSide side, const QString& text, const ChangeSet& changes) {
+  if (!journal_) return;
+  if (side == ChangeSide::Before)
+    journal_->Undone(text.toStdString(), changes);
+  else
+    journal_->Redone(text.toStdString(), changes);
+}
+
+void EditSteps::JournaledLoad(ChangeSide side, const QString& text) {
+  if (!journal_) return;
+  const auto image = [this] {
+    std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
+    built.resize(doc_.BuildImage(built.data()));
+    return built;
+  };
+  if (side == ChangeSide::Before)
+    journal_->UndoneLoad(text.toStdString(), image, doc_.GetDbType());
+  else
+    journal_->RedoneLoad(text.toStdString(), image, doc_.GetDbType());
+}
 
 void EditSteps::OnEditRecorded(const std::string& text, ChangeSet changes) {
+  if (journal_) journal_->Stepped(text, changes);
   stack_.push(new RecordedStep(*this, QString::fromStdString(text), std::move(changes)));
   if (memoryUsed_ > memoryLimit_) DropOldest();
 }
@@ -139,6 +199,11 @@ void EditSteps::DropOldest() {
 }
 
 void EditSteps::OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) {
+  if (journal_) {
+    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+    image.resize(doc_.BuildImage(image.data()));
+    journal_->Loaded(text, doc_.GetDbType(), image);
+  }
   stack_.push(new LoadStep(*this, doc_, QString::fromStdString(text), std::move(before), std::move(after)));
   if (memoryUsed_ > memoryLimit_) DropOldest();
 }

@@ -11,6 +11,7 @@
 #include "db/document/StepSubject.h"
 
 class CQuelmarDoc;
+class RecoveryJournal;
 
 class EditSteps : public QObject, public EditHistory {
   Q_OBJECT
@@ -37,6 +38,14 @@ class EditSteps : public QObject, public EditHistory {
   // Puts one side of a step in place (the stack's commands call this).
   void Apply(const ChangeSet& changes, ChangeSide side);
 
+  // Every step, undo and redo from now on also goes to `journal` (null: none), and
+  // each new start (Clear, MarkSaved) becomes its base.
+  void SetJournal(RecoveryJournal* journal);
+  RecoveryJournal* Journal() const { return journal_; }
+  // The stack's commands tell the journal what they put in place.
+  void Journaled(ChangeSide side, const QString& text, const ChangeSet& changes);
+  void JournaledLoad(ChangeSide side, const QString& text);
+
   // What the steps on the stack hold now; the commands count themselves in and out.
   std::size_t MemoryUsed() const { return memoryUsed_; }
   void CountMemory(std::ptrdiff_t bytes) { memoryUsed_ = std::size_t(std::ptrdiff_t(memoryUsed_) + bytes); }
@@ -49,10 +58,13 @@ class EditSteps : public QObject, public EditHistory {
   // Over the limit: drops the oldest steps until the rest hold three quarters of it, so
   // the stack is rebuilt seldom, not after every edit.
   void DropOldest();
+  // The state now is where the journal's steps start.
+  void Rebase();
 
   CQuelmarDoc& doc_;
   // Before the stack, so they outlive the commands that count themselves out.
   std::size_t memoryLimit_;
   std::size_t memoryUsed_ = 0;
   QUndoStack stack_;
+  RecoveryJournal* journal_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The quelmar program: the window on the receiver's channel database.
 #include <QApplication>
 #include <QByteArrayList>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/AppTexts.h"
@@ -21,5 +22,7 @@ int main(int argc, char** argv) {
   // A file named on the command line that cannot be opened has shown its reason;
   // the program then ends with a failure status.
   if (!app.InitInstanceNative(files)) return 1;
+  // Asked over the window, once it shows.
+  QTimer::singleShot(0, [&app] { app.OfferRecovery(); });
   return QApplication::exec();
 }

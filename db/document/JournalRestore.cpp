@@ -37,7 +37,8 @@ Summary Summarize(const Contents& contents) {
   return s;
 }
 
-Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out) {
+Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
+               const std::function<void()>& based) {
   out = {};
   const Head& head = contents.head;
   doc.SetDbType(head.dbType);
@@ -47,6 +48,7 @@ Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restor
     doc.RestoredFrom(head.path, head.stamp);
     out.sameFile = true;
   }
+  if (based) based();
 
   const Replay plan = PlanReplay(contents);
   const std::size_t count = allSteps ? plan.steps.size() : plan.place;

@@ -3,6 +3,7 @@
 // replayed as the edit it was, so that a history attached to the document receives the
 // steps with their names, and the undos and redos the user made after them.
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "db/document/CQuelmarDoc.h"
@@ -36,8 +37,10 @@ struct Restored {
 
 // Loads the base into `doc` under its DbType and replays the steps: all of them when
 // `allSteps` (a history then undoes `undo` of them), or only those done. The document's
-// file is the base's when that file is unchanged on disk, otherwise none. Refused when
+// file is the base's when that file is unchanged on disk, otherwise none; `based` runs
+// once the base is in place and the file known, before the first step. Refused when
 // the base cannot be read or a step does not fit the database before it.
-Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out);
+Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
+               const std::function<void()>& based = {});
 
 }  // namespace journal

@@ -11,6 +11,10 @@ inline constexpr const char* kRecoveryOff = "Recovery of unsaved changes is off:
 inline constexpr const char* kNoFolder = "cannot make the folder %1: %2";
 inline constexpr const char* kNotAFolder = "%1 is not a folder";
 inline constexpr const char* kCannotWrite = "cannot write %1: %2";
+// A step from before the last save, undone or redone after it: kept as the change it
+// made, named after the step.
+inline constexpr const char* kUndoneStep = "Undo %1";
+inline constexpr const char* kRedoneStep = "Redo %1";
 // A step of the journal that no longer fits the database it follows.
 inline constexpr const char* kStepDoesNotFit = "step %1 does not fit the database before it";
 inline constexpr const char* kBaseRefused = "the journal's database cannot be read: %1";

@@ -75,7 +75,8 @@ RecoveryJournal::~RecoveryJournal() {
 
 void RecoveryJournal::Rebase(journal::Head head) {
   steps_ = place_ = 0;
-  base_ = std::make_shared<const journal::Head>(std::move(head));
+  // Without a database there is nothing to restore: steps are not kept until there is.
+  base_ = head.image.empty() ? nullptr : std::make_shared<const journal::Head>(std::move(head));
   Queue({Job::Kind::Rebase, base_, {}});
 }
 
@@ -102,21 +103,21 @@ void RecoveryJournal::Moved(bool undo, const std::function<std::vector<std::uint
 }
 
 void RecoveryJournal::Undone(const std::string& name, const ChangeSet& changes) {
-  Moved(true, [&] { return journal::EncodeStep(Now(), name, changes.Reversed()); });
+  Moved(true, [&] { return journal::EncodeStep(Now(), FillArgs(JournalTexts::kUndoneStep, name), changes.Reversed()); });
 }
 
 void RecoveryJournal::Redone(const std::string& name, const ChangeSet& changes) {
-  Moved(false, [&] { return journal::EncodeStep(Now(), name, changes); });
+  Moved(false, [&] { return journal::EncodeStep(Now(), FillArgs(JournalTexts::kRedoneStep, name), changes); });
 }
 
 void RecoveryJournal::UndoneLoad(const std::string& name, const std::function<std::vector<std::uint8_t>()>& image,
                                  int dbType) {
-  Moved(true, [&] { return journal::EncodeLoad(Now(), name, dbType, image()); });
+  Moved(true, [&] { return journal::EncodeLoad(Now(), FillArgs(JournalTexts::kUndoneStep, name), dbType, image()); });
 }
 
 void RecoveryJournal::RedoneLoad(const std::string& name, const std::function<std::vector<std::uint8_t>()>& image,
                                  int dbType) {
-  Moved(false, [&] { return journal::EncodeLoad(Now(), name, dbType, image()); });
+  Moved(false, [&] { return journal::EncodeLoad(Now(), FillArgs(JournalTexts::kRedoneStep, name), dbType, image()); });
 }
 
 void RecoveryJournal::Discard() {

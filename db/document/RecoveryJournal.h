@@ -40,8 +40,8 @@ class RecoveryJournal {
   void Stepped(const std::string& name, const ChangeSet& changes);
   // A received image replaced the document as one step.
   void Loaded(const std::string& name, int dbType, const std::vector<std::uint8_t>& image);
-  // A step was undone or redone. One from before the base (undone after a save) is
-  // written as the change it made, named `name`; `changes` is the step as recorded.
+  // The step `name` was undone or redone; `changes` is the step as recorded. One from
+  // before the base (undone after a save) is written as the change it made.
   void Undone(const std::string& name, const ChangeSet& changes);
   void Redone(const std::string& name, const ChangeSet& changes);
   // The same for a received image's step: `image` is the whole state it left, with its

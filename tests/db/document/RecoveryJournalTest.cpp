@@ -52,7 +52,7 @@ class Session : public EditHistory {
   void Undo() {
     const Kept& s = steps[--place];
     doc->ApplyStep(s.changes, ChangeSide::Before);
-    journal.Undone("Undo " + s.name, s.changes);
+    journal.Undone(s.name, s.changes);
   }
   void Redo() {
     const Kept& s = steps[place++];
