@@ -1,0 +1,215 @@
+#include "db/exchange/ReferenceOrder.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "db/exchange/ReferenceOrderTexts.h"
+#include "db/records/Cp1252.h"
+#include "db/records/TableNames.h"
+#include "db/records/TextFill.h"
+
+namespace reforder {
+namespace {
+
+using DB = ChannelDatabase;
+// Satellite name (stored bytes), frequency, polarization, service ID: the same in any
+// database, whatever slots the records took there.
+using Key = std::tuple<std::string, std::uint16_t, std::uint32_t, std::uint16_t>;
+constexpr int kNone = -1;
+
+bool InUse(const DB& db, std::uint16_t slot) { return slot < DB::kProgramCount && db.programs[slot].IsUsed(); }
+
+std::optional<Key> KeyOf(const DB& db, std::uint16_t program) {
+  const std::size_t tp = db.programs[program].TransponderIndex();
+  if (tp >= DB::kTransponderCount) return std::nullopt;
+  const TransponderRecord& t = db.transponders[tp];
+  if (t.SatelliteIndex() >= DB::kSatelliteCount) return std::nullopt;
+  return Key{db.satellites[t.SatelliteIndex()].Name(), t.Frequency(), t.Polarization(), db.programs[program].ServiceId()};
+}
+
+std::string NameOf(const DB& db, std::uint16_t slot) {
+  return slot < DB::kProgramCount ? cp1252::ToUtf8(db.programs[slot].Name()) : std::string();
+}
+
+// Orders one list after the reference's; fills `workOf` (reference slot -> working
+// slot) with what it matched.
+void ApplyList(DB& db, const DB& ref, int list, std::vector<int>& workOf, Report& report) {
+  ServiceList& l = *db.channelLists.List(list);
+  const ServiceList& r = *ref.channelLists.List(list);
+  const std::size_t n = l.ValidCount();
+  std::vector<bool> taken(n, false);
+
+  std::multimap<Key, std::size_t> byKey;
+  std::multimap<std::string, std::size_t> byName;
+  for (std::size_t k = 0; k < n; ++k) {
+    if (!InUse(db, l.Entry(k))) continue;
+    if (const auto key = KeyOf(db, l.Entry(k))) byKey.emplace(*key, k);
+    byName.emplace(db.programs[l.Entry(k)].Name(), k);
+  }
+  std::vector<std::size_t> refAt;  // the reference's positions holding a program in use
+  for (std::size_t k = 0; k < r.ValidCount(); ++k)
+    if (InUse(ref, r.Entry(k))) refAt.push_back(k);
+  report.lists[std::size_t(list)].reference = static_cast<int>(refAt.size());
+
+  std::vector<int> positionOf(refAt.size(), kNone);
+  // The first program under the key not taken yet; with `sameName`, only one whose
+  // name is the reference program's too.
+  const auto take = [&](auto& index, const auto& key, std::size_t i, bool sameName) {
+    const std::string name = ref.programs[r.Entry(refAt[i])].Name();
+    for (auto [it, end] = index.equal_range(key); it != end; ++it) {
+      if (taken[it->second]) continue;
+      if (sameName && db.programs[l.Entry(it->second)].Name() != name) continue;
+      taken[it->second] = true;
+      positionOf[i] = static_cast<int>(it->second);
+      return;
+    }
+  };
+  // By key and name, then by key, then the rest by name: a service listed twice on one
+  // transponder finds the program of its own name, and a name never takes a program
+  // that a later reference program names exactly.
+  std::vector<std::optional<Key>> refKeys(refAt.size());
+  for (std::size_t i = 0; i < refAt.size(); ++i) refKeys[i] = KeyOf(ref, r.Entry(refAt[i]));
+  for (const bool sameName : {true, false})
+    for (std::size_t i = 0; i < refAt.size(); ++i)
+      if (positionOf[i] == kNone && refKeys[i]) take(byKey, *refKeys[i], i, sameName);
+  for (std::size_t i = 0; i < refAt.size(); ++i)
+    if (positionOf[i] == kNone) take(byName, ref.programs[r.Entry(refAt[i])].Name(), i, false);
+
+  std::vector<std::uint16_t> order;
+  order.reserve(n);
+  for (std::size_t i = 0; i < refAt.size(); ++i) {
+    const std::uint16_t refSlot = r.Entry(refAt[i]);
+    if (positionOf[i] == kNone) {
+      report.unmatched.push_back({list, static_cast<int>(refAt[i]), NameOf(ref, refSlot)});
+      continue;
+    }
+    const std::uint16_t slot = l.Entry(std::size_t(positionOf[i]));
+    order.push_back(slot);
+    if (workOf[refSlot] == kNone) workOf[refSlot] = slot;
+  }
+  report.lists[std::size_t(list)].matched = static_cast<int>(order.size());
+  for (std::size_t k = 0; k < n; ++k) {
+    if (taken[k]) continue;
+    report.leftOver.push_back({list, static_cast<int>(order.size()), l.Entry(k), NameOf(db, l.Entry(k))});
+    order.push_back(l.Entry(k));
+  }
+  for (std::size_t k = 0; k < n; ++k) l.SetEntry(k, order[k]);
+}
+
+void WriteMembers(FavoriteGroupRecord& group, const std::vector<std::uint16_t>& members) {
+  const std::size_t old = group.ValidMemberCount();
+  for (std::size_t k = 0; k < members.size(); ++k) group.SetMember(k, members[k]);
+  // A group that shrank clears the positions it gave up, as a removal does.
+  for (std::size_t k = members.size(); k < old; ++k) group.SetMember(k, 0);
+  group.SetMemberCount(static_cast<std::uint32_t>(members.size()));
+}
+
+void ApplyGroup(DB& db, const DB& ref, std::size_t g, const std::vector<int>& workOf,
+                const std::vector<bool>& known, Report& report) {
+  FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
+  const FavoriteGroupRecord& refGroup = ref.channelLists.favoriteGroups[g];
+  if (!group.IsUsed() && !refGroup.IsUsed()) return;
+  GroupReport gr;
+  gr.group = static_cast<int>(g);
+  gr.inReference = refGroup.IsUsed();
+
+  std::vector<std::uint16_t> members;
+  if (gr.inReference) {
+    gr.referenceMembers = static_cast<int>(refGroup.ValidMemberCount());
+    for (std::size_t k = 0; k < refGroup.ValidMemberCount(); ++k) {
+      const std::uint16_t m = refGroup.Member(k);
+      if (m >= DB::kProgramCount || workOf[m] == kNone) continue;
+      const auto slot = static_cast<std::uint16_t>(workOf[m]);
+      if (std::find(members.begin(), members.end(), slot) != members.end()) continue;
+      members.push_back(slot);
+    }
+    gr.matched = static_cast<int>(members.size());
+  }
+  // Members the reference cannot speak for (no reference program matched them, or a
+  // slot past the table) keep their group, after the reference's members.
+  std::vector<std::uint16_t> kept;
+  if (group.IsUsed()) {
+    for (std::size_t k = 0; k < group.ValidMemberCount(); ++k) {
+      const std::uint16_t m = group.Member(k);
+      if (m < DB::kProgramCount && known[m]) continue;
+      if (std::find(members.begin(), members.end(), m) != members.end()) continue;
+      kept.push_back(m);
+    }
+  }
+  gr.kept = static_cast<int>(kept.size());
+
+  if (!gr.inReference) {
+    gr.name = cp1252::ToUtf8(group.Name());
+    if (kept.empty()) {
+      group.Clear();
+      gr.removed = true;
+    } else {
+      WriteMembers(group, kept);
+    }
+    report.groups.push_back(std::move(gr));
+    return;
+  }
+  if (!group.IsUsed()) {
+    group.Clear();
+    group.SetState(SlotState::Used);
+  }
+  group.SetName(refGroup.Name());
+  gr.name = cp1252::ToUtf8(group.Name());
+  members.insert(members.end(), kept.begin(), kept.end());
+  if (members.size() > FavoriteGroupRecord::kMaxMembers) {
+    gr.notFitted = static_cast<int>(members.size() - FavoriteGroupRecord::kMaxMembers);
+    members.resize(FavoriteGroupRecord::kMaxMembers);
+  }
+  WriteMembers(group, members);
+  report.groups.push_back(std::move(gr));
+}
+
+}  // namespace
+
+Report Apply(ChannelDatabase& db, const ChannelDatabase& reference) {
+  Report report;
+  std::vector<int> workOf(DB::kProgramCount, kNone);
+  for (int list = 0; list < 2; ++list) ApplyList(db, reference, list, workOf, report);
+  // The working programs some reference program matched: the reference decides their groups.
+  std::vector<bool> known(DB::kProgramCount, false);
+  for (int w : workOf)
+    if (w != kNone) known[std::size_t(w)] = true;
+  for (std::size_t g = 0; g < ChannelListBlock::kGroupCount; ++g) ApplyGroup(db, reference, g, workOf, known, report);
+  return report;
+}
+
+std::vector<std::string> Describe(const Report& report) {
+  namespace T = ReferenceOrderTexts;
+  std::vector<std::string> lines;
+  for (int list = 0; list < 2; ++list) {
+    const ListCounts& c = report.lists[std::size_t(list)];
+    lines.push_back(text::Fill(T::kListMatched, {std::string(tables::ListName(list)), std::to_string(c.matched),
+                                                 std::to_string(c.reference)}));
+  }
+  for (const Unmatched& u : report.unmatched)
+    lines.push_back(text::Fill(T::kUnmatched, {std::string(tables::ListName(u.list)), u.name,
+                                               std::to_string(u.position + 1)}));
+  for (const LeftOver& l : report.leftOver)
+    lines.push_back(text::Fill(T::kLeftOver, {std::string(tables::ListName(l.list)), std::to_string(l.program), l.name,
+                                              std::to_string(l.position + 1)}));
+  for (const GroupReport& g : report.groups) {
+    const std::string slot = std::to_string(g.group);
+    if (g.removed) {
+      lines.push_back(text::Fill(T::kGroupRemoved, {slot, g.name}));
+      continue;
+    }
+    if (!g.inReference) {
+      lines.push_back(text::Fill(T::kGroupLeftOver, {slot, g.name, std::to_string(g.kept)}));
+      continue;
+    }
+    lines.push_back(text::Fill(T::kGroupTaken, {slot, g.name, std::to_string(g.matched),
+                                                std::to_string(g.referenceMembers)}));
+    if (g.kept > 0) lines.push_back(text::Fill(T::kGroupKept, {slot, g.name, std::to_string(g.kept)}));
+    if (g.notFitted > 0) lines.push_back(text::Fill(T::kGroupNotFitted, {slot, g.name, std::to_string(g.notFitted)}));
+  }
+  return lines;
+}
+
+}  // namespace reforder
