@@ -200,7 +200,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         "import", "with --format json: rebuild the database file an export describes, byte for byte, into OUT; "
                   "with --format csv: apply the channel list IN to the database FILE and save the result as OUT "
                   "(rows are matched to programs by satellite, frequency, polarization and service ID, or by name; "
-                  "matched programs take the rows' order, lock and groups, and with --take-names their names; the "
+                  "matched programs take the rows' order, lock and groups (each in the place its groupPositions "
+                  "gives), and with --take-names their names; the "
                   "rest follow in their former order; blank name and groups cells change nothing); exit status 0, 1 when a CSV row matched no program, 2 when something was refused and "
                   "nothing written");
     cli::AddTypeOption(sub, a.dbType);
