@@ -106,64 +106,86 @@ void WriteMembers(FavoriteGroupRecord& group, const std::vector<std::uint16_t>& 
   group.SetMemberCount(static_cast<std::uint32_t>(members.size()));
 }
 
-void ApplyGroup(DB& db, const DB& ref, std::size_t g, const std::vector<int>& workOf,
-                const std::vector<bool>& known, Report& report) {
-  FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
-  const FavoriteGroupRecord& refGroup = ref.channelLists.favoriteGroups[g];
-  if (!group.IsUsed() && !refGroup.IsUsed()) return;
-  GroupReport gr;
-  gr.group = static_cast<int>(g);
-  gr.inReference = refGroup.IsUsed();
+constexpr std::size_t kGroups = ChannelListBlock::kGroupCount;
 
-  std::vector<std::uint16_t> members;
-  if (gr.inReference) {
+// Members the reference cannot speak for (no reference program matched them, or a slot
+// past the table), group by group, in their order.
+std::array<std::vector<std::uint16_t>, kGroups> UnknownMembers(const DB& db, const std::vector<bool>& known) {
+  std::array<std::vector<std::uint16_t>, kGroups> out;
+  for (std::size_t g = 0; g < kGroups; ++g) {
+    const FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
+    if (!group.IsUsed()) continue;
+    for (std::size_t k = 0; k < group.ValidMemberCount(); ++k) {
+      const std::uint16_t m = group.Member(k);
+      if (m >= DB::kProgramCount || !known[m]) out[g].push_back(m);
+    }
+  }
+  return out;
+}
+
+// The slot where the unknown members of working group `g` stay: the reference's group of
+// the same name wherever it lies (a group the reference moved), else the same slot.
+std::size_t SlotFor(const DB& db, const DB& ref, std::size_t g) {
+  const FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
+  for (std::size_t r = 0; r < kGroups; ++r) {
+    const FavoriteGroupRecord& refGroup = ref.channelLists.favoriteGroups[r];
+    if (refGroup.IsUsed() && refGroup.Name() == group.Name()) return r;
+  }
+  return g;
+}
+
+void ApplyGroups(DB& db, const DB& ref, const std::vector<int>& workOf, const std::vector<bool>& known,
+                 Report& report) {
+  const auto unknown = UnknownMembers(db, known);
+  std::array<std::vector<std::uint16_t>, kGroups> kept;
+  for (std::size_t g = 0; g < kGroups; ++g) {
+    if (unknown[g].empty()) continue;
+    std::vector<std::uint16_t>& to = kept[SlotFor(db, ref, g)];
+    for (std::uint16_t m : unknown[g])
+      if (std::find(to.begin(), to.end(), m) == to.end()) to.push_back(m);
+  }
+  for (std::size_t g = 0; g < kGroups; ++g) {
+    FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
+    const FavoriteGroupRecord& refGroup = ref.channelLists.favoriteGroups[g];
+    if (!group.IsUsed() && !refGroup.IsUsed()) continue;
+    GroupReport gr;
+    gr.group = static_cast<int>(g);
+    gr.inReference = refGroup.IsUsed();
+    gr.kept = static_cast<int>(kept[g].size());
+    if (!gr.inReference) {
+      gr.name = cp1252::ToUtf8(group.Name());
+      if (kept[g].empty()) {
+        group.Clear();
+        gr.removed = true;
+      } else {
+        WriteMembers(group, kept[g]);
+      }
+      report.groups.push_back(std::move(gr));
+      continue;
+    }
+    std::vector<std::uint16_t> members;
     gr.referenceMembers = static_cast<int>(refGroup.ValidMemberCount());
     for (std::size_t k = 0; k < refGroup.ValidMemberCount(); ++k) {
       const std::uint16_t m = refGroup.Member(k);
       if (m >= DB::kProgramCount || workOf[m] == kNone) continue;
       const auto slot = static_cast<std::uint16_t>(workOf[m]);
-      if (std::find(members.begin(), members.end(), slot) != members.end()) continue;
-      members.push_back(slot);
+      if (std::find(members.begin(), members.end(), slot) == members.end()) members.push_back(slot);
     }
     gr.matched = static_cast<int>(members.size());
-  }
-  // Members the reference cannot speak for (no reference program matched them, or a
-  // slot past the table) keep their group, after the reference's members.
-  std::vector<std::uint16_t> kept;
-  if (group.IsUsed()) {
-    for (std::size_t k = 0; k < group.ValidMemberCount(); ++k) {
-      const std::uint16_t m = group.Member(k);
-      if (m < DB::kProgramCount && known[m]) continue;
-      if (std::find(members.begin(), members.end(), m) != members.end()) continue;
-      kept.push_back(m);
+    members.insert(members.end(), kept[g].begin(), kept[g].end());
+    if (members.size() > FavoriteGroupRecord::kMaxMembers) {
+      gr.notFitted = static_cast<int>(members.size() - FavoriteGroupRecord::kMaxMembers);
+      members.resize(FavoriteGroupRecord::kMaxMembers);
     }
-  }
-  gr.kept = static_cast<int>(kept.size());
-
-  if (!gr.inReference) {
-    gr.name = cp1252::ToUtf8(group.Name());
-    if (kept.empty()) {
+    if (!group.IsUsed()) {
       group.Clear();
-      gr.removed = true;
-    } else {
-      WriteMembers(group, kept);
+      group.SetState(SlotState::Used);
     }
+    group.SetName(refGroup.Name());
+    gr.name = cp1252::ToUtf8(group.Name());
+    WriteMembers(group, members);
     report.groups.push_back(std::move(gr));
-    return;
   }
-  if (!group.IsUsed()) {
-    group.Clear();
-    group.SetState(SlotState::Used);
-  }
-  group.SetName(refGroup.Name());
-  gr.name = cp1252::ToUtf8(group.Name());
-  members.insert(members.end(), kept.begin(), kept.end());
-  if (members.size() > FavoriteGroupRecord::kMaxMembers) {
-    gr.notFitted = static_cast<int>(members.size() - FavoriteGroupRecord::kMaxMembers);
-    members.resize(FavoriteGroupRecord::kMaxMembers);
-  }
-  WriteMembers(group, members);
-  report.groups.push_back(std::move(gr));
 }
 
 }  // namespace
@@ -176,7 +198,7 @@ Report Apply(ChannelDatabase& db, const ChannelDatabase& reference) {
   std::vector<bool> known(DB::kProgramCount, false);
   for (int w : workOf)
     if (w != kNone) known[std::size_t(w)] = true;
-  for (std::size_t g = 0; g < ChannelListBlock::kGroupCount; ++g) ApplyGroup(db, reference, g, workOf, known, report);
+  ApplyGroups(db, reference, workOf, known, report);
   return report;
 }
 

@@ -4,8 +4,10 @@
 // and their order). Programs are matched in each list by satellite name, frequency,
 // polarization and service ID, the rest by name (the stored bytes). Matched programs
 // take the reference's order; the programs it does not name follow them in their
-// former relative order, and group members it does not name stay in their group
-// after the ones it gives. Only the lists and groups change: programs, transponders
+// former relative order. Group members it does not know stay in their group after the
+// ones it gives: in the reference's group of the same name wherever it lies, else in
+// the same slot, which keeps its name for them when the reference has no group there.
+// Only the lists and groups change: programs, transponders
 // and satellites are left as they are. The reference may be of any DbType; it is
 // parsed already. One operation on the database, so the window runs it through the
 // document's edit door as a single step.

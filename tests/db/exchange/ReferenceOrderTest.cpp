@@ -243,4 +243,32 @@ TEST(ReferenceOrder, AmongProgramsOfOneKeyTheSameNameIsTakenFirst) {
   }
 }
 
+
+TEST(ReferenceOrder, MembersTheReferenceDoesNotKnowFollowTheirGroupsName) {
+  struct Case {
+    int refSlotOfMine;  // where the reference has a group "Mine", or -1
+    V mine;             // that group's members in the reference (reference slots)
+    int slot;           // where Delta (program 3, unknown to the reference) ends up
+    V members;          // that slot's members
+    bool slot3Used;
+    const char* why;
+  };
+  const Case cases[] = {
+      {-1, {}, 3, {3}, true, "no group of its name: its own slot keeps it, under its name"},
+      {5, {22}, 5, {1, 3}, false, "the reference moved the group: Delta moves with it"},
+      {3, {20}, 3, {2, 3}, true, "the same slot: after the reference's members"},
+  };
+  for (const Case& c : cases) {
+    auto db = Working();
+    auto ref = Reference();
+    if (c.refSlotOfMine >= 0) testkit::PutGroup(*ref, c.refSlotOfMine, "Mine", c.mine);
+    reforder::Apply(*db, *ref);
+    const auto& groups = db->channelLists.favoriteGroups;
+    EXPECT_EQ(groups[std::size_t(c.slot)].Name(), "Mine") << c.why;
+    EXPECT_EQ(Members(groups[std::size_t(c.slot)]), c.members) << c.why;
+    EXPECT_EQ(groups[3].IsUsed(), c.slot3Used) << c.why;
+    EXPECT_EQ(Members(groups[0]), (V{1, 2, 3})) << c.why << ": Fav keeps its own Delta";
+  }
+}
+
 }  // namespace
