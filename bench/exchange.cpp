@@ -1,4 +1,5 @@
-// Speed of the check, the comparison and the JSON and CSV exchange on a full database:
+// Speed of the check, the comparison, the JSON and CSV exchange and taking the order of
+// a reference database on a full database:
 // every table full, both lists at 4000 entries, eight groups of 100.
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,7 @@
 #include "db/exchange/DatabaseDiff.h"
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/ReferenceList.h"
+#include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
@@ -111,6 +113,32 @@ void BM_CsvImport(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CsvImport)->Unit(benchmark::kMillisecond);
+
+
+// Taking the order of another database: the full database against a copy of itself
+// with the TV list and every group turned round (4000 TV rows, eight groups of 100).
+void BM_ApplyReferenceOrder(benchmark::State& state) {
+  const auto db = testkit::CleanFullDb();
+  auto ref = std::make_unique<ChannelDatabase>(*db);
+  ServiceList& tv = ref->channelLists.tvList;
+  for (std::size_t i = 0, j = tv.ValidCount(); i + 1 < j; ++i, --j) {
+    const std::uint16_t a = tv.Entry(i);
+    tv.SetEntry(i, tv.Entry(j - 1));
+    tv.SetEntry(j - 1, a);
+  }
+  for (FavoriteGroupRecord& g : ref->channelLists.favoriteGroups)
+    for (std::size_t i = 0, j = g.ValidMemberCount(); i + 1 < j; ++i, --j) {
+      const std::uint16_t a = g.Member(i);
+      g.SetMember(i, g.Member(j - 1));
+      g.SetMember(j - 1, a);
+    }
+  state.counters["tvRows"] = double(tv.ValidCount());
+  for (auto _ : state) {
+    auto copy = std::make_unique<ChannelDatabase>(*db);
+    benchmark::DoNotOptimize(reforder::Apply(*copy, *ref));
+  }
+}
+BENCHMARK(BM_ApplyReferenceOrder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -13,7 +13,7 @@
 namespace cli {
 namespace {
 
-const char* const kOtherType = "%1: its checksums do not hold under %2 (--type %3) but do under %4; try --type %5";
+const char* const kOtherType = "%1: its checksums do not hold under %2 (%6 %3) but do under %4; try %6 %5";
 const char* const kOutputIsInput = "%1: refusing to write over the input %2 (the same file); nothing written";
 
 }  // namespace
@@ -104,7 +104,8 @@ bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::s
   return false;
 }
 
-void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType) {
+void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType,
+                   const std::string& option) {
   const variant::Detection d = variant::Detect(image.data(), dbType);
   if (!d.Mismatch()) return;
   std::string types;
@@ -112,7 +113,7 @@ void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& ima
     types += (i == 0 ? "" : i + 1 == d.candidates.size() ? " or " : ", ") + std::to_string(d.candidates[i]);
   std::cerr << "quelmar-cli: "
             << EscapeControls(text::Fill(kOtherType, {path, dbtype::kNames[dbType], std::to_string(dbType),
-                                                      variant::TypeNames(d.candidates), types}))
+                                                      variant::TypeNames(d.candidates), types, option}))
             << '\n';
 }
 

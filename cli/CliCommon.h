@@ -13,7 +13,8 @@
 namespace cli {
 
 // One rule for every command, as diff(1) has it: 1 only for what a command found (check:
-// errors; diff: a difference; import: rows that match no program), 2 for everything that
+// errors; diff: a difference; import: rows that match no program; apply-order: reference
+// programs that match none), 2 for everything that
 // kept it from working (a file that cannot be read or written, a refusal, a failed
 // transfer, a command line not understood).
 inline constexpr int kExitOk = 0;
@@ -58,8 +59,9 @@ void AddJsonFlag(CLI::App* sub, bool& json);
 bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why = nullptr);
 
 // Says on stderr when the image's checksums do not hold under the DbType in force but
-// do under another type, and which --type to use.
-void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType);
+// do under another type, and which type to give with `option`.
+void HintOtherType(const std::string& path, const std::vector<std::uint8_t>& image, int dbType,
+                   const std::string& option = "--type");
 
 // A document's refusal with the file named once.
 std::string NamingFile(const std::string& message, const std::string& path);

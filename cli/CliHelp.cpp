@@ -31,7 +31,7 @@ const char* const kDescription =
 const std::pair<const char*, const char*> kExitStatuses[] = {
     {"0", "success: for check, no errors; for diff, the files hold the same"},
     {"1", "only for what a command found: check found an error; diff found a difference; import found a CSV "
-          "row that matches no program"},
+          "row that matches no program; apply-order found a program of the reference that matches none"},
     {"2", "anything else that kept a command from working: the command line was not understood; a file could "
           "not be read, was refused or could not be written; send refused a database with errors; a transfer "
           "failed or timed out; writing to standard output failed"},
@@ -63,6 +63,8 @@ const Example kExamples[] = {
     {"Put the channel lists in a spreadsheet, reorder them there and apply the result:",
      {"quelmar-cli export --format csv demo.qdb -o lists.csv",
       "quelmar-cli import --format csv lists.csv demo.qdb -o sorted.qdb"}},
+    {"Give a database the channel order and favourite groups of another one, a TypeA file:",
+     {"quelmar-cli apply-order --ref-type 0 old.qdb demo.qdb sorted.qdb"}},
     {"Keep a database as JSON, edit it with any tool and rebuild it:",
      {"quelmar-cli export --format json demo.qdb -o demo.json",
       "quelmar-cli import --format json demo.json -o again.qdb"}},

@@ -16,6 +16,7 @@
 #include "db/exchange/ExchangeInput.h"
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/ReferenceList.h"
+#include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
 #include "db/records/DbType.h"
 
@@ -96,6 +97,23 @@ int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
   return cli::WriteOutput(out, imported.image.data(), imported.image.size()) ? cli::kExitOk : cli::kExitTrouble;
 }
 
+// The working database is saved as OUT, or written to stdout with the report on stderr.
+template <typename Report, typename Describe>
+int SaveWithReport(CQuelmarDoc& doc, const std::string& out, const Report& report, Describe describe) {
+  if (out == cli::kStdStream) {
+    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+    if (doc.BuildImage(image.data()) == 0) return Trouble(DbTexts::kNothingToSave);
+    if (!cli::WriteOutput(out, image.data(), image.size())) return cli::kExitTrouble;
+    for (const std::string& line : describe(report)) std::cerr << cli::EscapeControls(line) << '\n';
+  } else {
+    const Result saved = doc.Save(out);
+    if (!saved) return Trouble(saved.message);
+    cli::ReportNotice(saved.notice);
+    for (const std::string& line : describe(report)) std::cout << cli::EscapeControls(line) << '\n';
+  }
+  return report.AllMatched() ? cli::kExitOk : cli::kExitFound;
+}
+
 int ImportCsv(const std::string& in, const std::string& file, const std::string& out, int dbType,
               const reflist::Options& options) {
   if (cli::OutputIsInput(out, {in, file})) return cli::kExitTrouble;
@@ -113,19 +131,27 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
   const Result opened = doc.Open(file);
   if (!opened) return Trouble(cli::NamingFile(opened.message, file));
   const reflist::Report report = doc.Apply({}, reflist::Apply, rows, options);
-  if (out == cli::kStdStream) {
-    // The image goes to stdout, so the report goes to stderr.
-    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
-    if (doc.BuildImage(image.data()) == 0) return Trouble(DbTexts::kNothingToSave);
-    if (!cli::WriteOutput(out, image.data(), image.size())) return cli::kExitTrouble;
-    for (const std::string& line : reflist::Describe(report)) std::cerr << cli::EscapeControls(line) << '\n';
-  } else {
-    const Result saved = doc.Save(out);
-    if (!saved) return Trouble(saved.message);
-    cli::ReportNotice(saved.notice);
-    for (const std::string& line : reflist::Describe(report)) std::cout << cli::EscapeControls(line) << '\n';
-  }
-  return report.AllMatched() ? cli::kExitOk : cli::kExitFound;
+  return SaveWithReport(doc, out, report, reflist::Describe);
+}
+
+int ApplyOrder(const std::string& ref, const std::string& in, const std::string& out, int dbType, int refType) {
+  if (cli::OutputIsInput(out, {ref, in})) return cli::kExitTrouble;
+  // Both files are opened as the editor opens them, so a file it refuses is refused here.
+  CQuelmarDoc reference;
+  reference.SetDbType(refType);
+  std::vector<std::uint8_t> image;
+  if (!cli::ReadImage(ref, image)) return cli::kExitTrouble;
+  cli::HintOtherType(ref, image, refType, "--ref-type");
+  const Result refOpened = reference.Open(ref);
+  if (!refOpened) return Trouble(cli::NamingFile(refOpened.message, ref));
+  if (!cli::ReadImage(in, image)) return cli::kExitTrouble;
+  cli::HintOtherType(in, image, dbType);
+  CQuelmarDoc doc;
+  doc.SetDbType(dbType);
+  const Result opened = doc.Open(in);
+  if (!opened) return Trouble(cli::NamingFile(opened.message, in));
+  const reforder::Report report = doc.Apply({}, reforder::Apply, reference.Working());
+  return SaveWithReport(doc, out, report, reforder::Describe);
 }
 
 }  // namespace
@@ -133,11 +159,12 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
 void AddExchangeCommands(CLI::App& app, int& exitCode) {
   struct Args {
     int dbType = dbtype::kDefault;
+    int refType = dbtype::kDefault;
     std::string format, a, b, out;
     bool json = false;
     bool takeNames = false;
   };
-  auto args = std::make_shared<std::vector<Args>>(3);
+  auto args = std::make_shared<std::vector<Args>>(4);
   const std::vector<std::string> formats{kJson, kCsv};
 
   {
@@ -173,7 +200,8 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         "import", "with --format json: rebuild the database file an export describes, byte for byte, into OUT; "
                   "with --format csv: apply the channel list IN to the database FILE and save the result as OUT "
                   "(rows are matched to programs by satellite, frequency, polarization and service ID, or by name; "
-                  "matched programs take the rows' order, lock and groups, and with --take-names their names; the "
+                  "matched programs take the rows' order, lock and groups (each in the place its groupPositions "
+                  "gives), and with --take-names their names; the "
                   "rest follow in their former order; blank name and groups cells change nothing); exit status 0, 1 when a CSV row matched no program, 2 when something was refused and "
                   "nothing written");
     cli::AddTypeOption(sub, a.dbType);
@@ -200,6 +228,26 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
         return;
       }
       exitCode = ImportCsv(a.a, a.b, a.out, a.dbType, reflist::Options{a.takeNames});
+    });
+  }
+  {
+    Args& a = (*args)[3];
+    CLI::App* sub = app.add_subcommand(
+        "apply-order", "give the database IN the order of the database REF and save the result as OUT: the TV and "
+                       "radio lists take REF's order and the eight favourite groups its names, members and member "
+                       "order; programs are matched by satellite, frequency, polarization and service ID, or by "
+                       "name; programs REF does not name follow the matched ones in their former order, and stay in "
+                       "their groups after REF's members; each is listed; exit status 0, 1 when a program of REF "
+                       "matched no program of IN, 2 when something was refused and nothing written");
+    cli::AddTypeOption(sub, a.dbType);
+    sub->add_option("--ref-type", a.refType, "receiver variant 0-3 of REF (default: that of --type)")
+        ->type_name("N")
+        ->check(CLI::Range(0, dbtype::kCount - 1));
+    sub->add_option("REF", a.a, "the database whose order to take")->required();
+    sub->add_option("IN", a.b, "the database to reorder")->required();
+    sub->add_option("OUT", a.out, "file to write (\"-\": standard output); never REF or IN itself")->required();
+    sub->callback([&exitCode, &a, args, sub] {
+      exitCode = ApplyOrder(a.a, a.b, a.out, a.dbType, sub->count("--ref-type") > 0 ? a.refType : a.dbType);
     });
   }
 }

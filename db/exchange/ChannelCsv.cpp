@@ -12,7 +12,7 @@ namespace {
 using DB = ChannelDatabase;
 
 enum Column { kList, kNumber, kName, kSatellite, kFrequency, kPolarization, kSymbolRate, kServiceId,
-              kVideoPid, kAudioPid, kPcrPid, kTtextPid, kPmtPid, kLocked, kGroups };
+              kVideoPid, kAudioPid, kPcrPid, kTtextPid, kPmtPid, kLocked, kGroups, kGroupPositions };
 
 // Columns a reference list needs; the others only inform.
 constexpr Column kRequired[] = {kList, kName, kSatellite, kFrequency, kPolarization, kServiceId, kLocked, kGroups};
@@ -47,11 +47,27 @@ std::vector<std::string> RowOf(const DB& db, int dbType, int list, std::size_t p
   }
   for (const FavoriteGroupRecord& g : db.channelLists.favoriteGroups) {
     if (!g.IsUsed()) continue;
-    bool member = false;
-    for (std::size_t k = 0; k < g.ValidMemberCount() && !member; ++k) member = g.Member(k) == slot;
-    if (member) f[kGroups] += (f[kGroups].empty() ? "" : std::string(1, kGroupSeparator)) + cp1252::ToUtf8(g.Name());
+    std::size_t at = 0;
+    while (at < g.ValidMemberCount() && g.Member(at) != slot) ++at;
+    if (at == g.ValidMemberCount()) continue;
+    const std::string separator = f[kGroups].empty() ? "" : std::string(1, kGroupSeparator);
+    f[kGroups] += separator + cp1252::ToUtf8(g.Name());
+    f[kGroupPositions] += separator + std::to_string(at + 1);
   }
   return f;
+}
+
+// The parts of a cell between separators; none for a blank cell.
+std::vector<std::string_view> Pieces(std::string_view cell) {
+  std::vector<std::string_view> out;
+  std::size_t pos = 0;
+  while (pos <= cell.size() && !cell.empty()) {
+    const std::size_t sep = cell.find(kGroupSeparator, pos);
+    const std::size_t end = sep == std::string_view::npos ? cell.size() : sep;
+    out.push_back(cell.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return out;
 }
 
 std::optional<std::uint16_t> Number16(std::string_view s, bool& bad) {
@@ -216,12 +232,17 @@ class RowReader {
     if (HasControl(groups))
       return Refusal{rec.line, "column groups: expected group names without control characters"};
     row.groupsGiven = !groups.empty();
-    std::size_t pos = 0;
-    while (pos <= groups.size() && !groups.empty()) {
-      const std::size_t sep = groups.find(kGroupSeparator, pos);
-      const std::size_t end = sep == std::string::npos ? groups.size() : sep;
-      row.groups.emplace_back(groups.substr(pos, end - pos));
-      pos = end + 1;
+    for (std::string_view piece : Pieces(groups)) row.groups.emplace_back(piece);
+
+    const std::string positions = FromSpreadsheet(get(kGroupPositions));
+    for (std::string_view piece : Pieces(positions)) {
+      const std::optional<std::uint16_t> p = Number16(piece, bad);
+      if (bad || !p || *p < 1 || *p > FavoriteGroupRecord::kMaxMembers)
+        return refuse(kGroupPositions,
+                      "positions from 1 to " + std::to_string(FavoriteGroupRecord::kMaxMembers) + " separated by " +
+                          std::string(1, kGroupSeparator) + ", or nothing",
+                      get(kGroupPositions));
+      row.groupPositions.push_back(*p);
     }
     return std::nullopt;
   }

@@ -16,9 +16,10 @@
 namespace channelcsv {
 
 // The header row, in column order. Scripts and spreadsheets rely on these names.
-inline constexpr std::array<std::string_view, 15> kColumns = {
+// groupPositions came later: a list without it is read as before.
+inline constexpr std::array<std::string_view, 16> kColumns = {
     "list", "number", "name", "satellite", "frequency", "polarization", "symbolRate", "serviceId",
-    "videoPid", "audioPid", "pcrPid", "ttextPid", "pmtPid", "locked", "groups"};
+    "videoPid", "audioPid", "pcrPid", "ttextPid", "pmtPid", "locked", "groups", "groupPositions"};
 
 inline constexpr std::string_view kTv = "TV";
 inline constexpr std::string_view kRadio = "RADIO";
@@ -44,6 +45,9 @@ struct Row {
   bool locked = false;
   std::vector<std::string> groups;  // UTF-8 names
   bool groupsGiven = false;         // false when the cell is blank: memberships stay
+  // The program's place in each group the groups cell names, in the same order and
+  // counted from 1; empty when the cell is blank or the column missing.
+  std::vector<int> groupPositions;
   // Satellite, frequency, polarization and service ID are all given.
   bool HasKey() const { return !satellite.empty() && frequency && polarization && serviceId; }
 };

@@ -1,6 +1,7 @@
 #include "db/exchange/ReferenceList.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -135,13 +136,23 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, cons
   }
 
   // Group memberships: a matched program belongs to exactly the groups its row names.
-  // Members that stay keep their places; new ones join at the end in row order.
+  // A member goes to the position its row gives it in the group; without one, members
+  // that stay keep their places and new ones join at the end in row order.
   std::vector<std::vector<int>> wanted(ChannelListBlock::kGroupCount);
+  std::vector<std::map<int, int>> positionIn(ChannelListBlock::kGroupCount);  // program -> position from 1
   std::vector<bool> isMatched(DB::kProgramCount, false);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     if (matchOf[r] < 0 || !rows[r].groupsGiven) continue;
     isMatched[std::size_t(matchOf[r])] = true;
-    for (const std::string& name : GroupNames(db, rows[r].groups)) {
+    const std::vector<std::string> names = GroupNames(db, rows[r].groups);
+    const std::vector<int>& positions = rows[r].groupPositions;
+    const bool positioned = positions.size() == names.size();
+    if (!positions.empty() && !positioned)
+      report.notes.push_back(text::Fill(ReferenceListTexts::kPositionsNotTaken,
+                                        {std::to_string(rows[r].line), std::to_string(positions.size()),
+                                         std::to_string(names.size())}));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      const std::string& name = names[i];
       int g = GroupNamed(db, name);
       if (g < 0) {
         const auto bytes = cp1252::FromUtf8(name);
@@ -154,27 +165,50 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, cons
         }
       }
       wanted[std::size_t(g)].push_back(matchOf[r]);
+      if (positioned) positionIn[std::size_t(g)].emplace(matchOf[r], positions[i]);
     }
   }
   for (std::size_t g = 0; g < ChannelListBlock::kGroupCount; ++g) {
     FavoriteGroupRecord& group = db.channelLists.favoriteGroups[g];
     if (!group.IsUsed()) continue;
-    std::vector<int> members;
+    // Where each member goes: the position its row gives, else its own place (new
+    // members last); on a tie a given position comes first, then the former order.
+    struct Placed {
+      int position, fromRow;
+      std::size_t sequence;
+      int member;
+    };
+    std::vector<Placed> placed;
+    const auto givenPosition = [&](int m) {
+      const auto it = positionIn[g].find(m);
+      return it == positionIn[g].end() ? 0 : it->second;
+    };
     for (std::size_t k = 0; k < group.ValidMemberCount(); ++k) {
       const int m = group.Member(k);
       const bool stays = m >= int(DB::kProgramCount) || !isMatched[std::size_t(m)] ||
                          std::find(wanted[g].begin(), wanted[g].end(), m) != wanted[g].end();
-      if (stays) members.push_back(m);
+      if (!stays) continue;
+      const int given = m < int(DB::kProgramCount) ? givenPosition(m) : 0;
+      placed.push_back({given > 0 ? given : int(k) + 1, given > 0 ? 0 : 1, placed.size(), m});
     }
+    const auto isMember = [&](int m) {
+      return std::any_of(placed.begin(), placed.end(), [m](const Placed& p) { return p.member == m; });
+    };
     for (int m : wanted[g]) {
-      if (std::find(members.begin(), members.end(), m) != members.end()) continue;
-      if (members.size() >= FavoriteGroupRecord::kMaxMembers) {
+      if (isMember(m)) continue;
+      if (placed.size() >= FavoriteGroupRecord::kMaxMembers) {
         report.notes.push_back(text::Fill(ReferenceListTexts::kGroupFull, {cp1252::ToUtf8(group.Name()), std::to_string(m),
                                                                       cp1252::ToUtf8(db.programs[std::size_t(m)].Name())}));
         continue;
       }
-      members.push_back(m);
+      const int given = givenPosition(m);
+      placed.push_back({given > 0 ? given : std::numeric_limits<int>::max(), given > 0 ? 0 : 1, placed.size(), m});
     }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+      return std::tie(a.position, a.fromRow, a.sequence) < std::tie(b.position, b.fromRow, b.sequence);
+    });
+    std::vector<int> members;
+    for (const Placed& p : placed) members.push_back(p.member);
     const std::size_t old = group.ValidMemberCount();
     for (std::size_t k = 0; k < members.size(); ++k) group.SetMember(k, static_cast<std::uint16_t>(members[k]));
     // A group that shrank clears the positions it gave up, as a removal does.

@@ -2,7 +2,8 @@
 // Applying a reference list (a channel-list CSV, db/exchange/ChannelCsv.h) to a database: each
 // row is matched to a program of its list by satellite name, frequency, polarization
 // and service ID, or failing that by name; the matched programs take the rows' order,
-// lock flags, group memberships (a blank cell keeps them) and, when asked, names (a
+// lock flags, group memberships (a blank cell keeps them) at the places in each group
+// the rows give (a member without one keeps its place) and, when asked, names (a
 // blank cell keeps the name), and the programs no row names stay after them in their
 // former relative order. One operation on the database, so the window
 // runs it through the document's edit door as a single step.

@@ -2,6 +2,7 @@
 // Sorting a whole channel order: the TV list, the radio list or a favourite
 // group. Every sort is stable, so rows that compare equal keep the order the
 // user gave them.
+#include <span>
 #include <string_view>
 
 #include "db/operations/ChannelOrder.h"
@@ -10,8 +11,7 @@
 namespace dbops {
 
 enum class SortKey {
-  Name,                   // case-insensitive, numbers in natural order ("Kino 2" before "Kino
-                          // 10")
+  Name,                   // as CompareNamesNaturally reads them
   SatelliteAndFrequency,  // satellite slot, then transponder frequency, then
                           // polarization
   ServiceId,
@@ -24,9 +24,19 @@ enum class SortKey {
 // after the rest by name or service id.
 bool SortOrder(ChannelDatabase& db, ChannelOrder order, SortKey key);
 
-// Compares two names as "Sort by Name" does: letters without regard to case
-// (the receiver's code page, accented letters included), runs of digits by
-// their value. Negative, zero or positive.
+// Sorts only the given rows (positions from 0) of the order, among the positions
+// they hold: the other rows stay where they are. Rows outside the order and
+// repeats are ignored. Returns how many rows were sorted, for the caller to name
+// the step; 0, changing nothing, when fewer than two rows are given or the
+// order does not exist.
+int SortRows(ChannelDatabase& db, ChannelOrder order, std::span<const int> rows, SortKey key);
+
+// Compares two names (record bytes in the receiver's code page, Windows-1252)
+// as a person reads them, the same under any locale: every letter as its plain
+// Latin letter without regard to case or accent ("É" beside "e", "ß" as "ss",
+// "Æ" as "ae", "Ø" as "o"), runs of digits by their value ("Kino 2" before
+// "Kino 10"); names that still tie are ordered by their stored bytes, so the
+// result is 0 only for the same bytes. Negative, zero or positive.
 int CompareNamesNaturally(std::string_view a, std::string_view b);
 
 }  // namespace dbops

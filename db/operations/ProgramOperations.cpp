@@ -93,6 +93,18 @@ int DeleteListedPrograms(ChannelDatabase& db, int list, std::span<const int> pro
   return deleted;
 }
 
+int SetProgramsLocked(ChannelDatabase& db, std::span<const int> programs, bool locked) {
+  int changed = 0;
+  for (int program : programs) {
+    if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) continue;
+    ProgramRecord& p = db.programs[static_cast<std::size_t>(program)];
+    if (!p.IsUsed() || p.Locked() == locked) continue;
+    p.SetLocked(locked);
+    ++changed;
+  }
+  return changed;
+}
+
 int SatelliteOfProgram(const ChannelDatabase& db, int program) {
   if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) return -1;
   return SatelliteOfTransponder(db, db.programs[static_cast<std::size_t>(program)].TransponderIndex());

@@ -53,6 +53,12 @@ void DeleteListedProgram(ChannelDatabase& db, int list, int program);
 // order given. Returns how many were deleted (slots outside the table are skipped).
 int DeleteListedPrograms(ChannelDatabase& db, int list, std::span<const int> programs);
 
+// Locks or unlocks several programs at once ("Lock" on a selection). Only programs in
+// use are touched; slots outside the table, unused slots and repeats are skipped.
+// Returns how many programs changed, so a caller can name the step and tell when
+// there was nothing to do; the attribute bits beside the lock stay as they are.
+int SetProgramsLocked(ChannelDatabase& db, std::span<const int> programs, bool locked);
+
 // The satellite slot carrying a program, or -1 when its transponder or satellite index
 // runs past its table (a damaged database).
 int SatelliteOfProgram(const ChannelDatabase& db, int program);

@@ -78,13 +78,18 @@ TEST_F(CliAnswers, ExitStatusAndMessagePerCase) {
       {{"resave", "@s.qdb", "@hard.qdb"}, 2, "refusing to write over the input", ""},
       {{"import", "--format", "csv", "@list.csv", "@s.qdb", "-o", "@link.qdb"}, 2, "refusing to write over", ""},
       {{"import", "--format", "csv", "@list.csv", "@s.qdb", "-o", "@list.csv"}, 2, "refusing to write over", ""},
+      {{"apply-order", "@other.qdb", "@s.qdb", "@link.qdb"}, 2, "refusing to write over", ""},
+      {{"apply-order", "@s.qdb", "@other.qdb", "@s.qdb"}, 2, "refusing to write over", ""},
+      {{"apply-order", "@missing.qdb", "@s.qdb", "@never.qdb"}, 2, "cannot read", ""},
+      {{"apply-order", "@s.qdb", "@missing.qdb", "@never.qdb"}, 2, "cannot read", ""},
+      {{"apply-order", "@other.qdb", "@s.qdb"}, 2, "OUT", ""},
       // send refuses errors before it touches the port, and --force goes on to the port
       {{"send", "--port", "@no-port", "@errors.qdb"}, 2,
        "errors.qdb has 1 error (list-entry-not-used); `quelmar-cli check` lists them; nothing sent", ""},
       {{"send", "--force", "--port", "@no-port", "@errors.qdb"}, 2, "no-port", ""},
       // commands and help
       {{"bogus"}, 2, "unknown command bogus; the commands are new, sample, info, check, resave, diff, export, "
-                     "import, receive, send", ""},
+                     "import, apply-order, receive, send", ""},
       {{"help"}, 0, "", "Usage: quelmar-cli COMMAND"},
       {{"help", "check"}, 0, "", "FILE"},
       {{"help", "bogus"}, 2, "unknown command bogus", ""},

@@ -186,4 +186,63 @@ TEST_F(ExchangeCli, CsvReorderedInASpreadsheetReordersTheLists) {
   EXPECT_EQ(Cmd({"import", "--format", "csv", F("lists.csv"), "-o", F("never.qdb")}).status, 2) << "no FILE";
 }
 
+
+TEST_F(ExchangeCli, ApplyOrderTakesAnotherTypesOrderAndGroups) {
+  const std::string s = Sample(3);
+  std::vector<int> tv, members;
+  // The reference: a TypeA file with the TV list turned round, group 0 renamed with its
+  // members turned round, and a program the sample does not have.
+  const std::string ref = Edited(0, "ref.qdb", [&](ChannelDatabase& db) {
+    ServiceList& l = db.channelLists.tvList;
+    for (std::size_t k = 0; k < l.ValidCount(); ++k) tv.insert(tv.begin(), l.Entry(k));
+    for (std::size_t k = 0; k < tv.size(); ++k) l.SetEntry(k, std::uint16_t(tv[k]));
+    FavoriteGroupRecord& g = db.channelLists.favoriteGroups[0];
+    for (std::size_t k = 0; k < g.ValidMemberCount(); ++k) members.insert(members.begin(), g.Member(k));
+    for (std::size_t k = 0; k < members.size(); ++k) g.SetMember(k, std::uint16_t(members[k]));
+    g.SetName("Reordered");
+    ProgramRecord& ghost = db.programs[3999];
+    ghost = db.programs[std::size_t(tv[0])];
+    ghost.SetName("Nowhere");
+    ghost.SetServiceId(65000);
+    l.SetEntry(l.Count(), 3999);
+    l.SetCount(std::uint16_t(l.Count() + 1));
+  });
+  ASSERT_GE(tv.size(), 2u);
+  ASSERT_GE(members.size(), 2u);
+
+  auto r = Cmd({"apply-order", "--ref-type", "0", ref, s, F("out.qdb")});
+  EXPECT_EQ(r.status, 1) << "a reference program matched nothing: " << r.err;
+  const std::string total = std::to_string(tv.size() + 1);
+  EXPECT_NE(r.out.find("tvList: " + std::to_string(tv.size()) + " of " + total + " reference programs matched\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("tvList: reference program \"Nowhere\" (No. " + total + ") matches no program\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("favoriteGroups 0 \"Reordered\": "), std::string::npos) << r.out;
+  CQuelmarDoc out;
+  ASSERT_TRUE(out.Open(F("out.qdb")).ok);
+  const auto& lists = out.Working().channelLists;
+  for (std::size_t k = 0; k < tv.size(); ++k) EXPECT_EQ(lists.tvList.Entry(k), tv[k]) << k;
+  EXPECT_EQ(lists.favoriteGroups[0].Name(), "Reordered");
+  for (std::size_t k = 0; k < members.size(); ++k) EXPECT_EQ(lists.favoriteGroups[0].Member(k), members[k]) << k;
+
+  // Over an existing OUT the former file is kept as OUT.bak, as a save keeps it.
+  const auto first = testkit::ReadBytes(F("out.qdb"));
+  EXPECT_EQ(Cmd({"apply-order", "--ref-type", "0", ref, s, F("out.qdb")}).status, 1);
+  EXPECT_EQ(testkit::ReadBytes(F("out.qdb.bak")), first);
+  // "-": the image on stdout, the report on stderr.
+  r = Cmd({"apply-order", "--ref-type", "0", ref, s, "-"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out.size(), DatabaseImage::kImageSize);
+  EXPECT_NE(r.err.find("matches no program"), std::string::npos) << r.err;
+  // Without --ref-type the reference is read as --type says, and stderr names the option.
+  r = Cmd({"apply-order", ref, s, F("wrong.qdb")});
+  EXPECT_NE(r.err.find("ref.qdb: its checksums do not hold under TypeC (--ref-type 3)"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("try --ref-type 0"), std::string::npos) << r.err;
+  // The database applied to itself changes nothing and finds nothing.
+  EXPECT_EQ(Cmd({"apply-order", s, s, F("same.qdb")}).status, 0);
+  EXPECT_EQ(testkit::ReadBytes(F("same.qdb")), testkit::ReadBytes(s));
+}
+
 }  // namespace

@@ -156,11 +156,12 @@ TEST_F(Cli, HelpReadsAsAManual) {
   for (const char* heading : {"Usage: quelmar-cli ", "\nCommands:\n", "\nOptions:\n", "\nExit status:\n",
                               "\nFiles:\n", "\nExamples:\n"})
     EXPECT_NE(h.find(heading), std::string::npos) << heading;
-  for (const char* command : {"new", "sample", "info", "check", "resave", "receive", "send", "diff", "export", "import"})
+  for (const char* command : {"new", "sample", "info", "check", "resave", "receive", "send", "diff", "export", "import",
+                              "apply-order"})
     EXPECT_NE(h.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   // Each option once, with its value's name and an explanation beside or under it.
   for (const char* option : {"--type N ", "--json ", "--port PORT", "--baud BPS", "--timeout SEC", "--format FORMAT",
-                             "-o,--output OUT", "-h,--help", "--version"}) {
+                             "-o,--output OUT", "--ref-type N", "-h,--help", "--version"}) {
     const std::size_t at = h.find(std::string("\n  ") + option, h.find("\nOptions:\n"));
     ASSERT_NE(at, std::string::npos) << option;
     EXPECT_EQ(h.find(std::string("\n  ") + option, at + 1), std::string::npos) << option << " twice";

@@ -73,15 +73,15 @@ TEST(ChannelCsv, ExportHasOneRowPerListPositionWithTheColumns) {
   const std::string csv = channelcsv::Export(*Small(), 3);
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
             "list,number,name,satellite,frequency,polarization,symbolRate,serviceId,videoPid,audioPid,pcrPid,"
-            "ttextPid,pmtPid,locked,groups");
+            "ttextPid,pmtPid,locked,groups,groupPositions");
   const auto rows = DataRows(csv);
   ASSERT_EQ(rows.size(), 6u);
-  EXPECT_EQ(rows[0], "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,256,0,0,0,0,no,Favourites\r\n");
-  EXPECT_EQ(rows[1], "TV,2,\"Say \"\"hi\"\"\",Meridian 19.2E,12188,Ver,22000,101,257,0,0,0,0,yes,\r\n");
-  EXPECT_EQ(rows[2], "TV,3,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,258,0,0,0,0,no,Favourites;News;Talk\r\n");
-  EXPECT_EQ(rows[3], "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,259,0,0,0,0,no,\r\n");
-  EXPECT_EQ(rows[4], "TV,5,\xC3\x84rger \xE2\x82\xAC,Meridian 19.2E,11836,Hor,27500,104,260,0,0,0,0,no,\r\n");
-  EXPECT_EQ(rows[5], "RADIO,1,Radio 1,Meridian 19.2E,12188,Ver,22000,105,0,0,0,0,0,no,\r\n");
+  EXPECT_EQ(rows[0], "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,256,0,0,0,0,no,Favourites,1\r\n");
+  EXPECT_EQ(rows[1], "TV,2,\"Say \"\"hi\"\"\",Meridian 19.2E,12188,Ver,22000,101,257,0,0,0,0,yes,,\r\n");
+  EXPECT_EQ(rows[2], "TV,3,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,258,0,0,0,0,no,Favourites;News;Talk,2;1\r\n");
+  EXPECT_EQ(rows[3], "TV,4,Two lines,Meridian 19.2E,12188,Ver,22000,103,259,0,0,0,0,no,,\r\n");
+  EXPECT_EQ(rows[4], "TV,5,\xC3\x84rger \xE2\x82\xAC,Meridian 19.2E,11836,Hor,27500,104,260,0,0,0,0,no,,\r\n");
+  EXPECT_EQ(rows[5], "RADIO,1,Radio 1,Meridian 19.2E,12188,Ver,22000,105,0,0,0,0,0,no,,\r\n");
 }
 
 TEST(ChannelCsv, ReorderedRowsReorderTheLists) {
@@ -106,6 +106,11 @@ TEST(ChannelCsv, RoundTripOnAFullDatabase) {
   auto rows = DataRows(channelcsv::Export(*db, 3));
   std::mt19937 rng(5);
   std::shuffle(rows.begin(), rows.begin() + 4000, rng);
+  // The groups turned round since the export: the rows' positions put them back.
+  for (FavoriteGroupRecord& g : db->channelLists.favoriteGroups) {
+    const std::vector<int> m = Members(g);
+    for (std::size_t k = 0; k < m.size(); ++k) g.SetMember(k, std::uint16_t(m[m.size() - 1 - k]));
+  }
   const reflist::Report r = ApplyText(*db, Joined(rows));
   EXPECT_EQ(r.matched, 8000);
   // The new TV order is the shuffled rows' order; the programs are the same.
@@ -195,6 +200,10 @@ TEST(ChannelCsv, RefusalsNameTheLine) {
       {Header() + "TV,1,x,,,,,,,,,,,maybe,\r\n", 2, "column locked"},
       {Header() + "TV,1,\"open,,,,,,,,,,,no,\r\n", 2, "not closed"},
       {Header() + "TV,1,a\"b,,,,,,,,,,,no,\r\n", 2, "RFC 4180"},
+      {Header() + "TV,1,x,,,,,,,,,,,no,Fav,0\r\n", 2, "column groupPositions: expected positions from 1 to 100"},
+      {Header() + "TV,1,x,,,,,,,,,,,no,Fav,101\r\n", 2, "column groupPositions"},
+      {Header() + "TV,1,x,,,,,,,,,,,no,Fav;News,1;;2\r\n", 2, "column groupPositions"},
+      {Header() + "TV,1,x,,,,,,,,,,,no,Fav,first\r\n", 2, "column groupPositions"},
   };
   for (const Bad& b : cases) {
     SCOPED_TRACE(b.has);
@@ -217,6 +226,61 @@ TEST(ChannelCsv, ColumnsByNameInAnyOrderAndLfLines) {
   EXPECT_EQ(r.matched, 1);
   EXPECT_EQ(Entries(db->channelLists.tvList).front(), 4);
   EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), (std::vector<int>{0, 2, 4}));
+}
+
+TEST(ChannelCsv, GroupPositionsOrderTheGroupsAndAListWithoutThemReadsAsBefore) {
+  // Programs 0 ("Nova TV") and 2 ("A, B; C"); group 0 "Favourites" holds both, group 1
+  // "News;Talk" program 2.
+  std::string oldHeader;
+  csvtext::AppendRecord(oldHeader, std::vector<std::string>(channelcsv::kColumns.begin(), channelcsv::kColumns.end() - 1));
+  struct Case {
+    std::string header;
+    const char* positions0;  // program 0's groupPositions cell
+    const char* positions2;  // program 2's
+    std::vector<int> start;  // group 0 before
+    std::vector<int> expected;
+    const char* note;        // "" or a note the report must hold
+    const char* why;
+  };
+  const Case cases[] = {
+      {Header(), "1", "2;1", {2, 0}, {0, 2}, "", "the positions put the group back in the exported order"},
+      {Header(), "2", "1;1", {0, 2}, {2, 0}, "", "positions moved in the spreadsheet"},
+      {Header(), "", "", {2, 0}, {2, 0}, "", "blank cells: members keep their places"},
+      {oldHeader, "", "", {2, 0}, {2, 0}, "", "a list from before the column: read as before"},
+      {Header(), "1;2", "2;1", {2, 0}, {2, 0}, "line 2: 2 group positions for 1 groups; the positions were not taken",
+       "a row whose positions do not fit its groups keeps its place"},
+  };
+  for (const Case& c : cases) {
+    auto db = Small();
+    testkit::PutGroup(*db, 0, "Favourites", c.start);
+    const bool old = c.header == oldHeader;
+    const std::string csv =
+        c.header +
+        "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,,,,,,no,Favourites" + (old ? "" : std::string(",") + c.positions0) +
+        "\r\nTV,2,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,,,,,,no,Favourites;News;Talk" +
+        (old ? "" : std::string(",") + c.positions2) + "\r\n";
+    const reflist::Report r = ApplyText(*db, csv);
+    EXPECT_EQ(r.matched, 2) << c.why;
+    EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), c.expected) << c.why;
+    EXPECT_EQ(Members(db->channelLists.favoriteGroups[1]), (std::vector<int>{2})) << c.why;
+    const std::vector<std::string> lines = reflist::Describe(r);
+    if (*c.note)
+      EXPECT_NE(std::find(lines.begin(), lines.end(), c.note), lines.end()) << c.why;
+    else
+      EXPECT_TRUE(r.notes.empty()) << c.why;
+  }
+}
+
+TEST(ChannelCsv, AGivenPositionGoesBeforeAMemberNoRowNames) {
+  // Group 0 {0, 2, 4}; the list names programs 2 and 4 only, at positions 1 and 2:
+  // program 0 keeps its place 1, after program 2 which asked for it.
+  auto db = Small();
+  testkit::PutGroup(*db, 0, "Favourites", {0, 2, 4});
+  const std::string csv = Header() +
+                          "TV,1,\"A, B; C\",Meridian 19.2E,11836,Hor,27500,102,,,,,,no,Favourites,1\r\n"
+                          "TV,2,\xC3\x84rger \xE2\x82\xAC,Meridian 19.2E,11836,Hor,27500,104,,,,,,no,Favourites,2\r\n";
+  ApplyText(*db, csv);
+  EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), (std::vector<int>{2, 0, 4}));
 }
 
 TEST(CsvText, LineNumbersFollowQuotedLineBreaks) {

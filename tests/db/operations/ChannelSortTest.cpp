@@ -16,18 +16,83 @@ using dbops::ChannelOrder;
 using dbops::SortKey;
 using V = std::vector<int>;
 
-TEST(NaturalNames, NumbersByValueLettersWithoutCase) {
-  const auto less = [](const char* a, const char* b) { return dbops::CompareNamesNaturally(a, b) < 0; };
-  EXPECT_TRUE(less("Kino 2", "Kino 10"));
-  EXPECT_FALSE(less("Kino 10", "Kino 2"));
-  EXPECT_TRUE(less("kino 9", "KINO 10"));
-  EXPECT_EQ(dbops::CompareNamesNaturally("ARD", "ard"), 0);
-  EXPECT_EQ(dbops::CompareNamesNaturally("Sat 007", "sat 7"), 0) << "leading zeros do not count";
-  EXPECT_TRUE(less("Kino", "Kino 1"));
-  EXPECT_TRUE(less("3sat", "ARD")) << "digits before letters, as in the code page";
-  EXPECT_TRUE(less("Channel 99999999999999999999", "Channel 100000000000000000000")) << "runs longer than any integer";
-  EXPECT_EQ(dbops::CompareNamesNaturally("\xC4rzte", "\xE4RZTE"), 0) << "accented capitals fold too";
-  EXPECT_TRUE(less("Zebra", "\xC4rzte")) << "accented letters after plain ones, by code";
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+TEST(NaturalNames, ReadAsAPersonDoesThenByTheStoredBytes) {
+  struct Case {
+    const char* a;
+    const char* b;
+    int sign;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"Kino 2", "Kino 10", -1, "numbers by value"},
+      {"kino 9", "KINO 10", -1, "numbers before case"},
+      {"Channel 99999999999999999999", "Channel 100000000000000000000", -1, "runs longer than any integer"},
+      {"Kino", "Kino 1", -1, "a prefix first"},
+      {"3sat", "ARD", -1, "digits before letters"},
+      {"\xE9t\xE9", "zdf", -1, "an accented letter beside its plain one, not after z"},
+      {"\xC9TOILE", "etoilf", -1, "capital accented letters too"},
+      {"Stra\xDF" "e", "Strasse", 1, "sharp s reads as ss; the stored bytes break the tie"},
+      {"Stra\xDF" "e", "Strasze", -1, "sharp s reads as ss"},
+      {"\xC6on", "Aeon", 1, "AE as ae; tie by bytes"},
+      {"\xC6on", "Afon", -1, "AE as ae"},
+      {"\xD8st", "Ost", 1, "O slash as o; tie by bytes"},
+      {"\xD8st", "Ot", -1, "O slash as o"},
+      {"\x8A" "port", "Sport", 1, "S caron as s; tie by bytes"},
+      {"\x8A" "port", "Spot", -1, "S caron as s"},
+      {"\xDE" "ing", "Tim", -1, "thorn as th"},
+      // Ties on the reading are broken by the bytes, so the order is total.
+      {"ARD", "ard", -1, "upper case byte first"},
+      {"Sat 007", "Sat 7", -1, "leading zeros tie, then '0' before '7'"},
+      {"Kino 2", "Kino 2", 0, "only the same bytes are equal"},
+      {"", "", 0, "empty names"},
+      {"", "a", -1, "empty first"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Sign(dbops::CompareNamesNaturally(c.a, c.b)), c.sign) << c.why << ": " << c.a << " / " << c.b;
+    EXPECT_EQ(Sign(dbops::CompareNamesNaturally(c.b, c.a)), -c.sign) << c.why << " (turned round)";
+  }
+}
+
+TEST(NaturalNames, EveryLetterOfTheCodePageReadsAsItsPlainLetters) {
+  struct Letter {
+    const char* bytes;  // one or more letters of Windows-1252
+    const char* plain;
+  };
+  const Letter letters[] = {
+      {"\x83", "f"},
+      {"\x8A\x9A", "s"},
+      {"\x8C\x9C", "oe"},
+      {"\x8E\x9E", "z"},
+      {"\x9F\xDD\xFD\xFF", "y"},
+      {"\xAA", "a"},
+      {"\xBA", "o"},
+      {"\xC0\xC1\xC2\xC3\xC4\xC5\xE0\xE1\xE2\xE3\xE4\xE5", "a"},
+      {"\xC6\xE6", "ae"},
+      {"\xC7\xE7", "c"},
+      {"\xC8\xC9\xCA\xCB\xE8\xE9\xEA\xEB", "e"},
+      {"\xCC\xCD\xCE\xCF\xEC\xED\xEE\xEF", "i"},
+      {"\xD0\xF0", "d"},
+      {"\xD1\xF1", "n"},
+      {"\xD2\xD3\xD4\xD5\xD6\xD8\xF2\xF3\xF4\xF5\xF6\xF8", "o"},
+      {"\xD9\xDA\xDB\xDC\xF9\xFA\xFB\xFC", "u"},
+      {"\xDE\xFE", "th"},
+      {"\xDF", "ss"},
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "?"},  // plain capitals as their small letters
+  };
+  for (const Letter& l : letters) {
+    for (const char* c = l.bytes; *c != '\0'; ++c) {
+      const std::string plain = l.plain[0] == '?' ? std::string(1, char(*c + 0x20)) : l.plain;
+      const std::string letter(1, *c);
+      // Read the same as its plain letters: the next letter decides either way.
+      EXPECT_GT(dbops::CompareNamesNaturally(letter + "b", plain + "a"), 0) << int(static_cast<unsigned char>(*c));
+      EXPECT_LT(dbops::CompareNamesNaturally(letter + "a", plain + "b"), 0) << int(static_cast<unsigned char>(*c));
+    }
+  }
+  // Signs and symbols are not letters: they keep their place in the code page.
+  EXPECT_GT(dbops::CompareNamesNaturally("\x80", "z"), 0) << "euro sign";
+  EXPECT_LT(dbops::CompareNamesNaturally(" x", "a"), 0);
 }
 
 class Sort : public ::testing::Test {
@@ -58,11 +123,16 @@ class Sort : public ::testing::Test {
   ChannelDatabase& db = *owned;
 };
 
-TEST_F(Sort, ByNameIsNaturalCaseInsensitiveAndStable) {
-  EXPECT_EQ(SortedTv(SortKey::Name), (V{3, 5, 6, 2, 4, 1}));
-  // Equal names keep the order the user left them in.
+TEST_F(Sort, ByNameIsNaturalTotalAndStable) {
+  // "ARD" before "ard" and "Kino 2" before "kino 2": names that read alike are put
+  // in the order of their bytes, whatever order they came in.
+  EXPECT_EQ(SortedTv(SortKey::Name), (V{3, 5, 6, 4, 2, 1}));
   testkit::PutList(db.channelLists.tvList, {5, 4, 3, 2});
-  EXPECT_EQ(SortedTv(SortKey::Name), (V{5, 3, 4, 2}));
+  EXPECT_EQ(SortedTv(SortKey::Name), (V{3, 5, 4, 2}));
+  // The same bytes keep the order the user left them in.
+  Put(7, "ARD", 2, 9);
+  testkit::PutList(db.channelLists.tvList, {7, 5, 3});
+  EXPECT_EQ(SortedTv(SortKey::Name), (V{7, 3, 5}));
 }
 
 TEST_F(Sort, BySatelliteAndFrequencyThenPolarizationDamagedLinksLast) {
@@ -96,6 +166,50 @@ TEST_F(Sort, GroupsSortAndSlotsPastTheTableGoLastWithNothingElseTouched) {
   EXPECT_FALSE(dbops::SortOrder(db, ChannelOrder::List(7), SortKey::Reverse));
   testkit::PutList(db.channelLists.tvList, {});
   EXPECT_TRUE(dbops::SortOrder(db, ChannelOrder::List(0), SortKey::Name)) << "an empty list sorts to itself";
+}
+
+
+TEST_F(Sort, ASelectionSortsAmongItsOwnPositionsOnly) {
+  struct Case {
+    SortKey key;
+    V rows;
+    V expected;
+    int count;
+    const char* why;
+  };
+  // The list is {1 "Kino 10", 2 "kino 2", 3 "ARD", 4 "Kino 2", 5 "ard", 6 "Broken"}.
+  const Case cases[] = {
+      {SortKey::Name, {0, 2, 4}, {3, 2, 5, 4, 1, 6}, 3, "scattered rows; the others stay"},
+      {SortKey::Name, {4, 0, 2, 2, 99, -1}, {3, 2, 5, 4, 1, 6}, 3, "unordered, repeated and outside rows"},
+      {SortKey::ServiceId, {1, 3, 5}, {1, 4, 3, 6, 5, 2}, 3, "sids 3, 1, 2"},
+      {SortKey::Reverse, {0, 1, 5}, {6, 2, 3, 4, 5, 1}, 3, "reverse of the selection"},
+      {SortKey::SatelliteAndFrequency, {1, 4}, {1, 2, 3, 4, 5, 6}, 2, "equal places keep their order"},
+      {SortKey::Name, {0, 1, 2, 3, 4, 5}, {3, 5, 6, 4, 2, 1}, 6, "all rows: the whole-list sort"},
+      {SortKey::Name, {2}, {1, 2, 3, 4, 5, 6}, 0, "one row changes nothing"},
+      {SortKey::Name, {}, {1, 2, 3, 4, 5, 6}, 0, "no rows"},
+      {SortKey::Reverse, {7, 8}, {1, 2, 3, 4, 5, 6}, 0, "no row inside the list"},
+  };
+  for (const Case& c : cases) {
+    testkit::PutList(db.channelLists.tvList, {1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(dbops::SortRows(db, ChannelOrder::List(0), c.rows, c.key), c.count) << c.why;
+    EXPECT_EQ(testkit::Entries(db.channelLists.tvList), c.expected) << c.why;
+  }
+}
+
+TEST_F(Sort, ASelectionOfAllRowsIsTheWholeSortForEveryKeyAndOrder) {
+  testkit::PutGroup(db, 2, "Fav", {5, 4000, 1, 4, 2});
+  for (const ChannelOrder order : {ChannelOrder::List(0), ChannelOrder::Group(2)}) {
+    for (SortKey key : {SortKey::Name, SortKey::SatelliteAndFrequency, SortKey::ServiceId, SortKey::Reverse}) {
+      const auto whole = std::make_unique<ChannelDatabase>(db);
+      ASSERT_TRUE(dbops::SortOrder(*whole, order, key));
+      const auto some = std::make_unique<ChannelDatabase>(db);
+      const V all{0, 1, 2, 3, 4, 5};
+      const int n = dbops::SortRows(*some, order, all, key);
+      EXPECT_EQ(n, order.group < 0 ? 6 : 5) << int(key);
+      EXPECT_EQ(std::memcmp(&whole->channelLists, &some->channelLists, sizeof db.channelLists), 0) << int(key);
+    }
+  }
+  EXPECT_EQ(dbops::SortRows(db, ChannelOrder::Group(5), V{0, 1}, SortKey::Name), 0) << "an Empty group";
 }
 
 }  // namespace

@@ -214,4 +214,32 @@ TEST_F(Programs, DeletingSeveralIsOneDeleteEachAndSkipsSlotsOutsideTheTable) {
   EXPECT_TRUE(db.programs[5].IsUsed());
 }
 
+
+TEST_F(Programs, LockingSeveralCountsWhatChangedAndTouchesNothingElse) {
+  for (int p : {1, 2, 3}) db.programs[std::size_t(p)].SetState(SlotState::Used);
+  db.programs[4].SetState(SlotState::Deleted);
+  db.programs[2].SetLocked(true);
+  db.programs[3].SetAttributes(0xFFFFFEFFu);  // every bit but the lock
+  struct Case {
+    std::vector<int> programs;
+    bool locked;
+    int changed;
+    std::vector<bool> after;  // the lock of programs 0-4
+    const char* why;
+  };
+  const Case cases[] = {
+      {{0, 1, 2, 3}, true, 3, {true, true, true, true, false}, "the locked one is not counted"},
+      {{0, 1, 2, 3}, true, 0, {true, true, true, true, false}, "again: nothing to do"},
+      {{1, 1, 3, -1, 4000, 4}, false, 2, {true, false, true, false, false},
+       "repeats once; outside the table and unused slots skipped"},
+      {{}, false, 0, {true, false, true, false, false}, "no programs"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(dbops::SetProgramsLocked(db, c.programs, c.locked), c.changed) << c.why;
+    for (std::size_t p = 0; p < c.after.size(); ++p) EXPECT_EQ(db.programs[p].Locked(), c.after[p]) << c.why << ' ' << p;
+  }
+  EXPECT_EQ(db.programs[3].Attributes(), 0xFFFFFEFFu) << "the bits beside the lock stay";
+  EXPECT_EQ(db.programs[4].Attributes(), 0u);
+}
+
 }  // namespace
