@@ -8,7 +8,6 @@
 #include "db/operations/GroupOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
-#include "ui/channels/ChannelRowItem.h"
 #include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowDrag.h"
