@@ -121,7 +121,7 @@ CQuelmarDoc::Step CQuelmarDoc::BeginStep(std::string text) {
 }
 
 ChannelDatabase& CQuelmarDoc::OpenAction(Action action) {
-  edits_.BeginStep(std::move(action.text), action.by, action.mark);
+  edits_.BeginStep(std::move(action.text), action.mark);
   return edits_.Working();
 }
 

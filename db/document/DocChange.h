@@ -13,9 +13,6 @@ struct DocChange {
   StepSubject subject;
   // Every kind of record the change touched, one bit per StepSubject::Kind.
   unsigned touched = 0;
-  // The listener whose own action this was and which has shown it already; null when
-  // the change came from elsewhere (a dialog, an import, undo and redo).
-  const DocListener* by = nullptr;
 
   bool Touched(StepSubject::Kind kind) const { return (touched & KindBit(kind)) != 0; }
   static constexpr unsigned KindBit(StepSubject::Kind kind) { return 1u << unsigned(kind); }

@@ -19,10 +19,10 @@ class DocEditing {
   using Mark = StepMark;
 
   // One user action: the text its undo step is named with (UTF-8, "Delete Program
-  // [Kino 1]"), the listener that shows its outcome itself, and how it marks.
+  // [Kino 1]") and how it marks. Its notice reaches every listener, the one that acted
+  // too, before Apply returns.
   struct Action {
     std::string text;
-    const DocListener* by = nullptr;
     Mark mark = Mark::IfChanged;
   };
 

@@ -19,10 +19,9 @@ void EditSession::Restore(const ChannelDatabase& db, bool hasData) {
   recorder_.Reset(*working_);
 }
 
-void EditSession::BeginStep(std::string text, const DocListener* by, Mark mark) {
+void EditSession::BeginStep(std::string text, Mark mark) {
   if (stepDepth_++ > 0) return;
   stepText_ = std::move(text);
-  stepBy_ = by;
   stepMark_ = mark;
   stepDone_ = false;
 }
@@ -38,7 +37,6 @@ void EditSession::RenameStep(std::string text) {
 void EditSession::EndEdit() {
   if (stepDepth_ > 0) return;
   stepText_.clear();
-  stepBy_ = nullptr;
   stepMark_ = Mark::Caller;
   Record();
 }
@@ -51,7 +49,7 @@ void EditSession::Record() {
   ChangeSet changes = recorder_.Take(*working_);
   const bool changed = !changes.Empty();
   const DocChange notice{DocChange::Cause::Edit, changed ? SubjectOf(changes, ChangeSide::After, *working_) : StepSubject{},
-                         changed ? TouchedKinds(changes) : 0u, stepBy_};
+                         changed ? TouchedKinds(changes) : 0u};
   if (changed && history_) {
     const std::string named = stepText_.empty() ? DescribeChange(changes, *working_) : stepText_;
     history_->OnEditRecorded(named, std::move(changes));
@@ -65,7 +63,7 @@ StepSubject EditSession::ApplyStep(const ChangeSet& changes, ChangeSide side) {
   recorder_.Apply(*working_, changes, side);
   const StepSubject subject = SubjectOf(changes, side, *working_);
   Notify({side == ChangeSide::Before ? DocChange::Cause::Undo : DocChange::Cause::Redo, subject,
-          TouchedKinds(changes), nullptr});
+          TouchedKinds(changes)});
   return subject;
 }
 

@@ -51,8 +51,8 @@ class EditSession {
   }
 
   // Every edit until the matching EndStep is one step named `text`; steps opened
-  // inside another belong to it and keep its name, listener and mark.
-  void BeginStep(std::string text, const DocListener* by = nullptr, Mark mark = Mark::Caller);
+  // inside another belong to it and keep its name and mark.
+  void BeginStep(std::string text, Mark mark = Mark::Caller);
   void RenameStep(std::string text);
   // The outermost step's operation did its work, or not (Mark::IfDone).
   void StepDone(bool done);
@@ -80,7 +80,6 @@ class EditSession {
   EditRecorder recorder_;
   int stepDepth_ = 0;
   std::string stepText_;
-  const DocListener* stepBy_ = nullptr;
   Mark stepMark_ = Mark::Caller;
   bool stepDone_ = false;
   std::vector<DocListener*> listeners_;

@@ -1,6 +1,7 @@
 #include "db/operations/ChannelRows.h"
 
 #include "db/records/Cp1252.h"
+#include "db/records/TableAt.h"
 
 namespace channelrows {
 
@@ -29,6 +30,34 @@ std::u32string GroupName(const ChannelDatabase& db, int group) {
   const auto& groups = db.channelLists.favoriteGroups;
   if (!InTable(groups, group)) return {};
   return cp1252::DecodeField(groups[std::size_t(group)].NameField(), FavoriteGroupRecord::kNameWidth);
+}
+
+namespace {
+
+template <typename Table>
+std::vector<int> UsedSlots(const Table& table) {
+  std::vector<int> out;
+  int slot = 0;
+  for (const auto& record : table) {
+    if (record.IsUsed()) out.push_back(slot);
+    ++slot;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<int> UsedGroups(const ChannelDatabase& db) { return UsedSlots(db.channelLists.favoriteGroups); }
+std::vector<int> UsedSatellites(const ChannelDatabase& db) { return UsedSlots(db.satellites); }
+
+bool ProgramUsed(const ChannelDatabase& db, int program) {
+  const ProgramRecord* p = TableAt(db.programs, program);
+  return p && p->IsUsed();
+}
+
+bool SatelliteUsed(const ChannelDatabase& db, int satellite) {
+  const SatelliteRecord* s = TableAt(db.satellites, satellite);
+  return s && s->IsUsed();
 }
 
 int SatelliteOfProgram(const ChannelDatabase& db, int program) {

@@ -31,6 +31,15 @@ std::u32string ProgramName(const ChannelDatabase& db, int program);
 std::u32string SatelliteName(const ChannelDatabase& db, int satellite);
 std::u32string GroupName(const ChannelDatabase& db, int group);
 
+// The Used favourite groups and satellites, by slot in ascending order: what the
+// group combo and the satellite list show.
+std::vector<int> UsedGroups(const ChannelDatabase& db);
+std::vector<int> UsedSatellites(const ChannelDatabase& db);
+
+// Whether a program or satellite slot lies in its table and is Used.
+bool ProgramUsed(const ChannelDatabase& db, int program);
+bool SatelliteUsed(const ChannelDatabase& db, int satellite);
+
 // The satellite slot carrying a program; -1 when a link on the way leaves its table.
 int SatelliteOfProgram(const ChannelDatabase& db, int program);
 

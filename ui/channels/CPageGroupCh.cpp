@@ -11,7 +11,9 @@
 #include <algorithm>
 
 #include "db/document/DbTexts.h"
+#include "db/operations/ChannelOrder.h"
 #include "db/operations/ChannelSort.h"
+#include "db/records/TableAt.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
 #include "db/operations/ChannelRows.h"
@@ -104,14 +106,54 @@ bool CPageGroupCh::Concerns(const DocChange& change, const ChannelDatabase& now)
       change.Touched(Kind::RadioList))
     return true;
   const StepSubject& s = change.subject;
-  return s.kind == Kind::Satellite && s.slot >= 0 && s.slot < int(ChannelDatabase::kSatelliteCount) &&
-         !now.satellites[std::size_t(s.slot)].IsUsed();
+  const SatelliteRecord* satellite = s.kind == Kind::Satellite ? TableAt(now.satellites, s.slot) : nullptr;
+  return satellite && !satellite->IsUsed();
 }
 
 void CPageGroupCh::OnDocChanged(const DocChange& change) {
-  if (change.by == this) return;
-  if (change.cause == DocChange::Cause::Edit && !Concerns(change, Db())) return;
-  RefreshPage();
+  const bool edit = change.cause == DocChange::Cause::Edit;
+  if (edit && !Concerns(change, Db())) return;
+  // An undo or a redo rebuilds the page (the window then shows what the step changed),
+  // as does a satellite deleted, which may take any program with it, and any edit
+  // before the page has shown the database.
+  if (!edit || !initialised_ || !doc_.HasData() || doc_.ImageValid() == 0 || services_->Kind() < 0 ||
+      change.Touched(StepSubject::Kind::Satellite)) {
+    RefreshPage();
+    return;
+  }
+  RefreshChanged(change);
+}
+
+void CPageGroupCh::RefreshChanged(const DocChange& change) {
+  using Kind = StepSubject::Kind;
+  const ChannelDatabase& db = Db();
+  // The combo first: a group gone leaves another current.
+  const bool groups = change.Touched(Kind::Group);
+  const bool otherGroup = groups && groups_->SyncCombo(db);
+  const Kind shown = services_->Kind() == int(ServiceKind::Radio) ? Kind::RadioList : Kind::TvList;
+  const bool services = change.Touched(shown);
+  if (services) FillServiceList(services_->Kind());
+  const int group = groups_->CurrentGroup();
+  const bool members =
+      otherGroup || (groups && !groups_->Shows(dbops::OrderEntries(db, dbops::ChannelOrder::Group(group))));
+  if (members) FillGroupList(group);
+  // A program renamed shows its new name in the rows not filled again.
+  if (change.Touched(Kind::Program)) {
+    if (!services) services_->RenewRowTexts();
+    if (!members) groups_->RenewRowTexts();
+  }
+}
+
+void CPageGroupCh::ShowFirstLists() {
+  if (services_->Kind() != int(ServiceKind::Tv)) {
+    services_->ResetKinds(true);
+    FillServiceList(int(ServiceKind::Tv));
+  }
+  if (groups_->CurrentRow() != 0) {
+    groups_->SetCurrentRow(0);
+    groups_->SelectRow(groups_->ComboRows() > 0 ? 0 : -1);
+    FillGroupList(groups_->CurrentGroup());
+  }
 }
 
 QString CPageGroupCh::Title() { return Q(T::kPageTitle); }
@@ -163,7 +205,7 @@ std::string CPageGroupCh::StepText(const char* text, const QString& a1, const QS
 
 DocEditing::Action CPageGroupCh::Action(const char* text, const QString& a1, const QString& a2,
                                         DocEditing::Mark mark) const {
-  return {StepText(text, a1, a2), this, mark};
+  return {StepText(text, a1, a2), mark};
 }
 
 bool CPageGroupCh::Dragging() const { return groups_->Drag().Dragging() || services_->Drag().Dragging(); }
@@ -181,8 +223,7 @@ void CPageGroupCh::CreateControls() {
   groups_ = new FavoriteGroupPanel(doc_, *this);
   serviceList_ = services_->List();
   groupList_ = groups_->List();
-  info_ = new ProgramInfoArea(doc_, host_, this, *this);
-  info_->OnWritten([this](int program) { SetRowTextEverywhere(program); });
+  info_ = new ProgramInfoArea(doc_, host_, *this);
   services_->OnDrop([this] { DropRows(true); });
   groups_->OnDrop([this] { DropRows(false); });
   moves_ = std::make_unique<RowMoves>(doc_, *this);
@@ -213,9 +254,8 @@ void CPageGroupCh::ConnectControls() {
   auto* findKey =
       new QShortcut(QKeySequence::Find, this, [this] { Panel(activeList_ == ActiveList::Services).FocusSearch(); });
   findKey->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(groups_->AddButton(), &QPushButton::clicked, this, [this] { AddGroup(); });
-  connect(groups_->RenameButton(), &QPushButton::clicked, this, [this] { RenameGroup(); });
-  connect(groups_->DeleteButton(), &QPushButton::clicked, this, [this] { DeleteGroup(); });
+  // The group panel runs "Add", "Rename" and "Delete" of a group itself.
+  groups_->OnAdded([this] { ShowFirstLists(); });
   connect(services_->CopyRight(), &QPushButton::clicked, this, [this] { CopyToGroup(); });
   connect(groups_->CopyLeft(), &QPushButton::clicked, this, [this] { RemoveFromGroup(); });
   connect(info_->UpdateButton(), &QPushButton::clicked, this, [this] { UpdateProgram(); });
@@ -242,30 +282,27 @@ void CPageGroupCh::RefreshPage() {
   FillGroupList(groups_->CurrentGroup());
 }
 
+// A loaded count may claim more entries or members than the record holds: the stored
+// order is read as far as it is believable.
 void CPageGroupCh::FillServiceList(int kind) {
-  const ServiceList* list = Db().channelLists.List(kind);
-  // A loaded count may claim more entries than the list holds.
-  const int count = list ? int(list->ValidCount()) : 0;
-  services_->Fill([list](int row) { return int(list->Entry(std::size_t(row))); }, count);
+  services_->Fill(dbops::OrderEntries(Db(), dbops::ChannelOrder::List(kind)));
   AfterFill(true);
   services_->ApplyFilter();
 }
 
 void CPageGroupCh::FillGroupList(int group) {
-  const FavoriteGroupRecord* rec =
-      group >= 0 && group < kGroupSlots ? &Db().channelLists.favoriteGroups[std::size_t(group)] : nullptr;
-  // A loaded group may claim more members than the record holds.
-  const int count = rec && rec->IsUsed() ? int(rec->ValidMemberCount()) : 0;
-  groups_->Fill([rec](int row) { return int(rec->Member(std::size_t(row))); }, count);
+  groups_->Fill(dbops::OrderEntries(Db(), dbops::ChannelOrder::Group(group)));
   AfterFill(false);
   groups_->ApplyFilter();
 }
 
 void CPageGroupCh::AfterFill(bool services) {
   // An empty list leaves nothing selected either: "Update" must then not write into
-  // whatever slot the cleared row map holds.
+  // whatever slot the cleared row map holds. A list whose rows are being arranged has
+  // its selection placed by the action right after.
   const ActiveList which = services ? ActiveList::Services : ActiveList::Favorites;
-  if (activeList_ == which && Panel(services).List()->SingleSelectedRow() < 0) info_->Invalidate();
+  const ChannelListPanel& panel = Panel(services);
+  if (activeList_ == which && panel.Selection() >= 0 && panel.List()->SingleSelectedRow() < 0) info_->Invalidate();
 }
 
 void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
@@ -280,7 +317,7 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
   const bool services = list == serviceList_;
   ChannelListPanel& panel = Panel(services);
   if (row >= panel.Count()) return;
-  const int program = panel.ProgramRows()[std::size_t(row)];
+  const int program = panel.ProgramAt(row);
   // Whatever else takes the Info area to another program (the focus coming to the other
   // list, a refill) settles its typed values first; kept, the area stays where it was.
   const ActiveList which = services ? ActiveList::Services : ActiveList::Favorites;
@@ -294,9 +331,4 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
 void CPageGroupCh::ShowActiveList() {
   serviceList_->SetActiveLook(activeList_ == ActiveList::Services);
   groupList_->SetActiveLook(activeList_ == ActiveList::Favorites);
-}
-
-void CPageGroupCh::SetRowTextEverywhere(int program) {
-  for (ChannelListPanel* panel : {static_cast<ChannelListPanel*>(services_), static_cast<ChannelListPanel*>(groups_)})
-    panel->SetRowText(program, panel->RowText(program));
 }

@@ -3,9 +3,9 @@
 // the eight favourite groups with drag-and-drop reordering, and the Info area that shows
 // and updates one program. Each of the three is a panel owning its controls and what it
 // shows; the page lays them out, wires them and runs the edits that span them, and
-// remembers which list is active. Every edit is one action through the document, after which
-// the page rebuilds the list it changed; changes made elsewhere reach it as the
-// document's notices.
+// remembers which list is active. Every edit is one action through the document; its
+// notice, the page's own edits' too, is how the lists learn what changed, and the
+// action then only places the selection where its result is.
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -56,9 +56,6 @@ class CPageGroupCh : public QWidget, public DocListener {
   bool ResolveInfoEdits();
   void AddProgram();
   void DeleteSelectedProgram();
-  void AddGroup();
-  void RenameGroup();
-  void DeleteGroup();
   // "-->": the selected TV/Radio program joins the current group.
   void CopyToGroup();
   // "<--": the page's "Delete Program" on the active list.
@@ -72,8 +69,9 @@ class CPageGroupCh : public QWidget, public DocListener {
   GroupChPageState State() const;
   const ProgramInfoArea& Info() const { return *info_; }
 
-  // DocListener: a change made elsewhere that Concerns the page, an undo or a redo
-  // rebuilds the page.
+  // DocListener: an edit that Concerns the page, made here or elsewhere, fills again
+  // the lists it changed and renews the names it changed, keeping the remembered rows
+  // where they still exist; an undo or a redo rebuilds the page.
   void OnDocChanged(const DocChange& change) override;
   // Whether an edit made elsewhere changes what the page shows: one to the programs,
   // the lists or the groups (a dialog, an import), or a satellite deleted, which takes
@@ -95,6 +93,10 @@ class CPageGroupCh : public QWidget, public DocListener {
   // After a list is refilled: an active list left with no selected row leaves the Info
   // area nothing to write to.
   void AfterFill(bool services);
+  // What an edit's notice changed, shown without rebuilding what it left alone.
+  void RefreshChanged(const DocChange& change);
+  // After "Add Program" or "Add" of a group: the TV list and the first group are shown.
+  void ShowFirstLists();
   // A list with a selected row becomes the active list and the Info area shows the
   // program of its one selected row, or of its current row among several.
   void OnListSelectionChanged(GroupChListView* list);
@@ -105,7 +107,6 @@ class CPageGroupCh : public QWidget, public DocListener {
   bool MayLeaveRow(GroupChListView* list, int row);
   // Whether the search above a list may show `text`: asked when it would hide the row.
   bool MaySearch(bool services, const QString& text);
-  void SetRowTextEverywhere(int program);
   // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
   // favourite keeps the member move it always had; several, or rows of the TV/Radio
   // list, move as one block.
@@ -116,7 +117,9 @@ class CPageGroupCh : public QWidget, public DocListener {
   // list.
   void MoveRows(GroupChListView* list, int move);
   void SortRows(int key);
-  void ShowArranged(bool services, const std::vector<int>& rows);
+  // `rows` of an arranged list selected, the first current and in view; none moved
+  // gives the list its remembered row `kept` back.
+  void ShowArranged(bool services, const std::vector<int>& rows, int kept);
   // The action of moving `rows`: named after the program, or the count when several.
   DocEditing::Action MoveAction(bool services, const std::vector<int>& rows);
   // "Delete Program", "<--" (copy false) and "-->" (copy true) on several selected rows

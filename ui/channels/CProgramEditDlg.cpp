@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "db/operations/ChannelRows.h"
+#include "db/records/TableAt.h"
 #include "db/records/ChannelDatabase.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
@@ -63,11 +65,11 @@ void CProgramEditDlg::BuildControls() {
 }
 
 int CProgramEditDlg::SatelliteChoice(int row) const {
-  return row >= 0 && row < satelliteRowCount_ ? satelliteChoices_[std::size_t(row)] : -1;
+  return ValueAt(satelliteChoices_, row, -1);
 }
 
 int CProgramEditDlg::TransponderRow(int row) const {
-  return row >= 0 && row < transponders_.count ? transponders_.rows[std::size_t(row)] : -1;
+  return ValueAt(transponders_.rows, row, -1, transponders_.count);
 }
 
 ProgramFieldControls::Values CProgramEditDlg::Entered() const {
@@ -100,13 +102,8 @@ void CProgramEditDlg::ShowValues() {
 void CProgramEditDlg::FillSatellites() {
   const QSignalBlocker block(satellite_);
   satellite_->clear();
-  satelliteRowCount_ = 0;
-  for (std::size_t s = 0; s < ChannelDatabase::kSatelliteCount; ++s) {
-    const SatelliteRecord& sat = db_.satellites[s];
-    if (!sat.IsUsed()) continue;
-    satellite_->addItem(DataExchange::NameText(channelrows::SatelliteName(db_, int(s))));
-    satelliteChoices_[std::size_t(satelliteRowCount_++)] = int(s);
-  }
+  satelliteChoices_ = channelrows::UsedSatellites(db_);
+  for (int s : satelliteChoices_) satellite_->addItem(DataExchange::NameText(channelrows::SatelliteName(db_, s)));
   satellite_->setCurrentIndex(-1);
 }
 
@@ -116,12 +113,10 @@ void CProgramEditDlg::PreselectSatellite() {
   for (const TransponderRecord& tp : db_.transponders) {
     if (!tp.IsUsed()) continue;
     const int sat = int(tp.SatelliteIndex());
-    for (int row = 0; row < satelliteRowCount_; ++row) {
-      if (satelliteChoices_[std::size_t(row)] == sat) {
-        const QSignalBlocker block(satellite_);
-        satellite_->setCurrentIndex(row);
-        break;
-      }
+    const auto found = std::find(satelliteChoices_.begin(), satelliteChoices_.end(), sat);
+    if (found != satelliteChoices_.end()) {
+      const QSignalBlocker block(satellite_);
+      satellite_->setCurrentIndex(int(found - satelliteChoices_.begin()));
     }
     return;
   }
@@ -133,7 +128,9 @@ void CProgramEditDlg::FillTransponders() {
   const QSignalBlocker block(transponder_);
   transponder_->clear();
   for (int row = 0; row < transponders_.count; ++row) {
-    const TransponderRecord& tp = db_.transponders[std::size_t(transponders_.rows[std::size_t(row)])];
+    const TransponderRecord* record = TableAt(db_.transponders, TransponderRow(row));
+    if (!record) continue;
+    const TransponderRecord& tp = *record;
     transponder_->addItem(Q(T::kTransponderRow)
                               .arg(tp.Frequency())
                               .arg(tp.SymbolRate())

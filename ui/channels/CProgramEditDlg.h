@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "db/records/ListedTransponders.h"
 #include "ui/channels/ProgramFieldControls.h"
@@ -36,7 +37,7 @@ class CProgramEditDlg : public QDialog {
   // The entered values, as the Info area of the page holds them.
   ProgramFieldControls::Values Entered() const;
 
-  int SatelliteRowCount() const { return satelliteRowCount_; }
+  int SatelliteRowCount() const { return int(satelliteChoices_.size()); }
   int SatelliteChoice(int row) const;
   int TransponderRowCount() const { return transponders_.count; }
   int TransponderRow(int row) const;
@@ -58,8 +59,7 @@ class CProgramEditDlg : public QDialog {
 
   const ChannelDatabase& db_;
   int dbType_;
-  std::array<int, 160> satelliteChoices_{};
-  int satelliteRowCount_ = 0;
+  std::vector<int> satelliteChoices_;  // the satellite slot of each row
   ListedTransponders transponders_;
   bool shown_ = false;
 

@@ -7,7 +7,6 @@
 
 #include "db/document/DocEditing.h"
 #include "db/operations/ChannelRows.h"
-#include "db/operations/GroupOperations.h"
 #include "ui/channels/ChannelRowItem.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
@@ -44,35 +43,46 @@ void ChannelListPanel::Reset() {
   selection_ = 0;
 }
 
-void ChannelListPanel::Fill(const std::function<int(int row)>& programs, int count) {
+void ChannelListPanel::Fill(std::span<const std::uint16_t> programs) {
   rows_.fill(0);
-  count_ = std::min(count, kMaxRows);
-  for (int row = 0; row < count_; ++row) rows_[std::size_t(row)] = programs(row);
+  const auto shown = programs.first(std::min(programs.size(), rows_.size()));
+  std::copy(shown.begin(), shown.end(), rows_.begin());
+  count_ = int(shown.size());
   list_->clear();
   if (count_ <= 0) return;
   list_->setUpdatesEnabled(false);
-  for (int row = 0; row < count_; ++row) new ChannelRowItem(RowText(rows_[std::size_t(row)]), list_);
+  for (const std::uint16_t program : shown) new ChannelRowItem(RowText(program), list_);
   list_->setUpdatesEnabled(true);
+  ShowSelection();
+}
+
+void ChannelListPanel::ShowSelection() {
   if (selection_ >= count_) selection_ = count_ - 1;
   // Row 0 is never selected by a refill.
-  if (selection_ != 0) {
+  if (selection_ > 0) {
     list_->setCurrentRow(selection_);
     list_->scrollToItem(list_->item(selection_));
+  }
+}
+
+bool ChannelListPanel::Shows(std::span<const std::uint16_t> programs) const {
+  return std::equal(programs.begin(), programs.end(), rows_.begin(), rows_.begin() + count_);
+}
+
+void ChannelListPanel::RenewRowTexts() {
+  for (int row = 0; row < count_; ++row) {
+    QListWidgetItem* item = list_->item(row);
+    const QString text = RowText(ProgramAt(row));
+    if (item && item->text() != text) item->setText(text);
   }
 }
 
 void ChannelListPanel::ApplyFilter() { filter_->Apply(); }
 
 int ChannelListPanel::RowOf(int program) const {
-  for (int row = 0; row < count_; ++row)
-    if (rows_[std::size_t(row)] == program) return row;
-  return -1;
-}
-
-int ChannelListPanel::MoveRow(int from, int to) {
-  return dbops::MoveEntry(
-      count_, from, to, [this](int i) { return rows_[std::size_t(i)]; },
-      [this](int i, int v) { rows_[std::size_t(i)] = v; });
+  const auto end = rows_.begin() + count_;
+  const auto found = std::find(rows_.begin(), end, program);
+  return found == end ? -1 : int(found - rows_.begin());
 }
 
 QString ChannelListPanel::RowText(int program) const {
@@ -81,17 +91,12 @@ QString ChannelListPanel::RowText(int program) const {
   return Q(T::kRowFormat).arg(DataExchange::NameText(channelrows::ProgramName(doc_.Working(), program)));
 }
 
-void ChannelListPanel::SetRowText(int program, const QString& text) {
-  if (const int row = RowOf(program); row >= 0)
-    if (QListWidgetItem* it = list_->item(row)) it->setText(text);
-}
-
 ListFilter::RowKeys ChannelListPanel::SearchKeys(int row) const {
   const int program = ProgramAt(row);
   // A damaged list may name a slot past the program table: it matches by number only.
-  if (program < 0 || program >= int(ChannelDatabase::kProgramCount)) return {};
-  const ProgramRecord& p = doc_.Working().programs[std::size_t(program)];
-  return {DataExchange::NameText(channelrows::ProgramName(doc_.Working(), program)), int(p.ServiceId())};
+  const ProgramRecord* p = TableAt(doc_.Working().programs, program);
+  if (!p) return {};
+  return {DataExchange::NameText(channelrows::ProgramName(doc_.Working(), program)), int(p->ServiceId())};
 }
 
 void ChannelListPanel::FocusSearch() const {

@@ -5,9 +5,13 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
+#include <utility>
 
+#include "db/records/TableAt.h"
 #include "ui/channels/ListFilter.h"
 
 class DocEditing;
@@ -25,9 +29,14 @@ class ChannelListPanel : public QObject {
   ChannelListPanel(DocEditing& doc, QWidget& page);
   ~ChannelListPanel() override;
 
-  // Shows `count` programs from `programs` as the rows and selects the remembered row
-  // again (row 0 is never selected by a refill). The search is not applied.
-  void Fill(const std::function<int(int row)>& programs, int count);
+  // Shows the program slots of a stored order as the rows and selects the remembered row
+  // again (row 0 is never selected by a refill, nor any while it is -1). The search is
+  // not applied.
+  void Fill(std::span<const std::uint16_t> programs);
+  // Whether the rows show exactly these program slots.
+  bool Shows(std::span<const std::uint16_t> programs) const;
+  // Gives each row the text of its program as stored now, where it differs.
+  void RenewRowTexts();
   // Hides the rows the search does not match.
   void ApplyFilter();
   // Forgets the rows and the remembered row.
@@ -41,19 +50,20 @@ class ChannelListPanel : public QObject {
   const Rows& ProgramRows() const { return rows_; }
   const int& Count() const { return count_; }
   // The program of a row; -1 when the row is outside the list.
-  int ProgramAt(int row) const { return row >= 0 && row < count_ ? rows_[std::size_t(row)] : -1; }
+  int ProgramAt(int row) const { return ValueAt(rows_, row, -1, count_); }
   // The first row showing `program`, -1 when none does.
   int RowOf(int program) const;
-  // The row the list selects again after a refill, and the Info area writes to.
+  // The row the list selects again after a refill, and the Info area writes to; -1
+  // while an action that arranges the rows places the selection itself.
   const int& Selection() const { return selection_; }
   void SetSelection(int row) { selection_ = row; }
-
-  // The row map after a row moved from `from` to before `to` (-1: the end), as the
-  // stored order moved it; the row's new place comes back.
-  int MoveRow(int from, int to);
-  // The text of a row showing `program`, and that text set on its first row.
+  // Selects and shows the remembered row, as a refill does.
+  void ShowSelection();
+  // An action arranging the rows places the selection itself: the refill its notice
+  // brings selects none. The remembered row comes back, for when nothing moved.
+  int HoldSelection() { return std::exchange(selection_, -1); }
+  // The text of a row showing `program`.
   QString RowText(int program) const;
-  void SetRowText(int program, const QString& text);
   // What a row is found by in the search: the program's name and service ID.
   ListFilter::RowKeys SearchKeys(int row) const;
   bool Filtered() const { return filter_->Active(); }
@@ -66,6 +76,8 @@ class ChannelListPanel : public QObject {
   void OnDrop(std::function<void()> drop) { drop_ = std::move(drop); }
 
  protected:
+  DocEditing& Doc() const { return doc_; }
+  QWidget& Page() const { return page_; }
   // Makes the search field and the list at their places on the page, in tab order.
   void MakeList(const char* listName, const char* listLabel, const char* searchName, const char* searchLabel,
                 int searchY, int x, int width, int listY, int listHeight);

@@ -4,13 +4,38 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <string>
 
+#include "db/document/DocEditing.h"
 #include "db/operations/ChannelRows.h"
+#include "db/operations/DatabaseOperations.h"
+#include "db/operations/GroupOperations.h"
+#include "ui/StepTexts.h"
 #include "ui/channels/GroupChTexts.h"
+#include "widgets/CInputName.h"
 #include "widgets/DataExchange.h"
 #include "widgets/PlacedControl.h"
+#include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
+using Texts::Q;
+
+namespace {
+
+QString NameOf(const ChannelDatabase& db, int group) {
+  return DataExchange::NameText(channelrows::GroupName(db, group));
+}
+
+// The text of an undo step, filled with the names.
+std::string StepText(const char* text, const QString& a1, const QString& a2 = QString()) {
+  QString named = Q(text).arg(a1);
+  if (!a2.isNull()) named = named.arg(a2);
+  return named.toStdString();
+}
+
+}  // namespace
 
 FavoriteGroupPanel::FavoriteGroupPanel(DocEditing& doc, QWidget& page) : ChannelListPanel(doc, page) {
   copyLeft_ = PlacedTextControl<QPushButton>(&page, T::kCopyLeft, "copyLeft", 163, 104, 36, 14);
@@ -20,6 +45,9 @@ FavoriteGroupPanel::FavoriteGroupPanel(DocEditing& doc, QWidget& page) : Channel
   rename_ = PlacedTextControl<QPushButton>(&page, T::kRename, "renameGroup", 260, 33, 44, 14);
   delete_ = PlacedTextControl<QPushButton>(&page, T::kDelete, "deleteGroup", 308, 33, 44, 14);
   MakeList("groupList", T::kFavoriteBox, "groupSearch", T::kSearchFavorites, 50, 212, 140, 66, 135);
+  connect(add_, &QPushButton::clicked, this, [this] { AddGroup(); });
+  connect(rename_, &QPushButton::clicked, this, [this] { RenameGroup(); });
+  connect(delete_, &QPushButton::clicked, this, [this] { DeleteGroup(); });
 }
 
 void FavoriteGroupPanel::ClearCombo() {
@@ -32,13 +60,29 @@ void FavoriteGroupPanel::RefillCombo(const ChannelDatabase& db) {
   const QSignalBlocker block(combo_);
   combo_->clear();
   map_.fill(0);
-  comboRows_ = 0;
-  const auto& groups = db.channelLists.favoriteGroups;
-  for (int g = 0; g < kGroupSlots && g < int(groups.size()); ++g) {
-    if (!groups[std::size_t(g)].IsUsed()) continue;
-    combo_->addItem(DataExchange::NameText(channelrows::GroupName(db, g)));
-    map_[std::size_t(comboRows_++)] = g;
-  }
+  const std::vector<int> used = channelrows::UsedGroups(db);
+  static_assert(kGroupSlots >= int(ChannelListBlock::kGroupCount));
+  std::copy(used.begin(), used.end(), map_.begin());
+  comboRows_ = int(used.size());
+  for (int group : used) combo_->addItem(NameOf(db, group));
+}
+
+bool FavoriteGroupPanel::Lists(const ChannelDatabase& db, const std::vector<int>& used) const {
+  if (!std::equal(used.begin(), used.end(), map_.begin(), map_.begin() + comboRows_)) return false;
+  for (int row = 0; row < comboRows_; ++row)
+    if (combo_->itemText(row) != NameOf(db, GroupAt(row))) return false;
+  return true;
+}
+
+bool FavoriteGroupPanel::SyncCombo(const ChannelDatabase& db) {
+  if (Lists(db, channelrows::UsedGroups(db))) return false;
+  const int group = CurrentGroup();
+  RefillCombo(db);
+  const int kept = ComboRowOf(group);
+  const int row = kept >= 0 ? kept : std::max(currentRow_ - 1, 0);
+  currentRow_ = comboRows_ > 0 ? std::min(row, comboRows_ - 1) : 0;
+  SelectRow(comboRows_ > 0 ? currentRow_ : -1);
+  return CurrentGroup() != group;
 }
 
 void FavoriteGroupPanel::SelectRow(int row) {
@@ -60,13 +104,42 @@ void FavoriteGroupPanel::OnGroup(std::function<bool()> mayLeave, std::function<v
   });
 }
 
-int FavoriteGroupPanel::CurrentGroup() const {
-  return currentRow_ >= 0 && currentRow_ < comboRows_ ? map_[std::size_t(currentRow_)] : -1;
-}
+int FavoriteGroupPanel::CurrentGroup() const { return GroupAt(currentRow_); }
+
+int FavoriteGroupPanel::GroupAt(int row) const { return ValueAt(map_, row, -1, comboRows_); }
 
 int FavoriteGroupPanel::ComboRowOf(int group) const {
-  int comboRow = -1;
-  for (int row = 0; row < comboRows_; ++row)
-    if (map_[std::size_t(row)] == group) comboRow = row;
-  return comboRow;
+  const auto end = map_.begin() + comboRows_;
+  const auto found = std::find(map_.begin(), end, group);
+  return found == end ? -1 : int(found - map_.begin());
+}
+
+// ---- the groups' own edits ---------------------------------------------------------
+
+void FavoriteGroupPanel::AddGroup() {
+  CInputName dlg(&Page());
+  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  if (!Doc().Apply({StepText(StepTexts::kAddGroup, dlg.name), DocEditing::Mark::IfDone}, dbops::AddFavoriteGroup,
+                   DataExchange::NameBytes(dlg.name)))
+    return;
+  if (added_) added_();
+}
+
+void FavoriteGroupPanel::RenameGroup() {
+  const int group = CurrentGroup();
+  if (group < 0) return;
+  const QString name = NameOf(Doc().Working(), group);
+  CInputName dlg(&Page());
+  dlg.name = name;
+  if (Prompt::Exec(dlg) != QDialog::Accepted) return;
+  const Result renamed = Doc().Apply({StepText(StepTexts::kRenameGroup, name, dlg.name), DocEditing::Mark::IfDone},
+                                     dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
+  if (!renamed && !renamed.message.empty()) Prompt::Message(&Page(), Q(renamed.message.c_str()));
+}
+
+void FavoriteGroupPanel::DeleteGroup() {
+  const int group = CurrentGroup();
+  if (group < 0) return;
+  Doc().Apply({StepText(StepTexts::kDeleteGroup, NameOf(Doc().Working(), group)), DocEditing::Mark::Always},
+              dbops::DeleteFavoriteGroup, group);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The right box of the "Group/Channel" page: the favourite group chosen in its combo,
 // "Add", "Rename" and "Delete" of a group, the search over its members, the member list
-// and "<--". It owns which combo row names which group slot, and the group shown.
+// and "<--". It owns which combo row names which group slot, the group shown, and the
+// edits of the groups themselves.
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "ui/channels/ChannelListPanel.h"
 
@@ -21,6 +23,10 @@ class FavoriteGroupPanel : public ChannelListPanel {
 
   // Lists the used groups in the combo by name, without the selection handler.
   void RefillCombo(const ChannelDatabase& db);
+  // After an edit of the groups: lists them again when a group came, went or was
+  // renamed, keeping the current group, or when it went the row above it (the first
+  // row when it was the first). True when the current group is another one now.
+  bool SyncCombo(const ChannelDatabase& db);
   // Empties the combo without the selection handler.
   void ClearCombo();
   // Shows a combo row without the selection handler: the caller fills the list itself.
@@ -29,8 +35,17 @@ class FavoriteGroupPanel : public ChannelListPanel {
   // `show` fills the member list with the group's slot.
   void OnGroup(std::function<bool()> mayLeave, std::function<void(int group)> show);
 
+  // "Add", "Rename" and "Delete" of a group, one action each through the document, whose
+  // notice brings the combo up to date. After a group is added `added` runs.
+  void AddGroup();
+  void RenameGroup();
+  void DeleteGroup();
+  void OnAdded(std::function<void()> added) { added_ = std::move(added); }
+
   // The slot of the current group, -1 while the combo is empty.
   int CurrentGroup() const;
+  // The slot a combo row names, -1 past the rows listed.
+  int GroupAt(int row) const;
   // The combo row of a group slot, -1 when the combo does not list it.
   int ComboRowOf(int group) const;
   const int& CurrentRow() const { return currentRow_; }
@@ -45,6 +60,10 @@ class FavoriteGroupPanel : public ChannelListPanel {
   QPushButton* CopyLeft() const { return copyLeft_; }
 
  private:
+  // Whether the combo lists exactly these groups with these names.
+  bool Lists(const ChannelDatabase& db, const std::vector<int>& used) const;
+
+  std::function<void()> added_;
   QPushButton* copyLeft_ = nullptr;
   QComboBox* combo_ = nullptr;
   QPushButton* add_ = nullptr;

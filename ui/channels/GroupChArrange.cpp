@@ -1,7 +1,7 @@
 // The "Group/Channel" page arranging its lists: moving the selected row by keys
 // or to a channel number, and sorting the list the context menu was opened on.
-// Each is one edit through the document; the list is then refilled and the row
-// the user worked on stays selected and in view.
+// Each is one edit through the document, whose notice fills the list again; the
+// rows the user worked on are then selected and in view.
 #include <algorithm>
 
 #include "db/operations/ChannelSort.h"
@@ -21,9 +21,9 @@ void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   if (rows.empty() || Dragging() || Panel(services).RefuseMoveWhileFiltered()) return;
   const auto order =
       services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
-  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows, MoveAction(services, rows));
-  if (moved.empty()) return;
-  ShowArranged(services, moved);
+  const DocEditing::Action action = MoveAction(services, rows);
+  const int kept = Panel(services).HoldSelection();
+  ShowArranged(services, moves_->Move(RowMove(move), order, rows, action), kept);
 }
 
 void CPageGroupCh::SortRows(int key) {
@@ -35,48 +35,57 @@ void CPageGroupCh::SortRows(int key) {
   if (before.empty()) return;
   static constexpr const char* kStepOfKey[] = {StepTexts::kSortByName, StepTexts::kSortBySatellite,
                                                StepTexts::kSortByServiceId, StepTexts::kReverseOrder};
-  if (!doc_.Apply(Action(kStepOfKey[key], OrderName(services)), dbops::SortOrder, order, dbops::SortKey(key))) return;
-  const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
-  if (after == before) return;
   // The selection follows the selected program to its new place.
-  GroupChListView* list = services ? serviceList_ : groupList_;
-  const int row = list->SingleSelectedRow();
+  ChannelListPanel& panel = Panel(services);
+  const int row = panel.List()->SingleSelectedRow();
+  const int kept = panel.HoldSelection();
+  const bool sorted =
+      doc_.Apply(Action(kStepOfKey[key], OrderName(services)), dbops::SortOrder, order, dbops::SortKey(key));
+  const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
+  if (!sorted || after == before) {
+    panel.SetSelection(kept);
+    return;
+  }
   int to = -1;
   if (row >= 0 && row < int(before.size())) {
     // Among equal slots (a damaged list) the same occurrence is kept.
-    const auto nth = std::count(before.begin(), before.begin() + row, before[std::size_t(row)]);
+    const auto at = before.begin() + row;
+    const auto nth = std::count(before.begin(), at, *at);
     for (std::size_t i = 0, seen = 0; i < after.size() && to < 0; ++i)
-      if (after[i] == before[std::size_t(row)] && std::ptrdiff_t(seen++) == nth) to = int(i);
+      if (after[i] == *at && std::ptrdiff_t(seen++) == nth) to = int(i);
   }
-  ShowArranged(services, to < 0 ? std::vector<int>() : std::vector<int>{to});
+  if (to >= 0) return ShowArranged(services, {to}, kept);
+  // No single row to follow: the list shows its remembered row, as any refill does.
+  panel.SetSelection(kept);
+  panel.ShowSelection();
 }
 
 DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int>& rows) {
   const ChannelListPanel& panel = Panel(services);
   if (rows.size() == 1 && rows.front() < panel.Count())
-    return Action(StepTexts::kMoveInGroup, ProgramName(panel.ProgramRows()[std::size_t(rows.front())]),
-                  OrderName(services));
+    return Action(StepTexts::kMoveInGroup, ProgramName(panel.ProgramAt(rows.front())), OrderName(services));
   return Action(StepTexts::kMoveSeveral, QString::number(rows.size()), OrderName(services));
 }
 
-// Refills the arranged list with `rows` selected, the first current and in view.
-void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows) {
-  GroupChListView* list = services ? serviceList_ : groupList_;
-  // The refill selects the first row again; it leaves row 0 to the caller.
-  if (!rows.empty()) Panel(services).SetSelection(rows.front());
-  services ? FillServiceList(services_->Kind()) : FillGroupList(groups_->CurrentGroup());
-  if (!rows.empty()) {
-    list->setCurrentRow(rows.front());
-    // One selection change for the whole block: a change per row would have the
-    // selection handler read the growing selection a thousand times over.
-    QItemSelection block;
-    for (std::size_t i = 0; i < rows.size();) {
-      std::size_t end = i + 1;
-      while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
-      block.select(list->model()->index(rows[i], 0), list->model()->index(rows[end - 1], 0));
-      i = end;
-    }
-    list->selectionModel()->select(block, QItemSelectionModel::Select);
-    list->scrollToItem(list->item(rows.front()));
+void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows, int kept) {
+  ChannelListPanel& panel = Panel(services);
+  if (rows.empty()) {
+    // Nothing moved and nothing was filled again: the list is as it was.
+    panel.SetSelection(kept);
+    return;
   }
+  GroupChListView* list = panel.List();
+  panel.SetSelection(rows.front());
+  list->setCurrentRow(rows.front());
+  // One selection change for the whole block: a change per row would have the
+  // selection handler read the growing selection a thousand times over.
+  QItemSelection block;
+  for (std::size_t i = 0; i < rows.size();) {
+    std::size_t end = i + 1;
+    while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+    block.select(list->model()->index(rows[i], 0), list->model()->index(rows[end - 1], 0));
+    i = end;
+  }
+  list->selectionModel()->select(block, QItemSelectionModel::Select);
+  list->scrollToItem(list->item(rows.front()));
 }

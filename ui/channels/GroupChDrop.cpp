@@ -8,7 +8,6 @@
 #include "db/operations/GroupOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
-#include "ui/channels/ChannelRowItem.h"
 #include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowDrag.h"
@@ -25,32 +24,34 @@ void CPageGroupCh::DropRows(bool services) {
   if (rows.empty() || rows.back() >= count) return;
   const auto order =
       services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
-  const std::vector<int> moved = doc_.Apply(MoveAction(services, rows), dbops::MoveRowsTo, order, rows,
-                                            dbops::BlockDropPosition(count, rows, drag.DropRow()));
-  if (!moved.empty()) ShowArranged(services, moved);
+  const DocEditing::Action action = MoveAction(services, rows);
+  const int kept = Panel(services).HoldSelection();
+  ShowArranged(services,
+               doc_.Apply(action, dbops::MoveRowsTo, order, rows, dbops::BlockDropPosition(count, rows, drag.DropRow())),
+               kept);
 }
 
 void CPageGroupCh::MoveGroupMember() {
   const int dragRow = groups_->Drag().DragRow();
-  const QListWidgetItem* dragged = groupList_->item(dragRow);
-  if (!dragged) return;
-  const QString text = dragged->text();
+  if (!groupList_->item(dragRow)) return;
   if (groupList_->SingleSelectedRow() < 0) return;
   const int group = groups_->CurrentGroup();
   if (group < 0 || dragRow >= groups_->Count()) return;
 
   const int dropRow = groups_->Drag().DropRow();
-  doc_.Apply(Action(StepTexts::kMoveInGroup, ProgramName(groups_->ProgramAt(dragRow)), OrderName(false),
-                    DocEditing::Mark::Always),
-             dbops::MoveGroupMember, group, dragRow, dropRow);
-  const int to = groups_->MoveRow(dragRow, dropRow);
-
-  // The list is patched rather than refilled; the selection handler stays out until the
-  // moved row is in place, then shows it.
+  const DocEditing::Action action = Action(StepTexts::kMoveInGroup, ProgramName(groups_->ProgramAt(dragRow)),
+                                           OrderName(false), DocEditing::Mark::Always);
+  const int kept = groups_->HoldSelection();
+  const int to = doc_.Apply(action, dbops::MoveGroupMember, group, dragRow, dropRow);
+  if (to < 0) {
+    groups_->SetSelection(kept);
+    return;
+  }
+  // The notice filled the list with no row selected; the selection handler then shows
+  // the moved row.
+  groups_->SetSelection(to);
   {
     const QSignalBlocker block(groupList_);
-    delete groupList_->takeItem(dragRow);
-    groupList_->insertItem(to, new ChannelRowItem(text));
     groupList_->clearSelection();
   }
   groupList_->setCurrentRow(to);

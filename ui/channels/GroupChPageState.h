@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "db/records/TableAt.h"
+
 enum class ServiceKind : int { Tv = 0, Radio = 1 };
 enum class ActiveList : int { Services = 0, Favorites = 1 };
 
@@ -27,6 +29,6 @@ struct GroupChPageState {
 
   // The slot of the current group, -1 while the combo is empty.
   int CurrentGroup() const {
-    return currentGroupRow >= 0 && currentGroupRow < groupComboRows ? groupMap[std::size_t(currentGroupRow)] : -1;
+    return ValueAt(groupMap, currentGroupRow, -1, groupComboRows);
   }
 };

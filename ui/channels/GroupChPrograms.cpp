@@ -1,6 +1,7 @@
 // The "Group/Channel" page's program actions: wiring the Info area to the active list's
 // row, "Add Program", "Delete Program" on the active list, "-->"
-// and "<--". Several selected rows go to GroupChSeveral.cpp.
+// and "<--". Several selected rows go to GroupChSeveral.cpp. The document's notice
+// fills the lists again before Apply returns; the remembered row is set before it.
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
@@ -75,7 +76,7 @@ void CPageGroupCh::AddProgram() {
     Prompt::Message(this, Q(added.message.c_str()));
     return;
   }
-  RefreshPage();
+  ShowFirstLists();
 }
 
 void CPageGroupCh::DeleteSelectedProgram() {
@@ -89,8 +90,6 @@ void CPageGroupCh::DeleteSelectedProgram() {
     const int program = services_->ProgramAt(row);
     doc_.Apply(Action(StepTexts::kDeleteProgram, ProgramName(program), QString(), DocEditing::Mark::Always),
                dbops::DeleteListedProgram, kind, program);
-    FillServiceList(kind);
-    FillGroupList(groups_->CurrentGroup());
   } else {
     const int row = groupList_->SingleSelectedRow();
     if (row < 0 || row >= groups_->Count()) return;
@@ -98,7 +97,6 @@ void CPageGroupCh::DeleteSelectedProgram() {
     const int program = groups_->ProgramAt(row);
     doc_.Apply(Action(StepTexts::kRemoveFromGroup, ProgramName(program), OrderName(false), DocEditing::Mark::Always),
                dbops::RemoveGroupMember, groups_->CurrentGroup(), program);
-    FillGroupList(groups_->CurrentGroup());
   }
 }
 
@@ -113,10 +111,8 @@ void CPageGroupCh::CopyToGroup() {
   const int group = groups_->CurrentGroup();
   if (group < 0) return;
   const int program = services_->ProgramAt(row);
-  const Result added = doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)),
-                                  dbops::AddGroupMember, group, program);
-  if (!added) return;
-  FillGroupList(group);
+  doc_.Apply(Action(StepTexts::kAddToGroup, ProgramName(program), OrderName(false)), dbops::AddGroupMember, group,
+             program);
 }
 
 void CPageGroupCh::RemoveFromGroup() { actions_.deleteProgram->trigger(); }

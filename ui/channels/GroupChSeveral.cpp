@@ -24,7 +24,7 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
   const ChannelListPanel& panel = Panel(services);
   std::vector<int> programs;
   for (int row : rows)
-    if (row < panel.Count()) programs.push_back(panel.ProgramRows()[std::size_t(row)]);
+    if (row < panel.Count()) programs.push_back(panel.ProgramAt(row));
   const int group = groups_->CurrentGroup();
   const QString many = QString::number(programs.size());
   if (copy) {
@@ -37,7 +37,6 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
           return StepText(StepTexts::kAddSeveralToGroup, QString::number(r.added), order);
         },
         dbops::AddGroupMembers, group, programs);
-    if (added.added > 0) FillGroupList(group);
     if (added.alreadyMembers > 0)
       Prompt::Message(this, Q(T::kAlreadyMembers).arg(added.alreadyMembers), QMessageBox::Ok, QMessageBox::Information);
     return true;
@@ -46,17 +45,14 @@ bool CPageGroupCh::ActOnSeveral(bool copy) {
     if (Prompt::Message(this, Q(T::kDeleteSeveral).arg(programs.size()), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
       return true;
-    const int kind = services_->Kind();
-    doc_.Apply(Action(StepTexts::kDeleteSeveral, many, QString(), DocEditing::Mark::Always),
-               dbops::DeleteListedPrograms, kind, programs);
+    // The first selected row stays selected when the notice fills the list again.
     services_->SetSelection(rows.front());
-    FillServiceList(kind);
-    FillGroupList(group);
+    doc_.Apply(Action(StepTexts::kDeleteSeveral, many, QString(), DocEditing::Mark::Always),
+               dbops::DeleteListedPrograms, services_->Kind(), programs);
   } else {
+    groups_->SetSelection(rows.front());
     doc_.Apply(Action(StepTexts::kRemoveSeveralFromGroup, many, OrderName(false), DocEditing::Mark::Always),
                dbops::RemoveGroupMembers, group, programs);
-    groups_->SetSelection(rows.front());
-    FillGroupList(group);
   }
   return true;
 }

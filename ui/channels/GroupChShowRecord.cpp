@@ -7,6 +7,8 @@
 
 #include "db/document/DocEditing.h"
 #include "db/document/StepSubject.h"
+#include "db/operations/ChannelOrder.h"
+#include "db/operations/ChannelRows.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
@@ -37,11 +39,10 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
 
   switch (subject.kind) {
     case Kind::Program: {
-      if (!db.programs[std::size_t(subject.slot)].IsUsed()) return false;
+      if (!channelrows::ProgramUsed(db, subject.slot)) return false;
       for (int kind : {services_->Kind(), 1 - services_->Kind()}) {
-        const ServiceList* list = db.channelLists.List(kind);
-        bool listed = false;
-        for (std::size_t i = 0; list && i < list->ValidCount() && !listed; ++i) listed = list->Entry(i) == subject.slot;
+        const std::vector<std::uint16_t> entries = dbops::OrderEntries(db, dbops::ChannelOrder::List(kind));
+        const bool listed = std::find(entries.begin(), entries.end(), subject.slot) != entries.end();
         if (!listed || !showKind(kind)) continue;
         const int row = services_->RowOf(subject.slot);
         if (row >= 0) select(serviceList_, row);

@@ -10,6 +10,7 @@
 #include "db/operations/ChannelRows.h"
 #include "db/operations/ProgramOperations.h"
 #include "db/records/ProgramRecord.h"
+#include "db/records/TableAt.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/GroupChTexts.h"
@@ -49,8 +50,8 @@ bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControl
 
 }  // namespace
 
-ProgramInfoArea::ProgramInfoArea(DocEditing& doc, PageHost& host, const DocListener* editor, QWidget& page)
-    : QObject(&page), doc_(doc), host_(host), editor_(editor), page_(page) {
+ProgramInfoArea::ProgramInfoArea(DocEditing& doc, PageHost& host, QWidget& page)
+    : QObject(&page), doc_(doc), host_(host), page_(page) {
   auto* box = new QGroupBox(Q(T::kInfoBox), &page);
   box->setObjectName(QStringLiteral("infoBox"));
   DialogUnits::Place(box, 7, 212, 352, 94);
@@ -105,7 +106,7 @@ void ProgramInfoArea::ShowProgram(int program) {
   ProgramFieldControls::Values shown;
   shown.locked = entry.locked;
   shown.name = DataExchange::NameFromBytes(entry.name);
-  shown.type = int(db.programs[std::size_t(program)].ServiceType());
+  if (const ProgramRecord* record = TableAt(db.programs, program)) shown.type = int(record->ServiceType());
   shown.numbers = entry.numbers;
   // The same program shown again unchanged (the focus coming back to its list, a list
   // refilled around it) keeps what was typed over it.
@@ -120,8 +121,7 @@ bool ProgramInfoArea::Resolve() {
   if (!valid_ || !fields_.Differ(stored_)) return true;
   // A program deleted meanwhile takes nothing.
   const ChannelDatabase& db = doc_.Working();
-  if (program_ < 0 || program_ >= int(ChannelDatabase::kProgramCount) || !db.programs[std::size_t(program_)].IsUsed())
-    return true;
+  if (!channelrows::ProgramUsed(db, program_)) return true;
   switch (Prompt::Message(&page_, Q(Texts::kApplyChanges).arg(stored_.name),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
                           QMessageBox::Yes)) {
@@ -140,14 +140,13 @@ bool ProgramInfoArea::Apply(bool whole, int selected) {
   // Settling typed values writes them to the program they were typed over, even when a
   // refill has moved the selection since.
   const int program = whole ? program_ : selected;
-  const DocEditing::Action action{Q(StepTexts::kUpdateProgram).arg(typed.name).toStdString(), editor_,
+  const DocEditing::Action action{Q(StepTexts::kUpdateProgram).arg(typed.name).toStdString(),
                                   DocEditing::Mark::IfDone};
   if (!doc_.Apply(action, dbops::UpdateProgram, program, ProgramFieldControls::Entry(typed), host_.DbType())) {
     // No program to write to: nothing typed can be kept for it.
     if (whole) ShowStored();
     return true;
   }
-  if (written_) written_(program);
   // The area shows what is stored: a refused field shows its stored value again.
   ShowProgram(program);
   ShowStored();

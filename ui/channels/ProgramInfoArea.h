@@ -19,9 +19,9 @@ class QWidget;
 class ProgramInfoArea : public QObject {
   Q_OBJECT
  public:
-  // Makes the area's controls on `page`; its steps are made by `editor` (the page), so
-  // the page does not rebuild itself on its own notice.
-  ProgramInfoArea(DocEditing& doc, PageHost& host, const DocListener* editor, QWidget& page);
+  // Makes the area's controls on `page`. The lists learn of what "Update" wrote from the
+  // document's notice.
+  ProgramInfoArea(DocEditing& doc, PageHost& host, QWidget& page);
 
   // Forgets the program shown and shows the empty values: the page starts afresh.
   void Reset();
@@ -46,8 +46,6 @@ class ProgramInfoArea : public QObject {
   // list's row (-1: none).
   void Update(int selected) { Apply(false, selected); }
 
-  // Called after a program's stored values changed through the area, with its slot.
-  void OnWritten(std::function<void(int)> written) { written_ = std::move(written); }
   // Enter in any field runs `act`, as "Update" does.
   void OnEnter(QObject* owner, std::function<void()> act) const;
   // Tab goes on from `before` through the fields row by row, then to "Update".
@@ -70,12 +68,10 @@ class ProgramInfoArea : public QObject {
 
   DocEditing& doc_;
   PageHost& host_;
-  const DocListener* editor_;
   QWidget& page_;
   ProgramFieldControls fields_;
   QLabel* satellite_ = nullptr;
   QPushButton* update_ = nullptr;
-  std::function<void(int)> written_;
 
   bool valid_ = false;
   int program_ = -1;

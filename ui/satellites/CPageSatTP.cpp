@@ -2,6 +2,7 @@
 
 #include "db/document/DocEditing.h"
 #include "db/document/StepSubject.h"
+#include "db/records/TableAt.h"
 #include "ui/PageHost.h"
 #include "ui/satellites/SatInfoArea.h"
 #include "ui/satellites/SatTPListView.h"
@@ -20,8 +21,8 @@ CPageSatTP::CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent)
   setObjectName(QStringLiteral("CPageSatTP"));
   // First: the panels' commands and context menus, so the menus are listed for a screen
   // reader before anything asks about the page.
-  satellites_ = new SatellitePanel(doc_, *this, *this);
-  transponders_ = new TransponderPanel(doc_, *this, *this);
+  satellites_ = new SatellitePanel(doc_, *this);
+  transponders_ = new TransponderPanel(doc_, *this);
   actions_ = {satellites_->AddAction(),   satellites_->DeleteAction(), transponders_->AddAction(),
               transponders_->DeleteAction(), transponders_->EditAction(), satellites_->Menu(),
               transponders_->Menu()};
@@ -47,11 +48,20 @@ QString CPageSatTP::Title() { return Q(SatTPTexts::kPageTitle); }
 CPageSatTP::~CPageSatTP() { doc_.Unlisten(this); }
 
 void CPageSatTP::OnDocChanged(const DocChange& change) {
-  if (change.by == this) return;
   using Kind = StepSubject::Kind;
-  if (change.cause == DocChange::Cause::Edit && !change.Touched(Kind::Satellite) && !change.Touched(Kind::Transponder))
+  const bool satellites = change.Touched(Kind::Satellite);
+  const bool transponders = change.Touched(Kind::Transponder);
+  if (change.cause == DocChange::Cause::Edit && !satellites && !transponders) return;
+  // An undo or a redo rebuilds the page; the window then shows the record it changed.
+  if (change.cause != DocChange::Cause::Edit) {
+    RefreshSatellites();
     return;
-  RefreshSatellites();
+  }
+  // An edit, the page's own or another's: the rows worked on stay marked where they
+  // still exist. A rebuilt satellite list lists the transponders again itself.
+  EnsureInitialised();
+  if (satellites && satellites_->RefreshChanged()) return;
+  if (transponders) transponders_->Refresh(satellites_->State().CurrentSatellite());
 }
 
 void CPageSatTP::Activate() { EnsureInitialised(); }
@@ -84,10 +94,9 @@ bool CPageSatTP::ShowRecord(const StepSubject& subject) {
     satellite = subject.slot;
   } else if (subject.kind == StepSubject::Kind::Transponder) {
     transponder = subject.slot;
-    if (transponder < 0 || transponder >= int(ChannelDatabase::kTransponderCount)) return false;
-    const TransponderRecord& tp = db.transponders[std::size_t(transponder)];
-    if (!tp.IsUsed()) return false;
-    satellite = int(tp.SatelliteIndex());
+    const TransponderRecord* tp = TableAt(db.transponders, transponder);
+    if (!tp || !tp->IsUsed()) return false;
+    satellite = int(tp->SatelliteIndex());
   } else {
     return false;
   }

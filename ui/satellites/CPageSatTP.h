@@ -2,8 +2,8 @@
 // The "Satellite/Transponder" page of the main sheet. It lays out two panels and wires
 // them: the satellites of the working database with the "Sat. Info" of the current one
 // (SatellitePanel), and the transponders of that satellite (TransponderPanel). Every
-// edit is one action through the document, after which the panel rebuilds the list it
-// changed; changes made elsewhere reach the page as the document's notices.
+// edit is one action through the document; its notice, the page's own edits' too, is
+// how the page learns what to show again.
 #include <QString>
 #include <QWidget>
 
@@ -50,8 +50,8 @@ class CPageSatTP : public QWidget, public DocListener {
   // Both panels' lists and the "Sat. Info" values, as they are now.
   SatTPPageState State() const;
 
-  // DocListener: a change made elsewhere to the satellites or transponders, an undo or
-  // a redo rebuilds the page.
+  // DocListener: an edit of the satellites or transponders renews what it changed; an
+  // undo or a redo rebuilds the page.
   void OnDocChanged(const DocChange& change) override;
 
  private:

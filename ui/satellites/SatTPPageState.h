@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "db/records/TableAt.h"
+
 // The satellite list and "Sat. Info".
 struct SatellitePanelState {
   static constexpr int kMaxSatelliteRows = 160;
@@ -26,7 +28,7 @@ struct SatellitePanelState {
 
   // Slot of the satellite the page works on, or -1 while no satellite is listed.
   int CurrentSatellite() const {
-    return satelliteRowCount > 0 ? satelliteRows[std::size_t(currentSatelliteRow)] : -1;
+    return ValueAt(satelliteRows, currentSatelliteRow, -1, satelliteRowCount);
   }
 };
 

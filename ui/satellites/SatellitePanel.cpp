@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "db/document/DocEditing.h"
 #include "db/operations/ChannelRows.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/SatelliteOperations.h"
+#include "db/records/TableAt.h"
 #include "ui/StepTexts.h"
 #include "ui/satellites/SatInfoArea.h"
 #include "ui/satellites/SatTPListView.h"
@@ -48,8 +50,7 @@ std::string SatelliteStep(const char* text, const QString& name) { return Q(text
 
 }  // namespace
 
-SatellitePanel::SatellitePanel(DocEditing& doc, QWidget& page, const DocListener& editor)
-    : QObject(&page), doc_(doc), page_(page), editor_(editor) {
+SatellitePanel::SatellitePanel(DocEditing& doc, QWidget& page) : QObject(&page), doc_(doc), page_(page) {
   setObjectName(QStringLiteral("satellitePanel"));
   using CommandAction::Make;
   add_ = Make(*this, "addSatellite", Q(T::kAddSatellite), [this] { NewSatellite(); });
@@ -111,12 +112,11 @@ void SatellitePanel::Refresh() {
   list_->clear();
   state_.satelliteRows.fill(0);
   QList<QTreeWidgetItem*> items;
-  int rows = 0;
-  for (int slot = 0; slot < int(ChannelDatabase::kSatelliteCount); ++slot) {
-    if (!db.satellites[std::size_t(slot)].IsUsed()) continue;
-    items.append(new QTreeWidgetItem(QStringList{SatelliteRowText(db, slot)}));
-    state_.satelliteRows[std::size_t(rows++)] = slot;
-  }
+  const std::vector<int> used = channelrows::UsedSatellites(db);
+  static_assert(SatellitePanelState::kMaxSatelliteRows >= int(ChannelDatabase::kSatelliteCount));
+  std::copy(used.begin(), used.end(), state_.satelliteRows.begin());
+  for (int slot : used) items.append(new QTreeWidgetItem(QStringList{SatelliteRowText(db, slot)}));
+  const int rows = int(used.size());
   state_.satelliteRowCount = rows;
   if (rows == 0) {
     state_.currentSatelliteRow = 0;
@@ -134,6 +134,20 @@ void SatellitePanel::Refresh() {
   const int satellite = state_.CurrentSatellite();
   emit currentSatelliteChanged(satellite);
   ShowInfo(satellite);
+}
+
+bool SatellitePanel::RefreshChanged() {
+  const std::vector<int> used = channelrows::UsedSatellites(Db());
+  const auto listed = state_.satelliteRows.begin();
+  if (!std::equal(used.begin(), used.end(), listed, listed + state_.satelliteRowCount)) {
+    Refresh();
+    return true;
+  }
+  int row = 0;
+  for (int slot : used)
+    if (QTreeWidgetItem* item = list_->topLevelItem(row++)) item->setText(0, SatelliteRowText(Db(), slot));
+  if (!used.empty()) ShowInfo(state_.CurrentSatellite());
+  return false;
 }
 
 void SatellitePanel::OnSelectionChanged() {
@@ -167,8 +181,9 @@ bool SatellitePanel::Select(int satellite) {
 
 void SatellitePanel::ShowInfo(int satellite) {
   EnsureInitialised();
-  if (!doc_.HasData() || satellite < 0 || satellite >= int(ChannelDatabase::kSatelliteCount)) return;
-  const SatelliteRecord& sat = Db().satellites[std::size_t(satellite)];
+  const SatelliteRecord* record = TableAt(Db().satellites, satellite);
+  if (!doc_.HasData() || !record) return;
+  const SatelliteRecord& sat = *record;
   const SatellitePanelState before = state_;
   state_.infoTone22k = sat.Tone22k() ? 1 : 0;
   state_.infoMotor = int(sat.Motor());
@@ -220,12 +235,10 @@ bool SatellitePanel::ApplySatInfo(bool whole) {
   settings.name = DataExchange::NameBytes(typed.infoName);
   settings.lnbFreqHigh = typed.infoLnbFreqHigh;
   settings.lnbFreqLow = typed.infoLnbFreqLow;
-  // "Update" counts as an edit even when the values were those stored.
-  if (doc_.Apply({SatelliteStep(StepTexts::kUpdateSatInfo, typed.infoName), &editor_, DocEditing::Mark::Always},
-                 dbops::UpdateSatellite, satellite, settings)) {
-    if (QTreeWidgetItem* row = list_->topLevelItem(state_.currentSatelliteRow))
-      row->setText(0, SatelliteRowText(Db(), satellite));
-  }
+  // "Update" counts as an edit even when the values were those stored. The document's
+  // notice renews the row's name.
+  doc_.Apply({SatelliteStep(StepTexts::kUpdateSatInfo, typed.infoName), DocEditing::Mark::Always},
+             dbops::UpdateSatellite, satellite, settings);
   // The area shows what the receiver will get, not what was typed: a refused field
   // shows its stored value again.
   ShowInfo(satellite);
@@ -242,10 +255,9 @@ void SatellitePanel::NewSatellite() {
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
   const auto name = DataExchange::NameToBytes(dialog.name);
   if (!name) return;
-  if (!doc_.Apply({SatelliteStep(StepTexts::kAddSatellite, dialog.name), &editor_, DocEditing::Mark::IfDone},
-                  dbops::AddSatellite, *name))
-    return;
-  Refresh();
+  // The document's notice lists the new satellite.
+  doc_.Apply({SatelliteStep(StepTexts::kAddSatellite, dialog.name), DocEditing::Mark::IfDone}, dbops::AddSatellite,
+             *name);
 }
 
 void SatellitePanel::DeleteCurrentSatellite() {
@@ -253,8 +265,7 @@ void SatellitePanel::DeleteCurrentSatellite() {
   const int satellite = state_.CurrentSatellite();
   if (satellite < 0) return;
   const std::string text = SatelliteStep(StepTexts::kDeleteSatellite, CurrentName());
-  // Its transponders and programs go with it: the other page learns of that from the
+  // Its transponders and programs go with it: both pages learn of that from the
   // document's notice.
-  doc_.Apply({text, &editor_, DocEditing::Mark::Always}, dbops::DeleteSatellite, satellite);
-  Refresh();
+  doc_.Apply({text, DocEditing::Mark::Always}, dbops::DeleteSatellite, satellite);
 }

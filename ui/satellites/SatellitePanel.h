@@ -10,7 +10,6 @@
 #include "ui/satellites/SatTPPageState.h"
 
 class DocEditing;
-class DocListener;
 class QAction;
 class QMenu;
 class QWidget;
@@ -22,8 +21,8 @@ class SatellitePanel : public QObject {
   Q_OBJECT
  public:
   // Makes the panel's commands and context menu; its controls come with PlaceList and
-  // PlaceInfo. Its edits are made in the name of `editor`, the page.
-  SatellitePanel(DocEditing& doc, QWidget& page, const DocListener& editor);
+  // PlaceInfo.
+  SatellitePanel(DocEditing& doc, QWidget& page);
   ~SatellitePanel() override;
 
   // The satellite list, and "Sat. Info" with "Update", placed on the page.
@@ -41,6 +40,9 @@ class SatellitePanel : public QObject {
 
   // Rebuilds the list from the working database and shows the current satellite.
   void Refresh();
+  // After an edit of the satellites: rebuilds the list when the satellites listed
+  // changed (true), otherwise renews the rows' names and "Sat. Info" (false).
+  bool RefreshChanged();
   void ShowInfo(int satellite);
   void UpdateSatellite();
   // Before the satellite row is left: typed "Sat. Info" values that differ from the
@@ -67,7 +69,6 @@ class SatellitePanel : public QObject {
 
   DocEditing& doc_;
   QWidget& page_;
-  const DocListener& editor_;
   bool initialised_ = false;
   // Rebuilding the list changes its selection; the rebuild itself brings the page up to
   // date, so the selection handler stays out of it.

@@ -10,6 +10,7 @@
 #include "db/operations/ChannelRows.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/records/ListedTransponders.h"
+#include "db/records/TableAt.h"
 #include "ui/StepTexts.h"
 #include "ui/satellites/CTPEditDlg.h"
 #include "ui/satellites/SatTPListView.h"
@@ -41,8 +42,7 @@ QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
 
 }  // namespace
 
-TransponderPanel::TransponderPanel(DocEditing& doc, QWidget& page, const DocListener& editor)
-    : QObject(&page), doc_(doc), page_(page), editor_(editor) {
+TransponderPanel::TransponderPanel(DocEditing& doc, QWidget& page) : QObject(&page), doc_(doc), page_(page) {
   setObjectName(QStringLiteral("transponderPanel"));
   using CommandAction::Make;
   add_ = Make(*this, "addTransponder", Q(T::kAddTransponder), [this] { EditTransponder(EditMode::Add); });
@@ -80,6 +80,12 @@ void TransponderPanel::EnsureInitialised() {
 
 const ChannelDatabase& TransponderPanel::Db() const { return doc_.Working(); }
 
+int TransponderPanel::SlotAt(int row) const {
+  return ValueAt(state_.transponderRows, row, -1, state_.transponderRowCount);
+}
+
+const TransponderRecord* TransponderPanel::RecordAt(int row) const { return TableAt(Db().transponders, SlotAt(row)); }
+
 void TransponderPanel::Refresh(int satellite) {
   EnsureInitialised();
   satellite_ = satellite;
@@ -98,7 +104,7 @@ void TransponderPanel::Refresh(int satellite) {
   if (listed.count > 0) {
     QList<QTreeWidgetItem*> items;
     for (int row = 0; row < listed.count; ++row)
-      items.append(TransponderRow(db.transponders[std::size_t(listed.rows[std::size_t(row)])]));
+      if (const TransponderRecord* tp = RecordAt(row)) items.append(TransponderRow(*tp));
     list_->addTopLevelItems(items);
     if (state_.currentTransponderRow >= listed.count) state_.currentTransponderRow = listed.count - 1;
     if (state_.currentTransponderRow != 0) list_->MarkRow(state_.currentTransponderRow);
@@ -129,23 +135,22 @@ void TransponderPanel::EditTransponder(EditMode mode) {
     dialog.tpPolarization = 0;
   } else {
     const int row = list_->SingleSelectedRow();
-    if (row < 0 || row >= state_.transponderRowCount) return;
+    const TransponderRecord* tp = RecordAt(row);
+    if (!tp) return;
     state_.currentTransponderRow = row;
-    slot = state_.transponderRows[std::size_t(row)];
-    const TransponderRecord& tp = db.transponders[std::size_t(slot)];
-    dialog.tpFrequency = tp.Frequency();
-    dialog.tpSymbolRate = tp.SymbolRate();
-    dialog.tpPolarization = int(tp.Polarization());
+    slot = SlotAt(row);
+    dialog.tpFrequency = tp->Frequency();
+    dialog.tpSymbolRate = tp->SymbolRate();
+    dialog.tpPolarization = int(tp->Polarization());
   }
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
 
-  // A full transponder table is not reported; the list is rebuilt all the same.
+  // A full transponder table is not reported. The document's notice lists what changed.
   const std::string text =
       TransponderStep(mode == EditMode::Add ? StepTexts::kAddTransponder : StepTexts::kEditTransponder,
                       std::uint16_t(dialog.tpFrequency), std::uint32_t(dialog.tpPolarization) & 1);
-  doc_.Apply({text, &editor_, DocEditing::Mark::Always}, dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency),
+  doc_.Apply({text, DocEditing::Mark::Always}, dbops::SaveTransponder, std::uint16_t(dialog.tpFrequency),
              std::uint16_t(dialog.tpSymbolRate), std::uint32_t(dialog.tpPolarization) & 1, satellite, slot);
-  Refresh(satellite);
 }
 
 void TransponderPanel::DeleteSelectedTransponder() {
@@ -153,12 +158,11 @@ void TransponderPanel::DeleteSelectedTransponder() {
   const int satellite = satellite_;
   if (satellite < 0) return;
   const int row = list_->SingleSelectedRow();
-  if (row < 0 || row >= state_.transponderRowCount) return;
+  const TransponderRecord* tp = RecordAt(row);
+  if (!tp) return;
+  // The row stays marked when the notice lists the transponders again: the next one.
   state_.currentTransponderRow = row;
-  const int slot = state_.transponderRows[std::size_t(row)];
-  const TransponderRecord& tp = Db().transponders[std::size_t(slot)];
-  doc_.Apply({TransponderStep(StepTexts::kDeleteTransponder, tp.Frequency(), tp.Polarization()), &editor_,
+  doc_.Apply({TransponderStep(StepTexts::kDeleteTransponder, tp->Frequency(), tp->Polarization()),
               DocEditing::Mark::Always},
-             dbops::DeleteTransponder, slot);
-  Refresh(satellite);
+             dbops::DeleteTransponder, SlotAt(row));
 }

@@ -6,21 +6,20 @@
 #include "ui/satellites/SatTPPageState.h"
 
 class DocEditing;
-class DocListener;
 class QAction;
 class QMenu;
 class QWidget;
 class SatTPListView;
 struct ChannelDatabase;
+struct TransponderRecord;
 
 class TransponderPanel : public QObject {
   Q_OBJECT
  public:
   enum class EditMode { Add, Edit };
 
-  // Makes the panel's commands and context menu; the list comes with PlaceList. Its
-  // edits are made in the name of `editor`, the page.
-  TransponderPanel(DocEditing& doc, QWidget& page, const DocListener& editor);
+  // Makes the panel's commands and context menu; the list comes with PlaceList.
+  TransponderPanel(DocEditing& doc, QWidget& page);
 
   void PlaceList();
   // The first call sizes the list's columns.
@@ -33,8 +32,8 @@ class TransponderPanel : public QObject {
   SatTPListView* List() const { return list_; }
   const TransponderPanelState& State() const { return state_; }
 
-  // Lists the transponders of `satellite`, the one the commands then work on; -1
-  // empties the list.
+  // Lists the transponders of `satellite`, the one the commands then work on, marking
+  // the row worked on; -1 empties the list.
   void Refresh(int satellite);
   // Marks the row of `transponder`, if listed.
   void Select(int transponder);
@@ -43,10 +42,12 @@ class TransponderPanel : public QObject {
 
  private:
   const ChannelDatabase& Db() const;
+  // The transponder slot of a row, and its record; -1 and null for a row not listed.
+  int SlotAt(int row) const;
+  const TransponderRecord* RecordAt(int row) const;
 
   DocEditing& doc_;
   QWidget& page_;
-  const DocListener& editor_;
   bool initialised_ = false;
   int satellite_ = -1;  // whose transponders are listed
   TransponderPanelState state_;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
+#include "db/records/TableAt.h"
 #include "db/records/TableNames.h"
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
@@ -51,8 +52,8 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<vo
   list_->header()->setStretchLastSection(false);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-    const int i = item->data(0, Qt::UserRole).toInt();
-    if (show_ && i >= 0 && std::size_t(i) < problems_.size()) show_(problems_[std::size_t(i)]);
+    const auto* problem = TableAt(problems_, item->data(0, Qt::UserRole).toInt());
+    if (show_ && problem) show_(*problem);
   });
 
   DialogUnits::SizeTo(this, 420, 220);

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "db/document/DocEditing.h"
+#include "db/records/TableAt.h"
 #include "ui/StepTexts.h"
 #include "ui/tools/DuplicateRows.h"
 #include "ui/tools/DuplicateTexts.h"
@@ -54,15 +55,15 @@ void FitColumns(QTreeWidget* list, bool checkable) {
   const QFontMetrics fm(list->font());
   QHeaderView* header = list->header();
   const int columns = list->columnCount();
-  std::vector<int> widths(std::size_t(columns), 0);
+  QList<int> widths(columns, 0);
   // Only a text at least as long as the longest so far can be the widest, near enough.
-  std::vector<qsizetype> lengths(std::size_t(columns), 0);
+  QList<qsizetype> lengths(columns, 0);
   for (int s = 0; s < list->topLevelItemCount(); ++s) {
     QTreeWidgetItem* heading = list->topLevelItem(s);
     heading->setFirstColumnSpanned(true);
     for (int e = 0; e < heading->childCount(); ++e)
-      for (std::size_t c = 0; c < std::size_t(columns); ++c) {
-        const QString text = heading->child(e)->text(int(c));
+      for (int c = 0; c < columns; ++c) {
+        const QString text = heading->child(e)->text(c);
         if (text.size() < lengths[c]) continue;
         lengths[c] = text.size();
         widths[c] = std::max(widths[c], fm.horizontalAdvance(text));
@@ -77,7 +78,7 @@ void FitColumns(QTreeWidget* list, bool checkable) {
                  list->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, list);
   header->setStretchLastSection(false);
   for (int c = 0; c < columns; ++c)
-    header->resizeSection(c, std::max(widths[std::size_t(c)] + margin, header->sectionSizeHint(c)));
+    header->resizeSection(c, std::max(widths[c] + margin, header->sectionSizeHint(c)));
 }
 
 void PrepareList(QTreeWidget* list) {
@@ -134,13 +135,14 @@ CFindDuplicatesDlg::CFindDuplicatesDlg(DocEditing& doc, QWidget* parent) : QDial
 }
 
 int CFindDuplicatesDlg::Kept(int set) const {
-  return set >= 0 && std::size_t(set) < kept_.size() ? kept_[std::size_t(set)] : -1;
+  return ValueAt(kept_, set, -1);
 }
 
 void CFindDuplicatesDlg::SetKept(int set, int entry) {
-  if (set < 0 || std::size_t(set) >= kept_.size()) return;
-  if (entry < 0 || std::size_t(entry) >= report_.duplicates[std::size_t(set)].size()) return;
-  kept_[std::size_t(set)] = entry;
+  int* kept = TableAt(kept_, set);
+  const auto* entries = TableAt(report_.duplicates, set);
+  if (!kept || !entries || !TableAt(*entries, entry)) return;
+  *kept = entry;
   const bool wasFilling = filling_;
   filling_ = true;
   QTreeWidgetItem* heading = duplicates_->topLevelItem(set);
@@ -170,7 +172,7 @@ std::vector<int> CFindDuplicatesDlg::ProgramsToDelete() const {
 int CFindDuplicatesDlg::DeleteOthers() {
   const std::vector<int> doomed = ProgramsToDelete();
   if (doomed.empty()) return 0;
-  const int deleted = doc_.Apply({Q(StepTexts::kDeleteDuplicates).arg(doomed.size()).toStdString(), nullptr,
+  const int deleted = doc_.Apply({Q(StepTexts::kDeleteDuplicates).arg(doomed.size()).toStdString(),
                                    DocEditing::Mark::Always},
                                   dbops::DeletePrograms, std::span<const int>(doomed));
   Fill();

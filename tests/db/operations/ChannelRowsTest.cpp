@@ -73,6 +73,26 @@ TEST(ChannelRows, NamesOutsideTheirTablesAreEmpty) {
   for (int outside : {-1, 4000}) EXPECT_TRUE(channelrows::ProgramName(*db, outside).empty());
 }
 
+TEST(ChannelRows, UsedSlotsAndTheirChecks) {
+  auto db = Db();
+  PutSatellite(*db, 159, "Last");
+  PutSatellite(*db, 4, "Gone").SetState(SlotState::Deleted);
+  PutGroup(*db, 7, "Last");
+  EXPECT_EQ(channelrows::UsedGroups(*db), (std::vector<int>{0, 2, 7}));
+  EXPECT_EQ(channelrows::UsedSatellites(*db), (std::vector<int>{3, 159}));
+  struct Case {
+    int slot;
+    bool program, satellite;
+  } const cases[] = {{-1, false, false}, {3, false, true},   {4, false, false},  {10, true, false},
+                     {13, false, false}, {159, false, true}, {160, false, false}, {4000, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.slot);
+    EXPECT_EQ(channelrows::ProgramUsed(*db, c.slot), c.program);
+    EXPECT_EQ(channelrows::SatelliteUsed(*db, c.slot), c.satellite);
+  }
+  EXPECT_TRUE(channelrows::UsedGroups(*EmptyDb()).empty());
+}
+
 TEST(ChannelRows, AGroupIsAnOrderToo) {
   auto db = Db();
   const auto rows = channelrows::Rows(*db, dbops::ChannelOrder::Group(0));

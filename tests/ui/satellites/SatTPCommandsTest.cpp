@@ -191,12 +191,12 @@ TEST_F(Commands, DeleteTransponderNeedsASelectedRow) {
   EXPECT_EQ(otherPage.count, 0);
 }
 
-// The panels edit in the page's name: the page skips its own notices, so it never
-// rebuilds over the row a panel has just marked.
-TEST_F(Commands, EveryPanelCommandIsOneStepInThePagesName) {
+// Every panel command is one step with one notice; the page shows it from that notice
+// as it shows anyone else's edit.
+TEST_F(Commands, EveryPanelCommandIsOneStepAndOneNotice) {
   struct Heard : DocListener {
-    void OnDocChanged(const DocChange& change) override { by.push_back(change.by); }
-    std::vector<const DocListener*> by;
+    void OnDocChanged(const DocChange& change) override { causes.push_back(change.cause); }
+    std::vector<DocChange::Cause> causes;
   };
   struct Case {
     const char* what;
@@ -229,9 +229,9 @@ TEST_F(Commands, EveryPanelCommandIsOneStepInThePagesName) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    heard.by.clear();
+    heard.causes.clear();
     c.act();
-    EXPECT_EQ(heard.by, (std::vector<const DocListener*>{page.get()}));
+    EXPECT_EQ(heard.causes, std::vector<DocChange::Cause>{DocChange::Cause::Edit});
   }
   doc.Unlisten(&heard);
 }
