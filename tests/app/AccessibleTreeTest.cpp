@@ -22,18 +22,15 @@
 #include "db/operations/DatabaseOperations.h"
 #include "widgets/Prompt.h"
 
-using apptest::AppTest;
 
 namespace {
 
-class AccessibleTreeTest : public AppTest {
+class AccessibleTreeTest : public apptest::WindowTest {
  protected:
   CMainFrame& Start() {
     const QString file = Path("tree.qdb");
     apptest::WriteSample(file);
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance({file}));
-    return *app_->MainFrame();
+    return WindowTest::Start({file});
   }
   QComboBox* Combo(const char* name) { return app_->MainFrame()->findChild<QComboBox*>(QString::fromLatin1(name)); }
 
@@ -44,8 +41,6 @@ class AccessibleTreeTest : public AppTest {
       if (QAccessibleInterface* c = a->child(i)) out.append({c->role(), c->text(QAccessible::Name)});
     return out;
   }
-
-  std::unique_ptr<CQuelmarApp> app_;
 };
 
 TEST_F(AccessibleTreeTest, DropDownListsAreNamedByTheirLabelsAndTellTheirRowAsValueAndText) {
@@ -130,7 +125,7 @@ TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
   QAccessibleActionInterface* action = add->actionInterface();
   ASSERT_NE(action, nullptr);
 
-  const int before = dbops::CountSatellites(app_->Doc().Working());
+  const int before = dbops::CountSatellites(Doc().Working());
   int asked = 0;
   Prompt::QueueDialog([&asked](QDialog& d) {
     ++asked;
@@ -140,7 +135,7 @@ TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
   });
   action->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
+  EXPECT_EQ(dbops::CountSatellites(Doc().Working()), before + 1);
 
   // Chosen from the open popup, the command still runs once.
   Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
@@ -154,7 +149,7 @@ TEST_F(AccessibleTreeTest, PressingAMenuItemInTheTreeGivesItsCommandOnce) {
   QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), list->viewport()->mapToGlobal(QPoint(10, 10)));
   QApplication::sendEvent(list->viewport(), &rightClick);
   EXPECT_EQ(asked, 2);
-  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 2);
+  EXPECT_EQ(dbops::CountSatellites(Doc().Working()), before + 2);
 }
 
 }  // namespace

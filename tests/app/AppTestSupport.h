@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the window tests: a private settings store and temporary folder,
-// a started application, and demo database files.
+// a started application with its window, and database files.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,8 +11,14 @@
 #include <ostream>
 #include <string>
 
+#include "app/CMainFrame.h"
+#include "app/CMainSheet.h"
+#include "app/CQuelmarApp.h"
+#include "app/CQuelmarView.h"
+#include "app/EditSteps.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/operations/SampleDatabase.h"
+#include "db/records/DbType.h"
 #include "support/QtWait.h"
 #include "support/TempDir.h"
 #include "widgets/Prompt.h"
@@ -41,14 +47,19 @@ inline void Trigger(QObject& window, const char* name) {
   if (QAction* action = Action(window, name)) action->trigger();
 }
 
-// Writes the demo database, laid out for `dbType`, to `path`.
-inline void WriteSample(const QString& path, int dbType = 3) {
+// Writes `db`, laid out for `dbType`, to `path` as the editor saves it.
+inline void WriteDatabase(const QString& path, const ChannelDatabase& db, int dbType = dbtype::kDefault) {
   CQuelmarDoc doc;
   doc.SetDbType(dbType);
+  doc.LoadDatabase(sample::MakeHeader(dbType), db);
+  ASSERT_TRUE(doc.Save(QFile::encodeName(path).toStdString()).ok);
+}
+
+// Writes the demo database, laid out for `dbType`, to `path`.
+inline void WriteSample(const QString& path, int dbType = dbtype::kDefault) {
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
-  doc.LoadDatabase(sample::MakeHeader(dbType), *db);
-  ASSERT_TRUE(doc.Save(QFile::encodeName(path).toStdString()).ok);
+  WriteDatabase(path, *db, dbType);
 }
 
 // Every test gets its own settings store and folder, and a clean prompt script.
@@ -63,6 +74,33 @@ class AppTest : public ::testing::Test {
   QString Path(const char* name) const { return QString::fromStdString(dir_.File(name)); }
 
   testkit::TempDir dir_;
+};
+
+// A test of the whole window: the application started as from the command line, and its
+// frame, document, sheet and undo stack.
+class WindowTest : public AppTest {
+ protected:
+  CMainFrame& Start(const QStringList& files = {}) {
+    app_ = std::make_unique<CQuelmarApp>();
+    EXPECT_TRUE(app_->InitInstance(files));
+    return *app_->MainFrame();
+  }
+  // Started without a file, then `db` loaded as an untitled document.
+  CMainFrame& StartWith(const ChannelDatabase& db, int dbType = dbtype::kDefault) {
+    CMainFrame& frame = Start();
+    Load(db, dbType);
+    return frame;
+  }
+  void Load(const ChannelDatabase& db, int dbType = dbtype::kDefault) {
+    app_->Doc().LoadDatabase(sample::MakeHeader(dbType), db);
+  }
+
+  CMainFrame& Frame() { return *app_->MainFrame(); }
+  CQuelmarDoc& Doc() { return app_->Doc(); }
+  CMainSheet& Sheet() { return *Frame().View()->Sheet(); }
+  QUndoStack& Stack() { return Frame().Steps()->Stack(); }
+
+  std::unique_ptr<CQuelmarApp> app_;
 };
 
 }  // namespace apptest

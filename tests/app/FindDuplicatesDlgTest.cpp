@@ -1,6 +1,6 @@
 // The "Find Duplicates" dialog on a document: the sets and where each program sits,
-// the one kept per set, deleting the others as one step that undoes and redoes byte for
-// byte, the same-name list, and what a screen reader reads from it.
+// the one kept per set, deleting the others as one step, the same-name list, and what a
+// screen reader reads from it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -11,15 +11,12 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QUndoStack>
-#include <cstdint>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "AppTestSupport.h"
 #include "app/EditSteps.h"
 #include "db/document/CQuelmarDoc.h"
-#include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DuplicateDb.h"
 #include "support/PageTest.h"
@@ -28,13 +25,6 @@
 namespace {
 
 using V = std::vector<int>;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes BytesOf(const ChannelDatabase& db) {
-  const auto* p = reinterpret_cast<const std::uint8_t*>(&db);
-  return Bytes(p, p + sizeof db);
-}
-
 QStringList Cells(const QTreeWidgetItem* item) {
   QStringList out;
   for (int c = 0; c < item->columnCount(); ++c) out << item->text(c);
@@ -45,7 +35,7 @@ class FindDuplicatesDlgTest : public apptest::AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    doc.LoadDatabase(sample::MakeHeader(3), *testkit::DuplicateDb());
+    doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *testkit::DuplicateDb());
     steps.Clear();
     doc.Listen(&notices);
     dlg = std::make_unique<CFindDuplicatesDlg>(doc, nullptr);
@@ -70,11 +60,6 @@ class FindDuplicatesDlgTest : public apptest::AppTest {
       out.push_back(marks);
     }
     return out;
-  }
-  Bytes Image() {
-    Bytes image(DatabaseImage::kImageSize);
-    EXPECT_EQ(doc.BuildImage(image.data()), DatabaseImage::kImageSize);
-    return image;
   }
 
   CQuelmarDoc doc;
@@ -152,22 +137,16 @@ TEST_F(FindDuplicatesDlgTest, TheKeyboardMovesTheKeptMark) {
   EXPECT_EQ(steps.Stack().count(), 0);
 }
 
-TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersFromProgramsListsAndGroups) {
+// The delete takes exactly the programs not kept: where they leave the lists and groups
+// is the operation's rule (DuplicateReportTest), undo and redo the document's (UndoTest).
+TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersAsOneStepAndShowsWhatIsLeft) {
   dlg->SetKept(1, 1);  // keep program 2, which is in "Fav"
-  const Bytes untouched = BytesOf(doc.Working());
   EXPECT_EQ(dlg->DeleteOthers(), 4);
 
   const ChannelDatabase& db = doc.Working();
   for (int p : {1, 0, 7, 4}) EXPECT_EQ(db.programs[std::size_t(p)].State(), SlotState::Deleted) << p;
   for (int p : {2, 3, 5, 6, 8}) EXPECT_EQ(db.programs[std::size_t(p)].State(), SlotState::Used) << p;
   EXPECT_EQ(testkit::Entries(db.channelLists.tvList), (V{3, 2, 6, 8}));
-  EXPECT_EQ(testkit::Entries(db.channelLists.radioList), (V{5}));
-  EXPECT_EQ(testkit::Members(db.channelLists.favoriteGroups[0]), (V{2, 3}));
-  EXPECT_TRUE(testkit::Members(db.channelLists.favoriteGroups[2]).empty());
-  EXPECT_EQ(db.channelLists.favoriteGroups[2].State(), SlotState::Used) << "an emptied group stays";
-  // Satellites and transponders are not the delete's business.
-  EXPECT_EQ(0, std::memcmp(&db.satellites, &testkit::DuplicateDb()->satellites, sizeof db.satellites));
-  EXPECT_EQ(0, std::memcmp(&db.transponders, &testkit::DuplicateDb()->transponders, sizeof db.transponders));
 
   // One step, named with the count; the document is modified and its views told once.
   ASSERT_EQ(steps.Stack().count(), 1);
@@ -184,27 +163,6 @@ TEST_F(FindDuplicatesDlgTest, DeleteRemovesExactlyTheOthersFromProgramsListsAndG
   EXPECT_TRUE(dlg->ProgramsToDelete().empty());
   EXPECT_EQ(dlg->DeleteOthers(), 0);
   EXPECT_EQ(steps.Stack().count(), 1) << "nothing to delete makes no step";
-  EXPECT_NE(BytesOf(doc.Working()), untouched);
-}
-
-TEST_F(FindDuplicatesDlgTest, TheDeleteUndoesAndRedoesByteForByte) {
-  const Bytes before = BytesOf(doc.Working());
-  const Bytes imageBefore = Image();
-  dlg->SetKept(2, 1);
-  dlg->DeleteButton()->click();
-  const Bytes after = BytesOf(doc.Working());
-  const Bytes imageAfter = Image();
-  ASSERT_NE(after, before);
-
-  steps.Stack().undo();
-  EXPECT_EQ(BytesOf(doc.Working()), before);
-  EXPECT_EQ(Image(), imageBefore);
-  EXPECT_FALSE(doc.IsModified()) << "back at the state loaded";
-  steps.Stack().redo();
-  EXPECT_EQ(BytesOf(doc.Working()), after);
-  EXPECT_EQ(Image(), imageAfter);
-  steps.Stack().undo();
-  EXPECT_EQ(BytesOf(doc.Working()), before);
 }
 
 TEST_F(FindDuplicatesDlgTest, SameNameOnOtherTranspondersIsListedForInformationOnly) {
@@ -263,7 +221,7 @@ TEST(FindDuplicatesColumns, EveryColumnFitsItsTexts) {
   for (int slot : {0, 2, 7}) db->programs[std::size_t(slot)].SetName("Terra Nostra HD");
   for (auto& group : db->channelLists.favoriteGroups) group.Clear();
   CQuelmarDoc doc;
-  doc.LoadDatabase(sample::MakeHeader(3), *db);
+  doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *db);
   CFindDuplicatesDlg dlg(doc, nullptr);
   dlg.show();
   QApplication::processEvents();

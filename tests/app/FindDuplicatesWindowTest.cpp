@@ -6,11 +6,6 @@
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
-#include "app/EditSteps.h"
 #include "support/DuplicateDb.h"
 #include "support/PageTest.h"
 #include "ui/channels/CPageGroupCh.h"
@@ -18,23 +13,15 @@
 
 namespace {
 
-class FindDuplicatesWindowTest : public apptest::AppTest {
+class FindDuplicatesWindowTest : public apptest::WindowTest {
  protected:
-  CMainFrame& Start(const ChannelDatabase* db) {
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance({}));
-    if (db) app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
-    return *app_->MainFrame();
-  }
-  int TvRows() { return app_->MainFrame()->View()->Sheet()->GroupChPage()->State().serviceRowCount; }
-
-  std::unique_ptr<CQuelmarApp> app_;
+  int TvRows() { return Sheet().GroupChPage()->State().serviceRowCount; }
 };
 
 }  // namespace
 
 TEST_F(FindDuplicatesWindowTest, TheToolsMenuItemOpensTheDialogAndItsDeleteReachesThePage) {
-  CMainFrame& frame = Start(testkit::DuplicateDb().get());
+  CMainFrame& frame = StartWith(*testkit::DuplicateDb());
   auto* tools = testkit::Child<QMenu>(frame, "toolsMenu");
   QAction* item = apptest::Action(frame, "findDuplicates");
   ASSERT_NE(item, nullptr);
@@ -60,23 +47,22 @@ TEST_F(FindDuplicatesWindowTest, TheToolsMenuItemOpensTheDialogAndItsDeleteReach
   EXPECT_EQ(rowsAfterDelete, 4) << "TV list [3, 2, 6, 8] once 0, 1 and 7 went";
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 
-  QUndoStack& stack = frame.Steps()->Stack();
-  EXPECT_EQ(stack.count(), 1);
+  EXPECT_EQ(Stack().count(), 1);
   EXPECT_EQ(apptest::Action(frame, "editUndo")->text(), QStringLiteral("&Undo Delete 4 Duplicate Programs"));
-  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
   apptest::Trigger(frame, "editUndo");
   EXPECT_EQ(TvRows(), 7);
-  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_FALSE(Doc().IsModified());
 }
 
 TEST_F(FindDuplicatesWindowTest, SaysSoWhenThereIsNothingToShow) {
-  CMainFrame& frame = Start(nullptr);
+  CMainFrame& frame = Start();
   apptest::Trigger(frame, "findDuplicates");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"There is no database to check."});
 
   auto db = testkit::DuplicateDb();
   for (int p : {2, 3, 5, 6, 7}) db->programs[std::size_t(p)].SetState(SlotState::Empty);
-  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
+  Load(*db);
   bool shown = false;
   Prompt::QueueDialog([&](QDialog& d) {
     shown = true;
@@ -85,5 +71,5 @@ TEST_F(FindDuplicatesWindowTest, SaysSoWhenThereIsNothingToShow) {
   apptest::Trigger(frame, "findDuplicates");
   EXPECT_FALSE(shown);
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"No duplicate programs found."});
-  EXPECT_EQ(frame.Steps()->Stack().count(), 0);
+  EXPECT_EQ(Stack().count(), 0);
 }

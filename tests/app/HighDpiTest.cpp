@@ -53,18 +53,26 @@ TEST_F(HighDpiTest, ApplicationIconIsDrawnAtEveryThemeSize) {
   EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
-TEST_F(HighDpiTest, AboutBoxIconIsDrawnAtTheScreensScale) {
+// The About box names the program and its version beside its icon, drawn at the scale
+// of the screen it is on.
+TEST_F(HighDpiTest, AboutBoxShowsNameVersionAndIconAtTheScreensScale) {
   CQuelmarApp app;
   ASSERT_TRUE(app.InitInstance({}));
+  QString caption, version;
   QPixmap shown;
   qreal scale = 0;
   Prompt::QueueDialog([&](QDialog& d) {
+    caption = d.windowTitle();
+    version = d.findChild<QLabel*>(QStringLiteral("version"))->text();
     shown = d.findChild<QLabel*>(QStringLiteral("icon"))->pixmap();
     scale = d.devicePixelRatioF();
-    d.reject();
+    d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     return d.result();
   });
   apptest::Trigger(*app.MainFrame(), "appAbout");
+  EXPECT_EQ(caption, QStringLiteral("About Quelmar"));
+  EXPECT_EQ(version, QStringLiteral("Quelmar Version 1.2"));
+  EXPECT_FALSE(shown.isNull());
   EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(32, 32));
   EXPECT_EQ(shown.devicePixelRatio(), scale);
   EXPECT_EQ(shown.size(), QSize(32, 32) * scale);

@@ -14,11 +14,6 @@
 #include <functional>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
-#include "app/EditSteps.h"
 #include "db/records/FavoriteGroupRecord.h"
 #include "db/records/ProgramRecord.h"
 #include "db/records/SatelliteRecord.h"
@@ -39,24 +34,21 @@ constexpr auto Yes = QMessageBox::Yes;
 constexpr auto No = QMessageBox::No;
 constexpr auto Cancel = QMessageBox::Cancel;
 
-class InfoEditsWindowTest : public apptest::AppTest {
+class InfoEditsWindowTest : public apptest::WindowTest {
  public:
   void SetUp() override {
-    AppTest::SetUp();
+    WindowTest::SetUp();
     file_ = Path("sample.qdb");
     apptest::WriteSample(file_);
-    app_ = std::make_unique<CQuelmarApp>();
-    ASSERT_TRUE(app_->InitInstance({}));
-    frame_ = app_->MainFrame();
+    frame_ = &Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
     ASSERT_TRUE(frame_->OpenDocumentFile(file_));
   }
 
-  CMainSheet& Sheet() { return *frame_->View()->Sheet(); }
+  using WindowTest::Sheet;  // the table's lambdas look at it
   CPageGroupCh& GroupCh() { return *Sheet().GroupChPage(); }
   CPageSatTP& SatTP() { return *Sheet().SatTPPage(); }
-  QUndoStack& Stack() { return frame_->Steps()->Stack(); }
-  const ChannelDatabase& Db() { return app_->Doc().Working(); }
+  const ChannelDatabase& Db() { return Doc().Working(); }
   GroupChListView* Services() { return Child<GroupChListView>(GroupCh(), "serviceList"); }
   SatTPListView* Satellites() { return Child<SatTPListView>(SatTP(), "satelliteList"); }
   QLineEdit* Field(QWidget& page, const char* name) { return Child<QLineEdit>(page, name); }
@@ -85,7 +77,6 @@ class InfoEditsWindowTest : public apptest::AppTest {
   QString SatelliteName(int slot) { return QString::fromStdString(Db().satellites[std::size_t(slot)].Name()); }
 
   QString file_;
-  std::unique_ptr<CQuelmarApp> app_;
   CMainFrame* frame_ = nullptr;
 };
 
@@ -171,8 +162,8 @@ TEST_F(InfoEditsWindowTest, EnterAppliesAndARefusedFieldStays) {
   Prompt::QueueMessageAnswer(No);
   Trigger("fileSave");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
-  EXPECT_EQ(Field(GroupCh(), "videoPid")->text(), QString::number(Db().programs[std::size_t(program)].VideoPid(3)));
-  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_EQ(Field(GroupCh(), "videoPid")->text(), QString::number(Db().programs[std::size_t(program)].VideoPid(dbtype::kDefault)));
+  EXPECT_FALSE(Doc().IsModified());
 }
 
 // "Sat. Info" alike: a click on another satellite or Ctrl+Tab asks, Cancel stays, Yes

@@ -11,35 +11,28 @@
 #include <QtTest/QTest>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
 
 namespace {
 
-class KeyboardTest : public apptest::AppTest {
+class KeyboardTest : public apptest::WindowTest {
  protected:
-  CMainFrame& Start(bool withFile) {
+  // The window started (on the demo database `withFile`) and active, as keys need it.
+  CMainFrame& StartActive(bool withFile) {
     QStringList files;
     if (withFile) {
       files << Path("demo.qdb");
       apptest::WriteSample(files.front());
     }
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance(files));
-    CMainFrame& frame = *app_->MainFrame();
+    CMainFrame& frame = Start(files);
     QApplication::setActiveWindow(&frame);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
     return frame;
   }
   static QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
-
-  std::unique_ptr<CQuelmarApp> app_;
 };
 
 TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
-  CMainFrame& frame = Start(false);
+  CMainFrame& frame = StartActive(false);
   // F10 opens the first menu; the arrow keys go on from there.
   QTest::keyClick(frame.windowHandle(), Qt::Key_F10);
   ASSERT_NE(OpenMenu(), nullptr);
@@ -72,7 +65,7 @@ TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
 }
 
 TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
-  CMainFrame& frame = Start(true);
+  CMainFrame& frame = StartActive(true);
   CMainSheet* sheet = frame.View()->Sheet();
   ASSERT_NE(sheet, nullptr);
   struct Case {
@@ -104,7 +97,7 @@ TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
 // of the box under them, ending on its Update button; Shift+Tab walks back. Every control
 // the page lets Tab reach is in the walk, the page buttons included. Ctrl+Tab changes page.
 TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
-  CMainFrame& frame = Start(true);
+  CMainFrame& frame = StartActive(true);
   CMainSheet* sheet = frame.View()->Sheet();
   ASSERT_NE(sheet, nullptr);
   struct Case {
@@ -170,7 +163,7 @@ TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
 // A sheet, at start and after each load, takes the window's focus on its page tabs, so the
 // keys act on the pages at once: Ctrl+Tab changes the page and Tab leads into it.
 TEST_F(KeyboardTest, TheSheetTakesTheFocusWhenItIsBuilt) {
-  CMainFrame& frame = Start(true);
+  CMainFrame& frame = StartActive(true);
   for (int load = 0; load < 2; ++load) {
     SCOPED_TRACE(load);
     if (load == 1) {

@@ -1,40 +1,24 @@
-#include <algorithm>
-#include <vector>
-
+// The main window: its menus, toolbar and status bar, the File commands and the settings.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QWindow>
 #include <QtTest/QTest>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
-#include "db/operations/DatabaseOperations.h"
-#include "support/DbBuilders.h"
 #include "ui/transfer/CCOMPortDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
-
-using apptest::AppTest;
 
 namespace {
 
@@ -75,26 +59,14 @@ ConfigRows RunConfig(CMainFrame& frame, const char* button, int dbType = -1, int
 
 }  // namespace
 
-class MainFrameTest : public AppTest {
- protected:
-  CMainFrame& Start(const QStringList& files = {}) {
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance(files));
-    return *app_->MainFrame();
-  }
-  std::unique_ptr<CQuelmarApp> app_;
-};
+class MainFrameTest : public apptest::WindowTest {};
 
 TEST_F(MainFrameTest, StartsEmptyUntitledWithDefaultSettings) {
   CMainFrame& frame = Start();
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
-  EXPECT_EQ(frame.size(), QSize(673, 605));
-  const QRect screen = frame.screen()->geometry();
-  EXPECT_EQ(frame.frameGeometry().topLeft(),
-            QPoint(screen.x() + (screen.width() - frame.frameGeometry().width()) / 2,
-                   screen.y() + (screen.height() - frame.frameGeometry().height()) / 2));
+  EXPECT_EQ(frame.size(), QSize(673, 605));  // centred: WindowPlacementTest.APlaceOnNoScreenStartsAsFresh
   EXPECT_EQ(frame.View()->Sheet(), nullptr);
-  EXPECT_FALSE(app_->Doc().HasData());
+  EXPECT_FALSE(Doc().HasData());
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Ready"));
 
   const ConfigRows rows = RunConfig(frame, "cancel");
@@ -185,10 +157,10 @@ TEST_F(MainFrameTest, EveryCommandIsFoundByANameOfItsOwn) {
 TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
   CMainFrame& frame = Start();
   RunConfig(frame, "cancel", 0, 2, 1);
-  EXPECT_EQ(app_->Settings().dbType, 3);
+  EXPECT_EQ(app_->Settings().dbType, dbtype::kDefault);
   EXPECT_EQ(app_->Settings().link.comPortIndex, 0);
   EXPECT_EQ(app_->Settings().link.baudRateIndex, 4);
-  EXPECT_EQ(app_->Doc().GetDbType(), 3);
+  EXPECT_EQ(Doc().GetDbType(), dbtype::kDefault);
 
   RunConfig(frame, "ok", 1, 2, 1);
   EXPECT_EQ(app_->Settings().dbType, 1);
@@ -196,7 +168,7 @@ TEST_F(MainFrameTest, ConfigCancelChangesNothingAndOkStoresAllThree) {
   EXPECT_EQ(app_->Settings().link.baudRateIndex, 1);
   EXPECT_EQ(app_->Settings().link.PortName(), QStringLiteral("COM3"));
   EXPECT_EQ(app_->Settings().link.BaudRate(), 19200);
-  EXPECT_EQ(app_->Doc().GetDbType(), 1);
+  EXPECT_EQ(Doc().GetDbType(), 1);
 
   const ConfigRows again = RunConfig(frame, "cancel");
   EXPECT_EQ(again.dbType, QStringLiteral("TypeB 7 Block Size"));
@@ -245,9 +217,9 @@ TEST_F(MainFrameTest, OpenThenSaveWritesTheSameBytes) {
   EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
 
   // Save writes to the file it came from without asking for a name.
-  app_->Doc().SetModifiedFlag(true);
+  Doc().SetModifiedFlag(true);
   apptest::Trigger(frame, "fileSave");
-  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_FALSE(Doc().IsModified());
   EXPECT_EQ(apptest::ReadAll(file), before);
 
   // Save As proposes a name and adds the extension when none is typed.
@@ -267,7 +239,7 @@ TEST_F(MainFrameTest, TheTitleMarksAModifiedDocument) {
   frame.show();
   ASSERT_NE(frame.windowHandle(), nullptr);
   EXPECT_FALSE(frame.isWindowModified());
-  app_->Doc().SetModifiedFlag(true);
+  Doc().SetModifiedFlag(true);
   EXPECT_TRUE(frame.isWindowModified());
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("demo.qdb[*] - Quelmar"));
   EXPECT_EQ(frame.windowHandle()->title(), QStringLiteral("demo.qdb* - Quelmar"));
@@ -319,11 +291,11 @@ TEST_F(MainFrameTest, RefusedOpenAndFailedSaveKeepTheDocument) {
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("good.qdb[*] - Quelmar"));
 
   // A save into a folder that does not exist: the reason is shown, still modified.
-  app_->Doc().SetModifiedFlag(true);
+  Doc().SetModifiedFlag(true);
   Prompt::QueueFileName(Path("missing/x.qdb"));
   apptest::Trigger(frame, "fileSaveAs");
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
-  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
   EXPECT_EQ(apptest::ReadAll(good).size(), 458816);
 }
 
@@ -343,8 +315,8 @@ TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
   app_->SetSettings(settings);
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
-  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
-  app_->Doc().SetModifiedFlag(true);
+  Load(*db);
+  Doc().SetModifiedFlag(true);
   ASSERT_NE(frame.View()->Sheet(), nullptr);
 
   // Cancel stops the command.
@@ -352,13 +324,13 @@ TEST_F(MainFrameTest, CloseAsksThenRemovesTheSheetAndSendStillWorks) {
   apptest::Trigger(frame, "fileClose");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
   EXPECT_NE(frame.View()->Sheet(), nullptr);
-  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
 
   Prompt::QueueMessageAnswer(QMessageBox::No);
   apptest::Trigger(frame, "fileClose");
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Save changes to Untitled?"});
   EXPECT_EQ(frame.View()->Sheet(), nullptr);
-  EXPECT_FALSE(app_->Doc().IsModified());
+  EXPECT_FALSE(Doc().IsModified());
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
 
   bool sendShown = false;
@@ -383,15 +355,15 @@ TEST_F(MainFrameTest, CtrlNKeepsTheSheetAndForgetsTheFile) {
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled[*] - Quelmar"));
   EXPECT_TRUE(frame.DocumentPath().isEmpty());
   EXPECT_EQ(frame.View()->Sheet(), sheet);
-  EXPECT_TRUE(app_->Doc().HasData());
+  EXPECT_TRUE(Doc().HasData());
 }
 
 TEST_F(MainFrameTest, ExitAsksAndCancelKeepsRunning) {
   CMainFrame& frame = Start();
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
-  app_->Doc().LoadDatabase(sample::MakeHeader(3), *db);
-  app_->Doc().SetModifiedFlag(true);
+  Load(*db);
+  Doc().SetModifiedFlag(true);
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
   apptest::Trigger(frame, "appExit");
   EXPECT_TRUE(frame.isVisible());
@@ -428,7 +400,7 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
   EXPECT_TRUE(apptest::Action(frame, "recentFile2")
                   ->text()
                   .endsWith(QStringLiteral("one && only.qdb")));
-  EXPECT_EQ(app_->Settings().dbType, 3);
+  EXPECT_EQ(app_->Settings().dbType, dbtype::kDefault);
   EXPECT_EQ(app_->Settings().link.comPortIndex, 0);
   EXPECT_EQ(app_->Settings().link.baudRateIndex, 4);
 
@@ -465,68 +437,16 @@ TEST_F(MainFrameTest, UnopenableCommandLineFileFailsStartUp) {
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
 }
 
-TEST_F(MainFrameTest, ContextMenusRunThePagesCommands) {
+// The lists' context menus, their items and a right click reaching the page:
+// AccessibleTreeTest. The items of their "Sort" submenu, in order:
+TEST_F(MainFrameTest, TheSortSubmenuOffersTheFourOrders) {
   const QString file = Path("ctx.qdb");
   apptest::WriteSample(file);
   CMainFrame& frame = Start({file});
-  QStringList sat, tp, pop;
-  CMainSheet* sheet = frame.View()->Sheet();
-  const SatTPActions& satTP = sheet->SatTPPage()->Actions();
-  for (QAction* a : satTP.satMenu->actions()) sat << a->text();
-  for (QAction* a : satTP.tpMenu->actions()) tp << a->text();
-  for (QAction* a : sheet->GroupChPage()->Actions().popMenu->actions()) pop << a->text();
-  EXPECT_EQ(sat, (QStringList{"Add Satellite", "Delete Satellite"}));
-  EXPECT_EQ(tp, (QStringList{"Add Transponder", "Delete Transponder", "Edit Transponder"}));
-  EXPECT_EQ(pop, (QStringList{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}));
   QStringList sort;
   for (QAction* a : frame.findChild<QMenu*>(QStringLiteral("Sort"))->actions()) sort << a->text();
   EXPECT_EQ(sort, (QStringList{"Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID",
                                "Reverse Order"}));
-
-  // "Add Satellite" chosen in the satellite list's menu runs on the page.
-  auto* satellites = sheet->findChild<QTreeWidget*>(QStringLiteral("satelliteList"));
-  const auto rightClick = [](QAbstractItemView* list) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), list->viewport()->mapToGlobal(QPoint(10, 10)));
-    QApplication::sendEvent(list->viewport(), &event);
-  };
-  const int before = dbops::CountSatellites(app_->Doc().Working());
-  Prompt::QueueMenuChoice(QStringLiteral("Add Satellite"));
-  Prompt::QueueDialog([](QDialog& d) {
-    d.findChild<QLineEdit*>()->setText(QStringLiteral("NEWSAT"));
-    d.accept();
-    return d.result();
-  });
-  rightClick(satellites);
-  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
-  EXPECT_TRUE(app_->Doc().IsModified());
-
-  // A dismissed menu gives no command.
-  rightClick(satellites);
-  EXPECT_EQ(dbops::CountSatellites(app_->Doc().Working()), before + 1);
-
-  // A sort, chosen in the submenu, reaches the page too: the TV list turns around.
-  std::vector<int> tv = testkit::Entries(app_->Doc().Working().channelLists.tvList);
-  std::reverse(tv.begin(), tv.end());
-  Prompt::QueueMenuChoice(QStringLiteral("Reverse Order"));
-  rightClick(sheet->findChild<QListWidget*>(QStringLiteral("serviceList")));
-  EXPECT_EQ(testkit::Entries(app_->Doc().Working().channelLists.tvList), tv);
-}
-
-TEST_F(MainFrameTest, AboutBoxShowsNameVersionAndIcon) {
-  CMainFrame& frame = Start();
-  QString caption, version;
-  bool hasIcon = false;
-  Prompt::QueueDialog([&](QDialog& d) {
-    caption = d.windowTitle();
-    version = d.findChild<QLabel*>(QStringLiteral("version"))->text();
-    hasIcon = !d.findChild<QLabel*>(QStringLiteral("icon"))->pixmap().isNull();
-    d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
-    return d.result();
-  });
-  apptest::Trigger(frame, "appAbout");
-  EXPECT_EQ(caption, QStringLiteral("About Quelmar"));
-  EXPECT_EQ(version, QStringLiteral("Quelmar Version 1.2"));
-  EXPECT_TRUE(hasIcon);
 }
 
 TEST_F(MainFrameTest, StatusPaneShowsPromptsOfStandardItemsOnly) {

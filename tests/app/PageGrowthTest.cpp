@@ -63,17 +63,15 @@ QRect At(const QWidget& page, const char* name) {
   return w ? w->geometry() : QRect();
 }
 
-class PageGrowthTest : public apptest::AppTest {
+class PageGrowthTest : public apptest::WindowTest {
  protected:
   CMainFrame& Start() {
     const QString demo = Path("demo.qdb");
     apptest::WriteSample(demo);
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance({demo}));
+    CMainFrame& frame = WindowTest::Start({demo});
     QCoreApplication::processEvents();
-    return *app_->MainFrame();
+    return frame;
   }
-  CMainSheet& Sheet() { return *app_->MainFrame()->View()->Sheet(); }
   // Shows each page in turn, so that a page on a hidden tab takes its size too.
   void ShowBothPages() {
     for (int page : {1, 0}) {
@@ -81,8 +79,6 @@ class PageGrowthTest : public apptest::AppTest {
       QCoreApplication::processEvents();
     }
   }
-
-  std::unique_ptr<CQuelmarApp> app_;
 };
 
 TEST_F(PageGrowthTest, AtTheBuiltSizeEveryControlIsWhereAPageOnItsOwnPutsIt) {

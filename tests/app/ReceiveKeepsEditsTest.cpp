@@ -7,11 +7,6 @@
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
-#include "app/EditSteps.h"
 #include "db/image/DatabaseImage.h"
 #include "db/records/ByteOrder.h"
 #include "support/PageTest.h"
@@ -27,12 +22,10 @@ namespace {
 // How the receiver's side ends a receive, and what the user does in the dialog.
 enum class Ending { Accept, Fail, Cancel };
 
-class ReceiveKeepsEditsTest : public apptest::AppTest {
+class ReceiveKeepsEditsTest : public apptest::WindowTest {
  protected:
   void Start(int dbType) {
-    app_ = std::make_unique<CQuelmarApp>();
-    ASSERT_TRUE(app_->InitInstance({}));
-    frame_ = app_->MainFrame();
+    frame_ = &WindowTest::Start();
     AppSettings s = app_->Settings();
     s.dbType = dbType;
     app_->SetSettings(s);
@@ -69,22 +62,18 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
 
   // Deletes the program in `row` of the TV list through the page.
   void DeleteProgram(int row) {
-    CMainSheet& sheet = *frame_->View()->Sheet();
-    sheet.setCurrentIndex(1);
-    auto* services = testkit::Child<GroupChListView>(*sheet.GroupChPage(), "serviceList");
+    Sheet().setCurrentIndex(1);
+    auto* services = testkit::Child<GroupChListView>(*Sheet().GroupChPage(), "serviceList");
     services->setCurrentRow(row);
     apptest::Trigger(*frame_, "deleteProgram");
   }
 
   QByteArray Built() {
     QByteArray out(int(DatabaseImage::kImageSize), '\0');
-    EXPECT_EQ(app_->Doc().BuildImage(reinterpret_cast<std::uint8_t*>(out.data())), DatabaseImage::kImageSize);
+    EXPECT_EQ(Doc().BuildImage(reinterpret_cast<std::uint8_t*>(out.data())), DatabaseImage::kImageSize);
     return out;
   }
 
-  QUndoStack& Stack() { return frame_->Steps()->Stack(); }
-
-  std::unique_ptr<CQuelmarApp> app_;
   CMainFrame* frame_ = nullptr;
   QStringList shown_;  // the messages shown during receives
 };
@@ -92,21 +81,18 @@ class ReceiveKeepsEditsTest : public apptest::AppTest {
 // Writes the demo database for `dbType` with programs renamed, so that it differs from
 // the one the user opened.
 void WriteOtherSample(const QString& path, int dbType) {
-  CQuelmarDoc doc;
-  doc.SetDbType(dbType);
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
   db->programs[0].SetName("Received 0");
   db->programs[5].SetName("Received 5");
-  doc.LoadDatabase(sample::MakeHeader(dbType), *db);
-  ASSERT_TRUE(doc.Save(QFile::encodeName(path).toStdString()).ok);
+  apptest::WriteDatabase(path, *db, dbType);
 }
 
-// Writes the demo database the user opens; for DbType 2 and 3 with an extra word of
+// Writes the demo database the user opens; for the types with an extra block with a word of
 // its own, which the document keeps beside the database.
 void WriteBox(const QString& path, int dbType) {
   apptest::WriteSample(path, dbType);
-  if (dbType < 2) return;
+  if (!dbtype::HasExtraBlock(dbType)) return;
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadWrite));
   std::uint8_t word[4];
@@ -121,8 +107,8 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
   const QString box = Path("box.qdb");
   const QString served = Path("served.qdb");
   apptest::WriteSample(box);
-  WriteOtherSample(served, 3);
-  Start(3);
+  WriteOtherSample(served, dbtype::kDefault);
+  Start(dbtype::kDefault);
   ASSERT_TRUE(frame_->OpenDocumentFile(box));
 
   DeleteProgram(7);
@@ -130,7 +116,7 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
   const QByteArray savedOnce = apptest::ReadAll(box);
   DeleteProgram(3);
   const QByteArray edited = Built();
-  ASSERT_TRUE(app_->Doc().IsModified());
+  ASSERT_TRUE(Doc().IsModified());
 
   // Cancel at the question starts no transfer.
   Prompt::QueueMessageAnswer(QMessageBox::Cancel);
@@ -145,13 +131,13 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveIsOneStepOverTheEditsAndTheNextSaveKeepsTh
   ASSERT_EQ(Stack().count(), 3) << "the edits stay in the history";
   EXPECT_EQ(Stack().text(2), QStringLiteral("Receive from STB"));
   EXPECT_TRUE(frame_->windowTitle().startsWith(QStringLiteral("box.qdb")));
-  EXPECT_TRUE(app_->Doc().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
 
   apptest::Trigger(*frame_, "editUndo");
   EXPECT_EQ(Built(), edited) << "undo gives back the edited document";
   apptest::Trigger(*frame_, "editUndo");
   EXPECT_EQ(Built(), savedOnce);
-  EXPECT_FALSE(app_->Doc().IsModified()) << "the state in the file needs no save";
+  EXPECT_FALSE(Doc().IsModified()) << "the state in the file needs no save";
   apptest::Trigger(*frame_, "editRedo");
   apptest::Trigger(*frame_, "editRedo");
   EXPECT_EQ(Built(), apptest::ReadAll(served)) << "redo gives the received one";
@@ -177,7 +163,7 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveWithoutADatabaseChangesNothingThatIsSaved)
       {"cancelled", Ending::Cancel, {"--pace"}, "Save changes to box.qdb?"},
       {"refused as not valid", Ending::Accept, {}, "Nothing was loaded"},
   };
-  for (int dbType = 0; dbType <= 3; ++dbType) {
+  for (int dbType = 0; dbType < dbtype::kCount; ++dbType) {
     const QString box = Path("box.qdb");
     const QString served = Path("served.qdb");
     WriteOtherSample(served, dbType);
@@ -203,10 +189,10 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveWithoutADatabaseChangesNothingThatIsSaved)
       Receive(stage.faults.empty() ? invalid : served, stage.ending, stage.faults);
       EXPECT_TRUE(shown_.last().contains(QLatin1String(stage.lastMessage))) << shown_.join('|').toStdString();
       EXPECT_EQ(Stack().count(), steps);
-      EXPECT_TRUE(app_->Doc().IsModified());
+      EXPECT_TRUE(Doc().IsModified());
       apptest::Trigger(*frame_, "fileSave");
       EXPECT_EQ(apptest::ReadAll(box), before);
-      if (dbType >= 2) {
+      if (dbtype::HasExtraBlock(dbType)) {
         EXPECT_EQ(apptest::ReadAll(box).mid(0x60040, 4), QByteArray("\xDE\xC0\xED\xFE", 4));
       }
       app_.reset();

@@ -14,15 +14,14 @@
 #include "support/Stbsim.h"
 #include "ui/transfer/CFileRcvDlg.h"
 
-using apptest::AppTest;
 using testkit::PumpUntil;
 
 namespace {
 
-class ReceivedImagesWindowTest : public AppTest {
+class ReceivedImagesWindowTest : public apptest::WindowTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
+    WindowTest::SetUp();
     const char* was = std::getenv("XDG_DATA_HOME");
     saved_ = was ? std::optional<std::string>(was) : std::nullopt;
   }
@@ -32,7 +31,7 @@ class ReceivedImagesWindowTest : public AppTest {
     } else {
       ::unsetenv("XDG_DATA_HOME");
     }
-    AppTest::TearDown();
+    WindowTest::TearDown();
   }
 
   // Receives `image` from stbsim through the window's dialog.
@@ -40,8 +39,7 @@ class ReceivedImagesWindowTest : public AppTest {
     sim_ = std::make_unique<testkit::Stbsim>(std::vector<std::string>{
         "serve", QFile::encodeName(image).toStdString(), "--quiet", "--timeout", "120"});
     EXPECT_TRUE(sim_->Ready());
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance({}));
+    Start();
     AppSettings s = app_->Settings();
     s.link.comPortIndex = 4;
     s.link.portDevice = QString::fromStdString(sim_->Device());
@@ -59,7 +57,6 @@ class ReceivedImagesWindowTest : public AppTest {
 
   std::optional<std::string> saved_;
   std::unique_ptr<testkit::Stbsim> sim_;
-  std::unique_ptr<CQuelmarApp> app_;
 };
 
 }  // namespace

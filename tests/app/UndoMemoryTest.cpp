@@ -11,6 +11,7 @@
 #include "app/EditSteps.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/operations/SampleDatabase.h"
+#include "db/records/DbType.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST(UndoMemory, TheOldestStepsGoPastTheLimitAndTheRestStillUndo) {
   CQuelmarDoc doc;
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
-  doc.LoadDatabase(sample::MakeHeader(3), *db);
+  doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *db);
   EditSteps steps(doc, nullptr, kLimit);
   std::vector<Bytes> states{BytesOf(doc.Working())};
   for (int i = 1; i <= 60; ++i) {
@@ -85,7 +86,7 @@ TEST(UndoMemory, TenThousandMovesKeepEveryStep) {
   ServiceList& tv = db->channelLists.tvList;
   for (std::size_t i = 0; i < 4000; ++i) tv.SetEntry(i, std::uint16_t(i));
   tv.SetCount(4000);
-  doc.LoadDatabase(sample::MakeHeader(3), *db);
+  doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *db);
   EditSteps steps(doc);
   const Bytes opened = BytesOf(doc.Working());
   int moves = 0;

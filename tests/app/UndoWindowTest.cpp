@@ -1,16 +1,10 @@
 // Undo and redo in the window: the Edit menu's items, the record shown after each step,
 // the modified flag following the clean state, and the stack's life across New, Open,
 // Save and a change that changes nothing.
-#include <QMenuBar>
 #include <QPushButton>
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CMainSheet.h"
-#include "app/CQuelmarApp.h"
-#include "app/CQuelmarView.h"
-#include "app/EditSteps.h"
 #include "support/PageTest.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
@@ -21,36 +15,26 @@ using testkit::Child;
 
 namespace {
 
-class UndoWindowTest : public apptest::AppTest {
+class UndoWindowTest : public apptest::WindowTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
+    WindowTest::SetUp();
     file_ = Path("sample.qdb");
     apptest::WriteSample(file_);
-    app_ = std::make_unique<CQuelmarApp>();
-    ASSERT_TRUE(app_->InitInstance({}));
-    frame_ = app_->MainFrame();
-    ASSERT_TRUE(frame_->OpenDocumentFile(file_));
+    frame_ = &Start({file_});
   }
-  CMainSheet& Sheet() { return *frame_->View()->Sheet(); }
-  QUndoStack& Stack() { return frame_->Steps()->Stack(); }
   void Command(const char* name) { apptest::Trigger(*frame_, name); }
 
   QString file_;
-  std::unique_ptr<CQuelmarApp> app_;
   CMainFrame* frame_ = nullptr;
 };
 
 }  // namespace
 
-TEST_F(UndoWindowTest, EditMenuSitsBetweenFileAndViewAndGreysWhenEmpty) {
-  QStringList titles;
-  for (QAction* a : frame_->menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
+// Where the Edit menu sits and what its items say: MainFrameTest.MenusToolbarAndShortcutsAreAsDesigned.
+TEST_F(UndoWindowTest, UndoAndRedoGreyWhenEmptyAndTakeTheirKeys) {
   QAction* undo = apptest::Action(*frame_, "editUndo");
   QAction* redo = apptest::Action(*frame_, "editRedo");
-  EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
-  EXPECT_EQ(redo->text(), QStringLiteral("&Redo"));
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_FALSE(redo->isEnabled());
   EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
@@ -105,7 +89,7 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
 // to it is clean again; an "Update" that writes what is stored adds no step; New and Open
 // start with no steps.
 TEST_F(UndoWindowTest, ModifiedFlagFollowsTheCleanStateAndLoadsClearTheStack) {
-  CQuelmarDoc& doc = app_->Doc();
+  CQuelmarDoc& doc = Doc();
   CPageSatTP& satTP = *Sheet().SatTPPage();
   auto* sats = Child<SatTPListView>(satTP, "satelliteList");
   sats->setCurrentItem(sats->topLevelItem(1));

@@ -18,19 +18,18 @@ namespace {
 
 using Texts::Q;
 
-class WindowPlacementTest : public apptest::AppTest {
+class WindowPlacementTest : public apptest::WindowTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
+    WindowTest::SetUp();
     demo_ = Path("demo.qdb");
     apptest::WriteSample(demo_);
   }
 
   CMainFrame& Start(const QStringList& files = {}) {
-    app_ = std::make_unique<CQuelmarApp>();
-    EXPECT_TRUE(app_->InitInstance(files));
+    CMainFrame& frame = WindowTest::Start(files);
     QCoreApplication::processEvents();
-    return *app_->MainFrame();
+    return frame;
   }
   void Quit() {
     app_->MainFrame()->close();
@@ -62,7 +61,6 @@ class WindowPlacementTest : public apptest::AppTest {
   }
 
   QString demo_;
-  std::unique_ptr<CQuelmarApp> app_;
 };
 
 TEST_F(WindowPlacementTest, LoadingGrowsAFreshWindowOnceToShowTheWholeSheet) {

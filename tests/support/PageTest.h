@@ -14,6 +14,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/operations/SampleDatabase.h"
+#include "db/records/DbType.h"
 #include "support/RecordingPageHost.h"
 #include "widgets/CInputName.h"
 #include "widgets/Prompt.h"
@@ -81,7 +82,7 @@ class PageTest : public ::testing::Test {
 
   // Loads `db` into the document and builds a page on it as the sheet does; the page
   // still has to be filled.
-  void Build(const ChannelDatabase& db, int dbType = 3) {
+  void Build(const ChannelDatabase& db, int dbType = dbtype::kDefault) {
     host.dbType = dbType;
     doc.SetDbType(dbType);
     doc.LoadDatabase(sample::MakeHeader(dbType), db);

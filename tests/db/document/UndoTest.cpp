@@ -7,17 +7,20 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/DatabaseOperations.h"
+#include "db/operations/DuplicateReport.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/ProgramOperations.h"
 #include "db/operations/SampleDatabase.h"
 #include "db/operations/SatelliteOperations.h"
 #include "db/records/ByteOrder.h"
+#include "db/records/DbType.h"
 
 namespace {
 
@@ -58,7 +61,7 @@ class Undo : public ::testing::Test {
     doc.SetHistory(&kept);
     auto db = std::make_unique<ChannelDatabase>();
     sample::BuildFullDatabase(*db, 21);
-    doc.LoadDatabase(sample::MakeHeader(3), *db);
+    doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *db);
   }
 
   CQuelmarDoc doc;
@@ -95,8 +98,8 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesByteForByte) {
       {"add transponder", [&] { doc.Edit(dbops::DeleteTransponder, 40), doc.Edit(dbops::SaveTransponder, 11000, 22000, 1u, 2, -1); }},
       {"edit transponder", [&] { doc.Edit(dbops::SaveTransponder, 12345, 27500, 0u, 2, 17); }},
       {"delete transponder", [&] { doc.Edit(dbops::DeleteTransponder, 18); }},
-      {"add program", [&] { doc.Edit(dbops::DeleteProgram, 70), doc.Edit(dbops::AddProgram, Entry("New"), 1, 4, 3); }},
-      {"update program", [&] { doc.Edit(dbops::UpdateProgram, 33, Entry("Changed"), 3); }},
+      {"add program", [&] { doc.Edit(dbops::DeleteProgram, 70), doc.Edit(dbops::AddProgram, Entry("New"), 1, 4, dbtype::kDefault); }},
+      {"update program", [&] { doc.Edit(dbops::UpdateProgram, 33, Entry("Changed"), dbtype::kDefault); }},
       {"delete listed program", [&] { doc.Edit(dbops::DeleteListedProgram, 0, int(doc.Working().channelLists.tvList.Entry(10))); }},
       {"add group", [&] { doc.Edit(dbops::DeleteFavoriteGroup, 6), doc.Edit(dbops::AddFavoriteGroup, "Kids"); }},
       {"rename group", [&] { doc.Edit(dbops::RenameFavoriteGroup, 1, "Sport 2"); }},
@@ -105,6 +108,11 @@ TEST_F(Undo, EveryKindOfStepUndoesAndRedoesByteForByte) {
       {"remove member", [&] { doc.Edit(dbops::RemoveGroupMember, 3, int(doc.Working().channelLists.favoriteGroups[3].Member(50))); }},
       {"move member down", [&] { doc.Edit(dbops::MoveGroupMember, 0, 5, 60); }},
       {"move member up", [&] { doc.Edit(dbops::MoveGroupMember, 0, 99, 0); }},
+      {"delete duplicates",
+       [&] {
+         const std::vector<int> doomed{int(doc.Working().channelLists.tvList.Entry(3)), 40, 41};
+         doc.Edit(dbops::DeletePrograms, std::span<const int>(doomed));
+       }},
   };
   for (const auto& [name, edit] : edits) {
     SCOPED_TRACE(name);
@@ -175,7 +183,7 @@ TEST_F(Undo, UnnamedEditsAreStepsNamedAfterTheirRecordAndNoChangeIsNoStep) {
 
   // A load voids the steps: they belong to the database that was replaced.
   const int resets = kept.resets;
-  doc.LoadDatabase(sample::MakeHeader(3), doc.Working());
+  doc.LoadDatabase(sample::MakeHeader(dbtype::kDefault), doc.Working());
   EXPECT_EQ(kept.resets, resets + 1);
   EXPECT_TRUE(kept.steps.empty());
 }
@@ -210,7 +218,7 @@ TEST_F(Undo, TwoHundredRandomEditsUnwindToTheOpenedBytes) {
       }
       case 3: doc.Edit(dbops::SaveTransponder, std::uint16_t(10700 + pick(2000)), std::uint16_t(20000 + pick(10000)), unsigned(pick(2)), pick(160), pick(2) ? -1 : pick(2100)); break;
       case 4: doc.Edit(dbops::DeleteTransponder, pick(2100)); break;
-      case 5: doc.Edit(dbops::AddProgram, Entry("P" + std::to_string(i)), pick(3), pick(2100), 3); break;
+      case 5: doc.Edit(dbops::AddProgram, Entry("P" + std::to_string(i)), pick(3), pick(2100), dbtype::kDefault); break;
       case 6: doc.Edit(dbops::UpdateProgram, program(), Entry("U" + std::to_string(i)), pick(4)); break;
       case 7: {
         const int list = pick(2);
@@ -276,7 +284,7 @@ TEST_F(Undo, AReceivedImageIsOneStepOverTheEdits) {
   CQuelmarDoc other;
   auto db = std::make_unique<ChannelDatabase>();
   sample::BuildSampleDatabase(*db);
-  other.LoadDatabase(sample::MakeHeader(3), *db);
+  other.LoadDatabase(sample::MakeHeader(dbtype::kDefault), *db);
   Bytes received(DatabaseImage::kImageSize);
   ASSERT_EQ(other.BuildImage(received.data()), DatabaseImage::kImageSize);
   bytes::StoreU32(&received[0x60040], 0xFEEDC0DE);

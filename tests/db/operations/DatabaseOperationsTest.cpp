@@ -75,11 +75,22 @@ TEST_F(Ops, AddSatelliteBringsBackDeletedNamesake) {
 
 TEST_F(Ops, AddSatelliteNamedLikeUsedOneResetsIt) {
   ASSERT_TRUE(dbops::AddSatellite(db, "Alpha"));
-  db.satellites[0].SetLnbType(1);
-  db.satellites[0].SetLnbFreqHigh(10600);
+  SatelliteRecord& sat = db.satellites[0];
+  sat.SetLnbType(1);
+  sat.SetLnbFreqHigh(10600);
+  sat.SetLnbFreqLow(9750);
+  sat.SetDiseqcPort(2);
+  sat.SetTone22k(true);
+  sat.SetMotor(1);
+  sat.SetSelected(false);
   ASSERT_TRUE(dbops::AddSatellite(db, "Alpha"));
-  EXPECT_EQ(db.satellites[0].LnbType(), 0u);
-  EXPECT_EQ(db.satellites[0].LnbFreqHigh(), 5150);
+  EXPECT_EQ(sat.LnbType(), 0u);
+  EXPECT_EQ(sat.LnbFreqHigh(), 5150);
+  EXPECT_EQ(sat.LnbFreqLow(), 5150);
+  EXPECT_EQ(sat.DiseqcPort(), 0u);
+  EXPECT_FALSE(sat.Tone22k());
+  EXPECT_EQ(sat.Motor(), 0u);
+  EXPECT_TRUE(sat.Selected());
   EXPECT_EQ(dbops::CountSatellites(db), 1);
 }
 

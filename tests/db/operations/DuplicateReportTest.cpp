@@ -2,6 +2,7 @@
 // deleting the ones the user does not keep.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,13 +88,18 @@ TEST_F(Duplicates, NothingIsFoundInAnEmptyOrFullDatabase) {
 
 TEST_F(Duplicates, DeletingTakesEveryOccurrenceOutOfBothListsAndTheGroups) {
   testkit::PutList(db.channelLists.radioList, {1, 5, 3, 5});
+  const auto before = std::make_unique<ChannelDatabase>(db);
   EXPECT_EQ(dbops::DeletePrograms(db, V{5, 6, 5, -1, 4000}), 2);
+  // Satellites and transponders are not the delete's business.
+  EXPECT_EQ(0, std::memcmp(&db.satellites, &before->satellites, sizeof db.satellites));
+  EXPECT_EQ(0, std::memcmp(&db.transponders, &before->transponders, sizeof db.transponders));
   EXPECT_EQ(testkit::Entries(db.channelLists.tvList), (V{2, 0, 3, 1, 4}));
   EXPECT_EQ(testkit::Entries(db.channelLists.radioList), (V{1, 3}));
   EXPECT_EQ(db.channelLists.radioList.Entry(2), 0) << "freed places are zeroed";
   EXPECT_EQ(db.channelLists.radioList.Entry(3), 0);
   EXPECT_EQ(testkit::Members(db.channelLists.favoriteGroups[3]), (V{2}));
   EXPECT_TRUE(testkit::Members(db.channelLists.favoriteGroups[6]).empty());
+  EXPECT_EQ(db.channelLists.favoriteGroups[6].State(), SlotState::Used) << "an emptied group stays";
   EXPECT_EQ(db.programs[5].State(), SlotState::Deleted);
   EXPECT_EQ(db.programs[6].State(), SlotState::Deleted);
   EXPECT_EQ(Programs(dbops::FindDuplicateReport(db).duplicates.at(0)), (V{2, 0}));

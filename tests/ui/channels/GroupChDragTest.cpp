@@ -142,10 +142,8 @@ TEST_F(GroupChDragTest, DroppingPlacesTheMemberBeforeTheRowDroppedOn) {
   EXPECT_FALSE(page->Dragging());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
-  LoadAbcd();
-  Drag(3, RowPoint(GroupList(), 1));  // D onto B
-  EXPECT_EQ(Order(), "ADBC");
-
+  // Where other rows land: Groups.ADropPlacesTheMemberBeforeTheRowDroppedOn. Here the
+  // place below the last row, which only the list's geometry tells.
   LoadAbcd();
   Drag(0, BelowLastRow(GroupList()));  // A below the last row
   EXPECT_EQ(Order(), "BCDA");
@@ -159,9 +157,6 @@ TEST_F(GroupChDragTest, DroppingOnItselfOrTheRowBelowChangesNothing) {
   Drag(1, RowPoint(GroupList(), 2));
   EXPECT_EQ(Order(), "ABCD");
   EXPECT_EQ(Rows(GroupList()), (QStringList{"[A]", "[B]", "[C]", "[D]"}));
-  // Only the record's members move; the count and what follows them stay.
-  EXPECT_EQ(Db().channelLists.favoriteGroups[2].MemberCount(), 4u);
-  EXPECT_EQ(Db().channelLists.favoriteGroups[2].Member(4), 0);
 }
 
 TEST_F(GroupChDragTest, ReleasingAnywhereButTheFavouriteListChangesNothing) {

@@ -36,7 +36,7 @@ inline void AnswerProgram(std::function<void(CProgramEditDlg&)> fill) {
 class GroupChPageTest : public testkit::PageTest<CPageGroupCh> {
  protected:
   // Loads the database and fills the page; the document starts unmodified.
-  void Load(const ChannelDatabase& db, int dbType = 3) {
+  void Load(const ChannelDatabase& db, int dbType = dbtype::kDefault) {
     Build(db, dbType);
     page->RefreshPage();
     doc.SetModifiedFlag(false);

@@ -4,13 +4,18 @@
 
 namespace {
 
+constexpr int kTypeA = dbtype::Index(DbType::TypeA);
+constexpr int kTypeB7 = dbtype::Index(DbType::TypeB7);
+constexpr int kTypeB6 = dbtype::Index(DbType::TypeB6);
+constexpr int kTypeC = dbtype::Index(DbType::TypeC);
+
 class ProgramEditDlgTest : public ::testing::Test {
  protected:
   void SetUp() override { Prompt::Reset(); }
   void TearDown() override { Prompt::Reset(); }
 
   // Opens the dialog as the page does and returns it shown.
-  std::unique_ptr<CProgramEditDlg> Open(int dbType = 3) {
+  std::unique_ptr<CProgramEditDlg> Open(int dbType = dbtype::kDefault) {
     auto dlg = std::make_unique<CProgramEditDlg>(*db, dbType);
     dlg->progType = 0;
     dlg->progLocked = 0;
@@ -95,7 +100,7 @@ TEST_F(ProgramEditDlgTest, WithoutATransponderOkIsDisabled) {
   EXPECT_TRUE(Ok(*dlg)->isEnabled());
 
   auto none = EmptyDb();
-  CProgramEditDlg empty(*none, 3);
+  CProgramEditDlg empty(*none, dbtype::kDefault);
   empty.show();
   EXPECT_EQ(Combo(empty, "satellite")->count(), 0);
   EXPECT_EQ(Combo(empty, "transponder")->count(), 0);
@@ -141,13 +146,13 @@ TEST_F(ProgramEditDlgTest, NumbersTooWideForTheirFieldsAreRefusedAndKeepItOpen) 
   };
   const char* const pid13 = "Please enter an integer between 0 and 8191.";
   const char* const wide = "Please enter an integer between 0 and 65535.";
-  for (const Case& c : {Case{3, "videoPid", "8192", pid13}, Case{3, "videoPid", "8191", nullptr},
-                        Case{3, "audioPid", "-1", pid13}, Case{3, "pcrPid", "70000", pid13},
-                        Case{3, "ttextPid", "8192 x", pid13}, Case{3, "pmt", "9000", pid13},
-                        Case{3, "serviceId", "65535", nullptr}, Case{3, "serviceId", "65536", wide},
-                        Case{0, "videoPid", "65536", wide}, Case{0, "videoPid", "8192", nullptr},
-                        Case{1, "pmt", "65535", nullptr}, Case{2, "pcrPid", "4294967295", wide},
-                        Case{0, "serviceId", "70000", wide}}) {
+  for (const Case& c : {Case{kTypeC, "videoPid", "8192", pid13}, Case{kTypeC, "videoPid", "8191", nullptr},
+                        Case{kTypeC, "audioPid", "-1", pid13}, Case{kTypeC, "pcrPid", "70000", pid13},
+                        Case{kTypeC, "ttextPid", "8192 x", pid13}, Case{kTypeC, "pmt", "9000", pid13},
+                        Case{kTypeC, "serviceId", "65535", nullptr}, Case{kTypeC, "serviceId", "65536", wide},
+                        Case{kTypeA, "videoPid", "65536", wide}, Case{kTypeA, "videoPid", "8192", nullptr},
+                        Case{kTypeB7, "pmt", "65535", nullptr}, Case{kTypeB6, "pcrPid", "4294967295", wide},
+                        Case{kTypeA, "serviceId", "70000", wide}}) {
     SCOPED_TRACE(std::string(c.field) + " " + c.text + " in DbType " + std::to_string(c.dbType));
     auto dlg = Open(c.dbType);
     SetField(*dlg, c.field, c.text);
