@@ -29,6 +29,11 @@ inline constexpr const char* kSortByName = "Sort %1 by Name";
 inline constexpr const char* kSortBySatellite = "Sort %1 by Satellite and Frequency";
 inline constexpr const char* kSortByServiceId = "Sort %1 by Service ID";
 inline constexpr const char* kReverseOrder = "Reverse Order of %1";
+// A sort of the selected rows only, among the places they hold: %1 counts them.
+inline constexpr const char* kSortSelectedByName = "Sort %1 Programs by Name";
+inline constexpr const char* kSortSelectedBySatellite = "Sort %1 Programs by Satellite and Frequency";
+inline constexpr const char* kSortSelectedByServiceId = "Sort %1 Programs by Service ID";
+inline constexpr const char* kReverseSelected = "Reverse Order of %1 Programs";
 // Acting on several selected rows at once, and "Find Duplicates".
 inline constexpr const char* kDeleteSeveral = "Delete %1 Programs";
 inline constexpr const char* kAddSeveralToGroup = "Add %1 Programs to %2";

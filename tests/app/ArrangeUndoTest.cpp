@@ -268,6 +268,11 @@ class ArrangeUndoTest : public apptest::WindowTest {
          "Sort Group [News] by Satellite and Frequency"},
         {"Kids sort by service id", In::Kids, {{2}}, Menu("Sort by Service ID", 2), "Sort Group [Kids] by Service ID"},
         {"Kids reverse", In::Kids, {{3}}, Menu("Reverse Order", 3), "Reverse Order of Group [Kids]"},
+        // With several rows selected only they are sorted (among which places: ChannelSortTest).
+        {"TV sort three selected by name", In::Tv, {{2}, {4, kShift}}, Menu("Sort by Name", 3),
+         "Sort 3 Programs by Name"},
+        {"Kids reverse two selected", In::Kids, {{1}, {3, kCtrl}}, Menu("Reverse Order", 3),
+         "Reverse Order of 2 Programs"},
         // Several programs at once.
         {"TV delete three by the Delete key", In::Tv, {{1}, {4, kCtrl}, {8, kCtrl}}, DeleteKey(), "Delete 3 Programs",
          {"Delete 3 programs?"}},

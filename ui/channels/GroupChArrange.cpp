@@ -35,10 +35,21 @@ void CPageGroupCh::SortRows(int key) {
   if (before.empty()) return;
   static constexpr const char* kStepOfKey[] = {StepTexts::kSortByName, StepTexts::kSortBySatellite,
                                                StepTexts::kSortByServiceId, StepTexts::kReverseOrder};
-  // The selection follows the selected program to its new place.
+  static constexpr const char* kSelectedStepOfKey[] = {StepTexts::kSortSelectedByName,
+                                                       StepTexts::kSortSelectedBySatellite,
+                                                       StepTexts::kSortSelectedByServiceId, StepTexts::kReverseSelected};
   ChannelListPanel& panel = Panel(services);
-  const int row = panel.List()->SingleSelectedRow();
   const int kept = panel.HoldSelection();
+  // With several rows selected only they are sorted, among the places they hold: a block
+  // placed by hand above them stays where it is. They stay selected.
+  if (const std::vector<int> rows = panel.List()->SelectedRows(); rows.size() > 1) {
+    const int sorted = doc_.Apply(Action(kSelectedStepOfKey[key], QString::number(rows.size()), QString()),
+                                  dbops::SortRows, order, rows, dbops::SortKey(key));
+    ShowArranged(services, sorted > 0 ? rows : std::vector<int>{}, kept);
+    return;
+  }
+  // The selection follows the selected program to its new place.
+  const int row = panel.List()->SingleSelectedRow();
   const bool sorted =
       doc_.Apply(Action(kStepOfKey[key], OrderName(services)), dbops::SortOrder, order, dbops::SortKey(key));
   const std::vector<std::uint16_t> after = dbops::OrderEntries(Db(), order);
