@@ -34,6 +34,11 @@ inline constexpr const char* kSortSelectedByName = "Sort %1 Programs by Name";
 inline constexpr const char* kSortSelectedBySatellite = "Sort %1 Programs by Satellite and Frequency";
 inline constexpr const char* kSortSelectedByServiceId = "Sort %1 Programs by Service ID";
 inline constexpr const char* kReverseSelected = "Reverse Order of %1 Programs";
+// The lock flag set or cleared on the selected programs.
+inline constexpr const char* kLockProgram = "Lock [%1]";
+inline constexpr const char* kUnlockProgram = "Unlock [%1]";
+inline constexpr const char* kLockPrograms = "Lock %1 Programs";
+inline constexpr const char* kUnlockPrograms = "Unlock %1 Programs";
 // Acting on several selected rows at once, and "Find Duplicates".
 inline constexpr const char* kDeleteSeveral = "Delete %1 Programs";
 inline constexpr const char* kAddSeveralToGroup = "Add %1 Programs to %2";

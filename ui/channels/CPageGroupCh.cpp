@@ -90,10 +90,20 @@ void CPageGroupCh::CreateActions() {
   a.sortByServiceId = sort("sortByServiceId", T::kSortByServiceId, dbops::SortKey::ServiceId);
   a.reverseOrder = sort("reverseOrder", T::kReverseOrder, dbops::SortKey::Reverse);
 
+  const auto lock = [this](const char* name, const char* text, bool locked, QKeySequence keys) {
+    QAction* action = Make(*this, name, Q(text), [this, locked] { LockSelected(locked); });
+    // The lists take the keys themselves (GroupChListView); the menu shows them.
+    action->setShortcut(keys);
+    return action;
+  };
+  a.lock = lock("lock", T::kLockSelected, true, QKeySequence(Qt::CTRL | Qt::Key_L));
+  a.unlock = lock("unlock", T::kUnlockSelected, false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+
   a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo});
   QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
                                         {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
   a.popMenu->addMenu(sortMenu);
+  CommandAction::AddItems(*a.popMenu, {a.lock, a.unlock});
   // A popup menu is no child of any window for a screen reader: the page lists it.
   AccessibleTree::ListMenus(*this, {a.popMenu});
 }
@@ -137,10 +147,12 @@ void CPageGroupCh::RefreshChanged(const DocChange& change) {
   const bool members =
       otherGroup || (groups && !groups_->Shows(dbops::OrderEntries(db, dbops::ChannelOrder::Group(group))));
   if (members) FillGroupList(group);
-  // A program renamed shows its new name in the rows not filled again.
+  // A program renamed shows its new name in the rows not filled again, and the Info
+  // area its new values (what was typed over unchanged values stays).
   if (change.Touched(Kind::Program)) {
     if (!services) services_->RenewRowTexts();
     if (!members) groups_->RenewRowTexts();
+    if (info_->Valid()) info_->ShowProgram(info_->Program());
   }
 }
 
@@ -246,6 +258,7 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &GroupChListView::Activated, this, [this, list] { OnListSelectionChanged(list); });
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
     connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
+    connect(list, &GroupChListView::LockKey, this, &CPageGroupCh::LockSelected);
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
       Prompt::Popup(*actions_.popMenu, globalPos);
     });

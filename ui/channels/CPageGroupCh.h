@@ -117,6 +117,8 @@ class CPageGroupCh : public QWidget, public DocListener {
   // list.
   void MoveRows(GroupChListView* list, int move);
   void SortRows(int key);
+  // Sets or clears the lock of every program selected in the list last worked in.
+  void LockSelected(bool locked);
   // `rows` of an arranged list selected, the first current and in view; none moved
   // gives the list its remembered row `kept` back.
   void ShowArranged(bool services, const std::vector<int>& rows, int kept);

@@ -13,6 +13,8 @@ struct GroupChActions {
   QAction* sortBySatellite = nullptr;
   QAction* sortByServiceId = nullptr;
   QAction* reverseOrder = nullptr;
+  QAction* lock = nullptr;
+  QAction* unlock = nullptr;
   // Both lists' context menu, the sorts in its "Sort" submenu.
   QMenu* popMenu = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "db/operations/ChannelSort.h"
+#include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/FavoriteGroupPanel.h"
@@ -69,6 +70,24 @@ void CPageGroupCh::SortRows(int key) {
   // No single row to follow: the list shows its remembered row, as any refill does.
   panel.SetSelection(kept);
   panel.ShowSelection();
+}
+
+void CPageGroupCh::LockSelected(bool locked) {
+  EnsureInitialised();
+  const bool services = activeList_ == ActiveList::Services;
+  ChannelListPanel& panel = Panel(services);
+  std::vector<int> programs;
+  for (int row : panel.List()->SelectedRows())
+    if (const int program = panel.ProgramAt(row); program >= 0) programs.push_back(program);
+  if (programs.empty()) return;
+  const DocEditing::Action action =
+      programs.size() == 1
+          ? Action(locked ? StepTexts::kLockProgram : StepTexts::kUnlockProgram, ProgramName(programs.front()))
+          : Action(locked ? StepTexts::kLockPrograms : StepTexts::kUnlockPrograms, QString::number(programs.size()));
+  const int kept = panel.HoldSelection();
+  doc_.Apply(action, dbops::SetProgramsLocked, programs, locked);
+  // The rows stay as they were; the Info area shows the lock of the current one.
+  panel.SetSelection(kept);
 }
 
 DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int>& rows) {

@@ -102,6 +102,11 @@ void GroupChListView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (event->key() == Qt::Key_L && (event->modifiers() & ~Qt::ShiftModifier) == Qt::ControlModifier) {
+    emit LockKey(!(event->modifiers() & Qt::ShiftModifier));
+    event->accept();
+    return;
+  }
   if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete) {
     emit KeyCommand(event->key());
     event->accept();

@@ -42,6 +42,8 @@ class GroupChListView : public QListWidget {
   void KeyCommand(int key);
   // A key that moves the selected rows (a RowMove of ui/channels/RowMoves.h).
   void MoveKey(int move);
+  // Ctrl+L (true) or Ctrl+Shift+L (false): lock or unlock the selected programs.
+  void LockKey(bool locked);
   void ContextMenuAt(const QPoint& globalPos);
   void BeginDrag(int row);
   // A mouse button went down on the list, or the keyboard focus came to it.

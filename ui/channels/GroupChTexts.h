@@ -76,5 +76,8 @@ inline constexpr const char* kSortByName = "Sort by Name";
 inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
 inline constexpr const char* kSortByServiceId = "Sort by Service ID";
 inline constexpr const char* kReverseOrder = "Reverse Order";
+// The lock flag of every selected program at once (Ctrl+L, Ctrl+Shift+L).
+inline constexpr const char* kLockSelected = "Lock";
+inline constexpr const char* kUnlockSelected = "Unlock";
 
 }  // namespace GroupChTexts
