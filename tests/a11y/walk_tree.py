@@ -53,7 +53,8 @@ CONTEXT_MENUS = {
     "SatMenu": ["Add Satellite", "Delete Satellite"],
     "TpMenu": ["Add Transponder", "Delete Transponder", "Edit Transponder"],
     "PopMenu": ["Add Program", "Delete Program", "Move To\u2026", "Sort",
-                "Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID", "Reverse Order"],
+                "Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID", "Reverse Order",
+                "Lock", "Unlock"],
 }
 
 

@@ -89,7 +89,7 @@ TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheirPagesWithTheirItems) {
        {{"Add Satellite", "Delete Satellite"}, {"Add Transponder", "Delete Transponder", "Edit Transponder"}}},
       {sheet->GroupChPage(),
        {{QAccessible::PopupMenu, "PopMenu"}},
-       {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort"}}},
+       {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort", "Lock", "Unlock"}}},
   };
   for (const Case& c : cases) {
     QAccessibleInterface* page = QAccessible::queryAccessibleInterface(c.page);

@@ -273,6 +273,9 @@ class ArrangeUndoTest : public apptest::WindowTest {
          "Sort 3 Programs by Name"},
         {"Kids reverse two selected", In::Kids, {{1}, {3, kCtrl}}, Menu("Reverse Order", 3),
          "Reverse Order of 2 Programs"},
+        // The lock of the selected programs (which bits: ProgramOperationsTest).
+        {"TV lock three by Ctrl+L", In::Tv, {{1}, {3, kCtrl}, {5, kCtrl}}, CtrlKey(Qt::Key_L), "Lock 3 Programs"},
+        {"News lock one from the menu", In::News, {{2}}, Menu("Lock", 2), "Lock [Antenne]"},
         // Several programs at once.
         {"TV delete three by the Delete key", In::Tv, {{1}, {4, kCtrl}, {8, kCtrl}}, DeleteKey(), "Delete 3 Programs",
          {"Delete 3 programs?"}},
