@@ -52,7 +52,8 @@ NUMBERED_LISTS = ["TV/Radio", "Favorite Group"]
 CONTEXT_MENUS = {
     "SatMenu": ["Add Satellite", "Delete Satellite"],
     "TpMenu": ["Add Transponder", "Delete Transponder", "Edit Transponder"],
-    "PopMenu": ["Add Program", "Delete Program", "Move To\u2026", "Sort",
+    "PopMenu": ["Add Program", "Delete Program", "Move To\u2026", "Move Up", "Move Down", "Move to Top",
+                "Move to Bottom", "Sort",
                 "Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID", "Reverse Order",
                 "Lock", "Unlock"],
 }

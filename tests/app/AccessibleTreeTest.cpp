@@ -89,7 +89,8 @@ TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheirPagesWithTheirItems) {
        {{"Add Satellite", "Delete Satellite"}, {"Add Transponder", "Delete Transponder", "Edit Transponder"}}},
       {sheet->GroupChPage(),
        {{QAccessible::PopupMenu, "PopMenu"}},
-       {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Sort", "Lock", "Unlock"}}},
+       {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Move Up", "Move Down", "Move to Top",
+         "Move to Bottom", "Sort", "Lock", "Unlock"}}},
   };
   for (const Case& c : cases) {
     QAccessibleInterface* page = QAccessible::queryAccessibleInterface(c.page);

@@ -1,5 +1,5 @@
 // Arranging the channel lists in the window, as a user does it: rows picked with clicks,
-// Ctrl clicks and Shift+arrows, moved with Ctrl+Up/Down/Home/End and Ctrl+M, sorted and
+// Ctrl clicks and Shift+arrows, moved with Alt+Up/Down/Home/End and Ctrl+M, sorted and
 // moved from the lists' context menu, deleted, copied and removed several at a time.
 // Each action is one undo step; undoing it gives back the working database byte for byte
 // and redoing it gives the bytes the action left.
@@ -163,6 +163,9 @@ class ArrangeUndoTest : public apptest::WindowTest {
   static auto CtrlKey(Qt::Key key) {
     return [key](ArrangeUndoTest&, GroupChListView* list) { QTest::keyClick(list, key, Qt::ControlModifier); };
   }
+  static auto AltKey(Qt::Key key) {
+    return [key](ArrangeUndoTest&, GroupChListView* list) { QTest::keyClick(list, key, Qt::AltModifier); };
+  }
   static auto CtrlM(int number) {
     return [number](ArrangeUndoTest&, GroupChListView* list) {
       AnswerMoveTo(number);
@@ -219,15 +222,15 @@ class ArrangeUndoTest : public apptest::WindowTest {
     const char* moveTo = "Move To\u2026";
     return {
         // One row, in the middle and at both ends.
-        {"TV row down", In::Tv, {{2}}, CtrlKey(Qt::Key_Down), "Move [Kino 2] in TV List"},
-        {"TV last row up", In::Tv, {{8}}, CtrlKey(Qt::Key_Up), "Move [ARD] in TV List"},
-        {"TV last row to the top", In::Tv, {{8}}, CtrlKey(Qt::Key_Home), "Move [ARD] in TV List"},
-        {"TV first row to the bottom", In::Tv, {{0}}, CtrlKey(Qt::Key_End), "Move [Kino 10] in TV List"},
+        {"TV row down", In::Tv, {{2}}, AltKey(Qt::Key_Down), "Move [Kino 2] in TV List"},
+        {"TV last row up", In::Tv, {{8}}, AltKey(Qt::Key_Up), "Move [ARD] in TV List"},
+        {"TV last row to the top", In::Tv, {{8}}, AltKey(Qt::Key_Home), "Move [ARD] in TV List"},
+        {"TV first row to the bottom", In::Tv, {{0}}, AltKey(Qt::Key_End), "Move [Kino 10] in TV List"},
         {"TV first row by Ctrl+M to the last number", In::Tv, {{0}}, CtrlM(9), "Move [Kino 10] in TV List"},
         {"TV row by Move To from the menu", In::Tv, {{5}}, Menu(moveTo, 5, 1), "Move [Das Erste] in TV List"},
-        {"Radio first row to the bottom", In::Radio, {{0}}, CtrlKey(Qt::Key_End), "Move [Radio 7] in Radio List"},
-        {"News last row to the top", In::News, {{4}}, CtrlKey(Qt::Key_Home), "Move [arte] in Group [News]"},
-        {"News last row up", In::News, {{4}}, CtrlKey(Qt::Key_Up), "Move [arte] in Group [News]"},
+        {"Radio first row to the bottom", In::Radio, {{0}}, AltKey(Qt::Key_End), "Move [Radio 7] in Radio List"},
+        {"News last row to the top", In::News, {{4}}, AltKey(Qt::Key_Home), "Move [arte] in Group [News]"},
+        {"News last row up", In::News, {{4}}, AltKey(Qt::Key_Up), "Move [arte] in Group [News]"},
         {"Kids row by Ctrl+M", In::Kids, {{3}}, CtrlM(2), "Move [radio 10] in Group [Kids]"},
         // Drags of one row and of several, in both kinds of list.
         {"TV row dragged down", In::Tv, {{2}}, DragTo(2, 6), "Move [Kino 2] in TV List"},
@@ -238,20 +241,20 @@ class ArrangeUndoTest : public apptest::WindowTest {
         // Blocks, most of them not contiguous: each key and way of picking once. How a
         // block moves at an end, in a group or the radio list is the order's rule
         // (ChannelOrderTest).
-        {"TV scattered block down", In::Tv, {{1}, {4, kCtrl}, {6, kCtrl}}, CtrlKey(Qt::Key_Down),
+        {"TV scattered block down", In::Tv, {{1}, {4, kCtrl}, {6, kCtrl}}, AltKey(Qt::Key_Down),
          "Move 3 Programs in TV List"},
-        {"TV block at the bottom up", In::Tv, {{3}, {5, kCtrl}, {8, kCtrl}}, CtrlKey(Qt::Key_Up),
+        {"TV block at the bottom up", In::Tv, {{3}, {5, kCtrl}, {8, kCtrl}}, AltKey(Qt::Key_Up),
          "Move 3 Programs in TV List"},
-        {"TV block from the top to the bottom", In::Tv, {{0}, {2, kCtrl}, {7, kCtrl}}, CtrlKey(Qt::Key_End),
+        {"TV block from the top to the bottom", In::Tv, {{0}, {2, kCtrl}, {7, kCtrl}}, AltKey(Qt::Key_End),
          "Move 3 Programs in TV List"},
-        {"TV block from the bottom to the top", In::Tv, {{1}, {8, kCtrl}}, CtrlKey(Qt::Key_Home),
+        {"TV block from the bottom to the top", In::Tv, {{1}, {8, kCtrl}}, AltKey(Qt::Key_Home),
          "Move 2 Programs in TV List"},
-        {"TV Shift+Down range to the top", In::Tv, {{4}, kShiftDown, kShiftDown}, CtrlKey(Qt::Key_Home),
+        {"TV Shift+Down range to the top", In::Tv, {{4}, kShiftDown, kShiftDown}, AltKey(Qt::Key_Home),
          "Move 3 Programs in TV List"},
         {"TV Shift click range by Ctrl+M", In::Tv, {{5}, {7, kShift}}, CtrlM(1), "Move 3 Programs in TV List"},
         {"TV scattered block by Move To from the menu", In::Tv, {{0}, {6, kCtrl}}, Menu(moveTo, 6, 4),
          "Move 2 Programs in TV List"},
-        {"News scattered block to the bottom", In::News, {{0}, {2, kCtrl}, {4, kCtrl}}, CtrlKey(Qt::Key_End),
+        {"News scattered block to the bottom", In::News, {{0}, {2, kCtrl}, {4, kCtrl}}, AltKey(Qt::Key_End),
          "Move 3 Programs in Group [News]"},
         {"Kids scattered block by Move To from the menu", In::Kids, {{0}, {3, kCtrl}}, Menu(moveTo, 3, 2),
          "Move 2 Programs in Group [Kids]"},
@@ -373,11 +376,11 @@ TEST_F(ArrangeUndoTest, OneSelectedRowKeepsTheOldHandlersAndNoMoveMakesNoStep) {
   // The first row up or to the top, the last two down, to the end or "Move To…" where
   // they are, and a cancelled "Move To…".
   PickRows(Services(), {{0}});
-  QTest::keyClick(Services(), Qt::Key_Up, Qt::ControlModifier);
-  QTest::keyClick(Services(), Qt::Key_Home, Qt::ControlModifier);
+  QTest::keyClick(Services(), Qt::Key_Up, Qt::AltModifier);
+  QTest::keyClick(Services(), Qt::Key_Home, Qt::AltModifier);
   PickRows(Services(), {{7}, {8, kShift}});
-  QTest::keyClick(Services(), Qt::Key_Down, Qt::ControlModifier);
-  QTest::keyClick(Services(), Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClick(Services(), Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClick(Services(), Qt::Key_End, Qt::AltModifier);
   AnswerMoveTo(8);
   QTest::keyClick(Services(), Qt::Key_M, Qt::ControlModifier);
   QTest::keyClick(Services(), Qt::Key_M, Qt::ControlModifier);

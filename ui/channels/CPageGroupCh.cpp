@@ -82,6 +82,19 @@ void CPageGroupCh::CreateActions() {
     EnsureInitialised();
     MoveRows(activeList_ == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
   });
+  // The lists take the move keys themselves (GroupChListView); the menu shows them.
+  const auto move = [this](const char* name, const char* text, RowMove how, Qt::Key key) {
+    QAction* action = Make(*this, name, Q(text), [this, how] {
+      EnsureInitialised();
+      MoveRows(activeList_ == ActiveList::Services ? serviceList_ : groupList_, int(how));
+    });
+    action->setShortcut(QKeySequence(Qt::ALT | key));
+    return action;
+  };
+  a.moveUp = move("moveUp", T::kMoveUp, RowMove::Up, Qt::Key_Up);
+  a.moveDown = move("moveDown", T::kMoveDown, RowMove::Down, Qt::Key_Down);
+  a.moveToTop = move("moveToTop", T::kMoveToTop, RowMove::Top, Qt::Key_Home);
+  a.moveToBottom = move("moveToBottom", T::kMoveToBottom, RowMove::Bottom, Qt::Key_End);
   const auto sort = [this](const char* name, const char* text, dbops::SortKey key) {
     return Make(*this, name, Q(text), [this, key] { SortRows(int(key)); });
   };
@@ -99,7 +112,8 @@ void CPageGroupCh::CreateActions() {
   a.lock = lock("lock", T::kLockSelected, true, QKeySequence(Qt::CTRL | Qt::Key_L));
   a.unlock = lock("unlock", T::kUnlockSelected, false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
-  a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo});
+  a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo, a.moveUp, a.moveDown,
+                                                       a.moveToTop, a.moveToBottom});
   QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
                                         {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
   a.popMenu->addMenu(sortMenu);

@@ -112,7 +112,7 @@ class CPageGroupCh : public QWidget, public DocListener {
   // list, move as one block.
   void DropRows(bool services);
   void MoveGroupMember();
-  // Arranging the lists (GroupChArrange.cpp): Ctrl+Up/Down/Home/End and "Move To…" on
+  // Arranging the lists (GroupChArrange.cpp): Alt+Up/Down/Home/End and "Move To…" on
   // the selected row of a list; the context menu's "Move To…" and sorts on the active
   // list.
   void MoveRows(GroupChListView* list, int move);

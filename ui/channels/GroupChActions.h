@@ -9,6 +9,10 @@ struct GroupChActions {
   QAction* addProgram = nullptr;
   QAction* deleteProgram = nullptr;
   QAction* moveTo = nullptr;
+  QAction* moveUp = nullptr;
+  QAction* moveDown = nullptr;
+  QAction* moveToTop = nullptr;
+  QAction* moveToBottom = nullptr;
   QAction* sortByName = nullptr;
   QAction* sortBySatellite = nullptr;
   QAction* sortByServiceId = nullptr;

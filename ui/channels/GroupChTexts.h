@@ -72,6 +72,11 @@ inline constexpr const char* kDeleteProgram = "Delete Program";
 // UTF-8: the ellipsis is not in Latin-1.
 inline constexpr const char* kMoveTo = "Move To\u2026";
 inline constexpr const char* kSortMenu = "Sort";
+// The moves the keys make (Alt+Up, Alt+Down, Alt+Home, Alt+End), shown with their keys.
+inline constexpr const char* kMoveUp = "Move Up";
+inline constexpr const char* kMoveDown = "Move Down";
+inline constexpr const char* kMoveToTop = "Move to Top";
+inline constexpr const char* kMoveToBottom = "Move to Bottom";
 inline constexpr const char* kSortByName = "Sort by Name";
 inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
 inline constexpr const char* kSortByServiceId = "Sort by Service ID";

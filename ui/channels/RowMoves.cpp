@@ -7,13 +7,14 @@
 #include "widgets/Prompt.h"
 
 RowMove RowMoveOfKey(const QKeyEvent& event) {
-  if (event.modifiers() != Qt::ControlModifier) return RowMove::None;
+  // Alt moves: Ctrl with the arrows, Home and End navigates, as in every other list.
+  if (event.modifiers() == Qt::ControlModifier) return event.key() == Qt::Key_M ? RowMove::To : RowMove::None;
+  if (event.modifiers() != Qt::AltModifier) return RowMove::None;
   switch (event.key()) {
     case Qt::Key_Up: return RowMove::Up;
     case Qt::Key_Down: return RowMove::Down;
     case Qt::Key_Home: return RowMove::Top;
     case Qt::Key_End: return RowMove::Bottom;
-    case Qt::Key_M: return RowMove::To;
     default: return RowMove::None;
   }
 }

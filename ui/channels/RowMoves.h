@@ -1,6 +1,6 @@
 #pragma once
-// Moving the selected rows of the TV/Radio list or the favourite list: Ctrl+Up
-// and Ctrl+Down one place, Ctrl+Home and Ctrl+End to the top and the bottom,
+// Moving the selected rows of the TV/Radio list or the favourite list: Alt+Up
+// and Alt+Down one place, Alt+Home and Alt+End to the top and the bottom,
 // and "Move To…" (Ctrl+M) to a channel number the user gives. Each move is one
 // action on the document.
 #include <span>

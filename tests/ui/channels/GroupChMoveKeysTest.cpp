@@ -1,5 +1,5 @@
-// Moving rows of the TV/Radio list and the favourite list with Ctrl+Up,
-// Ctrl+Down, Ctrl+Home, Ctrl+End and "Move To…" (Ctrl+M): the stored order
+// Moving rows of the TV/Radio list and the favourite list with Alt+Up,
+// Alt+Down, Alt+Home, Alt+End and "Move To…" (Ctrl+M): the stored order
 // changes, the moved row stays selected and shown, and a move that goes nowhere
 // is no edit.
 #include <QLineEdit>
@@ -26,13 +26,16 @@ class GroupChMoveKeysTest : public GroupChPageTest {
     PutGroup(*db, 1, "Order", {10, 12, 14});
     Load(*db);
   }
-  void Key(QListWidget* list, int key) { QTest::keyClick(list, Qt::Key(key), Qt::ControlModifier); }
+  // Alt moves; Ctrl+M asks for the number.
+  void Key(QListWidget* list, int key) {
+    QTest::keyClick(list, Qt::Key(key), key == Qt::Key_M ? Qt::ControlModifier : Qt::AltModifier);
+  }
   static void AnswerMoveTo(int number) {
     testkit::AnswerDialog<CMoveToDlg>([number](CMoveToDlg& dlg) { dlg.NumberBox()->setText(QString::number(number)); });
   }
 };
 
-TEST_F(GroupChMoveKeysTest, CtrlArrowsMoveTheTvRowAndKeepItSelected) {
+TEST_F(GroupChMoveKeysTest, AltArrowsMoveTheTvRowAndKeepItSelected) {
   ServiceList()->setCurrentRow(1);
   Key(ServiceList(), Qt::Key_Down);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 12, 11, 13, 14}));
@@ -46,6 +49,29 @@ TEST_F(GroupChMoveKeysTest, CtrlArrowsMoveTheTvRowAndKeepItSelected) {
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 10, 12, 13, 14}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0) << "row 0 is selected too";
   EXPECT_EQ(Text("name"), "B");
+}
+
+// Ctrl with the arrows, Home and End is the list's own navigation: the cursor goes, no
+// row moves; the menu's move items move as the Alt keys do.
+TEST_F(GroupChMoveKeysTest, CtrlKeysNavigateAndTheMenuMovesAsAltDoes) {
+  const struct {
+    Qt::Key key;
+    int current;
+  } keys[] = {{Qt::Key_End, 4}, {Qt::Key_Home, 0}};
+  ServiceList()->setCurrentRow(2);
+  for (const auto& k : keys) {
+    QTest::keyClick(ServiceList(), k.key, Qt::ControlModifier);
+    EXPECT_EQ(ServiceList()->currentRow(), k.current);
+  }
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
+  EXPECT_FALSE(doc.IsModified());
+
+  ServiceList()->setCurrentRow(0);
+  page->Actions().moveToBottom->trigger();
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 12, 13, 14, 10}));
+  page->Actions().moveUp->trigger();
+  EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 12, 13, 10, 14}));
+  EXPECT_EQ(page->Actions().moveToTop->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Home));
 }
 
 TEST_F(GroupChMoveKeysTest, AMoveAtAnEndIsNoEdit) {

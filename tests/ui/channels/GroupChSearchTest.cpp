@@ -100,8 +100,8 @@ TEST_F(GroupChSearchTest, MovingIsOffWhileASearchIsOnAndTheStatusBarSaysWhy) {
   page->installEventFilter(&status);
   Type("serviceSearch", "kino");
   ServiceList()->setCurrentRow(2);
-  QTest::keyClick(ServiceList(), Qt::Key_Up, Qt::ControlModifier);
-  QTest::keyClick(ServiceList(), Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClick(ServiceList(), Qt::Key_Up, Qt::AltModifier);
+  QTest::keyClick(ServiceList(), Qt::Key_End, Qt::AltModifier);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
   EXPECT_FALSE(doc.IsModified());
   ASSERT_EQ(status.tips.size(), 2);
@@ -109,7 +109,7 @@ TEST_F(GroupChSearchTest, MovingIsOffWhileASearchIsOnAndTheStatusBarSaysWhy) {
 
   // The other list, with no search, still moves.
   GroupList()->setCurrentRow(0);
-  QTest::keyClick(GroupList(), Qt::Key_Down, Qt::ControlModifier);
+  QTest::keyClick(GroupList(), Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{13, 10, 14}));
   EXPECT_EQ(status.tips.size(), 2);
 }
