@@ -53,7 +53,7 @@ CONTEXT_MENUS = {
     "SatMenu": ["Add Satellite", "Delete Satellite"],
     "TpMenu": ["Add Transponder", "Delete Transponder", "Edit Transponder"],
     "PopMenu": ["Add Program", "Delete Program", "Move To\u2026", "Move Up", "Move Down", "Move to Top",
-                "Move to Bottom", "Sort",
+                "Move to Bottom", "Place Next", "Set Next Place Here", "Sort",
                 "Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID", "Reverse Order",
                 "Lock", "Unlock"],
 }

@@ -90,7 +90,7 @@ TEST_F(AccessibleTreeTest, ContextMenusAreChildrenOfTheirPagesWithTheirItems) {
       {sheet->GroupChPage(),
        {{QAccessible::PopupMenu, "PopMenu"}},
        {{"Add Program", "Delete Program", QString::fromUtf8("Move To\u2026"), "Move Up", "Move Down", "Move to Top",
-         "Move to Bottom", "Sort", "Lock", "Unlock"}}},
+         "Move to Bottom", "Place Next", "Set Next Place Here", "Sort", "Lock", "Unlock"}}},
   };
   for (const Case& c : cases) {
     QAccessibleInterface* page = QAccessible::queryAccessibleInterface(c.page);

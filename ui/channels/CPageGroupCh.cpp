@@ -95,6 +95,13 @@ void CPageGroupCh::CreateActions() {
   a.moveDown = move("moveDown", T::kMoveDown, RowMove::Down, Qt::Key_Down);
   a.moveToTop = move("moveToTop", T::kMoveToTop, RowMove::Top, Qt::Key_Home);
   a.moveToBottom = move("moveToBottom", T::kMoveToBottom, RowMove::Bottom, Qt::Key_End);
+  a.placeNext = move("placeNext", T::kPlaceNext, RowMove::Next, Qt::Key_Return);
+  a.placeNext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+  a.setNextPlace = Make(*this, "setNextPlace", Q(T::kSetNextPlace), [this] {
+    EnsureInitialised();
+    const bool services = activeList_ == ActiveList::Services;
+    Panel(services).SetNextPlace(std::max(0, Panel(services).List()->currentRow()));
+  });
   const auto sort = [this](const char* name, const char* text, dbops::SortKey key) {
     return Make(*this, name, Q(text), [this, key] { SortRows(int(key)); });
   };
@@ -113,7 +120,7 @@ void CPageGroupCh::CreateActions() {
   a.unlock = lock("unlock", T::kUnlockSelected, false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
   a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo, a.moveUp, a.moveDown,
-                                                       a.moveToTop, a.moveToBottom});
+                                                       a.moveToTop, a.moveToBottom, a.placeNext, a.setNextPlace});
   QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
                                         {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
   a.popMenu->addMenu(sortMenu);

@@ -104,6 +104,12 @@ void ChannelListPanel::FocusSearch() const {
   search_->selectAll();
 }
 
+void ChannelListPanel::SetNextPlace(int row) {
+  nextPlace_ = std::max(0, row);
+  QStatusTipEvent tip(Q(T::kNextPlace).arg(nextPlace_ + 1));
+  QApplication::sendEvent(page_.window(), &tip);
+}
+
 bool ChannelListPanel::RefuseMoveWhileFiltered() const {
   if (!Filtered()) return false;
   // The main window shows a status tip in its status bar.

@@ -71,6 +71,9 @@ class ChannelListPanel : public QObject {
   void FocusSearch() const;
   // Moving rows is off while the search hides some: says so in the status bar.
   bool RefuseMoveWhileFiltered() const;
+  // Where "Place Next" puts the selected rows (a row, from 0); the status bar says it.
+  int NextPlace() const { return nextPlace_; }
+  void SetNextPlace(int row);
 
   // The end of a drag of this list's rows runs `drop`.
   void OnDrop(std::function<void()> drop) { drop_ = std::move(drop); }
@@ -93,4 +96,5 @@ class ChannelListPanel : public QObject {
   Rows rows_{};
   int count_ = 0;
   int selection_ = 0;
+  int nextPlace_ = 0;
 };

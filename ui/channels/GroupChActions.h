@@ -13,6 +13,8 @@ struct GroupChActions {
   QAction* moveDown = nullptr;
   QAction* moveToTop = nullptr;
   QAction* moveToBottom = nullptr;
+  QAction* placeNext = nullptr;
+  QAction* setNextPlace = nullptr;
   QAction* sortByName = nullptr;
   QAction* sortBySatellite = nullptr;
   QAction* sortByServiceId = nullptr;

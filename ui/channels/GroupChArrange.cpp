@@ -19,12 +19,19 @@
 void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const bool services = list == serviceList_;
   const std::vector<int> rows = list->SelectedRows();
-  if (rows.empty() || Dragging() || Panel(services).RefuseMoveWhileFiltered()) return;
+  // Moves to a place are well defined on rows a search hides; one place up or down is not.
+  const bool onePlace = RowMove(move) == RowMove::Up || RowMove(move) == RowMove::Down;
+  if (rows.empty() || Dragging() || (onePlace && Panel(services).RefuseMoveWhileFiltered())) return;
   const auto order =
       services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
   const DocEditing::Action action = MoveAction(services, rows);
-  const int kept = Panel(services).HoldSelection();
-  ShowArranged(services, moves_->Move(RowMove(move), order, rows, action), kept);
+  ChannelListPanel& panel = Panel(services);
+  const int kept = panel.HoldSelection();
+  const std::vector<int> moved = moves_->Move(RowMove(move), order, rows, panel.NextPlace(), action);
+  // Placing goes on after the block just placed.
+  if (!moved.empty() && (RowMove(move) == RowMove::Next || RowMove(move) == RowMove::To))
+    panel.SetNextPlace(moved.back() + 1);
+  ShowArranged(services, moved, kept);
 }
 
 void CPageGroupCh::SortRows(int key) {

@@ -77,6 +77,10 @@ inline constexpr const char* kMoveUp = "Move Up";
 inline constexpr const char* kMoveDown = "Move Down";
 inline constexpr const char* kMoveToTop = "Move to Top";
 inline constexpr const char* kMoveToBottom = "Move to Bottom";
+// Building an order: the selected rows go to the next place (Ctrl+Enter), which moves on.
+inline constexpr const char* kPlaceNext = "Place Next";
+inline constexpr const char* kSetNextPlace = "Set Next Place Here";
+inline constexpr const char* kNextPlace = "Next place: No. %1";
 inline constexpr const char* kSortByName = "Sort by Name";
 inline constexpr const char* kSortBySatellite = "Sort by Satellite and Frequency";
 inline constexpr const char* kSortByServiceId = "Sort by Service ID";

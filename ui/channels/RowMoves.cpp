@@ -8,7 +8,14 @@
 
 RowMove RowMoveOfKey(const QKeyEvent& event) {
   // Alt moves: Ctrl with the arrows, Home and End navigates, as in every other list.
-  if (event.modifiers() == Qt::ControlModifier) return event.key() == Qt::Key_M ? RowMove::To : RowMove::None;
+  if (event.modifiers() == Qt::ControlModifier || event.modifiers() == (Qt::ControlModifier | Qt::KeypadModifier)) {
+    switch (event.key()) {
+      case Qt::Key_M: return RowMove::To;
+      case Qt::Key_Return:
+      case Qt::Key_Enter: return RowMove::Next;
+      default: return RowMove::None;
+    }
+  }
   if (event.modifiers() != Qt::AltModifier) return RowMove::None;
   switch (event.key()) {
     case Qt::Key_Up: return RowMove::Up;
@@ -19,7 +26,7 @@ RowMove RowMoveOfKey(const QKeyEvent& event) {
   }
 }
 
-std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows,
+std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows, int place,
                                 DocEditing::Action action) {
   const int count = static_cast<int>(dbops::OrderEntries(doc_.Working(), order).size());
   std::vector<int> given;
@@ -44,6 +51,7 @@ std::vector<int> RowMoves::Move(RowMove move, dbops::ChannelOrder order, std::sp
     case RowMove::Down: return by(1);
     case RowMove::Top: return to(0);
     case RowMove::Bottom: return to(count);
+    case RowMove::Next: return to(std::clamp(place, 0, count - k));
     case RowMove::To: {
       CMoveToDlg dlg(count, given.front() + 1, &dialogParent_);
       if (Prompt::Exec(dlg) != QDialog::Accepted) return {};

@@ -12,7 +12,8 @@
 class QKeyEvent;
 class QWidget;
 
-enum class RowMove { None, Up, Down, Top, Bottom, To };
+// Next: "Place Next" (Ctrl+Enter), to the place the user is filling the list from.
+enum class RowMove { None, Up, Down, Top, Bottom, To, Next };
 
 // The move a key asks for; None for every other key.
 RowMove RowMoveOfKey(const QKeyEvent& event);
@@ -25,7 +26,8 @@ class RowMoves {
   // Moves `rows` of `order` as `action`; returns their new positions, ascending, or
   // an empty vector when nothing moved (no row, an end reached, the dialog
   // cancelled).
-  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows,
+  // `place` is where Next puts them (counted from 0).
+  std::vector<int> Move(RowMove move, dbops::ChannelOrder order, std::span<const int> rows, int place,
                         DocEditing::Action action);
 
  private:
