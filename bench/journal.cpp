@@ -17,6 +17,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/EditHistory.h"
+#include "db/document/JournalRestore.h"
 #include "db/document/RecoveryJournal.h"
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/DatabaseOperations.h"
@@ -189,7 +190,8 @@ void BM_StepOnDisk(benchmark::State& state) {
 BENCHMARK(BM_StepOnDisk)->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
 
 // (c) The journal after 10,000 typical actions: moves, renames and deletes, with undo
-// and redo among them (the journal keeps those as small records).
+// and redo among them (the journal keeps those as small records). Also what reading it
+// back and replaying it with its undo history costs at the next start.
 void BM_JournalOf10000Steps(benchmark::State& state) {
   for (auto _ : state) {
     const DiskFolder folder;
@@ -223,6 +225,17 @@ void BM_JournalOf10000Steps(benchmark::State& state) {
       state.SkipWithError(w.failure.empty() ? "no journal file" : w.failure.c_str());
       break;
     }
+    Window back(folder.Path() + "/other", false);
+    const Clock::time_point start = Clock::now();
+    journal::Contents contents;
+    journal::Restored restored;
+    if (!journal::Read(path, contents) || !journal::Restore(contents, *back.doc, true, restored)) {
+      state.SkipWithError("the journal does not restore");
+      break;
+    }
+    state.counters["restore_ms"] = std::chrono::duration<double>(Clock::now() - start).count() * 1e3;
+    for (std::size_t i = 0; i < restored.undo; ++i) back.Undo();
+    if (testkit::ImageOf(*back.doc) != testkit::ImageOf(*w.doc)) state.SkipWithError("restored another state");
     state.counters["journal_bytes"] = double(size);
     state.counters["head_bytes"] = double(DatabaseImage::kImageSize);
     state.counters["moves"] = counts[0];
