@@ -2,7 +2,12 @@
 // whole records of a torn or damaged journal restore, undo and redo (also past a save)
 // land where the user stood, and a journal that cannot be written never stops editing.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <filesystem>
 #include <functional>
@@ -30,7 +35,10 @@ using testkit::ImageOf;
 class Session : public EditHistory {
  public:
   Session(const std::string& folder, int dbType)
-      : doc(testkit::FullDocument(dbType)), journal(folder, [this](const std::string& why) { failure = why; }) {
+      : doc(testkit::FullDocument(dbType)), journal(folder, [this](const std::string& why) {
+          failure = why;
+          ++failures;
+        }) {
     doc->SetHistory(this);
     Rebase("box.qdb");
   }
@@ -77,6 +85,7 @@ class Session : public EditHistory {
   std::vector<Kept> steps;
   std::size_t place = 0;
   std::string failure;
+  int failures = 0;
   RecoveryJournal journal;
 };
 
@@ -303,6 +312,98 @@ TEST(RecoveryJournal, AJournalThatCannotBeWrittenSaysWhyOnceAndEditingGoesOn) {
     EXPECT_NE(s.failure.find(c.reason), std::string::npos) << s.failure;
     EXPECT_TRUE(s.journal.Path().empty());
   }
+}
+
+// A small file system of its own, mounted on `dir` for the test and unmounted when it
+// goes, whatever the test did. Empty reason when mounted.
+class SmallFileSystem {
+ public:
+  SmallFileSystem(const std::string& dir, const std::string& options, bool readOnly) : dir_(dir) {
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", readOnly ? MS_RDONLY : 0, options.c_str()) != 0)
+      reason_ = "cannot mount a tmpfs here (" + std::string(std::strerror(errno)) + ")";
+  }
+  ~SmallFileSystem() {
+    if (reason_.empty() && ::umount(dir_.c_str()) != 0) ::umount2(dir_.c_str(), MNT_DETACH);
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+  const std::string& Unmounted() const { return reason_; }
+
+ private:
+  std::string dir_;
+  std::string reason_;
+};
+
+// The journal's head is the whole image (about 450 KB); a moved row is some 60 bytes, so
+// a couple of thousand steps fill what is left of 600 KB.
+TEST(RecoveryJournal, AFolderThatFillsUpOrIsReadOnlyTurnsRecoveryOffOnceAndLeavesNoFile) {
+  const struct {
+    const char* what;
+    const char* options;
+    bool readOnly;
+    const char* reason;
+  } cases[] = {
+      {"the steps fill the file system", "size=600k,mode=0700", false, "No space left on device"},
+      {"the head does not fit", "size=200k,mode=0700", false, "No space left on device"},
+      {"a read-only file system", "size=600k,mode=0700", true, "Read-only file system"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const testkit::TempDir dir;
+    const std::string folder = dir.File("recovery");
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const SmallFileSystem fs(folder, c.options, c.readOnly);
+    if (!fs.Unmounted().empty()) GTEST_SKIP() << fs.Unmounted();
+    {
+      Session s(folder, 3);
+      const std::vector<std::uint8_t> base = ImageOf(*s.doc);
+      int steps = 0;
+      while (!s.journal.Failed() && steps < 10000) {
+        s.Edit("Move 1 Program in TV List", MoveFirstRowToEnd);
+        ++steps;
+        s.journal.Flush();
+      }
+      ASSERT_TRUE(s.journal.Failed()) << steps << " steps went in";
+      EXPECT_NE(s.failure.find(c.reason), std::string::npos) << s.failure;
+      EXPECT_TRUE(s.journal.Path().empty());
+      EXPECT_TRUE(std::filesystem::is_empty(folder)) << "a journal that stopped short would restore an older state";
+
+      // The document does not notice: more steps, undo to the base and redo to the end.
+      s.Edit("Delete Program", [](ChannelDatabase& db) { dbops::DeleteProgram(db, 7); });
+      s.Edit("Rename", [](ChannelDatabase& db) { dbops::RenameFavoriteGroup(db, 0, "Full"); });
+      const std::vector<std::uint8_t> last = ImageOf(*s.doc);
+      ASSERT_EQ(s.steps.size(), std::size_t(steps + 2));
+      while (s.place > 0) s.Undo();
+      EXPECT_EQ(ImageOf(*s.doc), base);
+      while (s.place < s.steps.size()) s.Redo();
+      EXPECT_EQ(ImageOf(*s.doc), last);
+
+      // A save and a close after the failure: nothing more is written or reported.
+      s.Rebase("box.qdb");
+      Script()[0].run(s);
+      s.journal.Discard();
+      Script()[1].run(s);
+      s.journal.Flush();
+      EXPECT_EQ(s.failures, 1);
+      EXPECT_TRUE(std::filesystem::is_empty(folder));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the window's end leaves nothing either";
+  }
+}
+
+TEST(RecoveryJournal, AFolderWithoutWritePermissionTurnsRecoveryOff) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes whatever the permissions say; the read-only file system case covers it";
+  const testkit::TempDir dir;
+  const std::string folder = dir.File("recovery");
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  ASSERT_EQ(::chmod(folder.c_str(), 0500), 0);
+  Session s(folder, 3);
+  for (const Action& a : Script()) a.run(s);
+  s.journal.Flush();
+  EXPECT_TRUE(s.journal.Failed());
+  EXPECT_EQ(s.failures, 1);
+  EXPECT_NE(s.failure.find("Permission denied"), std::string::npos) << s.failure;
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST(RecoveryJournal, WhatIsNoJournalIsRefused) {
