@@ -131,6 +131,9 @@ bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
     return false;
   }
   DocumentNowAt(nativePath);
+  // The load reset the steps before the document knew its file; the recovery journal's
+  // base is taken again so that a restore belongs to this file.
+  parts_.steps.Clear();
   // Laid out for another receiver variant: switched when the user agrees, then read again.
   // Should that fail (the file changed in between), the document still holds the file as
   // first read, and the setting goes back with it: a save must not lay it out anew.
