@@ -111,15 +111,30 @@ void FileCommands::OnFileOpen() {
 // its name and first in the recent-file list.
 void FileCommands::DocumentNowAt(const QByteArray& nativePath) {
   parts_.doc.SetModifiedFlag(false);
+  Name(nativePath);
+  parts_.recent.Add(path_);
+  UpdateRecentFileMenu();
+  emit TitleChanged();
+}
+
+void FileCommands::DocumentRestored() {
+  if (parts_.doc.FilePath().empty()) {
+    path_.clear();
+    nativePath_.clear();
+    title_ = Q(AppTexts::kUntitled);
+  } else {
+    Name(QByteArray::fromStdString(parts_.doc.FilePath()));
+  }
+  emit TitleChanged();
+}
+
+void FileCommands::Name(const QByteArray& nativePath) {
   // The file system's own bytes name the file; the window shows them decoded.
   const std::filesystem::path absolute =
       std::filesystem::absolute(std::filesystem::path(nativePath.toStdString())).lexically_normal();
   nativePath_ = QByteArray::fromStdString(absolute.string());
   path_ = QFile::decodeName(nativePath_);
   title_ = QFile::decodeName(QByteArray::fromStdString(absolute.filename().string()));
-  parts_.recent.Add(path_);
-  UpdateRecentFileMenu();
-  emit TitleChanged();
 }
 
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }

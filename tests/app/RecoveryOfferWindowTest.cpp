@@ -86,6 +86,14 @@ TEST_F(RecoveryOffer, YesPutsBackTheDocumentTheStepsAndThePlaceTheUserStood) {
   Stack().redo();
   Stack().redo();
   EXPECT_EQ(testkit::ImageOf(Doc()), testkit::ImageOf(*model));
+
+  // Save writes the file the document belongs to, asking for no name.
+  apptest::Trigger(Frame(), "fileSave");
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  EXPECT_FALSE(Doc().IsModified());
+  CQuelmarDoc saved;
+  ASSERT_TRUE(saved.Open(QFile::encodeName(file).toStdString()).ok);
+  EXPECT_EQ(testkit::ImageOf(saved), testkit::ImageOf(*model));
 }
 
 TEST_F(RecoveryOffer, NoKeepsTheJournalAsideAndAnUnreadableOneIsKeptApartWithAMessage) {
