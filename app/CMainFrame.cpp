@@ -78,6 +78,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::OfferRecovery() {
   if (!RecoveryOffer::Run(this, doc_, *steps_)) return;
+  files_->DocumentRestored();
   doc_.RefreshViews();
   UpdateTitle();
 }

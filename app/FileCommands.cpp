@@ -111,15 +111,30 @@ void FileCommands::OnFileOpen() {
 // its name and first in the recent-file list.
 void FileCommands::DocumentNowAt(const QByteArray& nativePath) {
   parts_.doc.SetModifiedFlag(false);
+  Name(nativePath);
+  parts_.recent.Add(path_);
+  UpdateRecentFileMenu();
+  emit TitleChanged();
+}
+
+void FileCommands::DocumentRestored() {
+  if (parts_.doc.FilePath().empty()) {
+    path_.clear();
+    nativePath_.clear();
+    title_ = Q(AppTexts::kUntitled);
+  } else {
+    Name(QByteArray::fromStdString(parts_.doc.FilePath()));
+  }
+  emit TitleChanged();
+}
+
+void FileCommands::Name(const QByteArray& nativePath) {
   // The file system's own bytes name the file; the window shows them decoded.
   const std::filesystem::path absolute =
       std::filesystem::absolute(std::filesystem::path(nativePath.toStdString())).lexically_normal();
   nativePath_ = QByteArray::fromStdString(absolute.string());
   path_ = QFile::decodeName(nativePath_);
   title_ = QFile::decodeName(QByteArray::fromStdString(absolute.filename().string()));
-  parts_.recent.Add(path_);
-  UpdateRecentFileMenu();
-  emit TitleChanged();
 }
 
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
@@ -131,6 +146,9 @@ bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
     return false;
   }
   DocumentNowAt(nativePath);
+  // The load reset the steps before the document knew its file; the recovery journal's
+  // base is taken again so that a restore belongs to this file.
+  parts_.steps.Clear();
   // Laid out for another receiver variant: switched when the user agrees, then read again.
   // Should that fail (the file changed in between), the document still holds the file as
   // first read, and the setting goes back with it: a save must not lay it out anew.

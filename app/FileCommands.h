@@ -50,6 +50,10 @@ class FileCommands : public QObject {
   // Save asks for a name.
   void DocumentWithoutFile();
 
+  // A recovery journal was restored: titled by the file the document belongs to again
+  // (Save writes it), or "Untitled"; modified either way, with its steps.
+  void DocumentRestored();
+
   // Shows the recent files as the last load or save left them.
   void UpdateRecentFileMenu();
 
@@ -66,6 +70,8 @@ class FileCommands : public QObject {
   void OnFileClose();
   void OnRecentFile(int index);
   void DocumentNowAt(const QByteArray& nativePath);
+  // Takes `nativePath` as the document's file and title.
+  void Name(const QByteArray& nativePath);
 
   Parts parts_;
   QWidget& window_;

@@ -6,6 +6,7 @@
 
 #include "app/AppTexts.h"
 #include "app/CQuelmarApp.h"
+#include "app/TestEditDriver.h"
 
 int main(int argc, char** argv) {
   // The file name is taken from the command line's own bytes: QApplication's decoded
@@ -24,5 +25,7 @@ int main(int argc, char** argv) {
   if (!app.InitInstanceNative(files)) return 1;
   // Asked over the window, once it shows.
   QTimer::singleShot(0, [&app] { app.OfferRecovery(); });
+  // Crash tests only (QUELMAR_TEST_EDITS); nothing otherwise.
+  TestEditDriver::StartFromEnvironment(app.Doc());
   return QApplication::exec();
 }

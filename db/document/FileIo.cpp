@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -228,10 +229,14 @@ Result ReadPrefix(const std::string& path, std::size_t maxBytes, std::vector<std
   if (!S_ISREG(st.st_mode)) return Refusal(ResultCode::NotRegular);
   const int flags = ::fcntl(fd.get(), F_GETFL);
   if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-  out.resize(maxBytes);
+  // Room for what the file holds now (and a byte to see it grew), not for `maxBytes`:
+  // a limit of a gigabyte must not cost a gigabyte of zeroed memory for a small file.
+  const std::size_t size = static_cast<std::size_t>(st.st_size);
+  out.resize(std::min(maxBytes, std::max<std::size_t>(size, 4095) + 1));
   std::size_t got = 0;
   while (got < maxBytes) {
-    const ssize_t n = ::read(fd.get(), out.data() + got, maxBytes - got);
+    if (got == out.size()) out.resize(std::min(maxBytes, out.size() * 2));
+    const ssize_t n = ::read(fd.get(), out.data() + got, out.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       const int err = errno;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -53,8 +54,12 @@ std::vector<std::string> Orphans(const std::string& folder) {
   for (const std::string& path : FilesEndingIn(folder, RecoveryJournal::kSuffix)) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) continue;
-    // The lock is taken and let go at once: its window would hold it.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) orphans.push_back(path);
+    // The lock is taken and let go at once: its window would hold it. A journal still
+    // empty is one a window has just made and not locked yet (or one that holds nothing);
+    // one without a name any more was removed by its window (saved) as it let go.
+    struct stat st {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_size > 0 && st.st_nlink > 0)
+      orphans.push_back(path);
     ::close(fd);
   }
   return orphans;

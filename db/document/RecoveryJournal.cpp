@@ -214,8 +214,16 @@ bool RecoveryJournal::Create() {
     path_ = path;
   }
   fd_ = fd;
-  // Held while this window lives: a journal whose lock can be taken is an orphan.
-  ::flock(fd_, LOCK_EX | LOCK_NB);
+  // Held while this window lives: a journal whose lock can be taken is an orphan. Another
+  // window looking for orphans may hold it for an instant, so this waits for it; the head
+  // is written only under the lock, and an empty journal is nobody's orphan.
+  int locked = 0;
+  while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+  }
+  if (locked != 0) {
+    Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
+    return false;
+  }
   const std::vector<std::uint8_t> head = journal::EncodeHead(*fileBase_);
   if (!WriteAll(fd_, head.data(), head.size())) {
     Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));

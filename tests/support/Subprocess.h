@@ -36,8 +36,9 @@ class Subprocess {
   }
 
   // Starts `args` (args[0] a path); stdout comes to this object, stderr to `errFile`
-  // (or is inherited when empty).
-  bool Start(const std::vector<std::string>& args, const std::string& errFile = "") {
+  // (or is inherited when empty), `extraEnv` ("NAME=value") added to the environment.
+  bool Start(const std::vector<std::string>& args, const std::string& errFile = "",
+             const std::vector<std::string>& extraEnv = {}) {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -48,7 +49,11 @@ class Subprocess {
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    const int rc = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+    std::vector<std::string> env = Environment(extraEnv);
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const int rc = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeFds[1]);
     out_ = pipeFds[0];
@@ -80,9 +85,7 @@ class Subprocess {
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
-    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<std::string> env = Environment(extraEnv);
     std::vector<char*> envp;
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
@@ -132,7 +135,24 @@ class Subprocess {
     if (pid_ > 0) ::kill(pid_, sig);
   }
 
+  // The read end of the program's stdout, for a test that reads it at its own pace.
+  int OutFd() const { return out_; }
+
  private:
+  // Ours with `extra` added; a name given there replaces ours.
+  static std::vector<std::string> Environment(const std::vector<std::string>& extra) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+      const std::string entry(*e);
+      const std::string name = entry.substr(0, entry.find('=') + 1);
+      bool replaced = false;
+      for (const auto& x : extra) replaced = replaced || x.rfind(name, 0) == 0;
+      if (!replaced) env.push_back(entry);
+    }
+    env.insert(env.end(), extra.begin(), extra.end());
+    return env;
+  }
+
   // Hands stdout's bytes to `take` until it returns true (then true), the pipe closes
   // or `limit` passes (then false).
   template <typename Take>

@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 #include <functional>
 #include <memory>
 #include <string>
@@ -280,8 +282,11 @@ TEST(RecoveryJournal, ASaveOrDiscardLeavesNoFileAndAnEndedWindowLeavesAnOrphan) 
   ASSERT_EQ(orphans.size(), 1u) << "the window ended without a clean exit";
 
   // Set aside: the newest ten are kept; one that cannot be read is never removed.
-  for (int i = 0; i < 12; ++i) testkit::WriteBytes(folder + "/old" + std::to_string(i) + ".journal", {});
+  for (int i = 0; i < 12; ++i) testkit::WriteBytes(folder + "/old" + std::to_string(i) + ".journal", {1});
   testkit::WriteBytes(folder + "/bad.journal", {9});
+  // An empty journal is one a window has made and not yet locked: nobody's orphan.
+  testkit::WriteBytes(folder + "/new.journal", {});
+  EXPECT_EQ(recovery::Orphans(folder).size(), 14u);
   for (const std::string& j : recovery::Orphans(folder)) recovery::SetAside(j, j.ends_with("bad.journal"));
   std::size_t aside = 0, unreadable = 0;
   for (const auto& e : std::filesystem::directory_iterator(folder)) {
@@ -290,6 +295,29 @@ TEST(RecoveryJournal, ASaveOrDiscardLeavesNoFileAndAnEndedWindowLeavesAnOrphan) 
   }
   EXPECT_EQ(aside, 10u);
   EXPECT_EQ(unreadable, 1u);
+}
+
+// A window starting while another makes its journal: the journal is never taken for an
+// orphan, and the window making it keeps its lock (the other's look holds it an instant).
+TEST(RecoveryJournal, AJournalBeingMadeIsNeverAnOrphan) {
+  const testkit::TempDir dir;
+  const std::string folder = dir.File("recovery");
+  Session s(folder, 0);
+  std::atomic<bool> done = false;
+  std::vector<std::string> taken;
+  std::thread looker([&] {
+    while (!done)
+      for (std::string& o : recovery::Orphans(folder)) taken.push_back(std::move(o));
+  });
+  for (int i = 0; i < 300 && taken.empty(); ++i) {
+    Script()[1].run(s);  // the first step after a base makes a new file
+    s.journal.Flush();
+    s.Rebase("box.qdb");
+  }
+  done = true;
+  looker.join();
+  EXPECT_TRUE(taken.empty()) << "a live window's journal was taken for an orphan: " << taken.front();
+  EXPECT_TRUE(s.failure.empty()) << s.failure;
 }
 
 TEST(RecoveryJournal, AJournalThatCannotBeWrittenSaysWhyOnceAndEditingGoesOn) {
