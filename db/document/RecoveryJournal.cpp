@@ -229,6 +229,11 @@ bool RecoveryJournal::Create() {
     Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
     return false;
   }
+  // The new name must reach the disk too, or a power cut could lose the whole journal.
+  if (const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
   return true;
 }
 
