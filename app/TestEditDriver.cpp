@@ -24,10 +24,10 @@ void EditStep(DocEditing& doc, int k) {
 }
 
 void StartFromEnvironment(CQuelmarDoc& doc) {
-  const char* spec = std::getenv("QUELMAR_TEST_EDITS");
-  if (spec == nullptr) return;
+  const char* asked = std::getenv("QUELMAR_TEST_EDITS");
+  if (asked == nullptr) return;
   int count = 0, interval = 0;
-  if (std::sscanf(spec, "%d:%d", &count, &interval) != 2 || count <= 0 || interval < 0) return;
+  if (std::sscanf(asked, "%d:%d", &count, &interval) != 2 || count <= 0 || interval < 0) return;
   auto* timer = new QTimer(QCoreApplication::instance());
   timer->setInterval(interval);
   auto* done = new int(0);

@@ -22,6 +22,7 @@
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/ProgramOperations.h"
+#include "tests/support/JournalSession.h"
 #include "tests/support/SampleDocs.h"
 
 namespace {
@@ -47,66 +48,11 @@ class DiskFolder {
   std::string path_;
 };
 
-// The window's part: the document hands its steps here, they go on an undo stack, and
-// (when `journaling`) into the journal the way the window hands them over.
-class Window : public EditHistory {
- public:
+// The window's part: the document hands its steps here, they go on an undo stack and
+// (when journaling) into the journal.
+struct Window : testkit::JournalSession {
   Window(const std::string& folder, bool journaling)
-      : doc(testkit::FullDocument(dbtype::kDefault)), journal(folder, [this](const std::string& why) { failure = why; }),
-        journaling_(journaling) {
-    doc->SetHistory(this);
-    journal::Head head;
-    head.origin = journal::Origin::File;
-    head.path = "box.qdb";
-    head.time = 1;
-    head.dbType = doc->GetDbType();
-    head.image = testkit::ImageOf(*doc);
-    journal.Rebase(std::move(head));
-  }
-  ~Window() override { doc->SetHistory(nullptr); }
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
-
-  void Edit(const std::string& name, const std::function<void(ChannelDatabase&)>& op) {
-    const CQuelmarDoc::Step step = doc->BeginStep(name);
-    doc->Edit(op);
-  }
-  bool CanUndo() const { return place > 0; }
-  bool CanRedo() const { return place < steps.size(); }
-  void Undo() {
-    const Kept& s = steps[--place];
-    doc->ApplyStep(s.changes, ChangeSide::Before);
-    journal.Undone(s.name, s.changes);
-  }
-  void Redo() {
-    const Kept& s = steps[place++];
-    doc->ApplyStep(s.changes, ChangeSide::After);
-    journal.Redone(s.name, s.changes);
-  }
-  const ChangeSet& LastChanges() const { return steps[place - 1].changes; }
-  const std::string& LastName() const { return steps[place - 1].name; }
-
-  void OnEditRecorded(const std::string& text, ChangeSet changes) override {
-    if (journaling_) journal.Stepped(text, changes);
-    steps.resize(place);
-    steps.push_back({text, std::move(changes)});
-    ++place;
-  }
-  void OnLoadRecorded(const std::string&, DocStatePtr, DocStatePtr) override {}
-  void OnHistoryReset() override { steps.clear(), place = 0; }
-
-  struct Kept {
-    std::string name;
-    ChangeSet changes;
-  };
-  std::unique_ptr<CQuelmarDoc> doc;
-  std::vector<Kept> steps;
-  std::size_t place = 0;
-  std::string failure;
-  RecoveryJournal journal;
-
- private:
-  bool journaling_;
+      : testkit::JournalSession(folder, dbtype::kDefault, journaling) {}
 };
 
 int TvRows(const Window& w) { return int(w.doc->Working().channelLists.tvList.ValidCount()); }

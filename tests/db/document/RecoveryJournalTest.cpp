@@ -25,6 +25,7 @@
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
+#include "tests/support/JournalSession.h"
 #include "tests/support/SampleDocs.h"
 #include "tests/support/TempDir.h"
 
@@ -32,64 +33,7 @@ namespace {
 
 using testkit::ImageOf;
 
-// The window's part, played by the test: the document's steps go on an undo stack and
-// into the journal; undo and redo go through the document and into the journal.
-class Session : public EditHistory {
- public:
-  Session(const std::string& folder, int dbType)
-      : doc(testkit::FullDocument(dbType)), journal(folder, [this](const std::string& why) {
-          failure = why;
-          ++failures;
-        }) {
-    doc->SetHistory(this);
-    Rebase("box.qdb");
-  }
-  ~Session() override { doc->SetHistory(nullptr); }
-
-  void Rebase(const std::string& path) {
-    journal::Head head;
-    head.origin = journal::Origin::File;
-    head.path = path;
-    head.time = 1;
-    head.dbType = doc->GetDbType();
-    head.image = ImageOf(*doc);
-    journal.Rebase(std::move(head));
-  }
-  void Edit(const std::string& name, const std::function<void(ChannelDatabase&)>& op) {
-    const CQuelmarDoc::Step step = doc->BeginStep(name);
-    doc->Edit(op);
-  }
-  void Undo() {
-    const Kept& s = steps[--place];
-    doc->ApplyStep(s.changes, ChangeSide::Before);
-    journal.Undone(s.name, s.changes);
-  }
-  void Redo() {
-    const Kept& s = steps[place++];
-    doc->ApplyStep(s.changes, ChangeSide::After);
-    journal.Redone(s.name, s.changes);
-  }
-
-  void OnEditRecorded(const std::string& text, ChangeSet changes) override {
-    journal.Stepped(text, changes);
-    steps.resize(place);
-    steps.push_back({text, std::move(changes)});
-    ++place;
-  }
-  void OnLoadRecorded(const std::string&, DocStatePtr, DocStatePtr) override {}
-  void OnHistoryReset() override { steps.clear(), place = 0; }
-
-  struct Kept {
-    std::string name;
-    ChangeSet changes;
-  };
-  std::unique_ptr<CQuelmarDoc> doc;
-  std::vector<Kept> steps;
-  std::size_t place = 0;
-  std::string failure;
-  int failures = 0;
-  RecoveryJournal journal;
-};
+using Session = testkit::JournalSession;
 
 // What a journal restores to, without a history: the image and the steps it says.
 struct Outcome {
