@@ -123,10 +123,7 @@ void EditSteps::Rebase() {
   journal::Head head;
   head.time = static_cast<std::int64_t>(std::time(nullptr));
   head.dbType = doc_.GetDbType();
-  if (doc_.ImageValid() == 1 && doc_.HasData()) {
-    head.image.resize(DatabaseImage::kImageSize);
-    if (doc_.BuildImage(head.image.data()) == 0) head.image.clear();
-  }
+  if (doc_.ImageValid() == 1 && doc_.HasData()) head.image = CurrentImage();
   // The base is the file's content only when nothing has changed since it was read or
   // written; an import over it starts from what it brought.
   if (!doc_.FilePath().empty() && !doc_.IsModified()) {
@@ -145,13 +142,15 @@ void EditSteps::Journaled(ChangeSide side, const QString& text, const ChangeSet&
     journal_->Redone(text.toStdString(), changes);
 }
 
+std::vector<std::uint8_t> EditSteps::CurrentImage() const {
+  std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
+  built.resize(doc_.BuildImage(built.data()));  // empty without a database
+  return built;
+}
+
 void EditSteps::JournaledLoad(ChangeSide side, const QString& text) {
   if (!journal_) return;
-  const auto image = [this] {
-    std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
-    built.resize(doc_.BuildImage(built.data()));
-    return built;
-  };
+  const auto image = [this] { return CurrentImage(); };
   if (side == ChangeSide::Before)
     journal_->UndoneLoad(text.toStdString(), image, doc_.GetDbType());
   else
@@ -199,11 +198,7 @@ void EditSteps::DropOldest() {
 }
 
 void EditSteps::OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) {
-  if (journal_) {
-    std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
-    image.resize(doc_.BuildImage(image.data()));
-    journal_->Loaded(text, doc_.GetDbType(), image);
-  }
+  if (journal_) journal_->Loaded(text, doc_.GetDbType(), CurrentImage());
   stack_.push(new LoadStep(*this, doc_, QString::fromStdString(text), std::move(before), std::move(after)));
   if (memoryUsed_ > memoryLimit_) DropOldest();
 }

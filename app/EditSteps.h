@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QUndoStack>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "db/document/EditHistory.h"
 #include "db/document/StepSubject.h"
@@ -60,6 +62,8 @@ class EditSteps : public QObject, public EditHistory {
   void DropOldest();
   // The state now is where the journal's steps start.
   void Rebase();
+  // The image the document would save now (empty without a database).
+  std::vector<std::uint8_t> CurrentImage() const;
 
   CQuelmarDoc& doc_;
   // Before the stack, so they outlive the commands that count themselves out.
