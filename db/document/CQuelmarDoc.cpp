@@ -42,8 +42,10 @@ void CQuelmarDoc::LoadDatabase(const ImageHeader& header, const ChannelDatabase&
 bool CQuelmarDoc::TakeWorking() {
   const ChannelDatabase* stored = Stored();
   if (!stored) return false;
-  // Edits are counted from the loaded database.
+  // Edits are counted from the loaded database; what was new to a reference applied to
+  // the one before says nothing of it.
   edits_.Take(*stored);
+  marks_.Clear();
   return true;
 }
 

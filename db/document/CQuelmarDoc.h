@@ -41,7 +41,10 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // Releases the stored database; with validFlag 1 creates an empty one for the DbType
   // in force. Open and New call it before they load.
   bool PrepareStorage(std::uint32_t validFlag) { return images_.Prepare(validFlag); }
-  void ReleaseStorage() { images_.Release(); }
+  void ReleaseStorage() {
+    images_.Release();
+    marks_.Clear();
+  }
   // Stored database for the DbType in force, or null.
   ChannelDatabase* Stored() { return images_.Stored(); }
   const ChannelDatabase* Stored() const { return images_.Stored(); }
@@ -106,6 +109,8 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   const std::string& FilePath() const { return file_.Path(); }
   std::uint32_t ImageValid() const override { return images_.ImageValid(); }
   bool HasData() const override { return edits_.HasData(); }
+  const NewMarks& Marks() const override { return marks_; }
+  NewMarks& Marks() { return marks_; }
   bool IsModified() const { return modified_; }
   void SetModifiedFlag(bool modified = true);
   // An edit has run: marks the document modified, unless a history is attached, whose
@@ -180,6 +185,7 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   ImageStore images_;
   DocFile file_;
   EditSession edits_;
+  NewMarks marks_;
   bool modified_ = false;
   DocumentViews* views_ = nullptr;
 };

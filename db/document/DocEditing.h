@@ -10,6 +10,7 @@
 
 #include "db/records/ChannelDatabase.h"
 #include "db/document/DocChange.h"
+#include "db/document/NewMarks.h"
 #include "db/document/StepMark.h"
 
 class DocEditing {
@@ -29,6 +30,8 @@ class DocEditing {
   virtual const ChannelDatabase& Working() const = 0;
   virtual bool HasData() const = 0;
   virtual std::uint32_t ImageValid() const = 0;
+  // The programs marked "New" since a reference was applied; the lists show and filter them.
+  virtual const NewMarks& Marks() const = 0;
 
   // Listeners hear of every step, undo and redo; a listener leaves before it dies.
   virtual void Listen(DocListener* listener) = 0;
