@@ -90,6 +90,8 @@ inline constexpr const char* kWindowSection = "Window";
 inline constexpr const char* kWindowGeometryKey = "Geometry";
 inline constexpr const char* kWindowMaximizedKey = "Maximized";
 inline constexpr const char* kWindowPageKey = "Page";
+inline constexpr const char* kServiceColumnsKey = "ServiceColumns";
+inline constexpr const char* kGroupColumnsKey = "GroupColumns";
 
 // Shell messages.
 inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";

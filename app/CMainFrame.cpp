@@ -24,6 +24,7 @@
 #include "app/RecoveryOffer.h"
 #include "app/TransferCommands.h"
 #include "app/VariantOffer.h"
+#include "ui/channels/CPageGroupCh.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/JournalTexts.h"
 #include "db/document/RecoveryFolder.h"
@@ -189,6 +190,16 @@ void CMainFrame::OnSheetBuilt() {
     if (pendingPage_ < sheet->count()) sheet->setCurrentIndex(pendingPage_);
     pendingPage_ = -1;
   }
+  if (CMainSheet* sheet = view_->Sheet(); sheet && sheet->GroupChPage()) {
+    // The lists' columns as the user left them; kept up to date for the next start.
+    CPageGroupCh* page = sheet->GroupChPage();
+    page->RestoreColumnState(true, placement_.serviceColumns);
+    page->RestoreColumnState(false, placement_.groupColumns);
+    connect(page, &CPageGroupCh::ColumnsChanged, this, [this, page] {
+      placement_.serviceColumns = page->ColumnState(true);
+      placement_.groupColumns = page->ColumnState(false);
+    });
+  }
   if (isVisible()) GrowToShowSheet();
 }
 
@@ -216,6 +227,8 @@ void CMainFrame::SavePlacement() const {
   kept.maximized = isMaximized();
   const CMainSheet* sheet = view_->Sheet();
   kept.page = sheet ? sheet->currentIndex() : placement_.page;
+  kept.serviceColumns = placement_.serviceColumns;
+  kept.groupColumns = placement_.groupColumns;
   kept.Save();
 }
 

@@ -1,7 +1,6 @@
 #include "app/RecordLocator.h"
 
 #include <QComboBox>
-#include <QListWidget>
 
 #include "app/CMainSheet.h"
 #include "db/records/TableNames.h"
@@ -53,11 +52,11 @@ bool ShowTransponder(CMainSheet& sheet, const ChannelDatabase& db, int transpond
 }
 
 bool SelectListRow(GroupChListView* list, int row) {
-  if (!list || row < 0 || row >= list->count()) return false;
+  if (!list || row < 0 || row >= list->RowCount()) return false;
   list->setFocus();  // makes it the active list, as a click does
   list->clearSelection();
-  list->setCurrentRow(row);
-  list->scrollToItem(list->item(row));
+  list->SetCurrentRow(row);
+  list->ScrollToRow(row);
   return true;
 }
 

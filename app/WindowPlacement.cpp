@@ -18,6 +18,8 @@ WindowPlacement WindowPlacement::Load() {
   bool ok = false;
   p.page = store.value(Q(AppTexts::kWindowPageKey), -1).toInt(&ok);
   if (!ok) p.page = -1;
+  p.serviceColumns = store.value(Q(AppTexts::kServiceColumnsKey)).toByteArray();
+  p.groupColumns = store.value(Q(AppTexts::kGroupColumnsKey)).toByteArray();
   return p;
 }
 
@@ -26,6 +28,8 @@ void WindowPlacement::Save() const {
   store.beginGroup(Q(AppTexts::kWindowSection));
   store.setValue(Q(AppTexts::kWindowGeometryKey), geometry);
   store.setValue(Q(AppTexts::kWindowMaximizedKey), maximized);
+  if (!serviceColumns.isEmpty()) store.setValue(Q(AppTexts::kServiceColumnsKey), serviceColumns);
+  if (!groupColumns.isEmpty()) store.setValue(Q(AppTexts::kGroupColumnsKey), groupColumns);
   if (page >= 0) {
     store.setValue(Q(AppTexts::kWindowPageKey), page);
   } else {

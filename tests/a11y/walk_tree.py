@@ -31,8 +31,9 @@ PAGE_CONTROLS = [
     ("push button", "Update"),
     # "Group/Channel"
     ("page tab", "Group/Channel"),
-    ("combo box", "TV/Radio"), ("list", "TV/Radio"), ("text", "Search TV/Radio List"),
-    ("combo box", "Favorite Group"), ("list", "Favorite Group"), ("text", "Search Favorite List"),
+    ("combo box", "TV/Radio"), ("table", "TV/Radio"), ("text", "Search TV/Radio List"),
+    ("combo box", "Favorite Group"), ("table", "Favorite Group"), ("text", "Search Favorite List"),
+    ("combo box", "Satellite Filter"), ("combo box", "Program Filter"),
     ("push button", "Add"), ("push button", "Rename"), ("push button", "Delete"),
     ("push button", "-->"), ("push button", "<--"),
     ("combo box", "Type"), ("text", "Video PID"), ("text", "PCR PID"), ("text", "TText PID"),
@@ -46,7 +47,7 @@ COMBO_TEXTS = {
     "TV/Radio": "TV",
 }
 
-# Lists whose rows carry their channel number, read as each row's description.
+# Tables whose first column is the channel number, headed "No.".
 NUMBERED_LISTS = ["TV/Radio", "Favorite Group"]
 
 CONTEXT_MENUS = {
@@ -55,7 +56,7 @@ CONTEXT_MENUS = {
     "PopMenu": ["Add Program", "Delete Program", "Move To\u2026", "Move Up", "Move Down", "Move to Top",
                 "Move to Bottom", "Place Next", "Set Next Place Here", "Sort",
                 "Sort by Name", "Sort by Satellite and Frequency", "Sort by Service ID", "Reverse Order",
-                "Lock", "Unlock"],
+                "Lock", "Unlock", "Copy"],
 }
 
 
@@ -175,14 +176,21 @@ def main():
             if shown != row:
                 status = fail("drop-down list %r reads %r as its text, expected %r" % (combo_name, shown, row))
         for list_name in NUMBERED_LISTS:
-            lists = [node for role, name, node in nodes if role == "list" and name == list_name]
-            if not lists:
+            tables = [node for role, name, node in nodes if role == "table" and name == list_name]
+            if not tables:
                 continue  # reported above
-            rows = [node for role, _, node in walk(lists[0]) if role == "list item"][:3]
-            numbers = [row.description for row in rows]
-            expected = ["No. %d" % (i + 1) for i in range(len(rows))]
-            if not rows or numbers != expected:
-                status = fail("list %r reads its rows' numbers as %r, expected %r" % (list_name, numbers, expected))
+            try:
+                table = tables[0].queryTable()
+                header = table.getColumnHeader(0)
+                heading = header.name if header is not None else table.getColumnDescription(0)
+                numbers = [table.getAccessibleAt(row, 0).name for row in range(min(3, table.nRows))]
+            except Exception as error:
+                status = fail("table %r cannot be read as a table: %s" % (list_name, error))
+                continue
+            expected = [str(i + 1) for i in range(len(numbers))]
+            if heading != "No." or not numbers or numbers != expected:
+                status = fail("table %r heads its first column %r and reads its numbers as %r, expected 'No.' and %r"
+                              % (list_name, heading, numbers, expected))
         if status == 0:
             print("%d page controls, the rows of %d drop-down lists, the numbers of %d lists and %d context menus "
                   "found by their names" % (len(PAGE_CONTROLS), len(COMBO_TEXTS), len(NUMBERED_LISTS), len(CONTEXT_MENUS)))

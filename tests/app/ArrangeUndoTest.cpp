@@ -132,8 +132,8 @@ class ArrangeUndoTest : public apptest::WindowTest {
   }
 
   static QPoint RowCentre(GroupChListView* list, int row) {
-    list->scrollToItem(list->item(row));
-    return list->visualItemRect(list->item(row)).center();
+    list->ScrollToRow(row);
+    return list->RowRect(row).center();
   }
 
   static void PickRows(GroupChListView* list, const std::vector<Pick>& picks) {
@@ -208,7 +208,7 @@ class ArrangeUndoTest : public apptest::WindowTest {
       QWindow* window = t.frame_->windowHandle();
       const auto inWindow = [&](QPoint p) { return list->viewport()->mapTo(t.frame_, p); };
       const QPoint start = inWindow(RowCentre(list, from));
-      const QRect last = list->visualItemRect(list->item(list->count() - 1));
+      const QRect last = list->RowRect(list->RowCount() - 1);
       const QPoint end = inWindow(to < 0 ? QPoint(last.center().x(), last.bottom() + 6) : RowCentre(list, to));
       QTest::mousePress(window, Qt::LeftButton, {}, start);
       QTest::mouseMove(window, start + QPoint(QApplication::startDragDistance() + 4, 0));
@@ -435,7 +435,7 @@ TEST_F(ArrangeUndoTest, UpdateWithSeveralSelectedWritesOnlyTheProgramShown) {
 TEST_F(ArrangeUndoTest, TheInfoAreaFollowsTheCurrentRowOfSeveral) {
   Reopen();
   PickRows(Services(), {{2}, {4, kCtrl}, {5, kCtrl}});
-  ASSERT_EQ(Services()->currentRow(), 5);
+  ASSERT_EQ(Services()->CurrentRow(), 5);
   EXPECT_EQ(Child<QLineEdit>(*Page(), "name")->text(), "Das Erste");
   testkit::SetField(*Page(), "name", QStringLiteral("Renamed"));
   Click("update");

@@ -125,7 +125,7 @@ class EditScriptTest : public apptest::WindowTest {
     auto* favorites = Child<GroupChListView>(page, "groupList");
     auto* groups = Child<QComboBox>(page, "groupCombo");
 
-    services->setCurrentRow(S::kDeletedProgram);
+    services->SetCurrentRow(S::kDeletedProgram);
     Command("deleteProgram");
 
     AnswerProgram(S::AsStored(S::kAddedTv, dbType_), 2, 1);
@@ -133,7 +133,7 @@ class EditScriptTest : public apptest::WindowTest {
     AnswerProgram(S::AsStored(S::kAddedRadio, dbType_), -1, -1);
     Command("addProgram");
 
-    services->setCurrentRow(S::kInfoProgram);
+    services->SetCurrentRow(S::kInfoProgram);
     TypeProgram(page, S::AsStored(S::kInfo, dbType_));
     Child<QPushButton>(page, "update")->click();
 
@@ -146,23 +146,23 @@ class EditScriptTest : public apptest::WindowTest {
     testkit::AnswerName(Q(S::kSixteenChars));
     Child<QPushButton>(page, "renameGroup")->click();
 
-    services->setCurrentRow(S::kFullGroupRow);
+    services->SetCurrentRow(S::kFullGroupRow);
     Child<QPushButton>(page, "copyRight")->click();
     groups->setCurrentIndex(S::kNewGroupSlot);
     for (int row : S::kNewMembers) {
-      services->setCurrentRow(row);
+      services->SetCurrentRow(row);
       Child<QPushButton>(page, "copyRight")->click();
     }
-    services->setCurrentRow(S::kNewMembers[1]);
+    services->SetCurrentRow(S::kNewMembers[1]);
     Child<QPushButton>(page, "copyRight")->click();
-    ASSERT_EQ(favorites->count(), 4);
+    ASSERT_EQ(favorites->RowCount(), 4);
 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
     Drag(page, favorites, 0, RowPoint(favorites, 3));
-    const QRect last = favorites->visualItemRect(favorites->item(favorites->count() - 1));
+    const QRect last = favorites->RowRect(favorites->RowCount() - 1);
     Drag(page, favorites, 1, favorites->viewport()->mapTo(frame_, QPoint(last.center().x(), last.bottom() + 20)));
 
-    favorites->setCurrentRow(2);
+    favorites->SetCurrentRow(2);
     Command("deleteProgram");
 
     groups->setCurrentIndex(S::kDeletedGroup);
@@ -170,11 +170,11 @@ class EditScriptTest : public apptest::WindowTest {
   }
 
   // Window position of the middle of a row.
-  QPoint RowPoint(QListWidget* list, int row) {
-    return list->viewport()->mapTo(frame_, list->visualItemRect(list->item(row)).center());
+  QPoint RowPoint(GroupChListView* list, int row) {
+    return list->viewport()->mapTo(frame_, list->RowRect(row).center());
   }
 
-  void Drag(CPageGroupCh& page, QListWidget* list, int row, const QPoint& to) {
+  void Drag(CPageGroupCh& page, GroupChListView* list, int row, const QPoint& to) {
     QWindow* window = frame_->windowHandle();
     const QPoint from = RowPoint(list, row);
     QTest::mousePress(window, Qt::LeftButton, {}, from);

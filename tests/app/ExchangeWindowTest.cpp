@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include "ui/channels/GroupChListView.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -123,19 +123,19 @@ TEST_F(ExchangeWindowTest, CheckListsProblemsAndDoubleClickSelectsTheRecord) {
     }
     ADD_FAILURE() << "no " << kind.toStdString();
   };
-  auto* services = Sheet().findChild<QListWidget*>(QStringLiteral("serviceList"));
-  auto* members = Sheet().findChild<QListWidget*>(QStringLiteral("groupList"));
+  auto* services = Sheet().findChild<GroupChListView*>(QStringLiteral("serviceList"));
+  auto* members = Sheet().findChild<GroupChListView*>(QStringLiteral("groupList"));
 
   activate(QStringLiteral("list-entry-not-used"));
   EXPECT_EQ(Sheet().currentWidget(), Sheet().GroupChPage());
-  EXPECT_EQ(services->currentRow(), 4);
+  EXPECT_EQ(services->CurrentRow(), 4);
 
   activate(QStringLiteral("empty-name"));
-  EXPECT_EQ(services->currentRow(), 2);
+  EXPECT_EQ(services->CurrentRow(), 2);
 
   activate(QStringLiteral("group-member-duplicate"));
   EXPECT_EQ(Sheet().GroupChPage()->State().CurrentGroup(), 2);
-  EXPECT_EQ(members->currentRow(), 1);
+  EXPECT_EQ(members->CurrentRow(), 1);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
 }
 
@@ -406,9 +406,9 @@ TEST_F(ExchangeWindowTest, CsvExportReorderedAndImportedMovesTheList) {
   EXPECT_TRUE(said[0].startsWith(QStringLiteral("5 of 6 rows matched"))) << said[0].toStdString();
   EXPECT_TRUE(said[0].contains(QStringLiteral("line 7: no program matches \"Ghost\""))) << said[0].toStdString();
   // The page shows the new order.
-  auto* services = Sheet().findChild<QListWidget*>(QStringLiteral("serviceList"));
-  ASSERT_GT(services->count(), 0);
-  EXPECT_TRUE(services->item(0)->text().contains(QStringLiteral("Four")));
+  auto* services = Sheet().findChild<GroupChListView*>(QStringLiteral("serviceList"));
+  ASSERT_GT(services->RowCount(), 0);
+  EXPECT_TRUE(services->RowText(0).contains(QStringLiteral("Four")));
   // One step in the Edit menu, named after the file.
   EXPECT_EQ(apptest::Action(frame, "editUndo")->text(), QStringLiteral("&Undo Import [list.csv]"));
 }

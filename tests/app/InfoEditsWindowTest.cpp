@@ -93,12 +93,12 @@ struct Leave {
 // as one step, No drops it, Cancel keeps the typed text and the row.
 TEST_F(InfoEditsWindowTest, LeavingAProgramRowAsksAboutTheTypedName) {
   using T = InfoEditsWindowTest;
-  const auto onRow1 = [](T& t) { return t.Services()->currentRow() == 1 && t.Sheet().currentWidget() == &t.GroupCh(); };
+  const auto onRow1 = [](T& t) { return t.Services()->CurrentRow() == 1 && t.Sheet().currentWidget() == &t.GroupCh(); };
   const Leave leaves[] = {
       {"click on another row", [](T& t) { ClickRow(t.Services(), 3); }, onRow1},
       {"Down key", [](T& t) { QTest::keyClick(t.Services(), Qt::Key_Down); }, onRow1},
       {"search hiding the row", [](T& t) { QTest::keyClicks(t.Field(t.GroupCh(), "serviceSearch"), QStringLiteral("#")); },
-       [](T& t) { return t.Field(t.GroupCh(), "serviceSearch")->text().isEmpty() && t.Services()->currentRow() == 1; }},
+       [](T& t) { return t.Field(t.GroupCh(), "serviceSearch")->text().isEmpty() && t.Services()->CurrentRow() == 1; }},
       {"other page", [](T& t) { t.ClickTab(0); }, onRow1},
       {"Close", [](T& t) { t.Trigger("fileClose"); }, [](T& t) { return t.frame_->View()->Sheet() != nullptr; }},
   };
@@ -156,7 +156,7 @@ TEST_F(InfoEditsWindowTest, EnterAppliesAndARefusedFieldStays) {
   ClickRow(Services(), 4);
   EXPECT_EQ(Prompt::TakeMessages(), (QStringList{QStringLiteral("Apply the changes to [%1]?").arg(kTyped),
                                                  QStringLiteral("Please enter a positive integer.")}));
-  EXPECT_EQ(Services()->currentRow(), 1);
+  EXPECT_EQ(Services()->CurrentRow(), 1);
   EXPECT_EQ(Stack().count(), 1);
   // Save asks too; No drops the typed value and the file is written.
   Prompt::QueueMessageAnswer(No);

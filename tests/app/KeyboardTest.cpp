@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -110,8 +109,9 @@ TEST_F(KeyboardTest, TabWalksEachPageInReadingOrder) {
         "diseqcPort", "tone22k", "lnbPower", "motor", "update"}},
       // "type" is never editable, so Tab passes it by.
       {1,
-       {"kind", "serviceSearch", "serviceList", "copyRight", "copyLeft", "groupCombo", "addGroup", "renameGroup",
-        "deleteGroup", "groupSearch", "groupList", "name", "videoPid", "pcrPid", "ttextPid", "audioPid", "serviceId", "pmt",
+       {"kind", "serviceSearch", "serviceSatellites", "serviceStates", "serviceList", "copyRight", "copyLeft",
+        "groupCombo", "addGroup", "renameGroup", "deleteGroup", "groupSearch", "groupSatellites", "groupStates",
+        "groupList", "name", "videoPid", "pcrPid", "ttextPid", "audioPid", "serviceId", "pmt",
         "lock", "update"}},
   };
   for (const Case& c : cases) {

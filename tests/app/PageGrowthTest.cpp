@@ -126,10 +126,11 @@ TEST_F(PageGrowthTest, InALargerWindowTheListsGrowAndTheFieldsKeepTheirSize) {
   ASSERT_GE(extra.height(), 400);
   ASSERT_EQ(groupCh.size(), satTP.size());
 
-  // Only the lists, their search fields and the boxes around them change size; every
-  // control stays on the page.
+  // Only the lists, their search fields and filters and the boxes around them change
+  // size; every control stays on the page.
   const auto grows = [](const QString& name) {
     return name.endsWith(QLatin1String("List")) || name.endsWith(QLatin1String("Search")) ||
+           name.endsWith(QLatin1String("Satellites")) || name.endsWith(QLatin1String("States")) ||
            name.endsWith(QLatin1String("Group")) ||
            name.endsWith(QLatin1String("tvRadioBox")) || name.endsWith(QLatin1String("favoriteBox"));
   };

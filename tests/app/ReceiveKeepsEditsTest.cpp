@@ -64,7 +64,7 @@ class ReceiveKeepsEditsTest : public apptest::WindowTest {
   void DeleteProgram(int row) {
     Sheet().setCurrentIndex(1);
     auto* services = testkit::Child<GroupChListView>(*Sheet().GroupChPage(), "serviceList");
-    services->setCurrentRow(row);
+    services->SetCurrentRow(row);
     apptest::Trigger(*frame_, "deleteProgram");
   }
 

@@ -60,10 +60,10 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
   Sheet().setCurrentIndex(1);
   CPageGroupCh& groupCh = *Sheet().GroupChPage();
   auto* services = Child<GroupChListView>(groupCh, "serviceList");
-  services->setCurrentRow(7);
-  const QString programText = services->item(7)->text();
+  services->SetCurrentRow(7);
+  const QString programText = services->RowText(7);
   Command("deleteProgram");
-  ASSERT_NE(services->item(7)->text(), programText);
+  ASSERT_NE(services->RowText(7), programText);
   EXPECT_EQ(Stack().text(Stack().count() - 1), "Delete Program " + programText);
   EXPECT_EQ(Stack().text(0), "Delete Satellite " + satText);
 
@@ -71,7 +71,7 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
   Command("editUndo");
   EXPECT_EQ(Sheet().currentIndex(), 1) << "the page of the program comes to the front";
   EXPECT_EQ(services->SingleSelectedRow(), 7);
-  EXPECT_EQ(services->item(7)->text(), programText);
+  EXPECT_EQ(services->RowText(7), programText);
 
   Command("editUndo");
   EXPECT_EQ(Sheet().currentIndex(), 0);
@@ -82,7 +82,7 @@ TEST_F(UndoWindowTest, AfterUndoAndRedoTheChangedRowIsSelected) {
   Command("editRedo");
   EXPECT_EQ(sats->topLevelItemCount(), satRows - 1);
   Command("editRedo");
-  EXPECT_NE(services->item(7)->text(), programText);
+  EXPECT_NE(services->RowText(7), programText);
 }
 
 // The flag follows the stack: saved is clean, undoing past the save is modified, redoing

@@ -11,7 +11,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QFile>
 #include <QPixmap>
 #include <QProgressBar>
@@ -110,7 +109,7 @@ void ShootGroupChannel(CMainFrame& frame) {
   auto* favorites = page.findChild<GroupChListView*>(QStringLiteral("groupList"));
   QWindow* window = frame.windowHandle();
   auto at = [&frame](GroupChListView* list, int row, QPoint offset = {}) {
-    return list->viewport()->mapTo(&frame, list->visualItemRect(list->item(row)).center() + offset);
+    return list->viewport()->mapTo(&frame, list->RowRect(row).center() + offset);
   };
   QTest::mouseClick(window, Qt::LeftButton, {}, at(favorites, 2));
   QTest::mouseClick(window, Qt::LeftButton, {}, at(services, 4));
@@ -167,9 +166,9 @@ void ShootPages(CMainFrame& frame, const char* prefix) {
     sheet->setCurrentIndex(page);
     // The first program of the list, so that the fields show what they hold.
     if (page == 1) {
-      if (auto* list = sheet->currentWidget()->findChild<QListWidget*>(QStringLiteral("serviceList"));
-          list && list->count() > 0)
-        list->setCurrentRow(0);
+      if (auto* list = sheet->currentWidget()->findChild<GroupChListView*>(QStringLiteral("serviceList"));
+          list && list->RowCount() > 0)
+        list->SetCurrentRow(0);
     }
     Shoot(frame, QStringLiteral("%1-%2").arg(QLatin1String(prefix), QLatin1String(name)).toLatin1().constData());
   }

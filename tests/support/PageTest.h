@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <memory>
@@ -16,6 +15,7 @@
 #include "db/operations/SampleDatabase.h"
 #include "db/records/DbType.h"
 #include "support/RecordingPageHost.h"
+#include "ui/channels/GroupChListView.h"
 #include "widgets/CInputName.h"
 #include "widgets/Prompt.h"
 
@@ -53,9 +53,9 @@ inline void AnswerName(const QString& text, QString* seen = nullptr) {
   });
 }
 
-inline QStringList Rows(QListWidget* list) {
+inline QStringList Rows(GroupChListView* list) {
   QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  for (int i = 0; i < list->RowCount(); ++i) out << list->RowText(i);
   return out;
 }
 

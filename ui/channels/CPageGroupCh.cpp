@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,9 +60,10 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
   CreateControls();
   ConnectControls();
   // Left box, the copy buttons, right box, then the program's fields row by row.
-  SetTabOrder({services_->KindCombo(), services_->Search(), serviceList_, services_->CopyRight(), groups_->CopyLeft(),
-               groups_->Combo(), groups_->AddButton(), groups_->RenameButton(), groups_->DeleteButton(),
-               groups_->Search(), groupList_});
+  SetTabOrder({services_->KindCombo(), services_->Search(), services_->SatelliteFilter(), services_->StateFilter(),
+               serviceList_, services_->CopyRight(), groups_->CopyLeft(), groups_->Combo(), groups_->AddButton(),
+               groups_->RenameButton(), groups_->DeleteButton(), groups_->Search(), groups_->SatelliteFilter(),
+               groups_->StateFilter(), groupList_});
   info_->ChainTabOrder(groupList_);
   doc_.Listen(this);
 }
@@ -100,7 +102,7 @@ void CPageGroupCh::CreateActions() {
   a.setNextPlace = Make(*this, "setNextPlace", Q(T::kSetNextPlace), [this] {
     EnsureInitialised();
     const bool services = activeList_ == ActiveList::Services;
-    Panel(services).SetNextPlace(std::max(0, Panel(services).List()->currentRow()));
+    Panel(services).SetNextPlace(std::max(0, Panel(services).List()->CurrentRow()));
   });
   const auto sort = [this](const char* name, const char* text, dbops::SortKey key) {
     return Make(*this, name, Q(text), [this, key] { SortRows(int(key)); });
@@ -119,25 +121,32 @@ void CPageGroupCh::CreateActions() {
   a.lock = lock("lock", T::kLockSelected, true, QKeySequence(Qt::CTRL | Qt::Key_L));
   a.unlock = lock("unlock", T::kUnlockSelected, false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
+  a.copyRows = Make(*this, "copyRows", Q(T::kCopyRows), [this] { Panel(activeList_ == ActiveList::Services).CopySelected(); });
+  a.copyRows->setShortcut(QKeySequence::Copy);
+
   a.popMenu = CommandAction::Menu(*this, T::kPopMenu, {a.addProgram, a.deleteProgram, a.moveTo, a.moveUp, a.moveDown,
                                                        a.moveToTop, a.moveToBottom, a.placeNext, a.setNextPlace});
   QMenu* sortMenu = CommandAction::Menu(*a.popMenu, T::kSortMenu,
                                         {a.sortByName, a.sortBySatellite, a.sortByServiceId, a.reverseOrder});
   a.popMenu->addMenu(sortMenu);
-  CommandAction::AddItems(*a.popMenu, {a.lock, a.unlock});
+  CommandAction::AddItems(*a.popMenu, {a.lock, a.unlock, a.copyRows});
   // A popup menu is no child of any window for a screen reader: the page lists it.
   AccessibleTree::ListMenus(*this, {a.popMenu});
 }
 
 CPageGroupCh::~CPageGroupCh() { doc_.Unlisten(this); }
 
-bool CPageGroupCh::Concerns(const DocChange& change, const ChannelDatabase& now) {
+bool CPageGroupCh::Concerns(const DocChange& change, const ChannelDatabase&) {
   using Kind = StepSubject::Kind;
-  if (change.Touched(Kind::Program) || change.Touched(Kind::Group) || change.Touched(Kind::TvList) ||
-      change.Touched(Kind::RadioList))
-    return true;
+  // The rows show each program's satellite and transponder too.
+  for (const Kind kind : {Kind::Program, Kind::Group, Kind::TvList, Kind::RadioList, Kind::Satellite, Kind::Transponder})
+    if (change.Touched(kind)) return true;
+  return false;
+}
+
+bool CPageGroupCh::SatelliteDeleted(const DocChange& change, const ChannelDatabase& now) {
   const StepSubject& s = change.subject;
-  const SatelliteRecord* satellite = s.kind == Kind::Satellite ? TableAt(now.satellites, s.slot) : nullptr;
+  const SatelliteRecord* satellite = s.kind == StepSubject::Kind::Satellite ? TableAt(now.satellites, s.slot) : nullptr;
   return satellite && !satellite->IsUsed();
 }
 
@@ -148,7 +157,7 @@ void CPageGroupCh::OnDocChanged(const DocChange& change) {
   // as does a satellite deleted, which may take any program with it, and any edit
   // before the page has shown the database.
   if (!edit || !initialised_ || !doc_.HasData() || doc_.ImageValid() == 0 || services_->Kind() < 0 ||
-      change.Touched(StepSubject::Kind::Satellite)) {
+      SatelliteDeleted(change, Db())) {
     RefreshPage();
     return;
   }
@@ -168,13 +177,23 @@ void CPageGroupCh::RefreshChanged(const DocChange& change) {
   const bool members =
       otherGroup || (groups && !groups_->Shows(dbops::OrderEntries(db, dbops::ChannelOrder::Group(group))));
   if (members) FillGroupList(group);
+  // A satellite renamed or added is listed by the satellite filters.
+  if (change.Touched(Kind::Satellite)) {
+    services_->RenewSatellites();
+    groups_->RenewSatellites();
+  }
   // A program renamed shows its new name in the rows not filled again, and the Info
-  // area its new values (what was typed over unchanged values stays).
-  if (change.Touched(Kind::Program)) {
+  // area its new values (what was typed over unchanged values stays); a satellite or
+  // transponder changed shows in the rows' columns.
+  const bool program = change.Touched(Kind::Program);
+  if (program || change.Touched(Kind::Satellite) || change.Touched(Kind::Transponder)) {
     if (!services) services_->RenewRowTexts();
     if (!members) groups_->RenewRowTexts();
-    if (info_->Valid()) info_->ShowProgram(info_->Program());
+    // What the filters compare may have changed with it.
+    if (!services) services_->ApplyFilter();
+    if (!members) groups_->ApplyFilter();
   }
+  if (program && info_->Valid()) info_->ShowProgram(info_->Program());
 }
 
 void CPageGroupCh::ShowFirstLists() {
@@ -190,6 +209,12 @@ void CPageGroupCh::ShowFirstLists() {
 }
 
 QString CPageGroupCh::Title() { return Q(T::kPageTitle); }
+
+QByteArray CPageGroupCh::ColumnState(bool services) const { return Panel(services).ColumnState(); }
+
+void CPageGroupCh::RestoreColumnState(bool services, const QByteArray& state) {
+  Panel(services).RestoreColumnState(state);
+}
 
 void CPageGroupCh::Activate() { EnsureInitialised(); }
 
@@ -267,12 +292,12 @@ void CPageGroupCh::ConnectControls() {
   // first, or the combo goes back.
   services_->OnKind([this] { return ResolveInfoEdits(); }, [this](int kind) { FillServiceList(kind); });
   groups_->OnGroup([this] { return ResolveInfoEdits(); }, [this](int group) { FillGroupList(group); });
-  services_->Filter().SetGuard([this](const QString& text) { return MaySearch(true, text); });
-  groups_->Filter().SetGuard([this](const QString& text) { return MaySearch(false, text); });
+  services_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(true, next); });
+  groups_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(false, next); });
   info_->OnEnter(this, [this] { UpdateProgram(); });
   for (GroupChListView* list : {serviceList_, groupList_}) {
     LeaveGuard::Attach(list, [this, list](int row) { return MayLeaveRow(list, row); });
-    connect(list, &QListWidget::itemSelectionChanged, this,
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, list] { OnListSelectionChanged(list); });
     // A click or the focus on a list makes it the one "<--" acts on, also when its
     // selected row was selected already and no selection change says so.
@@ -283,6 +308,10 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
       Prompt::Popup(*actions_.popMenu, globalPos);
     });
+  }
+  for (ChannelListPanel* panel : {static_cast<ChannelListPanel*>(services_), static_cast<ChannelListPanel*>(groups_)}) {
+    connect(panel->List(), &GroupChListView::ColumnsChanged, this, &CPageGroupCh::ColumnsChanged);
+    connect(panel->List()->horizontalHeader(), &QHeaderView::sectionResized, this, &CPageGroupCh::ColumnsChanged);
   }
   // Ctrl+F: the search field beside the active list takes the focus.
   auto* findKey =
@@ -310,6 +339,8 @@ void CPageGroupCh::RefreshPage() {
   services_->ResetKinds(valid);
   if (!valid) return;
   groups_->RefillCombo(Db());
+  services_->RenewSatellites();
+  groups_->RenewSatellites();
   groups_->SetCurrentRow(0);
   groups_->SelectRow(groups_->ComboRows() > 0 ? 0 : -1);
   FillServiceList(int(ServiceKind::Tv));
@@ -345,8 +376,8 @@ void CPageGroupCh::OnListSelectionChanged(GroupChListView* list) {
     // Several selected rows: their list is the one acted on, and the Info area shows
     // the current row, the one its "Update" writes.
     const std::vector<int> rows = list->SelectedRows();
-    if (!std::binary_search(rows.begin(), rows.end(), list->currentRow())) return;
-    row = list->currentRow();
+    if (!std::binary_search(rows.begin(), rows.end(), list->CurrentRow())) return;
+    row = list->CurrentRow();
   }
   const bool services = list == serviceList_;
   ChannelListPanel& panel = Panel(services);

@@ -6,6 +6,7 @@
 // remembers which list is active. Every edit is one action through the document; its
 // notice, the page's own edits' too, is how the lists learn what changed, and the
 // action then only places the selection where its result is.
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "db/document/DocEditing.h"
 #include "ui/channels/GroupChActions.h"
 #include "ui/channels/GroupChPageState.h"
+#include "ui/channels/ListFilter.h"
 
 struct StepSubject;
 class ChannelListPanel;
@@ -67,6 +69,10 @@ class CPageGroupCh : public QWidget, public DocListener {
   bool ShowRecord(const StepSubject& subject);
 
   GroupChPageState State() const;
+  // Which columns each list shows and how wide (`services`: the TV/Radio list), as the
+  // settings keep them; ColumnsChanged says the user changed them.
+  QByteArray ColumnState(bool services) const;
+  void RestoreColumnState(bool services, const QByteArray& state);
   const ProgramInfoArea& Info() const { return *info_; }
 
   // DocListener: an edit that Concerns the page, made here or elsewhere, fills again
@@ -74,9 +80,16 @@ class CPageGroupCh : public QWidget, public DocListener {
   // where they still exist; an undo or a redo rebuilds the page.
   void OnDocChanged(const DocChange& change) override;
   // Whether an edit made elsewhere changes what the page shows: one to the programs,
-  // the lists or the groups (a dialog, an import), or a satellite deleted, which takes
-  // the satellite of its programs' Info with it. `now` is the database after it.
+  // the lists or the groups (a dialog, an import), or to a satellite or transponder,
+  // which the rows show. `now` is the database after it.
   static bool Concerns(const DocChange& change, const ChannelDatabase& now);
+  // Whether the edit deleted a satellite, which may take any program with it.
+  static bool SatelliteDeleted(const DocChange& change, const ChannelDatabase& now);
+
+ signals:
+  void ColumnsChanged();
+
+ public:
   // A drag of rows in either list is under way; the row it would drop on.
   bool Dragging() const;
   int DropRow() const;
@@ -105,8 +118,9 @@ class CPageGroupCh : public QWidget, public DocListener {
   void OnListKey(int key);
   // Whether a press on `row` of `list` (-1: a key) may leave the Info area's row.
   bool MayLeaveRow(GroupChListView* list, int row);
-  // Whether the search above a list may show `text`: asked when it would hide the row.
-  bool MaySearch(bool services, const QString& text);
+  // Whether the search and filters above a list may narrow it to `next`: asked when
+  // they would hide the Info area's row.
+  bool MaySearch(bool services, const ListFilter::Criteria& next);
   // The drop of a drag (GroupChDrop.cpp): the dragged rows move within their list. One
   // favourite keeps the member move it always had; several, or rows of the TV/Radio
   // list, move as one block.

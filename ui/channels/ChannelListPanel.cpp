@@ -1,13 +1,17 @@
 #include "ui/channels/ChannelListPanel.h"
 
 #include <QApplication>
-#include <algorithm>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QStatusTipEvent>
+#include <QStringList>
+#include <algorithm>
 
 #include "db/document/DocEditing.h"
 #include "db/operations/ChannelRows.h"
-#include "ui/channels/ChannelRowItem.h"
+#include "ui/channels/ChannelTableModel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/RowDrag.h"
@@ -22,19 +26,31 @@ ChannelListPanel::ChannelListPanel(DocEditing& doc, QWidget& page) : QObject(&pa
 
 ChannelListPanel::~ChannelListPanel() = default;
 
-void ChannelListPanel::MakeList(const char* listName, const char* listLabel, const char* searchName,
-                                const char* searchLabel, int searchY, int x, int width, int listY, int listHeight) {
-  search_ = PlacedControl<QLineEdit>(&page_, searchName, searchLabel, x, searchY, width, 13);
-  list_ = PlacedControl<GroupChListView>(&page_, listName, listLabel, x, listY, width, listHeight);
+void ChannelListPanel::MakeList(const char* name, const char* listLabel, const char* searchLabel, int searchY,
+                                int x, int width, int listY, int listHeight) {
+  const auto objectName = [name](const char* what) { return QByteArray(name) + what; };
+  // The filters take a row under the search; the list starts below them.
+  constexpr int kFilterRow = 16;
+  const int satelliteWidth = width * 3 / 5 - 2;
+  search_ = PlacedControl<QLineEdit>(&page_, objectName("Search").constData(), searchLabel, x, searchY, width, 13);
+  satellites_ = PlacedControl<QComboBox>(&page_, objectName("Satellites").constData(), T::kSatelliteFilter, x, searchY + kFilterRow,
+                                         satelliteWidth, 14);
+  states_ = PlacedControl<QComboBox>(&page_, objectName("States").constData(), T::kStateFilter, x + satelliteWidth + 2,
+                                     searchY + kFilterRow, width - satelliteWidth - 2, 14);
+  list_ = PlacedControl<GroupChListView>(&page_, objectName("List").constData(), listLabel, x, listY + kFilterRow, width,
+                                         listHeight - kFilterRow);
+  model_ = new ChannelTableModel(doc_, list_);
+  list_->SetTableModel(model_);
   list_->SetDragSource(true);
   search_->setPlaceholderText(Q(T::kSearchPlaceholder));
-  filter_ = new ListFilter(*search_, *list_, [this](int row) { return SearchKeys(row); });
+  filter_ = new ListFilter(*search_, *satellites_, *states_, *list_, [this](int row) { return SearchKeys(row); });
   drag_ = std::make_unique<RowDrag>(page_, *list_, [this] {
     if (drop_) drop_();
   });
   connect(list_, &GroupChListView::BeginDrag, this, [this](int row) {
     if (!RefuseMoveWhileFiltered()) drag_->Begin(row);
   });
+  connect(list_, &GroupChListView::CopyKey, this, &ChannelListPanel::CopySelected);
 }
 
 void ChannelListPanel::Reset() {
@@ -48,11 +64,8 @@ void ChannelListPanel::Fill(std::span<const std::uint16_t> programs) {
   const auto shown = programs.first(std::min(programs.size(), rows_.size()));
   std::copy(shown.begin(), shown.end(), rows_.begin());
   count_ = int(shown.size());
-  list_->clear();
+  model_->Reset(shown);
   if (count_ <= 0) return;
-  list_->setUpdatesEnabled(false);
-  for (const std::uint16_t program : shown) new ChannelRowItem(RowText(program), list_);
-  list_->setUpdatesEnabled(true);
   ShowSelection();
 }
 
@@ -60,8 +73,8 @@ void ChannelListPanel::ShowSelection() {
   if (selection_ >= count_) selection_ = count_ - 1;
   // Row 0 is never selected by a refill.
   if (selection_ > 0) {
-    list_->setCurrentRow(selection_);
-    list_->scrollToItem(list_->item(selection_));
+    list_->SetCurrentRow(selection_);
+    list_->ScrollToRow(selection_);
   }
 }
 
@@ -69,15 +82,16 @@ bool ChannelListPanel::Shows(std::span<const std::uint16_t> programs) const {
   return std::equal(programs.begin(), programs.end(), rows_.begin(), rows_.begin() + count_);
 }
 
-void ChannelListPanel::RenewRowTexts() {
-  for (int row = 0; row < count_; ++row) {
-    QListWidgetItem* item = list_->item(row);
-    const QString text = RowText(ProgramAt(row));
-    if (item && item->text() != text) item->setText(text);
-  }
-}
+void ChannelListPanel::RenewRowTexts() { model_->Renew(); }
 
 void ChannelListPanel::ApplyFilter() { filter_->Apply(); }
+
+void ChannelListPanel::RenewSatellites() {
+  std::vector<std::pair<int, QString>> satellites;
+  for (const int slot : channelrows::UsedSatellites(doc_.Working()))
+    satellites.emplace_back(slot, DataExchange::NameText(channelrows::SatelliteName(doc_.Working(), slot)));
+  filter_->SetSatellites(satellites);
+}
 
 int ChannelListPanel::RowOf(int program) const {
   const auto end = rows_.begin() + count_;
@@ -85,18 +99,38 @@ int ChannelListPanel::RowOf(int program) const {
   return found == end ? -1 : int(found - rows_.begin());
 }
 
-QString ChannelListPanel::RowText(int program) const {
-  // A damaged list may name a slot past the program table.
-  if (program < 0 || program >= int(ChannelDatabase::kProgramCount)) return QStringLiteral("?");
-  return Q(T::kRowFormat).arg(DataExchange::NameText(channelrows::ProgramName(doc_.Working(), program)));
+ListFilter::RowKeys ChannelListPanel::SearchKeys(int row) const {
+  const channelrows::Row& r = model_->RowAt(row);
+  // A damaged list may name a slot past the program table: it matches by number only.
+  if (r.program < 0) return {};
+  return {DataExchange::NameText(r.name), r.serviceId, r.satellite, r.locked, doc_.Marks().Has(r.program)};
 }
 
-ListFilter::RowKeys ChannelListPanel::SearchKeys(int row) const {
-  const int program = ProgramAt(row);
-  // A damaged list may name a slot past the program table: it matches by number only.
-  const ProgramRecord* p = TableAt(doc_.Working().programs, program);
-  if (!p) return {};
-  return {DataExchange::NameText(channelrows::ProgramName(doc_.Working(), program)), int(p->ServiceId())};
+QString ChannelListPanel::SelectedText() const {
+  QStringList lines;
+  for (const int row : list_->SelectedRows()) {
+    QStringList cells;
+    for (int column = 0; column < ChannelTableModel::kColumns; ++column)
+      if (!list_->isColumnHidden(column)) cells << model_->CellText(row, column);
+    lines << cells.join(QLatin1Char('\t'));
+  }
+  return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ChannelListPanel::CopySelected() const {
+  const QString text = SelectedText();
+  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+QByteArray ChannelListPanel::ColumnState() const { return list_->horizontalHeader()->saveState(); }
+
+void ChannelListPanel::RestoreColumnState(const QByteArray& state) {
+  if (state.isEmpty()) return;
+  if (!list_->horizontalHeader()->restoreState(state)) return;
+  // Columns this list does not offer stay hidden whatever was kept.
+  for (int column = 0; column < ChannelTableModel::kColumns; ++column)
+    if (!list_->ColumnOffered(column)) list_->setColumnHidden(column, true);
+  list_->horizontalHeader()->setSectionsClickable(false);
 }
 
 void ChannelListPanel::FocusSearch() const {

@@ -1,7 +1,9 @@
 #pragma once
 // One channel list of the "Group/Channel" page with what belongs to it alone: the search
-// field above it, the drag of its rows, and which program each row shows. The TV/Radio
-// panel and the favourite-group panel each hold one. Its controls stand on the page.
+// field and the filters above it, the table of its rows and their columns, the drag of
+// its rows, copying them, and which program each row shows. The TV/Radio panel and the
+// favourite-group panel each hold one. Its controls stand on the page.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -14,8 +16,10 @@
 #include "db/records/TableAt.h"
 #include "ui/channels/ListFilter.h"
 
+class ChannelTableModel;
 class DocEditing;
 class GroupChListView;
+class QComboBox;
 class QLineEdit;
 class QWidget;
 class RowDrag;
@@ -35,15 +39,20 @@ class ChannelListPanel : public QObject {
   void Fill(std::span<const std::uint16_t> programs);
   // Whether the rows show exactly these program slots.
   bool Shows(std::span<const std::uint16_t> programs) const;
-  // Gives each row the text of its program as stored now, where it differs.
+  // Reads every row's cells again from the program as stored now (and its marks).
   void RenewRowTexts();
-  // Hides the rows the search does not match.
+  // Hides the rows the search and the filters do not pass.
   void ApplyFilter();
+  // The satellite filter lists the satellites in use now.
+  void RenewSatellites();
   // Forgets the rows and the remembered row.
   void Reset();
 
   GroupChListView* List() const { return list_; }
   QLineEdit* Search() const { return search_; }
+  QComboBox* SatelliteFilter() const { return satellites_; }
+  QComboBox* StateFilter() const { return states_; }
+  ChannelTableModel& Model() const { return *model_; }
   ListFilter& Filter() const { return *filter_; }
   RowDrag& Drag() const { return *drag_; }
 
@@ -62,8 +71,12 @@ class ChannelListPanel : public QObject {
   // An action arranging the rows places the selection itself: the refill its notice
   // brings selects none. The remembered row comes back, for when nothing moved.
   int HoldSelection() { return std::exchange(selection_, -1); }
-  // The text of a row showing `program`.
-  QString RowText(int program) const;
+  // Ctrl+C: the selected rows, their shown columns separated by tabs, one line each.
+  QString SelectedText() const;
+  void CopySelected() const;
+  // Which columns show and how wide, as the settings keep it; empty gives the defaults.
+  QByteArray ColumnState() const;
+  void RestoreColumnState(const QByteArray& state);
   // What a row is found by in the search: the program's name and service ID.
   ListFilter::RowKeys SearchKeys(int row) const;
   bool Filtered() const { return filter_->Active(); }
@@ -81,15 +94,20 @@ class ChannelListPanel : public QObject {
  protected:
   DocEditing& Doc() const { return doc_; }
   QWidget& Page() const { return page_; }
-  // Makes the search field and the list at their places on the page, in tab order.
-  void MakeList(const char* listName, const char* listLabel, const char* searchName, const char* searchLabel,
-                int searchY, int x, int width, int listY, int listHeight);
+  // Makes the search field, under it the satellite and program filters, and the list at
+  // their places on the page, in tab order. `name` prefixes the controls' object names
+  // ("service": "serviceList", "serviceSearch", "serviceSatellites", "serviceStates").
+  void MakeList(const char* name, const char* listLabel, const char* searchLabel, int searchY, int x, int width,
+                int listY, int listHeight);
 
  private:
   DocEditing& doc_;
   QWidget& page_;
   QLineEdit* search_ = nullptr;
+  QComboBox* satellites_ = nullptr;
+  QComboBox* states_ = nullptr;
   GroupChListView* list_ = nullptr;
+  ChannelTableModel* model_ = nullptr;  // owned by the list
   ListFilter* filter_ = nullptr;  // owned by its field
   std::unique_ptr<RowDrag> drag_;
   std::function<void()> drop_;

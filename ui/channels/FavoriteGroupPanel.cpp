@@ -12,6 +12,8 @@
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
 #include "ui/StepTexts.h"
+#include "ui/channels/ChannelTableModel.h"
+#include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/CInputName.h"
 #include "widgets/DataExchange.h"
@@ -44,7 +46,9 @@ FavoriteGroupPanel::FavoriteGroupPanel(DocEditing& doc, QWidget& page) : Channel
   add_ = PlacedTextControl<QPushButton>(&page, T::kAdd, "addGroup", 212, 33, 44, 14);
   rename_ = PlacedTextControl<QPushButton>(&page, T::kRename, "renameGroup", 260, 33, 44, 14);
   delete_ = PlacedTextControl<QPushButton>(&page, T::kDelete, "deleteGroup", 308, 33, 44, 14);
-  MakeList("groupList", T::kFavoriteBox, "groupSearch", T::kSearchFavorites, 50, 212, 140, 66, 135);
+  MakeList("group", T::kFavoriteBox, T::kSearchFavorites, 50, 212, 140, 66, 135);
+  // A member list is one group: which groups hold a member is the TV/Radio list's to say.
+  List()->OfferColumn(ChannelTableModel::kGroups, false);
   connect(add_, &QPushButton::clicked, this, [this] { AddGroup(); });
   connect(rename_, &QPushButton::clicked, this, [this] { RenameGroup(); });
   connect(delete_, &QPushButton::clicked, this, [this] { DeleteGroup(); });

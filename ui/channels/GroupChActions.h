@@ -21,6 +21,7 @@ struct GroupChActions {
   QAction* reverseOrder = nullptr;
   QAction* lock = nullptr;
   QAction* unlock = nullptr;
+  QAction* copyRows = nullptr;
   // Both lists' context menu, the sorts in its "Sort" submenu.
   QMenu* popMenu = nullptr;
 };

@@ -113,7 +113,7 @@ void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows, int
   }
   GroupChListView* list = panel.List();
   panel.SetSelection(rows.front());
-  list->setCurrentRow(rows.front());
+  list->SetCurrentRow(rows.front());
   // One selection change for the whole block: a change per row would have the
   // selection handler read the growing selection a thousand times over.
   QItemSelection block;
@@ -124,5 +124,5 @@ void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows, int
     i = end;
   }
   list->selectionModel()->select(block, QItemSelectionModel::Select);
-  list->scrollToItem(list->item(rows.front()));
+  list->ScrollToRow(rows.front());
 }

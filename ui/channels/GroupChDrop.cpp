@@ -33,7 +33,7 @@ void CPageGroupCh::DropRows(bool services) {
 
 void CPageGroupCh::MoveGroupMember() {
   const int dragRow = groups_->Drag().DragRow();
-  if (!groupList_->item(dragRow)) return;
+  if (dragRow < 0 || dragRow >= groupList_->RowCount()) return;
   if (groupList_->SingleSelectedRow() < 0) return;
   const int group = groups_->CurrentGroup();
   if (group < 0 || dragRow >= groups_->Count()) return;
@@ -54,5 +54,5 @@ void CPageGroupCh::MoveGroupMember() {
     const QSignalBlocker block(groupList_);
     groupList_->clearSelection();
   }
-  groupList_->setCurrentRow(to);
+  groupList_->SetCurrentRow(to);
 }

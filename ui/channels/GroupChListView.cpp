@@ -3,50 +3,161 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "ui/channels/ChannelNumberDelegate.h"
+#include "ui/channels/ChannelTableModel.h"
+#include "ui/channels/GroupChTexts.h"
 #include "ui/channels/RowMoves.h"
+#include "widgets/Texts.h"
 
-GroupChListView::GroupChListView(QWidget* parent) : QListWidget(parent) {
+namespace {
+constexpr int kDropLineWidth = 2;
+}
+
+GroupChListView::GroupChListView(QWidget* parent) : QTableView(parent) {
   // The receiver's order is the list's order, one row under the other, never sorted.
-  // Rows span the width, so a drop anywhere beside a name lands on that row.
-  setViewMode(QListView::ListMode);
-  setFlow(QListView::TopToBottom);
-  setWrapping(false);
-  setUniformItemSizes(true);
+  // A row is one thing to select, drag and drop, whichever cell the mouse is on.
   setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
   setSortingEnabled(false);
   setDragEnabled(false);
-  setItemDelegate(new ChannelNumberDelegate(this));
+  setShowGrid(false);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  QHeaderView* header = horizontalHeader();
+  header->setSectionsClickable(false);
+  header->setHighlightSections(false);
+  header->setSectionsMovable(false);
+  header->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(header, &QHeaderView::customContextMenuRequested, this, &GroupChListView::HeaderMenu);
+}
+
+void GroupChListView::SetTableModel(ChannelTableModel* model) {
+  model_ = model;
+  setModel(model);
+  // Narrow columns for numbers and marks, room for the name; the user's widths replace these.
+  const QFontMetrics fm = fontMetrics();
+  const int digit = fm.horizontalAdvance(QLatin1Char('0'));
+  const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + digit;
+  setColumnWidth(ChannelTableModel::kNumber, 4 * digit + pad);
+  setColumnWidth(ChannelTableModel::kName, 18 * digit + pad);
+  setColumnWidth(ChannelTableModel::kSatellite, 14 * digit + pad);
+  setColumnWidth(ChannelTableModel::kFrequency, 8 * digit + pad);
+  setColumnWidth(ChannelTableModel::kServiceId, 6 * digit + pad);
+  setColumnWidth(ChannelTableModel::kLock, fm.horizontalAdvance(ChannelTableModel::HeaderText(ChannelTableModel::kLock)) + pad);
+  setColumnWidth(ChannelTableModel::kGroups, 14 * digit + pad);
+  setColumnWidth(ChannelTableModel::kNew, fm.horizontalAdvance(ChannelTableModel::HeaderText(ChannelTableModel::kNew)) + pad);
+}
+
+int GroupChListView::RowCount() const { return model_ ? model_->rowCount() : 0; }
+
+int GroupChListView::CurrentRow() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void GroupChListView::SetCurrentRow(int row, QItemSelectionModel::SelectionFlags flags) {
+  if (!model_ || row < 0 || row >= RowCount()) return;
+  const int column = currentIndex().isValid() ? currentIndex().column() : int(ChannelTableModel::kName);
+  selectionModel()->setCurrentIndex(model_->index(row, column), flags | QItemSelectionModel::Rows);
+}
+
+void GroupChListView::SelectRow(int row) {
+  if (!model_ || row < 0 || row >= RowCount()) return;
+  selectionModel()->select(model_->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+bool GroupChListView::IsRowSelected(int row) const {
+  return model_ && selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+QString GroupChListView::RowText(int row) const {
+  return model_ ? model_->CellText(row, ChannelTableModel::kName) : QString();
+}
+
+QRect GroupChListView::RowRect(int row) const {
+  if (!model_ || row < 0 || row >= RowCount() || isRowHidden(row)) return {};
+  return QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+}
+
+void GroupChListView::ScrollToRow(int row) {
+  if (!model_ || row < 0 || row >= RowCount()) return;
+  const int column = currentIndex().isValid() ? currentIndex().column() : int(ChannelTableModel::kName);
+  scrollTo(model_->index(row, column));
 }
 
 int GroupChListView::RowAt(const QPoint& viewportPos) const {
   if (!viewport()->rect().contains(viewportPos)) return -1;
-  const QModelIndex index = indexAt(viewportPos);
-  return index.isValid() ? index.row() : -1;
+  const int row = rowAt(viewportPos.y());
+  return row >= 0 && row < RowCount() ? row : -1;
 }
 
-void GroupChListView::SetDropHighlight(int row, bool on) {
-  QListWidgetItem* it = item(row);
-  if (!it) return;
-  if (on) {
-    it->setData(kDropHighlightRole, true);
-    it->setBackground(palette().highlight());
-    it->setForeground(palette().highlightedText());
+void GroupChListView::SetDropLine(int row) {
+  if (row == dropLine_) return;
+  dropLine_ = row;
+  viewport()->update();
+}
+
+void GroupChListView::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  if (dropLine_ < 0) return;
+  // The line lies between the rows the block would land between: above the row, or
+  // under the last shown row for a drop below them all.
+  int y = -1;
+  if (dropLine_ < RowCount() && !isRowHidden(dropLine_)) {
+    y = rowViewportPosition(dropLine_);
   } else {
-    it->setData(kDropHighlightRole, QVariant());
-    it->setBackground(QBrush());
-    it->setForeground(QBrush());
+    for (int row = RowCount() - 1; row >= 0; --row)
+      if (!isRowHidden(row)) {
+        y = rowViewportPosition(row) + rowHeight(row);
+        break;
+      }
   }
+  if (y < 0) return;
+  QPainter painter(viewport());
+  painter.fillRect(QRect(0, std::max(0, y - kDropLineWidth / 2), viewport()->width(), kDropLineWidth),
+                   palette().color(QPalette::Active, QPalette::Highlight).darker(130));
 }
 
-bool GroupChListView::IsDropHighlighted(int row) const {
-  const QListWidgetItem* it = item(row);
-  return it && it->data(kDropHighlightRole).toBool();
+void GroupChListView::HeaderMenu(const QPoint& pos) {
+  // "No." and "Name" always show: a row must say which channel it is.
+  QMenu menu(this);
+  menu.setTitle(Texts::Q(GroupChTexts::kColumnsMenu));
+  menu.setAccessibleName(menu.title());
+  for (int column = ChannelTableModel::kSatellite; column < ChannelTableModel::kColumns; ++column) {
+    if (!offered_[std::size_t(column)]) continue;
+    QAction* action = menu.addAction(ChannelTableModel::HeaderText(column));
+    action->setCheckable(true);
+    action->setChecked(!isColumnHidden(column));
+    connect(action, &QAction::toggled, this, [this, column](bool on) {
+      setColumnHidden(column, !on);
+      emit ColumnsChanged();
+    });
+  }
+  menu.exec(horizontalHeader()->viewport()->mapToGlobal(pos));
+}
+
+void GroupChListView::OfferColumn(int column, bool offered) {
+  if (column < 0 || column >= int(offered_.size())) return;
+  offered_[std::size_t(column)] = offered;
+  if (!offered) setColumnHidden(column, true);
+}
+
+QModelIndex GroupChListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  // Home and End go to the first and last row, as in any list, not along the row.
+  if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+  return QTableView::moveCursor(action, modifiers);
 }
 
 int GroupChListView::SingleSelectedRow() const {
@@ -55,10 +166,17 @@ int GroupChListView::SingleSelectedRow() const {
 }
 
 std::vector<int> GroupChListView::SelectedRows() const {
-  // A row a search hides is not acted on, even if it was selected before.
+  // A row a search hides is not acted on, even if it was selected before. The selection
+  // is read by its ranges: a whole list selected is one range, not 4000 rows of cells.
   std::vector<int> rows;
-  for (const QModelIndex& index : selectionModel()->selectedIndexes())
-    if (!isRowHidden(index.row())) rows.push_back(index.row());
+  if (!model_) return rows;
+  std::vector<bool> taken(std::size_t(RowCount()), false);
+  for (const QItemSelectionRange& range : selectionModel()->selection())
+    for (int row = range.top(); row <= range.bottom() && row < RowCount(); ++row)
+      if (!taken[std::size_t(row)] && !isRowHidden(row)) {
+        taken[std::size_t(row)] = true;
+        rows.push_back(row);
+      }
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -91,8 +209,8 @@ bool GroupChListView::ScrollOneRow(int direction) {
   const QModelIndex top = indexAt(QPoint(1, 1));
   if (!top.isValid()) return false;
   const int row = top.row() + direction;
-  if (row < 0 || row >= count()) return false;
-  scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+  if (row < 0 || row >= RowCount()) return false;
+  scrollTo(model()->index(row, top.column()), QAbstractItemView::PositionAtTop);
   return bar->value() != before;
 }
 
@@ -107,6 +225,11 @@ void GroupChListView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (event->matches(QKeySequence::Copy)) {
+    emit CopyKey();
+    event->accept();
+    return;
+  }
   if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete) {
     emit KeyCommand(event->key());
     event->accept();
@@ -116,11 +239,11 @@ void GroupChListView::keyPressEvent(QKeyEvent* event) {
   // the current row.
   if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
     event->accept();
-    const QRect row = visualItemRect(currentItem());
+    const QRect row = RowRect(CurrentRow());
     emit ContextMenuAt(viewport()->mapToGlobal(row.isValid() ? row.center() : QPoint(0, 0)));
     return;
   }
-  QListWidget::keyPressEvent(event);
+  QTableView::keyPressEvent(event);
 }
 
 void GroupChListView::contextMenuEvent(QContextMenuEvent* event) {
@@ -133,12 +256,12 @@ void GroupChListView::mousePressEvent(QMouseEvent* event) {
   deferredRow_ = -1;
   const int row = RowAt(event->position().toPoint());
   const bool plainLeft = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
-  if (dragSource_ && plainLeft && row >= 0 && item(row)->isSelected() && SelectedRows().size() > 1) {
+  if (dragSource_ && plainLeft && row >= 0 && IsRowSelected(row) && SelectedRows().size() > 1) {
     // A press on one of several selected rows may start a drag of them all: the
     // selection narrows to the row only when the button comes up without a drag.
     deferredRow_ = row;
   } else {
-    QListWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
   }
   if (dragSource_ && event->button() == Qt::LeftButton) {
     pressRow_ = row;
@@ -162,11 +285,11 @@ void GroupChListView::mouseMoveEvent(QMouseEvent* event) {
     emit BeginDrag(row);
     return;
   }
-  QListWidget::mouseMoveEvent(event);
+  QTableView::mouseMoveEvent(event);
 }
 
 void GroupChListView::focusInEvent(QFocusEvent* event) {
-  QListWidget::focusInEvent(event);
+  QTableView::focusInEvent(event);
   // The focus coming back with the window or after a popup is not the user turning to
   // this list.
   if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) emit Activated();
@@ -177,9 +300,9 @@ void GroupChListView::mouseReleaseEvent(QMouseEvent* event) {
   if (deferredRow_ >= 0) {
     const int row = deferredRow_;
     deferredRow_ = -1;
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    SetCurrentRow(row);
     event->accept();
     return;
   }
-  QListWidget::mouseReleaseEvent(event);
+  QTableView::mouseReleaseEvent(event);
 }

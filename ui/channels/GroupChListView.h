@@ -1,27 +1,52 @@
 #pragma once
-// One of the two program lists of the "Group/Channel" page. It reports what the page
+// One of the two program lists of the "Group/Channel" page, a table of whole rows
+// (No., Name, Satellite, Frequency/Pol, Service ID, Lock, ...). It reports what the page
 // acts on (Insert/Delete keys, right clicks, clicks and the focus, the start of a drag),
-// shows the drop highlight while a dragged member hovers over a row, and shows whether
-// it is the list the page acts on.
-#include <QListWidget>
+// draws the line a dragged block would land on, and shows whether it is the list the
+// page acts on. The header's menu hides and shows columns; a click on the header does
+// not sort, since the rows are the receiver's order.
 #include <QPoint>
+#include <QTableView>
+#include <array>
 #include <vector>
 
-class GroupChListView : public QListWidget {
+#include "ui/channels/ChannelTableModel.h"
+
+class GroupChListView : public QTableView {
   Q_OBJECT
  public:
-  // Marks a row as the place a dragged member would be dropped.
-  static constexpr int kDropHighlightRole = Qt::UserRole + 1;
-
   explicit GroupChListView(QWidget* parent = nullptr);
+
+  void SetTableModel(ChannelTableModel* model);
+  ChannelTableModel* TableModel() const { return model_; }
 
   // A list whose rows can be dragged to another place in it.
   void SetDragSource(bool on) { dragSource_ = on; }
 
+  int RowCount() const;
+  int CurrentRow() const;
+  // Makes `row` current and selects it alone (or as `flags` say).
+  void SetCurrentRow(int row, QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect);
+  // Adds `row` to the selection; the current row stays.
+  void SelectRow(int row);
+  bool IsRowSelected(int row) const;
+  // What a row's Name cell shows: "[name]".
+  QString RowText(int row) const;
+  // The row's area in the viewport, over every column shown.
+  QRect RowRect(int row) const;
+  void ScrollToRow(int row);
+
   // Row under a point of the viewport, -1 below the last row or on no row.
   int RowAt(const QPoint& viewportPos) const;
-  void SetDropHighlight(int row, bool on);
-  bool IsDropHighlighted(int row) const;
+  // The drop line over `row` (the block lands before it; RowCount: after the last row),
+  // or none (-1).
+  void SetDropLine(int row);
+  int DropLine() const { return dropLine_; }
+  // Whether the header's menu offers a column; one not offered stays hidden.
+  void OfferColumn(int column, bool offered);
+  bool ColumnOffered(int column) const {
+    return column >= 0 && column < int(offered_.size()) && offered_[std::size_t(column)];
+  }
 
   // The one selected row, or -1 when none or several are selected.
   int SingleSelectedRow() const;
@@ -45,6 +70,10 @@ class GroupChListView : public QListWidget {
   // Ctrl+L (true) or Ctrl+Shift+L (false): lock or unlock the selected programs.
   void LockKey(bool locked);
   void ContextMenuAt(const QPoint& globalPos);
+  // Ctrl+C: the selected rows go to the clipboard.
+  void CopyKey();
+  // A column was hidden or shown from the header's menu.
+  void ColumnsChanged();
   void BeginDrag(int row);
   // A mouse button went down on the list, or the keyboard focus came to it.
   void Activated();
@@ -56,8 +85,20 @@ class GroupChListView : public QListWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
+  void HeaderMenu(const QPoint& pos);
+
+  ChannelTableModel* model_ = nullptr;
+  int dropLine_ = -1;
+  std::array<bool, ChannelTableModel::kColumns> offered_ = AllOffered();
+  static constexpr std::array<bool, ChannelTableModel::kColumns> AllOffered() {
+    std::array<bool, ChannelTableModel::kColumns> all{};
+    all.fill(true);
+    return all;
+  }
   bool dragSource_ = false;
   bool activeLook_ = true;
   int pressRow_ = -1;

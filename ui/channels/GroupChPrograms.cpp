@@ -48,12 +48,12 @@ bool CPageGroupCh::MayLeaveRow(GroupChListView* list, int row) {
   return ResolveInfoEdits();
 }
 
-bool CPageGroupCh::MaySearch(bool services, const QString& text) {
+bool CPageGroupCh::MaySearch(bool services, const ListFilter::Criteria& next) {
   if (services != (activeList_ == ActiveList::Services)) return true;
   const ChannelListPanel& panel = Panel(services);
   const int row = panel.Selection();
   // A search that still shows the Info area's row does not leave it.
-  if (row >= 0 && row < panel.Count() && ListFilter::Matches(text.trimmed(), row, panel.SearchKeys(row))) return true;
+  if (row >= 0 && row < panel.Count() && ListFilter::Matches(next, row, panel.SearchKeys(row))) return true;
   return ResolveInfoEdits();
 }
 

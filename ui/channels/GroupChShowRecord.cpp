@@ -26,8 +26,8 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
   using Kind = StepSubject::Kind;
   const ChannelDatabase& db = Db();
   const auto select = [this](GroupChListView* list, int row) {
-    list->setCurrentRow(row);
-    list->scrollToItem(list->item(row));
+    list->SetCurrentRow(row);
+    list->ScrollToRow(row);
   };
   // Shows one of the channel lists, as choosing it in "Type" does (which fills it); the
   // list shown already was filled by the refresh before, and 4000 rows are not filled

@@ -38,6 +38,33 @@ inline constexpr const char* kCas = "CAS";
 
 // A row of either list: the program name in brackets.
 inline constexpr const char* kRowFormat = "[%1]";
+// The lists' columns beside "No.", "Name", "Satellite" and "Service ID".
+inline constexpr const char* kColumnFrequency = "Frequency/Pol";
+inline constexpr const char* kColumnLock = "Lock";
+inline constexpr const char* kColumnGroups = "Groups";
+inline constexpr const char* kColumnNew = "New";
+// "11494 H": the transponder's frequency in MHz and its polarization.
+inline constexpr const char* kFrequencyPol = "%1 %2";
+inline constexpr const char* kPolH = "H";
+inline constexpr const char* kPolV = "V";
+// UTF-8: the lock column's mark, and what a screen reader says for it.
+inline constexpr const char* kLockedMark = "\u2713";
+inline constexpr const char* kLockedText = "Locked";
+inline constexpr const char* kGroupSeparator = ", ";
+// The filters beside the search: by satellite, and by lock or "New" mark.
+inline constexpr const char* kSatelliteFilter = "Satellite Filter";
+inline constexpr const char* kAllSatellites = "All satellites";
+inline constexpr const char* kStateFilter = "Program Filter";
+inline constexpr const char* kAllPrograms = "All programs";
+inline constexpr const char* kLockedOnly = "Locked only";
+inline constexpr const char* kUnlockedOnly = "Unlocked only";
+inline constexpr const char* kNewOnly = "New only";
+// A drag of several rows shows their count.
+inline constexpr const char* kDragCount = "%1 programs";
+// The header's menu: which columns the list shows.
+inline constexpr const char* kColumnsMenu = "Columns";
+// Copies the selected rows as tab-separated text (Ctrl+C).
+inline constexpr const char* kCopyRows = "Copy";
 
 // "Program Info" dialog.
 inline constexpr const char* kProgramInfoCaption = "Program Info";
@@ -52,15 +79,13 @@ inline constexpr const char* kMoveToCaption = "Move To";
 inline constexpr const char* kNumber = "No.";
 // Beside the "Move To" field: the channel numbers the list has.
 inline constexpr const char* kNumberRange = "%1 to %2";
-// A row's channel number as a screen reader reads it.
-inline constexpr const char* kNumberDescription = "No. %1";
 inline constexpr const char* kDeleteSeveral = "Delete %1 programs?";
 inline constexpr const char* kAlreadyMembers = "%1 of the selected programs were already in the group.";
 // The search fields above the lists, and why nothing moves while one holds text.
 inline constexpr const char* kSearchPlaceholder = "Search";
 inline constexpr const char* kSearchServices = "Search TV/Radio List";
 inline constexpr const char* kSearchFavorites = "Search Favorite List";
-inline constexpr const char* kMovingOffFiltered = "Clear the search to move rows: the list shows only some of them.";
+inline constexpr const char* kMovingOffFiltered = "Clear the search and the filters to move rows: the list shows only some of them.";
 
 // Messages.
 inline constexpr const char* kSelectLeft = "Select Left";

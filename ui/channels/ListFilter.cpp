@@ -1,54 +1,114 @@
 #include "ui/channels/ListFilter.h"
 
+#include <QComboBox>
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "ui/channels/GroupChListView.h"
+#include "ui/channels/GroupChTexts.h"
+#include "widgets/Texts.h"
 
-ListFilter::ListFilter(QLineEdit& field, GroupChListView& list, KeysOfRow keys)
-    : QObject(&field), field_(field), list_(list), keys_(std::move(keys)) {
+namespace T = GroupChTexts;
+using Texts::Q;
+
+ListFilter::ListFilter(QLineEdit& field, QComboBox& satellites, QComboBox& states, GroupChListView& list,
+                       KeysOfRow keys)
+    : QObject(&field), field_(field), satellites_(satellites), states_(states), list_(list), keys_(std::move(keys)) {
   field.setClearButtonEnabled(true);
   field.installEventFilter(this);
-  connect(&field, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (guard_ && text != applied_ && !guard_(text)) {
-      const QSignalBlocker block(&field_);
-      field_.setText(applied_);
-      return;
-    }
-    applied_ = text;
-    Apply();
-  });
+  // The program filter's rows in the order of State.
+  states.addItems({Q(T::kAllPrograms), Q(T::kLockedOnly), Q(T::kUnlockedOnly), Q(T::kNewOnly)});
+  SetSatellites({});
+  connect(&field, &QLineEdit::textChanged, this, &ListFilter::Changed);
+  connect(&satellites, &QComboBox::currentIndexChanged, this, &ListFilter::Changed);
+  connect(&states, &QComboBox::currentIndexChanged, this, &ListFilter::Changed);
 }
 
-bool ListFilter::Active() const { return !field_.text().trimmed().isEmpty(); }
+ListFilter::Criteria ListFilter::Current() const {
+  Criteria c;
+  c.text = field_.text().trimmed();
+  c.satellite = satellites_.currentIndex() > 0 ? satellites_.currentData().toInt() : -1;
+  c.state = states_.currentIndex() > 0 ? State(states_.currentIndex()) : State::All;
+  return c;
+}
 
-bool ListFilter::Matches(const QString& text, int row, const RowKeys& keys) {
-  if (keys.name.contains(text, Qt::CaseInsensitive)) return true;
+bool ListFilter::Active() const { return Current().Narrows(); }
+
+void ListFilter::Changed() {
+  const Criteria next = Current();
+  if (next.text == applied_.text && next.satellite == applied_.satellite && next.state == applied_.state) return;
+  if (guard_ && !guard_(next)) {
+    // The user kept the Info area's typed values: the controls show what still applies.
+    const QSignalBlocker blockField(&field_);
+    const QSignalBlocker blockSatellites(&satellites_);
+    const QSignalBlocker blockStates(&states_);
+    if (next.text != applied_.text) field_.setText(applied_.text);
+    satellites_.setCurrentIndex(std::max(0, satellites_.findData(applied_.satellite)));
+    states_.setCurrentIndex(int(applied_.state));
+    return;
+  }
+  applied_ = next;
+  Apply();
+}
+
+void ListFilter::SetSatellites(const std::vector<std::pair<int, QString>>& satellites) {
+  const int chosen = satellites_.currentIndex() > 0 ? satellites_.currentData().toInt() : -1;
+  const QSignalBlocker block(&satellites_);
+  satellites_.clear();
+  satellites_.addItem(Q(T::kAllSatellites), -1);
+  for (const auto& [slot, name] : satellites) satellites_.addItem(name, slot);
+  const int row = satellites_.findData(chosen);
+  satellites_.setCurrentIndex(row < 0 ? 0 : row);
+  // A satellite that went takes its filter with it.
+  if (row < 0 && chosen >= 0) {
+    applied_.satellite = -1;
+    Apply();
+  }
+}
+
+bool ListFilter::Matches(const Criteria& criteria, int row, const RowKeys& keys) {
+  if (criteria.satellite >= 0 && keys.satellite != criteria.satellite) return false;
+  switch (criteria.state) {
+    case State::Locked:
+      if (!keys.locked) return false;
+      break;
+    case State::Unlocked:
+      if (keys.locked) return false;
+      break;
+    case State::New:
+      if (!keys.isNew) return false;
+      break;
+    case State::All:
+      break;
+  }
+  const QString& text = criteria.text;
+  if (text.isEmpty() || keys.name.contains(text, Qt::CaseInsensitive)) return true;
   bool isNumber = false;
   const int number = text.toInt(&isNumber);
   return isNumber && (number == row + 1 || number == keys.serviceId);
 }
 
 void ListFilter::Apply() {
-  const QString text = field_.text().trimmed();
-  const int rows = list_.count();
+  const Criteria criteria = Current();
+  const bool narrows = criteria.Narrows();
+  const int rows = list_.RowCount();
   // A hidden row leaves the selection, in one change: what is acted on is what is shown.
   QItemSelection leaving;
   list_.setUpdatesEnabled(false);
   for (int row = 0; row < rows; ++row) {
-    const bool hide = !text.isEmpty() && !Matches(text, row, keys_(row));
+    const bool hide = narrows && !Matches(criteria, row, keys_(row));
     if (list_.isRowHidden(row) == hide) continue;
     list_.setRowHidden(row, hide);
-    if (hide && list_.item(row)->isSelected()) {
-      const QModelIndex index = list_.model()->index(row, 0);
-      leaving.select(index, index);
+    if (hide && list_.IsRowSelected(row)) {
+      const QModelIndex first = list_.model()->index(row, 0);
+      leaving.select(first, list_.model()->index(row, list_.model()->columnCount() - 1));
     }
   }
   list_.setUpdatesEnabled(true);
   if (!leaving.isEmpty()) list_.selectionModel()->select(leaving, QItemSelectionModel::Deselect);
-  if (QListWidgetItem* current = list_.currentItem(); current && !current->isHidden()) list_.scrollToItem(current);
+  if (const int current = list_.CurrentRow(); current >= 0 && !list_.isRowHidden(current)) list_.ScrollToRow(current);
 }
 
 bool ListFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "ui/channels/GroupChListView.h"
+#include "ui/channels/GroupChTexts.h"
+#include "widgets/Texts.h"
 
 namespace {
 // The drag image is drawn this far right of and below the cursor.
@@ -25,7 +27,7 @@ RowDrag::~RowDrag() {
 }
 
 void RowDrag::Begin(int row) {
-  if (dragging_ || row < 0 || row >= list_.count()) return;
+  if (dragging_ || row < 0 || row >= list_.RowCount()) return;
   dragRow_ = row;
   // A press on one of several selected rows carries them all; on any other row only it.
   dragRows_ = list_.SelectedRows();
@@ -33,7 +35,15 @@ void RowDrag::Begin(int row) {
   image_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
   image_->setObjectName(QStringLiteral("dragImage"));
   image_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  image_->setPixmap(list_.viewport()->grab(list_.visualItemRect(list_.item(row))));
+  // One row is shown as it looks; a block says how many programs it carries.
+  if (dragRows_.size() > 1) {
+    image_->setText(Texts::Q(GroupChTexts::kDragCount).arg(dragRows_.size()));
+    image_->setMargin(4);
+    image_->setAutoFillBackground(true);
+    image_->setFrameShape(QFrame::Box);
+  } else {
+    image_->setPixmap(list_.viewport()->grab(list_.RowRect(row)));
+  }
   image_->adjustSize();
   image_->move(QCursor::pos() + kImageOffset);
   image_->show();
@@ -69,12 +79,15 @@ bool RowDrag::OverList(const QPoint& globalPos) const {
   return false;
 }
 
-void RowDrag::SetHighlight(bool on) { list_.SetDropHighlight(dropRow_, on); }
+void RowDrag::ShowLine() {
+  // The block lands before the row under the cursor, or after the last one below them all.
+  list_.SetDropLine(!dragging_ ? -1 : dropRow_ < 0 ? list_.RowCount() : dropRow_);
+}
 
 int RowDrag::EdgeAt(const QPoint& globalPos) const {
-  if (list_.count() == 0 || !OverList(globalPos)) return 0;
+  if (list_.RowCount() == 0 || !OverList(globalPos)) return 0;
   const int y = list_.viewport()->mapFromGlobal(globalPos).y();
-  const int row = list_.visualItemRect(list_.item(0)).height();
+  const int row = list_.rowHeight(0);
   if (y < row) return -1;
   if (y >= list_.viewport()->height() - row) return 1;
   return 0;
@@ -94,24 +107,21 @@ void RowDrag::Move(const QPoint& globalPos) {
     edgeTimer_.start();
   if (image_) image_->move(globalPos + kImageOffset);
   const bool over = OverList(globalPos);
-  if (!over && dropRow_ != -1) {
-    SetHighlight(false);
-    dropRow_ = -1;
-  }
   if (over) {
     QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
-    SetHighlight(false);
     dropRow_ = list_.RowAt(list_.viewport()->mapFromGlobal(globalPos));
-    SetHighlight(true);
+    ShowLine();
   } else {
     QGuiApplication::changeOverrideCursor(Qt::ForbiddenCursor);
+    dropRow_ = -1;
+    list_.SetDropLine(-1);
   }
 }
 
 bool RowDrag::Release(const QPoint& globalPos) {
   End();
   const bool dropped = OverList(globalPos);
-  SetHighlight(false);
+  list_.SetDropLine(-1);
   // The drop goes to the row under the cursor now, whatever the last move saw.
   dropRow_ = dropped ? list_.RowAt(list_.viewport()->mapFromGlobal(globalPos)) : -1;
   return dropped;

@@ -1,7 +1,8 @@
 #pragma once
 // A drag of rows within one list of the "Group/Channel" page (the TV/Radio list or the
 // favourite list), from the press that starts it to the release of the button: the drag
-// image follows the cursor, the row beneath it is highlighted as the drop place, and the
+// image follows the cursor (the row, or the count of a block), a line shows where the rows
+// would land (before the row beneath the cursor), and the
 // cursor says whether a drop would be taken. Held within a row of the list's top or
 // bottom edge, the cursor scrolls the list a row at a time, so rows can be moved further
 // than the rows in view. A press on one of several selected rows drags them all. Only
@@ -41,12 +42,13 @@ class RowDrag : public QObject {
 
  private:
   void Move(const QPoint& globalPos);
-  // Ends the drag and clears the drop highlight; true when the button came up over the
+  // Ends the drag and clears the drop line; true when the button came up over the
   // list, so DragRows are to be dropped on DropRow.
   bool Release(const QPoint& globalPos);
   void End();
   bool OverList(const QPoint& globalPos) const;
-  void SetHighlight(bool on);
+  // The drop line where the block would land.
+  void ShowLine();
   // -1 within a row of the list's top edge, +1 of its bottom edge, else 0.
   int EdgeAt(const QPoint& globalPos) const;
   void ScrollAtEdge();

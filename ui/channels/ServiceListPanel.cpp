@@ -16,7 +16,7 @@ using Texts::Q;
 ServiceListPanel::ServiceListPanel(DocEditing& doc, QWidget& page) : ChannelListPanel(doc, page) {
   PlacedTextControl<QGroupBox>(&page, T::kTvRadioBox, "tvRadioBox", 7, 4, 150, 204);
   kind_ = PlacedControl<QComboBox>(&page, "kind", T::kTvRadioBox, 14, 16, 136, 14);
-  MakeList("serviceList", T::kTvRadioBox, "serviceSearch", T::kSearchServices, 33, 14, 136, 49, 152);
+  MakeList("service", T::kTvRadioBox, T::kSearchServices, 33, 14, 136, 49, 152);
   copyRight_ = PlacedTextControl<QPushButton>(&page, T::kCopyRight, "copyRight", 163, 84, 36, 14);
 }
 

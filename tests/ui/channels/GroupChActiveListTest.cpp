@@ -27,12 +27,12 @@ class GroupChActiveListTest : public GroupChPageTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
   }
   void Click(GroupChListView* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->RowRect(row).center());
   }
   // The colour the list paints a row with, a little inside its left end (clear of text).
   QColor RowColour(GroupChListView* list, int row) {
     const QImage shot = list->viewport()->grab().toImage();
-    const QRect r = list->visualItemRect(list->item(row));
+    const QRect r = list->RowRect(row);
     const qreal scale = shot.devicePixelRatio();
     return shot.pixelColor(int((r.left() + 1) * scale), int(r.center().y() * scale));
   }

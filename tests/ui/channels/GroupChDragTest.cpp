@@ -56,7 +56,7 @@ class GroupChDragTest : public GroupChPageTest {
     }
   }
   int TopRow() { return GroupList()->indexAt(QPoint(4, 1)).row(); }
-  int RowHeight() { return GroupList()->visualItemRect(GroupList()->item(0)).height(); }
+  int RowHeight() { return GroupList()->RowRect(0).height(); }
   // Window position in the favourite list, `y` pixels below its rows' area's top.
   QPoint ListPoint(int y) { return GroupList()->viewport()->mapTo(page.get(), QPoint(20, y)); }
   int RowUnder(const QPoint& windowPos) {
@@ -81,12 +81,12 @@ class GroupChDragTest : public GroupChPageTest {
 
   QWindow* Window() { return page->windowHandle(); }
   // Window position of the middle of a row of a list.
-  QPoint RowPoint(QListWidget* list, int row) {
-    const QRect r = list->visualItemRect(list->item(row));
+  QPoint RowPoint(GroupChListView* list, int row) {
+    const QRect r = list->RowRect(row);
     return list->viewport()->mapTo(page.get(), r.center());
   }
-  QPoint BelowLastRow(QListWidget* list) {
-    const QRect r = list->visualItemRect(list->item(list->count() - 1));
+  QPoint BelowLastRow(GroupChListView* list) {
+    const QRect r = list->RowRect(list->RowCount() - 1);
     return list->viewport()->mapTo(page.get(), QPoint(r.center().x(), r.bottom() + 20));
   }
 
@@ -96,13 +96,13 @@ class GroupChDragTest : public GroupChPageTest {
 
   // Presses on `row` of a list (the favourite list unless named) and pulls it far
   // enough to start a drag.
-  void StartDrag(int row, QListWidget* list = nullptr) {
+  void StartDrag(int row, GroupChListView* list = nullptr) {
     const QPoint from = RowPoint(list ? list : GroupList(), row);
     Press(from);
     Move(from + QPoint(QApplication::startDragDistance() + 4, 0));
     ASSERT_TRUE(page->Dragging());
   }
-  void Drag(int row, const QPoint& to, QListWidget* list = nullptr) {
+  void Drag(int row, const QPoint& to, GroupChListView* list = nullptr) {
     StartDrag(row, list);
     Move(to);
     Release(to);
@@ -169,7 +169,7 @@ TEST_F(GroupChDragTest, ReleasingAnywhereButTheFavouriteListChangesNothing) {
   Drag(0, outside);
   EXPECT_EQ(Order(), "ABCD");
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(ServiceList()->count(), 4);
+  EXPECT_EQ(ServiceList()->RowCount(), 4);
 }
 
 TEST_F(GroupChDragTest, HoverHighlightsTheDropRowAndRefusesOtherPlaces) {
@@ -178,22 +178,22 @@ TEST_F(GroupChDragTest, HoverHighlightsTheDropRowAndRefusesOtherPlaces) {
   EXPECT_EQ(DragImages(), 1);
   Move(RowPoint(GroupList(), 2));
   EXPECT_EQ(page->DropRow(), 2);
-  EXPECT_TRUE(GroupList()->IsDropHighlighted(2));
+  EXPECT_EQ(GroupList()->DropLine(), 2);
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 
   Move(RowPoint(GroupList(), 3));
-  EXPECT_FALSE(GroupList()->IsDropHighlighted(2));
-  EXPECT_TRUE(GroupList()->IsDropHighlighted(3));
+  EXPECT_NE(GroupList()->DropLine(), 2);
+  EXPECT_EQ(GroupList()->DropLine(), 3);
 
   Move(RowPoint(ServiceList(), 1));
   EXPECT_EQ(page->DropRow(), -1);
-  EXPECT_FALSE(GroupList()->IsDropHighlighted(3));
+  EXPECT_NE(GroupList()->DropLine(), 3);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
 
   Release(RowPoint(ServiceList(), 1));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  for (int r = 0; r < 4; ++r) EXPECT_FALSE(GroupList()->IsDropHighlighted(r));
+  for (int r = 0; r < 4; ++r) EXPECT_NE(GroupList()->DropLine(), r);
   EXPECT_EQ(Order(), "ABCD");
   EXPECT_EQ(DragImages(), 0);
 }
@@ -220,7 +220,7 @@ TEST_F(GroupChDragTest, TheTvListReordersByDragWithTheFavouritesDropRule) {
 TEST_F(GroupChDragTest, SeveralSelectedRowsDragAsOneBlockInTheirOrder) {
   LoadAbcd();
   // A and C selected; a press on C drags both, below the last row.
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
   QTest::mouseClick(Window(), Qt::LeftButton, Qt::ControlModifier, RowPoint(ServiceList(), 2));
   ASSERT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{0, 2}));
   Drag(2, BelowLastRow(ServiceList()), ServiceList());
@@ -228,7 +228,7 @@ TEST_F(GroupChDragTest, SeveralSelectedRowsDragAsOneBlockInTheirOrder) {
   EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{2, 3}));
 
   // The same in the favourite list: B and D dropped on A.
-  GroupList()->setCurrentRow(1);
+  GroupList()->SetCurrentRow(1);
   QTest::mouseClick(Window(), Qt::LeftButton, Qt::ControlModifier, RowPoint(GroupList(), 3));
   Drag(1, RowPoint(GroupList(), 0));
   EXPECT_EQ(Order(), "BDAC");
@@ -298,7 +298,7 @@ TEST_F(GroupChDragTest, HoldingTheDragAtAnEdgeScrollsTheListOneRowAtATime) {
   for (std::size_t i = 1; i < down.size(); ++i) EXPECT_EQ(down[i], down[i - 1] + 1) << "not one row at a time";
   // The drop place follows the rows that pass under the still cursor.
   EXPECT_EQ(page->DropRow(), RowUnder(bottomEdge));
-  EXPECT_TRUE(GroupList()->IsDropHighlighted(page->DropRow()));
+  EXPECT_EQ(GroupList()->DropLine(), page->DropRow());
 
   // Away from the edge the list stands still.
   const QPoint middle = ListPoint(h / 2);

@@ -82,7 +82,7 @@ TEST_F(GroupChGroupsTest, RenameRefusesAnotherGroupsNameCaseSensitively) {
   EXPECT_EQ(Db().channelLists.favoriteGroups[3].Name(), "NEWS");
   EXPECT_EQ(ComboRows(GroupCombo()), (QStringList{"News", "NEWS"}));
   EXPECT_EQ(GroupCombo()->currentIndex(), 1);
-  EXPECT_EQ(GroupList()->count(), 2);
+  EXPECT_EQ(GroupList()->RowCount(), 2);
   EXPECT_TRUE(doc.IsModified());
   // Its own name again, a name filling the field: Groups.RenameRefusesAnotherUsedGroupsNameCaseSensitively.
 }
@@ -106,10 +106,10 @@ TEST_F(GroupChGroupsTest, DeleteMovesOneRowUpOrStaysOnTheFirst) {
 
   Button("deleteGroup")->click();
   EXPECT_EQ(GroupCombo()->count(), 0);
-  EXPECT_EQ(GroupList()->count(), 0);
+  EXPECT_EQ(GroupList()->RowCount(), 0);
   // With no group left the group commands change nothing.
   doc.SetModifiedFlag(false);
-  ServiceList()->setCurrentRow(3);
+  ServiceList()->SetCurrentRow(3);
   Button("copyRight")->click();
   Button("renameGroup")->click();
   Button("deleteGroup")->click();
@@ -126,7 +126,7 @@ TEST_F(GroupChGroupsTest, CopyRightAppendsAndSaysNothingWhenTheGroupRefuses) {
   Button("copyRight")->click();
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Select Left"});
 
-  ServiceList()->setCurrentRow(4);
+  ServiceList()->SetCurrentRow(4);
   Button("copyRight")->click();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{9, 4}));
   EXPECT_EQ(Rows(GroupList()), (QStringList{"[P9]", "[P4]"}));
@@ -136,10 +136,10 @@ TEST_F(GroupChGroupsTest, CopyRightAppendsAndSaysNothingWhenTheGroupRefuses) {
   doc.SetModifiedFlag(false);
   Button("copyRight")->click();
   GroupCombo()->setCurrentIndex(1);
-  ServiceList()->setCurrentRow(110);
+  ServiceList()->SetCurrentRow(110);
   Button("copyRight")->click();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]).size(), 2u);
-  EXPECT_EQ(GroupList()->count(), 100);
+  EXPECT_EQ(GroupList()->RowCount(), 100);
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
   EXPECT_FALSE(doc.IsModified());
 }

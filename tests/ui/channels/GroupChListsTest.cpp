@@ -56,7 +56,7 @@ TEST_F(GroupChListsTest, RefreshFillsBothCombosAndListsInStoredOrder) {
 
 TEST_F(GroupChListsTest, RememberedRowIsClampedAndReselectedOnKindSwitch) {
   Load(*Standard());
-  ServiceList()->setCurrentRow(10);
+  ServiceList()->SetCurrentRow(10);
   EXPECT_EQ(Text("name"), "TV 10");
   Kind()->setCurrentIndex(1);
   EXPECT_EQ(page->State().serviceSelection, 4);
@@ -69,10 +69,10 @@ TEST_F(GroupChListsTest, AnEmptyListLeavesInfoShownButUpdateWritesNothing) {
   auto db = Standard();
   PutList(db->channelLists.radioList, {});
   Load(*db);
-  ServiceList()->setCurrentRow(3);
+  ServiceList()->SetCurrentRow(3);
   const std::vector<std::uint8_t> before(Db().programs[0].Bytes(), Db().programs[0].Bytes() + 44);
   Kind()->setCurrentIndex(1);
-  EXPECT_EQ(ServiceList()->count(), 0);
+  EXPECT_EQ(ServiceList()->RowCount(), 0);
   EXPECT_EQ(Text("name"), "TV 3");
   // The row map is empty now; "Update" must not write into slot 0 through it.
   Child<QLineEdit>(*page, "name")->setText("Changed");
@@ -90,7 +90,7 @@ TEST_F(GroupChListsTest, InfoShowsPidsByWidthRuleAndSatelliteName) {
   p.SetLocked(true);
   for (int dbType : {kTypeC, kTypeA}) {
     Load(*db, dbType);
-    ServiceList()->setCurrentRow(2);
+    ServiceList()->SetCurrentRow(2);
     EXPECT_EQ(Text("videoPid"), dbType == kTypeC ? "256" : "57600");
     EXPECT_EQ(Text("audioPid"), "8191");
     EXPECT_EQ(Text("serviceId"), "65535");
@@ -103,7 +103,7 @@ TEST_F(GroupChListsTest, InfoShowsPidsByWidthRuleAndSatelliteName) {
 
 TEST_F(GroupChListsTest, UpdateWritesTheProgramAndRenamesItsRowInBothLists) {
   Load(*Standard());
-  ServiceList()->setCurrentRow(3);
+  ServiceList()->SetCurrentRow(3);
   Child<QLineEdit>(*page, "name")->setText("Renamed");
   SetField(*page, "videoPid", "8191");
   SetField(*page, "pcrPid", "0");
@@ -117,14 +117,14 @@ TEST_F(GroupChListsTest, UpdateWritesTheProgramAndRenamesItsRowInBothLists) {
   EXPECT_EQ(p.ServiceId(), 65535);
   EXPECT_TRUE(p.Locked());
   EXPECT_EQ(p.ServiceType(), ProgramRecord::kTv);
-  EXPECT_EQ(ServiceList()->item(3)->text(), "[Renamed]");
-  EXPECT_EQ(GroupList()->item(1)->text(), "[Renamed]");
+  EXPECT_EQ(ServiceList()->RowText(3), "[Renamed]");
+  EXPECT_EQ(GroupList()->RowText(1), "[Renamed]");
   EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(GroupChListsTest, UpdateKeepsFullWidthPidsOutsideTypeC) {
   Load(*Standard(), kTypeA);
-  GroupList()->setCurrentRow(2);  // Radio 21, through the favourite list
+  GroupList()->SetCurrentRow(2);  // Radio 21, through the favourite list
   SetField(*page, "videoPid", "8192");
   SetField(*page, "audioPid", "65535");
   Button("update")->click();
@@ -150,7 +150,7 @@ TEST_F(GroupChListsTest, UpdateRefusesBadNumbersAndStopsReadingThereButStillWrit
                         Case{kTypeC, "audioPid", "x", "Please enter a positive integer."}}) {
     SCOPED_TRACE(std::string(c.field) + " " + c.text + " in DbType " + std::to_string(c.dbType));
     Load(*Standard(), c.dbType);
-    ServiceList()->setCurrentRow(1);
+    ServiceList()->SetCurrentRow(1);
     const ProgramRecord before = Db().programs[1];
     Child<QLineEdit>(*page, "name")->setText("New");
     SetField(*page, "videoPid", "100");  // read before the failing field
@@ -177,7 +177,7 @@ TEST_F(GroupChListsTest, UpdateRefusesBadNumbersAndStopsReadingThereButStillWrit
 
 TEST_F(GroupChListsTest, DeletingFromTheTvListRemovesTheProgramEverywhere) {
   Load(*Standard());
-  ServiceList()->setCurrentRow(3);
+  ServiceList()->SetCurrentRow(3);
   page->Actions().deleteProgram->trigger();
   // Which lists and groups it leaves: Programs.DeletingAListedProgramTakesItOutOfTheListShownAndEveryGroup.
   EXPECT_EQ(Db().programs[3].State(), SlotState::Deleted);
@@ -190,7 +190,7 @@ TEST_F(GroupChListsTest, DeletingFromTheTvListRemovesTheProgramEverywhere) {
 
 TEST_F(GroupChListsTest, DeletingFromTheFavouriteListOnlyLeavesTheCurrentGroup) {
   Load(*Standard());
-  GroupList()->setCurrentRow(1);  // program 3
+  GroupList()->SetCurrentRow(1);  // program 3
   Button("copyLeft")->click();
   EXPECT_EQ(triggered, QStringList{"deleteProgram"});
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{2, 21}));
@@ -210,7 +210,7 @@ TEST_F(GroupChListsTest, DeleteWithoutASelectionDoesNothing) {
 TEST_F(GroupChListsTest, KeysAndRightClickTriggerThePagesCommands) {
   Load(*Standard());
   page->show();
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
   QTest::keyClick(ServiceList(), Qt::Key_Delete);
   EXPECT_EQ(triggered, QStringList{"deleteProgram"});
   EXPECT_EQ(Db().programs[0].State(), SlotState::Deleted);
@@ -237,32 +237,32 @@ TEST_F(GroupChListsTest, DamagedTablesAreShownWithoutReadingOrWritingPastThem) {
   db->transponders[7].SetState(SlotState::Used);
   db->programs[6].SetTransponderIndex(7);
   Load(*db);
-  ServiceList()->setCurrentRow(5);
+  ServiceList()->SetCurrentRow(5);
   EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "?");
-  ServiceList()->setCurrentRow(6);
+  ServiceList()->SetCurrentRow(6);
   EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "?");
 
   Kind()->setCurrentIndex(1);
-  EXPECT_EQ(ServiceList()->count(), 4000);
-  EXPECT_EQ(ServiceList()->item(0)->text(), "?");
-  ServiceList()->setCurrentRow(1);
+  EXPECT_EQ(ServiceList()->RowCount(), 4000);
+  EXPECT_EQ(ServiceList()->RowText(0), "?");
+  ServiceList()->SetCurrentRow(1);
   ASSERT_TRUE(page->Info().Valid());
   ASSERT_FALSE(Child<QLineEdit>(*page, "name")->text().isEmpty());
   // The "?" row shows nothing of the program selected before it, and Update is off.
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
   EXPECT_FALSE(page->Info().Valid());
   for (const char* name : {"name", "videoPid", "audioPid", "pcrPid", "ttextPid", "serviceId", "pmt"})
     EXPECT_TRUE(Child<QLineEdit>(*page, name)->text().isEmpty()) << name;
   EXPECT_EQ(Child<QLabel>(*page, "satellite")->text(), "");
   EXPECT_FALSE(Button("update")->isEnabled());
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   EXPECT_TRUE(Button("update")->isEnabled());
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
 
   GroupCombo()->setCurrentIndex(1);
-  EXPECT_EQ(GroupList()->count(), 100);
+  EXPECT_EQ(GroupList()->RowCount(), 100);
   // A group claiming more than 100 members counts as full.
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   Button("copyRight")->click();
   EXPECT_EQ(Db().channelLists.favoriteGroups[1].MemberCount(), 300u);
 }
@@ -280,8 +280,9 @@ TEST_F(GroupChListsTest, ControlsCarryTheirLabelsForScreenReaders) {
 
 }  // namespace
 
-// Which edits made elsewhere the page rebuilds itself for.
-TEST(GroupChConcerns, ProgramsListsGroupsAndDeletedSatellitesOnly) {
+// Which edits made elsewhere the page heeds (the rows show satellites and transponders
+// too), and which of them make it rebuild itself.
+TEST(GroupChConcerns, ListsGroupsProgramsAndWhatTheRowsShow) {
   using Kind = StepSubject::Kind;
   auto db = EmptyDb();
   PutSatellite(*db, 0, "Astra");  // slot 1 stays unused: a deleted satellite
@@ -290,21 +291,24 @@ TEST(GroupChConcerns, ProgramsListsGroupsAndDeletedSatellitesOnly) {
     unsigned touched;
     StepSubject subject;
     bool concerns;
+    bool rebuilds;
   };
   const auto bit = [](Kind k) { return DocChange::KindBit(k); };
   const Case cases[] = {
-      {"program", bit(Kind::Program), {Kind::Program, 3, -1}, true},
-      {"group", bit(Kind::Group), {Kind::Group, 1, 2}, true},
-      {"TV list", bit(Kind::TvList), {Kind::TvList, -1, 0}, true},
-      {"radio list", bit(Kind::RadioList), {Kind::RadioList, -1, 0}, true},
-      {"satellite renamed", bit(Kind::Satellite), {Kind::Satellite, 0, -1}, false},
-      {"satellite deleted", bit(Kind::Satellite) | bit(Kind::Transponder), {Kind::Satellite, 1, -1}, true},
-      {"transponder", bit(Kind::Transponder), {Kind::Transponder, 4, -1}, false},
+      {"program", bit(Kind::Program), {Kind::Program, 3, -1}, true, false},
+      {"group", bit(Kind::Group), {Kind::Group, 1, 2}, true, false},
+      {"TV list", bit(Kind::TvList), {Kind::TvList, -1, 0}, true, false},
+      {"radio list", bit(Kind::RadioList), {Kind::RadioList, -1, 0}, true, false},
+      {"satellite renamed", bit(Kind::Satellite), {Kind::Satellite, 0, -1}, true, false},
+      {"satellite deleted", bit(Kind::Satellite) | bit(Kind::Transponder), {Kind::Satellite, 1, -1}, true, true},
+      {"transponder", bit(Kind::Transponder), {Kind::Transponder, 4, -1}, true, false},
+      {"nothing the page shows", 0, {}, false, false},
   };
   for (const Case& c : cases) {
     DocChange change;
     change.touched = c.touched;
     change.subject = c.subject;
+    EXPECT_EQ(CPageGroupCh::SatelliteDeleted(change, *db), c.rebuilds) << c.what;
     EXPECT_EQ(CPageGroupCh::Concerns(change, *db), c.concerns) << c.what;
   }
 }

@@ -51,8 +51,8 @@ TEST_F(GroupChLockTest, TheSelectedRowsOfTheListInUseAreLockedOrUnlockedAtOnce) 
     SetUp();
     GroupChListView* list = c.favourites ? GroupList() : ServiceList();
     list->setFocus();
-    list->setCurrentRow(c.rows.front());
-    for (int row : c.rows) list->item(row)->setSelected(true);
+    list->SetCurrentRow(c.rows.front());
+    for (int row : c.rows) list->SelectRow(row);
     c.act(list);
     EXPECT_EQ(Locked(), c.locked) << c.what;
     EXPECT_EQ(Control<QCheckBox>("lock")->isChecked(), !c.locked.empty()) << c.what << ": the Info area follows";

@@ -7,7 +7,6 @@
 
 #include "GroupChFixture.h"
 #include "ui/channels/CMoveToDlg.h"
-#include "ui/channels/ChannelNumberDelegate.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ class GroupChMoveKeysTest : public GroupChPageTest {
     Load(*db);
   }
   // Alt moves; Ctrl+M asks for the number.
-  void Key(QListWidget* list, int key) {
+  void Key(GroupChListView* list, int key) {
     QTest::keyClick(list, Qt::Key(key), key == Qt::Key_M ? Qt::ControlModifier : Qt::AltModifier);
   }
   static void AnswerMoveTo(int number) {
@@ -36,7 +35,7 @@ class GroupChMoveKeysTest : public GroupChPageTest {
 };
 
 TEST_F(GroupChMoveKeysTest, AltArrowsMoveTheTvRowAndKeepItSelected) {
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   Key(ServiceList(), Qt::Key_Down);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 12, 11, 13, 14}));
   EXPECT_EQ(Rows(ServiceList()), (QStringList{"[A]", "[C]", "[B]", "[D]", "[E]"}));
@@ -58,15 +57,15 @@ TEST_F(GroupChMoveKeysTest, CtrlKeysNavigateAndTheMenuMovesAsAltDoes) {
     Qt::Key key;
     int current;
   } keys[] = {{Qt::Key_End, 4}, {Qt::Key_Home, 0}};
-  ServiceList()->setCurrentRow(2);
+  ServiceList()->SetCurrentRow(2);
   for (const auto& k : keys) {
     QTest::keyClick(ServiceList(), k.key, Qt::ControlModifier);
-    EXPECT_EQ(ServiceList()->currentRow(), k.current);
+    EXPECT_EQ(ServiceList()->CurrentRow(), k.current);
   }
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12, 13, 14}));
   EXPECT_FALSE(doc.IsModified());
 
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
   page->Actions().moveToBottom->trigger();
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 12, 13, 14, 10}));
   page->Actions().moveUp->trigger();
@@ -75,11 +74,11 @@ TEST_F(GroupChMoveKeysTest, CtrlKeysNavigateAndTheMenuMovesAsAltDoes) {
 }
 
 TEST_F(GroupChMoveKeysTest, AMoveAtAnEndIsNoEdit) {
-  ServiceList()->setCurrentRow(0);
+  ServiceList()->SetCurrentRow(0);
   Key(ServiceList(), Qt::Key_Up);
   Key(ServiceList(), Qt::Key_Home);
   EXPECT_FALSE(doc.IsModified());
-  ServiceList()->setCurrentRow(4);
+  ServiceList()->SetCurrentRow(4);
   Key(ServiceList(), Qt::Key_Down);
   Key(ServiceList(), Qt::Key_End);
   EXPECT_FALSE(doc.IsModified());
@@ -89,12 +88,12 @@ TEST_F(GroupChMoveKeysTest, AMoveAtAnEndIsNoEdit) {
 
 TEST_F(GroupChMoveKeysTest, HomeAndEndWorkInTheRadioAndFavouriteLists) {
   Kind()->setCurrentIndex(1);
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   Key(ServiceList(), Qt::Key_Home);
   EXPECT_EQ(Entries(Db().channelLists.radioList), (std::vector<int>{16, 15}));
   EXPECT_EQ(ServiceList()->SingleSelectedRow(), 0);
 
-  GroupList()->setCurrentRow(0);
+  GroupList()->SetCurrentRow(0);
   Key(GroupList(), Qt::Key_End);
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{12, 14, 10}));
   EXPECT_EQ(Rows(GroupList()), (QStringList{"[C]", "[E]", "[A]"}));
@@ -104,7 +103,7 @@ TEST_F(GroupChMoveKeysTest, HomeAndEndWorkInTheRadioAndFavouriteLists) {
 }
 
 TEST_F(GroupChMoveKeysTest, MoveToTakesAChannelNumberAndCancelMovesNothing) {
-  ServiceList()->setCurrentRow(4);
+  ServiceList()->SetCurrentRow(4);
   AnswerMoveTo(2);
   Key(ServiceList(), Qt::Key_M);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 14, 11, 12, 13}));
@@ -117,7 +116,7 @@ TEST_F(GroupChMoveKeysTest, MoveToTakesAChannelNumberAndCancelMovesNothing) {
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 14, 11, 12, 13}));
   EXPECT_FALSE(doc.IsModified());
 
-  GroupList()->setCurrentRow(0);
+  GroupList()->SetCurrentRow(0);
   AnswerMoveTo(3);
   Key(GroupList(), Qt::Key_M);
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{12, 14, 10}));
@@ -146,7 +145,7 @@ TEST_F(GroupChMoveKeysTest, MoveToRefusesANumberOutsideTheListAndKeepsItsDigits)
       {"0", "Please enter an integer between 1 and 5."},
       {"", "Please enter a positive integer."},
   };
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     QString shown;
@@ -169,34 +168,15 @@ TEST_F(GroupChMoveKeysTest, MoveToRefusesANumberOutsideTheListAndKeepsItsDigits)
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 12, 13, 14, 11}));
 }
 
-TEST_F(GroupChMoveKeysTest, RowsShowTheirNumberBeforeTheNameWhichStaysTheText) {
-  auto* delegate = dynamic_cast<ChannelNumberDelegate*>(ServiceList()->itemDelegate());
-  ASSERT_NE(delegate, nullptr);
-  ASSERT_NE(dynamic_cast<ChannelNumberDelegate*>(GroupList()->itemDelegate()), nullptr);
-  ServiceList()->setCurrentRow(0);
-  Key(ServiceList(), Qt::Key_End);
-  EXPECT_EQ(ChannelNumberDelegate::NumberText(ServiceList()->model()->index(4, 0)), "5");
-  EXPECT_EQ(ServiceList()->item(4)->text(), "[A]");
-  // The column keeps its width up to 9999 rows and then grows.
-  const QFontMetrics fm(ServiceList()->font());
-  EXPECT_EQ(ChannelNumberDelegate::NumberWidth(fm, 5), ChannelNumberDelegate::NumberWidth(fm, 4000));
-  EXPECT_LT(ChannelNumberDelegate::NumberWidth(fm, 4000), ChannelNumberDelegate::NumberWidth(fm, 10000));
-  // The number column widens the row beyond the name's own width.
-  QStyleOptionViewItem opt;
-  opt.initFrom(ServiceList());
-  EXPECT_GT(delegate->sizeHint(opt, ServiceList()->model()->index(0, 0)).width(),
-            ChannelNumberDelegate::NumberWidth(fm, 5));
-}
-
 TEST_F(GroupChMoveKeysTest, SeveralRowsMoveAsABlockAndAreCopiedRemovedAndDeletedAtOnce) {
-  ServiceList()->setCurrentRow(0);
-  ServiceList()->item(2)->setSelected(true);
+  ServiceList()->SetCurrentRow(0);
+  ServiceList()->SelectRow(2);
   Key(ServiceList(), Qt::Key_Down);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 10, 13, 12, 14}));
   EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{1, 3}));
 
   // "-->": B and D join; A and C were members already, and the user is told.
-  for (int row = 0; row < 4; ++row) ServiceList()->item(row)->setSelected(true);
+  for (int row = 0; row < 4; ++row) ServiceList()->SelectRow(row);
   Prompt::TakeMessages();
   Button("copyRight")->click();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{10, 12, 14, 11, 13}));
@@ -204,8 +184,8 @@ TEST_F(GroupChMoveKeysTest, SeveralRowsMoveAsABlockAndAreCopiedRemovedAndDeleted
 
   // "Delete Program" asks once with the count; No keeps everything.
   ServiceList()->clearSelection();
-  ServiceList()->setCurrentRow(0);
-  ServiceList()->item(1)->setSelected(true);
+  ServiceList()->SetCurrentRow(0);
+  ServiceList()->SelectRow(1);
   page->DeleteSelectedProgram();
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Delete 2 programs?"});
   EXPECT_EQ(Entries(Db().channelLists.tvList).size(), 5u);
@@ -216,8 +196,8 @@ TEST_F(GroupChMoveKeysTest, SeveralRowsMoveAsABlockAndAreCopiedRemovedAndDeleted
 
   // "<--" with two members selected.
   GroupList()->clearSelection();
-  GroupList()->setCurrentRow(0);
-  GroupList()->item(2)->setSelected(true);
+  GroupList()->SetCurrentRow(0);
+  GroupList()->SelectRow(2);
   Button("copyLeft")->click();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{14}));
 }

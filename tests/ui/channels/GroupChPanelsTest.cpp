@@ -55,7 +55,7 @@ TEST_F(GroupChPanelsTest, AListPanelReadsADamagedEntrySafely) {
   for (const auto& r : rows) EXPECT_EQ(services.ProgramAt(r.row), r.program) << r.row;
   EXPECT_EQ(services.RowOf(2), 0) << "the first row showing it";
   EXPECT_EQ(services.RowOf(3), -1);
-  EXPECT_EQ(ServiceList()->item(1)->text(), "?");
+  EXPECT_EQ(ServiceList()->RowText(1), "?");
   EXPECT_TRUE(services.SearchKeys(1).name.isEmpty());
   EXPECT_EQ(services.SearchKeys(2).name, "P0");
 }
@@ -65,11 +65,11 @@ TEST_F(GroupChPanelsTest, AListPanelReadsADamagedEntrySafely) {
 TEST_F(GroupChPanelsTest, TheInfoAreaKnowsItsProgram) {
   Load(*Damaged());
   auto& info = Panel<ProgramInfoArea>();
-  ServiceList()->setCurrentRow(2);
+  ServiceList()->SetCurrentRow(2);
   EXPECT_TRUE(info.Valid());
   EXPECT_EQ(info.Program(), 0);
   EXPECT_TRUE(info.Resolve()) << "nothing typed: nothing to ask";
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   EXPECT_FALSE(info.Valid());
 }
 

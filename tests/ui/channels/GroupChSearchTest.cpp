@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
-#include "ui/channels/ChannelNumberDelegate.h"
 #include "ui/channels/ListFilter.h"
 
 namespace {
@@ -43,11 +42,11 @@ class GroupChSearchTest : public GroupChPageTest {
     QTest::keyClicks(Search(field), text);
   }
   // The shown rows as "number name".
-  static QStringList Shown(QListWidget* list) {
+  static QStringList Shown(GroupChListView* list) {
     QStringList out;
-    for (int row = 0; row < list->count(); ++row)
+    for (int row = 0; row < list->RowCount(); ++row)
       if (!list->isRowHidden(row))
-        out << ChannelNumberDelegate::NumberText(list->model()->index(row, 0)) + " " + list->item(row)->text();
+        out << list->model()->index(row, 0).data().toString() + " " + list->RowText(row);
     return out;
   }
 };
@@ -76,7 +75,7 @@ TEST_F(GroupChSearchTest, NameNumberAndServiceIdNarrowTheRowsWhichKeepTheirNumbe
 
 TEST_F(GroupChSearchTest, TheSearchStaysOnAfterAnEditRefillsTheList) {
   Type("serviceSearch", "kino");
-  ServiceList()->setCurrentRow(2);
+  ServiceList()->SetCurrentRow(2);
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
   page->DeleteSelectedProgram();
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 13, 14}));
@@ -86,11 +85,11 @@ TEST_F(GroupChSearchTest, TheSearchStaysOnAfterAnEditRefillsTheList) {
 TEST_F(GroupChSearchTest, CtrlFFocusesTheSearchBesideTheActiveList) {
   page->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
-  GroupList()->setCurrentRow(1);  // the favourite list becomes the active one
+  GroupList()->SetCurrentRow(1);  // the favourite list becomes the active one
   QTest::keyClick(GroupList(), Qt::Key_F, Qt::ControlModifier);
   EXPECT_EQ(QApplication::focusWidget(), Search("groupSearch"));
   ServiceList()->setFocus();
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   QTest::keyClick(ServiceList(), Qt::Key_F, Qt::ControlModifier);
   EXPECT_EQ(QApplication::focusWidget(), Search("serviceSearch"));
 }
@@ -102,11 +101,11 @@ TEST_F(GroupChSearchTest, OnePlaceMovesWaitForTheSearchToClearMovesToAPlaceDoNot
   StatusTips status;
   page->installEventFilter(&status);
   Type("serviceSearch", "kino");
-  ServiceList()->setCurrentRow(2);
+  ServiceList()->SetCurrentRow(2);
   QTest::keyClick(ServiceList(), Qt::Key_Up, Qt::AltModifier);
   EXPECT_FALSE(doc.IsModified());
   ASSERT_EQ(status.tips.size(), 1);
-  EXPECT_EQ(status.tips.front(), "Clear the search to move rows: the list shows only some of them.");
+  EXPECT_EQ(status.tips.front(), "Clear the search and the filters to move rows: the list shows only some of them.");
 
   QTest::keyClick(ServiceList(), Qt::Key_End, Qt::AltModifier);
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 13, 14, 12}));
@@ -125,15 +124,15 @@ TEST_F(GroupChSearchTest, OnePlaceMovesWaitForTheSearchToClearMovesToAPlaceDoNot
   for (const auto& p : places) {
     Type("serviceSearch", p.search);
     ServiceList()->clearSelection();
-    ServiceList()->setCurrentRow(p.rows.front());
-    for (int row : p.rows) ServiceList()->item(row)->setSelected(true);
+    ServiceList()->SetCurrentRow(p.rows.front());
+    for (int row : p.rows) ServiceList()->SelectRow(row);
     QTest::keyClick(ServiceList(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(Entries(Db().channelLists.tvList), p.order) << p.search;
     EXPECT_EQ(status.tips.back(), p.said) << p.search;
   }
 
   // The other list, with no search, still moves one place.
-  GroupList()->setCurrentRow(0);
+  GroupList()->SetCurrentRow(0);
   QTest::keyClick(GroupList(), Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{13, 10, 14}));
 }
@@ -150,30 +149,55 @@ TEST_F(GroupChSearchTest, DeleteAndCopyActOnlyOnTheRowsShown) {
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"2 of the selected programs were already in the group."});
 
   // "<--" on the favourite shown by a search.
-  GroupList()->setCurrentRow(0);  // the favourite list becomes the active one
+  GroupList()->SetCurrentRow(0);  // the favourite list becomes the active one
   GroupList()->selectAll();
   Type("groupSearch", "sport");
   Button("copyLeft")->click();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[1]), (std::vector<int>{10, 14, 12}));
 
   // "Delete Program" with the three shown TV rows selected.
-  ServiceList()->setCurrentRow(0);
-  ServiceList()->item(2)->setSelected(true);
-  ServiceList()->item(4)->setSelected(true);
+  ServiceList()->SetCurrentRow(0);
+  ServiceList()->SelectRow(2);
+  ServiceList()->SelectRow(4);
   Prompt::QueueMessageAnswer(QMessageBox::Yes);
   page->DeleteSelectedProgram();
   EXPECT_EQ(Prompt::TakeMessages(), QStringList{"Delete 3 programs?"});
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 13}));
 }
 
-TEST(ListFilterMatch, NameIgnoresCaseNumbersMatchWhole) {
-  const ListFilter::RowKeys keys{QStringLiteral("Das Erste HD"), 28106};
-  EXPECT_TRUE(ListFilter::Matches("erste", 0, keys));
-  EXPECT_TRUE(ListFilter::Matches("1", 0, keys)) << "channel number 1";
-  EXPECT_TRUE(ListFilter::Matches("28106", 7, keys));
-  EXPECT_FALSE(ListFilter::Matches("2810", 7, keys)) << "a service ID is equal, not a prefix";
-  EXPECT_FALSE(ListFilter::Matches("8", 6, keys));
-  EXPECT_TRUE(ListFilter::Matches("7", 6, keys));
+TEST(ListFilterMatch, TextSatelliteAndStateNarrowTogether) {
+  using State = ListFilter::State;
+  // Das Erste HD, service ID 28106, on satellite 2, locked, new since the reference.
+  const ListFilter::RowKeys keys{QStringLiteral("Das Erste HD"), 28106, 2, true, true};
+  const ListFilter::RowKeys plain{QStringLiteral("Das Erste HD"), 28106, 2, false, false};
+  struct Case {
+    const char* what;
+    ListFilter::Criteria criteria;
+    int row;
+    const ListFilter::RowKeys& keys;
+    bool passes;
+  };
+  const Case cases[] = {
+      {"nothing narrows", {}, 0, plain, true},
+      {"name, ignoring case", {QStringLiteral("erste")}, 0, keys, true},
+      {"channel number 1", {QStringLiteral("1")}, 0, keys, true},
+      {"service ID", {QStringLiteral("28106")}, 7, keys, true},
+      {"a service ID is equal, not a prefix", {QStringLiteral("2810")}, 7, keys, false},
+      {"another channel number", {QStringLiteral("8")}, 6, keys, false},
+      {"its channel number", {QStringLiteral("7")}, 6, keys, true},
+      {"its satellite", {{}, 2}, 0, keys, true},
+      {"another satellite", {{}, 1}, 0, keys, false},
+      {"locked only", {{}, -1, State::Locked}, 0, keys, true},
+      {"locked only, unlocked row", {{}, -1, State::Locked}, 0, plain, false},
+      {"unlocked only", {{}, -1, State::Unlocked}, 0, plain, true},
+      {"unlocked only, locked row", {{}, -1, State::Unlocked}, 0, keys, false},
+      {"new only", {{}, -1, State::New}, 0, keys, true},
+      {"new only, old row", {{}, -1, State::New}, 0, plain, false},
+      {"all three pass", {QStringLiteral("erste"), 2, State::Locked}, 0, keys, true},
+      {"text passes, satellite not", {QStringLiteral("erste"), 3, State::Locked}, 0, keys, false},
+      {"satellite passes, text not", {QStringLiteral("zdf"), 2}, 0, keys, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ListFilter::Matches(c.criteria, c.row, c.keys), c.passes) << c.what;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class GroupChSortTest : public GroupChPageTest {
 };
 
 TEST_F(GroupChSortTest, SortingTheTvListFollowsTheSelectedProgram) {
-  ServiceList()->setCurrentRow(1);
+  ServiceList()->SetCurrentRow(1);
   page->Actions().sortByName->trigger();
   EXPECT_EQ(Rows(ServiceList()), (QStringList{"[ARD]", "[kino 2]", "[Kino 10]"}));
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{12, 11, 10}));
@@ -45,7 +45,7 @@ TEST_F(GroupChSortTest, SortingTheTvListFollowsTheSelectedProgram) {
 }
 
 TEST_F(GroupChSortTest, TheFavouriteListIsSortedWhenItWasLastWorkedIn) {
-  GroupList()->setCurrentRow(0);
+  GroupList()->SetCurrentRow(0);
   page->Actions().reverseOrder->trigger();
   EXPECT_EQ(Members(Db().channelLists.favoriteGroups[0]), (std::vector<int>{12, 11, 10}));
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{10, 11, 12}));

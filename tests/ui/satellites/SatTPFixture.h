@@ -26,7 +26,7 @@ class SatTPPageTest : public testkit::PageTest<CPageSatTP> {
   struct GroupChNotices : DocListener {
     explicit GroupChNotices(const CQuelmarDoc& d) : doc(d) {}
     void OnDocChanged(const DocChange& change) override {
-      if (CPageGroupCh::Concerns(change, doc.Working())) ++count;
+      if (CPageGroupCh::SatelliteDeleted(change, doc.Working())) ++count;
     }
     const CQuelmarDoc& doc;
     int count = 0;
