@@ -193,6 +193,27 @@ class ArrangeUndoTest : public apptest::WindowTest {
       t.Click(button);
     };
   }
+  // Place Next (Ctrl+Enter) with the next place set on `place` from the menu first.
+  static auto PlaceNext(int place, std::vector<Pick> picks) {
+    return [place, picks](ArrangeUndoTest&, GroupChListView* list) {
+      ContextMenu(list, place, QStringLiteral("Set Next Place Here"));
+      PickRows(list, picks);
+      QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier);
+    };
+  }
+  // The name typed in the list's search field and Ctrl+Enter there; the field is then
+  // cleared for the next case.
+  static auto PlaceFromSearch(int place, const char* name) {
+    return [place, name](ArrangeUndoTest& t, GroupChListView* list) {
+      ContextMenu(list, place, QStringLiteral("Set Next Place Here"));
+      auto* search = Child<QLineEdit>(*t.Page(), list == t.Services() ? "serviceSearch" : "groupSearch");
+      QTest::keyClicks(search, QString::fromUtf8(name));
+      QTest::keyClick(search, Qt::Key_Return, Qt::ControlModifier);
+      EXPECT_EQ(search->selectedText(), QString::fromUtf8(name)) << "the next name typed replaces it";
+      QTest::keyClick(search, Qt::Key_Escape);
+    };
+  }
+
   // "-->" with these rows picked in the TV list, the favourite list showing the group.
   static auto CopyRight(std::vector<Pick> tvRows) {
     return [tvRows](ArrangeUndoTest& t, GroupChListView*) {
@@ -279,6 +300,11 @@ class ArrangeUndoTest : public apptest::WindowTest {
         // The lock of the selected programs (which bits: ProgramOperationsTest).
         {"TV lock three by Ctrl+L", In::Tv, {{1}, {3, kCtrl}, {5, kCtrl}}, CtrlKey(Qt::Key_L), "Lock 3 Programs"},
         {"News lock one from the menu", In::News, {{2}}, Menu("Lock", 2), "Lock [Antenne]"},
+        // Place Next: from the list and from its search field (where the next place
+        // goes: RowMovesTest).
+        {"TV two placed next by Ctrl+Enter", In::Tv, {}, PlaceNext(1, {{5}, {7, kCtrl}}), "Move 2 Programs in TV List"},
+        {"TV placed next from the search", In::Tv, {}, PlaceFromSearch(0, "ZDF"), "Move [ZDF] in TV List"},
+        {"Kids placed next from the search", In::Kids, {}, PlaceFromSearch(1, "radio"), "Move [radio 10] in Group [Kids]"},
         // Several programs at once.
         {"TV delete three by the Delete key", In::Tv, {{1}, {4, kCtrl}, {8, kCtrl}}, DeleteKey(), "Delete 3 Programs",
          {"Delete 3 programs?"}},

@@ -294,6 +294,8 @@ void CPageGroupCh::ConnectControls() {
   groups_->OnGroup([this] { return ResolveInfoEdits(); }, [this](int group) { FillGroupList(group); });
   services_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(true, next); });
   groups_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(false, next); });
+  services_->Filter().OnPlace([this] { PlaceFromSearch(true); });
+  groups_->Filter().OnPlace([this] { PlaceFromSearch(false); });
   info_->OnEnter(this, [this] { UpdateProgram(); });
   for (GroupChListView* list : {serviceList_, groupList_}) {
     LeaveGuard::Attach(list, [this, list](int row) { return MayLeaveRow(list, row); });

@@ -131,6 +131,9 @@ class CPageGroupCh : public QWidget, public DocListener {
   // list.
   void MoveRows(GroupChListView* list, int move);
   void SortRows(int key);
+  // Ctrl+Enter in a list's search field: the first row it shows below the next place
+  // goes there, and the field's text is selected for the next name.
+  void PlaceFromSearch(bool services);
   // Sets or clears the lock of every program selected in the list last worked in.
   void LockSelected(bool locked);
   // `rows` of an arranged list selected, the first current and in view; none moved

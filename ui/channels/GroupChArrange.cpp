@@ -14,6 +14,7 @@
 #include "ui/channels/ServiceListPanel.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QItemSelection>
 
 void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
@@ -32,6 +33,21 @@ void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   if (!moved.empty() && (RowMove(move) == RowMove::Next || RowMove(move) == RowMove::To))
     panel.SetNextPlace(moved.back() + 1);
   ShowArranged(services, moved, kept);
+}
+
+void CPageGroupCh::PlaceFromSearch(bool services) {
+  EnsureInitialised();
+  ChannelListPanel& panel = Panel(services);
+  GroupChListView* list = panel.List();
+  // The rows above the next place are placed already: the first row the search shows
+  // below them is the one the user looked for.
+  int row = std::max(0, panel.NextPlace());
+  while (row < list->RowCount() && list->isRowHidden(row)) ++row;
+  if (row >= list->RowCount() || !MayLeaveRow(list, row)) return;
+  list->SetCurrentRow(row);
+  MoveRows(list, int(RowMove::Next));
+  // The next name typed replaces the one just found.
+  panel.Search()->selectAll();
 }
 
 void CPageGroupCh::SortRows(int key) {
@@ -123,6 +139,6 @@ void CPageGroupCh::ShowArranged(bool services, const std::vector<int>& rows, int
     block.select(list->model()->index(rows[i], 0), list->model()->index(rows[end - 1], 0));
     i = end;
   }
-  list->selectionModel()->select(block, QItemSelectionModel::Select);
+  list->selectionModel()->select(block, QItemSelectionModel::Select | QItemSelectionModel::Rows);
   list->ScrollToRow(rows.front());
 }

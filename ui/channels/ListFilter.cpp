@@ -112,9 +112,15 @@ void ListFilter::Apply() {
 }
 
 bool ListFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &field_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !field_.text().isEmpty()) {
+  if (watched != &field_ || event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Escape && !field_.text().isEmpty()) {
     field_.clear();
+    return true;
+  }
+  const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+  if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && place_) {
+    place_();
     return true;
   }
   return false;

@@ -46,6 +46,9 @@ class ListFilter : public QObject {
   // chosen when it is still listed.
   void SetSatellites(const std::vector<std::pair<int, QString>>& satellites);
 
+  // Ctrl+Enter in the field runs `place`.
+  void OnPlace(std::function<void()> place) { place_ = std::move(place); }
+
   // Whether a row with these keys at this position (counted from 0) passes.
   static bool Matches(const Criteria& criteria, int row, const RowKeys& keys);
 
@@ -62,5 +65,6 @@ class ListFilter : public QObject {
   GroupChListView& list_;
   KeysOfRow keys_;
   std::function<bool(const Criteria&)> guard_;
+  std::function<void()> place_;
   Criteria applied_;
 };
