@@ -46,6 +46,20 @@ TEST_F(PrintWindowTest, ExportPdfWritesTheChosenFileAndSaysSo) {
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Exported 1 pages to ") + QDir::toNativeSeparators(pdf));
 }
 
+// A PDF over the open database file would replace the database with its printout.
+TEST_F(PrintWindowTest, ExportPdfOverTheOpenFileIsRefused) {
+  const QString file = Path("open.qdb");
+  apptest::WriteDatabase(file, *SmallDb());
+  const QByteArray bytes = apptest::ReadAll(file);
+  CMainFrame& frame = Start({file});
+  Prompt::QueueFileName(file);
+  apptest::Trigger(frame, "exportPdf");
+  const QStringList said = Prompt::TakeMessages();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains(QStringLiteral("is the database file that is open"))) << said[0].toStdString();
+  EXPECT_EQ(apptest::ReadAll(file), bytes);
+}
+
 TEST_F(PrintWindowTest, PrintAsksForThePrinterFirst) {
   CMainFrame& frame = StartWith(*SmallDb());
   bool asked = false;
