@@ -21,6 +21,7 @@
 #include "app/EditSteps.h"
 #include "app/FileCommands.h"
 #include "app/MainMenus.h"
+#include "app/PrintCommands.h"
 #include "app/RecoveryOffer.h"
 #include "app/TransferCommands.h"
 #include "app/VariantOffer.h"
@@ -51,13 +52,16 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   files_ = new FileCommands({doc_, settings, recent, *view_, *steps_, *variants_}, *this);
   transfer_ = new TransferCommands({doc_, settings, *view_, *files_, *variants_}, *this);
   exchange_ = new CExchangeCommands({doc_, settings, *view_, *files_}, *this);
+  print_ = new PrintCommands({doc_, *files_}, *this);
   connect(files_, &FileCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(transfer_, &TransferCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(exchange_, &CExchangeCommands::Notice, this, &CMainFrame::ShowNotice);
+  connect(print_, &PrintCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(files_, &FileCommands::TitleChanged, this, &CMainFrame::UpdateTitle);
   actions_.file = files_->Actions();
   actions_.transfer = transfer_->Actions();
   actions_.exchange = exchange_->Actions();
+  actions_.print = print_->Actions();
   CreateWindowActions();
   QMenu* fileMenu = MainMenus::BuildMenuBar(*this, actions_);
   // The list is shown each time the menu opens, as the last load or save left it.

@@ -14,6 +14,7 @@ class CExchangeCommands;
 class CQuelmarDoc;
 class CQuelmarView;
 class CRecentFileList;
+class PrintCommands;
 class EditSteps;
 class RecoveryJournal;
 class FileCommands;
@@ -96,6 +97,7 @@ class CMainFrame : public QMainWindow {
   FileCommands* files_ = nullptr;
   TransferCommands* transfer_ = nullptr;
   CExchangeCommands* exchange_ = nullptr;
+  PrintCommands* print_ = nullptr;
   MainActions actions_;
   QToolBar* toolBar_ = nullptr;
   QLabel* messagePane_ = nullptr;

@@ -33,6 +33,12 @@ struct ExchangeActions {
   QAction* importFile = nullptr;
 };
 
+// The channel lists printed or written as a PDF: made by PrintCommands.
+struct PrintActions {
+  QAction* printList = nullptr;
+  QAction* exportPdf = nullptr;
+};
+
 // The window's own: made by CMainFrame.
 struct WindowActions {
   QAction* undo = nullptr;
@@ -47,5 +53,6 @@ struct MainActions {
   FileActions file;
   TransferActions transfer;
   ExchangeActions exchange;
+  PrintActions print;
   WindowActions window;
 };

@@ -10,6 +10,7 @@ PACKAGES=(
   libclang-rt-14-dev
   xvfb xauth openbox dbus-daemon at-spi2-core python3-pyatspi
   libreoffice-calc-nogui
+  poppler-utils
   help2man desktop-file-utils appstream dpkg-dev shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 

@@ -18,7 +18,7 @@ dpkg-deb -I "$deb" control >"$tmp/control"
 grep -qx "Package: quelmar" "$tmp/control" || fail "package name"
 grep -qx "Version: $version" "$tmp/control" || fail "version"
 depends=$(sed -n 's/^Depends: //p' "$tmp/control")
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$tmp/contents"

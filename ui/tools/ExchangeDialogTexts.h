@@ -33,6 +33,8 @@ inline constexpr const char* kMenuCheckDatabase = "Check Database…";
 inline constexpr const char* kMenuCompareWith = "Compare With…";
 inline constexpr const char* kMenuExport = "Export…";
 inline constexpr const char* kMenuImport = "Import…";
+inline constexpr const char* kMenuPrintList = "Print Channel List…";
+inline constexpr const char* kMenuExportPdf = "Export PDF…";
 
 // The check before "Send to STB".
 inline constexpr const char* kSendWithErrors = "The database has %1 errors. Send it anyway?";
@@ -62,6 +64,15 @@ inline constexpr const char* kCannotWrite = "Cannot write %1: %2";
 inline constexpr const char* kExported = "Exported %1 programs to %2";
 inline constexpr const char* kExportOverOpenFile =
     "%1 is the database file that is open. Export to another file, so the database is not lost.";
+// The channel lists printed or written as a PDF.
+inline constexpr const char* kNothingToPrint = "There is no database to print.";
+inline constexpr const char* kExportPdfCaption = "Export PDF";
+inline constexpr const char* kPdfFilter = "PDF Files (*.pdf)";
+inline constexpr const char* kPdfExtension = "pdf";
+// The status bar after a PDF is written: %1 its pages, %2 the file.
+inline constexpr const char* kExportedPdf = "Exported %1 pages to %2";
+inline constexpr const char* kPrinted = "Printed %1 pages";
+inline constexpr const char* kCannotPrint = "The channel lists could not be printed.";
 inline constexpr const char* kImportRefused = "%1 was not imported: %2";
 inline constexpr const char* kImportOtherType =
     "%1 holds a %2 database, and \"Config Setting\" is %3.\n\nSwitch \"Config Setting\" to %2 and import it?";
