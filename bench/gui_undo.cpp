@@ -6,7 +6,6 @@
 
 #include "GuiBench.h"
 
-#include <QListWidget>
 #include <QSettings>
 #include <QUndoStack>
 #include <memory>
@@ -25,6 +24,7 @@
 #include "db/operations/SatelliteOperations.h"
 #include "support/TempDir.h"
 #include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/GroupChListView.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ struct Window {
     app->Doc().LoadDatabase(sample::MakeHeader(3), *FullDatabase());
     CMainSheet* sheet = frame->View()->Sheet();
     sheet->setCurrentIndex(1);
-    sheet->GroupChPage()->findChild<QListWidget*>(QStringLiteral("serviceList"))->setCurrentRow(2000);
+    sheet->GroupChPage()->findChild<GroupChListView*>(QStringLiteral("serviceList"))->SetCurrentRow(2000);
     Trigger(*frame, "deleteProgram");
   }
 };

@@ -7,6 +7,7 @@
 // manager for that); "scale2" shoots each page on a screen at twice the scale (the script
 // sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's.
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -136,6 +137,17 @@ void ShootGroupChannel(CMainFrame& frame) {
   QTest::mouseClick(window, Qt::LeftButton, Qt::ControlModifier, at(services, 6));
   Shoot(frame, "group-channel-multi-selection");
 
+  // The selected block dragged: the drag image says how many, a line where they land.
+  const QPoint block = at(services, 3);
+  QTest::mousePress(window, Qt::LeftButton, {}, block);
+  for (int i = 1; i <= 8; ++i) {
+    QTest::qWait(30);
+    QTest::mouseMove(window, block + QPoint(i, 6 * i));
+  }
+  QTest::mouseMove(window, at(services, 9, QPoint(0, -3)));
+  ShootScreenArea(frame, "group-channel-block-drag");
+  QTest::mouseRelease(window, Qt::LeftButton, {}, at(favorites, 1));
+
   // A search narrowing the TV list: the rows keep their channel numbers.
   auto* search = page.findChild<QLineEdit*>(QStringLiteral("serviceSearch"));
   search->setFocus();
@@ -143,6 +155,15 @@ void ShootGroupChannel(CMainFrame& frame) {
   QTest::qWait(100);
   Shoot(frame, "group-channel-search");
   search->clear();
+
+  // The satellite filter: the TV list narrowed to one satellite's programs.
+  if (auto* satellites = page.findChild<QComboBox*>(QStringLiteral("serviceSatellites"));
+      satellites && satellites->count() > 2) {
+    satellites->setCurrentIndex(2);
+    QTest::qWait(100);
+    Shoot(frame, "group-channel-satellite-filter");
+    satellites->setCurrentIndex(0);
+  }
   sheet->setCurrentIndex(0);
 }
 

@@ -2,6 +2,7 @@
 // events through the page's window: press on a row, move past the drag distance, move,
 // release.
 #include <QApplication>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QTest>
@@ -120,6 +121,13 @@ class GroupChDragTest : public GroupChPageTest {
       if (w->objectName() == "dragImage" && w->isVisible()) ++n;
     return n;
   }
+  // What the drag image says: a block's count, empty for one row shown as it looks.
+  static QString DragImageText() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* label = qobject_cast<QLabel*>(w); label && w->objectName() == "dragImage" && w->isVisible())
+        return label->text();
+    return QStringLiteral("(none)");
+  }
 
   std::string Order() {
     std::string out;
@@ -172,10 +180,11 @@ TEST_F(GroupChDragTest, ReleasingAnywhereButTheFavouriteListChangesNothing) {
   EXPECT_EQ(ServiceList()->RowCount(), 4);
 }
 
-TEST_F(GroupChDragTest, HoverHighlightsTheDropRowAndRefusesOtherPlaces) {
+TEST_F(GroupChDragTest, HoverDrawsTheDropLineAndRefusesOtherPlaces) {
   LoadAbcd();
   StartDrag(0);
   EXPECT_EQ(DragImages(), 1);
+  EXPECT_EQ(DragImageText(), "");
   Move(RowPoint(GroupList(), 2));
   EXPECT_EQ(page->DropRow(), 2);
   EXPECT_EQ(GroupList()->DropLine(), 2);
@@ -183,17 +192,19 @@ TEST_F(GroupChDragTest, HoverHighlightsTheDropRowAndRefusesOtherPlaces) {
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 
   Move(RowPoint(GroupList(), 3));
-  EXPECT_NE(GroupList()->DropLine(), 2);
   EXPECT_EQ(GroupList()->DropLine(), 3);
+  // Below the last row the line lies under it: the member would go last.
+  Move(BelowLastRow(GroupList()));
+  EXPECT_EQ(GroupList()->DropLine(), GroupList()->RowCount());
 
   Move(RowPoint(ServiceList(), 1));
   EXPECT_EQ(page->DropRow(), -1);
-  EXPECT_NE(GroupList()->DropLine(), 3);
+  EXPECT_EQ(GroupList()->DropLine(), -1);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
 
   Release(RowPoint(ServiceList(), 1));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  for (int r = 0; r < 4; ++r) EXPECT_NE(GroupList()->DropLine(), r);
+  EXPECT_EQ(GroupList()->DropLine(), -1);
   EXPECT_EQ(Order(), "ABCD");
   EXPECT_EQ(DragImages(), 0);
 }
@@ -223,7 +234,10 @@ TEST_F(GroupChDragTest, SeveralSelectedRowsDragAsOneBlockInTheirOrder) {
   ServiceList()->SetCurrentRow(0);
   QTest::mouseClick(Window(), Qt::LeftButton, Qt::ControlModifier, RowPoint(ServiceList(), 2));
   ASSERT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{0, 2}));
-  Drag(2, BelowLastRow(ServiceList()), ServiceList());
+  StartDrag(2, ServiceList());
+  EXPECT_EQ(DragImageText(), "2 programs");
+  Move(BelowLastRow(ServiceList()));
+  Release(BelowLastRow(ServiceList()));
   EXPECT_EQ(TvOrder(), "BDAC");
   EXPECT_EQ(ServiceList()->SelectedRows(), (std::vector<int>{2, 3}));
 
