@@ -31,6 +31,7 @@ struct ExchangeActions {
   QAction* compareWith = nullptr;
   QAction* exportFile = nullptr;
   QAction* importFile = nullptr;
+  QAction* applyOrder = nullptr;
 };
 
 // The window's own: made by CMainFrame.

@@ -48,7 +48,7 @@ QMenu* BuildMenuBar(QMainWindow& window, const MainActions& a) {
   const FileActions& f = a.file;
   const ExchangeActions& x = a.exchange;
   QList<QAction*> file = {f.open, f.openReceived, f.save, f.saveAs, nullptr, x.compareWith, x.exportFile,
-                          x.importFile, nullptr, f.recentPlace};
+                          x.importFile, x.applyOrder, nullptr, f.recentPlace};
   file << f.recent << nullptr << f.close << a.window.exit;
   QMenu* fileMenu = AddMenu(*bar, kMenuFile, "fileMenu", file);
   AddMenu(*bar, kMenuEdit, "editMenu", {a.window.undo, a.window.redo});
