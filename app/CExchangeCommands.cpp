@@ -23,7 +23,9 @@
 #include "db/exchange/ExchangeInput.h"
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/ReferenceList.h"
+#include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/DuplicateReport.h"
 #include "db/records/DbType.h"
@@ -58,6 +60,39 @@ std::optional<std::uint32_t> ExtraWordOf(const CQuelmarDoc& doc) {
   return std::nullopt;
 }
 
+// Another database file read beside the document, as Open reads it and refused alike;
+// the document and its settings stay as they are.
+Result ReadOther(const QString& path, int dbType, CQuelmarDoc& other) {
+  other.SetDbType(dbType);
+  return other.Open(Native(path));
+}
+
+// The DbType a reference database is read under: the one in force, unless its checksums
+// hold only under another layout. A reference made before a firmware change may well
+// come from the other receiver variant, and only its order is taken.
+int ReferenceType(const QString& path, int inForce) {
+  std::vector<std::uint8_t> image;
+  if (!fileio::ReadPrefix(Native(path), DatabaseImage::kImageSize, image).ok ||
+      image.size() < DatabaseImage::kImageSize)
+    return inForce;  // Open says why
+  const variant::Detection d = variant::Detect(image.data(), inForce);
+  return d.Mismatch() ? d.candidates.front() : inForce;
+}
+
+// Whether the document gave a change notice while it lived.
+class NoticeHeard : public DocListener {
+ public:
+  explicit NoticeHeard(CQuelmarDoc& doc) : doc_(doc) { doc_.Listen(this); }
+  ~NoticeHeard() { doc_.Unlisten(this); }
+  NoticeHeard(const NoticeHeard&) = delete;
+  NoticeHeard& operator=(const NoticeHeard&) = delete;
+  void OnDocChanged(const DocChange&) override { heard = true; }
+  bool heard = false;
+
+ private:
+  CQuelmarDoc& doc_;
+};
+
 }  // namespace
 
 CExchangeCommands::CExchangeCommands(const Parts& parts, QWidget& window)
@@ -70,6 +105,7 @@ CExchangeCommands::CExchangeCommands(const Parts& parts, QWidget& window)
   actions_.compareWith = Make(*this, "compareWith", U(T::kMenuCompareWith), [this] { OnCompareWith(); });
   actions_.exportFile = Make(*this, "exportFile", U(T::kMenuExport), [this] { OnExport(); });
   actions_.importFile = Make(*this, "importFile", U(T::kMenuImport), [this] { OnImport(); });
+  actions_.applyOrder = Make(*this, "applyOrder", U(T::kMenuApplyOrder), [this] { OnApplyOrder(); });
   // A new sheet means a new database: the problems listed are no longer its own.
   connect(&parts_.view, &CQuelmarView::SheetBuilt, this, [this] {
     if (checkDialog_) checkDialog_->close();
@@ -91,6 +127,12 @@ void CExchangeCommands::OnCheckDatabase() {
   dlg->setAttribute(Qt::WA_DeleteOnClose);
   checkDialog_ = dlg;
   dlg->show();
+}
+
+void CExchangeCommands::ShowProgram(int program, QWidget* over) {
+  CMainSheet* sheet = parts_.view.Sheet();
+  if (sheet && recordlocator::ShowProgram(*sheet, parts_.doc.Working(), program)) return;
+  Prompt::Message(over, U(T::kNoRowToShow), QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CExchangeCommands::ShowProblem(const Problem& problem) {
@@ -126,10 +168,9 @@ void CExchangeCommands::OnCompareWith() {
   }
   const QString path = Prompt::OpenFileName(&window_, U(T::kCompareOpenCaption), U(T::kCompareFilter));
   if (path.isEmpty()) return;
-  // The file is read as Open reads it, under the DbType in force, and refused alike.
+  // The file is read under the DbType in force.
   CQuelmarDoc other;
-  other.SetDbType(doc.GetDbType());
-  const Result opened = other.Open(Native(path));
+  const Result opened = ReadOther(path, doc.GetDbType(), other);
   if (!opened) {
     Prompt::Message(&window_, Shown(opened.message));
     return;
@@ -140,6 +181,7 @@ void CExchangeCommands::OnCompareWith() {
       dbdiff::Compare(dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)),
                       dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)));
   CCompareDlg dlg(result, QFileInfo(path).fileName(), &window_);
+  connect(&dlg, &CCompareDlg::ProgramActivated, this, [this, &dlg](int program) { ShowProgram(program, &dlg); });
   Prompt::Exec(dlg);
 }
 
@@ -253,19 +295,65 @@ void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& inp
   CApplyListDlg ask(name, static_cast<int>(rows.size()), &window_);
   if (Prompt::Exec(ask) != QDialog::Accepted) return;
   const reflist::Options options{ask.TakeNames()};
-  // One edit of the working database, so it is one step to undo, named after the file.
   // The pages hear of it from the document and show the new lists.
   const reflist::Report report =
-      doc.Apply({U(StepTexts::kImportList).arg(name).toStdString()}, reflist::Apply, rows, options);
+      ApplyReference<reflist::Report>(U(StepTexts::kImportList).arg(name), reflist::Apply, rows, options);
   doc.SetModifiedFlag(true);
+  ShowReport(reflist::Describe(report), report.AllMatched());
+}
 
+// ---- another database as the reference for order -------------------------------------
+
+void CExchangeCommands::OnApplyOrder() {
+  CQuelmarDoc& doc = parts_.doc;
+  if (!doc.HasData()) {
+    Prompt::Message(&window_, U(T::kNothingToOrder));
+    return;
+  }
+  const QString path = Prompt::OpenFileName(&window_, U(T::kApplyOrderCaption), U(T::kCompareFilter));
+  if (path.isEmpty()) return;
+  const QString name = QFileInfo(path).fileName();
+  // Read only: only its order is taken, and the setting in force stays.
+  CQuelmarDoc reference;
+  const Result opened = ReadOther(path, ReferenceType(path, doc.GetDbType()), reference);
+  if (!opened) {
+    Prompt::Message(&window_, U(T::kApplyOrderRefused).arg(name, Shown(opened.message)));
+    return;
+  }
+  const reforder::Report report =
+      ApplyReference<reforder::Report>(U(StepTexts::kApplyOrder).arg(name), reforder::Apply, reference.Working());
+  ShowReport(reforder::Describe(report), report.AllMatched());
+}
+
+template <typename Report, typename Apply, typename... Args>
+Report CExchangeCommands::ApplyReference(const QString& step, Apply apply, const Args&... args) {
+  CQuelmarDoc& doc = parts_.doc;
+  NoticeHeard notice(doc);
+  // One edit of the working database, so it is one step to undo, named after the file.
+  // The marks are set inside it, so the lists hear of both in its one notice.
+  Report report = doc.Apply(
+      {step.toStdString()},
+      [&doc, &apply](ChannelDatabase& db, const Args&... a) {
+        Report r = apply(db, a...);
+        doc.Marks().Set(r.newPrograms);
+        return r;
+      },
+      args...);
+  // Lists already in the reference's order change nothing and give no notice; the marks
+  // are new all the same.
+  if (!notice.heard)
+    if (CMainSheet* sheet = parts_.view.Sheet()) sheet->GroupChPage()->RefreshPage();
+  return report;
+}
+
+void CExchangeCommands::ShowReport(const std::vector<std::string>& report, bool allMatched) {
   QStringList lines;
-  for (const std::string& line : reflist::Describe(report)) lines << U(line);
+  for (const std::string& line : report) lines << U(line);
   if (lines.size() > kMaxReportLines) {
     const qsizetype more = lines.size() - kMaxReportLines;
     lines.resize(kMaxReportLines);
     lines << U(T::kImportReportMore).arg(more);
   }
   Prompt::Message(&window_, lines.join(QLatin1Char('\n')), QMessageBox::Ok,
-                  report.AllMatched() ? QMessageBox::Information : QMessageBox::Warning);
+                  allMatched ? QMessageBox::Information : QMessageBox::Warning);
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/AppTexts.h"
+#include "app/CMainSheet.h"
 #include "app/CQuelmarView.h"
 #include "app/CReceivedDlg.h"
 #include "app/CRecentFileList.h"
@@ -87,9 +88,14 @@ bool FileCommands::SaveModified() {
 
 void FileCommands::OnFileNew() {
   if (!SaveModified()) return;
-  // The database and the sheet stay as they are; only the file identity goes.
+  // The database and the sheet stay as they are; only the file identity goes, and with
+  // it what was new to a reference applied before.
   DocumentWithoutFile();
   parts_.doc.SetModifiedFlag(false);
+  if (!parts_.doc.Marks().Empty()) {
+    parts_.doc.Marks().Clear();
+    if (CMainSheet* sheet = parts_.view.Sheet()) sheet->GroupChPage()->RefreshPage();
+  }
 }
 
 void FileCommands::DocumentWithoutFile() {

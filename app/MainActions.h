@@ -31,6 +31,7 @@ struct ExchangeActions {
   QAction* compareWith = nullptr;
   QAction* exportFile = nullptr;
   QAction* importFile = nullptr;
+  QAction* applyOrder = nullptr;
 };
 
 // The channel lists printed or written as a PDF: made by PrintCommands.

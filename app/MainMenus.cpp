@@ -48,8 +48,9 @@ QMenu* BuildMenuBar(QMainWindow& window, const MainActions& a) {
   const FileActions& f = a.file;
   const ExchangeActions& x = a.exchange;
   const PrintActions& p = a.print;
-  QList<QAction*> file = {f.open,       f.openReceived, f.save,      f.saveAs,    nullptr, x.compareWith,
-                          x.exportFile, x.importFile,   nullptr,     p.printList, p.exportPdf, nullptr, f.recentPlace};
+  QList<QAction*> file = {f.open,       f.openReceived, f.save,         f.saveAs,  nullptr,     x.compareWith,
+                          x.exportFile, x.importFile,   x.applyOrder,   nullptr,   p.printList, p.exportPdf,
+                          nullptr,      f.recentPlace};
   file << f.recent << nullptr << f.close << a.window.exit;
   QMenu* fileMenu = AddMenu(*bar, kMenuFile, "fileMenu", file);
   AddMenu(*bar, kMenuEdit, "editMenu", {a.window.undo, a.window.redo});

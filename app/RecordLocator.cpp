@@ -92,9 +92,23 @@ bool ShowGroupMember(CMainSheet& sheet, int group, int position) {
   return SelectListRow(members, position);
 }
 
-// A program by where it appears: its first place in the TV list, the radio list, then
-// the groups.
+}  // namespace
+
+bool Show(CMainSheet& sheet, const ChannelDatabase& db, const Problem& p) {
+  if (p.slot < 0) return false;
+  if (p.table == tables::kSatellites)
+    return p.slot < int(ChannelDatabase::kSatelliteCount) && ShowSatellite(sheet, p.slot);
+  if (p.table == tables::kTransponders)
+    return p.slot < int(ChannelDatabase::kTransponderCount) && ShowTransponder(sheet, db, p.slot);
+  if (p.table == tables::kPrograms) return ShowProgram(sheet, db, p.slot);
+  if (p.table == tables::kTvList) return ShowListPosition(sheet, 0, p.slot);
+  if (p.table == tables::kRadioList) return ShowListPosition(sheet, 1, p.slot);
+  if (p.table == tables::kFavoriteGroups) return ShowGroupMember(sheet, p.slot, p.position);
+  return false;
+}
+
 bool ShowProgram(CMainSheet& sheet, const ChannelDatabase& db, int program) {
+  if (program < 0 || program >= int(ChannelDatabase::kProgramCount)) return false;
   for (int list = 0; list < 2; ++list) {
     const ServiceList& entries = *db.channelLists.List(list);
     for (std::size_t i = 0; i < entries.ValidCount(); ++i)
@@ -106,22 +120,6 @@ bool ShowProgram(CMainSheet& sheet, const ChannelDatabase& db, int program) {
     for (std::size_t i = 0; i < g.ValidMemberCount(); ++i)
       if (g.Member(i) == program) return ShowGroupMember(sheet, group, int(i));
   }
-  return false;
-}
-
-}  // namespace
-
-bool Show(CMainSheet& sheet, const ChannelDatabase& db, const Problem& p) {
-  if (p.slot < 0) return false;
-  if (p.table == tables::kSatellites)
-    return p.slot < int(ChannelDatabase::kSatelliteCount) && ShowSatellite(sheet, p.slot);
-  if (p.table == tables::kTransponders)
-    return p.slot < int(ChannelDatabase::kTransponderCount) && ShowTransponder(sheet, db, p.slot);
-  if (p.table == tables::kPrograms)
-    return p.slot < int(ChannelDatabase::kProgramCount) && ShowProgram(sheet, db, p.slot);
-  if (p.table == tables::kTvList) return ShowListPosition(sheet, 0, p.slot);
-  if (p.table == tables::kRadioList) return ShowListPosition(sheet, 1, p.slot);
-  if (p.table == tables::kFavoriteGroups) return ShowGroupMember(sheet, p.slot, p.position);
   return false;
 }
 

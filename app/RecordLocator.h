@@ -1,5 +1,5 @@
 #pragma once
-// Brings the record a check problem concerns into view on its page, selected as a click
+// Brings the record a check problem or a compared line concerns into view on its page, selected as a click
 // would select it: a satellite or transponder on "Satellite/Transponder", a program, a
 // list position or a group member on "Group/Channel". The pages react to the selection
 // as they do to the user's, so the Info areas follow.
@@ -13,5 +13,7 @@ namespace recordlocator {
 // False when the pages show no row for the record (a transponder of a satellite not in
 // use, a program in no list or group, a slot beyond a table, a checksum).
 bool Show(CMainSheet& sheet, const ChannelDatabase& db, const Problem& problem);
+// A program where it first appears: the TV list, the radio list, then the groups.
+bool ShowProgram(CMainSheet& sheet, const ChannelDatabase& db, int program);
 
 }  // namespace recordlocator

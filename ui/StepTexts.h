@@ -45,6 +45,8 @@ inline constexpr const char* kAddSeveralToGroup = "Add %1 Programs to %2";
 inline constexpr const char* kRemoveSeveralFromGroup = "Remove %1 Programs from %2";
 // A channel list file applied to the database: "Import [channels.csv]".
 inline constexpr const char* kImportList = "Import [%1]";
+// Another database applied as the reference for order: "Apply Order From [old.qdb]".
+inline constexpr const char* kApplyOrder = "Apply Order From [%1]";
 inline constexpr const char* kDeleteDuplicates = "Delete %1 Duplicate Programs";
 
 }  // namespace StepTexts

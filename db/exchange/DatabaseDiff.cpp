@@ -254,6 +254,18 @@ std::string Describe(const Change& c) {
   return line;
 }
 
+int ProgramOf(const Change& c) {
+  switch (c.kind) {
+    case ChangeKind::Added:
+    case ChangeKind::Changed: return c.table == tables::kPrograms ? c.slot : -1;
+    case ChangeKind::Removed: return -1;
+    case ChangeKind::Inserted:
+    case ChangeKind::Left:
+    case ChangeKind::Moved: return c.program;
+  }
+  return -1;
+}
+
 Json ToJson(const Change& c) {
   Json j = Json::object();
   j["table"] = c.table;

@@ -66,6 +66,10 @@ Result Compare(const Side& a, const Side& b);
 // One line for a person: 'programs 40 "ZDF": videoPid 101 -> 102'; list positions are
 // counted from 1, as the window numbers its rows ('moved from 148 to 1').
 std::string Describe(const Change& change);
+// The program of the document a line speaks of, for the window to select it: one added
+// or changed, or one that entered, left or moved in a list or group; -1 for a program
+// removed (the document holds it no more) and for lines about other records.
+int ProgramOf(const Change& change);
 // An object for scripts; "from" and "to" are indexes from 0, as in the JSON export.
 Json ToJson(const Change& change);
 

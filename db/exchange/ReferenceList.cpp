@@ -114,6 +114,7 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, cons
       const std::uint16_t slot = order[k];
       report.leftInPlace.push_back({list, static_cast<int>(k), slot,
                                     slot < DB::kProgramCount ? cp1252::ToUtf8(db.programs[slot].Name()) : ""});
+      if (Matchable(db, slot)) report.newPrograms.push_back(slot);
     }
   }
 

@@ -45,6 +45,9 @@ struct Report {
   std::vector<LeftInPlace> leftInPlace;
   std::vector<Renamed> renamed;
   std::vector<std::string> notes;  // groups created, members that did not fit
+  // The programs in use of the lists that no row names, in list order: what a rescan
+  // found since the list was made, marked "New" in the window.
+  std::vector<int> newPrograms;
   bool AllMatched() const { return unmatched.empty(); }
 };
 

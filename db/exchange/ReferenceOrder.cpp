@@ -93,6 +93,7 @@ void ApplyList(DB& db, const DB& ref, int list, std::vector<int>& workOf, Report
   for (std::size_t k = 0; k < n; ++k) {
     if (taken[k]) continue;
     report.leftOver.push_back({list, static_cast<int>(order.size()), l.Entry(k), NameOf(db, l.Entry(k))});
+    if (InUse(db, l.Entry(k))) report.newPrograms.push_back(l.Entry(k));
     order.push_back(l.Entry(k));
   }
   for (std::size_t k = 0; k < n; ++k) l.SetEntry(k, order[k]);

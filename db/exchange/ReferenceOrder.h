@@ -55,6 +55,9 @@ struct Report {
   std::vector<Unmatched> unmatched;
   std::vector<LeftOver> leftOver;
   std::vector<GroupReport> groups;  // one for each slot used before or after
+  // The programs in use of the working lists that the reference does not name, in list
+  // order: what a rescan found since the reference was made, marked "New" in the window.
+  std::vector<int> newPrograms;
   int Matched() const { return lists[0].matched + lists[1].matched; }
   bool AllMatched() const { return unmatched.empty(); }
 };

@@ -239,6 +239,22 @@ class ArrangeUndoTest : public apptest::WindowTest {
     };
   }
 
+  // File > "Apply Order From Database…" with the database as it was before the lists were
+  // arranged: another TV order, "Sport 1" in no list yet, the groups swapped.
+  static auto ApplyOrderFromReference() {
+    return [](ArrangeUndoTest& t, GroupChListView*) {
+      auto reference = ArrangeDb();
+      testkit::PutList(reference->channelLists.tvList, {8, 5, 3, 1, 0, 2, 4, 6});
+      testkit::PutList(reference->channelLists.radioList, {22, 20, 21, 23, 24});
+      testkit::PutGroup(*reference, 0, "Kids", {4, 7, 0, 23});
+      testkit::PutGroup(*reference, 2, "News", {3, 8, 21, 5, 1});
+      const QString path = t.Path("reference.qdb");
+      apptest::WriteDatabase(path, *reference);
+      Prompt::QueueFileName(path);
+      apptest::Trigger(*t.frame_, "applyOrder");
+    };
+  }
+
   static std::vector<Action> Actions() {
     const char* moveTo = "Move To\u2026";
     return {
@@ -319,6 +335,14 @@ class ArrangeUndoTest : public apptest::WindowTest {
          {"2 of the selected programs were already in the group."}},
         {"News <-- removes three", In::News, {{0}, {2, kCtrl}, {3, kCtrl}}, Press("copyLeft"),
          "Remove 3 Programs from Group [News]"},
+        // A reference database for the order of both lists and the groups, with its report.
+        {"Apply a reference database", In::Tv, {}, ApplyOrderFromReference(), "Apply Order From [reference.qdb]",
+         {"tvList: 8 of 8 reference programs matched\n"
+          "radioList: 5 of 5 reference programs matched\n"
+          "tvList: program 7 \"Sport 1\" is not in the reference, now No. 9\n"
+          "favoriteGroups 0 \"Kids\": 3 of 4 members matched\n"
+          "favoriteGroups 0 \"Kids\": 1 members not in the reference kept after them\n"
+          "favoriteGroups 2 \"News\": 5 of 5 members matched"}},
     };
   }
 

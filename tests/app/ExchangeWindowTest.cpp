@@ -503,3 +503,134 @@ TEST_F(ExchangeWindowTest, CsvImportTakesTheNamesWhenTicked) {
   ASSERT_EQ(said.size(), 1);
   EXPECT_TRUE(said[0].contains(QString::fromUtf8("program 0 renamed: \"One\" \u2192 \"Uno\""))) << said[0].toStdString();
 }
+
+// A double-click on a line about a program of the document selects it on the
+// Group/Channel page; headings, other records and programs removed since do nothing.
+TEST_F(ExchangeWindowTest, DoubleClickOnACompareLineSelectsItsProgram) {
+  auto db = SmallDb();
+  Start(db.get());
+  PutList(db->channelLists.tvList, {3, 0, 1, 2});
+  db->programs[1].SetName("Zwei");
+  PutProgram(*db, 5, "Gone", 0).SetServiceId(6);
+  const QString file = SaveAs(*db, "other.qdb");
+  Sheet().setCurrentWidget(Sheet().SatTPPage());
+  auto* services = Sheet().findChild<GroupChListView*>(QStringLiteral("serviceList"));
+
+  const struct {
+    const char* line;
+    int row;  // selected in the TV list; -1: the page stays as it was
+  } cases[] = {
+      {"programs (2)", -1},
+      {"programs 5 \"Gone\": removed", -1},
+      {"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", 1},
+      {"tvList: program 3 \"Four\" moved from 1 to 4", 3},
+  };
+  Prompt::QueueFileName(file);
+  Prompt::QueueDialog([&](QDialog& d) {
+    auto& dlg = dynamic_cast<CCompareDlg&>(d);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.line);
+      const auto found = dlg.List()->findItems(QString::fromUtf8(c.line), Qt::MatchExactly | Qt::MatchRecursive);
+      if (found.size() != 1) {
+        ADD_FAILURE() << "no such line";
+        continue;
+      }
+      QWidget* const page = Sheet().currentWidget();
+      const int row = services->CurrentRow();
+      emit dlg.List()->itemActivated(found[0], 0);
+      if (c.row < 0) {
+        EXPECT_EQ(Sheet().currentWidget(), page);
+        EXPECT_EQ(services->CurrentRow(), row);
+      } else {
+        EXPECT_EQ(Sheet().currentWidget(), static_cast<QWidget*>(Sheet().GroupChPage()));
+        EXPECT_EQ(services->CurrentRow(), c.row);
+      }
+      EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+    }
+    d.reject();
+    return d.result();
+  });
+  apptest::Trigger(Frame(), "compareWith");
+}
+
+// File > "Apply Order From Database…": the programs the reference lacked are marked New
+// inside the one step, so its notice finds them marked, also when the lists are in the
+// reference's order already; the reference is read under its own variant; refusals and a
+// cancel change nothing; File > New and Open clear the marks; the CSV apply sets them too.
+TEST_F(ExchangeWindowTest, ApplyOrderFromDatabaseMarksWhatTheReferenceLacked) {
+  CMainFrame& frame = Start();
+  apptest::Trigger(frame, "applyOrder");
+  EXPECT_EQ(Prompt::TakeMessages(), QStringList{QStringLiteral(
+                                        "A reference database applies to a database: open or receive one before "
+                                        "applying it.")});
+
+  const QString open = SaveAs(*SmallDb(), "open.qdb");
+  ASSERT_TRUE(frame.OpenDocumentFile(open));
+  auto ref = SmallDb();
+  PutList(ref->channelLists.tvList, {3, 1, 0});  // "Three" came with a rescan since
+  const QString reference = SaveAs(*ref, "old.qdb", dbtype::Index(DbType::TypeA));
+  QFile junk(Path("junk.qdb"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write(QByteArray(100, 'x'));
+  junk.close();
+
+  // What the lists hear: whether program 2 is marked when the notice comes.
+  struct MarksHeard : DocListener {
+    explicit MarksHeard(const CQuelmarDoc& d) : doc(d) {}
+    void OnDocChanged(const DocChange&) override { heard.push_back(doc.Marks().Has(2)); }
+    const CQuelmarDoc& doc;
+    std::vector<bool> heard;
+  } listener(Doc());
+  Doc().Listen(&listener);
+
+  // Cancelled, then a file that is no database: nothing changes.
+  apptest::Trigger(frame, "applyOrder");
+  EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
+  Prompt::QueueFileName(Path("junk.qdb"));
+  apptest::Trigger(frame, "applyOrder");
+  const QStringList refused = Prompt::TakeMessages();
+  ASSERT_EQ(refused.size(), 1);
+  EXPECT_TRUE(refused[0].startsWith(QStringLiteral("junk.qdb was not applied: "))) << refused[0].toStdString();
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_TRUE(Doc().Marks().Empty());
+  EXPECT_EQ(Stack().count(), 0);
+  EXPECT_FALSE(Doc().IsModified());
+
+  Prompt::QueueFileName(reference);
+  apptest::Trigger(frame, "applyOrder");
+  EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 0, 2}));
+  EXPECT_EQ(Doc().Marks().Count(), 1);
+  EXPECT_TRUE(Doc().Marks().Has(2));
+  EXPECT_EQ(listener.heard, std::vector<bool>{true});
+  EXPECT_EQ(Stack().count(), 1);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+
+  // File > New keeps the database but not the marks; the same reference again changes
+  // nothing and marks all the same.
+  Prompt::QueueMessageAnswer(QMessageBox::No);
+  apptest::Trigger(frame, "fileNew");
+  EXPECT_TRUE(Doc().Marks().Empty());
+  Prompt::TakeMessages();
+  Prompt::QueueFileName(reference);
+  apptest::Trigger(frame, "applyOrder");
+  EXPECT_TRUE(Doc().Marks().Has(2));
+  EXPECT_EQ(Stack().count(), 0);
+  EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  ASSERT_TRUE(frame.OpenDocumentFile(open));
+  EXPECT_TRUE(Doc().Marks().Empty());
+
+  // The CSV apply: a list without "Two".
+  const QString csv = Path("list.csv");
+  Prompt::QueueFileName(csv);
+  apptest::Trigger(frame, "exportFile");
+  QList<QByteArray> rows = apptest::ReadAll(csv).split('\n');
+  ASSERT_TRUE(rows[2].startsWith("TV,2,Two,"));
+  rows.removeAt(2);
+  WriteFile(csv, rows.join('\n'));
+  Prompt::QueueFileName(csv);
+  Prompt::QueueDialog(Accept);
+  apptest::Trigger(frame, "importFile");
+  EXPECT_EQ(Doc().Marks().Count(), 1);
+  EXPECT_TRUE(Doc().Marks().Has(1));
+  Doc().Unlisten(&listener);
+}

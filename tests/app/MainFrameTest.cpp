@@ -83,8 +83,8 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
   EXPECT_EQ(MenuTexts(top[0]->menu()),
             (QStringList{"&Open...\tCtrl+O", "Open &Received...", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-",
-                         "Compare With…", "Export…", "Import…", "-", "Print Channel List…", "Export PDF…", "-",
-                         "Recent File", "-", "&Close", "E&xit"}));
+                         "Compare With…", "Export…", "Import…", "Apply Order From Database…", "-",
+                         "Print Channel List…", "Export PDF…", "-", "Recent File", "-", "&Close", "E&xit"}));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
   EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Undo", "&Redo"}));
   EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
@@ -143,10 +143,10 @@ TEST_F(MainFrameTest, EveryCommandIsFoundByANameOfItsOwn) {
   for (const char* name :
        {"fileNew", "fileOpen", "openReceived", "fileSave", "fileSaveAs", "fileClose", "recentFile", "recentFile1",
         "editUndo", "editRedo", "viewToolbar", "viewStatusBar", "receiveFromStb", "sendToStb", "configSetting",
-        "checkDatabase", "findDuplicates", "compareWith", "exportFile", "importFile", "printChannelList", "exportPdf",
-        "appExit", "appAbout", "addSatellite", "deleteSatellite", "addTransponder", "deleteTransponder",
-        "editTransponder", "addProgram", "deleteProgram", "moveTo", "sortByName", "sortBySatellite", "sortByServiceId",
-        "reverseOrder", "tool_open"})
+        "checkDatabase", "findDuplicates", "compareWith", "exportFile", "importFile", "applyOrder",
+        "printChannelList", "exportPdf", "appExit", "appAbout", "addSatellite", "deleteSatellite", "addTransponder",
+        "deleteTransponder", "editTransponder", "addProgram", "deleteProgram", "moveTo", "sortByName",
+        "sortBySatellite", "sortByServiceId", "reverseOrder", "tool_open"})
     EXPECT_EQ(names.count(QString::fromLatin1(name)), 1) << name;
   QStringList once = names;
   once.removeDuplicates();

@@ -37,9 +37,16 @@ CCompareDlg::CCompareDlg(const dbdiff::Result& result, const QString& fileName, 
     const int n = group->data(0, Qt::UserRole).toInt() + 1;
     group->setData(0, Qt::UserRole, n);
     group->setText(0, L1(kCompareGroup).arg(QString::fromUtf8(c.table.data(), int(c.table.size()))).arg(n));
-    new QTreeWidgetItem(group, {QString::fromStdString(dbdiff::Describe(c))});
+    auto* line = new QTreeWidgetItem(group, {QString::fromStdString(dbdiff::Describe(c))});
+    line->setData(0, Qt::UserRole, dbdiff::ProgramOf(c));
   }
   list_->expandAll();
+  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    // A table's heading holds its count, not a program.
+    if (!item->parent()) return;
+    const int program = item->data(0, Qt::UserRole).toInt();
+    if (program >= 0) emit ProgramActivated(program);
+  });
 
   DialogUnits::SizeTo(this, 420, 220);
 }

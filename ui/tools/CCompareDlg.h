@@ -1,6 +1,7 @@
 #pragma once
 // "Compare With…": what changed in the document since a file, one line a change,
-// grouped by table.
+// grouped by table. Activating a line about a program of the document (double-click or
+// Enter) hands the program to the window, which selects it on its page.
 #include <QDialog>
 #include <QString>
 
@@ -16,6 +17,9 @@ class CCompareDlg : public QDialog {
 
   QTreeWidget* List() const { return list_; }
   QLabel* Summary() const { return summary_; }
+
+ signals:
+  void ProgramActivated(int program);
 
  private:
   QTreeWidget* list_;

@@ -33,6 +33,7 @@ inline constexpr const char* kMenuCheckDatabase = "Check Database…";
 inline constexpr const char* kMenuCompareWith = "Compare With…";
 inline constexpr const char* kMenuExport = "Export…";
 inline constexpr const char* kMenuImport = "Import…";
+inline constexpr const char* kMenuApplyOrder = "Apply Order From Database…";
 inline constexpr const char* kMenuPrintList = "Print Channel List…";
 inline constexpr const char* kMenuExportPdf = "Export PDF…";
 
@@ -83,6 +84,12 @@ inline constexpr const char* kApplyListText =
     "Apply %1 (%2 rows) to the database? The programs it matches take its order, lock flags and groups.";
 inline constexpr const char* kAlsoTakeNames = "Also take the names";
 inline constexpr const char* kApplyListApply = "Apply";
+// Another database as the reference for order.
+inline constexpr const char* kApplyOrderCaption = "Apply Order From Database";
+inline constexpr const char* kNothingToOrder =
+    "A reference database applies to a database: open or receive one before applying it.";
+// %1 the file, %2 why.
+inline constexpr const char* kApplyOrderRefused = "%1 was not applied: %2";
 
 // "Check Database…": a problem whose record has no row on the pages.
 inline constexpr const char* kNoRowToShow = "The pages show no row for this record.";

@@ -283,6 +283,32 @@ TEST(ChannelCsv, AGivenPositionGoesBeforeAMemberNoRowNames) {
   EXPECT_EQ(Members(db->channelLists.favoriteGroups[0]), (std::vector<int>{2, 0, 4}));
 }
 
+// The programs marked New are those in use no row names: not a list entry naming an
+// empty slot, nor a program a row matched by key or by name.
+TEST(ChannelCsv, NewProgramsAreTheProgramsNoRowNames) {
+  const std::string nova = "TV,1,Nova TV,Meridian 19.2E,11836,Hor,27500,100,,,,,,no,\r\n";
+  const std::string byName = "TV,2,Two lines,,,,,,,,,,,no,\r\n";
+  const std::string radio = "RADIO,1,Radio 1,Meridian 19.2E,12188,Ver,22000,105,,,,,,no,\r\n";
+  const struct {
+    const char* why;
+    std::string rows;
+    std::vector<int> tvList;
+    std::vector<int> newPrograms;
+  } cases[] = {
+      {"no rows", "", {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5}},
+      {"one by key, one by name", nova + byName, {0, 1, 2, 3, 4}, {1, 2, 4, 5}},
+      {"every program", nova + byName + radio, {0, 3}, {}},
+      {"an entry naming an empty slot", nova + radio, {0, 9, 3}, {3}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    auto db = Small();
+    testkit::PutList(db->channelLists.tvList, c.tvList);
+    const reflist::Report r = ApplyText(*db, Header() + c.rows);
+    EXPECT_EQ(r.newPrograms, c.newPrograms);
+  }
+}
+
 TEST(CsvText, LineNumbersFollowQuotedLineBreaks) {
   std::vector<csvtext::Record> records;
   ASSERT_FALSE(csvtext::Parse("a,b\r\n\"x\r\ny\",2\r\n\r\nlast, spaced \r\n", records).has_value());

@@ -97,6 +97,39 @@ TEST(DatabaseDiff, GroupsAndHeader) {
   EXPECT_EQ(Lines(*a, *b), (Lines_{"favoriteGroups 0 \"Sport\": name \"Favourites\" -> \"Sport\""}));
 }
 
+// The program a line speaks of, which the window selects on a double-click: each kind of
+// line once, against what Describe says of it.
+TEST(DatabaseDiff, TheProgramALineSpeaksOf) {
+  const auto a = Base();
+  auto b = Base();
+  b->satellites[0].SetLnbFreqLow(9700);                   // not a program
+  b->programs[3].SetName("Renamed");                      // changed
+  testkit::PutProgram(*b, 7, "New").SetServiceId(7);      // added
+  b->programs[5].SetState(SlotState::Deleted);            // removed: no longer there
+  testkit::PutList(b->channelLists.tvList, {4, 0, 1, 3, 7});  // moved, left, inserted
+  testkit::PutGroup(*b, 1, "News", {1});                  // a group added, a member inserted
+  const dbdiff::Result r = dbdiff::Compare(dbdiff::Side::FromDatabase(sample::MakeHeader(3), *a, 0u),
+                                           dbdiff::Side::FromDatabase(sample::MakeHeader(3), *b, 0u));
+  const struct {
+    const char* line;
+    int program;
+  } expected[] = {
+      {"satellites 0 \"Meridian 19.2E\": lnbFreqLow 9750 -> 9700", -1},
+      {"programs 3 \"Renamed\": name \"P3\" -> \"Renamed\"", 3},
+      {"programs 5 \"P5\": removed", -1},
+      {"programs 7 \"New\": added", 7},
+      {"tvList: program 2 \"P2\" removed from 3", 2},
+      {"tvList: program 4 \"P4\" moved from 5 to 1", 4},
+      {"tvList: program 7 \"New\" inserted at 5", 7},
+      {"favoriteGroups 1 \"News\": added", -1},
+      {"favoriteGroups 1 \"News\": program 1 \"P1\" inserted at 1", 1},
+  };
+  std::vector<std::pair<std::string, int>> got, want;
+  for (const auto& c : r.changes) got.emplace_back(dbdiff::Describe(c), dbdiff::ProgramOf(c));
+  for (const auto& e : expected) want.emplace_back(e.line, e.program);
+  EXPECT_EQ(got, want);
+}
+
 TEST(DatabaseDiff, ImagesAlsoCompareWhatLiesBeyondTheDatabase) {
   const auto db = Base();
   std::vector<std::uint8_t> a(DatabaseImage::kImageSize), b(DatabaseImage::kImageSize);

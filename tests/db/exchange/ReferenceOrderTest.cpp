@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -182,6 +183,41 @@ TEST(ReferenceOrder, ADatabaseAppliedToItsCopyOrToItselfChangesNothing) {
   const reforder::Report same = reforder::Apply(*copy, *copy);
   EXPECT_TRUE(same.AllMatched());
   EXPECT_EQ(std::memcmp(copy.get(), db.get(), sizeof *db), 0);
+}
+
+// The programs marked New are those in use the reference's lists do not name: not a list
+// entry naming an empty slot or one past the table, nor anything the reference matched.
+TEST(ReferenceOrder, NewProgramsAreTheWorkingProgramsTheReferenceDoesNotName) {
+  const struct {
+    const char* why;
+    std::function<void(ChannelDatabase& working, ChannelDatabase& reference)> change;
+    V newPrograms;
+  } cases[] = {
+      {"the reference as it is", [](ChannelDatabase&, ChannelDatabase&) {}, {3, 5}},
+      {"the reference names every program",
+       [](ChannelDatabase&, ChannelDatabase& r) {
+         Put(r, 27, "Delta", 11, 4);
+         Put(r, 28, "Radio A", 10, 10, ProgramRecord::kRadio);
+         testkit::PutList(r.channelLists.tvList, {26, 20, 21, 24, 22, 23, 27});
+         testkit::PutList(r.channelLists.radioList, {28, 25});
+       },
+       {}},
+      {"an empty reference", [](ChannelDatabase&, ChannelDatabase& r) { r = *testkit::EmptyDb(); },
+       {0, 1, 2, 3, 4, 5, 6}},
+      {"entries naming an empty slot and one past the table",
+       [](ChannelDatabase& w, ChannelDatabase&) {
+         testkit::PutList(w.channelLists.tvList, {0, 1, 2, 3, 4, 9, int(ChannelDatabase::kProgramCount)});
+       },
+       {3, 5}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    auto db = Working();
+    auto ref = Reference();
+    c.change(*db, *ref);
+    const reforder::Report r = reforder::Apply(*db, *ref);
+    EXPECT_EQ(r.newPrograms, c.newPrograms);
+  }
 }
 
 TEST(ReferenceOrder, AGroupFullOfReferenceMembersLeavesOutWhatDoesNotFit) {
