@@ -204,19 +204,22 @@ bool RecoveryJournal::Create() {
   }
   const std::string path =
       folder_ + "/" + std::to_string(::getpid()) + "-" + std::to_string(++serial_) + "-" + std::to_string(Now()) + kSuffix;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  // The head holds the whole file as it was opened: it is written under a name no search
+  // for orphans looks at, and the journal takes its name only once the head is whole, so a
+  // window killed meanwhile leaves no journal that restores nothing.
+  const std::string unnamed = path + kUnnamedSuffix;
+  const int fd = ::open(unnamed.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) {
     Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
     return false;
   }
   {
     const std::lock_guard lock(mutex_);
-    path_ = path;
+    path_ = unnamed;
   }
   fd_ = fd;
   // Held while this window lives: a journal whose lock can be taken is an orphan. Another
-  // window looking for orphans may hold it for an instant, so this waits for it; the head
-  // is written only under the lock, and an empty journal is nobody's orphan.
+  // window looking for orphans may hold it for an instant, so this waits for it.
   int locked = 0;
   while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
   }
@@ -228,6 +231,14 @@ bool RecoveryJournal::Create() {
   if (!WriteAll(fd_, head.data(), head.size())) {
     Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
     return false;
+  }
+  if (::rename(unnamed.c_str(), path.c_str()) != 0) {
+    Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
+    return false;
+  }
+  {
+    const std::lock_guard lock(mutex_);
+    path_ = path;
   }
   // The new name must reach the disk too, or a power cut could lose the whole journal.
   if (const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {

@@ -60,6 +60,8 @@ class RecoveryJournal {
 
   // The name of a journal file in the folder: starts with the process id.
   static constexpr const char* kSuffix = ".journal";
+  // Added to a journal's name while its head is being written.
+  static constexpr const char* kUnnamedSuffix = ".new";
 
  private:
   struct Job;
