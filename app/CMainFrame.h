@@ -78,6 +78,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateWindowActions();
+  void CreateLanguageActions();
   void ShowStepApplied(const StepSubject& subject);
   void UpdateTitle();
   void OnSheetBuilt();

@@ -52,7 +52,10 @@ QMenu* BuildMenuBar(QMainWindow& window, const MainActions& a) {
   file << f.recent << nullptr << f.close << a.window.exit;
   QMenu* fileMenu = AddMenu(*bar, kMenuFile, "fileMenu", file);
   AddMenu(*bar, kMenuEdit, "editMenu", {a.window.undo, a.window.redo});
-  AddMenu(*bar, kMenuView, "viewMenu", {a.window.toolbar, a.window.statusBar});
+  QMenu* view = AddMenu(*bar, kMenuView, "viewMenu", {a.window.toolbar, a.window.statusBar});
+  QMenu* language = view->addMenu(Q(kMenuLanguage));
+  language->setObjectName(QStringLiteral("languageMenu"));
+  CommandAction::AddItems(*language, a.window.languages);
   AddMenu(*bar, kMenuTransfer, "transferMenu", {a.transfer.receive, a.transfer.send});
   AddMenu(*bar, kMenuTools, "toolsMenu", {a.transfer.config, x.checkDatabase, x.findDuplicates});
   AddMenu(*bar, kMenuHelp, "helpMenu", {a.window.about});

@@ -9,10 +9,11 @@
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
+#include "widgets/Texts.h"
 
 namespace {
 
-QString L1(const char* text) { return QString::fromLatin1(text); }
+QString L1(const char* text) { return Texts::Q(text); }
 QString Of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // "TV 12": where a person finds the program or entry on the "Group/Channel" page.
