@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "app/AppTexts.h"
+#include "widgets/TextFit.h"
 
 namespace AppLanguage {
 
@@ -51,6 +52,7 @@ QString Install(const QStringList& languages) {
       continue;
     }
     QCoreApplication::installTranslator(own);
+    QCoreApplication::instance()->installEventFilter(new TextFit::ButtonGrowth(QCoreApplication::instance()));
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -752,7 +752,7 @@ Switch "Config Setting" to %2 and import it?</source>
     </message>
     <message>
         <source>TText PID</source>
-        <translation>Videotext-PID</translation>
+        <translation>VText-PID</translation>
     </message>
     <message>
         <source>Service ID</source>
@@ -1143,7 +1143,7 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>STATUS_WAIT_CONNECT_RE_ACK</source>
-        <translation>Warte auf Gegenbestätigung der Verbindung</translation>
+        <translation>Warte auf Gegenbestätigung</translation>
     </message>
     <message>
         <source>STATUS_SEND_HEADER_REQ</source>
@@ -1159,15 +1159,15 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>STATUS_SEND_HEADER_NACK</source>
-        <translation>Weise Kopfdaten zurück</translation>
+        <translation>Weise Kopfdaten ab</translation>
     </message>
     <message>
         <source>STATUS_WAIT_HEADER_RCV_ACK</source>
-        <translation>Warte auf Bestätigung der Kopfdaten</translation>
+        <translation>Warte auf Kopfbestätigung</translation>
     </message>
     <message>
         <source>STATUS_WAIT_HEADER_RCV_NACK</source>
-        <translation>Warte auf Zurückweisung der Kopfdaten</translation>
+        <translation>Warte auf Kopfabweisung</translation>
     </message>
     <message>
         <source>STATUS_SEND_DATA_REQ</source>
@@ -1183,15 +1183,15 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>STATUS_SEND_DATA_NACK</source>
-        <translation>Weise Daten zurück</translation>
+        <translation>Weise Daten ab</translation>
     </message>
     <message>
         <source>STATUS_WAIT_DATA_RCV_ACK</source>
-        <translation>Warte auf Bestätigung der Daten</translation>
+        <translation>Warte auf Datenbestätigung</translation>
     </message>
     <message>
         <source>STATUS_WAIT_DATA_RCV_NACK</source>
-        <translation>Warte auf Zurückweisung der Daten</translation>
+        <translation>Warte auf Datenabweisung</translation>
     </message>
     <message>
         <source>STATUS_RCV_END</source>
@@ -1207,15 +1207,15 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Waiting connect request ack</source>
-        <translation>Warte auf Bestätigung der Verbindungsanfrage</translation>
+        <translation>Warte auf Verbindungsantwort</translation>
     </message>
     <message>
         <source>Sending connect request re ack</source>
-        <translation>Sende Gegenbestätigung der Verbindung</translation>
+        <translation>Sende Gegenbestätigung</translation>
     </message>
     <message>
         <source>Waiting header request</source>
-        <translation>Warte auf Anforderung der Kopfdaten</translation>
+        <translation>Warte auf Kopfanforderung</translation>
     </message>
     <message>
         <source>Sending header request</source>
@@ -1223,15 +1223,15 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Waiting header ACK</source>
-        <translation>Warte auf Bestätigung der Kopfdaten</translation>
+        <translation>Warte auf Kopfbestätigung</translation>
     </message>
     <message>
         <source>Sending header transfer ACK</source>
-        <translation>Sende Bestätigung der Kopfdaten</translation>
+        <translation>Sende Kopfbestätigung</translation>
     </message>
     <message>
         <source>Sending header transfer NACK</source>
-        <translation>Sende Zurückweisung der Kopfdaten</translation>
+        <translation>Sende Kopfabweisung</translation>
     </message>
     <message>
         <source>Waiting data request</source>
@@ -1251,23 +1251,23 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Sending data transfer NACK</source>
-        <translation>Sende Datenzurückweisung</translation>
+        <translation>Sende Datenabweisung</translation>
     </message>
     <message>
         <source>Waiting terminate request</source>
-        <translation>Warte auf Abschlussanfrage</translation>
+        <translation>Warte auf Abschluss</translation>
     </message>
     <message>
         <source>Sending success terminate ACK</source>
-        <translation>Sende Bestätigung des erfolgreichen Abschlusses</translation>
+        <translation>Bestätige Abschluss</translation>
     </message>
     <message>
         <source>Sending fail terminate ACK</source>
-        <translation>Sende Bestätigung des fehlgeschlagenen Abschlusses</translation>
+        <translation>Bestätige Abbruch</translation>
     </message>
     <message>
         <source>Please wait for saving</source>
-        <translation>Bitte warten, der Receiver speichert</translation>
+        <translation>Bitte warten, wird gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1407,11 +1407,11 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>LNB Freq. High</source>
-        <translation>LNB-Frequenz High</translation>
+        <translation>LNB-Freq. High</translation>
     </message>
     <message>
         <source>LNB Freq. Low</source>
-        <translation>LNB-Frequenz Low</translation>
+        <translation>LNB-Freq. Low</translation>
     </message>
     <message>
         <source>Selected</source>
