@@ -990,11 +990,11 @@ Switch "Config Setting" to %2 and import it?</source>
     </message>
     <message>
         <source>Retry</source>
-        <translation>Wiederholungen</translation>
+        <translation>Wdh.</translation>
     </message>
     <message>
         <source>Elapsed</source>
-        <translation>Vergangen</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Excepted</source>
@@ -1002,7 +1002,7 @@ Switch "Config Setting" to %2 and import it?</source>
     </message>
     <message>
         <source>Ack</source>
-        <translation>Bestätigt</translation>
+        <translation>ACK</translation>
     </message>
     <message>
         <source>Sending</source>

@@ -109,3 +109,33 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same measure of the window in English, as it always was: what the German walk
+// finds is the German texts', not the measure's.
+class EnglishLayout : public apptest::AppTest {};
+
+TEST_F(EnglishLayout, NothingOnThePagesOrInTheTransferDialogsIsCut) {
+  const QString demo = Path("demo.qdb");
+  apptest::WriteSample(demo);
+  CQuelmarApp app;
+  ASSERT_TRUE(app.InitInstance({demo}));
+  CMainFrame& frame = *app.MainFrame();
+  CMainSheet* sheet = frame.View()->Sheet();
+  ASSERT_NE(sheet, nullptr);
+  QStringList faults;
+  for (int page = 0; page < sheet->count(); ++page) {
+    sheet->setCurrentIndex(page);
+    QApplication::processEvents();
+    faults << i18ntest::CutTexts(frame);
+  }
+  CQuelmarDoc doc;
+  LinkSettings settings;
+  CFileRcvDlg rcv(settings);
+  CFileSndDlg snd(settings, doc);
+  faults << i18ntest::CutTexts(rcv) << i18ntest::CutTexts(snd);
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace

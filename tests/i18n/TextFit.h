@@ -4,6 +4,9 @@
 // a control reaching out of its parent. One line a fault, naming the text.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -89,6 +92,31 @@ inline QStringList CutTexts(QWidget& window) {
     // A control grown past its parent (the page, the dialog, a group box) is cut there.
     if (!w->parentWidget()->rect().contains(w->geometry()))
       fault(w, text + QStringLiteral(" (outside its parent)"), w->geometry().right(), w->parentWidget()->width());
+  }
+  // A caption or button grown over its neighbour: two controls of one parent overlap.
+  const auto leaf = [](QWidget* w) {
+    return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+           qobject_cast<QComboBox*>(w) || qobject_cast<QProgressBar*>(w);
+  };
+  const QList<QWidget*> all = window.findChildren<QWidget*>();
+  for (QWidget* a : all) {
+    if (!a->isVisibleTo(&window) || !leaf(a) || a->isWindow()) continue;
+    for (QWidget* b : all) {
+      if (b <= a || b->parentWidget() != a->parentWidget() || !b->isVisibleTo(&window) || !leaf(b)) continue;
+      // A combo box's own line edit and the like sit inside it, not beside it.
+      if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+      if (!qobject_cast<QLabel*>(a) && !qobject_cast<QAbstractButton*>(a) && !qobject_cast<QLabel*>(b) &&
+          !qobject_cast<QAbstractButton*>(b))
+        continue;
+      if (a->geometry().intersects(b->geometry())) {
+        const auto name = [](QWidget* w) {
+          if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+          if (auto* bt = qobject_cast<QAbstractButton*>(w)) return bt->text();
+          return w->objectName();
+        };
+        faults << QStringLiteral("\"%1\" overlaps \"%2\"").arg(name(a), name(b));
+      }
+    }
   }
   return faults;
 }
