@@ -56,6 +56,10 @@ inline constexpr const char* kTipOpen = QT_TRANSLATE_NOOP("AppTexts", "Open");
 inline constexpr const char* kTipSave = QT_TRANSLATE_NOOP("AppTexts", "Save");
 inline constexpr const char* kTipAbout = QT_TRANSLATE_NOOP("AppTexts", "About");
 inline constexpr const char* kToolbarName = QT_TRANSLATE_NOOP("AppTexts", "Toolbar");
+// What a screen reader calls the status bar's message, the pages' sheet and the view.
+inline constexpr const char* kMessagePaneName = QT_TRANSLATE_NOOP("AppTexts", "Message");
+inline constexpr const char* kSheetName = QT_TRANSLATE_NOOP("AppTexts", "Sheet");
+inline constexpr const char* kViewName = QT_TRANSLATE_NOOP("AppTexts", "View");
 
 // Status bar.
 inline constexpr const char* kReady = QT_TRANSLATE_NOOP("AppTexts", "Ready");

@@ -111,7 +111,7 @@ QLabel* BuildStatusBar(QMainWindow& window, const MainActions& a) {
   // The message pane shows "Ready" whenever no prompt is shown over it.
   auto* messagePane = new QLabel(Q(kReady), bar);
   messagePane->setObjectName(QStringLiteral("messagePane"));
-  messagePane->setAccessibleName(QStringLiteral("Message"));
+  messagePane->setAccessibleName(Q(kMessagePaneName));
   bar->addWidget(messagePane, 1);
   for (const char* text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
     auto* indicator = new QLabel(Q(text), bar);

@@ -303,6 +303,18 @@
         <source>The language changes when Quelmar is started again.</source>
         <translation>Die Sprache wechselt beim nächsten Start von Quelmar.</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
 </context>
 <context>
     <name>CInputName</name>
@@ -317,6 +329,129 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckKinds</name>
+    <message>
+        <source>the stored checksum of the %1 section is wrong, so the receiver refuses the image</source>
+        <translation>die gespeicherte Prüfsumme des Abschnitts %1 ist falsch, daher weist der Receiver die Datenbank ab</translation>
+    </message>
+    <message>
+        <source>the list claims %1 entries but holds at most %2</source>
+        <translation>die Liste gibt %1 Einträge an, fasst aber höchstens %2</translation>
+    </message>
+    <message>
+        <source>No. %1 names program slot %2, beyond the %3 program slots</source>
+        <translation>Nr. %1 verweist auf Programmplatz %2, jenseits der %3 Programmplätze</translation>
+    </message>
+    <message>
+        <source>No. %1 names program slot %2, which is %3, not a program in use</source>
+        <translation>Nr. %1 verweist auf Programmplatz %2, der %3 ist, kein belegtes Programm</translation>
+    </message>
+    <message>
+        <source>No. %1 lists "%2" a second time (first at No. %3)</source>
+        <translation>Nr. %1 führt „%2“ ein zweites Mal auf (zuerst bei Nr. %3)</translation>
+    </message>
+    <message>
+        <source>group "%1" claims %2 members but holds at most %3</source>
+        <translation>Gruppe „%1“ gibt %2 Mitglieder an, fasst aber höchstens %3</translation>
+    </message>
+    <message>
+        <source>group "%1" member %2 names program slot %3, beyond the %4 program slots</source>
+        <translation>Gruppe „%1“, Mitglied %2 verweist auf Programmplatz %3, jenseits der %4 Programmplätze</translation>
+    </message>
+    <message>
+        <source>group "%1" member %2 names program slot %3, which is %4, not a program in use</source>
+        <translation>Gruppe „%1“, Mitglied %2 verweist auf Programmplatz %3, der %4 ist, kein belegtes Programm</translation>
+    </message>
+    <message>
+        <source>group "%1" member %2 is %3 a second time (first as member %4)</source>
+        <translation>Gruppe „%1“, Mitglied %2 ist ein zweites Mal %3 (zuerst als Mitglied %4)</translation>
+    </message>
+    <message>
+        <source>program "%1" is in neither the TV nor the radio list, so the receiver never shows it</source>
+        <translation>Programm „%1“ steht weder in der TV- noch in der Radioliste, daher zeigt der Receiver es nie</translation>
+    </message>
+    <message>
+        <source>%1 points at transponder slot %2, beyond the %3 transponder slots</source>
+        <translation>%1 verweist auf Transponderplatz %2, jenseits der %3 Transponderplätze</translation>
+    </message>
+    <message>
+        <source>%1 points at transponder slot %2, which is %3</source>
+        <translation>%1 verweist auf Transponderplatz %2, der %3 ist</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz points at satellite slot %2, beyond the %3 satellite slots</source>
+        <translation>Transponder %1 MHz verweist auf Satellitenplatz %2, jenseits der %3 Satellitenplätze</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz points at satellite slot %2, which is %3</source>
+        <translation>Transponder %1 MHz verweist auf Satellitenplatz %2, der %3 ist</translation>
+    </message>
+    <message>
+        <source>%1 has the satellite, frequency, polarization and service ID of %2</source>
+        <translation>%1 hat denselben Satelliten, dieselbe Frequenz, Polarisation und Service-ID wie %2</translation>
+    </message>
+    <message>
+        <source>the %1 has an empty name, so its row shows nothing</source>
+        <translation>%1 hat einen leeren Namen, daher zeigt seine Zeile nichts</translation>
+    </message>
+    <message>
+        <source>%1 has %2 %3, above 8191, which no transport stream can carry</source>
+        <translation>%1 hat %2 %3, über 8191, was kein Transportstrom tragen kann</translation>
+    </message>
+    <message>
+        <source>the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it</source>
+        <translation>der Zustand des Platzes ist 3, weder leer, belegt noch gelöscht, daher liest ihn nichts</translation>
+    </message>
+    <message>
+        <source>satellite "%1" holds selfIndex %2, not its own slot number</source>
+        <translation>Satellit „%1“ hat selfIndex %2, nicht seine eigene Platznummer</translation>
+    </message>
+    <message>
+        <source>%1 has service type 3, none of UNKNOWN, TV and RADIO</source>
+        <translation>%1 hat den Diensttyp 3, weder UNKNOWN noch TV noch RADIO</translation>
+    </message>
+    <message>
+        <source>satellite "%1" has LNB type %2, none of Standard (0) and Universal (1)</source>
+        <translation>Satellit „%1“ hat den LNB-Typ %2, weder Standard (0) noch Universal (1)</translation>
+    </message>
+    <message>
+        <source>satellite "%1" has DiSEqC port 7, none of Off, A, B and Port 1 to 4</source>
+        <translation>Satellit „%1“ hat DiSEqC-Port 7, keinen von Aus, A, B und Port 1 bis 4</translation>
+    </message>
+    <message>
+        <source>satellite "%1" has motor value %2; only 0 (off) and 1 (on) are known</source>
+        <translation>Satellit „%1“ hat den Motorwert %2; bekannt sind nur 0 (aus) und 1 (ein)</translation>
+    </message>
+    <message>
+        <source>the header's magic is %1, not %2, so the editor and the receiver refuse the file</source>
+        <translation>die Dateikennung im Kopf ist %1, nicht %2, daher weisen Editor und Receiver die Datei ab</translation>
+    </message>
+    <message>
+        <source>the header's validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it</source>
+        <translation>validFlag im Kopf ist %1, nicht 1, daher gilt die Datei als ohne Datenbank und der Editor weist sie ab</translation>
+    </message>
+    <message>
+        <source>the header's dataLength is %1, not %2 as every %3 database has, so the editor refuses the file</source>
+        <translation>dataLength im Kopf ist %1, nicht %2 wie bei jeder %3-Datenbank, daher weist der Editor die Datei ab</translation>
+    </message>
+    <message>
+        <source>the header's imageTypeWord is %1, not %2 as a %3 database has</source>
+        <translation>imageTypeWord im Kopf ist %1, nicht %2 wie bei einer %3-Datenbank</translation>
+    </message>
+    <message>
+        <source>the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails</source>
+        <translation>headerSum im Kopf ist %1, aber seine ersten 60 Bytes ergeben %2, daher schlägt eine Übertragung fehl</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
+#include "db/exchange/CheckKinds.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/exchange/ReferenceOrderTexts.h"
 #include "link/LinkTexts.h"
@@ -105,6 +106,8 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted));
     t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
     t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
+    // db/exchange: what "Check Database" finds; the names in them stay as they are.
+    for (const CheckKindInfo& info : kCheckKinds) t.push_back(Table(info.message.data()));
     // link: why a port did not open, and what the engines put together.
     t.push_back(Table(LinkTexts::kNotSerialDevice));
     t.push_back(Table(LinkTexts::kOwnTerminal));

@@ -9,6 +9,7 @@
 #include "GermanTest.h"
 #include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
+#include "db/exchange/CheckKinds.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/operations/OperationTexts.h"
 #include "db/records/TextArgs.h"
@@ -41,6 +42,8 @@ const std::vector<Case>& Cases() {
        "Rückgängig: TV-Liste bearbeiten"},
       {"a report line", text::Fill(ReferenceListTexts::kRowUnmatched, {"12", "Kino 1"}),
        "Zeile 12: kein Programm passt zu „Kino 1“"},
+      {"a problem the check found", text::Fill(InfoOf(CheckKind::ProgramNotListed).message, {"Kino"}),
+       "Programm „Kino“ steht weder in der TV- noch in der Radioliste, daher zeigt der Receiver es nie"},
       {"a transfer status", LinkTexts::kRxStatus[4], "Warte auf Kopfdaten"},
       {"joined with its reason", std::string(LinkTexts::kLineLost) + LinkTexts::kHungUp,
        "Verbindung verloren: die Gegenseite hat aufgelegt"},
@@ -109,7 +112,7 @@ TEST(TranslationCatalogue, EveryCoreTemplateIsRecognised) {
   int checked = 0;
   for (const auto& [context, source] : Catalogue()) {
     if (!QStringList{"DbTexts", "JournalTexts", "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts",
-                     "LinkTexts"}
+                     "LinkTexts", "CheckKinds"}
              .contains(context) ||
         !source.contains(place))
       continue;

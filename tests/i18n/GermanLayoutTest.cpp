@@ -3,6 +3,7 @@
 // items of a menu share an accelerator. ctest runs it once more at twice the scale
 // (test_i18n_scale2).
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
 
@@ -88,6 +89,17 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   sheet->setCurrentIndex(1);
   if (auto* list = sheet->currentWidget()->findChild<QListWidget*>(QStringLiteral("serviceList"))) list->setCurrentRow(0);
   CheckDialog("moveTo");
+  CheckDialog("addProgram");
+  // "Check Database" stays open beside the pages.
+  apptest::Trigger(frame, "checkDatabase");
+  int checks = 0;
+  for (QDialog* d : frame.findChildren<QDialog*>()) {
+    if (!d->isVisible()) continue;
+    ++checks;
+    for (const QString& f : i18ntest::CutTexts(*d)) faults_ << QStringLiteral("checkDatabase: ") + f;
+    d->close();
+  }
+  EXPECT_EQ(checks, 1);
 
   // The transfer dialogs, their status line holding the longest state the engines name.
   CQuelmarDoc doc;
