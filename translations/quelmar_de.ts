@@ -248,7 +248,7 @@
         <translation>Quelmar wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen an %1 (%2) wiederherstellen?</translation>
     </message>
     <message>
-        <source>%1, the last "%2", %3</source>
+        <source>%1, the last &quot;%2&quot;, %3</source>
         <translation>%1, zuletzt „%2“, %3</translation>
     </message>
     <message>
@@ -350,27 +350,27 @@
         <translation>Nr. %1 verweist auf Programmplatz %2, der %3 ist, kein belegtes Programm</translation>
     </message>
     <message>
-        <source>No. %1 lists "%2" a second time (first at No. %3)</source>
+        <source>No. %1 lists &quot;%2&quot; a second time (first at No. %3)</source>
         <translation>Nr. %1 führt „%2“ ein zweites Mal auf (zuerst bei Nr. %3)</translation>
     </message>
     <message>
-        <source>group "%1" claims %2 members but holds at most %3</source>
+        <source>group &quot;%1&quot; claims %2 members but holds at most %3</source>
         <translation>Gruppe „%1“ gibt %2 Mitglieder an, fasst aber höchstens %3</translation>
     </message>
     <message>
-        <source>group "%1" member %2 names program slot %3, beyond the %4 program slots</source>
+        <source>group &quot;%1&quot; member %2 names program slot %3, beyond the %4 program slots</source>
         <translation>Gruppe „%1“, Mitglied %2 verweist auf Programmplatz %3, jenseits der %4 Programmplätze</translation>
     </message>
     <message>
-        <source>group "%1" member %2 names program slot %3, which is %4, not a program in use</source>
+        <source>group &quot;%1&quot; member %2 names program slot %3, which is %4, not a program in use</source>
         <translation>Gruppe „%1“, Mitglied %2 verweist auf Programmplatz %3, der %4 ist, kein belegtes Programm</translation>
     </message>
     <message>
-        <source>group "%1" member %2 is %3 a second time (first as member %4)</source>
+        <source>group &quot;%1&quot; member %2 is %3 a second time (first as member %4)</source>
         <translation>Gruppe „%1“, Mitglied %2 ist ein zweites Mal %3 (zuerst als Mitglied %4)</translation>
     </message>
     <message>
-        <source>program "%1" is in neither the TV nor the radio list, so the receiver never shows it</source>
+        <source>program &quot;%1&quot; is in neither the TV nor the radio list, so the receiver never shows it</source>
         <translation>Programm „%1“ steht weder in der TV- noch in der Radioliste, daher zeigt der Receiver es nie</translation>
     </message>
     <message>
@@ -402,11 +402,11 @@
         <translation>%1 hat %2 %3, über 8191, was kein Transportstrom tragen kann</translation>
     </message>
     <message>
-        <source>the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it</source>
+        <source>the slot&apos;s state is 3, none of Empty, Used and Deleted, so nothing reads it</source>
         <translation>der Zustand des Platzes ist 3, weder leer, belegt noch gelöscht, daher liest ihn nichts</translation>
     </message>
     <message>
-        <source>satellite "%1" holds selfIndex %2, not its own slot number</source>
+        <source>satellite &quot;%1&quot; holds selfIndex %2, not its own slot number</source>
         <translation>Satellit „%1“ hat selfIndex %2, nicht seine eigene Platznummer</translation>
     </message>
     <message>
@@ -414,35 +414,35 @@
         <translation>%1 hat den Diensttyp 3, weder UNKNOWN noch TV noch RADIO</translation>
     </message>
     <message>
-        <source>satellite "%1" has LNB type %2, none of Standard (0) and Universal (1)</source>
+        <source>satellite &quot;%1&quot; has LNB type %2, none of Standard (0) and Universal (1)</source>
         <translation>Satellit „%1“ hat den LNB-Typ %2, weder Standard (0) noch Universal (1)</translation>
     </message>
     <message>
-        <source>satellite "%1" has DiSEqC port 7, none of Off, A, B and Port 1 to 4</source>
+        <source>satellite &quot;%1&quot; has DiSEqC port 7, none of Off, A, B and Port 1 to 4</source>
         <translation>Satellit „%1“ hat DiSEqC-Port 7, keinen von Aus, A, B und Port 1 bis 4</translation>
     </message>
     <message>
-        <source>satellite "%1" has motor value %2; only 0 (off) and 1 (on) are known</source>
+        <source>satellite &quot;%1&quot; has motor value %2; only 0 (off) and 1 (on) are known</source>
         <translation>Satellit „%1“ hat den Motorwert %2; bekannt sind nur 0 (aus) und 1 (ein)</translation>
     </message>
     <message>
-        <source>the header's magic is %1, not %2, so the editor and the receiver refuse the file</source>
+        <source>the header&apos;s magic is %1, not %2, so the editor and the receiver refuse the file</source>
         <translation>die Dateikennung im Kopf ist %1, nicht %2, daher weisen Editor und Receiver die Datei ab</translation>
     </message>
     <message>
-        <source>the header's validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it</source>
+        <source>the header&apos;s validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it</source>
         <translation>validFlag im Kopf ist %1, nicht 1, daher gilt die Datei als ohne Datenbank und der Editor weist sie ab</translation>
     </message>
     <message>
-        <source>the header's dataLength is %1, not %2 as every %3 database has, so the editor refuses the file</source>
+        <source>the header&apos;s dataLength is %1, not %2 as every %3 database has, so the editor refuses the file</source>
         <translation>dataLength im Kopf ist %1, nicht %2 wie bei jeder %3-Datenbank, daher weist der Editor die Datei ab</translation>
     </message>
     <message>
-        <source>the header's imageTypeWord is %1, not %2 as a %3 database has</source>
+        <source>the header&apos;s imageTypeWord is %1, not %2 as a %3 database has</source>
         <translation>imageTypeWord im Kopf ist %1, nicht %2 wie bei einer %3-Datenbank</translation>
     </message>
     <message>
-        <source>the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails</source>
+        <source>the header&apos;s headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails</source>
         <translation>headerSum im Kopf ist %1, aber seine ersten 60 Bytes ergeben %2, daher schlägt eine Übertragung fehl</translation>
     </message>
     <message>
@@ -465,7 +465,7 @@
         <translation>Die Datei enthält keine Datenbank (ihr Kopf ist nicht als gültig markiert).</translation>
     </message>
     <message>
-        <source>The file's header gives an unexpected data length.</source>
+        <source>The file&apos;s header gives an unexpected data length.</source>
         <translation>Der Dateikopf gibt eine unerwartete Datenlänge an.</translation>
     </message>
     <message>
@@ -505,7 +505,7 @@
         <translation>Der Receiver hat keine vollständige Datenbank gesendet. Es wurde nichts geladen.</translation>
     </message>
     <message>
-        <source>The receiver's header does not mark its database valid. Nothing was loaded.</source>
+        <source>The receiver&apos;s header does not mark its database valid. Nothing was loaded.</source>
         <translation>Der Kopf des Receivers markiert seine Datenbank nicht als gültig. Es wurde nichts geladen.</translation>
     </message>
     <message>
@@ -675,7 +675,7 @@
         <translation>Unterschiede</translation>
     </message>
     <message>
-        <source>%1 differences: what changed since %2, grouped by table; a change shows the file's value, then the document's.</source>
+        <source>%1 differences: what changed since %2, grouped by table; a change shows the file&apos;s value, then the document&apos;s.</source>
         <translation>%1 Unterschiede: was sich seit %2 geändert hat, nach Tabelle gruppiert; eine Änderung zeigt erst den Wert der Datei, dann den des Dokuments.</translation>
     </message>
     <message>
@@ -715,15 +715,15 @@
         <translation>Die Datenbank hat %1 Fehler. Trotzdem senden?</translation>
     </message>
     <message>
-        <source>The database's checksums do not hold under %1, so it shows nonsense there, but they all hold under %2.
+        <source>The database&apos;s checksums do not hold under %1, so it shows nonsense there, but they all hold under %2.
 
-Switch "Config Setting" to %2 and open it again?</source>
+Switch &quot;Config Setting&quot; to %2 and open it again?</source>
         <translation>Die Prüfsummen der Datenbank stimmen unter %1 nicht, dort zeigt sie also Unsinn, aber unter %2 stimmen sie alle.
 
 „Verbindungseinstellungen“ auf %2 umstellen und die Datenbank erneut öffnen?</translation>
     </message>
     <message>
-        <source>The database's checksums do not hold under %1, so it may show nonsense, but they all hold under %2.</source>
+        <source>The database&apos;s checksums do not hold under %1, so it may show nonsense, but they all hold under %2.</source>
         <translation>Die Prüfsummen der Datenbank stimmen unter %1 nicht, sie zeigt also womöglich Unsinn, aber unter %2 stimmen sie alle.</translation>
     </message>
     <message>
@@ -775,9 +775,9 @@ Switch "Config Setting" to %2 and open it again?</source>
         <translation>%1 wurde nicht importiert: %2</translation>
     </message>
     <message>
-        <source>%1 holds a %2 database, and "Config Setting" is %3.
+        <source>%1 holds a %2 database, and &quot;Config Setting&quot; is %3.
 
-Switch "Config Setting" to %2 and import it?</source>
+Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <translation>%1 enthält eine %2-Datenbank, und „Verbindungseinstellungen“ steht auf %3.
 
 „Verbindungseinstellungen“ auf %2 umstellen und importieren?</translation>
@@ -1089,7 +1089,7 @@ Switch "Config Setting" to %2 and import it?</source>
         <translation>Schritt %1 passt nicht zur Datenbank davor</translation>
     </message>
     <message>
-        <source>the journal's database cannot be read: %1</source>
+        <source>the journal&apos;s database cannot be read: %1</source>
         <translation>die Datenbank des Journals kann nicht gelesen werden: %1</translation>
     </message>
 </context>
@@ -1427,23 +1427,23 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>%1 von %2 Zeilen zugeordnet</translation>
     </message>
     <message>
-        <source>line %1: no program matches "%2"</source>
+        <source>line %1: no program matches &quot;%2&quot;</source>
         <translation>Zeile %1: kein Programm passt zu „%2“</translation>
     </message>
     <message>
-        <source>program %1 renamed: "%2" → "%3"</source>
+        <source>program %1 renamed: &quot;%2&quot; → &quot;%3&quot;</source>
         <translation>Programm %1 umbenannt: „%2“ → „%3“</translation>
     </message>
     <message>
-        <source>%1: program %2 "%3" left in place, now at %4</source>
+        <source>%1: program %2 &quot;%3&quot; left in place, now at %4</source>
         <translation>%1: Programm %2 „%3“ an seinem Platz gelassen, jetzt an %4</translation>
     </message>
     <message>
-        <source>created group "%1"</source>
+        <source>created group &quot;%1&quot;</source>
         <translation>Gruppe „%1“ angelegt</translation>
     </message>
     <message>
-        <source>line %1: no group "%2" and none can be created; membership not taken</source>
+        <source>line %1: no group &quot;%2&quot; and none can be created; membership not taken</source>
         <translation>Zeile %1: keine Gruppe „%2“, und es kann keine angelegt werden; Mitgliedschaft nicht übernommen</translation>
     </message>
     <message>
@@ -1451,7 +1451,7 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>Zeile %1: %2 Gruppenpositionen für %3 Gruppen; die Positionen wurden nicht übernommen</translation>
     </message>
     <message>
-        <source>group "%1" is full; program %2 "%3" not added</source>
+        <source>group &quot;%1&quot; is full; program %2 &quot;%3&quot; not added</source>
         <translation>Gruppe „%1“ ist voll; Programm %2 „%3“ nicht hinzugefügt</translation>
     </message>
 </context>
@@ -1462,31 +1462,31 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>%1: %2 von %3 Referenzprogrammen zugeordnet</translation>
     </message>
     <message>
-        <source>%1: reference program "%2" (No. %3) matches no program</source>
+        <source>%1: reference program &quot;%2&quot; (No. %3) matches no program</source>
         <translation>%1: Referenzprogramm „%2“ (Nr. %3) passt zu keinem Programm</translation>
     </message>
     <message>
-        <source>%1: program %2 "%3" is not in the reference, now No. %4</source>
+        <source>%1: program %2 &quot;%3&quot; is not in the reference, now No. %4</source>
         <translation>%1: Programm %2 „%3“ ist nicht in der Referenz, jetzt Nr. %4</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 "%2": %3 of %4 members matched</source>
+        <source>favoriteGroups %1 &quot;%2&quot;: %3 of %4 members matched</source>
         <translation>favoriteGroups %1 „%2“: %3 von %4 Mitgliedern zugeordnet</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 "%2": %3 members not in the reference kept after them</source>
+        <source>favoriteGroups %1 &quot;%2&quot;: %3 members not in the reference kept after them</source>
         <translation>favoriteGroups %1 „%2“: %3 Mitglieder, die nicht in der Referenz sind, dahinter behalten</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 "%2": %3 members did not fit and were left out</source>
+        <source>favoriteGroups %1 &quot;%2&quot;: %3 members did not fit and were left out</source>
         <translation>favoriteGroups %1 „%2“: %3 Mitglieder passten nicht mehr hinein und wurden ausgelassen</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 "%2" removed: the reference has no group there</source>
+        <source>favoriteGroups %1 &quot;%2&quot; removed: the reference has no group there</source>
         <translation>favoriteGroups %1 „%2“ entfernt: Die Referenz hat dort keine Gruppe</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 "%2" kept: the reference has no group there, but %3 of its members are not in the reference</source>
+        <source>favoriteGroups %1 &quot;%2&quot; kept: the reference has no group there, but %3 of its members are not in the reference</source>
         <translation>favoriteGroups %1 „%2“ behalten: Die Referenz hat dort keine Gruppe, aber %3 ihrer Mitglieder sind nicht in der Referenz</translation>
     </message>
 </context>
