@@ -1,84 +1,98 @@
 #pragma once
 // Texts of the application shell: menus, toolbar, status bar, the About box and the
 // shell's own messages.
+#include <QtGlobal>
 
 namespace AppTexts {
 
 // Title of a document that has no file yet, and the base name proposed when saving it.
-inline constexpr const char* kUntitled = "Untitled";
+inline constexpr const char* kUntitled = QT_TRANSLATE_NOOP("AppTexts", "Untitled");
 inline constexpr const char* kFileExtension = ".qdb";
-inline constexpr const char* kFileFilter = "QDB Files (*.qdb);;All Files (*.*)";
-inline constexpr const char* kOpenCaption = "Open";
-inline constexpr const char* kSaveAsCaption = "Save As";
-inline constexpr const char* kSaveChanges = "Save changes to %1?";
+inline constexpr const char* kFileFilter = QT_TRANSLATE_NOOP("AppTexts", "QDB Files (*.qdb);;All Files (*.*)");
+inline constexpr const char* kOpenCaption = QT_TRANSLATE_NOOP("AppTexts", "Open");
+inline constexpr const char* kSaveAsCaption = QT_TRANSLATE_NOOP("AppTexts", "Save As");
+inline constexpr const char* kSaveChanges = QT_TRANSLATE_NOOP("AppTexts", "Save changes to %1?");
 
 // Main menu.
-inline constexpr const char* kMenuFile = "&File";
-inline constexpr const char* kMenuOpen = "&Open...\tCtrl+O";
-inline constexpr const char* kMenuSave = "&Save\tCtrl+S";
-inline constexpr const char* kMenuSaveAs = "Save &As...\tCrtl+A";
-inline constexpr const char* kMenuRecentFile = "Recent File";
-inline constexpr const char* kMenuOpenReceived = "Open &Received...";
-inline constexpr const char* kPromptOpenReceived = "Open an image kept from the receiver as a new document";
-inline constexpr const char* kMenuEdit = "&Edit";
+inline constexpr const char* kMenuFile = QT_TRANSLATE_NOOP("AppTexts", "&File");
+inline constexpr const char* kMenuOpen = QT_TRANSLATE_NOOP("AppTexts", "&Open...\tCtrl+O");
+inline constexpr const char* kMenuSave = QT_TRANSLATE_NOOP("AppTexts", "&Save\tCtrl+S");
+inline constexpr const char* kMenuSaveAs = QT_TRANSLATE_NOOP("AppTexts", "Save &As...\tCrtl+A");
+inline constexpr const char* kMenuRecentFile = QT_TRANSLATE_NOOP("AppTexts", "Recent File");
+inline constexpr const char* kMenuOpenReceived = QT_TRANSLATE_NOOP("AppTexts", "Open &Received...");
+inline constexpr const char* kPromptOpenReceived = QT_TRANSLATE_NOOP("AppTexts", "Open an image kept from the receiver as a new document");
+inline constexpr const char* kMenuEdit = QT_TRANSLATE_NOOP("AppTexts", "&Edit");
 // "Undo" or "Redo" and the step's text; alone while there is nothing to take back.
-inline constexpr const char* kMenuUndo = "&Undo";
-inline constexpr const char* kMenuRedo = "&Redo";
-inline constexpr const char* kMenuUndoStep = "&Undo %1";
-inline constexpr const char* kMenuRedoStep = "&Redo %1";
-inline constexpr const char* kPromptUndo = "Undo the last action";
-inline constexpr const char* kPromptRedo = "Redo the previously undone action";
-inline constexpr const char* kMenuClose = "&Close";
-inline constexpr const char* kMenuExit = "E&xit";
-inline constexpr const char* kMenuView = "&View";
-inline constexpr const char* kMenuToolbar = "&Toolbar";
-inline constexpr const char* kMenuStatusBar = "&Status Bar";
-inline constexpr const char* kMenuTransfer = "Receive/Send";
-inline constexpr const char* kMenuReceive = "Receive from STB";
-inline constexpr const char* kMenuSend = "Send to STB";
-inline constexpr const char* kMenuTools = "Tools";
-inline constexpr const char* kMenuConfig = "Config Setting";
-inline constexpr const char* kMenuHelp = "&Help";
-inline constexpr const char* kMenuAbout = "&About Quelmar...";
+inline constexpr const char* kMenuUndo = QT_TRANSLATE_NOOP("AppTexts", "&Undo");
+inline constexpr const char* kMenuRedo = QT_TRANSLATE_NOOP("AppTexts", "&Redo");
+inline constexpr const char* kMenuUndoStep = QT_TRANSLATE_NOOP("AppTexts", "&Undo %1");
+inline constexpr const char* kMenuRedoStep = QT_TRANSLATE_NOOP("AppTexts", "&Redo %1");
+inline constexpr const char* kPromptUndo = QT_TRANSLATE_NOOP("AppTexts", "Undo the last action");
+inline constexpr const char* kPromptRedo = QT_TRANSLATE_NOOP("AppTexts", "Redo the previously undone action");
+inline constexpr const char* kMenuClose = QT_TRANSLATE_NOOP("AppTexts", "&Close");
+inline constexpr const char* kMenuExit = QT_TRANSLATE_NOOP("AppTexts", "E&xit");
+inline constexpr const char* kMenuView = QT_TRANSLATE_NOOP("AppTexts", "&View");
+inline constexpr const char* kMenuToolbar = QT_TRANSLATE_NOOP("AppTexts", "&Toolbar");
+inline constexpr const char* kMenuStatusBar = QT_TRANSLATE_NOOP("AppTexts", "&Status Bar");
+// View > Language: the desktop's language, or one of the program's own, each named in
+// itself; it takes effect at the next start.
+inline constexpr const char* kMenuLanguage = QT_TRANSLATE_NOOP("AppTexts", "&Language");
+inline constexpr const char* kLanguageSystem = QT_TRANSLATE_NOOP("AppTexts", "System");
+inline constexpr const char* kLanguageEnglish = "English";
+inline constexpr const char* kLanguageGerman = "Deutsch";
+inline constexpr const char* kPromptLanguage = QT_TRANSLATE_NOOP("AppTexts", "Choose the language of the window");
+inline constexpr const char* kLanguageAtRestart =
+    QT_TRANSLATE_NOOP("AppTexts", "The language changes when Quelmar is started again.");
+inline constexpr const char* kMenuTransfer = QT_TRANSLATE_NOOP("AppTexts", "Receive/Send");
+inline constexpr const char* kMenuReceive = QT_TRANSLATE_NOOP("AppTexts", "Receive from STB");
+inline constexpr const char* kMenuSend = QT_TRANSLATE_NOOP("AppTexts", "Send to STB");
+inline constexpr const char* kMenuTools = QT_TRANSLATE_NOOP("AppTexts", "Tools");
+inline constexpr const char* kMenuConfig = QT_TRANSLATE_NOOP("AppTexts", "Config Setting");
+inline constexpr const char* kMenuHelp = QT_TRANSLATE_NOOP("AppTexts", "&Help");
+inline constexpr const char* kMenuAbout = QT_TRANSLATE_NOOP("AppTexts", "&About Quelmar...");
 
 // Toolbar tool tips (the transfer buttons have none).
-inline constexpr const char* kTipOpen = "Open";
-inline constexpr const char* kTipSave = "Save";
-inline constexpr const char* kTipAbout = "About";
-inline constexpr const char* kToolbarName = "Toolbar";
+inline constexpr const char* kTipOpen = QT_TRANSLATE_NOOP("AppTexts", "Open");
+inline constexpr const char* kTipSave = QT_TRANSLATE_NOOP("AppTexts", "Save");
+inline constexpr const char* kTipAbout = QT_TRANSLATE_NOOP("AppTexts", "About");
+inline constexpr const char* kToolbarName = QT_TRANSLATE_NOOP("AppTexts", "Toolbar");
+// What a screen reader calls the status bar's message, the pages' sheet and the view.
+inline constexpr const char* kMessagePaneName = QT_TRANSLATE_NOOP("AppTexts", "Message");
+inline constexpr const char* kSheetName = QT_TRANSLATE_NOOP("AppTexts", "Sheet");
+inline constexpr const char* kViewName = QT_TRANSLATE_NOOP("AppTexts", "View");
 
 // Status bar.
-inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kReady = QT_TRANSLATE_NOOP("AppTexts", "Ready");
 // Where an accepted received image was kept.
-inline constexpr const char* kReceivedKept = "Received image kept as %1";
+inline constexpr const char* kReceivedKept = QT_TRANSLATE_NOOP("AppTexts", "Received image kept as %1");
 
 // The "Open Received" dialog.
-inline constexpr const char* kReceivedCaption = "Open Received";
-inline constexpr const char* kReceivedList = "Images received from the receiver, newest first:";
-inline constexpr const char* kReceivedNone = "No received image has been kept yet.";
-inline constexpr const char* kReceivedWhen = "Received";
-inline constexpr const char* kReceivedSatellites = "Satellites";
-inline constexpr const char* kReceivedTransponders = "Transponders";
-inline constexpr const char* kReceivedPrograms = "Programs";
-inline constexpr const char* kReceivedVariant = "Variant";
-inline constexpr const char* kReceivedUnreadable = "not readable";
-inline constexpr const char* kReceivedOpen = "Open";
-inline constexpr const char* kIndicatorCaps = "CAP";
-inline constexpr const char* kIndicatorNum = "NUM";
-inline constexpr const char* kIndicatorScroll = "SCRL";
-inline constexpr const char* kPromptOpen = "Open an existing document";
-inline constexpr const char* kPromptSave = "Save the active document";
-inline constexpr const char* kPromptSaveAs = "Save the active document with a new name";
-inline constexpr const char* kPromptRecent = "Open this document";
-inline constexpr const char* kPromptExit = "Quit the application; prompts to save documents";
-inline constexpr const char* kPromptToolbar = "Show or hide the toolbar";
-inline constexpr const char* kPromptStatusBar = "Show or hide the status bar";
+inline constexpr const char* kReceivedCaption = QT_TRANSLATE_NOOP("AppTexts", "Open Received");
+inline constexpr const char* kReceivedList = QT_TRANSLATE_NOOP("AppTexts", "Images received from the receiver, newest first:");
+inline constexpr const char* kReceivedNone = QT_TRANSLATE_NOOP("AppTexts", "No received image has been kept yet.");
+inline constexpr const char* kReceivedWhen = QT_TRANSLATE_NOOP("AppTexts", "Received");
+inline constexpr const char* kReceivedSatellites = QT_TRANSLATE_NOOP("AppTexts", "Satellites");
+inline constexpr const char* kReceivedTransponders = QT_TRANSLATE_NOOP("AppTexts", "Transponders");
+inline constexpr const char* kReceivedPrograms = QT_TRANSLATE_NOOP("AppTexts", "Programs");
+inline constexpr const char* kReceivedVariant = QT_TRANSLATE_NOOP("AppTexts", "Variant");
+inline constexpr const char* kReceivedUnreadable = QT_TRANSLATE_NOOP("AppTexts", "not readable");
+inline constexpr const char* kReceivedOpen = QT_TRANSLATE_NOOP("AppTexts", "Open");
+inline constexpr const char* kIndicatorCaps = QT_TRANSLATE_NOOP("AppTexts", "CAP");
+inline constexpr const char* kIndicatorNum = QT_TRANSLATE_NOOP("AppTexts", "NUM");
+inline constexpr const char* kIndicatorScroll = QT_TRANSLATE_NOOP("AppTexts", "SCRL");
+inline constexpr const char* kPromptOpen = QT_TRANSLATE_NOOP("AppTexts", "Open an existing document");
+inline constexpr const char* kPromptSave = QT_TRANSLATE_NOOP("AppTexts", "Save the active document");
+inline constexpr const char* kPromptSaveAs = QT_TRANSLATE_NOOP("AppTexts", "Save the active document with a new name");
+inline constexpr const char* kPromptRecent = QT_TRANSLATE_NOOP("AppTexts", "Open this document");
+inline constexpr const char* kPromptExit = QT_TRANSLATE_NOOP("AppTexts", "Quit the application; prompts to save documents");
+inline constexpr const char* kPromptToolbar = QT_TRANSLATE_NOOP("AppTexts", "Show or hide the toolbar");
+inline constexpr const char* kPromptStatusBar = QT_TRANSLATE_NOOP("AppTexts", "Show or hide the status bar");
 
 // About box.
-inline constexpr const char* kAboutCaption = "About Quelmar";
-inline constexpr const char* kAboutVersion = "Quelmar Version 1.2";
-inline constexpr const char* kOk = "OK";
-inline constexpr const char* kCancel = "Cancel";
+inline constexpr const char* kAboutCaption = QT_TRANSLATE_NOOP("AppTexts", "About Quelmar");
+inline constexpr const char* kAboutVersion = QT_TRANSLATE_NOOP("AppTexts", "Quelmar Version 1.2");
+inline constexpr const char* kOk = QT_TRANSLATE_NOOP("AppTexts", "OK");
+inline constexpr const char* kCancel = QT_TRANSLATE_NOOP("AppTexts", "Cancel");
 
 // Where the recent-file list is kept.
 inline constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
@@ -92,23 +106,25 @@ inline constexpr const char* kWindowMaximizedKey = "Maximized";
 inline constexpr const char* kWindowPageKey = "Page";
 inline constexpr const char* kServiceColumnsKey = "ServiceColumns";
 inline constexpr const char* kGroupColumnsKey = "GroupColumns";
+// The language chosen under View > Language ("en", "de"; absent: the desktop's).
+inline constexpr const char* kLanguageKey = "Language";
 
 // Shell messages.
-inline constexpr const char* kUsage = "Usage: quelmar [FILE.qdb]";
+inline constexpr const char* kUsage = QT_TRANSLATE_NOOP("AppTexts", "Usage: quelmar [FILE.qdb]");
 
 // Asked at start for each recovery journal a window that stopped left behind.
 // %1: the file ("box.qdb"), %2: what it holds (kRecoverSteps).
-inline constexpr const char* kRecoverQuestion = "Quelmar was not closed properly. Restore the unsaved changes to %1 (%2)?";
-inline constexpr const char* kRecoverSteps = "%1, the last \"%2\", %3";
-inline constexpr const char* kRecoverNoSteps = "no steps, %1";
-inline constexpr const char* kOneStep = "1 step";
-inline constexpr const char* kSteps = "%1 steps";
-inline constexpr const char* kRecoverUntitled = "an untitled database";
-inline constexpr const char* kRecoverReceived = "the database received at %1";
+inline constexpr const char* kRecoverQuestion = QT_TRANSLATE_NOOP("AppTexts", "Quelmar was not closed properly. Restore the unsaved changes to %1 (%2)?");
+inline constexpr const char* kRecoverSteps = QT_TRANSLATE_NOOP("AppTexts", "%1, the last \"%2\", %3");
+inline constexpr const char* kRecoverNoSteps = QT_TRANSLATE_NOOP("AppTexts", "no steps, %1");
+inline constexpr const char* kOneStep = QT_TRANSLATE_NOOP("AppTexts", "1 step");
+inline constexpr const char* kSteps = QT_TRANSLATE_NOOP("AppTexts", "%1 steps");
+inline constexpr const char* kRecoverUntitled = QT_TRANSLATE_NOOP("AppTexts", "an untitled database");
+inline constexpr const char* kRecoverReceived = QT_TRANSLATE_NOOP("AppTexts", "the database received at %1");
 inline constexpr const char* kRecoverFileChanged =
-    "%1 has changed on disk since. The restored changes are opened as an untitled database.";
-inline constexpr const char* kRecoverLost = "%1 damaged records at the end of the journal could not be restored.";
-inline constexpr const char* kRecoverUnreadable = "A recovery journal could not be read and was kept aside: %1";
-inline constexpr const char* kRecoverFailed = "The unsaved changes could not be restored: %1. The journal was kept aside.";
+    QT_TRANSLATE_NOOP("AppTexts", "%1 has changed on disk since. The restored changes are opened as an untitled database.");
+inline constexpr const char* kRecoverLost = QT_TRANSLATE_NOOP("AppTexts", "%1 damaged records at the end of the journal could not be restored.");
+inline constexpr const char* kRecoverUnreadable = QT_TRANSLATE_NOOP("AppTexts", "A recovery journal could not be read and was kept aside: %1");
+inline constexpr const char* kRecoverFailed = QT_TRANSLATE_NOOP("AppTexts", "The unsaved changes could not be restored: %1. The journal was kept aside.");
 
 }  // namespace AppTexts

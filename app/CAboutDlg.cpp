@@ -6,10 +6,11 @@
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CAboutDlg"));
-  setWindowTitle(QString::fromLatin1(AppTexts::kAboutCaption));
+  setWindowTitle(Texts::Q(AppTexts::kAboutCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 235, 55);
   setFixedSize(size());
@@ -21,11 +22,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(AppIcons::Application().pixmap(QSize(32, 32), devicePixelRatioF()));
   DialogUnits::Place(icon, 11, 10, 20, 20);
 
-  auto* version = new QLabel(QString::fromLatin1(AppTexts::kAboutVersion), this);
+  auto* version = new QLabel(Texts::Q(AppTexts::kAboutVersion), this);
   version->setObjectName(QStringLiteral("version"));
   DialogUnits::Place(version, 40, 10, 119, 8);
 
-  auto* ok = new QPushButton(QString::fromLatin1(AppTexts::kOk), this);
+  auto* ok = new QPushButton(Texts::Q(AppTexts::kOk), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
   DialogUnits::Place(ok, 178, 7, 50, 14);

@@ -39,15 +39,16 @@
 #include "ui/tools/DuplicateTexts.h"
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/CommandAction.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace T = ExchangeDialogTexts;
 
 namespace {
 
 // These texts are UTF-8 (the menu items' ellipsis).
-QString U(const char* text) { return QString::fromUtf8(text); }
-QString U(const std::string& text) { return QString::fromStdString(text); }
+QString U(const char* text) { return Texts::U(text); }
 // A name as the file system holds it, shown.
 QString Shown(const std::string& nativePath) { return QFile::decodeName(QByteArray::fromStdString(nativePath)); }
 std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -172,7 +173,7 @@ void CExchangeCommands::OnCompareWith() {
   CQuelmarDoc other;
   const Result opened = ReadOther(path, doc.GetDbType(), other);
   if (!opened) {
-    Prompt::Message(&window_, Shown(opened.message));
+    Prompt::Message(&window_, CoreMessages::Said(Shown(opened.message)));
     return;
   }
   // What changed since that file: the file is the old side, so a program deleted since
@@ -230,7 +231,7 @@ void CExchangeCommands::OnImport() {
   if (path.isEmpty()) return;
   exchangeinput::Input input;
   if (const auto why = exchangeinput::Open(Native(path), input)) {
-    Prompt::Message(&window_, Shown(*why));
+    Prompt::Message(&window_, CoreMessages::Said(Shown(*why)));
     return;
   }
   if (input.Guess() == exchangeinput::Format::Json) {
@@ -251,7 +252,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
     if (const Result fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
       refusal = JsonRefusal{"$.header", fits.message};
   if (refusal) {
-    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, CoreMessages::Said(refusal->Message())));
     return;
   }
   // The export replaces the document, as opening a file does.
@@ -272,7 +273,7 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
     // The setting goes back with the document: the next save must lay out what is open
     // as it was read.
     parts_.settings.Set(before);
-    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(loaded.message)));
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, CoreMessages::Said(loaded.message)));
     return;
   }
   // In no file yet: Save asks for a name.
@@ -289,7 +290,7 @@ void CExchangeCommands::ImportCsv(const QString& path, exchangeinput::Input& inp
   }
   std::vector<channelcsv::Row> rows;
   if (const auto refusal = channelcsv::Read(input.Stream(), rows)) {
-    Prompt::Message(&window_, U(T::kImportRefused).arg(name, U(refusal->Message())));
+    Prompt::Message(&window_, U(T::kImportRefused).arg(name, CoreMessages::Said(refusal->Message())));
     return;
   }
   CApplyListDlg ask(name, static_cast<int>(rows.size()), &window_);
@@ -348,7 +349,7 @@ Report CExchangeCommands::ApplyReference(const QString& step, Apply apply, const
 
 void CExchangeCommands::ShowReport(const std::vector<std::string>& report, bool allMatched) {
   QStringList lines;
-  for (const std::string& line : report) lines << U(line);
+  for (const std::string& line : report) lines << CoreMessages::Said(line);
   if (lines.size() > kMaxReportLines) {
     const qsizetype more = lines.size() - kMaxReportLines;
     lines.resize(kMaxReportLines);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QShortcut>
 #include <QUndoStack>
 
+#include "app/AppLanguage.h"
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
 #include "app/CExchangeCommands.h"
@@ -31,6 +33,7 @@
 #include "db/document/RecoveryFolder.h"
 #include "db/document/RecoveryJournal.h"
 #include "widgets/CommandAction.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -44,7 +47,7 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   connect(steps_, &EditSteps::StepApplied, this, &CMainFrame::ShowStepApplied);
   // Told once, from the journal's own thread, when unsaved steps can no longer be kept.
   journal_ = std::make_unique<RecoveryJournal>(recovery::Folder(), [this](const std::string& why) {
-    const QString text = Q(JournalTexts::kRecoveryOff).arg(QString::fromStdString(why));
+    const QString text = Q(JournalTexts::kRecoveryOff).arg(CoreMessages::Said(why));
     QMetaObject::invokeMethod(this, [this, text] { ShowNotice(text); }, Qt::QueuedConnection);
   });
   steps_->SetJournal(journal_.get());
@@ -88,6 +91,28 @@ void CMainFrame::OfferRecovery() {
   UpdateTitle();
 }
 
+void CMainFrame::CreateLanguageActions() {
+  using AppLanguage::Choice;
+  auto* group = new QActionGroup(this);
+  const Choice chosen = AppLanguage::Chosen();
+  for (auto [choice, name, text] : {std::tuple{Choice::System, "languageSystem", Q(AppTexts::kLanguageSystem)},
+                                    {Choice::English, "languageEnglish", Q(AppTexts::kLanguageEnglish)},
+                                    {Choice::German, "languageGerman", Q(AppTexts::kLanguageGerman)}}) {
+    QAction* item = CommandAction::Make(
+        *this, name, text,
+        [this, choice] {
+          if (choice == AppLanguage::Chosen()) return;
+          AppLanguage::Choose(choice);
+          Prompt::Message(this, Q(AppTexts::kLanguageAtRestart), QMessageBox::Ok, QMessageBox::Information);
+        },
+        Q(AppTexts::kPromptLanguage));
+    item->setCheckable(true);
+    item->setChecked(choice == chosen);
+    group->addAction(item);
+    actions_.window.languages << item;
+  }
+}
+
 void CMainFrame::CreateWindowActions() {
   using namespace AppTexts;
   using CommandAction::Make;
@@ -95,19 +120,20 @@ void CMainFrame::CreateWindowActions() {
   // Undo and Redo name the step they would take back or do again, and are greyed while
   // there is none.
   QUndoStack& stack = steps_->Stack();
-  const auto follow = [](QAction* action, const char* prefix, const QString& text) {
-    action->setText(text.isEmpty() ? Q(prefix) : Q(prefix) + QLatin1Char(' ') + text);
+  // A step the document named itself comes in English, as quelmar-cli words it.
+  const auto follow = [](QAction* action, const char* alone, const char* withStep, const QString& text) {
+    action->setText(text.isEmpty() ? Q(alone) : Q(withStep).arg(CoreMessages::Said(text)));
   };
   QAction* undo = a.undo = Make(*this, "editUndo", Q(kMenuUndo), [&stack] { stack.undo(); }, Q(kPromptUndo));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   undo->setEnabled(false);
   connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-  connect(&stack, &QUndoStack::undoTextChanged, undo, [=](const QString& text) { follow(undo, kMenuUndo, text); });
+  connect(&stack, &QUndoStack::undoTextChanged, undo, [=](const QString& text) { follow(undo, kMenuUndo, kMenuUndoStep, text); });
   QAction* redo = a.redo = Make(*this, "editRedo", Q(kMenuRedo), [&stack] { stack.redo(); }, Q(kPromptRedo));
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   redo->setEnabled(false);
   connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-  connect(&stack, &QUndoStack::redoTextChanged, redo, [=](const QString& text) { follow(redo, kMenuRedo, text); });
+  connect(&stack, &QUndoStack::redoTextChanged, redo, [=](const QString& text) { follow(redo, kMenuRedo, kMenuRedoStep, text); });
 
   // The View items show and hide the bars, ticked while they show.
   for (auto [item, name, text, prompt] : {std::tuple{&a.toolbar, "viewToolbar", kMenuToolbar, kPromptToolbar},
@@ -116,6 +142,7 @@ void CMainFrame::CreateWindowActions() {
     (*item)->setCheckable(true);
     (*item)->setChecked(true);
   }
+  CreateLanguageActions();
   a.exit = Make(*this, "appExit", Q(kMenuExit), [this] { close(); }, Q(kPromptExit));
   a.about = Make(*this, "appAbout", Q(kMenuAbout), [this] {
     CAboutDlg dlg(this);

@@ -79,6 +79,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateWindowActions();
+  void CreateLanguageActions();
   void ShowStepApplied(const StepSubject& subject);
   void UpdateTitle();
   void OnSheetBuilt();

@@ -6,9 +6,11 @@
 #include <QStyle>
 #include <QTabBar>
 
+#include "app/AppTexts.h"
 #include "app/PageGrowth.h"
 #include "db/document/CQuelmarDoc.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
     : QTabWidget(parent),
@@ -16,7 +18,7 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
       groupCh_(doc, *this, nullptr),
       satTP_(doc, *this, nullptr) {
   setObjectName(QStringLiteral("CMainSheet"));
-  setAccessibleName(QStringLiteral("Sheet"));
+  setAccessibleName(Texts::Q(AppTexts::kSheetName));
   // Both page templates are 366 x 312 dialog units of the dialog font.
   const QSize page = DialogUnits::ToPixels(DialogUnits::DialogFont(), 366, 312);
   for (QWidget* w : {static_cast<QWidget*>(&satTP_), static_cast<QWidget*>(&groupCh_)}) {

@@ -1,11 +1,13 @@
 #include "app/CQuelmarView.h"
 
+#include "app/AppTexts.h"
 #include "app/CMainSheet.h"
 #include "db/document/CQuelmarDoc.h"
+#include "widgets/Texts.h"
 
 CQuelmarView::CQuelmarView(CQuelmarDoc& doc, QWidget* parent) : QScrollArea(parent), doc_(doc) {
   setObjectName(QStringLiteral("CQuelmarView"));
-  setAccessibleName(QStringLiteral("View"));
+  setAccessibleName(Texts::Q(AppTexts::kViewName));
   setFrameShape(QFrame::NoFrame);
   // The sheet is never smaller than its pages need (a window smaller than that
   // scrolls); a larger window hands the sheet the extra space, which its lists take.

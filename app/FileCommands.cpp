@@ -18,6 +18,7 @@
 #include "db/document/DbTexts.h"
 #include "db/document/ReceivedImages.h"
 #include "widgets/CommandAction.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -148,7 +149,7 @@ bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile
 bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
   const Result result = parts_.doc.Open(nativePath.toStdString());
   if (!result) {
-    Prompt::Message(&window_, Shown(result.message));
+    Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return false;
   }
   DocumentNowAt(nativePath);
@@ -203,18 +204,18 @@ bool FileCommands::OnFileSave(bool askName) {
   Result result = doc.Save(target.toStdString());
   if (result.Is(ResultCode::ChangedOnDisk)) {
     // Another program wrote the file since it was opened: overwrite only when asked to.
-    if (Prompt::Message(&window_, QString::fromStdString(result.message), QMessageBox::Yes | QMessageBox::No,
+    if (Prompt::Message(&window_, CoreMessages::Said(result.message), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Warning, QMessageBox::No) != QMessageBox::Yes)
       return false;
     result = doc.Save(target.toStdString(), true);
   }
   if (!result) {
-    Prompt::Message(&window_, Shown(result.message));
+    Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return false;
   }
   DocumentNowAt(target);
   parts_.steps.MarkSaved();
-  if (!result.notice.empty()) emit Notice(Shown(result.notice));
+  if (!result.notice.empty()) emit Notice(CoreMessages::Said(Shown(result.notice)));
   return true;
 }
 
@@ -224,7 +225,7 @@ void FileCommands::OnOpenReceived() {
   if (Prompt::Exec(dlg) != QDialog::Accepted || dlg.ChosenPath().empty()) return;
   const Result result = parts_.doc.Open(dlg.ChosenPath());
   if (!result) {
-    Prompt::Message(&window_, Shown(result.message));
+    Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return;
   }
   // A copy to start from, not a file to write back into: saving asks for a name.

@@ -46,6 +46,8 @@ struct WindowActions {
   QAction* redo = nullptr;
   QAction* toolbar = nullptr;
   QAction* statusBar = nullptr;
+  // View > Language: System, English, Deutsch (one ticked).
+  QList<QAction*> languages;
   QAction* exit = nullptr;
   QAction* about = nullptr;
 };

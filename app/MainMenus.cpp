@@ -54,7 +54,10 @@ QMenu* BuildMenuBar(QMainWindow& window, const MainActions& a) {
   file << f.recent << nullptr << f.close << a.window.exit;
   QMenu* fileMenu = AddMenu(*bar, kMenuFile, "fileMenu", file);
   AddMenu(*bar, kMenuEdit, "editMenu", {a.window.undo, a.window.redo});
-  AddMenu(*bar, kMenuView, "viewMenu", {a.window.toolbar, a.window.statusBar});
+  QMenu* view = AddMenu(*bar, kMenuView, "viewMenu", {a.window.toolbar, a.window.statusBar});
+  QMenu* language = view->addMenu(Q(kMenuLanguage));
+  language->setObjectName(QStringLiteral("languageMenu"));
+  CommandAction::AddItems(*language, a.window.languages);
   AddMenu(*bar, kMenuTransfer, "transferMenu", {a.transfer.receive, a.transfer.send});
   AddMenu(*bar, kMenuTools, "toolsMenu", {a.transfer.config, x.checkDatabase, x.findDuplicates});
   AddMenu(*bar, kMenuHelp, "helpMenu", {a.window.about});
@@ -110,7 +113,7 @@ QLabel* BuildStatusBar(QMainWindow& window, const MainActions& a) {
   // The message pane shows "Ready" whenever no prompt is shown over it.
   auto* messagePane = new QLabel(Q(kReady), bar);
   messagePane->setObjectName(QStringLiteral("messagePane"));
-  messagePane->setAccessibleName(QStringLiteral("Message"));
+  messagePane->setAccessibleName(Q(kMessagePaneName));
   bar->addWidget(messagePane, 1);
   for (const char* text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
     auto* indicator = new QLabel(Q(text), bar);

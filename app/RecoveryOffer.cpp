@@ -11,6 +11,7 @@
 #include "db/document/JournalFormat.h"
 #include "db/document/JournalRestore.h"
 #include "db/document/RecoveryFolder.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -30,7 +31,7 @@ QString Question(const journal::Contents& contents) {
   const journal::Summary s = journal::Summarize(contents);
   const QString count = s.steps == 1 ? Q(AppTexts::kOneStep) : Q(AppTexts::kSteps).arg(s.steps);
   const QString what = s.steps == 0 ? Q(AppTexts::kRecoverNoSteps).arg(Clock(s.lastTime))
-                                    : Q(AppTexts::kRecoverSteps).arg(count, QString::fromStdString(s.lastName),
+                                    : Q(AppTexts::kRecoverSteps).arg(count, CoreMessages::Said(s.lastName),
                                                                      Clock(s.lastTime));
   return Q(AppTexts::kRecoverQuestion).arg(target, what);
 }
@@ -41,7 +42,7 @@ bool Restore(QWidget* parent, const std::string& path, const journal::Contents& 
   const Result done = journal::Restore(contents, doc, true, restored, [&steps] { steps.Clear(); });
   if (!done) {
     recovery::SetAside(path, false);
-    Prompt::Message(parent, Q(AppTexts::kRecoverFailed).arg(QString::fromStdString(done.message)));
+    Prompt::Message(parent, Q(AppTexts::kRecoverFailed).arg(CoreMessages::Said(done.message)));
     return false;
   }
   QUndoStack& stack = steps.Stack();
@@ -68,7 +69,7 @@ bool Run(QWidget* parent, CQuelmarDoc& doc, EditSteps& steps) {
     journal::Contents contents;
     if (Result read = journal::Read(path, contents); !read) {
       recovery::SetAside(path, true);
-      Prompt::Message(parent, Q(AppTexts::kRecoverUnreadable).arg(QString::fromStdString(read.message)));
+      Prompt::Message(parent, Q(AppTexts::kRecoverUnreadable).arg(CoreMessages::Said(read.message)));
       continue;
     }
     const auto answer = Prompt::Message(parent, Question(contents), QMessageBox::Yes | QMessageBox::No,

@@ -17,6 +17,7 @@
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 #include "widgets/CommandAction.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -64,7 +65,7 @@ void TransferCommands::OnReceiveFromStb() {
   }
   if (image.empty()) return;
   if (const Result acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
-    Prompt::Message(&window_, QString::fromStdString(acceptable.message));
+    Prompt::Message(&window_, CoreMessages::Said(acceptable.message));
     return;
   }
   // Laid out for another receiver variant: switched when the user agrees, before it is
@@ -73,7 +74,7 @@ void TransferCommands::OnReceiveFromStb() {
   parts_.variants.Offer(image.data());
   if (const Result taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
     parts_.settings.Set(before);
-    Prompt::Message(&window_, QString::fromStdString(taken.message));
+    Prompt::Message(&window_, CoreMessages::Said(taken.message));
     return;
   }
   KeepReceived(image);
@@ -82,12 +83,12 @@ void TransferCommands::OnReceiveFromStb() {
 void TransferCommands::KeepReceived(const std::vector<std::uint8_t>& image) {
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
   if (!kept.ok) {
-    emit Notice(Shown(kept.message));
+    emit Notice(CoreMessages::Said(Shown(kept.message)));
     return;
   }
   const QString shown = Q(AppTexts::kReceivedKept).arg(Shown(kept.path));
   // Pruning that went against the names is said, not done silently.
-  emit Notice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + Shown(kept.notice));
+  emit Notice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + CoreMessages::Said(Shown(kept.notice)));
 }
 
 void TransferCommands::OnSendToStb() {
@@ -102,7 +103,7 @@ bool TransferCommands::ConfirmSend() {
   const CQuelmarDoc& doc = parts_.doc;
   const int errors = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType()).Errors();
   if (errors == 0) return true;
-  return Prompt::Message(&window_, QString::fromUtf8(ExchangeDialogTexts::kSendWithErrors).arg(errors),
+  return Prompt::Message(&window_, Texts::U(ExchangeDialogTexts::kSendWithErrors).arg(errors),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning,
                          QMessageBox::No) == QMessageBox::Yes;
 }

@@ -11,11 +11,12 @@
 #include "db/records/DbType.h"
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace T = ExchangeDialogTexts;
 
 namespace {
-QString U(const char* text) { return QString::fromUtf8(text); }
+QString U(const char* text) { return Texts::U(text); }
 QString U(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 

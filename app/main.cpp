@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/AppLanguage.h"
 #include "app/AppTexts.h"
 #include "app/CQuelmarApp.h"
 #include "app/TestEditDriver.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", AppTexts::kUsage);
     return 2;
   }
+  // The window's texts are built in the language in force from the start.
+  AppLanguage::Install(AppLanguage::Wanted(AppLanguage::Chosen()));
   CQuelmarApp app;
   // A file named on the command line that cannot be opened has shown its reason;
   // the program then ends with a failure status.

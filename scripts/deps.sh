@@ -7,6 +7,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libcsv-dev python3-jsonschema
   qt6-base-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libclang-rt-14-dev
   xvfb xauth openbox dbus-daemon at-spi2-core python3-pyatspi
   libreoffice-calc-nogui

@@ -3,7 +3,8 @@
 # window under virtual X displays, into docs/screenshots/ (or the folder given):
 #   - the window as it opens and each dialog, on a 1280x1024 screen;
 #   - the window maximised on a 1920x1080 screen, on each page (openbox maximises it);
-#   - the window on a 3840x2160 screen at twice the scale (QT_SCALE_FACTOR=2), on each page.
+#   - the window on a 3840x2160 screen at twice the scale (QT_SCALE_FACTOR=2), on each page;
+#   - the window and its dialogs once more in German, into OUT_FOLDER/de/.
 #
 #   scripts/screenshots.sh [OUT_FOLDER]
 set -euo pipefail
@@ -25,3 +26,5 @@ xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
   sleep 1
   "$0" "$1" maximised' "$shots" "$OUT"
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3840x2160x24" "$shots" "$OUT" scale2
+LANGUAGE=de LANG=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" "$shots" "$OUT/de" dialogs
+LANGUAGE=de LANG=de_DE.UTF-8 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3840x2160x24" "$shots" "$OUT/de" scale2

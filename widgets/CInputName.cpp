@@ -18,34 +18,34 @@ static_assert(CInputName::kMaxLength == int(SatelliteRecord::kNameWidth) &&
               CInputName::kMaxLength == int(FavoriteGroupRecord::kNameWidth));
 
 namespace {
-constexpr const char* kCaption = "Name";
-constexpr const char* kLabel = "Name";
-constexpr const char* kOk = "OK";
-constexpr const char* kCancel = "Cancel";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("CInputName", "Name");
+constexpr const char* kLabel = QT_TRANSLATE_NOOP("CInputName", "Name");
+constexpr const char* kOk = QT_TRANSLATE_NOOP("CInputName", "OK");
+constexpr const char* kCancel = QT_TRANSLATE_NOOP("CInputName", "Cancel");
 }  // namespace
 
 CInputName::CInputName(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CInputName"));
-  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowTitle(Texts::Q(kCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 107, 55);
   setFixedSize(size());
 
-  auto* label = new QLabel(QString::fromLatin1(kLabel), this);
+  auto* label = new QLabel(Texts::Q(kLabel), this);
   DialogUnits::Place(label, 7, 9, 24, 8);
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("name"));
-  edit_->setAccessibleName(QString::fromLatin1(kLabel));
+  edit_->setAccessibleName(Texts::Q(kLabel));
   // Typing and pasting stop at what the satellite and group records hold.
   NameLimit::Attach(edit_, kMaxLength);
   label->setBuddy(edit_);
   DialogUnits::Place(edit_, 33, 7, 67, 12);
 
-  auto* ok = new QPushButton(QString::fromLatin1(kOk), this);
+  auto* ok = new QPushButton(Texts::Q(kOk), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
   DialogUnits::Place(ok, 7, 34, 45, 14);
-  auto* cancel = new QPushButton(QString::fromLatin1(kCancel), this);
+  auto* cancel = new QPushButton(Texts::Q(kCancel), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   DialogUnits::Place(cancel, 55, 34, 45, 14);
   connect(ok, &QPushButton::clicked, this, &CInputName::accept);
@@ -67,12 +67,12 @@ int CInputName::exec() {
 void CInputName::accept() {
   const QString text = edit_->text();
   if (text.toUcs4().size() > kMaxLength) {
-    Prompt::Message(this, QString::fromLatin1(Texts::kNoMoreThan).arg(kMaxLength));
+    Prompt::Message(this, Texts::Q(Texts::kNoMoreThan).arg(kMaxLength));
     edit_->setFocus();
     return;
   }
   if (!DataExchange::NameToBytes(text)) {
-    Prompt::Message(this, QString::fromLatin1(Texts::kNameNotStorable));
+    Prompt::Message(this, Texts::Q(Texts::kNameNotStorable));
     edit_->setFocus();
     return;
   }

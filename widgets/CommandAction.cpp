@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "widgets/Texts.h"
 
 namespace CommandAction {
 
@@ -16,9 +17,9 @@ QAction* Make(QObject& owner, const char* name, const QString& text, std::functi
 }
 
 QMenu* Menu(QWidget& owner, const char* name, const QList<QAction*>& items) {
-  auto* menu = new QMenu(QString::fromLatin1(name), &owner);
+  auto* menu = new QMenu(Texts::Q(name), &owner);
   menu->setObjectName(QString::fromLatin1(name));
-  menu->setAccessibleName(QString::fromLatin1(name));
+  menu->setAccessibleName(Texts::Q(name));
   AddItems(*menu, items);
   return menu;
 }

@@ -7,15 +7,16 @@
 #include <QWidget>
 
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 template <typename W>
 W* LabelledControl(QWidget* parent, const char* label, const char* objectName, int lx, int ly,
                    int lw, int x, int y, int w, int h) {
-  auto* l = new QLabel(QString::fromLatin1(label), parent);
+  auto* l = new QLabel(Texts::Q(label), parent);
   DialogUnits::Place(l, lx, ly, lw, 8);
   auto* c = new W(parent);
   c->setObjectName(QString::fromLatin1(objectName));
-  c->setAccessibleName(QString::fromLatin1(label));
+  c->setAccessibleName(Texts::Q(label));
   l->setBuddy(c);
   DialogUnits::Place(c, x, y, w, h);
   return c;
@@ -24,9 +25,9 @@ W* LabelledControl(QWidget* parent, const char* label, const char* objectName, i
 // A label for a control made elsewhere, placed in dialog units, 8 high; like the above
 // it is the control's buddy and gives it its accessible name.
 inline QLabel* AttachLabel(QWidget* parent, const char* text, QWidget* control, int x, int y, int w) {
-  auto* l = new QLabel(QString::fromLatin1(text), parent);
+  auto* l = new QLabel(Texts::Q(text), parent);
   l->setBuddy(control);
-  control->setAccessibleName(QString::fromLatin1(text));
+  control->setAccessibleName(Texts::Q(text));
   DialogUnits::Place(l, x, y, w, 8);
   return l;
 }

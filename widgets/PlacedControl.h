@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 // A control without a text of its own takes the accessible name given: the label a
 // sighted user reads beside it.
@@ -13,7 +14,7 @@ W* PlacedControl(QWidget* parent, const char* objectName, const char* accessible
                  int h) {
   auto* c = new W(parent);
   c->setObjectName(QString::fromLatin1(objectName));
-  if (accessibleName) c->setAccessibleName(QString::fromLatin1(accessibleName));
+  if (accessibleName) c->setAccessibleName(Texts::Q(accessibleName));
   DialogUnits::Place(c, x, y, w, h);
   return c;
 }
@@ -21,9 +22,9 @@ W* PlacedControl(QWidget* parent, const char* objectName, const char* accessible
 // A button, check box or group box: its text is also its accessible name.
 template <typename W>
 W* PlacedTextControl(QWidget* parent, const char* text, const char* objectName, int x, int y, int w, int h) {
-  auto* c = new W(QString::fromLatin1(text), parent);
+  auto* c = new W(Texts::Q(text), parent);
   c->setObjectName(QString::fromLatin1(objectName));
-  c->setAccessibleName(QString::fromLatin1(text));
+  c->setAccessibleName(Texts::Q(text));
   DialogUnits::Place(c, x, y, w, h);
   return c;
 }

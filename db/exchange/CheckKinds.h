@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "db/records/TranslateNoop.h"
+
 enum class Severity { Error, Warning };
 
 enum class CheckKind {
@@ -52,61 +54,61 @@ struct CheckKindInfo {
 
 inline constexpr CheckKindInfo kCheckKinds[] = {
     {CheckKind::ChecksumWrong, "checksum-wrong", Severity::Error,
-     "the stored checksum of the %1 section is wrong, so the receiver refuses the image"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the stored checksum of the %1 section is wrong, so the receiver refuses the image")},
     {CheckKind::ListCountOverCapacity, "list-count-over-capacity", Severity::Error,
-     "the list claims %1 entries but holds at most %2"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the list claims %1 entries but holds at most %2")},
     {CheckKind::ListEntryBeyondTable, "list-entry-beyond-table", Severity::Error,
-     "No. %1 names program slot %2, beyond the %3 program slots"},
+     QT_TRANSLATE_NOOP("CheckKinds", "No. %1 names program slot %2, beyond the %3 program slots")},
     {CheckKind::ListEntryNotUsed, "list-entry-not-used", Severity::Error,
-     "No. %1 names program slot %2, which is %3, not a program in use"},
+     QT_TRANSLATE_NOOP("CheckKinds", "No. %1 names program slot %2, which is %3, not a program in use")},
     {CheckKind::ListEntryDuplicate, "list-entry-duplicate", Severity::Error,
-     "No. %1 lists \"%2\" a second time (first at No. %3)"},
+     QT_TRANSLATE_NOOP("CheckKinds", "No. %1 lists \"%2\" a second time (first at No. %3)")},
     {CheckKind::GroupCountOverCapacity, "group-count-over-capacity", Severity::Error,
-     "group \"%1\" claims %2 members but holds at most %3"},
+     QT_TRANSLATE_NOOP("CheckKinds", "group \"%1\" claims %2 members but holds at most %3")},
     {CheckKind::GroupMemberBeyondTable, "group-member-beyond-table", Severity::Error,
-     "group \"%1\" member %2 names program slot %3, beyond the %4 program slots"},
+     QT_TRANSLATE_NOOP("CheckKinds", "group \"%1\" member %2 names program slot %3, beyond the %4 program slots")},
     {CheckKind::GroupMemberNotUsed, "group-member-not-used", Severity::Error,
-     "group \"%1\" member %2 names program slot %3, which is %4, not a program in use"},
+     QT_TRANSLATE_NOOP("CheckKinds", "group \"%1\" member %2 names program slot %3, which is %4, not a program in use")},
     {CheckKind::GroupMemberDuplicate, "group-member-duplicate", Severity::Error,
-     "group \"%1\" member %2 is %3 a second time (first as member %4)"},
+     QT_TRANSLATE_NOOP("CheckKinds", "group \"%1\" member %2 is %3 a second time (first as member %4)")},
     {CheckKind::ProgramNotListed, "program-not-listed", Severity::Warning,
-     "program \"%1\" is in neither the TV nor the radio list, so the receiver never shows it"},
+     QT_TRANSLATE_NOOP("CheckKinds", "program \"%1\" is in neither the TV nor the radio list, so the receiver never shows it")},
     {CheckKind::ProgramTransponderBeyondTable, "program-transponder-beyond-table", Severity::Warning,
-     "%1 points at transponder slot %2, beyond the %3 transponder slots"},
+     QT_TRANSLATE_NOOP("CheckKinds", "%1 points at transponder slot %2, beyond the %3 transponder slots")},
     {CheckKind::ProgramTransponderNotUsed, "program-transponder-not-used", Severity::Warning,
-     "%1 points at transponder slot %2, which is %3"},
+     QT_TRANSLATE_NOOP("CheckKinds", "%1 points at transponder slot %2, which is %3")},
     {CheckKind::TransponderSatelliteBeyondTable, "transponder-satellite-beyond-table", Severity::Warning,
-     "transponder %1 MHz points at satellite slot %2, beyond the %3 satellite slots"},
+     QT_TRANSLATE_NOOP("CheckKinds", "transponder %1 MHz points at satellite slot %2, beyond the %3 satellite slots")},
     {CheckKind::TransponderSatelliteNotUsed, "transponder-satellite-not-used", Severity::Warning,
-     "transponder %1 MHz points at satellite slot %2, which is %3"},
+     QT_TRANSLATE_NOOP("CheckKinds", "transponder %1 MHz points at satellite slot %2, which is %3")},
     {CheckKind::ProgramDuplicate, "program-duplicate", Severity::Warning,
-     "%1 has the satellite, frequency, polarization and service ID of %2"},
+     QT_TRANSLATE_NOOP("CheckKinds", "%1 has the satellite, frequency, polarization and service ID of %2")},
     {CheckKind::EmptyName, "empty-name", Severity::Warning,
-     "the %1 has an empty name, so its row shows nothing"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the %1 has an empty name, so its row shows nothing")},
     {CheckKind::PidOver8191, "pid-over-8191", Severity::Warning,
-     "%1 has %2 %3, above 8191, which no transport stream can carry"},
+     QT_TRANSLATE_NOOP("CheckKinds", "%1 has %2 %3, above 8191, which no transport stream can carry")},
     {CheckKind::SlotStateUnknown, "slot-state-unknown", Severity::Warning,
-     "the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the slot's state is 3, none of Empty, Used and Deleted, so nothing reads it")},
     {CheckKind::SatelliteSelfIndex, "satellite-self-index", Severity::Warning,
-     "satellite \"%1\" holds selfIndex %2, not its own slot number"},
+     QT_TRANSLATE_NOOP("CheckKinds", "satellite \"%1\" holds selfIndex %2, not its own slot number")},
     {CheckKind::ServiceTypeUnknown, "service-type-unknown", Severity::Warning,
-     "%1 has service type 3, none of UNKNOWN, TV and RADIO"},
+     QT_TRANSLATE_NOOP("CheckKinds", "%1 has service type 3, none of UNKNOWN, TV and RADIO")},
     {CheckKind::LnbTypeUnknown, "lnb-type-unknown", Severity::Warning,
-     "satellite \"%1\" has LNB type %2, none of Standard (0) and Universal (1)"},
+     QT_TRANSLATE_NOOP("CheckKinds", "satellite \"%1\" has LNB type %2, none of Standard (0) and Universal (1)")},
     {CheckKind::DiseqcPortUnknown, "diseqc-port-unknown", Severity::Warning,
-     "satellite \"%1\" has DiSEqC port 7, none of Off, A, B and Port 1 to 4"},
+     QT_TRANSLATE_NOOP("CheckKinds", "satellite \"%1\" has DiSEqC port 7, none of Off, A, B and Port 1 to 4")},
     {CheckKind::MotorUnknown, "motor-unknown", Severity::Warning,
-     "satellite \"%1\" has motor value %2; only 0 (off) and 1 (on) are known"},
+     QT_TRANSLATE_NOOP("CheckKinds", "satellite \"%1\" has motor value %2; only 0 (off) and 1 (on) are known")},
     {CheckKind::HeaderMagicWrong, "header-magic-wrong", Severity::Error,
-     "the header's magic is %1, not %2, so the editor and the receiver refuse the file"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the header's magic is %1, not %2, so the editor and the receiver refuse the file")},
     {CheckKind::HeaderNotValid, "header-not-valid", Severity::Error,
-     "the header's validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the header's validFlag is %1, not 1, so the file is marked as holding no database and the editor refuses it")},
     {CheckKind::HeaderDataLengthWrong, "header-data-length-wrong", Severity::Error,
-     "the header's dataLength is %1, not %2 as every %3 database has, so the editor refuses the file"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the header's dataLength is %1, not %2 as every %3 database has, so the editor refuses the file")},
     {CheckKind::HeaderImageTypeWrong, "header-image-type-wrong", Severity::Error,
-     "the header's imageTypeWord is %1, not %2 as a %3 database has"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the header's imageTypeWord is %1, not %2 as a %3 database has")},
     {CheckKind::HeaderSumWrong, "header-sum-wrong", Severity::Error,
-     "the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails"},
+     QT_TRANSLATE_NOOP("CheckKinds", "the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails")},
 };
 
 inline constexpr const CheckKindInfo& InfoOf(CheckKind kind) { return kCheckKinds[static_cast<std::size_t>(kind)]; }
@@ -117,4 +119,6 @@ static_assert([] {
   return true;
 }(), "kCheckKinds lists the kinds in their enum order");
 
-inline constexpr std::string_view SeverityName(Severity s) { return s == Severity::Error ? "error" : "warning"; }
+inline constexpr std::string_view SeverityName(Severity s) {
+  return s == Severity::Error ? QT_TRANSLATE_NOOP("CheckKinds", "error") : QT_TRANSLATE_NOOP("CheckKinds", "warning");
+}

@@ -87,8 +87,12 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
                          "Print Channel List…", "Export PDF…", "-", "Recent File", "-", "&Close", "E&xit"}));
   EXPECT_FALSE(frame.findChild<QAction*>(QStringLiteral("recentFile"))->isEnabled());
   EXPECT_EQ(MenuTexts(top[1]->menu()), (QStringList{"&Undo", "&Redo"}));
-  EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"&Toolbar", "&Status Bar"}));
-  for (QAction* a : top[2]->menu()->actions()) EXPECT_TRUE(a->isChecked());
+  EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{"&Toolbar", "&Status Bar", "&Language"}));
+  for (QAction* a : top[2]->menu()->actions())
+    if (!a->menu()) {
+      EXPECT_TRUE(a->isChecked());
+    }
+  EXPECT_EQ(MenuTexts(top[2]->menu()->actions().back()->menu()), (QStringList{"System", "English", "Deutsch"}));
   EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
   EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…", "Find Duplicates"}));
   EXPECT_EQ(MenuTexts(top[5]->menu()), (QStringList{"&About Quelmar..."}));

@@ -21,6 +21,7 @@ depends=$(sed -n 's/^Depends: //p' "$tmp/control")
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+grep -q "^Recommends: .*qt6-translations-l10n" "$tmp/control" || fail "Recommends lacks qt6-translations-l10n"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$tmp/contents"
 for f in usr/bin/quelmar usr/bin/quelmar-cli usr/bin/stbsim usr/share/applications/quelmar.desktop \
          usr/share/mime/packages/quelmar.xml usr/share/man/man1/quelmar.1.gz usr/share/doc/quelmar/copyright \

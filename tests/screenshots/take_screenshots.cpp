@@ -5,7 +5,8 @@
 // opens and each dialog, the transfer dialogs halfway through a paced transfer with stbsim;
 // "maximised" shoots each page of the maximised window (the display needs a window
 // manager for that); "scale2" shoots each page on a screen at twice the scale (the script
-// sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's.
+// sets QT_SCALE_FACTOR). Settings go to a private folder, not the user's. The window
+// speaks the desktop's language, as the program does (LANGUAGE=de for the German shots).
 #include <QAction>
 #include <QComboBox>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/AppLanguage.h"
 #include "app/CMainFrame.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarApp.h"
@@ -257,6 +259,7 @@ int main(int argc, char** argv) {
     doc.LoadDatabase(sample::MakeHeader(3), *db);
     if (!doc.Save(work.File("demo.qdb")).ok) return 1;
   }
+  AppLanguage::Install(AppLanguage::Wanted(AppLanguage::Choice::System));
   CQuelmarApp app;
   if (!app.InitInstance({demo})) return 1;
   CMainFrame& frame = *app.MainFrame();

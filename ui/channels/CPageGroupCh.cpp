@@ -13,11 +13,11 @@
 
 #include "db/document/DbTexts.h"
 #include "db/operations/ChannelOrder.h"
+#include "db/operations/ChannelRows.h"
 #include "db/operations/ChannelSort.h"
 #include "db/records/TableAt.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
-#include "db/operations/ChannelRows.h"
 #include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
@@ -80,7 +80,7 @@ void CPageGroupCh::CreateActions() {
     EnsureInitialised();
     DeleteSelectedProgram();
   });
-  a.moveTo = Make(*this, "moveTo", QString::fromUtf8(T::kMoveTo), [this] {
+  a.moveTo = Make(*this, "moveTo", Texts::U(T::kMoveTo), [this] {
     EnsureInitialised();
     MoveRows(activeList_ == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
   });

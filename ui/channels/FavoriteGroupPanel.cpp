@@ -16,6 +16,7 @@
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/CInputName.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/DataExchange.h"
 #include "widgets/PlacedControl.h"
 #include "widgets/Prompt.h"
@@ -138,7 +139,7 @@ void FavoriteGroupPanel::RenameGroup() {
   if (Prompt::Exec(dlg) != QDialog::Accepted) return;
   const Result renamed = Doc().Apply({StepText(StepTexts::kRenameGroup, name, dlg.name), DocEditing::Mark::IfDone},
                                      dbops::RenameFavoriteGroup, group, DataExchange::NameBytes(dlg.name));
-  if (!renamed && !renamed.message.empty()) Prompt::Message(&Page(), Q(renamed.message.c_str()));
+  if (!renamed && !renamed.message.empty()) Prompt::Message(&Page(), CoreMessages::Said(renamed.message));
 }
 
 void FavoriteGroupPanel::DeleteGroup() {

@@ -20,6 +20,7 @@
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/ProgramInfoArea.h"
 #include "ui/channels/ServiceListPanel.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -73,7 +74,7 @@ void CPageGroupCh::AddProgram() {
       doc_.Apply(Action(StepTexts::kAddProgram, entered.name), dbops::AddProgram, ProgramFieldControls::Entry(entered),
                  entered.type, dlg.chosenTransponder, host_.DbType());
   if (!added) {
-    Prompt::Message(this, Q(added.message.c_str()));
+    Prompt::Message(this, CoreMessages::Said(added.message));
     return;
   }
   ShowFirstLists();

@@ -7,12 +7,14 @@
 #include "db/records/TableAt.h"
 #include "db/records/TableNames.h"
 #include "ui/tools/ExchangeDialogTexts.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
+#include "widgets/Texts.h"
 
 namespace {
 
-QString L1(const char* text) { return QString::fromLatin1(text); }
+QString L1(const char* text) { return Texts::Q(text); }
 QString Of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // "TV 12": where a person finds the program or entry on the "Group/Channel" page.
@@ -43,8 +45,8 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(const CheckReport& report, std::function<vo
   list_->setHeaderLabels({L1(kColumnSeverity), L1(kColumnKind), L1(kColumnTable), L1(kColumnNumber), L1(kColumnMessage)});
   for (std::size_t i = 0; i < problems_.size(); ++i) {
     const Problem& p = problems_[i];
-    auto* item = new QTreeWidgetItem(list_, {Of(SeverityName(p.severity)), Of(p.KindId()), Of(p.table),
-                                             Channel(p), QString::fromStdString(p.message)});
+    auto* item = new QTreeWidgetItem(list_, {Texts::U(SeverityName(p.severity).data()), Of(p.KindId()), Of(p.table),
+                                             Channel(p), CoreMessages::Said(p.message)});
     item->setData(0, Qt::UserRole, static_cast<int>(i));
   }
   // Every column as wide as its texts, the message too: a long one scrolls sideways

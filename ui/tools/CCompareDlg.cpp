@@ -7,10 +7,11 @@
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
+#include "widgets/Texts.h"
 
 namespace {
 
-QString L1(const char* text) { return QString::fromLatin1(text); }
+QString L1(const char* text) { return Texts::Q(text); }
 
 }  // namespace
 

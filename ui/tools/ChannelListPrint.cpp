@@ -14,6 +14,7 @@
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/ChannelRows.h"
 #include "ui/tools/PrintTexts.h"
+#include "widgets/Texts.h"
 
 namespace T = PrintTexts;
 
@@ -21,7 +22,7 @@ namespace channellistprint {
 
 namespace {
 
-QString Q(const char* text) { return QString::fromLatin1(text); }
+using Texts::Q;
 
 struct Section {
   QString title;

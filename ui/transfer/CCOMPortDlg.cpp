@@ -9,6 +9,7 @@
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/LinkSettings.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ QComboBox* MakeList(QWidget* parent, const char* objectName, const char* label,
                     const QStringList& rows, int x, int y, int width) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QString::fromLatin1(objectName));
-  list->setAccessibleName(QString::fromLatin1(label));
+  list->setAccessibleName(Texts::Q(label));
   list->addItems(rows);
   // Closed drop-down lists take their natural height; the template's height is the
   // height of the open list.
@@ -30,35 +31,35 @@ QComboBox* MakeList(QWidget* parent, const char* objectName, const char* label,
 CCOMPortDlg::CCOMPortDlg(QWidget* parent, PortSource portRows) : QDialog(parent), portRows_(std::move(portRows)) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CCOMPortDlg"));
-  setWindowTitle(QString::fromLatin1(kConfigCaption));
+  setWindowTitle(Texts::Q(kConfigCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 149, 111);
   setFixedSize(size());
 
-  auto* dbLabel = new QLabel(QString::fromLatin1(kDbType), this);
+  auto* dbLabel = new QLabel(Texts::Q(kDbType), this);
   DialogUnits::Place(dbLabel, 7, 7, 28, 8);
   dbType_ = MakeList(this, "dbType", kDbType, LinkRows::DbTypes(), 7, 20, 112);
   dbLabel->setBuddy(dbType_);
 
-  auto* portLabel = new QLabel(QString::fromLatin1(kPort), this);
+  auto* portLabel = new QLabel(Texts::Q(kPort), this);
   DialogUnits::Place(portLabel, 11, 53, 36, 11);
   port_ = MakeList(this, "port", kPort, {}, 7, 66, 59);
   portLabel->setBuddy(port_);
   // A USB adapter or a pseudo-terminal can be typed as a device path.
   port_->setEditable(true);
   port_->setInsertPolicy(QComboBox::NoInsert);
-  port_->lineEdit()->setAccessibleName(QString::fromLatin1(kPort));
+  port_->lineEdit()->setAccessibleName(Texts::Q(kPort));
 
-  auto* baudLabel = new QLabel(QString::fromLatin1(kBaudRate), this);
+  auto* baudLabel = new QLabel(Texts::Q(kBaudRate), this);
   DialogUnits::Place(baudLabel, 85, 53, 41, 12);
   baudRate_ = MakeList(this, "baudRate", kBaudRate, LinkRows::BaudRates(), 83, 66, 59);
   baudLabel->setBuddy(baudRate_);
 
-  auto* ok = new QPushButton(QString::fromLatin1(kOk), this);
+  auto* ok = new QPushButton(Texts::Q(kOk), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
   DialogUnits::Place(ok, 7, 90, 55, 14);
-  auto* cancel = new QPushButton(QString::fromLatin1(kCancel), this);
+  auto* cancel = new QPushButton(Texts::Q(kCancel), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   DialogUnits::Place(cancel, 88, 90, 54, 14);
   connect(ok, &QPushButton::clicked, this, &CCOMPortDlg::accept);

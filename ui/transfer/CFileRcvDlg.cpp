@@ -7,6 +7,7 @@
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/TransferFields.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 using namespace TransferFields;
 
@@ -14,7 +15,7 @@ CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), channel_(this, *this) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CFileRcvDlg"));
-  setWindowTitle(QString::fromLatin1(kReceiveCaption));
+  setWindowTitle(Texts::Q(kReceiveCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 256, 81);
   setFixedSize(size());

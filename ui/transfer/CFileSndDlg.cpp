@@ -7,6 +7,7 @@
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/TransferFields.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 using namespace TransferFields;
 using Field = TransferObserver::Field;
@@ -15,7 +16,7 @@ CFileSndDlg::CFileSndDlg(const LinkSettings& settings, ImageSource& source, QWid
     : QDialog(parent), settings_(settings), source_(source), channel_(this, *this) {
   using namespace LinkDialogTexts;
   setObjectName(QStringLiteral("CFileSndDlg"));
-  setWindowTitle(QString::fromLatin1(kSendCaption));
+  setWindowTitle(Texts::Q(kSendCaption));
   setFont(DialogUnits::DialogFont());
   DialogUnits::SizeTo(this, 310, 110);
   setFixedSize(size());

@@ -6,11 +6,12 @@
 
 #include "ui/transfer/LinkDialogTexts.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/Texts.h"
 
 namespace TransferFields {
 
 QLabel* AddCaption(QWidget* dialog, const char* text, int x, int y, int width, int height) {
-  auto* label = new QLabel(QString::fromLatin1(text), dialog);
+  auto* label = new QLabel(Texts::Q(text), dialog);
   DialogUnits::Place(label, x, y, width, height);
   // The layout was drawn for a narrower font; a caption is never cut short.
   const int needed = label->sizeHint().width();
@@ -33,7 +34,7 @@ QLabel* AddField(QWidget* dialog, const char* objectName, QLabel* caption, int x
 QProgressBar* AddProgress(QWidget* dialog, int x, int y, int width, int height) {
   auto* bar = new QProgressBar(dialog);
   bar->setObjectName(QStringLiteral("progress"));
-  bar->setAccessibleName(QString::fromLatin1(LinkDialogTexts::kProgress));
+  bar->setAccessibleName(Texts::Q(LinkDialogTexts::kProgress));
   bar->setTextVisible(false);
   bar->setRange(0, 100);
   bar->setValue(0);
@@ -43,7 +44,7 @@ QProgressBar* AddProgress(QWidget* dialog, int x, int y, int width, int height) 
 
 QPushButton* AddButton(QWidget* dialog, const char* objectName, const char* text, int x, int y,
                        int width, int height) {
-  auto* button = new QPushButton(QString::fromLatin1(text), dialog);
+  auto* button = new QPushButton(Texts::Q(text), dialog);
   button->setObjectName(QString::fromLatin1(objectName));
   button->setAutoDefault(false);
   DialogUnits::Place(button, x, y, width, height);

@@ -5,6 +5,7 @@
 
 #include "link/LinkAdvice.h"
 #include "ui/transfer/TransferControls.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/Prompt.h"
 
 UiReportChannel::UiReportChannel(QWidget* dialog, TransferControls& controls)
@@ -54,7 +55,8 @@ void UiReportChannel::Deliver(std::function<void()> report) {
 }
 
 void UiReportChannel::SetText(Field field, const std::string& text) {
-  Deliver([this, field, t = QString::fromStdString(text)] { controls_.ShowText(field, t); });
+  // Worded in the window's language on the window's thread, as the dialog shows it.
+  Deliver([this, field, text] { controls_.ShowText(field, CoreMessages::Said(text)); });
 }
 
 void UiReportChannel::SetProgressRange(int low, int high) {
@@ -78,9 +80,9 @@ void UiReportChannel::StopClock() {
 }
 
 void UiReportChannel::SetCancelCaption(const std::string& caption) {
-  Deliver([this, c = QString::fromStdString(caption)] { controls_.SetCancelCaption(c); });
+  Deliver([this, caption] { controls_.SetCancelCaption(CoreMessages::Said(caption)); });
 }
 
 void UiReportChannel::ShowMessage(const std::string& text) {
-  Deliver([this, t = QString::fromStdString(linkadvice::WithAdvice(text))] { Prompt::Message(dialog_, t); });
+  Deliver([this, t = linkadvice::WithAdvice(text)] { Prompt::Message(dialog_, CoreMessages::Said(t)); });
 }

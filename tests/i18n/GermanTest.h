@@ -1,0 +1,38 @@
+#pragma once
+// Tests that run the window in German: the built-in catalogue installed for the test,
+// taken away after it, with a private settings store.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <memory>
+
+#include "../app/AppTestSupport.h"
+#include "widgets/TextFit.h"
+
+namespace i18ntest {
+
+class GermanTest : public apptest::AppTest {
+ protected:
+  void SetUp() override {
+    apptest::AppTest::SetUp();
+    german_ = std::make_unique<QTranslator>();
+    ASSERT_TRUE(german_->load(QStringLiteral(":/i18n/quelmar_de.qm")));
+    QCoreApplication::installTranslator(german_.get());
+    // As AppLanguage::Install does along with a translation.
+    growth_ = std::make_unique<TextFit::ButtonGrowth>();
+    QCoreApplication::instance()->installEventFilter(growth_.get());
+  }
+  void TearDown() override {
+    QCoreApplication::instance()->removeEventFilter(growth_.get());
+    growth_.reset();
+    QCoreApplication::removeTranslator(german_.get());
+    german_.reset();
+    apptest::AppTest::TearDown();
+  }
+
+  std::unique_ptr<QTranslator> german_;
+  std::unique_ptr<TextFit::ButtonGrowth> growth_;
+};
+
+}  // namespace i18ntest

@@ -1,0 +1,182 @@
+#include "widgets/CoreMessages.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <vector>
+
+#include "db/document/DbTexts.h"
+#include "db/document/JournalTexts.h"
+#include "db/exchange/CheckKinds.h"
+#include "db/exchange/ReferenceListTexts.h"
+#include "db/exchange/ReferenceOrderTexts.h"
+#include "link/LinkTexts.h"
+#include "widgets/Texts.h"
+
+namespace CoreMessages {
+
+namespace {
+
+// A template of the core tables; `textArgs` has bit n-1 set where %n holds a table
+// text of its own (a reason, a record kind), which is translated in turn.
+struct Template {
+  QString source;  // as the table holds it, or a line the engines put together
+  const char* text = nullptr;  // the table text within it
+  QString before, after;       // what the engines join to it
+  unsigned textArgs = 0;
+  bool argumentOnly = false;  // too general to recognise a whole line by
+  QRegularExpression match;
+  std::vector<int> order;  // which %n each captured group is
+};
+
+Template Make(const char* text, unsigned textArgs, bool argumentOnly = false, const QString& before = {},
+              const QString& after = {}) {
+  const QString source = before + QString::fromUtf8(text) + after;
+  Template t{source, text, before, after, textArgs, argumentOnly, {}, {}};
+  QString pattern;
+  static const QRegularExpression place(QStringLiteral("%([1-9])"));
+  qsizetype at = 0;
+  std::vector<bool> seen(10, false);
+  for (auto it = place.globalMatch(source); it.hasNext();) {
+    const auto m = it.next();
+    pattern += QRegularExpression::escape(source.mid(at, m.capturedStart() - at));
+    const int n = m.captured(1).toInt();
+    if (seen[n]) {
+      // Later use of the same place: the same text again.
+      int group = 0;
+      for (std::size_t g = 0; g < t.order.size(); ++g)
+        if (t.order[g] == n) group = int(g) + 1;
+      pattern += QStringLiteral("\\%1").arg(group);
+    } else {
+      seen[n] = true;
+      t.order.push_back(n);
+      pattern += QStringLiteral("(.*)");
+    }
+    at = m.capturedEnd();
+  }
+  pattern += QRegularExpression::escape(source.mid(at));
+  t.match = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                               QRegularExpression::DotMatchesEverythingOption);
+  return t;
+}
+
+Template Table(const char* text, unsigned textArgs = 0, bool argumentOnly = false) {
+  return Make(text, textArgs, argumentOnly);
+}
+
+const std::vector<Template>& All() {
+  static const std::vector<Template> all = [] {
+    std::vector<Template> t;
+    // Templates whose text spans lines come first: a line break in them is not one
+    // between two messages.
+    t.push_back(Table(LinkTexts::kPermissionDenied));
+    // db/document
+    t.push_back(Table(DbTexts::kCannotOpen, 0b10));
+    t.push_back(Table(DbTexts::kCannotSave, 0b10));
+    t.push_back(Table(DbTexts::kNotRegularFile));
+    t.push_back(Table(DbTexts::kDanglingLink));
+    t.push_back(Table(DbTexts::kNoBackupKept, 0b1));
+    t.push_back(Table(DbTexts::kPathReason, 0, true));
+    t.push_back(Table(DbTexts::kCannotKeepReceived, 0b10));
+    t.push_back(Table(DbTexts::kPrunedLaterNames));
+    t.push_back(Table(DbTexts::kPrunedLaterName));
+    t.push_back(Table(DbTexts::kEditRecordStep, 0b1));
+    t.push_back(Table(DbTexts::kEditStep, 0b1));
+    t.push_back(Table(JournalTexts::kRecoveryOff, 0b1));
+    t.push_back(Table(JournalTexts::kNoFolder, 0, true));
+    t.push_back(Table(JournalTexts::kNotAFolder, 0, true));
+    t.push_back(Table(JournalTexts::kCannotWrite, 0, true));
+    t.push_back(Table(JournalTexts::kUndoneStep, 0b1));
+    t.push_back(Table(JournalTexts::kRedoneStep, 0b1));
+    t.push_back(Table(JournalTexts::kStepDoesNotFit));
+    t.push_back(Table(JournalTexts::kBaseRefused, 0b1));
+    // db/exchange: the lines of an applied channel list or reference order.
+    t.push_back(Table(ReferenceListTexts::kRowsMatched));
+    t.push_back(Table(ReferenceListTexts::kRowUnmatched));
+    t.push_back(Table(ReferenceListTexts::kRenamed));
+    t.push_back(Table(ReferenceListTexts::kLeftInPlace));
+    t.push_back(Table(ReferenceListTexts::kGroupCreated));
+    t.push_back(Table(ReferenceListTexts::kGroupNotCreated));
+    t.push_back(Table(ReferenceListTexts::kPositionsNotTaken));
+    t.push_back(Table(ReferenceListTexts::kGroupFull));
+    t.push_back(Table(ReferenceOrderTexts::kListMatched));
+    t.push_back(Table(ReferenceOrderTexts::kUnmatched));
+    t.push_back(Table(ReferenceOrderTexts::kLeftOver));
+    t.push_back(Table(ReferenceOrderTexts::kGroupTaken));
+    t.push_back(Table(ReferenceOrderTexts::kGroupKept));
+    t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted));
+    t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
+    t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
+    // db/exchange: what "Check Database" finds; the names in them stay as they are.
+    for (const CheckKindInfo& info : kCheckKinds) t.push_back(Table(info.message.data()));
+    // link: why a port did not open, and what the engines put together.
+    t.push_back(Table(LinkTexts::kNotSerialDevice));
+    t.push_back(Table(LinkTexts::kOwnTerminal));
+    t.push_back(Table(LinkTexts::kRootOnly));
+    t.push_back(Table(LinkTexts::kNoSuchDevice));
+    t.push_back(Table(LinkTexts::kDeviceBusy));
+    t.push_back(Table(LinkTexts::kDeviceBusyBy, 0b10));
+    t.push_back(Table(LinkTexts::kProcess, 0, true));
+    t.push_back(Table(LinkTexts::kOtherOpenFailure, 0, true));
+    // "<port> Open Error!" and "Line lost: <reason>" are joined, not filled.
+    t.push_back(Make(LinkTexts::kOpenError, 0, false, QStringLiteral("%1")));
+    t.push_back(Make(LinkTexts::kLineLost, 0b1, false, {}, QStringLiteral("%1")));
+    return t;
+  }();
+  return all;
+}
+
+QString Translate(const QString& english, bool asArgument, int depth);
+
+QString Fill(const Template& t, const QRegularExpressionMatch& m, int depth) {
+  // Looked up at each use: the language may be loaded after the first message.
+  const QString translated = t.before + Texts::U(t.text) + t.after;
+  QString out;
+  static const QRegularExpression place(QStringLiteral("%([1-9])"));
+  qsizetype at = 0;
+  for (auto it = place.globalMatch(translated); it.hasNext();) {
+    const auto p = it.next();
+    out += translated.mid(at, p.capturedStart() - at);
+    const int n = p.captured(1).toInt();
+    QString value;
+    for (std::size_t g = 0; g < t.order.size(); ++g)
+      if (t.order[g] == n) value = m.captured(int(g) + 1);
+    if (t.textArgs & (1u << (n - 1))) value = Translate(value, true, depth + 1);
+    out += value;
+    at = p.capturedEnd();
+  }
+  return out + translated.mid(at);
+}
+
+QString Translate(const QString& english, bool asArgument, int depth) {
+  if (english.isEmpty() || depth > 4) return english;
+  const QByteArray utf8 = english.toUtf8();
+  const QString whole = Texts::Translated(utf8.constData());
+  if (!whole.isNull()) return whole;
+  for (const Template& t : All()) {
+    if (t.argumentOnly && !asArgument) continue;
+    if (!t.source.contains(QLatin1Char('\n')) && english.contains(QLatin1Char('\n'))) continue;
+    const auto m = t.match.match(english);
+    if (m.hasMatch()) return Fill(t, m, depth);
+  }
+  // Lines put together (a message and the advice below it): each line on its own.
+  const qsizetype nl = english.indexOf(QLatin1Char('\n'));
+  if (nl >= 0) {
+    return Translate(english.left(nl), asArgument, depth + 1) + QLatin1Char('\n') +
+           Translate(english.mid(nl + 1), asArgument, depth + 1);
+  }
+  return english;
+}
+
+}  // namespace
+
+QString Said(const QString& english) { return Translate(english, false, 0); }
+
+QString Said(const std::string& english) { return Said(QString::fromStdString(english)); }
+
+QStringList Templates() {
+  QStringList list;
+  for (const Template& t : All()) list << t.source;
+  return list;
+}
+
+}  // namespace CoreMessages
