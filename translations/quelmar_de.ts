@@ -806,6 +806,54 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <source>The pages show no row for this record.</source>
         <translation>Für diesen Eintrag zeigen die Seiten keine Zeile.</translation>
     </message>
+    <message>
+        <source>Apply Order From Database…</source>
+        <translation>Reihenfolge aus Datenbank übernehmen…</translation>
+    </message>
+    <message>
+        <source>Print Channel List…</source>
+        <translation>Senderliste drucken…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Als PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>There is no database to print.</source>
+        <translation>Es gibt keine Datenbank zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exported %1 pages to %2</source>
+        <translation>%1 Seiten nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 Seiten gedruckt</translation>
+    </message>
+    <message>
+        <source>The channel lists could not be printed.</source>
+        <translation>Die Senderlisten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Apply Order From Database</source>
+        <translation>Reihenfolge aus Datenbank übernehmen</translation>
+    </message>
+    <message>
+        <source>A reference database applies to a database: open or receive one before applying it.</source>
+        <translation>Eine Referenzdatenbank wird auf eine Datenbank angewendet: Öffnen oder empfangen Sie zuerst eine.</translation>
+    </message>
+    <message>
+        <source>%1 was not applied: %2</source>
+        <translation>%1 wurde nicht angewendet: %2</translation>
+    </message>
 </context>
 <context>
     <name>GroupChTexts</name>
@@ -946,10 +994,6 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>No. %1</source>
-        <translation>Nr. %1</translation>
-    </message>
-    <message>
         <source>Delete %1 programs?</source>
         <translation>%1 Programme löschen?</translation>
     </message>
@@ -968,10 +1012,6 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
     <message>
         <source>Search Favorite List</source>
         <translation>Favoritenliste durchsuchen</translation>
-    </message>
-    <message>
-        <source>Clear the search to move rows: the list shows only some of them.</source>
-        <translation>Leeren Sie die Suche, um Zeilen zu verschieben: Die Liste zeigt nur einen Teil davon.</translation>
     </message>
     <message>
         <source>Select Left</source>
@@ -1048,6 +1088,66 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
     <message>
         <source>Unlock</source>
         <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Frequency/Pol</source>
+        <translation>Frequenz/Pol.</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Satellite Filter</source>
+        <translation>Satellitenfilter</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+    <message>
+        <source>Program Filter</source>
+        <translation>Programmfilter</translation>
+    </message>
+    <message>
+        <source>All programs</source>
+        <translation>Alle Programme</translation>
+    </message>
+    <message>
+        <source>Locked only</source>
+        <translation>Gesperrte</translation>
+    </message>
+    <message>
+        <source>Unlocked only</source>
+        <translation>Ungesperrte</translation>
+    </message>
+    <message>
+        <source>New only</source>
+        <translation>Nur neue</translation>
+    </message>
+    <message>
+        <source>%1 programs</source>
+        <translation>%1 Programme</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Clear the search and the filters to move rows: the list shows only some of them.</source>
+        <translation>Leeren Sie Suche und Filter, um Zeilen zu verschieben: Die Liste zeigt nur einen Teil davon.</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1518,53 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>The TV or radio list is full: it holds 4000 programs.</source>
         <translation>Die TV- oder Radioliste ist voll: Sie enthält 4000 Programme.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTexts</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No programs</source>
+        <translation>Keine Programme</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency/Pol</source>
+        <translation>Frequenz/Pol.</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1965,10 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>Delete %1 Duplicate Programs</source>
         <translation>%1 doppelte Programme löschen</translation>
+    </message>
+    <message>
+        <source>Apply Order From [%1]</source>
+        <translation>Reihenfolge aus [%1] übernehmen</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,12 @@
 // (test_i18n_scale2).
 #include <QApplication>
 #include <QDialog>
-#include <QListWidget>
 #include <QMenuBar>
 
 #include "GermanTest.h"
 #include "TextFit.h"
 #include "link/LinkTexts.h"
+#include "ui/channels/GroupChListView.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 #include "ui/transfer/LinkSettings.h"
@@ -87,7 +87,8 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   sheet->setCurrentIndex(0);
   for (const char* command : {"addSatellite", "addTransponder"}) CheckDialog(command);
   sheet->setCurrentIndex(1);
-  if (auto* list = sheet->currentWidget()->findChild<QListWidget*>(QStringLiteral("serviceList"))) list->setCurrentRow(0);
+  if (auto* list = sheet->currentWidget()->findChild<GroupChListView*>(QStringLiteral("serviceList")))
+    list->SetCurrentRow(0);
   CheckDialog("moveTo");
   CheckDialog("addProgram");
   // "Check Database" stays open beside the pages.

@@ -50,14 +50,10 @@ void GroupChListView::SetTableModel(ChannelTableModel* model) {
   const QFontMetrics fm = fontMetrics();
   const int digit = fm.horizontalAdvance(QLatin1Char('0'));
   const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + digit;
-  setColumnWidth(ChannelTableModel::kNumber, 4 * digit + pad);
-  setColumnWidth(ChannelTableModel::kName, 18 * digit + pad);
-  setColumnWidth(ChannelTableModel::kSatellite, 14 * digit + pad);
-  setColumnWidth(ChannelTableModel::kFrequency, 8 * digit + pad);
-  setColumnWidth(ChannelTableModel::kServiceId, 6 * digit + pad);
-  setColumnWidth(ChannelTableModel::kLock, fm.horizontalAdvance(ChannelTableModel::HeaderText(ChannelTableModel::kLock)) + pad);
-  setColumnWidth(ChannelTableModel::kGroups, 14 * digit + pad);
-  setColumnWidth(ChannelTableModel::kNew, fm.horizontalAdvance(ChannelTableModel::HeaderText(ChannelTableModel::kNew)) + pad);
+  const int widths[ChannelTableModel::kColumns] = {4 * digit, 18 * digit, 14 * digit, 8 * digit, 6 * digit, 0, 14 * digit, 0};
+  // Never narrower than the column's title, in whatever language it is shown.
+  for (int column = 0; column < ChannelTableModel::kColumns; ++column)
+    setColumnWidth(column, std::max(widths[column] + pad, horizontalHeader()->sectionSizeHint(column)));
 }
 
 int GroupChListView::RowCount() const { return model_ ? model_->rowCount() : 0; }
