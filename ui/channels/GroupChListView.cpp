@@ -14,6 +14,7 @@
 #include "ui/channels/ChannelTableModel.h"
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/RowMoves.h"
+#include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
 namespace {
@@ -129,6 +130,7 @@ void GroupChListView::paintEvent(QPaintEvent* event) {
 void GroupChListView::HeaderMenu(const QPoint& pos) {
   // "No." and "Name" always show: a row must say which channel it is.
   QMenu menu(this);
+  menu.setObjectName(QStringLiteral("columnsMenu"));
   menu.setTitle(Texts::Q(GroupChTexts::kColumnsMenu));
   menu.setAccessibleName(menu.title());
   for (int column = ChannelTableModel::kSatellite; column < ChannelTableModel::kColumns; ++column) {
@@ -141,7 +143,7 @@ void GroupChListView::HeaderMenu(const QPoint& pos) {
       emit ColumnsChanged();
     });
   }
-  menu.exec(horizontalHeader()->viewport()->mapToGlobal(pos));
+  Prompt::Popup(menu, horizontalHeader()->viewport()->mapToGlobal(pos));
 }
 
 void GroupChListView::OfferColumn(int column, bool offered) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "GroupChFixture.h"
@@ -82,6 +83,24 @@ TEST_F(GroupChColumnsTest, HeaderClicksDoNotSortAndTheFavouriteListNeverShowsGro
                     QPoint(header->sectionViewportPosition(Col::kName) + 5, header->height() / 2));
   EXPECT_EQ(Rows(ServiceList()), (QStringList{"[ARD]", "[ZDF]", "?", "[RTL]"}));
   EXPECT_FALSE(doc.IsModified());
+
+  // The header's menu hides a column and shows it again; the page hears of both, so the
+  // window keeps them.
+  QSignalSpy changed(page.get(), &CPageGroupCh::ColumnsChanged);
+  const auto headerMenu = [&](GroupChListView* list, const char* item) {
+    Prompt::QueueMenuChoice(QString::fromLatin1(item));
+    emit list->horizontalHeader()->customContextMenuRequested(QPoint(5, 5));
+  };
+  headerMenu(ServiceList(), "Service ID");
+  EXPECT_TRUE(ServiceList()->isColumnHidden(Col::kServiceId));
+  headerMenu(ServiceList(), "Service ID");
+  EXPECT_FALSE(ServiceList()->isColumnHidden(Col::kServiceId));
+  EXPECT_GE(changed.count(), 2);
+  // "No." and "Name" are never offered: a row must say which channel it is.
+  Prompt::QueueMenuChoice(QStringLiteral("Name"));
+  emit ServiceList()->horizontalHeader()->customContextMenuRequested(QPoint(5, 5));
+  EXPECT_FALSE(ServiceList()->isColumnHidden(Col::kName));
+  Prompt::Reset();
 
   EXPECT_FALSE(GroupList()->ColumnOffered(Col::kGroups));
   EXPECT_TRUE(GroupList()->isColumnHidden(Col::kGroups));
