@@ -455,6 +455,81 @@
     </message>
 </context>
 <context>
+    <name>DatabaseDiffTexts</name>
+    <message>
+        <source>%1: added</source>
+        <translation>%1: hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1: removed</source>
+        <translation>%1: entfernt</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 -&gt; %4</source>
+        <translation>%1: %2 %3 -&gt; %4</translation>
+    </message>
+    <message>
+        <source>%1: program %2 %3 inserted at %4</source>
+        <translation>%1: Programm %2 %3 an Position %4 eingefügt</translation>
+    </message>
+    <message>
+        <source>%1: program %2 %3 removed from %4</source>
+        <translation>%1: Programm %2 %3 von Position %4 entfernt</translation>
+    </message>
+    <message>
+        <source>%1: program %2 %3 moved from %4 to %5</source>
+        <translation>%1: Programm %2 %3 von %4 nach %5 verschoben</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(kein Wert)</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>Kopfdaten</translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation>Systemblock</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>tvList</source>
+        <translation>TV-Liste</translation>
+    </message>
+    <message>
+        <source>radioList</source>
+        <translation>Radioliste</translation>
+    </message>
+    <message>
+        <source>favoriteGroups</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>trailerWord</source>
+        <translation>Schlusswort</translation>
+    </message>
+    <message>
+        <source>extraWord</source>
+        <translation>Zusatzwort</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Abbild</translation>
+    </message>
+</context>
+<context>
     <name>DbTexts</name>
     <message>
         <source>Invalid Magic Number</source>

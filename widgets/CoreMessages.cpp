@@ -7,6 +7,7 @@
 #include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
 #include "db/exchange/CheckKinds.h"
+#include "db/exchange/DatabaseDiffTexts.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/exchange/ReferenceOrderTexts.h"
 #include "link/LinkTexts.h"
@@ -28,8 +29,10 @@ struct Template {
   std::vector<int> order;  // which %n each captured group is
 };
 
+// `shortArgs` has bit n-1 set where %n takes as little as it can, for a place whose text
+// ends at the first separator that follows it (a field name, a value that is "(none)").
 Template Make(const char* text, unsigned textArgs, bool argumentOnly = false, const QString& before = {},
-              const QString& after = {}) {
+              const QString& after = {}, unsigned shortArgs = 0) {
   const QString source = before + QString::fromUtf8(text) + after;
   Template t{source, text, before, after, textArgs, argumentOnly, {}, {}};
   QString pattern;
@@ -49,7 +52,7 @@ Template Make(const char* text, unsigned textArgs, bool argumentOnly = false, co
     } else {
       seen[n] = true;
       t.order.push_back(n);
-      pattern += QStringLiteral("(.*)");
+      pattern += (shortArgs & (1u << (n - 1))) ? QStringLiteral("(.*?)") : QStringLiteral("(.*)");
     }
     at = m.capturedEnd();
   }
@@ -59,8 +62,8 @@ Template Make(const char* text, unsigned textArgs, bool argumentOnly = false, co
   return t;
 }
 
-Template Table(const char* text, unsigned textArgs = 0, bool argumentOnly = false) {
-  return Make(text, textArgs, argumentOnly);
+Template Table(const char* text, unsigned textArgs = 0, bool argumentOnly = false, unsigned shortArgs = 0) {
+  return Make(text, textArgs, argumentOnly, {}, {}, shortArgs);
 }
 
 const std::vector<Template>& All() {
@@ -120,6 +123,14 @@ const std::vector<Template>& All() {
     // "<port> Open Error!" and "Line lost: <reason>" are joined, not filled.
     t.push_back(Make(LinkTexts::kOpenError, 0, false, QStringLiteral("%1")));
     t.push_back(Make(LinkTexts::kLineLost, 0b1, false, {}, QStringLiteral("%1")));
+    // db/exchange: the lines of a comparison. Last, as they say little beyond their
+    // places; a value is translated only when it is "(none)".
+    t.push_back(Table(DatabaseDiffTexts::kInserted));
+    t.push_back(Table(DatabaseDiffTexts::kLeft));
+    t.push_back(Table(DatabaseDiffTexts::kMoved));
+    t.push_back(Table(DatabaseDiffTexts::kChanged, 0b1100, false, 0b0110));
+    t.push_back(Table(DatabaseDiffTexts::kAdded));
+    t.push_back(Table(DatabaseDiffTexts::kRemoved));
     return t;
   }();
   return all;

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kContexts[] = {
     "Texts",        "AppTexts",     "StepTexts",          "GroupChTexts",       "SatTPTexts",
     "DuplicateTexts", "ExchangeDialogTexts", "LinkDialogTexts", "DbTexts",     "JournalTexts",
-    "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts", "CheckKinds", "CInputName", "PrintTexts",
+    "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts", "CheckKinds", "DatabaseDiffTexts", "CInputName", "PrintTexts",
 };
 }  // namespace
 

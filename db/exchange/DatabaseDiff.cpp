@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "db/exchange/DatabaseDiffTexts.h"
 #include "db/exchange/OrderDiff.h"
 #include "db/exchange/RecordJson.h"
 #include "db/image/DatabaseImage.h"
@@ -10,6 +11,7 @@
 #include "db/records/DbType.h"
 #include "db/records/ListedFields.h"
 #include "db/records/TableNames.h"
+#include "db/records/TextFill.h"
 
 namespace dbdiff {
 namespace {
@@ -188,7 +190,7 @@ class Differ {
 };
 
 std::string Shown(const Json& v) {
-  if (v.is_null()) return "(none)";
+  if (v.is_null()) return DatabaseDiffTexts::kNoValue;
   std::string s = v.dump(-1, ' ', false, Json::error_handler_t::replace);
   if (s.size() > kShownValue) s = s.substr(0, kShownValue - 3) + "...";
   return s;
@@ -236,22 +238,22 @@ Result Compare(const Side& a, const Side& b) {
 }
 
 std::string Describe(const Change& c) {
+  using namespace DatabaseDiffTexts;
   // People count channels from 1, as the pages number them; the JSON keeps indexes.
   const auto shownPosition = [](int position) { return std::to_string(position + 1); };
-  std::string line(c.table);
-  if (c.slot >= 0) line += " " + std::to_string(c.slot) + " " + Quoted(c.label);
-  line += ": ";
-  const std::string program = "program " + std::to_string(c.program) + " " + Quoted(c.programName);
+  std::string subject(c.table);
+  if (c.slot >= 0) subject += " " + std::to_string(c.slot) + " " + Quoted(c.label);
+  const std::string program = std::to_string(c.program), programName = Quoted(c.programName);
   switch (c.kind) {
-    case ChangeKind::Added: return line + "added";
-    case ChangeKind::Removed: return line + "removed";
-    case ChangeKind::Changed: return line + c.field + " " + Shown(c.oldValue) + " -> " + Shown(c.newValue);
-    case ChangeKind::Inserted: return line + program + " inserted at " + shownPosition(c.to);
-    case ChangeKind::Left: return line + program + " removed from " + shownPosition(c.from);
+    case ChangeKind::Added: return text::Fill(kAdded, {subject});
+    case ChangeKind::Removed: return text::Fill(kRemoved, {subject});
+    case ChangeKind::Changed: return text::Fill(kChanged, {subject, c.field, Shown(c.oldValue), Shown(c.newValue)});
+    case ChangeKind::Inserted: return text::Fill(kInserted, {subject, program, programName, shownPosition(c.to)});
+    case ChangeKind::Left: return text::Fill(kLeft, {subject, program, programName, shownPosition(c.from)});
     case ChangeKind::Moved:
-      return line + program + " moved from " + shownPosition(c.from) + " to " + shownPosition(c.to);
+      return text::Fill(kMoved, {subject, program, programName, shownPosition(c.from), shownPosition(c.to)});
   }
-  return line;
+  return subject + ": ";
 }
 
 int ProgramOf(const Change& c) {

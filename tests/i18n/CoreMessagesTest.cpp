@@ -10,6 +10,7 @@
 #include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
 #include "db/exchange/CheckKinds.h"
+#include "db/exchange/DatabaseDiff.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/operations/OperationTexts.h"
 #include "db/records/TextArgs.h"
@@ -20,6 +21,21 @@
 #include "widgets/Texts.h"
 
 namespace {
+
+dbdiff::Change Moved() {
+  dbdiff::Change c;
+  c.table = "tvList", c.kind = dbdiff::ChangeKind::Moved;
+  c.program = 7, c.programName = "Kino: Film", c.from = 147, c.to = 0;
+  return c;
+}
+
+// A value one side lacks; the other keeps its spaces and quotes.
+dbdiff::Change Renamed() {
+  dbdiff::Change c;
+  c.table = "programs", c.slot = 40, c.label = "ZDF", c.kind = dbdiff::ChangeKind::Changed;
+  c.field = "name", c.oldValue = nullptr, c.newValue = "ZDF -> HD";
+  return c;
+}
 
 struct Case {
   const char* what;
@@ -57,6 +73,10 @@ const std::vector<Case>& Cases() {
        "Keine Antwort vom Receiver: Übertragung wiederholen.\nPrüfen Sie, ob das Kabel zum Receiver an beiden Enden "
        "eingesteckt ist, ob der gewählte Anschluss der ist, an dem das Kabel steckt, und ob der Receiver im "
        "Download-Modus wartet."},
+      {"a comparison's line", dbdiff::Describe(Moved()),
+       "tvList: Programm 7 \"Kino: Film\" von 148 nach 1 verschoben"},
+      {"a comparison's value one side lacks", dbdiff::Describe(Renamed()),
+       "programs 40 \"ZDF\": name (kein Wert) -> \"ZDF -> HD\""},
       {"a line no template made", "the disk: is full.", "the disk: is full."},
   };
   return cases;
@@ -112,7 +132,7 @@ TEST(TranslationCatalogue, EveryCoreTemplateIsRecognised) {
   int checked = 0;
   for (const auto& [context, source] : Catalogue()) {
     if (!QStringList{"DbTexts", "JournalTexts", "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts",
-                     "LinkTexts", "CheckKinds"}
+                     "LinkTexts", "CheckKinds", "DatabaseDiffTexts"}
              .contains(context) ||
         !source.contains(place))
       continue;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "ui/tools/ExchangeDialogTexts.h"
+#include "widgets/CoreMessages.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/SummaryListLayout.h"
 #include "widgets/Texts.h"
@@ -37,8 +38,9 @@ CCompareDlg::CCompareDlg(const dbdiff::Result& result, const QString& fileName, 
     }
     const int n = group->data(0, Qt::UserRole).toInt() + 1;
     group->setData(0, Qt::UserRole, n);
-    group->setText(0, L1(kCompareGroup).arg(QString::fromUtf8(c.table.data(), int(c.table.size()))).arg(n));
-    auto* line = new QTreeWidgetItem(group, {QString::fromStdString(dbdiff::Describe(c))});
+    // The heading's table name is one of DatabaseDiffTexts::kTableHeadings.
+    group->setText(0, L1(kCompareGroup).arg(Texts::U(std::string(c.table).c_str())).arg(n));
+    auto* line = new QTreeWidgetItem(group, {CoreMessages::Said(dbdiff::Describe(c))});
     line->setData(0, Qt::UserRole, dbdiff::ProgramOf(c));
   }
   list_->expandAll();
