@@ -8,8 +8,10 @@
 
 #include "GermanTest.h"
 #include "TextFit.h"
+#include "db/exchange/DatabaseDiff.h"
 #include "link/LinkTexts.h"
 #include "ui/channels/GroupChListView.h"
+#include "ui/tools/CCompareDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 #include "ui/transfer/LinkSettings.h"
@@ -118,6 +120,20 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
     status->setText(longest);
   }
   faults_ << i18ntest::CutTexts(rcv) << i18ntest::CutTexts(snd);
+
+  // "Compare With…" holding a line of each kind: its headings and summary are German.
+  dbdiff::Result diff;
+  for (dbdiff::ChangeKind kind : {dbdiff::ChangeKind::Added, dbdiff::ChangeKind::Changed, dbdiff::ChangeKind::Moved}) {
+    dbdiff::Change c;
+    c.table = "favoriteGroups", c.slot = 3, c.label = "Nachrichten", c.kind = kind;
+    c.field = "name", c.newValue = "Nachrichten";
+    c.program = 12, c.programName = "tagesschau24", c.from = 4, c.to = 0;
+    diff.changes.push_back(c);
+  }
+  CCompareDlg compare(diff, QStringLiteral("sicherung-2026-12-10.qdb"), &frame);
+  compare.show();
+  QApplication::processEvents();
+  faults_ << i18ntest::CutTexts(compare);
   EXPECT_TRUE(faults_.isEmpty()) << faults_.join(QLatin1Char('\n')).toStdString();
 }
 
