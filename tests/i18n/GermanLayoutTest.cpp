@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenuBar>
+#include <QTreeWidget>
 
 #include "GermanTest.h"
 #include "TextFit.h"
 #include "db/exchange/DatabaseDiff.h"
 #include "link/LinkTexts.h"
 #include "ui/channels/GroupChListView.h"
+#include "ui/tools/CApplyListDlg.h"
 #include "ui/tools/CCompareDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
@@ -88,6 +90,11 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   for (const char* command : {"configSetting", "appAbout", "openReceived", "findDuplicates"}) CheckDialog(command);
   sheet->setCurrentIndex(0);
   for (const char* command : {"addSatellite", "addTransponder"}) CheckDialog(command);
+  // "Edit Transponder" holds the values of the sample's first transponder.
+  auto* transponders = sheet->currentWidget()->findChild<QTreeWidget*>(QStringLiteral("transponderList"));
+  ASSERT_NE(transponders, nullptr);
+  transponders->setCurrentItem(transponders->topLevelItem(0));
+  CheckDialog("editTransponder");
   sheet->setCurrentIndex(1);
   if (auto* list = sheet->currentWidget()->findChild<GroupChListView*>(QStringLiteral("serviceList")))
     list->SetCurrentRow(0);
@@ -134,6 +141,10 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   compare.show();
   QApplication::processEvents();
   faults_ << i18ntest::CutTexts(compare);
+  CApplyListDlg apply(QStringLiteral("sender-reihenfolge-2026.csv"), 1200, &frame);
+  apply.show();
+  QApplication::processEvents();
+  faults_ << i18ntest::CutTexts(apply);
   EXPECT_TRUE(faults_.isEmpty()) << faults_.join(QLatin1Char('\n')).toStdString();
 }
 
