@@ -20,6 +20,9 @@ CApplyListDlg::CApplyListDlg(const QString& fileName, int rows, QWidget* parent)
   auto* text = new QLabel(Texts::U(kApplyListText).arg(fileName).arg(rows), this);
   text->setObjectName(QStringLiteral("applyListText"));
   text->setWordWrap(true);
+  // Wide enough that the question wraps to a few lines in every language and scale;
+  // the layout then gives it the height those lines need.
+  text->setMinimumWidth(DialogUnits::ToPixels(font(), 240, 0).width());
   layout->addWidget(text);
   takeNames_ = new QCheckBox(Texts::U(kAlsoTakeNames), this);
   takeNames_->setObjectName(QStringLiteral("takeNames"));
