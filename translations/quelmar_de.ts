@@ -332,6 +332,41 @@
     </message>
 </context>
 <context>
+    <name>ChannelColumnTexts</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency/Pol</source>
+        <translation>Frequenz/Pol.</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+</context>
+<context>
     <name>CheckKinds</name>
     <message>
         <source>the stored checksum of the %1 section is wrong, so the receiver refuses the image</source>
@@ -452,6 +487,54 @@
     <message>
         <source>warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>in state 3</source>
+        <translation>im Zustand 3</translation>
+    </message>
+    <message>
+        <source>program &quot;%1&quot;</source>
+        <translation>Programm „%1“</translation>
+    </message>
+    <message>
+        <source>TV No. %1 &quot;%2&quot;</source>
+        <translation>TV Nr. %1 „%2“</translation>
+    </message>
+    <message>
+        <source>Radio No. %1 &quot;%2&quot;</source>
+        <translation>Radio Nr. %1 „%2“</translation>
+    </message>
+    <message>
+        <source>program in use</source>
+        <translation>das belegte Programm</translation>
+    </message>
+    <message>
+        <source>program at TV No. %1</source>
+        <translation>das Programm bei TV Nr. %1</translation>
+    </message>
+    <message>
+        <source>program at Radio No. %1</source>
+        <translation>das Programm bei Radio Nr. %1</translation>
+    </message>
+    <message>
+        <source>satellite in use</source>
+        <translation>der belegte Satellit</translation>
+    </message>
+    <message>
+        <source>group in use</source>
+        <translation>die belegte Gruppe</translation>
     </message>
 </context>
 <context>
@@ -1165,18 +1248,6 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <translation>Entsperren</translation>
     </message>
     <message>
-        <source>Frequency/Pol</source>
-        <translation>Frequenz/Pol.</translation>
-    </message>
-    <message>
-        <source>Groups</source>
-        <translation>Gruppen</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
         <source>Locked</source>
         <translation>Gesperrt</translation>
     </message>
@@ -1620,26 +1691,6 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>No programs</source>
         <translation>Keine Programme</translation>
-    </message>
-    <message>
-        <source>No.</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Satellite</source>
-        <translation>Satellit</translation>
-    </message>
-    <message>
-        <source>Frequency/Pol</source>
-        <translation>Frequenz/Pol.</translation>
-    </message>
-    <message>
-        <source>Service ID</source>
-        <translation>Service-ID</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,13 @@ const std::vector<Template>& All() {
     // Templates whose text spans lines come first: a line break in them is not one
     // between two messages.
     t.push_back(Table(LinkTexts::kPermissionDenied));
+    // A program as the check names it, within one of its lines: before the general
+    // places below, as a program's name may hold a colon.
+    t.push_back(Table(CheckWords::kTvNamed, 0, true));
+    t.push_back(Table(CheckWords::kRadioNamed, 0, true));
+    t.push_back(Table(CheckWords::kProgramNamed, 0, true));
+    t.push_back(Table(CheckWords::kProgramAtTv, 0, true));
+    t.push_back(Table(CheckWords::kProgramAtRadio, 0, true));
     // db/document
     t.push_back(Table(DbTexts::kCannotOpen, 0b10));
     t.push_back(Table(DbTexts::kCannotSave, 0b10));
@@ -109,8 +116,9 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted));
     t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
     t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
-    // db/exchange: what "Check Database" finds; the names in them stay as they are.
-    for (const CheckKindInfo& info : kCheckKinds) t.push_back(Table(info.message.data()));
+    // db/exchange: what "Check Database" finds; the names in them stay as they are, the
+    // words around them (a slot's state, "TV No. 12") are translated.
+    for (const CheckKindInfo& info : kCheckKinds) t.push_back(Table(info.message.data(), info.wordArgs));
     // link: why a port did not open, and what the engines put together.
     t.push_back(Table(LinkTexts::kNotSerialDevice));
     t.push_back(Table(LinkTexts::kOwnTerminal));

@@ -19,6 +19,7 @@ struct Script {
   std::deque<QString> menuChoices;
   QStringList shown;
   QList<QPair<QString, QPoint>> menus;
+  std::function<void(QMessageBox&)> inspect;
 };
 
 Script& script() {
@@ -32,6 +33,11 @@ QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons) {
   return QMessageBox::Ok;
 }
 
+void Build(QMessageBox& box, QMessageBox::StandardButton defaultButton) {
+  box.setObjectName(QStringLiteral("messageBox"));
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+}
+
 }  // namespace
 
 QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
@@ -41,6 +47,13 @@ QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
   Script& s = script();
   s.shown << text;
   if (s.scripted) {
+    if (s.inspect) {
+      QMessageBox box(icon, QString::fromLatin1(Texts::kAppTitle), text, buttons, parent);
+      Build(box, defaultButton);
+      box.show();
+      s.inspect(box);
+      box.hide();
+    }
     if (s.answers.empty()) return escapeAnswer(buttons);
     auto a = s.answers.front();
     s.answers.pop_front();
@@ -53,8 +66,7 @@ QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
     return a;
   }
   QMessageBox box(icon, QString::fromLatin1(Texts::kAppTitle), text, buttons, parent);
-  box.setObjectName(QStringLiteral("messageBox"));
-  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  Build(box, defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -125,6 +137,7 @@ void QueueMessageAnswer(QMessageBox::StandardButton answer) { script().answers.p
 void QueueDialog(std::function<int(QDialog&)> driver) { script().dialogs.push_back(std::move(driver)); }
 void QueueFileName(const QString& path) { script().files.push_back(path); }
 void QueueMenuChoice(const QString& itemText) { script().menuChoices.push_back(itemText); }
+void InspectMessages(std::function<void(QMessageBox&)> inspector) { script().inspect = std::move(inspector); }
 
 QStringList TakeMessages() {
   QStringList out;
@@ -146,6 +159,7 @@ void Reset() {
   s.menuChoices.clear();
   s.shown.clear();
   s.menus.clear();
+  s.inspect = nullptr;
 }
 
 }  // namespace Prompt

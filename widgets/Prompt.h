@@ -51,6 +51,9 @@ void QueueDialog(std::function<int(QDialog&)> driver);
 void QueueFileName(const QString& path);
 // The text of the popup-menu item to choose (without '&'); "" dismisses the menu.
 void QueueMenuChoice(const QString& itemText);
+// Each message box is built and shown (not modal) for `inspector` to look at before
+// the scripted answer is taken, as a person would see it.
+void InspectMessages(std::function<void(QMessageBox&)> inspector);
 // Message texts shown since the last call, oldest first.
 QStringList TakeMessages();
 // The popup menus opened since the last call (object name and screen position).

@@ -8,9 +8,10 @@ namespace {
 // One context a table (the *Texts.h files) and one for each dialog that keeps its few
 // texts beside its code.
 constexpr const char* kContexts[] = {
-    "Texts",        "AppTexts",     "StepTexts",          "GroupChTexts",       "SatTPTexts",
-    "DuplicateTexts", "ExchangeDialogTexts", "LinkDialogTexts", "DbTexts",     "JournalTexts",
-    "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts", "CheckKinds", "DatabaseDiffTexts", "CInputName", "PrintTexts",
+    "Texts",          "AppTexts",           "StepTexts",           "GroupChTexts",       "SatTPTexts",
+    "DuplicateTexts", "ExchangeDialogTexts", "LinkDialogTexts",    "DbTexts",            "JournalTexts",
+    "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts",          "CheckKinds",
+    "DatabaseDiffTexts", "CInputName",      "PrintTexts",          "ChannelColumnTexts",
 };
 }  // namespace
 

@@ -34,11 +34,11 @@ std::string Hex(std::uint32_t v) {
 
 std::string StateWord(SlotState s) {
   switch (s) {
-    case SlotState::Empty: return "Empty";
-    case SlotState::Used: return "Used";
-    case SlotState::Deleted: return "Deleted";
+    case SlotState::Empty: return CheckWords::kEmpty;
+    case SlotState::Used: return CheckWords::kUsed;
+    case SlotState::Deleted: return CheckWords::kDeleted;
   }
-  return "in state 3";
+  return CheckWords::kStateUnknown;
 }
 
 class Checker {
@@ -83,15 +83,16 @@ class Checker {
   std::string ProgramName(std::size_t slot) const { return cp1252::ToUtf8(db_.programs[slot].Name()); }
   // 'TV No. 12 "Kino"', or 'program "Kino"' for a program in neither list.
   std::string Named(std::size_t slot) const {
-    const std::string quoted = '"' + ProgramName(slot) + '"';
     const Where& w = where_[slot];
-    if (w.list < 0) return "program " + quoted;
-    return std::string(w.list == 0 ? "TV" : "Radio") + " No. " + Num(std::size_t(w.position) + 1) + ' ' + quoted;
+    if (w.list < 0) return text::Fill(CheckWords::kProgramNamed, {ProgramName(slot)});
+    return text::Fill(w.list == 0 ? CheckWords::kTvNamed : CheckWords::kRadioNamed,
+                      {Num(std::size_t(w.position) + 1), ProgramName(slot)});
   }
   std::string WhereWord(std::size_t slot) const {
     const Where& w = where_[slot];
-    if (w.list < 0) return "program in use";
-    return std::string("program at ") + (w.list == 0 ? "TV" : "Radio") + " No. " + Num(std::size_t(w.position) + 1);
+    if (w.list < 0) return CheckWords::kProgramInUse;
+    return text::Fill(w.list == 0 ? CheckWords::kProgramAtTv : CheckWords::kProgramAtRadio,
+                      {Num(std::size_t(w.position) + 1)});
   }
 
   void Satellites() {
@@ -101,7 +102,7 @@ class Checker {
       if (!s.IsUsed()) continue;
       const int slot = int(i);
       const std::string name = cp1252::ToUtf8(s.Name());
-      if (name.empty()) Add(CheckKind::EmptyName, tables::kSatellites, slot, {"satellite in use"});
+      if (name.empty()) Add(CheckKind::EmptyName, tables::kSatellites, slot, {CheckWords::kSatelliteInUse});
       if (s.SelfIndex() != i) Add(CheckKind::SatelliteSelfIndex, tables::kSatellites, slot, {name, Num(s.SelfIndex())});
       if (s.LnbType() > SatelliteRecord::kLnbUniversal)
         Add(CheckKind::LnbTypeUnknown, tables::kSatellites, slot, {name, Num(s.LnbType())});
@@ -200,7 +201,7 @@ class Checker {
       if (!group.IsUsed()) continue;
       const int slot = int(g);
       const std::string name = cp1252::ToUtf8(group.Name());
-      if (name.empty()) Add(CheckKind::EmptyName, tables::kFavoriteGroups, slot, {"group in use"});
+      if (name.empty()) Add(CheckKind::EmptyName, tables::kFavoriteGroups, slot, {CheckWords::kGroupInUse});
       if (group.MemberCount() > FavoriteGroupRecord::kMaxMembers)
         Add(CheckKind::GroupCountOverCapacity, tables::kFavoriteGroups, slot,
             {name, Num(group.MemberCount()), Num(FavoriteGroupRecord::kMaxMembers)});

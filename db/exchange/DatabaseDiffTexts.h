@@ -2,6 +2,10 @@
 // The lines a comparison of two databases shows, for the window and quelmar-cli alike.
 // %1 names the record ('programs 40 "ZDF"', or a table alone); program numbers are
 // slots and positions count from 1.
+#include <iterator>
+#include <string_view>
+
+#include "db/records/TableNames.h"
 #include "db/records/TranslateNoop.h"
 
 namespace DatabaseDiffTexts {
@@ -25,5 +29,11 @@ inline constexpr const char* kTableHeadings[] = {
     QT_TRANSLATE_NOOP("DatabaseDiffTexts", "trailerWord"),    QT_TRANSLATE_NOOP("DatabaseDiffTexts", "extraWord"),
     QT_TRANSLATE_NOOP("DatabaseDiffTexts", "image"),
 };
+static_assert([] {
+  if (std::size(kTableHeadings) != std::size(tables::kAll)) return false;
+  for (std::size_t i = 0; i < std::size(tables::kAll); ++i)
+    if (std::string_view(kTableHeadings[i]) != tables::kAll[i]) return false;
+  return true;
+}(), "a heading for every table the comparison can name, in the order TableNames.h gives them");
 
 }  // namespace DatabaseDiffTexts

@@ -101,6 +101,11 @@ Row RowOf(const ChannelDatabase& db, int program, int number, const std::vector<
   return row;
 }
 
+std::string FrequencyText(const Row& row) {
+  if (row.frequency < 0) return {};
+  return std::to_string(row.frequency) + (row.horizontal ? " H" : " V");
+}
+
 std::vector<Row> Rows(const ChannelDatabase& db, dbops::ChannelOrder order) {
   const std::vector<std::uint16_t> entries = dbops::OrderEntries(db, order);
   const std::vector<std::uint8_t> membership = GroupMembership(db);

@@ -50,6 +50,10 @@ std::vector<std::uint8_t> GroupMembership(const ChannelDatabase& db);
 // empty to leave `groups` at 0.
 Row RowOf(const ChannelDatabase& db, int program, int number, const std::vector<std::uint8_t>& membership = {});
 
+// "11494 H": the row's transponder by frequency in MHz and polarization, as the lists
+// and the printed list show it; empty when the transponder is out of its table.
+std::string FrequencyText(const Row& row);
+
 // Every row of a stored order, numbered from 1.
 std::vector<Row> Rows(const ChannelDatabase& db, dbops::ChannelOrder order);
 

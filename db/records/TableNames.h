@@ -19,6 +19,10 @@ inline constexpr std::string_view kExtraWord = "extraWord";
 // The image around the sections: checksum words and bytes no section covers.
 inline constexpr std::string_view kImage = "image";
 
+// Every name above; what shows a table by name (the comparison's headings) covers these.
+inline constexpr std::string_view kAll[] = {kHeader,    kSystem,         kSatellites,  kTransponders, kPrograms, kTvList,
+                                            kRadioList, kFavoriteGroups, kTrailerWord, kExtraWord,    kImage};
+
 // 0 = tvList, 1 = radioList, as ChannelListBlock::List numbers them.
 inline constexpr std::string_view ListName(int list) { return list == 0 ? kTvList : kRadioList; }
 

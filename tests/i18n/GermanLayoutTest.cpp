@@ -4,6 +4,8 @@
 // (test_i18n_scale2).
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QTreeWidget>
 
@@ -145,6 +147,30 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   apply.show();
   QApplication::processEvents();
   faults_ << i18ntest::CutTexts(apply);
+  EXPECT_TRUE(faults_.isEmpty()) << faults_.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(GermanLayout, NothingInTheMessageBoxesIsCut) {
+  CMainFrame& frame = *Start().MainFrame();
+  QStringList seen;
+  Prompt::InspectMessages([&](QMessageBox& box) {
+    QApplication::processEvents();
+    seen << box.text();
+    for (const QString& f : i18ntest::CutTexts(box)) faults_ << box.text().left(40) + QStringLiteral(": ") + f;
+  });
+  // A refused import names the file and the line; the question before leaving changes
+  // has three buttons.
+  const QString csv = Path("sender-liste-aus-dem-netz.csv");
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("list;name;satellite\nTV;Das Erste;Astra\n");
+  file.close();
+  Prompt::QueueFileName(csv);
+  apptest::Trigger(frame, "importFile");
+  app_->Doc().SetModifiedFlag(true);
+  apptest::Trigger(frame, "fileNew");
+  ASSERT_EQ(seen.size(), 2) << seen.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(seen[1].startsWith(QStringLiteral("Änderungen an"))) << seen[1].toStdString();
   EXPECT_TRUE(faults_.isEmpty()) << faults_.join(QLatin1Char('\n')).toStdString();
 }
 

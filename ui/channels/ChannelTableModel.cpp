@@ -3,11 +3,13 @@
 #include <QStringList>
 
 #include "db/document/DocEditing.h"
+#include "ui/ChannelColumnTexts.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
+namespace C = ChannelColumnTexts;
 using Texts::Q;
 
 ChannelTableModel::ChannelTableModel(const DocEditing& doc, QObject* parent) : QAbstractTableModel(parent), doc_(doc) {}
@@ -48,14 +50,14 @@ const channelrows::Row& ChannelTableModel::RowAt(int row) const {
 
 QString ChannelTableModel::HeaderText(int column) {
   switch (column) {
-    case kNumber: return Q(T::kNumber);
-    case kName: return Q(T::kName);
-    case kSatellite: return Q(T::kSatellite);
-    case kFrequency: return Q(T::kColumnFrequency);
-    case kServiceId: return Q(T::kServiceId);
-    case kLock: return Q(T::kColumnLock);
-    case kGroups: return Q(T::kColumnGroups);
-    case kNew: return Q(T::kColumnNew);
+    case kNumber: return Q(C::kNumber);
+    case kName: return Q(C::kName);
+    case kSatellite: return Q(C::kSatellite);
+    case kFrequency: return Q(C::kFrequency);
+    case kServiceId: return Q(C::kServiceId);
+    case kLock: return Q(C::kLock);
+    case kGroups: return Q(C::kGroups);
+    case kNew: return Q(C::kNew);
     default: return {};
   }
 }
@@ -67,9 +69,7 @@ QString ChannelTableModel::CellText(int row, int column) const {
     // A damaged list may name a slot past the program table.
     case kName: return r.program < 0 ? QStringLiteral("?") : Q(T::kRowFormat).arg(DataExchange::NameText(r.name));
     case kSatellite: return DataExchange::NameText(r.satelliteName);
-    case kFrequency:
-      if (r.frequency < 0) return {};
-      return Q(T::kFrequencyPol).arg(r.frequency).arg(Q(r.horizontal ? T::kPolH : T::kPolV));
+    case kFrequency: return QString::fromStdString(channelrows::FrequencyText(r));
     case kServiceId: return r.serviceId < 0 ? QString() : QString::number(r.serviceId);
     case kLock: return r.locked ? QString::fromUtf8(T::kLockedMark) : QString();
     case kGroups: {
@@ -78,7 +78,7 @@ QString ChannelTableModel::CellText(int row, int column) const {
         if (r.groups & (1u << g)) names << DataExchange::NameText(channelrows::GroupName(doc_.Working(), g));
       return names.join(Q(T::kGroupSeparator));
     }
-    case kNew: return doc_.Marks().Has(r.program) ? Q(T::kColumnNew) : QString();
+    case kNew: return doc_.Marks().Has(r.program) ? Q(C::kNew) : QString();
     default: return {};
   }
 }

@@ -39,15 +39,6 @@ inline constexpr const char* kCas = QT_TRANSLATE_NOOP("GroupChTexts", "CAS");
 
 // A row of either list: the program name in brackets.
 inline constexpr const char* kRowFormat = "[%1]";
-// The lists' columns beside "No.", "Name", "Satellite" and "Service ID".
-inline constexpr const char* kColumnFrequency = QT_TRANSLATE_NOOP("GroupChTexts", "Frequency/Pol");
-inline constexpr const char* kColumnLock = QT_TRANSLATE_NOOP("GroupChTexts", "Lock");
-inline constexpr const char* kColumnGroups = QT_TRANSLATE_NOOP("GroupChTexts", "Groups");
-inline constexpr const char* kColumnNew = QT_TRANSLATE_NOOP("GroupChTexts", "New");
-// "11494 H": the transponder's frequency in MHz and its polarization.
-inline constexpr const char* kFrequencyPol = "%1 %2";
-inline constexpr const char* kPolH = "H";
-inline constexpr const char* kPolV = "V";
 // UTF-8: the lock column's mark, and what a screen reader says for it.
 inline constexpr const char* kLockedMark = "\u2713";
 inline constexpr const char* kLockedText = QT_TRANSLATE_NOOP("GroupChTexts", "Locked");

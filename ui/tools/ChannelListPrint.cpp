@@ -13,10 +13,12 @@
 
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/ChannelRows.h"
+#include "ui/ChannelColumnTexts.h"
 #include "ui/tools/PrintTexts.h"
 #include "widgets/Texts.h"
 
 namespace T = PrintTexts;
+namespace C = ChannelColumnTexts;
 
 namespace channellistprint {
 
@@ -84,11 +86,11 @@ struct Column {
   double share;
   Qt::Alignment align;
 };
-constexpr std::array<Column, 5> kColumns{{{T::kColumnNumber, 0.08, Qt::AlignRight},
-                                          {T::kColumnName, 0.38, Qt::AlignLeft},
-                                          {T::kColumnSatellite, 0.24, Qt::AlignLeft},
-                                          {T::kColumnFrequency, 0.17, Qt::AlignLeft},
-                                          {T::kColumnServiceId, 0.13, Qt::AlignRight}}};
+constexpr std::array<Column, 5> kColumns{{{C::kNumber, 0.08, Qt::AlignRight},
+                                          {C::kName, 0.38, Qt::AlignLeft},
+                                          {C::kSatellite, 0.24, Qt::AlignLeft},
+                                          {C::kFrequency, 0.17, Qt::AlignLeft},
+                                          {C::kServiceId, 0.13, Qt::AlignRight}}};
 
 // A row's cells in column order; what the row does not have stays blank.
 std::array<QString, kColumns.size()> Cells(const channelrows::Row& row) {
@@ -96,8 +98,7 @@ std::array<QString, kColumns.size()> Cells(const channelrows::Row& row) {
   cells[0] = QString::number(row.number);
   cells[1] = QString::fromStdU32String(row.name);
   if (row.satellite >= 0) cells[2] = QString::fromStdU32String(row.satelliteName);
-  if (row.frequency >= 0)
-    cells[3] = Q(T::kFrequencyPol).arg(row.frequency).arg(Q(row.horizontal ? T::kHorizontal : T::kVertical));
+  cells[3] = QString::fromStdString(channelrows::FrequencyText(row));
   if (row.serviceId >= 0) cells[4] = QString::number(row.serviceId);
   return cells;
 }

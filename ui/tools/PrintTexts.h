@@ -1,6 +1,6 @@
 #pragma once
-// Texts of the printed channel lists: each page's header and footer, the section titles
-// and the column titles.
+// Texts of the printed channel lists: each page's header and footer and the section
+// titles; the columns are titled as on the Group/Channel page.
 #include <QtGlobal>
 
 namespace PrintTexts {
@@ -19,16 +19,6 @@ inline constexpr const char* kGroupNumber = QT_TRANSLATE_NOOP("PrintTexts", "Gro
 inline constexpr const char* kContinued = QT_TRANSLATE_NOOP("PrintTexts", "%1 (continued)");
 // The only line of a list with no entries.
 inline constexpr const char* kNoPrograms = QT_TRANSLATE_NOOP("PrintTexts", "No programs");
-
-inline constexpr const char* kColumnNumber = QT_TRANSLATE_NOOP("PrintTexts", "No.");
-inline constexpr const char* kColumnName = QT_TRANSLATE_NOOP("PrintTexts", "Name");
-inline constexpr const char* kColumnSatellite = QT_TRANSLATE_NOOP("PrintTexts", "Satellite");
-inline constexpr const char* kColumnFrequency = QT_TRANSLATE_NOOP("PrintTexts", "Frequency/Pol");
-inline constexpr const char* kColumnServiceId = QT_TRANSLATE_NOOP("PrintTexts", "Service ID");
-// %1 the frequency in MHz, %2 the polarization.
-inline constexpr const char* kFrequencyPol = "%1 %2";
-inline constexpr const char* kHorizontal = "H";
-inline constexpr const char* kVertical = "V";
 
 // What a PDF says made it.
 inline constexpr const char* kCreator = "Quelmar";

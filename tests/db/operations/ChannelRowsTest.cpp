@@ -40,11 +40,12 @@ TEST(ChannelRows, EachColumnOrItsBlankWhenALinkLeavesItsTable) {
     int serviceId;
     bool locked;
     int groups;
+    const char* frequencyText;
   } const expected[] = {
-      {1, 10, U"Kino", 3, U"Astra 19.2E", 11494, true, 28006, true, 0b101},
-      {2, -1, U"", -1, U"", -1, false, -1, false, 0},
-      {3, 11, U"Lost", -1, U"", -1, false, 0, false, 0},
-      {4, 12, U"Adrift", -1, U"", 12188, false, 0, false, 0b1},
+      {1, 10, U"Kino", 3, U"Astra 19.2E", 11494, true, 28006, true, 0b101, "11494 H"},
+      {2, -1, U"", -1, U"", -1, false, -1, false, 0, ""},
+      {3, 11, U"Lost", -1, U"", -1, false, 0, false, 0, ""},
+      {4, 12, U"Adrift", -1, U"", 12188, false, 0, false, 0b1, "12188 V"},
   };
   for (std::size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE(i);
@@ -60,6 +61,7 @@ TEST(ChannelRows, EachColumnOrItsBlankWhenALinkLeavesItsTable) {
     EXPECT_EQ(r.serviceId, e.serviceId);
     EXPECT_EQ(r.locked, e.locked);
     EXPECT_EQ(r.groups, e.groups);
+    EXPECT_EQ(channelrows::FrequencyText(r), e.frequencyText);
   }
 }
 
