@@ -19,15 +19,11 @@
 #include "ui/tools/ExchangeDialogTexts.h"
 #include "widgets/CommandAction.h"
 #include "widgets/Prompt.h"
+#include "widgets/Texts.h"
 
 namespace T = ExchangeDialogTexts;
 
-namespace {
-
-// These texts are UTF-8 (the menu items' ellipsis).
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
+using Texts::U;
 
 PrintCommands::PrintCommands(const Parts& parts, QWidget& window) : QObject(&window), parts_(parts), window_(window) {
   using CommandAction::Make;

@@ -17,6 +17,8 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include "widgets/Texts.h"
+
 namespace i18ntest {
 
 inline int TextWidth(const QFontMetrics& fm, QString text) {
@@ -117,6 +119,31 @@ inline QStringList CutTexts(QWidget& window) {
         faults << QStringLiteral("\"%1\" overlaps \"%2\"").arg(name(a), name(b));
       }
     }
+  }
+  return faults;
+}
+
+// Texts a window shows in English where the catalogue in force has them in another
+// language: a text set before the translation was, or shown without looking it up.
+inline QStringList EnglishTexts(QWidget& window) {
+  QStringList faults;
+  const auto check = [&](QWidget* w, const QString& text) {
+    if (!text.isEmpty() && !Texts::Translated(text.toUtf8().constData()).isNull())
+      faults << QStringLiteral("%1 %2 \"%3\" is English")
+                    .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
+  };
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&window)) continue;
+    check(w, w->toolTip());
+    check(w, w->accessibleName());
+    if (auto* label = qobject_cast<QLabel*>(w)) check(w, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) check(w, button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(w)) check(w, group->title());
+    if (auto* tabs = qobject_cast<QTabBar*>(w))
+      for (int i = 0; i < tabs->count(); ++i) check(w, tabs->tabText(i));
+    if (auto* header = qobject_cast<QHeaderView*>(w); header && header->model())
+      for (int i = 0; i < header->count(); ++i)
+        check(w, header->model()->headerData(i, header->orientation()).toString());
   }
   return faults;
 }
