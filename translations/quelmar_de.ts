@@ -1297,6 +1297,293 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
     </message>
 </context>
 <context>
+    <name>ImportTexts</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2 MiB is larger than any database export or channel list (at most %3 MiB)</source>
+        <translation>%1: %2 MiB sind größer als jeder Datenbankexport und jede Senderliste (höchstens %3 MiB)</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 %2</source>
+        <translation>Zeile %1 %2</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text (perhaps Windows-1252)</source>
+        <translation>ist kein UTF-8-Text (vielleicht Windows-1252)</translation>
+    </message>
+    <message>
+        <source>holds a NUL byte, which no text has</source>
+        <translation>enthält ein NUL-Byte, das kein Text enthält</translation>
+    </message>
+    <message>
+        <source>not CSV as RFC 4180 defines it: %1</source>
+        <translation>kein CSV nach RFC 4180: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a record longer than any channel list has (more than %1 fields or a field of more than %2 bytes)</source>
+        <translation>ein Datensatz, länger als jede Senderliste (mehr als %1 Felder oder ein Feld mit mehr als %2 Bytes)</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>die Datei konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>no header row; expected the columns %1, ...</source>
+        <translation>keine Kopfzeile; erwartet werden die Spalten %1, ...</translation>
+    </message>
+    <message>
+        <source>the file seems to use &apos;;&apos; as separator; export with &apos;,&apos; or choose &apos;,&apos; as the field separator when the spreadsheet saves it</source>
+        <translation>die Datei verwendet offenbar &apos;;&apos; als Trennzeichen; exportieren Sie mit &apos;,&apos; oder wählen Sie beim Speichern in der Tabellenkalkulation &apos;,&apos; als Feldtrenner</translation>
+    </message>
+    <message>
+        <source>the header row has no column &quot;%1&quot;</source>
+        <translation>die Kopfzeile hat keine Spalte „%1“</translation>
+    </message>
+    <message>
+        <source>more rows than the TV and radio lists can hold (%1)</source>
+        <translation>mehr Zeilen, als die TV- und Radioliste fassen (%1)</translation>
+    </message>
+    <message>
+        <source>column %1: expected %2, got &quot;%3&quot;</source>
+        <translation>Spalte %1: erwartet: %2, gefunden: „%3“</translation>
+    </message>
+    <message>
+        <source>%1 or %2, or nothing</source>
+        <translation>%1 oder %2 oder nichts</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>a name of Windows-1252 characters</source>
+        <translation>ein Name aus Windows-1252-Zeichen</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a frequency in MHz from 0 to 65535, or nothing</source>
+        <translation>eine Frequenz in MHz von 0 bis 65535 oder nichts</translation>
+    </message>
+    <message>
+        <source>a service ID from 0 to 65535, or nothing</source>
+        <translation>eine Service-ID von 0 bis 65535 oder nichts</translation>
+    </message>
+    <message>
+        <source>positions from 1 to %1 separated by %2, or nothing</source>
+        <translation>Positionen von 1 bis %1, getrennt durch %2, oder nichts</translation>
+    </message>
+    <message>
+        <source>column name: expected a name without control characters (such as ESC, BEL or a line break)</source>
+        <translation>Spalte name: erwartet wird ein Name ohne Steuerzeichen (wie ESC, BEL oder Zeilenumbruch)</translation>
+    </message>
+    <message>
+        <source>column groups: expected group names without control characters</source>
+        <translation>Spalte groups: erwartet werden Gruppennamen ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1, got %2</source>
+        <translation>%1, gefunden: %2</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>ein Array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>something else</source>
+        <translation>etwas anderes</translation>
+    </message>
+    <message>
+        <source>a string of %1 bytes</source>
+        <translation>eine Zeichenkette aus %1 Bytes</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>erwartet wird ein Objekt</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>erwartet wird ein Array</translation>
+    </message>
+    <message>
+        <source>expected an array of %1 records, one a slot</source>
+        <translation>erwartet wird ein Array aus %1 Datensätzen, einer je Platz</translation>
+    </message>
+    <message>
+        <source>expected an array of %1 slot numbers</source>
+        <translation>erwartet wird ein Array aus %1 Platznummern</translation>
+    </message>
+    <message>
+        <source>expected an array of at most %1 slot numbers</source>
+        <translation>erwartet wird ein Array aus höchstens %1 Platznummern</translation>
+    </message>
+    <message>
+        <source>expected an integer from 0 to %1</source>
+        <translation>erwartet wird eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>erwartet wird Text</translation>
+    </message>
+    <message>
+        <source>expected at most %1 characters</source>
+        <translation>erwartet werden höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes as %2 hex digits</source>
+        <translation>erwartet werden %1 Bytes als %2 Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes as %2 hex digits (what follows the name and its NUL; leave the field out for zeros)</source>
+        <translation>erwartet werden %1 Bytes als %2 Hexadezimalziffern (was auf den Namen und sein NUL folgt; für Nullen das Feld weglassen)</translation>
+    </message>
+    <message>
+        <source>expected hex digits, two a byte</source>
+        <translation>erwartet werden Hexadezimalziffern, zwei je Byte</translation>
+    </message>
+    <message>
+        <source>expected one of %1 for this dbType, each once</source>
+        <translation>erwartet wird einer von %1 für diesen dbType, jeder einmal</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>erwartet wird %1</translation>
+    </message>
+    <message>
+        <source>%1 (as many as %2 says)</source>
+        <translation>%1 (so viele, wie %2 angibt)</translation>
+    </message>
+    <message>
+        <source>expected text of Windows-1252 characters; %1 is not one</source>
+        <translation>erwartet wird Text aus Windows-1252-Zeichen; %1 gehört nicht dazu</translation>
+    </message>
+    <message>
+        <source>expected text without NUL characters</source>
+        <translation>erwartet wird Text ohne NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>expected text without control characters (such as ESC, BEL or a line break); a name holding such bytes is given whole as hex in the field of the same name ending in %1</source>
+        <translation>erwartet wird Text ohne Steuerzeichen (wie ESC, BEL oder Zeilenumbruch); ein Name mit solchen Bytes steht ganz als Hexadezimalwert im gleichnamigen Feld mit der Endung %1</translation>
+    </message>
+    <message>
+        <source>unknown field; expected only %1</source>
+        <translation>unbekanntes Feld; erwartet werden nur %1</translation>
+    </message>
+    <message>
+        <source>missing; it is needed</source>
+        <translation>fehlt; es wird benötigt</translation>
+    </message>
+    <message>
+        <source>missing; every field of the record is needed</source>
+        <translation>fehlt; jedes Feld des Datensatzes wird benötigt</translation>
+    </message>
+    <message>
+        <source>expected either the name&apos;s text (with its tail) or its bytes, not both</source>
+        <translation>erwartet wird entweder der Text des Namens (mit seinem Rest) oder seine Bytes, nicht beides</translation>
+    </message>
+    <message>
+        <source>a record with fewer fields</source>
+        <translation>ein Datensatz mit weniger Feldern</translation>
+    </message>
+    <message>
+        <source>expected bytes that no section, checksum word or the header covers, after those of the run before</source>
+        <translation>erwartet werden Bytes, die kein Abschnitt, kein Prüfsummenwort und nicht der Kopf abdeckt, nach denen des vorigen Abschnitts</translation>
+    </message>
+    <message>
+        <source>expected %1, the word the image&apos;s other bytes (%2) leave where the receiver looks for it; change both or neither</source>
+        <translation>erwartet wird %1, das Wort, das die übrigen Bytes der Datenbank (%2) dort lassen, wo der Receiver es sucht; ändern Sie beides oder keins</translation>
+    </message>
+    <message>
+        <source>expected JSON text</source>
+        <translation>erwartet wird JSON-Text</translation>
+    </message>
+    <message>
+        <source>expected JSON text; %1</source>
+        <translation>erwartet wird JSON-Text; %1</translation>
+    </message>
+    <message>
+        <source>too large to read: out of memory</source>
+        <translation>zu groß zum Lesen: nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>a string of %1 bytes; no text of a database is longer than %2</source>
+        <translation>eine Zeichenkette aus %1 Bytes; kein Text einer Datenbank ist länger als %2</translation>
+    </message>
+    <message>
+        <source>a string or number longer than %1 bytes; no text of a database is that long</source>
+        <translation>eine Zeichenkette oder Zahl, länger als %1 Bytes; kein Text einer Datenbank ist so lang</translation>
+    </message>
+    <message>
+        <source>binary data, which JSON text cannot hold</source>
+        <translation>Binärdaten, die JSON-Text nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>a field name of %1 bytes; no field of a database has a name that long</source>
+        <translation>ein Feldname aus %1 Bytes; kein Feld einer Datenbank hat einen so langen Namen</translation>
+    </message>
+    <message>
+        <source>an object of more than %1 fields; no record has that many</source>
+        <translation>ein Objekt mit mehr als %1 Feldern; kein Datensatz hat so viele</translation>
+    </message>
+    <message>
+        <source>given twice in one object</source>
+        <translation>zweimal in einem Objekt angegeben</translation>
+    </message>
+    <message>
+        <source>more text than any database holds (over %1 MiB of names and strings)</source>
+        <translation>mehr Text, als eine Datenbank enthält (über %1 MiB an Namen und Zeichenketten)</translation>
+    </message>
+    <message>
+        <source>more than %1 values; no database has that many</source>
+        <translation>mehr als %1 Werte; keine Datenbank hat so viele</translation>
+    </message>
+    <message>
+        <source>an array of more than %1 items; no table of a database is that long</source>
+        <translation>ein Array mit mehr als %1 Einträgen; keine Tabelle einer Datenbank ist so lang</translation>
+    </message>
+    <message>
+        <source>nested more than %1 levels deep; a database needs no more than four</source>
+        <translation>mehr als %1 Ebenen tief verschachtelt; eine Datenbank braucht höchstens vier</translation>
+    </message>
+</context>
+<context>
     <name>JournalTexts</name>
     <message>
         <source>The file is not a Quelmar recovery journal.</source>

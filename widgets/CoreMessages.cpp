@@ -8,6 +8,7 @@
 #include "db/document/JournalTexts.h"
 #include "db/exchange/CheckKinds.h"
 #include "db/exchange/DatabaseDiffTexts.h"
+#include "db/exchange/ImportTexts.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/exchange/ReferenceOrderTexts.h"
 #include "link/LinkTexts.h"
@@ -85,7 +86,6 @@ const std::vector<Template>& All() {
     t.push_back(Table(DbTexts::kNotRegularFile));
     t.push_back(Table(DbTexts::kDanglingLink));
     t.push_back(Table(DbTexts::kNoBackupKept, 0b1));
-    t.push_back(Table(DbTexts::kPathReason, 0, true));
     t.push_back(Table(DbTexts::kCannotKeepReceived, 0b10));
     t.push_back(Table(DbTexts::kPrunedLaterNames));
     t.push_back(Table(DbTexts::kPrunedLaterName));
@@ -131,6 +131,58 @@ const std::vector<Template>& All() {
     // "<port> Open Error!" and "Line lost: <reason>" are joined, not filled.
     t.push_back(Make(LinkTexts::kOpenError, 0, false, QStringLiteral("%1")));
     t.push_back(Make(LinkTexts::kLineLost, 0b1, false, {}, QStringLiteral("%1")));
+    // db/exchange: why a channel list or an export was refused. What a place takes is a
+    // text of its own; the specific templates come before the ones they hold.
+    {
+      namespace I = ImportTexts;
+      t.push_back(Table(I::kCannotRead));
+      t.push_back(Table(I::kNotRegular));
+      t.push_back(Table(I::kTooLarge, 0b10));
+      t.push_back(Table(I::kMoreThan, 0, true));
+      t.push_back(Table(I::kAtLine, 0b10, false, 0b1));
+      t.push_back(Table(I::kLineIs, 0b10, false, 0b1));
+      t.push_back(Table(I::kNotCsv, 0b1));
+      t.push_back(Table(I::kRecordTooLong));
+      t.push_back(Table(I::kNoHeader));
+      t.push_back(Table(I::kNoColumn));
+      t.push_back(Table(I::kTooManyRows));
+      t.push_back(Table(I::kColumnExpected, 0b10, false, 0b11));
+      t.push_back(Table(I::kAtMostCharacters, 0, true));
+      t.push_back(Table(I::kPositionsOrNothing, 0, true));
+      t.push_back(Table(I::kAsManyAs, 0b1, true));
+      t.push_back(Table(I::kGot, 0b11, true));
+      t.push_back(Table(I::kLongString, 0, true));
+      t.push_back(Table(I::kExpectedRecords, 0, true));
+      t.push_back(Table(I::kExpectedSlots, 0, true));
+      t.push_back(Table(I::kExpectedAtMostSlots, 0, true));
+      t.push_back(Table(I::kExpectedInteger, 0, true));
+      t.push_back(Table(I::kExpectedAtMostCharacters, 0, true));
+      t.push_back(Table(I::kExpectedHexBytes, 0, true));
+      t.push_back(Table(I::kExpectedTail, 0, true));
+      t.push_back(Table(I::kExpectedSection, 0, true));
+      t.push_back(Table(I::kNotCp1252, 0, true));
+      t.push_back(Table(I::kTextWithControl, 0, true));
+      t.push_back(Table(I::kUnknownField, 0, true));
+      t.push_back(Table(I::kTrailerMoved, 0, true));
+      t.push_back(Table(I::kNotJsonBecause, 0, true));
+      t.push_back(Table(I::kCannotBeRead, 0, true));
+      t.push_back(Table(I::kStringTooLong, 0, true));
+      t.push_back(Table(I::kTokenTooLong, 0, true));
+      t.push_back(Table(I::kKeyTooLong, 0, true));
+      t.push_back(Table(I::kTooManyMembers, 0, true));
+      t.push_back(Table(I::kTooMuchText, 0, true));
+      t.push_back(Table(I::kTooManyValues, 0, true));
+      t.push_back(Table(I::kArrayTooLong, 0, true));
+      t.push_back(Table(I::kTooDeep, 0, true));
+      t.push_back(Table(I::kExpectedValue, 0, true));
+      // "TV or RADIO": last, as " or " stands in other reasons too.
+      t.push_back(Table(I::kOneOfTwoOrNothing, 0, true));
+      t.push_back(Table(I::kOneOfTwo, 0, true));
+      // "$.programs[3].name: <reason>": the path stays as the file has it.
+      t.push_back(Make(": ", 0b10, false, QStringLiteral("$%1"), QStringLiteral("%2"), 0b1));
+    }
+    // "<path>: <reason>" as a place of another text: last of all, as ": " stands in many.
+    t.push_back(Table(DbTexts::kPathReason, 0, true));
     // db/exchange: the lines of a comparison. Last, as they say little beyond their
     // places; a value is translated only when it is "(none)".
     t.push_back(Table(DatabaseDiffTexts::kInserted));

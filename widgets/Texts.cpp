@@ -11,7 +11,7 @@ constexpr const char* kContexts[] = {
     "Texts",          "AppTexts",           "StepTexts",           "GroupChTexts",       "SatTPTexts",
     "DuplicateTexts", "ExchangeDialogTexts", "LinkDialogTexts",    "DbTexts",            "JournalTexts",
     "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts",          "CheckKinds",
-    "DatabaseDiffTexts", "CInputName",      "PrintTexts",          "ChannelColumnTexts",
+    "DatabaseDiffTexts", "CInputName",      "PrintTexts",          "ChannelColumnTexts", "ImportTexts",
 };
 }  // namespace
 

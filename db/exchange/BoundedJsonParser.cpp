@@ -7,8 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "db/exchange/ImportTexts.h"
+#include "db/records/TextFill.h"
+
 namespace boundedjson {
 namespace {
+
+using namespace ImportTexts;
+using text::Fill;
 
 constexpr std::size_t kMaxKeyBytes = 64;
 
@@ -57,12 +63,11 @@ class Builder {
   bool number_float(number_float_t v, const string_t&) { return Add(Json(v)); }
   bool string(string_t& v) {
     if (v.size() > limits_.stringBytes)
-      return Refuse(HerePath(), "a string of " + std::to_string(v.size()) +
-                                    " bytes; no text of a database is longer than " + std::to_string(limits_.stringBytes));
+      return Refuse(HerePath(), Fill(kStringTooLong, {std::to_string(v.size()), std::to_string(limits_.stringBytes)}));
     if (!CountText(v.size())) return false;
     return Add(Json(std::move(v)));
   }
-  bool binary(binary_t&) { return Refuse(HerePath(), "binary data, which JSON text cannot hold"); }
+  bool binary(binary_t&) { return Refuse(HerePath(), kBinary); }
 
   bool start_object(std::size_t) { return Open(Json::object()); }
   bool start_array(std::size_t) { return Open(Json::array()); }
@@ -72,12 +77,10 @@ class Builder {
   bool key(string_t& k) {
     Frame& f = frames_.back();
     if (k.size() > kMaxKeyBytes)
-      return Refuse(TopPath(), "a field name of " + std::to_string(k.size()) +
-                                                " bytes; no field of a database has a name that long");
+      return Refuse(TopPath(), Fill(kKeyTooLong, {std::to_string(k.size())}));
     if (f.node->size() >= limits_.objectMembers)
-      return Refuse(TopPath(), "an object of more than " + std::to_string(limits_.objectMembers) +
-                                                " fields; no record has that many");
-    if (f.node->contains(k)) return Refuse(TopPath() + "." + PathKey(k), "given twice in one object");
+      return Refuse(TopPath(), Fill(kTooManyMembers, {std::to_string(limits_.objectMembers)}));
+    if (f.node->contains(k)) return Refuse(TopPath() + "." + PathKey(k), kGivenTwice);
     if (!CountText(k.size())) return false;
     f.key = std::move(k);
     f.hasKey = true;
@@ -85,7 +88,7 @@ class Builder {
   }
 
   bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
-    if (!refusal) refusal = JsonRefusal{HerePath(), "expected JSON text; " + LibraryReason(e)};
+    if (!refusal) refusal = JsonRefusal{HerePath(), Fill(kNotJsonBecause, {LibraryReason(e)})};
     return false;
   }
 
@@ -125,19 +128,17 @@ class Builder {
   bool CountText(std::size_t bytes) {
     stringBytes_ += bytes;
     if (stringBytes_ > limits_.totalStringBytes)
-      return Refuse(HerePath(), "more text than any database holds (over " +
-                                    std::to_string(limits_.totalStringBytes >> 20) + " MiB of names and strings)");
+      return Refuse(HerePath(), Fill(kTooMuchText, {std::to_string(limits_.totalStringBytes >> 20)}));
     return true;
   }
 
   bool Counted() {
     if (++values_ > limits_.values)
-      return Refuse(HerePath(), "more than " + std::to_string(limits_.values) + " values; no database has that many");
+      return Refuse(HerePath(), Fill(kTooManyValues, {std::to_string(limits_.values)}));
     if (!frames_.empty()) {
       const Frame& f = frames_.back();
       if (f.node->is_array() && f.node->size() >= limits_.arrayItems)
-        return Refuse(HerePath(), "an array of more than " + std::to_string(limits_.arrayItems) +
-                                      " items; no table of a database is that long");
+        return Refuse(HerePath(), Fill(kArrayTooLong, {std::to_string(limits_.arrayItems)}));
     }
     return true;
   }
@@ -165,8 +166,7 @@ class Builder {
 
   bool Open(Json&& container) {
     if (frames_.size() >= limits_.depth)
-      return Refuse(HerePath(), "nested more than " + std::to_string(limits_.depth) +
-                                    " levels deep; a database needs no more than four");
+      return Refuse(HerePath(), Fill(kTooDeep, {std::to_string(limits_.depth)}));
     if (!Counted()) return false;
     Json* node = Place(std::move(container));
     frames_.push_back(Frame{node, {}, false});
@@ -276,13 +276,13 @@ std::optional<JsonRefusal> Guarded(Json& out, const Limits& limits, Run run) {
   try {
     const bool ok = run(builder);
     if (builder.refusal) return builder.refusal;
-    if (!ok) return JsonRefusal{"$", "expected JSON text"};
+    if (!ok) return JsonRefusal{"$", kNotJson};
   } catch (const Json::exception& e) {
-    return builder.refusal ? builder.refusal : JsonRefusal{"$", "expected JSON text; " + LibraryReason(e)};
+    return builder.refusal ? builder.refusal : JsonRefusal{"$", Fill(kNotJsonBecause, {LibraryReason(e)})};
   } catch (const std::bad_alloc&) {
-    return JsonRefusal{"$", "too large to read: out of memory"};
+    return JsonRefusal{"$", kOutOfMemoryToRead};
   } catch (const std::exception& e) {
-    return JsonRefusal{"$", std::string("cannot be read: ") + e.what()};
+    return JsonRefusal{"$", Fill(kCannotBeRead, {e.what()})};
   }
   out = std::move(doc);
   return std::nullopt;
@@ -300,8 +300,7 @@ std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out, const Limits& lim
     return Json::sax_parse(CappedIterator(capped), CappedIterator(), &b);
   });
   if (capped.cut && r)
-    r->reason = "a string or number longer than " + std::to_string(limits.stringBytes) +
-                " bytes; no text of a database is that long";
+    r->reason = Fill(kTokenTooLong, {std::to_string(limits.stringBytes)});
   return r;
 }
 

@@ -4,7 +4,9 @@
 #include <charconv>
 
 #include "db/exchange/CsvText.h"
+#include "db/exchange/ImportTexts.h"
 #include "db/records/Cp1252.h"
+#include "db/records/TextFill.h"
 
 namespace channelcsv {
 namespace {
@@ -83,7 +85,9 @@ std::optional<std::uint16_t> Number16(std::string_view s, bool& bad) {
 
 }  // namespace
 
-std::string Refusal::Message() const { return sentence ? reason : "line " + std::to_string(line) + ": " + reason; }
+std::string Refusal::Message() const {
+  return sentence ? reason : text::Fill(ImportTexts::kAtLine, {std::to_string(line), reason});
+}
 
 std::string ForSpreadsheet(const std::string& text) {
   if (text.empty()) return text;
@@ -141,7 +145,7 @@ class RowReader {
   std::optional<csvtext::ParseError> Take(csvtext::Record& rec) {
     if (!haveHeader_) return Header(rec);
     if (rows_.size() >= kMaxRows)
-      return Stop(Refusal{rec.line, "more rows than the TV and radio lists can hold (" + std::to_string(kMaxRows) + ")"});
+      return Stop(Refusal{rec.line, text::Fill(ImportTexts::kTooManyRows, {std::to_string(kMaxRows)})});
     Row row;
     if (auto r = RowOf(rec, row)) return Stop(std::move(*r));
     rows_.push_back(std::move(row));
@@ -170,9 +174,8 @@ class RowReader {
       const std::string first = head.fields.empty() ? std::string() : Lower(head.fields[0]);
       if (first.find(std::string(kColumns[kList]) + ";") != std::string::npos ||
           first.find(";" + std::string(kColumns[kName])) != std::string::npos)
-        return Stop(Refusal{head.line, "the file seems to use ';' as separator; export with ',' or choose ',' as the "
-                                       "field separator when the spreadsheet saves it"});
-      return Stop(Refusal{head.line, "the header row has no column \"" + std::string(kColumns[c]) + "\""});
+        return Stop(Refusal{head.line, ImportTexts::kSemicolons});
+      return Stop(Refusal{head.line, text::Fill(ImportTexts::kNoColumn, {std::string(kColumns[c])})});
     }
     return std::nullopt;
   }
@@ -183,8 +186,8 @@ class RowReader {
       return i >= 0 && std::size_t(i) < rec.fields.size() ? std::string_view(rec.fields[std::size_t(i)]) : std::string_view();
     };
     auto refuse = [&](Column c, const std::string& expected, std::string_view got) {
-      return Refusal{rec.line, "column " + std::string(kColumns[c]) + ": expected " + expected + ", got \"" +
-                                   std::string(got) + "\""};
+      return Refusal{rec.line,
+                     text::Fill(ImportTexts::kColumnExpected, {std::string(kColumns[c]), expected, std::string(got)})};
     };
     row.line = rec.line;
     const std::string list = Lower(get(kList));
@@ -193,31 +196,32 @@ class RowReader {
     else if (list == Lower(kRadio))
       row.list = 1;
     else
-      return refuse(kList, std::string(kTv) + " or " + std::string(kRadio), get(kList));
+      return refuse(kList, text::Fill(ImportTexts::kOneOfTwo, {std::string(kTv), std::string(kRadio)}), get(kList));
 
     row.name = FromSpreadsheet(get(kName));
     if (HasControl(row.name))
-      return Refusal{rec.line, "column name: expected a name without control characters (such as ESC, BEL or a "
-                               "line break)"};
+      return Refusal{rec.line, ImportTexts::kNameControl};
     char32_t badChar = 0;
     const auto nameBytes = cp1252::FromUtf8(row.name, &badChar);
-    if (!nameBytes) return refuse(kName, "a name of Windows-1252 characters", row.name);
+    if (!nameBytes) return refuse(kName, ImportTexts::kCp1252Name, row.name);
     if (nameBytes->size() > ProgramRecord::kNameWidth)
-      return refuse(kName, "at most " + std::to_string(ProgramRecord::kNameWidth) + " characters", row.name);
+      return refuse(kName, text::Fill(ImportTexts::kAtMostCharacters, {std::to_string(ProgramRecord::kNameWidth)}),
+                    row.name);
 
     row.satellite = FromSpreadsheet(get(kSatellite));
     bool bad = false;
     row.frequency = Number16(get(kFrequency), bad);
-    if (bad) return refuse(kFrequency, "a frequency in MHz from 0 to 65535, or nothing", get(kFrequency));
+    if (bad) return refuse(kFrequency, ImportTexts::kFrequencyOrNothing, get(kFrequency));
     row.serviceId = Number16(get(kServiceId), bad);
-    if (bad) return refuse(kServiceId, "a service ID from 0 to 65535, or nothing", get(kServiceId));
+    if (bad) return refuse(kServiceId, ImportTexts::kServiceIdOrNothing, get(kServiceId));
     const std::string pol = Lower(get(kPolarization));
     if (pol == "hor" || pol == "h" || pol == "horizontal")
       row.polarization = TransponderRecord::kHorizontal;
     else if (pol == "ver" || pol == "v" || pol == "vertical")
       row.polarization = TransponderRecord::kVertical;
     else if (!pol.empty())
-      return refuse(kPolarization, std::string(kHorizontal) + " or " + std::string(kVertical) + ", or nothing",
+      return refuse(kPolarization,
+                    text::Fill(ImportTexts::kOneOfTwoOrNothing, {std::string(kHorizontal), std::string(kVertical)}),
                     get(kPolarization));
 
     const std::string locked = Lower(get(kLocked));
@@ -226,11 +230,11 @@ class RowReader {
     else if (locked == kNo || locked == "0" || locked == "false" || locked.empty())
       row.locked = false;
     else
-      return refuse(kLocked, std::string(kYes) + " or " + std::string(kNo), get(kLocked));
+      return refuse(kLocked, text::Fill(ImportTexts::kOneOfTwo, {std::string(kYes), std::string(kNo)}), get(kLocked));
 
     const std::string groups = FromSpreadsheet(get(kGroups));
     if (HasControl(groups))
-      return Refusal{rec.line, "column groups: expected group names without control characters"};
+      return Refusal{rec.line, ImportTexts::kGroupsControl};
     row.groupsGiven = !groups.empty();
     for (std::string_view piece : Pieces(groups)) row.groups.emplace_back(piece);
 
@@ -239,8 +243,8 @@ class RowReader {
       const std::optional<std::uint16_t> p = Number16(piece, bad);
       if (bad || !p || *p < 1 || *p > FavoriteGroupRecord::kMaxMembers)
         return refuse(kGroupPositions,
-                      "positions from 1 to " + std::to_string(FavoriteGroupRecord::kMaxMembers) + " separated by " +
-                          std::string(1, kGroupSeparator) + ", or nothing",
+                      text::Fill(ImportTexts::kPositionsOrNothing,
+                                 {std::to_string(FavoriteGroupRecord::kMaxMembers), std::string(1, kGroupSeparator)}),
                       get(kGroupPositions));
       row.groupPositions.push_back(*p);
     }
@@ -260,12 +264,12 @@ std::optional<Refusal> ReadFrom(Input&& input, std::vector<Row>& out) {
   if (error) {
     using Kind = csvtext::ParseError::Kind;
     if (error->kind == Kind::NotUtf8 || error->kind == Kind::NotText)
-      return Refusal{error->line, "line " + std::to_string(error->line) + " " + error->reason, true};
+      return Refusal{error->line, text::Fill(ImportTexts::kLineIs, {std::to_string(error->line), error->reason}), true};
     if (error->kind == Kind::TooLarge) return Refusal{error->line, error->reason};
-    return Refusal{error->line, "not CSV as RFC 4180 defines it: " + error->reason};
+    return Refusal{error->line, text::Fill(ImportTexts::kNotCsv, {error->reason})};
   }
   if (!reader.haveHeader_)
-    return Refusal{1, "no header row; expected the columns " + std::string(kColumns[0]) + ", ..."};
+    return Refusal{1, text::Fill(ImportTexts::kNoHeader, {std::string(kColumns[0])})};
   out = std::move(rows);
   return std::nullopt;
 }

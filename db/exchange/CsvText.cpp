@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "db/exchange/ImportTexts.h"
+#include "db/records/TextFill.h"
+
 namespace csvtext {
 namespace {
 
@@ -42,7 +45,7 @@ class Utf8Check {
 };
 
 ParseError NotUtf8(int line) {
-  return ParseError{line, "is not UTF-8 text (perhaps Windows-1252)", ParseError::Kind::NotUtf8};
+  return ParseError{line, ImportTexts::kNotUtf8, ParseError::Kind::NotUtf8};
 }
 
 // Spaces are part of a field (RFC 4180); libcsv would trim them.
@@ -51,7 +54,7 @@ extern "C" int NoSpace(unsigned char) { return 0; }
 class Reader {
  public:
   explicit Reader(const Sink& sink) : sink_(sink) {
-    if (csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI) != 0) error_ = ParseError{0, "out of memory"};
+    if (csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI) != 0) error_ = ParseError{0, ImportTexts::kOutOfMemory};
     csv_set_space_func(&parser_, NoSpace);
   }
   ~Reader() { csv_free(&parser_); }
@@ -83,7 +86,7 @@ class Reader {
   std::optional<ParseError> Finish() {
     if (!error_ && !utf8_.Complete()) error_ = NotUtf8(line_);
     if (!error_ && csv_fini(&parser_, OnField, OnRecordEnd, this) != 0)
-      error_ = ParseError{startLine_ != 0 ? startLine_ : line_, "a quoted field is not closed"};
+      error_ = ParseError{startLine_ != 0 ? startLine_ : line_, ImportTexts::kQuoteNotClosed};
     return error_;
   }
 
@@ -92,7 +95,7 @@ class Reader {
     for (const char ch : piece) {
       const auto b = static_cast<unsigned char>(ch);
       if (b == 0) {
-        error_ = ParseError{line_, "holds a NUL byte, which no text has", ParseError::Kind::NotText};
+        error_ = ParseError{line_, ImportTexts::kHoldsNul, ParseError::Kind::NotText};
         return;
       }
       if (!utf8_.Take(b)) {
@@ -105,8 +108,8 @@ class Reader {
       error_ = ParseError{line_, csv_strerror(csv_error(&parser_))};
     if (!error_ && (parser_.entry_pos > kMaxFieldBytes || current_.fields.size() > kMaxFields))
       error_ = ParseError{startLine_ != 0 ? startLine_ : line_,
-                          "a record longer than any channel list has (more than " + std::to_string(kMaxFields) +
-                              " fields or a field of more than " + std::to_string(kMaxFieldBytes) + " bytes)",
+                          text::Fill(ImportTexts::kRecordTooLong,
+                                     {std::to_string(kMaxFields), std::to_string(kMaxFieldBytes)}),
                           ParseError::Kind::TooLarge};
   }
 
@@ -156,7 +159,7 @@ std::optional<ParseError> Parse(std::FILE* stream, const Sink& sink) {
     if (n == 0) break;
     reader.Feed(std::string_view(buffer, n));
   }
-  if (std::ferror(stream) && !reader.Failed()) return ParseError{0, "the file could not be read to its end"};
+  if (std::ferror(stream) && !reader.Failed()) return ParseError{0, ImportTexts::kNotReadToEnd};
   return reader.Finish();
 }
 

@@ -6,15 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "db/exchange/ImportTexts.h"
 #include "db/records/TextFill.h"
 
 namespace exchangeinput {
 
-namespace {
-constexpr const char* kCannotRead = "cannot read %1: %2";
-constexpr const char* kNotRegular = "%1 is not a regular file";
-constexpr const char* kTooLarge = "%1: %2 MiB is larger than any database export or channel list (at most %3 MiB)";
-}  // namespace
+using namespace ImportTexts;
 
 Input::~Input() {
   if (stream_) std::fclose(stream_);
@@ -72,7 +69,8 @@ std::optional<std::string> OpenCopy(std::FILE* source, const std::string& name, 
     if (size > kMaxBytes || std::fwrite(buffer, 1, n, copy) != n) {
       std::fclose(copy);
       if (size > kMaxBytes)
-        return text::Fill(kTooLarge, {name, std::string("more than ") + std::to_string(kMaxBytes >> 20), std::to_string(kMaxBytes >> 20)});
+        return text::Fill(kTooLarge, {name, text::Fill(kMoreThan, {std::to_string(kMaxBytes >> 20)}),
+                                      std::to_string(kMaxBytes >> 20)});
       return text::Fill(kCannotRead, {name, std::strerror(errno)});
     }
   }

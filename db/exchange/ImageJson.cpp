@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "db/exchange/BoundedJsonParser.h"
+#include "db/exchange/ImportTexts.h"
 #include "db/exchange/RecordJson.h"
 #include "db/image/DatabaseImage.h"
 #include "db/image/ExtraBlock.h"
@@ -14,6 +15,7 @@
 #include "db/records/DbType.h"
 #include "db/records/ListedFields.h"
 #include "db/records/TableNames.h"
+#include "db/records/TextFill.h"
 
 namespace imagejson {
 namespace {
@@ -44,9 +46,11 @@ template <typename Record, std::size_t N>
 std::optional<JsonRefusal> ImportTable(const Json& top, std::string_view key, std::array<Record, N>& table,
                                        const CountedArray* counted = nullptr) {
   const Json& arr = top.at(K(key));
-  if (!arr.is_array() || arr.size() != N)
-    return JsonRefusal{Path(key), "expected an array of " + std::to_string(N) + " records, one a slot, got " +
-                                      (arr.is_array() ? std::to_string(arr.size()) : recordjson::Describe(arr))};
+  if (!arr.is_array() || arr.size() != N) {
+    const std::string what = text::Fill(ImportTexts::kExpectedRecords, {std::to_string(N)});
+    return JsonRefusal{Path(key), arr.is_array() ? text::Fill(ImportTexts::kGot, {what, std::to_string(arr.size())})
+                                                 : recordjson::Got(what, arr)};
+  }
   for (std::size_t i = 0; i < N; ++i)
     if (auto r = recordjson::Import(arr[i], Path(key) + "[" + std::to_string(i) + "]", table[i].Bytes(),
                                     field::ListedOf<Record>(), counted))
@@ -76,14 +80,14 @@ std::optional<JsonRefusal> CheckKeys(const Json& obj, const std::string& path,
                                      std::initializer_list<std::string_view> keys) {
   std::string all;
   for (std::string_view k : keys) all += (all.empty() ? "" : ", ") + std::string(k);
-  if (!obj.is_object()) return JsonRefusal{path, "expected an object" + std::string(", got ") + recordjson::Describe(obj)};
+  if (!obj.is_object()) return JsonRefusal{path, recordjson::Got(ImportTexts::kExpectedObject, obj)};
   for (const auto& [key, value] : obj.items()) {
     bool known = false;
     for (std::string_view k : keys) known = known || key == k;
-    if (!known) return JsonRefusal{path + "." + key, "unknown field; expected only " + all};
+    if (!known) return JsonRefusal{path + "." + key, text::Fill(ImportTexts::kUnknownField, {all})};
   }
   for (std::string_view k : keys)
-    if (!obj.contains(K(k))) return JsonRefusal{path + "." + std::string(k), "missing; it is needed"};
+    if (!obj.contains(K(k))) return JsonRefusal{path + "." + std::string(k), ImportTexts::kMissing};
   return std::nullopt;
 }
 
@@ -93,7 +97,7 @@ std::optional<JsonRefusal> ImportExtras(const Json& image, int dbType, imagextra
 
   const Json& checksums = image.at(K(kStaleChecksums));
   const std::string cpath = path + "." + K(kStaleChecksums);
-  if (!checksums.is_array()) return JsonRefusal{cpath, "expected an array, got " + recordjson::Describe(checksums)};
+  if (!checksums.is_array()) return JsonRefusal{cpath, recordjson::Got(ImportTexts::kExpectedArray, checksums)};
   std::string sectionNames;
   for (const auto& s : DatabaseImage::Sections(dbType)) sectionNames += (sectionNames.empty() ? "\"" : ", \"") + std::string(s.name) + "\"";
   for (std::size_t i = 0; i < checksums.size(); ++i) {
@@ -104,8 +108,8 @@ std::optional<JsonRefusal> ImportExtras(const Json& image, int dbType, imagextra
     for (const auto& s : DatabaseImage::Sections(dbType)) known = known || (section.is_string() && section == s.name);
     for (const auto& c : out.checksums) known = known && section != c.section;
     if (!known)
-      return JsonRefusal{ipath + ".section", "expected one of " + sectionNames + " for this dbType, each once, got " +
-                                                 recordjson::Describe(section)};
+      return JsonRefusal{ipath + ".section",
+                         recordjson::Got(text::Fill(ImportTexts::kExpectedSection, {sectionNames}), section)};
     std::uint64_t stored = 0;
     if (auto r = recordjson::ReadUnsigned(checksums[i].at("stored"), ipath + ".stored", 0xFFFFFFFFu, stored)) return r;
     out.checksums.push_back({section.get<std::string>(), static_cast<std::uint32_t>(stored)});
@@ -113,7 +117,7 @@ std::optional<JsonRefusal> ImportExtras(const Json& image, int dbType, imagextra
 
   const Json& runs = image.at(K(kOtherBytes));
   const std::string rpath = path + "." + K(kOtherBytes);
-  if (!runs.is_array()) return JsonRefusal{rpath, "expected an array, got " + recordjson::Describe(runs)};
+  if (!runs.is_array()) return JsonRefusal{rpath, recordjson::Got(ImportTexts::kExpectedArray, runs)};
   std::size_t lastEnd = 0;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     const std::string ipath = rpath + "[" + std::to_string(i) + "]";
@@ -124,10 +128,9 @@ std::optional<JsonRefusal> ImportExtras(const Json& image, int dbType, imagextra
     const Json& hex = runs[i].at("bytes");
     const auto bytes = hex.is_string() ? recordjson::FromHex(hex.get_ref<const std::string&>()) : std::nullopt;
     if (!bytes || bytes->empty())
-      return JsonRefusal{ipath + ".bytes", "expected hex digits, two a byte, got " + recordjson::Describe(hex)};
+      return JsonRefusal{ipath + ".bytes", recordjson::Got(ImportTexts::kExpectedHexDigits, hex)};
     if (!imagextras::IsOutsideSections(dbType, offset, bytes->size()) || offset < lastEnd)
-      return JsonRefusal{ipath, "expected bytes that no section, checksum word or the header covers, after those "
-                                "of the run before"};
+      return JsonRefusal{ipath, ImportTexts::kRunOverlaps};
     lastEnd = offset + bytes->size();
     out.otherBytes.push_back({offset, std::vector<std::uint8_t>(bytes->begin(), bytes->end())});
   }
@@ -202,10 +205,10 @@ std::optional<JsonRefusal> Parse(std::string_view text, Json& out) { return boun
 std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out) { return boundedjson::Parse(stream, out); }
 
 std::optional<JsonRefusal> Import(const Json& j, Imported& out) {
-  if (!j.is_object()) return JsonRefusal{"$", "expected an object, got " + recordjson::Describe(j)};
+  if (!j.is_object()) return JsonRefusal{"$", recordjson::Got(ImportTexts::kExpectedObject, j)};
   // The type decides whether extraWord belongs, so it is read first.
   const auto typeIt = j.find(K(kDbTypeKey));
-  if (typeIt == j.end()) return JsonRefusal{Path(kDbTypeKey), "missing; it is needed"};
+  if (typeIt == j.end()) return JsonRefusal{Path(kDbTypeKey), ImportTexts::kMissing};
   std::uint64_t dbType = 0;
   if (auto r = recordjson::ReadUnsigned(*typeIt, Path(kDbTypeKey), dbtype::kCount - 1, dbType)) return r;
   const int type = static_cast<int>(dbType);
@@ -220,11 +223,13 @@ std::optional<JsonRefusal> Import(const Json& j, Imported& out) {
       tables::kTrailerWord, tables::kImage};
   if (auto r = CheckKeys(j, "$", dbtype::HasExtraBlock(type) ? withExtra : withoutExtra)) return r;
   if (j.at(K(kFormatKey)) != kFormat)
-    return JsonRefusal{Path(kFormatKey), "expected \"" + std::string(kFormat) + "\", got " +
-                                             recordjson::Describe(j.at(K(kFormatKey)))};
+    return JsonRefusal{Path(kFormatKey), recordjson::Got(text::Fill(ImportTexts::kExpectedValue,
+                                                                    {"\"" + std::string(kFormat) + "\""}),
+                                                         j.at(K(kFormatKey)))};
   if (j.at(K(kVersionKey)) != kFormatVersion)
-    return JsonRefusal{Path(kVersionKey), "expected " + std::to_string(kFormatVersion) + ", got " +
-                                              recordjson::Describe(j.at(K(kVersionKey)))};
+    return JsonRefusal{Path(kVersionKey),
+                       recordjson::Got(text::Fill(ImportTexts::kExpectedValue, {std::to_string(kFormatVersion)}),
+                                       j.at(K(kVersionKey)))};
 
   ImageHeader header;
   auto db = std::make_unique<ChannelDatabase>();
@@ -259,9 +264,8 @@ std::optional<JsonRefusal> Import(const Json& j, Imported& out) {
   DatabaseImage::ParseImage(image.data(), type, *check, nullptr);
   if (check->trailerWord != db->trailerWord)
     return JsonRefusal{Path(tables::kTrailerWord),
-                       "expected " + std::to_string(check->trailerWord) + ", the word the image's other bytes (" +
-                           Path(tables::kImage) + "." + K(kOtherBytes) +
-                           ") leave where the receiver looks for it; change both or neither"};
+                       text::Fill(ImportTexts::kTrailerMoved, {std::to_string(check->trailerWord),
+                                                               Path(tables::kImage) + "." + K(kOtherBytes)})};
   out.dbType = type;
   out.image = std::move(image);
   return std::nullopt;

@@ -5,10 +5,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "db/exchange/ImportTexts.h"
 #include "db/records/Cp1252.h"
+#include "db/records/TextFill.h"
 
 namespace recordjson {
 namespace {
+
+using namespace ImportTexts;
+using text::Fill;
 
 std::string Key(std::string_view name, std::string_view suffix = {}) {
   std::string k(name);
@@ -41,14 +46,16 @@ std::string FieldList(std::span<const RecordField> listed) {
   return out;
 }
 
-std::string Got(const Json& value) { return ", got " + Describe(value); }
-
 // The element count the counted array holds, from the record's (already read) words.
 std::size_t CountOf(const std::uint8_t* record, std::span<const RecordField> listed, const CountedArray& c,
                     const RecordField& array) {
   for (const RecordField& f : listed)
     if (f.name == c.count) return std::min<std::size_t>(field::Get(record, f), array.count);
   return array.count;
+}
+
+std::string HexBytes(std::size_t count) {
+  return Fill(kExpectedHexBytes, {std::to_string(count), std::to_string(2 * count)});
 }
 
 // A fault found below a field: the rest of its path ("" or "[3]") and the reason. Paths
@@ -74,25 +81,23 @@ std::optional<std::string> UnsignedFault(const Json& value, std::uint64_t max, s
       return std::nullopt;
     }
   }
-  return "expected an integer from 0 to " + std::to_string(max) + Got(value);
+  return Got(Fill(kExpectedInteger, {std::to_string(max)}), value);
 }
 
 std::optional<std::string> TextFault(const Json& value, std::uint8_t* p, std::size_t width, std::size_t& length) {
-  if (!value.is_string()) return "expected text" + Got(value);
+  if (!value.is_string()) return Got(kExpectedText, value);
   char32_t bad = 0;
   const std::optional<std::string> bytes = cp1252::FromUtf8(value.get_ref<const std::string&>(), &bad);
   if (!bytes) {
     char cp[16];
     std::snprintf(cp, sizeof cp, "U+%04X", static_cast<unsigned>(bad));
-    return "expected text of Windows-1252 characters; " + std::string(cp) + " is not one";
+    return Fill(kNotCp1252, {cp});
   }
-  if (bytes->find('\0') != std::string::npos) return std::string("expected text without NUL characters");
+  if (bytes->find('\0') != std::string::npos) return std::string(kTextWithNul);
   if (HasControl(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()))
-    return std::string("expected text without control characters (such as ESC, BEL or a line break); a name "
-                       "holding such bytes is given whole as hex in the field of the same name ending in ") +
-           std::string(kBytesSuffix);
+    return Fill(kTextWithControl, {std::string(kBytesSuffix)});
   if (bytes->size() > width)
-    return "expected at most " + std::to_string(width) + " characters, got " + std::to_string(bytes->size());
+    return Fill(kGot, {Fill(kExpectedAtMostCharacters, {std::to_string(width)}), std::to_string(bytes->size())});
   std::memset(p, 0, width);
   std::memcpy(p, bytes->data(), bytes->size());
   length = bytes->size();
@@ -101,23 +106,21 @@ std::optional<std::string> TextFault(const Json& value, std::uint8_t* p, std::si
 
 std::optional<std::string> TailFault(const Json& tail, std::uint8_t* p, std::size_t width, std::size_t length) {
   const std::size_t room = length < width ? width - length - 1 : 0;
-  const std::string what = "expected " + std::to_string(room) + " bytes as " + std::to_string(2 * room) +
-                           " hex digits (what follows the name and its NUL; leave the field out for zeros)";
-  if (!tail.is_string()) return what + Got(tail);
+  const std::string what = Fill(kExpectedTail, {std::to_string(room), std::to_string(2 * room)});
+  if (!tail.is_string()) return Got(what, tail);
   const std::optional<std::string> raw = FromHex(tail.get_ref<const std::string&>());
-  if (!raw || raw->size() != room) return what + Got(tail);
+  if (!raw || raw->size() != room) return Got(what, tail);
   std::memcpy(p + length + 1, raw->data(), raw->size());
   return std::nullopt;
 }
 
 // `exact` elements, or at most `most` when exact is npos.
 std::optional<Fault> ElementsFault(const Json& value, std::size_t exact, std::size_t most, std::uint8_t* p) {
-  const std::string what = exact != std::string::npos
-                               ? "expected an array of " + std::to_string(exact) + " slot numbers"
-                               : "expected an array of at most " + std::to_string(most) + " slot numbers";
-  if (!value.is_array()) return Fault{"", what + Got(value)};
+  const std::string what = exact != std::string::npos ? Fill(kExpectedSlots, {std::to_string(exact)})
+                                                       : Fill(kExpectedAtMostSlots, {std::to_string(most)});
+  if (!value.is_array()) return Fault{"", Got(what, value)};
   if (exact != std::string::npos ? value.size() != exact : value.size() > most)
-    return Fault{"", what + ", got " + std::to_string(value.size())};
+    return Fault{"", Fill(kGot, {what, std::to_string(value.size())})};
   for (std::size_t i = 0; i < value.size(); ++i) {
     std::uint64_t v = 0;
     if (auto r = UnsignedFault(value[i], 0xFFFF, v)) return Fault{"[" + std::to_string(i) + "]", *r};
@@ -159,7 +162,7 @@ std::string Describe(const Json& value) {
   switch (value.type()) {
     case Json::value_t::string: {
       const std::string& s = value.get_ref<const std::string&>();
-      if (s.size() > 40) return "a string of " + std::to_string(s.size()) + " bytes";
+      if (s.size() > 40) return Fill(kLongString, {std::to_string(s.size())});
       return value.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
     case Json::value_t::number_integer:
@@ -167,12 +170,14 @@ std::string Describe(const Json& value) {
     case Json::value_t::number_float:
     case Json::value_t::boolean:
       return value.dump();
-    case Json::value_t::null: return "null";
-    case Json::value_t::array: return "an array";
-    case Json::value_t::object: return "an object";
-    default: return "something else";
+    case Json::value_t::null: return kNull;
+    case Json::value_t::array: return kAnArray;
+    case Json::value_t::object: return kAnObject;
+    default: return kSomethingElse;
   }
 }
+
+std::string Got(const std::string& expected, const Json& value) { return Fill(kGot, {expected, Describe(value)}); }
 
 std::optional<JsonRefusal> ReadUnsigned(const Json& value, const std::string& path, std::uint64_t max,
                                         std::uint64_t& out) {
@@ -224,14 +229,14 @@ Json Export(const std::uint8_t* record, std::span<const RecordField> listed, con
 
 std::optional<JsonRefusal> Import(const Json& object, const std::string& path, std::uint8_t* record,
                                   std::span<const RecordField> listed, const CountedArray* counted) {
-  if (!object.is_object()) return JsonRefusal{path, "expected an object" + Got(object)};
+  if (!object.is_object()) return JsonRefusal{path, Got(kExpectedObject, object)};
   auto at = [&](std::string_view name, std::string_view below = {}) {
     return path + "." + std::string(name) + std::string(below);
   };
   // Sort the object's members onto the fields: each key is a field, a name's tail or a
   // counted array's remainder; anything else is refused.
   constexpr std::size_t kMaxFields = 32;
-  if (listed.size() > kMaxFields) return JsonRefusal{path, "a record with fewer fields"};
+  if (listed.size() > kMaxFields) return JsonRefusal{path, kFewerFields};
   const Json* value[kMaxFields] = {};
   const Json* extra[kMaxFields] = {};  // tail or after-count
   const Json* whole[kMaxFields] = {};  // a name's bytes in hex
@@ -250,13 +255,13 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
         extra[i] = &v, known = true;
       }
     }
-    if (!known) return JsonRefusal{path + "." + key, "unknown field; expected only " + FieldList(listed)};
+    if (!known) return JsonRefusal{path + "." + key, Fill(kUnknownField, {FieldList(listed)})};
   }
   for (std::size_t i = 0; i < listed.size(); ++i) {
     if (whole[i] && (value[i] || extra[i]))
       return JsonRefusal{at(listed[i].name, kBytesSuffix),
-                         "expected either the name's text (with its tail) or its bytes, not both"};
-    if (!value[i] && !whole[i]) return JsonRefusal{at(listed[i].name), "missing; every field of the record is needed"};
+                         kTextAndBytes};
+    if (!value[i] && !whole[i]) return JsonRefusal{at(listed[i].name), kMissingField};
   }
 
   // Words first: a counted array needs its count.
@@ -275,8 +280,7 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
           const std::optional<std::string> raw =
               whole[i]->is_string() ? FromHex(whole[i]->get_ref<const std::string&>()) : std::nullopt;
           if (!raw || raw->size() != f.count)
-            return JsonRefusal{at(f.name, kBytesSuffix), "expected " + std::to_string(f.count) + " bytes as " +
-                                                             std::to_string(2 * f.count) + " hex digits" + Got(*whole[i])};
+            return JsonRefusal{at(f.name, kBytesSuffix), Got(HexBytes(f.count), *whole[i])};
           std::memcpy(p, raw->data(), raw->size());
           break;
         }
@@ -290,8 +294,7 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
         const std::optional<std::string> raw =
             value[i]->is_string() ? FromHex(value[i]->get_ref<const std::string&>()) : std::nullopt;
         if (!raw || raw->size() != f.count)
-          return JsonRefusal{at(f.name), "expected " + std::to_string(f.count) + " bytes as " +
-                                             std::to_string(2 * f.count) + " hex digits" + Got(*value[i])};
+          return JsonRefusal{at(f.name), Got(HexBytes(f.count), *value[i])};
         std::memcpy(p, raw->data(), raw->size());
         break;
       }
@@ -307,7 +310,7 @@ std::optional<JsonRefusal> Import(const Json& object, const std::string& path, s
     const bool isCounted = counted && counted->array == f.name;
     const std::size_t n = isCounted ? CountOf(record, listed, *counted, f) : f.count;
     if (auto r = ElementsFault(*value[i], n, n, p)) {
-      if (isCounted && r->below.empty()) r->reason += " (as many as " + std::string(counted->count) + " says)";
+      if (isCounted && r->below.empty()) r->reason = Fill(kAsManyAs, {r->reason, std::string(counted->count)});
       return JsonRefusal{at(f.name, r->below), r->reason};
     }
     if (extra[i])

@@ -49,6 +49,8 @@ std::optional<std::string> FromHex(std::string_view hex);
 
 // The JSON value's kind in words, for refusals: "a string", "an array"...
 std::string Describe(const Json& value);
+// A refusal's reason: what was expected there, then what was found ("..., got null").
+std::string Got(const std::string& expected, const Json& value);
 
 // An unsigned integer of at most `max`, or a refusal saying so.
 std::optional<JsonRefusal> ReadUnsigned(const Json& value, const std::string& path, std::uint64_t max,

@@ -11,6 +11,8 @@
 #include "db/document/JournalTexts.h"
 #include "db/exchange/CheckKinds.h"
 #include "db/exchange/DatabaseDiff.h"
+#include "db/exchange/ImportTexts.h"
+#include "db/exchange/JsonRefusal.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/operations/OperationTexts.h"
 #include "db/records/TextArgs.h"
@@ -67,6 +69,23 @@ const std::vector<Case>& Cases() {
       {"a check's record without a name", text::Fill(InfoOf(CheckKind::EmptyName).message,
                                                      {text::Fill(CheckWords::kProgramAtRadio, {"3"})}),
        "das Programm bei Radio Nr. 3 hat einen leeren Namen, daher zeigt seine Zeile nichts"},
+      {"a refused channel list: the column and the cell stay",
+       text::Fill(ImportTexts::kAtLine,
+                  {"7", text::Fill(ImportTexts::kColumnExpected,
+                                   {"polarization", text::Fill(ImportTexts::kOneOfTwoOrNothing, {"Hor", "Ver"}),
+                                    "links, got \"x\""})}),
+       "Zeile 7: Spalte polarization: erwartet: Hor oder Ver oder nichts, gefunden: „links, got \"x\"“"},
+      {"a refused export: the path stays, what was found is said in words",
+       JsonRefusal{"$.favoriteGroups[2].members",
+                   text::Fill(ImportTexts::kAsManyAs,
+                              {text::Fill(ImportTexts::kGot, {text::Fill(ImportTexts::kExpectedSlots, {"4"}),
+                                                              ImportTexts::kNull}),
+                               "memberCount"})}
+           .Message(),
+       "$.favoriteGroups[2].members: erwartet wird ein Array aus 4 Platznummern, gefunden: null (so viele, wie "
+       "memberCount angibt)"},
+      {"a file too large", text::Fill(ImportTexts::kTooLarge, {"a.csv", text::Fill(ImportTexts::kMoreThan, {"64"}), "64"}),
+       "a.csv: mehr als 64 MiB sind größer als jeder Datenbankexport und jede Senderliste (höchstens 64 MiB)"},
       {"a transfer status", LinkTexts::kRxStatus[4], "Warte auf Kopfdaten"},
       {"joined with its reason", std::string(LinkTexts::kLineLost) + LinkTexts::kHungUp,
        "Verbindung verloren: die Gegenseite hat aufgelegt"},
@@ -139,7 +158,7 @@ TEST(TranslationCatalogue, EveryCoreTemplateIsRecognised) {
   int checked = 0;
   for (const auto& [context, source] : Catalogue()) {
     if (!QStringList{"DbTexts", "JournalTexts", "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts",
-                     "LinkTexts", "CheckKinds", "DatabaseDiffTexts"}
+                     "LinkTexts", "CheckKinds", "DatabaseDiffTexts", "ImportTexts"}
              .contains(context) ||
         !source.contains(place))
       continue;
