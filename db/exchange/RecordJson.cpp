@@ -54,6 +54,7 @@ std::size_t CountOf(const std::uint8_t* record, std::span<const RecordField> lis
   return array.count;
 }
 
+// What a field of `count` raw bytes must be given as.
 std::string HexBytes(std::size_t count) {
   return Fill(kExpectedHexBytes, {std::to_string(count), std::to_string(2 * count)});
 }
