@@ -126,5 +126,18 @@ inline constexpr const char* kRecoverFileChanged =
 inline constexpr const char* kRecoverLost = QT_TRANSLATE_NOOP("AppTexts", "%1 damaged records at the end of the journal could not be restored.");
 inline constexpr const char* kRecoverUnreadable = QT_TRANSLATE_NOOP("AppTexts", "A recovery journal could not be read and was kept aside: %1");
 inline constexpr const char* kRecoverFailed = QT_TRANSLATE_NOOP("AppTexts", "The unsaved changes could not be restored: %1. The journal was kept aside.");
+// Several windows stopped: asked once, newest first. %1: how many.
+inline constexpr const char* kRecoverChoiceCaption = QT_TRANSLATE_NOOP("AppTexts", "Restore Unsaved Changes");
+inline constexpr const char* kRecoverChoice = QT_TRANSLATE_NOOP("AppTexts", "Quelmar was not closed properly %1 times. Restore the unsaved changes of one (newest first); the others are set aside.");
+// A row of that list: %1 the file (as in kRecoverQuestion), %2 when the journal was last written.
+inline constexpr const char* kRecoverChoiceRow = QT_TRANSLATE_NOOP("AppTexts", "%1, %2");
+inline constexpr const char* kRecoverRestore = QT_TRANSLATE_NOOP("AppTexts", "Restore");
+inline constexpr const char* kRecoverSetAside = QT_TRANSLATE_NOOP("AppTexts", "Set Aside");
+inline constexpr const char* kRecoverUnreadableMany = QT_TRANSLATE_NOOP("AppTexts", "%1 recovery journals could not be read and were kept aside; the first: %2");
+// The file named on the command line while unsaved changes of a stopped window were
+// restored in its place. %1: its name.
+inline constexpr const char* kArgumentNotOpened = QT_TRANSLATE_NOOP("AppTexts", "%1 was not opened, so that the restored changes cannot be saved over it. Open it with File > Open.");
+// A database converted to another receiver variant in Config Setting. %1: the variant.
+inline constexpr const char* kChangeVariantStep = QT_TRANSLATE_NOOP("AppTexts", "Config Setting [%1]");
 
 }  // namespace AppTexts

@@ -14,7 +14,6 @@
 #include "app/ExportName.h"
 #include "app/FileCommands.h"
 #include "app/RecordLocator.h"
-#include "app/RunSettings.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/FileIo.h"
 #include "db/exchange/ChannelCsv.h"
@@ -258,7 +257,6 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
   // The export replaces the document, as opening a file does.
   if (!parts_.files.SaveModified()) return;
   CQuelmarDoc& doc = parts_.doc;
-  const AppSettings before = parts_.settings.Get();
   if (imported.dbType != doc.GetDbType()) {
     // Read under another layout the image would show nonsense.
     if (Prompt::Message(&window_,
@@ -266,13 +264,10 @@ void CExchangeCommands::ImportJson(const QString& path, exchangeinput::Input& in
                             .arg(name, U(dbtype::kNames[imported.dbType]), U(dbtype::kNames[doc.GetDbType()])),
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
       return;
-    parts_.settings.SetDbType(imported.dbType);
   }
-  const Result loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size());
+  // The variant comes with the image, or not at all when it is refused.
+  const Result loaded = doc.LoadWholeImage(imported.image.data(), imported.image.size(), imported.dbType);
   if (!loaded) {
-    // The setting goes back with the document: the next save must lay out what is open
-    // as it was read.
-    parts_.settings.Set(before);
     Prompt::Message(&window_, U(T::kImportRefused).arg(name, CoreMessages::Said(loaded.message)));
     return;
   }

@@ -18,7 +18,6 @@ class Input;
 class CQuelmarDoc;
 class CQuelmarView;
 class FileCommands;
-class RunSettings;
 struct Problem;
 
 class CExchangeCommands : public QObject {
@@ -26,7 +25,6 @@ class CExchangeCommands : public QObject {
  public:
   struct Parts {
     CQuelmarDoc& doc;
-    RunSettings& settings;
     CQuelmarView& view;
     FileCommands& files;
   };

@@ -45,16 +45,20 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   setCentralWidget(view_);
   steps_ = new EditSteps(doc_, this);
   connect(steps_, &EditSteps::StepApplied, this, &CMainFrame::ShowStepApplied);
-  // Told once, from the journal's own thread, when unsaved steps can no longer be kept.
-  journal_ = std::make_unique<RecoveryJournal>(recovery::Folder(), [this](const std::string& why) {
-    const QString text = Q(JournalTexts::kRecoveryOff).arg(CoreMessages::Said(why));
+  // Told from the journal's own thread when unsaved steps can no longer be kept, and when
+  // they can again (a save or the next step tries again).
+  const auto tell = [this](const QString& text) {
     QMetaObject::invokeMethod(this, [this, text] { ShowNotice(text); }, Qt::QueuedConnection);
-  });
+  };
+  journal_ = std::make_unique<RecoveryJournal>(
+      recovery::Folder(),
+      [tell](const std::string& why) { tell(Q(JournalTexts::kRecoveryOff).arg(CoreMessages::Said(why))); },
+      [tell] { tell(Q(JournalTexts::kRecoveryOn)); });
   steps_->SetJournal(journal_.get());
-  variants_ = std::make_unique<VariantOffer>(doc_, settings, *this);
-  files_ = new FileCommands({doc_, settings, recent, *view_, *steps_, *variants_}, *this);
+  variants_ = std::make_unique<VariantOffer>(doc_, *this);
+  files_ = new FileCommands({doc_, recent, *view_, *steps_, *variants_}, *this);
   transfer_ = new TransferCommands({doc_, settings, *view_, *files_, *variants_}, *this);
-  exchange_ = new CExchangeCommands({doc_, settings, *view_, *files_}, *this);
+  exchange_ = new CExchangeCommands({doc_, *view_, *files_}, *this);
   print_ = new PrintCommands({doc_, *files_}, *this);
   connect(files_, &FileCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(transfer_, &TransferCommands::Notice, this, &CMainFrame::ShowNotice);
@@ -84,11 +88,12 @@ CMainFrame::~CMainFrame() {
   steps_->SetJournal(nullptr);
 }
 
-void CMainFrame::OfferRecovery() {
-  if (!RecoveryOffer::Run(this, doc_, *steps_)) return;
+bool CMainFrame::OfferRecovery() {
+  if (!RecoveryOffer::Run(this, doc_, *steps_)) return false;
   files_->DocumentRestored();
   doc_.RefreshViews();
   UpdateTitle();
+  return true;
 }
 
 void CMainFrame::CreateLanguageActions() {

@@ -62,8 +62,9 @@ class CMainFrame : public QMainWindow {
   // place still lies on a screen; otherwise 673 x 605 in the middle of the screen, grown
   // to show a sheet that is already loaded.
   void ShowAtStart();
-  // Offers what windows that stopped unexpectedly left unsaved (at start only).
-  void OfferRecovery();
+  // Offers what windows that stopped unexpectedly left unsaved (at start only); true when
+  // the document now holds restored changes.
+  bool OfferRecovery();
 
   // Grows the window, once, so that a loaded sheet shows whole, within the screen's
   // available area and centred in it. Not once the user has resized, moved or maximised

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <utility>
 
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
 #include "app/CMainFrame.h"
 #include "app/CQuelmarView.h"
+#include "db/document/FileIo.h"
+#include "db/document/RecoveryFolder.h"
 #include "widgets/AccessibleTree.h"
 #include "widgets/Texts.h"
 
@@ -40,12 +44,27 @@ bool CQuelmarApp::InitInstanceNative(const QByteArrayList& files) {
   QObject::connect(frame_.get(), &CMainFrame::Closed, [this] { ExitInstance(); });
   doc_.SetViews(frame_->View());
   if (files.size() > 1) return false;
-  if (files.size() == 1 && !frame_->OpenNativeFile(files.front())) return false;
+  // Unsaved changes a stopped window left are offered first: a file named here opens only
+  // when none is restored, so restored content never takes its name.
+  if (files.size() == 1 && !recovery::Orphans(recovery::Folder()).empty()) {
+    pendingFile_ = files.front();
+  } else if (files.size() == 1 && !frame_->OpenNativeFile(files.front())) {
+    return false;
+  }
 
   frame_->ShowAtStart();
   return true;
 }
 
-void CQuelmarApp::OfferRecovery() { frame_->OfferRecovery(); }
+bool CQuelmarApp::OfferRecovery() {
+  const bool restored = frame_->OfferRecovery();
+  const QByteArray file = std::exchange(pendingFile_, QByteArray());
+  if (file.isEmpty()) return true;
+  if (!restored) return frame_->OpenNativeFile(file);
+  // The restored changes may be that very file's, titled by it when it is unchanged.
+  if (!fileio::SameExistingFile(file.toStdString(), doc_.FilePath()))
+    frame_->ShowNotice(Texts::Q(AppTexts::kArgumentNotOpened).arg(QFileInfo(QFile::decodeName(file)).fileName()));
+  return true;
+}
 
 void CQuelmarApp::ExitInstance() { recent_.Save(); }

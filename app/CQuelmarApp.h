@@ -26,15 +26,18 @@ class CQuelmarApp {
   // The same with the names as the file system holds them: the command line's own
   // bytes, which need not be valid UTF-8.
   bool InitInstanceNative(const QByteArrayList& files);
-  // Offers the unsaved changes of windows that stopped unexpectedly.
-  void OfferRecovery();
+  // Offers the unsaved changes of windows that stopped unexpectedly; then opens the file
+  // named at start when it waited for that (none was restored). False when that file
+  // could not be opened (the reason has been shown) and the program must end with a
+  // failure status.
+  bool OfferRecovery();
 
   // Writes the recent-file list back; called when the main window closes.
   void ExitInstance();
 
   // The port, speed and DbType for the run.
-  const AppSettings& Settings() const { return settings_.Get(); }
-  // Takes new settings and puts the DbType in force.
+  AppSettings Settings() const { return settings_.Get(); }
+  // Takes new settings; a new DbType converts the open database (one undo step).
   void SetSettings(const AppSettings& settings) { settings_.Set(settings); }
 
   CQuelmarDoc& Doc() { return doc_; }
@@ -46,4 +49,6 @@ class CQuelmarApp {
   RunSettings settings_{doc_};
   CRecentFileList recent_;
   std::unique_ptr<CMainFrame> frame_;
+  // The file named on the command line, waiting for the recovery offer.
+  QByteArray pendingFile_;
 };

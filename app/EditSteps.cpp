@@ -118,24 +118,32 @@ void EditSteps::SetJournal(RecoveryJournal* journal) {
   Rebase();
 }
 
-void EditSteps::Rebase() {
+bool EditSteps::JournalRetried() {
+  if (!journal_ || !journal_->Failed()) return false;
+  // The steps it missed are gone from it: it starts again from the state now, which
+  // holds them.
+  Rebase(true);
+  return true;
+}
+
+void EditSteps::Rebase(bool holdsChanges) {
   if (!journal_) return;
   journal::Head head;
   head.time = static_cast<std::int64_t>(std::time(nullptr));
   head.dbType = doc_.GetDbType();
   if (doc_.ImageValid() == 1 && doc_.HasData()) head.image = CurrentImage();
-  // The base is the file's content only when nothing has changed since it was read or
-  // written; an import over it starts from what it brought.
-  if (!doc_.FilePath().empty() && !doc_.IsModified()) {
+  // The document belongs to its file with the stamp that file had when the document
+  // read or wrote it: a restore takes the file's name only while the file still has it.
+  if (!doc_.FilePath().empty()) {
     head.origin = journal::Origin::File;
     head.path = doc_.FilePath();
-    head.stamp = fileio::StampOf(head.path);
+    head.stamp = doc_.FileStamp();
   }
-  journal_->Rebase(std::move(head));
+  journal_->Rebase(std::move(head), holdsChanges);
 }
 
 void EditSteps::Journaled(ChangeSide side, const QString& text, const ChangeSet& changes) {
-  if (!journal_) return;
+  if (!journal_ || JournalRetried()) return;
   if (side == ChangeSide::Before)
     journal_->Undone(text.toStdString(), changes);
   else
@@ -149,7 +157,7 @@ std::vector<std::uint8_t> EditSteps::CurrentImage() const {
 }
 
 void EditSteps::JournaledLoad(ChangeSide side, const QString& text) {
-  if (!journal_) return;
+  if (!journal_ || JournalRetried()) return;
   const auto image = [this] { return CurrentImage(); };
   if (side == ChangeSide::Before)
     journal_->UndoneLoad(text.toStdString(), image, doc_.GetDbType());
@@ -158,7 +166,7 @@ void EditSteps::JournaledLoad(ChangeSide side, const QString& text) {
 }
 
 void EditSteps::OnEditRecorded(const std::string& text, ChangeSet changes) {
-  if (journal_) journal_->Stepped(text, changes);
+  if (journal_ && !JournalRetried()) journal_->Stepped(text, changes);
   stack_.push(new RecordedStep(*this, QString::fromStdString(text), std::move(changes)));
   if (memoryUsed_ > memoryLimit_) DropOldest();
 }
@@ -198,7 +206,7 @@ void EditSteps::DropOldest() {
 }
 
 void EditSteps::OnLoadRecorded(const std::string& text, DocStatePtr before, DocStatePtr after) {
-  if (journal_) journal_->Loaded(text, doc_.GetDbType(), CurrentImage());
+  if (journal_ && !JournalRetried()) journal_->Loaded(text, doc_.GetDbType(), CurrentImage());
   stack_.push(new LoadStep(*this, doc_, QString::fromStdString(text), std::move(before), std::move(after)));
   if (memoryUsed_ > memoryLimit_) DropOldest();
 }

@@ -60,8 +60,11 @@ class EditSteps : public QObject, public EditHistory {
   // Over the limit: drops the oldest steps until the rest hold three quarters of it, so
   // the stack is rebuilt seldom, not after every edit.
   void DropOldest();
-  // The state now is where the journal's steps start.
-  void Rebase();
+  // The state now is where the journal's steps start; `holdsChanges` when it is unsaved.
+  void Rebase(bool holdsChanges = false);
+  // A journal that could not be written is started again from the state now, on the next
+  // step, undo or redo after the failure; true when it was (the step is in that state).
+  bool JournalRetried();
   // The image the document would save now (empty without a database).
   std::vector<std::uint8_t> CurrentImage() const;
 

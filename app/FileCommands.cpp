@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <filesystem>
+#include <optional>
 
 #include "app/AppTexts.h"
 #include "app/CMainSheet.h"
@@ -12,7 +13,6 @@
 #include "app/CReceivedDlg.h"
 #include "app/CRecentFileList.h"
 #include "app/EditSteps.h"
-#include "app/RunSettings.h"
 #include "app/VariantOffer.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
@@ -89,8 +89,8 @@ bool FileCommands::SaveModified() {
 
 void FileCommands::OnFileNew() {
   if (!SaveModified()) return;
-  // The database and the sheet stay as they are; only the file identity goes, and with
-  // it what was new to a reference applied before.
+  // The database, its variant and the sheet stay as they are; only the file goes, and
+  // with it what was new to a reference applied before.
   DocumentWithoutFile();
   parts_.doc.SetModifiedFlag(false);
   if (!parts_.doc.Marks().Empty()) {
@@ -100,10 +100,18 @@ void FileCommands::OnFileNew() {
 }
 
 void FileCommands::DocumentWithoutFile() {
-  path_.clear();
-  nativePath_.clear();
-  title_ = Q(AppTexts::kUntitled);
+  parts_.doc.ForgetFile();
   parts_.steps.Clear();
+  ShowIdentity();
+}
+
+QString FileCommands::Path() const { return QFile::decodeName(QByteArray::fromStdString(parts_.doc.FilePath())); }
+
+void FileCommands::ShowIdentity() {
+  // The file system's own bytes name the file; the window shows them decoded.
+  const std::string& path = parts_.doc.FilePath();
+  title_ = path.empty() ? Q(AppTexts::kUntitled)
+                        : QFile::decodeName(QByteArray::fromStdString(std::filesystem::path(path).filename().string()));
   emit TitleChanged();
 }
 
@@ -116,52 +124,30 @@ void FileCommands::OnFileOpen() {
 
 // After a successful open or save the document is that file: unmodified, titled by
 // its name and first in the recent-file list.
-void FileCommands::DocumentNowAt(const QByteArray& nativePath) {
+void FileCommands::DocumentNowAt() {
   parts_.doc.SetModifiedFlag(false);
-  Name(nativePath);
-  parts_.recent.Add(path_);
+  ShowIdentity();
+  parts_.recent.Add(Path());
   UpdateRecentFileMenu();
-  emit TitleChanged();
 }
 
-void FileCommands::DocumentRestored() {
-  if (parts_.doc.FilePath().empty()) {
-    path_.clear();
-    nativePath_.clear();
-    title_ = Q(AppTexts::kUntitled);
-  } else {
-    Name(QByteArray::fromStdString(parts_.doc.FilePath()));
-  }
-  emit TitleChanged();
-}
-
-void FileCommands::Name(const QByteArray& nativePath) {
-  // The file system's own bytes name the file; the window shows them decoded.
-  const std::filesystem::path absolute =
-      std::filesystem::absolute(std::filesystem::path(nativePath.toStdString())).lexically_normal();
-  nativePath_ = QByteArray::fromStdString(absolute.string());
-  path_ = QFile::decodeName(nativePath_);
-  title_ = QFile::decodeName(QByteArray::fromStdString(absolute.filename().string()));
-}
+void FileCommands::DocumentRestored() { ShowIdentity(); }
 
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
 
 bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
-  const Result result = parts_.doc.Open(nativePath.toStdString());
+  CQuelmarDoc& doc = parts_.doc;
+  const Result result = doc.Open(nativePath.toStdString());
   if (!result) {
     Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return false;
   }
-  DocumentNowAt(nativePath);
-  // The load reset the steps before the document knew its file; the recovery journal's
-  // base is taken again so that a restore belongs to this file.
-  parts_.steps.Clear();
-  // Laid out for another receiver variant: switched when the user agrees, then read again.
-  // Should that fail (the file changed in between), the document still holds the file as
-  // first read, and the setting goes back with it: a save must not lay it out anew.
-  const AppSettings before = parts_.settings.Get();
-  if (parts_.variants.OfferForFile(nativePath.toStdString()) && !OpenNativeFile(nativePath))
-    parts_.settings.Set(before);
+  // Laid out for another receiver variant: read again under it when the user agrees.
+  // Should that fail (the file changed in between), the document still holds the file,
+  // with its variant, as first read.
+  if (const std::optional<int> other = parts_.variants.OfferForFile(nativePath.toStdString()))
+    doc.Open(nativePath.toStdString(), *other);
+  DocumentNowAt();
   return true;
 }
 
@@ -185,10 +171,10 @@ bool FileCommands::OnFileSave(bool askName) {
     Prompt::Message(&window_, Q(DbTexts::kNothingToSave));
     return false;
   }
-  QByteArray target = nativePath_;
+  QByteArray target = QByteArray::fromStdString(doc.FilePath());
   if (askName || target.isEmpty()) {
     // A closed document keeps its file's title, which already ends in the extension.
-    QString proposed = path_;
+    QString proposed = Path();
     if (proposed.isEmpty()) {
       proposed = title_;
       if (!proposed.endsWith(Q(AppTexts::kFileExtension), Qt::CaseInsensitive)) {
@@ -213,7 +199,7 @@ bool FileCommands::OnFileSave(bool askName) {
     Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return false;
   }
-  DocumentNowAt(target);
+  DocumentNowAt();
   parts_.steps.MarkSaved();
   if (!result.notice.empty()) emit Notice(CoreMessages::Said(Shown(result.notice)));
   return true;
@@ -228,20 +214,19 @@ void FileCommands::OnOpenReceived() {
     Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
     return;
   }
+  // Read under the variant it came in, as a file is.
+  if (const std::optional<int> other = parts_.variants.OfferForFile(dlg.ChosenPath()))
+    parts_.doc.Open(dlg.ChosenPath(), *other);
   // A copy to start from, not a file to write back into: saving asks for a name.
-  path_.clear();
-  nativePath_.clear();
-  title_ = Q(AppTexts::kUntitled);
+  DocumentWithoutFile();
   parts_.doc.SetModifiedFlag(false);
-  emit TitleChanged();
 }
 
 void FileCommands::OnFileClose() {
   if (!SaveModified()) return;
   parts_.view.RemoveSheet();
   // The title stays; the database and hasData stay too, so Send and Save still work.
-  path_.clear();
-  nativePath_.clear();
+  parts_.doc.ForgetFile();
   parts_.doc.SetModifiedFlag(false);
   // With no pages to show it, nothing is taken back.
   parts_.steps.Clear();

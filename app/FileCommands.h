@@ -1,7 +1,8 @@
 #pragma once
 // The window's file commands: New (Ctrl+N), Open, Open Received, Save, Save As, Close
-// and the recent-file list, with the document's file identity: its path and its title
-// ("Untitled" until it has a file). Asks to save changes before the document is replaced.
+// and the recent-file list, and the title: the name of the file the document belongs to
+// ("Untitled" until it has one). The file itself is the document's; nothing here keeps a
+// path of its own. Asks to save changes before the document is replaced.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -12,7 +13,6 @@ class CQuelmarDoc;
 class CQuelmarView;
 class CRecentFileList;
 class EditSteps;
-class RunSettings;
 class VariantOffer;
 class QWidget;
 
@@ -21,7 +21,6 @@ class FileCommands : public QObject {
  public:
   struct Parts {
     CQuelmarDoc& doc;
-    RunSettings& settings;
     CRecentFileList& recent;
     CQuelmarView& view;
     EditSteps& steps;
@@ -40,14 +39,15 @@ class FileCommands : public QObject {
   bool OpenNativeFile(const QByteArray& nativePath);
 
   QString Title() const { return title_; }
-  QString Path() const { return path_; }
+  // The document's file, shown; empty when it belongs to none.
+  QString Path() const;
 
   // Asks "Save changes to %1?" when the document is modified; false when the user
   // cancelled or the save failed, and the command that asked must stop.
   bool SaveModified();
 
-  // The document keeps its database but belongs to no file: titled "Untitled", so
-  // Save asks for a name.
+  // The document keeps its database and variant but belongs to no file: titled
+  // "Untitled", so Save asks for a name.
   void DocumentWithoutFile();
 
   // A recovery journal was restored: titled by the file the document belongs to again
@@ -69,14 +69,13 @@ class FileCommands : public QObject {
   bool OnFileSave(bool askName);
   void OnFileClose();
   void OnRecentFile(int index);
-  void DocumentNowAt(const QByteArray& nativePath);
-  // Takes `nativePath` as the document's file and title.
-  void Name(const QByteArray& nativePath);
+  void DocumentNowAt();
+  // Titles the window after the document's file.
+  void ShowIdentity();
 
   Parts parts_;
   QWidget& window_;
   FileActions actions_;
-  QString path_;           // shown
-  QByteArray nativePath_;  // opened and saved
+  // After Close the title stays, though the document belongs to no file.
   QString title_;
 };

@@ -11,6 +11,7 @@
 
 #include "app/AppIcons.h"
 #include "app/AppTexts.h"
+#include "widgets/ElidedLabel.h"
 #include "app/MainActions.h"
 #include "widgets/CommandAction.h"
 #include "widgets/Texts.h"
@@ -111,7 +112,8 @@ QLabel* BuildStatusBar(QMainWindow& window, const MainActions& a) {
   QStatusBar* bar = window.statusBar();
   bar->setObjectName(QStringLiteral("statusBar"));
   // The message pane shows "Ready" whenever no prompt is shown over it.
-  auto* messagePane = new QLabel(Q(kReady), bar);
+  // A long message keeps its end (the reason) in view: cut in the middle.
+  auto* messagePane = new ElidedLabel(Q(kReady), bar);
   messagePane->setObjectName(QStringLiteral("messagePane"));
   messagePane->setAccessibleName(Q(kMessagePaneName));
   bar->addWidget(messagePane, 1);

@@ -1,16 +1,22 @@
 #include "app/RunSettings.h"
 
+#include "app/AppTexts.h"
 #include "db/document/CQuelmarDoc.h"
+#include "widgets/Texts.h"
 
-RunSettings::RunSettings(CQuelmarDoc& doc) : doc_(doc) { doc_.SetDbType(settings_.dbType); }
+RunSettings::RunSettings(CQuelmarDoc& doc) : doc_(doc) { doc_.SetDbType(AppSettings{}.dbType); }
 
-void RunSettings::Set(const AppSettings& settings) {
-  settings_ = settings;
-  doc_.SetDbType(settings_.dbType);
+AppSettings RunSettings::Get() const {
+  AppSettings settings;
+  settings.link = link_;
+  settings.dbType = doc_.GetDbType();
+  return settings;
 }
 
-void RunSettings::SetDbType(int dbType) {
-  AppSettings changed = settings_;
-  changed.dbType = dbType;
-  Set(changed);
+void RunSettings::Set(const AppSettings& settings) {
+  link_ = settings.link;
+  if (dbtype::IsValid(settings.dbType) && settings.dbType != doc_.GetDbType())
+    doc_.ChangeVariant(settings.dbType, Texts::Q(AppTexts::kChangeVariantStep)
+                                            .arg(Texts::U(dbtype::kNames[settings.dbType]))
+                                            .toStdString());
 }

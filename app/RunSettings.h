@@ -1,6 +1,8 @@
 #pragma once
-// Holds the settings for the run and puts the DbType in force in the document whenever
-// they change; the window's commands read and change them through it.
+// Holds the settings for the run. The link's port and speed are its own; the DbType is
+// the open document's variant, read from the document each time, so Config Setting shows
+// what a save would lay out and never differs from it. Changing the DbType with a
+// database loaded converts it, as one undoable step.
 #include "app/AppSettings.h"
 
 class CQuelmarDoc;
@@ -10,12 +12,10 @@ class RunSettings {
   // Puts the start values' DbType in force.
   explicit RunSettings(CQuelmarDoc& doc);
 
-  const AppSettings& Get() const { return settings_; }
+  AppSettings Get() const;
   void Set(const AppSettings& settings);
-  // Only the DbType changes.
-  void SetDbType(int dbType);
 
  private:
   CQuelmarDoc& doc_;
-  AppSettings settings_;
+  LinkSettings link_;
 };

@@ -13,7 +13,11 @@ namespace TestEditDriver {
 
 std::string StepName(int k) { return "Test Step " + std::to_string(k); }
 
-void EditStep(DocEditing& doc, int k) {
+void EditStep(CQuelmarDoc& doc, int k) {
+  if (k == 3) {
+    doc.ChangeVariant(doc.GetDbType() == 0 ? dbtype::kDefault : 0, StepName(k));
+    return;
+  }
   const dbops::ChannelOrder tv = dbops::ChannelOrder::List(0);
   const int n = static_cast<int>(dbops::OrderEntries(doc.Working(), tv).size());
   if (n < 2) return;

@@ -7,14 +7,14 @@
 #include <string>
 
 class CQuelmarDoc;
-class DocEditing;
 
 namespace TestEditDriver {
 
-// Step `k` (counted from 1): moves row (k*7) mod n of the TV list to position
-// (k*13) mod n (one further when that is where it stands), named "Test Step k". The
-// tests replay the same steps in-process.
-void EditStep(DocEditing& doc, int k);
+// Step `k` (counted from 1), named "Test Step k": step 3 lays the database out for
+// another receiver variant (TypeA, or TypeC from TypeA); every other step moves row
+// (k*7) mod n of the TV list to position (k*13) mod n (one further when that is where it
+// stands). The tests replay the same steps in-process.
+void EditStep(CQuelmarDoc& doc, int k);
 std::string StepName(int k);
 
 // Starts the edits when the environment asks for them.

@@ -37,7 +37,7 @@ TransferCommands::TransferCommands(const Parts& parts, QWidget& window)
 }
 
 void TransferCommands::OnConfigSetting() {
-  const AppSettings& current = parts_.settings.Get();
+  const AppSettings current = parts_.settings.Get();
   CCOMPortDlg dlg(&window_);
   dlg.baudRateIndex = current.link.baudRateIndex;
   dlg.comPortIndex = current.link.comPortIndex;
@@ -68,12 +68,11 @@ void TransferCommands::OnReceiveFromStb() {
     Prompt::Message(&window_, CoreMessages::Said(acceptable.message));
     return;
   }
-  // Laid out for another receiver variant: switched when the user agrees, before it is
-  // read (the setting goes back should the load fail).
-  const AppSettings before = parts_.settings.Get();
-  parts_.variants.Offer(image.data());
-  if (const Result taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive); !taken) {
-    parts_.settings.Set(before);
+  // Laid out for another receiver variant: read under it when the user agrees. The
+  // variant is part of the step, so its undo gives the variant before it back too.
+  const int dbType = parts_.variants.Offer(image.data()).value_or(doc.GetDbType());
+  if (const Result taken = doc.LoadReceivedImage(image.data(), image.size(), AppTexts::kMenuReceive, dbType);
+      !taken) {
     Prompt::Message(&window_, CoreMessages::Said(taken.message));
     return;
   }

@@ -3,7 +3,6 @@
 #include <QString>
 #include <vector>
 
-#include "app/RunSettings.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/FileIo.h"
 #include "db/image/DatabaseImage.h"
@@ -20,31 +19,29 @@ QString U(const char* text) { return Texts::U(text); }
 QString U(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-VariantOffer::VariantOffer(CQuelmarDoc& doc, RunSettings& settings, QWidget& window)
-    : doc_(doc), settings_(settings), window_(window) {}
+VariantOffer::VariantOffer(const CQuelmarDoc& doc, QWidget& window) : doc_(doc), window_(window) {}
 
-bool VariantOffer::Offer(const std::uint8_t* image) {
+std::optional<int> VariantOffer::Offer(const std::uint8_t* image) {
   const int inForce = doc_.GetDbType();
   const variant::Detection d = variant::Detect(image, inForce);
-  if (!d.Mismatch()) return false;
+  if (!d.Mismatch()) return std::nullopt;
   const QString current = U(dbtype::kNames[inForce]);
   const int suggestion = d.Suggestion();
   if (suggestion < 0) {
     Prompt::Message(&window_, U(T::kOtherVariants).arg(current, U(variant::TypeNames(d.candidates))),
                     QMessageBox::Ok, QMessageBox::Information);
-    return false;
+    return std::nullopt;
   }
   if (Prompt::Message(&window_, U(T::kOtherVariant).arg(current, U(dbtype::kNames[suggestion])),
                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes) != QMessageBox::Yes)
-    return false;
-  settings_.SetDbType(suggestion);
-  return true;
+    return std::nullopt;
+  return suggestion;
 }
 
-bool VariantOffer::OfferForFile(const std::string& nativePath) {
+std::optional<int> VariantOffer::OfferForFile(const std::string& nativePath) {
   std::vector<std::uint8_t> image;
   if (!fileio::ReadPrefix(nativePath, DatabaseImage::kImageSize, image).ok ||
       image.size() < DatabaseImage::kImageSize)
-    return false;
+    return std::nullopt;
   return Offer(image.data());
 }

@@ -26,8 +26,11 @@ int main(int argc, char** argv) {
   // A file named on the command line that cannot be opened has shown its reason;
   // the program then ends with a failure status.
   if (!app.InitInstanceNative(files)) return 1;
-  // Asked over the window, once it shows.
-  QTimer::singleShot(0, [&app] { app.OfferRecovery(); });
+  // Asked over the window, once it shows; a file that waited for the answer and then
+  // cannot be opened ends the program as it would have at once.
+  QTimer::singleShot(0, [&app] {
+    if (!app.OfferRecovery()) QCoreApplication::exit(1);
+  });
   // Crash tests only (QUELMAR_TEST_EDITS); nothing otherwise.
   TestEditDriver::StartFromEnvironment(app.Doc());
   return QApplication::exec();

@@ -218,8 +218,9 @@ struct TransferArgs {
 };
 
 // What the window asks before a send, said as a refusal: a database with errors sends
-// list entries and members the receiver cannot follow. "" when there are none.
-std::string CheckErrors(const CQuelmarDoc& doc) {
+// list entries and members the receiver cannot follow. "" when there are none. `file` as
+// the user named it.
+std::string CheckErrors(const CQuelmarDoc& doc, const std::string& file) {
   const CheckReport report = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType());
   const int errors = report.Errors();
   if (errors == 0) return {};
@@ -229,7 +230,7 @@ std::string CheckErrors(const CQuelmarDoc& doc) {
       kinds.push_back(p.KindId());
   std::string list;
   for (std::string_view k : kinds) list += (list.empty() ? "" : ", ") + std::string(k);
-  return text::Fill(kSendWithErrors, {doc.FilePath(), std::to_string(errors), errors == 1 ? "error" : "errors", list});
+  return text::Fill(kSendWithErrors, {file, std::to_string(errors), errors == 1 ? "error" : "errors", list});
 }
 
 void AddLineOptions(CLI::App* sub, TransferArgs& a) {
@@ -308,7 +309,7 @@ int Send(const TransferArgs& a) {
   const Result opened = doc.Open(a.file);
   if (!opened) return cli::Fail(cli::NamingFile(opened.message, a.file));
   if (!a.force) {
-    if (const std::string errors = CheckErrors(doc); !errors.empty()) return cli::Fail(errors);
+    if (const std::string errors = CheckErrors(doc, a.file); !errors.empty()) return cli::Fail(errors);
   }
   auto port = OpenTransferPort(observer, a.port, a.baud);
   if (!port->IsOpen()) return cli::kExitTrouble;

@@ -315,6 +315,38 @@
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
+    <message>
+        <source>Restore Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Quelmar was not closed properly %1 times. Restore the unsaved changes of one (newest first); the others are set aside.</source>
+        <translation>Quelmar wurde %1-mal nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen eines Fensters wiederherstellen (die neuesten zuerst); die übrigen werden beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Set Aside</source>
+        <translation>Beiseitelegen</translation>
+    </message>
+    <message>
+        <source>%1 recovery journals could not be read and were kept aside; the first: %2</source>
+        <translation>%1 Wiederherstellungsjournale konnten nicht gelesen werden und wurden beiseitegelegt; das erste: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not opened, so that the restored changes cannot be saved over it. Open it with File &gt; Open.</source>
+        <translation>%1 wurde nicht geöffnet, damit die wiederhergestellten Änderungen nicht darüber gespeichert werden. Öffnen Sie die Datei mit Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>Config Setting [%1]</source>
+        <translation>Verbindungseinstellungen [%1]</translation>
+    </message>
 </context>
 <context>
     <name>CInputName</name>
@@ -1624,6 +1656,10 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
     <message>
         <source>the journal&apos;s database cannot be read: %1</source>
         <translation>die Datenbank des Journals kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Recovery of unsaved changes is on again.</source>
+        <translation>Die Wiederherstellung nicht gespeicherter Änderungen ist wieder eingeschaltet.</translation>
     </message>
 </context>
 <context>

@@ -19,11 +19,21 @@ void CQuelmarDoc::LoadImage(const std::uint8_t* image) {
   RefreshViews();
 }
 
-Result CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText) {
+bool CQuelmarDoc::PrepareFor(int dbType, std::uint32_t validFlag) {
+  const int before = GetDbType();
+  if (dbType >= 0) SetDbType(dbType);
+  if (PrepareStorage(validFlag)) return true;
+  SetDbType(before);
+  return false;
+}
+
+Result CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText,
+                                      int dbType) {
   if (Result checked = CheckReceivedImage(image, size); !checked) return checked;
-  // With a history the edits before the receive stay in it: the load is one more step.
+  // With a history the edits before the receive stay in it: the load is one more step,
+  // whose undo gives back the variant before it too.
   DocStatePtr before = History() ? CaptureState() : nullptr;
-  if (!PrepareStorage(1)) return Result::Failure(DbTexts::kOutOfMemory);
+  if (!PrepareFor(dbType, 1)) return Result::Failure(DbTexts::kOutOfMemory);
   TakeImage(image);
   if (EditHistory* history = History()) history->OnLoadRecorded(stepText, std::move(before), CaptureState());
   RefreshViews();
@@ -32,6 +42,22 @@ Result CQuelmarDoc::LoadReceivedImage(const std::uint8_t* image, std::size_t siz
   file_.ForgetBackups();
   SetModifiedFlag(true);
   return Result::Success();
+}
+
+void CQuelmarDoc::ChangeVariant(int dbType, const std::string& stepText) {
+  if (!dbtype::IsValid(dbType) || dbType == GetDbType()) return;
+  if (!HasData()) {
+    SetDbType(dbType);
+    return;
+  }
+  DocStatePtr before = History() ? CaptureState() : nullptr;
+  SetDbType(dbType);
+  if (EditHistory* history = History()) {
+    history->OnLoadRecorded(stepText, std::move(before), CaptureState());
+  } else {
+    SetModifiedFlag(true);
+  }
+  RefreshViews();
 }
 
 void CQuelmarDoc::LoadDatabase(const ImageHeader& header, const ChannelDatabase& db) {
@@ -56,28 +82,39 @@ void CQuelmarDoc::LoadWorking() {
   RefreshViews();
 }
 
-Result CQuelmarDoc::LoadWholeImage(const std::uint8_t* image, std::size_t size) {
+Result CQuelmarDoc::LoadWholeImage(const std::uint8_t* image, std::size_t size, int dbType) {
+  return LoadWhole(image, size, dbType, nullptr, nullptr);
+}
+
+Result CQuelmarDoc::LoadWhole(const std::uint8_t* image, std::size_t size, int dbType, const std::string* path,
+                              const fileio::FileStamp* stamp) {
   // Everything is checked before the document changes: a refused image leaves the
-  // header, both databases and the pages as they were.
+  // header, both databases, the variant, the file and the pages as they were.
   if (const Result fits = CheckWholeImage(image, size); !fits) return fits;
-  if (!PrepareStorage(ImageHeader(image).ValidFlag())) return Result::Failure(DbTexts::kOutOfMemory);
+  if (!PrepareFor(dbType, ImageHeader(image).ValidFlag())) return Result::Failure(DbTexts::kOutOfMemory);
+  // The file is known before the history hears of the load, so the recovery journal's
+  // new base names the right one.
+  if (path) {
+    file_.Opened(*path, *stamp);
+  } else {
+    file_.Forget();
+  }
   LoadImage(image);
   return Result::Success();
 }
 
 // ---- files -----------------------------------------------------------------------------
 
-Result CQuelmarDoc::Open(const std::string& path) {
+Result CQuelmarDoc::Open(const std::string& path, int dbType) {
   std::vector<std::uint8_t> image;
   fileio::FileStamp stamp;
   if (Result read = DocFile::Read(path, image, stamp); !read) return read;
 
-  const Result loaded = LoadWholeImage(image.data(), image.size());
+  const Result loaded = LoadWhole(image.data(), image.size(), dbType, &path, &stamp);
   if (!loaded && loaded.message == DbTexts::kOutOfMemory)
     return Result::Failure(FillArgs(DbTexts::kCannotOpen, path, DbTexts::kOutOfMemory));
   if (!loaded) return loaded;
   SetModifiedFlag(false);
-  file_.Opened(path, stamp);
   return Result::Success();
 }
 
@@ -147,7 +184,9 @@ DocStatePtr CQuelmarDoc::CaptureState() const {
 std::size_t CQuelmarDoc::StateSize() { return sizeof(DocState) + ImageStore::StorageSize(); }
 
 void CQuelmarDoc::RestoreState(const DocState& state) {
-  images_.TakeContents(state.images);
+  // The variant comes back with the bytes: a save after the undo of a receive lays the
+  // database out as it was before.
+  images_ = state.images;
   edits_.Restore(state.working, state.hasData);
   RefreshViews();
 }

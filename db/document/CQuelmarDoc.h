@@ -32,10 +32,18 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   CQuelmarDoc(const CQuelmarDoc&) = delete;
   CQuelmarDoc& operator=(const CQuelmarDoc&) = delete;
 
-  // The application's DbType setting, pushed in by the window whenever it changes.
-  // It decides the storage created, the image layout and the PID width from then on.
+  // The receiver variant the database is laid out for: it decides the storage created,
+  // the image layout and the PID width. Every load sets it with the bytes it loads, and
+  // every undo and redo of a load puts it back with them. SetDbType alone is for a
+  // document that holds nothing yet (the variant the next load is read under) and for
+  // callers without a history (quelmar-cli, tests); the window converts a loaded
+  // database with ChangeVariant.
   void SetDbType(int dbType) { images_.SetDbType(dbType); }
   int GetDbType() const override { return images_.DbType(); }
+  // Lays the loaded database out for `dbType` from now on: with a history attached, one
+  // step named `stepText` that undo takes back, variant and all. Without data it only
+  // sets the variant the next load is read under.
+  void ChangeVariant(int dbType, const std::string& stepText);
 
   // --- storage and images ------------------------------------------------------
   // Releases the stored database; with validFlag 1 creates an empty one for the DbType
@@ -63,11 +71,15 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // load is one step named `stepText`: undo gives back the document as it was, edits
   // included, and the history before it stays. The next save over an existing file
   // keeps that file's content as its backup again.
-  Result LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText = {});
-  // Takes a whole image from outside a file (an imported export): refused as Open
-  // refuses a file, with the document left as it was. The modified flag is the
-  // caller's.
-  Result LoadWholeImage(const std::uint8_t* image, std::size_t size);
+  // `dbType` is the variant it is read under (the one in force when negative); the
+  // step's undo puts the variant before it back.
+  Result LoadReceivedImage(const std::uint8_t* image, std::size_t size, const std::string& stepText = {},
+                           int dbType = -1);
+  // Takes a whole image from outside a file (an imported export, a recovery journal's
+  // base) under `dbType` (the one in force when negative): refused as Open refuses a
+  // file, with the document, its variant and its file left as they were. The document
+  // then belongs to no file. The modified flag is the caller's.
+  Result LoadWholeImage(const std::uint8_t* image, std::size_t size, int dbType = -1);
   // What LoadWholeImage would refuse in the image itself, without touching a document:
   // lets a caller refuse before it changes any setting.
   static Result CheckWholeImage(const std::uint8_t* image, std::size_t size) {
@@ -84,8 +96,9 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   std::size_t BuildImage(std::uint8_t* out) override { return images_.Build(edits_.Working(), out); }
 
   // --- files -------------------------------------------------------------------
-  // Refuses a file that is not a whole, valid image before changing anything.
-  Result Open(const std::string& path);
+  // Reads the file under `dbType` (the one in force when negative). Refuses a file that
+  // is not a whole, valid image before changing anything.
+  Result Open(const std::string& path, int dbType = -1);
   // Writes the image beside the target and renames it over; the old file survives a
   // failure. Clears the modified flag on success. Before overwriting the file this
   // document was opened from or last saved to, when another program has changed or
@@ -97,6 +110,8 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // The document belongs to `path` again, which held what it holds when it had `stamp`
   // (a restored journal whose file is unchanged).
   void RestoredFrom(const std::string& path, const fileio::FileStamp& stamp) { file_.Opened(path, stamp); }
+  // The document keeps what it holds but belongs to no file: a save asks for a name.
+  void ForgetFile() { file_.Forget(); }
   // Saves through a file whose temporary was made beforehand (Begin), as quelmar-cli's
   // receive does before it connects so that an unwritable output fails at once.
   Result SaveTo(fileio::AtomicFile& file);
@@ -105,8 +120,10 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // What the pages show and read. Changes go through Apply or Edit.
   const ChannelDatabase& Working() const override { return edits_.Working(); }
   const ImageHeader& Header() const { return images_.Header(); }
-  // The file this document last read or wrote; empty when none.
+  // The file this document last read or wrote, as an absolute path; empty when none.
   const std::string& FilePath() const { return file_.Path(); }
+  // That file's stamp when it was read or written.
+  const fileio::FileStamp& FileStamp() const { return file_.Stamp(); }
   std::uint32_t ImageValid() const override { return images_.ImageValid(); }
   bool HasData() const override { return edits_.HasData(); }
   const NewMarks& Marks() const override { return marks_; }
@@ -160,8 +177,8 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // Puts one side of a recorded step into the working database: Before undoes it,
   // After redoes it. The listeners hear of it; returns the record it changed.
   StepSubject ApplyStep(const ChangeSet& changes, ChangeSide side) { return edits_.ApplyStep(changes, side); }
-  // The whole state as it is now, and putting one back (undo and redo of a receive);
-  // RestoreState refreshes the views.
+  // The whole state as it is now, variant included, and putting one back (undo and redo
+  // of a receive or a variant change); RestoreState refreshes the views.
   DocStatePtr CaptureState() const;
   void RestoreState(const DocState& state);
   // About the memory one captured state holds.
@@ -178,6 +195,13 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   // Loads the image's header and database, and the working copy from them, without
   // touching the history or the views.
   bool TakeImage(const std::uint8_t* image);
+  // Storage for `dbType` made ready for an image marked `validFlag`, the variant in force
+  // from then on; false with both as they were when memory runs out.
+  bool PrepareFor(int dbType, std::uint32_t validFlag);
+  // A whole image in place of the document, under `dbType`, belonging to `path` (none
+  // when null) from before the history hears of the load.
+  Result LoadWhole(const std::uint8_t* image, std::size_t size, int dbType, const std::string* path,
+                   const fileio::FileStamp* stamp);
   // The working database from the stored one; false when none is stored.
   bool TakeWorking();
   EditHistory* History() const { return edits_.History(); }

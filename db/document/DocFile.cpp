@@ -1,5 +1,8 @@
 #include "db/document/DocFile.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "db/image/DatabaseImage.h"
 #include "db/document/DbTexts.h"
 #include "db/records/TextArgs.h"
@@ -10,9 +13,33 @@ Result DocFile::Read(const std::string& path, std::vector<std::uint8_t>& image, 
   return Result::Success();
 }
 
+namespace {
+
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return ec ? path : absolute.lexically_normal().string();
+}
+
+// The path with every link and "." or ".." resolved, as far as it exists.
+std::string Canonical(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, ec);
+  return ec ? Absolute(path) : canonical.string();
+}
+
+}  // namespace
+
 void DocFile::Opened(const std::string& path, const fileio::FileStamp& stamp) {
-  path_ = path;
+  path_ = Absolute(path);
+  canonical_ = Canonical(path_);
   stamp_ = stamp;
+}
+
+void DocFile::Forget() {
+  path_.clear();
+  canonical_.clear();
+  stamp_ = {};
 }
 
 Result DocFile::MayOverwrite(const std::string& path) const {
@@ -20,7 +47,7 @@ Result DocFile::MayOverwrite(const std::string& path) const {
   // Our own file, rewritten in place (same file, new time or size) or replaced (same
   // name, another file) by someone else since we read or wrote it.
   const fileio::FileStamp now = fileio::StampOf(path);
-  const bool ours = path == path_ || now.SameFile(stamp_);
+  const bool ours = now.SameFile(stamp_) || Absolute(path) == path_ || Canonical(path) == canonical_;
   if (now.Exists() && ours && now != stamp_) return Result::Failure(DbTexts::kChangedOnDisk, ResultCode::ChangedOnDisk);
   return Result::Success();
 }

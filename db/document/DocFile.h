@@ -2,6 +2,10 @@
 // Which file a document belongs to and its reads and writes: the path it last read or
 // wrote, that file's stamp (to tell when another program changed it since), and the
 // files whose backup this document has kept. Knows nothing of what the image holds.
+//
+// The file is taken once, when it is read or written: its absolute path and the path with
+// every link resolved, so that a later save recognises it whatever path leads there (a
+// relative name, "./", "..", a link) and whatever the working folder is by then.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -12,14 +16,18 @@
 
 class DocFile {
  public:
-  // The file this document last read or wrote; empty when none.
+  // The file this document last read or wrote, as an absolute path; empty when none.
   const std::string& Path() const { return path_; }
+  // Its stamp when it was read or written.
+  const fileio::FileStamp& Stamp() const { return stamp_; }
 
   // Reads up to one whole image from `path`, with the file's stamp; refused as
   // fileio::ReadPrefix refuses it, worded for Open.
   static Result Read(const std::string& path, std::vector<std::uint8_t>& image, fileio::FileStamp& stamp);
   // The document now holds what `path` held when it had `stamp`.
   void Opened(const std::string& path, const fileio::FileStamp& stamp);
+  // The document belongs to no file (an import, a copy of a received image, New).
+  void Forget();
 
   // Whether `path` may be written without asking: refused (ChangedOnDisk) when it is
   // the file this document last read or wrote and another program has changed or
@@ -37,7 +45,8 @@ class DocFile {
   void ForgetBackups() { savedOver_.clear(); }
 
  private:
-  std::string path_;
+  std::string path_;       // absolute, as the user named it
+  std::string canonical_;  // links resolved: what identifies the file
   fileio::FileStamp stamp_;
   // Files (links resolved) saved over once already: their backup is made.
   std::set<std::string> savedOver_;

@@ -52,8 +52,6 @@ class ImageStore {
   // loaded. Creates storage for the DbType in force when it is missing.
   std::size_t Build(const ChannelDatabase& working, std::uint8_t* out);
 
-  // Puts back the images of a captured copy; the DbType in force stays.
-  void TakeContents(const ImageStore& from);
   // About the memory one copy's storage holds.
   static std::size_t StorageSize();
 
@@ -64,6 +62,8 @@ class ImageStore {
   static Result CheckWhole(const std::uint8_t* image, std::size_t size);
 
  private:
+  // The images of another store; the DbType in force stays.
+  void TakeContents(const ImageStore& from);
   struct Storage {
     ChannelDatabase db;
     std::unique_ptr<ExtraBlock> extra;  // DbType 2 and 3 only

@@ -223,6 +223,22 @@ Result Decode(const std::uint8_t* bytes, std::size_t size, Contents& out) {
   return Result::Success();
 }
 
+Result Peek(const std::string& path, Head& out) {
+  out = {};
+  // Magic, length, version, origin, time and a path of any length a system allows.
+  constexpr std::size_t kPrefix = sizeof kMagic + 4 + 4 + 1 + 8 + 4 + 4096;
+  std::vector<std::uint8_t> bytes;
+  if (Result read = fileio::ReadPrefix(path, kPrefix, bytes); !read) return read;
+  if (bytes.size() < sizeof kMagic + 8 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+    return Result::Failure(JournalTexts::kNotAJournal);
+  Reader in(bytes.data() + sizeof kMagic + 4, bytes.size() - sizeof kMagic - 4);
+  if (in.U32() != kVersion) return Result::Failure(JournalTexts::kNotAJournal);
+  out.origin = static_cast<Origin>(in.U8());
+  out.time = in.I64();
+  out.path = in.Text();
+  return in.ok() ? Result::Success() : Result::Failure(JournalTexts::kDamagedHead);
+}
+
 Result Read(const std::string& path, Contents& out) {
   std::vector<std::uint8_t> bytes;
   if (Result read = fileio::ReadPrefix(path, kMaxFile, bytes); !read) return read;

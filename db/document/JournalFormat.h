@@ -66,6 +66,10 @@ struct Contents {
 Result Decode(const std::uint8_t* bytes, std::size_t size, Contents& out);
 // Reads and decodes the journal file at `path` (a regular file, at most kMaxFile bytes).
 Result Read(const std::string& path, Contents& out);
+// The head's origin, time and path from the journal's first bytes, without its image and
+// unchecked: enough to list many journals quickly. The one chosen is Read whole, and
+// checked, before anything is restored from it.
+Result Peek(const std::string& path, Head& out);
 inline constexpr std::size_t kMaxFile = std::size_t(1) << 30;
 
 }  // namespace journal

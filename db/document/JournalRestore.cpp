@@ -1,6 +1,7 @@
 #include "db/document/JournalRestore.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "db/document/JournalTexts.h"
 #include "db/records/TextArgs.h"
@@ -37,12 +38,13 @@ Summary Summarize(const Contents& contents) {
   return s;
 }
 
-Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
-               const std::function<void()>& based) {
+namespace {
+
+Result RestoreInto(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
+              const std::function<void()>& based) {
   out = {};
   const Head& head = contents.head;
-  doc.SetDbType(head.dbType);
-  if (Result loaded = doc.LoadWholeImage(head.image.data(), head.image.size()); !loaded)
+  if (Result loaded = doc.LoadWholeImage(head.image.data(), head.image.size(), head.dbType); !loaded)
     return Result::Failure(FillArgs(JournalTexts::kBaseRefused, loaded.message));
   if (head.origin == Origin::File && head.stamp.Exists() && fileio::StampOf(head.path) == head.stamp) {
     doc.RestoredFrom(head.path, head.stamp);
@@ -55,8 +57,7 @@ Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restor
   for (std::size_t i = 0; i < count; ++i) {
     const Record& r = *plan.steps[i];
     if (r.type == RecordType::Load) {
-      doc.SetDbType(r.dbType);
-      if (Result taken = doc.LoadReceivedImage(r.image.data(), r.image.size(), r.name); !taken)
+      if (Result taken = doc.LoadReceivedImage(r.image.data(), r.image.size(), r.name, r.dbType); !taken)
         return Result::Failure(FillArgs(JournalTexts::kStepDoesNotFit, std::to_string(i + 1)));
       continue;
     }
@@ -71,6 +72,20 @@ Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restor
   out.undo = count - std::min(count, plan.place);
   doc.SetModifiedFlag(true);
   return Result::Success();
+}
+
+}  // namespace
+
+Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
+               const std::function<void()>& based) {
+  // Replayed aside first: a journal that fails part of the way leaves the document, its
+  // file, its variant and its history exactly as they were.
+  {
+    const auto trial = std::make_unique<CQuelmarDoc>();
+    Restored ignored;
+    if (Result tried = RestoreInto(contents, *trial, allSteps, ignored, {}); !tried) return tried;
+  }
+  return RestoreInto(contents, doc, allSteps, out, based);
 }
 
 }  // namespace journal

@@ -38,8 +38,9 @@ struct Restored {
 // Loads the base into `doc` under its DbType and replays the steps: all of them when
 // `allSteps` (a history then undoes `undo` of them), or only those done. The document's
 // file is the base's when that file is unchanged on disk, otherwise none; `based` runs
-// once the base is in place and the file known, before the first step. Refused when
-// the base cannot be read or a step does not fit the database before it.
+// once the base is in place and the file known, before the first step. Refused, with
+// `doc` untouched, when the base cannot be read or a step does not fit the database
+// before it.
 Result Restore(const Contents& contents, CQuelmarDoc& doc, bool allSteps, Restored& out,
                const std::function<void()>& based = {});
 

@@ -9,6 +9,7 @@ inline constexpr const char* kNotAJournal = QT_TRANSLATE_NOOP("JournalTexts", "T
 inline constexpr const char* kDamagedHead = QT_TRANSLATE_NOOP("JournalTexts", "The recovery journal is damaged at its start; nothing can be restored from it.");
 // %1: the reason the system gave.
 inline constexpr const char* kRecoveryOff = QT_TRANSLATE_NOOP("JournalTexts", "Recovery of unsaved changes is off: %1");
+inline constexpr const char* kRecoveryOn = QT_TRANSLATE_NOOP("JournalTexts", "Recovery of unsaved changes is on again.");
 inline constexpr const char* kNoFolder = QT_TRANSLATE_NOOP("JournalTexts", "cannot make the folder %1: %2");
 inline constexpr const char* kNotAFolder = QT_TRANSLATE_NOOP("JournalTexts", "%1 is not a folder");
 inline constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("JournalTexts", "cannot write %1: %2");

@@ -66,10 +66,19 @@ std::vector<std::string> Orphans(const std::string& folder) {
 }
 
 void SetAside(const std::string& journal, bool unreadable, std::size_t keep) {
+  if (unreadable) {
+    std::error_code ec;
+    fs::rename(journal, journal + kUnreadableSuffix, ec);
+    return;
+  }
+  SetAside(std::vector<std::string>{journal}, keep);
+}
+
+void SetAside(const std::vector<std::string>& journals, std::size_t keep) {
+  if (journals.empty()) return;
   std::error_code ec;
-  fs::rename(journal, journal + (unreadable ? kUnreadableSuffix : kAsideSuffix), ec);
-  if (unreadable) return;
-  const fs::path folder = fs::path(journal).parent_path();
+  for (const std::string& journal : journals) fs::rename(journal, journal + kAsideSuffix, ec);
+  const fs::path folder = fs::path(journals.front()).parent_path();
   std::vector<std::string> aside = FilesEndingIn(folder.string(), kAsideSuffix);
   for (std::size_t i = 0; i + keep < aside.size(); ++i) fs::remove(aside[i], ec);
 }

@@ -15,6 +15,8 @@ std::vector<std::string> Orphans(const std::string& folder);
 // Keeps a journal the user did not restore out of the way: renamed aside, the newest
 // `keep` of those kept; one that could not be read is renamed apart and never removed.
 void SetAside(const std::string& journal, bool unreadable, std::size_t keep = 10);
+// The same for many journals at once, pruning the kept ones once.
+void SetAside(const std::vector<std::string>& journals, std::size_t keep = 10);
 
 inline constexpr const char* kAsideSuffix = ".aside";
 inline constexpr const char* kUnreadableSuffix = ".unreadable";

@@ -5,15 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <utility>
 
 #include "db/document/JournalTexts.h"
 #include "db/records/TextArgs.h"
 
 struct RecoveryJournal::Job {
-  enum class Kind { Rebase, Record, Discard, Flush } kind = Kind::Record;
+  enum class Kind { Rebase, Record, Discard, Flush, Create } kind = Kind::Record;
   std::shared_ptr<const journal::Head> base;
   std::vector<std::uint8_t> bytes;
 };
@@ -59,8 +61,9 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
 
 }  // namespace
 
-RecoveryJournal::RecoveryJournal(std::string folder, std::function<void(const std::string&)> failed)
-    : folder_(std::move(folder)), failed_(std::move(failed)), worker_([this] { Run(); }) {}
+RecoveryJournal::RecoveryJournal(std::string folder, std::function<void(const std::string&)> failed,
+                                 std::function<void()> resumed)
+    : folder_(std::move(folder)), failed_(std::move(failed)), resumed_(std::move(resumed)), worker_([this] { Run(); }) {}
 
 RecoveryJournal::~RecoveryJournal() {
   Flush();
@@ -73,11 +76,18 @@ RecoveryJournal::~RecoveryJournal() {
   CloseFile(false);
 }
 
-void RecoveryJournal::Rebase(journal::Head head) {
+void RecoveryJournal::Rebase(journal::Head head, bool holdsChanges) {
   steps_ = place_ = 0;
   // Without a database there is nothing to restore: steps are not kept until there is.
   base_ = head.image.empty() ? nullptr : std::make_shared<const journal::Head>(std::move(head));
+  {
+    // A new base is a new start: a journal that failed is tried again with it.
+    const std::lock_guard lock(mutex_);
+    retrying_ = retrying_ || failedFlag_;
+    failedFlag_ = false;
+  }
   Queue({Job::Kind::Rebase, base_, {}});
+  if (holdsChanges && base_) Queue({Job::Kind::Create, nullptr, {}});
 }
 
 void RecoveryJournal::Stepped(const std::string& name, const ChangeSet& changes) {
@@ -182,6 +192,9 @@ void RecoveryJournal::Do(Job& job) {
       break;
     case Job::Kind::Discard: CloseFile(true); break;
     case Job::Kind::Flush: break;
+    case Job::Kind::Create:
+      if (fd_ < 0) Create();
+      break;
     case Job::Kind::Record: {
       {
         const std::lock_guard lock(mutex_);
@@ -197,13 +210,16 @@ void RecoveryJournal::Do(Job& job) {
 
 bool RecoveryJournal::Create() {
   if (!fileBase_) return false;
+  // Counted for the whole process: two journals of one process made in the same second
+  // must not take one name.
+  static std::atomic<unsigned> serial{0};
   std::string why;
   if (!MakeFolders(folder_, why)) {
     Fail(why);
     return false;
   }
   const std::string path =
-      folder_ + "/" + std::to_string(::getpid()) + "-" + std::to_string(++serial_) + "-" + std::to_string(Now()) + kSuffix;
+      folder_ + "/" + std::to_string(::getpid()) + "-" + std::to_string(++serial) + "-" + std::to_string(Now()) + kSuffix;
   // The head holds the whole file as it was opened: it is written under a name no search
   // for orphans looks at, and the journal takes its name only once the head is whole, so a
   // window killed meanwhile leaves no journal that restores nothing.
@@ -236,10 +252,13 @@ bool RecoveryJournal::Create() {
     Fail(FillArgs(JournalTexts::kCannotWrite, path, SystemReason(errno)));
     return false;
   }
+  bool resumed = false;
   {
     const std::lock_guard lock(mutex_);
     path_ = path;
+    resumed = std::exchange(retrying_, false);
   }
+  if (resumed && resumed_) resumed_();
   // The new name must reach the disk too, or a power cut could lose the whole journal.
   if (const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
     ::fsync(dir);

@@ -5,10 +5,10 @@
 //
 // The user-interface thread only encodes a record and queues it; a worker thread writes
 // and fdatasyncs, so a step is on disk well within a second and editing never waits for
-// the disk. The file exists only while there are steps since the last save or open, and
-// holds a lock while its window lives: a journal nobody holds belongs to a window that
-// stopped. When the journal cannot be written, editing goes on and the failure is
-// reported once.
+// the disk. The file exists only while there are steps since the last save or open (or a
+// base that holds unsaved changes), and holds a lock while its window lives: a journal
+// nobody holds belongs to a window that stopped. When the journal cannot be written,
+// editing goes on and the failure is reported; the next base tries again.
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -24,9 +24,11 @@
 
 class RecoveryJournal {
  public:
-  // `folder` is made (mode 0700) when the first step needs it. `failed` is called once,
-  // on the worker thread, with the reason the journal cannot be written.
-  RecoveryJournal(std::string folder, std::function<void(const std::string& why)> failed = {});
+  // `folder` is made (mode 0700) when the first step needs it. `failed` is called on the
+  // worker thread, with the reason, when the journal cannot be written; once until the
+  // next Rebase. `resumed` is called there when a journal is written again after that.
+  RecoveryJournal(std::string folder, std::function<void(const std::string& why)> failed = {},
+                  std::function<void()> resumed = {});
   // Waits for what is queued; the file stays (a window that dies keeps it too). Discard
   // first to remove it.
   ~RecoveryJournal();
@@ -34,8 +36,10 @@ class RecoveryJournal {
   RecoveryJournal& operator=(const RecoveryJournal&) = delete;
 
   // The steps from now on start from this image (an open, a save, a new document); the
-  // steps before are saved or given up, so the file goes.
-  void Rebase(journal::Head head);
+  // steps before are saved or given up, so the file goes. With `holdsChanges` the image
+  // itself is unsaved work (a journal that failed, started again): it is written at once.
+  // A journal that failed is tried again from here.
+  void Rebase(journal::Head head, bool holdsChanges = false);
   // An edit step, with what it changed.
   void Stepped(const std::string& name, const ChangeSet& changes);
   // A received image replaced the document as one step.
@@ -76,6 +80,7 @@ class RecoveryJournal {
 
   const std::string folder_;
   std::function<void(const std::string&)> failed_;
+  std::function<void()> resumed_;
   // The steps since the base and where the user stands among them (user-interface
   // thread only): an undo or redo inside them is a small record that moves the place.
   std::size_t steps_ = 0;
@@ -88,11 +93,11 @@ class RecoveryJournal {
   bool busy_ = false;
   bool stop_ = false;
   bool failedFlag_ = false;
+  bool retrying_ = false;  // a base came after a failure; told when writing works again
 
   // Worker thread only, apart from path_ (under mutex_).
   std::shared_ptr<const journal::Head> fileBase_;
   int fd_ = -1;
   std::string path_;
-  unsigned serial_ = 0;
   std::thread worker_;
 };

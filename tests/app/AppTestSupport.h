@@ -7,7 +7,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QSettings>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -62,18 +64,31 @@ inline void WriteSample(const QString& path, int dbType = dbtype::kDefault) {
   WriteDatabase(path, *db, dbType);
 }
 
-// Every test gets its own settings store and folder, and a clean prompt script.
+// Every test gets its own settings store and folder, its own recovery folder (a window a
+// test ends without closing leaves its journal there, which the next test's start would
+// offer), and a clean prompt script.
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir_.Path()));
+    if (const char* old = std::getenv("XDG_STATE_HOME")) oldState_ = old;
+    ::setenv("XDG_STATE_HOME", stateDir_.Path().c_str(), 1);
     Prompt::Reset();
   }
-  void TearDown() override { Prompt::Reset(); }
+  void TearDown() override {
+    Prompt::Reset();
+    if (oldState_) {
+      ::setenv("XDG_STATE_HOME", oldState_->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_STATE_HOME");
+    }
+  }
 
   QString Path(const char* name) const { return QString::fromStdString(dir_.File(name)); }
 
   testkit::TempDir dir_;
+  testkit::TempDir stateDir_;  // apart from dir_, whose files tests count
+  std::optional<std::string> oldState_;
 };
 
 // A test of the whole window: the application started as from the command line, and its
@@ -92,6 +107,7 @@ class WindowTest : public AppTest {
     return frame;
   }
   void Load(const ChannelDatabase& db, int dbType = dbtype::kDefault) {
+    app_->Doc().SetDbType(dbType);
     app_->Doc().LoadDatabase(sample::MakeHeader(dbType), db);
   }
 

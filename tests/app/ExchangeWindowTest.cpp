@@ -342,13 +342,9 @@ TEST_F(ExchangeWindowTest, JsonExportAndImportGiveBackTheSameDatabase) {
 TEST_F(ExchangeWindowTest, JsonImportOfAnotherVariantSwitchesWhenAsked) {
   const int typeA = dbtype::Index(DbType::TypeA);
   CMainFrame& frame = Start(SmallDb().get(), typeA);
-  AppSettings s = app_->Settings();
-  s.dbType = typeA;
-  app_->SetSettings(s);
+  ASSERT_EQ(app_->Settings().dbType, typeA);
   Prompt::QueueFileName(Path("a.json"));
   apptest::Trigger(frame, "exportFile");
-  s.dbType = dbtype::kDefault;
-  app_->SetSettings(s);
   Load(*EmptyDb());
 
   Prompt::QueueFileName(Path("a.json"));

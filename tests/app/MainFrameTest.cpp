@@ -393,8 +393,11 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
     apptest::Trigger(frame, "fileOpen");
     RunConfig(frame, "ok", 0, 3, 0);
     EXPECT_EQ(app_->Settings().dbType, 0);
+    // The conversion is a change to the open database, asked about at exit.
+    Prompt::QueueMessageAnswer(QMessageBox::No);
     apptest::Trigger(frame, "appExit");
     app_.reset();
+    Prompt::TakeMessages();
   }
   CMainFrame& frame = Start();
   ASSERT_EQ(app_->RecentFiles().Files().size(), 2);

@@ -7,7 +7,10 @@
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
+#include "db/document/JournalRestore.h"
+#include "db/document/RecoveryJournal.h"
 #include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
 #include "db/records/ByteOrder.h"
 #include "support/PageTest.h"
 #include "support/Stbsim.h"
@@ -198,4 +201,52 @@ TEST_F(ReceiveKeepsEditsTest, AReceiveWithoutADatabaseChangesNothingThatIsSaved)
       app_.reset();
     }
   }
+}
+
+// A TypeC file open, a TypeA image received and read as TypeA: the variant is part of the
+// step. Undo gives back the file's variant with its bytes (its extra word included), in
+// the window and in the recovery journal; redo the received one.
+TEST_F(ReceiveKeepsEditsTest, UndoingAReceiveThatSwitchedTheVariantGivesTheVariantBack) {
+  const QString box = Path("box.qdb");
+  const QString served = Path("served.qdb");
+  WriteBox(box, dbtype::kDefault);
+  WriteOtherSample(served, 0);
+  Start(dbtype::kDefault);
+  ASSERT_TRUE(frame_->OpenDocumentFile(box));
+  const QByteArray opened = Built();
+
+  Prompt::QueueMessageAnswer(QMessageBox::NoButton);  // "Download end successfully."
+  Prompt::QueueMessageAnswer(QMessageBox::Yes);       // read it as TypeA
+  Receive(served, Ending::Accept);
+  ASSERT_EQ(app_->Settings().dbType, 0) << shown_.join('|').toStdString();
+  EXPECT_EQ(Built(), apptest::ReadAll(served));
+
+  RecoveryJournal& journal = *frame_->Steps()->Journal();
+  const auto restoredVariant = [&journal] {
+    journal.Flush();
+    journal::Contents contents;
+    EXPECT_TRUE(journal::Read(journal.Path(), contents).ok);
+    CQuelmarDoc restored;
+    journal::Restored how;
+    EXPECT_TRUE(journal::Restore(contents, restored, false, how).ok);
+    return restored.GetDbType();
+  };
+  EXPECT_EQ(restoredVariant(), 0);
+
+  apptest::Trigger(*frame_, "editUndo");
+  EXPECT_EQ(app_->Settings().dbType, dbtype::kDefault);
+  EXPECT_EQ(Built(), opened);
+  EXPECT_FALSE(Doc().IsModified());
+  apptest::Trigger(*frame_, "editRedo");
+  EXPECT_EQ(app_->Settings().dbType, 0) << "redo reads it as TypeA again";
+  EXPECT_EQ(Built(), apptest::ReadAll(served));
+  EXPECT_EQ(restoredVariant(), 0);
+
+  apptest::Trigger(*frame_, "editUndo");
+  DeleteProgram(2);
+  EXPECT_EQ(restoredVariant(), dbtype::kDefault);
+  apptest::Trigger(*frame_, "fileSave");
+  const QByteArray saved = apptest::ReadAll(box);
+  EXPECT_FALSE(variant::Detect(reinterpret_cast<const std::uint8_t*>(saved.constData()), dbtype::kDefault).Mismatch());
+  EXPECT_EQ(saved.mid(0x60040, 4), QByteArray("\xDE\xC0\xED\xFE", 4)) << "the extra word stays";
 }

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "db/document/DbTexts.h"
 #include "db/image/DatabaseImage.h"
 #include "support/SampleDocs.h"
+#include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -87,6 +89,47 @@ TEST_F(ChangedOnDisk, OurOwnSavesAndAnUntouchedFileDoNotAsk) {
   const std::string elsewhere = dir.File("other.qdb");
   testkit::WriteBytes(elsewhere, Bytes(10, 1));
   EXPECT_TRUE(doc.Save(elsewhere).ok);
+}
+
+// However the user named the file when it was opened (relative to the folder the window
+// started in, through ".." or a link), another program's replacement is seen: the file is
+// known by what it is, not by the words that led to it. The window saves through the
+// absolute path it shows; a caller may also save through the name it was given.
+TEST(ChangedOnDiskByName, AFileOpenedByAnyNameIsGuardedAgainstAnotherProgramsReplacement) {
+  struct Row {
+    const char* opened;
+    const char* savedAs;  // null: the document's own (absolute) path
+  };
+  const Row rows[] = {{"box.qdb", nullptr},        {"box.qdb", "box.qdb"},          {"./box.qdb", nullptr},
+                      {"sub/../box.qdb", nullptr}, {"sub/../box.qdb", "./box.qdb"}, {"link.qdb", nullptr},
+                      {"link.qdb", "box.qdb"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.opened) + " saved as " + (row.savedAs ? row.savedAs : "its own path"));
+    const testkit::TempDir dir;
+    fs::create_directory(dir.File("sub"));
+    ASSERT_TRUE(testkit::SampleDocument()->Save(dir.File("box.qdb")).ok);
+    fs::create_symlink("box.qdb", dir.File("link.qdb"));
+    const fs::path started = fs::current_path();
+    fs::current_path(dir.Path());
+    CQuelmarDoc doc;
+    const Result opened = doc.Open(row.opened);
+    fs::current_path(started);
+    ASSERT_TRUE(opened.ok) << opened.message;
+    EXPECT_EQ(doc.FilePath(), (fs::path(dir.Path()) / row.opened).lexically_normal().string());
+
+    // A second program writes a new file and renames it over the name, as editors and
+    // sync tools save.
+    const testkit::Finished replaced = testkit::Run(
+        {"/bin/sh", "-c", "cd \"$0\" && cp box.qdb incoming && printf x >> incoming && mv incoming box.qdb",
+         dir.Path().string()});
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+
+    doc.SetModifiedFlag(true);
+    fs::current_path(dir.Path());
+    const Result asked = doc.Save(row.savedAs ? std::string(row.savedAs) : doc.FilePath());
+    fs::current_path(started);
+    EXPECT_TRUE(asked.Is(ResultCode::ChangedOnDisk)) << asked.message;
+  }
 }
 
 }  // namespace

@@ -21,11 +21,13 @@ class JournalSession : public EditHistory {
   // A full database of `dbType`, its journal in `folder` with "box.qdb" as its base.
   JournalSession(const std::string& folder, int dbType, bool journaling = true)
       : doc(FullDocument(dbType)),
-        journal(folder,
-                [this](const std::string& why) {
-                  failure = why;
-                  ++failures;
-                }),
+        journal(
+            folder,
+            [this](const std::string& why) {
+              failure = why;
+              ++failures;
+            },
+            [this] { ++resumed; }),
         journaling_(journaling) {
     doc->SetHistory(this);
     Rebase("box.qdb");
@@ -81,6 +83,7 @@ class JournalSession : public EditHistory {
   std::size_t place = 0;
   std::string failure;
   int failures = 0;
+  int resumed = 0;
   RecoveryJournal journal;
 
  private:

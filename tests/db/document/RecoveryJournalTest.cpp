@@ -27,6 +27,7 @@
 #include "db/operations/GroupOperations.h"
 #include "tests/support/JournalSession.h"
 #include "tests/support/SampleDocs.h"
+#include "tests/support/SmallFileSystem.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -286,45 +287,26 @@ TEST(RecoveryJournal, AJournalThatCannotBeWrittenSaysWhyOnceAndEditingGoesOn) {
   }
 }
 
-// A small file system of its own, mounted on `dir` for the test and unmounted when it
-// goes, whatever the test did. Empty reason when mounted.
-class SmallFileSystem {
- public:
-  SmallFileSystem(const std::string& dir, const std::string& options, bool readOnly) : dir_(dir) {
-    if (::mount("tmpfs", dir.c_str(), "tmpfs", readOnly ? MS_RDONLY : 0, options.c_str()) != 0)
-      reason_ = "cannot mount a tmpfs here (" + std::string(std::strerror(errno)) + ")";
-  }
-  ~SmallFileSystem() {
-    if (reason_.empty() && ::umount(dir_.c_str()) != 0) ::umount2(dir_.c_str(), MNT_DETACH);
-  }
-  SmallFileSystem(const SmallFileSystem&) = delete;
-  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-  const std::string& Unmounted() const { return reason_; }
-
- private:
-  std::string dir_;
-  std::string reason_;
-};
-
 // The journal's head is the whole image (about 450 KB); a moved row is some 60 bytes, so
 // a couple of thousand steps fill what is left of 600 KB.
-TEST(RecoveryJournal, AFolderThatFillsUpOrIsReadOnlyTurnsRecoveryOffOnceAndLeavesNoFile) {
+TEST(RecoveryJournal, AFolderThatFillsUpOrIsReadOnlyTurnsRecoveryOffLeavesNoFileAndTriesAgainAtTheNextBase) {
   const struct {
     const char* what;
     const char* options;
     bool readOnly;
     const char* reason;
+    bool roomAfterwards;  // once the short journal is gone, a new one fits
   } cases[] = {
-      {"the steps fill the file system", "size=600k,mode=0700", false, "No space left on device"},
-      {"the head does not fit", "size=200k,mode=0700", false, "No space left on device"},
-      {"a read-only file system", "size=600k,mode=0700", true, "Read-only file system"},
+      {"the steps fill the file system", "size=600k,mode=0700", false, "No space left on device", true},
+      {"the head does not fit", "size=200k,mode=0700", false, "No space left on device", false},
+      {"a read-only file system", "size=600k,mode=0700", true, "Read-only file system", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const testkit::TempDir dir;
     const std::string folder = dir.File("recovery");
     ASSERT_TRUE(std::filesystem::create_directory(folder));
-    const SmallFileSystem fs(folder, c.options, c.readOnly);
+    const testkit::SmallFileSystem fs(folder, c.options, c.readOnly);
     if (!fs.Unmounted().empty()) GTEST_SKIP() << fs.Unmounted();
     {
       Session s(folder, 3);
@@ -350,13 +332,16 @@ TEST(RecoveryJournal, AFolderThatFillsUpOrIsReadOnlyTurnsRecoveryOffOnceAndLeave
       while (s.place < s.steps.size()) s.Redo();
       EXPECT_EQ(ImageOf(*s.doc), last);
 
-      // A save and a close after the failure: nothing more is written or reported.
+      // A save after the failure tries again: where there is room once more the journal
+      // works and says so, else the failure is told again; a close leaves nothing.
       s.Rebase("box.qdb");
       Script()[0].run(s);
-      s.journal.Discard();
-      Script()[1].run(s);
       s.journal.Flush();
-      EXPECT_EQ(s.failures, 1);
+      EXPECT_EQ(s.failures, c.roomAfterwards ? 1 : 2);
+      EXPECT_EQ(s.resumed, c.roomAfterwards ? 1 : 0);
+      EXPECT_EQ(std::filesystem::is_empty(folder), !c.roomAfterwards);
+      s.journal.Discard();
+      s.journal.Flush();
       EXPECT_TRUE(std::filesystem::is_empty(folder));
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the window's end leaves nothing either";
