@@ -217,10 +217,12 @@ struct TransferArgs {
   bool force = false;
 };
 
-// What the window asks before a send, said as a refusal: a database with errors sends
-// list entries and members the receiver cannot follow. "" when there are none.
+// What `check` calls an error in the file, said as a refusal: a database with errors
+// sends list entries and members the receiver cannot follow, and a header check calls
+// wrong is one a script must not send unawares. "" when there are none. The section
+// checksums are made afresh for the line, so they are not in question.
 std::string CheckErrors(const CQuelmarDoc& doc) {
-  const CheckReport report = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType());
+  const CheckReport report = dbcheck::CheckDocument(doc.Header().Bytes(), doc.Working(), doc.GetDbType());
   const int errors = report.Errors();
   if (errors == 0) return {};
   std::vector<std::string_view> kinds;
