@@ -103,6 +103,7 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceListTexts::kRowsMatched));
     t.push_back(Table(ReferenceListTexts::kRowUnmatched));
     t.push_back(Table(ReferenceListTexts::kRenamed));
+    t.push_back(Table(ReferenceListTexts::kNameNotTaken));
     t.push_back(Table(ReferenceListTexts::kLeftInPlace));
     t.push_back(Table(ReferenceListTexts::kGroupCreated));
     t.push_back(Table(ReferenceListTexts::kGroupNotCreated));
