@@ -289,7 +289,11 @@ int Receive(const TransferArgs& a) {
   observer.EndLine();
   if (!ended) return Stopped("receive stopped before it ended; nothing written");
   ReportLineLost(observer);
-  if (!engine.Completed()) return cli::kExitTrouble;
+  if (!engine.Completed()) {
+    // The window shows only its status line then; a script is told why.
+    if (!engine.HeaderRefusal().empty()) return cli::Fail(engine.HeaderRefusal() + " Nothing written.");
+    return cli::kExitTrouble;
+  }
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
   const Result taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());
