@@ -12,6 +12,7 @@
 #include "app/CReceivedDlg.h"
 #include "app/CRecentFileList.h"
 #include "app/EditSteps.h"
+#include "app/OpenFindings.h"
 #include "app/RunSettings.h"
 #include "app/VariantOffer.h"
 #include "db/document/CQuelmarDoc.h"
@@ -147,6 +148,12 @@ void FileCommands::Name(const QByteArray& nativePath) {
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
 
 bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
+  // What check would call wrong with the file itself is asked about before it opens.
+  if (!OpenFindings::Accepted(&window_, nativePath.toStdString(), parts_.doc.GetDbType())) return false;
+  return LoadNativeFile(nativePath);
+}
+
+bool FileCommands::LoadNativeFile(const QByteArray& nativePath) {
   const Result result = parts_.doc.Open(nativePath.toStdString());
   if (!result) {
     Prompt::Message(&window_, CoreMessages::Said(Shown(result.message)));
@@ -160,7 +167,7 @@ bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
   // Should that fail (the file changed in between), the document still holds the file as
   // first read, and the setting goes back with it: a save must not lay it out anew.
   const AppSettings before = parts_.settings.Get();
-  if (parts_.variants.OfferForFile(nativePath.toStdString()) && !OpenNativeFile(nativePath))
+  if (parts_.variants.OfferForFile(nativePath.toStdString()) && !LoadNativeFile(nativePath))
     parts_.settings.Set(before);
   return true;
 }

@@ -69,6 +69,8 @@ class FileCommands : public QObject {
   bool OnFileSave(bool askName);
   void OnFileClose();
   void OnRecentFile(int index);
+  // Opens the file, asked about or not.
+  bool LoadNativeFile(const QByteArray& nativePath);
   void DocumentNowAt(const QByteArray& nativePath);
   // Takes `nativePath` as the document's file and title.
   void Name(const QByteArray& nativePath);

@@ -1,9 +1,8 @@
 #include "db/document/JournalFormat.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
-
-#include <algorithm>
 
 #include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
