@@ -1,8 +1,9 @@
 #pragma once
 // The window's link commands: "Receive from STB", "Send to STB" and Tools > "Config
 // Setting". A receive asks about unsaved changes first, offers another DbType when the
-// image fits one, and keeps the accepted image in the user's data folder; a send asks
-// first when the check finds errors.
+// image fits one, and keeps every completed image in the user's data folder; a send
+// asks first when the check finds errors. Config Setting's port and speed are kept for
+// the next start.
 #include <QObject>
 #include <QString>
 #include <cstdint>
