@@ -116,19 +116,11 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
   {
     // A receive that ends on the receiver's header says why; the dialog shows only its
     // status line then.
-    const struct {
-      std::vector<std::string> faults;
-      std::string says;
-    } headers[] = {{{"--bad-header-sum"}, LinkTexts::kBadHeaderSum},
-                   {{"--claim-length", "4294967232"}, "a data length of 4294967232 bytes"},
-                   {{"--bad-magic", "20"}, "do not begin with the magic number"}};
-    for (const auto& h : headers) {
-      auto sim = Sim("serve", dir.File("stb.qdb"), h.faults);
-      ASSERT_TRUE(sim->Ready());
-      const auto cli = Cli("receive", sim->Device(), dir.File("refused.qdb"));
-      EXPECT_EQ(cli.status, 2);
-      EXPECT_NE(cli.err.find(h.says), std::string::npos) << cli.err;
-    }
+    auto sim = Sim("serve", dir.File("stb.qdb"), {"--bad-header-sum"});
+    ASSERT_TRUE(sim->Ready());
+    const auto cli = Cli("receive", sim->Device(), dir.File("refused.qdb"));
+    EXPECT_EQ(cli.status, 2);
+    EXPECT_NE(cli.err.find(LinkTexts::kBadHeaderSum), std::string::npos) << cli.err;
   }
   {
     // Complete receives of something that is no whole, valid database: nothing written.
