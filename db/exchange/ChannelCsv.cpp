@@ -96,6 +96,11 @@ bool ValueWord(const std::string& word) {
   return kWords.count(word) > 0;
 }
 
+// TRUE and FALSE, as a spreadsheet in English or German names them.
+bool TruthWord(const std::string& word) {
+  return word == "true" || word == "false" || word == "wahr" || word == "falsch";
+}
+
 }  // namespace
 
 // What a spreadsheet may take for a number, a percentage, an amount, a date, a time or a
@@ -103,35 +108,40 @@ bool ValueWord(const std::string& word) {
 // currency signs and the words above around them ("1e5", "12:30", "1/2", "(5)", "Jan 5",
 // "1.500,5"), or TRUE and FALSE. A text that only looks like one is kept all the same.
 bool ReadAsValue(std::string_view text) {
-  std::string lower;
-  for (const char ch : text) lower += char(std::tolower(static_cast<unsigned char>(ch)));
-  const std::size_t first = lower.find_first_not_of(" \t");
-  const std::size_t last = lower.find_last_not_of(" \t");
-  if (first == std::string::npos) return false;
-  const std::string trimmed = lower.substr(first, last - first + 1);
-  if (trimmed == "true" || trimmed == "false" || trimmed == "wahr" || trimmed == "falsch") return true;
-  bool digit = false;
-  for (std::size_t i = 0; i < lower.size();) {
-    const auto b = static_cast<unsigned char>(lower[i]);
+  // Without a digit only TRUE or FALSE is a value; most names end here.
+  if (text.find_first_of("0123456789") == std::string_view::npos) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    const std::string_view trimmed = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    if (trimmed.size() > 6) return false;
+    std::string word;
+    for (const char ch : trimmed) word += char(std::tolower(static_cast<unsigned char>(ch)));
+    return TruthWord(word);
+  }
+  std::string word;  // a word of the text, in lower case
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
     if (std::isdigit(b)) {
-      digit = true;
       ++i;
     } else if (std::isalpha(b)) {
       std::size_t end = i;
-      while (end < lower.size() && std::isalpha(static_cast<unsigned char>(lower[end]))) ++end;
-      if (!ValueWord(lower.substr(i, end - i))) return false;
+      while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+      if (end - i > 9) return false;  // longer than any word a value holds
+      word.clear();
+      for (std::size_t k = i; k < end; ++k) word += char(std::tolower(static_cast<unsigned char>(text[k])));
+      if (!ValueWord(word)) return false;
       i = end;
     } else if (std::string_view(" \t.,:/-+%()$'").find(char(b)) != std::string_view::npos) {
       ++i;
-    } else if (lower.compare(i, 3, "\xE2\x82\xAC") == 0) {  // the euro sign
+    } else if (text.compare(i, 3, "\xE2\x82\xAC") == 0) {  // the euro sign
       i += 3;
-    } else if (lower.compare(i, 2, "\xC2\xA3") == 0 || lower.compare(i, 2, "\xC2\xA5") == 0) {  // pound, yen
+    } else if (text.compare(i, 2, "\xC2\xA3") == 0 || text.compare(i, 2, "\xC2\xA5") == 0) {  // pound, yen
       i += 2;
     } else {
       return false;
     }
   }
-  return digit;
+  return true;
 }
 
 std::string Refusal::Message() const {

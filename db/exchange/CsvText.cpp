@@ -75,19 +75,22 @@ class Reader {
       pos = 1;
     }
     crEnded_ = false;
+    constexpr std::size_t kNone = std::string_view::npos;
+    std::size_t nl = data.find('\n', pos);
     while (pos < data.size() && !error_) {
       if (atLineStart_) {
         ++line_;
         atLineStart_ = false;
       }
-      // A line ends in LF, CR LF or a CR alone (as old Mac text has it).
-      const std::size_t brk = data.find_first_of("\r\n", pos);
-      std::size_t lineEnd = data.size();
-      if (brk != std::string_view::npos)
-        lineEnd = data[brk] == '\r' && brk + 1 < data.size() && data[brk + 1] == '\n' ? brk + 2 : brk + 1;
+      // A line ends in LF, CR LF or a CR alone (as old Mac text has it). Each search
+      // looks no further than it must, so that neither kind of file costs a scan per line.
+      if (nl != kNone && nl < pos) nl = data.find('\n', pos);
+      const std::size_t cr = data.substr(pos, (nl == kNone ? data.size() : nl) - pos).find('\r');
+      const std::size_t brk = cr != kNone && pos + cr + 1 != nl ? pos + cr : nl;
+      const std::size_t lineEnd = brk == kNone ? data.size() : brk + 1;
       const std::size_t end = std::min(lineEnd, pos + kPiece);
       Piece(data.substr(pos, end - pos));
-      if (brk != std::string_view::npos && end == lineEnd) atLineStart_ = true;
+      if (brk != kNone && end == lineEnd) atLineStart_ = true;
       pos = end;
     }
     crEnded_ = atLineStart_ && !data.empty() && data.back() == '\r';
