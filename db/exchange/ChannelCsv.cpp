@@ -104,7 +104,7 @@ bool TruthWord(const std::string& word) {
 }  // namespace
 
 // What a spreadsheet may take for a number, a percentage, an amount, a date, a time or a
-// truth value, in whatever language it runs: digits with only separators, signs, brackets,
+// truth value, in English or German: digits with only separators, signs, brackets,
 // currency signs and the words above around them ("1e5", "12:30", "1/2", "(5)", "Jan 5",
 // "1.500,5"), or TRUE and FALSE. A text that only looks like one is kept all the same.
 bool ReadAsValue(std::string_view text) {
