@@ -65,6 +65,12 @@ inline constexpr const char* kViewName = QT_TRANSLATE_NOOP("AppTexts", "View");
 inline constexpr const char* kReady = QT_TRANSLATE_NOOP("AppTexts", "Ready");
 // Where an accepted received image was kept.
 inline constexpr const char* kReceivedKept = QT_TRANSLATE_NOOP("AppTexts", "Received image kept as %1");
+// Asked before a file opens that a save would not write back as it is: %1 the file's
+// name, %2 what check says of it, a line each.
+inline constexpr const char* kOpenFindings = QT_TRANSLATE_NOOP("AppTexts", "%1:\n%2\nOpen it anyway?");
+// A completed receive the user cancelled: the image is not loaded, but it is not lost.
+inline constexpr const char* kReceivedNotLoaded =
+    QT_TRANSLATE_NOOP("AppTexts", "The received image was not loaded; it is kept as %1 (File > Open Received).");
 
 // The "Open Received" dialog.
 inline constexpr const char* kReceivedCaption = QT_TRANSLATE_NOOP("AppTexts", "Open Received");
@@ -106,6 +112,14 @@ inline constexpr const char* kWindowMaximizedKey = "Maximized";
 inline constexpr const char* kWindowPageKey = "Page";
 inline constexpr const char* kServiceColumnsKey = "ServiceColumns";
 inline constexpr const char* kGroupColumnsKey = "GroupColumns";
+// The line chosen in Config Setting, for the next start: the port by its name ("COM2", a
+// device path) and the speed in bits per second. The DbType is not kept.
+inline constexpr const char* kLinkSection = "Link";
+inline constexpr const char* kPortKey = "Port";
+inline constexpr const char* kBaudRateKey = "BaudRate";
+// The port kept from the last run is not on the machine now; it stays chosen.
+inline constexpr const char* kPortMissing =
+    QT_TRANSLATE_NOOP("AppTexts", "The port %1 chosen last time is not there now; it stays chosen (Tools > Config Setting).");
 // The language chosen under View > Language ("en", "de"; absent: the desktop's).
 inline constexpr const char* kLanguageKey = "Language";
 

@@ -67,16 +67,13 @@ Result ReadOther(const QString& path, int dbType, CQuelmarDoc& other) {
   return other.Open(Native(path));
 }
 
-// The DbType a reference database is read under: the one in force, unless its checksums
-// hold only under another layout. A reference made before a firmware change may well
-// come from the other receiver variant, and only its order is taken.
+// The DbType a reference database is read under (variant::ReadAs).
 int ReferenceType(const QString& path, int inForce) {
   std::vector<std::uint8_t> image;
   if (!fileio::ReadPrefix(Native(path), DatabaseImage::kImageSize, image).ok ||
       image.size() < DatabaseImage::kImageSize)
     return inForce;  // Open says why
-  const variant::Detection d = variant::Detect(image.data(), inForce);
-  return d.Mismatch() ? d.candidates.front() : inForce;
+  return variant::ReadAs(image.data(), inForce);
 }
 
 // Whether the document gave a change notice while it lived.
@@ -233,7 +230,7 @@ void CExchangeCommands::OnImport() {
     Prompt::Message(&window_, CoreMessages::Said(Shown(*why)));
     return;
   }
-  if (input.Guess() == exchangeinput::Format::Json) {
+  if (input.Guess(Native(path)) == exchangeinput::Format::Json) {
     ImportJson(path, input);
   } else {
     ImportCsv(path, input);

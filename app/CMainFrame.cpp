@@ -75,6 +75,7 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   connect(fileMenu, &QMenu::aboutToShow, files_, &FileCommands::UpdateRecentFileMenu);
   toolBar_ = MainMenus::BuildToolBar(*this, actions_);
   messagePane_ = MainMenus::BuildStatusBar(*this, actions_);
+  if (const QString missing = transfer_->RestoreKeptPort(); !missing.isEmpty()) ShowNotice(missing);
   resize(kWidth, kHeight);
   UpdateTitle();
   placement_ = WindowPlacement::Load();

@@ -13,6 +13,7 @@
 #include "app/CReceivedDlg.h"
 #include "app/CRecentFileList.h"
 #include "app/EditSteps.h"
+#include "app/OpenFindings.h"
 #include "app/VariantOffer.h"
 #include "db/document/CQuelmarDoc.h"
 #include "db/document/DbTexts.h"
@@ -136,6 +137,8 @@ void FileCommands::DocumentRestored() { ShowIdentity(); }
 bool FileCommands::OpenDocumentFile(const QString& path) { return OpenNativeFile(QFile::encodeName(path)); }
 
 bool FileCommands::OpenNativeFile(const QByteArray& nativePath) {
+  // What check would call wrong with the file itself is asked about before it opens.
+  if (!OpenFindings::Accepted(&window_, nativePath.toStdString(), parts_.doc.GetDbType())) return false;
   CQuelmarDoc& doc = parts_.doc;
   const Result result = doc.Open(nativePath.toStdString());
   if (!result) {

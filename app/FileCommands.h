@@ -32,7 +32,7 @@ class FileCommands : public QObject {
   const FileActions& Actions() const { return actions_; }
 
   // Opens a file as Open does after its file dialog; false when it could not be
-  // opened (the reason has been shown).
+  // opened (the reason has been shown) or the user declined it when asked about it.
   bool OpenDocumentFile(const QString& path);
   // The same for a name as the file system holds it (command-line bytes, which need not
   // be UTF-8 and would not survive a trip through QString).

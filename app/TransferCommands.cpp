@@ -7,6 +7,7 @@
 #include "app/AppTexts.h"
 #include "app/CQuelmarView.h"
 #include "app/FileCommands.h"
+#include "app/KeptPort.h"
 #include "app/RunSettings.h"
 #include "app/VariantOffer.h"
 #include "db/document/CQuelmarDoc.h"
@@ -50,6 +51,15 @@ void TransferCommands::OnConfigSetting() {
   chosen.dbType = dlg.dbType;
   chosen.link.portDevice = dlg.portDevice;
   parts_.settings.Set(chosen);
+  KeptPort::Keep(chosen.link);
+}
+
+QString TransferCommands::RestoreKeptPort() {
+  QString missing;
+  AppSettings settings = parts_.settings.Get();
+  settings.link = KeptPort::Restore(settings.link, missing);
+  parts_.settings.Set(settings);
+  return missing;
 }
 
 void TransferCommands::OnReceiveFromStb() {
@@ -58,11 +68,17 @@ void TransferCommands::OnReceiveFromStb() {
   if (!parts_.files.SaveModified()) return;
   CQuelmarDoc& doc = parts_.doc;
   std::vector<std::uint8_t> image;
+  // What arrived whole is kept the moment it is whole, however the dialog then ends.
+  Kept kept;
   {
     CFileRcvDlg dlg(parts_.settings.Get().link, &window_);
-    if (Prompt::Exec(dlg) != QDialog::Accepted) return;
-    image = dlg.TakeImage();
+    connect(&dlg, &CFileRcvDlg::ImageWhole, this,
+            [&kept](const std::vector<std::uint8_t>& whole) { kept = KeepReceived(whole); });
+    const bool accepted = Prompt::Exec(dlg) == QDialog::Accepted;
+    if (accepted) image = dlg.TakeImage();
+    if (!accepted && !kept.path.isEmpty()) kept.notice = Q(AppTexts::kReceivedNotLoaded).arg(kept.path);
   }
+  if (!kept.notice.isEmpty()) emit Notice(kept.notice);
   if (image.empty()) return;
   if (const Result acceptable = CQuelmarDoc::CheckReceivedImage(image.data(), image.size()); !acceptable) {
     Prompt::Message(&window_, CoreMessages::Said(acceptable.message));
@@ -76,18 +92,17 @@ void TransferCommands::OnReceiveFromStb() {
     Prompt::Message(&window_, CoreMessages::Said(taken.message));
     return;
   }
-  KeepReceived(image);
 }
 
-void TransferCommands::KeepReceived(const std::vector<std::uint8_t>& image) {
+TransferCommands::Kept TransferCommands::KeepReceived(const std::vector<std::uint8_t>& image) {
+  // Only a whole image marked valid is a database to send back; OK refuses the rest.
+  if (!CQuelmarDoc::CheckReceivedImage(image.data(), image.size())) return {};
   const received::KeepResult kept = received::Keep(image.data(), image.size(), std::time(nullptr));
-  if (!kept.ok) {
-    emit Notice(CoreMessages::Said(Shown(kept.message)));
-    return;
-  }
-  const QString shown = Q(AppTexts::kReceivedKept).arg(Shown(kept.path));
+  if (!kept.ok) return {CoreMessages::Said(Shown(kept.message)), {}};
+  const QString path = Shown(kept.path);
+  const QString shown = Q(AppTexts::kReceivedKept).arg(path);
   // Pruning that went against the names is said, not done silently.
-  emit Notice(kept.notice.empty() ? shown : shown + QLatin1Char(' ') + CoreMessages::Said(Shown(kept.notice)));
+  return {kept.notice.empty() ? shown : shown + QLatin1Char(' ') + CoreMessages::Said(Shown(kept.notice)), path};
 }
 
 void TransferCommands::OnSendToStb() {

@@ -1,9 +1,11 @@
 #pragma once
 // The window's link commands: "Receive from STB", "Send to STB" and Tools > "Config
 // Setting". A receive asks about unsaved changes first, offers another DbType when the
-// image fits one, and keeps the accepted image in the user's data folder; a send asks
-// first when the check finds errors.
+// image fits one, and keeps every completed image in the user's data folder; a send
+// asks first when the check finds errors. Config Setting's port and speed are kept for
+// the next start.
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +33,10 @@ class TransferCommands : public QObject {
 
   const TransferActions& Actions() const { return actions_; }
 
+  // Puts the port and speed kept from the last run in force (start-up); returns what the
+  // status bar says when the kept port is not there now, else "".
+  QString RestoreKeptPort();
+
   // Runs the check before a send: with errors asks whether to send anyway (No is the
   // default); with warnings only or none, says nothing. True when the send may go on.
   bool ConfirmSend();
@@ -43,9 +49,15 @@ class TransferCommands : public QObject {
   void OnConfigSetting();
   void OnReceiveFromStb();
   void OnSendToStb();
-  // Keeps an accepted received image in the user's data folder; the status bar tells
-  // where, or why not (the receive goes on either way).
-  void KeepReceived(const std::vector<std::uint8_t>& image);
+  // A received image kept in the user's data folder: what the status bar says (where,
+  // or why not) and the kept file, empty when none was kept.
+  struct Kept {
+    QString notice;
+    QString path;
+  };
+  // Keeps a completed received image, whether or not the user then loads it; the
+  // receive goes on either way. Nothing for an image OK would refuse.
+  static Kept KeepReceived(const std::vector<std::uint8_t>& image);
 
   Parts parts_;
   QWidget& window_;

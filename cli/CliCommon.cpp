@@ -1,8 +1,10 @@
 #include "cli/CliCommon.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
+#include "db/document/DbTexts.h"
 #include "db/document/FileIo.h"
 #include "db/image/DatabaseImage.h"
 #include "db/image/VariantDetection.h"
@@ -55,6 +57,25 @@ bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t s
   return w.ok;
 }
 
+bool WriteImageOutput(const std::string& out, const std::vector<std::uint8_t>& image) {
+  if (out == kStdStream) return WriteOutput(out, image.data(), image.size());
+  fileio::AtomicFile file;
+  Result w = file.Begin(out);
+  const std::string backup = out + DbTexts::kBackupSuffix;
+  if (w.ok) {
+    file.KeepOldAs(backup);
+    w = file.Commit(image.data(), image.size());
+  }
+  if (!w.ok) {
+    Fail(fileio::Describe(w, out, "cannot write %1: %2"));
+    return false;
+  }
+  if (!file.BackupResult().ok)
+    ReportNotice(text::Fill(DbTexts::kNoBackupKept,
+                            {fileio::Describe(file.BackupResult(), backup, DbTexts::kPathReason)}));
+  return true;
+}
+
 void ReportNotice(const std::string& notice) {
   if (!notice.empty()) Fail(notice);
 }
@@ -90,9 +111,11 @@ void AddJsonFlag(CLI::App* sub, bool& json) {
   sub->add_flag("--json", json, "print JSON for scripts instead of text for people");
 }
 
-bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why) {
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why, std::uint64_t* fileSize) {
   std::string reason;
-  const Result read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image);
+  fileio::FileStamp stamp;
+  const Result read = fileio::ReadPrefix(path, DatabaseImage::kImageSize, image, &stamp);
+  if (fileSize) *fileSize = static_cast<std::uint64_t>(std::max<std::int64_t>(stamp.size, 0));
   if (!read.ok)
     reason = fileio::Describe(read, path, "cannot read %1: %2");
   else if (image.size() < DatabaseImage::kImageSize)

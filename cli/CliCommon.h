@@ -39,6 +39,9 @@ bool OutputIsInput(const std::string& out, std::initializer_list<std::string> in
 // Bytes for OUT: standard output when OUT is "-", otherwise written to the file whole or
 // not at all. Says why on stderr and returns false when they could not be written.
 bool WriteOutput(const std::string& out, const std::uint8_t* data, std::size_t size);
+// A database image for OUT, as WriteOutput writes it; a file it replaces is kept as
+// OUT.bak, as a save keeps it (a backup that cannot be made is said on stderr).
+bool WriteImageOutput(const std::string& out, const std::vector<std::uint8_t>& image);
 
 // What a save had to say beside its success (no backup kept), on stderr.
 void ReportNotice(const std::string& notice);
@@ -54,9 +57,11 @@ int Usage(const std::string& what);
 // Adds "--json" to a subcommand.
 void AddJsonFlag(CLI::App* sub, bool& json);
 
-// Reads a whole database image; says why on stderr (and in `why` when given) and returns
-// false when it cannot.
-bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why = nullptr);
+// Reads a whole database image (the file's first kImageSize bytes; `fileSize`, when
+// given, receives the size of the whole file); says why on stderr (and in `why` when
+// given) and returns false when it cannot.
+bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image, std::string* why = nullptr,
+               std::uint64_t* fileSize = nullptr);
 
 // Says on stderr when the image's checksums do not hold under the DbType in force but
 // do under another type, and which type to give with `option`.

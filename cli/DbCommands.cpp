@@ -109,7 +109,8 @@ void PrintText(const nlohmann::ordered_json& j, const std::string& path) {
 int Check(const std::string& path, int dbType, bool json) {
   std::vector<std::uint8_t> image;
   std::string why;
-  if (!cli::ReadImage(path, image, &why)) {
+  std::uint64_t fileSize = 0;
+  if (!cli::ReadImage(path, image, &why, &fileSize)) {
     // A script reading the JSON learns why there is no report.
     if (json) {
       nlohmann::ordered_json j;
@@ -121,7 +122,7 @@ int Check(const std::string& path, int dbType, bool json) {
     return cli::kExitTrouble;
   }
   cli::HintOtherType(path, image, dbType);
-  const CheckReport report = dbcheck::CheckImage(image.data(), dbType);
+  const CheckReport report = dbcheck::CheckFile(image.data(), fileSize, dbType);
   const int errors = report.Errors();
   if (json) {
     nlohmann::ordered_json j;
@@ -234,7 +235,7 @@ void AddDbCommands(CLI::App& app, int& exitCode) {
                  "members that name no program, counts beyond a list's or a group's size, programs listed twice "
                  "(errors); programs in no list, links to records not in use, duplicate programs, empty names, "
                  "PIDs above 8191, values the receiver does not know (warnings); header fields the editor or a "
-                 "transfer refuses (errors); exit status 0 without errors, 1 with errors, 2 when FILE cannot be "
+                 "transfer refuses, bytes after the database image (errors); exit status 0 without errors, 1 with errors, 2 when FILE cannot be "
                  "read (with --json, an object with the \"error\")");
     cli::AddTypeOption(sub, a.dbType);
     cli::AddJsonFlag(sub, a.json);

@@ -18,6 +18,7 @@
 #include "db/exchange/ReferenceList.h"
 #include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
+#include "db/image/VariantDetection.h"
 #include "db/records/DbType.h"
 
 namespace {
@@ -90,11 +91,17 @@ int ImportJson(const std::string& in, const std::string& out, int typeGiven) {
   imagejson::Imported imported;
   auto refusal = imagejson::Parse(input.Stream(), j);
   if (!refusal) refusal = imagejson::Import(j, imported);
+  // A header the editor would refuse to open makes no database file: refused as the
+  // window's import refuses it, rather than rewritten behind the user's back.
+  if (!refusal)
+    if (const Result fits = CQuelmarDoc::CheckWholeImage(imported.image.data(), imported.image.size()); !fits)
+      refusal = JsonRefusal{"$.header", fits.message.ends_with('.') ? fits.message.substr(0, fits.message.size() - 1)
+                                                                     : fits.message};
   if (refusal) return Trouble(in + ": " + refusal->Message() + "; nothing written");
   if (typeGiven >= 0 && typeGiven != imported.dbType)
     return Trouble(in + ": describes a database of --type " + std::to_string(imported.dbType) + ", not " +
                    std::to_string(typeGiven) + "; nothing written");
-  return cli::WriteOutput(out, imported.image.data(), imported.image.size()) ? cli::kExitOk : cli::kExitTrouble;
+  return cli::WriteImageOutput(out, imported.image) ? cli::kExitOk : cli::kExitTrouble;
 }
 
 // The working database is saved as OUT, or written to stdout with the report on stderr.
@@ -134,14 +141,25 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
   return SaveWithReport(doc, out, report, reflist::Describe);
 }
 
+// refType < 0: REF is read as the window reads a reference, under --type unless its
+// checksums hold only under another variant.
 int ApplyOrder(const std::string& ref, const std::string& in, const std::string& out, int dbType, int refType) {
   if (cli::OutputIsInput(out, {ref, in})) return cli::kExitTrouble;
   // Both files are opened as the editor opens them, so a file it refuses is refused here.
   CQuelmarDoc reference;
-  reference.SetDbType(refType);
   std::vector<std::uint8_t> image;
   if (!cli::ReadImage(ref, image)) return cli::kExitTrouble;
-  cli::HintOtherType(ref, image, refType, "--ref-type");
+  if (refType < 0) {
+    refType = variant::ReadAs(image.data(), dbType);
+    if (refType != dbType)
+      std::cerr << "quelmar-cli: "
+                << cli::EscapeControls(ref + ": read as " + dbtype::kNames[refType] + " (--ref-type " +
+                                       std::to_string(refType) + "), under which its checksums hold")
+                << '\n';
+  } else {
+    cli::HintOtherType(ref, image, refType, "--ref-type");
+  }
+  reference.SetDbType(refType);
   const Result refOpened = reference.Open(ref);
   if (!refOpened) return Trouble(cli::NamingFile(refOpened.message, ref));
   if (!cli::ReadImage(in, image)) return cli::kExitTrouble;
@@ -240,14 +258,16 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
                        "their groups after REF's members; each is listed; exit status 0, 1 when a program of REF "
                        "matched no program of IN, 2 when something was refused and nothing written");
     cli::AddTypeOption(sub, a.dbType);
-    sub->add_option("--ref-type", a.refType, "receiver variant 0-3 of REF (default: that of --type)")
+    sub->add_option("--ref-type", a.refType,
+                    "receiver variant 0-3 of REF (default: that of --type, or the one under which REF's "
+                    "checksums hold when they do not hold under --type)")
         ->type_name("N")
         ->check(CLI::Range(0, dbtype::kCount - 1));
     sub->add_option("REF", a.a, "the database whose order to take")->required();
     sub->add_option("IN", a.b, "the database to reorder")->required();
     sub->add_option("OUT", a.out, "file to write (\"-\": standard output); never REF or IN itself")->required();
     sub->callback([&exitCode, &a, args, sub] {
-      exitCode = ApplyOrder(a.a, a.b, a.out, a.dbType, sub->count("--ref-type") > 0 ? a.refType : a.dbType);
+      exitCode = ApplyOrder(a.a, a.b, a.out, a.dbType, sub->count("--ref-type") > 0 ? a.refType : -1);
     });
   }
 }

@@ -217,11 +217,13 @@ struct TransferArgs {
   bool force = false;
 };
 
-// What the window asks before a send, said as a refusal: a database with errors sends
-// list entries and members the receiver cannot follow. "" when there are none. `file` as
-// the user named it.
+// What `check` calls an error in the file, said as a refusal: a database with errors
+// sends list entries and members the receiver cannot follow, and a header check calls
+// wrong is one a script must not send unawares. "" when there are none. The section
+// checksums are made afresh for the line, so they are not in question. `file` as the
+// user named it.
 std::string CheckErrors(const CQuelmarDoc& doc, const std::string& file) {
-  const CheckReport report = dbcheck::CheckDatabase(doc.Working(), doc.GetDbType());
+  const CheckReport report = dbcheck::CheckDocument(doc.Header().Bytes(), doc.Working(), doc.GetDbType());
   const int errors = report.Errors();
   if (errors == 0) return {};
   std::vector<std::string_view> kinds;
@@ -288,7 +290,11 @@ int Receive(const TransferArgs& a) {
   observer.EndLine();
   if (!ended) return Stopped("receive stopped before it ended; nothing written");
   ReportLineLost(observer);
-  if (!engine.Completed()) return cli::kExitTrouble;
+  if (!engine.Completed()) {
+    // The window shows only its status line then; a script is told why.
+    if (!engine.HeaderRefusal().empty()) return cli::Fail(engine.HeaderRefusal() + " Nothing written.");
+    return cli::kExitTrouble;
+  }
 
   // Only a whole, valid image becomes a document; anything else would load garbage.
   const Result taken = doc.LoadReceivedImage(engine.ImageBuffer(), engine.ImageSize());

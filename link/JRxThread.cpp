@@ -12,6 +12,13 @@ namespace {
 constexpr std::size_t kHeaderSize = LinkHeader::kSize;
 constexpr std::uint32_t kPayload = DataPacket::kPayloadSize;
 
+// `text` with its %1 and %2 filled.
+std::string Fill(std::string text, const std::string& a1, const std::string& a2) {
+  text.replace(text.find("%1"), 2, a1);
+  text.replace(text.find("%2"), 2, a2);
+  return text;
+}
+
 // Wrong-magic headers survive from one receive to the next for the whole program run.
 std::atomic<int> badHeaderCount{0};
 
@@ -130,6 +137,7 @@ void JRxThread::HeaderStep() {
     if (count >= kBadHeaderLimit) {
       badHeaderCount.store(0);
       next = STATUS_RCV_FAIL;
+      headerRefusal_ = LinkTexts::kBadMagicHeaders;
     } else {
       next = STATUS_SEND_HEADER_NACK;
     }
@@ -139,14 +147,17 @@ void JRxThread::HeaderStep() {
     observer_->SetProgressRange(0, static_cast<int>(lastPacket_ + 1));
     if (!header_.HeaderSumValid()) {
       next = STATUS_RCV_FAIL;
+      headerRefusal_ = LinkTexts::kBadHeaderSum;
     } else if (dataLength_ > kMaxDataLength) {
       // Nothing the receiver holds is larger than a full image; a bigger length is a
       // damaged or foreign header, and must not size an allocation.
       next = STATUS_RCV_FAIL;
+      headerRefusal_ = Fill(LinkTexts::kDataTooLong, Decimal(dataLength_), Decimal(kMaxDataLength));
     } else {
       imageBuffer_.reset(new (std::nothrow) std::uint8_t[std::size_t{dataLength_} + kHeaderSize]);
       if (!imageBuffer_) {
         next = STATUS_RCV_FAIL;
+        headerRefusal_ = LinkTexts::kNoMemoryForImage;
       } else {
         std::memcpy(imageBuffer_.get(), header_.Bytes(), kHeaderSize);
       }
@@ -196,8 +207,9 @@ void JRxThread::Finish() {
     observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadOk);
     observer_->ShowMessage(LinkTexts::kDownloadOk);
   } else if (resultCode_ == STATUS_RCV_FAIL) {
+    // The receiver closed the exchange early; the line under the message says so.
     observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadFail);
-    observer_->ShowMessage(LinkTexts::kDownloadFail);
+    observer_->ShowMessage(std::string(LinkTexts::kDownloadFail) + '\n' + LinkTexts::kClosedEarly);
   }
   resultCode_ = STATUS_RCV_NULL;
   SetState(STATUS_RCV_NULL);

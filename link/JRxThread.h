@@ -79,6 +79,12 @@ class JRxThread : public TransferEngine {
   std::size_t ImageSize() const { return imageBuffer_ ? std::size_t{dataLength_} + 64 : 0; }
   std::uint32_t DataLength() const { return dataLength_; }
 
+  // Why the receive failed on the receiver's header (wrong magic too often, a wrong
+  // header sum, a length larger than any database, no memory for it); empty otherwise.
+  // The dialog shows only its status line then; quelmar-cli says this. Read it after
+  // Stop().
+  const std::string& HeaderRefusal() const { return headerRefusal_; }
+
   // Wrong-magic headers seen by any receive of this program run.
   static int BadHeaderCount();
 
@@ -94,6 +100,7 @@ class JRxThread : public TransferEngine {
   bool ReadBlock(std::uint8_t* buffer, std::size_t count, bool* complete = nullptr);
 
   std::atomic<bool> completed_{false};
+  std::string headerRefusal_;
 
   // Worker-only while it runs.
   std::uint32_t lastPacket_ = 0;

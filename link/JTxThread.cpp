@@ -240,8 +240,9 @@ void JTxThread::FinishReport() {
     observer_->ShowMessage(LinkTexts::kDownloadOk);
     observer_->SetCancelCaption(LinkTexts::kOkCaption);
   } else if (resultCode_ == TX_END_FAIL) {
+    // Only the receiver's own fail request ends here: the line under the message says so.
     observer_->SetText(TransferObserver::Field::Status, LinkTexts::kDownloadFail);
-    observer_->ShowMessage(LinkTexts::kDownloadFail);
+    observer_->ShowMessage(std::string(LinkTexts::kDownloadFail) + '\n' + LinkTexts::kReceiverFailed);
   }
   observer_->StopClock();
   resultCode_ = TX_IDLE;

@@ -8,6 +8,21 @@ namespace LinkTexts {
 inline constexpr const char* kDownloadOk = QT_TRANSLATE_NOOP("LinkTexts", "Download end successfully.");
 inline constexpr const char* kDownloadFail = QT_TRANSLATE_NOOP("LinkTexts", "Download Fail.");
 inline constexpr const char* kNoResponse = QT_TRANSLATE_NOOP("LinkTexts", "IRD No response: Retry download.");
+// The line below "Download Fail." that says what ended the transfer.
+inline constexpr const char* kClosedEarly =
+    QT_TRANSLATE_NOOP("LinkTexts", "The receiver ended the transfer before the whole database had arrived.");
+inline constexpr const char* kReceiverFailed =
+    QT_TRANSLATE_NOOP("LinkTexts", "The receiver reported that it could not store the database.");
+// Why a receive ended on the receiver's header.
+inline constexpr const char* kBadMagicHeaders = QT_TRANSLATE_NOOP(
+    "LinkTexts", "The receiver's headers do not begin with the magic number 0x04212510: it may be no receiver of "
+                 "this kind, or the line speed may be wrong.");
+inline constexpr const char* kBadHeaderSum = QT_TRANSLATE_NOOP(
+    "LinkTexts", "The receiver's header does not add up to its header sum: it was damaged on the line.");
+inline constexpr const char* kDataTooLong =
+    QT_TRANSLATE_NOOP("LinkTexts", "The receiver's header gives a data length of %1 bytes, more than a whole database (%2).");
+inline constexpr const char* kNoMemoryForImage =
+    QT_TRANSLATE_NOOP("LinkTexts", "There is not enough memory for the receiver's database.");
 // Shown below "IRD No response: Retry download." in the window and by quelmar-cli:
 // what a user can check before trying again.
 inline constexpr const char* kNoResponseAdvice =

@@ -344,6 +344,22 @@
         <translation>%1 wurde nicht geöffnet, damit die wiederhergestellten Änderungen nicht darüber gespeichert werden. Öffnen Sie die Datei mit Datei &gt; Öffnen.</translation>
     </message>
     <message>
+        <source>%1:
+%2
+Open it anyway?</source>
+        <translation>%1:
+%2
+Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>The received image was not loaded; it is kept as %1 (File &gt; Open Received).</source>
+        <translation>Die empfangene Datenbank wurde nicht geladen; sie ist als %1 aufbewahrt (Datei &gt; Empfangene öffnen).</translation>
+    </message>
+    <message>
+        <source>The port %1 chosen last time is not there now; it stays chosen (Tools &gt; Config Setting).</source>
+        <translation>Der zuletzt gewählte Anschluss %1 ist gerade nicht vorhanden; er bleibt gewählt (Extras &gt; Verbindungseinstellungen).</translation>
+    </message>
+    <message>
         <source>Config Setting [%1]</source>
         <translation>Verbindungseinstellungen [%1]</translation>
     </message>
@@ -567,6 +583,10 @@
     <message>
         <source>group in use</source>
         <translation>die belegte Gruppe</translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, %2 more than a database image; the editor reads none of them and a save drops them</source>
+        <translation>die Datei enthält %1 Bytes, %2 mehr als eine Datenbank; der Editor liest sie nicht, und beim Speichern gehen sie verloren</translation>
     </message>
 </context>
 <context>
@@ -1431,14 +1451,6 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <translation>Positionen von 1 bis %1, getrennt durch %2, oder nichts</translation>
     </message>
     <message>
-        <source>column name: expected a name without control characters (such as ESC, BEL or a line break)</source>
-        <translation>Spalte name: erwartet wird ein Name ohne Steuerzeichen (wie ESC, BEL oder Zeilenumbruch)</translation>
-    </message>
-    <message>
-        <source>column groups: expected group names without control characters</source>
-        <translation>Spalte groups: erwartet werden Gruppennamen ohne Steuerzeichen</translation>
-    </message>
-    <message>
         <source>%1, got %2</source>
         <translation>%1, gefunden: %2</translation>
     </message>
@@ -1973,6 +1985,30 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>Please wait for saving</source>
         <translation>Bitte warten, wird gespeichert</translation>
     </message>
+    <message>
+        <source>The receiver ended the transfer before the whole database had arrived.</source>
+        <translation>Der Receiver hat die Übertragung beendet, bevor die ganze Datenbank angekommen war.</translation>
+    </message>
+    <message>
+        <source>The receiver reported that it could not store the database.</source>
+        <translation>Der Receiver meldet, dass er die Datenbank nicht speichern konnte.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s headers do not begin with the magic number 0x04212510: it may be no receiver of this kind, or the line speed may be wrong.</source>
+        <translation>Die Köpfe des Receivers beginnen nicht mit der Kennzahl 0x04212510: Vielleicht ist es kein Receiver dieser Art, oder die Geschwindigkeit der Leitung stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s header does not add up to its header sum: it was damaged on the line.</source>
+        <translation>Der Kopf des Receivers ergibt nicht seine Kopfsumme: Er wurde auf der Leitung beschädigt.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s header gives a data length of %1 bytes, more than a whole database (%2).</source>
+        <translation>Der Kopf des Receivers nennt eine Datenlänge von %1 Bytes, mehr als eine ganze Datenbank (%2).</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for the receiver&apos;s database.</source>
+        <translation>Für die Datenbank des Receivers ist nicht genug Speicher frei.</translation>
+    </message>
 </context>
 <context>
     <name>OperationTexts</name>
@@ -2049,6 +2085,10 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>group &quot;%1&quot; is full; program %2 &quot;%3&quot; not added</source>
         <translation>Gruppe „%1“ ist voll; Programm %2 „%3“ nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>line %1: the name &quot;%2&quot; holds control characters and was not taken</source>
+        <translation>Zeile %1: der Name „%2“ enthält Steuerzeichen und wurde nicht übernommen</translation>
     </message>
 </context>
 <context>

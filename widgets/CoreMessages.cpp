@@ -103,6 +103,7 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceListTexts::kRowsMatched));
     t.push_back(Table(ReferenceListTexts::kRowUnmatched));
     t.push_back(Table(ReferenceListTexts::kRenamed));
+    t.push_back(Table(ReferenceListTexts::kNameNotTaken));
     t.push_back(Table(ReferenceListTexts::kLeftInPlace));
     t.push_back(Table(ReferenceListTexts::kGroupCreated));
     t.push_back(Table(ReferenceListTexts::kGroupNotCreated));
@@ -128,6 +129,7 @@ const std::vector<Template>& All() {
     t.push_back(Table(LinkTexts::kDeviceBusyBy, 0b10));
     t.push_back(Table(LinkTexts::kProcess, 0, true));
     t.push_back(Table(LinkTexts::kOtherOpenFailure, 0, true));
+    t.push_back(Table(LinkTexts::kDataTooLong));
     // "<port> Open Error!" and "Line lost: <reason>" are joined, not filled.
     t.push_back(Make(LinkTexts::kOpenError, 0, false, QStringLiteral("%1")));
     t.push_back(Make(LinkTexts::kLineLost, 0b1, false, {}, QStringLiteral("%1")));

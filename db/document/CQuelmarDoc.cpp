@@ -110,10 +110,10 @@ Result CQuelmarDoc::Open(const std::string& path, int dbType) {
   fileio::FileStamp stamp;
   if (Result read = DocFile::Read(path, image, stamp); !read) return read;
 
+  // A refusal names the file: a message that says only "Invalid Magic Number" leaves
+  // the user guessing which file it meant.
   const Result loaded = LoadWhole(image.data(), image.size(), dbType, &path, &stamp);
-  if (!loaded && loaded.message == DbTexts::kOutOfMemory)
-    return Result::Failure(FillArgs(DbTexts::kCannotOpen, path, DbTexts::kOutOfMemory));
-  if (!loaded) return loaded;
+  if (!loaded) return Result::Failure(FillArgs(DbTexts::kCannotOpen, path, loaded.message), loaded.code);
   SetModifiedFlag(false);
   return Result::Success();
 }

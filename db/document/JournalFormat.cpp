@@ -1,18 +1,32 @@
 #include "db/document/JournalFormat.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
+#include "db/document/DbTexts.h"
 #include "db/document/JournalTexts.h"
 #include "db/image/Crc32.h"
+#include "db/image/DatabaseImage.h"
 
 namespace journal {
 namespace {
 
 constexpr std::uint32_t kVersion = 1;
-// A record says its length before its CRC is checked; more than this is damage, not a
-// step (a whole image and its name are far less).
-constexpr std::uint32_t kMaxRecord = 64u << 20;
+// A record says its length before its CRC is checked; more than any record the window
+// writes is damage, not a step. The largest are a received image with its name, and a
+// step that changed the whole database: ranges at least 8 unchanged bytes apart cost 12
+// bytes each and their new bytes, under three times the database.
+constexpr std::uint32_t kMaxRecord = static_cast<std::uint32_t>(
+    64 + kMaxName + 3 * std::max(sizeof(ChannelDatabase), DatabaseImage::kImageSize));
+
+// A name cut to `limit` bytes, never inside a UTF-8 character.
+std::string Bounded(const std::string& text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = limit;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end);
+}
 
 class Writer {
  public:
@@ -46,9 +60,12 @@ class Reader {
     if (!Take(n)) return {};
     return {p_ + at_ - n, p_ + at_};
   }
-  std::string Text() {
-    const std::vector<std::uint8_t> b = Bytes();
-    return {b.begin(), b.end()};
+  // Text of at most `limit` bytes; a longer one fails the read without copying it.
+  std::string Text(std::size_t limit) {
+    const std::uint32_t n = U32();
+    if (n > limit) ok_ = false;
+    if (!Take(n)) return {};
+    return {reinterpret_cast<const char*>(p_ + at_ - n), n};
   }
 
  private:
@@ -95,7 +112,7 @@ bool DecodeRecord(const std::uint8_t* p, std::size_t n, Record& r) {
   switch (type) {
     case std::uint8_t(RecordType::Step): {
       r.type = RecordType::Step;
-      r.name = in.Text();
+      r.name = in.Text(kMaxName);
       const std::uint32_t count = in.U32();
       if (count > n / 12) return false;
       r.ranges.resize(count);
@@ -111,7 +128,7 @@ bool DecodeRecord(const std::uint8_t* p, std::size_t n, Record& r) {
     case std::uint8_t(RecordType::Redo): r.type = RecordType(type); break;
     case std::uint8_t(RecordType::Load):
       r.type = RecordType::Load;
-      r.name = in.Text();
+      r.name = in.Text(kMaxName);
       r.dbType = static_cast<int>(in.U32());
       r.image = in.Bytes();
       break;
@@ -127,7 +144,7 @@ std::vector<std::uint8_t> EncodeHead(const Head& head) {
   body.U32(kVersion);
   body.U8(static_cast<std::uint8_t>(head.origin));
   body.I64(head.time);
-  body.Text(head.path);
+  body.Text(Bounded(head.path, kMaxPath));
   body.U64(head.stamp.device);
   body.U64(head.stamp.inode);
   body.I64(head.stamp.size);
@@ -145,7 +162,7 @@ std::vector<std::uint8_t> EncodeHead(const Head& head) {
 
 std::vector<std::uint8_t> EncodeStep(std::int64_t time, const std::string& name, const ChangeSet& changes) {
   Writer w;
-  w.Text(name);
+  w.Text(Bounded(name, kMaxName));
   const auto& ranges = changes.Ranges();
   w.U32(static_cast<std::uint32_t>(ranges.size()));
   std::size_t kept = 0;
@@ -168,7 +185,7 @@ std::vector<std::uint8_t> EncodeMove(std::int64_t time, RecordType undoOrRedo) {
 std::vector<std::uint8_t> EncodeLoad(std::int64_t time, const std::string& name, int dbType,
                                      const std::vector<std::uint8_t>& image) {
   Writer w;
-  w.Text(name);
+  w.Text(Bounded(name, kMaxName));
   w.U32(static_cast<std::uint32_t>(dbType));
   w.Bytes(image.data(), image.size());
   return Framed(RecordType::Load, time, w.out);
@@ -189,7 +206,7 @@ Result Decode(const std::uint8_t* bytes, std::size_t size, Contents& out) {
   Head& head = out.head;
   head.origin = static_cast<Origin>(in.U8());
   head.time = in.I64();
-  head.path = in.Text();
+  head.path = in.Text(kMaxPath);
   head.stamp.device = in.U64();
   head.stamp.inode = in.U64();
   head.stamp.size = in.I64();
@@ -241,7 +258,8 @@ Result Peek(const std::string& path, Head& out) {
 
 Result Read(const std::string& path, Contents& out) {
   std::vector<std::uint8_t> bytes;
-  if (Result read = fileio::ReadPrefix(path, kMaxFile, bytes); !read) return read;
+  if (Result read = fileio::ReadPrefix(path, kMaxFile, bytes); !read)
+    return Result::Failure(fileio::Describe(read, path, DbTexts::kCannotOpen));
   return Decode(bytes.data(), bytes.size(), out);
 }
 

@@ -48,6 +48,12 @@ struct Record {
   std::vector<std::uint8_t> image;
 };
 
+// A step's name is a short text around a record's name (at most 16 bytes) or a file's
+// name; one longer than this is cut when written and is damage when read.
+inline constexpr std::size_t kMaxName = 1024;
+// The head's path: no path a system takes is longer.
+inline constexpr std::size_t kMaxPath = 4096;
+
 std::vector<std::uint8_t> EncodeHead(const Head& head);
 std::vector<std::uint8_t> EncodeStep(std::int64_t time, const std::string& name, const ChangeSet& changes);
 std::vector<std::uint8_t> EncodeMove(std::int64_t time, RecordType undoOrRedo);
@@ -61,10 +67,12 @@ struct Contents {
   int lost = 0;
 };
 
-// Reads a journal's bytes. Refused when the head is not whole or fails its CRC; a damaged
-// record ends the records there, counted in `lost` with those after it.
+// Reads a journal's bytes. Refused when the head is not whole, fails its CRC or holds
+// more than any head written; a damaged record (torn, a bad CRC, or larger than any step
+// the window writes) ends the records there, counted in `lost` with those after it.
 Result Decode(const std::uint8_t* bytes, std::size_t size, Contents& out);
-// Reads and decodes the journal file at `path` (a regular file, at most kMaxFile bytes).
+// Reads and decodes the journal file at `path` (a regular file, at most kMaxFile bytes);
+// a folder, a FIFO or a device is refused with a message naming it.
 Result Read(const std::string& path, Contents& out);
 // The head's origin, time and path from the journal's first bytes, without its image and
 // unchecked: enough to list many journals quickly. The one chosen is Read whole, and

@@ -1,5 +1,6 @@
 #include "db/exchange/BoundedJsonParser.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <iterator>
@@ -193,11 +194,19 @@ class CappedStream {
   CappedStream(std::FILE* stream, std::size_t limit) : stream_(stream), limit_(limit) {}
 
   bool cut = false;
+  // The line of a NUL byte, which the parser would take for the end of the text; 0 when
+  // none came. The stream ends there.
+  int nulLine = 0;
 
   int Next() {
-    if (cut) return EOF;
+    if (cut || nulLine != 0) return EOF;
     const int c = std::fgetc(stream_);
     if (c == EOF) return EOF;
+    if (c == '\n') ++newlines_;
+    if (c == '\0') {
+      nulLine = newlines_ + 1;
+      return EOF;
+    }
     if (!inString_) {
       if (c == '"') {
         inString_ = true, run_ = 0;
@@ -226,6 +235,7 @@ class CappedStream {
  private:
   std::FILE* stream_;
   std::size_t limit_;
+  int newlines_ = 0;
   std::size_t run_ = 0;
   bool inString_ = false;
   bool escape_ = false;
@@ -288,9 +298,15 @@ std::optional<JsonRefusal> Guarded(Json& out, const Limits& limits, Run run) {
   return std::nullopt;
 }
 
+// No text holds a NUL byte; the parser would end the text there and never see what
+// follows, so a file with one is refused as a channel list with one is.
+JsonRefusal HoldsNul(int line) { return JsonRefusal{"$", Fill(kLineIs, {std::to_string(line), kHoldsNul})}; }
+
 }  // namespace
 
 std::optional<JsonRefusal> Parse(std::string_view text, Json& out, const Limits& limits) {
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+    return HoldsNul(1 + static_cast<int>(std::count(text.begin(), text.begin() + std::ptrdiff_t(nul), '\n')));
   return Guarded(out, limits, [&](Builder& b) { return Json::sax_parse(text.begin(), text.end(), &b); });
 }
 
@@ -301,6 +317,7 @@ std::optional<JsonRefusal> Parse(std::FILE* stream, Json& out, const Limits& lim
   });
   if (capped.cut && r)
     r->reason = Fill(kTokenTooLong, {std::to_string(limits.stringBytes)});
+  if (capped.nulLine != 0) return HoldsNul(capped.nulLine);
   return r;
 }
 

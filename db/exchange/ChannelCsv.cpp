@@ -1,7 +1,9 @@
 #include "db/exchange/ChannelCsv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <set>
 
 #include "db/exchange/CsvText.h"
 #include "db/exchange/ImportTexts.h"
@@ -83,7 +85,64 @@ std::optional<std::uint16_t> Number16(std::string_view s, bool& bad) {
   return static_cast<std::uint16_t>(v);
 }
 
+// Words a spreadsheet reads inside a date, a time or a number, in English and German:
+// months, AM and PM, and the exponent's E.
+bool ValueWord(const std::string& word) {
+  static const std::set<std::string, std::less<>> kWords = {
+      "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "sept", "oct", "nov", "dec",
+      "january", "february", "march", "april", "june", "july", "august", "september", "october", "november",
+      "december", "januar", "februar", "mai", "juni", "juli", "okt", "oktober", "dez", "dezember",
+      "am", "pm", "a", "p", "e"};
+  return kWords.count(word) > 0;
+}
+
+// TRUE and FALSE, as a spreadsheet in English or German names them.
+bool TruthWord(const std::string& word) {
+  return word == "true" || word == "false" || word == "wahr" || word == "falsch";
+}
+
 }  // namespace
+
+// What a spreadsheet may take for a number, a percentage, an amount, a date, a time or a
+// truth value, in English or German: digits with only separators, signs, brackets,
+// currency signs and the words above around them ("1e5", "12:30", "1/2", "(5)", "Jan 5",
+// "1.500,5"), or TRUE and FALSE. A text that only looks like one is kept all the same.
+bool ReadAsValue(std::string_view text) {
+  // Without a digit only TRUE or FALSE is a value; most names end here.
+  if (text.find_first_of("0123456789") == std::string_view::npos) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    const std::string_view trimmed = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    if (trimmed.size() > 6) return false;
+    std::string word;
+    for (const char ch : trimmed) word += char(std::tolower(static_cast<unsigned char>(ch)));
+    return TruthWord(word);
+  }
+  std::string word;  // a word of the text, in lower case
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (std::isdigit(b)) {
+      ++i;
+    } else if (std::isalpha(b)) {
+      std::size_t end = i;
+      while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+      if (end - i > 9) return false;  // longer than any word a value holds
+      word.clear();
+      for (std::size_t k = i; k < end; ++k) word += char(std::tolower(static_cast<unsigned char>(text[k])));
+      if (!ValueWord(word)) return false;
+      i = end;
+    } else if (std::string_view(" \t.,:/-+%()$'").find(char(b)) != std::string_view::npos) {
+      ++i;
+    } else if (text.compare(i, 3, "\xE2\x82\xAC") == 0) {  // the euro sign
+      i += 3;
+    } else if (text.compare(i, 2, "\xC2\xA3") == 0 || text.compare(i, 2, "\xC2\xA5") == 0) {  // pound, yen
+      i += 2;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
 
 std::string Refusal::Message() const {
   return sentence ? reason : text::Fill(ImportTexts::kAtLine, {std::to_string(line), reason});
@@ -93,7 +152,7 @@ std::string ForSpreadsheet(const std::string& text) {
   if (text.empty()) return text;
   const char c = text.front();
   const bool formula = c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
-  const bool number = c == '0' || text.find_first_not_of("0123456789") == std::string::npos;
+  const bool number = c == '0' || ReadAsValue(text);
   if (!formula && !number) return text;
   std::string out = "=\"";
   for (const char ch : text) out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
@@ -198,9 +257,10 @@ class RowReader {
     else
       return refuse(kList, text::Fill(ImportTexts::kOneOfTwo, {std::string(kTv), std::string(kRadio)}), get(kList));
 
+    // A name holding control characters is read as it is: the export writes the names
+    // the receiver holds, and such a list must come back. Applying it never gives a
+    // program or a group such a name it did not have.
     row.name = FromSpreadsheet(get(kName));
-    if (HasControl(row.name))
-      return Refusal{rec.line, ImportTexts::kNameControl};
     char32_t badChar = 0;
     const auto nameBytes = cp1252::FromUtf8(row.name, &badChar);
     if (!nameBytes) return refuse(kName, ImportTexts::kCp1252Name, row.name);
@@ -233,8 +293,6 @@ class RowReader {
       return refuse(kLocked, text::Fill(ImportTexts::kOneOfTwo, {std::string(kYes), std::string(kNo)}), get(kLocked));
 
     const std::string groups = FromSpreadsheet(get(kGroups));
-    if (HasControl(groups))
-      return Refusal{rec.line, ImportTexts::kGroupsControl};
     row.groupsGiven = !groups.empty();
     for (std::string_view piece : Pieces(groups)) row.groups.emplace_back(piece);
 

@@ -1,8 +1,8 @@
 #pragma once
 // The channel lists as a spreadsheet: one row per TV and radio list position, UTF-8,
 // RFC 4180. Reading one back gives a reference list (db/exchange/ReferenceList.h) to apply.
-// A spreadsheet reads some text as a formula or a number ("=1+2" becomes 3, "0044"
-// becomes 44); such cells are written as the formula ="..." of that text, which a
+// A spreadsheet reads some text as a formula, a number, a date or a time ("=1+2" becomes
+// 3, "0044" becomes 44, "1/2" a date, "12:30" a time); such cells are written as the formula ="..." of that text, which a
 // spreadsheet shows and saves as the text itself, and reading takes the form off again.
 #include <array>
 #include <cstdio>
@@ -70,6 +70,8 @@ std::optional<Refusal> Read(std::FILE* stream, std::vector<Row>& out);
 
 // A cell's text as a spreadsheet keeps it, and back.
 std::string ForSpreadsheet(const std::string& text);
+// Whether a spreadsheet would read the text as a value of its own rather than as text.
+bool ReadAsValue(std::string_view text);
 std::string FromSpreadsheet(std::string_view cell);
 
 // True when the UTF-8 text holds a control character (C0, DEL or C1).

@@ -43,6 +43,7 @@ enum class CheckKind {
   HeaderDataLengthWrong,
   HeaderImageTypeWrong,
   HeaderSumWrong,
+  FileLongerThanImage,
 };
 
 struct CheckKindInfo {
@@ -132,6 +133,8 @@ inline constexpr CheckKindInfo kCheckKinds[] = {
      QT_TRANSLATE_NOOP("CheckKinds", "the header's imageTypeWord is %1, not %2 as a %3 database has")},
     {CheckKind::HeaderSumWrong, "header-sum-wrong", Severity::Error,
      QT_TRANSLATE_NOOP("CheckKinds", "the header's headerSum is %1 but its first 60 bytes add up to %2, so a transfer of it fails")},
+    {CheckKind::FileLongerThanImage, "file-longer-than-image", Severity::Error,
+     QT_TRANSLATE_NOOP("CheckKinds", "the file holds %1 bytes, %2 more than a database image; the editor reads none of them and a save drops them")},
 };
 
 inline constexpr const CheckKindInfo& InfoOf(CheckKind kind) { return kCheckKinds[static_cast<std::size_t>(kind)]; }

@@ -69,18 +69,31 @@ class Reader {
       if (data.substr(0, 3) == "\xEF\xBB\xBF") data.remove_prefix(3);
     }
     std::size_t pos = 0;
+    // The LF of a CR LF that the previous read cut in two belongs to the line before.
+    if (crEnded_ && !data.empty() && data.front() == '\n') {
+      Piece(data.substr(0, 1));
+      pos = 1;
+    }
+    crEnded_ = false;
+    constexpr std::size_t kNone = std::string_view::npos;
+    std::size_t nl = data.find('\n', pos);
     while (pos < data.size() && !error_) {
       if (atLineStart_) {
         ++line_;
         atLineStart_ = false;
       }
-      const std::size_t nl = data.find('\n', pos);
-      const std::size_t lineEnd = nl == std::string_view::npos ? data.size() : nl + 1;
+      // A line ends in LF, CR LF or a CR alone (as old Mac text has it). Each search
+      // looks no further than it must, so that neither kind of file costs a scan per line.
+      if (nl != kNone && nl < pos) nl = data.find('\n', pos);
+      const std::size_t cr = data.substr(pos, (nl == kNone ? data.size() : nl) - pos).find('\r');
+      const std::size_t brk = cr != kNone && pos + cr + 1 != nl ? pos + cr : nl;
+      const std::size_t lineEnd = brk == kNone ? data.size() : brk + 1;
       const std::size_t end = std::min(lineEnd, pos + kPiece);
       Piece(data.substr(pos, end - pos));
-      if (end == nl + 1 && nl != std::string_view::npos) atLineStart_ = true;
+      if (brk != kNone && end == lineEnd) atLineStart_ = true;
       pos = end;
     }
+    crEnded_ = atLineStart_ && !data.empty() && data.back() == '\r';
   }
 
   std::optional<ParseError> Finish() {
@@ -133,6 +146,7 @@ class Reader {
   int startLine_ = 0;  // line of the record being read; 0 while none is
   int line_ = 0;
   bool atLineStart_ = true;
+  bool crEnded_ = false;  // the last line read ended in a CR
   bool first_ = true;
   Utf8Check utf8_;
   std::optional<ParseError> error_;

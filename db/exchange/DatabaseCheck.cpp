@@ -6,6 +6,7 @@
 
 #include "db/image/DatabaseImage.h"
 #include "db/image/ImageHeader.h"
+#include "db/image/VariantDetection.h"
 #include "db/operations/DuplicatePrograms.h"
 #include "db/records/Cp1252.h"
 #include "db/records/DbType.h"
@@ -297,6 +298,31 @@ CheckReport CheckImage(const std::uint8_t* image, int dbType) {
   Append(report.problems, CheckChecksums(image, dbType));
   Append(report.problems, CheckDatabase(*db, dbType).problems);
   return report;
+}
+
+std::vector<Problem> CheckFileSize(std::uint64_t fileSize) {
+  std::vector<Problem> out;
+  if (fileSize <= DatabaseImage::kImageSize) return out;
+  const CheckKindInfo& info = InfoOf(CheckKind::FileLongerThanImage);
+  out.push_back({info.severity, info.kind, tables::kImage, -1, -1,
+                 text::Fill(info.message, {std::to_string(fileSize), std::to_string(fileSize - DatabaseImage::kImageSize)}),
+                 {}, -1});
+  return out;
+}
+
+CheckReport CheckFile(const std::uint8_t* image, std::uint64_t fileSize, int dbType) {
+  CheckReport report = CheckImage(image, dbType);
+  const auto afterHeader = std::find_if(report.problems.begin(), report.problems.end(),
+                                        [](const Problem& p) { return p.table != tables::kHeader; });
+  std::vector<Problem> size = CheckFileSize(fileSize);
+  report.problems.insert(afterHeader, std::make_move_iterator(size.begin()), std::make_move_iterator(size.end()));
+  return report;
+}
+
+std::vector<Problem> OpenFindings(const std::uint8_t* image, std::uint64_t fileSize, int dbType) {
+  std::vector<Problem> out = CheckFileSize(fileSize);
+  if (!variant::Detect(image, dbType).Mismatch()) Append(out, CheckChecksums(image, dbType));
+  return out;
 }
 
 }  // namespace dbcheck

@@ -57,4 +57,14 @@ CheckReport CheckDocument(const std::uint8_t* header, const ChannelDatabase& db,
 // content.
 CheckReport CheckImage(const std::uint8_t* image, int dbType);
 
+// A file of `fileSize` bytes that begins with a whole image: bytes beyond the image,
+// which no load reads and every save drops.
+std::vector<Problem> CheckFileSize(std::uint64_t fileSize);
+// A file as `check` sees it: CheckImage, with the file's size after its header.
+CheckReport CheckFile(const std::uint8_t* image, std::uint64_t fileSize, int dbType);
+// What opening such a file under the DbType should say before the document takes it:
+// bytes beyond the image, and wrong section checksums unless they hold under another
+// DbType (the offer to switch speaks of those).
+std::vector<Problem> OpenFindings(const std::uint8_t* image, std::uint64_t fileSize, int dbType);
+
 }  // namespace dbcheck

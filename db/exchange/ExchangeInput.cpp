@@ -1,7 +1,9 @@
 #include "db/exchange/ExchangeInput.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +19,15 @@ Input::~Input() {
   if (stream_) std::fclose(stream_);
 }
 
-Format Input::Guess() {
+Format Input::Guess(const std::string& name) {
+  const auto endsWith = [&name](std::string_view suffix) {
+    if (name.size() < suffix.size()) return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) != suffix[i]) return false;
+    return true;
+  };
+  if (endsWith(".json")) return Format::Json;
+  if (endsWith(".csv")) return Format::Csv;
   char head[4096];
   const std::size_t n = std::fread(head, 1, sizeof head, stream_);
   std::rewind(stream_);

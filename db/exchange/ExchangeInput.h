@@ -29,10 +29,12 @@ class Input {
 
   std::FILE* Stream() const { return stream_; }
   std::uint64_t Size() const { return size_; }
-  // An export of ours is a JSON object; anything else is taken for a channel list.
-  // Looks at the first bytes (a byte order mark and blanks skipped) and goes back to
-  // the start.
-  Format Guess();
+  // The format of the file called `name`: a name ending in .json or .csv says it (a
+  // .json that is no export of ours is then refused as JSON, not misread as a list);
+  // otherwise an export of ours is a JSON object and anything else is taken for a
+  // channel list, by the first bytes (a byte order mark and blanks skipped). The stream
+  // goes back to its start.
+  Format Guess(const std::string& name = {});
 
  private:
   friend std::optional<std::string> Open(const std::string& path, Input& in);

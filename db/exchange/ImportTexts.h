@@ -46,10 +46,6 @@ inline constexpr const char* kServiceIdOrNothing =
     QT_TRANSLATE_NOOP("ImportTexts", "a service ID from 0 to 65535, or nothing");
 inline constexpr const char* kPositionsOrNothing =
     QT_TRANSLATE_NOOP("ImportTexts", "positions from 1 to %1 separated by %2, or nothing");
-inline constexpr const char* kNameControl = QT_TRANSLATE_NOOP(
-    "ImportTexts", "column name: expected a name without control characters (such as ESC, BEL or a line break)");
-inline constexpr const char* kGroupsControl =
-    QT_TRANSLATE_NOOP("ImportTexts", "column groups: expected group names without control characters");
 
 // ---- database exports (JSON) ----
 // A refusal reads "<path>: <reason>"; many reasons read "<what was expected>, got <what was found>".

@@ -128,7 +128,9 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, cons
     ProgramRecord& p = db.programs[std::size_t(matchOf[r])];
     if (options.takeNames && !rows[r].name.empty()) {
       const std::string name = cp1252::FromUtf8(rows[r].name).value_or(p.Name());
-      if (name != p.Name()) {
+      if (name != p.Name() && channelcsv::HasControl(rows[r].name)) {
+        report.notes.push_back(text::Fill(ReferenceListTexts::kNameNotTaken, {std::to_string(rows[r].line), rows[r].name}));
+      } else if (name != p.Name()) {
         report.renamed.push_back({matchOf[r], cp1252::ToUtf8(p.Name()), rows[r].name});
         p.SetName(name);
       }
@@ -157,7 +159,8 @@ Report Apply(ChannelDatabase& db, const std::vector<channelcsv::Row>& rows, cons
       int g = GroupNamed(db, name);
       if (g < 0) {
         const auto bytes = cp1252::FromUtf8(name);
-        if (bytes && bytes->size() <= FavoriteGroupRecord::kNameWidth && dbops::AddFavoriteGroup(db, *bytes)) {
+        if (bytes && bytes->size() <= FavoriteGroupRecord::kNameWidth && !channelcsv::HasControl(name) &&
+            dbops::AddFavoriteGroup(db, *bytes)) {
           g = GroupNamed(db, name);
           report.notes.push_back(text::Fill(ReferenceListTexts::kGroupCreated, {name}));
         } else {
@@ -228,7 +231,7 @@ std::vector<std::string> Describe(const Report& report) {
     lines.push_back(text::Fill(ReferenceListTexts::kRenamed, {std::to_string(n.program), n.from, n.to}));
   for (const LeftInPlace& l : report.leftInPlace)
     lines.push_back(text::Fill(ReferenceListTexts::kLeftInPlace, {std::string(tables::ListName(l.list)), std::to_string(l.program),
-                                                             l.name, std::to_string(l.position)}));
+                                                             l.name, std::to_string(l.position + 1)}));
   for (const std::string& n : report.notes) lines.push_back(n);
   return lines;
 }

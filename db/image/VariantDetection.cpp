@@ -34,6 +34,11 @@ Detection Detect(const std::uint8_t* image, int inForce) {
   return d;
 }
 
+int ReadAs(const std::uint8_t* image, int inForce) {
+  const Detection d = Detect(image, inForce);
+  return d.Mismatch() ? d.candidates.front() : inForce;
+}
+
 std::string TypeNames(const std::vector<int>& types) {
   std::string out;
   for (std::size_t i = 0; i < types.size(); ++i) {

@@ -25,6 +25,11 @@ struct Detection {
 
 Detection Detect(const std::uint8_t* image, int inForce);
 
+// The DbType to read another database under when only its order is taken (a reference
+// made before a firmware change may well come from the other receiver variant): the
+// one in force, unless the checksums hold only under others, then the likeliest of those.
+int ReadAs(const std::uint8_t* image, int inForce);
+
 // "TypeA" or "TypeA and TypeB 7 Block Size", for the messages.
 std::string TypeNames(const std::vector<int>& types);
 

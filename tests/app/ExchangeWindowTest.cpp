@@ -480,6 +480,14 @@ TEST_F(ExchangeWindowTest, RefusedJsonImportSwitchesNoVariant) {
   Doc().SetModifiedFlag(true);
   apptest::Trigger(frame, "fileSave");
   EXPECT_EQ(apptest::ReadAll(open), was);
+
+  // A .json whose text is no export of ours is refused as JSON, not read as a list.
+  WriteFile(Path("list.json"), "[1, 2]");
+  Prompt::QueueFileName(Path("list.json"));
+  apptest::Trigger(frame, "importFile");
+  const QStringList shown = Prompt::TakeMessages();
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].startsWith(QStringLiteral("list.json was not imported: $: expected an object"))) << shown[0].toStdString();
 }
 
 // "Also take the names" ticked in the import's question renames the program.

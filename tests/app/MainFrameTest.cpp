@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest/QTest>
+#include <filesystem>
 
 #include "AppTestSupport.h"
 #include "ui/transfer/CCOMPortDlg.h"
@@ -194,6 +195,46 @@ TEST_F(MainFrameTest, ConfigAcceptsATypedDevicePath) {
   EXPECT_GE(app_->Settings().link.comPortIndex, 4);
   EXPECT_EQ(app_->Settings().link.PortName(), QStringLiteral("/dev/pts/77"));
   EXPECT_EQ(RunConfig(frame, "cancel").port, QStringLiteral("/dev/pts/77"));
+}
+
+// The line chosen is kept for the next start, a USB adapter's path included; the DbType
+// is not (it follows the document). A kept path that is gone is said and stays chosen.
+TEST_F(MainFrameTest, ThePortChosenIsKeptForTheNextStart) {
+  const QString adapter = Path("usb-FTDI_FT232R-if00-port0");  // stands for a /dev/serial/by-id/ link
+  testkit::WriteBytes(adapter.toStdString(), {0});
+  Prompt::QueueDialog([&](QDialog& d) {
+    d.findChild<QComboBox*>(QStringLiteral("port"))->setEditText(adapter);
+    d.findChild<QComboBox*>(QStringLiteral("baudRate"))->setCurrentIndex(1);
+    d.findChild<QComboBox*>(QStringLiteral("dbType"))->setCurrentIndex(0);
+    d.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    return d.result();
+  });
+  apptest::Trigger(Start(), "configSetting");
+  struct Restart {
+    const char* what;
+    bool present;
+  };
+  for (const Restart& r : {Restart{"the adapter is there", true}, Restart{"the adapter is unplugged", false}}) {
+    SCOPED_TRACE(r.what);
+    if (!r.present) std::filesystem::remove(adapter.toStdString());
+    app_.reset();
+    CMainFrame& frame = Start();
+    EXPECT_EQ(app_->Settings().link.PortName(), adapter);
+    EXPECT_EQ(app_->Settings().link.BaudRate(), 19200);
+    EXPECT_EQ(app_->Settings().dbType, dbtype::kDefault);
+    EXPECT_EQ(frame.MessagePane()->text(),
+              r.present ? QStringLiteral("Ready")
+                        : QStringLiteral("The port %1 chosen last time is not there now; it stays chosen "
+                                         "(Tools > Config Setting).")
+                              .arg(adapter));
+    const ConfigRows shown = RunConfig(frame, "cancel");
+    EXPECT_EQ(shown.port, adapter);
+    EXPECT_EQ(shown.baud, QStringLiteral("19200 bps"));
+  }
+  // One of the four rows is kept as the row.
+  RunConfig(Frame(), "ok", -1, 2);
+  app_.reset();
+  EXPECT_EQ(RunConfig(Start(), "cancel").port, QStringLiteral("COM3"));
 }
 
 TEST_F(MainFrameTest, SendWithoutDataDoesNothing) {
@@ -382,7 +423,7 @@ TEST_F(MainFrameTest, ExitAsksAndCancelKeepsRunning) {
   EXPECT_EQ(apptest::ReadAll(Path("exit.qdb")).size(), 458816);
 }
 
-TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
+TEST_F(MainFrameTest, RecentFilesAndTheLinePersistAcrossStartsTheDbTypeDoesNot) {
   const QString a = Path("one & only.qdb");
   const QString b = Path("two.qdb");
   apptest::WriteSample(a);
@@ -410,8 +451,8 @@ TEST_F(MainFrameTest, RecentFilesPersistAcrossStartsAndSettingsDoNot) {
                   ->text()
                   .endsWith(QStringLiteral("one && only.qdb")));
   EXPECT_EQ(app_->Settings().dbType, dbtype::kDefault);
-  EXPECT_EQ(app_->Settings().link.comPortIndex, 0);
-  EXPECT_EQ(app_->Settings().link.baudRateIndex, 4);
+  EXPECT_EQ(app_->Settings().link.comPortIndex, 3);
+  EXPECT_EQ(app_->Settings().link.baudRateIndex, 0);
 
   // Opening the second entry moves it to the top.
   apptest::Trigger(frame, "recentFile2");

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 #include <cstdlib>
 
 #include "AppTestSupport.h"
@@ -34,8 +35,11 @@ class ReceivedImagesWindowTest : public apptest::WindowTest {
     WindowTest::TearDown();
   }
 
+  // How the finished receive dialog is closed.
+  enum class Close { Ok, Escape, CancelButton };
+
   // Receives `image` from stbsim through the window's dialog.
-  CMainFrame& Receive(const QString& image) {
+  CMainFrame& Receive(const QString& image, Close close = Close::Ok) {
     sim_ = std::make_unique<testkit::Stbsim>(std::vector<std::string>{
         "serve", QFile::encodeName(image).toStdString(), "--quiet", "--timeout", "120"});
     EXPECT_TRUE(sim_->Ready());
@@ -47,7 +51,9 @@ class ReceivedImagesWindowTest : public apptest::WindowTest {
     Prompt::QueueDialog([&](QDialog& d) {
       auto& dlg = static_cast<CFileRcvDlg&>(d);
       EXPECT_TRUE(PumpUntil([&] { return dlg.OkButton()->isEnabled() && !Prompt::TakeMessages().isEmpty(); }));
-      dlg.OkButton()->click();
+      if (close == Close::Ok) dlg.OkButton()->click();
+      if (close == Close::Escape) QTest::keyClick(&dlg, Qt::Key_Escape);
+      if (close == Close::CancelButton) dlg.CancelButton()->click();
       return d.result();
     });
     apptest::Trigger(*app_->MainFrame(), "receiveFromStb");
@@ -94,6 +100,39 @@ TEST_F(ReceivedImagesWindowTest, KeptOnReceiveAndOpenedAsUntitled) {
   std::vector<std::uint8_t> built(DatabaseImage::kImageSize);
   ASSERT_EQ(app_->Doc().BuildImage(built.data()), DatabaseImage::kImageSize);
   EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(built.data()), int(built.size())), apptest::ReadAll(image));
+}
+
+// A completed receive is kept however its dialog is closed; Esc loads it as OK does, and
+// the Cancel button leaves it unloaded with the status bar naming the kept copy.
+TEST_F(ReceivedImagesWindowTest, AWholeImageIsKeptHoweverTheDialogCloses) {
+  ::setenv("XDG_DATA_HOME", dir_.File("data").c_str(), 1);
+  const std::string folder = dir_.File("data/Quelmar/received");
+  const QString image = Path("served.qdb");
+  apptest::WriteSample(image);
+  const struct Row {
+    const char* what;
+    Close close;
+    bool loaded;
+    const char* notice;
+  } rows[] = {
+      {"OK", Close::Ok, true, "Received image kept as "},
+      {"Esc", Close::Escape, true, "Received image kept as "},
+      {"the Cancel button", Close::CancelButton, false, "The received image was not loaded; it is kept as "},
+  };
+  std::size_t kept = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    CMainFrame& frame = Receive(image, row.close);
+    EXPECT_EQ(app_->Doc().HasData(), row.loaded);
+    const auto list = received::List(folder);
+    ASSERT_EQ(list.size(), ++kept);
+    EXPECT_EQ(apptest::ReadAll(QString::fromStdString(list.front().path)), apptest::ReadAll(image));
+    EXPECT_TRUE(frame.MessagePane()->text().startsWith(QLatin1String(row.notice)))
+        << frame.MessagePane()->text().toStdString();
+    if (!row.loaded) {
+      EXPECT_TRUE(frame.MessagePane()->text().contains(QString::fromStdString(list.front().path)));
+    }
+  }
 }
 
 TEST_F(ReceivedImagesWindowTest, ACopyThatCannotBeKeptDoesNotStopTheReceive) {

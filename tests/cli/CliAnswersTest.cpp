@@ -29,6 +29,10 @@ class CliAnswers : public CliTest {
     auto image = testkit::ReadBytes(F("s.qdb"));
     image[60] ^= 0x11;
     testkit::WriteBytes(F("headersum.qdb"), image);
+    // Bytes after the image, which a save drops.
+    image = testkit::ReadBytes(F("s.qdb"));
+    image.push_back(0x42);
+    testkit::WriteBytes(F("long.qdb"), image);
     // A TV list entry naming an Empty slot: an error the window asks about before a send.
     CQuelmarDoc doc;
     ASSERT_TRUE(doc.Open(F("s.qdb")).ok);
@@ -87,6 +91,12 @@ TEST_F(CliAnswers, ExitStatusAndMessagePerCase) {
       {{"send", "--port", "@no-port", "@errors.qdb"}, 2,
        "errors.qdb has 1 error (list-entry-not-used); `quelmar-cli check` lists them; nothing sent", ""},
       {{"send", "--force", "--port", "@no-port", "@errors.qdb"}, 2, "no-port", ""},
+      // what check calls an error in the header is refused too
+      {{"send", "--port", "@no-port", "@headersum.qdb"}, 2, "headersum.qdb has 1 error (header-sum-wrong)", ""},
+      {{"send", "--force", "--port", "@no-port", "@headersum.qdb"}, 2, "no-port", ""},
+      // bytes after the image are an error, counted
+      {{"check", "@long.qdb"}, 1, "",
+       "error file-longer-than-image image: the file holds 458817 bytes, 1 more than a database image"},
       // commands and help
       {{"bogus"}, 2, "unknown command bogus; the commands are new, sample, info, check, resave, diff, export, "
                      "import, apply-order, receive, send", ""},

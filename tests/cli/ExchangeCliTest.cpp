@@ -125,6 +125,7 @@ TEST_F(ExchangeCli, DiffExitsLikeDiff) {
 }
 
 TEST_F(ExchangeCli, JsonRoundTripIsByteIdentical) {
+  std::vector<std::uint8_t> before;
   for (int t = 0; t < 4; ++t) {
     SCOPED_TRACE(t);
     const std::string s = Sample(t);
@@ -132,6 +133,11 @@ TEST_F(ExchangeCli, JsonRoundTripIsByteIdentical) {
     const auto r = Cmd({"import", "--format", "json", F("s.json"), "-o", F("back.qdb")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(testkit::ReadBytes(F("back.qdb")), testkit::ReadBytes(s));
+    // The file it replaced is kept, as every save keeps it.
+    if (t > 0) {
+      EXPECT_EQ(testkit::ReadBytes(F("back.qdb.bak")), before);
+    }
+    before = testkit::ReadBytes(s);
     // Without -o the JSON goes to stdout.
     EXPECT_EQ(Cmd({"export", "--type", std::to_string(t), "--format", "json", s}).out, testkit::ReadText(F("s.json")));
   }
@@ -236,8 +242,13 @@ TEST_F(ExchangeCli, ApplyOrderTakesAnotherTypesOrderAndGroups) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out.size(), DatabaseImage::kImageSize);
   EXPECT_NE(r.err.find("matches no program"), std::string::npos) << r.err;
-  // Without --ref-type the reference is read as --type says, and stderr names the option.
-  r = Cmd({"apply-order", ref, s, F("wrong.qdb")});
+  // Without --ref-type the reference is read under the variant its checksums hold in, as
+  // the window reads it, and stderr says so; a --ref-type given is obeyed and hinted at.
+  r = Cmd({"apply-order", ref, s, F("detected.qdb")});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_NE(r.err.find("ref.qdb: read as TypeA (--ref-type 0)"), std::string::npos) << r.err;
+  EXPECT_EQ(testkit::ReadBytes(F("detected.qdb")), first);
+  r = Cmd({"apply-order", "--ref-type", "3", ref, s, F("wrong.qdb")});
   EXPECT_NE(r.err.find("ref.qdb: its checksums do not hold under TypeC (--ref-type 3)"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("try --ref-type 0"), std::string::npos) << r.err;
   // The database applied to itself changes nothing and finds nothing.

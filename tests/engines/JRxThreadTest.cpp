@@ -85,6 +85,7 @@ TEST(JRxThread, TwentiethWrongMagicOfTheRunFailsAndRestartsTheCount) {
   EXPECT_EQ(rig.Stats().headersSent, static_cast<std::size_t>(needed));
   EXPECT_EQ(JRxThread::BadHeaderCount(), 0);
   EXPECT_TRUE(rig.observer.Messages().empty());
+  EXPECT_EQ(rig.engine.HeaderRefusal(), LinkTexts::kBadMagicHeaders);
   EXPECT_EQ(rig.observer.OkEnabled(), 0);
   EXPECT_EQ(rig.observer.Text(Field::Status), "STATUS_RCV_END");
 }
@@ -96,6 +97,7 @@ TEST(JRxThread, WrongHeaderSumFailsWithoutAnswer) {
   const auto w = rig.Written();
   EXPECT_EQ(w, (std::vector<std::uint8_t>{0xE2, 0xE3}));  // no HEADER_ACK, no NACK
   EXPECT_TRUE(rig.observer.Messages().empty());
+  EXPECT_EQ(rig.engine.HeaderRefusal(), LinkTexts::kBadHeaderSum);
   EXPECT_EQ(rig.observer.OkEnabled(), 0);
   EXPECT_EQ(rig.observer.Text(Field::Status), "STATUS_RCV_END");
   EXPECT_EQ(rig.observer.RangeHigh(), 5000 / 1021 + 1);
@@ -109,6 +111,8 @@ TEST(JRxThread, OversizedLengthFailsTheReceive) {
   EXPECT_EQ(rig.engine.ImageBuffer(), nullptr);
   EXPECT_FALSE(Contains(rig.Written(), 0xE4));
   EXPECT_TRUE(rig.observer.Messages().empty());
+  EXPECT_EQ(rig.engine.HeaderRefusal(),
+            "The receiver's header gives a data length of 4294967232 bytes, more than a whole database (458752).");
 }
 
 // Junk before every code costs nothing; a damaged packet is asked for again as often as
@@ -137,9 +141,12 @@ TEST(JRxThread, EarlyTerminateAckEndsInDownloadFail) {
   RxRig rig(5000, {.earlyTerminateAck = 1});
   rig.Run();
   EXPECT_FALSE(rig.engine.Completed());
-  EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
+  // The cause goes below the message the dialog always showed.
+  EXPECT_EQ(rig.observer.Messages(),
+            std::vector<std::string>{std::string(LinkTexts::kDownloadFail) + "\n" + LinkTexts::kClosedEarly});
   EXPECT_EQ(rig.observer.Text(Field::Status), LinkTexts::kDownloadFail);
   EXPECT_EQ(rig.observer.OkEnabled(), 0);
+  EXPECT_EQ(rig.engine.HeaderRefusal(), "");
 }
 
 TEST(JRxThread, SilentReceiverRunsIntoTheRetryLimit) {

@@ -112,7 +112,8 @@ TEST(JTxThread, ReceiverGivingUpEndsInDownloadFail) {
   rig.Run();
   EXPECT_FALSE(rig.engine.Succeeded());
   EXPECT_TRUE(rig.sim.Done());
-  EXPECT_EQ(rig.observer.Messages(), std::vector<std::string>{LinkTexts::kDownloadFail});
+  EXPECT_EQ(rig.observer.Messages(),
+            std::vector<std::string>{std::string(LinkTexts::kDownloadFail) + "\n" + LinkTexts::kReceiverFailed});
   EXPECT_EQ(rig.observer.CancelCaption(), "Cancel");
   const auto statuses = rig.observer.History(Field::Status);
   ASSERT_GE(statuses.size(), 2u);

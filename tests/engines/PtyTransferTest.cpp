@@ -107,7 +107,20 @@ TEST(QuelmarCliTransfer, ReceiveWritesOnlyAfterSuccessAndSendReportsTheOutcome) 
   {
     auto sim = Sim("accept", dir.File("refused.qdb"), {"--fail-terminate", "0"});
     ASSERT_TRUE(sim->Ready());
-    EXPECT_EQ(Cli("send", sim->Device(), dir.File("got.qdb")).status, 2);
+    const auto cli = Cli("send", sim->Device(), dir.File("got.qdb"));
+    EXPECT_EQ(cli.status, 2);
+    EXPECT_NE(cli.err.find(std::string(LinkTexts::kDownloadFail) + "\n" + LinkTexts::kReceiverFailed),
+              std::string::npos)
+        << cli.err;
+  }
+  {
+    // A receive that ends on the receiver's header says why; the dialog shows only its
+    // status line then.
+    auto sim = Sim("serve", dir.File("stb.qdb"), {"--bad-header-sum"});
+    ASSERT_TRUE(sim->Ready());
+    const auto cli = Cli("receive", sim->Device(), dir.File("refused.qdb"));
+    EXPECT_EQ(cli.status, 2);
+    EXPECT_NE(cli.err.find(LinkTexts::kBadHeaderSum), std::string::npos) << cli.err;
   }
   {
     // Complete receives of something that is no whole, valid database: nothing written.

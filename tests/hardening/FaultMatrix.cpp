@@ -31,8 +31,11 @@ bool Overtime(const MemoryPort& line, const LineFaultFilter& filter) {
   return filter.Looping() || line.NowMs() > kBoundMs;
 }
 
+// A message that is `text`, or says it first with its cause on the lines below.
 bool Has(const std::vector<std::string>& messages, const char* text) {
-  return std::find(messages.begin(), messages.end(), text) != messages.end();
+  return std::any_of(messages.begin(), messages.end(), [text](const std::string& m) {
+    return m == text || m.starts_with(std::string(text) + '\n');
+  });
 }
 
 // The simulator's own faults, for the kinds it injects itself (the same switches as

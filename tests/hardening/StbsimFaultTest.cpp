@@ -4,6 +4,7 @@
 // the full matrix run in memory.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -36,7 +37,11 @@ void Stop(Stbsim& sim) { sim.Wait(std::chrono::seconds(1)); }
 
 Ending Failure(const testkit::RecordingObserver& o) {
   const auto m = o.Messages();
-  auto has = [&](const char* t) { return std::find(m.begin(), m.end(), t) != m.end(); };
+  // A message that is `t`, or says it first with its cause below.
+  auto has = [&](const char* t) {
+    return std::any_of(m.begin(), m.end(),
+                       [t](const std::string& s) { return s == t || s.starts_with(std::string(t) + '\n'); });
+  };
   if (has(LinkTexts::kNoResponse)) return Ending::NoResponse;
   if (has(LinkTexts::kDownloadFail)) return Ending::DownloadFail;
   if (has(LinkTexts::kDownloadOk)) return Ending::Wrong;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A channel list sent through a real spreadsheet: quelmar-cli exports the lists of a
 # database whose names a spreadsheet likes to change ("=1+2", "0044", "+49", "-5",
-# "@A1", "123"), LibreOffice Calc opens the CSV and saves it as CSV again, and applying
+# "@A1", "123", "1e5", "12:30", "1/2", "(5)", "Jan 5", "false"), LibreOffice Calc opens the CSV and saves it as CSV again, and applying
 # the result with --take-names must leave the database exactly as it was.
 #   calc_round_trip.sh QUELMAR_CLI
 # Exits 77 (skipped) when LibreOffice is not installed.
@@ -22,7 +22,8 @@ python3 - <<'PY'
 import json
 with open("demo.json", encoding="utf-8") as f:
     d = json.load(f)
-names = ["=1+2", "0044", "+49 TV", "-5", "@A1", "123", "007", "Say \"hi\""]
+names = ["=1+2", "0044", "+49 TV", "-5", "@A1", "123", "007", "Say \"hi\"", "1e5", "12:30", "1/2", "(5)",
+         "Jan 5", "false", "1,500", "50%", "3 PM", "$5", "1:2:3"]
 tv = d["tvList"]["entries"]
 for slot, name in zip(tv, names):
     p = d["programs"][slot]

@@ -27,7 +27,7 @@ CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, QWidget* parent)
   ok_->setDefault(true);
   cancel_ = AddButton(this, "cancel", kCancel, 185, 60, 50, 14);
   connect(ok_, &QPushButton::clicked, this, &CFileRcvDlg::accept);
-  connect(cancel_, &QPushButton::clicked, this, &CFileRcvDlg::reject);
+  connect(cancel_, &QPushButton::clicked, this, &CFileRcvDlg::OnCancel);
 }
 
 CFileRcvDlg::~CFileRcvDlg() { engine_.Stop(); }
@@ -62,6 +62,16 @@ void CFileRcvDlg::accept() {
 }
 
 void CFileRcvDlg::reject() {
+  // Esc or the window's close after a completed receive: the user dismisses a finished
+  // transfer, not the database it brought.
+  if (ok_->isEnabled()) {
+    accept();
+    return;
+  }
+  OnCancel();
+}
+
+void CFileRcvDlg::OnCancel() {
   // The worker ends for good before the dialog does; no message.
   engine_.Stop();
   QDialog::reject();
@@ -84,4 +94,9 @@ void CFileRcvDlg::SetProgressPos(int pos) { progress_->setValue(pos); }
 void CFileRcvDlg::EnableOk() {
   ok_->setEnabled(true);
   ok_->setFocus();
+  // The engine writes no more into its buffer once the receive has completed.
+  if (engine_.Completed() && engine_.ImageBuffer()) {
+    const std::uint8_t* image = engine_.ImageBuffer();
+    emit ImageWhole(std::vector<std::uint8_t>(image, image + engine_.ImageSize()));
+  }
 }

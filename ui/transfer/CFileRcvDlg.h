@@ -1,6 +1,8 @@
 #pragma once
 // "Receive from STB": runs a receive as soon as it opens and shows its progress. OK is
-// possible only after a completed receive; Cancel stops the receive at any moment.
+// possible only after a completed receive; Cancel stops the receive at any moment. Once
+// the receive has completed, Esc (or closing the window) does what OK does: the image is
+// the user's, and only the Cancel button leaves it unloaded.
 #include <QDialog>
 #include <cstdint>
 #include <vector>
@@ -34,11 +36,16 @@ class CFileRcvDlg : public QDialog, private TransferControls {
   void accept() override;
   void reject() override;
 
+ signals:
+  // The receive has completed: the whole image, as it arrived, whatever ends the dialog.
+  void ImageWhole(const std::vector<std::uint8_t>& image);
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   void OnInitDialog();
+  void OnCancel();
 
   // TransferControls, on the user-interface thread.
   void ShowText(TransferObserver::Field field, const QString& text) override;

@@ -12,6 +12,7 @@
 #include "db/image/Crc32.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
+#include "db/records/TextArgs.h"
 #include "support/RandomBytes.h"
 #include "support/TempDir.h"
 
@@ -185,7 +186,7 @@ TEST_F(Doc, EveryRefusalLeavesTheDocumentAsItWas) {
     testkit::WriteBytes(path, c.bytes);
     const Result r = doc.Open(path);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.message, FillArgs(DbTexts::kCannotOpen, path, c.message));
     before.ExpectSame(doc);
   }
   for (const std::string& path : {dir.File("missing.qdb"), dir.Path().string()}) {

@@ -22,6 +22,7 @@
 #include "db/document/JournalRestore.h"
 #include "db/document/RecoveryFolder.h"
 #include "db/document/RecoveryJournal.h"
+#include "db/image/Crc32.h"
 #include "db/operations/ChannelOrder.h"
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
@@ -361,6 +362,69 @@ TEST(RecoveryJournal, AFolderWithoutWritePermissionTurnsRecoveryOff) {
   EXPECT_EQ(s.failures, 1);
   EXPECT_NE(s.failure.find("Permission denied"), std::string::npos) << s.failure;
   EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// A step record with `name`, framed and checked as the window frames it.
+std::vector<std::uint8_t> StepRecord(const std::string& name) {
+  std::vector<std::uint8_t> body{std::uint8_t(journal::RecordType::Step)};
+  auto u32 = [](std::vector<std::uint8_t>& to, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) to.push_back(std::uint8_t(v >> (8 * i)));
+  };
+  body.resize(body.size() + 8, 0);  // time
+  u32(body, std::uint32_t(name.size()));
+  body.insert(body.end(), name.begin(), name.end());
+  u32(body, 0);  // no ranges
+  u32(body, 0);  // no bytes
+  std::vector<std::uint8_t> out;
+  u32(out, std::uint32_t(body.size()));
+  out.insert(out.end(), body.begin(), body.end());
+  u32(out, crc32::Checksum(body.data(), body.size()));
+  return out;
+}
+
+// A record larger than any step the window writes is damage, found from its length or its
+// name's before anything is copied; the window never writes a longer name than it reads.
+TEST(RecoveryJournal, RecordsLargerThanAnyStepAreDamage) {
+  const std::vector<std::uint8_t> head = journal::EncodeHead(journal::Head{});
+  struct Row {
+    const char* what;
+    std::size_t nameBytes;
+    bool kept;
+    int lost;  // a length beyond any record frames nothing after it
+  };
+  for (const Row& row : {Row{"a program's name", 16, true, 0}, Row{"the longest name", journal::kMaxName, true, 0},
+                         Row{"a byte more", journal::kMaxName + 1, false, 2}, Row{"10 MB", 10u << 20, false, 1}}) {
+    SCOPED_TRACE(row.what);
+    std::vector<std::uint8_t> bytes = head;
+    for (const auto& r : {StepRecord("Before"), StepRecord(std::string(row.nameBytes, 'n')), StepRecord("After")})
+      bytes.insert(bytes.end(), r.begin(), r.end());
+    journal::Contents contents;
+    ASSERT_TRUE(journal::Decode(bytes.data(), bytes.size(), contents));
+    ASSERT_EQ(contents.records.size(), row.kept ? 3u : 1u);
+    EXPECT_EQ(contents.records[0].name, "Before");
+    EXPECT_EQ(contents.lost, row.lost);
+  }
+  // A longer name is cut where it is written, never inside a character.
+  const std::string name = std::string(journal::kMaxName - 1, 'a') + "\xC3\xA4 and more";
+  const std::vector<std::uint8_t> step = journal::EncodeStep(0, name, ChangeSet{});
+  std::vector<std::uint8_t> bytes = head;
+  bytes.insert(bytes.end(), step.begin(), step.end());
+  journal::Contents contents;
+  ASSERT_TRUE(journal::Decode(bytes.data(), bytes.size(), contents));
+  ASSERT_EQ(contents.records.size(), 1u);
+  EXPECT_EQ(contents.records[0].name, std::string(journal::kMaxName - 1, 'a'));
+}
+
+TEST(RecoveryJournal, AFolderOrAFifoIsNoJournalAndTheReasonSaysSo) {
+  const testkit::TempDir dir;
+  const std::string fifo = dir.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {dir.Path().string(), fifo, std::string("/dev/null")}) {
+    journal::Contents contents;
+    const Result read = journal::Read(path, contents);
+    EXPECT_FALSE(read);
+    EXPECT_EQ(read.message, path + " is not a regular file");
+  }
 }
 
 TEST(RecoveryJournal, WhatIsNoJournalIsRefused) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,6 +56,12 @@ std::string Header() {
   std::string h;
   csvtext::AppendRecord(h, std::vector<std::string>(channelcsv::kColumns.begin(), channelcsv::kColumns.end()));
   return h;
+}
+
+// The text with every CR LF turned into a CR alone, as old Mac text ends its lines.
+std::string CrOnly(std::string text) {
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at + 1, 1);
+  return text;
 }
 
 std::string Joined(const std::vector<std::string>& rows) {
@@ -150,6 +158,9 @@ TEST(ChannelCsv, NamesLocksAndGroupsComeFromTheRows) {
   ASSERT_EQ(r.leftInPlace.size(), 4u);
   EXPECT_EQ(r.leftInPlace[0].program, 2);
   EXPECT_EQ(r.leftInPlace[0].position, 2);
+  // A person counts from 1, as the window numbers the rows.
+  const auto lines = reflist::Describe(r);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "tvList: program 2 \"A, B; C\" left in place, now at 3"), lines.end());
   EXPECT_EQ(r.leftInPlace[3].program, 5);
   EXPECT_EQ(r.leftInPlace[3].list, 1);
 }
@@ -204,6 +215,9 @@ TEST(ChannelCsv, RefusalsNameTheLine) {
       {Header() + "TV,1,x,,,,,,,,,,,no,Fav,101\r\n", 2, "column groupPositions"},
       {Header() + "TV,1,x,,,,,,,,,,,no,Fav;News,1;;2\r\n", 2, "column groupPositions"},
       {Header() + "TV,1,x,,,,,,,,,,,no,Fav,first\r\n", 2, "column groupPositions"},
+      // Lines that end in a CR alone count as lines too.
+      {CrOnly(Header() + "TV,1,ok,,,,,,,,,,,no,\r\nCABLE,2,x,,,,,,,,,,,no,\r\n"), 3, "column list"},
+      {CrOnly(Header()) + "TV,1,ok,,,,,,,,,,,no,\r\nTV,2,x,,,,,,,,,,,maybe,\n", 3, "column locked"},
   };
   for (const Bad& b : cases) {
     SCOPED_TRACE(b.has);
@@ -306,6 +320,42 @@ TEST(ChannelCsv, NewProgramsAreTheProgramsNoRowNames) {
     testkit::PutList(db->channelLists.tvList, c.tvList);
     const reflist::Report r = ApplyText(*db, Header() + c.rows);
     EXPECT_EQ(r.newPrograms, c.newPrograms);
+  }
+}
+
+// Each record's line whatever ends the lines, also when a CR LF is split between two reads.
+TEST(CsvText, LineNumbersCountCrLfCrAndLfAlike) {
+  const std::string padding(4095 - 2, 'p');  // the first CR is the 4096th byte, its LF the next read's first
+  struct Row {
+    const char* what;
+    std::string text;
+    std::vector<int> lines;
+  };
+  const Row rows[] = {
+      {"CR LF", "a\r\nb\r\n\r\nc\r\n", {1, 2, 4}},
+      {"LF", "a\nb\n\nc\n", {1, 2, 4}},
+      {"CR", "a\rb\r\rc\r", {1, 2, 4}},
+      {"mixed", "a\rb\nc\r\nd", {1, 2, 3, 4}},
+      {"a CR LF across two reads", "x," + padding + "\r\nb\rc\r\n", {1, 2, 3}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::vector<int> fromText, fromStream;
+    ASSERT_FALSE(csvtext::Parse(row.text, [&](csvtext::Record& r) -> std::optional<csvtext::ParseError> {
+                   fromText.push_back(r.line);
+                   return std::nullopt;
+                 }).has_value());
+    std::FILE* stream = std::tmpfile();
+    ASSERT_NE(stream, nullptr);
+    std::fwrite(row.text.data(), 1, row.text.size(), stream);
+    std::rewind(stream);
+    ASSERT_FALSE(csvtext::Parse(stream, [&](csvtext::Record& r) -> std::optional<csvtext::ParseError> {
+                   fromStream.push_back(r.line);
+                   return std::nullopt;
+                 }).has_value());
+    std::fclose(stream);
+    EXPECT_EQ(fromText, row.lines);
+    EXPECT_EQ(fromStream, row.lines);
   }
 }
 

@@ -2,6 +2,7 @@
 // problem, and nothing on clean databases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -272,6 +273,57 @@ TEST(DatabaseCheck, HeaderFieldsTheEditorRefusesAreErrors) {
   }
 }
 
+// A file longer than an image opens from its first image and loses the rest at the next
+// save; wrong section checksums are said on open unless another variant fits, which the
+// offer to switch speaks of.
+TEST(DatabaseCheck, BytesBeyondTheImageAndWrongChecksumsOnOpen) {
+  auto db = CleanDb();
+  std::vector<std::uint8_t> image(DatabaseImage::kImageSize);
+  DatabaseImage::BuildImage(sample::MakeHeader(3).Bytes(), *db, nullptr, 3, image.data());
+  std::vector<std::uint8_t> sumsWrong = image;
+  for (const DatabaseImage::Section& s : DatabaseImage::Sections(3)) sumsWrong[s.checksumOffset()] ^= 0x5A;
+  const std::size_t sections = DatabaseImage::Sections(3).size();
+  const std::string wrongSums = [&] {
+    std::string out;
+    for (std::size_t i = 0; i < sections; ++i) out += "checksum-wrong\n";
+    return out;
+  }();
+  struct Row {
+    const char* what;
+    const std::vector<std::uint8_t>* bytes;
+    std::uint64_t size;
+    int dbType;
+    std::string opened;  // kinds OpenFindings gives, one a line
+    const char* message;  // the extra bytes' message, when there are some
+  };
+  const Row rows[] = {
+      {"a whole image", &image, DatabaseImage::kImageSize, 3, "", nullptr},
+      {"one byte more", &image, 458817, 3, "file-longer-than-image\n",
+       "the file holds 458817 bytes, 1 more than a database image; the editor reads none of them and a save drops them"},
+      {"1.4 MB", &image, 1400000, 3, "file-longer-than-image\n", nullptr},
+      {"every section sum wrong", &sumsWrong, DatabaseImage::kImageSize, 3, wrongSums, nullptr},
+      {"sums wrong and longer", &sumsWrong, 458900, 3, "file-longer-than-image\n" + wrongSums, nullptr},
+      {"another variant's layout", &image, DatabaseImage::kImageSize, 0, "", nullptr},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::string kinds;
+    for (const Problem& p : dbcheck::OpenFindings(row.bytes->data(), row.size, row.dbType)) {
+      kinds += std::string(p.KindId()) + "\n";
+      EXPECT_EQ(p.severity, Severity::Error);
+      if (p.kind == CheckKind::FileLongerThanImage && row.message) {
+        EXPECT_EQ(p.message, row.message);
+      }
+    }
+    EXPECT_EQ(kinds, row.opened);
+    // check says the same of the file.
+    const auto& checked = dbcheck::CheckFile(row.bytes->data(), row.size, row.dbType).problems;
+    EXPECT_EQ(std::count_if(checked.begin(), checked.end(),
+                            [](const Problem& p) { return p.kind == CheckKind::FileLongerThanImage; }),
+              row.size > DatabaseImage::kImageSize ? 1 : 0);
+  }
+}
+
 TEST(DatabaseCheck, HeaderImageTypeFollowsTheDbType) {
   auto db = CleanDb();
   for (int dbType = 0; dbType < 4; ++dbType) {
@@ -288,7 +340,8 @@ TEST(DatabaseCheck, HeaderImageTypeFollowsTheDbType) {
 }
 
 TEST(DatabaseCheck, EveryKindHasACase) {
-  std::set<CheckKind> covered{CheckKind::ListCountOverCapacity, CheckKind::ChecksumWrong};
+  std::set<CheckKind> covered{CheckKind::ListCountOverCapacity, CheckKind::ChecksumWrong,
+                              CheckKind::FileLongerThanImage};
   for (const Case& c : Cases()) covered.insert(c.kind);
   for (const HeaderCase& c : kHeaderCases) covered.insert(c.kind);
   for (const CheckKindInfo& info : kCheckKinds) EXPECT_TRUE(covered.count(info.kind)) << info.id;

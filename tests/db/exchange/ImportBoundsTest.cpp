@@ -3,17 +3,22 @@
 // cells that a spreadsheet would turn into formulas or numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "db/exchange/BoundedJsonParser.h"
 #include "db/exchange/ChannelCsv.h"
+#include "db/exchange/CsvText.h"
+#include "db/exchange/ExchangeInput.h"
 #include "db/exchange/ImageJson.h"
 #include "db/exchange/ReferenceList.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
 #include "support/DbBuilders.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -85,6 +90,54 @@ TEST(BoundedJson, AStreamStopsAtATokenTooLong) {
   EXPECT_EQ(out.dump(), R"({"a":["12345678",12345678,true]})");
 }
 
+// The parser would end the text at a NUL byte and never see what follows: refused as a
+// channel list with one is, from text and from a stream alike.
+TEST(BoundedJson, ANulByteIsRefusedWithItsLine) {
+  struct Row {
+    std::string text;
+    int line;
+  };
+  for (const Row& row : {Row{std::string("{\"a\":1}\0", 8), 1}, Row{std::string("{\"a\":\n1}\n\0junk", 13), 3},
+                         Row{std::string("{\"a\":\"x\0y\"}", 11), 1}}) {
+    SCOPED_TRACE(row.line);
+    const std::string says = "line " + std::to_string(row.line) + " holds a NUL byte, which no text has";
+    boundedjson::Json out;
+    const auto fromText = boundedjson::Parse(row.text, out);
+    ASSERT_TRUE(fromText.has_value());
+    EXPECT_EQ(fromText->Message(), "$: " + says);
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    std::fwrite(row.text.data(), 1, row.text.size(), f);
+    std::rewind(f);
+    const auto fromStream = boundedjson::Parse(f, out);
+    std::fclose(f);
+    ASSERT_TRUE(fromStream.has_value());
+    EXPECT_EQ(fromStream->Message(), "$: " + says);
+  }
+}
+
+// A name ending in .json or .csv says what the file is; otherwise its first bytes do.
+TEST(ExchangeInputFormat, TheNameSaysItBeforeTheFirstBytes) {
+  using exchangeinput::Format;
+  struct Row {
+    const char* name;
+    const char* text;
+    Format format;
+  };
+  const testkit::TempDir dir;
+  for (const Row& row : {Row{"list.json", "[1, 2]", Format::Json}, Row{"LIST.JSON", "list,name", Format::Json},
+                         Row{"export.csv", "{\"a\":1}", Format::Csv}, Row{"export.txt", " \n{\"a\":1}", Format::Json},
+                         Row{"list.txt", "[1, 2]", Format::Csv}, Row{"json", "list,name", Format::Csv}}) {
+    SCOPED_TRACE(row.name);
+    const std::string path = dir.File(row.name);
+    testkit::WriteBytes(path, std::vector<std::uint8_t>(row.text, row.text + std::strlen(row.text)));
+    exchangeinput::Input in;
+    ASSERT_FALSE(exchangeinput::Open(path, in).has_value());
+    EXPECT_EQ(in.Guess(path), row.format);
+    EXPECT_EQ(std::fgetc(in.Stream()), row.text[0]) << "read again from the start";
+  }
+}
+
 // A name holding control characters leaves the export as its bytes, and comes back
 // exactly; as text it is refused.
 TEST(ImageJsonNames, ControlCharactersTravelAsBytes) {
@@ -125,6 +178,12 @@ TEST(ChannelCsvCells, SpreadsheetFormsComeBackExactly) {
       {"12345", "=\"12345\""},     {"+49 TV", "=\"+49 TV\""},   {"-x-", "=\"-x-\""},
       {"@sum", "=\"@sum\""},       {"007 Film", "=\"007 Film\""}, {"\tTab", "=\"\tTab\""},
       {"=\"x\"", "=\"=\"\"x\"\"\""}, {"1 Kanal", "1 Kanal"},       {"", ""},
+      // What a spreadsheet reads as a number, a date, a time or a truth value.
+      {"1e5", "=\"1e5\""},         {"12:30", "=\"12:30\""},     {"1/2", "=\"1/2\""},
+      {"(5)", "=\"(5)\""},         {"50%", "=\"50%\""},         {"1,500", "=\"1,500\""},
+      {"Jan 5", "=\"Jan 5\""},     {"3 PM", "=\"3 PM\""},       {"false", "=\"false\""},
+      {"1.2.2024", "=\"1.2.2024\""}, {"\xE2\x82\xAC 5", "=\"\xE2\x82\xAC 5\""},
+      {"Sky 1", "Sky 1"},           {"3sat", "3sat"},             {"True Crime", "True Crime"},
   };
   for (const Cell& c : cells) {
     SCOPED_TRACE(c.text);
@@ -137,8 +196,9 @@ TEST(ChannelCsvCells, SpreadsheetFormsComeBackExactly) {
   testkit::PutSatellite(*db, 0, "0001");
   testkit::PutTransponder(*db, 0, 0, 11836);
   std::vector<int> slots;
-  const char* names[] = {"=1+2", "0044", "+49", "-5", "@A1", "123", "Quote \"q\"", "=\"x\""};
-  for (int i = 0; i < 8; ++i) {
+  const char* names[] = {"=1+2", "0044", "+49", "-5", "@A1", "123", "Quote \"q\"", "=\"x\"", "1e5", "12:30", "1/2",
+                         "Esc\x1b[1m", "Bell\a", "Two\nlines"};
+  for (int i = 0; i < 14; ++i) {
     testkit::PutProgram(*db, i, names[i], 0).SetServiceId(std::uint16_t(i + 1));
     slots.push_back(i);
   }
@@ -150,10 +210,47 @@ TEST(ChannelCsvCells, SpreadsheetFormsComeBackExactly) {
   EXPECT_EQ(csv.find("\r\nTV,2,0044,"), std::string::npos) << csv;
   ASSERT_FALSE(channelcsv::Read(csv, rows).has_value());
   const reflist::Report r = reflist::Apply(*db, rows, reflist::Options{true});
-  EXPECT_EQ(r.matched, 8);
+  EXPECT_EQ(r.matched, 14);
   EXPECT_TRUE(r.renamed.empty());
+  EXPECT_TRUE(r.notes.empty());
   EXPECT_EQ(db->programs, before->programs);
   EXPECT_EQ(db->channelLists.favoriteGroups, before->channelLists.favoriteGroups);
+}
+
+// A list names a program with control characters as the receiver holds it; a name or a
+// group with them that the database does not hold is never given.
+TEST(ChannelCsvCells, ControlCharactersAreMatchedButNeverGiven) {
+  auto db = testkit::EmptyDb();
+  testkit::PutSatellite(*db, 0, "Sat");
+  testkit::PutTransponder(*db, 0, 0, 11836);
+  testkit::PutProgram(*db, 0, "Esc\x1b[1m", 0).SetServiceId(1);
+  testkit::PutProgram(*db, 1, "Plain", 0).SetServiceId(2);
+  testkit::PutList(db->channelLists.tvList, {0, 1});
+  const auto before = std::make_unique<ChannelDatabase>(*db);
+  // Found by name alone (no key columns), then a new name and a new group with controls.
+  std::vector<csvtext::Record> records;
+  ASSERT_FALSE(csvtext::Parse(channelcsv::Export(*db, 3), records).has_value());
+  ASSERT_EQ(records.size(), 3u);
+  for (std::size_t c = 3; c < records[1].fields.size(); ++c) records[1].fields[c] = "";
+  records[1].fields[13] = "no";
+  records[2].fields[2] = "Pl\x07in";
+  records[2].fields[14] = "Bad\x1bGroup";
+  std::string rows;
+  for (const csvtext::Record& r : records) csvtext::AppendRecord(rows, r.fields);
+  std::vector<channelcsv::Row> read;
+  ASSERT_FALSE(channelcsv::Read(rows, read).has_value());
+  const reflist::Report r = reflist::Apply(*db, read, reflist::Options{true});
+  EXPECT_EQ(r.matched, 2);
+  EXPECT_TRUE(r.renamed.empty());
+  EXPECT_EQ(db->programs, before->programs);
+  EXPECT_FALSE(db->channelLists.favoriteGroups[0].IsUsed());
+  const auto lines = reflist::Describe(r);
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "line 3: the name \"Pl\x07in\" holds control characters and was not taken"),
+            lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "line 3: no group \"Bad\x1bGroup\" and none can be created; membership not taken"),
+            lines.end());
 }
 
 }  // namespace
