@@ -2475,11 +2475,11 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Adds %1 transponders to %2 satellites.</source>
-        <translation>Fügt %2 Satelliten %1 Transponder hinzu.</translation>
+        <translation>Fügt %1 Transponder zu %2 Satelliten hinzu.</translation>
     </message>
     <message>
         <source>Adds %1 transponders to %2 satellites; %3 more do not fit, as the transponder table is full.</source>
-        <translation>Fügt %2 Satelliten %1 Transponder hinzu; %3 weitere passen nicht, da die Transpondertabelle voll ist.</translation>
+        <translation>Fügt %1 Transponder zu %2 Satelliten hinzu; %3 weitere passen nicht, da die Transpondertabelle voll ist.</translation>
     </message>
     <message>
         <source>%1 satellites were not matched and keep their transponders as they are.</source>
