@@ -118,7 +118,7 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
     t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
     // db/exchange: a transponder list refused, and the satellites updated from one; the
-    // specific lines before "%1: not matched".
+    // longer lines before "%1: not matched", which would take them all.
     {
       namespace X = TransponderListTexts;
       for (const char* text : {X::kTooLong, X::kNotXml, X::kEntity, X::kNotAList, X::kTooDeep, X::kTooManySatellites,

@@ -56,22 +56,20 @@ TEST_F(UpdateTranspondersCli, WritesTheUpdatedDatabaseAndOneLineASatellite) {
   EXPECT_NE(r.err.find("Meridian 19.2E: 1 added"), std::string::npos) << r.err;
 }
 
+// The reader's refusals are its own test's; here, that each reaches stderr naming the
+// file, and what only the command refuses.
 TEST_F(UpdateTranspondersCli, RefusesWithNothingWritten) {
-  Write("bomb.xml", testkit::BillionLaughs());
   Write("bad.xml", "<satellites>\n<sat name=\"A\" position=\"192\">\n<transponder frequency=\"x\"/></sat></satellites>");
   struct Case {
     std::vector<std::string> args;
     std::string says;
   };
   const std::vector<Case> cases = {
-      {{F("bomb.xml"), F("s.qdb"), F("out.qdb")}, "bomb.xml: line 3: declares the entity \"lol\""},
       {{F("bad.xml"), F("s.qdb"), F("out.qdb")},
        "bad.xml: line 3: <transponder> attribute frequency: expected an integer from 0 to 65535499, got \"x\"; "
        "nothing written"},
-      {{F("s.qdb"), F("s.qdb"), F("out.qdb")}, "s.qdb: line 1: not XML: not well-formed (invalid token)"},
-      {{F("sat.xml"), F("s.qdb"), F("sat.xml")}, "refusing to write over the input"},
       {{F("missing.xml"), F("s.qdb"), F("out.qdb")}, "cannot read"},
-      {{F("sat.xml"), F("sat.xml"), F("out.qdb")}, "sat.xml"},
+      {{F("sat.xml"), F("s.qdb"), F("sat.xml")}, "refusing to write over the input"},
       {{"--map", "Nobody=90", F("sat.xml"), F("s.qdb"), F("out.qdb")}, "has no satellite named \"Nobody\""},
       {{"--map", "Helion 7.0E=91", F("sat.xml"), F("s.qdb"), F("out.qdb")},
        "sat.xml has no satellite at position 91 (9.1E)"},
