@@ -26,6 +26,7 @@
 #include "app/PrintCommands.h"
 #include "app/RecoveryOffer.h"
 #include "app/TransferCommands.h"
+#include "app/TransponderListCommands.h"
 #include "app/VariantOffer.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "db/document/CQuelmarDoc.h"
@@ -60,6 +61,8 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   transfer_ = new TransferCommands({doc_, settings, *view_, *files_, *variants_}, *this);
   exchange_ = new CExchangeCommands({doc_, *view_, *files_}, *this);
   print_ = new PrintCommands({doc_, *files_}, *this);
+  auto* transponderList = new TransponderListCommands(doc_, *this);
+  connect(transponderList, &TransponderListCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(files_, &FileCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(transfer_, &TransferCommands::Notice, this, &CMainFrame::ShowNotice);
   connect(exchange_, &CExchangeCommands::Notice, this, &CMainFrame::ShowNotice);
@@ -69,6 +72,7 @@ CMainFrame::CMainFrame(CQuelmarDoc& doc, RunSettings& settings, CRecentFileList&
   actions_.transfer = transfer_->Actions();
   actions_.exchange = exchange_->Actions();
   actions_.print = print_->Actions();
+  actions_.transponderList = transponderList->Actions();
   CreateWindowActions();
   QMenu* fileMenu = MainMenus::BuildMenuBar(*this, actions_);
   // The list is shown each time the menu opens, as the last load or save left it.

@@ -34,6 +34,11 @@ struct ExchangeActions {
   QAction* applyOrder = nullptr;
 };
 
+// Transponders from a published list: made by TransponderListCommands.
+struct TransponderListActions {
+  QAction* updateTransponders = nullptr;
+};
+
 // The channel lists printed or written as a PDF: made by PrintCommands.
 struct PrintActions {
   QAction* printList = nullptr;
@@ -56,6 +61,7 @@ struct MainActions {
   FileActions file;
   TransferActions transfer;
   ExchangeActions exchange;
+  TransponderListActions transponderList;
   PrintActions print;
   WindowActions window;
 };

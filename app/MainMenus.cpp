@@ -60,7 +60,8 @@ QMenu* BuildMenuBar(QMainWindow& window, const MainActions& a) {
   language->setObjectName(QStringLiteral("languageMenu"));
   CommandAction::AddItems(*language, a.window.languages);
   AddMenu(*bar, kMenuTransfer, "transferMenu", {a.transfer.receive, a.transfer.send});
-  AddMenu(*bar, kMenuTools, "toolsMenu", {a.transfer.config, x.checkDatabase, x.findDuplicates});
+  AddMenu(*bar, kMenuTools, "toolsMenu",
+          {a.transfer.config, x.checkDatabase, x.findDuplicates, a.transponderList.updateTransponders});
   AddMenu(*bar, kMenuHelp, "helpMenu", {a.window.about});
   return fileMenu;
 }

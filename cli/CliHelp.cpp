@@ -65,6 +65,8 @@ const Example kExamples[] = {
       "quelmar-cli import --format csv lists.csv demo.qdb -o sorted.qdb"}},
     {"Give a database the channel order and favourite groups of another one, a TypeA file:",
      {"quelmar-cli apply-order --ref-type 0 old.qdb demo.qdb sorted.qdb"}},
+    {"Give the satellites the transponders a published list (satellites.xml) has and they lack:",
+     {"quelmar-cli update-transponders satellites.xml demo.qdb updated.qdb"}},
     {"Keep a database as JSON, edit it with any tool and rebuild it:",
      {"quelmar-cli export --format json demo.qdb -o demo.json",
       "quelmar-cli import --format json demo.json -o again.qdb"}},

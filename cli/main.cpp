@@ -12,6 +12,7 @@
 #include "cli/RecoverCommand.h"
 #include "cli/StandardStreams.h"
 #include "cli/TransferCommands.h"
+#include "cli/UpdateTranspondersCommand.h"
 
 int main(int argc, char** argv) {
   cli::GuardStandardStreams();
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   AddExchangeCommands(app, exitCode);
   AddTransferCommands(app, exitCode);
   AddRecoverCommand(app, exitCode);
+  AddUpdateTranspondersCommand(app, exitCode);
   // "help" and a misspelt command are answered before parsing, which would only call
   // the word an unexpected argument.
   if (argc >= 2) {

@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ clang pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev libcsv-dev python3-jsonschema
+  libcli11-dev nlohmann-json3-dev libcsv-dev libexpat1-dev python3-jsonschema
   qt6-base-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libclang-rt-14-dev

@@ -6,12 +6,12 @@
 #
 #   QUELMAR_FUZZ_SECONDS   seconds per target (default 60)
 #   QUELMAR_FUZZ_TARGETS   which targets (default: fuzz_document fuzz_receive fuzz_send
-#                          fuzz_json_import fuzz_csv_import)
+#                          fuzz_json_import fuzz_csv_import fuzz_transponder_list)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 SECONDS_PER_TARGET=${QUELMAR_FUZZ_SECONDS:-60}
-TARGETS=${QUELMAR_FUZZ_TARGETS:-"fuzz_document fuzz_receive fuzz_send fuzz_json_import fuzz_csv_import"}
+TARGETS=${QUELMAR_FUZZ_TARGETS:-"fuzz_document fuzz_receive fuzz_send fuzz_json_import fuzz_csv_import fuzz_transponder_list"}
 BUILD=build/fuzz
 CXX_BIN=$(command -v clang++-14 || command -v clang++ || true)
 if [ -z "$CXX_BIN" ]; then
@@ -33,6 +33,7 @@ max_len() {
     fuzz_receive) echo 16384 ;;
     fuzz_json_import) echo 2097152 ;;  # the sample databases export to 1.8 MB
     fuzz_csv_import) echo 65536 ;;
+    fuzz_transponder_list) echo 65536 ;;
     *) echo 4096 ;;
   esac
 }

@@ -2459,6 +2459,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>Apply Order From [%1]</source>
         <translation>Reihenfolge aus [%1] übernehmen</translation>
     </message>
+    <message>
+        <source>Update Transponders [%1]</source>
+        <translation>Transponder aktualisieren [%1]</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -2485,6 +2489,160 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>Apply the changes to [%1]?</source>
         <translation>Die Änderungen an [%1] übernehmen?</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListDialogTexts</name>
+    <message>
+        <source>Update Transponders From List…</source>
+        <translation>Transponder aus Liste aktualisieren…</translation>
+    </message>
+    <message>
+        <source>Update Transponders From List</source>
+        <translation>Transponder aus Liste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Transponder Lists (*.xml);;All Files (*.*)</source>
+        <translation>Transponderlisten (*.xml);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>A transponder list applies to a database: open or receive one before updating its transponders.</source>
+        <translation>Eine Transponderliste gilt für eine Datenbank: Öffnen oder empfangen Sie eine, bevor Sie ihre Transponder aktualisieren.</translation>
+    </message>
+    <message>
+        <source>%1 was not read: %2</source>
+        <translation>%1 wurde nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>Update Transponders From %1</source>
+        <translation>Transponder aus %1 aktualisieren</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 satellites with %3 transponders. Each satellite of the database takes the transponders it lacks from the list&apos;s satellite chosen for it; nothing is removed or changed.</source>
+        <translation>%1 enthält %2 Satelliten mit %3 Transpondern. Jeder Satellit der Datenbank erhält die Transponder, die ihm fehlen, vom Satelliten der Liste, der ihm zugeordnet ist; nichts wird entfernt oder geändert.</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>From the list</source>
+        <translation>Aus der Liste</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Vorhanden</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Zirkular</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>Take the transponders of</source>
+        <translation>Transponder übernehmen von</translation>
+    </message>
+    <message>
+        <source>Adds %1 transponders to %2 satellites.</source>
+        <translation>Fügt %1 Transponder zu %2 Satelliten hinzu.</translation>
+    </message>
+    <message>
+        <source>Adds %1 transponders to %2 satellites; %3 more do not fit, as the transponder table is full.</source>
+        <translation>Fügt %1 Transponder zu %2 Satelliten hinzu; %3 weitere passen nicht, da die Transpondertabelle voll ist.</translation>
+    </message>
+    <message>
+        <source>%1 satellites were not matched and keep their transponders as they are.</source>
+        <translation>%1 Satelliten wurden nicht zugeordnet und behalten ihre Transponder, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>No satellite was matched; nothing was added.</source>
+        <translation>Kein Satellit wurde zugeordnet; nichts wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Added %1 transponders from %2</source>
+        <translation>%1 Transponder aus %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>(not matched)</source>
+        <translation>(nicht zugeordnet)</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListTexts</name>
+    <message>
+        <source>%1: %2 MiB is larger than any transponder list (at most %3 MiB)</source>
+        <translation>%1: %2 MiB sind größer als jede Transponderliste (höchstens %3 MiB)</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB; no transponder list is that large</source>
+        <translation>mehr als %1 MiB; keine Transponderliste ist so groß</translation>
+    </message>
+    <message>
+        <source>not XML: %1</source>
+        <translation>kein XML: %1</translation>
+    </message>
+    <message>
+        <source>declares the entity &quot;%1&quot;; a transponder list needs none, so it is not read</source>
+        <translation>deklariert die Entität „%1“; eine Transponderliste braucht keine, daher wird sie nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the root element is &lt;%1&gt;; a transponder list has &lt;satellites&gt;</source>
+        <translation>das Wurzelelement ist &lt;%1&gt;; eine Transponderliste hat &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>no &lt;sat&gt; element; not a transponder list</source>
+        <translation>kein Element &lt;sat&gt;; keine Transponderliste</translation>
+    </message>
+    <message>
+        <source>elements nested more than %1 levels deep; a transponder list needs three</source>
+        <translation>Elemente mehr als %1 Ebenen tief verschachtelt; eine Transponderliste braucht drei</translation>
+    </message>
+    <message>
+        <source>more than %1 satellites; no transponder list has that many</source>
+        <translation>mehr als %1 Satelliten; keine Transponderliste hat so viele</translation>
+    </message>
+    <message>
+        <source>more than %1 transponders; no transponder list has that many</source>
+        <translation>mehr als %1 Transponder; keine Transponderliste hat so viele</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no attribute %2</source>
+        <translation>&lt;%1&gt; hat kein Attribut %2</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; attribute %2: expected an integer from %3 to %4, got &quot;%5&quot;</source>
+        <translation>&lt;%1&gt; Attribut %2: erwartet: eine ganze Zahl von %3 bis %4, gefunden: „%5“</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 present, %4 circular skipped</source>
+        <translation>%1: %2 hinzugefügt, %3 vorhanden, %4 zirkulare übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 present, %4 circular skipped, %5 left out: the transponder table is full</source>
+        <translation>%1: %2 hinzugefügt, %3 vorhanden, %4 zirkulare übersprungen, %5 ausgelassen: die Transpondertabelle ist voll</translation>
+    </message>
+    <message>
+        <source>%1: not matched; its name states no position</source>
+        <translation>%1: nicht zugeordnet; sein Name nennt keine Position</translation>
+    </message>
+    <message>
+        <source>%1: not matched; the list has no satellite at %2</source>
+        <translation>%1: nicht zugeordnet; die Liste hat keinen Satelliten bei %2</translation>
+    </message>
+    <message>
+        <source>%1: not matched</source>
+        <translation>%1: nicht zugeordnet</translation>
     </message>
 </context>
 </TS>

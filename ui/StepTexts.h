@@ -48,6 +48,8 @@ inline constexpr const char* kRemoveSeveralFromGroup = QT_TRANSLATE_NOOP("StepTe
 inline constexpr const char* kImportList = QT_TRANSLATE_NOOP("StepTexts", "Import [%1]");
 // Another database applied as the reference for order: "Apply Order From [old.qdb]".
 inline constexpr const char* kApplyOrder = QT_TRANSLATE_NOOP("StepTexts", "Apply Order From [%1]");
+// The satellites' transponders brought up to date from a list: "Update Transponders [satellites.xml]".
+inline constexpr const char* kUpdateTransponders = QT_TRANSLATE_NOOP("StepTexts", "Update Transponders [%1]");
 inline constexpr const char* kDeleteDuplicates = QT_TRANSLATE_NOOP("StepTexts", "Delete %1 Duplicate Programs");
 
 }  // namespace StepTexts

@@ -11,6 +11,7 @@
 #include "db/exchange/ImportTexts.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/exchange/ReferenceOrderTexts.h"
+#include "db/exchange/TransponderListTexts.h"
 #include "link/LinkTexts.h"
 #include "widgets/Texts.h"
 
@@ -117,6 +118,16 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted));
     t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
     t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
+    // db/exchange: a transponder list refused, and the satellites updated from one; the
+    // longer lines before "%1: not matched", which would take them all.
+    {
+      namespace X = TransponderListTexts;
+      for (const char* text : {X::kTooLong, X::kNotXml, X::kEntity, X::kNotAList, X::kTooDeep, X::kTooManySatellites,
+                               X::kTooManyTransponders, X::kMissingAttribute, X::kBadAttribute, X::kUpdated,
+                               X::kUpdatedLeftOut, X::kNoPosition, X::kPositionNotListed, X::kNotChosen})
+        t.push_back(Table(text));
+      t.push_back(Table(X::kTooLarge, 0b10));
+    }
     // db/exchange: what "Check Database" finds; the names in them stay as they are, the
     // words around them (a slot's state, "TV No. 12") are translated.
     for (const CheckKindInfo& info : kCheckKinds) t.push_back(Table(info.message.data(), info.wordArgs));

@@ -36,7 +36,7 @@ Format Input::Guess(const std::string& name) {
   return i < n && head[i] == '{' ? Format::Json : Format::Csv;
 }
 
-std::optional<std::string> Open(const std::string& path, Input& in) {
+std::optional<std::string> Open(const std::string& path, Input& in, const Limit& limit) {
   // Looked at before it is opened: a FIFO would wait for a writer, a device has effects.
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0) return text::Fill(kCannotRead, {path, std::strerror(errno)});
@@ -48,10 +48,11 @@ std::optional<std::string> Open(const std::string& path, Input& in) {
     ::close(fd);
     return text::Fill(kNotRegular, {path});
   }
-  if (static_cast<std::uint64_t>(st.st_size) > kMaxBytes) {
+  if (static_cast<std::uint64_t>(st.st_size) > limit.maxBytes) {
     ::close(fd);
-    return text::Fill(kTooLarge, {path, std::to_string((static_cast<std::uint64_t>(st.st_size) + (1 << 20) - 1) >> 20),
-                                  std::to_string(kMaxBytes >> 20)});
+    return text::Fill(limit.tooLarge ? limit.tooLarge : kTooLarge,
+                      {path, std::to_string((static_cast<std::uint64_t>(st.st_size) + (1 << 20) - 1) >> 20),
+                       std::to_string(limit.maxBytes >> 20)});
   }
   const int flags = ::fcntl(fd, F_GETFL);
   if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);

@@ -19,6 +19,13 @@ inline constexpr std::uint64_t kMaxBytes = std::uint64_t(26) << 20;
 
 enum class Format { Json, Csv };
 
+// How large a file a reader takes, and what it says of a larger one: "%1: %2 MiB is
+// larger than ... (at most %3 MiB)".
+struct Limit {
+  std::uint64_t maxBytes = kMaxBytes;
+  const char* tooLarge = nullptr;  // null: the database export's and channel list's words
+};
+
 // An open input file, at its start.
 class Input {
  public:
@@ -37,14 +44,14 @@ class Input {
   Format Guess(const std::string& name = {});
 
  private:
-  friend std::optional<std::string> Open(const std::string& path, Input& in);
+  friend std::optional<std::string> Open(const std::string& path, Input& in, const Limit& limit);
   friend std::optional<std::string> OpenCopy(std::FILE* source, const std::string& name, Input& in);
   std::FILE* stream_ = nullptr;
   std::uint64_t size_ = 0;
 };
 
-// Opens a regular file of at most kMaxBytes; otherwise the reason, naming the file.
-std::optional<std::string> Open(const std::string& path, Input& in);
+// Opens a regular file of at most limit.maxBytes; otherwise the reason, naming the file.
+std::optional<std::string> Open(const std::string& path, Input& in, const Limit& limit = {});
 // Takes what `source` (a pipe: standard input) holds, at most kMaxBytes, into a file of
 // its own that can be read again from the start; otherwise the reason, naming it `name`.
 std::optional<std::string> OpenCopy(std::FILE* source, const std::string& name, Input& in);

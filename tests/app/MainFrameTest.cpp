@@ -95,7 +95,8 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
     }
   EXPECT_EQ(MenuTexts(top[2]->menu()->actions().back()->menu()), (QStringList{"System", "English", "Deutsch"}));
   EXPECT_EQ(MenuTexts(top[3]->menu()), (QStringList{"Receive from STB", "Send to STB"}));
-  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…", "Find Duplicates"}));
+  EXPECT_EQ(MenuTexts(top[4]->menu()), (QStringList{"Config Setting", "Check Database…", "Find Duplicates",
+                                                    "Update Transponders From List…"}));
   EXPECT_EQ(MenuTexts(top[5]->menu()), (QStringList{"&About Quelmar..."}));
 
   // Ctrl+N, Ctrl+O and Ctrl+S, undo's Ctrl+Z and redo's Ctrl+Shift+Z (and Ctrl+Y), and
@@ -149,7 +150,7 @@ TEST_F(MainFrameTest, EveryCommandIsFoundByANameOfItsOwn) {
        {"fileNew", "fileOpen", "openReceived", "fileSave", "fileSaveAs", "fileClose", "recentFile", "recentFile1",
         "editUndo", "editRedo", "viewToolbar", "viewStatusBar", "receiveFromStb", "sendToStb", "configSetting",
         "checkDatabase", "findDuplicates", "compareWith", "exportFile", "importFile", "applyOrder",
-        "printChannelList", "exportPdf", "appExit", "appAbout", "addSatellite", "deleteSatellite", "addTransponder",
+        "printChannelList", "exportPdf", "updateTransponders", "appExit", "appAbout", "addSatellite", "deleteSatellite", "addTransponder",
         "deleteTransponder", "editTransponder", "addProgram", "deleteProgram", "moveTo", "sortByName",
         "sortBySatellite", "sortByServiceId", "reverseOrder", "tool_open"})
     EXPECT_EQ(names.count(QString::fromLatin1(name)), 1) << name;

@@ -55,6 +55,7 @@ TEST(FuzzRegressions, ReceiveInputsThatOnceFailed) { Replay("fuzz_receive", Fuzz
 TEST(FuzzRegressions, SendInputsThatOnceFailed) { Replay("fuzz_send", FuzzSend); }
 TEST(FuzzRegressions, JsonImportInputsThatOnceFailed) { Replay("fuzz_json_import", FuzzJsonImport); }
 TEST(FuzzRegressions, CsvImportInputsThatOnceFailed) { Replay("fuzz_csv_import", FuzzCsvImport); }
+TEST(FuzzRegressions, TransponderListInputsThatOnceFailed) { Replay("fuzz_transponder_list", FuzzTransponderList); }
 
 TEST(FuzzSeeds, DocumentSeedsKeepTheInvariants) { ReplaySeeds(DocumentSeeds(), FuzzDocument); }
 TEST(FuzzSeeds, ReceiveSeedsKeepTheInvariants) { ReplaySeeds(ReceiveSeeds(), FuzzReceive); }
@@ -62,6 +63,7 @@ TEST(FuzzSeeds, SendSeedsKeepTheInvariants) { ReplaySeeds(SendSeeds(), FuzzSend)
 TEST(FuzzSeeds, ImportSeedsKeepTheInvariants) {
   ReplaySeeds(JsonImportSeeds(), FuzzJsonImport);
   ReplaySeeds(CsvImportSeeds(), FuzzCsvImport);
+  ReplaySeeds(TransponderListSeeds(), FuzzTransponderList);
 }
 
 // The good transcripts must really carry a transfer to its end, and the damaged ones
@@ -85,7 +87,7 @@ TEST(FuzzSeeds, TranscriptsReachTheEndTheyDescribe) {
 // Degenerate inputs every target must survive.
 TEST(FuzzSeeds, EmptyAndTinyInputs) {
   const std::uint8_t one[] = {0x80};
-  for (Entry e : {FuzzDocument, FuzzReceive, FuzzSend, FuzzJsonImport, FuzzCsvImport}) {
+  for (Entry e : {FuzzDocument, FuzzReceive, FuzzSend, FuzzJsonImport, FuzzCsvImport, FuzzTransponderList}) {
     EXPECT_EQ(e(nullptr, 0), 0);
     EXPECT_EQ(e(one, sizeof one), 0);
   }

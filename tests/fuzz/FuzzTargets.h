@@ -23,6 +23,10 @@ int FuzzJsonImport(const std::uint8_t* data, std::size_t size);
 // A channel-list CSV of arbitrary bytes, read and applied to a sample database.
 int FuzzCsvImport(const std::uint8_t* data, std::size_t size);
 
+// A transponder list (satellites.xml) of arbitrary bytes, read and applied to a sample
+// database.
+int FuzzTransponderList(const std::uint8_t* data, std::size_t size);
+
 // How the last FuzzReceive or FuzzSend run ended, for tests of the seeds themselves.
 struct FuzzEnding {
   bool completed = false;  // "Download end successfully."

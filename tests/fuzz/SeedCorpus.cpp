@@ -4,6 +4,7 @@
 
 #include "db/document/CQuelmarDoc.h"
 #include "db/exchange/ChannelCsv.h"
+#include "support/TransponderLists.h"
 #include "db/exchange/ImageJson.h"
 #include "db/image/DatabaseImage.h"
 #include "db/operations/SampleDatabase.h"
@@ -226,4 +227,20 @@ std::vector<Seed> CsvImportSeeds() {
   reordered += "RADIO,1,=\"0044\",,,,,,,,,,,yes,News;Kids\r\nTV,2,\"Two, \"\"q\"\"\",,,Ver,,7,,,,,,,\r\n";
   seeds.push_back({"edited.csv", Bytes(reordered.begin(), reordered.end())});
   return seeds;
+}
+
+std::vector<Seed> TransponderListSeeds() {
+  const auto seed = [](const char* name, const std::string& text) { return Seed{name, Bytes(text.begin(), text.end())}; };
+  // The sample's satellites at the positions their names state, and one no name states.
+  std::vector<testkit::ListSatellite> sample = {
+      {"19.2E Meridian", 192, {{10744000, 22000000, 1}, {10714250}, {10758000, 22000000, 2}, {10773000, 22000000, 3}}},
+      {"13.0E Boreal", 130, {{10971000, 29700000, 0}, {10972000, 27500000, 0}, {11013000}}},
+      {"5.0W Tessera", -50, {{11595000, 27500000, 1}}},
+      {"9.0E Nobody's", 90, {{11727000, 27500000, 1}}}};
+  return {seed("sample.xml", testkit::SatellitesXml(sample)),
+          seed("wide.xml", testkit::SatellitesXml(testkit::WideList(12, 40))),
+          seed("billion_laughs.xml", testkit::BillionLaughs()),
+          seed("attributes.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<satellites>"
+                                 "<sat name=\"Thor 0.8W\" position=\"-8\" flags=\"1\"><transponder frequency=\"10778000\" "
+                                 "symbol_rate=\"0\" polarization=\"3\" is_id=\"1\"/></sat><x/></satellites>")};
 }

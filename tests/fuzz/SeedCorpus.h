@@ -16,3 +16,5 @@ std::vector<Seed> SendSeeds();
 // JSON exports of sample databases of each DbType, and the channel lists of them.
 std::vector<Seed> JsonImportSeeds();
 std::vector<Seed> CsvImportSeeds();
+// Transponder lists for the sample database's satellites, published-style and hostile.
+std::vector<Seed> TransponderListSeeds();

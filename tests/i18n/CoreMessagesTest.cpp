@@ -14,6 +14,7 @@
 #include "db/exchange/ImportTexts.h"
 #include "db/exchange/JsonRefusal.h"
 #include "db/exchange/ReferenceListTexts.h"
+#include "db/exchange/TransponderListTexts.h"
 #include "db/operations/OperationTexts.h"
 #include "db/records/TextArgs.h"
 #include "db/records/TextFill.h"
@@ -86,6 +87,15 @@ const std::vector<Case>& Cases() {
        "memberCount angibt)"},
       {"a file too large", text::Fill(ImportTexts::kTooLarge, {"a.csv", text::Fill(ImportTexts::kMoreThan, {"64"}), "64"}),
        "a.csv: mehr als 64 MiB sind größer als jeder Datenbankexport und jede Senderliste (höchstens 64 MiB)"},
+      {"a refused transponder list: element, attribute and value stay",
+       text::Fill(ImportTexts::kAtLine,
+                  {"9", text::Fill(TransponderListTexts::kBadAttribute,
+                                   {"transponder", "symbol_rate", "0", "65535499", "22M"})}),
+       "Zeile 9: <transponder> Attribut symbol_rate: erwartet: eine ganze Zahl von 0 bis 65535499, gefunden: „22M“"},
+      {"a satellite updated from a list, its name with a colon",
+       text::Fill(TransponderListTexts::kUpdatedLeftOut, {"Sat: 19.2E", "2", "40", "1", "3"}),
+       "Sat: 19.2E: 2 hinzugefügt, 40 vorhanden, 1 zirkulare übersprungen, 3 ausgelassen: die Transpondertabelle ist "
+       "voll"},
       {"a transfer status", LinkTexts::kRxStatus[4], "Warte auf Kopfdaten"},
       {"joined with its reason", std::string(LinkTexts::kLineLost) + LinkTexts::kHungUp,
        "Verbindung verloren: die Gegenseite hat aufgelegt"},

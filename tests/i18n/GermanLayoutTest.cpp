@@ -97,6 +97,14 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   CMainSheet* sheet = frame.View()->Sheet();
   ASSERT_NE(sheet, nullptr);
   for (const char* command : {"configSetting", "appAbout", "openReceived", "findDuplicates"}) CheckDialog(command);
+  // The transponder list's dialog, with a satellite of the demo matched.
+  QFile list(Path("satellites.xml"));
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+  list.write("<satellites><sat name=\"19.2E Astra\" position=\"192\">"
+             "<transponder frequency=\"10714250\" symbol_rate=\"22000000\" polarization=\"0\"/></sat></satellites>");
+  list.close();
+  Prompt::QueueFileName(list.fileName());
+  CheckDialog("updateTransponders");
   sheet->setCurrentIndex(0);
   for (const char* command : {"addSatellite", "addTransponder"}) CheckDialog(command);
   // "Edit Transponder" holds the values of the sample's first transponder.

@@ -1,6 +1,6 @@
 // Writes the seed corpora of the fuzz targets: make_fuzz_seeds DIR creates
 // DIR/fuzz_document, DIR/fuzz_receive, DIR/fuzz_send, DIR/fuzz_json_import and
-// DIR/fuzz_csv_import with one file per seed.
+// DIR/fuzz_csv_import and DIR/fuzz_transponder_list with one file per seed.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
                  {"fuzz_receive", ReceiveSeeds()},
                  {"fuzz_send", SendSeeds()},
                  {"fuzz_json_import", JsonImportSeeds()},
-                 {"fuzz_csv_import", CsvImportSeeds()}};
+                 {"fuzz_csv_import", CsvImportSeeds()},
+                 {"fuzz_transponder_list", TransponderListSeeds()}};
   for (const auto& c : corpora) {
     const auto dir = root / c.target;
     std::filesystem::create_directories(dir);
