@@ -12,6 +12,7 @@ constexpr const char* kContexts[] = {
     "DuplicateTexts", "ExchangeDialogTexts", "LinkDialogTexts",    "DbTexts",            "JournalTexts",
     "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts",          "CheckKinds",
     "DatabaseDiffTexts", "CInputName",      "PrintTexts",          "ChannelColumnTexts", "ImportTexts",
+    "ProgramDiffTexts",
 };
 }  // namespace
 
