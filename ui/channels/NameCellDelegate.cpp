@@ -1,7 +1,6 @@
 #include "ui/channels/NameCellDelegate.h"
 
 #include <QLineEdit>
-#include <QTimer>
 
 #include "db/records/ProgramRecord.h"
 #include "widgets/NameLimit.h"
@@ -25,5 +24,6 @@ void NameCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const 
   if (!edit || !rename_) return;
   // The edit goes through the document, never the model; after the editor is gone, as a
   // refusal shows a message box.
-  QTimer::singleShot(0, parent(), [rename = rename_, row = index.row(), text = edit->text()] { rename(row, text); });
+  QMetaObject::invokeMethod(
+      parent(), [rename = rename_, row = index.row(), text = edit->text()] { rename(row, text); }, Qt::QueuedConnection);
 }
