@@ -43,10 +43,11 @@ inline constexpr const char* kLanguageGerman = "Deutsch";
 inline constexpr const char* kPromptLanguage = QT_TRANSLATE_NOOP("AppTexts", "Choose the language of the window");
 inline constexpr const char* kLanguageAtRestart =
     QT_TRANSLATE_NOOP("AppTexts", "The language changes when Quelmar is started again.");
-inline constexpr const char* kMenuTransfer = QT_TRANSLATE_NOOP("AppTexts", "Receive/Send");
+// Every menu opens with Alt and its letter, these two as well.
+inline constexpr const char* kMenuTransfer = QT_TRANSLATE_NOOP("AppTexts", "&Receive/Send");
 inline constexpr const char* kMenuReceive = QT_TRANSLATE_NOOP("AppTexts", "Receive from STB");
 inline constexpr const char* kMenuSend = QT_TRANSLATE_NOOP("AppTexts", "Send to STB");
-inline constexpr const char* kMenuTools = QT_TRANSLATE_NOOP("AppTexts", "Tools");
+inline constexpr const char* kMenuTools = QT_TRANSLATE_NOOP("AppTexts", "&Tools");
 inline constexpr const char* kMenuConfig = QT_TRANSLATE_NOOP("AppTexts", "Config Setting");
 inline constexpr const char* kMenuHelp = QT_TRANSLATE_NOOP("AppTexts", "&Help");
 inline constexpr const char* kMenuAbout = QT_TRANSLATE_NOOP("AppTexts", "&About Quelmar...");
@@ -120,6 +121,10 @@ inline constexpr const char* kBaudRateKey = "BaudRate";
 // The port kept from the last run is not on the machine now; it stays chosen.
 inline constexpr const char* kPortMissing =
     QT_TRANSLATE_NOOP("AppTexts", "The port %1 chosen last time is not there now; it stays chosen (Tools > Config Setting).");
+// What "Apply Order From Database…" took besides the order, offered the same next time.
+inline constexpr const char* kApplyOrderSection = "Apply Order";
+inline constexpr const char* kTakeLocksKey = "TakeLocks";
+inline constexpr const char* kTakeNamesKey = "TakeNames";
 // The language chosen under View > Language ("en", "de"; absent: the desktop's).
 inline constexpr const char* kLanguageKey = "Language";
 

@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "app/AppTexts.h"
 #include "app/CMainSheet.h"
 #include "app/CQuelmarView.h"
 #include "app/ExportName.h"
@@ -21,6 +23,7 @@
 #include "db/exchange/DatabaseDiff.h"
 #include "db/exchange/ExchangeInput.h"
 #include "db/exchange/ImageJson.h"
+#include "db/exchange/ProgramDiff.h"
 #include "db/exchange/ReferenceList.h"
 #include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
@@ -32,6 +35,7 @@
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/satellites/CPageSatTP.h"
 #include "ui/tools/CApplyListDlg.h"
+#include "ui/tools/CApplyOrderDlg.h"
 #include "ui/tools/CCheckDatabaseDlg.h"
 #include "ui/tools/CCompareDlg.h"
 #include "ui/tools/CFindDuplicatesDlg.h"
@@ -174,10 +178,11 @@ void CExchangeCommands::OnCompareWith() {
   }
   // What changed since that file: the file is the old side, so a program deleted since
   // reads as removed, not as added.
-  const dbdiff::Result result =
+  const dbdiff::Result bySlot =
       dbdiff::Compare(dbdiff::Side::FromDatabase(other.Header(), other.Working(), ExtraWordOf(other)),
                       dbdiff::Side::FromDatabase(doc.Header(), doc.Working(), ExtraWordOf(doc)));
-  CCompareDlg dlg(result, QFileInfo(path).fileName(), &window_);
+  const progdiff::Result byProgram = progdiff::Compare(other.Working(), doc.Working(), doc.GetDbType());
+  CCompareDlg dlg(byProgram, bySlot, QFileInfo(path).fileName(), &window_);
   connect(&dlg, &CCompareDlg::ProgramActivated, this, [this, &dlg](int program) { ShowProgram(program, &dlg); });
   Prompt::Exec(dlg);
 }
@@ -313,8 +318,18 @@ void CExchangeCommands::OnApplyOrder() {
     Prompt::Message(&window_, U(T::kApplyOrderRefused).arg(name, Shown(opened.message)));
     return;
   }
-  const reforder::Report report =
-      ApplyReference<reforder::Report>(U(StepTexts::kApplyOrder).arg(name), reforder::Apply, reference.Working());
+  // What the programs take besides their places: as the user chose last time.
+  QSettings store(Texts::Q(AppTexts::kSettingsOrganization), Texts::Q(AppTexts::kSettingsApplication));
+  store.beginGroup(Texts::Q(AppTexts::kApplyOrderSection));
+  const reforder::Options kept;
+  CApplyOrderDlg ask(name, store.value(Texts::Q(AppTexts::kTakeLocksKey), kept.takeLocks).toBool(),
+                     store.value(Texts::Q(AppTexts::kTakeNamesKey), kept.takeNames).toBool(), &window_);
+  if (Prompt::Exec(ask) != QDialog::Accepted) return;
+  const reforder::Options options{ask.TakeLocks(), ask.TakeNames()};
+  store.setValue(Texts::Q(AppTexts::kTakeLocksKey), options.takeLocks);
+  store.setValue(Texts::Q(AppTexts::kTakeNamesKey), options.takeNames);
+  const reforder::Report report = ApplyReference<reforder::Report>(U(StepTexts::kApplyOrder).arg(name), reforder::Apply,
+                                                                   reference.Working(), options);
   ShowReport(reforder::Describe(report), report.AllMatched());
 }
 

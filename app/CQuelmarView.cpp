@@ -21,6 +21,8 @@ CQuelmarView::CQuelmarView(CQuelmarDoc& doc, QWidget* parent) : QScrollArea(pare
 CQuelmarView::~CQuelmarView() { RemoveSheet(); }
 
 void CQuelmarView::BuildSheet() {
+  // Another database opened or received comes up on the page the user was on.
+  const int page = sheet_ ? sheet_->currentIndex() : -1;
   RemoveSheet();
   auto* sheet = new CMainSheet(doc_);
   setWidget(sheet);
@@ -28,6 +30,7 @@ void CQuelmarView::BuildSheet() {
   sheet->move(0, 0);
   sheet->show();
   sheet->ActivateAll();
+  if (page > 0 && page < sheet->count()) sheet->setCurrentIndex(page);
   // The keyboard starts at the page tabs (given when the window is next active, if a
   // dialog has the focus now): the arrow keys change the page, Tab goes on into it.
   sheet->setFocus(Qt::OtherFocusReason);

@@ -15,7 +15,8 @@ class CQuelmarView : public QScrollArea, public DocumentViews {
   CQuelmarView(CQuelmarDoc& doc, QWidget* parent = nullptr);
   ~CQuelmarView() override;
 
-  // A fresh sheet at the top-left corner, both pages activated; replaces any sheet.
+  // A fresh sheet at the top-left corner, both pages activated, showing the page the
+  // sheet it replaces showed.
   void BuildSheet();
   // Destroys the sheet, if any.
   void RemoveSheet();

@@ -44,7 +44,8 @@ void PrintCommands::OnPrint() {
   QPrintDialog dialog(&printer, &window_);
   if (Prompt::Exec(dialog) != QDialog::Accepted) return;
   const int pages =
-      channellistprint::Paint(parts_.doc.Working(), {parts_.files.Title(), QDate::currentDate()}, printer);
+      channellistprint::Paint(parts_.doc.Working(), {parts_.files.Title(), QDate::currentDate()}, printer,
+                              &parts_.doc.Marks());
   if (pages == 0) {
     Prompt::Message(&window_, U(T::kCannotPrint));
     return;
@@ -72,7 +73,7 @@ void PrintCommands::OnExportPdf() {
   {
     QPdfWriter writer(&pdf);
     channellistprint::SetUpPdf(writer, parts_.files.Title());
-    pages = channellistprint::Paint(doc.Working(), {parts_.files.Title(), QDate::currentDate()}, writer);
+    pages = channellistprint::Paint(doc.Working(), {parts_.files.Title(), QDate::currentDate()}, writer, &doc.Marks());
   }
   if (pages == 0) {
     Prompt::Message(&window_, U(T::kCannotPrint));

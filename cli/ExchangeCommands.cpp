@@ -1,5 +1,6 @@
 #include "cli/ExchangeCommands.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "db/exchange/DatabaseDiff.h"
 #include "db/exchange/ExchangeInput.h"
 #include "db/exchange/ImageJson.h"
+#include "db/exchange/ProgramDiff.h"
 #include "db/exchange/ReferenceList.h"
 #include "db/exchange/ReferenceOrder.h"
 #include "db/image/DatabaseImage.h"
@@ -25,6 +27,13 @@ namespace {
 
 constexpr const char* kJson = "json";
 constexpr const char* kCsv = "csv";
+// What apply-order takes from the reference's programs besides their places.
+constexpr const char* kTakeLocks = "locks";
+constexpr const char* kTakeNames = "names";
+constexpr const char* kTakeNone = "none";
+// How diff pairs what it compares: by slot, record by record, or by what identifies a program.
+constexpr const char* kBySlot = "slot";
+constexpr const char* kByProgram = "program";
 // Says why on stderr; what check, diff and import end with when they could not work.
 int Trouble(const std::string& what) {
   cli::Fail(what);
@@ -50,11 +59,35 @@ bool OpenInput(const std::string& path, exchangeinput::Input& in) {
   return true;
 }
 
-int Diff(const std::string& a, const std::string& b, int dbType, bool json) {
+// The comparison by program: what a rescan left of the programs, lists and groups.
+int DiffByProgram(const std::string& a, const std::string& b, int dbType, bool json,
+                  const std::vector<std::uint8_t>& imageA, const std::vector<std::uint8_t>& imageB) {
+  auto dbA = std::make_unique<ChannelDatabase>(), dbB = std::make_unique<ChannelDatabase>();
+  DatabaseImage::ParseImage(imageA.data(), dbType, *dbA, nullptr);
+  DatabaseImage::ParseImage(imageB.data(), dbType, *dbB, nullptr);
+  const progdiff::Result r = progdiff::Compare(*dbA, *dbB, dbType);
+  if (json) {
+    nlohmann::ordered_json j;
+    j["a"] = a;
+    j["b"] = b;
+    j["type"] = dbType;
+    j["by"] = kByProgram;
+    j["same"] = r.Same();
+    j["changes"] = nlohmann::ordered_json::array();
+    for (const progdiff::Change& c : r.changes) j["changes"].push_back(progdiff::ToJson(c));
+    std::cout << cli::DumpJson(j) << '\n';
+  } else {
+    for (const progdiff::Change& c : r.changes) std::cout << cli::EscapeControls(progdiff::Describe(c)) << '\n';
+  }
+  return r.Same() ? cli::kExitOk : cli::kExitFound;
+}
+
+int Diff(const std::string& a, const std::string& b, int dbType, bool json, const std::string& by) {
   std::vector<std::uint8_t> imageA, imageB;
   if (!cli::ReadImage(a, imageA) || !cli::ReadImage(b, imageB)) return cli::kExitTrouble;
   cli::HintOtherType(a, imageA, dbType);
   cli::HintOtherType(b, imageB, dbType);
+  if (by == kByProgram) return DiffByProgram(a, b, dbType, json, imageA, imageB);
   const dbdiff::Result r =
       dbdiff::Compare(dbdiff::Side::FromImage(imageA.data(), dbType), dbdiff::Side::FromImage(imageB.data(), dbType));
   if (json) {
@@ -143,7 +176,8 @@ int ImportCsv(const std::string& in, const std::string& file, const std::string&
 
 // refType < 0: REF is read as the window reads a reference, under --type unless its
 // checksums hold only under another variant.
-int ApplyOrder(const std::string& ref, const std::string& in, const std::string& out, int dbType, int refType) {
+int ApplyOrder(const std::string& ref, const std::string& in, const std::string& out, int dbType, int refType,
+               const reforder::Options& options) {
   if (cli::OutputIsInput(out, {ref, in})) return cli::kExitTrouble;
   // Both files are opened as the editor opens them, so a file it refuses is refused here.
   CQuelmarDoc reference;
@@ -168,7 +202,7 @@ int ApplyOrder(const std::string& ref, const std::string& in, const std::string&
   doc.SetDbType(dbType);
   const Result opened = doc.Open(in);
   if (!opened) return Trouble(cli::NamingFile(opened.message, in));
-  const reforder::Report report = doc.Apply({}, reforder::Apply, reference.Working());
+  const reforder::Report report = doc.Apply({}, reforder::Apply, reference.Working(), options);
   return SaveWithReport(doc, out, report, reforder::Describe);
 }
 
@@ -179,8 +213,10 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
     int dbType = dbtype::kDefault;
     int refType = dbtype::kDefault;
     std::string format, a, b, out;
+    std::string by = kBySlot;
     bool json = false;
     bool takeNames = false;
+    std::vector<std::string> take{kTakeLocks};
   };
   auto args = std::make_shared<std::vector<Args>>(4);
   const std::vector<std::string> formats{kJson, kCsv};
@@ -188,16 +224,22 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
   {
     Args& a = (*args)[0];
     CLI::App* sub = app.add_subcommand(
-        "diff", "compare two database files record by record and print one change a line: records added, removed "
-                "or changed (each changed field with its old and new value), channels moved, inserted or removed "
-                "in the TV and radio lists and the groups, header fields; positions count from 1 as in the window "
+        "diff", "compare two database files and print one change a line; by slot (the default), record by record: "
+                "records added, removed or changed (each changed field with its old and new value), channels moved, "
+                "inserted or removed in the TV and radio lists and the groups, header fields; by program, each "
+                "program known by its satellite, frequency, polarization and service ID wherever a scan put it: "
+                "programs added, removed, renamed, locked or unlocked or with other PIDs, and the moves in the "
+                "lists and groups by channel number and name; positions count from 1 as in the window "
                 "(--json gives them as indexes from 0); exit status 0 when they hold the same, "
                 "1 when they differ, 2 when a file cannot be read");
     cli::AddTypeOption(sub, a.dbType);
     cli::AddJsonFlag(sub, a.json);
+    sub->add_option("--by", a.by, "slot (record by record, the default) or program (after a rescan)")
+        ->type_name("HOW")
+        ->check(CLI::IsMember({kBySlot, kByProgram}));
     sub->add_option("A", a.a, "the older database file")->required();
     sub->add_option("B", a.b, "the newer database file")->required();
-    sub->callback([&exitCode, &a, args] { exitCode = Diff(a.a, a.b, a.dbType, a.json); });
+    sub->callback([&exitCode, &a, args] { exitCode = Diff(a.a, a.b, a.dbType, a.json, a.by); });
   }
   {
     Args& a = (*args)[1];
@@ -255,9 +297,16 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
                        "radio lists take REF's order and the eight favourite groups its names, members and member "
                        "order; programs are matched by satellite, frequency, polarization and service ID, or by "
                        "name; programs REF does not name follow the matched ones in their former order, and stay in "
-                       "their groups after REF's members; each is listed; exit status 0, 1 when a program of REF "
+                       "their groups after REF's members; each is listed; matched programs take REF's lock flags "
+                       "too, and with --take names its names; exit status 0, 1 when a program of REF "
                        "matched no program of IN, 2 when something was refused and nothing written");
     cli::AddTypeOption(sub, a.dbType);
+    sub->add_option("--take", a.take,
+                    "what matched programs take from REF besides their places, separated by commas: locks, names, "
+                    "or none (default: locks)")
+        ->type_name("WHAT")
+        ->delimiter(',')
+        ->check(CLI::IsMember({kTakeLocks, kTakeNames, kTakeNone}));
     sub->add_option("--ref-type", a.refType,
                     "receiver variant 0-3 of REF (default: that of --type, or the one under which REF's "
                     "checksums hold when they do not hold under --type)")
@@ -267,7 +316,13 @@ void AddExchangeCommands(CLI::App& app, int& exitCode) {
     sub->add_option("IN", a.b, "the database to reorder")->required();
     sub->add_option("OUT", a.out, "file to write (\"-\": standard output); never REF or IN itself")->required();
     sub->callback([&exitCode, &a, args, sub] {
-      exitCode = ApplyOrder(a.a, a.b, a.out, a.dbType, sub->count("--ref-type") > 0 ? a.refType : -1);
+      const auto takes = [&a](const char* what) { return std::find(a.take.begin(), a.take.end(), what) != a.take.end(); };
+      if (takes(kTakeNone) && a.take.size() > 1) {
+        exitCode = cli::Usage("apply-order --take none goes alone");
+        return;
+      }
+      const reforder::Options options{takes(kTakeLocks), takes(kTakeNames)};
+      exitCode = ApplyOrder(a.a, a.b, a.out, a.dbType, sub->count("--ref-type") > 0 ? a.refType : -1, options);
     });
   }
 }

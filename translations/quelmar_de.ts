@@ -100,20 +100,12 @@
         <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
-        <source>Receive/Send</source>
-        <translation>Empfangen/Senden</translation>
-    </message>
-    <message>
         <source>Receive from STB</source>
         <translation>Vom Receiver empfangen</translation>
     </message>
     <message>
         <source>Send to STB</source>
         <translation>An Receiver senden</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Extras</translation>
     </message>
     <message>
         <source>Config Setting</source>
@@ -358,6 +350,14 @@ Trotzdem öffnen?</translation>
     <message>
         <source>The port %1 chosen last time is not there now; it stays chosen (Tools &gt; Config Setting).</source>
         <translation>Der zuletzt gewählte Anschluss %1 ist gerade nicht vorhanden; er bleibt gewählt (Extras &gt; Verbindungseinstellungen).</translation>
+    </message>
+    <message>
+        <source>&amp;Receive/Send</source>
+        <translation>&amp;Empfangen/Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>Config Setting [%1]</source>
@@ -1064,6 +1064,26 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
         <source>%1 was not applied: %2</source>
         <translation>%1 wurde nicht angewendet: %2</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Programs by satellite, frequency and service ID</source>
+        <translation>Programme nach Satellit, Frequenz und Service-ID</translation>
+    </message>
+    <message>
+        <source>Records by slot</source>
+        <translation>Datensätze nach Platz</translation>
+    </message>
+    <message>
+        <source>Apply the order of %1 to the database? The TV and radio lists and the favourite groups take its order; its programs are matched by satellite, frequency, polarization and service ID, else by name.</source>
+        <translation>Die Reihenfolge von %1 auf die Datenbank anwenden? Die TV- und Radioliste und die Favoritengruppen übernehmen ihre Reihenfolge; ihre Programme werden nach Satellit, Frequenz, Polarisation und Service-ID zugeordnet, sonst nach Namen.</translation>
+    </message>
+    <message>
+        <source>Take the locks</source>
+        <translation>Die Sperren übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>GroupChTexts</name>
@@ -1346,6 +1366,18 @@ Switch &quot;Config Setting&quot; to %2 and import it?</source>
     <message>
         <source>Clear the search and the filters to move rows: the list shows only some of them.</source>
         <translation>Leeren Sie Suche und Filter, um Zeilen zu verschieben: Die Liste zeigt nur einen Teil davon.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3, SID %4) placed at No. %5; next place No. %6</source>
+        <translation>%1 (%2 %3, SID %4) auf Nr. %5 gesetzt; nächster Platz Nr. %6</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3, SID %4) placed at No. %5, 1 of %6 named %1; next place No. %7</source>
+        <translation>%1 (%2 %3, SID %4) auf Nr. %5 gesetzt, 1 von %6 namens %1; nächster Platz Nr. %7</translation>
+    </message>
+    <message>
+        <source>Select the programs to lock or unlock among the rows shown: Down moves from the search into them.</source>
+        <translation>Erst die Programme unter den gezeigten Zeilen wählen, die gesperrt oder entsperrt werden sollen: Pfeil nach unten führt von der Suche zu ihnen.</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2085,73 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramDiffTexts</name>
+    <message>
+        <source>&quot;%1&quot; (%2 %3, SID %4)</source>
+        <translation>„%1“ (%2 %3, SID %4)</translation>
+    </message>
+    <message>
+        <source>%1: renamed from &quot;%2&quot;</source>
+        <translation>%1: umbenannt von „%2“</translation>
+    </message>
+    <message>
+        <source>%1: locked</source>
+        <translation>%1: gesperrt</translation>
+    </message>
+    <message>
+        <source>%1: unlocked</source>
+        <translation>%1: entsperrt</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed from %3 to %4</source>
+        <translation>%1: %2 von %3 auf %4 geändert</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>TText PID</source>
+        <translation>VText-PID</translation>
+    </message>
+    <message>
+        <source>PMT</source>
+        <translation>PMT</translation>
+    </message>
+    <message>
+        <source>%1: %2 entered at No. %3</source>
+        <translation>%1: %2 neu auf Nr. %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 left from No. %3</source>
+        <translation>%1: %2 nicht mehr auf Nr. %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 moved from No. %3 to No. %4</source>
+        <translation>%1: %2 von Nr. %3 auf Nr. %4 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 renamed from [%2]</source>
+        <translation>%1 umbenannt von [%2]</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceListTexts</name>
     <message>
         <source>%1 of %2 rows matched</source>
@@ -2106,24 +2205,56 @@ und melden Sie sich dann ab und wieder an.</translation>
         <translation>%1: Programm %2 „%3“ ist nicht in der Referenz, jetzt Nr. %4</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 &quot;%2&quot;: %3 of %4 members matched</source>
-        <translation>favoriteGroups %1 „%2“: %3 von %4 Mitgliedern zugeordnet</translation>
+        <source>TV list</source>
+        <translation>TV-Liste</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 &quot;%2&quot;: %3 members not in the reference kept after them</source>
-        <translation>favoriteGroups %1 „%2“: %3 Mitglieder, die nicht in der Referenz sind, dahinter behalten</translation>
+        <source>radio list</source>
+        <translation>Radioliste</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 &quot;%2&quot;: %3 members did not fit and were left out</source>
-        <translation>favoriteGroups %1 „%2“: %3 Mitglieder passten nicht mehr hinein und wurden ausgelassen</translation>
+        <source>favourite group %1 [%2]</source>
+        <translation>Favoritengruppe %1 [%2]</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 &quot;%2&quot; removed: the reference has no group there</source>
-        <translation>favoriteGroups %1 „%2“ entfernt: Die Referenz hat dort keine Gruppe</translation>
+        <source>taken from the reference: %1 locks, %2 names</source>
+        <translation>aus der Referenz übernommen: %1 Sperren, %2 Namen</translation>
     </message>
     <message>
-        <source>favoriteGroups %1 &quot;%2&quot; kept: the reference has no group there, but %3 of its members are not in the reference</source>
-        <translation>favoriteGroups %1 „%2“ behalten: Die Referenz hat dort keine Gruppe, aber %3 ihrer Mitglieder sind nicht in der Referenz</translation>
+        <source>taken from the reference: %1 locks; the names kept</source>
+        <translation>aus der Referenz übernommen: %1 Sperren; die Namen behalten</translation>
+    </message>
+    <message>
+        <source>taken from the reference: %1 names; the locks kept</source>
+        <translation>aus der Referenz übernommen: %1 Namen; die Sperren behalten</translation>
+    </message>
+    <message>
+        <source>the locks and the names kept</source>
+        <translation>die Sperren und die Namen behalten</translation>
+    </message>
+    <message>
+        <source>%1 No. %2: &quot;%3&quot; renamed &quot;%4&quot;</source>
+        <translation>%1 Nr. %2: „%3“ umbenannt in „%4“</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 members matched</source>
+        <translation>%1: %2 von %3 Mitgliedern zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1: %2 members not in the reference kept after them</source>
+        <translation>%1: %2 Mitglieder, die nicht in der Referenz sind, dahinter behalten</translation>
+    </message>
+    <message>
+        <source>%1: %2 members did not fit and were left out</source>
+        <translation>%1: %2 Mitglieder passten nicht mehr hinein und wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 removed: the reference has no group there</source>
+        <translation>%1 entfernt: Die Referenz hat dort keine Gruppe</translation>
+    </message>
+    <message>
+        <source>%1 kept: the reference has no group there, but %2 of its members are not in the reference</source>
+        <translation>%1 behalten: Die Referenz hat dort keine Gruppe, aber %2 ihrer Mitglieder sind nicht in der Referenz</translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2589,10 @@ und melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>Apply Order From [%1]</source>
         <translation>Reihenfolge aus [%1] übernehmen</translation>
+    </message>
+    <message>
+        <source>Rename Program [%1] to [%2]</source>
+        <translation>Programm [%1] in [%2] umbenennen</translation>
     </message>
     <message>
         <source>Update Transponders [%1]</source>

@@ -16,6 +16,7 @@ inline constexpr const char* kTransponderName = "%1 %2";
 inline constexpr const char* kAddProgram = QT_TRANSLATE_NOOP("StepTexts", "Add Program [%1]");
 inline constexpr const char* kDeleteProgram = QT_TRANSLATE_NOOP("StepTexts", "Delete Program [%1]");
 inline constexpr const char* kUpdateProgram = QT_TRANSLATE_NOOP("StepTexts", "Update Program Info [%1]");
+inline constexpr const char* kRenameProgram = QT_TRANSLATE_NOOP("StepTexts", "Rename Program [%1] to [%2]");
 inline constexpr const char* kAddGroup = QT_TRANSLATE_NOOP("StepTexts", "Add Group [%1]");
 inline constexpr const char* kRenameGroup = QT_TRANSLATE_NOOP("StepTexts", "Rename Group [%1] to [%2]");
 inline constexpr const char* kDeleteGroup = QT_TRANSLATE_NOOP("StepTexts", "Delete Group [%1]");

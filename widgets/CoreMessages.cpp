@@ -9,6 +9,7 @@
 #include "db/exchange/CheckKinds.h"
 #include "db/exchange/DatabaseDiffTexts.h"
 #include "db/exchange/ImportTexts.h"
+#include "db/exchange/ProgramDiffTexts.h"
 #include "db/exchange/ReferenceListTexts.h"
 #include "db/exchange/ReferenceOrderTexts.h"
 #include "db/exchange/TransponderListTexts.h"
@@ -110,14 +111,20 @@ const std::vector<Template>& All() {
     t.push_back(Table(ReferenceListTexts::kGroupNotCreated));
     t.push_back(Table(ReferenceListTexts::kPositionsNotTaken));
     t.push_back(Table(ReferenceListTexts::kGroupFull));
-    t.push_back(Table(ReferenceOrderTexts::kListMatched));
-    t.push_back(Table(ReferenceOrderTexts::kUnmatched));
-    t.push_back(Table(ReferenceOrderTexts::kLeftOver));
-    t.push_back(Table(ReferenceOrderTexts::kGroupTaken));
-    t.push_back(Table(ReferenceOrderTexts::kGroupKept));
-    t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted));
-    t.push_back(Table(ReferenceOrderTexts::kGroupRemoved));
-    t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver));
+    // %1 names a list or a group ("TV list", "favourite group 1 [Sport]"), translated too.
+    t.push_back(Table(ReferenceOrderTexts::kGroupNamed, 0, true));
+    t.push_back(Table(ReferenceOrderTexts::kListMatched, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kTaken));
+    t.push_back(Table(ReferenceOrderTexts::kTakenLocks));
+    t.push_back(Table(ReferenceOrderTexts::kTakenNames));
+    t.push_back(Table(ReferenceOrderTexts::kRenamed, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kUnmatched, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kLeftOver, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kGroupTaken, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kGroupKept, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kGroupNotFitted, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kGroupRemoved, 0b1));
+    t.push_back(Table(ReferenceOrderTexts::kGroupLeftOver, 0b1));
     // db/exchange: a transponder list refused, and the satellites updated from one; the
     // longer lines before "%1: not matched", which would take them all.
     {
@@ -197,13 +204,26 @@ const std::vector<Template>& All() {
     // "<path>: <reason>" as a place of another text: last of all, as ": " stands in many.
     t.push_back(Table(DbTexts::kPathReason, 0, true));
     // db/exchange: the lines of a comparison. Last, as they say little beyond their
-    // places; a value is translated only when it is "(none)".
+    // places; a value is translated only when it is "(none)". By program first: their
+    // lines are the more particular ("No. 5"), and where they place a list or group it is
+    // translated as the window names it.
+    t.push_back(Table(ProgramDiffTexts::kProgram, 0, true));
+    t.push_back(Table(ProgramDiffTexts::kEntered, 0b1));
+    t.push_back(Table(ProgramDiffTexts::kLeft, 0b1));
+    t.push_back(Table(ProgramDiffTexts::kMoved, 0b1));
+    t.push_back(Table(ProgramDiffTexts::kPidChanged, 0b10));
+    t.push_back(Table(ProgramDiffTexts::kRenamed));
+    t.push_back(Table(ProgramDiffTexts::kLocked));
+    t.push_back(Table(ProgramDiffTexts::kUnlocked));
     t.push_back(Table(DatabaseDiffTexts::kInserted));
     t.push_back(Table(DatabaseDiffTexts::kLeft));
     t.push_back(Table(DatabaseDiffTexts::kMoved));
     t.push_back(Table(DatabaseDiffTexts::kChanged, 0b1100, false, 0b0110));
     t.push_back(Table(DatabaseDiffTexts::kAdded));
     t.push_back(Table(DatabaseDiffTexts::kRemoved));
+    t.push_back(Table(ProgramDiffTexts::kGroupRenamed, 0b1));
+    t.push_back(Table(ProgramDiffTexts::kGroupAdded, 0b1));
+    t.push_back(Table(ProgramDiffTexts::kGroupRemoved, 0b1));
     return t;
   }();
   return all;

@@ -13,6 +13,7 @@ constexpr const char* kContexts[] = {
     "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts", "LinkTexts",          "CheckKinds",
     "DatabaseDiffTexts", "CInputName",      "PrintTexts",          "ChannelColumnTexts", "ImportTexts",
     "TransponderListTexts", "TransponderListDialogTexts",
+    "ProgramDiffTexts",
 };
 }  // namespace
 

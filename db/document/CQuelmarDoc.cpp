@@ -71,7 +71,7 @@ bool CQuelmarDoc::TakeWorking() {
   // Edits are counted from the loaded database; what was new to a reference applied to
   // the one before says nothing of it.
   edits_.Take(*stored);
-  marks_.Clear();
+  edits_.Marks().Clear();
   return true;
 }
 

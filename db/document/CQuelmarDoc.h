@@ -51,7 +51,7 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   bool PrepareStorage(std::uint32_t validFlag) { return images_.Prepare(validFlag); }
   void ReleaseStorage() {
     images_.Release();
-    marks_.Clear();
+    edits_.Marks().Clear();
   }
   // Stored database for the DbType in force, or null.
   ChannelDatabase* Stored() { return images_.Stored(); }
@@ -126,8 +126,8 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   const fileio::FileStamp& FileStamp() const { return file_.Stamp(); }
   std::uint32_t ImageValid() const override { return images_.ImageValid(); }
   bool HasData() const override { return edits_.HasData(); }
-  const NewMarks& Marks() const override { return marks_; }
-  NewMarks& Marks() { return marks_; }
+  const NewMarks& Marks() const override { return edits_.Marks(); }
+  NewMarks& Marks() { return edits_.Marks(); }
   bool IsModified() const { return modified_; }
   void SetModifiedFlag(bool modified = true);
   // An edit has run: marks the document modified, unless a history is attached, whose
@@ -209,7 +209,6 @@ class CQuelmarDoc final : public ImageSource, public DocEditing {
   ImageStore images_;
   DocFile file_;
   EditSession edits_;
-  NewMarks marks_;
   bool modified_ = false;
   DocumentViews* views_ = nullptr;
 };

@@ -163,7 +163,16 @@ void ChangeSet::Apply(ChannelDatabase& db, ChangeSide side) const {
 
 std::size_t ChangeSet::MemoryUsed() const {
   return sizeof(*this) + ranges_.capacity() * sizeof(Range) + bytes_.capacity() +
-         starts_.capacity() * sizeof(std::uint32_t);
+         starts_.capacity() * sizeof(std::uint32_t) + (marks_ ? 2 * ChannelDatabase::kProgramCount / 8 : 0);
+}
+
+void ChangeSet::SetMarks(NewMarks before, NewMarks after) {
+  marks_ = std::make_shared<const std::pair<NewMarks, NewMarks>>(std::move(before), std::move(after));
+}
+
+const NewMarks* ChangeSet::Marks(ChangeSide side) const {
+  if (!marks_) return nullptr;
+  return side == ChangeSide::Before ? &marks_->first : &marks_->second;
 }
 
 ChangeSet ChangeSet::Reversed() const {
@@ -177,6 +186,7 @@ ChangeSet ChangeSet::Reversed() const {
     std::uint8_t* kept = set.bytes_.data() + set.starts_[i];
     std::swap_ranges(kept, kept + r.length, kept + r.length);
   }
+  if (marks_) set.SetMarks(marks_->second, marks_->first);
   return set;
 }
 

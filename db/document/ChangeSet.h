@@ -7,9 +7,12 @@
 // turned: a one-row move across 4000 channels costs a few bytes, not 16 KB.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "db/document/NewMarks.h"
 #include "db/records/ChannelDatabase.h"
 
 // Which state of a change set to put in place: Before undoes it, After redoes it.
@@ -64,6 +67,12 @@ class ChangeSet {
   // Heap and object bytes this change set holds.
   std::size_t MemoryUsed() const;
 
+  // The "New" marks of the window, when the edit changed them too (a reference applied).
+  // They belong to the open window only, so a journal keeps none.
+  void SetMarks(NewMarks before, NewMarks after);
+  // The marks in state `side`; null when the edit left them alone.
+  const NewMarks* Marks(ChangeSide side) const;
+
  private:
   // The kept bytes of range i (not a rotation) in one state.
   const std::uint8_t* Contents(std::size_t i, ChangeSide side) const;
@@ -73,4 +82,6 @@ class ChangeSet {
   std::vector<std::uint8_t> bytes_;
   // Where each range's old bytes start in bytes_ (a rotation's: where they would).
   std::vector<std::uint32_t> starts_;
+  // Before and after; shared, as a set is copied to be turned round.
+  std::shared_ptr<const std::pair<NewMarks, NewMarks>> marks_;
 };

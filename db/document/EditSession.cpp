@@ -24,6 +24,7 @@ void EditSession::BeginStep(std::string text, Mark mark) {
   stepText_ = std::move(text);
   stepMark_ = mark;
   stepDone_ = false;
+  stepMarks_ = marks_;
 }
 
 void EditSession::StepDone(bool done) {
@@ -48,6 +49,9 @@ void EditSession::EndStep() {
 void EditSession::Record() {
   ChangeSet changes = recorder_.Take(*working_);
   const bool changed = !changes.Empty();
+  // Marks set inside the step go with it; alone (nothing else changed) they make no step.
+  if (stepMarks_ && !(*stepMarks_ == marks_)) changes.SetMarks(std::move(*stepMarks_), marks_);
+  stepMarks_.reset();
   const DocChange notice{DocChange::Cause::Edit, changed ? SubjectOf(changes, ChangeSide::After, *working_) : StepSubject{},
                          changed ? TouchedKinds(changes) : 0u};
   if (changed && history_) {
@@ -61,6 +65,7 @@ void EditSession::Record() {
 
 StepSubject EditSession::ApplyStep(const ChangeSet& changes, ChangeSide side) {
   recorder_.Apply(*working_, changes, side);
+  if (const NewMarks* marks = changes.Marks(side)) marks_ = *marks;
   const StepSubject subject = SubjectOf(changes, side, *working_);
   Notify({side == ChangeSide::Before ? DocChange::Cause::Undo : DocChange::Cause::Redo, subject,
           TouchedKinds(changes)});

@@ -4,6 +4,7 @@
 // named step and told to the listeners as one notice. Knows nothing of files or images.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "db/document/DocChange.h"
 #include "db/document/EditHistory.h"
 #include "db/document/EditRecorder.h"
+#include "db/document/NewMarks.h"
 #include "db/document/StepMark.h"
 #include "db/document/StepSubject.h"
 
@@ -30,6 +32,10 @@ class EditSession {
   ChannelDatabase& Working() { return *working_; }
   const ChannelDatabase& Working() const { return *working_; }
   bool HasData() const { return hasData_; }
+  // The "New" marks: a step that changes them carries them, so undo and redo put them
+  // back with the records.
+  NewMarks& Marks() { return marks_; }
+  const NewMarks& Marks() const { return marks_; }
   // The working database becomes `db`, loaded: edits are counted from it.
   void Take(const ChannelDatabase& db);
   // Puts back a captured working database and whether it held data.
@@ -82,5 +88,8 @@ class EditSession {
   std::string stepText_;
   Mark stepMark_ = Mark::Caller;
   bool stepDone_ = false;
+  NewMarks marks_;
+  // The marks when the open step began; only while one is open.
+  std::optional<NewMarks> stepMarks_;
   std::vector<DocListener*> listeners_;
 };

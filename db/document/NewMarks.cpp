@@ -16,3 +16,8 @@ void NewMarks::Clear() {
   marks_.clear();
   count_ = 0;
 }
+
+bool NewMarks::operator==(const NewMarks& other) const {
+  if (count_ != other.count_) return false;
+  return count_ == 0 || marks_ == other.marks_;
+}

@@ -2,7 +2,8 @@
 // Programs a reference (a CSV list or another database) did not hold when it was applied
 // to the document: the lists mark them "New", so the channels a rescan found can be
 // picked out and placed. The marks belong to the open document in the window, not to
-// the file: they are never stored and go when another database is loaded.
+// the file: they are never stored and go when another database is loaded. The step that
+// set them takes them back when it is undone, and sets them again when redone.
 #include <span>
 #include <vector>
 
@@ -14,6 +15,8 @@ class NewMarks {
   bool Has(int program) const { return program >= 0 && program < int(marks_.size()) && marks_[program]; }
   int Count() const { return count_; }
   bool Empty() const { return count_ == 0; }
+  // The same programs marked.
+  bool operator==(const NewMarks& other) const;
 
  private:
   std::vector<bool> marks_;

@@ -109,14 +109,15 @@ class Differ {
 
   void Order(std::string_view table, int slot, const std::string& label, const std::vector<std::uint16_t>& before,
              const std::vector<std::uint16_t>& after) {
-    for (const orderdiff::Entry& e : orderdiff::Compare(before, after)) {
+    const std::vector<std::uint32_t> a(before.begin(), before.end()), b(after.begin(), after.end());
+    for (const orderdiff::Entry& e : orderdiff::Compare(a, b)) {
       Change c;
       c.table = table, c.slot = slot, c.label = label;
       c.kind = e.step == orderdiff::Step::Removed    ? ChangeKind::Left
                : e.step == orderdiff::Step::Inserted ? ChangeKind::Inserted
                                                      : ChangeKind::Moved;
       c.program = e.value;
-      c.programName = ProgramName(e.value, e.step == orderdiff::Step::Removed ? a_ : b_);
+      c.programName = ProgramName(static_cast<std::uint16_t>(e.value), e.step == orderdiff::Step::Removed ? a_ : b_);
       c.from = e.from;
       c.to = e.to;
       Add(std::move(c));

@@ -5,11 +5,11 @@
 
 namespace orderdiff {
 
-std::vector<Entry> Compare(const std::vector<std::uint16_t>& before, const std::vector<std::uint16_t>& after) {
+std::vector<Entry> Compare(const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& after) {
   // Pair the k-th occurrence of a value in `before` with its k-th in `after`: key each
   // entry by (value, occurrence) and look the new ones up among the old.
-  auto keys = [](const std::vector<std::uint16_t>& seq) {
-    std::unordered_map<std::uint16_t, std::uint32_t> seen;
+  auto keys = [](const std::vector<std::uint32_t>& seq) {
+    std::unordered_map<std::uint32_t, std::uint32_t> seen;
     std::vector<std::uint64_t> out(seq.size());
     for (std::size_t i = 0; i < seq.size(); ++i) out[i] = (std::uint64_t{seq[i]} << 32) | seen[seq[i]]++;
     return out;

@@ -13,13 +13,13 @@ enum class Step { Removed, Inserted, Moved };
 
 struct Entry {
   Step step;
-  std::uint16_t value;  // the program slot
+  std::uint32_t value;  // the program slot, or what stands for a program
   int from = -1;        // position in the old order (Removed, Moved)
   int to = -1;          // position in the new order (Inserted, Moved)
   bool operator==(const Entry&) const = default;
 };
 
 // Removed entries in old order first, then moves and insertions in new order.
-std::vector<Entry> Compare(const std::vector<std::uint16_t>& before, const std::vector<std::uint16_t>& after);
+std::vector<Entry> Compare(const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& after);
 
 }  // namespace orderdiff

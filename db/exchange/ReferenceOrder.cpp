@@ -7,7 +7,6 @@
 
 #include "db/exchange/ReferenceOrderTexts.h"
 #include "db/records/Cp1252.h"
-#include "db/records/TableNames.h"
 #include "db/records/TextFill.h"
 
 namespace reforder {
@@ -36,6 +35,7 @@ std::string NameOf(const DB& db, std::uint16_t slot) {
 // Orders one list after the reference's; fills `workOf` (reference slot -> working
 // slot) with what it matched.
 void ApplyList(DB& db, const DB& ref, int list, std::vector<int>& workOf, Report& report) {
+  const Options& options = report.options;
   ServiceList& l = *db.channelLists.List(list);
   const ServiceList& r = *ref.channelLists.List(list);
   const std::size_t n = l.ValidCount();
@@ -86,6 +86,16 @@ void ApplyList(DB& db, const DB& ref, int list, std::vector<int>& workOf, Report
       continue;
     }
     const std::uint16_t slot = l.Entry(std::size_t(positionOf[i]));
+    ProgramRecord& p = db.programs[slot];
+    const ProgramRecord& q = ref.programs[refSlot];
+    if (options.takeLocks && p.Locked() != q.Locked()) {
+      p.SetLocked(q.Locked());
+      ++report.locksTaken;
+    }
+    if (options.takeNames && p.Name() != q.Name()) {
+      report.renamed.push_back({list, static_cast<int>(order.size()), slot, NameOf(db, slot), NameOf(ref, refSlot)});
+      p.SetName(q.Name());
+    }
     order.push_back(slot);
     if (workOf[refSlot] == kNone) workOf[refSlot] = slot;
   }
@@ -191,8 +201,9 @@ void ApplyGroups(DB& db, const DB& ref, const std::vector<int>& workOf, const st
 
 }  // namespace
 
-Report Apply(ChannelDatabase& db, const ChannelDatabase& reference) {
+Report Apply(ChannelDatabase& db, const ChannelDatabase& reference, const Options& options) {
   Report report;
+  report.options = options;
   std::vector<int> workOf(DB::kProgramCount, kNone);
   for (int list = 0; list < 2; ++list) ApplyList(db, reference, list, workOf, report);
   // The working programs some reference program matched: the reference decides their groups.
@@ -203,34 +214,54 @@ Report Apply(ChannelDatabase& db, const ChannelDatabase& reference) {
   return report;
 }
 
+namespace {
+
+namespace T = ReferenceOrderTexts;
+
+std::string ListName(int list) { return list == 0 ? T::kTvList : T::kRadioList; }
+
+std::string GroupName(const GroupReport& g) {
+  return text::Fill(T::kGroupNamed, {std::to_string(g.group + 1), g.name});
+}
+
+// What the matched programs took besides their places.
+std::string Taken(const Report& report) {
+  const std::string locks = std::to_string(report.locksTaken), names = std::to_string(report.renamed.size());
+  if (report.options.takeLocks && report.options.takeNames) return text::Fill(T::kTaken, {locks, names});
+  if (report.options.takeLocks) return text::Fill(T::kTakenLocks, {locks});
+  if (report.options.takeNames) return text::Fill(T::kTakenNames, {names});
+  return T::kTakenNothing;
+}
+
+}  // namespace
+
 std::vector<std::string> Describe(const Report& report) {
-  namespace T = ReferenceOrderTexts;
   std::vector<std::string> lines;
   for (int list = 0; list < 2; ++list) {
     const ListCounts& c = report.lists[std::size_t(list)];
-    lines.push_back(text::Fill(T::kListMatched, {std::string(tables::ListName(list)), std::to_string(c.matched),
-                                                 std::to_string(c.reference)}));
+    lines.push_back(text::Fill(T::kListMatched, {ListName(list), std::to_string(c.matched), std::to_string(c.reference)}));
   }
+  lines.push_back(Taken(report));
+  for (const Renamed& r : report.renamed)
+    lines.push_back(text::Fill(T::kRenamed, {ListName(r.list), std::to_string(r.position + 1), r.from, r.to}));
   for (const Unmatched& u : report.unmatched)
-    lines.push_back(text::Fill(T::kUnmatched, {std::string(tables::ListName(u.list)), u.name,
-                                               std::to_string(u.position + 1)}));
+    lines.push_back(text::Fill(T::kUnmatched, {ListName(u.list), u.name, std::to_string(u.position + 1)}));
   for (const LeftOver& l : report.leftOver)
-    lines.push_back(text::Fill(T::kLeftOver, {std::string(tables::ListName(l.list)), std::to_string(l.program), l.name,
-                                              std::to_string(l.position + 1)}));
+    lines.push_back(
+        text::Fill(T::kLeftOver, {ListName(l.list), std::to_string(l.program), l.name, std::to_string(l.position + 1)}));
   for (const GroupReport& g : report.groups) {
-    const std::string slot = std::to_string(g.group);
+    const std::string group = GroupName(g);
     if (g.removed) {
-      lines.push_back(text::Fill(T::kGroupRemoved, {slot, g.name}));
+      lines.push_back(text::Fill(T::kGroupRemoved, {group}));
       continue;
     }
     if (!g.inReference) {
-      lines.push_back(text::Fill(T::kGroupLeftOver, {slot, g.name, std::to_string(g.kept)}));
+      lines.push_back(text::Fill(T::kGroupLeftOver, {group, std::to_string(g.kept)}));
       continue;
     }
-    lines.push_back(text::Fill(T::kGroupTaken, {slot, g.name, std::to_string(g.matched),
-                                                std::to_string(g.referenceMembers)}));
-    if (g.kept > 0) lines.push_back(text::Fill(T::kGroupKept, {slot, g.name, std::to_string(g.kept)}));
-    if (g.notFitted > 0) lines.push_back(text::Fill(T::kGroupNotFitted, {slot, g.name, std::to_string(g.notFitted)}));
+    lines.push_back(text::Fill(T::kGroupTaken, {group, std::to_string(g.matched), std::to_string(g.referenceMembers)}));
+    if (g.kept > 0) lines.push_back(text::Fill(T::kGroupKept, {group, std::to_string(g.kept)}));
+    if (g.notFitted > 0) lines.push_back(text::Fill(T::kGroupNotFitted, {group, std::to_string(g.notFitted)}));
   }
   return lines;
 }

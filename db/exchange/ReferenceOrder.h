@@ -34,6 +34,21 @@ struct LeftOver {
   std::string name;  // UTF-8
 };
 
+// What a matched program takes from the reference besides its place.
+struct Options {
+  bool takeLocks = true;
+  // A name may have been edited since the reference was made: only when asked.
+  bool takeNames = false;
+};
+
+// A matched program that took the reference's name.
+struct Renamed {
+  int list = 0;
+  int position = 0;  // after the apply, from 0
+  int program = 0;
+  std::string from, to;  // UTF-8
+};
+
 struct ListCounts {
   int reference = 0;  // programs in use the reference's list names
   int matched = 0;
@@ -55,6 +70,9 @@ struct Report {
   std::vector<Unmatched> unmatched;
   std::vector<LeftOver> leftOver;
   std::vector<GroupReport> groups;  // one for each slot used before or after
+  Options options;
+  int locksTaken = 0;  // matched programs whose lock flag changed to the reference's
+  std::vector<Renamed> renamed;
   // The programs in use of the working lists that the reference does not name, in list
   // order: what a rescan found since the reference was made, marked "New" in the window.
   std::vector<int> newPrograms;
@@ -62,9 +80,11 @@ struct Report {
   bool AllMatched() const { return unmatched.empty(); }
 };
 
-Report Apply(ChannelDatabase& db, const ChannelDatabase& reference);
+Report Apply(ChannelDatabase& db, const ChannelDatabase& reference, const Options& options = {});
 
-// The report as lines for a person; channel numbers count from 1 as the window's rows.
+// The report as lines for a person; channel numbers count from 1 as the window's rows,
+// lists and groups are named as the window names them ("TV list", "favourite group 1
+// [Sport]").
 std::vector<std::string> Describe(const Report& report);
 
 }  // namespace reforder

@@ -106,7 +106,14 @@ struct NameKey {
   std::string_view stored;
 };
 
-std::string Folded(std::string_view name) {
+int CompareKeys(const NameKey& a, const NameKey& b) {
+  if (const int c = CompareFolded(a.folded, b.folded)) return c;
+  return CompareBytes(a.stored, b.stored);
+}
+
+}  // namespace
+
+std::string FoldName(std::string_view name) {
   std::string out;
   out.reserve(name.size());
   for (const char c : name) {
@@ -116,15 +123,8 @@ std::string Folded(std::string_view name) {
   return out;
 }
 
-int CompareKeys(const NameKey& a, const NameKey& b) {
-  if (const int c = CompareFolded(a.folded, b.folded)) return c;
-  return CompareBytes(a.stored, b.stored);
-}
-
-}  // namespace
-
 int CompareNamesNaturally(std::string_view a, std::string_view b) {
-  return CompareKeys({Folded(a), a}, {Folded(b), b});
+  return CompareKeys({FoldName(a), a}, {FoldName(b), b});
 }
 
 namespace {
@@ -166,7 +166,7 @@ std::vector<std::uint16_t> SortedByName(const ChannelDatabase& db, const std::ve
   for (std::size_t i = 0; i < entries.size(); ++i) {
     outside[i] = entries[i] >= ChannelDatabase::kProgramCount;
     if (!outside[i]) stored[i] = db.programs[entries[i]].Name();
-    keys[i] = {Folded(stored[i]), stored[i]};
+    keys[i] = {FoldName(stored[i]), stored[i]};
   }
   return StableSorted(entries, [&](std::size_t x, std::size_t y) {
     if (outside[x] != outside[y]) return bool(outside[y]);

@@ -3,6 +3,7 @@
 // group. Every sort is stable, so rows that compare equal keep the order the
 // user gave them.
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "db/operations/ChannelOrder.h"
@@ -38,5 +39,10 @@ int SortRows(ChannelDatabase& db, ChannelOrder order, std::span<const int> rows,
 // "Kino 10"); names that still tie are ordered by their stored bytes, so the
 // result is 0 only for the same bytes. Negative, zero or positive.
 int CompareNamesNaturally(std::string_view a, std::string_view b);
+
+// A name (record bytes) as CompareNamesNaturally reads its letters: each as its plain
+// lower-case Latin letter or letters; every other byte as it is. Searches compare
+// names the same way.
+std::string FoldName(std::string_view name);
 
 }  // namespace dbops

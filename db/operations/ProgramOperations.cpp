@@ -63,6 +63,14 @@ bool UpdateProgram(ChannelDatabase& db, int program, const ProgramEntry& entry, 
   return true;
 }
 
+bool RenameProgram(ChannelDatabase& db, int program, const std::string& name) {
+  if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) return false;
+  ProgramRecord& p = db.programs[static_cast<std::size_t>(program)];
+  if (!p.IsUsed()) return false;
+  p.SetName(name);
+  return true;
+}
+
 ProgramEntry ProgramEntryOf(const ChannelDatabase& db, int program, int dbType) {
   ProgramEntry e;
   if (program < 0 || static_cast<std::size_t>(program) >= ChannelDatabase::kProgramCount) return e;

@@ -41,6 +41,10 @@ Result AddProgram(ChannelDatabase& db, const ProgramEntry& entry, int type, int 
 // False, writing nothing, for a slot outside the table.
 bool UpdateProgram(ChannelDatabase& db, int program, const ProgramEntry& entry, int dbType);
 
+// A name typed over a program's row: only the name changes (record bytes, cut to the
+// field). False, writing nothing, for a slot outside the table or not in use.
+bool RenameProgram(ChannelDatabase& db, int program, const std::string& name);
+
 // A program's fields as the Info area shows them: the name's bytes up to its end, the
 // PIDs by the DbType's width rule. Default values for a slot outside the table.
 ProgramEntry ProgramEntryOf(const ChannelDatabase& db, int program, int dbType);

@@ -251,6 +251,11 @@ class ArrangeUndoTest : public apptest::WindowTest {
       const QString path = t.Path("reference.qdb");
       apptest::WriteDatabase(path, *reference);
       Prompt::QueueFileName(path);
+      // What the programs take besides their places: as offered (the locks).
+      Prompt::QueueDialog([](QDialog& d) {
+        d.accept();
+        return d.result();
+      });
       apptest::Trigger(*t.frame_, "applyOrder");
     };
   }
@@ -337,12 +342,13 @@ class ArrangeUndoTest : public apptest::WindowTest {
          "Remove 3 Programs from Group [News]"},
         // A reference database for the order of both lists and the groups, with its report.
         {"Apply a reference database", In::Tv, {}, ApplyOrderFromReference(), "Apply Order From [reference.qdb]",
-         {"tvList: 8 of 8 reference programs matched\n"
-          "radioList: 5 of 5 reference programs matched\n"
-          "tvList: program 7 \"Sport 1\" is not in the reference, now No. 9\n"
-          "favoriteGroups 0 \"Kids\": 3 of 4 members matched\n"
-          "favoriteGroups 0 \"Kids\": 1 members not in the reference kept after them\n"
-          "favoriteGroups 2 \"News\": 5 of 5 members matched"}},
+         {"TV list: 8 of 8 reference programs matched\n"
+          "radio list: 5 of 5 reference programs matched\n"
+          "taken from the reference: 0 locks; the names kept\n"
+          "TV list: program 7 \"Sport 1\" is not in the reference, now No. 9\n"
+          "favourite group 1 [Kids]: 3 of 4 members matched\n"
+          "favourite group 1 [Kids]: 1 members not in the reference kept after them\n"
+          "favourite group 3 [News]: 5 of 5 members matched"}},
     };
   }
 

@@ -1,6 +1,7 @@
 // The window's check, compare and exchange commands, driven as a person would.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@
 #include "ui/satellites/SatTPListView.h"
 #include "ui/tools/CCheckDatabaseDlg.h"
 #include "ui/tools/CCompareDlg.h"
+#include "ui/tools/CApplyOrderDlg.h"
 
 using namespace testkit;
 
@@ -241,15 +243,19 @@ TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
   PutProgram(*db, 5, "Gone", 0).SetServiceId(6);  // deleted since the file
   const QString file = SaveAs(*db, "other.qdb");
 
-  QStringList groups, lines;
+  // By program first, as after a rescan; then record by record.
+  QStringList groups[2], lines[2];
   QString summary;
   Prompt::QueueFileName(file);
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = dynamic_cast<CCompareDlg&>(d);
-    for (int i = 0; i < dlg.List()->topLevelItemCount(); ++i) {
-      QTreeWidgetItem* g = dlg.List()->topLevelItem(i);
-      groups << g->text(0);
-      for (int j = 0; j < g->childCount(); ++j) lines << g->child(j)->text(0);
+    for (const int by : {CCompareDlg::kByProgram, CCompareDlg::kBySlot}) {
+      dlg.ByChoice()->setCurrentIndex(by);
+      for (int i = 0; i < dlg.List()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* g = dlg.List()->topLevelItem(i);
+        groups[by] << g->text(0);
+        for (int j = 0; j < g->childCount(); ++j) lines[by] << g->child(j)->text(0);
+      }
     }
     summary = dlg.Summary()->text();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Compare With other.qdb"));
@@ -258,9 +264,14 @@ TEST_F(ExchangeWindowTest, CompareWithShowsWhatChangedSinceTheFileByTable) {
   });
   apptest::Trigger(Frame(), "compareWith");
   // The file is the old side: its values first, the document's after.
-  EXPECT_EQ(groups, (QStringList{"programs (2)", "tvList (1)"}));
-  EXPECT_EQ(lines, (QStringList{"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", "programs 5 \"Gone\": removed",
-                                "tvList: program 3 \"Four\" moved from 1 to 4"}));
+  EXPECT_EQ(groups[CCompareDlg::kByProgram], (QStringList{"programs (2)", "tvList (1)"}));
+  EXPECT_EQ(lines[CCompareDlg::kByProgram],
+            (QStringList{"\"Two\" (Astra 11494 V, SID 2): renamed from \"Zwei\"", "\"Gone\" (Astra 11494 V, SID 6): removed",
+                         "TV list: \"Four\" (Hotbird 12111 V, SID 4) moved from No. 1 to No. 4"}));
+  EXPECT_EQ(groups[CCompareDlg::kBySlot], (QStringList{"programs (2)", "tvList (1)"}));
+  EXPECT_EQ(lines[CCompareDlg::kBySlot],
+            (QStringList{"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", "programs 5 \"Gone\": removed",
+                         "tvList: program 3 \"Four\" moved from 1 to 4"}));
   EXPECT_EQ(summary, QStringLiteral("3 differences: what changed since other.qdb, grouped by table; a change shows "
                                     "the file's value, then the document's."));
   EXPECT_TRUE(Prompt::TakeMessages().isEmpty());
@@ -521,19 +532,24 @@ TEST_F(ExchangeWindowTest, DoubleClickOnACompareLineSelectsItsProgram) {
   auto* services = Sheet().findChild<GroupChListView*>(QStringLiteral("serviceList"));
 
   const struct {
+    int by;
     const char* line;
     int row;  // selected in the TV list; -1: the page stays as it was
   } cases[] = {
-      {"programs (2)", -1},
-      {"programs 5 \"Gone\": removed", -1},
-      {"programs 1 \"Two\": name \"Zwei\" -> \"Two\"", 1},
-      {"tvList: program 3 \"Four\" moved from 1 to 4", 3},
+      {CCompareDlg::kByProgram, "programs (2)", -1},
+      {CCompareDlg::kByProgram, "\"Gone\" (Astra 11494 V, SID 6): removed", -1},
+      {CCompareDlg::kByProgram, "\"Two\" (Astra 11494 V, SID 2): renamed from \"Zwei\"", 1},
+      {CCompareDlg::kByProgram, "TV list: \"Four\" (Hotbird 12111 V, SID 4) moved from No. 1 to No. 4", 3},
+      {CCompareDlg::kBySlot, "programs 5 \"Gone\": removed", -1},
+      {CCompareDlg::kBySlot, "programs 1 \"Two\": name \"Zwei\" -> \"Two\"", 1},
+      {CCompareDlg::kBySlot, "tvList: program 3 \"Four\" moved from 1 to 4", 3},
   };
   Prompt::QueueFileName(file);
   Prompt::QueueDialog([&](QDialog& d) {
     auto& dlg = dynamic_cast<CCompareDlg&>(d);
     for (const auto& c : cases) {
       SCOPED_TRACE(c.line);
+      dlg.ByChoice()->setCurrentIndex(c.by);
       const auto found = dlg.List()->findItems(QString::fromUtf8(c.line), Qt::MatchExactly | Qt::MatchRecursive);
       if (found.size() != 1) {
         ADD_FAILURE() << "no such line";
@@ -601,6 +617,7 @@ TEST_F(ExchangeWindowTest, ApplyOrderFromDatabaseMarksWhatTheReferenceLacked) {
   EXPECT_FALSE(Doc().IsModified());
 
   Prompt::QueueFileName(reference);
+  Prompt::QueueDialog(Accept);
   apptest::Trigger(frame, "applyOrder");
   EXPECT_EQ(TvOrder(Doc()), (std::vector<int>{3, 1, 0, 2}));
   EXPECT_EQ(Doc().Marks().Count(), 1);
@@ -608,6 +625,13 @@ TEST_F(ExchangeWindowTest, ApplyOrderFromDatabaseMarksWhatTheReferenceLacked) {
   EXPECT_EQ(listener.heard, std::vector<bool>{true});
   EXPECT_EQ(Stack().count(), 1);
   EXPECT_EQ(Prompt::TakeMessages().size(), 1);
+  // The marks go with the step's undo and come back with its redo.
+  Stack().undo();
+  EXPECT_TRUE(Doc().Marks().Empty());
+  EXPECT_EQ(listener.heard.back(), false);
+  Stack().redo();
+  EXPECT_TRUE(Doc().Marks().Has(2));
+  EXPECT_EQ(listener.heard.back(), true);
 
   // File > New keeps the database but not the marks; the same reference again changes
   // nothing and marks all the same.
@@ -616,6 +640,7 @@ TEST_F(ExchangeWindowTest, ApplyOrderFromDatabaseMarksWhatTheReferenceLacked) {
   EXPECT_TRUE(Doc().Marks().Empty());
   Prompt::TakeMessages();
   Prompt::QueueFileName(reference);
+  Prompt::QueueDialog(Accept);
   apptest::Trigger(frame, "applyOrder");
   EXPECT_TRUE(Doc().Marks().Has(2));
   EXPECT_EQ(Stack().count(), 0);
@@ -637,4 +662,51 @@ TEST_F(ExchangeWindowTest, ApplyOrderFromDatabaseMarksWhatTheReferenceLacked) {
   EXPECT_EQ(Doc().Marks().Count(), 1);
   EXPECT_TRUE(Doc().Marks().Has(1));
   Doc().Unlisten(&listener);
+}
+
+// A rescan cleared the locks the reference holds: the apply takes them back unless the
+// box says no, and the names only when asked; the boxes are offered as last left, and
+// the report says what was taken.
+TEST_F(ExchangeWindowTest, ApplyOrderTakesTheLocksAndWhatTheBoxesSay) {
+  CMainFrame& frame = Start();
+  ASSERT_TRUE(frame.OpenDocumentFile(SaveAs(*SmallDb(), "open.qdb")));
+  auto ref = SmallDb();
+  for (int p : {0, 2, 4}) ref->programs[std::size_t(p)].SetLocked(true);
+  ref->programs[1].SetName("Zwei");
+  const QString reference = SaveAs(*ref, "old.qdb");
+  const struct {
+    bool offeredLocks, offeredNames;  // as the dialog opens
+    bool takeLocks, takeNames;        // as the user leaves it
+    int locked;
+    const char* name1;
+    const char* said;
+  } applies[] = {
+      {true, false, true, true, 3, "Zwei", "taken from the reference: 3 locks, 1 names"},
+      {true, true, false, true, 0, "Zwei", "taken from the reference: 1 names; the locks kept"},
+      {false, true, true, false, 3, "Two", "taken from the reference: 3 locks; the names kept"},
+  };
+  for (const auto& a : applies) {
+    SCOPED_TRACE(a.said);
+    ASSERT_TRUE(frame.OpenDocumentFile(Path("open.qdb")));
+    Prompt::QueueFileName(reference);
+    Prompt::QueueDialog([&a](QDialog& d) {
+      auto* locks = d.findChild<QCheckBox*>(QStringLiteral("takeLocks"));
+      auto* names = d.findChild<QCheckBox*>(QStringLiteral("takeNames"));
+      EXPECT_EQ(locks->isChecked(), a.offeredLocks);
+      EXPECT_EQ(names->isChecked(), a.offeredNames);
+      locks->setChecked(a.takeLocks);
+      names->setChecked(a.takeNames);
+      return Accept(d);
+    });
+    apptest::Trigger(frame, "applyOrder");
+    int locked = 0;
+    for (int p = 0; p < 5; ++p) locked += Doc().Working().programs[std::size_t(p)].Locked() ? 1 : 0;
+    EXPECT_EQ(locked, a.locked);
+    EXPECT_EQ(Doc().Working().programs[1].Name(), a.name1);
+    const QStringList said = Prompt::TakeMessages();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(QString::fromLatin1(a.said))) << said[0].toStdString();
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("TV list: "))) << said[0].toStdString();
+    EXPECT_EQ(Stack().count(), 1);
+  }
 }

@@ -182,6 +182,7 @@ TEST_F(InfoEditsWindowTest, LeavingASatelliteAsksAboutSatInfo) {
       SCOPED_TRACE(testing::Message() << leave.what << ", answer " << answer);
       Prompt::Reset();
       ASSERT_TRUE(frame_->OpenDocumentFile(file_));
+      Sheet().setCurrentIndex(0);  // an open keeps the page the last case left in front
       ClickRow(Satellites(), 2);
       const int satellite = SatelliteAt(2);
       const QString stored = SatelliteName(satellite);

@@ -56,11 +56,21 @@ TEST_F(KeyboardTest, EveryMenuAndItsCommandsAreReachedFromTheKeyboard) {
     }
     QTest::keyClick(menu, Qt::Key_Right);
   }
-  // The menus without a letter of their own are reached with the arrow keys.
-  EXPECT_EQ(reached, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
+  EXPECT_EQ(reached, (QStringList{"&File", "&Edit", "&View", "&Receive/Send", "&Tools", "&Help"}));
   QTest::keyClick(OpenMenu(), Qt::Key_Escape);
   QTest::keyClick(OpenMenu(), Qt::Key_Escape);
   ASSERT_EQ(OpenMenu(), nullptr);
+
+  // Each menu also opens with Alt and its letter.
+  for (const auto& [key, title] : {std::pair{Qt::Key_F, "&File"}, {Qt::Key_E, "&Edit"}, {Qt::Key_V, "&View"},
+                                   {Qt::Key_R, "&Receive/Send"}, {Qt::Key_T, "&Tools"}, {Qt::Key_H, "&Help"}}) {
+    QTest::keyClick(&frame, key, Qt::AltModifier);
+    QMenu* menu = OpenMenu();
+    ASSERT_NE(menu, nullptr) << title;
+    EXPECT_EQ(menu->title(), QString::fromLatin1(title));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    if (OpenMenu()) QTest::keyClick(OpenMenu(), Qt::Key_Escape);
+  }
 }
 
 TEST_F(KeyboardTest, ShiftF10OpensEachListsContextMenu) {
@@ -174,10 +184,12 @@ TEST_F(KeyboardTest, TheSheetTakesTheFocusWhenItIsBuilt) {
     CMainSheet* sheet = frame.View()->Sheet();
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), sheet->tabBar());
+    // The load keeps the page the first round turned to; Ctrl+Tab turns to the other.
+    EXPECT_EQ(sheet->currentIndex(), load);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(sheet->currentIndex(), 1);
+    EXPECT_EQ(sheet->currentIndex(), 1 - load);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("kind"));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), load == 0 ? QStringLiteral("kind") : QStringLiteral("satelliteList"));
   }
 }
 

@@ -81,7 +81,7 @@ TEST_F(MainFrameTest, MenusToolbarAndShortcutsAreAsDesigned) {
   const QList<QAction*> top = frame.menuBar()->actions();
   QStringList titles;
   for (QAction* a : top) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "Receive/Send", "Tools", "&Help"}));
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Receive/Send", "&Tools", "&Help"}));
   EXPECT_EQ(MenuTexts(top[0]->menu()),
             (QStringList{"&Open...\tCtrl+O", "Open &Received...", "&Save\tCtrl+S", "Save &As...\tCrtl+A", "-",
                          "Compare With…", "Export…", "Import…", "Apply Order From Database…", "-",
@@ -307,7 +307,7 @@ TEST_F(MainFrameTest, SecondOpenLeavesOneFreshSheet) {
   Prompt::QueueFileName(b);
   apptest::Trigger(frame, "fileOpen");
   EXPECT_EQ(frame.findChildren<CMainSheet*>().size(), 1);
-  EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
+  EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 1) << "the page the user was on";
   EXPECT_EQ(frame.View()->Sheet()->tabText(0), QStringLiteral("Satellite/Transponder"));
   EXPECT_EQ(frame.View()->Sheet()->tabText(1), QStringLiteral("Group/Channel"));
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("b.qdb[*] - Quelmar"));

@@ -148,9 +148,13 @@ TEST_F(WindowPlacementTest, SizePositionMaximisedStateAndPageComeBackAtTheNextSt
     EXPECT_EQ(frame.normalGeometry(), QRect(QPoint(20, 30), QSize(640, 480)));
     ASSERT_TRUE(frame.OpenDocumentFile(demo_));
     EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 1);
-    // Later loads put "Satellite/Transponder" in front, as they always have.
+    // Later loads keep the page the user is on.
+    frame.View()->Sheet()->setCurrentIndex(0);
     ASSERT_TRUE(frame.OpenDocumentFile(demo_));
     EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
+    frame.View()->Sheet()->setCurrentIndex(1);
+    ASSERT_TRUE(frame.OpenDocumentFile(demo_));
+    EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 1);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "db/exchange/CsvText.h"
 #include "db/image/DatabaseImage.h"
 #include "db/records/ByteOrder.h"
+#include "support/DbBuilders.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
@@ -219,13 +220,13 @@ TEST_F(ExchangeCli, ApplyOrderTakesAnotherTypesOrderAndGroups) {
   auto r = Cmd({"apply-order", "--ref-type", "0", ref, s, F("out.qdb")});
   EXPECT_EQ(r.status, 1) << "a reference program matched nothing: " << r.err;
   const std::string total = std::to_string(tv.size() + 1);
-  EXPECT_NE(r.out.find("tvList: " + std::to_string(tv.size()) + " of " + total + " reference programs matched\n"),
+  EXPECT_NE(r.out.find("TV list: " + std::to_string(tv.size()) + " of " + total + " reference programs matched\n"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("tvList: reference program \"Nowhere\" (No. " + total + ") matches no program\n"),
+  EXPECT_NE(r.out.find("TV list: reference program \"Nowhere\" (No. " + total + ") matches no program\n"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("favoriteGroups 0 \"Reordered\": "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("favourite group 1 [Reordered]: "), std::string::npos) << r.out;
   CQuelmarDoc out;
   ASSERT_TRUE(out.Open(F("out.qdb")).ok);
   const auto& lists = out.Working().channelLists;
@@ -254,6 +255,78 @@ TEST_F(ExchangeCli, ApplyOrderTakesAnotherTypesOrderAndGroups) {
   // The database applied to itself changes nothing and finds nothing.
   EXPECT_EQ(Cmd({"apply-order", s, s, F("same.qdb")}).status, 0);
   EXPECT_EQ(testkit::ReadBytes(F("same.qdb")), testkit::ReadBytes(s));
+}
+
+// A rescan clears the locks: by default the matched programs take them back; --take
+// says what else they take, or nothing.
+TEST_F(ExchangeCli, ApplyOrderTakesTheLocksAndWhatTakeNames) {
+  const std::string s = Sample(3);
+  CQuelmarDoc sample;
+  ASSERT_TRUE(sample.Open(s).ok);
+  const std::uint16_t first = sample.Working().channelLists.tvList.Entry(0);
+  const std::string was = sample.Working().programs[first].Name();
+  const std::string ref = Edited(3, "ref.qdb", [first](ChannelDatabase& db) {
+    for (std::size_t k = 0; k < 3; ++k) db.programs[db.channelLists.tvList.Entry(k)].SetLocked(true);
+    db.programs[first].SetName("Renamed Ref");
+  });
+  const struct {
+    std::vector<std::string> take;  // the option's arguments
+    int status;
+    const char* said;
+    bool locked, renamed;
+  } cases[] = {
+      {{}, 0, "taken from the reference: 3 locks; the names kept\n", true, false},
+      {{"--take", "locks,names"}, 0, "taken from the reference: 3 locks, 1 names\n", true, true},
+      {{"--take", "names"}, 0, "taken from the reference: 1 names; the locks kept\n", false, true},
+      {{"--take", "none"}, 0, "the locks and the names kept\n", false, false},
+      {{"--take", "none,names"}, 2, "", false, false},
+      {{"--take", "pids"}, 2, "", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.take.empty() ? std::string("(default)") : c.take.back());
+    std::vector<std::string> args{"apply-order"};
+    args.insert(args.end(), c.take.begin(), c.take.end());
+    args.insert(args.end(), {ref, s, F("taken.qdb")});
+    std::filesystem::remove(F("taken.qdb"));
+    const auto r = Cmd(args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    if (c.status != 0) {
+      EXPECT_FALSE(std::filesystem::exists(F("taken.qdb")));
+      continue;
+    }
+    EXPECT_NE(r.out.find(c.said), std::string::npos) << r.out;
+    CQuelmarDoc out;
+    ASSERT_TRUE(out.Open(F("taken.qdb")).ok);
+    EXPECT_EQ(out.Working().programs[first].Locked(), c.locked);
+    EXPECT_EQ(out.Working().programs[first].Name(), c.renamed ? std::string("Renamed Ref") : was);
+  }
+}
+
+// After a rescan the slots differ and say nothing: --by program compares what the user
+// sees; --by slot, the default, keeps the record-by-record output scripts read.
+TEST_F(ExchangeCli, DiffByProgramSeesThroughSlotsAScanChose) {
+  const std::string a = Sample(3, "a.qdb");
+  const std::string shuffled = Edited(3, "b.qdb", [](ChannelDatabase& db) { db = *testkit::SlotsShuffled(db, 9); });
+  auto r = Cmd({"diff", "--by", "program", a, shuffled});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Cmd({"diff", a, shuffled}).status, 1);
+  EXPECT_EQ(Cmd({"diff", "--by", "slot", a, shuffled}).out, Cmd({"diff", a, shuffled}).out);
+
+  const std::string renamed = Edited(3, "c.qdb", [](ChannelDatabase& db) {
+    db = *testkit::SlotsShuffled(db, 9);
+    db.programs[db.channelLists.tvList.Entry(0)].SetName("Eins");
+  });
+  r = Cmd({"diff", "--by", "program", a, renamed});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+  EXPECT_NE(r.out.find(": renamed from \""), std::string::npos) << r.out;
+  const auto j = nlohmann::json::parse(Cmd({"diff", "--by", "program", "--json", a, renamed}).out);
+  EXPECT_EQ(j["by"], "program");
+  ASSERT_EQ(j["changes"].size(), 1u);
+  EXPECT_EQ(j["changes"][0]["change"], "renamed");
+  EXPECT_EQ(j["changes"][0]["new"], "Eins");
+  EXPECT_EQ(Cmd({"diff", "--by", "name", a, renamed}).status, 2);
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST(TranslationCatalogue, EveryCoreTemplateIsRecognised) {
   int checked = 0;
   for (const auto& [context, source] : Catalogue()) {
     if (!QStringList{"DbTexts", "JournalTexts", "OperationTexts", "ReferenceListTexts", "ReferenceOrderTexts",
-                     "LinkTexts", "CheckKinds", "DatabaseDiffTexts", "ImportTexts"}
+                     "LinkTexts", "CheckKinds", "DatabaseDiffTexts", "ImportTexts", "ProgramDiffTexts"}
              .contains(context) ||
         !source.contains(place))
       continue;

@@ -15,6 +15,7 @@
 #include "link/LinkTexts.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/tools/CApplyListDlg.h"
+#include "ui/tools/CApplyOrderDlg.h"
 #include "ui/tools/CCompareDlg.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
@@ -55,7 +56,7 @@ TEST_F(GermanLayout, TheWindowSpeaksGerman) {
   CMainFrame& frame = *Start().MainFrame();
   QStringList titles;
   for (QAction* a : frame.menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "Empfangen/Senden", "Extras", "&Hilfe"}));
+  EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Empfangen/Senden", "E&xtras", "&Hilfe"}));
   EXPECT_EQ(frame.MessagePane()->text(), QStringLiteral("Bereit"));
 }
 
@@ -156,7 +157,17 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
     c.program = 12, c.programName = "tagesschau24", c.from = 4, c.to = 0;
     diff.changes.push_back(c);
   }
-  CCompareDlg compare(diff, QStringLiteral("sicherung-2026-12-10.qdb"), &frame);
+  // By program, the window's first choice: a program's line and a group's.
+  progdiff::Result byProgram;
+  for (progdiff::ChangeKind kind : {progdiff::ChangeKind::Renamed, progdiff::ChangeKind::Moved,
+                                    progdiff::ChangeKind::GroupRenamed}) {
+    progdiff::Change c;
+    c.kind = kind, c.table = "favoriteGroups", c.group = 3, c.groupName = "Nachrichten";
+    c.program = {"tagesschau24", "Meridian 19.2E", 11494, true, 28721};
+    c.oldValue = "tagesschau", c.from = 4, c.to = 0;
+    byProgram.changes.push_back(c);
+  }
+  CCompareDlg compare(byProgram, diff, QStringLiteral("sicherung-2026-12-10.qdb"), &frame);
   compare.show();
   QApplication::processEvents();
   faults_ << i18ntest::CutTexts(compare) << i18ntest::EnglishTexts(compare);
@@ -164,6 +175,10 @@ TEST_F(GermanLayout, NothingInTheDialogsIsCut) {
   apply.show();
   QApplication::processEvents();
   faults_ << i18ntest::CutTexts(apply) << i18ntest::EnglishTexts(apply);
+  CApplyOrderDlg order(QStringLiteral("sicherung-2026-12-10.qdb"), true, false, &frame);
+  order.show();
+  QApplication::processEvents();
+  faults_ << i18ntest::CutTexts(order) << i18ntest::EnglishTexts(order);
   EXPECT_TRUE(faults_.isEmpty()) << faults_.join(QLatin1Char('\n')).toStdString();
 }
 

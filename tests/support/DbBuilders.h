@@ -1,8 +1,11 @@
 #pragma once
 // Small databases written record by record for tests: every slot starts Empty and
 // all-zero, and each Put fills one slot the way the editor would leave it.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -88,6 +91,22 @@ inline std::unique_ptr<ChannelDatabase> CleanFullDb(std::uint32_t seed = 1) {
     db->satellites[i].SetDiseqcPort(std::uint32_t(i % SatelliteRecord::kDiseqcPortCount));
   }
   return db;
+}
+
+// The same database with its programs in other slots, as a rescan may store them:
+// every list entry and group member follows its program.
+inline std::unique_ptr<ChannelDatabase> SlotsShuffled(const ChannelDatabase& db, unsigned seed) {
+  std::vector<int> to(ChannelDatabase::kProgramCount);
+  std::iota(to.begin(), to.end(), 0);
+  std::shuffle(to.begin(), to.end(), std::mt19937(seed));
+  auto out = std::make_unique<ChannelDatabase>(db);
+  for (std::size_t slot = 0; slot < to.size(); ++slot) out->programs[std::size_t(to[slot])] = db.programs[slot];
+  const auto moved = [&](std::uint16_t e) { return e < to.size() ? std::uint16_t(to[e]) : e; };
+  for (ServiceList* l : {&out->channelLists.tvList, &out->channelLists.radioList})
+    for (std::size_t k = 0; k < l->ValidCount(); ++k) l->SetEntry(k, moved(l->Entry(k)));
+  for (FavoriteGroupRecord& g : out->channelLists.favoriteGroups)
+    for (std::size_t k = 0; k < g.ValidMemberCount(); ++k) g.SetMember(k, moved(g.Member(k)));
+  return out;
 }
 
 }  // namespace testkit

@@ -84,6 +84,8 @@ void CPageGroupCh::CreateActions() {
     EnsureInitialised();
     MoveRows(activeList_ == ActiveList::Services ? serviceList_ : groupList_, int(RowMove::To));
   });
+  // The lists take the key themselves (RowMoveOfKey); the menu shows it.
+  a.moveTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
   // The lists take the move keys themselves (GroupChListView); the menu shows them.
   const auto move = [this](const char* name, const char* text, RowMove how, Qt::Key key) {
     QAction* action = Make(*this, name, Q(text), [this, how] {
@@ -192,6 +194,9 @@ void CPageGroupCh::RefreshChanged(const DocChange& change) {
     // What the filters compare may have changed with it.
     if (!services) services_->ApplyFilter();
     if (!members) groups_->ApplyFilter();
+  } else if (groups && !services) {
+    // The TV/Radio rows name the groups that hold each program.
+    services_->RenewRowTexts();
   }
   if (program && info_->Valid()) info_->ShowProgram(info_->Program());
 }
@@ -294,8 +299,14 @@ void CPageGroupCh::ConnectControls() {
   groups_->OnGroup([this] { return ResolveInfoEdits(); }, [this](int group) { FillGroupList(group); });
   services_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(true, next); });
   groups_->Filter().SetGuard([this](const ListFilter::Criteria& next) { return MaySearch(false, next); });
-  services_->Filter().OnPlace([this] { PlaceFromSearch(true); });
-  groups_->Filter().OnPlace([this] { PlaceFromSearch(false); });
+  for (const bool services : {true, false}) {
+    ChannelListPanel& panel = Panel(services);
+    panel.Filter().OnPlace([this, services] { PlaceFromSearch(services); });
+    // Ctrl+L in a search: what it shows selected, or a word on what it needs.
+    panel.Filter().OnLock([this, services, &panel](bool locked) {
+      if (!LockRows(services, locked)) panel.Tell(Q(T::kLockNeedsRows));
+    });
+  }
   info_->OnEnter(this, [this] { UpdateProgram(); });
   for (GroupChListView* list : {serviceList_, groupList_}) {
     LeaveGuard::Attach(list, [this, list](int row) { return MayLeaveRow(list, row); });
@@ -307,6 +318,9 @@ void CPageGroupCh::ConnectControls() {
     connect(list, &GroupChListView::KeyCommand, this, [this](int key) { OnListKey(key); });
     connect(list, &GroupChListView::MoveKey, this, [this, list](int move) { MoveRows(list, move); });
     connect(list, &GroupChListView::LockKey, this, &CPageGroupCh::LockSelected);
+    connect(list, &GroupChListView::EscapeKey, this, [this, list] { Panel(list == serviceList_).FocusSearch(); });
+    connect(list, &GroupChListView::RenameRequested, this,
+            [this, list](int row, const QString& text) { RenameRow(list == serviceList_, row, text); });
     connect(list, &GroupChListView::ContextMenuAt, this, [this](const QPoint& globalPos) {
       Prompt::Popup(*actions_.popMenu, globalPos);
     });
@@ -315,10 +329,11 @@ void CPageGroupCh::ConnectControls() {
     connect(panel->List(), &GroupChListView::ColumnsChanged, this, &CPageGroupCh::ColumnsChanged);
     connect(panel->List()->horizontalHeader(), &QHeaderView::sectionResized, this, &CPageGroupCh::ColumnsChanged);
   }
-  // Ctrl+F: the search field beside the active list takes the focus.
+  // Ctrl+F: the search field beside the active list takes the focus, from anywhere on
+  // the page and from its tab (the shortcut holds while the page is shown).
   auto* findKey =
       new QShortcut(QKeySequence::Find, this, [this] { Panel(activeList_ == ActiveList::Services).FocusSearch(); });
-  findKey->setContext(Qt::WidgetWithChildrenShortcut);
+  findKey->setContext(Qt::WindowShortcut);
   // The group panel runs "Add", "Rename" and "Delete" of a group itself.
   groups_->OnAdded([this] { ShowFirstLists(); });
   connect(services_->CopyRight(), &QPushButton::clicked, this, [this] { CopyToGroup(); });

@@ -58,6 +58,9 @@ class CPageGroupCh : public QWidget, public DocListener {
   bool ResolveInfoEdits();
   void AddProgram();
   void DeleteSelectedProgram();
+  // A name typed over a row's name cell: the program is renamed as one step, with the
+  // limits and refusals of the Info area's name field.
+  void RenameRow(bool services, int row, const QString& text);
   // "-->": the selected TV/Radio program joins the current group.
   void CopyToGroup();
   // "<--": the page's "Delete Program" on the active list.
@@ -129,13 +132,19 @@ class CPageGroupCh : public QWidget, public DocListener {
   // Arranging the lists (GroupChArrange.cpp): Alt+Up/Down/Home/End and "Move To…" on
   // the selected row of a list; the context menu's "Move To…" and sorts on the active
   // list.
-  void MoveRows(GroupChListView* list, int move);
+  // Returns where the rows went (none when nothing moved); `tellPlace` has a placing say
+  // the next place in the status bar.
+  std::vector<int> MoveRows(GroupChListView* list, int move, bool tellPlace = true);
   void SortRows(int key);
-  // Ctrl+Enter in a list's search field: the first row it shows below the next place
-  // goes there, and the field's text is selected for the next name.
+  // Ctrl+Enter in a list's search field: of the rows it shows below the next place, the
+  // first whose name is what was typed (else starts with it, else any) goes there, the
+  // status bar says which, and the field's text is selected for the next name.
   void PlaceFromSearch(bool services);
   // Sets or clears the lock of every program selected in the list last worked in.
   void LockSelected(bool locked);
+  // The same for the rows selected among those a list shows (Ctrl+L in its search);
+  // false, changing nothing, when none is.
+  bool LockRows(bool services, bool locked);
   // `rows` of an arranged list selected, the first current and in view; none moved
   // gives the list its remembered row `kept` back.
   void ShowArranged(bool services, const std::vector<int>& rows, int kept);

@@ -100,21 +100,33 @@ int ChannelListPanel::RowOf(int program) const {
 }
 
 ListFilter::RowKeys ChannelListPanel::SearchKeys(int row) const {
+  // A damaged list may name a slot past the program table: its row has its number only.
   const channelrows::Row& r = model_->RowAt(row);
-  // A damaged list may name a slot past the program table: it matches by number only.
-  if (r.program < 0) return {};
-  return {DataExchange::NameText(r.name), r.serviceId, r.satellite, r.locked, doc_.Marks().Has(r.program)};
+  return {&r, doc_.Marks().Has(r.program)};
 }
 
 QString ChannelListPanel::SelectedText() const {
+  const std::vector<int> rows = list_->SelectedRows();
+  if (rows.empty()) return {};
+  // A spreadsheet takes the first line as the column titles, and a name as it is, not
+  // in the brackets the rows show it in.
+  std::vector<int> columns;
+  for (int column = 0; column < ChannelTableModel::kColumns; ++column)
+    if (!list_->isColumnHidden(column)) columns.push_back(column);
   QStringList lines;
-  for (const int row : list_->SelectedRows()) {
+  QStringList titles;
+  for (const int column : columns) titles << ChannelTableModel::HeaderText(column);
+  lines << titles.join(QLatin1Char('\t'));
+  for (const int row : rows) {
     QStringList cells;
-    for (int column = 0; column < ChannelTableModel::kColumns; ++column)
-      if (!list_->isColumnHidden(column)) cells << model_->CellText(row, column);
+    for (const int column : columns) {
+      const channelrows::Row& r = model_->RowAt(row);
+      const bool name = column == ChannelTableModel::kName && r.program >= 0;
+      cells << (name ? DataExchange::NameText(r.name) : model_->CellText(row, column));
+    }
     lines << cells.join(QLatin1Char('\t'));
   }
-  return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void ChannelListPanel::CopySelected() const {
@@ -138,16 +150,32 @@ void ChannelListPanel::FocusSearch() const {
   search_->selectAll();
 }
 
-void ChannelListPanel::SetNextPlace(int row) {
-  nextPlace_ = std::max(0, row);
-  QStatusTipEvent tip(Q(T::kNextPlace).arg(nextPlace_ + 1));
+void ChannelListPanel::Tell(const QString& text) const {
+  // The main window shows a status tip in its status bar.
+  QStatusTipEvent tip(text);
   QApplication::sendEvent(page_.window(), &tip);
+}
+
+void ChannelListPanel::SetNextPlace(int row, bool tell) {
+  nextPlace_ = std::max(0, row);
+  if (tell) Tell(Q(T::kNextPlace).arg(nextPlace_ + 1));
+}
+
+void ChannelListPanel::TellPlaced(const channelrows::Row& placed, int at, int alike) const {
+  const QString name = DataExchange::NameText(placed.name);
+  const QString satellite = placed.satellite < 0 ? QStringLiteral("?") : DataExchange::NameText(placed.satelliteName);
+  const QString frequency =
+      placed.frequency < 0 ? QStringLiteral("?") : QString::fromStdString(channelrows::FrequencyText(placed));
+  const QString serviceId = placed.serviceId < 0 ? QStringLiteral("?") : QString::number(placed.serviceId);
+  const QString no = QString::number(at + 1), next = QString::number(nextPlace_ + 1);
+  if (alike > 1)
+    Tell(Q(T::kPlacedFirstOf).arg(name, satellite, frequency, serviceId, no, QString::number(alike), next));
+  else
+    Tell(Q(T::kPlaced).arg(name, satellite, frequency, serviceId, no, next));
 }
 
 bool ChannelListPanel::RefuseMoveWhileFiltered() const {
   if (!Filtered()) return false;
-  // The main window shows a status tip in its status bar.
-  QStatusTipEvent tip(Q(T::kMovingOffFiltered));
-  QApplication::sendEvent(page_.window(), &tip);
+  Tell(Q(T::kMovingOffFiltered));
   return true;
 }

@@ -16,6 +16,9 @@
 #include "db/records/TableAt.h"
 #include "ui/channels/ListFilter.h"
 
+namespace channelrows {
+struct Row;
+}
 class ChannelTableModel;
 class DocEditing;
 class GroupChListView;
@@ -71,22 +74,30 @@ class ChannelListPanel : public QObject {
   // An action arranging the rows places the selection itself: the refill its notice
   // brings selects none. The remembered row comes back, for when nothing moved.
   int HoldSelection() { return std::exchange(selection_, -1); }
-  // Ctrl+C: the selected rows, their shown columns separated by tabs, one line each.
+  // Ctrl+C: the titles of the shown columns, then the selected rows, their cells
+  // separated by tabs, one line each; names as stored, without the rows' brackets.
   QString SelectedText() const;
   void CopySelected() const;
   // Which columns show and how wide, as the settings keep it; empty gives the defaults.
   QByteArray ColumnState() const;
   void RestoreColumnState(const QByteArray& state);
-  // What a row is found by in the search: the program's name and service ID.
+  // What a row is found by in the search: the row as shown, and its "New" mark.
   ListFilter::RowKeys SearchKeys(int row) const;
   bool Filtered() const { return filter_->Active(); }
   // Ctrl+F: the search field takes the focus, its text selected.
   void FocusSearch() const;
   // Moving rows is off while the search hides some: says so in the status bar.
   bool RefuseMoveWhileFiltered() const;
-  // Where "Place Next" puts the selected rows (a row, from 0); the status bar says it.
+  // Where "Place Next" puts the selected rows (a row, from 0); the status bar says it
+  // when `tell`.
   int NextPlace() const { return nextPlace_; }
-  void SetNextPlace(int row);
+  void SetNextPlace(int row, bool tell = true);
+  // The status bar names the program placed at `at` from a search (a row, from 0), and
+  // how many rows share its name when it was the first of several (`alike`).
+  void TellPlaced(const channelrows::Row& placed, int at, int alike) const;
+
+  // Shows `text` in the main window's status bar.
+  void Tell(const QString& text) const;
 
   // The end of a drag of this list's rows runs `drop`.
   void OnDrop(std::function<void()> drop) { drop_ = std::move(drop); }

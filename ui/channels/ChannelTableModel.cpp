@@ -94,6 +94,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return CellText(index.row(), index.column());
+    case Qt::EditRole:
+      // The name as typed over it: without the brackets the row shows.
+      if (index.column() == kName) return DataExchange::NameText(RowAt(index.row()).name);
+      return {};
     case Qt::AccessibleTextRole:
       // A screen reader says what the marks mean.
       if (index.column() == kLock) return RowAt(index.row()).locked ? Q(T::kLockedText) : QString();
@@ -106,6 +110,12 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = QAbstractTableModel::flags(index);
+  if (index.isValid() && index.column() == kName && RowAt(index.row()).program >= 0) f |= Qt::ItemIsEditable;
+  return f;
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

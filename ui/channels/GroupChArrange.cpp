@@ -4,10 +4,12 @@
 // rows the user worked on are then selected and in view.
 #include <algorithm>
 
+#include "db/operations/ChannelSearch.h"
 #include "db/operations/ChannelSort.h"
 #include "db/operations/ProgramOperations.h"
 #include "ui/StepTexts.h"
 #include "ui/channels/CPageGroupCh.h"
+#include "ui/channels/ChannelTableModel.h"
 #include "ui/channels/FavoriteGroupPanel.h"
 #include "ui/channels/GroupChListView.h"
 #include "ui/channels/RowMoves.h"
@@ -17,12 +19,12 @@
 #include <QLineEdit>
 #include <QItemSelection>
 
-void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
+std::vector<int> CPageGroupCh::MoveRows(GroupChListView* list, int move, bool tellPlace) {
   const bool services = list == serviceList_;
   const std::vector<int> rows = list->SelectedRows();
   // Moves to a place are well defined on rows a search hides; one place up or down is not.
   const bool onePlace = RowMove(move) == RowMove::Up || RowMove(move) == RowMove::Down;
-  if (rows.empty() || Dragging() || (onePlace && Panel(services).RefuseMoveWhileFiltered())) return;
+  if (rows.empty() || Dragging() || (onePlace && Panel(services).RefuseMoveWhileFiltered())) return {};
   const auto order =
       services ? dbops::ChannelOrder::List(services_->Kind()) : dbops::ChannelOrder::Group(groups_->CurrentGroup());
   const DocEditing::Action action = MoveAction(services, rows);
@@ -31,21 +33,33 @@ void CPageGroupCh::MoveRows(GroupChListView* list, int move) {
   const std::vector<int> moved = moves_->Move(RowMove(move), order, rows, panel.NextPlace(), action);
   // Placing goes on after the block just placed.
   if (!moved.empty() && (RowMove(move) == RowMove::Next || RowMove(move) == RowMove::To))
-    panel.SetNextPlace(moved.back() + 1);
+    panel.SetNextPlace(moved.back() + 1, tellPlace);
   ShowArranged(services, moved, kept);
+  return moved;
 }
 
 void CPageGroupCh::PlaceFromSearch(bool services) {
   EnsureInitialised();
   ChannelListPanel& panel = Panel(services);
   GroupChListView* list = panel.List();
-  // The rows above the next place are placed already: the first row the search shows
-  // below them is the one the user looked for.
-  int row = std::max(0, panel.NextPlace());
-  while (row < list->RowCount() && list->isRowHidden(row)) ++row;
-  if (row >= list->RowCount() || !MayLeaveRow(list, row)) return;
+  // The rows above the next place are placed already; of those the search shows below
+  // them, the one named as typed goes before "Kino 10" and the like.
+  std::vector<int> shown;
+  std::vector<const channelrows::Row*> rows;
+  for (int row = std::max(0, panel.NextPlace()); row < list->RowCount(); ++row) {
+    if (list->isRowHidden(row)) continue;
+    shown.push_back(row);
+    rows.push_back(&panel.Model().RowAt(row));
+  }
+  const channelsearch::Pick pick = channelsearch::Best(ListFilter::QueryOf(panel.Filter().Current()), rows);
+  if (pick.index < 0) return;
+  const int row = shown[std::size_t(pick.index)];
+  if (!MayLeaveRow(list, row)) return;
+  // A copy: the list is filled again when the row moves.
+  const channelrows::Row placed = *rows[std::size_t(pick.index)];
   list->SetCurrentRow(row);
-  MoveRows(list, int(RowMove::Next));
+  const std::vector<int> moved = MoveRows(list, int(RowMove::Next), false);
+  if (!moved.empty()) panel.TellPlaced(placed, moved.front(), pick.alike);
   // The next name typed replaces the one just found.
   panel.Search()->selectAll();
 }
@@ -95,14 +109,15 @@ void CPageGroupCh::SortRows(int key) {
   panel.ShowSelection();
 }
 
-void CPageGroupCh::LockSelected(bool locked) {
+void CPageGroupCh::LockSelected(bool locked) { LockRows(activeList_ == ActiveList::Services, locked); }
+
+bool CPageGroupCh::LockRows(bool services, bool locked) {
   EnsureInitialised();
-  const bool services = activeList_ == ActiveList::Services;
   ChannelListPanel& panel = Panel(services);
   std::vector<int> programs;
   for (int row : panel.List()->SelectedRows())
     if (const int program = panel.ProgramAt(row); program >= 0) programs.push_back(program);
-  if (programs.empty()) return;
+  if (programs.empty()) return false;
   const DocEditing::Action action =
       programs.size() == 1
           ? Action(locked ? StepTexts::kLockProgram : StepTexts::kUnlockProgram, ProgramName(programs.front()))
@@ -111,6 +126,7 @@ void CPageGroupCh::LockSelected(bool locked) {
   doc_.Apply(action, dbops::SetProgramsLocked, programs, locked);
   // The rows stay as they were; the Info area shows the lock of the current one.
   panel.SetSelection(kept);
+  return true;
 }
 
 DocEditing::Action CPageGroupCh::MoveAction(bool services, const std::vector<int>& rows) {

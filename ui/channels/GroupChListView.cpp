@@ -13,6 +13,7 @@
 
 #include "ui/channels/ChannelTableModel.h"
 #include "ui/channels/GroupChTexts.h"
+#include "ui/channels/NameCellDelegate.h"
 #include "ui/channels/RowMoves.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
@@ -31,7 +32,8 @@ GroupChListView::GroupChListView(QWidget* parent) : QTableView(parent) {
   setShowGrid(false);
   setWordWrap(false);
   setTabKeyNavigation(false);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Only a name cell opens, on a double-click or F2 (keyPressEvent).
+  setEditTriggers(QAbstractItemView::DoubleClicked);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -47,6 +49,9 @@ GroupChListView::GroupChListView(QWidget* parent) : QTableView(parent) {
 void GroupChListView::SetTableModel(ChannelTableModel* model) {
   model_ = model;
   setModel(model);
+  setItemDelegateForColumn(ChannelTableModel::kName, new NameCellDelegate(this, [this](int row, const QString& text) {
+    emit RenameRequested(row, text);
+  }));
   // Narrow columns for numbers and marks, room for the name; the user's widths replace these.
   const QFontMetrics fm = fontMetrics();
   const int digit = fm.horizontalAdvance(QLatin1Char('0'));
@@ -212,7 +217,24 @@ bool GroupChListView::ScrollOneRow(int direction) {
   return bar->value() != before;
 }
 
+void GroupChListView::EditCurrentName() {
+  if (!model_ || CurrentRow() < 0) return;
+  const QModelIndex name = model_->index(CurrentRow(), ChannelTableModel::kName);
+  setCurrentIndex(name);
+  edit(name);
+}
+
 void GroupChListView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+    EditCurrentName();
+    event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    emit EscapeKey();
+    event->accept();
+    return;
+  }
   if (const RowMove move = RowMoveOfKey(*event); move != RowMove::None) {
     emit MoveKey(int(move));
     event->accept();

@@ -62,6 +62,8 @@ class GroupChListView : public QTableView {
   // Moves the rows one row up (-1) or down (+1); false when the list is already at
   // that end.
   bool ScrollOneRow(int direction);
+  // Opens the name cell of the current row for typing over (F2).
+  void EditCurrentName();
 
  signals:
   void KeyCommand(int key);
@@ -77,6 +79,10 @@ class GroupChListView : public QTableView {
   void BeginDrag(int row);
   // A mouse button went down on the list, or the keyboard focus came to it.
   void Activated();
+  // Escape: the user goes back to the search above the list.
+  void EscapeKey();
+  // A program's name typed over its name cell (double-click or F2).
+  void RenameRequested(int row, const QString& text);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

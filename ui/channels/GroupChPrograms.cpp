@@ -10,6 +10,7 @@
 #include "db/operations/DatabaseOperations.h"
 #include "db/operations/GroupOperations.h"
 #include "db/operations/OperationTexts.h"
+#include "db/operations/ChannelRows.h"
 #include "db/operations/ProgramOperations.h"
 #include "ui/PageHost.h"
 #include "ui/StepTexts.h"
@@ -21,6 +22,7 @@
 #include "ui/channels/ProgramInfoArea.h"
 #include "ui/channels/ServiceListPanel.h"
 #include "widgets/CoreMessages.h"
+#include "widgets/DataExchange.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -54,7 +56,7 @@ bool CPageGroupCh::MaySearch(bool services, const ListFilter::Criteria& next) {
   const ChannelListPanel& panel = Panel(services);
   const int row = panel.Selection();
   // A search that still shows the Info area's row does not leave it.
-  if (row >= 0 && row < panel.Count() && ListFilter::Matches(next, row, panel.SearchKeys(row))) return true;
+  if (row >= 0 && row < panel.Count() && ListFilter::Matches(next, panel.SearchKeys(row))) return true;
   return ResolveInfoEdits();
 }
 
@@ -101,6 +103,25 @@ void CPageGroupCh::DeleteSelectedProgram() {
   }
 }
 
+
+void CPageGroupCh::RenameRow(bool services, int row, const QString& text) {
+  const int program = Panel(services).ProgramAt(row);
+  if (!channelrows::ProgramUsed(Db(), program)) return;
+  const QString old = ProgramName(program);
+  if (text == old) return;
+  // Typed values waiting in the Info area are settled first: the rename would drop them.
+  if (!ResolveInfoEdits()) return;
+  if (std::size_t(text.toUcs4().size()) > ProgramRecord::kNameWidth) {
+    Prompt::Message(this, Q(Texts::kNoMoreThan).arg(ProgramRecord::kNameWidth));
+    return;
+  }
+  const std::optional<std::string> bytes = DataExchange::NameToBytes(text);
+  if (!bytes) {
+    Prompt::Message(this, Q(Texts::kNameNotStorable));
+    return;
+  }
+  doc_.Apply(Action(StepTexts::kRenameProgram, old, text), dbops::RenameProgram, program, *bytes);
+}
 
 void CPageGroupCh::CopyToGroup() {
   if (ActOnSeveral(true)) return;

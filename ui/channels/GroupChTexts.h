@@ -98,6 +98,11 @@ inline constexpr const char* kMoveToBottom = QT_TRANSLATE_NOOP("GroupChTexts", "
 inline constexpr const char* kPlaceNext = QT_TRANSLATE_NOOP("GroupChTexts", "Place Next");
 inline constexpr const char* kSetNextPlace = QT_TRANSLATE_NOOP("GroupChTexts", "Set Next Place Here");
 inline constexpr const char* kNextPlace = QT_TRANSLATE_NOOP("GroupChTexts", "Next place: No. %1");
+// Placed from the search: the program, where it went and where the next one goes. When
+// several rows share the name it was found by, the first was taken: the user may pick.
+inline constexpr const char* kPlaced = QT_TRANSLATE_NOOP("GroupChTexts", "%1 (%2 %3, SID %4) placed at No. %5; next place No. %6");
+inline constexpr const char* kPlacedFirstOf =
+    QT_TRANSLATE_NOOP("GroupChTexts", "%1 (%2 %3, SID %4) placed at No. %5, 1 of %6 named %1; next place No. %7");
 inline constexpr const char* kSortByName = QT_TRANSLATE_NOOP("GroupChTexts", "Sort by Name");
 inline constexpr const char* kSortBySatellite = QT_TRANSLATE_NOOP("GroupChTexts", "Sort by Satellite and Frequency");
 inline constexpr const char* kSortByServiceId = QT_TRANSLATE_NOOP("GroupChTexts", "Sort by Service ID");
@@ -105,5 +110,8 @@ inline constexpr const char* kReverseOrder = QT_TRANSLATE_NOOP("GroupChTexts", "
 // The lock flag of every selected program at once (Ctrl+L, Ctrl+Shift+L).
 inline constexpr const char* kLockSelected = QT_TRANSLATE_NOOP("GroupChTexts", "Lock");
 inline constexpr const char* kUnlockSelected = QT_TRANSLATE_NOOP("GroupChTexts", "Unlock");
+// Ctrl+L in a search field with no row it shows selected.
+inline constexpr const char* kLockNeedsRows =
+    QT_TRANSLATE_NOOP("GroupChTexts", "Select the programs to lock or unlock among the rows shown: Down moves from the search into them.");
 
 }  // namespace GroupChTexts

@@ -68,14 +68,20 @@ void ListFilter::SetSatellites(const std::vector<std::pair<int, QString>>& satel
   }
 }
 
-bool ListFilter::Matches(const Criteria& criteria, int row, const RowKeys& keys) {
-  if (criteria.satellite >= 0 && keys.satellite != criteria.satellite) return false;
+channelsearch::Query ListFilter::QueryOf(const Criteria& criteria) {
+  return channelsearch::Query(criteria.text.toStdU32String());
+}
+
+bool ListFilter::Matches(const Criteria& criteria, const channelsearch::Query& query, const RowKeys& keys) {
+  static const channelrows::Row kNoRow;
+  const channelrows::Row& row = keys.row ? *keys.row : kNoRow;
+  if (criteria.satellite >= 0 && row.satellite != criteria.satellite) return false;
   switch (criteria.state) {
     case State::Locked:
-      if (!keys.locked) return false;
+      if (!row.locked) return false;
       break;
     case State::Unlocked:
-      if (keys.locked) return false;
+      if (row.locked) return false;
       break;
     case State::New:
       if (!keys.isNew) return false;
@@ -83,22 +89,19 @@ bool ListFilter::Matches(const Criteria& criteria, int row, const RowKeys& keys)
     case State::All:
       break;
   }
-  const QString& text = criteria.text;
-  if (text.isEmpty() || keys.name.contains(text, Qt::CaseInsensitive)) return true;
-  bool isNumber = false;
-  const int number = text.toInt(&isNumber);
-  return isNumber && (number == row + 1 || number == keys.serviceId);
+  return query.Matches(row);
 }
 
 void ListFilter::Apply() {
   const Criteria criteria = Current();
+  const channelsearch::Query query = QueryOf(criteria);
   const bool narrows = criteria.Narrows();
   const int rows = list_.RowCount();
   // A hidden row leaves the selection, in one change: what is acted on is what is shown.
   QItemSelection leaving;
   list_.setUpdatesEnabled(false);
   for (int row = 0; row < rows; ++row) {
-    const bool hide = narrows && !Matches(criteria, row, keys_(row));
+    const bool hide = narrows && !Matches(criteria, query, keys_(row));
     if (list_.isRowHidden(row) == hide) continue;
     list_.setRowHidden(row, hide);
     if (hide && list_.IsRowSelected(row)) {
@@ -114,14 +117,28 @@ void ListFilter::Apply() {
 bool ListFilter::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &field_ || event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
   if (key->key() == Qt::Key_Escape && !field_.text().isEmpty()) {
     field_.clear();
     return true;
   }
   const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-  if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && place_) {
+  if (enter && modifiers == Qt::ControlModifier && place_) {
     place_();
     return true;
+  }
+  if (key->key() == Qt::Key_L && (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier && lock_) {
+    lock_(!(modifiers & Qt::ShiftModifier));
+    return true;
+  }
+  // Down goes on from the field into the rows it leaves shown, at the first of them.
+  if (key->key() == Qt::Key_Down && modifiers == Qt::NoModifier) {
+    for (int row = 0; row < list_.RowCount(); ++row) {
+      if (list_.isRowHidden(row)) continue;
+      list_.setFocus(Qt::TabFocusReason);
+      list_.SetCurrentRow(row);
+      return true;
+    }
   }
   return false;
 }

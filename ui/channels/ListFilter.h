@@ -1,13 +1,16 @@
 #pragma once
 // The search field and the two filters above a list of the "Group/Channel" page.
-// Typing narrows the list to the rows whose program name contains the text (ignoring
-// case), or whose channel number or service ID equals it; Escape clears the field. The
-// satellite filter keeps the programs of one satellite, the program filter the locked,
-// the unlocked or the "New" ones; all three narrow together. Rows are hidden, not
-// removed, so each row keeps its real channel number and position.
+// Typing narrows the list to the rows each of whose words the program's name,
+// satellite, transponder or service ID matches (db/operations/ChannelSearch.h); Escape
+// clears the field and Down moves into the first row shown. The satellite filter keeps
+// the programs of one satellite, the program filter the locked, the unlocked or the
+// "New" ones; all three narrow together. Rows are hidden, not removed, so each row
+// keeps its real channel number and position.
 #include <QObject>
 #include <QString>
 #include <functional>
+
+#include "db/operations/ChannelSearch.h"
 
 class GroupChListView;
 class QComboBox;
@@ -23,12 +26,9 @@ class ListFilter : public QObject {
     State state = State::All;
     bool Narrows() const { return !text.isEmpty() || satellite >= 0 || state != State::All; }
   };
-  // What the criteria compare for one row.
+  // What the criteria compare for one row: the row as the list shows it.
   struct RowKeys {
-    QString name;
-    int serviceId = -1;
-    int satellite = -1;
-    bool locked = false;
+    const channelrows::Row* row = nullptr;
     bool isNew = false;
   };
   using KeysOfRow = std::function<RowKeys(int row)>;
@@ -46,11 +46,18 @@ class ListFilter : public QObject {
   // chosen when it is still listed.
   void SetSatellites(const std::vector<std::pair<int, QString>>& satellites);
 
-  // Ctrl+Enter in the field runs `place`.
+  // Ctrl+Enter in the field runs `place`; Ctrl+L and Ctrl+Shift+L run `lock` with true
+  // and false.
   void OnPlace(std::function<void()> place) { place_ = std::move(place); }
+  void OnLock(std::function<void(bool locked)> lock) { lock_ = std::move(lock); }
 
-  // Whether a row with these keys at this position (counted from 0) passes.
-  static bool Matches(const Criteria& criteria, int row, const RowKeys& keys);
+  // The search words of the criteria's text.
+  static channelsearch::Query QueryOf(const Criteria& criteria);
+  // Whether a row with these keys passes.
+  static bool Matches(const Criteria& criteria, const channelsearch::Query& query, const RowKeys& keys);
+  static bool Matches(const Criteria& criteria, const RowKeys& keys) {
+    return Matches(criteria, QueryOf(criteria), keys);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,5 +73,6 @@ class ListFilter : public QObject {
   KeysOfRow keys_;
   std::function<bool(const Criteria&)> guard_;
   std::function<void()> place_;
+  std::function<void(bool)> lock_;
   Criteria applied_;
 };

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "db/operations/ChannelOrder.h"
+#include "db/document/NewMarks.h"
 #include "db/operations/ChannelRows.h"
 #include "ui/ChannelColumnTexts.h"
+#include "ui/channels/GroupChTexts.h"
 #include "ui/tools/PrintTexts.h"
 #include "widgets/Texts.h"
 
@@ -86,26 +88,32 @@ struct Column {
   double share;
   Qt::Alignment align;
 };
-constexpr std::array<Column, 5> kColumns{{{C::kNumber, 0.08, Qt::AlignRight},
-                                          {C::kName, 0.38, Qt::AlignLeft},
-                                          {C::kSatellite, 0.24, Qt::AlignLeft},
+constexpr std::array<Column, 7> kColumns{{{C::kNumber, 0.06, Qt::AlignRight},
+                                          {C::kName, 0.29, Qt::AlignLeft},
+                                          {C::kSatellite, 0.19, Qt::AlignLeft},
                                           {C::kFrequency, 0.17, Qt::AlignLeft},
-                                          {C::kServiceId, 0.13, Qt::AlignRight}}};
+                                          {C::kServiceId, 0.13, Qt::AlignRight},
+                                          {C::kLock, 0.07, Qt::AlignHCenter},
+                                          {C::kNew, 0.09, Qt::AlignLeft}}};
 
-// A row's cells in column order; what the row does not have stays blank.
-std::array<QString, kColumns.size()> Cells(const channelrows::Row& row) {
+// A row's cells in column order; what the row does not have stays blank. The marks read
+// as the lists show them.
+std::array<QString, kColumns.size()> Cells(const channelrows::Row& row, const NewMarks* marks) {
   std::array<QString, kColumns.size()> cells;
   cells[0] = QString::number(row.number);
   cells[1] = QString::fromStdU32String(row.name);
   if (row.satellite >= 0) cells[2] = QString::fromStdU32String(row.satelliteName);
   cells[3] = QString::fromStdString(channelrows::FrequencyText(row));
   if (row.serviceId >= 0) cells[4] = QString::number(row.serviceId);
+  if (row.locked) cells[5] = QString::fromUtf8(GroupChTexts::kLockedMark);
+  if (marks && marks->Has(row.program)) cells[6] = Q(C::kNew);
   return cells;
 }
 
 class PagePainter {
  public:
-  PagePainter(QPainter& painter, const QPagedPaintDevice& device) : p_(painter) {
+  PagePainter(QPainter& painter, const QPagedPaintDevice& device, const NewMarks* marks)
+      : p_(painter), marks_(marks) {
     body_.setPointSizeF(9);
     bold_ = body_;
     bold_.setBold(true);
@@ -169,7 +177,7 @@ class PagePainter {
         return;
       case Line::Program:
         p_.setFont(body_);
-        PaintCells(Cells(section.rows[std::size_t(line.row)]), y);
+        PaintCells(Cells(section.rows[std::size_t(line.row)], marks_), y);
         return;
     }
   }
@@ -188,6 +196,7 @@ class PagePainter {
   }
 
   QPainter& p_;
+  const NewMarks* marks_;
   QFont body_, bold_, title_;
   QRectF area_;
   double line_ = 0;
@@ -196,10 +205,10 @@ class PagePainter {
 
 }  // namespace
 
-int Paint(const ChannelDatabase& db, const Heading& heading, QPagedPaintDevice& device) {
+int Paint(const ChannelDatabase& db, const Heading& heading, QPagedPaintDevice& device, const NewMarks* marks) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
-  PagePainter pagePainter(painter, device);
+  PagePainter pagePainter(painter, device, marks);
   const std::vector<Section> sections = Sections(db);
   const std::vector<Page> pages = Paginate(sections, pagePainter.Capacity());
   const int count = static_cast<int>(pages.size());

@@ -7,6 +7,7 @@
 
 #include "db/records/ChannelDatabase.h"
 
+class NewMarks;
 class QPagedPaintDevice;
 class QPdfWriter;
 
@@ -18,9 +19,11 @@ struct Heading {
   QDate date;        // the day printed
 };
 
-// Paints every list of `db` onto `device` from its current page on. Returns the pages
-// painted; 0 when the device could not be painted on or refused a page.
-int Paint(const ChannelDatabase& db, const Heading& heading, QPagedPaintDevice& device);
+// Paints every list of `db` onto `device` from its current page on; a row shows the Lock
+// mark of a locked program and the New mark of one in `marks` (none when null). Returns
+// the pages painted; 0 when the device could not be painted on or refused a page.
+int Paint(const ChannelDatabase& db, const Heading& heading, QPagedPaintDevice& device,
+          const NewMarks* marks = nullptr);
 
 // A PDF writer made ready for Paint: A4 with margins, titled `title`.
 void SetUpPdf(QPdfWriter& writer, const QString& title);

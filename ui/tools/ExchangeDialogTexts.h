@@ -27,6 +27,10 @@ inline constexpr const char* kCompareSummary =
 inline constexpr const char* kCompareOpenCaption = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Compare With");
 inline constexpr const char* kCompareSame = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "The file holds the same database.");
 inline constexpr const char* kCompareGroup = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "%1 (%2)");
+// What the comparison pairs: programs by what identifies them, or records by slot.
+inline constexpr const char* kCompareBy = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Compare");
+inline constexpr const char* kCompareByProgram = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Programs by satellite, frequency and service ID");
+inline constexpr const char* kCompareBySlot = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Records by slot");
 inline constexpr const char* kCompareFilter = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "QDB Files (*.qdb);;All Files (*.*)");
 
 // Menu items (UTF-8: the ellipsis is one character).
@@ -87,6 +91,10 @@ inline constexpr const char* kAlsoTakeNames = QT_TRANSLATE_NOOP("ExchangeDialogT
 inline constexpr const char* kApplyListApply = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Apply");
 // Another database as the reference for order.
 inline constexpr const char* kApplyOrderCaption = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Apply Order From Database");
+inline constexpr const char* kApplyOrderText = QT_TRANSLATE_NOOP(
+    "ExchangeDialogTexts", "Apply the order of %1 to the database? The TV and radio lists and the favourite groups take its "
+    "order; its programs are matched by satellite, frequency, polarization and service ID, else by name.");
+inline constexpr const char* kTakeLocks = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "Take the locks");
 inline constexpr const char* kNothingToOrder = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "A reference database applies to a database: open or receive one before applying it.");
 // %1 the file, %2 why.
 inline constexpr const char* kApplyOrderRefused = QT_TRANSLATE_NOOP("ExchangeDialogTexts", "%1 was not applied: %2");

@@ -310,3 +310,25 @@ TEST_F(Undo, AReceivedImageIsOneStepOverTheEdits) {
   doc.ApplyStep(kept.steps[1].changes, ChangeSide::Before);
   EXPECT_EQ(built(), afterReceive);
 }
+
+// The "New" marks a step sets (a reference applied) go with its undo and come back with
+// its redo; a later step that leaves them alone carries none.
+TEST_F(Undo, TheMarksAStepSetsGoAndComeBackWithIt) {
+  const std::vector<int> marked{3, 7};
+  doc.Apply({"Apply"}, [&](ChannelDatabase& db) {
+    dbops::DeleteSatellite(db, 2);
+    doc.Marks().Set(marked);
+  });
+  doc.Apply({"Delete"}, dbops::DeleteSatellite, 4);
+  ASSERT_EQ(kept.steps.size(), 2u);
+  EXPECT_EQ(kept.steps[1].changes.Marks(ChangeSide::Before), nullptr);
+  doc.ApplyStep(kept.steps[1].changes, ChangeSide::Before);
+  EXPECT_EQ(doc.Marks().Count(), 2);
+  doc.ApplyStep(kept.steps[0].changes, ChangeSide::Before);
+  EXPECT_TRUE(doc.Marks().Empty());
+  doc.ApplyStep(kept.steps[0].changes, ChangeSide::After);
+  EXPECT_TRUE(doc.Marks().Has(3) && doc.Marks().Has(7));
+  // Turned round, as a journal's undo sees a step, the sides swap too.
+  doc.ApplyStep(kept.steps[0].changes.Reversed(), ChangeSide::After);
+  EXPECT_TRUE(doc.Marks().Empty());
+}

@@ -174,8 +174,8 @@ TEST(OrderDiff, FewestMoves) {
 }
 
 TEST(OrderDiff, AFullListShuffledInBlocks) {
-  std::vector<std::uint16_t> before(4000), after;
-  for (std::size_t i = 0; i < before.size(); ++i) before[i] = std::uint16_t(i);
+  std::vector<std::uint32_t> before(4000), after;
+  for (std::size_t i = 0; i < before.size(); ++i) before[i] = std::uint32_t(i);
   // The last 100 to the front: 100 moves, not 4000 shifted positions.
   after.assign(before.end() - 100, before.end());
   after.insert(after.end(), before.begin(), before.end() - 100);

@@ -149,17 +149,18 @@ TEST(ReferenceOrder, EachGroupSlotTakesTheReferencesGroupAndKeepsWhatTheReferenc
   }
   const std::vector<std::string> lines = reforder::Describe(r);
   const std::vector<std::string> expected = {
-      "tvList: 4 of 6 reference programs matched",
-      "radioList: 1 of 1 reference programs matched",
-      "tvList: reference program \"Alpha\" (No. 1) matches no program",
-      "tvList: reference program \"Ghost\" (No. 4) matches no program",
-      "tvList: program 3 \"Delta\" is not in the reference, now No. 5",
-      "radioList: program 5 \"Radio A\" is not in the reference, now No. 2",
-      "favoriteGroups 0 \"Favs\": 2 of 2 members matched",
-      "favoriteGroups 0 \"Favs\": 1 members not in the reference kept after them",
-      "favoriteGroups 1 \"Old\" removed: the reference has no group there",
-      "favoriteGroups 2 \"New\": 1 of 2 members matched",
-      "favoriteGroups 3 \"Mine\" kept: the reference has no group there, but 1 of its members are not in the reference",
+      "TV list: 4 of 6 reference programs matched",
+      "radio list: 1 of 1 reference programs matched",
+      "taken from the reference: 0 locks; the names kept",
+      "TV list: reference program \"Alpha\" (No. 1) matches no program",
+      "TV list: reference program \"Ghost\" (No. 4) matches no program",
+      "TV list: program 3 \"Delta\" is not in the reference, now No. 5",
+      "radio list: program 5 \"Radio A\" is not in the reference, now No. 2",
+      "favourite group 1 [Favs]: 2 of 2 members matched",
+      "favourite group 1 [Favs]: 1 members not in the reference kept after them",
+      "favourite group 2 [Old] removed: the reference has no group there",
+      "favourite group 3 [New]: 1 of 2 members matched",
+      "favourite group 4 [Mine] kept: the reference has no group there, but 1 of its members are not in the reference",
   };
   EXPECT_EQ(lines, expected);
 }
@@ -242,7 +243,41 @@ TEST(ReferenceOrder, AGroupFullOfReferenceMembersLeavesOutWhatDoesNotFit) {
   EXPECT_EQ(got.front(), 100);
   EXPECT_EQ(got.back(), 199);
   EXPECT_EQ(r.groups[0].notFitted, 1) << "Delta, unknown to the reference, did not fit";
-  EXPECT_NE(reforder::Describe(r)[8].find("1 members did not fit"), std::string::npos);
+  EXPECT_NE(reforder::Describe(r)[9].find("1 members did not fit"), std::string::npos);
+}
+
+// A rescan clears the locks (and may spell names its own way): a matched program takes
+// the reference's lock unless told not to, and its name only when asked.
+TEST(ReferenceOrder, MatchedProgramsTakeTheLocksAndWhenAskedTheNames) {
+  const struct {
+    reforder::Options options;
+    V locked;           // working programs locked after the apply
+    const char* name0;  // program 0's name after it ("Alpha HD" in the reference)
+    std::vector<std::string> said;
+  } cases[] = {
+      {{}, {2}, "Alpha", {"taken from the reference: 2 locks; the names kept"}},
+      {{true, true},
+       {2},
+       "Alpha HD",
+       {"taken from the reference: 2 locks, 1 names", "TV list No. 2: \"Alpha\" renamed \"Alpha HD\""}},
+      {{false, true}, {1}, "Alpha HD", {"taken from the reference: 1 names; the locks kept", "TV list No. 2: \"Alpha\" renamed \"Alpha HD\""}},
+      {{false, false}, {1}, "Alpha", {"the locks and the names kept"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.said.front());
+    auto db = Working();
+    auto ref = Reference();
+    db->programs[1].SetLocked(true);   // Beta: unlocked in the reference
+    ref->programs[20].SetLocked(true);  // Gamma: locked there
+    const reforder::Report r = reforder::Apply(*db, *ref, c.options);
+    V locked;
+    for (int p = 0; p < 7; ++p)
+      if (db->programs[std::size_t(p)].Locked()) locked.push_back(p);
+    EXPECT_EQ(locked, c.locked);
+    EXPECT_EQ(db->programs[0].Name(), c.name0);
+    const std::vector<std::string> lines = reforder::Describe(r);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 2 + std::ptrdiff_t(c.said.size())), c.said);
+  }
 }
 
 

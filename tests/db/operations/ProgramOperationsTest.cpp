@@ -172,6 +172,26 @@ TEST_F(Programs, UpdateWritesTheInfoFieldsOnly) {
   EXPECT_EQ(std::memcmp(&db, all.get(), sizeof db), 0);
 }
 
+// A name typed over a row touches the name field and nothing else, not even the PID
+// bits TypeC does not show.
+TEST_F(Programs, RenamingWritesTheNameOnly) {
+  ProgramRecord& p = db.programs[0];
+  testdata::FillRandom(p.Bytes(), ProgramRecord::kSize, 5);
+  p.SetState(SlotState::Used);
+  p.SetName("Old");
+  const ProgramRecord before = p;
+  ASSERT_TRUE(dbops::RenameProgram(db, 0, "ABCDEFGHIJKLMNOPQ"));
+  EXPECT_EQ(std::memcmp(p.NameField(), "ABCDEFGHIJKLMN", 14), 0);
+  ProgramRecord renamedBack = p;
+  renamedBack.SetName("Old");
+  EXPECT_EQ(std::memcmp(renamedBack.Bytes(), before.Bytes(), ProgramRecord::kSize), 0);
+
+  db.programs[1].SetState(SlotState::Deleted);
+  const auto all = std::make_unique<ChannelDatabase>(db);
+  for (int program : {-1, 1, 4000}) EXPECT_FALSE(dbops::RenameProgram(db, program, "X")) << program;
+  EXPECT_EQ(std::memcmp(&db, all.get(), sizeof db), 0);
+}
+
 TEST_F(Programs, EntryOfReadsByTheWidthRule) {
   ProgramRecord& p = db.programs[0];
   p.SetName("Shown");

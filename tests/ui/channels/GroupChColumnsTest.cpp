@@ -123,8 +123,8 @@ TEST_F(GroupChColumnsTest, CtrlCCopiesTheSelectedRowsWithTheColumnsShown) {
   QApplication::clipboard()->clear();
   QTest::keyClick(ServiceList(), Qt::Key_C, Qt::ControlModifier);
   const QString lock = QString::fromUtf8("\u2713");
-  EXPECT_EQ(QApplication::clipboard()->text(),
-            "1\t[ARD]\t11494 H\t28106\t" + lock + "\tNews, Kids\n4\t[RTL]\t12111 V\t12003\t\tNews\n");
+  EXPECT_EQ(QApplication::clipboard()->text(), "No.\tName\tFrequency/Pol\tService ID\tLock\tGroups\n1\tARD\t11494 H\t28106\t" +
+                                                  lock + "\tNews, Kids\n4\tRTL\t12111 V\t12003\t\tNews\n");
 }
 
 TEST_F(GroupChColumnsTest, SatelliteAndProgramFiltersNarrowWithTheSearch) {

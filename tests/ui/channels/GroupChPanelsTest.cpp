@@ -56,8 +56,8 @@ TEST_F(GroupChPanelsTest, AListPanelReadsADamagedEntrySafely) {
   EXPECT_EQ(services.RowOf(2), 0) << "the first row showing it";
   EXPECT_EQ(services.RowOf(3), -1);
   EXPECT_EQ(ServiceList()->RowText(1), "?");
-  EXPECT_TRUE(services.SearchKeys(1).name.isEmpty());
-  EXPECT_EQ(services.SearchKeys(2).name, "P0");
+  EXPECT_TRUE(services.SearchKeys(1).row->name.empty());
+  EXPECT_EQ(services.SearchKeys(2).row->name, U"P0");
 }
 
 // A row naming no program empties the area and turns "Update" off:

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <array>
 
 #include "GroupChFixture.h"
 #include "ui/channels/ListFilter.h"
@@ -165,39 +166,120 @@ TEST_F(GroupChSearchTest, DeleteAndCopyActOnlyOnTheRowsShown) {
   EXPECT_EQ(Entries(Db().channelLists.tvList), (std::vector<int>{11, 13}));
 }
 
+// Ctrl+Enter in the search takes the row named as typed before one that merely starts
+// with it or contains it, wherever it stands below the places filled, and the status bar
+// names what went where; when several rows share that name, it says how many.
+TEST_F(GroupChSearchTest, CtrlEnterPlacesTheRowNamedAsTypedAndSaysWhich) {
+  auto db = EmptyDb();
+  for (int s = 0; s < 3; ++s) {
+    PutSatellite(*db, s, std::array{"Astra", "Hotbird", "Eutelsat"}[s]);
+    PutTransponder(*db, s, s, std::uint16_t(11000 + s), 27500, std::uint32_t(s % 2));
+  }
+  const struct {
+    const char* name;
+    int satellite;
+  } programs[] = {{"Kino 10", 0}, {"News 24", 0}, {"Kino 1", 1}, {"News 24", 1}, {"News 24", 2}, {"SUPER RTL", 0},
+                  {"RTL", 2}};
+  for (int i = 0; i < 7; ++i) PutProgram(*db, i, programs[i].name, programs[i].satellite).SetServiceId(std::uint16_t(i + 1));
+  PutList(db->channelLists.tvList, {0, 1, 2, 3, 4, 5, 6});
+  Load(*db);
+  StatusTips status;
+  page->installEventFilter(&status);
+  const struct {
+    const char* typed;
+    std::vector<int> order;
+    const char* said;
+  } places[] = {
+      {"Kino 1", {2, 0, 1, 3, 4, 5, 6}, "Kino 1 (Hotbird 11001 H, SID 3) placed at No. 1; next place No. 2"},
+      {"rtl", {2, 6, 0, 1, 3, 4, 5}, "RTL (Eutelsat 11002 V, SID 7) placed at No. 2; next place No. 3"},
+      {"News 24", {2, 6, 1, 0, 3, 4, 5},
+       "News 24 (Astra 11000 V, SID 2) placed at No. 3, 1 of 3 named News 24; next place No. 4"},
+      {"news 24 eutelsat", {2, 6, 1, 4, 0, 3, 5}, "News 24 (Eutelsat 11002 V, SID 5) placed at No. 4; next place No. 5"},
+      {"Ghost", {2, 6, 1, 4, 0, 3, 5}, "News 24 (Eutelsat 11002 V, SID 5) placed at No. 4; next place No. 5"},
+  };
+  for (const auto& p : places) {
+    Type("serviceSearch", p.typed);
+    QTest::keyClick(Search("serviceSearch"), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(Entries(Db().channelLists.tvList), p.order) << p.typed;
+    ASSERT_FALSE(status.tips.isEmpty());
+    EXPECT_EQ(status.tips.back(), p.said) << p.typed;
+    // Placed, the next name typed replaces the text; nothing found, it stays to be mended.
+    EXPECT_EQ(Search("serviceSearch")->hasSelectedText(), std::string(p.typed) != "Ghost") << p.typed;
+  }
+}
+
+// Down goes from the search into the first row it shows; Escape in the list goes back;
+// Ctrl+L in the search locks the rows selected among those shown, or says what it needs.
+TEST_F(GroupChSearchTest, TheSearchAndItsRowsAreOneKeyApart) {
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  StatusTips status;
+  page->installEventFilter(&status);
+  QLineEdit* search = Search("serviceSearch");
+  search->setFocus();
+  Type("serviceSearch", "kino");
+  QTest::keyClick(search, Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(status.tips.size(), 1);
+  EXPECT_FALSE(doc.IsModified()) << "nothing selected among the rows shown";
+
+  QTest::keyClick(search, Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), ServiceList());
+  EXPECT_EQ(ServiceList()->SelectedRows(), std::vector<int>{0});
+  QTest::keyClick(ServiceList(), Qt::Key_Down);
+  EXPECT_EQ(ServiceList()->CurrentRow(), 2) << "the next row shown";
+  QTest::keyClick(ServiceList(), Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), search);
+
+  ServiceList()->SelectRow(0);
+  QTest::keyClick(search, Qt::Key_L, Qt::ControlModifier);
+  EXPECT_TRUE(Db().programs[10].Locked());
+  EXPECT_TRUE(Db().programs[12].Locked());
+  EXPECT_FALSE(Db().programs[14].Locked()) << "Kinowelt was not selected";
+  QTest::keyClick(search, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FALSE(Db().programs[10].Locked());
+}
+
+// Which words find a row is the search's own rule (tests/db/operations/ChannelSearchTest);
+// here the filters narrow with it.
 TEST(ListFilterMatch, TextSatelliteAndStateNarrowTogether) {
   using State = ListFilter::State;
-  // Das Erste HD, service ID 28106, on satellite 2, locked, new since the reference.
-  const ListFilter::RowKeys keys{QStringLiteral("Das Erste HD"), 28106, 2, true, true};
-  const ListFilter::RowKeys plain{QStringLiteral("Das Erste HD"), 28106, 2, false, false};
+  // Das Erste HD, service ID 28106, on satellite 2 "Astra 19.2E", locked, new since the
+  // reference; the same unlocked and not new.
+  channelrows::Row row;
+  row.number = 1;
+  row.program = 5;
+  row.name = U"Das Erste HD";
+  row.serviceId = 28106;
+  row.satellite = 2;
+  row.satelliteName = U"Astra 19.2E";
+  row.locked = true;
+  channelrows::Row unlocked = row;
+  unlocked.locked = false;
+  const ListFilter::RowKeys keys{&row, true};
+  const ListFilter::RowKeys plain{&unlocked, false};
   struct Case {
     const char* what;
     ListFilter::Criteria criteria;
-    int row;
     const ListFilter::RowKeys& keys;
     bool passes;
   };
   const Case cases[] = {
-      {"nothing narrows", {}, 0, plain, true},
-      {"name, ignoring case", {QStringLiteral("erste")}, 0, keys, true},
-      {"channel number 1", {QStringLiteral("1")}, 0, keys, true},
-      {"service ID", {QStringLiteral("28106")}, 7, keys, true},
-      {"a service ID is equal, not a prefix", {QStringLiteral("2810")}, 7, keys, false},
-      {"another channel number", {QStringLiteral("8")}, 6, keys, false},
-      {"its channel number", {QStringLiteral("7")}, 6, keys, true},
-      {"its satellite", {{}, 2}, 0, keys, true},
-      {"another satellite", {{}, 1}, 0, keys, false},
-      {"locked only", {{}, -1, State::Locked}, 0, keys, true},
-      {"locked only, unlocked row", {{}, -1, State::Locked}, 0, plain, false},
-      {"unlocked only", {{}, -1, State::Unlocked}, 0, plain, true},
-      {"unlocked only, locked row", {{}, -1, State::Unlocked}, 0, keys, false},
-      {"new only", {{}, -1, State::New}, 0, keys, true},
-      {"new only, old row", {{}, -1, State::New}, 0, plain, false},
-      {"all three pass", {QStringLiteral("erste"), 2, State::Locked}, 0, keys, true},
-      {"text passes, satellite not", {QStringLiteral("erste"), 3, State::Locked}, 0, keys, false},
-      {"satellite passes, text not", {QStringLiteral("zdf"), 2}, 0, keys, false},
+      {"nothing narrows", {}, plain, true},
+      {"name, ignoring case", {QStringLiteral("erste")}, keys, true},
+      {"name and satellite", {QStringLiteral("erste 19.2")}, keys, true},
+      {"its satellite", {{}, 2}, keys, true},
+      {"another satellite", {{}, 1}, keys, false},
+      {"locked only", {{}, -1, State::Locked}, keys, true},
+      {"locked only, unlocked row", {{}, -1, State::Locked}, plain, false},
+      {"unlocked only", {{}, -1, State::Unlocked}, plain, true},
+      {"unlocked only, locked row", {{}, -1, State::Unlocked}, keys, false},
+      {"new only", {{}, -1, State::New}, keys, true},
+      {"new only, old row", {{}, -1, State::New}, plain, false},
+      {"all three pass", {QStringLiteral("erste"), 2, State::Locked}, keys, true},
+      {"text passes, satellite not", {QStringLiteral("erste"), 3, State::Locked}, keys, false},
+      {"satellite passes, text not", {QStringLiteral("zdf"), 2}, keys, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(ListFilter::Matches(c.criteria, c.row, c.keys), c.passes) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(ListFilter::Matches(c.criteria, c.keys), c.passes) << c.what;
 }
 
 }  // namespace

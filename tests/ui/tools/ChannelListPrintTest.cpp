@@ -15,6 +15,7 @@
 
 #include "support/DbBuilders.h"
 #include "support/TempDir.h"
+#include "db/document/NewMarks.h"
 #include "ui/tools/ChannelListPrint.h"
 
 using namespace testkit;
@@ -65,13 +66,13 @@ class ChannelListPrintTest : public ::testing::Test {
  protected:
   // The lists of `db` as a PDF, one text a page as pdftotext lays it out; the pages
   // Paint reported in `painted`.
-  QStringList PdfPages(const ChannelDatabase& db, int* painted = nullptr) {
+  QStringList PdfPages(const ChannelDatabase& db, int* painted = nullptr, const NewMarks* marks = nullptr) {
     const QString pdf = QString::fromStdString(dir_.File("lists.pdf"));
     int pages = 0;
     {
       QPdfWriter writer(pdf);
       channellistprint::SetUpPdf(writer, QStringLiteral("small.qdb"));
-      pages = channellistprint::Paint(db, {QStringLiteral("small.qdb"), kDay}, writer);
+      pages = channellistprint::Paint(db, {QStringLiteral("small.qdb"), kDay}, writer, marks);
     }
     if (painted) *painted = pages;
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -100,7 +101,11 @@ bool Has(const QString& page, const QString& pattern) {
 
 TEST_F(ChannelListPrintTest, EverySectionAndRowOfASmallDatabaseOnOnePage) {
   int painted = 0;
-  const QStringList pages = PdfPages(*SmallDb(), &painted);
+  auto db = SmallDb();
+  db->programs[2].SetLocked(true);
+  NewMarks marks;
+  marks.Set(std::vector<int>{1, 2});
+  const QStringList pages = PdfPages(*db, &painted, &marks);
   ASSERT_EQ(pages.size(), 1);
   EXPECT_EQ(painted, 1);
   const QString& page = pages[0];
@@ -111,16 +116,17 @@ TEST_F(ChannelListPrintTest, EverySectionAndRowOfASmallDatabaseOnOnePage) {
   for (const Case& c : std::vector<Case>{
            {"header: file name, then date", R"(^\s*small\.qdb\s+2026-03-07\s*$)"},
            {"footer", R"(^\s*Page 1 of 1\s*$)"},
-           {"column titles", R"(^\s*No\.\s+Name\s+Satellite\s+Frequency/Pol\s+Service ID\s*$)"},
+           {"column titles", R"(^\s*No\.\s+Name\s+Satellite\s+Frequency/Pol\s+Service ID\s+Lock\s+New\s*$)"},
            {"horizontal TV row", R"(^\s*1\s+One\s+Astra\s+11494 H\s+101\s*$)"},
-           {"vertical TV row", R"(^\s*3\s+Three\s+Hotbird\s+12111 V\s+103\s*$)"},
+           {"a row new since a reference", R"(^\s*2\s+Two\s+Astra\s+11494 H\s+102\s+New\s*$)"},
+           {"a locked and new row", "^\\s*3\\s+Three\\s+Hotbird\\s+12111 V\\s+103\\s+\u2713\\s+New\\s*$"},
            {"an entry naming no program keeps its number only", R"(^\s*5\s*$)"},
            {"radio row, numbered in its own list", R"(^\s*1\s+Wave\s+Hotbird\s+12111 V\s+105\s*$)"},
            {"group row, numbered in its group", R"(^\s*2\s+Four\s+Hotbird\s+12111 V\s+104\s*$)"},
            {"a group without a name is titled by its slot", R"(^\s*Group 3\s*$)"},
            {"an empty group says so", R"(^\s*Spare\s*\n\s*No\.[^\n]*\n\s*No programs\s*$)"},
        })
-    EXPECT_TRUE(Has(page, QString::fromLatin1(c.pattern))) << c.what << "\n" << page.toStdString();
+    EXPECT_TRUE(Has(page, QString::fromUtf8(c.pattern))) << c.what << "\n" << page.toStdString();
 
   // TV, radio, then the groups by slot.
   QList<qsizetype> at;
@@ -150,7 +156,7 @@ TEST_F(ChannelListPrintTest, ALongListRunsOnWithItsTitleAndColumnsRepeated) {
     SCOPED_TRACE(page.toStdString());
     EXPECT_TRUE(Has(page, QStringLiteral(R"(^\s*small\.qdb\s+2026-03-07\s*$)"))) << "page " << i + 1;
     EXPECT_TRUE(Has(page, QStringLiteral(R"(^\s*Page %1 of %2\s*$)").arg(i + 1).arg(pages.size())));
-    EXPECT_TRUE(Has(page, QStringLiteral(R"(^\s*No\.\s+Name\s+Satellite\s+Frequency/Pol\s+Service ID\s*$)")));
+    EXPECT_TRUE(Has(page, QStringLiteral(R"(^\s*No\.\s+Name\s+Satellite\s+Frequency/Pol\s+Service ID\s+Lock\s+New\s*$)")));
     if (i > 0 && Has(page, QStringLiteral("Prog "))) {
       EXPECT_TRUE(Has(page, QStringLiteral(R"(^\s*TV \(continued\)\s*$)"))) << "page " << i + 1;
     }
