@@ -1,6 +1,7 @@
 #include "widgets/DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QLayout>
 #include <QWidget>
 
 namespace DialogUnits {
@@ -43,8 +44,19 @@ void Place(QWidget* child, int x, int y, int width, int height) {
   child->setGeometry(ToPixels(font, x, y, width, height));
 }
 
-void SizeTo(QWidget* widget, int width, int height) {
-  widget->resize(ToPixels(widget->font(), width, height));
+QSize Preferred(const QWidget& widget, int width, int height) {
+  const QSize planned = ToPixels(widget.font(), width, height);
+  const QLayout* layout = widget.layout();
+  return layout ? planned.expandedTo(layout->totalSizeHint()) : planned;
+}
+
+void SizeTo(QWidget* widget, int width, int height, bool fixed) {
+  const QSize size = Preferred(*widget, width, height);
+  if (fixed) {
+    widget->setFixedSize(size);
+  } else {
+    widget->resize(size);
+  }
 }
 
 }  // namespace DialogUnits
