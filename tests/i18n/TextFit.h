@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -29,6 +30,8 @@ inline int TextWidth(const QFontMetrics& fm, QString text) {
 }
 
 inline QStringList CutTexts(QWidget& window) {
+  // A dialog measured before it shows has its controls where its layout puts them.
+  if (window.layout()) window.layout()->activate();
   QStringList faults;
   const auto fault = [&](QWidget* w, const QString& text, int needed, int has) {
     faults << QStringLiteral("%1 %2 \"%3\": needs %4, has %5")
