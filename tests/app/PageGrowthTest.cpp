@@ -31,8 +31,9 @@ void PrintTo(const Placed& p, std::ostream* os) {
 std::vector<Placed> Placement(const QWidget& page) {
   std::vector<Placed> all;
   std::vector<const QWidget*> parents{&page};
+  // A box with a layout of its own arranges its controls itself.
   for (const QObject* o : page.children())
-    if (auto* box = qobject_cast<const QGroupBox*>(o)) parents.push_back(box);
+    if (auto* box = qobject_cast<const QGroupBox*>(o); box && !box->layout()) parents.push_back(box);
   for (const QWidget* parent : parents) {
     for (const QObject* o : parent->children()) {
       const auto* w = qobject_cast<const QWidget*>(o);

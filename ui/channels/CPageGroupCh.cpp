@@ -282,6 +282,7 @@ void CPageGroupCh::CreateControls() {
   serviceList_ = services_->List();
   groupList_ = groups_->List();
   info_ = new ProgramInfoArea(doc_, host_, *this);
+  DialogUnits::Place(info_, 7, 212, 352, 94);
   services_->OnDrop([this] { DropRows(true); });
   groups_->OnDrop([this] { DropRows(false); });
   moves_ = std::make_unique<RowMoves>(doc_, *this);
