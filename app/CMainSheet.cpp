@@ -21,11 +21,8 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
   setAccessibleName(Texts::Q(AppTexts::kSheetName));
   // Both page templates are 366 x 312 dialog units of the dialog font.
   const QSize page = DialogUnits::ToPixels(DialogUnits::DialogFont(), 366, 312);
-  for (QWidget* w : {static_cast<QWidget*>(&satTP_), static_cast<QWidget*>(&groupCh_)}) {
-    w->setMinimumSize(page);
-  }
+  groupCh_.setMinimumSize(page);
   // In a larger window the lists take the extra space.
-  PageGrowth::Attach(satTP_);
   PageGrowth::Attach(groupCh_);
   addTab(&satTP_, CPageSatTP::Title());
   addTab(&groupCh_, CPageGroupCh::Title());

@@ -1,10 +1,6 @@
 #include "app/PageGrowth.h"
 
-#include <QTreeView>
-
 #include "ui/channels/CPageGroupCh.h"
-#include "ui/satellites/CPageSatTP.h"
-#include "widgets/ColumnsFollowWidth.h"
 #include "widgets/GrowLayout.h"
 
 namespace {
@@ -16,20 +12,6 @@ QWidget* Named(QWidget& page, const char* name) {
 }  // namespace
 
 namespace PageGrowth {
-
-void Attach(CPageSatTP& page) {
-  constexpr double kSatShare = 0.25;
-  auto* grow = new GrowLayout(&page);
-  grow->Add(Named(page, "satelliteGroup"), {0, 0, kSatShare, 1});
-  grow->Add(Named(page, "satelliteList"), {0, 0, kSatShare, 1});
-  grow->Add(Named(page, "transponderGroup"), {kSatShare, 0, 1 - kSatShare, 1});
-  grow->Add(Named(page, "transponderList"), {kSatShare, 0, 1 - kSatShare, 1});
-  // The box's fields are its children and go with it.
-  grow->Add(Named(page, "satInfo"), {kSatShare, 1, 0, 0});
-  for (const char* list : {"satelliteList", "transponderList"}) {
-    if (auto* view = qobject_cast<QTreeView*>(Named(page, list))) new ColumnsFollowWidth(view);
-  }
-}
 
 void Attach(CPageGroupCh& page) {
   auto* grow = new GrowLayout(&page);

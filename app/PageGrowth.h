@@ -1,15 +1,11 @@
 #pragma once
-// How each page shares out a window larger than the one it was built for: the lists take
-// the extra width and height, every field keeps its size and moves with its box. At the
-// built size nothing moves.
+// How the "Group/Channel" page shares out a window larger than the one it was built for:
+// the lists take the extra width and height, every field keeps its size and moves with
+// its box. At the built size nothing moves.
 class CPageGroupCh;
-class CPageSatTP;
 
 namespace PageGrowth {
 
-// The satellite list takes a quarter of the extra width, the transponder list the rest;
-// both take the extra height, and the settings box moves down under the transponders.
-void Attach(CPageSatTP& page);
 // The TV/Radio and favourite lists share the extra width and take the extra height; the
 // copy buttons stay between them, the program box moves down under them.
 void Attach(CPageGroupCh& page);

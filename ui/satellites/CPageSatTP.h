@@ -23,8 +23,15 @@ class CPageSatTP : public QWidget, public DocListener {
   CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageSatTP() override;
 
+  // The page's template, in dialog units: the least room it takes, the window scrolling
+  // it when smaller.
+  static constexpr int kTemplateWidth = 366;
+  static constexpr int kTemplateHeight = 312;
+
   // The tab caption: "Satellite/Transponder".
   static QString Title();
+
+  QSize minimumSizeHint() const override;
 
   // Called each time the sheet brings this page to the front; the first call creates
   // the page's lists and selections.
