@@ -244,7 +244,7 @@ void CMainFrame::GrowToShowSheet() {
   const QSize around = size() - view_->size();
   const QSize frame = frameGeometry().size() - size();
   const QRect area = s->availableGeometry();
-  const QSize wanted = (around + sheet->minimumSize()).boundedTo(area.size() - frame).expandedTo(size());
+  const QSize wanted = (around + sheet->minimumSizeHint()).boundedTo(area.size() - frame).expandedTo(size());
   if (wanted == size()) return;
   grown_ = true;
   const QSize outer = wanted + frame;

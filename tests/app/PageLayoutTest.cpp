@@ -46,7 +46,7 @@ class PageLayoutTest : public apptest::WindowTest {
 };
 
 TEST_F(PageLayoutTest, EachPageKeepsItsArrangementAtEverySize) {
-  const Placing placings[1][8] = {
+  const Placing placings[2][8] = {
       {{"satelliteGroup", Is::LeftOf, "transponderGroup"},
        {"satelliteGroup", Is::LeftOf, "satInfo"},
        {"transponderGroup", Is::Above, "satInfo"},
@@ -55,13 +55,21 @@ TEST_F(PageLayoutTest, EachPageKeepsItsArrangementAtEverySize) {
        {"lnbFreqHigh", Is::Above, "lnbFreqLow"},
        {"lnbType", Is::LeftOf, "diseqcPort"},
        {"lnbFreqLow", Is::Above, "update"}},
+      {{"tvRadioBox", Is::LeftOf, "copyRight"},
+       {"copyRight", Is::LeftOf, "favoriteBox"},
+       {"copyRight", Is::Above, "copyLeft"},
+       {"tvRadioBox", Is::Above, "infoBox"},
+       {"favoriteBox", Is::Above, "infoBox"},
+       {"serviceSearch", Is::Above, "serviceList"},
+       {"videoPid", Is::LeftOf, "pcrPid"},
+       {"pcrPid", Is::LeftOf, "ttextPid"}},
   };
   const QSize start = Frame().size();
   for (const QSize size : {start, start + QSize(700, 400), QSize(500, 380)}) {
     SCOPED_TRACE(size.width());
     Frame().resize(size);
     ShowBothPages();
-    for (int page = 0; page < 1; ++page) {
+    for (int page = 0; page < 2; ++page) {
       QWidget& p = *Page(page);
       for (const Placing& placing : placings[page]) {
         SCOPED_TRACE(std::string(placing.a) + " / " + placing.b);
@@ -79,22 +87,26 @@ TEST_F(PageLayoutTest, EachPageKeepsItsArrangementAtEverySize) {
 TEST_F(PageLayoutTest, ALargerWindowGoesToTheListsAndTheFieldsKeepTheirHeight) {
   ShowBothPages();
   QWidget& satTP = *Page(0);
-  const char* lists[] = {"satelliteList", "transponderList"};
-  QRect before[2];
-  for (int i = 0; i < 2; ++i) before[i] = At(satTP, lists[i]);
-  const int satInfo = At(satTP, "satInfo").height();
+  QWidget& groupCh = *Page(1);
+  const char* lists[] = {"satelliteList", "transponderList", "serviceList", "groupList"};
+  QRect before[4];
+  for (int i = 0; i < 4; ++i) before[i] = At(i < 2 ? satTP : groupCh, lists[i]);
+  const int satInfo = At(satTP, "satInfo").height(), info = At(groupCh, "infoBox").height();
 
   Frame().resize(Frame().size() + QSize(800, 500));
   ShowBothPages();
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(lists[i]);
-    const QRect now = At(satTP, lists[i]);
+    const QRect now = At(i < 2 ? satTP : groupCh, lists[i]);
     EXPECT_GT(now.width(), before[i].width());
     EXPECT_GT(now.height(), before[i].height());
   }
   EXPECT_EQ(At(satTP, "satInfo").height(), satInfo);
-  // The transponders take more of the width than the satellites.
+  EXPECT_EQ(At(groupCh, "infoBox").height(), info);
+  // The transponders take more of the width than the satellites; the two channel lists
+  // share theirs.
   EXPECT_GT(At(satTP, "transponderList").width(), At(satTP, "satelliteList").width());
+  EXPECT_GT(At(groupCh, "groupList").width(), before[3].width() + 200);
   // The transponder columns still fill their list.
   const auto* transponders = satTP.findChild<QTreeView*>(QStringLiteral("transponderList"));
   int columns = 0;

@@ -49,8 +49,8 @@ class WindowPlacementTest : public apptest::WindowTest {
   // The whole sheet is in sight: the view needs no scroll bar.
   static bool SheetShowsWhole(const CMainFrame& frame) {
     const CQuelmarView* view = frame.View();
-    return view->Sheet() && view->viewport()->width() >= view->Sheet()->minimumWidth() &&
-           view->viewport()->height() >= view->Sheet()->minimumHeight() &&
+    return view->Sheet() && view->viewport()->width() >= view->Sheet()->minimumSizeHint().width() &&
+           view->viewport()->height() >= view->Sheet()->minimumSizeHint().height() &&
            !view->horizontalScrollBar()->isVisible() && !view->verticalScrollBar()->isVisible();
   }
 
@@ -73,8 +73,8 @@ TEST_F(WindowPlacementTest, LoadingGrowsAFreshWindowOnceToShowTheWholeSheet) {
   EXPECT_GT(frame.height(), CMainFrame::kHeight);
   EXPECT_TRUE(Available(frame).contains(frame.frameGeometry()));
   EXPECT_TRUE(CentredIn(frame, Available(frame)));
-  // Just large enough: the sheet keeps the size it was built with.
-  EXPECT_EQ(frame.View()->Sheet()->size(), frame.View()->Sheet()->minimumSize());
+  // Just large enough: the sheet has the least size it takes.
+  EXPECT_EQ(frame.View()->Sheet()->size(), frame.View()->Sheet()->minimumSizeHint());
 
   // Once only: the user makes it smaller again, and the next load leaves it so.
   frame.resize(CMainFrame::kWidth, CMainFrame::kHeight);

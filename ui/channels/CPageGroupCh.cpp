@@ -2,13 +2,14 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "db/document/DbTexts.h"
@@ -54,11 +55,11 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
   CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 366, 312);
   // Made with the page: controls made later, while the page is on screen, would stay
   // hidden.
   CreateControls();
   ConnectControls();
+  LayOut();
   // Left box, the copy buttons, right box, then the program's fields row by row.
   SetTabOrder({services_->KindCombo(), services_->Search(), services_->SatelliteFilter(), services_->StateFilter(),
                serviceList_, services_->CopyRight(), groups_->CopyLeft(), groups_->Combo(), groups_->AddButton(),
@@ -66,6 +67,29 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
                groups_->StateFilter(), groupList_});
   info_->ChainTabOrder(groupList_);
   doc_.Listen(this);
+}
+
+void CPageGroupCh::LayOut() {
+  // The TV/Radio box and the favourite box side by side, sharing the width their lists'
+  // columns leave, with "-->" and "<--" between them halfway down; the Info. box under
+  // all three. The lists take the height the Info. box leaves.
+  auto* copy = new QVBoxLayout;
+  copy->addStretch();
+  copy->addWidget(services_->CopyRight());
+  copy->addWidget(groups_->CopyLeft());
+  copy->addStretch();
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(services_, 0, 0);
+  grid->addLayout(copy, 0, 1);
+  grid->addWidget(groups_, 0, 2);
+  grid->addWidget(info_, 1, 0, 1, 3);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(0, 1);
+}
+
+QSize CPageGroupCh::minimumSizeHint() const {
+  return QWidget::minimumSizeHint().expandedTo(DialogUnits::ToPixels(font(), kTemplateWidth, kTemplateHeight));
 }
 
 // The commands, and the lists' context menus built from them.
@@ -282,7 +306,6 @@ void CPageGroupCh::CreateControls() {
   serviceList_ = services_->List();
   groupList_ = groups_->List();
   info_ = new ProgramInfoArea(doc_, host_, *this);
-  DialogUnits::Place(info_, 7, 212, 352, 94);
   services_->OnDrop([this] { DropRows(true); });
   groups_->OnDrop([this] { DropRows(false); });
   moves_ = std::make_unique<RowMoves>(doc_, *this);

@@ -34,8 +34,15 @@ class CPageGroupCh : public QWidget, public DocListener {
   CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageGroupCh() override;
 
+  // The page's template, in dialog units: the least room it takes, the window scrolling
+  // it when smaller.
+  static constexpr int kTemplateWidth = 366;
+  static constexpr int kTemplateHeight = 312;
+
   // The tab caption: "Group/Channel".
   static QString Title();
+
+  QSize minimumSizeHint() const override;
 
   // Called each time the sheet brings this page to the front; the first call sets up
   // the page's lists and selections.
@@ -101,6 +108,7 @@ class CPageGroupCh : public QWidget, public DocListener {
   void CreateActions();
   void CreateControls();
   void ConnectControls();
+  void LayOut();
   // The panel of the TV/Radio list (`services`) or of the favourite group.
   ChannelListPanel& Panel(bool services) const;
   // After a list is refilled: an active list left with no selected row leaves the Info

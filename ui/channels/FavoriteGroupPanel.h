@@ -1,7 +1,7 @@
 #pragma once
 // The right box of the "Group/Channel" page: the favourite group chosen in its combo,
-// "Add", "Rename" and "Delete" of a group, the search over its members, the member list
-// and "<--". It owns which combo row names which group slot, the group shown, and the
+// "Add", "Rename" and "Delete" of a group, the search over its members, the member list;
+// and "<--", which the page puts beside the box. It owns which combo row names which group slot, the group shown, and the
 // edits of the groups themselves.
 #include <array>
 #include <functional>
