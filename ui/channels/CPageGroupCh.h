@@ -74,6 +74,12 @@ class CPageGroupCh : public QWidget, public DocListener {
   // position, group or member the step changed, selected and scrolled into view; false
   // when it no longer exists.
   bool ShowRecord(const StepSubject& subject);
+  // Brings a program, a list position (Kind::TvList or RadioList, its `position`) or a
+  // group and its member into view, selected as a click selects it: its list becomes
+  // the active one and the Info area follows. A program shows where it first appears:
+  // the TV list, the radio list, then the groups. A position of -1 shows the list or
+  // group with no row chosen. False when the page shows no row for it.
+  bool Reveal(const StepSubject& record);
 
   GroupChPageState State() const;
   // Which columns each list shows and how wide (`services`: the TV/Radio list), as the

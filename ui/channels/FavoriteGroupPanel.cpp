@@ -102,6 +102,8 @@ void FavoriteGroupPanel::SelectRow(int row) {
   combo_->setCurrentIndex(row);
 }
 
+void FavoriteGroupPanel::ChooseRow(int row) { combo_->setCurrentIndex(row); }
+
 void FavoriteGroupPanel::OnGroup(std::function<bool()> mayLeave, std::function<void(int)> show) {
   // Another group leaves the Info area's row: its typed values are settled first, or the
   // combo goes back.

@@ -112,3 +112,10 @@ bool CPageSatTP::ShowRecord(const StepSubject& subject) {
   if (transponder >= 0) transponders_->Select(transponder);
   return true;
 }
+
+bool CPageSatTP::Reveal(const StepSubject& record) {
+  if (!ShowRecord(record)) return false;
+  // The satellite of a transponder its list does not show (a hidden one) is shown, but
+  // the transponder itself has no row.
+  return record.kind != StepSubject::Kind::Transponder || transponders_->Select(record.slot);
+}

@@ -53,6 +53,10 @@ class CPageSatTP : public QWidget, public DocListener {
   // After an undo or redo: selects the satellite or transponder the step changed and
   // scrolls it into view; false when the step changed neither, or it no longer exists.
   bool ShowRecord(const StepSubject& subject);
+  // Brings a satellite or transponder into view, selected as a click selects it, the
+  // page following with its transponders and "Sat. Info"; false when the page shows no
+  // row for it.
+  bool Reveal(const StepSubject& record);
 
   // Both panels' lists and the "Sat. Info" values, as they are now.
   SatTPPageState State() const;
