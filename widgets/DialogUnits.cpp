@@ -33,29 +33,18 @@ QSize ToPixels(const QFont& font, int width, int height) {
   return {width * b.x / 4, height * b.y / 8};
 }
 
-QRect ToPixels(const QFont& font, int x, int y, int width, int height) {
-  Base b = BaseUnits(font);
-  return {x * b.x / 4, y * b.y / 8, width * b.x / 4, height * b.y / 8};
-}
-
-void Place(QWidget* child, int x, int y, int width, int height) {
-  QWidget* parent = child->parentWidget();
-  const QFont font = parent ? parent->font() : child->font();
-  child->setGeometry(ToPixels(font, x, y, width, height));
-}
-
 QSize Preferred(const QWidget& widget, int width, int height) {
   const QSize planned = ToPixels(widget.font(), width, height);
   const QLayout* layout = widget.layout();
   return layout ? planned.expandedTo(layout->totalSizeHint()) : planned;
 }
 
-void SizeTo(QWidget* widget, int width, int height, bool fixed) {
-  const QSize size = Preferred(*widget, width, height);
+void SizeTo(QWidget* dialog, int width, int height, bool fixed) {
+  const QSize size = Preferred(*dialog, width, height);
   if (fixed) {
-    widget->setFixedSize(size);
+    dialog->setFixedSize(size);
   } else {
-    widget->resize(size);
+    dialog->resize(size);
   }
 }
 

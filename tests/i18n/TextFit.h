@@ -62,11 +62,8 @@ inline QStringList CutTexts(QWidget& window) {
                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       text = button->text();
-      // A button a layout sizes takes what its style asks for; a placed one must hold
-      // its caption and the style's margins.
-      needed = button->parentWidget()->layout()
-                   ? button->sizeHint().width()
-                   : TextWidth(fm, text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+      // A button takes what its style asks for its caption.
+      needed = button->sizeHint().width();
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
       text = group->title();
       needed = TextWidth(fm, text);
