@@ -62,8 +62,10 @@ inline QStringList CutTexts(QWidget& window) {
                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       text = button->text();
-      // A button takes what its style asks for its caption.
-      needed = button->sizeHint().width();
+      // A button holds its caption with the style's margins, or is as wide as its style
+      // asks (which may leave less of a margin).
+      needed = std::min(button->sizeHint().width(),
+                        TextWidth(fm, text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
       text = group->title();
       needed = TextWidth(fm, text);

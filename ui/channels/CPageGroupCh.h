@@ -38,6 +38,8 @@ class CPageGroupCh : public QWidget, public DocListener {
   // it when smaller.
   static constexpr int kTemplateWidth = 366;
   static constexpr int kTemplateHeight = 312;
+  // Pixels around the page's boxes and inside them.
+  static constexpr int kMargin = 4;
 
   // The tab caption: "Group/Channel".
   static QString Title();

@@ -29,6 +29,7 @@ ChannelListPanel::ChannelListPanel(DocEditing& doc, QWidget& page, const char* t
   setObjectName(QString::fromLatin1(objectName));
   setAccessibleName(Q(title));
   column_ = new QVBoxLayout(this);
+  column_->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
 }
 
 ChannelListPanel::~ChannelListPanel() = default;

@@ -29,6 +29,8 @@ class ChannelListPanel : public QGroupBox {
   Q_OBJECT
  public:
   static constexpr int kMaxRows = 4000;
+  // Pixels inside the box around its controls: two lists side by side need the width.
+  static constexpr int kMargin = 4;
   using Rows = std::array<int, kMaxRows>;
 
   // The box titled `title` on `page`, empty; the panel puts its controls in Column().

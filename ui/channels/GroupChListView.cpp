@@ -53,13 +53,20 @@ void GroupChListView::SetTableModel(ChannelTableModel* model) {
   // Each column as wide as what it holds, or as its title where that is wider, in
   // whatever language it is shown: four-digit channel numbers, names of 14 characters
   // in brackets, satellite names, "12345 H", five-digit service IDs, the marks, a group
-  // name or two. The user's widths replace these.
+  // name. The user's widths replace these.
   const QFontMetrics fm = fontMetrics();
   const int chars = fm.averageCharWidth();
-  const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + chars;
+  // A cell's text keeps the focus frame's margin and a little air on each side.
+  const int pad = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + chars / 2;
   const int content[ChannelTableModel::kColumns] = {
-      fm.horizontalAdvance(QStringLiteral("4000")), 16 * chars,  14 * chars, fm.horizontalAdvance(QStringLiteral("12345 H")),
-      fm.horizontalAdvance(QStringLiteral("65535")), 0,          14 * chars, 0};
+      fm.horizontalAdvance(QStringLiteral("4000")),
+      fm.horizontalAdvance(QStringLiteral("[]")) + 14 * chars,
+      14 * chars,
+      fm.horizontalAdvance(QStringLiteral("12345 H")),
+      fm.horizontalAdvance(QStringLiteral("65535")),
+      0,
+      12 * chars,
+      0};
   for (int column = 0; column < ChannelTableModel::kColumns; ++column) {
     natural_[std::size_t(column)] = std::max(content[column] + pad, horizontalHeader()->sectionSizeHint(column));
     setColumnWidth(column, natural_[std::size_t(column)]);
