@@ -27,7 +27,7 @@ using Texts::Q;
 namespace {
 
 // Three rows of labelled fields, the name, type and satellite first; LOCK under the
-// first column's fields, "Update" at the right under the last.
+// first column's fields, "Update" under the last, at their right edge.
 constexpr ProgramFieldControls::Arrangement kArrangement = {
     .name = {0, 0},
     .type = {0, 2},
@@ -66,7 +66,8 @@ ProgramInfoArea::ProgramInfoArea(DocEditing& doc, PageHost& host, QWidget& page)
   grid->addWidget(satellite_, 0, 5);
   update_ = NamedTextControl<QPushButton>(this, T::kUpdate, "update");
   grid->addWidget(update_, 3, 5, Qt::AlignRight);
-  for (int column : {1, 3, 5}) grid->setColumnStretch(column, 1);
+  // The fields keep their width; the box's beyond them is left empty at the right.
+  grid->setColumnStretch(6, 1);
 }
 
 void ProgramInfoArea::ChainTabOrder(QWidget* before) const {

@@ -75,10 +75,10 @@ SatInfoArea::SatInfoArea(QWidget& page) : QGroupBox(Q(T::kSatInfoGroup), &page),
   put(T::kLnbPower, lnbPower_, 3, 3);
   put(T::kMotor, motor_, 4, 3);
   grid->addWidget(update_, 5, 1);
-  // A gap between the columns; the fields take what the box has beyond that.
+  // A gap between the columns; the fields keep their width, the box's beyond them is
+  // left empty at the right.
   grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
-  grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(4, 1);
+  grid->setColumnStretch(5, 1);
 }
 
 void SatInfoArea::ChainTabOrder(QWidget* before) const {

@@ -35,7 +35,8 @@ CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, QWidget* parent)
   buttons->addWidget(ok_);
   buttons->addStretch();
   buttons->addWidget(cancel_);
-  grid->addLayout(buttons, 2, 0, 1, 4);
+  grid->setRowStretch(2, 1);
+  grid->addLayout(buttons, 3, 0, 1, 4);
   DialogUnits::SizeTo(this, 256, 81, true);
   connect(ok_, &QPushButton::clicked, this, &CFileRcvDlg::accept);
   connect(cancel_, &QPushButton::clicked, this, &CFileRcvDlg::reject);

@@ -37,7 +37,8 @@ CFileSndDlg::CFileSndDlg(const LinkSettings& settings, ImageSource& source, QWid
   packets_ = AddField(*grid, "packets", kPackets, 3, 5, 50);
   cancel_ = AddButton(this, "cancel", kCancel);
   cancel_->setDefault(true);
-  grid->addWidget(cancel_, 4, 0, 1, 2, Qt::AlignLeft);
+  grid->setRowStretch(4, 1);
+  grid->addWidget(cancel_, 5, 0, 1, 2, Qt::AlignLeft);
   DialogUnits::SizeTo(this, 310, 110, true);
   connect(cancel_, &QPushButton::clicked, this, &CFileSndDlg::reject);
 

@@ -26,6 +26,8 @@ QLabel* AddField(QGridLayout& grid, const char* objectName, const char* caption,
   field->setTextInteractionFlags(Qt::TextSelectableByMouse);
   field->setAccessibleName(label->text());
   field->setMinimumWidth(DialogUnits::ToPixels(field->font(), width, 0).width());
+  // One line high, whatever room the dialog has.
+  field->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   label->setBuddy(field);
   grid.addWidget(field, row, column + 1, 1, span);
   return field;
