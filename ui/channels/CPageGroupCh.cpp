@@ -73,9 +73,8 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
 void CPageGroupCh::LayOut() {
   // The TV/Radio box and the favourite box side by side, with "-->" and "<--" between
   // them halfway down; the Info. box under all three. The lists take the height the
-  // Info. box leaves.
-  // The arrows need little room, the lists all they can get: both buttons as wide as
-  // the wider arrow with its margins.
+  // Info. box leaves. The arrows need little room, the lists all they can get: both
+  // buttons are as wide as the wider arrow with its margins.
   int arrows = 0;
   for (QPushButton* button : {services_->CopyRight(), groups_->CopyLeft()}) {
     const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
