@@ -8,7 +8,6 @@
 #include <QTranslator>
 
 #include "app/AppTexts.h"
-#include "widgets/TextFit.h"
 
 namespace AppLanguage {
 
@@ -52,7 +51,6 @@ QString Install(const QStringList& languages) {
       continue;
     }
     QCoreApplication::installTranslator(own);
-    QCoreApplication::instance()->installEventFilter(new TextFit::ButtonGrowth(QCoreApplication::instance()));
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -132,13 +132,13 @@ void CExchangeCommands::OnCheckDatabase() {
 
 void CExchangeCommands::ShowProgram(int program, QWidget* over) {
   CMainSheet* sheet = parts_.view.Sheet();
-  if (sheet && recordlocator::ShowProgram(*sheet, parts_.doc.Working(), program)) return;
+  if (sheet && recordlocator::ShowProgram(*sheet, program)) return;
   Prompt::Message(over, U(T::kNoRowToShow), QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CExchangeCommands::ShowProblem(const Problem& problem) {
   CMainSheet* sheet = parts_.view.Sheet();
-  if (sheet && recordlocator::Show(*sheet, parts_.doc.Working(), problem)) return;
+  if (sheet && recordlocator::Show(*sheet, problem)) return;
   Prompt::Message(checkDialog_ ? static_cast<QWidget*>(checkDialog_.data()) : &window_, U(T::kNoRowToShow),
                   QMessageBox::Ok, QMessageBox::Information);
 }

@@ -190,23 +190,46 @@ void CMainFrame::UpdateTitle() {
   setWindowModified(doc_.IsModified());
 }
 
+QScreen* CMainFrame::Screen() const { return screen() ? screen() : QGuiApplication::primaryScreen(); }
+
+QMargins CMainFrame::FrameMargins() const {
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
 void CMainFrame::CenterOnScreen() {
-  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  QScreen* s = Screen();
   if (!s) return;
   const QRect area = s->geometry();
   const QSize frameSize = frameGeometry().size();
-  PlaceWindow(size(), QPoint(area.x() + (area.width() - frameSize.width()) / 2,
-                             area.y() + (area.height() - frameSize.height()) / 2));
+  KeepOnScreen(QPoint(area.x() + (area.width() - frameSize.width()) / 2,
+                      area.y() + (area.height() - frameSize.height()) / 2));
+}
+
+void CMainFrame::KeepOnScreen(QPoint framePos) {
+  QScreen* s = Screen();
+  if (!s) return;
+  const QRect free = s->availableGeometry();
+  const QMargins frame = FrameMargins();
+  const QSize inner = size().boundedTo(free.marginsRemoved(frame).size());
+  const QSize outer = inner.grownBy(frame);
+  framePos.setX(std::clamp(framePos.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())));
+  framePos.setY(std::clamp(framePos.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
+  PlaceWindow(inner, framePos);
 }
 
 void CMainFrame::ShowAtStart() {
-  if (placement_.FitsAScreen()) {
+  if (const QRect kept = placement_.OnScreen(kUsableMinimum, FrameMargins()); kept.isValid()) {
     placeRestored_ = true;
-    setGeometry(placement_.geometry);
+    setGeometry(kept);
     if (placement_.maximized) {
       showMaximized();
     } else {
       show();
+      // The frame is known once the window shows: its title bar stays on the screen.
+      KeepOnScreen(frameGeometry().topLeft());
     }
     return;
   }
@@ -247,14 +270,15 @@ void CMainFrame::OnSheetBuilt() {
 void CMainFrame::GrowToShowSheet() {
   CMainSheet* sheet = view_->Sheet();
   if (!sheet || grown_ || placeRestored_ || !isVisible() || MovedByUser()) return;
-  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  QScreen* s = Screen();
   if (!s) return;
   if (layout()) layout()->activate();
   // Menu, toolbar and status bar take what the window has beyond its view.
   const QSize around = size() - view_->size();
   const QSize frame = frameGeometry().size() - size();
   const QRect area = s->availableGeometry();
-  const QSize wanted = (around + sheet->minimumSize()).boundedTo(area.size() - frame).expandedTo(size());
+  const QSize room = area.size() - frame;
+  const QSize wanted = (around + sheet->sizeHint()).expandedTo(size()).boundedTo(room);
   if (wanted == size()) return;
   grown_ = true;
   const QSize outer = wanted + frame;

@@ -4,6 +4,8 @@
 // places them and keeps the title.
 #include <QMainWindow>
 #include <QByteArray>
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -23,6 +25,7 @@ class TransferCommands;
 class VariantOffer;
 struct StepSubject;
 class QLabel;
+class QScreen;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
@@ -55,20 +58,27 @@ class CMainFrame : public QMainWindow {
   // A message in the status bar that needs no answer.
   void ShowNotice(const QString& text);
 
-  // Moves the window to the middle of its screen.
+  // Moves the window to the middle of its screen (and into the screen's free area, made
+  // smaller when the screen is smaller than the window).
   void CenterOnScreen();
 
+  // The least size a kept place is restored at, where the screen allows: menus, the
+  // page tabs and a few rows of each list.
+  static constexpr QSize kUsableMinimum{480, 360};
+
   // Shows the window at start-up: where it was when the program last ended, when that
-  // place still lies on a screen; otherwise 673 x 605 in the middle of the screen, grown
-  // to show a sheet that is already loaded.
+  // place still overlaps a screen (moved onto it and made at least kUsableMinimum);
+  // otherwise 673 x 605, or as much of it as the screen holds, in the middle of the
+  // screen, grown to show a sheet that is already loaded.
   void ShowAtStart();
   // Offers what windows that stopped unexpectedly left unsaved (at start only); true when
   // the document now holds restored changes.
   bool OfferRecovery();
 
-  // Grows the window, once, so that a loaded sheet shows whole, within the screen's
-  // available area and centred in it. Not once the user has resized, moved or maximised
-  // the window, nor when its place came from the settings.
+  // Grows the window, once, so that a loaded sheet shows at the size it likes (every
+  // column of the channel lists and a screenful of rows), within the screen's available
+  // area and centred in it. Not once the user has resized, moved or maximised the
+  // window, nor when its place came from the settings.
   void GrowToShowSheet();
 
  signals:
@@ -86,6 +96,12 @@ class CMainFrame : public QMainWindow {
   void OnSheetBuilt();
   // Moves or sizes the window and remembers that this place is the program's doing.
   void PlaceWindow(const QSize& size, const QPoint& framePos);
+  // Moves the window's frame to `framePos`, or as near as keeps the window whole within
+  // its screen's free area, made smaller where it is larger than that.
+  void KeepOnScreen(QPoint framePos);
+  // The screen the window is on, and the frame the window system draws around it.
+  QScreen* Screen() const;
+  QMargins FrameMargins() const;
   bool MovedByUser() const;
   void SavePlacement() const;
 

@@ -3,13 +3,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcut>
-#include <QStyle>
 #include <QTabBar>
 
 #include "app/AppTexts.h"
-#include "app/PageGrowth.h"
 #include "db/document/CQuelmarDoc.h"
-#include "widgets/DialogUnits.h"
 #include "widgets/Texts.h"
 
 CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
@@ -19,22 +16,11 @@ CMainSheet::CMainSheet(CQuelmarDoc& doc, QWidget* parent)
       satTP_(doc, *this, nullptr) {
   setObjectName(QStringLiteral("CMainSheet"));
   setAccessibleName(Texts::Q(AppTexts::kSheetName));
-  // Both page templates are 366 x 312 dialog units of the dialog font.
-  const QSize page = DialogUnits::ToPixels(DialogUnits::DialogFont(), 366, 312);
-  for (QWidget* w : {static_cast<QWidget*>(&satTP_), static_cast<QWidget*>(&groupCh_)}) {
-    w->setMinimumSize(page);
-  }
-  // In a larger window the lists take the extra space.
-  PageGrowth::Attach(satTP_);
-  PageGrowth::Attach(groupCh_);
+  // The sheet is as large as its pages like to be, and no smaller than the least they
+  // take; the view holding it gives it more in a larger window and scrolls it in a
+  // smaller one.
   addTab(&satTP_, CPageSatTP::Title());
   addTab(&groupCh_, CPageGroupCh::Title());
-  // The sheet takes the size of its largest page plus the tab row and frame.
-  const QSize pages = satTP_.size().expandedTo(groupCh_.size()).expandedTo(page);
-  const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-  resize(pages.width() + frame, pages.height() + tabBar()->sizeHint().height() + frame);
-  // The view may make the sheet larger, never smaller.
-  setMinimumSize(size());
   connect(this, &QTabWidget::currentChanged, this, &CMainSheet::OnTabActivated);
 
   // Ctrl+Tab and Ctrl+Shift+Tab change the page from any control on it; a drop-down list

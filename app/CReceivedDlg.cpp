@@ -20,7 +20,6 @@ CReceivedDlg::CReceivedDlg(const std::string& folder, QWidget* parent)
   setObjectName(QStringLiteral("CReceivedDlg"));
   setWindowTitle(Q(kReceivedCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 300, 160);
 
   auto* layout = new QVBoxLayout(this);
   auto* label = new QLabel(kept_.empty() ? Q(kReceivedNone) : Q(kReceivedList), this);
@@ -81,4 +80,5 @@ CReceivedDlg::CReceivedDlg(const std::string& folder, QWidget* parent)
   });
   if (!kept_.empty()) list_->setCurrentItem(list_->topLevelItem(0));
   update();
+  DialogUnits::SizeTo(this, 300, 160);
 }

@@ -1,10 +1,10 @@
 #pragma once
-// Brings the record a check problem or a compared line concerns into view on its page, selected as a click
-// would select it: a satellite or transponder on "Satellite/Transponder", a program, a
-// list position or a group member on "Group/Channel". The pages react to the selection
-// as they do to the user's, so the Info areas follow.
+// Brings the record a check problem or a compared line concerns into view on its page,
+// selected as a click would select it: a satellite or transponder on
+// "Satellite/Transponder", a program, a list position or a group member on
+// "Group/Channel". Each page reveals its own records; this only says which page and
+// which record, and brings that page to the front when it shows one.
 #include "db/exchange/DatabaseCheck.h"
-#include "db/records/ChannelDatabase.h"
 
 class CMainSheet;
 
@@ -12,8 +12,8 @@ namespace recordlocator {
 
 // False when the pages show no row for the record (a transponder of a satellite not in
 // use, a program in no list or group, a slot beyond a table, a checksum).
-bool Show(CMainSheet& sheet, const ChannelDatabase& db, const Problem& problem);
+bool Show(CMainSheet& sheet, const Problem& problem);
 // A program where it first appears: the TV list, the radio list, then the groups.
-bool ShowProgram(CMainSheet& sheet, const ChannelDatabase& db, int program);
+bool ShowProgram(CMainSheet& sheet, int program);
 
 }  // namespace recordlocator

@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -37,10 +39,23 @@ void WindowPlacement::Save() const {
   }
 }
 
-bool WindowPlacement::FitsAScreen() const {
-  if (!geometry.isValid() || geometry.isEmpty()) return false;
+QRect WindowPlacement::OnScreen(const QSize& minimum, const QMargins& frame) const {
+  if (!geometry.isValid() || geometry.isEmpty()) return {};
+  const QScreen* best = nullptr;
+  qint64 bestArea = 0;
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->geometry().contains(geometry)) return true;
+    const QRect common = screen->geometry().intersected(geometry);
+    const qint64 area = qint64(common.width()) * common.height();
+    if (area > bestArea) {
+      best = screen;
+      bestArea = area;
+    }
   }
-  return false;
+  if (!best) return {};
+  // The room the window's inside has on that screen.
+  const QRect room = best->availableGeometry().marginsRemoved(frame);
+  const QSize size = geometry.size().expandedTo(minimum).boundedTo(room.size());
+  const int x = std::clamp(geometry.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width()));
+  const int y = std::clamp(geometry.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
+  return {QPoint(x, y), size};
 }

@@ -3,7 +3,9 @@
 // were before any maximising), whether it was maximised, and which page of the sheet was
 // in front. Kept in the same per-user settings store as the recent-file list.
 #include <QByteArray>
+#include <QMargins>
 #include <QRect>
+#include <QSize>
 
 struct WindowPlacement {
   QRect geometry;  // the window's area without its frame, in screen coordinates; empty: none kept
@@ -16,7 +18,9 @@ struct WindowPlacement {
   static WindowPlacement Load();
   void Save() const;
 
-  // True when the window would lie whole on one of the screens now attached. A place
-  // kept from a screen that is gone, or from a larger one, is not used.
-  bool FitsAScreen() const;
+  // The kept place on the screen attached now that it overlaps most, made at least
+  // `minimum` large (as that screen allows) and moved and cut so that the window, with
+  // its `frame` around it, lies whole within the screen's free area. Empty when none
+  // was kept or it overlaps no screen attached now (the screen it was on is gone).
+  QRect OnScreen(const QSize& minimum, const QMargins& frame) const;
 };

@@ -138,11 +138,13 @@ BENCHMARK(BM_SearchCleared)->Unit(benchmark::kMillisecond);
 void BM_PaintScreen(benchmark::State& state) {
   PageOnDb p(Lists::AllTv, 0);
   auto* list = p.page->findChild<GroupChListView*>(QStringLiteral("serviceList"));
-  list->resize(900, 800);  // a maximised window's list
+  // A maximised window's page: its layout gives the list about 900 x 800 pixels.
+  p.page->resize(1900, 1050);
   list->ScrollToRow(2000);
   QApplication::processEvents();
   for (auto _ : state) list->viewport()->repaint();
   state.counters["rowsShown"] = list->viewport()->height() / std::max(1, list->rowHeight(0));
+  state.counters["width"] = list->viewport()->width();
 }
 BENCHMARK(BM_PaintScreen)->Unit(benchmark::kMillisecond);
 

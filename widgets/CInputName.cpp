@@ -1,5 +1,6 @@
 #include "widgets/CInputName.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,28 +29,32 @@ CInputName::CInputName(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CInputName"));
   setWindowTitle(Texts::Q(kCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 107, 55);
-  setFixedSize(size());
 
-  auto* label = new QLabel(Texts::Q(kLabel), this);
-  DialogUnits::Place(label, 7, 9, 24, 8);
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("name"));
-  edit_->setAccessibleName(Texts::Q(kLabel));
   // Typing and pasting stop at what the satellite and group records hold.
   NameLimit::Attach(edit_, kMaxLength);
+  auto* label = new QLabel(Texts::Q(kLabel), this);
   label->setBuddy(edit_);
-  DialogUnits::Place(edit_, 33, 7, 67, 12);
+  edit_->setAccessibleName(Texts::Q(kLabel));
 
   auto* ok = new QPushButton(Texts::Q(kOk), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
-  DialogUnits::Place(ok, 7, 34, 45, 14);
   auto* cancel = new QPushButton(Texts::Q(kCancel), this);
   cancel->setObjectName(QStringLiteral("cancel"));
-  DialogUnits::Place(cancel, 55, 34, 45, 14);
   connect(ok, &QPushButton::clicked, this, &CInputName::accept);
   connect(cancel, &QPushButton::clicked, this, &CInputName::reject);
+
+  // The label with its field, the two buttons side by side under them.
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(label, 0, 0);
+  grid->addWidget(edit_, 0, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  grid->addLayout(buttons, 1, 0, 1, 2);
+  DialogUnits::SizeTo(this, 107, 55, true);
 }
 
 void CInputName::showEvent(QShowEvent* event) {

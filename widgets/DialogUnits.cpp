@@ -1,6 +1,7 @@
 #include "widgets/DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QLayout>
 #include <QWidget>
 
 namespace DialogUnits {
@@ -32,19 +33,19 @@ QSize ToPixels(const QFont& font, int width, int height) {
   return {width * b.x / 4, height * b.y / 8};
 }
 
-QRect ToPixels(const QFont& font, int x, int y, int width, int height) {
-  Base b = BaseUnits(font);
-  return {x * b.x / 4, y * b.y / 8, width * b.x / 4, height * b.y / 8};
+QSize Preferred(const QWidget& widget, int width, int height) {
+  const QSize planned = ToPixels(widget.font(), width, height);
+  const QLayout* layout = widget.layout();
+  return layout ? planned.expandedTo(layout->totalSizeHint()) : planned;
 }
 
-void Place(QWidget* child, int x, int y, int width, int height) {
-  QWidget* parent = child->parentWidget();
-  const QFont font = parent ? parent->font() : child->font();
-  child->setGeometry(ToPixels(font, x, y, width, height));
-}
-
-void SizeTo(QWidget* widget, int width, int height) {
-  widget->resize(ToPixels(widget->font(), width, height));
+void SizeTo(QWidget* dialog, int width, int height, bool fixed) {
+  const QSize size = Preferred(*dialog, width, height);
+  if (fixed) {
+    dialog->setFixedSize(size);
+  } else {
+    dialog->resize(size);
+  }
 }
 
 }  // namespace DialogUnits

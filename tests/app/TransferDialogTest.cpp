@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -260,10 +261,20 @@ TEST_F(TransferDialogTest, DialogsLayoutAndAccessibleNames) {
   EXPECT_EQ(rcv.OkButton()->text(), QStringLiteral("OK"));
   EXPECT_EQ(snd.CancelButton()->text(), QStringLiteral("Cancel"));
   EXPECT_FALSE(rcv.Progress()->accessibleName().isEmpty());
-  // Fields sit right of their captions and inside the dialog.
-  for (QWidget* w : snd.findChildren<QWidget*>()) {
-    if (w->isWindow()) continue;
-    EXPECT_TRUE(snd.rect().contains(w->geometry())) << w->objectName().toStdString();
+  // Each field sits right of its caption, on its row, and inside the dialog.
+  for (QDialog* d : {static_cast<QDialog*>(&rcv), static_cast<QDialog*>(&snd)}) {
+    d->layout()->activate();
+    for (QLabel* caption : d->findChildren<QLabel*>()) {
+      QWidget* field = caption->buddy();
+      if (!field) continue;
+      SCOPED_TRACE(caption->text().toStdString());
+      EXPECT_LT(caption->geometry().right(), field->geometry().left());
+      EXPECT_TRUE(caption->geometry().intersects(QRect(0, field->y(), d->width(), field->height())));
+    }
+    for (QWidget* w : d->findChildren<QWidget*>()) {
+      if (w->isWindow()) continue;
+      EXPECT_TRUE(d->rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
   }
 }
 

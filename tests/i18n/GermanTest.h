@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "../app/AppTestSupport.h"
-#include "widgets/TextFit.h"
 
 namespace i18ntest {
 
@@ -27,13 +26,8 @@ class GermanTest : public apptest::AppTest {
     german_ = std::make_unique<QTranslator>();
     ASSERT_TRUE(german_->load(QStringLiteral(":/i18n/quelmar_de.qm")));
     QCoreApplication::installTranslator(german_.get());
-    // As AppLanguage::Install does along with a translation.
-    growth_ = std::make_unique<TextFit::ButtonGrowth>();
-    QCoreApplication::instance()->installEventFilter(growth_.get());
   }
   void TearDown() override {
-    QCoreApplication::instance()->removeEventFilter(growth_.get());
-    growth_.reset();
     QCoreApplication::removeTranslator(german_.get());
     german_.reset();
     QCoreApplication::removeTranslator(qt_.get());
@@ -43,7 +37,6 @@ class GermanTest : public apptest::AppTest {
 
   std::unique_ptr<QTranslator> qt_;
   std::unique_ptr<QTranslator> german_;
-  std::unique_ptr<TextFit::ButtonGrowth> growth_;
 };
 
 }  // namespace i18ntest

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -29,6 +30,8 @@ inline int TextWidth(const QFontMetrics& fm, QString text) {
 }
 
 inline QStringList CutTexts(QWidget& window) {
+  // A dialog measured before it shows has its controls where its layout puts them.
+  if (window.layout()) window.layout()->activate();
   QStringList faults;
   const auto fault = [&](QWidget* w, const QString& text, int needed, int has) {
     faults << QStringLiteral("%1 %2 \"%3\": needs %4, has %5")
@@ -59,11 +62,10 @@ inline QStringList CutTexts(QWidget& window) {
                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       text = button->text();
-      // A button a layout sizes takes what its style asks for; a placed one must hold
-      // its caption and the style's margins.
-      needed = button->parentWidget()->layout()
-                   ? button->sizeHint().width()
-                   : TextWidth(fm, text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+      // A button holds its caption with the style's margins, or is as wide as its style
+      // asks (which may leave less of a margin).
+      needed = std::min(button->sizeHint().width(),
+                        TextWidth(fm, text) + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
       text = group->title();
       needed = TextWidth(fm, text);

@@ -35,6 +35,7 @@
 #include "support/TempDir.h"
 #include "ui/channels/CPageGroupCh.h"
 #include "ui/channels/GroupChListView.h"
+#include "ui/satellites/CPageSatTP.h"
 #include "ui/transfer/CFileRcvDlg.h"
 #include "ui/transfer/CFileSndDlg.h"
 #include "widgets/Prompt.h"
@@ -204,6 +205,10 @@ void ShootDialogs(CQuelmarApp& app, const QString& demo, const testkit::TempDir&
 
   ShootNextDialog("config-setting");
   frame.Actions().transfer.config->trigger();
+  ShootNextDialog("transponder-info");
+  frame.View()->Sheet()->SatTPPage()->Actions().addTransponder->trigger();
+  ShootNextDialog("program-info");
+  frame.View()->Sheet()->GroupChPage()->Actions().addProgram->trigger();
   ShootNextDialog("about");
   frame.Actions().window.about->trigger();
   {

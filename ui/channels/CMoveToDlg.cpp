@@ -1,5 +1,7 @@
 #include "ui/channels/CMoveToDlg.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,7 +10,7 @@
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -20,27 +22,37 @@ CMoveToDlg::CMoveToDlg(int count, int current, QWidget* parent)
   setObjectName(QStringLiteral("CMoveToDlg"));
   setWindowTitle(Q(T::kMoveToCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 127, 55);
-  setFixedSize(size());
 
-  auto* label = PlacedTextControl<QLabel>(this, T::kNumber, "numberLabel", 7, 9, 24, 8);
+  auto* label = NamedTextControl<QLabel>(this, T::kNumber, "numberLabel");
   // Digits only, as many as typed: a number too large is refused on OK, never cut to
   // one that fits, which would move the rows somewhere the user did not ask for.
-  edit_ = PlacedControl<QLineEdit>(this, "number", T::kNumber, 33, 7, 40, 12);
+  edit_ = NamedControl<QLineEdit>(this, "number", T::kNumber);
   edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
   edit_->setText(QString::number(current));
   label->setBuddy(edit_);
   range_ = new QLabel(Q(T::kNumberRange).arg(1).arg(count_), this);
   range_->setObjectName(QStringLiteral("numberRange"));
-  DialogUnits::Place(range_, 77, 9, 46, 8);
   // A screen reader reads the range with the field.
   edit_->setAccessibleDescription(range_->text());
 
-  auto* ok = PlacedTextControl<QPushButton>(this, T::kOk, "ok", 17, 34, 45, 14);
+  auto* ok = NamedTextControl<QPushButton>(this, T::kOk, "ok");
   ok->setDefault(true);
-  auto* cancel = PlacedTextControl<QPushButton>(this, T::kCancel, "cancel", 65, 34, 45, 14);
+  auto* cancel = NamedTextControl<QPushButton>(this, T::kCancel, "cancel");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  // "Number", its field and the range it takes in one row; the buttons under them.
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(label, 0, 0);
+  grid->addWidget(edit_, 0, 1);
+  grid->addWidget(range_, 0, 2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  grid->addLayout(buttons, 1, 0, 1, 3);
+  DialogUnits::SizeTo(this, 127, 55, true);
   edit_->selectAll();
   edit_->setFocus();
 }

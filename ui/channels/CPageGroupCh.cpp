@@ -2,13 +2,15 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "db/document/DbTexts.h"
@@ -54,11 +56,11 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
   CreateActions();
   setWindowTitle(Title());
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 366, 312);
   // Made with the page: controls made later, while the page is on screen, would stay
   // hidden.
   CreateControls();
   ConnectControls();
+  LayOut();
   // Left box, the copy buttons, right box, then the program's fields row by row.
   SetTabOrder({services_->KindCombo(), services_->Search(), services_->SatelliteFilter(), services_->StateFilter(),
                serviceList_, services_->CopyRight(), groups_->CopyLeft(), groups_->Combo(), groups_->AddButton(),
@@ -66,6 +68,42 @@ CPageGroupCh::CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent)
                groups_->StateFilter(), groupList_});
   info_->ChainTabOrder(groupList_);
   doc_.Listen(this);
+}
+
+void CPageGroupCh::LayOut() {
+  // The TV/Radio box and the favourite box side by side, with "-->" and "<--" between
+  // them halfway down; the Info. box under all three. The lists take the height the
+  // Info. box leaves. The arrows need little room, the lists all they can get: both
+  // buttons are as wide as the wider arrow with its margins.
+  int arrows = 0;
+  for (QPushButton* button : {services_->CopyRight(), groups_->CopyLeft()}) {
+    const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                             button->fontMetrics().averageCharWidth());
+    arrows = std::max(arrows, button->fontMetrics().horizontalAdvance(button->text()) + margins);
+  }
+  auto* copy = new QVBoxLayout;
+  copy->addStretch();
+  copy->addWidget(services_->CopyRight());
+  copy->addWidget(groups_->CopyLeft());
+  copy->addStretch();
+  services_->CopyRight()->setFixedWidth(arrows);
+  groups_->CopyLeft()->setFixedWidth(arrows);
+  auto* grid = new QGridLayout(this);
+  // Both channel lists side by side take most of a 1280-pixel screen: the page and its
+  // boxes keep narrow margins.
+  grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  grid->setHorizontalSpacing(kMargin);
+  grid->addWidget(services_, 0, 0);
+  grid->addLayout(copy, 0, 1);
+  grid->addWidget(groups_, 0, 2);
+  grid->addWidget(info_, 1, 0, 1, 3);
+  // No stretch factors across: each list first gets the width its columns need, and
+  // what the window has beyond that is shared between them.
+  grid->setRowStretch(0, 1);
+}
+
+QSize CPageGroupCh::minimumSizeHint() const {
+  return QWidget::minimumSizeHint().expandedTo(DialogUnits::ToPixels(font(), kTemplateWidth, kTemplateHeight));
 }
 
 // The commands, and the lists' context menus built from them.

@@ -34,8 +34,17 @@ class CPageGroupCh : public QWidget, public DocListener {
   CPageGroupCh(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageGroupCh() override;
 
+  // The page's template, in dialog units: the least room it takes, the window scrolling
+  // it when smaller.
+  static constexpr int kTemplateWidth = 366;
+  static constexpr int kTemplateHeight = 312;
+  // Pixels around the page's boxes and inside them.
+  static constexpr int kMargin = 4;
+
   // The tab caption: "Group/Channel".
   static QString Title();
+
+  QSize minimumSizeHint() const override;
 
   // Called each time the sheet brings this page to the front; the first call sets up
   // the page's lists and selections.
@@ -70,6 +79,12 @@ class CPageGroupCh : public QWidget, public DocListener {
   // position, group or member the step changed, selected and scrolled into view; false
   // when it no longer exists.
   bool ShowRecord(const StepSubject& subject);
+  // Brings a program, a list position (Kind::TvList or RadioList, its `position`) or a
+  // group and its member into view, selected as a click selects it: its list becomes
+  // the active one and the Info area follows. A program shows where it first appears:
+  // the TV list, the radio list, then the groups. A position of -1 shows the list or
+  // group with no row chosen. False when the page shows no row for it.
+  bool Reveal(const StepSubject& record);
 
   GroupChPageState State() const;
   // Which columns each list shows and how wide (`services`: the TV/Radio list), as the
@@ -104,6 +119,7 @@ class CPageGroupCh : public QWidget, public DocListener {
   void CreateActions();
   void CreateControls();
   void ConnectControls();
+  void LayOut();
   // The panel of the TV/Radio list (`services`) or of the favourite group.
   ChannelListPanel& Panel(bool services) const;
   // After a list is refilled: an active list left with no selected row leaves the Info

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -12,7 +14,7 @@
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "widgets/LabelledControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
@@ -20,18 +22,18 @@ using Texts::Q;
 
 namespace {
 
-constexpr ProgramFieldControls::Layout kLayout = {
-    .name = {10, 54, 50, 62, 52, 72, 12},
-    .type = {144, 54, 30, 176, 52, 72, 14},
-    .videoPid = {10, 93, 50, 62, 91, 60, 12},
-    .audioPid = {136, 93, 40, 188, 91, 60, 12},
-    .pcrPid = {10, 112, 50, 62, 110, 60, 12},
-    .serviceId = {136, 112, 48, 188, 110, 60, 12},
-    .ttextPid = {10, 131, 50, 62, 129, 60, 12},
-    .pmt = {136, 131, 40, 188, 129, 60, 12},
-    .lockX = 62,
-    .lockY = 71,
-    .lockWidth = 60,
+// Under the satellite and the transponder: the name beside the type, LOCK under the
+// name, then the PIDs and the service id in two columns.
+constexpr ProgramFieldControls::Arrangement kArrangement = {
+    .name = {2, 0},
+    .type = {2, 2},
+    .videoPid = {4, 0},
+    .audioPid = {4, 2},
+    .pcrPid = {5, 0},
+    .serviceId = {5, 2},
+    .ttextPid = {6, 0},
+    .pmt = {6, 2},
+    .lock = {3, 1},
 };
 
 }  // namespace
@@ -41,24 +43,34 @@ CProgramEditDlg::CProgramEditDlg(const ChannelDatabase& db, int dbType, QWidget*
   setObjectName(QStringLiteral("CProgramEditDlg"));
   setWindowTitle(Q(T::kProgramInfoCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 259, 207);
-  setFixedSize(size());
   BuildControls();
+  DialogUnits::SizeTo(this, 259, 207, true);
 }
 
 void CProgramEditDlg::BuildControls() {
-  satellite_ = LabelledControl<QComboBox>(this, T::kSatellite, "satellite", 10, 12, 50, 62, 10, 186, 14);
-  transponder_ =
-      LabelledControl<QComboBox>(this, T::kTransponder, "transponder", 10, 31, 50, 62, 29, 186, 14);
-  fields_ = ProgramFieldControls::Create(this, kLayout);
+  auto* grid = new QGridLayout(this);
+  satellite_ = NamedControl<QComboBox>(this, "satellite");
+  grid->addWidget(BuddyLabel(this, T::kSatellite, satellite_), 0, 0);
+  grid->addWidget(satellite_, 0, 1, 1, 3);
+  transponder_ = NamedControl<QComboBox>(this, "transponder");
+  grid->addWidget(BuddyLabel(this, T::kTransponder, transponder_), 1, 0);
+  grid->addWidget(transponder_, 1, 1, 1, 3);
+  fields_ = ProgramFieldControls::Create(*grid, kArrangement);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(7, 1);
 
   ok_ = new QPushButton(Q(T::kOk), this);
   ok_->setObjectName(QStringLiteral("ok"));
   ok_->setDefault(true);
-  DialogUnits::Place(ok_, 72, 184, 50, 14);
   auto* cancel = new QPushButton(Q(T::kCancel), this);
   cancel->setObjectName(QStringLiteral("cancel"));
-  DialogUnits::Place(cancel, 136, 184, 50, 14);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  grid->addLayout(buttons, 8, 0, 1, 4);
   connect(ok_, &QPushButton::clicked, this, &CProgramEditDlg::accept);
   connect(cancel, &QPushButton::clicked, this, &CProgramEditDlg::reject);
   connect(satellite_, &QComboBox::currentIndexChanged, this, [this] { FillTransponders(); });

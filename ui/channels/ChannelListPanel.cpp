@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStatusTipEvent>
 #include <QStringList>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "db/document/DocEditing.h"
@@ -16,29 +18,35 @@
 #include "ui/channels/GroupChTexts.h"
 #include "ui/channels/RowDrag.h"
 #include "widgets/DataExchange.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
 using Texts::Q;
 
-ChannelListPanel::ChannelListPanel(DocEditing& doc, QWidget& page) : QObject(&page), doc_(doc), page_(page) {}
+ChannelListPanel::ChannelListPanel(DocEditing& doc, QWidget& page, const char* title, const char* objectName)
+    : QGroupBox(Q(title), &page), doc_(doc), page_(page) {
+  setObjectName(QString::fromLatin1(objectName));
+  setAccessibleName(Q(title));
+  column_ = new QVBoxLayout(this);
+  column_->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+}
 
 ChannelListPanel::~ChannelListPanel() = default;
 
-void ChannelListPanel::MakeList(const char* name, const char* listLabel, const char* searchLabel, int searchY,
-                                int x, int width, int listY, int listHeight) {
+void ChannelListPanel::MakeList(const char* name, const char* listLabel, const char* searchLabel) {
   const auto objectName = [name](const char* what) { return QByteArray(name) + what; };
-  // The filters take a row under the search; the list starts below them.
-  constexpr int kFilterRow = 16;
-  const int satelliteWidth = width * 3 / 5 - 2;
-  search_ = PlacedControl<QLineEdit>(&page_, objectName("Search").constData(), searchLabel, x, searchY, width, 13);
-  satellites_ = PlacedControl<QComboBox>(&page_, objectName("Satellites").constData(), T::kSatelliteFilter, x, searchY + kFilterRow,
-                                         satelliteWidth, 14);
-  states_ = PlacedControl<QComboBox>(&page_, objectName("States").constData(), T::kStateFilter, x + satelliteWidth + 2,
-                                     searchY + kFilterRow, width - satelliteWidth - 2, 14);
-  list_ = PlacedControl<GroupChListView>(&page_, objectName("List").constData(), listLabel, x, listY + kFilterRow, width,
-                                         listHeight - kFilterRow);
+  search_ = NamedControl<QLineEdit>(this, objectName("Search").constData(), searchLabel);
+  satellites_ = NamedControl<QComboBox>(this, objectName("Satellites").constData(), T::kSatelliteFilter);
+  states_ = NamedControl<QComboBox>(this, objectName("States").constData(), T::kStateFilter);
+  list_ = NamedControl<GroupChListView>(this, objectName("List").constData(), listLabel);
+  // The satellites take three fifths of the filter row, the program states the rest.
+  auto* filters = new QHBoxLayout;
+  filters->addWidget(satellites_, 3);
+  filters->addWidget(states_, 2);
+  column_->addWidget(search_);
+  column_->addLayout(filters);
+  column_->addWidget(list_, 1);
   model_ = new ChannelTableModel(doc_, list_);
   list_->SetTableModel(model_);
   list_->SetDragSource(true);
@@ -143,6 +151,7 @@ void ChannelListPanel::RestoreColumnState(const QByteArray& state) {
   for (int column = 0; column < ChannelTableModel::kColumns; ++column)
     if (!list_->ColumnOffered(column)) list_->setColumnHidden(column, true);
   list_->horizontalHeader()->setSectionsClickable(false);
+  list_->FillWidth();
 }
 
 void ChannelListPanel::FocusSearch() const {

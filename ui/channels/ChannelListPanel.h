@@ -2,9 +2,9 @@
 // One channel list of the "Group/Channel" page with what belongs to it alone: the search
 // field and the filters above it, the table of its rows and their columns, the drag of
 // its rows, copying them, and which program each row shows. The TV/Radio panel and the
-// favourite-group panel each hold one. Its controls stand on the page.
+// favourite-group panel are each one, a box holding its controls one under the other.
 #include <QByteArray>
-#include <QObject>
+#include <QGroupBox>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -24,16 +24,20 @@ class DocEditing;
 class GroupChListView;
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 class QWidget;
 class RowDrag;
 
-class ChannelListPanel : public QObject {
+class ChannelListPanel : public QGroupBox {
   Q_OBJECT
  public:
   static constexpr int kMaxRows = 4000;
+  // Pixels inside the box around its controls: two lists side by side need the width.
+  static constexpr int kMargin = 4;
   using Rows = std::array<int, kMaxRows>;
 
-  ChannelListPanel(DocEditing& doc, QWidget& page);
+  // The box titled `title` on `page`, empty; the panel puts its controls in Column().
+  ChannelListPanel(DocEditing& doc, QWidget& page, const char* title, const char* objectName);
   ~ChannelListPanel() override;
 
   // Shows the program slots of a stored order as the rows and selects the remembered row
@@ -105,15 +109,18 @@ class ChannelListPanel : public QObject {
  protected:
   DocEditing& Doc() const { return doc_; }
   QWidget& Page() const { return page_; }
-  // Makes the search field, under it the satellite and program filters, and the list at
-  // their places on the page, in tab order. `name` prefixes the controls' object names
-  // ("service": "serviceList", "serviceSearch", "serviceSatellites", "serviceStates").
-  void MakeList(const char* name, const char* listLabel, const char* searchLabel, int searchY, int x, int width,
-                int listY, int listHeight);
+  // The box's controls, one under the other.
+  QVBoxLayout& Column() const { return *column_; }
+  // Makes the search field, under it the satellite and program filters, and under them
+  // the list, taking the height the box has left, in tab order. `name` prefixes the
+  // controls' object names ("service": "serviceList", "serviceSearch",
+  // "serviceSatellites", "serviceStates").
+  void MakeList(const char* name, const char* listLabel, const char* searchLabel);
 
  private:
   DocEditing& doc_;
   QWidget& page_;
+  QVBoxLayout* column_ = nullptr;
   QLineEdit* search_ = nullptr;
   QComboBox* satellites_ = nullptr;
   QComboBox* states_ = nullptr;

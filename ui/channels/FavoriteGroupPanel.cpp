@@ -1,9 +1,10 @@
 #include "ui/channels/FavoriteGroupPanel.h"
 
 #include <QComboBox>
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 
@@ -18,7 +19,7 @@
 #include "widgets/CInputName.h"
 #include "widgets/CoreMessages.h"
 #include "widgets/DataExchange.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -40,14 +41,20 @@ std::string StepText(const char* text, const QString& a1, const QString& a2 = QS
 
 }  // namespace
 
-FavoriteGroupPanel::FavoriteGroupPanel(DocEditing& doc, QWidget& page) : ChannelListPanel(doc, page) {
-  copyLeft_ = PlacedTextControl<QPushButton>(&page, T::kCopyLeft, "copyLeft", 163, 104, 36, 14);
-  PlacedTextControl<QGroupBox>(&page, T::kFavoriteBox, "favoriteBox", 205, 4, 154, 204);
-  combo_ = PlacedControl<QComboBox>(&page, "groupCombo", T::kFavoriteBox, 212, 16, 140, 14);
-  add_ = PlacedTextControl<QPushButton>(&page, T::kAdd, "addGroup", 212, 33, 44, 14);
-  rename_ = PlacedTextControl<QPushButton>(&page, T::kRename, "renameGroup", 260, 33, 44, 14);
-  delete_ = PlacedTextControl<QPushButton>(&page, T::kDelete, "deleteGroup", 308, 33, 44, 14);
-  MakeList("group", T::kFavoriteBox, T::kSearchFavorites, 50, 212, 140, 66, 135);
+FavoriteGroupPanel::FavoriteGroupPanel(DocEditing& doc, QWidget& page)
+    : ChannelListPanel(doc, page, T::kFavoriteBox, "favoriteBox") {
+  // Beside the box: the page puts it there.
+  copyLeft_ = NamedTextControl<QPushButton>(&page, T::kCopyLeft, "copyLeft");
+  combo_ = NamedControl<QComboBox>(this, "groupCombo", T::kFavoriteBox);
+  add_ = NamedTextControl<QPushButton>(this, T::kAdd, "addGroup");
+  rename_ = NamedTextControl<QPushButton>(this, T::kRename, "renameGroup");
+  delete_ = NamedTextControl<QPushButton>(this, T::kDelete, "deleteGroup");
+  // The group, its three buttons in a row under it, then the search and the members.
+  Column().addWidget(combo_);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {add_, rename_, delete_}) buttons->addWidget(button);
+  Column().addLayout(buttons);
+  MakeList("group", T::kFavoriteBox, T::kSearchFavorites);
   // A member list is one group: which groups hold a member is the TV/Radio list's to say.
   List()->OfferColumn(ChannelTableModel::kGroups, false);
   connect(add_, &QPushButton::clicked, this, [this] { AddGroup(); });
@@ -94,6 +101,8 @@ void FavoriteGroupPanel::SelectRow(int row) {
   const QSignalBlocker block(combo_);
   combo_->setCurrentIndex(row);
 }
+
+void FavoriteGroupPanel::ChooseRow(int row) { combo_->setCurrentIndex(row); }
 
 void FavoriteGroupPanel::OnGroup(std::function<bool()> mayLeave, std::function<void(int)> show) {
   // Another group leaves the Info area's row: its typed values are settled first, or the

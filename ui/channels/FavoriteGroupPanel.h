@@ -1,7 +1,7 @@
 #pragma once
 // The right box of the "Group/Channel" page: the favourite group chosen in its combo,
-// "Add", "Rename" and "Delete" of a group, the search over its members, the member list
-// and "<--". It owns which combo row names which group slot, the group shown, and the
+// "Add", "Rename" and "Delete" of a group, the search over its members, the member list;
+// and "<--", which the page puts beside the box. It owns which combo row names which group slot, the group shown, and the
 // edits of the groups themselves.
 #include <array>
 #include <functional>
@@ -31,6 +31,9 @@ class FavoriteGroupPanel : public ChannelListPanel {
   void ClearCombo();
   // Shows a combo row without the selection handler: the caller fills the list itself.
   void SelectRow(int row);
+  // Shows a group as choosing it in the combo does, which fills the list through
+  // OnGroup's `show`.
+  void ChooseRow(int row);
   // Another group chosen: `mayLeave` is asked first (false puts the combo back), then
   // `show` fills the member list with the group's slot.
   void OnGroup(std::function<bool()> mayLeave, std::function<void(int group)> show);

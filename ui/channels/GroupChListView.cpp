@@ -44,6 +44,9 @@ GroupChListView::GroupChListView(QWidget* parent) : QTableView(parent) {
   header->setSectionsMovable(false);
   header->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(header, &QHeaderView::customContextMenuRequested, this, &GroupChListView::HeaderMenu);
+  // A column made wider or narrower, shown or hidden, changes what the last one fills.
+  connect(header, &QHeaderView::sectionResized, this, [this] { FillWidth(); });
+  connect(this, &GroupChListView::ColumnsChanged, this, [this] { FillWidth(); });
 }
 
 void GroupChListView::SetTableModel(ChannelTableModel* model) {
@@ -52,14 +55,64 @@ void GroupChListView::SetTableModel(ChannelTableModel* model) {
   setItemDelegateForColumn(ChannelTableModel::kName, new NameCellDelegate(this, [this](int row, const QString& text) {
     emit RenameRequested(row, text);
   }));
-  // Narrow columns for numbers and marks, room for the name; the user's widths replace these.
+  // Each column as wide as what it holds, or as its title where that is wider, in
+  // whatever language it is shown: four-digit channel numbers, names of 14 characters
+  // in brackets, satellite names, "12345 H", five-digit service IDs, the marks, a group
+  // name. The user's widths replace these.
   const QFontMetrics fm = fontMetrics();
-  const int digit = fm.horizontalAdvance(QLatin1Char('0'));
-  const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + digit;
-  const int widths[ChannelTableModel::kColumns] = {4 * digit, 18 * digit, 14 * digit, 8 * digit, 6 * digit, 0, 14 * digit, 0};
-  // Never narrower than the column's title, in whatever language it is shown.
+  const int chars = fm.averageCharWidth();
+  // A cell's text keeps the focus frame's margin and a little air on each side.
+  const int pad = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + chars / 2;
+  const int content[ChannelTableModel::kColumns] = {
+      fm.horizontalAdvance(QStringLiteral("4000")),
+      fm.horizontalAdvance(QStringLiteral("[]")) + 14 * chars,
+      14 * chars,
+      fm.horizontalAdvance(QStringLiteral("12345 H")),
+      fm.horizontalAdvance(QStringLiteral("65535")),
+      0,
+      12 * chars,
+      0};
+  for (int column = 0; column < ChannelTableModel::kColumns; ++column) {
+    natural_[std::size_t(column)] = std::max(content[column] + pad, horizontalHeader()->sectionSizeHint(column));
+    setColumnWidth(column, natural_[std::size_t(column)]);
+  }
+  FillWidth();
+}
+
+int GroupChListView::LastShownColumn() const {
+  for (int column = ChannelTableModel::kColumns - 1; column >= 0; --column)
+    if (!isColumnHidden(column)) return column;
+  return -1;
+}
+
+void GroupChListView::FillWidth() {
+  const int last = LastShownColumn();
+  if (!model_ || last < 0 || filling_) return;
+  int others = 0;
+  for (int column = 0; column < last; ++column)
+    if (!isColumnHidden(column)) others += columnWidth(column);
+  // The last column takes the width the others leave, but never less than it needs: a
+  // narrow list scrolls sideways rather than cut it.
+  const int width = std::max(natural_[std::size_t(last)], viewport()->width() - others);
+  if (columnWidth(last) == width) return;
+  filling_ = true;
+  setColumnWidth(last, width);
+  filling_ = false;
+}
+
+QSize GroupChListView::sizeHint() const {
+  // Every column shown at its width, and the rows of a long list.
+  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
   for (int column = 0; column < ChannelTableModel::kColumns; ++column)
-    setColumnWidth(column, std::max(widths[column] + pad, horizontalHeader()->sectionSizeHint(column)));
+    if (!isColumnHidden(column)) width += natural_[std::size_t(column)];
+  const int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+                     kPreferredRows * verticalHeader()->defaultSectionSize();
+  return {width, height};
+}
+
+void GroupChListView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FillWidth();
 }
 
 int GroupChListView::RowCount() const { return model_ ? model_->rowCount() : 0; }
@@ -155,6 +208,7 @@ void GroupChListView::OfferColumn(int column, bool offered) {
   if (column < 0 || column >= int(offered_.size())) return;
   offered_[std::size_t(column)] = offered;
   if (!offered) setColumnHidden(column, true);
+  FillWidth();
 }
 
 QModelIndex GroupChListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

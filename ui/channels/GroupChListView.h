@@ -17,6 +17,10 @@ class GroupChListView : public QTableView {
  public:
   explicit GroupChListView(QWidget* parent = nullptr);
 
+  // The rows a list likes to show at once.
+  static constexpr int kPreferredRows = 20;
+
+  // Gives every column the width its content and title need.
   void SetTableModel(ChannelTableModel* model);
   ChannelTableModel* TableModel() const { return model_; }
 
@@ -65,6 +69,12 @@ class GroupChListView : public QTableView {
   // Opens the name cell of the current row for typing over (F2).
   void EditCurrentName();
 
+  // As wide as every column shown needs, and kPreferredRows rows high.
+  QSize sizeHint() const override;
+  // After columns were hidden, shown or resized from outside (a kept column state): the
+  // last column shown fills what the others leave of the list's width.
+  void FillWidth();
+
  signals:
   void KeyCommand(int key);
   // A key that moves the selected rows (a RowMove of ui/channels/RowMoves.h).
@@ -92,10 +102,12 @@ class GroupChListView : public QTableView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
   void HeaderMenu(const QPoint& pos);
+  int LastShownColumn() const;
 
   ChannelTableModel* model_ = nullptr;
   int dropLine_ = -1;
@@ -105,6 +117,9 @@ class GroupChListView : public QTableView {
     all.fill(true);
     return all;
   }
+  // What each column needs (SetTableModel): the last one shown is never narrower.
+  std::array<int, ChannelTableModel::kColumns> natural_{};
+  bool filling_ = false;
   bool dragSource_ = false;
   bool activeLook_ = true;
   int pressRow_ = -1;

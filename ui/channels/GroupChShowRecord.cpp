@@ -1,5 +1,6 @@
 // The "Group/Channel" page after an undo or redo: the program, list position, group
-// or member the step changed is shown, selected and in view.
+// or member the step changed is shown, selected and in view; and the record a check or
+// a comparison points at, selected as a click would select it.
 #include <QComboBox>
 #include <algorithm>
 #include <QPushButton>
@@ -66,6 +67,63 @@ bool CPageGroupCh::ShowRecord(const StepSubject& subject) {
       if (subject.position >= 0 && groups_->Count() > 0)
         select(groupList_, std::clamp(subject.position, 0, groups_->Count() - 1));
       return true;
+    }
+    default: return false;
+  }
+}
+
+bool CPageGroupCh::Reveal(const StepSubject& record) {
+  EnsureInitialised();
+  if (!doc_.HasData() || doc_.ImageValid() == 0) return false;
+  using Kind = StepSubject::Kind;
+  const ChannelDatabase& db = Db();
+  // The focus makes the list the active one, as a click does.
+  const auto pick = [](GroupChListView* list, int row) {
+    if (row < 0 || row >= list->RowCount()) return false;
+    list->setFocus();
+    list->clearSelection();
+    list->SetCurrentRow(row);
+    list->ScrollToRow(row);
+    return true;
+  };
+  switch (record.kind) {
+    case Kind::Program: {
+      for (int kind : {int(ServiceKind::Tv), int(ServiceKind::Radio)}) {
+        const std::vector<std::uint16_t> entries = dbops::OrderEntries(db, dbops::ChannelOrder::List(kind));
+        const auto found = std::find(entries.begin(), entries.end(), record.slot);
+        if (found != entries.end())
+          return Reveal({kind == int(ServiceKind::Tv) ? Kind::TvList : Kind::RadioList, -1, int(found - entries.begin())});
+      }
+      for (const int group : channelrows::UsedGroups(db)) {
+        const std::vector<std::uint16_t> members = dbops::OrderEntries(db, dbops::ChannelOrder::Group(group));
+        const auto found = std::find(members.begin(), members.end(), record.slot);
+        if (found != members.end()) return Reveal({Kind::Group, group, int(found - members.begin())});
+      }
+      return false;
+    }
+    case Kind::TvList:
+    case Kind::RadioList: {
+      const int kind = record.kind == Kind::TvList ? int(ServiceKind::Tv) : int(ServiceKind::Radio);
+      // Chosen as a person chooses it, who may keep typed values there (the choice then
+      // stays); shown again when it is shown already, the search over it applied anew.
+      if (services_->Kind() != kind) {
+        services_->ChooseKind(kind);
+      } else {
+        FillServiceList(kind);
+      }
+      if (services_->Kind() != kind) return false;
+      return record.position < 0 || pick(serviceList_, record.position);
+    }
+    case Kind::Group: {
+      const int comboRow = groups_->ComboRowOf(record.slot);
+      if (comboRow < 0) return false;
+      if (groups_->CurrentRow() != comboRow) {
+        groups_->ChooseRow(comboRow);
+      } else {
+        FillGroupList(record.slot);
+      }
+      if (groups_->CurrentRow() != comboRow) return false;
+      return record.position < 0 || pick(groupList_, record.position);
     }
     default: return false;
   }

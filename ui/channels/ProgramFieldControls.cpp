@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <algorithm>
 #include <functional>
@@ -10,9 +11,8 @@
 #include "db/records/ProgramRecord.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
-#include "widgets/DialogUnits.h"
-#include "widgets/LabelledControl.h"
 #include "widgets/NameLimit.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
@@ -20,74 +20,70 @@ using Texts::Q;
 
 namespace {
 
-template <typename W>
-W* Field(QWidget* parent, const char* label, const char* objectName, const ProgramFieldControls::Place& p) {
-  return LabelledControl<W>(parent, label, objectName, p.labelX, p.labelY, p.labelWidth, p.x, p.y, p.width,
-                            p.height);
-}
-
 void CreateHiddenControls(QWidget* parent) {
-  auto* ageLimit = new QComboBox(parent);
-  ageLimit->setObjectName(QStringLiteral("ageLimit"));
-  ageLimit->setAccessibleName(Q(T::kAgeLimit));
+  auto* ageLimit = NamedControl<QComboBox>(parent, "ageLimit", T::kAgeLimit);
   for (int i = 0; i <= 20; ++i) ageLimit->addItem(QString::number(i));
   ageLimit->hide();
-  auto* audioLang = new QComboBox(parent);
-  audioLang->setObjectName(QStringLiteral("audioLang"));
-  audioLang->setAccessibleName(Q(T::kAudioLang));
-  audioLang->hide();
-  auto* cas = new QCheckBox(Q(T::kCas), parent);
-  cas->setObjectName(QStringLiteral("cas"));
-  cas->setAccessibleName(Q(T::kCas));
-  cas->hide();
+  NamedControl<QComboBox>(parent, "audioLang", T::kAudioLang)->hide();
+  NamedTextControl<QCheckBox>(parent, T::kCas, "cas")->hide();
 }
 
 }  // namespace
 
-ProgramFieldControls ProgramFieldControls::Create(QWidget* parent, const Layout& layout) {
+ProgramFieldControls ProgramFieldControls::Create(QGridLayout& grid, const Arrangement& at) {
+  QWidget* parent = grid.parentWidget();
   ProgramFieldControls c;
+  // A field and its label, at the label's cell.
+  const auto labelled = [&](QWidget* field, const char* label, Cell cell) {
+    grid.addWidget(BuddyLabel(parent, label, field), cell.row, cell.column);
+    grid.addWidget(field, cell.row, cell.column + 1);
+  };
   // Made row by row, left to right, so the keyboard goes through them as they are read.
   struct Making {
-    int y, x;
+    Cell cell;
     std::function<void()> make;
   };
   std::vector<Making> order = {
-      {layout.name.y, layout.name.x,
+      {at.name,
        [&] {
-         c.name = Field<QLineEdit>(parent, T::kName, "name", layout.name);
+         c.name = NamedControl<QLineEdit>(parent, "name");
          // The program name field holds 14 bytes; typing and pasting stop there.
          NameLimit::Attach(c.name, ProgramRecord::kNameWidth);
+         labelled(c.name, T::kName, at.name);
        }},
-      {layout.type.y, layout.type.x,
+      {at.type,
        [&] {
-         c.type = Field<QComboBox>(parent, T::kType, "type", layout.type);
+         c.type = NamedControl<QComboBox>(parent, "type");
          c.type->addItems({Q(T::kTypeUnknown), Q(T::kTypeTv), Q(T::kTypeRadio)});
+         labelled(c.type, T::kType, at.type);
        }},
-      {layout.lockY, layout.lockX,
+      {at.lock,
        [&] {
-         c.lock = new QCheckBox(Q(T::kLock), parent);
-         c.lock->setObjectName(QStringLiteral("lock"));
-         c.lock->setAccessibleName(Q(T::kLock));
-         DialogUnits::Place(c.lock, layout.lockX, layout.lockY, layout.lockWidth, 10);
+         c.lock = NamedTextControl<QCheckBox>(parent, T::kLock, "lock");
+         grid.addWidget(c.lock, at.lock.row, at.lock.column);
        }},
   };
   const struct {
     QLineEdit* ProgramFieldControls::*edit;
     const char* label;
     const char* objectName;
-    const Place& place;
+    Cell cell;
   } numbers[] = {
-      {&ProgramFieldControls::videoPid, T::kVideoPid, "videoPid", layout.videoPid},
-      {&ProgramFieldControls::audioPid, T::kAudioPid, "audioPid", layout.audioPid},
-      {&ProgramFieldControls::pcrPid, T::kPcrPid, "pcrPid", layout.pcrPid},
-      {&ProgramFieldControls::serviceId, T::kServiceId, "serviceId", layout.serviceId},
-      {&ProgramFieldControls::ttextPid, T::kTtextPid, "ttextPid", layout.ttextPid},
-      {&ProgramFieldControls::pmt, T::kPmt, "pmt", layout.pmt},
+      {&ProgramFieldControls::videoPid, T::kVideoPid, "videoPid", at.videoPid},
+      {&ProgramFieldControls::audioPid, T::kAudioPid, "audioPid", at.audioPid},
+      {&ProgramFieldControls::pcrPid, T::kPcrPid, "pcrPid", at.pcrPid},
+      {&ProgramFieldControls::serviceId, T::kServiceId, "serviceId", at.serviceId},
+      {&ProgramFieldControls::ttextPid, T::kTtextPid, "ttextPid", at.ttextPid},
+      {&ProgramFieldControls::pmt, T::kPmt, "pmt", at.pmt},
   };
   for (const auto& n : numbers)
-    order.push_back({n.place.y, n.place.x, [&] { c.*n.edit = Field<QLineEdit>(parent, n.label, n.objectName, n.place); }});
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Making& a, const Making& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    order.push_back({n.cell, [&] {
+                       c.*n.edit = NamedControl<QLineEdit>(parent, n.objectName);
+                       labelled(c.*n.edit, n.label, n.cell);
+                     }});
+  std::stable_sort(order.begin(), order.end(), [](const Making& a, const Making& b) {
+    return a.cell.row != b.cell.row ? a.cell.row < b.cell.row : a.cell.column < b.cell.column;
+  });
   for (const Making& m : order) m.make();
   CreateHiddenControls(parent);
   return c;

@@ -13,18 +13,18 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QWidget;
 
 struct ProgramFieldControls {
-  // Where a labelled field goes, in dialog units: the label's x, y and width, then the
-  // field's x, y, width and height.
-  struct Place {
-    int labelX, labelY, labelWidth, x, y, width, height;
+  // Where a labelled field goes in a grid: the label's row and column, the field right
+  // of it. The LOCK box has no label and goes in the cell given.
+  struct Cell {
+    int row, column;
   };
-  struct Layout {
-    Place name, type, videoPid, audioPid, pcrPid, serviceId, ttextPid, pmt;
-    int lockX, lockY, lockWidth;
+  struct Arrangement {
+    Cell name, type, videoPid, audioPid, pcrPid, serviceId, ttextPid, pmt, lock;
   };
 
   // What the fields show and read back. `type` is the row of the Type list (0 UNKNOWN,
@@ -36,8 +36,9 @@ struct ProgramFieldControls {
     dbops::ProgramNumbers numbers;
   };
 
-  // Makes the controls on `parent` at the places given.
-  static ProgramFieldControls Create(QWidget* parent, const Layout& layout);
+  // Makes the controls on `grid`'s widget and puts them in the cells given, in reading
+  // order (row by row, left to right), which is the order Tab goes through them.
+  static ProgramFieldControls Create(QGridLayout& grid, const Arrangement& at);
 
   // Shows the values; a type without a row shows none, numbers as unsigned decimal.
   void Show(const Values& values) const;

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +15,8 @@
 #include "ui/StepTexts.h"
 #include "ui/channels/GroupChTexts.h"
 #include "widgets/DataExchange.h"
-#include "widgets/DialogUnits.h"
 #include "widgets/EnterKey.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
@@ -26,18 +26,18 @@ using Texts::Q;
 
 namespace {
 
-constexpr ProgramFieldControls::Layout kLayout = {
-    .name = {14, 226, 34, 50, 224, 80, 12},
-    .type = {140, 226, 26, 170, 224, 70, 14},
-    .videoPid = {14, 244, 34, 50, 242, 50, 12},
-    .audioPid = {14, 262, 34, 50, 260, 50, 12},
-    .pcrPid = {110, 244, 38, 150, 242, 50, 12},
-    .serviceId = {110, 262, 38, 150, 260, 50, 12},
-    .ttextPid = {210, 244, 38, 250, 242, 50, 12},
-    .pmt = {210, 262, 38, 250, 260, 50, 12},
-    .lockX = 50,
-    .lockY = 281,
-    .lockWidth = 50,
+// Three rows of labelled fields, the name, type and satellite first; LOCK under the
+// first column's fields, "Update" under the last, at their right edge.
+constexpr ProgramFieldControls::Arrangement kArrangement = {
+    .name = {0, 0},
+    .type = {0, 2},
+    .videoPid = {1, 0},
+    .audioPid = {2, 0},
+    .pcrPid = {1, 2},
+    .serviceId = {2, 2},
+    .ttextPid = {1, 4},
+    .pmt = {2, 4},
+    .lock = {3, 1},
 };
 
 bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControls::Values& b) {
@@ -51,23 +51,23 @@ bool SameValues(const ProgramFieldControls::Values& a, const ProgramFieldControl
 }  // namespace
 
 ProgramInfoArea::ProgramInfoArea(DocEditing& doc, PageHost& host, QWidget& page)
-    : QObject(&page), doc_(doc), host_(host), page_(page) {
-  auto* box = new QGroupBox(Q(T::kInfoBox), &page);
-  box->setObjectName(QStringLiteral("infoBox"));
-  DialogUnits::Place(box, 7, 212, 352, 94);
-  fields_ = ProgramFieldControls::Create(&page, kLayout);
+    : QGroupBox(Q(T::kInfoBox), &page), doc_(doc), host_(host), page_(page) {
+  setObjectName(QStringLiteral("infoBox"));
+  auto* grid = new QGridLayout(this);
+  fields_ = ProgramFieldControls::Create(*grid, kArrangement);
   // The Type list only shows the stored type; "Update" does not write it.
   fields_.type->setEnabled(false);
-  auto* satLabel = new QLabel(Q(T::kSatellite), &page);
-  DialogUnits::Place(satLabel, 250, 226, 34, 8);
-  satellite_ = new QLabel(&page);
-  satellite_->setObjectName(QStringLiteral("satellite"));
-  satellite_->setAccessibleName(Q(T::kSatellite));
-  DialogUnits::Place(satellite_, 286, 226, 66, 8);
-  update_ = new QPushButton(Q(T::kUpdate), &page);
-  update_->setObjectName(QStringLiteral("update"));
-  update_->setAccessibleName(Q(T::kUpdate));
-  DialogUnits::Place(update_, 300, 280, 50, 14);
+  satellite_ = NamedControl<QLabel>(this, "satellite", T::kSatellite);
+  // Room for a satellite's 16 characters whichever program is shown, so that another
+  // program's satellite never moves the fields.
+  satellite_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  satellite_->setMinimumWidth(fontMetrics().averageCharWidth() * 18);
+  grid->addWidget(new QLabel(Q(T::kSatellite), this), 0, 4);
+  grid->addWidget(satellite_, 0, 5);
+  update_ = NamedTextControl<QPushButton>(this, T::kUpdate, "update");
+  grid->addWidget(update_, 3, 5, Qt::AlignRight);
+  // The fields keep their width; the box's beyond them is left empty at the right.
+  grid->setColumnStretch(6, 1);
 }
 
 void ProgramInfoArea::ChainTabOrder(QWidget* before) const {

@@ -2,9 +2,9 @@
 // The "Info." area of the "Group/Channel" page: the fields of the program selected in
 // either list, the name of the satellite carrying it, and "Update". The area owns which
 // program it shows and the stored values its fields are compared with, so typed values
-// are settled here: applied as one step, dropped, or kept after asking. Its controls
-// stand on the page itself, where the page's layout and the screen reader find them.
-#include <QObject>
+// are settled here: applied as one step, dropped, or kept after asking. The page lays
+// out the box.
+#include <QGroupBox>
 #include <QString>
 #include <functional>
 
@@ -16,10 +16,10 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-class ProgramInfoArea : public QObject {
+class ProgramInfoArea : public QGroupBox {
   Q_OBJECT
  public:
-  // Makes the area's controls on `page`. The lists learn of what "Update" wrote from the
+  // Makes the area's box and its controls on `page`. The lists learn of what "Update" wrote from the
   // document's notice.
   ProgramInfoArea(DocEditing& doc, PageHost& host, QWidget& page);
 

@@ -1,23 +1,25 @@
 #include "ui/channels/ServiceListPanel.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "ui/channels/GroupChPageState.h"
 #include "ui/channels/GroupChTexts.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace T = GroupChTexts;
 using Texts::Q;
 
-ServiceListPanel::ServiceListPanel(DocEditing& doc, QWidget& page) : ChannelListPanel(doc, page) {
-  PlacedTextControl<QGroupBox>(&page, T::kTvRadioBox, "tvRadioBox", 7, 4, 150, 204);
-  kind_ = PlacedControl<QComboBox>(&page, "kind", T::kTvRadioBox, 14, 16, 136, 14);
-  MakeList("service", T::kTvRadioBox, T::kSearchServices, 33, 14, 136, 49, 152);
-  copyRight_ = PlacedTextControl<QPushButton>(&page, T::kCopyRight, "copyRight", 163, 84, 36, 14);
+ServiceListPanel::ServiceListPanel(DocEditing& doc, QWidget& page)
+    : ChannelListPanel(doc, page, T::kTvRadioBox, "tvRadioBox") {
+  kind_ = NamedControl<QComboBox>(this, "kind", T::kTvRadioBox);
+  Column().addWidget(kind_);
+  MakeList("service", T::kTvRadioBox, T::kSearchServices);
+  // Between the two boxes: the page puts it there.
+  copyRight_ = NamedTextControl<QPushButton>(&page, T::kCopyRight, "copyRight");
 }
 
 int ServiceListPanel::Kind() const { return kind_->currentIndex(); }

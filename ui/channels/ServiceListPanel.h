@@ -1,7 +1,7 @@
 #pragma once
 // The left box of the "Group/Channel" page: the TV/Radio choice, its search, the list of
-// the chosen kind's channels in the receiver's order, and "-->". It owns which kind it
-// shows.
+// the chosen kind's channels in the receiver's order; and "-->", which the page puts
+// beside the box. It owns which kind it shows.
 #include <functional>
 
 #include "ui/channels/ChannelListPanel.h"

@@ -1,5 +1,7 @@
 #include "ui/satellites/CPageSatTP.h"
 
+#include <QGridLayout>
+
 #include "db/document/DocEditing.h"
 #include "db/document/StepSubject.h"
 #include "db/records/TableAt.h"
@@ -19,8 +21,8 @@ using Texts::Q;
 CPageSatTP::CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent)
     : QWidget(parent), doc_(doc), host_(host) {
   setObjectName(QStringLiteral("CPageSatTP"));
-  // First: the panels' commands and context menus, so the menus are listed for a screen
-  // reader before anything asks about the page.
+  setWindowTitle(Title());
+  setFont(DialogUnits::DialogFont());
   satellites_ = new SatellitePanel(doc_, *this);
   transponders_ = new TransponderPanel(doc_, *this);
   actions_ = {satellites_->AddAction(),   satellites_->DeleteAction(), transponders_->AddAction(),
@@ -28,19 +30,25 @@ CPageSatTP::CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent)
               transponders_->Menu()};
   // A popup menu is no child of any window for a screen reader: the page lists them.
   AccessibleTree::ListMenus(*this, {actions_.satMenu, actions_.tpMenu});
-  setWindowTitle(Title());
-  setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 366, 312);
-  // The satellites on the left, the transponders on the right above "Sat. Info".
-  satellites_->PlaceList();
-  transponders_->PlaceList();
-  satellites_->PlaceInfo();
+  // The satellites down the left, the transponders on the right above "Sat. Info". The
+  // lists take the height "Sat. Info" leaves, and the satellites a fifth of the width.
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(satellites_, 0, 0, 2, 1);
+  grid->addWidget(transponders_, 0, 1);
+  grid->addWidget(&satellites_->Info(), 1, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 4);
+  grid->setRowStretch(0, 1);
   // The current satellite chooses the transponders listed.
   connect(satellites_, &SatellitePanel::currentSatelliteChanged, transponders_, &TransponderPanel::Refresh);
   // The lists, then the settings: down the left column, down the right, then Update.
   SetTabOrder({satellites_->List(), transponders_->List()});
   satellites_->Info().ChainTabOrder(transponders_->List());
   doc_.Listen(this);
+}
+
+QSize CPageSatTP::minimumSizeHint() const {
+  return QWidget::minimumSizeHint().expandedTo(DialogUnits::ToPixels(font(), kTemplateWidth, kTemplateHeight));
 }
 
 QString CPageSatTP::Title() { return Q(SatTPTexts::kPageTitle); }
@@ -103,4 +111,11 @@ bool CPageSatTP::ShowRecord(const StepSubject& subject) {
   if (!satellites_->Select(satellite)) return false;
   if (transponder >= 0) transponders_->Select(transponder);
   return true;
+}
+
+bool CPageSatTP::Reveal(const StepSubject& record) {
+  if (!ShowRecord(record)) return false;
+  // The satellite of a transponder its list does not show (a hidden one) is shown, but
+  // the transponder itself has no row.
+  return record.kind != StepSubject::Kind::Transponder || transponders_->Select(record.slot);
 }

@@ -23,8 +23,15 @@ class CPageSatTP : public QWidget, public DocListener {
   CPageSatTP(DocEditing& doc, PageHost& host, QWidget* parent = nullptr);
   ~CPageSatTP() override;
 
+  // The page's template, in dialog units: the least room it takes, the window scrolling
+  // it when smaller.
+  static constexpr int kTemplateWidth = 366;
+  static constexpr int kTemplateHeight = 312;
+
   // The tab caption: "Satellite/Transponder".
   static QString Title();
+
+  QSize minimumSizeHint() const override;
 
   // Called each time the sheet brings this page to the front; the first call creates
   // the page's lists and selections.
@@ -46,6 +53,10 @@ class CPageSatTP : public QWidget, public DocListener {
   // After an undo or redo: selects the satellite or transponder the step changed and
   // scrolls it into view; false when the step changed neither, or it no longer exists.
   bool ShowRecord(const StepSubject& subject);
+  // Brings a satellite or transponder into view, selected as a click selects it, the
+  // page following with its transponders and "Sat. Info"; false when the page shows no
+  // row for it.
+  bool Reveal(const StepSubject& record);
 
   // Both panels' lists and the "Sat. Info" values, as they are now.
   SatTPPageState State() const;

@@ -1,63 +1,57 @@
 #include "ui/satellites/CTPEditDlg.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 #include "ui/satellites/SatTPTexts.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "widgets/LabelledControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace T = SatTPTexts;
 using Texts::Q;
 
-namespace {
-
-// A label with its field at the left edge of the dialog.
-void Label(QWidget* parent, const char* text, QWidget* field, int y) { AttachLabel(parent, text, field, 7, y + 2, 58); }
-
-}  // namespace
-
 CTPEditDlg::CTPEditDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CTPEditDlg"));
   setWindowTitle(Q(T::kTpDialogCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 154, 118);
-  setFixedSize(size());
 
-  satellite_ = new QLineEdit(this);
-  satellite_->setObjectName(QStringLiteral("satellite"));
+  satellite_ = NamedControl<QLineEdit>(this, "satellite");
   satellite_->setReadOnly(true);
-  Label(this, T::kTpSatellite, satellite_, 10);
-  DialogUnits::Place(satellite_, 70, 10, 74, 12);
-
-  frequency_ = new QLineEdit(this);
-  frequency_->setObjectName(QStringLiteral("frequency"));
-  Label(this, T::kTpFrequency, frequency_, 29);
-  DialogUnits::Place(frequency_, 70, 29, 74, 12);
-
-  symbolRate_ = new QLineEdit(this);
-  symbolRate_->setObjectName(QStringLiteral("symbolRate"));
-  Label(this, T::kTpSymbolRate, symbolRate_, 48);
-  DialogUnits::Place(symbolRate_, 70, 48, 74, 12);
-
-  polarization_ = new QComboBox(this);
-  polarization_->setObjectName(QStringLiteral("polarization"));
+  frequency_ = NamedControl<QLineEdit>(this, "frequency");
+  symbolRate_ = NamedControl<QLineEdit>(this, "symbolRate");
+  polarization_ = NamedControl<QComboBox>(this, "polarization");
   for (const char* row : T::kPolarizationRows) polarization_->addItem(Q(row));
-  Label(this, T::kTpPolarization, polarization_, 67);
-  DialogUnits::Place(polarization_, 70, 67, 74, 13);
 
-  ok_ = new QPushButton(Q(T::kOk), this);
-  ok_->setObjectName(QStringLiteral("ok"));
+  ok_ = NamedTextControl<QPushButton>(this, T::kOk, "ok");
   ok_->setDefault(true);
-  DialogUnits::Place(ok_, 20, 94, 50, 14);
-  auto* cancel = new QPushButton(Q(T::kCancel), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  DialogUnits::Place(cancel, 84, 94, 50, 14);
+  auto* cancel = NamedTextControl<QPushButton>(this, T::kCancel, "cancel");
+
+  // The four fields one under the other, each with its label in front; OK and Cancel
+  // side by side under them.
+  auto* grid = new QGridLayout(this);
+  const std::pair<const char*, QWidget*> rows[] = {{T::kTpSatellite, satellite_},
+                                                   {T::kTpFrequency, frequency_},
+                                                   {T::kTpSymbolRate, symbolRate_},
+                                                   {T::kTpPolarization, polarization_}};
+  int row = 0;
+  for (const auto& [label, field] : rows) {
+    grid->addWidget(BuddyLabel(this, label, field), row, 0);
+    grid->addWidget(field, row++, 1);
+  }
+  grid->setRowStretch(row++, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+  grid->addLayout(buttons, row, 0, 1, 2);
+  DialogUnits::SizeTo(this, 154, 118, true);
 
   connect(ok_, &QPushButton::clicked, this, &CTPEditDlg::accept);
   connect(cancel, &QPushButton::clicked, this, &CTPEditDlg::reject);

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,11 +10,9 @@
 #include "ui/satellites/SatTPPageState.h"
 #include "ui/satellites/SatTPTexts.h"
 #include "widgets/DataExchange.h"
-#include "widgets/DialogUnits.h"
 #include "widgets/EnterKey.h"
-#include "widgets/LabelledControl.h"
 #include "widgets/NameLimit.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/TabOrder.h"
 #include "widgets/Texts.h"
 
@@ -24,8 +22,8 @@ using Texts::Q;
 namespace {
 
 template <std::size_t N>
-QComboBox* DropDown(QWidget* parent, const char* objectName, const char* const (&rows)[N], int x, int y, int w) {
-  auto* combo = PlacedControl<QComboBox>(parent, objectName, nullptr, x, y, w, 13);
+QComboBox* DropDown(QWidget* parent, const char* objectName, const char* const (&rows)[N]) {
+  auto* combo = NamedControl<QComboBox>(parent, objectName);
   for (const char* row : rows) combo->addItem(Q(row));
   return combo;
 }
@@ -37,44 +35,50 @@ int RowOrNone(const QComboBox* combo, int value) {
 
 }  // namespace
 
-SatInfoArea::SatInfoArea(QWidget& page) : page_(page) {
-  box_ = new QGroupBox(Q(T::kSatInfoGroup), &page);
-  box_->setObjectName(QStringLiteral("satInfo"));
-  DialogUnits::Place(box_, 126, 170, 233, 135);
-  QWidget* info = box_;
-  // Positions inside the group box, in the page's dialog units.
-  constexpr int kLabelX = 7, kFieldX = 64, kFieldW = 58, kRightLabelX = 134, kRightFieldX = 178,
-                kRightFieldW = 46;
-
-  name_ = PlacedControl<QLineEdit>(info, "name", nullptr, kFieldX, 13, kFieldW, 12);
+SatInfoArea::SatInfoArea(QWidget& page) : QGroupBox(Q(T::kSatInfoGroup), &page), page_(page) {
+  setObjectName(QStringLiteral("satInfo"));
+  name_ = NamedControl<QLineEdit>(this, "name");
   // The record holds 16 bytes; typing and pasting stop there.
   NameLimit::Attach(name_, SatelliteRecord::kNameWidth);
-  AttachLabel(info, T::kName, name_, kLabelX, 15, 56);
-  lnbType_ = DropDown(info, "lnbType", T::kLnbTypeRows, kFieldX, 31, kFieldW);
-  AttachLabel(info, T::kLnbType, lnbType_, kLabelX, 33, 56);
-  lnbFreqHigh_ = PlacedControl<QLineEdit>(info, "lnbFreqHigh", nullptr, kFieldX, 49, kFieldW, 12);
-  AttachLabel(info, T::kLnbFreqHigh, lnbFreqHigh_, kLabelX, 51, 56);
-  lnbFreqLow_ = PlacedControl<QLineEdit>(info, "lnbFreqLow", nullptr, kFieldX, 67, kFieldW, 12);
-  AttachLabel(info, T::kLnbFreqLow, lnbFreqLow_, kLabelX, 69, 56);
-
-  selected_ = PlacedTextControl<QCheckBox>(info, T::kSelected, "selected", kRightLabelX, 14, 90, 10);
-  diseqcPort_ = DropDown(info, "diseqcPort", T::kDiseqcPortRows, kRightFieldX, 31, kRightFieldW);
-  AttachLabel(info, T::kDiseqcPort, diseqcPort_, kRightLabelX, 33, 42);
-  tone22k_ = PlacedControl<QCheckBox>(info, "tone22k", nullptr, kRightFieldX, 50, kRightFieldW, 10);
+  lnbType_ = DropDown(this, "lnbType", T::kLnbTypeRows);
+  lnbFreqHigh_ = NamedControl<QLineEdit>(this, "lnbFreqHigh");
+  lnbFreqLow_ = NamedControl<QLineEdit>(this, "lnbFreqLow");
+  selected_ = NamedTextControl<QCheckBox>(this, T::kSelected, "selected");
+  diseqcPort_ = DropDown(this, "diseqcPort", T::kDiseqcPortRows);
+  tone22k_ = NamedControl<QCheckBox>(this, "tone22k");
   tone22k_->setText(Q(T::kOn));
-  AttachLabel(info, T::kTone22k, tone22k_, kRightLabelX, 51, 42);
-  lnbPower_ = DropDown(info, "lnbPower", T::kLnbPowerRows, kRightFieldX, 67, kRightFieldW);
-  AttachLabel(info, T::kLnbPower, lnbPower_, kRightLabelX, 69, 42);
-  motor_ = PlacedControl<QCheckBox>(info, "motor", nullptr, kRightFieldX, 86, kRightFieldW, 10);
+  lnbPower_ = DropDown(this, "lnbPower", T::kLnbPowerRows);
+  motor_ = NamedControl<QCheckBox>(this, "motor");
   motor_->setText(Q(T::kOn));
-  AttachLabel(info, T::kMotor, motor_, kRightLabelX, 87, 42);
   // A stored motor value the box cannot show as on or off is shown half-ticked and
   // kept; the first click makes the box an ordinary on/off box again.
   QObject::connect(motor_, &QCheckBox::clicked, motor_, [motor = motor_] {
     if (motor->isTristate()) motor->setTristate(false);
   });
+  update_ = NamedTextControl<QPushButton>(this, T::kUpdate, "update");
 
-  update_ = PlacedTextControl<QPushButton>(info, T::kUpdate, "update", kFieldX, 110, kFieldW, 14);
+  // Two columns of labelled fields: the name and the LNB on the left, the switches on
+  // the right ("Selected" heading them, without a label); "Update" under the left
+  // column's fields.
+  auto* grid = new QGridLayout(this);
+  const auto put = [&](const char* label, QWidget* field, int row, int column) {
+    grid->addWidget(BuddyLabel(this, label, field), row, column);
+    grid->addWidget(field, row, column + 1);
+  };
+  put(T::kName, name_, 0, 0);
+  put(T::kLnbType, lnbType_, 1, 0);
+  put(T::kLnbFreqHigh, lnbFreqHigh_, 2, 0);
+  put(T::kLnbFreqLow, lnbFreqLow_, 3, 0);
+  grid->addWidget(selected_, 0, 3, 1, 2);
+  put(T::kDiseqcPort, diseqcPort_, 1, 3);
+  put(T::kTone22k, tone22k_, 2, 3);
+  put(T::kLnbPower, lnbPower_, 3, 3);
+  put(T::kMotor, motor_, 4, 3);
+  grid->addWidget(update_, 5, 1);
+  // A gap between the columns; the fields keep their width, the box's beyond them is
+  // left empty at the right.
+  grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 2);
+  grid->setColumnStretch(5, 1);
 }
 
 void SatInfoArea::ChainTabOrder(QWidget* before) const {
@@ -82,8 +86,8 @@ void SatInfoArea::ChainTabOrder(QWidget* before) const {
                motor_, update_});
 }
 
-void SatInfoArea::Show(const SatellitePanelState& s) const {
-  box_->setEnabled(true);
+void SatInfoArea::Show(const SatellitePanelState& s) {
+  setEnabled(true);
   tone22k_->setChecked(s.infoTone22k != 0);
   if (s.infoMotor == 0 || s.infoMotor == 1) {
     motor_->setTristate(false);
@@ -101,7 +105,7 @@ void SatInfoArea::Show(const SatellitePanelState& s) const {
   lnbFreqLow_->setText(QString::number(s.infoLnbFreqLow));
 }
 
-void SatInfoArea::Clear() const {
+void SatInfoArea::Clear() {
   tone22k_->setChecked(false);
   motor_->setTristate(false);
   motor_->setChecked(false);
@@ -112,7 +116,7 @@ void SatInfoArea::Clear() const {
   name_->clear();
   lnbFreqHigh_->clear();
   lnbFreqLow_->clear();
-  box_->setEnabled(false);
+  setEnabled(false);
 }
 
 bool SatInfoArea::Read(SatellitePanelState& s, bool* complete) const {
@@ -133,7 +137,7 @@ bool SatInfoArea::Read(SatellitePanelState& s, bool* complete) const {
 }
 
 bool SatInfoArea::Differs(const SatellitePanelState& s) const {
-  if (!box_->isEnabled()) return false;
+  if (!isEnabled()) return false;
   // A half-ticked motor box still shows the stored value.
   const bool motorChanged =
       motor_->checkState() != Qt::PartiallyChecked && (motor_->isChecked() ? 1 : 0) != s.infoMotor;

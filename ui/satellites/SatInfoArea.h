@@ -1,26 +1,26 @@
 #pragma once
 // The "Sat. Info" area of the "Satellite/Transponder" page: one satellite's name, LNB
 // and switch settings, and "Update".
+#include <QGroupBox>
 #include <functional>
 
 class QCheckBox;
 class QObject;
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 struct SatellitePanelState;
 
-class SatInfoArea {
+class SatInfoArea : public QGroupBox {
  public:
-  // Makes the area's group box and controls on the page.
+  // Makes the area's box and controls on the page; the page lays the box out.
   explicit SatInfoArea(QWidget& page);
 
   // Shows the info values of the page state; a list value without a row shows none.
-  void Show(const SatellitePanelState& state) const;
+  void Show(const SatellitePanelState& state);
   // Empties and disables the area while no satellite is listed.
-  void Clear() const;
+  void Clear();
 
   // Reads the controls into the info values in exchange order: "22 kHz", "Motor",
   // "Selected", "0/12 V", "Diseqc Port", "LNB Type", "Name", "LNB Freq. High", "LNB
@@ -42,7 +42,6 @@ class SatInfoArea {
 
  private:
   QWidget& page_;
-  QGroupBox* box_ = nullptr;
   QLineEdit* name_ = nullptr;
   QComboBox* lnbType_ = nullptr;
   QLineEdit* lnbFreqHigh_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -18,11 +19,11 @@
 #include "ui/satellites/SatTPListView.h"
 #include "ui/satellites/SatTPTexts.h"
 #include "widgets/CInputName.h"
+#include "widgets/ColumnShares.h"
 #include "widgets/CommandAction.h"
 #include "widgets/DataExchange.h"
-#include "widgets/DialogUnits.h"
 #include "widgets/LeaveGuard.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -50,24 +51,22 @@ std::string SatelliteStep(const char* text, const QString& name) { return Q(text
 
 }  // namespace
 
-SatellitePanel::SatellitePanel(DocEditing& doc, QWidget& page) : QObject(&page), doc_(doc), page_(page) {
-  setObjectName(QStringLiteral("satellitePanel"));
+SatellitePanel::SatellitePanel(DocEditing& doc, QWidget& page)
+    : QGroupBox(Q(T::kSatelliteGroup), &page), doc_(doc), page_(page) {
+  setObjectName(QStringLiteral("satelliteGroup"));
   using CommandAction::Make;
   add_ = Make(*this, "addSatellite", Q(T::kAddSatellite), [this] { NewSatellite(); });
   delete_ = Make(*this, "deleteSatellite", Q(T::kDeleteSatellite), [this] { DeleteCurrentSatellite(); });
   menu_ = CommandAction::Menu(page_, T::kSatMenu, {add_, delete_});
-}
 
-SatellitePanel::~SatellitePanel() = default;
-
-void SatellitePanel::PlaceList() {
-  // Placed in dialog units of the page font, on the page itself, so the group box only
-  // frames the list.
-  auto* group = new QGroupBox(Q(T::kSatelliteGroup), &page_);
-  group->setObjectName(QStringLiteral("satelliteGroup"));
-  DialogUnits::Place(group, 7, 7, 112, 298);
-  list_ = PlacedControl<SatTPListView>(&page_, "satelliteList", T::kSatelliteGroup, 13, 18, 100, 281);
+  list_ = NamedControl<SatTPListView>(this, "satelliteList", T::kSatelliteGroup);
   list_->setHeaderLabels({Q(T::kColumnAntName)});
+  // "Ant Name" takes nine tenths of the list's width.
+  columns_ = new ColumnShares(list_, [](int w) { return std::vector<int>{9 * (w / 10)}; });
+  // Names of 16 characters in brackets show whole.
+  list_->setMinimumWidth(list_->fontMetrics().averageCharWidth() * 22);
+  auto* box = new QVBoxLayout(this);
+  box->addWidget(list_);
 
   // Another satellite row leaves "Sat. Info": its typed values are settled first.
   LeaveGuard::Attach(list_, [this](int row) {
@@ -79,20 +78,20 @@ void SatellitePanel::PlaceList() {
           [this](int key) { (key == Qt::Key_Insert ? add_ : delete_)->trigger(); });
   connect(list_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { Prompt::Popup(*menu_, list_->viewport()->mapToGlobal(pos)); });
-}
 
-void SatellitePanel::PlaceInfo() {
-  info_ = std::make_unique<SatInfoArea>(page_);
+  info_ = new SatInfoArea(page_);
   connect(info_->UpdateButton(), &QPushButton::clicked, this, &SatellitePanel::UpdateSatellite);
   info_->OnEnter(this, [this] { UpdateSatellite(); });
 }
+
+SatellitePanel::~SatellitePanel() = default;
 
 void SatellitePanel::EnsureInitialised() {
   if (initialised_) return;
   initialised_ = true;
   state_.satelliteRowCount = 0;
   state_.currentSatelliteRow = 0;
-  list_->setColumnWidth(0, 9 * (list_->ClientWidth() / 10));
+  columns_->Apply();
   // No satellite is listed yet: the settings area has nothing to show.
   info_->Clear();
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The left half of the "Satellite/Transponder" page: the satellites of the working
-// database, the "Sat. Info" area of the current one with its "Update", and the
-// commands about satellites. It tells the page which satellite is current; the page
-// hands that on to the transponder panel.
-#include <QObject>
+// The satellites of the "Satellite/Transponder" page: the "Satellite" box with the list
+// of the working database's satellites, the "Sat. Info" area of the current one with its
+// "Update", and the commands about satellites. It tells the page which satellite is
+// current; the page hands that on to the transponder panel. The page lays out the box
+// and the area.
+#include <QGroupBox>
 #include <QString>
-#include <memory>
 
 #include "ui/satellites/SatTPPageState.h"
 
@@ -13,29 +13,27 @@ class DocEditing;
 class QAction;
 class QMenu;
 class QWidget;
+class ColumnShares;
 class SatInfoArea;
 class SatTPListView;
 struct ChannelDatabase;
 
-class SatellitePanel : public QObject {
+class SatellitePanel : public QGroupBox {
   Q_OBJECT
  public:
-  // Makes the panel's commands and context menu; its controls come with PlaceList and
-  // PlaceInfo.
+  // Makes the panel's commands and context menu, then its list and "Sat. Info" with
+  // "Update", on `page`.
   SatellitePanel(DocEditing& doc, QWidget& page);
   ~SatellitePanel() override;
 
-  // The satellite list, and "Sat. Info" with "Update", placed on the page.
-  void PlaceList();
-  void PlaceInfo();
-  // The first call sizes the list's column and empties "Sat. Info".
+  // The first call shares out the list's width and empties "Sat. Info".
   void EnsureInitialised();
 
   QAction* AddAction() const { return add_; }
   QAction* DeleteAction() const { return delete_; }
   QMenu* Menu() const { return menu_; }
   SatTPListView* List() const { return list_; }
-  const SatInfoArea& Info() const { return *info_; }
+  SatInfoArea& Info() const { return *info_; }
   const SatellitePanelState& State() const { return state_; }
 
   // Rebuilds the list from the working database and shows the current satellite.
@@ -80,5 +78,6 @@ class SatellitePanel : public QObject {
   QAction* delete_ = nullptr;
   QMenu* menu_ = nullptr;
   SatTPListView* list_ = nullptr;
-  std::unique_ptr<SatInfoArea> info_;
+  ColumnShares* columns_ = nullptr;
+  SatInfoArea* info_ = nullptr;
 };

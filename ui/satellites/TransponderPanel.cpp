@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "db/document/DocEditing.h"
 #include "db/operations/ChannelRows.h"
@@ -15,10 +17,10 @@
 #include "ui/satellites/CTPEditDlg.h"
 #include "ui/satellites/SatTPListView.h"
 #include "ui/satellites/SatTPTexts.h"
+#include "widgets/ColumnShares.h"
 #include "widgets/CommandAction.h"
 #include "widgets/DataExchange.h"
-#include "widgets/DialogUnits.h"
-#include "widgets/PlacedControl.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Prompt.h"
 #include "widgets/Texts.h"
 
@@ -42,22 +44,23 @@ QTreeWidgetItem* TransponderRow(const TransponderRecord& tp) {
 
 }  // namespace
 
-TransponderPanel::TransponderPanel(DocEditing& doc, QWidget& page) : QObject(&page), doc_(doc), page_(page) {
-  setObjectName(QStringLiteral("transponderPanel"));
+TransponderPanel::TransponderPanel(DocEditing& doc, QWidget& page)
+    : QGroupBox(Q(T::kTransponderGroup), &page), doc_(doc), page_(page) {
+  setObjectName(QStringLiteral("transponderGroup"));
   using CommandAction::Make;
   add_ = Make(*this, "addTransponder", Q(T::kAddTransponder), [this] { EditTransponder(EditMode::Add); });
   delete_ = Make(*this, "deleteTransponder", Q(T::kDeleteTransponder), [this] { DeleteSelectedTransponder(); });
   edit_ = Make(*this, "editTransponder", Q(T::kEditTransponder), [this] { EditTransponder(EditMode::Edit); });
   menu_ = CommandAction::Menu(page_, T::kTpMenu, {add_, delete_, edit_});
-}
 
-void TransponderPanel::PlaceList() {
-  auto* group = new QGroupBox(Q(T::kTransponderGroup), &page_);
-  group->setObjectName(QStringLiteral("transponderGroup"));
-  DialogUnits::Place(group, 126, 7, 233, 158);
-  list_ = PlacedControl<SatTPListView>(&page_, "transponderList", T::kTransponderGroup, 132, 18, 221, 141);
+  list_ = NamedControl<SatTPListView>(this, "transponderList", T::kTransponderGroup);
   list_->setFrameShape(QFrame::NoFrame);
   list_->setHeaderLabels({Q(T::kColumnFreq), Q(T::kColumnSymbol), Q(T::kColumnPolar)});
+  // Two fifths of the width for the frequency, two for the symbol rate, the rest for
+  // the polarization.
+  columns_ = new ColumnShares(list_, [](int w) { return std::vector<int>{2 * (w / 5), 2 * (w / 5), w - 4 * (w / 5)}; });
+  auto* box = new QVBoxLayout(this);
+  box->addWidget(list_);
 
   connect(list_, &SatTPListView::commandKey, this,
           [this](int key) { (key == Qt::Key_Insert ? add_ : delete_)->trigger(); });
@@ -71,11 +74,7 @@ void TransponderPanel::EnsureInitialised() {
   initialised_ = true;
   state_.transponderRowCount = 0;
   state_.currentTransponderRow = 0;
-  const int width = list_->ClientWidth();
-  const int f = width / 5;
-  list_->setColumnWidth(0, 2 * f);
-  list_->setColumnWidth(1, 2 * f);
-  list_->setColumnWidth(2, width - 4 * f);
+  columns_->Apply();
 }
 
 const ChannelDatabase& TransponderPanel::Db() const { return doc_.Working(); }
@@ -111,13 +110,14 @@ void TransponderPanel::Refresh(int satellite) {
   }
 }
 
-void TransponderPanel::Select(int transponder) {
+bool TransponderPanel::Select(int transponder) {
   const auto listed = state_.transponderRows.begin();
   const auto end = listed + state_.transponderRowCount;
   const auto found = std::find(listed, end, transponder);
-  if (found == end) return;
+  if (found == end) return false;
   state_.currentTransponderRow = int(found - listed);
   list_->MarkRow(state_.currentTransponderRow);
+  return true;
 }
 
 void TransponderPanel::EditTransponder(EditMode mode) {

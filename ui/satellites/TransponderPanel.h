@@ -1,10 +1,11 @@
 #pragma once
-// The right half of the "Satellite/Transponder" page above "Sat. Info": the
+// The "Transponder" box of the "Satellite/Transponder" page, above "Sat. Info": the
 // transponders of the satellite the page hands it, and the commands about them.
-#include <QObject>
+#include <QGroupBox>
 
 #include "ui/satellites/SatTPPageState.h"
 
+class ColumnShares;
 class DocEditing;
 class QAction;
 class QMenu;
@@ -13,16 +14,15 @@ class SatTPListView;
 struct ChannelDatabase;
 struct TransponderRecord;
 
-class TransponderPanel : public QObject {
+class TransponderPanel : public QGroupBox {
   Q_OBJECT
  public:
   enum class EditMode { Add, Edit };
 
-  // Makes the panel's commands and context menu; the list comes with PlaceList.
+  // Makes the panel's commands and context menu, then its list, on `page`.
   TransponderPanel(DocEditing& doc, QWidget& page);
 
-  void PlaceList();
-  // The first call sizes the list's columns.
+  // The first call shares out the list's width among its columns.
   void EnsureInitialised();
 
   QAction* AddAction() const { return add_; }
@@ -35,8 +35,8 @@ class TransponderPanel : public QObject {
   // Lists the transponders of `satellite`, the one the commands then work on, marking
   // the row worked on; -1 empties the list.
   void Refresh(int satellite);
-  // Marks the row of `transponder`, if listed.
-  void Select(int transponder);
+  // Marks the row of `transponder`; false when it is not listed.
+  bool Select(int transponder);
   void EditTransponder(EditMode mode);
   void DeleteSelectedTransponder();
 
@@ -57,4 +57,5 @@ class TransponderPanel : public QObject {
   QAction* edit_ = nullptr;
   QMenu* menu_ = nullptr;
   SatTPListView* list_ = nullptr;
+  ColumnShares* columns_ = nullptr;
 };

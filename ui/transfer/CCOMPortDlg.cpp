@@ -1,6 +1,7 @@
 #include "ui/transfer/CCOMPortDlg.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,20 +10,14 @@
 #include "ui/transfer/LinkDialogTexts.h"
 #include "ui/transfer/LinkSettings.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/NamedControl.h"
 #include "widgets/Texts.h"
 
 namespace {
 
-QComboBox* MakeList(QWidget* parent, const char* objectName, const char* label,
-                    const QStringList& rows, int x, int y, int width) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(QString::fromLatin1(objectName));
-  list->setAccessibleName(Texts::Q(label));
+QComboBox* MakeList(QWidget* parent, const char* objectName, const QStringList& rows) {
+  auto* list = NamedControl<QComboBox>(parent, objectName);
   list->addItems(rows);
-  // Closed drop-down lists take their natural height; the template's height is the
-  // height of the open list.
-  const QRect r = DialogUnits::ToPixels(parent->font(), x, y, width, 12);
-  list->setGeometry(r.x(), r.y(), r.width(), list->sizeHint().height());
   return list;
 }
 
@@ -33,37 +28,34 @@ CCOMPortDlg::CCOMPortDlg(QWidget* parent, PortSource portRows) : QDialog(parent)
   setObjectName(QStringLiteral("CCOMPortDlg"));
   setWindowTitle(Texts::Q(kConfigCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 149, 111);
-  setFixedSize(size());
 
-  auto* dbLabel = new QLabel(Texts::Q(kDbType), this);
-  DialogUnits::Place(dbLabel, 7, 7, 28, 8);
-  dbType_ = MakeList(this, "dbType", kDbType, LinkRows::DbTypes(), 7, 20, 112);
-  dbLabel->setBuddy(dbType_);
-
-  auto* portLabel = new QLabel(Texts::Q(kPort), this);
-  DialogUnits::Place(portLabel, 11, 53, 36, 11);
-  port_ = MakeList(this, "port", kPort, {}, 7, 66, 59);
-  portLabel->setBuddy(port_);
+  dbType_ = MakeList(this, "dbType", LinkRows::DbTypes());
+  port_ = MakeList(this, "port", {});
   // A USB adapter or a pseudo-terminal can be typed as a device path.
   port_->setEditable(true);
   port_->setInsertPolicy(QComboBox::NoInsert);
-  port_->lineEdit()->setAccessibleName(Texts::Q(kPort));
-
-  auto* baudLabel = new QLabel(Texts::Q(kBaudRate), this);
-  DialogUnits::Place(baudLabel, 85, 53, 41, 12);
-  baudRate_ = MakeList(this, "baudRate", kBaudRate, LinkRows::BaudRates(), 83, 66, 59);
-  baudLabel->setBuddy(baudRate_);
-
-  auto* ok = new QPushButton(Texts::Q(kOk), this);
-  ok->setObjectName(QStringLiteral("ok"));
+  baudRate_ = MakeList(this, "baudRate", LinkRows::BaudRates());
+  auto* ok = NamedTextControl<QPushButton>(this, kOk, "ok");
   ok->setDefault(true);
-  DialogUnits::Place(ok, 7, 90, 55, 14);
-  auto* cancel = new QPushButton(Texts::Q(kCancel), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  DialogUnits::Place(cancel, 88, 90, 54, 14);
+  auto* cancel = NamedTextControl<QPushButton>(this, kCancel, "cancel");
   connect(ok, &QPushButton::clicked, this, &CCOMPortDlg::accept);
   connect(cancel, &QPushButton::clicked, this, &CCOMPortDlg::reject);
+
+  // "DB Type" over its list across the dialog; "Port" and "Baud Rate" side by side,
+  // each over its list; OK under the port, Cancel under the baud rate.
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(BuddyLabel(this, kDbType, dbType_), 0, 0);
+  grid->addWidget(dbType_, 1, 0, 1, 2);
+  grid->setRowMinimumHeight(2, fontMetrics().height());
+  grid->addWidget(BuddyLabel(this, kPort, port_), 3, 0);
+  grid->addWidget(port_, 4, 0);
+  grid->addWidget(BuddyLabel(this, kBaudRate, baudRate_), 3, 1);
+  grid->addWidget(baudRate_, 4, 1);
+  grid->setRowStretch(5, 1);
+  grid->addWidget(ok, 6, 0);
+  grid->addWidget(cancel, 6, 1);
+  port_->lineEdit()->setAccessibleName(Texts::Q(kPort));
+  DialogUnits::SizeTo(this, 149, 111, true);
 }
 
 void CCOMPortDlg::showEvent(QShowEvent* event) {

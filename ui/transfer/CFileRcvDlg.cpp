@@ -1,5 +1,7 @@
 #include "ui/transfer/CFileRcvDlg.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,15 +19,25 @@ CFileRcvDlg::CFileRcvDlg(const LinkSettings& settings, QWidget* parent)
   setObjectName(QStringLiteral("CFileRcvDlg"));
   setWindowTitle(Texts::Q(kReceiveCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 256, 81);
-  setFixedSize(size());
 
-  status_ = AddField(this, "status", AddCaption(this, kStatus, 7, 7, 19, 8), 33, 7, 133, 12);
-  retry_ = AddField(this, "retry", AddCaption(this, kRetry, 189, 7, 19, 8), 211, 7, 38, 12);
-  progress_ = AddProgress(this, 7, 33, 242, 14);
-  ok_ = AddButton(this, "ok", kOk, 21, 60, 50, 14);
+  // "Status" and "Retry" with their fields in one row, the progress bar under them, OK
+  // at the left and Cancel at the right under that.
+  auto* grid = new QGridLayout(this);
+  status_ = AddField(*grid, "status", kStatus, 0, 0, 133);
+  retry_ = AddField(*grid, "retry", kRetry, 0, 2, 38);
+  grid->setColumnStretch(1, 1);
+  progress_ = AddProgress(this);
+  grid->addWidget(progress_, 1, 0, 1, 4);
+  ok_ = AddButton(this, "ok", kOk);
   ok_->setDefault(true);
-  cancel_ = AddButton(this, "cancel", kCancel, 185, 60, 50, 14);
+  cancel_ = AddButton(this, "cancel", kCancel);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok_);
+  buttons->addStretch();
+  buttons->addWidget(cancel_);
+  grid->setRowStretch(2, 1);
+  grid->addLayout(buttons, 3, 0, 1, 4);
+  DialogUnits::SizeTo(this, 256, 81, true);
   connect(ok_, &QPushButton::clicked, this, &CFileRcvDlg::accept);
   connect(cancel_, &QPushButton::clicked, this, &CFileRcvDlg::OnCancel);
 }

@@ -1,5 +1,6 @@
 #include "ui/transfer/CFileSndDlg.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,21 +19,27 @@ CFileSndDlg::CFileSndDlg(const LinkSettings& settings, ImageSource& source, QWid
   setObjectName(QStringLiteral("CFileSndDlg"));
   setWindowTitle(Texts::Q(kSendCaption));
   setFont(DialogUnits::DialogFont());
-  DialogUnits::SizeTo(this, 310, 110);
-  setFixedSize(size());
 
-  elapsed_ = AddField(this, "elapsed", AddCaption(this, kElapsed, 7, 7, 26, 8), 39, 7, 51, 12);
-  expected_ = AddField(this, "expected", AddCaption(this, kExpected, 106, 7, 31, 8), 138, 7, 51, 12);
-  retry_ = AddField(this, "retry", AddCaption(this, kRetry, 225, 7, 19, 8), 253, 7, 50, 12);
-  status_ = AddField(this, "status", AddCaption(this, kStatus, 7, 26, 22, 8), 39, 26, 167, 12);
-  ack_ = AddField(this, "ack", AddCaption(this, kAck, 225, 28, 12, 8), 253, 27, 50, 12);
-  progress_ = AddProgress(this, 7, 47, 296, 14);
-  sending_ = AddField(this, "sending", AddCaption(this, kSending, 7, 71, 26, 8), 39, 70, 48, 12);
-  total_ = AddField(this, "total", AddCaption(this, kTotal, 108, 72, 17, 8), 138, 70, 47, 12);
-  AddCaption(this, kByte, 187, 73, 16, 8);
-  packets_ = AddField(this, "packets", AddCaption(this, kPackets, 223, 72, 26, 8), 253, 70, 50, 12);
-  cancel_ = AddButton(this, "cancel", kCancel, 15, 89, 50, 14);
+  // Three rows of captioned fields around the progress bar: the times and the retries
+  // above the status line and the last answer, the bytes and packets sent under it;
+  // Cancel at the bottom left.
+  auto* grid = new QGridLayout(this);
+  elapsed_ = AddField(*grid, "elapsed", kElapsed, 0, 0, 51);
+  expected_ = AddField(*grid, "expected", kExpected, 0, 2, 51);
+  retry_ = AddField(*grid, "retry", kRetry, 0, 5, 50);
+  status_ = AddField(*grid, "status", kStatus, 1, 0, 167, 4);
+  ack_ = AddField(*grid, "ack", kAck, 1, 5, 50);
+  progress_ = AddProgress(this);
+  grid->addWidget(progress_, 2, 0, 1, 7);
+  sending_ = AddField(*grid, "sending", kSending, 3, 0, 48);
+  total_ = AddField(*grid, "total", kTotal, 3, 2, 47);
+  AddCaption(*grid, kByte, 3, 4);
+  packets_ = AddField(*grid, "packets", kPackets, 3, 5, 50);
+  cancel_ = AddButton(this, "cancel", kCancel);
   cancel_->setDefault(true);
+  grid->setRowStretch(4, 1);
+  grid->addWidget(cancel_, 5, 0, 1, 2, Qt::AlignLeft);
+  DialogUnits::SizeTo(this, 310, 110, true);
   connect(cancel_, &QPushButton::clicked, this, &CFileSndDlg::reject);
 
   clock_.setObjectName(QStringLiteral("timer%1").arg(kElapsedTimerId));

@@ -1,5 +1,6 @@
 #include "ui/transfer/TransferFields.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,44 +11,42 @@
 
 namespace TransferFields {
 
-QLabel* AddCaption(QWidget* dialog, const char* text, int x, int y, int width, int height) {
-  auto* label = new QLabel(Texts::Q(text), dialog);
-  DialogUnits::Place(label, x, y, width, height);
-  // The layout was drawn for a narrower font; a caption is never cut short.
-  const int needed = label->sizeHint().width();
-  if (label->width() < needed) label->resize(needed, label->height());
+QLabel* AddCaption(QGridLayout& grid, const char* text, int row, int column) {
+  auto* label = new QLabel(Texts::Q(text), grid.parentWidget());
+  grid.addWidget(label, row, column);
   return label;
 }
 
-QLabel* AddField(QWidget* dialog, const char* objectName, QLabel* caption, int x, int y,
-                 int width, int height) {
-  auto* field = new QLabel(dialog);
+QLabel* AddField(QGridLayout& grid, const char* objectName, const char* caption, int row, int column, int width,
+                 int span) {
+  QLabel* label = AddCaption(grid, caption, row, column);
+  auto* field = new QLabel(grid.parentWidget());
   field->setObjectName(QString::fromLatin1(objectName));
   field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   field->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  field->setAccessibleName(caption->text());
-  caption->setBuddy(field);
-  DialogUnits::Place(field, x, y, width, height);
+  field->setAccessibleName(label->text());
+  field->setMinimumWidth(DialogUnits::ToPixels(field->font(), width, 0).width());
+  // One line high, whatever room the dialog has.
+  field->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  label->setBuddy(field);
+  grid.addWidget(field, row, column + 1, 1, span);
   return field;
 }
 
-QProgressBar* AddProgress(QWidget* dialog, int x, int y, int width, int height) {
+QProgressBar* AddProgress(QWidget* dialog) {
   auto* bar = new QProgressBar(dialog);
   bar->setObjectName(QStringLiteral("progress"));
   bar->setAccessibleName(Texts::Q(LinkDialogTexts::kProgress));
   bar->setTextVisible(false);
   bar->setRange(0, 100);
   bar->setValue(0);
-  DialogUnits::Place(bar, x, y, width, height);
   return bar;
 }
 
-QPushButton* AddButton(QWidget* dialog, const char* objectName, const char* text, int x, int y,
-                       int width, int height) {
+QPushButton* AddButton(QWidget* dialog, const char* objectName, const char* text) {
   auto* button = new QPushButton(Texts::Q(text), dialog);
   button->setObjectName(QString::fromLatin1(objectName));
   button->setAutoDefault(false);
-  DialogUnits::Place(button, x, y, width, height);
   return button;
 }
 

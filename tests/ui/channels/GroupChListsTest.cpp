@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "GroupChFixture.h"
+#include "db/document/StepSubject.h"
 #include "ui/channels/ProgramInfoArea.h"
 
 namespace {
@@ -34,6 +35,47 @@ std::unique_ptr<ChannelDatabase> Standard() {
 }
 
 using GroupChListsTest = GroupChPageTest;
+
+// A record a check or a comparison points at is selected as a click would select it,
+// where it first appears: the TV list, the radio list, then the groups. Its list becomes
+// the active one.
+TEST_F(GroupChListsTest, RevealSelectsARecordWhereItFirstAppears) {
+  using K = StepSubject::Kind;
+  const struct {
+    StepSubject record;
+    bool shown;
+    int kind = 0, groupRow = 0;  // the TV/Radio choice and the favourite combo row shown
+    ActiveList list = ActiveList::Services;
+    int row = -1;  // selected in that list; -1 none
+  } cases[] = {
+      {{K::Program, 5, -1}, true, 0, 0, ActiveList::Services, 5},
+      {{K::Program, 21, -1}, true, 1, 0, ActiveList::Services, 1},
+      {{K::Program, 30, -1}, true, 0, 1, ActiveList::Favorites, 1},
+      {{K::RadioList, -1, 4}, true, 1, 0, ActiveList::Services, 4},
+      {{K::RadioList, -1, -1}, true, 1, 0, ActiveList::Services, -1},
+      {{K::Group, 1, -1}, true, 0, 1, ActiveList::Services, -1},
+      {{K::Program, 40, -1}, false},
+      {{K::TvList, -1, 12}, false},
+      {{K::Group, 5, 0}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.record.kind) << " " << c.record.slot << " " << c.record.position);
+    auto db = Standard();
+    PutProgram(*db, 30, "Only Kids", 4);
+    PutGroup(*db, 1, "Kids", {3, 30});
+    Load(*db);
+    ASSERT_EQ(page->Reveal(c.record), c.shown);
+    if (!c.shown) continue;
+    EXPECT_EQ(Kind()->currentIndex(), c.kind);
+    EXPECT_EQ(GroupCombo()->currentIndex(), c.groupRow);
+    if (c.row < 0) {
+      EXPECT_EQ(ServiceList()->SingleSelectedRow(), -1);
+      continue;
+    }
+    EXPECT_EQ(page->State().activeList, c.list);
+    EXPECT_EQ((c.list == ActiveList::Services ? ServiceList() : GroupList())->SingleSelectedRow(), c.row);
+  }
+}
 
 TEST_F(GroupChListsTest, RefreshFillsBothCombosAndListsInStoredOrder) {
   auto db = Standard();

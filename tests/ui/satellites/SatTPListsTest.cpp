@@ -183,15 +183,22 @@ TEST_F(Lists, KeysDoubleClicksAndRightClicksTriggerThePagesCommands) {
   page->hide();
 }
 
+// At whatever width the window gives the lists.
 TEST_F(Lists, ColumnsShareTheListWidth) {
   auto db = EmptyDb();
   Load(*db);
-  const int w = SatList()->ClientWidth();
-  EXPECT_EQ(SatList()->columnWidth(0), 9 * (w / 10));
-  const int tw = TpList()->ClientWidth();
-  EXPECT_EQ(TpList()->columnWidth(0), 2 * (tw / 5));
-  EXPECT_EQ(TpList()->columnWidth(1), 2 * (tw / 5));
-  EXPECT_EQ(TpList()->columnWidth(2), tw - 4 * (tw / 5));
+  page->show();
+  for (const QSize size : {page->minimumSizeHint(), page->minimumSizeHint() + QSize(333, 100)}) {
+    page->resize(size);
+    QApplication::processEvents();
+    const int w = SatList()->ClientWidth();
+    EXPECT_EQ(SatList()->columnWidth(0), 9 * (w / 10));
+    const int tw = TpList()->ClientWidth();
+    EXPECT_EQ(TpList()->columnWidth(0), 2 * (tw / 5));
+    EXPECT_EQ(TpList()->columnWidth(1), 2 * (tw / 5));
+    EXPECT_EQ(TpList()->columnWidth(2), tw - 4 * (tw / 5));
+  }
+  page->hide();
   EXPECT_EQ(TpList()->headerItem()->text(0), "Freq ");
   EXPECT_EQ(SatList()->headerItem()->text(0), "Ant Name");
   EXPECT_FALSE(SatList()->header()->sectionsClickable());
