@@ -252,7 +252,7 @@ Result Peek(const std::string& path, Head& out) {
   if (in.U32() != kVersion) return Result::Failure(JournalTexts::kNotAJournal);
   out.origin = static_cast<Origin>(in.U8());
   out.time = in.I64();
-  out.path = in.Text();
+  out.path = in.Text(kMaxPath);
   return in.ok() ? Result::Success() : Result::Failure(JournalTexts::kDamagedHead);
 }
 
